@@ -1,0 +1,7 @@
+#include "app/main_form.h"
+
+namespace vantrel {
+
+void TMainForm::spbExcelClick() {}
+
+}  // namespace vantrel

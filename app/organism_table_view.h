@@ -1,0 +1,34 @@
+#ifndef VANTREL_APP_ORGANISM_TABLE_VIEW_H_
+#define VANTREL_APP_ORGANISM_TABLE_VIEW_H_
+
+#include <QTableView>
+
+#include "population/string_grid.h"
+
+namespace vantrel {
+
+class OrganismTableModel;
+
+// The organism table on screen: whole-row selection that follows the grid's selected row
+// both ways, read-only cells, resizable columns, 24-pixel rows.
+class OrganismTableView final : public QTableView {
+  Q_OBJECT
+
+ public:
+  OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent = nullptr);
+
+  // Applies the column widths (64, 66, 54, 187, 52, then 64 for any further column).
+  void ApplyColumnWidths();
+  // Moves the view's current row to the grid's selected row without notifying the grid.
+  void ShowGridSelection();
+
+ private:
+  void OnCurrentRowChanged(const QModelIndex& current);
+
+  StringGrid& grid_;
+  bool syncing_ = false;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_APP_ORGANISM_TABLE_VIEW_H_

@@ -1,0 +1,32 @@
+#ifndef VANTREL_APP_ORGANISM_VIEW_H_
+#define VANTREL_APP_ORGANISM_VIEW_H_
+
+#include <QWidget>
+#include <optional>
+#include <string>
+
+namespace vantrel {
+
+// The drawing area: shows one organism from its DNA, or plain white before the first one.
+// The drawing is made anew from the DNA on every paint.
+class OrganismView final : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kSize = 350;
+
+  explicit OrganismView(QWidget* parent = nullptr);
+
+  void ShowDna(const std::string& dna);
+  const std::optional<std::string>& dna() const { return dna_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::optional<std::string> dna_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_APP_ORGANISM_VIEW_H_

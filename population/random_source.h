@@ -1,0 +1,38 @@
+#ifndef VANTREL_POPULATION_RANDOM_SOURCE_H_
+#define VANTREL_POPULATION_RANDOM_SOURCE_H_
+
+#include <cstdint>
+
+namespace vantrel {
+
+// The program's one source of chance. Everything random (founders, parents, crossover,
+// mutation, ideas) draws from the same instance so that a seed fixes a whole run.
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+
+  // Starts the sequence anew from `seed`.
+  virtual void Seed(std::uint32_t seed) = 0;
+
+  // A whole number from 0 to n - 1, each equally likely. Returns 0 when n < 1.
+  virtual int Draw(int n) = 0;
+};
+
+// 32-bit linear congruential generator: seed = seed * 134775813 + 1 (mod 2^32), and a draw
+// below n is the upper half of the 64-bit product seed * n. The seed advances before the draw.
+class LcgRandom final : public RandomSource {
+ public:
+  explicit LcgRandom(std::uint32_t seed = 0) : seed_(seed) {}
+
+  void Seed(std::uint32_t seed) override { seed_ = seed; }
+  std::uint32_t seed() const { return seed_; }
+
+  int Draw(int n) override;
+
+ private:
+  std::uint32_t seed_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_POPULATION_RANDOM_SOURCE_H_

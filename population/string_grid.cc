@@ -1,0 +1,82 @@
+#include "population/string_grid.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vantrel {
+
+namespace {
+const std::string kEmpty;
+}  // namespace
+
+StringGrid::StringGrid(int col_count, int row_count)
+    : col_count_(std::max(1, col_count)),
+      row_count_(std::max(1, row_count)),
+      selected_row_(row_count_ > 1 ? 1 : 0) {}
+
+void StringGrid::SetColCount(int count) {
+  count = std::max(1, count);
+  if (count == col_count_) return;
+  col_count_ = count;
+  NotifyReset();
+}
+
+void StringGrid::SetRowCount(int count) {
+  count = std::max(1, count);
+  if (count == row_count_) return;
+  row_count_ = count;
+  if (selected_row_ >= row_count_) selected_row_ = row_count_ - 1;
+  if (selected_row_ < 1 && row_count_ > 1) selected_row_ = 1;
+  NotifyReset();
+}
+
+const std::string& StringGrid::Cell(int col, int row) const {
+  if (row < 0 || col < 0 || row >= static_cast<int>(rows_.size())) return kEmpty;
+  const auto& cells = rows_[row];
+  return col < static_cast<int>(cells.size()) ? cells[col] : kEmpty;
+}
+
+void StringGrid::SetCell(int col, int row, std::string text) {
+  if (row < 0 || col < 0) return;
+  if (row >= static_cast<int>(rows_.size())) rows_.resize(row + 1);
+  auto& cells = rows_[row];
+  if (col >= static_cast<int>(cells.size())) cells.resize(col + 1);
+  cells[col] = std::move(text);
+  if (update_depth_ > 0) {
+    reset_pending_ = true;
+    return;
+  }
+  for (GridObserver* observer : observers_) observer->GridCellChanged(col, row);
+}
+
+void StringGrid::SelectRow(int row) {
+  if (row_count_ < 2) return;
+  row = std::clamp(row, 1, row_count_ - 1);
+  if (row == selected_row_) return;
+  selected_row_ = row;
+  for (GridObserver* observer : observers_) observer->GridSelectionChanged(row);
+}
+
+void StringGrid::EndUpdate() {
+  if (update_depth_ == 0) return;
+  if (--update_depth_ == 0 && reset_pending_) {
+    reset_pending_ = false;
+    NotifyReset();
+  }
+}
+
+void StringGrid::AddObserver(GridObserver* observer) { observers_.push_back(observer); }
+
+void StringGrid::RemoveObserver(GridObserver* observer) {
+  std::erase(observers_, observer);
+}
+
+void StringGrid::NotifyReset() {
+  if (update_depth_ > 0) {
+    reset_pending_ = true;
+    return;
+  }
+  for (GridObserver* observer : observers_) observer->GridReset();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,77 @@
+#ifndef VANTREL_POPULATION_STRING_GRID_H_
+#define VANTREL_POPULATION_STRING_GRID_H_
+
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// Told about changes to a StringGrid, so that a view can follow it.
+class GridObserver {
+ public:
+  virtual ~GridObserver() = default;
+
+  // One cell's text changed (it may lie outside the current size).
+  virtual void GridCellChanged(int /*col*/, int /*row*/) {}
+  // The size changed, or a batch of changes ended: anything may differ.
+  virtual void GridReset() {}
+  // The selected row changed to `row`.
+  virtual void GridSelectionChanged(int /*row*/) {}
+};
+
+// A grid of text cells addressed (col, row), both from 0. Row 0 is the title row and
+// column 0 the fixed column; rows 1 and up are the selectable rows.
+//
+// Cells keep their text when they fall outside a shrunken grid and show it again when it
+// grows back; writing outside the current size stores the text too. A cell never written
+// reads as the empty text.
+//
+// Exactly one row is selected while the grid has a row below the title row. Selecting the
+// row already selected notifies nothing; a shrink that cuts off the selected row moves the
+// selection to the last row without a selection notification.
+class StringGrid {
+ public:
+  StringGrid(int col_count, int row_count);
+
+  StringGrid(const StringGrid&) = delete;
+  StringGrid& operator=(const StringGrid&) = delete;
+
+  int ColCount() const { return col_count_; }
+  int RowCount() const { return row_count_; }
+  void SetColCount(int count);  // at least 1
+  void SetRowCount(int count);  // at least 1
+
+  const std::string& Cell(int col, int row) const;
+  void SetCell(int col, int row, std::string text);
+
+  // True when there is at least one row below the title row.
+  bool HasBodyRows() const { return row_count_ > 1; }
+  // The selected row: 1 to RowCount() - 1, or 0 when the grid has no body rows.
+  int SelectedRow() const { return selected_row_; }
+  // Selects `row` (clamped into the body rows) and notifies if the selection moved.
+  void SelectRow(int row);
+
+  // Between BeginUpdate and the matching EndUpdate, cell and size notifications are held
+  // back; EndUpdate then sends one GridReset. Use it for bulk changes such as a file load.
+  void BeginUpdate() { ++update_depth_; }
+  void EndUpdate();
+
+  void AddObserver(GridObserver* observer);
+  void RemoveObserver(GridObserver* observer);
+
+ private:
+  void NotifyReset();
+
+  int col_count_;
+  int row_count_;
+  int selected_row_;
+  int update_depth_ = 0;
+  bool reset_pending_ = false;
+  // rows_[row][col]; rows and columns grow on demand and never shrink.
+  std::vector<std::vector<std::string>> rows_;
+  std::vector<GridObserver*> observers_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_POPULATION_STRING_GRID_H_

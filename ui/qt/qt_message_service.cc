@@ -1,0 +1,51 @@
+#include "ui/qt/qt_message_service.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace vantrel {
+
+namespace {
+
+void CentreOnScreen(QMessageBox& box) {
+  box.adjustSize();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = box.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    box.move(frame.topLeft());
+  }
+}
+
+void Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
+          bool centre) {
+  QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+  box.setTextFormat(Qt::PlainText);
+  if (centre) CentreOnScreen(box);
+  box.exec();
+}
+
+}  // namespace
+
+QString QtMessageService::Title() {
+  const std::string name =
+      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+  return QString::fromStdString(ApplicationTitle(name));
+}
+
+void QtMessageService::ShowMessage(const std::string& text) {
+  Show(nullptr, QMessageBox::NoIcon, Title(), QString::fromStdString(text), true);
+}
+
+void QtMessageService::ShowError(const std::string& text) {
+  Show(owner_, QMessageBox::Critical, Title(), QString::fromStdString(text), false);
+}
+
+void QtMessageService::ShowOwnedMessage(const std::string& caption, const std::string& text) {
+  Show(owner_, QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
+       false);
+}
+
+}  // namespace vantrel
