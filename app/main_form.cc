@@ -65,15 +65,15 @@ void TMainForm::BuildControls() {
   pbxOrganism->setObjectName(QStringLiteral("pbxOrganism"));
   pbxOrganism->move(8, 12);
 
-  spbStart = MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
-                            QStringLiteral("Start with a totally new genepool"),
-                            QRect(8, 376, 33, 33));
-  spbIdea = MakeToolButton("spbIdea", QStringLiteral(":/icons/bulb.svg"),
-                           QStringLiteral("Get an idea to create an organism"),
-                           QRect(48, 376, 33, 33));
-  spbExperiments = MakeToolButton("spbExperiments", QStringLiteral(":/icons/tubes.svg"),
-                                  QStringLiteral("Experiment with Vantrel"),
-                                  QRect(88, 376, 33, 33));
+  spbStart =
+      MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
+                     QStringLiteral("Start with a totally new genepool"), QRect(8, 376, 33, 33));
+  spbIdea =
+      MakeToolButton("spbIdea", QStringLiteral(":/icons/bulb.svg"),
+                     QStringLiteral("Get an idea to create an organism"), QRect(48, 376, 33, 33));
+  spbExperiments =
+      MakeToolButton("spbExperiments", QStringLiteral(":/icons/tubes.svg"),
+                     QStringLiteral("Experiment with Vantrel"), QRect(88, 376, 33, 33));
   Label5 = MakeLabel("Label5", QStringLiteral("Health of organism"), QPoint(144, 376), this);
   lblHealth = new QLabel(QStringLiteral("0"), this);
   lblHealth->setObjectName(QStringLiteral("lblHealth"));
@@ -157,8 +157,8 @@ void TMainForm::BuildControls() {
   connect(Label9, &LinkLabel::clicked, this, &TMainForm::Label9Click);
 }
 
-QToolButton* TMainForm::MakeToolButton(const char* name, const QString& icon,
-                                       const QString& hint, QRect geometry) {
+QToolButton* TMainForm::MakeToolButton(const char* name, const QString& icon, const QString& hint,
+                                       QRect geometry) {
   auto* button = new QToolButton(this);
   button->setObjectName(QString::fromLatin1(name));
   button->setAutoRaise(true);

@@ -6,10 +6,7 @@
 namespace vantrel {
 
 OrganismTableModel::OrganismTableModel(StringGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent),
-      grid_(grid),
-      rows_(grid.RowCount() - 1),
-      cols_(grid.ColCount()) {
+    : QAbstractTableModel(parent), grid_(grid), rows_(grid.RowCount() - 1), cols_(grid.ColCount()) {
   grid_.AddObserver(this);
 }
 
@@ -34,8 +31,7 @@ QVariant OrganismTableModel::data(const QModelIndex& index, int role) const {
   return {};
 }
 
-QVariant OrganismTableModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant OrganismTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   const std::string& text = grid_.Cell(section, 0);
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));

@@ -13,8 +13,7 @@ constexpr int kExtraColumnWidth = 64;
 constexpr int kRowHeight = 24;
 }  // namespace
 
-OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model,
-                                     QWidget* parent)
+OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent)
     : QTableView(parent), grid_(grid) {
   setModel(model);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -49,8 +48,8 @@ OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model
 
 void OrganismTableView::ApplyColumnWidths() {
   for (int col = 0; col < model()->columnCount(); ++col) {
-    setColumnWidth(col, col < static_cast<int>(kColumnWidths.size()) ? kColumnWidths[col]
-                                                                     : kExtraColumnWidth);
+    setColumnWidth(
+        col, col < static_cast<int>(kColumnWidths.size()) ? kColumnWidths[col] : kExtraColumnWidth);
   }
 }
 
@@ -58,7 +57,8 @@ void OrganismTableView::ShowGridSelection() {
   const int row = grid_.SelectedRow() - 1;
   if (row < 0 || row >= model()->rowCount()) return;
   syncing_ = true;
-  const QModelIndex index = model()->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
+  const QModelIndex index =
+      model()->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
   selectionModel()->setCurrentIndex(
       index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(index);

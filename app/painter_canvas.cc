@@ -31,8 +31,8 @@ PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter) {
 
 void PainterCanvas::SetPen(const Pen& pen) {
   // Round caps and joins, as a wide pen of the old platform drew.
-  painter_.setPen(QPen(ToQColor(pen.colour), pen.width, ToQtPenStyle(pen.style), Qt::RoundCap,
-                       Qt::RoundJoin));
+  painter_.setPen(
+      QPen(ToQColor(pen.colour), pen.width, ToQtPenStyle(pen.style), Qt::RoundCap, Qt::RoundJoin));
 }
 
 void PainterCanvas::Line(Point from, Point to) {

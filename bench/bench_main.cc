@@ -1,7 +1,8 @@
 // Benchmark entry: a QGuiApplication on the offscreen platform, for the benchmarks that
 // paint or build widgets.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

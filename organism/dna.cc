@@ -14,7 +14,8 @@ int PenWidth(std::string_view dna) { return DigitAt(dna, 2) + 1; }
 
 ColourNumber PenColour(std::string_view dna) {
   ColourNumber colour = 167;
-  for (int position : {3, 5, 6, 7, 8}) colour *= static_cast<ColourNumber>(DigitAt(dna, position) + 1);
+  for (int position : {3, 5, 6, 7, 8})
+    colour *= static_cast<ColourNumber>(DigitAt(dna, position) + 1);
   return colour;
 }
 

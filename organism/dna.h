@@ -20,13 +20,13 @@ inline constexpr ColourNumber kWhite = 0xFFFFFF;
 int DigitAt(std::string_view dna, int position);
 
 // The seven traits, one decoder each; every position feeds exactly one trait.
-int VertexCount(std::string_view dna);        // d1 + 2: 2 (a line) to 11
-int PenWidth(std::string_view dna);           // d2 + 1: 1 to 10 pixels
+int VertexCount(std::string_view dna);         // d1 + 2: 2 (a line) to 11
+int PenWidth(std::string_view dna);            // d2 + 1: 1 to 10 pixels
 ColourNumber PenColour(std::string_view dna);  // 167 * (d3+1)(d5+1)(d6+1)(d7+1)(d8+1)
-PenStyle PenStyleOf(std::string_view dna);    // from d4
-int Rotation(std::string_view dna);           // d9 * d10 radians, not reduced
-int Radius(std::string_view dna);             // 2 * (d11+1)(d12+1) pixels
-bool HasSpokes(std::string_view dna);         // d13 even
+PenStyle PenStyleOf(std::string_view dna);     // from d4
+int Rotation(std::string_view dna);            // d9 * d10 radians, not reduced
+int Radius(std::string_view dna);              // 2 * (d11+1)(d12+1) pixels
+bool HasSpokes(std::string_view dna);          // d13 even
 
 struct Traits {
   int vertex_count;

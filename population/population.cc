@@ -7,8 +7,8 @@
 namespace vantrel {
 
 void Population::SetUpColumns() {
-  static constexpr std::array<const char*, kOrganismColumnCount> kTitles = {"ID", "P1", "P2",
-                                                                           "DNA", "Survival"};
+  static constexpr std::array<const char*, kOrganismColumnCount> kTitles = {"ID", "P1", "P2", "DNA",
+                                                                            "Survival"};
   grid_.SetColCount(kOrganismColumnCount);
   for (int col = 0; col < kOrganismColumnCount; ++col) grid_.SetCell(col, 0, kTitles[col]);
 }

@@ -67,9 +67,7 @@ void StringGrid::EndUpdate() {
 
 void StringGrid::AddObserver(GridObserver* observer) { observers_.push_back(observer); }
 
-void StringGrid::RemoveObserver(GridObserver* observer) {
-  std::erase(observers_, observer);
-}
+void StringGrid::RemoveObserver(GridObserver* observer) { std::erase(observers_, observer); }
 
 void StringGrid::NotifyReset() {
   if (update_depth_ > 0) {

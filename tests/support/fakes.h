@@ -77,7 +77,9 @@ class RecordingMessages final : public MessageService {
     friend bool operator==(const Shown&, const Shown&) = default;
   };
 
-  void ShowMessage(const std::string& text) override { shown_.push_back({Shown::kMessage, "", text}); }
+  void ShowMessage(const std::string& text) override {
+    shown_.push_back({Shown::kMessage, "", text});
+  }
   void ShowError(const std::string& text) override { shown_.push_back({Shown::kError, "", text}); }
   void ShowOwnedMessage(const std::string& caption, const std::string& text) override {
     shown_.push_back({Shown::kOwned, caption, text});

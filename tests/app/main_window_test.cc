@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/main_form.h"
+#include "app/organism_view.h"
+#include "app/spin_edit.h"
+#include "population/random_source.h"
+#include "tests/support/fakes.h"
+
+namespace vantrel {
+namespace {
+
+// A main window on fixed chance: the clock always says 1 ms past midnight.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() : clock_(1) {
+    services_.random = &random_;
+    services_.clock = &clock_;
+    services_.messages = &messages_;
+    form_ = std::make_unique<TMainForm>(services_);
+  }
+
+  template <typename T>
+  T* Child(const char* name) {
+    T* child = form_->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  OrganismView* Drawing() { return Child<OrganismView>("pbxOrganism"); }
+  QString Health() { return Child<QLabel>("lblHealth")->text(); }
+
+  static void LeaveBox(SpinEdit* box) {
+    QFocusEvent focus_out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &focus_out);
+  }
+  static void Retype(SpinEdit* box, const QString& text) {
+    box->findChild<QLineEdit*>()->clear();
+    QTest::keyClicks(box, text);
+  }
+
+  LcgRandom random_;
+  testing::FixedClock clock_;
+  testing::RecordingMessages messages_;
+  MainFormServices services_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(MainWindowTest, StartsCompactWithRowOneShownAndSeededFromTheClock) {
+  EXPECT_EQ(form_->windowTitle(), QStringLiteral("Vantrel 2.0"));
+  EXPECT_EQ(form_->width(), TMainForm::kCompactWidth);
+  EXPECT_EQ(form_->height(), TMainForm::kHeight);
+  EXPECT_EQ(form_->grid().SelectedRow(), 1);
+  EXPECT_EQ(form_->grid().RowCount(), 10);
+  // Seed 1 gives this first founder.
+  EXPECT_EQ(form_->grid().Cell(kDnaColumn, 1), "0822631340408");
+  ASSERT_TRUE(Drawing()->dna().has_value());
+  EXPECT_EQ(*Drawing()->dna(), "0822631340408");
+  EXPECT_EQ(Health(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, AdvancedButtonTogglesWidthAndCaption) {
+  auto* advanced = Child<QToolButton>("spbAdvanced");
+  EXPECT_EQ(advanced->text(), QStringLiteral(">>"));
+  advanced->click();
+  EXPECT_EQ(form_->width(), TMainForm::kAdvancedWidth);
+  EXPECT_EQ(advanced->text(), QStringLiteral("<<"));
+  advanced->click();
+  EXPECT_EQ(form_->width(), TMainForm::kCompactWidth);
+  EXPECT_EQ(advanced->text(), QStringLiteral(">>"));
+}
+
+TEST_F(MainWindowTest, ToolButtonsTakeNoFocusAndCarryTheirHints) {
+  for (const char* name : {"spbStart", "spbIdea", "spbExperiments", "spbFeed", "spbShoot",
+                           "spbAdvanced", "spbOpen", "spbSave", "spbExcel"}) {
+    EXPECT_EQ(Child<QToolButton>(name)->focusPolicy(), Qt::NoFocus) << name;
+  }
+  EXPECT_EQ(Child<QToolButton>("spbStart")->toolTip(),
+            QStringLiteral("Start with a totally new genepool"));
+  EXPECT_EQ(Child<QToolButton>("spbShoot")->toolTip(), QStringLiteral("Kill this organism"));
+}
+
+TEST_F(MainWindowTest, ArrowKeysInTheTableChangeTheShownOrganism) {
+  auto* table = Child<QAbstractItemView>("sgrOrganisms");
+  form_->grid().SetCell(kSurvivalColumn, 2, "7");
+  QTest::keyClick(table, Qt::Key_Down);
+  EXPECT_EQ(form_->grid().SelectedRow(), 2);
+  EXPECT_EQ(*Drawing()->dna(), form_->grid().Cell(kDnaColumn, 2));
+  EXPECT_EQ(Health(), QStringLiteral("7"));
+  QTest::keyClick(table, Qt::Key_Up);
+  EXPECT_EQ(*Drawing()->dna(), form_->grid().Cell(kDnaColumn, 1));
+  EXPECT_EQ(Health(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, ProgramSelectionMovesTheTableCursor) {
+  auto* table = Child<QAbstractItemView>("sgrOrganisms");
+  form_->grid().SelectRow(6);
+  EXPECT_EQ(table->currentIndex().row(), 5);
+  EXPECT_EQ(*Drawing()->dna(), form_->grid().Cell(kDnaColumn, 6));
+}
+
+TEST_F(MainWindowTest, StartPopulationBoxForcesItsLimitsWhenLeft) {
+  auto* box = Child<SpinEdit>("speStartOrganisms");
+  Retype(box, QStringLiteral("5000"));
+  EXPECT_EQ(box->Value(), 5000);  // read as typed until the box is left
+  LeaveBox(box);
+  EXPECT_EQ(box->text(), QStringLiteral("1000"));
+  Retype(box, QStringLiteral("0"));
+  LeaveBox(box);
+  EXPECT_EQ(box->text(), QStringLiteral("2"));
+  box->stepBy(-1);
+  EXPECT_EQ(box->text(), QStringLiteral("2"));
+}
+
+TEST_F(MainWindowTest, ParameterBoxesRefuseLettersAndReadBadTextAsTheLowerLimit) {
+  auto* creativity = Child<SpinEdit>("speCreativity");
+  Retype(creativity, QStringLiteral("a1b2"));
+  EXPECT_EQ(creativity->text(), QStringLiteral("12"));
+  Retype(creativity, QString());
+  EXPECT_EQ(form_->Creativity(), 0);
+  Retype(creativity, QStringLiteral("-"));
+  EXPECT_EQ(form_->Creativity(), 0);
+  // Boxes without limits keep any value, also when left.
+  auto* bonus = Child<SpinEdit>("speSurvivalBonus");
+  Retype(bonus, QStringLiteral("-5000"));
+  LeaveBox(bonus);
+  EXPECT_EQ(form_->SurvivalBonus(), -5000);
+  auto* start = Child<SpinEdit>("speStartOrganisms");
+  Retype(start, QStringLiteral("x"));
+  EXPECT_EQ(form_->StartOrganisms(), 2);
+}
+
+TEST_F(MainWindowTest, NewGenePoolTakesTheStartPopulationEvenBelowTwoAsTyped) {
+  auto* start = Child<SpinEdit>("speStartOrganisms");
+  Retype(start, QStringLiteral("4"));
+  Child<QToolButton>("spbStart")->click();
+  EXPECT_EQ(form_->grid().RowCount(), 4);
+  EXPECT_EQ(form_->population().counter(), 3);
+  Retype(start, QStringLiteral("-3"));  // not yet left: forced into the limits at reading
+  Child<QToolButton>("spbStart")->click();
+  EXPECT_EQ(form_->grid().RowCount(), 2);
+  EXPECT_EQ(form_->grid().Cell(kIdColumn, 1), "1");
+}
+
+TEST_F(MainWindowTest, DrawsASolidSquareInItsColourAndLeavesTheCentreWhite) {
+  // Square (d1 2), 5 px wide (d2 4), solid (d4 9), colour 167 (dark red), radius 50, no spokes.
+  form_->grid().SetCell(kDnaColumn, 1, "2409000000441");
+  form_->PaintOrganism(form_->grid().Cell(kDnaColumn, 1));
+  const QImage image = Drawing()->grab().toImage();
+  ASSERT_EQ(image.size(), QSize(350, 350));
+  const QColor red(167, 0, 0);
+  // Vertices at (175, 225), (225, 175), (175, 125), (125, 175); the edge midpoints:
+  for (const QPoint midpoint :
+       {QPoint(200, 200), QPoint(200, 150), QPoint(150, 150), QPoint(150, 200)}) {
+    EXPECT_EQ(image.pixelColor(midpoint), red) << midpoint.x() << "," << midpoint.y();
+  }
+  EXPECT_EQ(image.pixelColor(175, 175), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
+}
+
+TEST_F(MainWindowTest, InvisiblePenLeavesTheAreaWhiteButUpdatesTheHealth) {
+  form_->grid().SetCell(kDnaColumn, 1, "9990999999999");
+  form_->grid().SetCell(kSurvivalColumn, 1, "12");
+  form_->PaintOrganism(form_->grid().Cell(kDnaColumn, 1));
+  const QImage image = Drawing()->grab().toImage();
+  for (int y = 0; y < image.height(); y += 7) {
+    for (int x = 0; x < image.width(); x += 7) {
+      ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+    }
+  }
+  EXPECT_EQ(Health(), QStringLiteral("12"));
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,88 @@
+#include "population/string_grid.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+// Records what a grid reports to its observers.
+class ObserverLog final : public GridObserver {
+ public:
+  void GridCellChanged(int col, int row) override { cells.push_back({col, row}); }
+  void GridReset() override { ++resets; }
+  void GridSelectionChanged(int row) override { selections.push_back(row); }
+
+  std::vector<std::pair<int, int>> cells;
+  int resets = 0;
+  std::vector<int> selections;
+};
+
+TEST(StringGridTest, CellsOutsideTheSizeKeepTheirTextAndShowAgain) {
+  StringGrid grid(5, 10);
+  grid.SetCell(0, 9, "nine");
+  grid.SetCell(6, 2, "beyond the columns");
+  EXPECT_EQ(grid.Cell(6, 2), "beyond the columns");
+  grid.SetRowCount(3);
+  EXPECT_EQ(grid.Cell(0, 9), "nine");
+  grid.SetRowCount(12);
+  EXPECT_EQ(grid.Cell(0, 9), "nine");
+  EXPECT_EQ(grid.Cell(4, 11), "");
+  EXPECT_EQ(grid.Cell(-1, 0), "");
+  EXPECT_EQ(grid.Cell(1000, 1000), "");
+}
+
+TEST(StringGridTest, SelectingTheSelectedRowNotifiesNothing) {
+  StringGrid grid(5, 10);
+  ObserverLog log;
+  grid.AddObserver(&log);
+  EXPECT_EQ(grid.SelectedRow(), 1);
+  grid.SelectRow(1);
+  EXPECT_TRUE(log.selections.empty());
+  grid.SelectRow(4);
+  grid.SelectRow(0);  // the title row cannot be selected
+  EXPECT_EQ(log.selections, (std::vector<int>{4, 1}));
+  grid.RemoveObserver(&log);
+}
+
+TEST(StringGridTest, ShrinkingBelowTheSelectionMovesItSilentlyToTheLastRow) {
+  StringGrid grid(5, 50);
+  grid.SelectRow(30);
+  ObserverLog log;
+  grid.AddObserver(&log);
+  grid.SetRowCount(10);
+  EXPECT_EQ(grid.SelectedRow(), 9);
+  EXPECT_TRUE(log.selections.empty());
+  EXPECT_EQ(log.resets, 1);
+  grid.RemoveObserver(&log);
+}
+
+TEST(StringGridTest, ABatchSendsOneResetInsteadOfCellNotifications) {
+  StringGrid grid(5, 3);
+  ObserverLog log;
+  grid.AddObserver(&log);
+  grid.BeginUpdate();
+  grid.SetRowCount(1000);
+  for (int row = 0; row < 1000; ++row) grid.SetCell(1, row, "x");
+  grid.EndUpdate();
+  EXPECT_TRUE(log.cells.empty());
+  EXPECT_EQ(log.resets, 1);
+  grid.SetCell(1, 1, "y");
+  EXPECT_EQ(log.cells, (std::vector<std::pair<int, int>>{{1, 1}}));
+  grid.RemoveObserver(&log);
+}
+
+TEST(StringGridTest, AGridWithoutBodyRowsSelectsNothing) {
+  StringGrid grid(5, 4);
+  grid.SetRowCount(1);
+  EXPECT_FALSE(grid.HasBodyRows());
+  EXPECT_EQ(grid.SelectedRow(), 0);
+  grid.SelectRow(3);
+  EXPECT_EQ(grid.SelectedRow(), 0);
+  grid.SetRowCount(3);
+  EXPECT_EQ(grid.SelectedRow(), 1);
+}
+
+}  // namespace
+}  // namespace vantrel
