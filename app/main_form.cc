@@ -51,6 +51,7 @@ TMainForm::~TMainForm() {
 
 void TMainForm::BuildControls() {
   setWindowTitle(QStringLiteral("Vantrel 2.0"));
+  setWindowIcon(QIcon(QStringLiteral(":/vantrel.svg")));
   QFont form_font(QStringLiteral("Arial Narrow"));
   form_font.setPixelSize(13);
   setFont(form_font);

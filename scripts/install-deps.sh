@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils
+  xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils bc
 )
 
 missing=()
