@@ -45,13 +45,19 @@ TMainForm::TMainForm(const MainFormServices& services, QWidget* parent)
 
 TMainForm::~TMainForm() {
   grid_.RemoveObserver(this);
-  // The view and model go with their widgets; keep the grid from calling them meanwhile.
-  grid_.RemoveObserver(model_);
+  // The table view and its model read the grid, which goes before the base class deletes
+  // the child widgets: delete them while the grid still exists.
+  delete sgrOrganisms;
+  delete model_;
 }
 
 void TMainForm::BuildControls() {
   setWindowTitle(QStringLiteral("Vantrel 2.0"));
   setWindowIcon(QIcon(QStringLiteral(":/vantrel.svg")));
+  // Metric-compatible stand-ins where the Windows fonts are missing.
+  QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
+                            QStringLiteral("Liberation Sans Narrow"));
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont form_font(QStringLiteral("Arial Narrow"));
   form_font.setPixelSize(13);
   setFont(form_font);

@@ -6,6 +6,7 @@
 
 #include "population/population.h"
 #include "population/string_grid.h"
+#include "storage/line_buffer.h"
 
 class QGroupBox;
 class QLabel;
@@ -129,6 +130,8 @@ class TMainForm final : public QWidget, private GridObserver {
   SpinEdit* speSurvivalBonus = nullptr;
   LinkLabel* Label7 = nullptr;
   LinkLabel* Label9 = nullptr;
+  // The hidden line buffer through which table files are saved and loaded.
+  LineBuffer mmoExport;
 };
 
 }  // namespace vantrel

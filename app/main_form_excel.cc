@@ -1,7 +1,19 @@
+#include <optional>
+#include <string>
+
 #include "app/main_form.h"
+#include "storage/excel_export.h"
+#include "ui/messages.h"
 
 namespace vantrel {
 
-void TMainForm::spbExcelClick() {}
+void TMainForm::spbExcelClick() {
+  if (services_.excel == nullptr || services_.busy_cursor == nullptr) return;
+  const std::optional<std::string> failure = CopyStringGridToExcel(
+      grid_, *services_.excel, *services_.busy_cursor, "Organisms", /*format_code=*/0);
+  if (failure && services_.messages != nullptr) {
+    services_.messages->ShowError(ErrorReportText(*failure));
+  }
+}
 
 }  // namespace vantrel

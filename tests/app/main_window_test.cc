@@ -178,5 +178,12 @@ TEST_F(MainWindowTest, InvisiblePenLeavesTheAreaWhiteButUpdatesTheHealth) {
   EXPECT_EQ(Health(), QStringLiteral("12"));
 }
 
+TEST_F(MainWindowTest, AShownWindowCanBeDestroyed) {
+  // The table view reads the grid while it is torn down; the grid must still be there.
+  form_->show();
+  form_.reset();
+  SUCCEED();
+}
+
 }  // namespace
 }  // namespace vantrel

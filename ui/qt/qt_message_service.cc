@@ -5,13 +5,13 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 namespace vantrel {
 
 namespace {
 
 void CentreOnScreen(QMessageBox& box) {
-  box.adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = box.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
@@ -23,7 +23,11 @@ void Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const 
           bool centre) {
   QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
-  if (centre) CentreOnScreen(box);
+  if (centre) {
+    // QMessageBox settles its size only while it is being shown: centre it right after.
+    CentreOnScreen(box);
+    QTimer::singleShot(0, &box, [&box] { CentreOnScreen(box); });
+  }
   box.exec();
 }
 

@@ -1,0 +1,58 @@
+#ifndef VANTREL_STORAGE_LINE_BUFFER_H_
+#define VANTREL_STORAGE_LINE_BUFFER_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantrel {
+
+// How a file operation of the line buffer ended.
+enum class FileResult {
+  kOk,
+  kCannotOpen,    // the file could not be opened or read
+  kCannotCreate,  // the file could not be created or replaced
+  kWriteError,    // writing failed after the file was created
+};
+
+// An ordered list of text lines of bytes, the go-between of a table file and a grid.
+// Lines are kept back to back in one block of text, so that a file of a million lines
+// costs one allocation for its text and one for the line positions.
+class LineBuffer {
+ public:
+  // Line reads give at most this many bytes of a line.
+  static constexpr std::size_t kLineLimit = 4096;
+
+  void Clear();
+  void Append(std::string_view line);
+  int Count() const { return static_cast<int>(lines_.size()); }
+  // Line `index` (from 0) cut to kLineLimit bytes; the empty text at or past Count().
+  std::string_view Line(int index) const;
+
+  // Replaces every line by `text` split at line ends: CR LF, a lone CR and a lone LF
+  // each end a line; a line end at the very end starts no further line. Text from the
+  // first NUL byte on is dropped.
+  void SetText(std::string text);
+
+  // Reads the file's bytes and splits them as SetText does. On failure the lines are
+  // left as they were.
+  FileResult LoadFromFile(const std::string& file_name);
+
+  // Writes every line followed by CR LF. The bytes go to a new file beside the target,
+  // which then replaces it in one rename: on any failure the target is left as it was.
+  FileResult SaveToFile(const std::string& file_name) const;
+
+ private:
+  struct Span {
+    std::size_t begin;
+    std::size_t length;
+  };
+
+  std::string text_;
+  std::vector<Span> lines_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_STORAGE_LINE_BUFFER_H_

@@ -1,0 +1,135 @@
+#include "storage/table_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+namespace vantrel {
+
+namespace {
+
+// Removes the characters of code 0 to 32 from both ends; bytes from 128 up stay.
+std::string_view TrimControls(std::string_view text) {
+  const auto is_control = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!text.empty() && is_control(text.front())) text.remove_prefix(1);
+  while (!text.empty() && is_control(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Holds the grid's notifications back for one bulk change and sends a single reset.
+class BulkUpdate {
+ public:
+  explicit BulkUpdate(StringGrid& grid) : grid_(grid) { grid_.BeginUpdate(); }
+  ~BulkUpdate() { grid_.EndUpdate(); }
+  BulkUpdate(const BulkUpdate&) = delete;
+  BulkUpdate& operator=(const BulkUpdate&) = delete;
+
+ private:
+  StringGrid& grid_;
+};
+
+}  // namespace
+
+int CountOccurrences(std::string_view line, std::string_view separator) {
+  if (separator.empty()) return 0;
+  if (separator.size() == 1) {
+    return static_cast<int>(std::count(line.begin(), line.end(), separator.front()));
+  }
+  // Cutting an occurrence out may join a new one across the cut. Keeping the text read so
+  // far on a stack and cutting the separator off its top as soon as it appears finds the
+  // same occurrences in the same order, in one pass.
+  std::string kept;
+  int count = 0;
+  for (char c : line) {
+    kept.push_back(c);
+    if (std::string_view(kept).ends_with(separator)) {
+      kept.resize(kept.size() - separator.size());
+      ++count;
+    }
+  }
+  return count;
+}
+
+void FillLineBuffer(const StringGrid& grid, LineBuffer& buffer, std::string_view separator) {
+  buffer.Clear();
+  std::string line;
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    line.clear();
+    for (int col = 1; col < grid.ColCount(); ++col) {
+      line += ' ';
+      line += TrimControls(grid.Cell(col, row));
+      line += ' ';
+      line += separator;
+    }
+    buffer.Append(line);
+  }
+}
+
+void SlaStringGridOp(const StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
+                     std::string_view separator, MessageService& messages) {
+  FillLineBuffer(grid, buffer, separator);
+  switch (buffer.SaveToFile(file_name)) {
+    case FileResult::kOk:
+    case FileResult::kCannotOpen:
+      break;
+    case FileResult::kCannotCreate:
+      messages.ShowError(ErrorReportText("Cannot create file " + file_name));
+      break;
+    case FileResult::kWriteError:
+      messages.ShowError(ErrorReportText("Stream write error"));
+      break;
+  }
+}
+
+void LaadStringGrid(StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
+                    MessageService& messages) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file_name, error)) {
+    messages.ShowMessage("Cannot open file " + file_name + ".");
+    return;
+  }
+  if (buffer.LoadFromFile(file_name) != FileResult::kOk) {
+    messages.ShowError(ErrorReportText("Cannot open file " + file_name));
+    return;
+  }
+  if (FillStringGrid(grid, buffer) == GridFill::kTitleRowOnly) {
+    // A grid of the title row alone holds nothing to select or work on: refuse it.
+    messages.ShowMessage("File " + file_name + " holds no rows below the title row.");
+  }
+}
+
+GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
+  const std::string_view first = buffer.Line(0);
+  if (first.empty()) return GridFill::kEmptyFirstLine;
+  if (buffer.Count() < 2) return GridFill::kTitleRowOnly;
+
+  const char separator = first.back();
+  const int col_count = CountOccurrences(first, std::string_view(&separator, 1)) + 1;
+  const int row_count = buffer.Count();
+
+  BulkUpdate bulk(grid);
+  grid.SetColCount(col_count);
+  grid.SetRowCount(row_count);
+  std::vector<std::string_view> fields(static_cast<std::size_t>(col_count));
+  for (int row = 0; row < row_count; ++row) {
+    std::string_view rest = buffer.Line(row);
+    bool found = true;
+    for (int col = 1; col < col_count; ++col) {
+      const std::size_t at = found ? rest.find(separator) : std::string_view::npos;
+      found = at != std::string_view::npos;
+      if (!found) {
+        fields[col] = {};
+        continue;
+      }
+      fields[col] = TrimControls(rest.substr(0, at));
+      // The separator and the one character after it are dropped unread.
+      rest.remove_prefix(std::min(rest.size(), at + 2));
+    }
+    // Last column first, so that a row's cells are allocated once.
+    for (int col = col_count - 1; col >= 1; --col) grid.SetCell(col, row, std::string(fields[col]));
+  }
+  return GridFill::kFilled;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModel>
+#include <QFileDialog>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "app/organism_table_view.h"
+#include "population/random_source.h"
+#include "storage/file_dialogs.h"
+#include "storage/qt/qt_file_dialogs.h"
+#include "tests/support/fakes.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using Shown = testing::RecordingMessages::Shown;
+
+// Answers each dialog with the next scripted name, or a cancel for nullopt.
+class ScriptedFileDialogs final : public FileDialogs {
+ public:
+  std::optional<std::string> AskOpenName() override { return Next(); }
+  std::optional<std::string> AskSaveName() override { return Next(); }
+  std::vector<std::optional<std::string>> names;
+
+ private:
+  std::optional<std::string> Next() {
+    if (names.empty()) return std::nullopt;
+    std::optional<std::string> name = names.front();
+    names.erase(names.begin());
+    return name;
+  }
+};
+
+class TempDir {
+ public:
+  TempDir() : path_(fs::temp_directory_path() / ("files_window_" + Suffix())) {
+    fs::create_directories(path_);
+  }
+  ~TempDir() { fs::remove_all(path_); }
+  std::string Path(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  static std::string Suffix() { return std::to_string(std::random_device()()); }
+  fs::path path_;
+};
+
+class FilesWindowTest : public ::testing::Test {
+ protected:
+  FilesWindowTest() : clock_(1) {
+    MainFormServices services;
+    services.random = &random_;
+    services.clock = &clock_;
+    services.messages = &messages_;
+    services.file_dialogs = &dialogs_;
+    form_ = std::make_unique<TMainForm>(services);
+  }
+
+  void Click(const char* button) {
+    form_->findChild<QToolButton*>(QString::fromLatin1(button))->click();
+  }
+  std::vector<std::string> Row(int row) {
+    std::vector<std::string> cells;
+    for (int col = 0; col < form_->grid().ColCount(); ++col) {
+      cells.push_back(form_->grid().Cell(col, row));
+    }
+    return cells;
+  }
+  QAbstractItemModel* Model() {
+    return form_->findChild<OrganismTableView*>(QStringLiteral("sgrOrganisms"))->model();
+  }
+
+  TempDir dir_;
+  LcgRandom random_;
+  testing::FixedClock clock_;
+  testing::RecordingMessages messages_;
+  ScriptedFileDialogs dialogs_;
+  std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(FilesWindowTest, SaveAndOpenRestoreTheTableButNotIdsOrTheCounter) {
+  StringGrid& grid = form_->grid();
+  ASSERT_EQ(grid.RowCount(), 10);
+  std::vector<std::vector<std::string>> saved;
+  for (int row = 0; row < 10; ++row) saved.push_back(Row(row));
+
+  const std::string path = dir_.Path("population.str");
+  dialogs_.names = {path, std::nullopt, std::nullopt, path};
+  Click("spbSave");
+  Click("spbSave");  // cancelled: nothing happens
+  for (int row = 1; row < 10; ++row) {
+    for (int col = 0; col < 5; ++col) grid.SetCell(col, row, "changed");
+  }
+  form_->population().NewId();
+  Click("spbOpen");  // cancelled
+  EXPECT_EQ(grid.Cell(kDnaColumn, 1), "changed");
+  Click("spbOpen");
+
+  for (int row = 0; row < 10; ++row) {
+    std::vector<std::string> expected = saved[row];
+    if (row > 0) expected[kIdColumn] = "changed";
+    EXPECT_EQ(Row(row), expected);
+  }
+  EXPECT_EQ(form_->population().counter(), 10);
+  EXPECT_EQ(Model()->data(Model()->index(2, kDnaColumn)).toString().toStdString(),
+            saved[3][kDnaColumn]);
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(FilesWindowTest, LoadedBytesShowAsLatin1AndTheColumnCountOutlivesANewGenePool) {
+  const std::string path = dir_.Path("latin.str");
+  std::ofstream(path, std::ios::binary) << " P1 ; Na\xEFve ;\r\n 0 ; caf\xE9 ;\r\n 1 ; 2 ;\r\n";
+  dialogs_.names = {path};
+  Click("spbOpen");
+  ASSERT_EQ(Model()->columnCount(), 3);
+  EXPECT_EQ(Model()->rowCount(), 2);
+  EXPECT_EQ(Model()->headerData(2, Qt::Horizontal), QString::fromUtf8("Na\u00efve"));
+  EXPECT_EQ(Model()->data(Model()->index(0, 2)), QString::fromUtf8("caf\u00e9"));
+
+  Click("spbStart");
+  EXPECT_EQ(form_->grid().ColCount(), 3);
+  EXPECT_EQ(Model()->columnCount(), 3);
+  EXPECT_EQ(Model()->rowCount(), 9);
+}
+
+// Types `name` into the dialog and confirms it, once the dialog's event loop runs.
+void Answer(QFileDialog* dialog, const std::string& name) {
+  QTimer::singleShot(0, dialog, [dialog, name] {
+    dialog->selectFile(QString::fromStdString(name));
+    static_cast<QDialog*>(dialog)->accept();  // public there, protected here
+  });
+}
+
+TEST(QtFileDialogsTest, DialogsHaveTheirTitlesFiltersAndRememberTheLastName) {
+  TempDir dir;
+  QtFileDialogs dialogs;
+  QFileDialog* open = dialogs.odlOrganisms();
+  QFileDialog* save = dialogs.sdlOrganisms();
+  EXPECT_EQ(open->windowTitle(), "Open organisms file");
+  EXPECT_EQ(save->windowTitle(), "save organisms file");
+  for (QFileDialog* dialog : {open, save}) {
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Simple Table Files (*.str)", "All Files (*)"}));
+    EXPECT_EQ(dialog->selectedNameFilter(), "Simple Table Files (*.str)");
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);  // a missing name is taken too
+  }
+  EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_TRUE(save->testOption(QFileDialog::DontConfirmOverwrite));
+
+  // A typed name gets the default suffix; each dialog opens on its own last name.
+  Answer(save, dir.Path("pop"));
+  EXPECT_EQ(dialogs.AskSaveName(), dir.Path("pop.str"));
+  Answer(open, dir.Path("other"));
+  EXPECT_EQ(dialogs.AskOpenName(), dir.Path("other.str"));
+  QStringList shown;
+  QTimer::singleShot(0, save, [save, &shown] {
+    shown = save->selectedFiles();
+    save->reject();
+  });
+  EXPECT_EQ(dialogs.AskSaveName(), std::nullopt);
+  EXPECT_EQ(shown, QStringList(QString::fromStdString(dir.Path("pop.str"))));
+}
+
+}  // namespace
+}  // namespace vantrel

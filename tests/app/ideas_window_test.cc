@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+#include "app/main_form.h"
+#include "population/random_source.h"
+#include "tests/support/fakes.h"
+#include "ui/ideas.h"
+#include "ui/qt/experiments_window.h"
+
+namespace vantrel {
+namespace {
+
+class IdeasWindowTest : public ::testing::Test {
+ protected:
+  IdeasWindowTest() : clock_(1) {
+    MainFormServices services;
+    services.random = &random_;
+    services.clock = &clock_;
+    services.messages = &messages_;
+    form_ = std::make_unique<TMainForm>(services);
+    experiments_ = std::make_unique<TfrmExperiments>();
+    form_->SetExperimentsWindow(experiments_.get());
+  }
+
+  QToolButton* Button(const char* name) {
+    return form_->findChild<QToolButton*>(QString::fromLatin1(name));
+  }
+
+  LcgRandom random_;
+  testing::FixedClock clock_;
+  testing::RecordingMessages messages_;
+  std::unique_ptr<TMainForm> form_;
+  std::unique_ptr<TfrmExperiments> experiments_;
+};
+
+TEST_F(IdeasWindowTest, IdeaButtonShowsOnePlainMessageFromTheNextTenDraws) {
+  LcgRandom expected_random(random_.seed());
+  const std::string expected = GenerateIdea(expected_random);
+
+  Button("spbIdea")->click();
+  ASSERT_EQ(messages_.shown().size(), 1u);
+  EXPECT_EQ(messages_.shown()[0].kind, testing::RecordingMessages::Shown::kMessage);
+  EXPECT_EQ(messages_.shown()[0].text, expected);
+  EXPECT_EQ(random_.seed(), expected_random.seed());
+}
+
+TEST_F(IdeasWindowTest, ExperimentsButtonShowsTheWindowModallyUntilItIsClosed) {
+  bool was_modal = false;
+  QTimer::singleShot(0, [&] {
+    was_modal =
+        experiments_->isVisible() && QApplication::activeModalWidget() == experiments_.get();
+    experiments_->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
+    experiments_->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+  });
+  QTimer::singleShot(5000, experiments_.get(), &QDialog::reject);  // never hang the run
+  Button("spbExperiments")->click();
+  EXPECT_TRUE(was_modal);
+  EXPECT_FALSE(experiments_->isVisible());
+
+  // The second showing finds the page it was left on.
+  int page_shown = -1;
+  QTimer::singleShot(0, [&] {
+    page_shown =
+        experiments_->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex();
+    experiments_->close();
+  });
+  Button("spbExperiments")->click();
+  EXPECT_EQ(page_shown, 3);
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+}  // namespace
+}  // namespace vantrel

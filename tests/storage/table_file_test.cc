@@ -1,0 +1,268 @@
+#include "storage/table_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "storage/line_buffer.h"
+#include "tests/support/fakes.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordingMessages;
+using Shown = RecordingMessages::Shown;
+
+std::vector<std::string> Lines(const LineBuffer& buffer) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < buffer.Count(); ++i) lines.emplace_back(buffer.Line(i));
+  return lines;
+}
+
+TEST(LineBufferTest, SplitsAtEveryKindOfLineEndAndStopsAtNul) {
+  const struct {
+    std::string text;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+      {"a\r\n", {"a"}},
+      {"a\r\n\r\n", {"a", ""}},
+      {"\n\r", {"", ""}},
+      {"\r\r\n", {"", ""}},
+      {"", {}},
+      {std::string("a\nb\0c\nd\n", 8), {"a", "b"}},
+  };
+  for (const auto& c : cases) {
+    LineBuffer buffer;
+    buffer.SetText(c.text);
+    EXPECT_EQ(Lines(buffer), c.lines) << ::testing::PrintToString(c.text);
+    EXPECT_EQ(buffer.Line(buffer.Count()), "");
+  }
+}
+
+TEST(CountOccurrencesTest, CountsAsIfEachFoundSeparatorWereCutOut) {
+  EXPECT_EQ(CountOccurrences(" a # b #", "#"), 2);
+  EXPECT_EQ(CountOccurrences("", "#"), 0);
+  EXPECT_EQ(CountOccurrences("abc", ""), 0);
+  EXPECT_EQ(CountOccurrences("aabb", "ab"), 2);  // cutting "ab" out joins a new "ab"
+  EXPECT_EQ(CountOccurrences("aaa", "aa"), 1);
+  EXPECT_EQ(CountOccurrences("AB ab", "ab"), 1);
+}
+
+class GridResets final : public GridObserver {
+ public:
+  void GridCellChanged(int, int) override { ++cells; }
+  void GridReset() override { ++resets; }
+  int cells = 0;
+  int resets = 0;
+};
+
+class TableFileTest : public ::testing::Test {
+ protected:
+  TableFileTest() : dir_(fs::temp_directory_path() / ("table_file_test_" + Suffix())) {
+    fs::create_directories(dir_);
+    grid_.SetCell(0, 0, "ID");
+    grid_.SetCell(0, 1, "1");
+    grid_.SetCell(0, 2, "2");
+  }
+  ~TableFileTest() override { fs::remove_all(dir_); }
+
+  static std::string Suffix() { return std::to_string(std::random_device()()); }
+  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(PathOf(name), std::ios::binary) << bytes;
+    return PathOf(name);
+  }
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  std::vector<std::string> Row(int row) const {
+    std::vector<std::string> cells;
+    for (int col = 0; col < grid_.ColCount(); ++col) cells.push_back(grid_.Cell(col, row));
+    return cells;
+  }
+  void Load(const std::string& path) { LaadStringGrid(grid_, path, buffer_, messages_); }
+  void Save(const std::string& path) { SlaStringGridOp(grid_, path, buffer_, "#", messages_); }
+
+  fs::path dir_;
+  StringGrid grid_{5, 3};
+  LineBuffer buffer_;
+  RecordingMessages messages_;
+};
+
+TEST_F(TableFileTest, WritesTrimmedCellsWithoutTheIdColumnByteForByte) {
+  grid_.SetRowCount(2);
+  const char* cells[2][5] = {{"ID", "P1", "P2", "DNA", "Survival"},
+                             {"1", " 0", "0\t", "4821937465012", "\x01 0 \r\n"}};
+  for (int row = 0; row < 2; ++row) {
+    for (int col = 0; col < 5; ++col) grid_.SetCell(col, row, cells[row][col]);
+  }
+  Save(PathOf("example.str"));
+  EXPECT_EQ(Read(PathOf("example.str")),
+            " P1 # P2 # DNA # Survival #\r\n 0 # 0 # 4821937465012 # 0 #\r\n");
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+TEST_F(TableFileTest, EveryByteOfAWrittenFileSurvivesALoadAndASave) {
+  std::string high;
+  for (int byte = 33; byte < 256; ++byte) {
+    if (byte != '#') high += static_cast<char>(byte);
+  }
+  const std::string bytes = " P1 # P2 # DNA # Survival #\r\n " + high + " #  # 7 # \xE9t\xE9 #\r\n";
+  Load(Write("in.str", bytes));
+  EXPECT_EQ(grid_.Cell(1, 1), high);
+  EXPECT_EQ(grid_.Cell(4, 1), "\xE9t\xE9");
+  Save(PathOf("out.str"));
+  EXPECT_EQ(Read(PathOf("out.str")), bytes);
+}
+
+TEST_F(TableFileTest, LfAndCrLineEndsLoadLikeCrLfInOneReset) {
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    GridResets resets;
+    grid_.AddObserver(&resets);
+    const std::string e = end;
+    Load(Write("ends.str", " P1 # P2 #" + e + " 0 # 0 #" + e + e + " x #" + e));
+    grid_.RemoveObserver(&resets);
+    EXPECT_EQ(grid_.ColCount(), 3);
+    ASSERT_EQ(grid_.RowCount(), 4) << "line end " << ::testing::PrintToString(e);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"ID", "P1", "P2"}));
+    EXPECT_EQ(Row(1), (std::vector<std::string>{"1", "0", "0"}));
+    EXPECT_EQ(Row(2), (std::vector<std::string>{"2", "", ""}));
+    EXPECT_EQ(Row(3), (std::vector<std::string>{"", "x", ""}));
+    EXPECT_EQ(resets.resets, 1);
+    EXPECT_EQ(resets.cells, 0);
+  }
+}
+
+TEST_F(TableFileTest, FieldsFollowTheSeparatorOfTheFirstLine) {
+  Load(Write("fields.str",
+             " a ; b ;\r\n"
+             " 1 ;\r\n"              // short: the missing field is empty
+             " 1 ; 2 ; 3 ; 4 ;\r\n"  // long: extra fields ignored
+             "x;y;\r\n"              // no space after a separator: one character lost
+             " # ;\t\x02 ok \x1F;\r\n"));
+  EXPECT_EQ(grid_.ColCount(), 3);
+  EXPECT_EQ(Row(1), (std::vector<std::string>{"1", "1", ""}));
+  EXPECT_EQ(Row(2), (std::vector<std::string>{"2", "1", "2"}));
+  EXPECT_EQ(Row(3), (std::vector<std::string>{"", "x", ""}));
+  EXPECT_EQ(Row(4), (std::vector<std::string>{"", "#", "ok"}));
+}
+
+TEST_F(TableFileTest, ASeparatorInsideACellShiftsTheRowWhenReadBack) {
+  grid_.SetColCount(4);
+  grid_.SetCell(1, 1, "a#b");
+  grid_.SetCell(2, 1, "c");
+  grid_.SetCell(3, 1, "d");
+  Save(PathOf("shift.str"));
+  Load(PathOf("shift.str"));
+  EXPECT_EQ(Row(1), (std::vector<std::string>{"1", "a", "", "c"}));
+}
+
+TEST_F(TableFileTest, OnlyTheFirst4096BytesOfALineAreRead) {
+  // The 4096th byte of the first line is its separator; the rest of the line is lost.
+  const std::string first = " T " + std::string(4092, 'Q') + "!" + std::string(10, '#');
+  Load(Write("long.str", first + "\r\n v ! w !\r\n"));
+  EXPECT_EQ(grid_.ColCount(), 2);
+  EXPECT_EQ(grid_.Cell(1, 0), "T " + std::string(4092, 'Q'));
+  EXPECT_EQ(grid_.Cell(1, 1), "v");
+}
+
+TEST_F(TableFileTest, MoreRowsShowTheIdTextTheGridKeptOutsideIt) {
+  grid_.SetCell(0, 4, "4");  // left behind by an earlier, larger table
+  Load(Write("rows.str",
+             " P #\r\n 1 #\r\n 2 #\r\n 3 #\r\n x #\r\n y #\r\n" + std::string("\0 z #\r\n", 7)));
+  ASSERT_EQ(grid_.RowCount(), 6);  // the text after the NUL byte is not taken
+  EXPECT_EQ(grid_.Cell(0, 4), "4");
+  EXPECT_EQ(grid_.Cell(1, 4), "x");
+  EXPECT_EQ(grid_.Cell(0, 5), "");
+}
+
+TEST_F(TableFileTest, FilesThatCannotFillTheGridLeaveItAsItWas) {
+  grid_.SetCell(3, 2, "keep");
+  for (const char* bytes : {"", "\r\n a #\r\n b #\r\n", " title only #\r\n"}) {
+    Load(Write("odd.str", bytes));
+    EXPECT_EQ(grid_.ColCount(), 5);
+    EXPECT_EQ(grid_.RowCount(), 3);
+    EXPECT_EQ(grid_.Cell(3, 2), "keep");
+  }
+  // Only the file of the title row alone is worth a word.
+  const std::string path = PathOf("odd.str");
+  EXPECT_EQ(messages_.shown(),
+            (std::vector<Shown>{
+                {Shown::kMessage, "", "File " + path + " holds no rows below the title row."}}));
+}
+
+TEST_F(TableFileTest, ANameThatIsNoFileOrCannotBeReadIsReported) {
+  const std::string missing = PathOf("missing.str");
+  // Exists as a regular file but refuses to be read, for root too.
+  const std::string unreadable = "/proc/self/clear_refs";
+  if (!fs::is_regular_file(unreadable)) GTEST_SKIP() << unreadable << " is not available";
+  Load(missing);
+  Load(dir_.string());
+  Load(unreadable);
+  EXPECT_EQ(messages_.shown(),
+            (std::vector<Shown>{{Shown::kMessage, "", "Cannot open file " + missing + "."},
+                                {Shown::kMessage, "", "Cannot open file " + dir_.string() + "."},
+                                {Shown::kError, "", "Cannot open file " + unreadable + "."}}));
+  EXPECT_EQ(grid_.RowCount(), 3);
+}
+
+TEST_F(TableFileTest, AFailedSaveLeavesTheOldFileAsItWas) {
+  const std::string blocker = Write("blocker", "not a folder");
+  const std::string under_file = blocker + "/table.str";
+  Save(under_file);
+  Save(dir_.string());
+  const std::string fifo = PathOf("fifo");  // not a file to replace
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  Save(fifo);
+
+  // A write that fails half-way: the file size limit stops it after a few bytes.
+  const std::string old = Write("old.str", "old bytes");
+  grid_.SetRowCount(5000);
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  Save(old);
+  setrlimit(RLIMIT_FSIZE, &saved);
+
+  EXPECT_EQ(messages_.shown(),
+            (std::vector<Shown>{{Shown::kError, "", "Cannot create file " + under_file + "."},
+                                {Shown::kError, "", "Cannot create file " + dir_.string() + "."},
+                                {Shown::kError, "", "Cannot create file " + fifo + "."},
+                                {Shown::kError, "", "Stream write error."}}));
+  EXPECT_EQ(Read(blocker), "not a folder");
+  EXPECT_TRUE(fs::is_directory(dir_));
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(Read(old), "old bytes");
+  // No half-written file is left behind either.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+}
+
+TEST_F(TableFileTest, ReplacingAFileKeepsItsPermissionsAndLinks) {
+  const std::string real = Write("real.str", "old");
+  fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink(real, dir_ / "link.str");
+  Save(PathOf("link.str"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "link.str"));
+  EXPECT_EQ(Read(real), "  #  #  #  #\r\n  #  #  #  #\r\n  #  #  #  #\r\n");
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_TRUE(messages_.shown().empty());
+}
+
+}  // namespace
+}  // namespace vantrel
