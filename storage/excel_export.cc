@@ -141,9 +141,18 @@ std::optional<std::string> CopyStringGridToExcel(const StringGrid& grid, ExcelAp
 ExcelCellArray CellArrayFromGrid(const StringGrid& grid) {
   ExcelCellArray cells(grid.RowCount(), grid.ColCount());
   for (int row = 0; row < cells.rows(); ++row) {
-    for (int col = 0; col < cells.cols(); ++col) cells.Set(row, col, grid.Cell(col, row));
+    for (int col = 0; col < cells.cols(); ++col) {
+      cells.Set(row, col, Latin1ToUtf8(grid.Cell(col, row)));
+    }
   }
   return cells;
+}
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char byte : bytes) AppendUtf8(static_cast<unsigned char>(byte), text);
+  return text;
 }
 
 std::string FormatAddress(int col_count, int row_count) {

@@ -26,8 +26,12 @@ std::optional<std::string> CopyStringGridToExcel(const StringGrid& grid, ExcelAp
                                                  BusyCursor& cursor, std::string_view sheet_name,
                                                  std::int32_t format_code);
 
-// The texts of the grid's rows 0 to RowCount() - 1 and columns 0 to ColCount() - 1.
+// The texts of the grid's rows 0 to RowCount() - 1 and columns 0 to ColCount() - 1, as
+// UTF-8. Cells hold single-byte text, which the window shows as Latin-1; so does this.
 ExcelCellArray CellArrayFromGrid(const StringGrid& grid);
+
+// Single-byte Latin-1 text as UTF-8.
+std::string Latin1ToUtf8(std::string_view bytes);
 
 // The address handed to the automatic format for the block's far corner: the character of
 // code 96 + col_count (a lower-case letter up to 26 columns, UTF-8 beyond) and row_count.
