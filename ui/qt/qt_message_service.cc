@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -23,6 +25,8 @@ void Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const 
           bool centre) {
   QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
+  // Some styles put a tick on the button; the box is meant to be plain.
+  box.button(QMessageBox::Ok)->setIcon(QIcon());
   if (centre) {
     // QMessageBox settles its size only while it is being shown: centre it right after.
     CentreOnScreen(box);
