@@ -6,11 +6,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/main_form.h"
+#include "app/application.h"
 #include "app/organism_view.h"
-#include "population/clock.h"
-#include "population/random_source.h"
-#include "ui/qt/qt_message_service.h"
 
 namespace {
 
@@ -29,14 +26,8 @@ class QuitOnPaint final : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  vantrel::LcgRandom random;
-  vantrel::SystemClock clock;
-  vantrel::QtMessageService messages;
-  vantrel::MainFormServices services;
-  services.random = &random;
-  services.clock = &clock;
-  services.messages = &messages;
-  vantrel::TMainForm form(services);
+  vantrel::VantrelApplication vantrel;
+  vantrel::TMainForm& form = vantrel.main_form();
   QuitOnPaint quit_on_paint;
   form.findChild<vantrel::OrganismView*>()->installEventFilter(&quit_on_paint);
   form.show();

@@ -10,58 +10,26 @@
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
 #include "population/random_source.h"
-#include "tests/support/fakes.h"
+#include "tests/support/main_form_test.h"
 
 namespace vantrel {
 namespace {
 
-// The real main window, seeded 1 through its clock, driven by its buttons.
-class EvolutionWindowTest : public ::testing::Test {
- protected:
-  EvolutionWindowTest() : clock_(1) {
-    MainFormServices services;
-    services.random = &random_;
-    services.clock = &clock_;
-    services.messages = &messages_;
-    form_ = std::make_unique<TMainForm>(services);
-  }
-
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = form_->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  void Click(const char* button) { Child<QToolButton>(button)->click(); }
-  std::string Health() { return Child<QLabel>("lblHealth")->text().toStdString(); }
-  std::string Drawn() { return Child<OrganismView>("pbxOrganism")->dna().value_or("none"); }
-  std::vector<std::string> Row(int row) {
-    std::vector<std::string> cells;
-    for (int col = 0; col < kOrganismColumnCount; ++col) {
-      cells.push_back(form_->grid().Cell(col, row));
-    }
-    return cells;
-  }
-
-  LcgRandom random_;
-  testing::FixedClock clock_;
-  testing::RecordingMessages messages_;
-  std::unique_ptr<TMainForm> form_;
-};
+using EvolutionWindowTest = testing::MainFormTest;
 
 TEST_F(EvolutionWindowTest, ShotWithCreativity50FollowsTheKnownDraws) {
   const std::vector<std::string> founders = {"0822631340408", "0293736873134", "2824182794880",
                                              "1150507677526", "5969262074855", "9630797711975",
                                              "8620628125911", "2154216770001", "7836474388100"};
   for (int row = 1; row <= 9; ++row) {
-    EXPECT_EQ(form_->grid().Cell(kDnaColumn, row), founders[row - 1]);
+    EXPECT_EQ(Form().grid().Cell(kDnaColumn, row), founders[row - 1]);
   }
-  ASSERT_EQ(form_->grid().SelectedRow(), 1);
+  ASSERT_EQ(Form().grid().SelectedRow(), 1);
 
   Child<SpinEdit>("speCreativity")->SetValue(50);
   Click("spbShoot");
   EXPECT_EQ(Row(1), (std::vector<std::string>{"10", "1", "2", "0822631263334", "0"}));
-  EXPECT_EQ(form_->grid().SelectedRow(), 3);
+  EXPECT_EQ(Form().grid().SelectedRow(), 3);
   EXPECT_EQ(Drawn(), founders[2]);
 }
 
@@ -74,16 +42,16 @@ TEST_F(EvolutionWindowTest, FeedingShowsTheNewScoreEvenWhenTheSameRowComesUp) {
   Child<SpinEdit>("speSurvivalBonus")->SetValue(-8);
   Click("spbFeed");
   EXPECT_EQ(Health(), "-3");
-  EXPECT_EQ(form_->grid().Cell(kSurvivalColumn, 1), "-3");
+  EXPECT_EQ(Form().grid().Cell(kSurvivalColumn, 1), "-3");
 }
 
 TEST_F(EvolutionWindowTest, TableWithoutOrganismsDisablesFeedAndShoot) {
-  form_->grid().SetRowCount(1);
+  Form().grid().SetRowCount(1);
   EXPECT_FALSE(Child<QToolButton>("spbFeed")->isEnabled());
   EXPECT_FALSE(Child<QToolButton>("spbShoot")->isEnabled());
   const std::vector<std::string> titles = Row(0);
-  form_->spbFeedClick();
-  form_->spbShootClick();
+  Form().spbFeedClick();
+  Form().spbShootClick();
   EXPECT_EQ(Row(0), titles);
 }
 

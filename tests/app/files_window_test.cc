@@ -17,7 +17,7 @@
 #include "population/random_source.h"
 #include "storage/file_dialogs.h"
 #include "storage/qt/qt_file_dialogs.h"
-#include "tests/support/fakes.h"
+#include "tests/support/main_form_test.h"
 
 namespace vantrel {
 namespace {
@@ -54,41 +54,23 @@ class TempDir {
   fs::path path_;
 };
 
-class FilesWindowTest : public ::testing::Test {
+class FilesWindowTest : public testing::MainFormTest {
  protected:
-  FilesWindowTest() : clock_(1) {
-    MainFormServices services;
-    services.random = &random_;
-    services.clock = &clock_;
-    services.messages = &messages_;
-    services.file_dialogs = &dialogs_;
-    form_ = std::make_unique<TMainForm>(services);
+  FilesWindowTest() {
+    services_.file_dialogs = &dialogs_;
+    Form();
   }
 
-  void Click(const char* button) {
-    form_->findChild<QToolButton*>(QString::fromLatin1(button))->click();
-  }
-  std::vector<std::string> Row(int row) {
-    std::vector<std::string> cells;
-    for (int col = 0; col < form_->grid().ColCount(); ++col) {
-      cells.push_back(form_->grid().Cell(col, row));
-    }
-    return cells;
-  }
   QAbstractItemModel* Model() {
-    return form_->findChild<OrganismTableView*>(QStringLiteral("sgrOrganisms"))->model();
+    return Form().findChild<OrganismTableView*>(QStringLiteral("sgrOrganisms"))->model();
   }
 
   TempDir dir_;
-  LcgRandom random_;
-  testing::FixedClock clock_;
-  testing::RecordingMessages messages_;
   ScriptedFileDialogs dialogs_;
-  std::unique_ptr<TMainForm> form_;
 };
 
 TEST_F(FilesWindowTest, SaveAndOpenRestoreTheTableButNotIdsOrTheCounter) {
-  StringGrid& grid = form_->grid();
+  StringGrid& grid = Form().grid();
   ASSERT_EQ(grid.RowCount(), 10);
   std::vector<std::vector<std::string>> saved;
   for (int row = 0; row < 10; ++row) saved.push_back(Row(row));
@@ -100,7 +82,7 @@ TEST_F(FilesWindowTest, SaveAndOpenRestoreTheTableButNotIdsOrTheCounter) {
   for (int row = 1; row < 10; ++row) {
     for (int col = 0; col < 5; ++col) grid.SetCell(col, row, "changed");
   }
-  form_->population().NewId();
+  Form().population().NewId();
   Click("spbOpen");  // cancelled
   EXPECT_EQ(grid.Cell(kDnaColumn, 1), "changed");
   Click("spbOpen");
@@ -110,7 +92,7 @@ TEST_F(FilesWindowTest, SaveAndOpenRestoreTheTableButNotIdsOrTheCounter) {
     if (row > 0) expected[kIdColumn] = "changed";
     EXPECT_EQ(Row(row), expected);
   }
-  EXPECT_EQ(form_->population().counter(), 10);
+  EXPECT_EQ(Form().population().counter(), 10);
   EXPECT_EQ(Model()->data(Model()->index(2, kDnaColumn)).toString().toStdString(),
             saved[3][kDnaColumn]);
   EXPECT_TRUE(messages_.shown().empty());
@@ -127,7 +109,7 @@ TEST_F(FilesWindowTest, LoadedBytesShowAsLatin1AndTheColumnCountOutlivesANewGene
   EXPECT_EQ(Model()->data(Model()->index(0, 2)), QString::fromUtf8("caf\u00e9"));
 
   Click("spbStart");
-  EXPECT_EQ(form_->grid().ColCount(), 3);
+  EXPECT_EQ(Form().grid().ColCount(), 3);
   EXPECT_EQ(Model()->columnCount(), 3);
   EXPECT_EQ(Model()->rowCount(), 9);
 }

@@ -8,33 +8,23 @@
 
 #include "app/main_form.h"
 #include "population/random_source.h"
-#include "tests/support/fakes.h"
+#include "tests/support/main_form_test.h"
 #include "ui/ideas.h"
 #include "ui/qt/experiments_window.h"
 
 namespace vantrel {
 namespace {
 
-class IdeasWindowTest : public ::testing::Test {
+class IdeasWindowTest : public testing::MainFormTest {
  protected:
-  IdeasWindowTest() : clock_(1) {
-    MainFormServices services;
-    services.random = &random_;
-    services.clock = &clock_;
-    services.messages = &messages_;
-    form_ = std::make_unique<TMainForm>(services);
+  IdeasWindowTest() {
+    Form();
     experiments_ = std::make_unique<TfrmExperiments>();
     form_->SetExperimentsWindow(experiments_.get());
   }
 
-  QToolButton* Button(const char* name) {
-    return form_->findChild<QToolButton*>(QString::fromLatin1(name));
-  }
+  QToolButton* Button(const char* name) { return Child<QToolButton>(name); }
 
-  LcgRandom random_;
-  testing::FixedClock clock_;
-  testing::RecordingMessages messages_;
-  std::unique_ptr<TMainForm> form_;
   std::unique_ptr<TfrmExperiments> experiments_;
 };
 

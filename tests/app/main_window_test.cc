@@ -13,29 +13,16 @@
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
 #include "population/random_source.h"
-#include "tests/support/fakes.h"
+#include "tests/support/main_form_test.h"
 
 namespace vantrel {
 namespace {
 
-// A main window on fixed chance: the clock always says 1 ms past midnight.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing::MainFormTest {
  protected:
-  MainWindowTest() : clock_(1) {
-    services_.random = &random_;
-    services_.clock = &clock_;
-    services_.messages = &messages_;
-    form_ = std::make_unique<TMainForm>(services_);
-  }
+  MainWindowTest() { Form(); }
 
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = form_->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
   OrganismView* Drawing() { return Child<OrganismView>("pbxOrganism"); }
-  QString Health() { return Child<QLabel>("lblHealth")->text(); }
 
   static void LeaveBox(SpinEdit* box) {
     QFocusEvent focus_out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -45,12 +32,6 @@ class MainWindowTest : public ::testing::Test {
     box->findChild<QLineEdit*>()->clear();
     QTest::keyClicks(box, text);
   }
-
-  LcgRandom random_;
-  testing::FixedClock clock_;
-  testing::RecordingMessages messages_;
-  MainFormServices services_;
-  std::unique_ptr<TMainForm> form_;
 };
 
 TEST_F(MainWindowTest, StartsCompactWithRowOneShownAndSeededFromTheClock) {
@@ -63,7 +44,7 @@ TEST_F(MainWindowTest, StartsCompactWithRowOneShownAndSeededFromTheClock) {
   EXPECT_EQ(form_->grid().Cell(kDnaColumn, 1), "0822631340408");
   ASSERT_TRUE(Drawing()->dna().has_value());
   EXPECT_EQ(*Drawing()->dna(), "0822631340408");
-  EXPECT_EQ(Health(), QStringLiteral("0"));
+  EXPECT_EQ(Health(), "0");
 }
 
 TEST_F(MainWindowTest, AdvancedButtonTogglesWidthAndCaption) {
@@ -93,10 +74,10 @@ TEST_F(MainWindowTest, ArrowKeysInTheTableChangeTheShownOrganism) {
   QTest::keyClick(table, Qt::Key_Down);
   EXPECT_EQ(form_->grid().SelectedRow(), 2);
   EXPECT_EQ(*Drawing()->dna(), form_->grid().Cell(kDnaColumn, 2));
-  EXPECT_EQ(Health(), QStringLiteral("7"));
+  EXPECT_EQ(Health(), "7");
   QTest::keyClick(table, Qt::Key_Up);
   EXPECT_EQ(*Drawing()->dna(), form_->grid().Cell(kDnaColumn, 1));
-  EXPECT_EQ(Health(), QStringLiteral("0"));
+  EXPECT_EQ(Health(), "0");
 }
 
 TEST_F(MainWindowTest, ProgramSelectionMovesTheTableCursor) {
@@ -175,7 +156,7 @@ TEST_F(MainWindowTest, InvisiblePenLeavesTheAreaWhiteButUpdatesTheHealth) {
       ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
     }
   }
-  EXPECT_EQ(Health(), QStringLiteral("12"));
+  EXPECT_EQ(Health(), "12");
 }
 
 TEST_F(MainWindowTest, AShownWindowCanBeDestroyed) {

@@ -1,0 +1,43 @@
+#ifndef VANTREL_APP_APPLICATION_H_
+#define VANTREL_APP_APPLICATION_H_
+
+#include "app/main_form.h"
+#include "population/clock.h"
+#include "population/random_source.h"
+#include "storage/qt/qt_busy_cursor.h"
+#include "storage/qt/qt_file_dialogs.h"
+#include "storage/qt/xlsx_excel_application.h"
+#include "ui/qt/experiments_window.h"
+#include "ui/qt/qt_message_service.h"
+#include "ui/qt/xdg_open_shell.h"
+
+namespace vantrel {
+
+// The running program: the real services, then the main window, then the experiments
+// window, hidden. Needs a QApplication. Members are destroyed in reverse order, so the
+// windows go before the services they use.
+class VantrelApplication {
+ public:
+  VantrelApplication();
+
+  TMainForm& main_form() { return main_form_; }
+
+ private:
+  static MainFormServices Services(VantrelApplication& app);
+
+  LcgRandom random_;
+  SystemClock clock_;
+  QtMessageService messages_;
+  QtFileDialogs file_dialogs_;
+  // After the message service, so that it goes first, dropping verdicts still due.
+  XdgOpenShell web_shell_;
+  XlsxExcelApplication excel_;
+  QtBusyCursor busy_cursor_;
+  TMainForm main_form_;
+  // Lives, hidden between showings, until the program ends.
+  TfrmExperiments frmExperiments;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_APP_APPLICATION_H_
