@@ -5,9 +5,9 @@
 namespace vantrel {
 
 std::uint32_t SystemClock::MillisecondsSinceMidnightUtc() const {
-  using namespace std::chrono;
-  const auto now = time_point_cast<milliseconds>(system_clock::now());
-  const auto since_midnight = now - floor<days>(now);
+  const auto now =
+      std::chrono::time_point_cast<std::chrono::milliseconds>(std::chrono::system_clock::now());
+  const auto since_midnight = now - std::chrono::floor<std::chrono::days>(now);
   return static_cast<std::uint32_t>(since_midnight.count());
 }
 

@@ -95,7 +95,7 @@ std::optional<std::pair<int, int>> ParseCellAddress(std::string_view address) {
   return std::make_pair(static_cast<int>(row) - 1, col - 1);
 }
 
-XlsxExcelApplication::XlsxExcelApplication(XlsxExcelOptions options)
+XlsxExcelApplication::XlsxExcelApplication(const XlsxExcelOptions& options)
     : folder_(options.folder.isEmpty() ? DefaultFolder() : options.folder),
       opener_(options.opener, options.mime_query, options.opener_verdict_ms) {}
 

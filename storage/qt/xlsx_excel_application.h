@@ -38,7 +38,7 @@ struct XlsxExcelOptions {
 // Cells take texts; the only automatic format is 0, a table style over the range.
 class XlsxExcelApplication final : public ExcelApplication {
  public:
-  explicit XlsxExcelApplication(XlsxExcelOptions options = {});
+  explicit XlsxExcelApplication(const XlsxExcelOptions& options = {});
   ~XlsxExcelApplication() override;
 
   ExcelStatus Connect() override;
