@@ -14,12 +14,13 @@ constexpr int kRowHeight = 24;
 }  // namespace
 
 OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent)
-    : QTableView(parent), grid_(grid) {
+    : QTableView(parent), grid_(grid), column_widths_(kColumnWidths.begin(), kColumnWidths.end()) {
   setModel(model);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setFrameShape(QFrame::NoFrame);
+  setShowGrid(false);  // grid lines of width 0
   setTabKeyNavigation(false);
   setWordWrap(false);
   setCornerButtonEnabled(false);
@@ -36,6 +37,12 @@ OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
+  // A reset rebuilds the header at default widths: remember those in use before it.
+  connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+    for (std::size_t col = 0; col < column_widths_.size(); ++col) {
+      column_widths_[col] = columnWidth(static_cast<int>(col));
+    }
+  });
   connect(model, &QAbstractItemModel::modelReset, this, [this] {
     ApplyColumnWidths();
     ShowGridSelection();
@@ -47,9 +54,10 @@ OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model
 }
 
 void OrganismTableView::ApplyColumnWidths() {
-  for (int col = 0; col < model()->columnCount(); ++col) {
-    setColumnWidth(
-        col, col < static_cast<int>(kColumnWidths.size()) ? kColumnWidths[col] : kExtraColumnWidth);
+  // Columns that fall away lose their width, so one that comes back is new.
+  column_widths_.resize(static_cast<std::size_t>(model()->columnCount()), kExtraColumnWidth);
+  for (std::size_t col = 0; col < column_widths_.size(); ++col) {
+    setColumnWidth(static_cast<int>(col), column_widths_[col]);
   }
 }
 

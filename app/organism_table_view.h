@@ -2,6 +2,7 @@
 #define VANTREL_APP_ORGANISM_TABLE_VIEW_H_
 
 #include <QTableView>
+#include <vector>
 
 #include "population/string_grid.h"
 
@@ -17,7 +18,8 @@ class OrganismTableView final : public QTableView {
  public:
   OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent = nullptr);
 
-  // Applies the column widths (64, 66, 54, 187, 52, then 64 for any further column).
+  // Gives every column its width: 64, 66, 54, 187 and 52 at first, then what the user
+  // dragged it to. A column the table gains is 64 wide.
   void ApplyColumnWidths();
   // Moves the view's current row to the grid's selected row without notifying the grid.
   void ShowGridSelection();
@@ -26,6 +28,8 @@ class OrganismTableView final : public QTableView {
   void OnCurrentRowChanged(const QModelIndex& current);
 
   StringGrid& grid_;
+  // One width per column, kept across model resets, which forget them.
+  std::vector<int> column_widths_;
   bool syncing_ = false;
 };
 

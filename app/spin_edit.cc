@@ -22,8 +22,10 @@ void SpinEdit::SetValue(int value) { lineEdit()->setText(QString::number(value))
 
 QValidator::State SpinEdit::validate(QString& input, int& /*pos*/) const {
   const QChar decimal = locale().decimalPoint().at(0);
+  // Only '0' to '9': other scripts' digits would show as a number but not read as one.
   for (const QChar c : input) {
-    if (!c.isDigit() && c != u'+' && c != u'-' && c != decimal) return QValidator::Invalid;
+    const bool digit = c >= u'0' && c <= u'9';
+    if (!digit && c != u'+' && c != u'-' && c != decimal) return QValidator::Invalid;
   }
   return QValidator::Acceptable;
 }

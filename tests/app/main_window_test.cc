@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -30,7 +31,10 @@ class MainWindowTest : public testing::MainFormTest {
   }
   static void Retype(SpinEdit* box, const QString& text) {
     box->findChild<QLineEdit*>()->clear();
-    QTest::keyClicks(box, text);
+    // Key by key with its text, so that characters beyond Latin-1 arrive as typed too.
+    for (const QChar c : text) {
+      QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
   }
 };
 
@@ -87,6 +91,21 @@ TEST_F(MainWindowTest, ProgramSelectionMovesTheTableCursor) {
   EXPECT_EQ(*Drawing()->dna(), form_->grid().Cell(kDnaColumn, 6));
 }
 
+TEST_F(MainWindowTest, TableKeepsColumnWidthsTheUserSetAndDrawsNoGridLines) {
+  auto* table = Child<QTableView>("sgrOrganisms");
+  EXPECT_FALSE(table->showGrid());
+  table->setColumnWidth(kDnaColumn, 120);
+  Click("spbStart");
+  EXPECT_EQ(table->columnWidth(kDnaColumn), 120);
+  EXPECT_EQ(table->columnWidth(kSurvivalColumn), 52);
+  // A column the table loses and gains again comes back 64 wide, like any new column.
+  form_->grid().SetColCount(4);
+  form_->grid().SetColCount(6);
+  EXPECT_EQ(table->columnWidth(kDnaColumn), 120);
+  EXPECT_EQ(table->columnWidth(kSurvivalColumn), 64);
+  EXPECT_EQ(table->columnWidth(5), 64);
+}
+
 TEST_F(MainWindowTest, StartPopulationBoxForcesItsLimitsWhenLeft) {
   auto* box = Child<SpinEdit>("speStartOrganisms");
   Retype(box, QStringLiteral("5000"));
@@ -102,7 +121,8 @@ TEST_F(MainWindowTest, StartPopulationBoxForcesItsLimitsWhenLeft) {
 
 TEST_F(MainWindowTest, ParameterBoxesRefuseLettersAndReadBadTextAsTheLowerLimit) {
   auto* creativity = Child<SpinEdit>("speCreativity");
-  Retype(creativity, QStringLiteral("a1b2"));
+  // Only the digits 0 to 9: a full-width or Arabic-Indic digit would not read as a number.
+  Retype(creativity, QStringLiteral("a1b") + QChar(0xFF13) + QChar(0x0663) + u'2');
   EXPECT_EQ(creativity->text(), QStringLiteral("12"));
   Retype(creativity, QString());
   EXPECT_EQ(form_->Creativity(), 0);
