@@ -7,7 +7,6 @@ namespace vantrel {
 // one just fed the selection does not move and announces nothing, so the new score is shown
 // here.
 void TMainForm::spbFeedClick() {
-  if (!grid_.HasBodyRows()) return;
   if (FeedOrganism(population_, SurvivalBonus())) PaintOrganism(population_.SelectedDna());
 }
 

@@ -80,20 +80,14 @@ void BM_LoadTable(benchmark::State& state) {
   fs::remove(path);
 }
 
-BENCHMARK(BM_SaveTable)
-    ->Arg(1000)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN)
-    ->UseRealTime();
-BENCHMARK(BM_LoadTable)
-    ->Arg(1000)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN)
-    ->UseRealTime();
+// 1,000 to 1,000,000 rows, with how the time grows.
+void TableSizes(benchmark::internal::Benchmark* bench) {
+  bench->Arg(1000)->Arg(100000)->Arg(1000000);
+  bench->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN)->UseRealTime();
+}
+
+BENCHMARK(BM_SaveTable)->Apply(TableSizes);
+BENCHMARK(BM_LoadTable)->Apply(TableSizes);
 
 }  // namespace
 }  // namespace vantrel

@@ -15,7 +15,7 @@ void Population::SetUpColumns() {
 
 void Population::NewGenePool(int row_count) {
   counter_ = 0;
-  grid_.BeginUpdate();
+  const StringGrid::UpdateScope batch(grid_);
   for (int row = 1; row < grid_.RowCount(); ++row) {
     for (int col = 1; col < grid_.ColCount(); ++col) grid_.SetCell(col, row, std::string());
   }
@@ -29,7 +29,6 @@ void Population::NewGenePool(int row_count) {
     grid_.SetCell(kDnaColumn, row, std::move(dna));
     grid_.SetCell(kSurvivalColumn, row, "0");
   }
-  grid_.EndUpdate();
 }
 
 void Population::SelectRandomRow() {

@@ -56,6 +56,18 @@ class StringGrid {
   void BeginUpdate() { ++update_depth_; }
   void EndUpdate();
 
+  // Holds notifications back for the lifetime of the scope (BeginUpdate/EndUpdate).
+  class UpdateScope {
+   public:
+    explicit UpdateScope(StringGrid& grid) : grid_(grid) { grid_.BeginUpdate(); }
+    ~UpdateScope() { grid_.EndUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    StringGrid& grid_;
+  };
+
   void AddObserver(GridObserver* observer);
   void RemoveObserver(GridObserver* observer);
 

@@ -17,18 +17,6 @@ std::string_view TrimControls(std::string_view text) {
   return text;
 }
 
-// Holds the grid's notifications back for one bulk change and sends a single reset.
-class BulkUpdate {
- public:
-  explicit BulkUpdate(StringGrid& grid) : grid_(grid) { grid_.BeginUpdate(); }
-  ~BulkUpdate() { grid_.EndUpdate(); }
-  BulkUpdate(const BulkUpdate&) = delete;
-  BulkUpdate& operator=(const BulkUpdate&) = delete;
-
- private:
-  StringGrid& grid_;
-};
-
 }  // namespace
 
 int CountOccurrences(std::string_view line, std::string_view separator) {
@@ -108,7 +96,7 @@ GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
   const int col_count = CountOccurrences(first, std::string_view(&separator, 1)) + 1;
   const int row_count = buffer.Count();
 
-  BulkUpdate bulk(grid);
+  const StringGrid::UpdateScope batch(grid);  // one reset for the whole load
   grid.SetColCount(col_count);
   grid.SetRowCount(row_count);
   std::vector<std::string_view> fields(static_cast<std::size_t>(col_count));

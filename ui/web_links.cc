@@ -7,9 +7,6 @@ namespace vantrel {
 
 namespace {
 
-// Shell results above this one mean success.
-constexpr int kLastFailureResult = 32;
-
 void ShowShellFailure(MessageService& owner, int result) {
   // The four named failures and every other one carry captions that differ in case.
   static constexpr char kNamedCaption[] = "Error opening webpage";
@@ -36,7 +33,7 @@ void ShowShellFailure(MessageService& owner, int result) {
 
 void OpenWebPage(MessageService& owner, WebShell& shell, const std::string& address) {
   shell.Open(address, [&owner](int result) {
-    if (result <= kLastFailureResult) ShowShellFailure(owner, result);
+    if (result <= WebShell::kLastFailure) ShowShellFailure(owner, result);
   });
 }
 

@@ -11,6 +11,9 @@ namespace vantrel {
 // a failure code.
 class WebShell {
  public:
+  // The highest result that still means failure.
+  static constexpr int kLastFailure = 32;
+
   using ResultCallback = std::function<void(int result)>;
 
   virtual ~WebShell() = default;

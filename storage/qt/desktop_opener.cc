@@ -2,9 +2,10 @@
 
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <algorithm>
 #include <utility>
+
+#include "ui/qt/program_lookup.h"
 
 namespace vantrel {
 
@@ -14,11 +15,10 @@ namespace {
 constexpr int kQueryTimeoutMs = 10000;
 constexpr int kKillWaitMs = 1000;
 
+// The program's path when it exists and may be run, else the empty text.
 QString FindProgram(const QString& program) {
-  if (program.contains(QLatin1Char('/'))) {
-    return QFileInfo(program).isExecutable() ? program : QString();
-  }
-  return QStandardPaths::findExecutable(program);
+  const QString path = LocateProgram(program);
+  return !path.isEmpty() && QFileInfo(path).isExecutable() ? path : QString();
 }
 
 std::string Quoted(const QString& text) { return "\"" + text.toStdString() + "\""; }

@@ -2,16 +2,16 @@
 
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 #include <cerrno>
 #include <utility>
+
+#include "ui/qt/program_lookup.h"
 
 namespace vantrel {
 
 namespace {
 
-constexpr int kLastFailureResult = 32;
 // xdg-open's own exit codes.
 constexpr int kExitFileNotFound = 2;
 constexpr int kExitToolNotFound = 3;
@@ -19,7 +19,7 @@ constexpr int kExitToolNotFound = 3;
 constexpr int kKillWaitMs = 1000;
 
 // A failure's own number, kept out of the success range.
-int FailureResult(int number) { return number > kLastFailureResult ? -number : number; }
+int FailureResult(int number) { return number > WebShell::kLastFailure ? -number : number; }
 
 int ResultForExit(int exit_code) {
   switch (exit_code) {
@@ -86,8 +86,7 @@ XdgOpenShell::~XdgOpenShell() {
 }
 
 void XdgOpenShell::Open(const std::string& address, ResultCallback done) {
-  const QString program =
-      program_.contains(QLatin1Char('/')) ? program_ : QStandardPaths::findExecutable(program_);
+  const QString program = LocateProgram(program_);
   if (program.isEmpty() || !QFileInfo::exists(program)) {
     Report(std::move(done), kNoOpener);
     return;
