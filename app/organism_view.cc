@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/painter_canvas.h"
+#include "organism/qt/painter_canvas.h"
 #include "organism/draw_organism.h"
 
 namespace vantrel {

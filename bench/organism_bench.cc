@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/painter_canvas.h"
+#include "organism/qt/painter_canvas.h"
 #include "organism/dna.h"
 #include "organism/draw_organism.h"
 #include "population/population.h"

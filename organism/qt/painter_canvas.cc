@@ -1,4 +1,4 @@
-#include "app/painter_canvas.h"
+#include "organism/qt/painter_canvas.h"
 
 namespace vantrel {
 

@@ -1,5 +1,5 @@
-#ifndef VANTREL_APP_PAINTER_CANVAS_H_
-#define VANTREL_APP_PAINTER_CANVAS_H_
+#ifndef VANTREL_ORGANISM_QT_PAINTER_CANVAS_H_
+#define VANTREL_ORGANISM_QT_PAINTER_CANVAS_H_
 
 #include <QPainter>
 
@@ -26,4 +26,4 @@ class PainterCanvas final : public Canvas {
 
 }  // namespace vantrel
 
-#endif  // VANTREL_APP_PAINTER_CANVAS_H_
+#endif  // VANTREL_ORGANISM_QT_PAINTER_CANVAS_H_
