@@ -32,6 +32,8 @@ class Population {
   int counter() const { return counter_; }
   // Gives out the next ID.
   int NewId() { return ++counter_; }
+  // Puts the counter back, as when a step is undone or a saved state restored.
+  void set_counter(int counter) { counter_ = counter; }
 
   // Five columns with the titles "ID", "P1", "P2", "DNA", "Survival" in row 0.
   void SetUpColumns();

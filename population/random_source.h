@@ -16,6 +16,11 @@ class RandomSource {
 
   // A whole number from 0 to n - 1, each equally likely. Returns 0 when n < 1.
   virtual int Draw(int n) = 0;
+
+  // The generator's whole state; RestoreState puts it back, so that undoing a step also
+  // rewinds its draws and the same draws come again.
+  virtual std::uint64_t State() const = 0;
+  virtual void RestoreState(std::uint64_t state) = 0;
 };
 
 // 32-bit linear congruential generator: seed = seed * 134775813 + 1 (mod 2^32), and a draw
@@ -28,6 +33,9 @@ class LcgRandom final : public RandomSource {
   std::uint32_t seed() const { return seed_; }
 
   int Draw(int n) override;
+
+  std::uint64_t State() const override { return seed_; }
+  void RestoreState(std::uint64_t state) override { seed_ = static_cast<std::uint32_t>(state); }
 
  private:
   std::uint32_t seed_;

@@ -62,6 +62,8 @@ class CountingRandom final : public RandomSource {
     if (n == 10) ++digits_;
     return lcg_.Draw(n);
   }
+  std::uint64_t State() const override { return lcg_.State(); }
+  void RestoreState(std::uint64_t state) override { lcg_.RestoreState(state); }
   int digits_ = 0;
 
  private:

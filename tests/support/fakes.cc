@@ -6,12 +6,11 @@ namespace vantrel::testing {
 
 int ScriptedRandom::Draw(int n) {
   requests_.push_back(n);
-  if (values_.empty()) {
+  if (next_ >= values_.size()) {
     ADD_FAILURE() << "ScriptedRandom ran out of values (asked for a draw below " << n << ")";
     return 0;
   }
-  const int value = values_.front();
-  values_.pop_front();
+  const int value = values_[next_++];
   EXPECT_TRUE(value >= 0 && value < n) << "scripted " << value << " is not below " << n;
   return value;
 }

@@ -2,7 +2,7 @@
 #define VANTREL_TESTS_SUPPORT_FAKES_H_
 
 #include <cstdint>
-#include <deque>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,19 +18,23 @@ namespace vantrel::testing {
 class ScriptedRandom final : public RandomSource {
  public:
   ScriptedRandom() = default;
-  explicit ScriptedRandom(std::vector<int> values) : values_(values.begin(), values.end()) {}
+  explicit ScriptedRandom(std::vector<int> values) : values_(std::move(values)) {}
 
   void Push(int value) { values_.push_back(value); }
   void Seed(std::uint32_t seed) override { seeds_.push_back(seed); }
   int Draw(int n) override;
+  // The state is the number of scripted values used so far.
+  std::uint64_t State() const override { return next_; }
+  void RestoreState(std::uint64_t state) override { next_ = static_cast<std::size_t>(state); }
 
   const std::vector<std::uint32_t>& seeds() const { return seeds_; }
 
   const std::vector<int>& requests() const { return requests_; }
-  std::size_t remaining() const { return values_.size(); }
+  std::size_t remaining() const { return values_.size() - next_; }
 
  private:
-  std::deque<int> values_;
+  std::vector<int> values_;
+  std::size_t next_ = 0;
   std::vector<int> requests_;
   std::vector<std::uint32_t> seeds_;
 };
