@@ -5,11 +5,11 @@ namespace vantrel {
 VantrelApplication::VantrelApplication() : main_form_(Services(*this)) {
   messages_.SetOwner(&main_form_);
   file_dialogs_.SetOwner(&main_form_);
-  main_form_.SetExperimentsWindow(&frmExperiments);
+  main_form_.SetExperimentsDialog(&experiments_dialog_);
 }
 
-MainFormServices VantrelApplication::Services(VantrelApplication& app) {
-  MainFormServices services;
+MainWindowServices VantrelApplication::Services(VantrelApplication& app) {
+  MainWindowServices services;
   services.random = &app.random_;
   services.clock = &app.clock_;
   services.messages = &app.messages_;

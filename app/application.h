@@ -1,13 +1,13 @@
 #ifndef VANTREL_APP_APPLICATION_H_
 #define VANTREL_APP_APPLICATION_H_
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "population/clock.h"
 #include "population/random_source.h"
 #include "storage/qt/qt_busy_cursor.h"
 #include "storage/qt/qt_file_dialogs.h"
 #include "storage/qt/xlsx_excel_application.h"
-#include "ui/qt/experiments_window.h"
+#include "ui/qt/experiments_dialog.h"
 #include "ui/qt/qt_message_service.h"
 #include "ui/qt/xdg_open_shell.h"
 
@@ -20,10 +20,10 @@ class VantrelApplication {
  public:
   VantrelApplication();
 
-  TMainForm& main_form() { return main_form_; }
+  MainWindow& main_window() { return main_form_; }
 
  private:
-  static MainFormServices Services(VantrelApplication& app);
+  static MainWindowServices Services(VantrelApplication& app);
 
   LcgRandom random_;
   SystemClock clock_;
@@ -33,9 +33,9 @@ class VantrelApplication {
   XdgOpenShell web_shell_;
   XlsxExcelApplication excel_;
   QtBusyCursor busy_cursor_;
-  TMainForm main_form_;
+  MainWindow main_form_;
   // Lives, hidden between showings, until the program ends.
-  TfrmExperiments frmExperiments;
+  ExperimentsDialog experiments_dialog_;
 };
 
 }  // namespace vantrel

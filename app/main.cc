@@ -6,6 +6,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vantrel::VantrelApplication vantrel;
-  vantrel.main_form().show();
+  vantrel.main_window().show();
   return QApplication::exec();
 }

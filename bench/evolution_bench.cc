@@ -7,7 +7,7 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
 #include "population/clock.h"
@@ -42,10 +42,10 @@ struct Window {
   Window() {
     services.random = &random;
     services.clock = &clock;
-    form = std::make_unique<TMainForm>(services);
+    form = std::make_unique<MainWindow>(services);
     form->findChild<SpinEdit*>(QStringLiteral("speStartOrganisms"))->SetValue(kRows);
-    form->spbStartClick();
-    form->spbAdvancedClick();
+    form->onNewGenePoolClicked();
+    form->onAdvancedClicked();
     form->show();
     QApplication::processEvents();
   }
@@ -55,8 +55,8 @@ struct Window {
 
   LcgRandom random;
   BenchClock clock;
-  MainFormServices services;
-  std::unique_ptr<TMainForm> form;
+  MainWindowServices services;
+  std::unique_ptr<MainWindow> form;
 };
 
 void BM_GenerateOrganismCore(benchmark::State& state) {
@@ -72,14 +72,14 @@ BENCHMARK(BM_GenerateOrganismCore);
 // One shot: breeding plus the table and drawing area taking note; painting waits.
 void BM_ShootWindow(benchmark::State& state) {
   Window window;
-  for (auto _ : state) window.form->spbShootClick();
+  for (auto _ : state) window.form->onShootClicked();
 }
 BENCHMARK(BM_ShootWindow);
 
 void BM_ThousandFeedsWindow(benchmark::State& state) {
   Window window;
   for (auto _ : state) {
-    for (int i = 0; i < 1000; ++i) window.form->spbFeedClick();
+    for (int i = 0; i < 1000; ++i) window.form->onFeedClicked();
   }
 }
 BENCHMARK(BM_ThousandFeedsWindow)->Unit(benchmark::kMicrosecond);

@@ -127,7 +127,7 @@ void BM_ExportToXlsxFile(benchmark::State& state) {
   long calls_per_export = 0;
   for (auto _ : state) {
     counting.calls = 0;
-    if (auto failure = CopyStringGridToExcel(grid, counting, cursor, "Organisms", 0)) {
+    if (auto failure = ExportToSpreadsheet(grid, counting, cursor, "Organisms", 0)) {
       state.SkipWithError(failure->c_str());
       break;
     }

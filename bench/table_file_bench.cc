@@ -45,7 +45,7 @@ void BM_SaveTable(benchmark::State& state) {
   const std::string path = BenchFile("save");
   LineBuffer buffer;
   CountingMessages messages;
-  for (auto _ : state) SlaStringGridOp(grid, path, buffer, "#", messages);
+  for (auto _ : state) SaveTableFile(grid, path, buffer, "#", messages);
   if (messages.shown > 0) state.SkipWithError("the save failed");
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(path)));
   state.SetComplexityN(rows);
@@ -68,7 +68,7 @@ void BM_LoadTable(benchmark::State& state) {
   for (auto _ : state) {
     auto grid = std::make_unique<StringGrid>(5, 10);
     LineBuffer buffer;
-    LaadStringGrid(*grid, path, buffer, messages);
+    LoadTableFile(*grid, path, buffer, messages);
     if (grid->RowCount() != rows + 1) state.SkipWithError("the load lost rows");
     state.PauseTiming();  // freeing the grid is not part of the load
     grid.reset();

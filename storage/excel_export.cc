@@ -116,7 +116,7 @@ ExcelStatus FillNewWorkbook(ExcelApplication& excel, const ExcelCellArray& cells
 
 }  // namespace
 
-std::optional<std::string> CopyStringGridToExcel(const StringGrid& grid, ExcelApplication& excel,
+std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, ExcelApplication& excel,
                                                  BusyCursor& cursor, std::string_view sheet_name,
                                                  std::int32_t format_code) {
   cursor.ShowHourglass();

@@ -22,7 +22,7 @@ namespace vantrel {
 // (connecting once more when no connection is held), then disconnected, and the cursor set
 // back. Returns the text of the failure to report, if any: a failure of the clean-up takes
 // the place of an earlier one.
-std::optional<std::string> CopyStringGridToExcel(const StringGrid& grid, ExcelApplication& excel,
+std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, ExcelApplication& excel,
                                                  BusyCursor& cursor, std::string_view sheet_name,
                                                  std::int32_t format_code);
 

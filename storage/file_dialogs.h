@@ -13,9 +13,9 @@ class FileDialogs {
  public:
   virtual ~FileDialogs() = default;
 
-  // The open dialog `odlOrganisms`; the name need not denote an existing file.
+  // The open dialog `open_dialog`; the name need not denote an existing file.
   virtual std::optional<std::string> AskOpenName() = 0;
-  // The save dialog `sdlOrganisms`; an existing file is replaced without a question.
+  // The save dialog `save_dialog`; an existing file is replaced without a question.
   virtual std::optional<std::string> AskSaveName() = 0;
 };
 

@@ -54,7 +54,7 @@ void FillLineBuffer(const StringGrid& grid, LineBuffer& buffer, std::string_view
   }
 }
 
-void SlaStringGridOp(const StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
+void SaveTableFile(const StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
                      std::string_view separator, MessageService& messages) {
   FillLineBuffer(grid, buffer, separator);
   switch (buffer.SaveToFile(file_name)) {
@@ -70,7 +70,7 @@ void SlaStringGridOp(const StringGrid& grid, const std::string& file_name, LineB
   }
 }
 
-void LaadStringGrid(StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
+void LoadTableFile(StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
                     MessageService& messages) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(file_name, error)) {

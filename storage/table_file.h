@@ -20,23 +20,23 @@ int CountOccurrences(std::string_view line, std::string_view separator);
 
 // Saves: fills `buffer` with the grid's rows and writes it to `file_name`. A failure goes
 // to `messages` as an error report; the file then is as it was before.
-void SlaStringGridOp(const StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
+void SaveTableFile(const StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
                      std::string_view separator, MessageService& messages);
 
 // Loads: sets the grid's size and cells from `file_name`, through `buffer`. A name that
 // is not an existing file, a file that cannot be read and a file holding only a title row
 // are reported to `messages` and leave the grid as it was; an empty file or first line
 // leaves it as it was without a word.
-void LaadStringGrid(StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
+void LoadTableFile(StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
                     MessageService& messages);
 
-// The part of SlaStringGridOp before the file is written: one line per grid row.
+// The part of SaveTableFile before the file is written: one line per grid row.
 void FillLineBuffer(const StringGrid& grid, LineBuffer& buffer, std::string_view separator);
 
 // The outcome of filling a grid from lines already in a buffer.
 enum class GridFill { kFilled, kEmptyFirstLine, kTitleRowOnly };
 
-// The part of LaadStringGrid after the file is read: sets the grid from the buffer's
+// The part of LoadTableFile after the file is read: sets the grid from the buffer's
 // lines, or leaves it untouched when the outcome is not kFilled.
 GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer);
 

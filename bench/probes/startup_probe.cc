@@ -27,7 +27,7 @@ class QuitOnPaint final : public QObject {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   vantrel::VantrelApplication vantrel;
-  vantrel::TMainForm& form = vantrel.main_form();
+  vantrel::MainWindow& form = vantrel.main_window();
   QuitOnPaint quit_on_paint;
   form.findChild<vantrel::OrganismView*>()->installEventFilter(&quit_on_paint);
   form.show();

@@ -11,14 +11,14 @@ QtFileDialogs::~QtFileDialogs() {
   delete save_dialog_.data();
 }
 
-QFileDialog* QtFileDialogs::odlOrganisms() {
+QFileDialog* QtFileDialogs::open_dialog() {
   if (!open_dialog_) {
     open_dialog_ = MakeDialog(QStringLiteral("Open organisms file"), QFileDialog::AcceptOpen);
   }
   return open_dialog_;
 }
 
-QFileDialog* QtFileDialogs::sdlOrganisms() {
+QFileDialog* QtFileDialogs::save_dialog() {
   if (!save_dialog_) {
     save_dialog_ = MakeDialog(QStringLiteral("save organisms file"), QFileDialog::AcceptSave);
   }
@@ -26,11 +26,11 @@ QFileDialog* QtFileDialogs::sdlOrganisms() {
 }
 
 std::optional<std::string> QtFileDialogs::AskOpenName() {
-  return Ask(odlOrganisms(), last_open_name_);
+  return Ask(open_dialog(), last_open_name_);
 }
 
 std::optional<std::string> QtFileDialogs::AskSaveName() {
-  return Ask(sdlOrganisms(), last_save_name_);
+  return Ask(save_dialog(), last_save_name_);
 }
 
 QFileDialog* QtFileDialogs::MakeDialog(const QString& title, QFileDialog::AcceptMode mode) {

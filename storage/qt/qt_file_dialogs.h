@@ -25,8 +25,8 @@ class QtFileDialogs final : public FileDialogs {
   std::optional<std::string> AskSaveName() override;
 
   // The dialogs themselves, made on first use (for tests that drive them).
-  QFileDialog* odlOrganisms();
-  QFileDialog* sdlOrganisms();
+  QFileDialog* open_dialog();
+  QFileDialog* save_dialog();
 
  private:
   QFileDialog* MakeDialog(const QString& title, QFileDialog::AcceptMode mode);

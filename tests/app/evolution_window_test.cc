@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
 #include "population/random_source.h"
-#include "tests/support/main_form_test.h"
+#include "tests/support/main_window_test.h"
 
 namespace vantrel {
 namespace {
 
-using EvolutionWindowTest = testing::MainFormTest;
+using EvolutionWindowTest = testing::MainWindowTest;
 
 TEST_F(EvolutionWindowTest, ShotWithCreativity50FollowsTheKnownDraws) {
   const std::vector<std::string> founders = {"0822631340408", "0293736873134", "2824182794880",
@@ -50,8 +50,8 @@ TEST_F(EvolutionWindowTest, TableWithoutOrganismsDisablesFeedAndShoot) {
   EXPECT_FALSE(Child<QToolButton>("spbFeed")->isEnabled());
   EXPECT_FALSE(Child<QToolButton>("spbShoot")->isEnabled());
   const std::vector<std::string> titles = Row(0);
-  Form().spbFeedClick();
-  Form().spbShootClick();
+  Form().onFeedClicked();
+  Form().onShootClicked();
   EXPECT_EQ(Row(0), titles);
 }
 

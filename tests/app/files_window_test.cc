@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "app/organism_table_view.h"
 #include "population/random_source.h"
 #include "storage/file_dialogs.h"
 #include "storage/qt/qt_file_dialogs.h"
-#include "tests/support/main_form_test.h"
+#include "tests/support/main_window_test.h"
 
 namespace vantrel {
 namespace {
@@ -54,7 +54,7 @@ class TempDir {
   fs::path path_;
 };
 
-class FilesWindowTest : public testing::MainFormTest {
+class FilesWindowTest : public testing::MainWindowTest {
  protected:
   FilesWindowTest() {
     services_.file_dialogs = &dialogs_;
@@ -125,8 +125,8 @@ void Answer(QFileDialog* dialog, const std::string& name) {
 TEST(QtFileDialogsTest, DialogsHaveTheirTitlesFiltersAndRememberTheLastName) {
   TempDir dir;
   QtFileDialogs dialogs;
-  QFileDialog* open = dialogs.odlOrganisms();
-  QFileDialog* save = dialogs.sdlOrganisms();
+  QFileDialog* open = dialogs.open_dialog();
+  QFileDialog* save = dialogs.save_dialog();
   EXPECT_EQ(open->windowTitle(), "Open organisms file");
   EXPECT_EQ(save->windowTitle(), "save organisms file");
   for (QFileDialog* dialog : {open, save}) {

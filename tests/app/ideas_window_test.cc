@@ -6,26 +6,26 @@
 #include <QToolButton>
 #include <memory>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "population/random_source.h"
-#include "tests/support/main_form_test.h"
+#include "tests/support/main_window_test.h"
 #include "ui/ideas.h"
-#include "ui/qt/experiments_window.h"
+#include "ui/qt/experiments_dialog.h"
 
 namespace vantrel {
 namespace {
 
-class IdeasWindowTest : public testing::MainFormTest {
+class IdeasWindowTest : public testing::MainWindowTest {
  protected:
   IdeasWindowTest() {
     Form();
-    experiments_ = std::make_unique<TfrmExperiments>();
-    form_->SetExperimentsWindow(experiments_.get());
+    experiments_ = std::make_unique<ExperimentsDialog>();
+    form_->SetExperimentsDialog(experiments_.get());
   }
 
   QToolButton* Button(const char* name) { return Child<QToolButton>(name); }
 
-  std::unique_ptr<TfrmExperiments> experiments_;
+  std::unique_ptr<ExperimentsDialog> experiments_;
 };
 
 TEST_F(IdeasWindowTest, IdeaButtonShowsOnePlainMessageFromTheNextTenDraws) {

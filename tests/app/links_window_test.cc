@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/link_label.h"
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "population/random_source.h"
 #include "tests/support/fakes.h"
 #include "ui/web_links.h"
@@ -29,10 +29,10 @@ TEST(LinksWindowTest, EachLinkOpensItsOwnPageAndReportsAFailureThroughTheWindow)
   testing::FixedClock clock(1);
   testing::RecordingMessages messages;
   RecordingShell shell;
-  const MainFormServices services{
+  const MainWindowServices services{
       .random = &random, .clock = &clock, .messages = &messages, .web_shell = &shell};
-  TMainForm form(services);
-  form.spbAdvancedClick();
+  MainWindow form(services);
+  form.onAdvancedClicked();
   form.show();
 
   for (const char* name : {"Label7", "Label9"}) {

@@ -10,16 +10,16 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
 #include "population/random_source.h"
-#include "tests/support/main_form_test.h"
+#include "tests/support/main_window_test.h"
 
 namespace vantrel {
 namespace {
 
-class MainWindowTest : public testing::MainFormTest {
+class MainWindowTest : public testing::MainWindowTest {
  protected:
   MainWindowTest() { Form(); }
 
@@ -40,8 +40,8 @@ class MainWindowTest : public testing::MainFormTest {
 
 TEST_F(MainWindowTest, StartsCompactWithRowOneShownAndSeededFromTheClock) {
   EXPECT_EQ(form_->windowTitle(), QStringLiteral("Vantrel 2.0"));
-  EXPECT_EQ(form_->width(), TMainForm::kCompactWidth);
-  EXPECT_EQ(form_->height(), TMainForm::kHeight);
+  EXPECT_EQ(form_->width(), MainWindow::kCompactWidth);
+  EXPECT_EQ(form_->height(), MainWindow::kHeight);
   EXPECT_EQ(form_->grid().SelectedRow(), 1);
   EXPECT_EQ(form_->grid().RowCount(), 10);
   // Seed 1 gives this first founder.
@@ -55,10 +55,10 @@ TEST_F(MainWindowTest, AdvancedButtonTogglesWidthAndCaption) {
   auto* advanced = Child<QToolButton>("spbAdvanced");
   EXPECT_EQ(advanced->text(), QStringLiteral(">>"));
   advanced->click();
-  EXPECT_EQ(form_->width(), TMainForm::kAdvancedWidth);
+  EXPECT_EQ(form_->width(), MainWindow::kAdvancedWidth);
   EXPECT_EQ(advanced->text(), QStringLiteral("<<"));
   advanced->click();
-  EXPECT_EQ(form_->width(), TMainForm::kCompactWidth);
+  EXPECT_EQ(form_->width(), MainWindow::kCompactWidth);
   EXPECT_EQ(advanced->text(), QStringLiteral(">>"));
 }
 

@@ -191,7 +191,7 @@ class ExcelExportTest : public ::testing::Test {
   }
 
   std::optional<std::string> Export(std::int32_t format_code = 0) {
-    return CopyStringGridToExcel(grid_, excel_, cursor_, "Organisms", format_code);
+    return ExportToSpreadsheet(grid_, excel_, cursor_, "Organisms", format_code);
   }
   // Every text the grid stores, also outside its size, with its counts and selection.
   std::vector<std::string> Snapshot() const {

@@ -92,8 +92,8 @@ class TableFileTest : public ::testing::Test {
     for (int col = 0; col < grid_.ColCount(); ++col) cells.push_back(grid_.Cell(col, row));
     return cells;
   }
-  void Load(const std::string& path) { LaadStringGrid(grid_, path, buffer_, messages_); }
-  void Save(const std::string& path) { SlaStringGridOp(grid_, path, buffer_, "#", messages_); }
+  void Load(const std::string& path) { LoadTableFile(grid_, path, buffer_, messages_); }
+  void Save(const std::string& path) { SaveTableFile(grid_, path, buffer_, "#", messages_); }
 
   fs::path dir_;
   StringGrid grid_{5, 3};

@@ -89,7 +89,7 @@ class XlsxExportTest : public ::testing::Test {
     script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   }
   std::optional<std::string> Export(XlsxExcelApplication& excel, std::int32_t format_code = 0) {
-    return CopyStringGridToExcel(grid_, excel, cursor_, "Organisms", format_code);
+    return ExportToSpreadsheet(grid_, excel, cursor_, "Organisms", format_code);
   }
   std::optional<std::string> Export(std::int32_t format_code = 0) {
     return Export(excel_, format_code);

@@ -1,13 +1,13 @@
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "ui/web_links.h"
 
 namespace vantrel {
 
-void TMainForm::Label7Click() {
+void MainWindow::onMakerLinkClicked() {
   OpenWebPage(*services_.messages, *services_.web_shell, kMakerHomePage);
 }
 
-void TMainForm::Label9Click() {
+void MainWindow::onHomePageLinkClicked() {
   OpenWebPage(*services_.messages, *services_.web_shell, kProductPage);
 }
 

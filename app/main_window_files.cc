@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "storage/file_dialogs.h"
 #include "storage/table_file.h"
 #include "ui/messages.h"
@@ -15,18 +15,18 @@ constexpr std::string_view kTableSeparator = "#";
 
 // Loads the organism table from a file the user names. The load draws nothing itself:
 // the organism shown is redrawn by the next selection change, activation or paint.
-void TMainForm::spbOpenClick() {
+void MainWindow::onOpenClicked() {
   if (services_.file_dialogs == nullptr) return;
   const std::optional<std::string> name = services_.file_dialogs->AskOpenName();
   if (!name) return;
-  LaadStringGrid(grid_, *name, mmoExport, *services_.messages);
+  LoadTableFile(grid_, *name, mmoExport, *services_.messages);
 }
 
-void TMainForm::spbSaveClick() {
+void MainWindow::onSaveClicked() {
   if (services_.file_dialogs == nullptr) return;
   const std::optional<std::string> name = services_.file_dialogs->AskSaveName();
   if (!name) return;
-  SlaStringGridOp(grid_, *name, mmoExport, kTableSeparator, *services_.messages);
+  SaveTableFile(grid_, *name, mmoExport, kTableSeparator, *services_.messages);
 }
 
 }  // namespace vantrel

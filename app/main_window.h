@@ -1,5 +1,5 @@
-#ifndef VANTREL_APP_MAIN_FORM_H_
-#define VANTREL_APP_MAIN_FORM_H_
+#ifndef VANTREL_APP_MAIN_WINDOW_H_
+#define VANTREL_APP_MAIN_WINDOW_H_
 
 #include <QWidget>
 #include <string>
@@ -26,11 +26,11 @@ class FileDialogs;       // storage/file_dialogs.h
 class ExcelApplication;  // storage/excel_application.h
 class BusyCursor;        // storage/busy_cursor.h
 class WebShell;          // ui/web_shell.h
-class TfrmExperiments;   // ui/qt/experiments_window.h
+class ExperimentsDialog;   // ui/qt/experiments_window.h
 
 // Everything the main window uses from outside: only the program entry creates the real
 // ones; tests pass fakes. Services a test does not need may stay null.
-struct MainFormServices {
+struct MainWindowServices {
   RandomSource* random = nullptr;
   const Clock* clock = nullptr;
   MessageService* messages = nullptr;
@@ -42,7 +42,7 @@ struct MainFormServices {
 
 // The main window: the drawing of the selected organism, the button row, and at the
 // advanced width the organism table, file and spreadsheet buttons, parameters and links.
-class TMainForm final : public QWidget, private GridObserver {
+class MainWindow final : public QWidget, private GridObserver {
   Q_OBJECT
 
  public:
@@ -50,11 +50,11 @@ class TMainForm final : public QWidget, private GridObserver {
   static constexpr int kAdvancedWidth = 802;
   static constexpr int kHeight = 415;
 
-  explicit TMainForm(const MainFormServices& services, QWidget* parent = nullptr);
-  ~TMainForm() override;
+  explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The experiments window, created by the program entry right after this window.
-  void SetExperimentsWindow(TfrmExperiments* window) { frmExperiments = window; }
+  void SetExperimentsDialog(ExperimentsDialog* window) { experiments_dialog_ = window; }
 
   Population& population() { return population_; }
   StringGrid& grid() { return grid_; }
@@ -68,30 +68,30 @@ class TMainForm final : public QWidget, private GridObserver {
   int SurvivalBonus() const;
 
  public slots:
-  void spbStartClick();
-  void spbAdvancedClick();
-  void sgrOrganismsClick();
+  void onNewGenePoolClicked();
+  void onAdvancedClicked();
+  void showSelectedOrganism();
   // Evolution (main_form_evolution.cc).
-  void spbFeedClick();
-  void spbShootClick();
+  void onFeedClicked();
+  void onShootClicked();
   // Ideas and experiments (main_form_ideas.cc).
-  void spbIdeaClick();
-  void spbExperimentsClick();
+  void onIdeaClicked();
+  void onExperimentsClicked();
   // Table files (main_form_files.cc).
-  void spbOpenClick();
-  void spbSaveClick();
+  void onOpenClicked();
+  void onSaveClicked();
   // Spreadsheet export (main_form_excel.cc).
-  void spbExcelClick();
+  void onExcelClicked();
   // Web links (main_form_links.cc).
-  void Label7Click();
-  void Label9Click();
+  void onMakerLinkClicked();
+  void onHomePageLinkClicked();
 
  protected:
   void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void FormCreate();
+  void StartFirstPopulation();
   void FormActivate();
   void FormPaint();
   void BuildControls();
@@ -104,36 +104,36 @@ class TMainForm final : public QWidget, private GridObserver {
   void GridReset() override;
   void GridSelectionChanged(int row) override;
 
-  MainFormServices services_;
+  MainWindowServices services_;
   StringGrid grid_;
   Population population_;
   OrganismTableModel* model_ = nullptr;
-  TfrmExperiments* frmExperiments = nullptr;
+  ExperimentsDialog* experiments_dialog_ = nullptr;
 
   // Controls, named as on the form.
-  OrganismView* pbxOrganism = nullptr;
-  QToolButton* spbStart = nullptr;
-  QToolButton* spbIdea = nullptr;
-  QToolButton* spbExperiments = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* lblHealth = nullptr;
-  QToolButton* spbFeed = nullptr;
-  QToolButton* spbShoot = nullptr;
-  QToolButton* spbAdvanced = nullptr;
-  OrganismTableView* sgrOrganisms = nullptr;
-  QToolButton* spbOpen = nullptr;
-  QToolButton* spbSave = nullptr;
-  QToolButton* spbExcel = nullptr;
-  QGroupBox* grbParameters = nullptr;
-  SpinEdit* speStartOrganisms = nullptr;
-  SpinEdit* speCreativity = nullptr;
-  SpinEdit* speSurvivalBonus = nullptr;
-  LinkLabel* Label7 = nullptr;
-  LinkLabel* Label9 = nullptr;
+  OrganismView* organism_view_ = nullptr;
+  QToolButton* new_gene_pool_button_ = nullptr;
+  QToolButton* idea_button_ = nullptr;
+  QToolButton* experiments_button_ = nullptr;
+  QLabel* health_caption = nullptr;
+  QLabel* health_label_ = nullptr;
+  QToolButton* feed_button_ = nullptr;
+  QToolButton* shoot_button_ = nullptr;
+  QToolButton* advanced_button_ = nullptr;
+  OrganismTableView* table_view_ = nullptr;
+  QToolButton* open_button_ = nullptr;
+  QToolButton* save_button_ = nullptr;
+  QToolButton* excel_button_ = nullptr;
+  QGroupBox* parameters_box_ = nullptr;
+  SpinEdit* start_organisms_box_ = nullptr;
+  SpinEdit* creativity_box_ = nullptr;
+  SpinEdit* survival_bonus_box_ = nullptr;
+  LinkLabel* maker_link_ = nullptr;
+  LinkLabel* home_page_link_ = nullptr;
   // The hidden line buffer through which table files are saved and loaded.
   LineBuffer mmoExport;
 };
 
 }  // namespace vantrel
 
-#endif  // VANTREL_APP_MAIN_FORM_H_
+#endif  // VANTREL_APP_MAIN_WINDOW_H_

@@ -1,4 +1,4 @@
-#include "ui/qt/experiments_window.h"
+#include "ui/qt/experiments_dialog.h"
 
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -19,7 +19,7 @@ struct ExperimentPage {
 
 // The pages in tab order. The texts are kept exactly as written, including the blank that
 // ends two paragraphs of "Exp 2".
-constexpr ExperimentPage kPages[TfrmExperiments::kPageCount] = {
+constexpr ExperimentPage kPages[ExperimentsDialog::kPageCount] = {
     {"Introduction", 241,
      "Get started with vantrel 2.0\n\n"
      "Vantrel is a fun application that shows you some principles of Darwinian evolution in a "
@@ -108,14 +108,14 @@ QTabBar::tab:selected {
 
 }  // namespace
 
-TfrmExperiments::TfrmExperiments(QWidget* parent)
+ExperimentsDialog::ExperimentsDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmExperiments"));
   BuildControls();
 }
 
-void TfrmExperiments::BuildControls() {
+void ExperimentsDialog::BuildControls() {
   setWindowTitle(QStringLiteral("Experiments"));
   QFont form_font(QStringLiteral("Arial Narrow"));
   form_font.setPixelSize(13);
@@ -130,28 +130,28 @@ void TfrmExperiments::BuildControls() {
   // An explicit position also keeps the dialog from centring itself over its parent.
   move(210, 226);
 
-  SpeedButton1 = new QToolButton(this);
-  SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-  SpeedButton1->setText(QStringLiteral("Close"));
-  SpeedButton1->setAutoRaise(true);
-  SpeedButton1->setFocusPolicy(Qt::NoFocus);
-  SpeedButton1->setGeometry(492, 8, 73, 25);
-  connect(SpeedButton1, &QToolButton::clicked, this, &TfrmExperiments::SpeedButton1Click);
+  close_button_ = new QToolButton(this);
+  close_button_->setObjectName(QStringLiteral("SpeedButton1"));
+  close_button_->setText(QStringLiteral("Close"));
+  close_button_->setAutoRaise(true);
+  close_button_->setFocusPolicy(Qt::NoFocus);
+  close_button_->setGeometry(492, 8, 73, 25);
+  connect(close_button_, &QToolButton::clicked, this, &ExperimentsDialog::onCloseClicked);
 
-  PageControl1 = new QTabWidget(this);
-  PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  PageControl1->setGeometry(8, 8, 473, 281);
-  PageControl1->setDocumentMode(true);  // no frame around the pages
-  PageControl1->tabBar()->setStyleSheet(QString::fromLatin1(kFlatTabsStyle));
-  PageControl1->tabBar()->setDrawBase(false);
-  PageControl1->tabBar()->setExpanding(false);
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("PageControl1"));
+  pages_->setGeometry(8, 8, 473, 281);
+  pages_->setDocumentMode(true);  // no frame around the pages
+  pages_->tabBar()->setStyleSheet(QString::fromLatin1(kFlatTabsStyle));
+  pages_->tabBar()->setDrawBase(false);
+  pages_->tabBar()->setExpanding(false);
 
   for (int i = 0; i < kPageCount; ++i) {
     const ExperimentPage& page = kPages[i];
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
     // Added before the text box is filled, so the text is laid out in the window's font.
-    PageControl1->addTab(sheet, QString::fromLatin1(page.caption));
+    pages_->addTab(sheet, QString::fromLatin1(page.caption));
     auto* memo = new QPlainTextEdit(sheet);
     memo->setObjectName(QStringLiteral("Memo%1").arg(i + 1));
     memo->setGeometry(0, 0, kMemoWidth, page.memo_height);
@@ -164,16 +164,16 @@ void TfrmExperiments::BuildControls() {
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo->setTabChangesFocus(true);
     memo->setPlainText(QString::fromLatin1(page.text));
-    TabSheets[i] = sheet;
-    Memos[i] = memo;
+    page_sheets_[i] = sheet;
+    page_texts_[i] = memo;
   }
-  PageControl1->setCurrentIndex(0);
+  pages_->setCurrentIndex(0);
 
-  setTabOrder(PageControl1, Memos[0]);
-  for (int i = 1; i < kPageCount; ++i) setTabOrder(Memos[i - 1], Memos[i]);
-  PageControl1->setFocus();
+  setTabOrder(pages_, page_texts_[0]);
+  for (int i = 1; i < kPageCount; ++i) setTabOrder(page_texts_[i - 1], page_texts_[i]);
+  pages_->setFocus();
 }
 
-void TfrmExperiments::SpeedButton1Click() { reject(); }
+void ExperimentsDialog::onCloseClicked() { reject(); }
 
 }  // namespace vantrel

@@ -1,18 +1,18 @@
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "ui/ideas.h"
 #include "ui/messages.h"
-#include "ui/qt/experiments_window.h"
+#include "ui/qt/experiments_dialog.h"
 
 namespace vantrel {
 
-void TMainForm::spbIdeaClick() {
+void MainWindow::onIdeaClicked() {
   const std::string idea = GenerateIdea(*services_.random);
   if (services_.messages != nullptr) services_.messages->ShowMessage(idea);
 }
 
-void TMainForm::spbExperimentsClick() {
+void MainWindow::onExperimentsClicked() {
   // Modal: returns when the window is closed, which only hides it for the next showing.
-  if (frmExperiments != nullptr) frmExperiments->exec();
+  if (experiments_dialog_ != nullptr) experiments_dialog_->exec();
 }
 
 }  // namespace vantrel

@@ -1,5 +1,5 @@
-#ifndef VANTREL_UI_QT_EXPERIMENTS_WINDOW_H_
-#define VANTREL_UI_QT_EXPERIMENTS_WINDOW_H_
+#ifndef VANTREL_UI_QT_EXPERIMENTS_DIALOG_H_
+#define VANTREL_UI_QT_EXPERIMENTS_DIALOG_H_
 
 #include <QDialog>
 #include <array>
@@ -13,7 +13,7 @@ namespace vantrel {
 // The help window: an introduction and five experiments on tabbed pages. The program makes
 // one, hidden, and keeps it for the whole run; closing only hides it, so every showing finds
 // the page, position and text (typing included) as the user left them.
-class TfrmExperiments final : public QDialog {
+class ExperimentsDialog final : public QDialog {
   Q_OBJECT
 
  public:
@@ -21,22 +21,22 @@ class TfrmExperiments final : public QDialog {
   static constexpr int kClientHeight = 297;
   static constexpr int kPageCount = 6;
 
-  explicit TfrmExperiments(QWidget* parent = nullptr);
+  explicit ExperimentsDialog(QWidget* parent = nullptr);
 
  public slots:
   // "Close": ends a modal showing with the cancel result and hides the window.
-  void SpeedButton1Click();
+  void onCloseClicked();
 
  private:
   void BuildControls();
 
   // Controls, named as on the form.
-  QToolButton* SpeedButton1 = nullptr;
-  QTabWidget* PageControl1 = nullptr;
-  std::array<QWidget*, kPageCount> TabSheets{};     // TabSheet1 to TabSheet6
-  std::array<QPlainTextEdit*, kPageCount> Memos{};  // Memo1 to Memo6
+  QToolButton* close_button_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  std::array<QWidget*, kPageCount> page_sheets_{};     // TabSheet1 to TabSheet6
+  std::array<QPlainTextEdit*, kPageCount> page_texts_{};  // Memo1 to Memo6
 };
 
 }  // namespace vantrel
 
-#endif  // VANTREL_UI_QT_EXPERIMENTS_WINDOW_H_
+#endif  // VANTREL_UI_QT_EXPERIMENTS_DIALOG_H_

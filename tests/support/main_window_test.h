@@ -1,5 +1,5 @@
-#ifndef VANTREL_TESTS_SUPPORT_MAIN_FORM_TEST_H_
-#define VANTREL_TESTS_SUPPORT_MAIN_FORM_TEST_H_
+#ifndef VANTREL_TESTS_SUPPORT_MAIN_WINDOW_TEST_H_
+#define VANTREL_TESTS_SUPPORT_MAIN_WINDOW_TEST_H_
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "app/organism_view.h"
 #include "population/random_source.h"
 #include "tests/support/fakes.h"
@@ -19,16 +19,16 @@ namespace vantrel::testing {
 // The real main window on fixed chance: its clock says 1 ms past midnight, so the random
 // source starts from seed 1. Messages are recorded. A test that needs more services sets
 // them in services_ before its first call of Form().
-class MainFormTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
  protected:
-  MainFormTest() : clock_(1) {
+  MainWindowTest() : clock_(1) {
     services_.random = &random_;
     services_.clock = &clock_;
     services_.messages = &messages_;
   }
 
-  TMainForm& Form() {
-    if (!form_) form_ = std::make_unique<TMainForm>(services_);
+  MainWindow& Form() {
+    if (!form_) form_ = std::make_unique<MainWindow>(services_);
     return *form_;
   }
 
@@ -53,10 +53,10 @@ class MainFormTest : public ::testing::Test {
   LcgRandom random_;
   FixedClock clock_;
   RecordingMessages messages_;
-  MainFormServices services_;
-  std::unique_ptr<TMainForm> form_;
+  MainWindowServices services_;
+  std::unique_ptr<MainWindow> form_;
 };
 
 }  // namespace vantrel::testing
 
-#endif  // VANTREL_TESTS_SUPPORT_MAIN_FORM_TEST_H_
+#endif  // VANTREL_TESTS_SUPPORT_MAIN_WINDOW_TEST_H_

@@ -1,4 +1,4 @@
-#include "ui/qt/experiments_window.h"
+#include "ui/qt/experiments_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +16,11 @@
 namespace vantrel {
 namespace {
 
-QPlainTextEdit* Memo(TfrmExperiments& window, int number) {
+QPlainTextEdit* Memo(ExperimentsDialog& window, int number) {
   return window.findChild<QPlainTextEdit*>(QStringLiteral("Memo%1").arg(number));
 }
 
-QTabWidget* Pages(TfrmExperiments& window) {
+QTabWidget* Pages(ExperimentsDialog& window) {
   return window.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
 }
 
@@ -36,7 +36,7 @@ std::vector<std::string> Paragraphs(QPlainTextEdit* memo) {
 }
 
 TEST(ExperimentsWindowTest, StartsHiddenOnTheFirstOfItsSixPages) {
-  TfrmExperiments window;
+  ExperimentsDialog window;
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Experiments"));
   QTabWidget* pages = Pages(window);
@@ -54,7 +54,7 @@ TEST(ExperimentsWindowTest, StartsHiddenOnTheFirstOfItsSixPages) {
 }
 
 TEST(ExperimentsWindowTest, PageTextsKeepTheirParagraphsBlanksAndQuotes) {
-  TfrmExperiments window;
+  ExperimentsDialog window;
   const std::size_t counts[] = {5, 5, 4, 4, 4, 4};
   const char* titles[] = {
       "Get started with vantrel 2.0", "Size matters.",
@@ -81,12 +81,12 @@ TEST(ExperimentsWindowTest, PageTextsKeepTheirParagraphsBlanksAndQuotes) {
 }
 
 TEST(ExperimentsWindowTest, TextBoxesUseTheWindowsFontAndTooltipColour) {
-  TfrmExperiments window;
+  ExperimentsDialog window;
   window.show();
   const QColor info = window.palette().color(QPalette::ToolTipBase);
   QTabWidget* pages = Pages(window);
   const bool narrow = QFontInfo(window.font()).family() == QStringLiteral("Liberation Sans Narrow");
-  for (int i = 0; i < TfrmExperiments::kPageCount; ++i) {
+  for (int i = 0; i < ExperimentsDialog::kPageCount; ++i) {
     QPlainTextEdit* memo = Memo(window, i + 1);
     EXPECT_EQ(memo->font(), window.font()) << "Memo" << i + 1;
     EXPECT_EQ(memo->palette().color(QPalette::Base), info) << "Memo" << i + 1;
@@ -100,7 +100,7 @@ TEST(ExperimentsWindowTest, TextBoxesUseTheWindowsFontAndTooltipColour) {
 }
 
 TEST(ExperimentsWindowTest, KeepsPageAndTypedTextBetweenShowings) {
-  TfrmExperiments window;
+  ExperimentsDialog window;
   QTabWidget* pages = Pages(window);
   window.show();
   pages->tabBar()->setCurrentIndex(3);
@@ -125,8 +125,8 @@ TEST(ExperimentsWindowTest, KeepsPageAndTypedTextBetweenShowings) {
 }
 
 TEST(ExperimentsWindowTest, CloseBoxHidesLikeTheCloseButton) {
-  TfrmExperiments window;
-  QPointer<TfrmExperiments> alive(&window);
+  ExperimentsDialog window;
+  QPointer<ExperimentsDialog> alive(&window);
   window.open();
   ASSERT_TRUE(window.isVisible());
   Pages(window)->setCurrentIndex(2);

@@ -1,15 +1,15 @@
 #include <optional>
 #include <string>
 
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "storage/excel_export.h"
 #include "ui/messages.h"
 
 namespace vantrel {
 
-void TMainForm::spbExcelClick() {
+void MainWindow::onExcelClicked() {
   if (services_.excel == nullptr || services_.busy_cursor == nullptr) return;
-  const std::optional<std::string> failure = CopyStringGridToExcel(
+  const std::optional<std::string> failure = ExportToSpreadsheet(
       grid_, *services_.excel, *services_.busy_cursor, "Organisms", /*format_code=*/0);
   if (failure && services_.messages != nullptr) {
     services_.messages->ShowError(ErrorReportText(*failure));

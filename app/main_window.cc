@@ -1,0 +1,253 @@
+#include "app/main_window.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+#include <algorithm>
+
+#include "app/link_label.h"
+#include "app/organism_table_model.h"
+#include "app/organism_table_view.h"
+#include "app/organism_view.h"
+#include "app/spin_edit.h"
+#include "population/clock.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kMinStartOrganisms = 2;
+constexpr int kMaxStartOrganisms = 1000;
+
+QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->move(position);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      services_(services),
+      grid_(kOrganismColumnCount, 2),
+      population_(grid_, *services.random) {
+  setObjectName(QStringLiteral("MainForm"));
+  BuildControls();
+  grid_.AddObserver(this);
+  StartFirstPopulation();
+}
+
+MainWindow::~MainWindow() {
+  grid_.RemoveObserver(this);
+  // The table view and its model read the grid, which goes before the base class deletes
+  // the child widgets: delete them while the grid still exists.
+  delete table_view_;
+  delete model_;
+}
+
+void MainWindow::BuildControls() {
+  setWindowTitle(QStringLiteral("Vantrel 2.0"));
+  setWindowIcon(QIcon(QStringLiteral(":/vantrel.svg")));
+  // Metric-compatible stand-ins where the Windows fonts are missing.
+  QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
+                            QStringLiteral("Liberation Sans Narrow"));
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont form_font(QStringLiteral("Arial Narrow"));
+  form_font.setPixelSize(13);
+  setFont(form_font);
+  setAutoFillBackground(true);
+  QPalette form_palette = palette();
+  form_palette.setColor(QPalette::Window, form_palette.color(QPalette::ToolTipBase));
+  setPalette(form_palette);
+  setFixedSize(kAdvancedWidth, kHeight);
+  move(189, 172);
+
+  organism_view_ = new OrganismView(this);
+  organism_view_->setObjectName(QStringLiteral("pbxOrganism"));
+  organism_view_->move(8, 12);
+
+  new_gene_pool_button_ =
+      MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
+                     QStringLiteral("Start with a totally new genepool"), QRect(8, 376, 33, 33));
+  idea_button_ =
+      MakeToolButton("spbIdea", QStringLiteral(":/icons/bulb.svg"),
+                     QStringLiteral("Get an idea to create an organism"), QRect(48, 376, 33, 33));
+  experiments_button_ =
+      MakeToolButton("spbExperiments", QStringLiteral(":/icons/tubes.svg"),
+                     QStringLiteral("Experiment with Vantrel"), QRect(88, 376, 33, 33));
+  health_caption = MakeLabel("Label5", QStringLiteral("Health of organism"), QPoint(144, 376), this);
+  health_label_ = new QLabel(QStringLiteral("0"), this);
+  health_label_->setObjectName(QStringLiteral("lblHealth"));
+  health_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  health_label_->setGeometry(143, 392, 89, 13);
+  feed_button_ = MakeToolButton("spbFeed", QStringLiteral(":/icons/carrot.svg"),
+                           QStringLiteral("Feed this organism"), QRect(244, 376, 33, 33));
+  shoot_button_ = MakeToolButton("spbShoot", QStringLiteral(":/icons/pistol.svg"),
+                            QStringLiteral("Kill this organism"), QRect(284, 376, 33, 33));
+  advanced_button_ = MakeToolButton("spbAdvanced", QString(), QStringLiteral("Advanced options"),
+                               QRect(325, 376, 33, 33));
+  advanced_button_->setText(QStringLiteral(">>"));
+  QFont advanced_font(QStringLiteral("MS Sans Serif"));
+  advanced_font.setPixelSize(11);
+  advanced_font.setBold(true);
+  advanced_button_->setFont(advanced_font);
+  QPalette advanced_palette = advanced_button_->palette();
+  advanced_palette.setColor(QPalette::ButtonText, QColor(128, 0, 0));
+  advanced_button_->setPalette(advanced_palette);
+
+  model_ = new OrganismTableModel(grid_, this);
+  table_view_ = new OrganismTableView(grid_, model_, this);
+  table_view_->setObjectName(QStringLiteral("sgrOrganisms"));
+  table_view_->setGeometry(368, 16, 425, 249);
+  QPalette table_palette = table_view_->palette();
+  table_palette.setColor(QPalette::Base, form_palette.color(QPalette::ToolTipBase));
+  table_view_->setPalette(table_palette);
+
+  open_button_ = MakeToolButton("spbOpen", QString(), QString(), QRect(368, 272, 33, 33));
+  open_button_->setText(QStringLiteral("Open"));
+  save_button_ = MakeToolButton("spbSave", QString(), QString(), QRect(408, 272, 33, 33));
+  save_button_->setText(QStringLiteral("Save"));
+  excel_button_ = MakeToolButton("spbExcel", QString(), QString(), QRect(760, 272, 31, 33));
+  excel_button_->setText(QStringLiteral("Excel"));
+
+  parameters_box_ = new QGroupBox(QStringLiteral("Parameters"), this);
+  parameters_box_->setObjectName(QStringLiteral("grbParameters"));
+  parameters_box_->setGeometry(368, 312, 425, 82);
+  MakeLabel("Label1", QStringLiteral("Start with"), QPoint(8, 21), parameters_box_);
+  start_organisms_box_ = new SpinEdit(10, kMinStartOrganisms, kMaxStartOrganisms, parameters_box_);
+  start_organisms_box_->setObjectName(QStringLiteral("speStartOrganisms"));
+  start_organisms_box_->setGeometry(84, 17, 72, 26);
+  MakeLabel("Label2", QStringLiteral("organisms"), QPoint(165, 21), parameters_box_);
+  MakeLabel("Label3", QStringLiteral("Amount of creativity"), QPoint(241, 21), parameters_box_);
+  creativity_box_ = new SpinEdit(10, 0, 0, parameters_box_);
+  creativity_box_->setObjectName(QStringLiteral("speCreativity"));
+  creativity_box_->setGeometry(340, 18, 49, 26);
+  MakeLabel("Label10", QStringLiteral("%"), QPoint(392, 24), parameters_box_);
+  MakeLabel("Label4", QStringLiteral("Survival bonus"), QPoint(8, 54), parameters_box_);
+  survival_bonus_box_ = new SpinEdit(1, 0, 0, parameters_box_);
+  survival_bonus_box_->setObjectName(QStringLiteral("speSurvivalBonus"));
+  survival_bonus_box_->setGeometry(84, 49, 73, 26);
+
+  MakeLabel("Label6", QStringLiteral("Yet another"), QPoint(368, 393), this);
+  maker_link_ = new LinkLabel(QStringLiteral("Quorvane"), this);
+  maker_link_->setObjectName(QStringLiteral("Label7"));
+  maker_link_->move(428, 393);
+  maker_link_->adjustSize();
+  MakeLabel("Label8", QStringLiteral("creation!"), QPoint(508, 393), this);
+  home_page_link_ = new LinkLabel(QStringLiteral("Vantrel Homepage"), this);
+  home_page_link_->setObjectName(QStringLiteral("Label9"));
+  home_page_link_->move(693, 393);
+  home_page_link_->adjustSize();
+
+  // The table first, then the parameter boxes; tool buttons and labels take no focus.
+  setTabOrder(table_view_, start_organisms_box_);
+  setTabOrder(start_organisms_box_, creativity_box_);
+  setTabOrder(creativity_box_, survival_bonus_box_);
+  table_view_->setFocus();
+
+  connect(new_gene_pool_button_, &QToolButton::clicked, this, &MainWindow::onNewGenePoolClicked);
+  connect(idea_button_, &QToolButton::clicked, this, &MainWindow::onIdeaClicked);
+  connect(experiments_button_, &QToolButton::clicked, this, &MainWindow::onExperimentsClicked);
+  connect(feed_button_, &QToolButton::clicked, this, &MainWindow::onFeedClicked);
+  connect(shoot_button_, &QToolButton::clicked, this, &MainWindow::onShootClicked);
+  connect(advanced_button_, &QToolButton::clicked, this, &MainWindow::onAdvancedClicked);
+  connect(open_button_, &QToolButton::clicked, this, &MainWindow::onOpenClicked);
+  connect(save_button_, &QToolButton::clicked, this, &MainWindow::onSaveClicked);
+  connect(excel_button_, &QToolButton::clicked, this, &MainWindow::onExcelClicked);
+  connect(maker_link_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
+  connect(home_page_link_, &LinkLabel::clicked, this, &MainWindow::onHomePageLinkClicked);
+}
+
+QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, const QString& hint,
+                                       QRect geometry) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setGeometry(geometry);
+  if (!icon.isEmpty()) {
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(32, 32));
+  }
+  if (!hint.isEmpty()) button->setToolTip(hint);
+  return button;
+}
+
+void MainWindow::StartFirstPopulation() {
+  organism_view_->update();  // plain white until the first organism is drawn
+  services_.random->Seed(services_.clock->MillisecondsSinceMidnightUtc());
+  population_.SetUpColumns();
+  onNewGenePoolClicked();
+  PaintOrganism(grid_.Cell(kDnaColumn, 1));
+  setFixedSize(kCompactWidth, kHeight);
+}
+
+void MainWindow::FormActivate() { PaintOrganism(population_.SelectedDna()); }
+
+void MainWindow::FormPaint() { PaintOrganism(population_.SelectedDna()); }
+
+void MainWindow::PaintOrganism(const std::string& dna) {
+  const std::string& survival = population_.SelectedSurvival();
+  health_label_->setText(QString::fromLatin1(survival.data(), static_cast<qsizetype>(survival.size())));
+  organism_view_->ShowDna(dna);
+}
+
+int MainWindow::StartOrganisms() const {
+  // A value typed below 2 (or above 1000) and not yet left is forced into the limits here:
+  // the table needs its title row and at least one organism.
+  return std::clamp(start_organisms_box_->Value(), kMinStartOrganisms, kMaxStartOrganisms);
+}
+
+int MainWindow::Creativity() const { return creativity_box_->Value(); }
+
+int MainWindow::SurvivalBonus() const { return survival_bonus_box_->Value(); }
+
+void MainWindow::onNewGenePoolClicked() {
+  population_.NewGenePool(StartOrganisms());
+  PaintOrganism(population_.SelectedDna());
+}
+
+void MainWindow::onAdvancedClicked() {
+  if (width() < kAdvancedWidth) {
+    setFixedSize(kAdvancedWidth, kHeight);
+    advanced_button_->setText(QStringLiteral("<<"));
+  } else {
+    setFixedSize(kCompactWidth, kHeight);
+    advanced_button_->setText(QStringLiteral(">>"));
+  }
+}
+
+void MainWindow::showSelectedOrganism() { PaintOrganism(population_.SelectedDna()); }
+
+void MainWindow::UpdateOrganismButtons() {
+  feed_button_->setEnabled(grid_.HasBodyRows());
+  shoot_button_->setEnabled(grid_.HasBodyRows());
+}
+
+void MainWindow::GridReset() {
+  table_view_->ShowGridSelection();
+  UpdateOrganismButtons();
+}
+
+void MainWindow::GridSelectionChanged(int /*row*/) {
+  table_view_->ShowGridSelection();
+  showSelectedOrganism();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  QWidget::changeEvent(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  FormPaint();
+  QWidget::paintEvent(event);
+}
+
+}  // namespace vantrel
