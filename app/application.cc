@@ -2,22 +2,13 @@
 
 namespace vantrel {
 
-VantrelApplication::VantrelApplication() : main_form_(Services(*this)) {
-  messages_.SetOwner(&main_form_);
-  file_dialogs_.SetOwner(&main_form_);
-  main_form_.SetExperimentsDialog(&experiments_dialog_);
+VantrelApplication::VantrelApplication() : main_window_(document_, Services()) {
+  messages_.SetOwner(&main_window_);
+  file_dialogs_.SetOwner(&main_window_);
 }
 
-MainWindowServices VantrelApplication::Services(VantrelApplication& app) {
-  MainWindowServices services;
-  services.random = &app.random_;
-  services.clock = &app.clock_;
-  services.messages = &app.messages_;
-  services.file_dialogs = &app.file_dialogs_;
-  services.web_shell = &app.web_shell_;
-  services.excel = &app.excel_;
-  services.busy_cursor = &app.busy_cursor_;
-  return services;
+MainWindowServices VantrelApplication::Services() {
+  return {clock_, messages_, file_dialogs_, excel_, busy_cursor_, web_shell_, experiments_};
 }
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "population/clock.h"
+#include "population/document.h"
 #include "population/random_source.h"
 #include "storage/qt/qt_busy_cursor.h"
 #include "storage/qt/qt_file_dialogs.h"
@@ -13,17 +14,17 @@
 
 namespace vantrel {
 
-// The running program: the real services, then the main window, then the experiments
-// window, hidden. Needs a QApplication. Members are destroyed in reverse order, so the
-// windows go before the services they use.
+// The composition root: the real services, the document with the population, then the
+// windows. Needs a QApplication. Members are destroyed in reverse order, so the windows go
+// before the document and the services they use.
 class VantrelApplication {
  public:
   VantrelApplication();
 
-  MainWindow& main_window() { return main_form_; }
+  MainWindow& main_window() { return main_window_; }
 
  private:
-  static MainWindowServices Services(VantrelApplication& app);
+  MainWindowServices Services();
 
   LcgRandom random_;
   SystemClock clock_;
@@ -33,9 +34,10 @@ class VantrelApplication {
   XdgOpenShell web_shell_;
   XlsxExcelApplication excel_;
   QtBusyCursor busy_cursor_;
-  MainWindow main_form_;
+  Document document_{random_};
   // Lives, hidden between showings, until the program ends.
-  ExperimentsDialog experiments_dialog_;
+  ExperimentsDialog experiments_;
+  MainWindow main_window_;
 };
 
 }  // namespace vantrel

@@ -13,6 +13,7 @@
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
 #include "population/clock.h"
+#include "ui/qt/form_look.h"
 
 namespace vantrel {
 
@@ -31,40 +32,20 @@ QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidge
 
 }  // namespace
 
-MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      services_(services),
-      grid_(kOrganismColumnCount, 2),
-      population_(grid_, *services.random) {
+MainWindow::MainWindow(Document& document, const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | kFixedDialogFlags), document_(document), services_(services) {
   setObjectName(QStringLiteral("MainForm"));
   BuildControls();
-  grid_.AddObserver(this);
+  grid().AddObserver(this);
   StartFirstPopulation();
 }
 
-MainWindow::~MainWindow() {
-  grid_.RemoveObserver(this);
-  // The table view and its model read the grid, which goes before the base class deletes
-  // the child widgets: delete them while the grid still exists.
-  delete table_view_;
-  delete model_;
-}
+MainWindow::~MainWindow() { grid().RemoveObserver(this); }
 
 void MainWindow::BuildControls() {
   setWindowTitle(QStringLiteral("Vantrel 2.0"));
   setWindowIcon(QIcon(QStringLiteral(":/vantrel.svg")));
-  // Metric-compatible stand-ins where the Windows fonts are missing.
-  QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
-                            QStringLiteral("Liberation Sans Narrow"));
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont form_font(QStringLiteral("Arial Narrow"));
-  form_font.setPixelSize(13);
-  setFont(form_font);
-  setAutoFillBackground(true);
-  QPalette form_palette = palette();
-  form_palette.setColor(QPalette::Window, form_palette.color(QPalette::ToolTipBase));
-  setPalette(form_palette);
+  ApplyFormLook(*this);
   setFixedSize(kAdvancedWidth, kHeight);
   move(189, 172);
 
@@ -81,17 +62,17 @@ void MainWindow::BuildControls() {
   experiments_button_ =
       MakeToolButton("spbExperiments", QStringLiteral(":/icons/tubes.svg"),
                      QStringLiteral("Experiment with Vantrel"), QRect(88, 376, 33, 33));
-  health_caption = MakeLabel("Label5", QStringLiteral("Health of organism"), QPoint(144, 376), this);
+  MakeLabel("Label5", QStringLiteral("Health of organism"), QPoint(144, 376), this);
   health_label_ = new QLabel(QStringLiteral("0"), this);
   health_label_->setObjectName(QStringLiteral("lblHealth"));
   health_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   health_label_->setGeometry(143, 392, 89, 13);
   feed_button_ = MakeToolButton("spbFeed", QStringLiteral(":/icons/carrot.svg"),
-                           QStringLiteral("Feed this organism"), QRect(244, 376, 33, 33));
+                                QStringLiteral("Feed this organism"), QRect(244, 376, 33, 33));
   shoot_button_ = MakeToolButton("spbShoot", QStringLiteral(":/icons/pistol.svg"),
-                            QStringLiteral("Kill this organism"), QRect(284, 376, 33, 33));
+                                 QStringLiteral("Kill this organism"), QRect(284, 376, 33, 33));
   advanced_button_ = MakeToolButton("spbAdvanced", QString(), QStringLiteral("Advanced options"),
-                               QRect(325, 376, 33, 33));
+                                    QRect(325, 376, 33, 33));
   advanced_button_->setText(QStringLiteral(">>"));
   QFont advanced_font(QStringLiteral("MS Sans Serif"));
   advanced_font.setPixelSize(11);
@@ -101,12 +82,12 @@ void MainWindow::BuildControls() {
   advanced_palette.setColor(QPalette::ButtonText, QColor(128, 0, 0));
   advanced_button_->setPalette(advanced_palette);
 
-  model_ = new OrganismTableModel(grid_, this);
-  table_view_ = new OrganismTableView(grid_, model_, this);
+  model_ = new OrganismTableModel(grid(), this);
+  table_view_ = new OrganismTableView(grid(), model_, this);
   table_view_->setObjectName(QStringLiteral("sgrOrganisms"));
   table_view_->setGeometry(368, 16, 425, 249);
   QPalette table_palette = table_view_->palette();
-  table_palette.setColor(QPalette::Base, form_palette.color(QPalette::ToolTipBase));
+  table_palette.setColor(QPalette::Base, palette().color(QPalette::Window));
   table_view_->setPalette(table_palette);
 
   open_button_ = MakeToolButton("spbOpen", QString(), QString(), QRect(368, 272, 33, 33));
@@ -165,7 +146,7 @@ void MainWindow::BuildControls() {
 }
 
 QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, const QString& hint,
-                                       QRect geometry) {
+                                        QRect geometry) {
   auto* button = new QToolButton(this);
   button->setObjectName(QString::fromLatin1(name));
   button->setAutoRaise(true);
@@ -181,20 +162,17 @@ QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, c
 
 void MainWindow::StartFirstPopulation() {
   organism_view_->update();  // plain white until the first organism is drawn
-  services_.random->Seed(services_.clock->MillisecondsSinceMidnightUtc());
-  population_.SetUpColumns();
+  document_.random().Seed(services_.clock.MillisecondsSinceMidnightUtc());
+  population().SetUpColumns();
   onNewGenePoolClicked();
-  PaintOrganism(grid_.Cell(kDnaColumn, 1));
+  PaintOrganism(grid().Cell(kDnaColumn, 1));
   setFixedSize(kCompactWidth, kHeight);
 }
 
-void MainWindow::FormActivate() { PaintOrganism(population_.SelectedDna()); }
-
-void MainWindow::FormPaint() { PaintOrganism(population_.SelectedDna()); }
-
 void MainWindow::PaintOrganism(const std::string& dna) {
-  const std::string& survival = population_.SelectedSurvival();
-  health_label_->setText(QString::fromLatin1(survival.data(), static_cast<qsizetype>(survival.size())));
+  const std::string& survival = population().SelectedSurvival();
+  health_label_->setText(
+      QString::fromLatin1(survival.data(), static_cast<qsizetype>(survival.size())));
   organism_view_->ShowDna(dna);
 }
 
@@ -209,8 +187,8 @@ int MainWindow::Creativity() const { return creativity_box_->Value(); }
 int MainWindow::SurvivalBonus() const { return survival_bonus_box_->Value(); }
 
 void MainWindow::onNewGenePoolClicked() {
-  population_.NewGenePool(StartOrganisms());
-  PaintOrganism(population_.SelectedDna());
+  population().NewGenePool(StartOrganisms());
+  PaintOrganism(population().SelectedDna());
 }
 
 void MainWindow::onAdvancedClicked() {
@@ -223,16 +201,18 @@ void MainWindow::onAdvancedClicked() {
   }
 }
 
-void MainWindow::showSelectedOrganism() { PaintOrganism(population_.SelectedDna()); }
+void MainWindow::showSelectedOrganism() { PaintOrganism(population().SelectedDna()); }
 
 void MainWindow::UpdateOrganismButtons() {
-  feed_button_->setEnabled(grid_.HasBodyRows());
-  shoot_button_->setEnabled(grid_.HasBodyRows());
+  feed_button_->setEnabled(grid().HasBodyRows());
+  shoot_button_->setEnabled(grid().HasBodyRows());
 }
 
 void MainWindow::GridReset() {
   table_view_->ShowGridSelection();
   UpdateOrganismButtons();
+  // A load or a new gene pool may leave the same row selected with other cells in it.
+  if (grid().HasBodyRows()) showSelectedOrganism();
 }
 
 void MainWindow::GridSelectionChanged(int /*row*/) {
@@ -241,13 +221,10 @@ void MainWindow::GridSelectionChanged(int /*row*/) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && grid().HasBodyRows()) {
+    showSelectedOrganism();
+  }
   QWidget::changeEvent(event);
-}
-
-void MainWindow::paintEvent(QPaintEvent* event) {
-  FormPaint();
-  QWidget::paintEvent(event);
 }
 
 }  // namespace vantrel

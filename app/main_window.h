@@ -4,9 +4,8 @@
 #include <QWidget>
 #include <string>
 
-#include "population/population.h"
+#include "population/document.h"
 #include "population/string_grid.h"
-#include "storage/line_buffer.h"
 
 class QGroupBox;
 class QLabel;
@@ -14,34 +13,35 @@ class QToolButton;
 
 namespace vantrel {
 
+class BusyCursor;
 class Clock;
+class ExcelApplication;
+class ExperimentsDialog;
+class FileDialogs;
+class LinkLabel;
 class MessageService;
 class OrganismTableModel;
 class OrganismTableView;
 class OrganismView;
 class SpinEdit;
-class LinkLabel;
-// Services of the later features; each header names its own interface.
-class FileDialogs;       // storage/file_dialogs.h
-class ExcelApplication;  // storage/excel_application.h
-class BusyCursor;        // storage/busy_cursor.h
-class WebShell;          // ui/web_shell.h
-class ExperimentsDialog;   // ui/qt/experiments_window.h
+class WebShell;
+struct TableFileResult;
 
-// Everything the main window uses from outside: only the program entry creates the real
-// ones; tests pass fakes. Services a test does not need may stay null.
+// Everything the main window uses from outside. Only the composition root creates the
+// real ones; tests hand in fakes.
 struct MainWindowServices {
-  RandomSource* random = nullptr;
-  const Clock* clock = nullptr;
-  MessageService* messages = nullptr;
-  FileDialogs* file_dialogs = nullptr;
-  ExcelApplication* excel = nullptr;
-  BusyCursor* busy_cursor = nullptr;
-  WebShell* web_shell = nullptr;
+  const Clock& clock;
+  MessageService& messages;
+  FileDialogs& file_dialogs;
+  ExcelApplication& excel;
+  BusyCursor& busy_cursor;
+  WebShell& web_shell;
+  ExperimentsDialog& experiments;
 };
 
 // The main window: the drawing of the selected organism, the button row, and at the
 // advanced width the organism table, file and spreadsheet buttons, parameters and links.
+// It shows the document's population and acts on it; the document outlives the window.
 class MainWindow final : public QWidget, private GridObserver {
   Q_OBJECT
 
@@ -50,14 +50,12 @@ class MainWindow final : public QWidget, private GridObserver {
   static constexpr int kAdvancedWidth = 802;
   static constexpr int kHeight = 415;
 
-  explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+  MainWindow(Document& document, const MainWindowServices& services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The experiments window, created by the program entry right after this window.
-  void SetExperimentsDialog(ExperimentsDialog* window) { experiments_dialog_ = window; }
-
-  Population& population() { return population_; }
-  StringGrid& grid() { return grid_; }
+  Document& document() { return document_; }
+  Population& population() { return document_.population(); }
+  StringGrid& grid() { return document_.grid(); }
 
   // Shows `dna` in the drawing area and the selected row's survival under it.
   void PaintOrganism(const std::string& dna);
@@ -70,68 +68,63 @@ class MainWindow final : public QWidget, private GridObserver {
  public slots:
   void onNewGenePoolClicked();
   void onAdvancedClicked();
+  // Draws the organism of the table's selected row.
   void showSelectedOrganism();
-  // Evolution (main_form_evolution.cc).
+  // Evolution (main_window_evolution.cc).
   void onFeedClicked();
   void onShootClicked();
-  // Ideas and experiments (main_form_ideas.cc).
+  // Ideas and experiments (main_window_ideas.cc).
   void onIdeaClicked();
   void onExperimentsClicked();
-  // Table files (main_form_files.cc).
+  // Table files (main_window_files.cc).
   void onOpenClicked();
   void onSaveClicked();
-  // Spreadsheet export (main_form_excel.cc).
+  // Spreadsheet export (main_window_excel.cc).
   void onExcelClicked();
-  // Web links (main_form_links.cc).
+  // Web links (main_window_links.cc).
   void onMakerLinkClicked();
   void onHomePageLinkClicked();
 
  protected:
   void changeEvent(QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
 
  private:
   void StartFirstPopulation();
-  void FormActivate();
-  void FormPaint();
   void BuildControls();
   QToolButton* MakeToolButton(const char* name, const QString& icon, const QString& hint,
                               QRect geometry);
   // Keeps the enabled look of the buttons that need an organism in step with the table.
   void UpdateOrganismButtons();
+  // Tells the user how a load or save went, in the box its kind calls for.
+  void ReportTableFileResult(const TableFileResult& result);
 
   // GridObserver: the table's selection and size changes.
   void GridReset() override;
   void GridSelectionChanged(int row) override;
 
+  Document& document_;
   MainWindowServices services_;
-  StringGrid grid_;
-  Population population_;
   OrganismTableModel* model_ = nullptr;
-  ExperimentsDialog* experiments_dialog_ = nullptr;
 
-  // Controls, named as on the form.
-  OrganismView* organism_view_ = nullptr;
-  QToolButton* new_gene_pool_button_ = nullptr;
-  QToolButton* idea_button_ = nullptr;
-  QToolButton* experiments_button_ = nullptr;
-  QLabel* health_caption = nullptr;
-  QLabel* health_label_ = nullptr;
-  QToolButton* feed_button_ = nullptr;
-  QToolButton* shoot_button_ = nullptr;
-  QToolButton* advanced_button_ = nullptr;
-  OrganismTableView* table_view_ = nullptr;
-  QToolButton* open_button_ = nullptr;
-  QToolButton* save_button_ = nullptr;
-  QToolButton* excel_button_ = nullptr;
-  QGroupBox* parameters_box_ = nullptr;
-  SpinEdit* start_organisms_box_ = nullptr;
-  SpinEdit* creativity_box_ = nullptr;
-  SpinEdit* survival_bonus_box_ = nullptr;
-  LinkLabel* maker_link_ = nullptr;
-  LinkLabel* home_page_link_ = nullptr;
-  // The hidden line buffer through which table files are saved and loaded.
-  LineBuffer mmoExport;
+  // Controls; their object names are the form's component names.
+  OrganismView* organism_view_ = nullptr;        // pbxOrganism
+  QToolButton* new_gene_pool_button_ = nullptr;  // spbStart
+  QToolButton* idea_button_ = nullptr;           // spbIdea
+  QToolButton* experiments_button_ = nullptr;    // spbExperiments
+  QLabel* health_label_ = nullptr;               // lblHealth
+  QToolButton* feed_button_ = nullptr;           // spbFeed
+  QToolButton* shoot_button_ = nullptr;          // spbShoot
+  QToolButton* advanced_button_ = nullptr;       // spbAdvanced
+  OrganismTableView* table_view_ = nullptr;      // sgrOrganisms
+  QToolButton* open_button_ = nullptr;           // spbOpen
+  QToolButton* save_button_ = nullptr;           // spbSave
+  QToolButton* excel_button_ = nullptr;          // spbExcel
+  QGroupBox* parameters_box_ = nullptr;          // grbParameters
+  SpinEdit* start_organisms_box_ = nullptr;      // speStartOrganisms
+  SpinEdit* creativity_box_ = nullptr;           // speCreativity
+  SpinEdit* survival_bonus_box_ = nullptr;       // speSurvivalBonus
+  LinkLabel* maker_link_ = nullptr;              // Label7
+  LinkLabel* home_page_link_ = nullptr;          // Label9
 };
 
 }  // namespace vantrel

@@ -7,17 +7,17 @@ namespace vantrel {
 // one just fed the selection does not move and announces nothing, so the new score is shown
 // here.
 void MainWindow::onFeedClicked() {
-  if (FeedOrganism(population_, SurvivalBonus())) PaintOrganism(population_.SelectedDna());
+  if (FeedOrganism(population(), SurvivalBonus())) PaintOrganism(population().SelectedDna());
 }
 
 // The pistol: a child of two random parents takes the shown organism's row, is drawn, and a
 // random organism comes up next (drawn even when it is the child's own row).
 void MainWindow::onShootClicked() {
-  if (!grid_.HasBodyRows()) return;
-  GenerateOrganism(population_, Creativity());
-  PaintOrganism(population_.SelectedDna());
-  population_.SelectRandomRow();
-  PaintOrganism(population_.SelectedDna());
+  if (!grid().HasBodyRows()) return;
+  GenerateOrganism(population(), Creativity());
+  PaintOrganism(population().SelectedDna());
+  population().SelectRandomRow();
+  PaintOrganism(population().SelectedDna());
 }
 
 }  // namespace vantrel

@@ -8,12 +8,9 @@
 namespace vantrel {
 
 void MainWindow::onExcelClicked() {
-  if (services_.excel == nullptr || services_.busy_cursor == nullptr) return;
   const std::optional<std::string> failure = ExportToSpreadsheet(
-      grid_, *services_.excel, *services_.busy_cursor, "Organisms", /*format_code=*/0);
-  if (failure && services_.messages != nullptr) {
-    services_.messages->ShowError(ErrorReportText(*failure));
-  }
+      grid(), services_.excel, services_.busy_cursor, "Organisms", /*format_code=*/0);
+  if (failure) services_.messages.ShowError(ErrorReportText(*failure));
 }
 
 }  // namespace vantrel

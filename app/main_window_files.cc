@@ -1,6 +1,5 @@
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "app/main_window.h"
 #include "storage/file_dialogs.h"
@@ -9,24 +8,27 @@
 
 namespace vantrel {
 
-namespace {
-constexpr std::string_view kTableSeparator = "#";
-}  // namespace
-
-// Loads the organism table from a file the user names. The load draws nothing itself:
-// the organism shown is redrawn by the next selection change, activation or paint.
+// Loads the organism table from a file the user names. The grid's reset after the load
+// draws the organism now selected.
 void MainWindow::onOpenClicked() {
-  if (services_.file_dialogs == nullptr) return;
-  const std::optional<std::string> name = services_.file_dialogs->AskOpenName();
+  const std::optional<std::string> name = services_.file_dialogs.AskOpenName();
   if (!name) return;
-  LoadTableFile(grid_, *name, mmoExport, *services_.messages);
+  ReportTableFileResult(LoadTableFile(grid(), *name));
 }
 
 void MainWindow::onSaveClicked() {
-  if (services_.file_dialogs == nullptr) return;
-  const std::optional<std::string> name = services_.file_dialogs->AskSaveName();
+  const std::optional<std::string> name = services_.file_dialogs.AskSaveName();
   if (!name) return;
-  SaveTableFile(grid_, *name, mmoExport, kTableSeparator, *services_.messages);
+  ReportTableFileResult(SaveTableFile(grid(), *name));
+}
+
+void MainWindow::ReportTableFileResult(const TableFileResult& result) {
+  if (result.text.empty()) return;
+  if (result.IsErrorReport()) {
+    services_.messages.ShowError(ErrorReportText(result.text));
+  } else {
+    services_.messages.ShowMessage(result.text);
+  }
 }
 
 }  // namespace vantrel

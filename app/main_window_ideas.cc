@@ -6,13 +6,12 @@
 namespace vantrel {
 
 void MainWindow::onIdeaClicked() {
-  const std::string idea = GenerateIdea(*services_.random);
-  if (services_.messages != nullptr) services_.messages->ShowMessage(idea);
+  services_.messages.ShowMessage(GenerateIdea(document_.random()));
 }
 
 void MainWindow::onExperimentsClicked() {
   // Modal: returns when the window is closed, which only hides it for the next showing.
-  if (experiments_dialog_ != nullptr) experiments_dialog_->exec();
+  services_.experiments.exec();
 }
 
 }  // namespace vantrel

@@ -4,11 +4,11 @@
 namespace vantrel {
 
 void MainWindow::onMakerLinkClicked() {
-  OpenWebPage(*services_.messages, *services_.web_shell, kMakerHomePage);
+  OpenWebPage(services_.messages, services_.web_shell, kMakerHomePage);
 }
 
 void MainWindow::onHomePageLinkClicked() {
-  OpenWebPage(*services_.messages, *services_.web_shell, kProductPage);
+  OpenWebPage(services_.messages, services_.web_shell, kProductPage);
 }
 
 }  // namespace vantrel

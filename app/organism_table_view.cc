@@ -1,6 +1,7 @@
 #include "app/organism_table_view.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <array>
 
 #include "app/organism_table_model.h"
@@ -11,6 +12,29 @@ namespace {
 constexpr std::array kColumnWidths = {64, 66, 54, 187, 52};
 constexpr int kExtraColumnWidth = 64;
 constexpr int kRowHeight = 24;
+
+// The title row drawn like the fixed ID column: plain white cells, no raised header.
+constexpr char kTitleRowStyle[] = R"(
+QHeaderView::section {
+  background: white;
+  border: none;
+  padding-left: 2px;
+}
+)";
+
+// Paints the fixed ID column without the selection highlight: it belongs to its row but,
+// like the title row, is never selected itself.
+class FixedColumnDelegate final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+  }
+};
+
 }  // namespace
 
 OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent)
@@ -34,6 +58,8 @@ OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setFixedHeight(kRowHeight);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setStyleSheet(QString::fromLatin1(kTitleRowStyle));
+  setItemDelegateForColumn(0, new FixedColumnDelegate(this));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
@@ -71,6 +97,13 @@ void OrganismTableView::ShowGridSelection() {
       index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(index);
   syncing_ = false;
+}
+
+QItemSelectionModel::SelectionFlags OrganismTableView::selectionCommand(const QModelIndex& index,
+                                                                        const QEvent* event) const {
+  const QItemSelectionModel::SelectionFlags flags = QTableView::selectionCommand(index, event);
+  if (!index.isValid() || flags == QItemSelectionModel::NoUpdate) return flags;
+  return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
 }
 
 void OrganismTableView::OnCurrentRowChanged(const QModelIndex& current) {

@@ -24,6 +24,12 @@ class OrganismTableView final : public QTableView {
   // Moves the view's current row to the grid's selected row without notifying the grid.
   void ShowGridSelection();
 
+ protected:
+  // A click, Ctrl+click included, always selects the row under the mouse: the table is
+  // never left without a selected row.
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                       const QEvent* event) const override;
+
  private:
   void OnCurrentRowChanged(const QModelIndex& current);
 

@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "organism/qt/painter_canvas.h"
 #include "organism/draw_organism.h"
+#include "organism/qt/painter_canvas.h"
 
 namespace vantrel {
 

@@ -7,10 +7,10 @@
 #include <QToolButton>
 #include <memory>
 
+#include "app/application.h"
 #include "app/main_window.h"
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
-#include "population/clock.h"
 #include "population/evolution.h"
 #include "population/population.h"
 #include "population/random_source.h"
@@ -19,11 +19,6 @@ namespace vantrel {
 namespace {
 
 constexpr int kRows = 1001;  // the title row and 1000 organisms
-
-class BenchClock final : public Clock {
- public:
-  std::uint32_t MillisecondsSinceMidnightUtc() const override { return 1; }
-};
 
 // Counts the paints of a widget.
 class PaintCounter final : public QObject {
@@ -37,26 +32,18 @@ class PaintCounter final : public QObject {
   }
 };
 
-// A shown main window at its advanced width holding 1000 organisms.
+// A shown main window of the real program at its advanced width holding 1000 organisms.
 struct Window {
-  Window() {
-    services.random = &random;
-    services.clock = &clock;
-    form = std::make_unique<MainWindow>(services);
+  Window() : form(&program.main_window()) {
     form->findChild<SpinEdit*>(QStringLiteral("speStartOrganisms"))->SetValue(kRows);
     form->onNewGenePoolClicked();
     form->onAdvancedClicked();
     form->show();
     QApplication::processEvents();
   }
-  // Hidden first: a shown window hides its table while being destroyed, after the grid the
-  // table reads from is gone.
-  ~Window() { form->hide(); }
 
-  LcgRandom random;
-  BenchClock clock;
-  MainWindowServices services;
-  std::unique_ptr<MainWindow> form;
+  VantrelApplication program;
+  MainWindow* form;
 };
 
 void BM_GenerateOrganismCore(benchmark::State& state) {

@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QPainter>
 
-#include "organism/qt/painter_canvas.h"
 #include "organism/dna.h"
 #include "organism/draw_organism.h"
+#include "organism/qt/painter_canvas.h"
 #include "population/population.h"
 #include "population/random_source.h"
 

@@ -9,20 +9,11 @@
 #include "population/string_grid.h"
 #include "storage/line_buffer.h"
 #include "storage/table_file.h"
-#include "ui/messages.h"
 
 namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-
-class CountingMessages final : public MessageService {
- public:
-  void ShowMessage(const std::string&) override { ++shown; }
-  void ShowError(const std::string&) override { ++shown; }
-  void ShowOwnedMessage(const std::string&, const std::string&) override { ++shown; }
-  int shown = 0;
-};
 
 std::string BenchFile(const char* name) {
   return (fs::temp_directory_path() / (std::string("vantrel_bench_") + name + ".str")).string();
@@ -43,10 +34,9 @@ void BM_SaveTable(benchmark::State& state) {
   for (int col = 0; col < 5; ++col) grid.SetCell(col, 0, "Title");
   for (int row = 1; row <= rows; ++row) FillRow(grid, row);
   const std::string path = BenchFile("save");
-  LineBuffer buffer;
-  CountingMessages messages;
-  for (auto _ : state) SaveTableFile(grid, path, buffer, "#", messages);
-  if (messages.shown > 0) state.SkipWithError("the save failed");
+  bool failed = false;
+  for (auto _ : state) failed = !SaveTableFile(grid, path).ok() || failed;
+  if (failed) state.SkipWithError("the save failed");
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(path)));
   state.SetComplexityN(rows);
   fs::remove(path);
@@ -64,17 +54,16 @@ void BM_LoadTable(benchmark::State& state) {
           << row % 50 << " #\r\n";
     }
   }
-  CountingMessages messages;
+  bool failed = false;
   for (auto _ : state) {
     auto grid = std::make_unique<StringGrid>(5, 10);
-    LineBuffer buffer;
-    LoadTableFile(*grid, path, buffer, messages);
+    failed = !LoadTableFile(*grid, path).ok() || failed;
     if (grid->RowCount() != rows + 1) state.SkipWithError("the load lost rows");
     state.PauseTiming();  // freeing the grid is not part of the load
     grid.reset();
     state.ResumeTiming();
   }
-  if (messages.shown > 0) state.SkipWithError("the load failed");
+  if (failed) state.SkipWithError("the load failed");
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(path)));
   state.SetComplexityN(rows);
   fs::remove(path);

@@ -117,8 +117,8 @@ ExcelStatus FillNewWorkbook(ExcelApplication& excel, const ExcelCellArray& cells
 }  // namespace
 
 std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, ExcelApplication& excel,
-                                                 BusyCursor& cursor, std::string_view sheet_name,
-                                                 std::int32_t format_code) {
+                                               BusyCursor& cursor, std::string_view sheet_name,
+                                               std::int32_t format_code) {
   cursor.ShowHourglass();
   // All texts are taken before the application is first called.
   auto cells = std::make_unique<ExcelCellArray>(CellArrayFromGrid(grid));

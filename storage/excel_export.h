@@ -23,8 +23,8 @@ namespace vantrel {
 // back. Returns the text of the failure to report, if any: a failure of the clean-up takes
 // the place of an earlier one.
 std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, ExcelApplication& excel,
-                                                 BusyCursor& cursor, std::string_view sheet_name,
-                                                 std::int32_t format_code);
+                                               BusyCursor& cursor, std::string_view sheet_name,
+                                               std::int32_t format_code);
 
 // The texts of the grid's rows 0 to RowCount() - 1 and columns 0 to ColCount() - 1, as
 // UTF-8. Cells hold single-byte text, which the window shows as Latin-1; so does this.

@@ -40,7 +40,10 @@ class LineBuffer {
   FileResult LoadFromFile(const std::string& file_name);
 
   // Writes every line followed by CR LF. The bytes go to a new file beside the target,
-  // which then replaces it in one rename: on any failure the target is left as it was.
+  // which then replaces it in one rename. A target with more than one hard link, one that
+  // belongs to another user, or one in a folder where no new file can be made is written
+  // in place instead, its old bytes put back if the write fails. Either way a failure
+  // leaves the target as it was.
   FileResult SaveToFile(const std::string& file_name) const;
 
  private:

@@ -54,37 +54,42 @@ void FillLineBuffer(const StringGrid& grid, LineBuffer& buffer, std::string_view
   }
 }
 
-void SaveTableFile(const StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
-                     std::string_view separator, MessageService& messages) {
+TableFileResult SaveTableFile(const StringGrid& grid, const std::string& file_name,
+                              std::string_view separator) {
+  LineBuffer buffer;
   FillLineBuffer(grid, buffer, separator);
   switch (buffer.SaveToFile(file_name)) {
     case FileResult::kOk:
     case FileResult::kCannotOpen:
-      break;
+      return {};
     case FileResult::kCannotCreate:
-      messages.ShowError(ErrorReportText("Cannot create file " + file_name));
-      break;
+      return {TableFileResult::Status::kCannotCreate, "Cannot create file " + file_name};
     case FileResult::kWriteError:
-      messages.ShowError(ErrorReportText("Stream write error"));
-      break;
+      return {TableFileResult::Status::kWriteError, "Stream write error"};
   }
+  return {};
 }
 
-void LoadTableFile(StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
-                    MessageService& messages) {
+TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name) {
+  using Status = TableFileResult::Status;
   std::error_code error;
   if (!std::filesystem::is_regular_file(file_name, error)) {
-    messages.ShowMessage("Cannot open file " + file_name + ".");
-    return;
+    return {Status::kNotAFile, "Cannot open file " + file_name + "."};
   }
+  LineBuffer buffer;
   if (buffer.LoadFromFile(file_name) != FileResult::kOk) {
-    messages.ShowError(ErrorReportText("Cannot open file " + file_name));
-    return;
+    return {Status::kCannotOpen, "Cannot open file " + file_name};
   }
-  if (FillStringGrid(grid, buffer) == GridFill::kTitleRowOnly) {
-    // A grid of the title row alone holds nothing to select or work on: refuse it.
-    messages.ShowMessage("File " + file_name + " holds no rows below the title row.");
+  switch (FillStringGrid(grid, buffer)) {
+    case GridFill::kFilled:
+      return {};
+    case GridFill::kEmptyFirstLine:
+      return {Status::kNothingLoaded, {}};
+    case GridFill::kTitleRowOnly:
+      // A grid of the title row alone holds nothing to select or work on: refuse it.
+      return {Status::kNoBodyRows, "File " + file_name + " holds no rows below the title row."};
   }
+  return {};
 }
 
 GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {

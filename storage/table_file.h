@@ -6,7 +6,6 @@
 
 #include "population/string_grid.h"
 #include "storage/line_buffer.h"
-#include "ui/messages.h"
 
 namespace vantrel {
 
@@ -18,17 +17,38 @@ namespace vantrel {
 // out of the line before looking for the next. An empty separator counts 0.
 int CountOccurrences(std::string_view line, std::string_view separator);
 
-// Saves: fills `buffer` with the grid's rows and writes it to `file_name`. A failure goes
-// to `messages` as an error report; the file then is as it was before.
-void SaveTableFile(const StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
-                     std::string_view separator, MessageService& messages);
+// How a load or save ended. The window tells the user: `text` is empty when there is
+// nothing to say; an error report is a failure the program did not handle itself (shown
+// with the error icon), anything else a plain message.
+struct TableFileResult {
+  enum class Status {
+    kOk,
+    kNothingLoaded,  // an empty file or first line: the grid stays, without a word
+    kNotAFile,       // the name is not an existing regular file
+    kCannotOpen,     // it exists but cannot be read
+    kNoBodyRows,     // it holds the title row alone
+    kCannotCreate,   // the file could not be created or replaced
+    kWriteError,     // writing failed; the file is as it was
+  };
 
-// Loads: sets the grid's size and cells from `file_name`, through `buffer`. A name that
-// is not an existing file, a file that cannot be read and a file holding only a title row
-// are reported to `messages` and leave the grid as it was; an empty file or first line
-// leaves it as it was without a word.
-void LoadTableFile(StringGrid& grid, const std::string& file_name, LineBuffer& buffer,
-                    MessageService& messages);
+  Status status = Status::kOk;
+  std::string text;
+
+  bool ok() const { return status == Status::kOk; }
+  bool IsErrorReport() const {
+    return status == Status::kCannotOpen || status == Status::kCannotCreate ||
+           status == Status::kWriteError;
+  }
+};
+
+// Saves the grid's rows to `file_name`, one line per row with `separator` after each
+// cell. On failure the file is as it was before.
+TableFileResult SaveTableFile(const StringGrid& grid, const std::string& file_name,
+                              std::string_view separator = "#");
+
+// Sets the grid's size and cells from `file_name`. Anything but kOk leaves the grid as it
+// was.
+TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name);
 
 // The part of SaveTableFile before the file is written: one line per grid row.
 void FillLineBuffer(const StringGrid& grid, LineBuffer& buffer, std::string_view separator);

@@ -2,12 +2,10 @@
 #define VANTREL_STORAGE_QT_DESKTOP_OPENER_H_
 
 #include <QString>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
-class QProcess;
+#include "desktop/qt/helper_launcher.h"
 
 namespace vantrel {
 
@@ -20,8 +18,9 @@ class DesktopOpener {
  public:
   // Programs are looked up on PATH unless they hold a slash.
   DesktopOpener(QString opener, QString mime_query, int verdict_ms);
-  // Stops openers still waiting on their application; the application itself runs on.
-  ~DesktopOpener();
+  // Openers still waiting on their application are stopped by the launcher; the
+  // application itself runs on.
+  ~DesktopOpener() = default;
 
   DesktopOpener(const DesktopOpener&) = delete;
   DesktopOpener& operator=(const DesktopOpener&) = delete;
@@ -37,7 +36,7 @@ class DesktopOpener {
   QString opener_;
   QString mime_query_;
   int verdict_ms_;
-  std::vector<std::unique_ptr<QProcess>> waiting_;
+  HelperLauncher launcher_;
 };
 
 // The reason an xdg-open exit code stands for.

@@ -1,5 +1,7 @@
 #include "storage/qt/qt_file_dialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFile>
 #include <QStringList>
 
@@ -49,7 +51,14 @@ QFileDialog* QtFileDialogs::MakeDialog(const QString& title, QFileDialog::Accept
 
 std::optional<std::string> QtFileDialogs::Ask(QFileDialog* dialog, QString& last_name) {
   if (!last_name.isEmpty()) dialog->selectFile(last_name);
-  if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+  const int answer = dialog->exec();
+  // Return in the name box can close the dialog while the box's completion list is still
+  // up; that list is a window of its own and would stay over the main window, holding the
+  // keyboard. Nothing of the dialog may outlive it on screen.
+  for (QCompleter* completer : dialog->findChildren<QCompleter*>()) {
+    if (completer->popup() != nullptr) completer->popup()->hide();
+  }
+  if (answer != QDialog::Accepted) return std::nullopt;
   const QStringList names = dialog->selectedFiles();
   if (names.isEmpty()) return std::nullopt;
   last_name = names.front();

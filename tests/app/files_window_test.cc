@@ -20,26 +20,12 @@
 #include "tests/support/main_window_test.h"
 
 namespace vantrel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 namespace fs = std::filesystem;
 using Shown = testing::RecordingMessages::Shown;
-
-// Answers each dialog with the next scripted name, or a cancel for nullopt.
-class ScriptedFileDialogs final : public FileDialogs {
- public:
-  std::optional<std::string> AskOpenName() override { return Next(); }
-  std::optional<std::string> AskSaveName() override { return Next(); }
-  std::vector<std::optional<std::string>> names;
-
- private:
-  std::optional<std::string> Next() {
-    if (names.empty()) return std::nullopt;
-    std::optional<std::string> name = names.front();
-    names.erase(names.begin());
-    return name;
-  }
-};
 
 class TempDir {
  public:
@@ -56,17 +42,13 @@ class TempDir {
 
 class FilesWindowTest : public testing::MainWindowTest {
  protected:
-  FilesWindowTest() {
-    services_.file_dialogs = &dialogs_;
-    Form();
-  }
+  FilesWindowTest() { Form(); }
 
   QAbstractItemModel* Model() {
     return Form().findChild<OrganismTableView*>(QStringLiteral("sgrOrganisms"))->model();
   }
 
   TempDir dir_;
-  ScriptedFileDialogs dialogs_;
 };
 
 TEST_F(FilesWindowTest, SaveAndOpenRestoreTheTableButNotIdsOrTheCounter) {
@@ -127,11 +109,12 @@ TEST(QtFileDialogsTest, DialogsHaveTheirTitlesFiltersAndRememberTheLastName) {
   QtFileDialogs dialogs;
   QFileDialog* open = dialogs.open_dialog();
   QFileDialog* save = dialogs.save_dialog();
-  EXPECT_EQ(open->windowTitle(), "Open organisms file");
-  EXPECT_EQ(save->windowTitle(), "save organisms file");
+  EXPECT_EQ(open->windowTitle(), u"Open organisms file"_s);
+  EXPECT_EQ(save->windowTitle(), u"save organisms file"_s);
   for (QFileDialog* dialog : {open, save}) {
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"Simple Table Files (*.str)", "All Files (*)"}));
-    EXPECT_EQ(dialog->selectedNameFilter(), "Simple Table Files (*.str)");
+    EXPECT_EQ(dialog->nameFilters(),
+              QStringList({u"Simple Table Files (*.str)"_s, u"All Files (*)"_s}));
+    EXPECT_EQ(dialog->selectedNameFilter(), u"Simple Table Files (*.str)"_s);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);  // a missing name is taken too
   }
   EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
@@ -149,6 +132,31 @@ TEST(QtFileDialogsTest, DialogsHaveTheirTitlesFiltersAndRememberTheLastName) {
   });
   EXPECT_EQ(dialogs.AskSaveName(), std::nullopt);
   EXPECT_EQ(shown, QStringList(QString::fromStdString(dir.Path("pop.str"))));
+}
+
+// A failed save and a missing file reach the user in the boxes they always did.
+TEST_F(FilesWindowTest, FailuresAreToldInTheirOwnKindOfBox) {
+  const std::string under_file = dir_.Path("blocker") + "/table.str";
+  std::ofstream(dir_.Path("blocker")) << "not a folder";
+  const std::string missing = dir_.Path("missing.str");
+  dialogs_.names = {under_file, missing};
+  Click("spbSave");
+  Click("spbOpen");
+  using Shown = testing::RecordingMessages::Shown;
+  EXPECT_EQ(messages_.shown(),
+            (std::vector<Shown>{{Shown::kError, "", "Cannot create file " + under_file + "."},
+                                {Shown::kMessage, "", "Cannot open file " + missing + "."}}));
+}
+
+// The loaded file's selected organism is drawn as soon as the load is done.
+TEST_F(FilesWindowTest, ALoadDrawsTheSelectedOrganismAtOnce) {
+  const std::string path = dir_.Path("one.str");
+  std::ofstream(path, std::ios::binary)
+      << " P1 # P2 # DNA # Survival #\r\n 0 # 0 # 1234567890123 # 7 #\r\n";
+  dialogs_.names = {path};
+  Click("spbOpen");
+  EXPECT_EQ(Drawn(), "1234567890123");
+  EXPECT_EQ(Health(), "7");
 }
 
 }  // namespace

@@ -17,15 +17,9 @@ namespace {
 
 class IdeasWindowTest : public testing::MainWindowTest {
  protected:
-  IdeasWindowTest() {
-    Form();
-    experiments_ = std::make_unique<ExperimentsDialog>();
-    form_->SetExperimentsDialog(experiments_.get());
-  }
+  IdeasWindowTest() { Form(); }
 
   QToolButton* Button(const char* name) { return Child<QToolButton>(name); }
-
-  std::unique_ptr<ExperimentsDialog> experiments_;
 };
 
 TEST_F(IdeasWindowTest, IdeaButtonShowsOnePlainMessageFromTheNextTenDraws) {
@@ -41,23 +35,22 @@ TEST_F(IdeasWindowTest, IdeaButtonShowsOnePlainMessageFromTheNextTenDraws) {
 
 TEST_F(IdeasWindowTest, ExperimentsButtonShowsTheWindowModallyUntilItIsClosed) {
   bool was_modal = false;
-  QTimer::singleShot(0, [&] {
-    was_modal =
-        experiments_->isVisible() && QApplication::activeModalWidget() == experiments_.get();
-    experiments_->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
-    experiments_->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+  QTimer::singleShot(0, &experiments_, [&] {
+    was_modal = experiments_.isVisible() && QApplication::activeModalWidget() == &experiments_;
+    experiments_.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(3);
+    experiments_.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
   });
-  QTimer::singleShot(5000, experiments_.get(), &QDialog::reject);  // never hang the run
+  QTimer::singleShot(5000, &experiments_, &QDialog::reject);  // never hang the run
   Button("spbExperiments")->click();
   EXPECT_TRUE(was_modal);
-  EXPECT_FALSE(experiments_->isVisible());
+  EXPECT_FALSE(experiments_.isVisible());
 
   // The second showing finds the page it was left on.
   int page_shown = -1;
-  QTimer::singleShot(0, [&] {
+  QTimer::singleShot(0, &experiments_, [&] {
     page_shown =
-        experiments_->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex();
-    experiments_->close();
+        experiments_.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->currentIndex();
+    experiments_.close();
   });
   Button("spbExperiments")->click();
   EXPECT_EQ(page_shown, 3);

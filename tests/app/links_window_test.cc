@@ -6,34 +6,21 @@
 
 #include "app/link_label.h"
 #include "app/main_window.h"
-#include "population/random_source.h"
-#include "tests/support/fakes.h"
+#include "tests/support/main_window_test.h"
 #include "ui/web_links.h"
 #include "ui/web_shell.h"
 
 namespace vantrel {
 namespace {
 
-// Records each address and answers at once with a failure: no program for web addresses.
-class RecordingShell final : public WebShell {
- public:
-  void Open(const std::string& address, ResultCallback done) override {
-    addresses.push_back(address);
-    done(31);
-  }
-  std::vector<std::string> addresses;
-};
+using LinksWindowTest = testing::MainWindowTest;
 
-TEST(LinksWindowTest, EachLinkOpensItsOwnPageAndReportsAFailureThroughTheWindow) {
-  LcgRandom random;
-  testing::FixedClock clock(1);
-  testing::RecordingMessages messages;
-  RecordingShell shell;
-  const MainWindowServices services{
-      .random = &random, .clock = &clock, .messages = &messages, .web_shell = &shell};
-  MainWindow form(services);
+TEST_F(LinksWindowTest, EachLinkOpensItsOwnPageAndReportsAFailureThroughTheWindow) {
+  MainWindow& form = Form();
   form.onAdvancedClicked();
   form.show();
+  testing::RecordingShell& shell = shell_;
+  testing::RecordingMessages& messages = messages_;
 
   for (const char* name : {"Label7", "Label9"}) {
     auto* label = form.findChild<LinkLabel*>(QString::fromLatin1(name));

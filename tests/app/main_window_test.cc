@@ -1,3 +1,5 @@
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -10,7 +12,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/main_window.h"
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
 #include "population/random_source.h"

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -19,8 +20,8 @@ namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RecordingMessages;
-using Shown = RecordingMessages::Shown;
+// What the user is told of a load or save: (shown as an error report?, text).
+using Said = std::vector<std::pair<bool, std::string>>;
 
 std::vector<std::string> Lines(const LineBuffer& buffer) {
   std::vector<std::string> lines;
@@ -92,13 +93,16 @@ class TableFileTest : public ::testing::Test {
     for (int col = 0; col < grid_.ColCount(); ++col) cells.push_back(grid_.Cell(col, row));
     return cells;
   }
-  void Load(const std::string& path) { LoadTableFile(grid_, path, buffer_, messages_); }
-  void Save(const std::string& path) { SaveTableFile(grid_, path, buffer_, "#", messages_); }
+  // Keeps every result worth a word, as (error report?, text).
+  void Load(const std::string& path) { Keep(LoadTableFile(grid_, path)); }
+  void Save(const std::string& path) { Keep(SaveTableFile(grid_, path)); }
+  void Keep(const TableFileResult& result) {
+    if (!result.text.empty()) said_.emplace_back(result.IsErrorReport(), result.text);
+  }
 
   fs::path dir_;
   StringGrid grid_{5, 3};
-  LineBuffer buffer_;
-  RecordingMessages messages_;
+  Said said_;
 };
 
 TEST_F(TableFileTest, WritesTrimmedCellsWithoutTheIdColumnByteForByte) {
@@ -111,7 +115,7 @@ TEST_F(TableFileTest, WritesTrimmedCellsWithoutTheIdColumnByteForByte) {
   Save(PathOf("example.str"));
   EXPECT_EQ(Read(PathOf("example.str")),
             " P1 # P2 # DNA # Survival #\r\n 0 # 0 # 4821937465012 # 0 #\r\n");
-  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_TRUE(said_.empty());
 }
 
 TEST_F(TableFileTest, EveryByteOfAWrittenFileSurvivesALoadAndASave) {
@@ -198,9 +202,7 @@ TEST_F(TableFileTest, FilesThatCannotFillTheGridLeaveItAsItWas) {
   }
   // Only the file of the title row alone is worth a word.
   const std::string path = PathOf("odd.str");
-  EXPECT_EQ(messages_.shown(),
-            (std::vector<Shown>{
-                {Shown::kMessage, "", "File " + path + " holds no rows below the title row."}}));
+  EXPECT_EQ(said_, (Said{{false, "File " + path + " holds no rows below the title row."}}));
 }
 
 TEST_F(TableFileTest, ANameThatIsNoFileOrCannotBeReadIsReported) {
@@ -211,10 +213,9 @@ TEST_F(TableFileTest, ANameThatIsNoFileOrCannotBeReadIsReported) {
   Load(missing);
   Load(dir_.string());
   Load(unreadable);
-  EXPECT_EQ(messages_.shown(),
-            (std::vector<Shown>{{Shown::kMessage, "", "Cannot open file " + missing + "."},
-                                {Shown::kMessage, "", "Cannot open file " + dir_.string() + "."},
-                                {Shown::kError, "", "Cannot open file " + unreadable + "."}}));
+  EXPECT_EQ(said_, (Said{{false, "Cannot open file " + missing + "."},
+                         {false, "Cannot open file " + dir_.string() + "."},
+                         {true, "Cannot open file " + unreadable}}));
   EXPECT_EQ(grid_.RowCount(), 3);
 }
 
@@ -239,11 +240,10 @@ TEST_F(TableFileTest, AFailedSaveLeavesTheOldFileAsItWas) {
   Save(old);
   setrlimit(RLIMIT_FSIZE, &saved);
 
-  EXPECT_EQ(messages_.shown(),
-            (std::vector<Shown>{{Shown::kError, "", "Cannot create file " + under_file + "."},
-                                {Shown::kError, "", "Cannot create file " + dir_.string() + "."},
-                                {Shown::kError, "", "Cannot create file " + fifo + "."},
-                                {Shown::kError, "", "Stream write error."}}));
+  EXPECT_EQ(said_, (Said{{true, "Cannot create file " + under_file},
+                         {true, "Cannot create file " + dir_.string()},
+                         {true, "Cannot create file " + fifo},
+                         {true, "Stream write error"}}));
   EXPECT_EQ(Read(blocker), "not a folder");
   EXPECT_TRUE(fs::is_directory(dir_));
   EXPECT_TRUE(fs::is_fifo(fifo));
@@ -261,7 +261,64 @@ TEST_F(TableFileTest, ReplacingAFileKeepsItsPermissionsAndLinks) {
   EXPECT_EQ(Read(real), "  #  #  #  #\r\n  #  #  #  #\r\n  #  #  #  #\r\n");
   EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_TRUE(said_.empty());
+}
+
+// Makes a folder in which no new file can be created while the files in it stay writable
+// (the immutable attribute holds for root too); undone when it goes.
+class ImmutableFolder {
+ public:
+  explicit ImmutableFolder(const fs::path& dir) : dir_(dir) {
+    const std::string command = "chattr +i '" + dir_.string() + "' 2>/dev/null";
+    active_ = std::system(command.c_str()) == 0;
+  }
+  ~ImmutableFolder() {
+    if (active_) std::system(("chattr -i '" + dir_.string() + "'").c_str());
+  }
+  bool active() const { return active_; }
+
+ private:
+  fs::path dir_;
+  bool active_ = false;
+};
+
+TEST_F(TableFileTest, SavesIntoAWritableFileInAFolderWhereNothingNewCanBeMade) {
+  const fs::path sub = dir_ / "locked";
+  fs::create_directories(sub);
+  const std::string path = (sub / "table.str").string();
+  std::ofstream(path, std::ios::binary) << "a much longer old table than the new one\r\n";
+  ImmutableFolder locked(sub);
+  if (!locked.active()) GTEST_SKIP() << "chattr +i is not supported here";
+
+  Save(path);
+  EXPECT_TRUE(said_.empty());
+  EXPECT_EQ(Read(path), "  #  #  #  #\r\n  #  #  #  #\r\n  #  #  #  #\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(sub), fs::directory_iterator()), 1);
+
+  // A write that fails there puts the old bytes back before it says so.
+  const std::string before = Read(path);
+  grid_.SetRowCount(5000);
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  Save(path);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_EQ(said_, (Said{{true, "Stream write error"}}));
+  EXPECT_EQ(Read(path), before);
+}
+
+TEST_F(TableFileTest, AHardLinkedTargetIsWrittenInPlaceAndKeepsItsLink) {
+  const std::string path = Write("linked.str", "old");
+  const fs::path other = dir_ / "other-name.str";
+  fs::create_hard_link(path, other);
+  Save(path);
+  EXPECT_TRUE(said_.empty());
+  EXPECT_EQ(fs::hard_link_count(path), 2u);
+  EXPECT_EQ(Read(other.string()), Read(path));
+  EXPECT_EQ(Read(path), "  #  #  #  #\r\n  #  #  #  #\r\n  #  #  #  #\r\n");
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 #include "storage/qt/xlsx_excel_application.h"
 
 namespace vantrel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 // One part of an .xlsx file (a zip of XML), through unzip; empty when it is missing.
@@ -44,7 +46,7 @@ std::pair<std::string, std::map<std::string, std::string>> ReadSheet(const QStri
   const QStringList names = Captures(Part(xlsx, "xl/workbook.xml"), R"re(<sheet name="([^"]*)")re");
   const QStringList shared = Captures(Part(xlsx, "xl/sharedStrings.xml"), "<t[^>]*>(.*?)</t>");
   std::map<std::string, std::string> texts;
-  const QRegularExpression cell(R"re(<c r="(\w+)"( t="s")?[^>]*><v>(\d+)</v></c>)re");
+  const QRegularExpression cell(uR"re(<c r="(\w+)"( t="s")?[^>]*><v>(\d+)</v></c>)re"_s);
   for (const QRegularExpressionMatch& match :
        cell.globalMatch(Part(xlsx, "xl/worksheets/sheet1.xml"))) {
     texts[match.captured(1).toStdString()] =
@@ -77,7 +79,7 @@ class XlsxExportTest : public ::testing::Test {
       grid_.SetCell(4, row, row == 9 ? "Zo\xeb" : std::to_string(row));
     }
     // An opener that notes the file it is given, and an .xlsx application registered.
-    Script("opener", "printf '%s\\n' \"$1\" >> '" + Path("opened.txt") + "'");
+    Script("opener", u"printf '%s\\n' \"$1\" >> '"_s + Path("opened.txt") + u"'"_s);
     Script("mime", QStringLiteral("echo calc.desktop"));
   }
 

@@ -2,8 +2,8 @@
 #define VANTREL_TESTS_SUPPORT_FAKES_H_
 
 #include <cstdint>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "organism/canvas.h"

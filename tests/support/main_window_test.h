@@ -11,24 +11,29 @@
 
 #include "app/main_window.h"
 #include "app/organism_view.h"
+#include "population/document.h"
 #include "population/random_source.h"
+#include "tests/support/excel_fakes.h"
 #include "tests/support/fakes.h"
+#include "tests/support/service_fakes.h"
+#include "ui/qt/experiments_dialog.h"
 
 namespace vantrel::testing {
 
-// The real main window on fixed chance: its clock says 1 ms past midnight, so the random
-// source starts from seed 1. Messages are recorded. A test that needs more services sets
-// them in services_ before its first call of Form().
+// The real main window on fixed chance, with a fake for every service: its clock says 1 ms
+// past midnight, so the random source starts from seed 1; messages, file dialogs, web
+// links and the spreadsheet are recorded or scripted. A test sets up the fakes before its
+// first call of Form().
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() : clock_(1) {
-    services_.random = &random_;
-    services_.clock = &clock_;
-    services_.messages = &messages_;
-  }
+  MainWindowTest() : clock_(1) {}
 
   MainWindow& Form() {
-    if (!form_) form_ = std::make_unique<MainWindow>(services_);
+    if (!form_) {
+      form_ = std::make_unique<MainWindow>(
+          document_,
+          MainWindowServices{clock_, messages_, dialogs_, excel_, cursor_, shell_, experiments_});
+    }
     return *form_;
   }
 
@@ -53,7 +58,13 @@ class MainWindowTest : public ::testing::Test {
   LcgRandom random_;
   FixedClock clock_;
   RecordingMessages messages_;
-  MainWindowServices services_;
+  ScriptedFileDialogs dialogs_;
+  std::vector<std::string> excel_log_;
+  RecordingExcel excel_{excel_log_};
+  RecordingCursor cursor_{excel_log_};
+  RecordingShell shell_;
+  ExperimentsDialog experiments_;
+  Document document_{random_};
   std::unique_ptr<MainWindow> form_;
 };
 

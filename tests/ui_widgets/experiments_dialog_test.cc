@@ -14,6 +14,8 @@
 #include <QWindow>
 
 namespace vantrel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 QPlainTextEdit* Memo(ExperimentsDialog& window, int number) {
@@ -41,7 +43,8 @@ TEST(ExperimentsWindowTest, StartsHiddenOnTheFirstOfItsSixPages) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Experiments"));
   QTabWidget* pages = Pages(window);
   ASSERT_NE(pages, nullptr);
-  const QStringList captions = {"Introduction", "Exp 1", "Exp 2", "Exp 3", "Exp 4", "Exp 5"};
+  const QStringList captions = {u"Introduction"_s, u"Exp 1"_s, u"Exp 2"_s,
+                                u"Exp 3"_s,        u"Exp 4"_s, u"Exp 5"_s};
   ASSERT_EQ(pages->count(), captions.size());
   for (int i = 0; i < pages->count(); ++i) {
     EXPECT_EQ(pages->tabText(i), captions[i]);

@@ -10,6 +10,8 @@
 #include <vector>
 
 namespace vantrel {
+
+using namespace Qt::StringLiterals;
 namespace {
 
 // Only a guard against a hanging test, never a measure of speed.
@@ -55,7 +57,7 @@ TEST_F(XdgOpenShellTest, MapsTheOpenersExitCodes) {
 
 TEST_F(XdgOpenShellTest, FindsXdgOpenOnThePathAndReportsAMissingOneAsNoOpener) {
   const QByteArray saved_path = qgetenv("PATH");
-  Script("xdg-open", "exit 4");
+  Script(u"xdg-open"_s, "exit 4");
   qputenv("PATH", dir_.path().toLocal8Bit() + ":" + saved_path);
   XdgOpenShell on_path;
   EXPECT_EQ(ResultsOf(on_path), std::vector{4});
@@ -68,12 +70,13 @@ TEST_F(XdgOpenShellTest, FindsXdgOpenOnThePathAndReportsAMissingOneAsNoOpener) {
 
 TEST_F(XdgOpenShellTest, AnOpenerThatCannotStartGivesItsErrorNumberOrZeroForResources) {
   // No execute permission at all refuses even root.
-  XdgOpenShell shell(Script("not-executable", "exit 0", QFile::ReadOwner));
+  XdgOpenShell shell(Script(u"not-executable"_s, "exit 0", QFile::ReadOwner));
   EXPECT_EQ(ResultsOf(shell), std::vector{EACCES});
-  EXPECT_EQ(ShellResultForStartFailure("Resource error (fork failure): " + qt_error_string(EAGAIN)),
-            0);
-  EXPECT_EQ(ShellResultForStartFailure("execvp: " + qt_error_string(EMFILE)), 0);
-  EXPECT_EQ(ShellResultForStartFailure("execvp: " + qt_error_string(ELOOP)), -ELOOP);
+  EXPECT_EQ(
+      ShellResultForStartFailure(u"Resource error (fork failure): "_s + qt_error_string(EAGAIN)),
+      0);
+  EXPECT_EQ(ShellResultForStartFailure(u"execvp: "_s + qt_error_string(EMFILE)), 0);
+  EXPECT_EQ(ShellResultForStartFailure(u"execvp: "_s + qt_error_string(ELOOP)), -ELOOP);
 }
 
 // An opener that keeps running, like a browser in the foreground, until `release` exists,
@@ -88,15 +91,15 @@ QByteArray RunUntil(const QString& release) {
 TEST_F(XdgOpenShellTest, TheEventLoopRunsWhileTheOpenerDoes) {
   // Only a running event loop can release the opener.
   const QString release = dir_.filePath(QStringLiteral("release"));
-  XdgOpenShell shell(Script("foreground", RunUntil(release)));
-  QTimer::singleShot(30, [&release] { QFile(release).open(QIODevice::WriteOnly); });
+  XdgOpenShell shell(Script(u"foreground"_s, RunUntil(release)));
+  QTimer::singleShot(30, &shell, [&release] { QFile(release).open(QIODevice::WriteOnly); });
   EXPECT_EQ(ResultsOf(shell), std::vector{XdgOpenShell::kOpened});
 }
 
 TEST_F(XdgOpenShellTest, AShellDestroyedWhileWaitingNeverReports) {
   int reports = 0;
   {
-    XdgOpenShell shell(Script("foreground", RunUntil(dir_.filePath("never"))));
+    XdgOpenShell shell(Script(u"foreground"_s, RunUntil(dir_.filePath(u"never"_s))));
     shell.Open(kAddress, [&reports](int) { ++reports; });
     QTest::qWait(50);
     EXPECT_EQ(shell.PendingCount(), 1);

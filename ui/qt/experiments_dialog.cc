@@ -7,6 +7,8 @@
 #include <QTextOption>
 #include <QToolButton>
 
+#include "ui/qt/form_look.h"
+
 namespace vantrel {
 
 namespace {
@@ -109,23 +111,18 @@ QTabBar::tab:selected {
 }  // namespace
 
 ExperimentsDialog::ExperimentsDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, Qt::Dialog | kFixedDialogFlags) {
   setObjectName(QStringLiteral("frmExperiments"));
   BuildControls();
 }
 
 void ExperimentsDialog::BuildControls() {
   setWindowTitle(QStringLiteral("Experiments"));
-  QFont form_font(QStringLiteral("Arial Narrow"));
-  form_font.setPixelSize(13);
-  setFont(form_font);
-  QPalette form_palette = palette();
-  const QColor info_background = form_palette.color(QPalette::ToolTipBase);
-  form_palette.setColor(QPalette::Window, info_background);
-  form_palette.setColor(QPalette::Base, info_background);
-  setPalette(form_palette);
-  setAutoFillBackground(true);
+  ApplyFormLook(*this);
+  // The text boxes share the window's background.
+  QPalette text_palette = palette();
+  text_palette.setColor(QPalette::Base, text_palette.color(QPalette::Window));
+  setPalette(text_palette);
   setFixedSize(kClientWidth, kClientHeight);
   // An explicit position also keeps the dialog from centring itself over its parent.
   move(210, 226);

@@ -33,7 +33,7 @@ class ExperimentsDialog final : public QDialog {
   // Controls, named as on the form.
   QToolButton* close_button_ = nullptr;
   QTabWidget* pages_ = nullptr;
-  std::array<QWidget*, kPageCount> page_sheets_{};     // TabSheet1 to TabSheet6
+  std::array<QWidget*, kPageCount> page_sheets_{};        // TabSheet1 to TabSheet6
   std::array<QPlainTextEdit*, kPageCount> page_texts_{};  // Memo1 to Memo6
 };
 

@@ -1,22 +1,13 @@
 #include "ui/qt/xdg_open_shell.h"
 
-#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 #include <cerrno>
 #include <utility>
 
-#include "ui/qt/program_lookup.h"
-
 namespace vantrel {
 
 namespace {
-
-// xdg-open's own exit codes.
-constexpr int kExitFileNotFound = 2;
-constexpr int kExitToolNotFound = 3;
-// How long shutting down waits for a killed opener to go.
-constexpr int kKillWaitMs = 1000;
 
 // A failure's own number, kept out of the success range.
 int FailureResult(int number) { return number > WebShell::kLastFailure ? -number : number; }
@@ -25,9 +16,9 @@ int ResultForExit(int exit_code) {
   switch (exit_code) {
     case 0:
       return XdgOpenShell::kOpened;
-    case kExitFileNotFound:
+    case kOpenerFileNotFound:
       return 2;
-    case kExitToolNotFound:
+    case kOpenerToolNotFound:
       return XdgOpenShell::kNoOpener;
     default:
       return FailureResult(exit_code);
@@ -76,41 +67,27 @@ int ShellResultForStartFailure(const QString& error_text) {
 XdgOpenShell::XdgOpenShell(QString program, QObject* parent)
     : QObject(parent), program_(std::move(program)) {}
 
-XdgOpenShell::~XdgOpenShell() {
-  for (const auto& [process, done] : pending_) {
-    process->disconnect(this);
-    process->kill();
-    process->waitForFinished(kKillWaitMs);
-  }
-  // QObject deletes the processes along with its other children.
-}
-
 void XdgOpenShell::Open(const std::string& address, ResultCallback done) {
-  const QString program = LocateProgram(program_);
-  if (program.isEmpty() || !QFileInfo::exists(program)) {
+  const QString program = HelperLauncher::Locate(program_);
+  if (program.isEmpty()) {
     Report(std::move(done), kNoOpener);
     return;
   }
-  auto* process = new QProcess(this);
-  pending_.emplace(process, std::move(done));
-  process->setProgram(program);
-  process->setArguments({QString::fromStdString(address)});
-  // A browser started in the foreground inherits the opener's streams: give it ours and no
-  // input, so that it holds no pipe of this program open and never writes into a closed one.
-  process->setProcessChannelMode(QProcess::ForwardedChannels);
-  process->setStandardInputFile(QProcess::nullDevice());
-  connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
-    // Other errors (a crash) are followed by finished(), which reports them.
-    if (error == QProcess::FailedToStart) {
-      Finish(process, ShellResultForStartFailure(process->errorString()));
-    }
+  launcher_.Start(program, {QString::fromStdString(address)}, [this, &done](QProcess& started) {
+    QProcess* process = &started;
+    pending_.emplace(process, std::move(done));
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+      // Other errors (a crash) are followed by finished(), which reports them.
+      if (error == QProcess::FailedToStart) {
+        Finish(process, ShellResultForStartFailure(process->errorString()));
+      }
+    });
+    connect(process, &QProcess::finished, this,
+            [this, process](int exit_code, QProcess::ExitStatus status) {
+              Finish(process, status == QProcess::CrashExit ? ResultForCrash(exit_code)
+                                                            : ResultForExit(exit_code));
+            });
   });
-  connect(process, &QProcess::finished, this,
-          [this, process](int exit_code, QProcess::ExitStatus status) {
-            Finish(process, status == QProcess::CrashExit ? ResultForCrash(exit_code)
-                                                          : ResultForExit(exit_code));
-          });
-  process->start();
 }
 
 void XdgOpenShell::Finish(QProcess* process, int result) {
@@ -119,7 +96,7 @@ void XdgOpenShell::Finish(QProcess* process, int result) {
   ResultCallback done = std::move(found->second);
   pending_.erase(found);
   process->disconnect(this);
-  process->deleteLater();
+  launcher_.Finished(process);
   Report(std::move(done), result);
 }
 

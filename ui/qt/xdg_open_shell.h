@@ -5,9 +5,8 @@
 #include <QString>
 #include <map>
 
+#include "desktop/qt/helper_launcher.h"
 #include "ui/web_shell.h"
-
-class QProcess;
 
 namespace vantrel {
 
@@ -28,9 +27,10 @@ class XdgOpenShell final : public QObject, public WebShell {
   static constexpr int kNoOpener = 31;
 
   // `program` is looked up on PATH unless it holds a slash.
-  explicit XdgOpenShell(QString program = QStringLiteral("xdg-open"), QObject* parent = nullptr);
-  // Stops openers still running and drops their results.
-  ~XdgOpenShell() override;
+  explicit XdgOpenShell(QString program = QString::fromLatin1(kOpenerProgram),
+                        QObject* parent = nullptr);
+  // Openers still running are stopped by the launcher; their results are dropped.
+  ~XdgOpenShell() override = default;
 
   void Open(const std::string& address, ResultCallback done) override;
 
@@ -43,6 +43,8 @@ class XdgOpenShell final : public QObject, public WebShell {
 
   QString program_;
   std::map<QProcess*, ResultCallback> pending_;
+  // Declared last so that it goes first, stopping openers whose verdicts are still due.
+  HelperLauncher launcher_;
 };
 
 // The result for a process that failed to start, from QProcess's error text (which ends

@@ -1,0 +1,23 @@
+#ifndef VANTREL_UI_QT_FORM_LOOK_H_
+#define VANTREL_UI_QT_FORM_LOOK_H_
+
+#include <Qt>
+
+class QWidget;
+
+namespace vantrel {
+
+// The frame of the program's fixed-size windows: title bar and close box, no resizing, no
+// minimise or maximise box.
+inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::MSWindowsFixedSizeDialogHint |
+                                                     Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                     Qt::WindowCloseButtonHint;
+
+// Gives a window the program's look: the narrow form font 13 pixels high (with its
+// metric-compatible stand-ins registered first, whichever window comes first) and the
+// tooltip colour as its background.
+void ApplyFormLook(QWidget& window);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_UI_QT_FORM_LOOK_H_
