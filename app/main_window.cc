@@ -36,6 +36,7 @@ MainWindow::MainWindow(Document& document, const MainWindowServices& services, Q
     : QWidget(parent, Qt::Window | kFixedDialogFlags), document_(document), services_(services) {
   setObjectName(QStringLiteral("MainForm"));
   BuildControls();
+  BindKeys();
   grid().AddObserver(this);
   StartFirstPopulation();
 }
@@ -53,9 +54,9 @@ void MainWindow::BuildControls() {
   organism_view_->setObjectName(QStringLiteral("pbxOrganism"));
   organism_view_->move(8, 12);
 
-  new_gene_pool_button_ =
-      MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
-                     QStringLiteral("Start with a totally new genepool"), QRect(8, 376, 33, 33));
+  new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
+                                         QStringLiteral("Start with a totally new genepool (N)"),
+                                         QRect(8, 376, 33, 33));
   idea_button_ =
       MakeToolButton("spbIdea", QStringLiteral(":/icons/bulb.svg"),
                      QStringLiteral("Get an idea to create an organism"), QRect(48, 376, 33, 33));
@@ -68,9 +69,9 @@ void MainWindow::BuildControls() {
   health_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   health_label_->setGeometry(143, 392, 89, 13);
   feed_button_ = MakeToolButton("spbFeed", QStringLiteral(":/icons/carrot.svg"),
-                                QStringLiteral("Feed this organism"), QRect(244, 376, 33, 33));
+                                QStringLiteral("Feed this organism (F)"), QRect(244, 376, 33, 33));
   shoot_button_ = MakeToolButton("spbShoot", QStringLiteral(":/icons/pistol.svg"),
-                                 QStringLiteral("Kill this organism"), QRect(284, 376, 33, 33));
+                                 QStringLiteral("Kill this organism (S)"), QRect(284, 376, 33, 33));
   advanced_button_ = MakeToolButton("spbAdvanced", QString(), QStringLiteral("Advanced options"),
                                     QRect(325, 376, 33, 33));
   advanced_button_->setText(QStringLiteral(">>"));
@@ -94,6 +95,11 @@ void MainWindow::BuildControls() {
   open_button_->setText(QStringLiteral("Open"));
   save_button_ = MakeToolButton("spbSave", QString(), QString(), QRect(408, 272, 33, 33));
   save_button_->setText(QStringLiteral("Save"));
+  // In the free strip between the file buttons and the spreadsheet button.
+  population_button_ =
+      MakeToolButton("spbPopulation", QString(), QStringLiteral("See the whole population (G)"),
+                     QRect(448, 272, 33, 33));
+  population_button_->setText(QStringLiteral("View"));
   excel_button_ = MakeToolButton("spbExcel", QString(), QString(), QRect(760, 272, 31, 33));
   excel_button_->setText(QStringLiteral("Excel"));
 
@@ -141,6 +147,7 @@ void MainWindow::BuildControls() {
   connect(open_button_, &QToolButton::clicked, this, &MainWindow::onOpenClicked);
   connect(save_button_, &QToolButton::clicked, this, &MainWindow::onSaveClicked);
   connect(excel_button_, &QToolButton::clicked, this, &MainWindow::onExcelClicked);
+  connect(population_button_, &QToolButton::clicked, this, &MainWindow::populationViewRequested);
   connect(maker_link_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
   connect(home_page_link_, &LinkLabel::clicked, this, &MainWindow::onHomePageLinkClicked);
 }
@@ -158,6 +165,14 @@ QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, c
   }
   if (!hint.isEmpty()) button->setToolTip(hint);
   return button;
+}
+
+void MainWindow::BindKeys() {
+  keys_.AddWindow(this);
+  keys_.Bind(Qt::Key_F, [this] { onFeedClicked(); });
+  keys_.Bind(Qt::Key_S, [this] { onShootClicked(); });
+  keys_.Bind(Qt::Key_N, [this] { onNewGenePoolClicked(); });
+  keys_.Bind(Qt::Key_G, [this] { emit populationViewRequested(); });
 }
 
 void MainWindow::StartFirstPopulation() {

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string>
 
+#include "app/program_keys.h"
 #include "population/document.h"
 #include "population/string_grid.h"
 
@@ -60,6 +61,9 @@ class MainWindow final : public QWidget, private GridObserver {
   // Shows `dna` in the drawing area and the selected row's survival under it.
   void PaintOrganism(const std::string& dna);
 
+  // The program's keys; other windows of the program register themselves here.
+  ProgramKeys& keys() { return keys_; }
+
   // Parameter box values as read at the moment of use.
   int StartOrganisms() const;
   int Creativity() const;
@@ -85,12 +89,17 @@ class MainWindow final : public QWidget, private GridObserver {
   void onMakerLinkClicked();
   void onHomePageLinkClicked();
 
+ signals:
+  // The user asked for the population view (key G or its button).
+  void populationViewRequested();
+
  protected:
   void changeEvent(QEvent* event) override;
 
  private:
   void StartFirstPopulation();
   void BuildControls();
+  void BindKeys();
   QToolButton* MakeToolButton(const char* name, const QString& icon, const QString& hint,
                               QRect geometry);
   // Keeps the enabled look of the buttons that need an organism in step with the table.
@@ -118,6 +127,7 @@ class MainWindow final : public QWidget, private GridObserver {
   OrganismTableView* table_view_ = nullptr;      // sgrOrganisms
   QToolButton* open_button_ = nullptr;           // spbOpen
   QToolButton* save_button_ = nullptr;           // spbSave
+  QToolButton* population_button_ = nullptr;     // spbPopulation
   QToolButton* excel_button_ = nullptr;          // spbExcel
   QGroupBox* parameters_box_ = nullptr;          // grbParameters
   SpinEdit* start_organisms_box_ = nullptr;      // speStartOrganisms
@@ -125,6 +135,7 @@ class MainWindow final : public QWidget, private GridObserver {
   SpinEdit* survival_bonus_box_ = nullptr;       // speSurvivalBonus
   LinkLabel* maker_link_ = nullptr;              // Label7
   LinkLabel* home_page_link_ = nullptr;          // Label9
+  ProgramKeys keys_;
 };
 
 }  // namespace vantrel

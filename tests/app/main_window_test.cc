@@ -65,12 +65,12 @@ TEST_F(MainWindowTest, AdvancedButtonTogglesWidthAndCaption) {
 
 TEST_F(MainWindowTest, ToolButtonsTakeNoFocusAndCarryTheirHints) {
   for (const char* name : {"spbStart", "spbIdea", "spbExperiments", "spbFeed", "spbShoot",
-                           "spbAdvanced", "spbOpen", "spbSave", "spbExcel"}) {
+                           "spbAdvanced", "spbOpen", "spbSave", "spbPopulation", "spbExcel"}) {
     EXPECT_EQ(Child<QToolButton>(name)->focusPolicy(), Qt::NoFocus) << name;
   }
   EXPECT_EQ(Child<QToolButton>("spbStart")->toolTip(),
-            QStringLiteral("Start with a totally new genepool"));
-  EXPECT_EQ(Child<QToolButton>("spbShoot")->toolTip(), QStringLiteral("Kill this organism"));
+            QStringLiteral("Start with a totally new genepool (N)"));
+  EXPECT_EQ(Child<QToolButton>("spbShoot")->toolTip(), QStringLiteral("Kill this organism (S)"));
 }
 
 TEST_F(MainWindowTest, ArrowKeysInTheTableChangeTheShownOrganism) {
