@@ -96,6 +96,17 @@ class TableFileTest : public ::testing::Test {
   // Keeps every result worth a word, as (error report?, text).
   void Load(const std::string& path) { Keep(LoadTableFile(grid_, path)); }
   void Save(const std::string& path) { Keep(SaveTableFile(grid_, path)); }
+  // Saves with the file size limited to 1000 bytes, so that a long table fails half-way.
+  void SaveUnderSizeLimit(const std::string& path) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Save(path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+  }
   void Keep(const TableFileResult& result) {
     if (!result.text.empty()) said_.emplace_back(result.IsErrorReport(), result.text);
   }
@@ -231,14 +242,7 @@ TEST_F(TableFileTest, AFailedSaveLeavesTheOldFileAsItWas) {
   // A write that fails half-way: the file size limit stops it after a few bytes.
   const std::string old = Write("old.str", "old bytes");
   grid_.SetRowCount(5000);
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  Save(old);
-  setrlimit(RLIMIT_FSIZE, &saved);
+  SaveUnderSizeLimit(old);
 
   EXPECT_EQ(said_, (Said{{true, "Cannot create file " + under_file},
                          {true, "Cannot create file " + dir_.string()},
@@ -298,14 +302,7 @@ TEST_F(TableFileTest, SavesIntoAWritableFileInAFolderWhereNothingNewCanBeMade) {
   // A write that fails there puts the old bytes back before it says so.
   const std::string before = Read(path);
   grid_.SetRowCount(5000);
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  Save(path);
-  setrlimit(RLIMIT_FSIZE, &saved);
+  SaveUnderSizeLimit(path);
   EXPECT_EQ(said_, (Said{{true, "Stream write error"}}));
   EXPECT_EQ(Read(path), before);
 }
