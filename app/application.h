@@ -2,6 +2,8 @@
 #define VANTREL_APP_APPLICATION_H_
 
 #include "app/main_window.h"
+#include "gallery/qt/picture_save_dialog.h"
+#include "gallery/qt/population_window.h"
 #include "population/clock.h"
 #include "population/document.h"
 #include "population/random_source.h"
@@ -34,10 +36,13 @@ class VantrelApplication {
   XdgOpenShell web_shell_;
   XlsxExcelApplication excel_;
   QtBusyCursor busy_cursor_;
+  QtPictureFileDialog picture_dialog_;
   Document document_{random_};
   // Lives, hidden between showings, until the program ends.
   ExperimentsDialog experiments_;
   MainWindow main_window_;
+  // The windows that follow the population; hidden until asked for, kept when closed.
+  PopulationWindow population_window_{document_.grid(), picture_dialog_, messages_};
 };
 
 }  // namespace vantrel

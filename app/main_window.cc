@@ -12,6 +12,7 @@
 #include "app/organism_table_view.h"
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
+#include "lab/goal.h"
 #include "population/clock.h"
 #include "ui/qt/form_look.h"
 
@@ -53,6 +54,8 @@ void MainWindow::BuildControls() {
   organism_view_ = new OrganismView(this);
   organism_view_->setObjectName(QStringLiteral("pbxOrganism"));
   organism_view_->move(8, 12);
+  organism_view_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(organism_view_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowPictureMenu);
 
   new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
                                          QStringLiteral("Start with a totally new genepool (N)"),
@@ -163,7 +166,11 @@ QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, c
     button->setIcon(QIcon(icon));
     button->setIconSize(QSize(32, 32));
   }
-  if (!hint.isEmpty()) button->setToolTip(hint);
+  if (!hint.isEmpty()) {
+    button->setToolTip(hint);
+    // A screen reader names a picture button by what its tooltip says.
+    button->setAccessibleName(hint);
+  }
   return button;
 }
 
@@ -173,6 +180,8 @@ void MainWindow::BindKeys() {
   keys_.Bind(Qt::Key_S, [this] { onShootClicked(); });
   keys_.Bind(Qt::Key_N, [this] { onNewGenePoolClicked(); });
   keys_.Bind(Qt::Key_G, [this] { emit populationViewRequested(); });
+  // The picture, not a cell, also when the table has the focus.
+  keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_C), [this] { onCopyPictureClicked(); });
 }
 
 void MainWindow::StartFirstPopulation() {
@@ -189,6 +198,10 @@ void MainWindow::PaintOrganism(const std::string& dna) {
   health_label_->setText(
       QString::fromLatin1(survival.data(), static_cast<qsizetype>(survival.size())));
   organism_view_->ShowDna(dna);
+  // The organism in words, for a screen reader and as the drawing's tooltip.
+  const QString words = QString::fromStdString(DescribeOrganism(WordsOfDna(dna)));
+  organism_view_->setAccessibleDescription(words);
+  organism_view_->setToolTip(words);
 }
 
 int MainWindow::StartOrganisms() const {

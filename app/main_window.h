@@ -24,6 +24,7 @@ class MessageService;
 class OrganismTableModel;
 class OrganismTableView;
 class OrganismView;
+class PictureFileDialog;
 class SpinEdit;
 class WebShell;
 struct TableFileResult;
@@ -38,6 +39,7 @@ struct MainWindowServices {
   BusyCursor& busy_cursor;
   WebShell& web_shell;
   ExperimentsDialog& experiments;
+  PictureFileDialog& picture_dialog;
 };
 
 // The main window: the drawing of the selected organism, the button row, and at the
@@ -88,6 +90,9 @@ class MainWindow final : public QWidget, private GridObserver {
   // Web links (main_window_links.cc).
   void onMakerLinkClicked();
   void onHomePageLinkClicked();
+  // Pictures of the organism shown (main_window_pictures.cc).
+  void onCopyPictureClicked();
+  void onSavePictureClicked();
 
  signals:
   // The user asked for the population view (key G or its button).
@@ -100,6 +105,8 @@ class MainWindow final : public QWidget, private GridObserver {
   void StartFirstPopulation();
   void BuildControls();
   void BindKeys();
+  // The big drawing's menu: copy or save the organism shown.
+  void ShowPictureMenu(QPoint position);
   QToolButton* MakeToolButton(const char* name, const QString& icon, const QString& hint,
                               QRect geometry);
   // Keeps the enabled look of the buttons that need an organism in step with the table.

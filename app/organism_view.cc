@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "gallery/qt/organism_picture.h"
 #include "organism/draw_organism.h"
 #include "organism/qt/painter_canvas.h"
 
@@ -16,17 +17,22 @@ OrganismView::OrganismView(QWidget* parent) : QWidget(parent) {
 void OrganismView::ShowDna(const std::string& dna) {
   if (dna_ == dna) return;
   dna_ = dna;
+  picture_ = QImage();
   update();
 }
 
 void OrganismView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  PainterCanvas canvas(painter);
-  if (dna_) {
-    DrawOrganism(canvas, *dna_, width(), height());
-  } else {
+  if (!dna_) {
+    PainterCanvas canvas(painter);
     canvas.FillRect(0, 0, width(), height(), kWhite);
+    return;
   }
+  // Drawn into an image, where wide strokes take the fast raster path.
+  if (picture_.isNull() || picture_.devicePixelRatio() != devicePixelRatioF()) {
+    picture_ = RenderOrganism(*dna_, kSize, devicePixelRatioF());
+  }
+  painter.drawImage(QPoint(0, 0), picture_);
 }
 
 }  // namespace vantrel

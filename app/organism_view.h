@@ -1,6 +1,7 @@
 #ifndef VANTREL_APP_ORGANISM_VIEW_H_
 #define VANTREL_APP_ORGANISM_VIEW_H_
 
+#include <QImage>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -8,7 +9,7 @@
 namespace vantrel {
 
 // The drawing area: shows one organism from its DNA, or plain white before the first one.
-// The drawing is made anew from the DNA on every paint.
+// The drawing is made into an image once per DNA and put on screen by every paint.
 class OrganismView final : public QWidget {
   Q_OBJECT
 
@@ -25,6 +26,7 @@ class OrganismView final : public QWidget {
 
  private:
   std::optional<std::string> dna_;
+  QImage picture_;  // the drawing of dna_, made on the first paint that needs it
 };
 
 }  // namespace vantrel

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Each folder builds a Qt-free core library from its own sources and, where it has a qt/
 # subfolder, a second library with the Qt edge that links the core.
 #

@@ -39,8 +39,9 @@ std::string_view Part(std::string_view text, int position, int count) {
 }  // namespace
 
 std::string BreedGenome(std::string_view first, std::string_view second, int creativity,
-                        RandomSource& random) {
+                        RandomSource& random, BreedTrace* trace) {
   const int cut = random.Draw(kDnaLength);
+  if (trace != nullptr) *trace = BreedTrace{cut, {}};
   std::string child(Part(first, 1, cut - 1));
   child += Part(second, std::max(cut, 1), kDnaLength);
 
@@ -49,25 +50,35 @@ std::string BreedGenome(std::string_view first, std::string_view second, int cre
     const auto position = static_cast<std::size_t>(random.Draw(kDnaLength));
     const char digit = static_cast<char>('0' + random.Draw(kDigitBase));
     if (position < child.size()) child[position] = digit;
+    if (trace != nullptr) trace->mutations.push_back({static_cast<int>(position), digit});
   }
   return child;
 }
 
-void GenerateOrganism(Population& population, int creativity) {
+Birth GenerateOrganism(Population& population, int creativity) {
   StringGrid& grid = population.grid();
-  if (!grid.HasBodyRows()) return;
-  const int victim = grid.SelectedRow();
+  Birth birth;
+  if (!grid.HasBodyRows()) return birth;
+  birth.row = grid.SelectedRow();
   population.SelectRandomRow();
+  birth.first_parent_row = grid.SelectedRow();
   const Parent a = ReadSelected(population);
   population.SelectRandomRow();
+  birth.second_parent_row = grid.SelectedRow();
   const Parent b = ReadSelected(population);
-  grid.SelectRow(victim);
+  grid.SelectRow(birth.row);
 
-  grid.SetCell(kIdColumn, victim, std::to_string(population.NewId()));
-  grid.SetCell(kP1Column, victim, a.id);
-  grid.SetCell(kP2Column, victim, b.id);
-  grid.SetCell(kDnaColumn, victim, BreedGenome(a.dna, b.dna, creativity, population.random()));
-  grid.SetCell(kSurvivalColumn, victim, std::to_string(std::min(a.survival, b.survival)));
+  birth.id = std::to_string(population.NewId());
+  birth.first_parent_id = a.id;
+  birth.second_parent_id = b.id;
+  birth.dna = BreedGenome(a.dna, b.dna, creativity, population.random(), &birth.trace);
+  birth.survival = std::to_string(std::min(a.survival, b.survival));
+  grid.SetCell(kIdColumn, birth.row, birth.id);
+  grid.SetCell(kP1Column, birth.row, a.id);
+  grid.SetCell(kP2Column, birth.row, b.id);
+  grid.SetCell(kDnaColumn, birth.row, birth.dna);
+  grid.SetCell(kSurvivalColumn, birth.row, birth.survival);
+  return birth;
 }
 
 bool FeedOrganism(Population& population, int bonus) {

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "population/population.h"
 #include "population/random_source.h"
@@ -14,18 +15,48 @@ namespace vantrel {
 // value that keeps every smaller one exactly as it is, draw for draw.
 inline constexpr int kMaxCreativity = 99;
 
+// One point mutation as drawn while breeding: `position` is the index (from 0) the draw
+// gave, which may lie past the end of a short child, and `digit` the character written.
+struct Mutation {
+  int position;
+  char digit;
+  friend bool operator==(const Mutation&, const Mutation&) = default;
+};
+
+// How a child was made: the cut as drawn (the child holds first[0, cut - 1) followed by
+// second from index max(cut, 1) - 1 on) and the mutations in the order they were applied.
+struct BreedTrace {
+  int cut = 0;
+  std::vector<Mutation> mutations;
+};
+
+// One shot: the victim's row, the rows and IDs of the parents and the child written over
+// the victim. `row` is 0 when the table had no organism row and nothing happened.
+struct Birth {
+  int row = 0;
+  int first_parent_row = 0;
+  int second_parent_row = 0;
+  std::string first_parent_id;
+  std::string second_parent_id;
+  std::string id;
+  std::string dna;
+  std::string survival;
+  BreedTrace trace;
+};
+
 // A child of two DNA strings: a crossover at a random cut, then random point mutations whose
 // chance per pass is `creativity` percent (capped at kMaxCreativity). Draws, in order: the
 // cut below 13, then per pass a test below 100, a position below 13 and a digit below 10.
-// The child keeps the crossover's length; a position past its end changes nothing.
+// The child keeps the crossover's length; a position past its end changes nothing. When
+// `trace` is given it receives the cut and every mutation; the draws are the same either way.
 std::string BreedGenome(std::string_view first, std::string_view second, int creativity,
-                        RandomSource& random);
+                        RandomSource& random, BreedTrace* trace = nullptr);
 
 // Replaces the organism of the selected row by a child of two random rows (either may be
 // the selected row itself). Both parents are read in full before the row is written; the
 // selection visits the parents and ends on the same row as before. Does nothing on a table
-// without organism rows.
-void GenerateOrganism(Population& population, int creativity);
+// without organism rows. Returns what happened, for the history's record.
+Birth GenerateOrganism(Population& population, int creativity);
 
 // Adds `bonus` to the selected organism's survival score (a score that is not a whole
 // number counts as 0; the sum stops at the ends of int), then selects a random row.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (optimised) and prints one table: every Google Benchmark, then the
 # program's start-up to its first painted organism beside the start-up of a minimal Qt
 # Widgets program built with the same flags, and the peak memory of both.

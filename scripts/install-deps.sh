@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing Vantrel need, if any are
 # missing. Runs apt-get as root, or through sudo for a normal user.
 set -euo pipefail
@@ -6,9 +7,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-charts-dev libsqlite3-dev
+  libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
   xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils bc
-  dpkg-dev appstream file clang-format
+  dpkg-dev appstream file man-db clang-format
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vantrel (optimised) and starts it. Without a display it starts under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vantrel with its tests and runs every test.
 #   scripts/test.sh          debug build
 #   scripts/test.sh --asan   the same suite under AddressSanitizer and UBSan; any report fails

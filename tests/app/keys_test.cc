@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
 #include <QKeyEvent>
 #include <QTest>
 #include <vector>
@@ -54,6 +56,16 @@ TEST_F(KeysTest, KeysEditAParameterBoxThatHasTheFocus) {
   Press(Qt::Key_S, creativity);
   Press(Qt::Key_N, creativity);
   EXPECT_EQ(Table(), before);
+}
+
+TEST_F(KeysTest, CtrlCInTheTableCopiesThePictureNotACell) {
+  QApplication::clipboard()->clear();
+  auto* table = Child<OrganismTableView>("sgrOrganisms");
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+  const QImage copied = QApplication::clipboard()->image();
+  EXPECT_EQ(copied.size(), QSize(350, 350));
+  EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
 }
 
 TEST_F(KeysTest, RepeatsQueuedWhileAnActionRanAreDropped) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QImage>
@@ -185,6 +186,31 @@ TEST_F(MainWindowTest, AShownWindowCanBeDestroyed) {
   form_->show();
   form_.reset();
   SUCCEED();
+}
+
+}  // namespace
+}  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// A screen reader can follow the game: every picture button has a name, and the drawing
+// says in words what it shows.
+TEST_F(MainWindowTest, PictureButtonsAndTheDrawingSpeakToAScreenReader) {
+  for (const char* name : {"spbStart", "spbIdea", "spbExperiments", "spbFeed", "spbShoot"}) {
+    auto* button = Child<QToolButton>(name);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(accessible, nullptr) << name;
+    EXPECT_EQ(accessible->text(QAccessible::Name), button->toolTip()) << name;
+  }
+  Form().grid().SetCell(kDnaColumn, Form().grid().SelectedRow(), "2999999999990");
+  Form().showSelectedOrganism();
+  QAccessibleInterface* drawing =
+      QAccessible::queryAccessibleInterface(Child<OrganismView>("pbxOrganism"));
+  ASSERT_NE(drawing, nullptr);
+  const QString words = drawing->text(QAccessible::Description);
+  EXPECT_TRUE(words.startsWith(QStringLiteral("a giant"))) << words.toStdString();
+  EXPECT_TRUE(words.contains(QStringLiteral("square"))) << words.toStdString();
 }
 
 }  // namespace

@@ -41,6 +41,15 @@ TEST(BreedGenomeTest, MutatesInDrawOrderAndNeverPastTheEnd) {
   EXPECT_EQ(short_child.remaining(), 0u);
 }
 
+TEST(BreedGenomeTest, TraceHoldsTheCutAndEveryMutationAsDrawn) {
+  // The second mutation lands past the end of the short child and is still traced.
+  ScriptedRandom random({2, 9, 0, 7, 9, 12, 5, 10});
+  BreedTrace trace{99, {{1, 'x'}}};
+  EXPECT_EQ(BreedGenome("12", "345", 10, random, &trace), "745");
+  EXPECT_EQ(trace.cut, 2);
+  EXPECT_EQ(trace.mutations, (std::vector<Mutation>{{0, '7'}, {12, '5'}}));
+}
+
 TEST(BreedGenomeTest, CreativityOutsideZeroTo99IsBounded) {
   // A test draw of 98 goes on and 99 stops, for 100 just as for 99.
   for (int creativity : {99, 100, INT_MAX}) {
@@ -109,9 +118,15 @@ TEST(GenerateOrganismTest, ReadsBothParentsBeforeWritingTheVictimsRow) {
   // Row 1 is its own first parent; the smaller survival is the second parent's.
   ScriptedRandom random({0, 1, 2, 0});
   Population population(grid, random);
-  GenerateOrganism(population, 0);
+  const Birth birth = GenerateOrganism(population, 0);
   EXPECT_EQ(Row(grid, 1), (std::vector<std::string>{"1", "7", "8", "0bcdefghijklm", "0"}));
   EXPECT_EQ(log.rows, (std::vector<int>{2, 1}));
+  EXPECT_EQ(std::vector<std::string>({birth.first_parent_id, birth.second_parent_id, birth.id,
+                                      birth.dna, birth.survival}),
+            (std::vector<std::string>{"7", "8", "1", "0bcdefghijklm", "0"}));
+  EXPECT_EQ(std::vector<int>(
+                {birth.row, birth.first_parent_row, birth.second_parent_row, birth.trace.cut}),
+            (std::vector<int>{1, 1, 2, 2}));
 
   // Now the smaller survival is the first parent's; the ID keeps rising.
   grid.SelectRow(3);
@@ -155,7 +170,7 @@ TEST(EvolutionTest, TableWithoutOrganismsIsLeftAlone) {
   ScriptedRandom random;  // any draw fails the test
   Population population(grid, random);
   EXPECT_FALSE(FeedOrganism(population, 5));
-  GenerateOrganism(population, 50);
+  EXPECT_EQ(GenerateOrganism(population, 50).row, 0);
   EXPECT_EQ(Row(grid, 0), (std::vector<std::string>{"", "", "", "", "Survival"}));
   EXPECT_EQ(population.counter(), 0);
 }

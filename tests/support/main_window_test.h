@@ -31,8 +31,8 @@ class MainWindowTest : public ::testing::Test {
   MainWindow& Form() {
     if (!form_) {
       form_ = std::make_unique<MainWindow>(
-          document_,
-          MainWindowServices{clock_, messages_, dialogs_, excel_, cursor_, shell_, experiments_});
+          document_, MainWindowServices{clock_, messages_, dialogs_, excel_, cursor_, shell_,
+                                        experiments_, picture_dialog_});
     }
     return *form_;
   }
@@ -64,6 +64,7 @@ class MainWindowTest : public ::testing::Test {
   RecordingCursor cursor_{excel_log_};
   RecordingShell shell_;
   ExperimentsDialog experiments_;
+  ScriptedPictureDialog picture_dialog_;
   Document document_{random_};
   std::unique_ptr<MainWindow> form_;
 };

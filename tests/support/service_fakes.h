@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gallery/picture_file_dialog.h"
 #include "storage/file_dialogs.h"
 #include "ui/web_shell.h"
 
@@ -37,6 +38,18 @@ class RecordingShell final : public WebShell {
   }
   std::vector<std::string> addresses;
   int result = 31;
+};
+
+// Answers each picture dialog with the next scripted name, or a cancel.
+class ScriptedPictureDialog final : public PictureFileDialog {
+ public:
+  std::optional<std::string> AskSavePictureName(const std::string& /*title*/) override {
+    if (names.empty()) return std::nullopt;
+    std::optional<std::string> name = names.front();
+    names.erase(names.begin());
+    return name;
+  }
+  std::vector<std::optional<std::string>> names;
 };
 
 }  // namespace vantrel::testing

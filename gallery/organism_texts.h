@@ -1,0 +1,31 @@
+#ifndef VANTREL_GALLERY_ORGANISM_TEXTS_H_
+#define VANTREL_GALLERY_ORGANISM_TEXTS_H_
+
+#include <string>
+#include <string_view>
+
+#include "population/string_grid.h"
+
+namespace vantrel {
+
+// The most organisms one contact sheet shows.
+inline constexpr int kContactSheetLimit = 1000;
+
+// The lines a picture's tooltip shows for organism `row`: ID, P1, P2, DNA and survival.
+std::string OrganismTooltip(const StringGrid& grid, int row);
+
+// What a gallery says when the table holds no organism.
+std::string EmptyGalleryHint();
+
+// The note for a contact sheet that shows `shown` of `total` organisms, or "" when it
+// shows them all.
+std::string ContactSheetNote(int shown, int total);
+
+enum class PictureFormat { kPng, kSvg };
+
+// SVG for a name ending in ".svg" (any case), PNG for anything else.
+PictureFormat PictureFormatFor(std::string_view file_name);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_GALLERY_ORGANISM_TEXTS_H_

@@ -1,0 +1,40 @@
+#ifndef VANTREL_GALLERY_QT_ORGANISM_PICTURE_H_
+#define VANTREL_GALLERY_QT_ORGANISM_PICTURE_H_
+
+#include <QImage>
+#include <string>
+
+#include "gallery/organism_texts.h"
+#include "population/string_grid.h"
+
+namespace vantrel {
+
+// The size of a saved or copied organism picture: that of the big drawing.
+inline constexpr int kPictureSize = 350;
+
+// How a write went: on failure, a message naming the file and the reason (UTF-8).
+struct WriteResult {
+  bool ok = true;
+  std::string error;
+};
+
+// The organism of `dna` drawn by the big view's own drawing code, scaled to
+// size x size device pixels (the image carries `device_pixel_ratio`).
+QImage RenderOrganism(const std::string& dna, int size, qreal device_pixel_ratio = 1.0);
+
+// Writes the 350 x 350 drawing as SVG when `path` ends in ".svg", else as PNG. The file
+// appears whole or not at all: it is written beside the target and renamed over it.
+WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path);
+
+// Puts the 350 x 350 drawing on the clipboard as an image.
+void CopyOrganismPicture(const std::string& dna);
+
+// One picture of the first `limit` organisms of the table with their IDs, in table order.
+QImage RenderContactSheet(const StringGrid& grid, int limit = kContactSheetLimit);
+
+// Writes RenderContactSheet as PNG, whole or not at all.
+WriteResult SaveContactSheet(const StringGrid& grid, const std::string& path);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_GALLERY_QT_ORGANISM_PICTURE_H_

@@ -1,0 +1,134 @@
+#include "gallery/qt/population_window.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "gallery/gallery_layout.h"
+#include "gallery/organism_texts.h"
+#include "gallery/qt/organism_picture.h"
+#include "gallery/qt/population_view.h"
+#include "population/population.h"
+
+namespace vantrel {
+
+PopulationWindow::PopulationWindow(StringGrid& grid, PictureFileDialog& dialog,
+                                   MessageService& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      grid_(grid),
+      dialog_(dialog),
+      messages_(messages),
+      view_(new PopulationView(grid, this)),
+      zoom_(new QSlider(Qt::Horizontal, this)),
+      zoom_label_(new QLabel(this)),
+      count_(new QLabel(this)) {
+  setObjectName(QStringLiteral("frmPopulation"));
+  setWindowTitle(QStringLiteral("Population"));
+  resize(760, 560);
+
+  zoom_->setObjectName(QStringLiteral("sldZoom"));
+  zoom_->setRange(GalleryLayout::kMinPictureSize, GalleryLayout::kMaxPictureSize);
+  zoom_->setSingleStep(8);
+  zoom_->setPageStep(24);
+  zoom_->setValue(view_->picture_size());
+  zoom_->setFixedWidth(160);
+  zoom_->setToolTip(QStringLiteral("Picture size (Ctrl+wheel)"));
+  zoom_->setFocusPolicy(Qt::NoFocus);
+  zoom_label_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("200 px")));
+  zoom_label_->setText(QStringLiteral("%1 px").arg(view_->picture_size()));
+  count_->setObjectName(QStringLiteral("lblCount"));
+
+  auto* bar = new QHBoxLayout;
+  bar->setContentsMargins(10, 4, 10, 6);
+  bar->addWidget(count_);
+  bar->addStretch();
+  bar->addWidget(new QLabel(QStringLiteral("Size"), this));
+  bar->addWidget(zoom_);
+  bar->addWidget(zoom_label_);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(view_, 1);
+  auto* rule = new QFrame(this);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  column->addWidget(rule);
+  column->addLayout(bar);
+  setFocusProxy(view_);
+
+  connect(zoom_, &QSlider::valueChanged, view_, &PopulationView::SetPictureSize);
+  connect(view_, &PopulationView::pictureSizeChanged, this, [this](int size) {
+    zoom_->setValue(size);
+    zoom_label_->setText(QStringLiteral("%1 px").arg(size));
+  });
+  connect(view_, &PopulationView::contextMenuRequested, this,
+          [this](int row, const QPoint& position) { ContextMenuFor(row)->exec(position); });
+
+  grid_.AddObserver(this);
+  UpdateCount();
+}
+
+PopulationWindow::~PopulationWindow() { grid_.RemoveObserver(this); }
+
+void PopulationWindow::SetExtraTooltipLine(
+    std::function<std::string(const std::string& dna)> line) {
+  view_->SetExtraTooltipLine(std::move(line));
+}
+
+std::unique_ptr<QMenu> PopulationWindow::ContextMenuFor(int row) {
+  auto menu = std::make_unique<QMenu>(this);
+  menu->addAction(QStringLiteral("Copy picture"), this, [this, row] { CopyPicture(row); });
+  menu->addAction(QStringLiteral("Save picture as…"), this, [this, row] { SavePicture(row); });
+  menu->addAction(QStringLiteral("Save all as one picture…"), this, [this] { SaveAllPictures(); });
+  menu->addSeparator();
+  menu->addAction(QStringLiteral("Family tree"), this,
+                  [this, row] { emit familyTreeRequested(row); });
+  return menu;
+}
+
+void PopulationWindow::CopyPicture(int row) { CopyOrganismPicture(grid_.Cell(kDnaColumn, row)); }
+
+void PopulationWindow::SavePicture(int row) {
+  const std::string dna = grid_.Cell(kDnaColumn, row);
+  const std::optional<std::string> path = dialog_.AskSavePictureName("Save picture as");
+  if (!path) return;
+  const WriteResult result = SaveOrganismPicture(dna, *path);
+  if (!result.ok) messages_.ShowError(ErrorReportText(result.error));
+}
+
+void PopulationWindow::SaveAllPictures() {
+  const std::optional<std::string> path = dialog_.AskSavePictureName("Save all as one picture");
+  if (!path) return;
+  const WriteResult result = SaveContactSheet(grid_, *path);
+  if (!result.ok) {
+    messages_.ShowError(ErrorReportText(result.error));
+    return;
+  }
+  const int total = std::max(0, grid_.RowCount() - 1);
+  const std::string note = ContactSheetNote(std::min(total, kContactSheetLimit), total);
+  if (!note.empty()) messages_.ShowMessage(note);
+}
+
+void PopulationWindow::UpdateCount() {
+  const int total = std::max(0, grid_.RowCount() - 1);
+  count_->setText(total == 1 ? QStringLiteral("1 organism")
+                             : QStringLiteral("%L1 organisms").arg(total));
+}
+
+void PopulationWindow::GridCellChanged(int /*col*/, int row) {
+  // Any column may show: the picture, its ID, its survival or its tooltip.
+  if (row >= 1 && row < grid_.RowCount()) view_->UpdateRow(row);
+}
+
+void PopulationWindow::GridReset() {
+  view_->Relayout();
+  view_->ShowSelection();
+  UpdateCount();
+}
+
+void PopulationWindow::GridSelectionChanged(int /*row*/) { view_->ShowSelection(); }
+
+}  // namespace vantrel

@@ -1,0 +1,33 @@
+#ifndef VANTREL_GALLERY_QT_THUMBNAIL_CACHE_H_
+#define VANTREL_GALLERY_QT_THUMBNAIL_CACHE_H_
+
+#include <QImage>
+#include <cstddef>
+#include <string>
+
+#include "gallery/lru_cache.h"
+
+namespace vantrel {
+
+// Organism pictures by DNA and size, the least recently shown dropped first once the
+// pictures together pass a memory budget. Equal DNA strings share one picture.
+class ThumbnailCache {
+ public:
+  static constexpr std::size_t kDefaultBudget = 24u << 20;  // bytes
+
+  explicit ThumbnailCache(std::size_t budget = kDefaultBudget) : pictures_(budget) {}
+
+  // The picture of `dna` at size x size device-independent pixels, drawn on first use.
+  const QImage& Get(const std::string& dna, int size, qreal device_pixel_ratio = 1.0);
+
+  std::size_t size() const { return pictures_.size(); }
+  std::size_t bytes() const { return pictures_.total_cost(); }
+  void Clear() { pictures_.Clear(); }
+
+ private:
+  LruCache<std::string, QImage> pictures_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_GALLERY_QT_THUMBNAIL_CACHE_H_

@@ -1,0 +1,494 @@
+#include "history/history.h"
+
+#include <algorithm>
+
+#include "history/byte_codec.h"
+
+namespace vantrel {
+
+namespace {
+
+// More written cells than this in one step are found by comparing the whole table.
+constexpr std::size_t kMaxDirtyCells = 4096;
+
+Exit ExitFor(StepKind kind) {
+  return kind == StepKind::kNewGenePool ? Exit::kNewGenePool : Exit::kLoad;
+}
+
+std::uint64_t SerialCode(std::uint32_t serial) {
+  return serial == kNoSerial ? 0 : std::uint64_t{serial} + 1;
+}
+
+std::uint32_t SerialFromCode(std::uint64_t code) {
+  return code == 0 ? kNoSerial : static_cast<std::uint32_t>(code - 1);
+}
+
+// The state after a step, mostly as differences from the state before it (small numbers).
+void PutAfter(std::string& out, const GridState& before, const GridState& after) {
+  PutVarint(out, after.random);
+  PutSigned(out, std::int64_t{after.counter} - before.counter);
+  PutSigned(out, std::int64_t{after.selected_row} - before.selected_row);
+  PutSigned(out, std::int64_t{after.row_count} - before.row_count);
+  PutSigned(out, std::int64_t{after.col_count} - before.col_count);
+}
+
+GridState ReadAfter(ByteReader& in, const GridState& before) {
+  GridState s;
+  s.random = in.Varint();
+  s.counter = static_cast<int>(before.counter + in.Signed());
+  s.selected_row = static_cast<int>(before.selected_row + in.Signed());
+  s.row_count = static_cast<int>(before.row_count + in.Signed());
+  s.col_count = static_cast<int>(before.col_count + in.Signed());
+  return s;
+}
+
+}  // namespace
+
+// One stored step, taken apart. Cell values are kept as read: nullopt means "the text the
+// record holds for the organism in that row", resolved only once the record is in place.
+struct History::DecodedStep {
+  struct Cell {
+    int col;
+    int row;
+    std::optional<std::string_view> old_text;
+    std::optional<std::string_view> new_text;
+  };
+  StepKind kind;
+  Parameters parameters;
+  GridState before;
+  GridState after;
+  std::uint32_t pool_before;
+  std::uint32_t first_serial;
+  std::vector<std::pair<int, std::uint32_t>> victims;
+  std::vector<std::uint32_t> old_rows;
+  std::uint32_t roots;
+  std::vector<Cell> cells;
+};
+
+History::History(Document& document, const WallClock& clock, const Parameters& parameters)
+    : document_(document),
+      grid_(document.grid()),
+      population_(document.population()),
+      clock_(clock),
+      initial_parameters_(parameters) {
+  extent_rows_ = grid_.RowCount();
+  extent_cols_ = std::max(grid_.ColCount(), static_cast<int>(kOrganismColumnCount));
+  shadow_.resize(extent_rows_);
+  for (int row = 0; row < extent_rows_; ++row) {
+    for (int col = 0; col < extent_cols_; ++col) ShadowCell(col, row) = grid_.Cell(col, row);
+  }
+  lineage_.set_pool(1);
+  lineage_.SetRow(0, kNoSerial);
+  const std::int64_t now = clock_.UnixMilliseconds();
+  for (int row = 1; row < grid_.RowCount(); ++row) {
+    lineage_.AddRoot(row,
+                     {grid_.Cell(0, row), grid_.Cell(1, row), grid_.Cell(2, row),
+                      grid_.Cell(3, row), grid_.Cell(4, row)},
+                     0, now);
+  }
+  grid_.AddObserver(this);
+}
+
+History::~History() { grid_.RemoveObserver(this); }
+
+void History::GridCellChanged(int col, int row) {
+  if (applying_ || full_scan_) return;
+  if (dirty_.size() >= kMaxDirtyCells) {
+    full_scan_ = true;
+    dirty_.clear();
+    return;
+  }
+  dirty_.emplace_back(col, row);
+}
+
+void History::GridReset() {
+  if (!applying_) full_scan_ = true;
+}
+
+GridState History::CurrentState() const {
+  return {population_.random().State(), population_.counter(), grid_.SelectedRow(),
+          grid_.RowCount(), grid_.ColCount()};
+}
+
+std::string& History::ShadowCell(int col, int row) {
+  if (row >= static_cast<int>(shadow_.size())) shadow_.resize(row + 1);
+  auto& cells = shadow_[row];
+  if (col >= static_cast<int>(cells.size())) cells.resize(col + 1);
+  extent_rows_ = std::max(extent_rows_, row + 1);
+  extent_cols_ = std::max(extent_cols_, col + 1);
+  return cells[col];
+}
+
+void History::StartPending(StepKind kind, const Parameters& parameters, const GridState& before,
+                           std::int64_t time_ms) {
+  // A new step makes the undone ones unreachable.
+  if (position_ < StepCount()) {
+    bytes_.Truncate(offsets_[position_]);
+    offsets_.resize(position_);
+  }
+  lineage_.DropHidden();
+  pending_ = Pending{kind, parameters, before, lineage_.size(), lineage_.pool(), time_ms, {}, {}};
+}
+
+void History::BeginStep(StepKind kind, const Parameters& parameters) {
+  if (pending_) EndStep();
+  StartPending(kind, parameters, CurrentState(), clock_.UnixMilliseconds());
+}
+
+void History::RecordBirth(const Birth& birth) {
+  if (!pending_ || birth.row <= 0) return;
+  AddBirth(birth, clock_.UnixMilliseconds());
+}
+
+void History::AddBirth(const Birth& birth, std::int64_t born_ms) {
+  const auto step = static_cast<std::uint32_t>(position_ + 1);
+  pending_->victims.emplace_back(birth.row, lineage_.AddChild(birth, step, born_ms));
+  if (listener_ != nullptr) pending_->births.push_back({birth, born_ms});
+}
+
+void History::EndStep() {
+  if (pending_) Commit(CurrentState());
+}
+
+std::vector<std::pair<int, int>> History::ChangedCells() {
+  std::vector<std::pair<int, int>> changed;
+  if (full_scan_) {
+    const int rows = std::max(extent_rows_, grid_.RowCount());
+    const int cols = std::max(extent_cols_, grid_.ColCount());
+    for (int row = 0; row < rows; ++row) {
+      for (int col = 0; col < cols; ++col) {
+        if (grid_.Cell(col, row) != ShadowCell(col, row)) changed.emplace_back(col, row);
+      }
+    }
+  } else {
+    std::sort(dirty_.begin(), dirty_.end(), [](auto a, auto b) {
+      return std::pair(a.second, a.first) < std::pair(b.second, b.first);
+    });
+    dirty_.erase(std::unique(dirty_.begin(), dirty_.end()), dirty_.end());
+    for (const auto& [col, row] : dirty_) {
+      if (grid_.Cell(col, row) != ShadowCell(col, row)) changed.emplace_back(col, row);
+    }
+  }
+  dirty_.clear();
+  full_scan_ = false;
+  return changed;
+}
+
+void History::Commit(const GridState& after) {
+  Pending pending = std::move(*pending_);
+  pending_.reset();
+  const auto step = static_cast<std::uint32_t>(position_ + 1);
+
+  std::vector<std::uint32_t> old_rows;
+  std::uint32_t roots = 0;
+  if (ReplacesPopulation(pending.kind)) {
+    old_rows = lineage_.rows();
+    old_rows.resize(std::max(pending.before.row_count, 1), kNoSerial);
+    for (std::size_t row = 1; row < old_rows.size(); ++row) {
+      if (old_rows[row] < lineage_.size()) {
+        lineage_.Leave(old_rows[row], step, ExitFor(pending.kind));
+      }
+    }
+    lineage_.set_pool(pending.pool_before + 1);
+    lineage_.rows().assign(1, kNoSerial);
+    for (int row = 1; row < after.row_count; ++row) {
+      lineage_.AddRoot(row,
+                       {grid_.Cell(0, row), grid_.Cell(1, row), grid_.Cell(2, row),
+                        grid_.Cell(3, row), grid_.Cell(4, row)},
+                       step, pending.time_ms);
+    }
+    roots = static_cast<std::uint32_t>(std::max(after.row_count - 1, 0));
+  }
+
+  // Who lived in a row before the step: the first victim of a birth there, else the row's
+  // organism, unless the whole population was replaced.
+  auto serial_before = [&](int row) {
+    if (!old_rows.empty()) {
+      return row < static_cast<int>(old_rows.size()) ? old_rows[row] : kNoSerial;
+    }
+    for (const auto& [victim_row, victim] : pending.victims) {
+      if (victim_row == row) return victim;
+    }
+    return lineage_.SerialInRow(row);
+  };
+  // A text the record can give back is stored as a 0; any other as its length + 1 and bytes.
+  auto put_value = [this](std::string& out, std::uint32_t serial, int col, int row,
+                          const std::string& text) {
+    if (row > 0 && col < kOrganismColumnCount && serial != kNoSerial &&
+        lineage_.CellText(serial, col) == text) {
+      PutVarint(out, 0);
+    } else {
+      PutVarint(out, text.size() + 1);
+      out.append(text);
+    }
+  };
+
+  StepEvent event;
+  std::string cells;
+  const std::vector<std::pair<int, int>> changed = ChangedCells();
+  int last_row = 0;  // rows go up (cells come sorted by row), so each is stored as a step up
+  for (const auto& [col, row] : changed) {
+    std::string& shadow = ShadowCell(col, row);
+    const std::string& now = grid_.Cell(col, row);
+    PutVarint(cells, static_cast<std::uint64_t>(col));
+    PutSigned(cells, row - last_row);
+    last_row = row;
+    put_value(cells, serial_before(row), col, row, shadow);
+    put_value(cells, lineage_.SerialInRow(row), col, row, now);
+    shadow = now;
+    if (listener_ != nullptr) event.cells.push_back({col, row, now});
+  }
+
+  std::string blob(1, static_cast<char>(pending.kind));
+  PutSigned(blob, pending.parameters.start_organisms);
+  PutSigned(blob, pending.parameters.creativity);
+  PutSigned(blob, pending.parameters.bonus);
+  PutGridState(blob, pending.before);
+  PutAfter(blob, pending.before, after);
+  PutVarint(blob, pending.pool_before);
+  PutVarint(blob, pending.first_serial);
+  PutVarint(blob, pending.victims.size());
+  for (const auto& [row, victim] : pending.victims) {
+    PutVarint(blob, static_cast<std::uint64_t>(row));
+    PutVarint(blob, SerialCode(victim));
+  }
+  PutVarint(blob, old_rows.size());
+  for (std::uint32_t serial : old_rows) PutVarint(blob, SerialCode(serial));
+  PutVarint(blob, roots);
+  PutVarint(blob, changed.size());
+  blob += cells;
+  offsets_.push_back(bytes_.Append(blob));
+  ++position_;
+
+  if (listener_ != nullptr) {
+    event.kind = pending.kind;
+    event.parameters = pending.parameters;
+    event.before = pending.before;
+    event.after = after;
+    event.time_ms = pending.time_ms;
+    event.births = std::move(pending.births);
+    listener_->StepDone(event);
+  }
+}
+
+History::DecodedStep History::Decode(int index) const {
+  const std::string_view bytes = bytes_.From(offsets_[index]);
+  DecodedStep step;
+  step.kind = static_cast<StepKind>(bytes[0]);
+  ByteReader in(bytes.substr(1));
+  step.parameters.start_organisms = in.Int();
+  step.parameters.creativity = in.Int();
+  step.parameters.bonus = in.Int();
+  step.before = ReadGridState(in);
+  step.after = ReadAfter(in, step.before);
+  step.pool_before = static_cast<std::uint32_t>(in.Varint());
+  step.first_serial = static_cast<std::uint32_t>(in.Varint());
+  const std::uint64_t victims = in.Varint();
+  for (std::uint64_t i = 0; i < victims; ++i) {
+    const auto row = static_cast<int>(in.Varint());
+    step.victims.emplace_back(row, SerialFromCode(in.Varint()));
+  }
+  const std::uint64_t old_rows = in.Varint();
+  for (std::uint64_t i = 0; i < old_rows; ++i) {
+    step.old_rows.push_back(SerialFromCode(in.Varint()));
+  }
+  step.roots = static_cast<std::uint32_t>(in.Varint());
+  auto read_value = [&in, bytes]() -> std::optional<std::string_view> {
+    const std::uint64_t code = in.Varint();
+    if (code == 0) return std::nullopt;
+    // Text() reads a length first; the stored length is one more than the text's.
+    std::string_view rest = bytes.substr(bytes.size() - in.Remaining());
+    in.Skip(code - 1);
+    return rest.substr(0, code - 1);
+  };
+  const std::uint64_t cells = in.Varint();
+  step.cells.reserve(cells);
+  int row = 0;
+  for (std::uint64_t i = 0; i < cells; ++i) {
+    const auto col = static_cast<int>(in.Varint());
+    row += in.Int();
+    auto old_text = read_value();
+    auto new_text = read_value();
+    step.cells.push_back({col, row, old_text, new_text});
+  }
+  return step;
+}
+
+void History::ApplyCells(const DecodedStep& step, bool old_side) {
+  const StringGrid::UpdateScope batch(grid_);
+  const GridState& state = old_side ? step.before : step.after;
+  grid_.SetColCount(state.col_count);
+  grid_.SetRowCount(state.row_count);
+  for (const DecodedStep::Cell& cell : step.cells) {
+    const auto& value = old_side ? cell.old_text : cell.new_text;
+    std::string text =
+        value ? std::string(*value) : lineage_.CellText(lineage_.SerialInRow(cell.row), cell.col);
+    ShadowCell(cell.col, cell.row) = text;
+    grid_.SetCell(cell.col, cell.row, std::move(text));
+  }
+}
+
+bool History::Undo() {
+  if (!CanUndo()) return false;
+  const DecodedStep step = Decode(position_ - 1);
+  applying_ = true;
+  if (!step.old_rows.empty()) {
+    lineage_.rows() = step.old_rows;
+    for (std::uint32_t serial : step.old_rows) {
+      if (serial != kNoSerial) lineage_.Return(serial);
+    }
+    lineage_.set_pool(step.pool_before);
+  }
+  for (auto it = step.victims.rbegin(); it != step.victims.rend(); ++it) {
+    lineage_.SetRow(it->first, it->second);
+    if (it->second != kNoSerial) lineage_.Return(it->second);
+  }
+  lineage_.SetLive(step.first_serial);
+  ApplyCells(step, true);
+  population_.set_counter(step.before.counter);
+  population_.random().RestoreState(step.before.random);
+  applying_ = false;
+  --position_;
+  grid_.SelectRow(step.before.selected_row);
+  if (listener_ != nullptr) listener_->StepUndone();
+  return true;
+}
+
+bool History::Redo() {
+  if (!CanRedo()) return false;
+  const DecodedStep step = Decode(position_);
+  const auto step_number = static_cast<std::uint32_t>(position_ + 1);
+  applying_ = true;
+  const auto children = static_cast<std::uint32_t>(step.victims.size());
+  lineage_.SetLive(step.first_serial + children + step.roots);
+  for (std::uint32_t i = 0; i < children; ++i) {
+    const auto& [row, victim] = step.victims[i];
+    if (victim != kNoSerial) lineage_.Leave(victim, step_number, Exit::kShot);
+    lineage_.SetRow(row, step.first_serial + i);
+  }
+  if (!step.old_rows.empty()) {
+    for (std::size_t row = 1; row < step.old_rows.size(); ++row) {
+      if (step.old_rows[row] != kNoSerial) {
+        lineage_.Leave(step.old_rows[row], step_number, ExitFor(step.kind));
+      }
+    }
+    lineage_.rows().assign(1, kNoSerial);
+    for (std::uint32_t i = 0; i < step.roots; ++i) {
+      lineage_.SetRow(static_cast<int>(i) + 1, step.first_serial + children + i);
+    }
+    lineage_.set_pool(step.pool_before + 1);
+  }
+  ApplyCells(step, false);
+  population_.set_counter(step.after.counter);
+  population_.random().RestoreState(step.after.random);
+  applying_ = false;
+  ++position_;
+  grid_.SelectRow(step.after.selected_row);
+  if (listener_ != nullptr) listener_->StepRedone();
+  return true;
+}
+
+StepKind History::KindOfStep(int index) const {
+  return static_cast<StepKind>(bytes_.From(offsets_[index]).front());
+}
+
+Parameters History::parameters() const {
+  return position_ > 0 ? Decode(position_ - 1).parameters : initial_parameters_;
+}
+
+Snapshot History::TakeSnapshot() const {
+  Snapshot snapshot;
+  snapshot.state = CurrentState();
+  snapshot.parameters = parameters();
+  snapshot.extent_rows = std::max(extent_rows_, grid_.RowCount());
+  snapshot.extent_cols = std::max(extent_cols_, grid_.ColCount());
+  snapshot.cells.reserve(static_cast<std::size_t>(snapshot.extent_rows) * snapshot.extent_cols);
+  for (int row = 0; row < snapshot.extent_rows; ++row) {
+    for (int col = 0; col < snapshot.extent_cols; ++col) {
+      snapshot.cells.push_back(grid_.Cell(col, row));
+    }
+  }
+  return snapshot;
+}
+
+bool History::Replay(const StepEvent& event) {
+  if (event.before.row_count != grid_.RowCount() || event.before.col_count != grid_.ColCount()) {
+    return false;
+  }
+  StartPending(event.kind, event.parameters, event.before, event.time_ms);
+  applying_ = true;
+  grid_.SetColCount(event.after.col_count);
+  grid_.SetRowCount(event.after.row_count);
+  for (const CellChange& cell : event.cells) {
+    grid_.SetCell(cell.col, cell.row, cell.text);
+    dirty_.emplace_back(cell.col, cell.row);
+  }
+  applying_ = false;
+  for (const TimedBirth& timed : event.births) AddBirth(timed.birth, timed.born_ms);
+  Commit(event.after);
+  population_.set_counter(event.after.counter);
+  population_.random().RestoreState(event.after.random);
+  return true;
+}
+
+bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries) {
+  if (pending_) EndStep();
+  BeginStep(StepKind::kRestore, base.parameters);
+  {
+    const StringGrid::UpdateScope batch(grid_);
+    grid_.SetColCount(base.state.col_count);
+    grid_.SetRowCount(base.state.row_count);
+    const int rows = std::max({extent_rows_, grid_.RowCount(), base.extent_rows});
+    const int cols = std::max({extent_cols_, grid_.ColCount(), base.extent_cols});
+    for (int row = 0; row < rows; ++row) {
+      for (int col = 0; col < cols; ++col) {
+        const bool inside = row < base.extent_rows && col < base.extent_cols;
+        const std::string& text =
+            inside ? base.cells[static_cast<std::size_t>(row) * base.extent_cols + col]
+                   : std::string();
+        if (grid_.Cell(col, row) != text) grid_.SetCell(col, row, text);
+      }
+    }
+    population_.set_counter(base.state.counter);
+    population_.random().RestoreState(base.state.random);
+  }
+  grid_.SelectRow(base.state.selected_row);
+  EndStep();
+
+  bool ok = true;
+  int selected = grid_.SelectedRow();
+  {
+    const StringGrid::UpdateScope batch(grid_);
+    for (const RunEntry& entry : entries) {
+      if (entry.type == RunEntry::kStep) {
+        if (!Replay(entry.event)) {
+          ok = false;
+          break;
+        }
+        selected = entry.event.after.selected_row;
+      } else if (entry.type == RunEntry::kUndo ? Undo() : Redo()) {
+        selected = grid_.SelectedRow();
+      }
+    }
+    applying_ = true;
+  }
+  applying_ = false;
+  dirty_.clear();
+  full_scan_ = false;
+  grid_.SelectRow(selected);
+  return ok;
+}
+
+std::size_t History::MemoryBytes() const {
+  std::size_t shadow = shadow_.capacity() * sizeof(std::vector<std::string>);
+  for (const auto& row : shadow_) {
+    shadow += row.capacity() * sizeof(std::string);
+    for (const std::string& cell : row) {
+      if (cell.capacity() > 15) shadow += cell.capacity() + 1;
+    }
+  }
+  return bytes_.MemoryBytes() + offsets_.size() * sizeof(std::uint64_t) + lineage_.MemoryBytes() +
+         shadow;
+}
+
+}  // namespace vantrel

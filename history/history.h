@@ -1,0 +1,154 @@
+#ifndef VANTREL_HISTORY_HISTORY_H_
+#define VANTREL_HISTORY_HISTORY_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "history/chunked_bytes.h"
+#include "history/lineage.h"
+#include "history/step.h"
+#include "history/wall_clock.h"
+#include "population/document.h"
+
+namespace vantrel {
+
+// Told about every step, undo and redo as it happens (the journal).
+class HistoryListener {
+ public:
+  virtual ~HistoryListener() = default;
+  virtual void StepDone(const StepEvent& event) = 0;
+  virtual void StepUndone() = 0;
+  virtual void StepRedone() = 0;
+};
+
+// One entry of a program run's journal, in the order it happened.
+struct RunEntry {
+  enum Type : std::uint8_t { kStep = 0, kUndo = 1, kRedo = 2 };
+  Type type = kStep;
+  StepEvent event;  // for kStep only
+};
+
+// Undo and redo of the steps made on a Document, and the record of every organism.
+//
+// A step is bracketed by BeginStep and EndStep (or a HistoryStep scope); a shot reports
+// its child with RecordBirth in between. The history keeps a shadow copy of the table and
+// stores, per step, only the cells that differ, the state around them (size, selection,
+// organism counter, random source) and the parameter boxes; a cell whose text is what the
+// record already holds for the organism in its row is stored as a reference to it.
+class History final : private GridObserver {
+ public:
+  // Takes the document's present table as the start; its rows become roots of gene pool 1.
+  History(Document& document, const WallClock& clock, const Parameters& parameters);
+  ~History() override;
+
+  History(const History&) = delete;
+  History& operator=(const History&) = delete;
+
+  // Before an action. A step still open is ended first. Drops the steps that could be redone.
+  void BeginStep(StepKind kind, const Parameters& parameters);
+  // After GenerateOrganism, inside a shooting step (ignored outside a step or for row 0).
+  void RecordBirth(const Birth& birth);
+  // After the action: records what changed and tells the listener.
+  void EndStep();
+  bool InStep() const { return pending_.has_value(); }
+
+  bool CanUndo() const { return position_ > 0 && !pending_; }
+  bool CanRedo() const { return position_ < StepCount() && !pending_; }
+  // Puts back the state before (Undo) or after (Redo) one step; the grid sends one reset and,
+  // when the selected row differs, one selection change. False when there is nothing to do.
+  bool Undo();
+  bool Redo();
+
+  // Steps done (undo goes back through them) and steps stored (redo goes up to them).
+  int position() const { return position_; }
+  int StepCount() const { return static_cast<int>(offsets_.size()); }
+  StepKind KindOfStep(int index) const;
+  // The parameter boxes belonging to the present state: those of the last step done.
+  Parameters parameters() const;
+
+  const Lineage& lineage() const { return lineage_; }
+  Document& document() { return document_; }
+
+  // The present table and its surroundings, hidden cells included.
+  Snapshot TakeSnapshot() const;
+  // Restores a program run: one kRestore step from the present state to `base`, then
+  // every entry made again (steps replayed, undo and redo done), so the run's own steps can
+  // be undone afterwards. The grid sends one reset for all of it. False when an entry
+  // does not fit the table it is replayed on; the steps before it stay.
+  bool Restore(const Snapshot& base, const std::vector<RunEntry>& entries);
+
+  void set_listener(HistoryListener* listener) { listener_ = listener; }
+
+  // Bytes held by the steps, the record and the shadow copy.
+  std::size_t MemoryBytes() const;
+
+ private:
+  struct Pending {
+    StepKind kind;
+    Parameters parameters;
+    GridState before;
+    std::uint32_t first_serial;
+    std::uint32_t pool_before;
+    std::int64_t time_ms;
+    std::vector<std::pair<int, std::uint32_t>> victims;  // row and serial, birth order
+    std::vector<TimedBirth> births;
+  };
+  struct DecodedStep;
+
+  void GridCellChanged(int col, int row) override;
+  void GridReset() override;
+
+  GridState CurrentState() const;
+  void StartPending(StepKind kind, const Parameters& parameters, const GridState& before,
+                    std::int64_t time_ms);
+  void AddBirth(const Birth& birth, std::int64_t born_ms);
+  void Commit(const GridState& after);
+  std::vector<std::pair<int, int>> ChangedCells();
+  std::string& ShadowCell(int col, int row);
+  DecodedStep Decode(int index) const;
+  void ApplyCells(const DecodedStep& step, bool old_side);
+  bool Replay(const StepEvent& event);
+
+  Document& document_;
+  StringGrid& grid_;
+  Population& population_;
+  const WallClock& clock_;
+  Parameters initial_parameters_;
+  HistoryListener* listener_ = nullptr;
+
+  Lineage lineage_;
+  ChunkedBytes bytes_;                 // every step, encoded
+  std::deque<std::uint64_t> offsets_;  // where each step begins in bytes_
+  int position_ = 0;
+  std::optional<Pending> pending_;
+
+  std::vector<std::vector<std::string>> shadow_;  // [row][col], the table after position_
+  int extent_rows_ = 0;
+  int extent_cols_ = 0;
+  std::vector<std::pair<int, int>> dirty_;  // (col, row) written since the last step
+  bool full_scan_ = false;
+  bool applying_ = false;  // the history itself writes the grid
+};
+
+// Brackets one step: BeginStep now, EndStep when the scope ends.
+class HistoryStep {
+ public:
+  HistoryStep(History& history, StepKind kind, const Parameters& parameters) : history_(history) {
+    history_.BeginStep(kind, parameters);
+  }
+  ~HistoryStep() { history_.EndStep(); }
+  HistoryStep(const HistoryStep&) = delete;
+  HistoryStep& operator=(const HistoryStep&) = delete;
+
+ private:
+  History& history_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_HISTORY_HISTORY_H_

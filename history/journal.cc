@@ -1,0 +1,419 @@
+#include "history/journal.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace vantrel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kPrefix[] = "run-";
+constexpr char kSuffix[] = ".journal";
+constexpr char kLockSuffix[] = ".lock";
+
+// A prepared statement that finalizes itself.
+class Statement {
+ public:
+  Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
+  ~Statement() { sqlite3_finalize(stmt_); }
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+  bool Row() {
+    last_ = stmt_ != nullptr ? sqlite3_step(stmt_) : SQLITE_ERROR;
+    return last_ == SQLITE_ROW;
+  }
+  // True once every row has been read without an error.
+  bool Done() const { return last_ == SQLITE_DONE; }
+  std::int64_t Int(int col) { return sqlite3_column_int64(stmt_, col); }
+  std::string_view Blob(int col) {
+    const void* data = sqlite3_column_blob(stmt_, col);
+    const int size = sqlite3_column_bytes(stmt_, col);
+    return data == nullptr ? std::string_view()
+                           : std::string_view(static_cast<const char*>(data), size);
+  }
+
+ private:
+  sqlite3_stmt* stmt_ = nullptr;
+  int last_ = SQLITE_OK;
+};
+
+// An existing journal, opened for reading (read-write, so a crashed run's log is recovered).
+class Reader {
+ public:
+  explicit Reader(const std::string& path) {
+    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+      sqlite3_close(db_);
+      db_ = nullptr;
+    }
+  }
+  ~Reader() { sqlite3_close(db_); }
+  Reader(const Reader&) = delete;
+  Reader& operator=(const Reader&) = delete;
+  sqlite3* db() const { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+std::string Reason(sqlite3* db, int code) {
+  switch (code & 0xff) {
+    case SQLITE_FULL:
+      return "the disk is full";
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_IOERR:
+      return "the folder cannot be written";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return "the journal is locked by another program";
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      return "the journal is damaged";
+    default:
+      return db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+  }
+}
+
+bool IsRunning(const std::string& journal_path) {
+  const int fd = ::open((journal_path + kLockSuffix).c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool running = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+  ::close(fd);  // also releases the lock if it was taken just now
+  return running;
+}
+
+std::uint64_t RunBytes(const std::string& path) {
+  std::uint64_t total = 0;
+  for (const char* extra : {"", "-wal", "-shm"}) {
+    std::error_code error;
+    const auto size = fs::file_size(path + extra, error);
+    if (!error) total += size;
+  }
+  return total;
+}
+
+void RemoveRun(const std::string& path) {
+  std::error_code error;
+  for (const char* extra : {"", "-wal", "-shm", kLockSuffix}) fs::remove(path + extra, error);
+}
+
+// Reads closed, steps and organisms; false for a file that is not a readable journal.
+bool ReadRunInfo(EarlierRun& run) {
+  const Reader reader(run.path);
+  if (reader.db() == nullptr) return false;
+  Statement version(reader.db(), "SELECT version FROM schema");
+  if (!version.Row() || version.Int(0) > Journal::kSchemaVersion) return false;
+  Statement info(reader.db(), "SELECT closed, steps, organisms FROM run");
+  if (!info.Row()) return false;
+  run.closed = info.Int(0) != 0;
+  run.steps = static_cast<int>(info.Int(1));
+  run.organisms = static_cast<int>(info.Int(2));
+  return true;
+}
+
+}  // namespace
+
+Journal::Journal(std::string folder, const WallClock& clock)
+    : folder_(std::move(folder)), clock_(clock) {}
+
+Journal::~Journal() { Close(); }
+
+std::string Journal::DefaultFolder() {
+  const char* state = std::getenv("XDG_STATE_HOME");
+  if (state != nullptr && state[0] == '/') return std::string(state) + "/vantrel";
+  const char* home = std::getenv("HOME");
+  return std::string(home != nullptr ? home : ".") + "/.local/state/vantrel";
+}
+
+std::string Journal::TakeMessage() { return std::exchange(message_, std::string()); }
+
+void Journal::Fail(const std::string& what) {
+  if (message_.empty()) {
+    message_ = "Vantrel cannot keep its journal in " + folder_ + " (" + what +
+               "). It goes on without one: undo still works, but a crash would lose the "
+               "population.";
+  }
+  if (db_ != nullptr) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  CloseDatabase();
+  if (lock_fd_ >= 0) {
+    ::unlink((path_ + kLockSuffix).c_str());
+    ::close(lock_fd_);
+    lock_fd_ = -1;
+  }
+}
+
+void Journal::CloseDatabase() {
+  if (history_ != nullptr) history_->set_listener(nullptr);
+  history_ = nullptr;
+  sqlite3_finalize(insert_);
+  sqlite3_finalize(update_);
+  insert_ = update_ = nullptr;
+  sqlite3_close(db_);
+  db_ = nullptr;
+}
+
+bool Journal::Exec(const char* sql) {
+  const int code = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+  if (code == SQLITE_OK) return true;
+  Fail(Reason(db_, code));
+  return false;
+}
+
+bool Journal::Open(History& history) {
+  if (db_ != nullptr) return true;
+  std::error_code error;
+  fs::create_directories(folder_, error);
+  if (error) {
+    Fail(error.message());
+    return false;
+  }
+  const std::int64_t started = clock_.UnixMilliseconds();
+  path_ = folder_ + "/" + kPrefix + std::to_string(started) + "-" + std::to_string(::getpid()) +
+          kSuffix;
+  lock_fd_ = ::open((path_ + kLockSuffix).c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0644);
+  if (lock_fd_ < 0 || ::flock(lock_fd_, LOCK_EX | LOCK_NB) != 0) {
+    Fail(std::strerror(errno));
+    return false;
+  }
+  const int code =
+      sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  if (code != SQLITE_OK) {
+    Fail(Reason(db_, code));
+    RemoveRun(path_);
+    return false;
+  }
+  history_ = &history;
+  const std::string limit =
+      page_limit_ > 0 ? "PRAGMA max_page_count=" + std::to_string(page_limit_) + ";" : "";
+  const std::string setup =
+      "PRAGMA page_size=4096; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;" + limit +
+      "BEGIN;"
+      "CREATE TABLE schema(version INTEGER NOT NULL);"
+      "INSERT INTO schema VALUES(" +
+      std::to_string(kSchemaVersion) +
+      ");"
+      "CREATE TABLE run(started INTEGER, closed INTEGER NOT NULL, steps INTEGER NOT NULL,"
+      " organisms INTEGER NOT NULL);"
+      "INSERT INTO run VALUES(" +
+      std::to_string(started) +
+      ", 0, 0, 0);"
+      "CREATE TABLE base(id INTEGER PRIMARY KEY, snapshot BLOB NOT NULL);"
+      "CREATE TABLE entries(seq INTEGER PRIMARY KEY, type INTEGER NOT NULL, data BLOB);"
+      "COMMIT;";
+  if (!Exec(setup.c_str())) {
+    RemoveRun(path_);
+    return false;
+  }
+  if (sqlite3_prepare_v2(db_, "INSERT INTO entries(type, data) VALUES(?, ?)", -1, &insert_,
+                         nullptr) != SQLITE_OK ||
+      sqlite3_prepare_v2(db_, "UPDATE run SET steps = ?, organisms = ?", -1, &update_, nullptr) !=
+          SQLITE_OK) {
+    Fail(Reason(db_, sqlite3_errcode(db_)));
+    RemoveRun(path_);
+    return false;
+  }
+  if (!WriteBase()) {
+    RemoveRun(path_);
+    return false;
+  }
+  history.set_listener(this);
+  Prune();
+  return true;
+}
+
+bool Journal::WriteBase() {
+  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
+  if (own && !Exec("BEGIN")) return false;
+  if (!Exec("DELETE FROM entries")) return false;
+  const std::string snapshot = EncodeSnapshot(history_->TakeSnapshot());
+  sqlite3_stmt* stmt = nullptr;
+  sqlite3_prepare_v2(db_, "INSERT OR REPLACE INTO base VALUES(1, ?)", -1, &stmt, nullptr);
+  sqlite3_bind_blob(stmt, 1, snapshot.data(), static_cast<int>(snapshot.size()), SQLITE_STATIC);
+  const int code = sqlite3_step(stmt);
+  sqlite3_finalize(stmt);
+  if (code != SQLITE_DONE) {
+    Fail(Reason(db_, code));
+    return false;
+  }
+  done_ = written_ = 0;
+  return WriteEntry(RunEntry::kStep, std::string()) && (!own || Exec("COMMIT"));
+}
+
+// Writes one entry (an empty kStep entry only updates the counts) in its own transaction,
+// or in the one a restore holds open.
+bool Journal::WriteEntry(RunEntry::Type type, const std::string& data) {
+  if (db_ == nullptr) return false;
+  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
+  if (own && !Exec("BEGIN")) return false;
+  int code = SQLITE_DONE;
+  if (!(type == RunEntry::kStep && data.empty())) {
+    sqlite3_bind_int(insert_, 1, type);
+    sqlite3_bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    code = sqlite3_step(insert_);
+    sqlite3_reset(insert_);
+  }
+  if (code == SQLITE_DONE) {
+    sqlite3_bind_int(update_, 1, done_);
+    sqlite3_bind_int(update_, 2, history_->document().grid().RowCount() - 1);
+    code = sqlite3_step(update_);
+    sqlite3_reset(update_);
+  }
+  if (code != SQLITE_DONE) {
+    Fail(Reason(db_, code));
+    return false;
+  }
+  return !own || Exec("COMMIT");
+}
+
+void Journal::StepDone(const StepEvent& event) {
+  written_ = ++done_;
+  WriteEntry(RunEntry::kStep, EncodeStepEvent(event));
+}
+
+void Journal::StepUndone() {
+  if (done_ == 0) {
+    WriteBase();  // the step lies before this journal's start
+    return;
+  }
+  --done_;
+  WriteEntry(RunEntry::kUndo, std::string());
+}
+
+void Journal::StepRedone() {
+  if (done_ == written_) {
+    WriteBase();
+    return;
+  }
+  ++done_;
+  WriteEntry(RunEntry::kRedo, std::string());
+}
+
+void Journal::Close() {
+  if (db_ != nullptr) {
+    sqlite3_exec(db_, "UPDATE run SET closed = 1", nullptr, nullptr, nullptr);
+    CloseDatabase();
+  }
+  if (lock_fd_ >= 0) {
+    ::unlink((path_ + kLockSuffix).c_str());
+    ::close(lock_fd_);
+    lock_fd_ = -1;
+  }
+}
+
+std::vector<EarlierRun> Journal::EarlierRuns(bool with_contents) const {
+  std::vector<EarlierRun> runs;
+  std::error_code error;
+  for (const auto& item : fs::directory_iterator(folder_, error)) {
+    const std::string name = item.path().filename().string();
+    if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) continue;
+    EarlierRun run;
+    run.path = item.path().string();
+    if (run.path == path_ || IsRunning(run.path)) continue;
+    run.started_ms = std::strtoll(name.c_str() + std::strlen(kPrefix), nullptr, 10);
+    if (with_contents && !ReadRunInfo(run)) continue;
+    runs.push_back(std::move(run));
+  }
+  std::sort(runs.begin(), runs.end(), [](const EarlierRun& a, const EarlierRun& b) {
+    return a.started_ms != b.started_ms ? a.started_ms > b.started_ms : a.path > b.path;
+  });
+  return runs;
+}
+
+std::optional<EarlierRun> Journal::FindCrashedRun() const {
+  const std::vector<EarlierRun> runs = EarlierRuns(true);
+  if (runs.empty() || runs.front().closed || runs.front().steps == 0) return std::nullopt;
+  return runs.front();
+}
+
+std::optional<EarlierRun> Journal::FindLatestRun() const {
+  std::vector<EarlierRun> runs = EarlierRuns(true);
+  if (runs.empty()) return std::nullopt;
+  return std::move(runs.front());
+}
+
+std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string& message) {
+  const std::string damaged = "The journal " + path + " is damaged and cannot be restored.";
+  const Reader reader(path);
+  if (reader.db() == nullptr) {
+    message = damaged;
+    return std::nullopt;
+  }
+  Statement version(reader.db(), "SELECT version FROM schema");
+  if (!version.Row()) {
+    message = damaged;
+    return std::nullopt;
+  }
+  if (version.Int(0) > kSchemaVersion) {
+    message = "The journal " + path +
+              " was written by a newer version of Vantrel and cannot be read by this one.";
+    return std::nullopt;
+  }
+  RunContents contents;
+  Statement base(reader.db(), "SELECT snapshot FROM base WHERE id = 1");
+  if (!base.Row() || !DecodeSnapshot(base.Blob(0), contents.base)) {
+    message = damaged;
+    return std::nullopt;
+  }
+  Statement entries(reader.db(), "SELECT type, data FROM entries ORDER BY seq");
+  while (entries.Row()) {
+    RunEntry entry;
+    const std::int64_t type = entries.Int(0);
+    if (type < RunEntry::kStep || type > RunEntry::kRedo) {
+      message = damaged;
+      return std::nullopt;
+    }
+    entry.type = static_cast<RunEntry::Type>(type);
+    if (entry.type == RunEntry::kStep && !DecodeStepEvent(entries.Blob(1), entry.event)) {
+      message = damaged;
+      return std::nullopt;
+    }
+    contents.entries.push_back(std::move(entry));
+  }
+  if (!entries.Done()) {
+    message = damaged;
+    return std::nullopt;
+  }
+  return contents;
+}
+
+bool Journal::RestoreRun(const EarlierRun& run, History& history, std::string& message) {
+  const std::optional<RunContents> contents = ReadRun(run.path, message);
+  if (!contents) return false;
+  const bool batch = db_ != nullptr && Exec("BEGIN");
+  in_batch_ = batch;
+  const bool ok = history.Restore(contents->base, contents->entries);
+  in_batch_ = false;
+  if (batch && db_ != nullptr) Exec("COMMIT");
+  if (!ok) message = "The journal " + run.path + " breaks off; it was restored as far as it fits.";
+  return ok;
+}
+
+void Journal::Prune(int keep_runs, std::uint64_t max_bytes) {
+  std::vector<EarlierRun> runs = EarlierRuns(false);
+  std::uint64_t total = path_.empty() ? 0 : RunBytes(path_);
+  std::size_t kept = 0;
+  const auto keep_earlier = static_cast<std::size_t>(std::max(keep_runs - 1, 0));
+  for (const EarlierRun& run : runs) {
+    const std::uint64_t bytes = RunBytes(run.path);
+    if (kept < keep_earlier && total + bytes <= max_bytes) {
+      ++kept;
+      total += bytes;
+    } else {
+      RemoveRun(run.path);
+    }
+  }
+}
+
+}  // namespace vantrel

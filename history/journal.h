@@ -1,0 +1,114 @@
+#ifndef VANTREL_HISTORY_JOURNAL_H_
+#define VANTREL_HISTORY_JOURNAL_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "history/history.h"
+#include "history/wall_clock.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace vantrel {
+
+// A program run that wrote a journal before this one.
+struct EarlierRun {
+  std::string path;
+  std::int64_t started_ms = 0;
+  int organisms = 0;
+  int steps = 0;  // steps done at its end: what undo could go back through
+  bool closed = false;
+};
+
+// What a restore found in a journal file.
+struct RunContents {
+  Snapshot base;
+  std::vector<RunEntry> entries;
+};
+
+// Writes every step, undo and redo of a History to an SQLite file as it happens, so a run
+// that ends without closing its window can be restored by the next one.
+//
+// One file per program run in `folder` (see DefaultFolder), write-ahead log with normal
+// synchronisation and one transaction per step. A run holds an exclusive flock on a lock
+// file beside its journal while it runs and marks the journal closed on Close(). Any
+// failure turns the journal off for the rest of the run; message() then holds the text to
+// show once, and the program goes on without it.
+class Journal final : public HistoryListener {
+ public:
+  static constexpr int kSchemaVersion = 1;
+  static constexpr int kKeepRuns = 10;
+  static constexpr std::uint64_t kMaxBytes = 200ULL * 1024 * 1024;
+
+  Journal(std::string folder, const WallClock& clock);
+  ~Journal() override;
+
+  Journal(const Journal&) = delete;
+  Journal& operator=(const Journal&) = delete;
+
+  // $XDG_STATE_HOME/vantrel, else $HOME/.local/state/vantrel.
+  static std::string DefaultFolder();
+
+  // Creates this run's journal with the history's present state as its start, prunes old
+  // runs and listens to `history` from then on. False (and message()) when it cannot.
+  bool Open(History& history);
+  bool active() const { return db_ != nullptr; }
+  // The one text to show about a failure since the last call; empty when all is well.
+  std::string TakeMessage();
+  // Marks the run closed, stops listening and releases the lock. Called on window close.
+  void Close();
+
+  // The newest earlier run that is not running, when it ended without Close() and holds
+  // at least one step: the one to offer at start-up.
+  std::optional<EarlierRun> FindCrashedRun() const;
+  // The newest earlier run that is not running now, closed or not (Ctrl+Shift+R).
+  std::optional<EarlierRun> FindLatestRun() const;
+  // Reads a run. A damaged file or one from a newer version gives nullopt and `message`.
+  static std::optional<RunContents> ReadRun(const std::string& path, std::string& message);
+  // Reads `run` and restores it into the history as one restore step and its steps; this
+  // run's journal keeps all of it in one transaction. False and `message` on failure.
+  bool RestoreRun(const EarlierRun& run, History& history, std::string& message);
+
+  // Deletes the journals of runs that are not running, beyond the newest kKeepRuns and
+  // beyond kMaxBytes in all (this run's own journal is kept).
+  void Prune(int keep_runs = kKeepRuns, std::uint64_t max_bytes = kMaxBytes);
+
+  const std::string& path() const { return path_; }
+  // Caps the file at `pages` pages of 4 KiB, so tests can meet a full disk.
+  void set_page_limit(int pages) { page_limit_ = pages; }
+
+  // HistoryListener
+  void StepDone(const StepEvent& event) override;
+  void StepUndone() override;
+  void StepRedone() override;
+
+ private:
+  std::vector<EarlierRun> EarlierRuns(bool with_contents) const;
+  bool Exec(const char* sql);
+  bool WriteEntry(RunEntry::Type type, const std::string& data);
+  bool WriteBase();
+  void Fail(const std::string& what);
+  void CloseDatabase();
+
+  std::string folder_;
+  const WallClock& clock_;
+  History* history_ = nullptr;
+  sqlite3* db_ = nullptr;
+  sqlite3_stmt* insert_ = nullptr;
+  sqlite3_stmt* update_ = nullptr;
+  std::string path_;
+  int lock_fd_ = -1;
+  int page_limit_ = 0;
+  bool in_batch_ = false;
+  // Steps done and steps written since the base: an undo or redo beyond them writes a new base.
+  int done_ = 0;
+  int written_ = 0;
+  std::string message_;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_HISTORY_JOURNAL_H_

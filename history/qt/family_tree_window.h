@@ -1,0 +1,91 @@
+#ifndef VANTREL_HISTORY_QT_FAMILY_TREE_WINDOW_H_
+#define VANTREL_HISTORY_QT_FAMILY_TREE_WINDOW_H_
+
+#include <QFrame>
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+#include "history/history.h"
+
+class QLabel;
+class QVBoxLayout;
+
+namespace vantrel {
+
+// One organism of the tree: its picture, ID, living or dead, root or not, and its DNA
+// digit by digit, marked by where each digit came from.
+class OrganismCard final : public QFrame {
+  Q_OBJECT
+
+ public:
+  OrganismCard(const Lineage& lineage, std::uint32_t serial, int picture_size,
+               QWidget* parent = nullptr);
+
+  std::uint32_t serial() const { return serial_; }
+  // The DNA in words, run by run ("4 first parent, 1 mutation, ..."), for screen readers.
+  QString DnaDescription() const;
+
+ signals:
+  void clicked(std::uint32_t serial);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  std::uint32_t serial_;
+  QLabel* dna_ = nullptr;
+};
+
+// The window titled "Family tree": the selected organism (or a dead one clicked in the
+// tree) and its ancestors up to kGenerations back, one row of cards per generation.
+// Clicking a living ancestor selects its row in the table; clicking a dead one shows it.
+// It follows the table's selection and redraws after every step, undo and redo.
+class FamilyTreeWindow final : public QWidget, private GridObserver {
+  Q_OBJECT
+
+ public:
+  static constexpr int kGenerations = 5;
+
+  explicit FamilyTreeWindow(History& history, QWidget* parent = nullptr);
+  ~FamilyTreeWindow() override;
+
+  // Shows the organism with this serial and its ancestors.
+  void ShowSerial(std::uint32_t serial);
+  // Builds the tree anew now (otherwise it is built when needed, and only while shown).
+  void Refresh();
+  std::uint32_t shown() const { return shown_; }
+  // The card showing `serial`, or nullptr.
+  OrganismCard* Card(std::uint32_t serial) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void GridCellChanged(int col, int row) override;
+  void GridReset() override;
+  void GridSelectionChanged(int row) override;
+
+  // Shows the organism of the selected row, once the step that changed it has ended.
+  void FollowSelectionLater();
+  void Rebuild();
+  void CardClicked(std::uint32_t serial);
+
+  History& history_;
+  std::uint32_t shown_ = kNoSerial;
+  bool follow_pending_ = false;
+  // What the cards were built from: the organism, the record's size and the history's
+  // position. While they stay the same (a feed, a click on the same row) nothing is rebuilt.
+  struct Built {
+    std::uint32_t serial;
+    std::uint32_t records;
+    int position;
+    bool operator==(const Built&) const = default;
+  };
+  std::optional<Built> built_;
+  QVBoxLayout* rows_ = nullptr;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_HISTORY_QT_FAMILY_TREE_WINDOW_H_

@@ -1,0 +1,90 @@
+#ifndef VANTREL_HISTORY_STEP_H_
+#define VANTREL_HISTORY_STEP_H_
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "population/evolution.h"
+
+namespace vantrel {
+
+// An action that changes the organism table and can be undone.
+enum class StepKind : std::uint8_t {
+  kNewGenePool = 1,
+  kFeed = 2,
+  kShoot = 3,
+  kLoad = 4,
+  kRestore = 5,
+};
+
+// True for the kinds that replace every organism of the table at once.
+inline bool ReplacesPopulation(StepKind kind) {
+  return kind == StepKind::kNewGenePool || kind == StepKind::kLoad || kind == StepKind::kRestore;
+}
+
+// The main window's three parameter boxes, as they stood when a step was made.
+struct Parameters {
+  int start_organisms = 10;
+  int creativity = 10;
+  int bonus = 1;
+  friend bool operator==(const Parameters&, const Parameters&) = default;
+};
+
+// Everything besides the cells that a step may change.
+struct GridState {
+  std::uint64_t random = 0;
+  int counter = 0;
+  int selected_row = 0;
+  int row_count = 1;
+  int col_count = 1;
+  friend bool operator==(const GridState&, const GridState&) = default;
+};
+
+// A cell's text after a step.
+struct CellChange {
+  int col = 0;
+  int row = 0;
+  std::string text;
+};
+
+struct TimedBirth {
+  Birth birth;
+  std::int64_t born_ms = 0;
+};
+
+// One step told in full, without reference to anything recorded before it: enough to make
+// the same step again on the table it started from. This is what the journal keeps.
+struct StepEvent {
+  StepKind kind = StepKind::kFeed;
+  Parameters parameters;
+  GridState before;
+  GridState after;
+  std::int64_t time_ms = 0;
+  std::vector<CellChange> cells;
+  std::vector<TimedBirth> births;
+};
+
+class ByteReader;
+void PutGridState(std::string& out, const GridState& state);
+GridState ReadGridState(ByteReader& in);
+
+std::string EncodeStepEvent(const StepEvent& event);
+// False when `bytes` is not a whole event.
+bool DecodeStepEvent(std::string_view bytes, StepEvent& event);
+
+// The whole table and its surroundings at one moment: where a journal starts from.
+struct Snapshot {
+  GridState state;
+  Parameters parameters;
+  int extent_cols = 0;
+  int extent_rows = 0;
+  std::vector<std::string> cells;  // row by row over the extent, hidden cells included
+};
+
+std::string EncodeSnapshot(const Snapshot& snapshot);
+bool DecodeSnapshot(std::string_view bytes, Snapshot& snapshot);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_HISTORY_STEP_H_

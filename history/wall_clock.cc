@@ -1,0 +1,13 @@
+#include "history/wall_clock.h"
+
+#include <chrono>
+
+namespace vantrel {
+
+std::int64_t SystemWallClock::UnixMilliseconds() const {
+  using std::chrono::duration_cast;
+  using std::chrono::milliseconds;
+  return duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,185 @@
+#include "lab/batch.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+#include "lab/judge.h"
+#include "lab/run_csv.h"
+
+namespace vantrel {
+
+namespace {
+
+// SplitMix64's finaliser: neighbouring inputs give unrelated outputs.
+std::uint64_t Mix(std::uint64_t x) {
+  x += 0x9E3779B97F4A7C15ULL;
+  x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+  x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+  return x ^ (x >> 31);
+}
+
+std::uint32_t SeedOf(std::uint32_t base_seed, int run_number, std::uint64_t stream) {
+  const std::uint64_t key =
+      (static_cast<std::uint64_t>(base_seed) << 32) | static_cast<std::uint32_t>(run_number);
+  return static_cast<std::uint32_t>(Mix(Mix(key) ^ stream) >> 32);
+}
+
+std::string FormatNumber(double value) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+std::string FormatQuartile(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
+JudgeSettings SettingsOf(const BatchPlan& plan, const Condition& condition) {
+  JudgeSettings settings;
+  settings.goal = condition.goal;
+  settings.parameters = condition.parameters;
+  settings.strictness = condition.strictness;
+  settings.max_clicks = plan.max_clicks;
+  settings.warmup_goal = plan.warmup_goal;
+  settings.warmup_clicks = plan.warmup_clicks;
+  return settings;
+}
+
+}  // namespace
+
+std::uint32_t RunSeed(std::uint32_t base_seed, int run_number) {
+  return SeedOf(base_seed, run_number, 0);
+}
+
+std::uint32_t CoinSeed(std::uint32_t base_seed, int run_number) {
+  return SeedOf(base_seed, run_number, 0xC011);
+}
+
+std::vector<int> ShardRuns(int total_runs, int shard, int shards) {
+  std::vector<int> numbers;
+  for (int n = shard; n <= total_runs; n += shards) numbers.push_back(n);
+  return numbers;
+}
+
+std::vector<BatchRun> PlayBatch(const BatchPlan& plan, const std::vector<int>& run_numbers,
+                                int jobs, const std::atomic<bool>* stop,
+                                const std::function<void(int done)>& progress) {
+  const int total = static_cast<int>(run_numbers.size());
+  std::vector<std::optional<BatchRun>> results(run_numbers.size());
+  std::atomic<int> next{0};
+  std::mutex mutex;
+  std::condition_variable finished;
+  int done = 0;
+
+  const auto work = [&] {
+    for (int i = next++; i < total; i = next++) {
+      const int number = run_numbers[i];
+      const int condition = plan.ConditionOf(number);
+      const Condition& c = plan.conditions[condition];
+      const std::uint32_t seed = RunSeed(plan.base_seed, number);
+      std::optional<Run> run =
+          PlayJudgedRun(SettingsOf(plan, c), seed, CoinSeed(plan.base_seed, number), stop);
+      if (!run) return;
+      run->number = number;
+      results[i] = BatchRun{std::move(*run), condition + 1, seed, c.strictness};
+      const std::lock_guard lock(mutex);
+      ++done;
+      finished.notify_one();
+    }
+  };
+
+  // Without progress to report, the calling thread plays too.
+  const int threads = std::clamp(jobs, 1, std::max(1, total));
+  std::vector<std::thread> workers;
+  for (int t = progress ? 0 : 1; t < threads; ++t) workers.emplace_back(work);
+  int reported = -1;
+  if (progress) {
+    std::unique_lock lock(mutex);
+    while (done < total && !(stop != nullptr && stop->load())) {
+      finished.wait_for(lock, std::chrono::milliseconds(100));
+      if (done != reported) progress(reported = done);
+    }
+  } else {
+    work();
+  }
+  for (std::thread& worker : workers) worker.join();
+  if (progress && done != reported) progress(done);
+
+  std::vector<BatchRun> runs;
+  for (std::optional<BatchRun>& result : results) {
+    if (result) runs.push_back(std::move(*result));
+  }
+  return runs;
+}
+
+std::string BatchCsvHeader() {
+  return std::string(kRunCsvHeader) + ",condition,seed,strictness" + std::string(kCsvLineEnd);
+}
+
+std::string BatchCsvLine(const BatchRun& run) {
+  return RunCsvCells(run.run) + "," + std::to_string(run.condition) + "," +
+         std::to_string(run.seed) + "," + FormatNumber(run.strictness) + std::string(kCsvLineEnd);
+}
+
+Quartiles QuartilesOf(std::vector<int> values) {
+  Quartiles q;
+  q.count = static_cast<int>(values.size());
+  if (values.empty()) return q;
+  std::sort(values.begin(), values.end());
+  // Linear interpolation between the closest ranks.
+  const auto at = [&values](double fraction) {
+    const double position = fraction * static_cast<double>(values.size() - 1);
+    const auto below = static_cast<std::size_t>(position);
+    const std::size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] +
+           (position - static_cast<double>(below)) * (values[above] - values[below]);
+  };
+  q.q1 = at(0.25);
+  q.median = at(0.5);
+  q.q3 = at(0.75);
+  return q;
+}
+
+std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+  std::string table;
+  char line[512];
+  std::snprintf(line, sizeof line, "%-4s %4s %5s %5s %6s %5s %7s  %-28s  %-28s  %s\n", "cond",
+                "pop", "creat", "bonus", "strict", "runs", "reached", "first match q1/med/q3",
+                "stable q1/med/q3", "goal");
+  table += line;
+  for (int c = 0; c < static_cast<int>(plan.conditions.size()); ++c) {
+    const Condition& condition = plan.conditions[c];
+    std::vector<int> first;
+    std::vector<int> stable;
+    int count = 0;
+    int reached = 0;
+    for (const BatchRun& run : runs) {
+      if (run.condition != c + 1) continue;
+      ++count;
+      if (run.run.reached()) ++reached;
+      if (run.run.first_match_click) first.push_back(*run.run.first_match_click);
+      if (run.run.stable_click) stable.push_back(*run.run.stable_click);
+    }
+    const auto spread = [](const std::vector<int>& values) {
+      const Quartiles q = QuartilesOf(values);
+      if (q.count == 0) return std::string("-");
+      return FormatQuartile(q.q1) + " / " + FormatQuartile(q.median) + " / " + FormatQuartile(q.q3);
+    };
+    std::snprintf(line, sizeof line, "%-4d %4d %5d %5d %6s %5d %7d  %-28s  %-28s  %s\n", c + 1,
+                  condition.parameters.population, condition.parameters.creativity,
+                  condition.parameters.bonus, FormatNumber(condition.strictness).c_str(), count,
+                  reached, spread(first).c_str(), spread(stable).c_str(),
+                  condition.goal.text.c_str());
+    table += line;
+  }
+  return table;
+}
+
+}  // namespace vantrel

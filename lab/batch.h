@@ -1,0 +1,81 @@
+#ifndef VANTREL_LAB_BATCH_H_
+#define VANTREL_LAB_BATCH_H_
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lab/goal.h"
+#include "lab/run.h"
+
+namespace vantrel {
+
+// One combination of the settings a sweep varies.
+struct Condition {
+  Goal goal;  // its text is the key=value list
+  RunParameters parameters;
+  double strictness = 1.0;
+};
+
+// A sweep: every condition played `runs_per_condition` times. Runs are numbered from 1,
+// condition by condition: run n belongs to condition (n - 1) / runs_per_condition.
+struct BatchPlan {
+  std::vector<Condition> conditions;
+  int runs_per_condition = 1;
+  std::uint32_t base_seed = 1;
+  int max_clicks = 1'000'000;
+  std::optional<Goal> warmup_goal;
+  int warmup_clicks = 0;
+
+  int TotalRuns() const { return static_cast<int>(conditions.size()) * runs_per_condition; }
+  int ConditionOf(int run_number) const { return (run_number - 1) / runs_per_condition; }
+};
+
+// The population's and the judge's seeds of a run, mixed from the base seed and the run
+// number, so a run's result depends on nothing else.
+std::uint32_t RunSeed(std::uint32_t base_seed, int run_number);
+std::uint32_t CoinSeed(std::uint32_t base_seed, int run_number);
+
+// The run numbers of share `shard` (from 1) of `shards`: every shards-th run, so shares
+// differ in size by one at most and mix the conditions alike.
+std::vector<int> ShardRuns(int total_runs, int shard, int shards);
+
+// A finished automatic run with what the CSV adds to the notebook's columns.
+struct BatchRun {
+  Run run;            // run.number is the run number in the plan
+  int condition = 0;  // from 1
+  std::uint32_t seed = 0;
+  double strictness = 1.0;
+};
+
+// Plays the given runs on `jobs` threads; each run is self-contained, so the results do not
+// depend on `jobs`. `progress` (if set) is called on the calling thread with the number of
+// finished runs from time to time. When `stop` is set the runs under way are dropped and
+// the finished ones returned. The result is in run order.
+std::vector<BatchRun> PlayBatch(const BatchPlan& plan, const std::vector<int>& run_numbers,
+                                int jobs, const std::atomic<bool>* stop,
+                                const std::function<void(int done)>& progress);
+
+// The CSV of a sweep: the notebook's columns, then condition,seed,strictness.
+std::string BatchCsvHeader();
+std::string BatchCsvLine(const BatchRun& run);  // with its CR LF line end
+
+// The spread of one measure over the runs in which its event happened.
+struct Quartiles {
+  int count = 0;
+  double q1 = 0;
+  double median = 0;
+  double q3 = 0;
+};
+Quartiles QuartilesOf(std::vector<int> values);
+
+// A text table: per condition its settings, runs, reached, and the quartiles of the clicks
+// to the first match and to stable.
+std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& runs);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_BATCH_H_

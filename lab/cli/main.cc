@@ -1,0 +1,95 @@
+// vantrel-lab: plays the experiments automatically from the command line. Reads the options,
+// checks them all (and that the CSV can be written) before any work, plays the runs on
+// threads, then writes the CSV and prints the summary.
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "lab/atomic_file.h"
+#include "lab/batch.h"
+#include "lab/lab_options.h"
+
+namespace {
+
+std::atomic<bool> stop_requested{false};
+
+extern "C" void OnInterrupt(int /*signal*/) { stop_requested.store(true); }
+
+void DrawProgress(int done, int total) {
+  constexpr int kWidth = 40;
+  const int filled = total > 0 ? done * kWidth / total : kWidth;
+  std::string bar(static_cast<std::size_t>(filled), '#');
+  bar.resize(kWidth, '.');
+  std::fprintf(stderr, "\r[%s] %d/%d runs", bar.c_str(), done, total);
+  std::fflush(stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using vantrel::LabOptions;
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const vantrel::ParsedLabOptions parsed = vantrel::ParseLabOptions(args);
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "vantrel-lab: %s\n", parsed.error.c_str());
+    return 2;
+  }
+  const LabOptions& options = parsed.options;
+  if (options.help) {
+    std::fputs(vantrel::LabUsage().c_str(), stdout);
+    return 0;
+  }
+  if (!options.csv_path.empty()) {
+    const std::string error = vantrel::CheckWritable(options.csv_path);
+    if (!error.empty()) {
+      std::fprintf(stderr, "vantrel-lab: --csv: %s\n", error.c_str());
+      return 2;
+    }
+  }
+
+  const vantrel::BatchPlan plan = vantrel::PlanOf(options);
+  const std::vector<int> numbers =
+      vantrel::ShardRuns(plan.TotalRuns(), options.shard, options.shards);
+  const int jobs = options.jobs > 0
+                       ? options.jobs
+                       : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+
+  const bool show_progress = !options.quiet && isatty(STDERR_FILENO) != 0;
+  const int total = static_cast<int>(numbers.size());
+  std::function<void(int)> progress;
+  if (show_progress) progress = [total](int done) { DrawProgress(done, total); };
+  const std::vector<vantrel::BatchRun> runs =
+      vantrel::PlayBatch(plan, numbers, jobs, &stop_requested, progress);
+  if (show_progress) std::fputc('\n', stderr);
+
+  int status = 0;
+  if (!options.csv_path.empty()) {
+    std::string csv = vantrel::BatchCsvHeader();
+    for (const vantrel::BatchRun& run : runs) csv += vantrel::BatchCsvLine(run);
+    const std::string error = vantrel::WriteFileAtomically(options.csv_path, csv);
+    if (!error.empty()) {
+      std::fprintf(stderr, "vantrel-lab: %s\n", error.c_str());
+      status = 1;
+    }
+  }
+  std::fputs(vantrel::SummaryTable(plan, runs).c_str(), stdout);
+  if (stop_requested.load()) {
+    std::fprintf(stderr, "vantrel-lab: stopped; %zu of %d runs finished\n", runs.size(), total);
+    return 130;
+  }
+  return status;
+}

@@ -1,0 +1,104 @@
+#include "lab/goal_spec.h"
+
+#include <optional>
+
+namespace vantrel {
+
+namespace {
+
+std::optional<Aspect> AspectOfKey(std::string_view key) {
+  for (Aspect aspect : kAspects) {
+    if (AspectKey(aspect) == key) return aspect;
+  }
+  return std::nullopt;
+}
+
+int WordOfValue(Aspect aspect, std::string_view value) {
+  if (aspect == Aspect::kSpokes) {
+    if (value == "yes" || value == "with" || value == "with spokes") return kWithSpokes;
+    if (value == "no" || value == "without" || value == "without spokes") return kWithoutSpokes;
+    return kNotJudged;
+  }
+  for (int w = 0; w < WordCount(aspect); ++w) {
+    if (WordText(aspect, w) == value) return w;
+  }
+  return kNotJudged;
+}
+
+std::string Choices(Aspect aspect) {
+  if (aspect == Aspect::kSpokes) return "yes, no";
+  std::string text;
+  for (int w = 0; w < WordCount(aspect); ++w) {
+    if (w > 0) text += ", ";
+    text += WordText(aspect, w);
+  }
+  return text;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '\'');
+  quoted.append(text);
+  quoted += '\'';
+  return quoted;
+}
+
+}  // namespace
+
+ParsedGoal ParseGoalSpec(std::string_view spec) {
+  ParsedGoal parsed;
+  if (spec.empty()) {
+    parsed.error = "empty goal: give key=value pairs such as shape=square,spokes=yes";
+    return parsed;
+  }
+  while (true) {
+    const std::size_t comma = spec.find(',');
+    const std::string_view pair = spec.substr(0, comma);
+    const std::size_t equals = pair.find('=');
+    if (equals == std::string_view::npos) {
+      parsed.error = Quoted(pair) + " is not key=value";
+      return parsed;
+    }
+    const std::string_view key = pair.substr(0, equals);
+    const std::string_view value = pair.substr(equals + 1);
+    const std::optional<Aspect> aspect = AspectOfKey(key);
+    if (!aspect) {
+      parsed.error = "unknown key " + Quoted(key) +
+                     " (keys: color, intensity, shape, size, thickness, linestyle, spokes)";
+      return parsed;
+    }
+    if (parsed.goal[*aspect] != kNotJudged) {
+      parsed.error = "key " + Quoted(key) + " given twice";
+      return parsed;
+    }
+    const int word = WordOfValue(*aspect, value);
+    if (word == kNotJudged) {
+      parsed.error = "unknown " + std::string(key) + " " + Quoted(value) + " (one of " +
+                     Choices(*aspect) + ")";
+      return parsed;
+    }
+    parsed.goal.Set(*aspect, word);
+    if (comma == std::string_view::npos) break;
+    spec.remove_prefix(comma + 1);
+  }
+  parsed.goal.text = FormatGoalSpec(parsed.goal);
+  return parsed;
+}
+
+std::string FormatGoalSpec(const Goal& goal) {
+  std::string text;
+  for (Aspect aspect : kAspects) {
+    const int word = goal[aspect];
+    if (word == kNotJudged) continue;
+    if (!text.empty()) text += ',';
+    text += AspectKey(aspect);
+    text += '=';
+    if (aspect == Aspect::kSpokes) {
+      text += word == kWithSpokes ? "yes" : "no";
+    } else {
+      text += WordText(aspect, word);
+    }
+  }
+  return text;
+}
+
+}  // namespace vantrel

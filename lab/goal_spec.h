@@ -1,0 +1,26 @@
+#ifndef VANTREL_LAB_GOAL_SPEC_H_
+#define VANTREL_LAB_GOAL_SPEC_H_
+
+#include <string>
+#include <string_view>
+
+#include "lab/goal.h"
+
+namespace vantrel {
+
+// A goal written as comma-separated key=value pairs with the idea's own words as values,
+// for example "color=green,shape=square,spokes=yes". Keys: color, intensity, shape, size,
+// thickness, linestyle, spokes (yes/no, or with/without). Each key at most once.
+struct ParsedGoal {
+  Goal goal;          // its text is the canonical key=value list
+  std::string error;  // empty on success, else one line saying what is wrong
+};
+
+ParsedGoal ParseGoalSpec(std::string_view spec);
+
+// The canonical key=value list of a goal's judged words, keys in the order above.
+std::string FormatGoalSpec(const Goal& goal);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_GOAL_SPEC_H_

@@ -1,0 +1,82 @@
+#include "lab/judge.h"
+
+#include <cmath>
+
+#include "population/evolution.h"
+#include "population/string_grid.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kStopCheckEvery = 4096;  // clicks between looks at the stop flag
+
+GoalCounts CountsOf(const GoalTracker& tracker) {
+  return {tracker.organisms(), tracker.matching()};
+}
+
+bool Stopped(const std::atomic<bool>* stop) {
+  return stop != nullptr && stop->load(std::memory_order_relaxed);
+}
+
+}  // namespace
+
+void FeedClick(Population& population, int bonus) { FeedOrganism(population, bonus); }
+
+void ShootClick(Population& population, int creativity) {
+  if (!population.grid().HasBodyRows()) return;
+  GenerateOrganism(population, creativity);
+  population.SelectRandomRow();
+}
+
+Judge::Judge(Population& population, const GoalTracker& tracker, RandomSource& coin,
+             double strictness)
+    : population_(population),
+      tracker_(tracker),
+      coin_(coin),
+      err_below_(static_cast<int>(std::lround((1.0 - strictness) * kCoinSides))) {}
+
+Click Judge::ClickOnce(int creativity, int bonus) {
+  bool feed = tracker_.RowMatches(population_.grid().SelectedRow());
+  if (err_below_ > 0 && coin_.Draw(kCoinSides) < err_below_) feed = !feed;
+  if (feed) {
+    FeedClick(population_, bonus);
+    return Click::kFeed;
+  }
+  ShootClick(population_, creativity);
+  return Click::kShoot;
+}
+
+std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t seed,
+                                 std::uint32_t coin_seed, const std::atomic<bool>* stop) {
+  StringGrid grid(kOrganismColumnCount, 2);
+  LcgRandom random(seed);
+  LcgRandom coin(coin_seed);
+  Population population(grid, random);
+  population.SetUpColumns();
+  GoalTracker tracker(grid, settings.warmup_goal ? *settings.warmup_goal : settings.goal);
+  population.NewGenePool(settings.parameters.population);
+  Judge judge(population, tracker, coin, settings.strictness);
+  const RunParameters& p = settings.parameters;
+
+  if (settings.warmup_goal) {
+    for (int click = 0; click < settings.warmup_clicks; ++click) {
+      if (click % kStopCheckEvery == 0 && Stopped(stop)) return std::nullopt;
+      judge.ClickOnce(p.creativity, p.bonus);
+    }
+    tracker.SetGoal(settings.goal);
+  }
+
+  Run run;
+  run.mode = RunMode::kJudge;
+  run.start = p;
+  run.goal = settings.goal.text;
+  RecordRunStart(run, CountsOf(tracker));
+  while (!run.reached() && run.clicks() < settings.max_clicks) {
+    if (run.clicks() % kStopCheckEvery == 0 && Stopped(stop)) return std::nullopt;
+    RecordClick(run, judge.ClickOnce(p.creativity, p.bonus), CountsOf(tracker));
+  }
+  return run;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,58 @@
+#ifndef VANTREL_LAB_JUDGE_H_
+#define VANTREL_LAB_JUDGE_H_
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+
+#include "lab/goal.h"
+#include "lab/goal_tracker.h"
+#include "lab/run.h"
+#include "population/population.h"
+#include "population/random_source.h"
+
+namespace vantrel {
+
+// Plays the user: looks at the shown organism and feeds it when it meets the goal, shoots
+// it otherwise, through the same operations, draws and selection as the buttons. With
+// probability 1 - strictness it errs on purpose (shoots a hit or feeds a miss); that coin
+// comes from a generator of its own, so the population's draws are those of a user.
+class Judge {
+ public:
+  Judge(Population& population, const GoalTracker& tracker, RandomSource& coin, double strictness);
+
+  // One click with the current creativity and survival bonus; says which it was.
+  Click ClickOnce(int creativity, int bonus);
+
+ private:
+  static constexpr int kCoinSides = 1'000'000;
+
+  Population& population_;
+  const GoalTracker& tracker_;
+  RandomSource& coin_;
+  int err_below_;  // a coin draw below this errs
+};
+
+// The user's two buttons, shared by the judge so the two cannot drift apart.
+void FeedClick(Population& population, int bonus);
+void ShootClick(Population& population, int creativity);
+
+// One automatic run on a population of its own.
+struct JudgeSettings {
+  Goal goal;
+  RunParameters parameters;
+  double strictness = 1.0;
+  int max_clicks = 1'000'000;
+  std::optional<Goal> warmup_goal;  // judged for the first warmup_clicks, not counted
+  int warmup_clicks = 0;
+};
+
+// Plays a run from a new gene pool drawn from `seed` (the judge's coin from `coin_seed`)
+// until the population is stable or `max_clicks` clicks. Returns nothing when `stop` was set
+// before the run finished.
+std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t seed,
+                                 std::uint32_t coin_seed, const std::atomic<bool>* stop);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_JUDGE_H_

@@ -1,0 +1,236 @@
+#include "lab/lab_options.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "lab/goal_spec.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr long long kMaxTotalRuns = 100'000'000;
+
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '\'');
+  quoted.append(text);
+  quoted += '\'';
+  return quoted;
+}
+
+bool ParseWhole(std::string_view text, long long low, long long high, long long& value) {
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  return result.ec == std::errc() && result.ptr == end && !text.empty() && value >= low &&
+         value <= high;
+}
+
+bool ParseFraction(std::string_view text, double& value) {
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, value);
+  return result.ec == std::errc() && result.ptr == end && !text.empty() && value >= 0.0 &&
+         value <= 1.0;
+}
+
+std::vector<std::string_view> SplitList(std::string_view text) {
+  std::vector<std::string_view> items;
+  while (true) {
+    const std::size_t comma = text.find(',');
+    items.push_back(text.substr(0, comma));
+    if (comma == std::string_view::npos) return items;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+// Parses a comma-separated list of whole numbers in [low, high] into `values`.
+std::string WholeList(std::string_view name, std::string_view text, long long low, long long high,
+                      std::vector<int>& values) {
+  values.clear();
+  for (std::string_view item : SplitList(text)) {
+    long long value = 0;
+    if (!ParseWhole(item, low, high, value)) {
+      return std::string(name) + ": " + Quoted(item) + " is not a whole number from " +
+             std::to_string(low) + " to " + std::to_string(high);
+    }
+    values.push_back(static_cast<int>(value));
+  }
+  return {};
+}
+
+std::string Whole(std::string_view name, std::string_view text, long long low, long long high,
+                  long long& value) {
+  if (ParseWhole(text, low, high, value)) return {};
+  return std::string(name) + ": " + Quoted(text) + " is not a whole number from " +
+         std::to_string(low) + " to " + std::to_string(high);
+}
+
+std::string GoalOption(std::string_view name, std::string_view text, Goal& goal) {
+  ParsedGoal parsed = ParseGoalSpec(text);
+  if (!parsed.error.empty()) return std::string(name) + ": " + parsed.error;
+  if (!GoalIsReachable(parsed.goal)) {
+    return std::string(name) + ": no organism can meet " + Quoted(parsed.goal.text);
+  }
+  goal = std::move(parsed.goal);
+  return {};
+}
+
+struct Parser {
+  LabOptions& o;
+  bool warmup_clicks_given = false;
+
+  std::string Take(std::string_view name, std::string_view value) {
+    long long n = 0;
+    std::string error;
+    if (name == "--goal") {
+      Goal goal;
+      error = GoalOption(name, value, goal);
+      if (error.empty()) o.goals.push_back(std::move(goal));
+    } else if (name == "--warmup-goal") {
+      Goal goal;
+      error = GoalOption(name, value, goal);
+      if (error.empty()) o.warmup_goal = std::move(goal);
+    } else if (name == "--population") {
+      error = WholeList(name, value, 2, 1000, o.populations);
+    } else if (name == "--creativity") {
+      error = WholeList(name, value, 0, 99, o.creativities);
+    } else if (name == "--bonus") {
+      error = WholeList(name, value, -1'000'000, 1'000'000, o.bonuses);
+    } else if (name == "--strictness") {
+      o.strictnesses.clear();
+      for (std::string_view item : SplitList(value)) {
+        double s = 0;
+        if (!ParseFraction(item, s)) {
+          return std::string(name) + ": " + Quoted(item) + " is not a number from 0 to 1";
+        }
+        o.strictnesses.push_back(s);
+      }
+    } else if (name == "--runs") {
+      if ((error = Whole(name, value, 1, kMaxTotalRuns, n)).empty()) o.runs = static_cast<int>(n);
+    } else if (name == "--seed") {
+      if ((error = Whole(name, value, 0, std::numeric_limits<std::uint32_t>::max(), n)).empty()) {
+        o.seed = static_cast<std::uint32_t>(n);
+      }
+    } else if (name == "--max-clicks") {
+      if ((error = Whole(name, value, 1, std::numeric_limits<int>::max(), n)).empty()) {
+        o.max_clicks = static_cast<int>(n);
+      }
+    } else if (name == "--warmup-clicks") {
+      warmup_clicks_given = true;
+      if ((error = Whole(name, value, 0, std::numeric_limits<int>::max(), n)).empty()) {
+        o.warmup_clicks = static_cast<int>(n);
+      }
+    } else if (name == "--jobs") {
+      if ((error = Whole(name, value, 1, 1024, n)).empty()) o.jobs = static_cast<int>(n);
+    } else if (name == "--csv") {
+      if (value.empty()) return "--csv: no file name";
+      o.csv_path = std::string(value);
+    } else if (name == "--shard") {
+      const std::size_t slash = value.find('/');
+      long long k = 0;
+      long long shards = 0;
+      if (slash == std::string_view::npos ||
+          !ParseWhole(value.substr(slash + 1), 1, 1'000'000, shards) ||
+          !ParseWhole(value.substr(0, slash), 1, shards, k)) {
+        return "--shard: " + Quoted(value) + " is not K/N with 1 <= K <= N";
+      }
+      o.shard = static_cast<int>(k);
+      o.shards = static_cast<int>(shards);
+    } else {
+      return "unknown option " + Quoted(name) + " (see --help)";
+    }
+    return error;
+  }
+};
+
+bool TakesValue(std::string_view name) {
+  return name != "--help" && name != "-h" && name != "--quiet";
+}
+
+}  // namespace
+
+ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
+  ParsedLabOptions parsed;
+  LabOptions& o = parsed.options;
+  Parser parser{o};
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view name = args[i];
+    std::string_view value;
+    bool has_value = false;
+    if (name.starts_with("--")) {
+      if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
+        value = name.substr(equals + 1);
+        name = name.substr(0, equals);
+        has_value = true;
+      }
+    } else if (name != "-h") {
+      parsed.error = "unexpected argument " + Quoted(name) + " (options start with --)";
+      return parsed;
+    }
+    if (!TakesValue(name)) {
+      if (has_value) {
+        parsed.error = std::string(name) + ": takes no value";
+        return parsed;
+      }
+      if (name == "--quiet") {
+        o.quiet = true;
+      } else {
+        o.help = true;
+      }
+      continue;
+    }
+    if (!has_value) {
+      if (i + 1 >= args.size()) {
+        parsed.error = std::string(name) + ": missing value";
+        return parsed;
+      }
+      value = args[++i];
+    }
+    parsed.error = parser.Take(name, value);
+    if (!parsed.error.empty()) return parsed;
+  }
+  if (o.help) return parsed;
+  if (o.goals.empty()) {
+    parsed.error = "--goal: missing (for example --goal shape=square,spokes=yes)";
+    return parsed;
+  }
+  if (parser.warmup_clicks_given && !o.warmup_goal) {
+    parsed.error = "--warmup-clicks: needs --warmup-goal";
+    return parsed;
+  }
+  // Multiplied step by step so that long lists cannot overflow the count.
+  long long total = o.runs;
+  for (std::size_t size : {o.goals.size(), o.populations.size(), o.creativities.size(),
+                           o.bonuses.size(), o.strictnesses.size()}) {
+    total = std::min(total * static_cast<long long>(size), kMaxTotalRuns + 1);
+  }
+  if (total > kMaxTotalRuns) {
+    parsed.error = "--runs: more than " + std::to_string(kMaxTotalRuns) +
+                   " runs in all (runs times conditions)";
+  }
+  return parsed;
+}
+
+BatchPlan PlanOf(const LabOptions& options) {
+  BatchPlan plan;
+  for (const Goal& goal : options.goals) {
+    for (int population : options.populations) {
+      for (int creativity : options.creativities) {
+        for (int bonus : options.bonuses) {
+          for (double strictness : options.strictnesses) {
+            plan.conditions.push_back({goal, {population, creativity, bonus}, strictness});
+          }
+        }
+      }
+    }
+  }
+  plan.runs_per_condition = options.runs;
+  plan.base_seed = options.seed;
+  plan.max_clicks = options.max_clicks;
+  plan.warmup_goal = options.warmup_goal;
+  plan.warmup_clicks = options.warmup_goal ? options.warmup_clicks : 0;
+  return plan;
+}
+
+}  // namespace vantrel

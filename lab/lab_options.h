@@ -1,0 +1,54 @@
+#ifndef VANTREL_LAB_LAB_OPTIONS_H_
+#define VANTREL_LAB_LAB_OPTIONS_H_
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lab/batch.h"
+#include "lab/goal.h"
+
+namespace vantrel {
+
+// The command line of vantrel-lab, checked.
+struct LabOptions {
+  std::vector<Goal> goals;
+  std::vector<int> populations{10};
+  std::vector<int> creativities{10};
+  std::vector<int> bonuses{1};
+  std::vector<double> strictnesses{1.0};
+  int runs = 100;
+  std::uint32_t seed = 1;
+  int max_clicks = 1'000'000;
+  std::optional<Goal> warmup_goal;
+  int warmup_clicks = 100;
+  std::string csv_path;  // empty: no CSV
+  int jobs = 0;          // 0: one per core
+  int shard = 1;         // this share, from 1
+  int shards = 1;        // of so many
+  bool help = false;
+  bool quiet = false;  // no progress bar
+};
+
+struct ParsedLabOptions {
+  LabOptions options;
+  std::string error;  // one line naming the option, empty when the line is good
+};
+
+// Reads the arguments after the program name. Checks every value but the CSV file's
+// writability (which needs the file system).
+ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args);
+
+// The grid of conditions: every goal with every population, creativity, bonus and
+// strictness (the last varying fastest).
+BatchPlan PlanOf(const LabOptions& options);
+
+// The text of --help.
+std::string LabUsage();
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_LAB_OPTIONS_H_

@@ -1,0 +1,35 @@
+#ifndef VANTREL_LAB_RUN_CSV_H_
+#define VANTREL_LAB_RUN_CSV_H_
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "lab/run.h"
+
+namespace vantrel {
+
+// The run table as CSV (RFC 4180: CR LF line ends, one header line, UTF-8 as given).
+inline constexpr std::string_view kRunCsvHeader =
+    "run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,"
+    "first_match_click,stable_click,reached_by";
+inline constexpr std::string_view kCsvLineEnd = "\r\n";
+
+// A cell as CSV: quoted, with its quotes doubled, when it holds a comma, a quote or a line
+// break; as it is otherwise.
+std::string CsvField(std::string_view text);
+
+// 2026-12-08T21:36:32Z for a time in seconds since 1970-01-01 00:00 UTC.
+std::string FormatUtc(std::int64_t seconds);
+
+// The cells of one run in the header's order, joined by commas, without a line end.
+// Events that did not happen leave their cell empty.
+std::string RunCsvCells(const Run& run);
+
+// Header and one line per run.
+std::string RunsCsv(std::span<const Run> runs);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_RUN_CSV_H_

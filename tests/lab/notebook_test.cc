@@ -1,0 +1,52 @@
+#include "lab/notebook.h"
+
+#include <gtest/gtest.h>
+
+#include "lab/goal_spec.h"
+#include "lab/judge.h"
+#include "population/evolution.h"
+#include "population/population.h"
+
+namespace vantrel {
+namespace {
+
+TEST(LabNotebookTest, FollowsRunsFromGenePoolToIdeaAndKeepsTheCurrentRun) {
+  StringGrid grid(kOrganismColumnCount, 2);
+  LcgRandom random(3);
+  Population population(grid, random);
+  population.SetUpColumns();
+  LabNotebook notebook(grid);
+  population.NewGenePool(10);
+  notebook.StartRun({10, 10, 1}, 1796765792);
+  EXPECT_EQ(notebook.current_run()->goal, "");
+  ASSERT_EQ(notebook.samples().size(), 1u);
+  EXPECT_EQ(notebook.samples()[0].distinct_dna, 9);
+
+  ShootClick(population, 10);
+  notebook.AfterClick(Click::kShoot);
+  const vantrel::Run after_one = *notebook.current_run();
+
+  // An idea starts a new run on the same table with its goal.
+  Goal pale_black = ParseGoalSpec("color=black").goal;
+  pale_black.Set(Aspect::kIntensity, kPale);
+  notebook.StartRun(pale_black, {10, 10, 1}, 1796765800);
+  EXPECT_FALSE(notebook.GoalCanBeMet());
+  EXPECT_EQ(notebook.current_run()->number, 2);
+  EXPECT_EQ(notebook.SelectedVerdicts().size(), 2u);
+  EXPECT_EQ(notebook.DescribeSelected(), DescribeOrganism(WordsOfDna(population.SelectedDna())));
+
+  // Automatic runs join the table; the hand run stays current.
+  notebook.AddRuns({vantrel::Run{}, vantrel::Run{}});
+  EXPECT_EQ(notebook.runs().runs().size(), 4u);
+  EXPECT_EQ(notebook.current_run()->number, 2);
+  FeedOrganism(population, 1);
+  notebook.AfterClick(Click::kFeed);
+  EXPECT_EQ(notebook.current_run()->feeds, 1);
+  EXPECT_EQ(notebook.samples().back().click, 1);
+  // Restoring another run than the current one is refused.
+  notebook.RestoreCurrentRun(after_one);
+  EXPECT_EQ(notebook.current_run()->feeds, 1);
+}
+
+}  // namespace
+}  // namespace vantrel

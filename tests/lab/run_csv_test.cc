@@ -1,0 +1,104 @@
+#include "lab/run_csv.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "lab/atomic_file.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(RunCsvTest, KnownRunsGiveTheseBytes) {
+  vantrel::Run hand;
+  hand.number = 1;
+  hand.started_utc = 1796765792;
+  hand.start = {10, 20, 1};
+  hand.goal = "is a tiny triangle without spokes with fat lines.";
+  hand.feeds = 4;
+  hand.shots = 6;
+  hand.first_match_click = 0;
+  hand.stable_click = 10;
+  hand.reached_by = ReachedBy::kProgram;
+  vantrel::Run judged;
+  judged.number = 2;
+  judged.mode = RunMode::kJudge;
+  judged.start = {50, 5, -2};
+  judged.goal = "will be called \"cube, on\nits side\".";
+  judged.shots = 3;
+  judged.reached_by = ReachedBy::kUser;
+  judged.stable_click = 3;
+  const vantrel::Run runs[] = {hand, judged};
+  EXPECT_EQ(RunsCsv(runs),
+            "run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,"
+            "first_match_click,stable_click,reached_by\r\n"
+            "1,hand,2026-12-08T21:36:32Z,10,20,1,is a tiny triangle without spokes with fat "
+            "lines.,4,6,10,0,10,program\r\n"
+            "2,judge,,50,5,-2,\"will be called \"\"cube, on\nits side\"\".\",0,3,3,,3,user\r\n");
+}
+
+TEST(RunCsvTest, UtcTimesAcrossEpochAndLeapDay) {
+  EXPECT_EQ(FormatUtc(0), "1970-01-01T00:00:00Z");
+  EXPECT_EQ(FormatUtc(-1), "1969-12-31T23:59:59Z");
+  EXPECT_EQ(FormatUtc(1709208000), "2024-02-29T12:00:00Z");
+  EXPECT_EQ(FormatUtc(1709251199 + 1), "2024-03-01T00:00:00Z");
+}
+
+class AtomicFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("vantrel_lab_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  int Entries() {
+    return static_cast<int>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(AtomicFileTest, ReplacesTheTargetWholeAndLeavesNothingElse) {
+  const fs::path target = dir_ / "runs.csv";
+  EXPECT_EQ(CheckWritable(target), "");
+  EXPECT_EQ(WriteFileAtomically(target, "old"), "");
+  EXPECT_EQ(WriteFileAtomically(target, "new,\"text\"\r\n"), "");
+  EXPECT_EQ(Read(target), "new,\"text\"\r\n");
+  EXPECT_EQ(Entries(), 1);
+}
+
+TEST_F(AtomicFileTest, FailuresNameTheFileAndTouchNothing) {
+  // Root ignores permissions; a parent that is a regular file fails for everyone.
+  const fs::path file = dir_ / "plain";
+  ASSERT_EQ(WriteFileAtomically(file, "kept"), "");
+  const std::string below = (file / "runs.csv").string();
+  EXPECT_NE(CheckWritable(below).find(below), std::string::npos);
+  const std::string error = WriteFileAtomically(below, "text");
+  EXPECT_NE(error.find("cannot write " + below + ": "), std::string::npos) << error;
+
+  const fs::path folder = dir_ / "folder";
+  fs::create_directory(folder);
+  EXPECT_NE(WriteFileAtomically(folder, "text"), "");
+  EXPECT_NE(CheckWritable(folder), "");
+  EXPECT_TRUE(fs::is_directory(folder));
+  EXPECT_EQ(Read(file), "kept");
+  EXPECT_EQ(Entries(), 2);
+}
+
+}  // namespace
+}  // namespace vantrel
