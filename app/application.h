@@ -2,10 +2,14 @@
 #define VANTREL_APP_APPLICATION_H_
 
 #include "app/main_window.h"
+#include "app/workspace.h"
 #include "gallery/qt/picture_save_dialog.h"
 #include "gallery/qt/population_window.h"
+#include "history/qt/family_tree_window.h"
+#include "history/wall_clock.h"
+#include "lab/qt/notebook_window.h"
+#include "lab/qt/qt_runs_file_dialog.h"
 #include "population/clock.h"
-#include "population/document.h"
 #include "population/random_source.h"
 #include "storage/qt/qt_busy_cursor.h"
 #include "storage/qt/qt_file_dialogs.h"
@@ -16,9 +20,9 @@
 
 namespace vantrel {
 
-// The composition root: the real services, the document with the population, then the
-// windows. Needs a QApplication. Members are destroyed in reverse order, so the windows go
-// before the document and the services they use.
+// The composition root: the real services, the workspace with the population, its history
+// and notebook, then the windows. Needs a QApplication. Members are destroyed in reverse
+// order, so the windows go before the workspace and the services they use.
 class VantrelApplication {
  public:
   VantrelApplication();
@@ -27,9 +31,12 @@ class VantrelApplication {
 
  private:
   MainWindowServices Services();
+  // Keeps the notebook window in step with the notebook and the parameter boxes.
+  void RefreshNotebook();
 
   LcgRandom random_;
   SystemClock clock_;
+  SystemWallClock wall_clock_;
   QtMessageService messages_;
   QtFileDialogs file_dialogs_;
   // After the message service, so that it goes first, dropping verdicts still due.
@@ -37,12 +44,16 @@ class VantrelApplication {
   XlsxExcelApplication excel_;
   QtBusyCursor busy_cursor_;
   QtPictureFileDialog picture_dialog_;
-  Document document_{random_};
+  QtRunsFileDialog runs_dialog_;
+  Workspace workspace_{random_, clock_, wall_clock_};
   // Lives, hidden between showings, until the program ends.
   ExperimentsDialog experiments_;
   MainWindow main_window_;
   // The windows that follow the population; hidden until asked for, kept when closed.
-  PopulationWindow population_window_{document_.grid(), picture_dialog_, messages_};
+  PopulationWindow population_window_{workspace_.document().grid(), picture_dialog_, messages_};
+  FamilyTreeWindow family_tree_window_{workspace_.history()};
+  NotebookWindow notebook_window_{workspace_.notebook(),
+                                  {messages_, runs_dialog_, excel_, busy_cursor_}};
 };
 
 }  // namespace vantrel

@@ -33,13 +33,16 @@ QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidge
 
 }  // namespace
 
-MainWindow::MainWindow(Document& document, const MainWindowServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window | kFixedDialogFlags), document_(document), services_(services) {
+MainWindow::MainWindow(Workspace& workspace, const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | kFixedDialogFlags), workspace_(workspace), services_(services) {
   setObjectName(QStringLiteral("MainForm"));
   BuildControls();
   BindKeys();
   grid().AddObserver(this);
-  StartFirstPopulation();
+  // The workspace has made the first population; show row 1's organism, compact.
+  UpdateOrganismButtons();
+  PaintOrganism(grid().Cell(kDnaColumn, 1));
+  setFixedSize(kCompactWidth, kHeight);
 }
 
 MainWindow::~MainWindow() { grid().RemoveObserver(this); }
@@ -55,6 +58,7 @@ void MainWindow::BuildControls() {
   organism_view_->setObjectName(QStringLiteral("pbxOrganism"));
   organism_view_->move(8, 12);
   organism_view_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(organism_view_, &OrganismView::firstPainted, this, &MainWindow::firstPainted);
   connect(organism_view_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowPictureMenu);
 
   new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
@@ -103,6 +107,10 @@ void MainWindow::BuildControls() {
       MakeToolButton("spbPopulation", QString(), QStringLiteral("See the whole population (G)"),
                      QRect(448, 272, 33, 33));
   population_button_->setText(QStringLiteral("View"));
+  notebook_button_ =
+      MakeToolButton("spbNotebook", QString(), QStringLiteral("Open the lab notebook (L)"),
+                     QRect(488, 272, 33, 33));
+  notebook_button_->setText(QStringLiteral("Lab"));
   excel_button_ = MakeToolButton("spbExcel", QString(), QString(), QRect(760, 272, 31, 33));
   excel_button_->setText(QStringLiteral("Excel"));
 
@@ -151,6 +159,7 @@ void MainWindow::BuildControls() {
   connect(save_button_, &QToolButton::clicked, this, &MainWindow::onSaveClicked);
   connect(excel_button_, &QToolButton::clicked, this, &MainWindow::onExcelClicked);
   connect(population_button_, &QToolButton::clicked, this, &MainWindow::populationViewRequested);
+  connect(notebook_button_, &QToolButton::clicked, this, &MainWindow::notebookRequested);
   connect(maker_link_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
   connect(home_page_link_, &LinkLabel::clicked, this, &MainWindow::onHomePageLinkClicked);
 }
@@ -180,17 +189,16 @@ void MainWindow::BindKeys() {
   keys_.Bind(Qt::Key_S, [this] { onShootClicked(); });
   keys_.Bind(Qt::Key_N, [this] { onNewGenePoolClicked(); });
   keys_.Bind(Qt::Key_G, [this] { emit populationViewRequested(); });
+  keys_.Bind(Qt::Key_T, [this] { emit familyTreeRequested(); });
+  keys_.Bind(Qt::Key_L, [this] { emit notebookRequested(); });
+  keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_Z), [this] { onUndoClicked(); });
+  keys_.Bind(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
+             [this] { onRedoClicked(); });
+  keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_Y), [this] { onRedoClicked(); });
+  keys_.Bind(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_R),
+             [this] { onRestoreLastRunClicked(); });
   // The picture, not a cell, also when the table has the focus.
   keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_C), [this] { onCopyPictureClicked(); });
-}
-
-void MainWindow::StartFirstPopulation() {
-  organism_view_->update();  // plain white until the first organism is drawn
-  document_.random().Seed(services_.clock.MillisecondsSinceMidnightUtc());
-  population().SetUpColumns();
-  onNewGenePoolClicked();
-  PaintOrganism(grid().Cell(kDnaColumn, 1));
-  setFixedSize(kCompactWidth, kHeight);
 }
 
 void MainWindow::PaintOrganism(const std::string& dna) {
@@ -202,6 +210,7 @@ void MainWindow::PaintOrganism(const std::string& dna) {
   const QString words = QString::fromStdString(DescribeOrganism(WordsOfDna(dna)));
   organism_view_->setAccessibleDescription(words);
   organism_view_->setToolTip(words);
+  emit organismShown();
 }
 
 int MainWindow::StartOrganisms() const {
@@ -214,9 +223,24 @@ int MainWindow::Creativity() const { return creativity_box_->Value(); }
 
 int MainWindow::SurvivalBonus() const { return survival_bonus_box_->Value(); }
 
+Parameters MainWindow::CurrentParameters() const {
+  return {StartOrganisms(), Creativity(), SurvivalBonus()};
+}
+
+void MainWindow::SetParameters(const Parameters& parameters) {
+  start_organisms_box_->SetValue(parameters.start_organisms);
+  creativity_box_->SetValue(parameters.creativity);
+  survival_bonus_box_->SetValue(parameters.bonus);
+}
+
 void MainWindow::onNewGenePoolClicked() {
-  population().NewGenePool(StartOrganisms());
+  {
+    const HistoryStep step(workspace_.history(), StepKind::kNewGenePool, CurrentParameters());
+    population().NewGenePool(StartOrganisms());
+  }
   PaintOrganism(population().SelectedDna());
+  StartNotebookRun();
+  AfterStep();
 }
 
 void MainWindow::onAdvancedClicked() {
@@ -246,6 +270,11 @@ void MainWindow::GridReset() {
 void MainWindow::GridSelectionChanged(int /*row*/) {
   table_view_->ShowGridSelection();
   showSelectedOrganism();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  workspace_.CloseJournal();
+  QWidget::closeEvent(event);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

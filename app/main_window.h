@@ -2,9 +2,14 @@
 #define VANTREL_APP_MAIN_WINDOW_H_
 
 #include <QWidget>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/program_keys.h"
+#include "app/workspace.h"
+#include "history/step.h"
+#include "lab/run.h"
 #include "population/document.h"
 #include "population/string_grid.h"
 
@@ -44,7 +49,8 @@ struct MainWindowServices {
 
 // The main window: the drawing of the selected organism, the button row, and at the
 // advanced width the organism table, file and spreadsheet buttons, parameters and links.
-// It shows the document's population and acts on it; the document outlives the window.
+// It shows the workspace's population and acts on it, each action one step of the history
+// and one click of the lab notebook; the workspace outlives the window.
 class MainWindow final : public QWidget, private GridObserver {
   Q_OBJECT
 
@@ -53,12 +59,13 @@ class MainWindow final : public QWidget, private GridObserver {
   static constexpr int kAdvancedWidth = 802;
   static constexpr int kHeight = 415;
 
-  MainWindow(Document& document, const MainWindowServices& services, QWidget* parent = nullptr);
+  MainWindow(Workspace& workspace, const MainWindowServices& services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  Document& document() { return document_; }
-  Population& population() { return document_.population(); }
-  StringGrid& grid() { return document_.grid(); }
+  Workspace& workspace() { return workspace_; }
+  Document& document() { return workspace_.document(); }
+  Population& population() { return document().population(); }
+  StringGrid& grid() { return document().grid(); }
 
   // Shows `dna` in the drawing area and the selected row's survival under it.
   void PaintOrganism(const std::string& dna);
@@ -70,6 +77,13 @@ class MainWindow final : public QWidget, private GridObserver {
   int StartOrganisms() const;
   int Creativity() const;
   int SurvivalBonus() const;
+  Parameters CurrentParameters() const;
+  // Sets the three parameter boxes, as when a step is undone or a run restored.
+  void SetParameters(const Parameters& parameters);
+
+  // Opens the journal and, when an earlier program run ended without closing, offers to
+  // restore it. Called once, after the first paint.
+  void OpenJournalAndOfferRestore();
 
  public slots:
   void onNewGenePoolClicked();
@@ -90,6 +104,10 @@ class MainWindow final : public QWidget, private GridObserver {
   // Web links (main_window_links.cc).
   void onMakerLinkClicked();
   void onHomePageLinkClicked();
+  // History (main_window_history.cc).
+  void onUndoClicked();
+  void onRedoClicked();
+  void onRestoreLastRunClicked();
   // Pictures of the organism shown (main_window_pictures.cc).
   void onCopyPictureClicked();
   void onSavePictureClicked();
@@ -97,12 +115,34 @@ class MainWindow final : public QWidget, private GridObserver {
  signals:
   // The user asked for the population view (key G or its button).
   void populationViewRequested();
+  // The user asked for the family tree of the organism shown (key T or a picture's menu).
+  void familyTreeRequested();
+  // The table changed by a step, an undo or a redo, or a new run began.
+  void populationStepped();
+  // The first organism is on screen.
+  void firstPainted();
+  // The user asked for the lab notebook (key L or its button).
+  void notebookRequested();
+  // Another organism is shown.
+  void organismShown();
 
  protected:
   void changeEvent(QEvent* event) override;
+  // Closing the window ends the program run: the journal is marked closed.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void StartFirstPopulation();
+  // Brings the notebook and the journal up to date after a step, an undo or a redo.
+  void AfterStep();
+  // Starts a new experiment run in the notebook, keeping its goal.
+  void StartNotebookRun();
+  // Tells the notebook of parameter boxes changed since the last click.
+  void NoteParameterChanges();
+  // Restores an earlier program run from the journal; false when it could not.
+  void RestoreRun(const EarlierRun& run);
+  // Shows the journal's message once, if it has one.
+  void ReportJournal();
+  void AfterUndoOrRedo();
   void BuildControls();
   void BindKeys();
   // The big drawing's menu: copy or save the organism shown.
@@ -118,8 +158,20 @@ class MainWindow final : public QWidget, private GridObserver {
   void GridReset() override;
   void GridSelectionChanged(int row) override;
 
-  Document& document_;
+  // The notebook's counters as they were after each step of the history.
+  struct RunCounters {
+    int run = 0;
+    int feeds = 0;
+    int shots = 0;
+    std::optional<int> first_match_click;
+    std::optional<int> stable_click;
+    ReachedBy reached_by = ReachedBy::kNone;
+  };
+
+  Workspace& workspace_;
   MainWindowServices services_;
+  std::vector<RunCounters> counters_;
+  Parameters noted_parameters_;  // the boxes as the notebook last knew them
   OrganismTableModel* model_ = nullptr;
 
   // Controls; their object names are the form's component names.
@@ -135,6 +187,7 @@ class MainWindow final : public QWidget, private GridObserver {
   QToolButton* open_button_ = nullptr;           // spbOpen
   QToolButton* save_button_ = nullptr;           // spbSave
   QToolButton* population_button_ = nullptr;     // spbPopulation
+  QToolButton* notebook_button_ = nullptr;       // spbNotebook
   QToolButton* excel_button_ = nullptr;          // spbExcel
   QGroupBox* parameters_box_ = nullptr;          // grbParameters
   SpinEdit* start_organisms_box_ = nullptr;      // speStartOrganisms

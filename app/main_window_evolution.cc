@@ -1,4 +1,6 @@
 #include "app/main_window.h"
+#include "history/history.h"
+#include "lab/run.h"
 #include "population/evolution.h"
 
 namespace vantrel {
@@ -7,17 +9,33 @@ namespace vantrel {
 // one just fed the selection does not move and announces nothing, so the new score is shown
 // here.
 void MainWindow::onFeedClicked() {
-  if (FeedOrganism(population(), SurvivalBonus())) PaintOrganism(population().SelectedDna());
+  if (!grid().HasBodyRows()) return;
+  NoteParameterChanges();
+  bool same_row = false;
+  {
+    const HistoryStep step(workspace_.history(), StepKind::kFeed, CurrentParameters());
+    same_row = FeedOrganism(population(), SurvivalBonus());
+  }
+  if (same_row) PaintOrganism(population().SelectedDna());
+  workspace_.notebook().AfterClick(Click::kFeed);
+  AfterStep();
 }
 
 // The pistol: a child of two random parents takes the shown organism's row, is drawn, and a
 // random organism comes up next (drawn even when it is the child's own row).
 void MainWindow::onShootClicked() {
   if (!grid().HasBodyRows()) return;
-  GenerateOrganism(population(), Creativity());
+  NoteParameterChanges();
+  {
+    History& history = workspace_.history();
+    const HistoryStep step(history, StepKind::kShoot, CurrentParameters());
+    history.RecordBirth(GenerateOrganism(population(), Creativity()));
+    PaintOrganism(population().SelectedDna());
+    population().SelectRandomRow();
+  }
   PaintOrganism(population().SelectedDna());
-  population().SelectRandomRow();
-  PaintOrganism(population().SelectedDna());
+  workspace_.notebook().AfterClick(Click::kShoot);
+  AfterStep();
 }
 
 }  // namespace vantrel

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "lab/goal.h"
 #include "ui/ideas.h"
 #include "ui/messages.h"
 #include "ui/qt/experiments_dialog.h"
@@ -6,7 +7,15 @@
 namespace vantrel {
 
 void MainWindow::onIdeaClicked() {
-  services_.messages.ShowMessage(GenerateIdea(document_.random()));
+  const Idea idea = MakeIdea(document().random());
+  // A new idea is a new experiment run on the population as it stands, aiming for it.
+  const Parameters boxes = CurrentParameters();
+  noted_parameters_ = boxes;
+  workspace_.notebook().StartRun(GoalFromIdea(idea.words),
+                                 {boxes.start_organisms, boxes.creativity, boxes.bonus},
+                                 workspace_.wall_clock().UnixMilliseconds() / 1000);
+  emit populationStepped();
+  services_.messages.ShowMessage(idea.text);
 }
 
 void MainWindow::onExperimentsClicked() {

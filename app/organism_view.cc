@@ -33,6 +33,10 @@ void OrganismView::paintEvent(QPaintEvent* /*event*/) {
     picture_ = RenderOrganism(*dna_, kSize, devicePixelRatioF());
   }
   painter.drawImage(QPoint(0, 0), picture_);
+  if (!painted_) {
+    painted_ = true;
+    emit firstPainted();
+  }
 }
 
 }  // namespace vantrel

@@ -21,12 +21,17 @@ class OrganismView final : public QWidget {
   void ShowDna(const std::string& dna);
   const std::optional<std::string>& dna() const { return dna_; }
 
+ signals:
+  // The first paint has put an organism on screen.
+  void firstPainted();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   std::optional<std::string> dna_;
   QImage picture_;  // the drawing of dna_, made on the first paint that needs it
+  bool painted_ = false;
 };
 
 }  // namespace vantrel

@@ -3,12 +3,14 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "history/history.h"
 #include "history/journal.h"
+#include "history/qt/family_tree_window.h"
 #include "population/document.h"
 #include "population/evolution.h"
 
@@ -115,6 +117,19 @@ void BM_ShotWithHistoryAndJournal(benchmark::State& state) {
   for (auto _ : state) session.Shoot();
 }
 BENCHMARK(BM_ShotWithHistoryAndJournal);
+
+// A shot while the family tree window is open: the tree of the new child is built anew.
+void BM_ShotWithFamilyTreeOpen(benchmark::State& state) {
+  Session session;
+  for (int i = 0; i < 5000; ++i) session.Shoot();  // ancestors five generations deep
+  FamilyTreeWindow window(*session.history);
+  window.show();
+  for (auto _ : state) {
+    session.Shoot();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_ShotWithFamilyTreeOpen)->Unit(benchmark::kMillisecond);
 
 void BM_JournalRestore100000Steps(benchmark::State& state) {
   const TempFolder folder;

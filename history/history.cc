@@ -121,12 +121,6 @@ std::string& History::ShadowCell(int col, int row) {
 
 void History::StartPending(StepKind kind, const Parameters& parameters, const GridState& before,
                            std::int64_t time_ms) {
-  // A new step makes the undone ones unreachable.
-  if (position_ < StepCount()) {
-    bytes_.Truncate(offsets_[position_]);
-    offsets_.resize(position_);
-  }
-  lineage_.DropHidden();
   pending_ = Pending{kind, parameters, before, lineage_.size(), lineage_.pool(), time_ms, {}, {}};
 }
 
@@ -178,6 +172,16 @@ void History::Commit(const GridState& after) {
   Pending pending = std::move(*pending_);
   pending_.reset();
   const auto step = static_cast<std::uint32_t>(position_ + 1);
+  const std::vector<std::pair<int, int>> changed = ChangedCells();
+  // An action that changed nothing (a load that failed, a feed of an empty table) is no
+  // step: there would be nothing to undo, and the steps to redo stay.
+  if (changed.empty() && pending.victims.empty() && after == pending.before) return;
+  // A new step makes the undone ones unreachable.
+  if (position_ < StepCount()) {
+    bytes_.Truncate(offsets_[position_]);
+    offsets_.resize(position_);
+  }
+  lineage_.DropHidden();
 
   std::vector<std::uint32_t> old_rows;
   std::uint32_t roots = 0;
@@ -225,7 +229,6 @@ void History::Commit(const GridState& after) {
 
   StepEvent event;
   std::string cells;
-  const std::vector<std::pair<int, int>> changed = ChangedCells();
   int last_row = 0;  // rows go up (cells come sorted by row), so each is stored as a step up
   for (const auto& [col, row] : changed) {
     std::string& shadow = ShadowCell(col, row);

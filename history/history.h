@@ -49,11 +49,12 @@ class History final : private GridObserver {
   History(const History&) = delete;
   History& operator=(const History&) = delete;
 
-  // Before an action. A step still open is ended first. Drops the steps that could be redone.
+  // Before an action. A step still open is ended first.
   void BeginStep(StepKind kind, const Parameters& parameters);
   // After GenerateOrganism, inside a shooting step (ignored outside a step or for row 0).
   void RecordBirth(const Birth& birth);
-  // After the action: records what changed and tells the listener.
+  // After the action: records what changed, drops the steps that could be redone and tells
+  // the listener. An action that changed nothing at all is not recorded.
   void EndStep();
   bool InStep() const { return pending_.has_value(); }
 

@@ -4,10 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 namespace vantrel {
 
@@ -17,15 +17,16 @@ std::string Failure(const std::string& path, int error) {
   return "cannot write " + path + ": " + std::strerror(error);
 }
 
-// Creates an empty temporary file beside `path`; returns its descriptor (or -1 with errno
-// set) and its name in `temp`.
+// Creates an empty temporary file beside `path` with the permissions of a new file; returns
+// its descriptor (or -1 with errno set) and its name in `temp`.
 int MakeTemporary(const std::string& path, std::string& temp) {
-  std::vector<char> name(path.begin(), path.end());
-  const char suffix[] = ".tmp-XXXXXX";
-  name.insert(name.end(), suffix, suffix + sizeof suffix);
-  const int fd = mkstemp(name.data());
-  temp = name.data();
-  return fd;
+  static std::atomic<unsigned> serial{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = path + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(serial++);
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 bool IsFolder(const std::string& path) {
@@ -46,12 +47,13 @@ std::string WriteFileAtomically(const std::string& path, std::string_view conten
     if (written < 0 && errno != EINTR) error = errno;
     if (written > 0) done += static_cast<std::size_t>(written);
   }
+  // A replaced file keeps its permissions.
+  struct stat old {};
+  if (error == 0 && stat(path.c_str(), &old) == 0 && fchmod(fd, old.st_mode & 07777) != 0) {
+    error = errno;
+  }
   if (error == 0 && fsync(fd) != 0) error = errno;
   if (close(fd) != 0 && error == 0) error = errno;
-  // Keep the usual permissions of a new file rather than mkstemp's owner-only ones.
-  const mode_t mask = umask(0);
-  umask(mask);
-  if (error == 0 && chmod(temp.c_str(), 0666 & ~mask) != 0) error = errno;
   if (error == 0 && std::rename(temp.c_str(), path.c_str()) != 0) error = errno;
   if (error != 0) {
     unlink(temp.c_str());

@@ -36,7 +36,7 @@ Options:
   --warmup-goal G      judge by G for the first --warmup-clicks clicks (same strictness),
                        then switch to --goal and count from there.
                        Example: --warmup-goal color=green --warmup-clicks 100
-  --warmup-clicks N    length of the warm-up (default 100).
+  --warmup-clicks N    length of the warm-up (default 100). Example: --warmup-clicks 100
   --csv FILE           write one line per run: run,mode,started_utc,population,creativity,
                        bonus,goal,feeds,shots,clicks,first_match_click,stable_click,
                        reached_by,condition,seed,strictness. Written atomically at the end,
@@ -47,9 +47,10 @@ Options:
                        from run K), to spread one sweep over several machines. The shards'
                        CSV lines, merged and sorted by run, equal the single-machine CSV.
                        Example with GNU parallel over two hosts:
-                         parallel -S host1,host2 vantrel-lab --goal shape=square --runs 200 \
-                           --seed 7 --shard {}/4 --csv shard{}.csv ::: 1 2 3 4
-                         { head -n 1 shard1.csv; tail -q -n +2 shard?.csv | sort -t, -k1,1n; } \
+                         parallel -S host1,host2 --return shard{}.csv --cleanup \
+                           vantrel-lab --goal shape=square --runs 200 --seed 7 \
+                           --shard {}/4 --csv shard{}.csv ::: 1 2 3 4
+                         { head -n 1 shard1.csv; tail -q -n +2 shard*.csv | sort -t, -k1,1n; } \
                            > runs.csv
   --quiet              no progress bar (it is drawn on standard error only when that is a
                        terminal).

@@ -8,8 +8,6 @@ namespace vantrel {
 
 namespace {
 
-double CountLog(int count) { return count > 1 ? count * std::log2(count) : 0.0; }
-
 int SymbolAt(const std::string& dna, int index) {
   if (index >= static_cast<int>(dna.size())) return 10;
   const char c = dna[index];
@@ -29,9 +27,9 @@ double PopulationStats::MeanEntropyBits() const {
   const int n = organisms();
   if (n == 0) return 0.0;
   // H = log2(n) - (sum of c log2 c) / n at each position.
-  double sum = 0.0;
-  for (double count_log : count_log_sums_) sum += std::log2(n) - count_log / n;
-  return std::max(0.0, sum / kDnaLength);
+  double count_log = 0.0;
+  for (double position_sum : count_log_sums_) count_log += position_sum;
+  return std::max(0.0, std::log2(n) - count_log / n / kDnaLength);
 }
 
 void PopulationStats::Add(const std::string& dna, int sign) {
@@ -42,9 +40,9 @@ void PopulationStats::Add(const std::string& dna, int sign) {
   }
   for (int i = 0; i < kDnaLength; ++i) {
     int& count = counts_[i][SymbolAt(dna, i)];
-    count_log_sums_[i] -= CountLog(count);
+    count_log_sums_[i] -= count_logs_[count];
     count += sign;
-    count_log_sums_[i] += CountLog(count);
+    count_log_sums_[i] += count_logs_[count];
   }
 }
 
@@ -63,6 +61,11 @@ void PopulationStats::GridReset() {
   distinct_.clear();
   counts_ = {};
   count_log_sums_ = {};
+  const std::size_t known = count_logs_.size();
+  count_logs_.resize(static_cast<std::size_t>(grid_.RowCount()));
+  for (std::size_t c = known; c < count_logs_.size(); ++c) {
+    count_logs_[c] = c > 1 ? static_cast<double>(c) * std::log2(static_cast<double>(c)) : 0.0;
+  }
   for (int row = 1; row < grid_.RowCount(); ++row) {
     dna_.push_back(grid_.Cell(kDnaColumn, row));
     Add(dna_.back(), +1);

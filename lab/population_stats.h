@@ -42,6 +42,9 @@ class PopulationStats final : public GridObserver {
   std::array<std::array<int, kSymbols>, kDnaLength> counts_{};
   // Per position, the sum of c * log2(c) over its symbol counts c.
   std::array<double, kDnaLength> count_log_sums_{};
+  // c * log2(c) for every count c up to the number of organisms, worked out once per reset
+  // so that a click costs no logarithms.
+  std::vector<double> count_logs_;
 };
 
 }  // namespace vantrel

@@ -59,10 +59,12 @@ std::string CleanUpIdeaSpacing(std::string_view sentence) {
   return text;
 }
 
-std::string GenerateIdea(RandomSource& random) {
-  const IdeaWords words = DrawIdeaWords(random);
-  std::string idea(words.intro);
-  idea += CleanUpIdeaSpacing(FillIdeaTemplate(words));
+std::string GenerateIdea(RandomSource& random) { return MakeIdea(random).text; }
+
+Idea MakeIdea(RandomSource& random) {
+  Idea idea{DrawIdeaWords(random), {}};
+  idea.text = idea.words.intro;
+  idea.text += CleanUpIdeaSpacing(FillIdeaTemplate(idea.words));
   return idea;
 }
 

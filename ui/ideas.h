@@ -87,6 +87,13 @@ std::string CleanUpIdeaSpacing(std::string_view sentence);
 // A whole idea: ten draws, the template filled and cleaned, the opening in front.
 std::string GenerateIdea(RandomSource& random);
 
+// The same idea together with the words it was made of, so that a program can judge it.
+struct Idea {
+  IdeaWords words;
+  std::string text;
+};
+Idea MakeIdea(RandomSource& random);
+
 }  // namespace vantrel
 
 #endif  // VANTREL_UI_IDEAS_H_

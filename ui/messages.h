@@ -22,6 +22,12 @@ class MessageService {
 
   // A box owned by the main window with a caption of its own, one OK button, no icon.
   virtual void ShowOwnedMessage(const std::string& caption, const std::string& text) = 0;
+
+  // A question with a caption of its own and the buttons Yes (the default) and No; true
+  // for Yes. A service that cannot ask answers No.
+  virtual bool AskYesNo(const std::string& /*caption*/, const std::string& /*text*/) {
+    return false;
+  }
 };
 
 // The text of the general error report: `text` with a full stop added when its last

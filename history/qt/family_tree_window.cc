@@ -38,25 +38,39 @@ QString OriginName(DigitOrigin origin) {
   return QStringLiteral("root");
 }
 
-// Colour and a mark that shows without colour: the first parent's digits plain, the
-// second parent's underlined, mutations bold and boxed.
-QString DigitHtml(char digit, DigitOrigin origin) {
-  const QString text = QString(QLatin1Char(digit)).toHtmlEscaped();
+constexpr int kMargin = 5;
+
+QColor OriginColour(DigitOrigin origin) {
   switch (origin) {
     case DigitOrigin::kFirstParent:
-      return QStringLiteral("<span style=\"color:#1f5fbf\">%1</span>").arg(text);
+      return {0x1f, 0x5f, 0xbf};
     case DigitOrigin::kSecondParent:
-      return QStringLiteral("<span style=\"color:#b85c00;text-decoration:underline\">%1</span>")
-          .arg(text);
+      return {0xb8, 0x5c, 0x00};
     case DigitOrigin::kMutation:
-      return QStringLiteral(
-                 "<span style=\"color:#ffffff;background-color:#c0007a;font-weight:bold\">%1"
-                 "</span>")
-          .arg(text);
+      return {0xc0, 0x00, 0x7a};
     case DigitOrigin::kRoot:
       break;
   }
-  return QStringLiteral("<span style=\"color:#404040\">%1</span>").arg(text);
+  return {0x40, 0x40, 0x40};
+}
+
+// A digit for the legend, coloured and marked as the cards paint it.
+QString DigitHtml(char digit, DigitOrigin origin) {
+  const QString text = QString(QLatin1Char(digit)).toHtmlEscaped();
+  const QString colour = OriginColour(origin).name();
+  switch (origin) {
+    case DigitOrigin::kSecondParent:
+      return QStringLiteral("<span style=\"color:%1;text-decoration:underline\">%2</span>")
+          .arg(colour, text);
+    case DigitOrigin::kMutation:
+      return QStringLiteral(
+                 "<span style=\"color:#ffffff;background-color:%1;font-weight:bold\">%2</span>")
+          .arg(colour, text);
+    case DigitOrigin::kFirstParent:
+    case DigitOrigin::kRoot:
+      break;
+  }
+  return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour, text);
 }
 
 QPixmap Picture(const std::string& dna, int size) {
@@ -119,64 +133,99 @@ OrganismCard::OrganismCard(const Lineage& lineage, std::uint32_t serial, int pic
   const OrganismRecord record = lineage.Get(serial);
   setFrameShape(QFrame::StyledPanel);
   setCursor(Qt::PointingHandCursor);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 4);
-  layout->setSpacing(2);
-
-  auto* picture = new QLabel(this);
-  picture->setPixmap(Picture(record.dna, picture_size));
-  picture->setAlignment(Qt::AlignCenter);
-  layout->addWidget(picture);
-
-  QString caption = QStringLiteral("ID %1 · %2")
-                        .arg(QString::fromStdString(record.id),
-                             record.IsAlive() ? QStringLiteral("living") : QStringLiteral("dead"));
-  if (record.IsRoot()) {
-    caption += record.pool > 0 && record.p1 == "0" && record.p2 == "0"
-                   ? QStringLiteral(" · root")
-                   : QStringLiteral(" · root (P1 %1, P2 %2)")
-                         .arg(QString::fromStdString(record.p1), QString::fromStdString(record.p2));
+  picture_ = Picture(record.dna, picture_size);
+  dna_ = QString::fromStdString(record.dna);
+  origins_ = lineage.DigitOrigins(serial);
+  root_ = record.IsRoot();
+  caption_ = QStringLiteral("ID %1 · %2")
+                 .arg(QString::fromStdString(record.id),
+                      record.IsAlive() ? QStringLiteral("living") : QStringLiteral("dead"));
+  if (root_) {
+    caption_ += record.p1 == "0" && record.p2 == "0" ? QStringLiteral(" · root")
+                                                     : QStringLiteral(" · root (P1 %1, P2 %2)")
+                                                           .arg(QString::fromStdString(record.p1),
+                                                                QString::fromStdString(record.p2));
   }
-  auto* caption_label = new QLabel(caption, this);
-  caption_label->setObjectName(QStringLiteral("caption"));
-  caption_label->setAlignment(Qt::AlignCenter);
-  if (record.IsRoot()) caption_label->setStyleSheet(QStringLiteral("font-weight:bold"));
-  layout->addWidget(caption_label);
-
-  const std::vector<DigitOrigin> origins = lineage.DigitOrigins(serial);
-  QString html = QStringLiteral("<span style=\"font-family:monospace\">");
-  QString description;
-  for (std::size_t i = 0; i < record.dna.size(); ++i) {
-    const DigitOrigin origin = i < origins.size() ? origins[i] : DigitOrigin::kRoot;
-    html += DigitHtml(record.dna[i], origin);
+  if (picture_size >= kFocusPicture) {
+    details_ = DetailsText(record);
+    dna_font_.setPointSizeF(dna_font_.pointSizeF() * 1.4);
   }
-  html += QStringLiteral("</span>");
-  dna_ = new QLabel(html, this);
-  dna_->setObjectName(QStringLiteral("dna"));
-  dna_->setTextFormat(Qt::RichText);
-  dna_->setAlignment(Qt::AlignCenter);
   // Runs of equal origin, in words.
-  for (std::size_t i = 0; i < origins.size();) {
+  QString description;
+  for (std::size_t i = 0; i < origins_.size();) {
     std::size_t end = i;
-    while (end < origins.size() && origins[end] == origins[i]) ++end;
+    while (end < origins_.size() && origins_[end] == origins_[i]) ++end;
     if (!description.isEmpty()) description += QStringLiteral(", ");
-    description += QStringLiteral("%1 %2").arg(end - i).arg(OriginName(origins[i]));
+    description += QStringLiteral("%1 %2").arg(end - i).arg(OriginName(origins_[i]));
     i = end;
   }
-  dna_->setAccessibleDescription(description);
-  layout->addWidget(dna_);
-  if (picture_size >= kFocusPicture) {
-    QFont larger = dna_->font();
-    larger.setPointSizeF(larger.pointSizeF() * 1.4);
-    dna_->setFont(larger);
-    auto* details = new QLabel(DetailsText(record), this);
-    details->setAlignment(Qt::AlignCenter);
-    layout->addWidget(details);
-  }
-  setToolTip(QStringLiteral("DNA %1").arg(QString::fromStdString(record.dna)));
+  setAccessibleDescription(description);
+  setToolTip(QStringLiteral("DNA %1").arg(dna_));
 }
 
-QString OrganismCard::DnaDescription() const { return dna_->accessibleDescription(); }
+QFont OrganismCard::CaptionFont() const {
+  QFont caption = font();
+  caption.setBold(root_);
+  return caption;
+}
+
+QSize OrganismCard::sizeHint() const {
+  const QFontMetrics caption(CaptionFont());
+  const QFontMetrics dna(dna_font_);
+  const QFontMetrics plain(font());
+  const QSize details = plain.size(0, details_);
+  const int width = std::max(
+      {picture_.width(), caption.horizontalAdvance(caption_),
+       dna.horizontalAdvance(QLatin1Char('0')) * static_cast<int>(dna_.size()), details.width()});
+  const int height = picture_.height() + caption.height() + dna.height() + 4 +
+                     (details_.isEmpty() ? 0 : details.height());
+  return {width + 2 * kMargin, height + 2 * kMargin};
+}
+
+void OrganismCard::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  int y = kMargin;
+  painter.drawPixmap((width() - picture_.width()) / 2, y, picture_);
+  y += picture_.height();
+
+  painter.setFont(CaptionFont());
+  const int caption_height = QFontMetrics(painter.font()).height();
+  painter.drawText(QRect(0, y, width(), caption_height), Qt::AlignCenter, caption_);
+  y += caption_height + 2;
+
+  // Every digit in its origin's colour, and marked for those who cannot tell colours apart:
+  // the second parent's underlined, mutations bold on a filled box.
+  painter.setFont(dna_font_);
+  const QFontMetrics dna(dna_font_);
+  const int advance = dna.horizontalAdvance(QLatin1Char('0'));
+  int x = (width() - advance * static_cast<int>(dna_.size())) / 2;
+  for (qsizetype i = 0; i < dna_.size(); ++i, x += advance) {
+    const DigitOrigin origin =
+        static_cast<std::size_t>(i) < origins_.size() ? origins_[i] : DigitOrigin::kRoot;
+    const QRect cell(x, y, advance, dna.height());
+    QFont digit_font = dna_font_;
+    digit_font.setBold(origin == DigitOrigin::kMutation);
+    digit_font.setUnderline(origin == DigitOrigin::kSecondParent);
+    painter.setFont(digit_font);
+    if (origin == DigitOrigin::kMutation) {
+      painter.fillRect(cell, OriginColour(origin));
+      painter.setPen(Qt::white);
+    } else {
+      painter.setPen(OriginColour(origin));
+    }
+    painter.drawText(cell, Qt::AlignCenter, dna_.mid(i, 1));
+  }
+  y += dna.height() + 2;
+
+  if (!details_.isEmpty()) {
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(QRect(0, y, width(), height() - y), Qt::AlignHCenter | Qt::AlignTop, details_);
+  }
+}
+
+QString OrganismCard::DnaDescription() const { return accessibleDescription(); }
 
 void OrganismCard::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked(serial_);

@@ -1,10 +1,14 @@
 #ifndef VANTREL_HISTORY_QT_FAMILY_TREE_WINDOW_H_
 #define VANTREL_HISTORY_QT_FAMILY_TREE_WINDOW_H_
 
+#include <QFont>
+#include <QFontDatabase>
 #include <QFrame>
+#include <QPixmap>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "history/history.h"
 
@@ -26,15 +30,28 @@ class OrganismCard final : public QFrame {
   // The DNA in words, run by run ("4 first parent, 1 mutation, ..."), for screen readers.
   QString DnaDescription() const;
 
+  QSize sizeHint() const override;
+
  signals:
   void clicked(std::uint32_t serial);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  // Painted in one go rather than built from labels: a tree holds dozens of cards and is
+  // built anew after every shot.
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  QFont CaptionFont() const;
+
   std::uint32_t serial_;
-  QLabel* dna_ = nullptr;
+  QPixmap picture_;
+  QString caption_;
+  QString dna_;
+  std::vector<DigitOrigin> origins_;
+  QString details_;  // only for the organism the tree is about
+  QFont dna_font_ = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  bool root_ = false;
 };
 
 // The window titled "Family tree": the selected organism (or a dead one clicked in the

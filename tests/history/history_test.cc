@@ -24,20 +24,25 @@ TEST(HistoryTest, UndoEverythingAndRedoEverythingGiveBackEachStateExactly) {
     const std::string start_table = testing::TableText(world.document.grid());
     for (int i = 0; i < 400; ++i) {
       testing::BetweenSteps(world, dice);
-      before.push_back(world.State());
+      const FullState state = world.State();
+      const int steps = world.history.StepCount();
       testing::PlayRandomStep(world, dice);
+      if (world.history.StepCount() == steps) continue;  // a load of a title line alone
+      before.push_back(state);
       after.push_back(world.State());
     }
     const std::string end_table = testing::TableText(world.document.grid());
-    ASSERT_EQ(world.history.position(), 400);
-    for (int i = 400; i > 0; --i) {
+    const int steps = static_cast<int>(before.size());
+    ASSERT_EQ(world.history.position(), steps);
+    ASSERT_GT(steps, 350);
+    for (int i = steps; i > 0; --i) {
       testing::BetweenSteps(world, dice);
       ASSERT_TRUE(world.history.Undo());
       ASSERT_EQ(world.State(), before[i - 1]) << "seed " << seed << ", undo of step " << i;
     }
     EXPECT_FALSE(world.history.Undo());
     EXPECT_EQ(testing::TableText(world.document.grid()), start_table);
-    for (int i = 1; i <= 400; ++i) {
+    for (int i = 1; i <= steps; ++i) {
       testing::BetweenSteps(world, dice);
       ASSERT_TRUE(world.history.Redo());
       ASSERT_EQ(world.State(), after[i]) << "seed " << seed << ", redo of step " << i;
@@ -57,6 +62,10 @@ TEST(HistoryTest, AnUndoneShotShotAgainGivesTheSameChildAndDropsTheRedoSteps) {
   ASSERT_TRUE(world.history.Undo());
   ASSERT_TRUE(world.history.Undo());
   EXPECT_TRUE(world.history.CanRedo());
+  // A load that fails changes nothing: it is no step and keeps the steps to redo.
+  world.history.BeginStep(StepKind::kLoad, world.parameters);
+  world.history.EndStep();
+  EXPECT_EQ(world.history.StepCount(), 3);
   const Birth again = world.Shoot(40);
   EXPECT_EQ(again.dna, first.dna);
   EXPECT_EQ(again.trace.mutations, first.trace.mutations);

@@ -84,7 +84,7 @@ TEST_F(JournalTest, ARunStillRunningIsNotOfferedAndRestoresWithItsWholeHistory) 
   journal.Close();
   EXPECT_FALSE(next.FindCrashedRun().has_value());  // closed normally
   ASSERT_TRUE(next.FindLatestRun().has_value());
-  EXPECT_EQ(next.FindLatestRun()->steps, 131);
+  EXPECT_EQ(next.FindLatestRun()->steps, world.history.position());
 }
 
 TEST_F(JournalTest, UndoBeforeTheJournalsStartStartsItAnew) {
@@ -129,7 +129,7 @@ TEST_F(JournalTest, AKilledProcessLeavesARunThatRestores) {
   testing::PlayRandomSteps(replica, dice, 300);
   replica.history.Undo();
   replica.history.Undo();
-  EXPECT_EQ(run->steps, 298);
+  EXPECT_EQ(run->steps, replica.history.position());
   EXPECT_EQ(run->organisms, replica.document.grid().RowCount() - 1);
   ExpectRestoredRun(run->path, replica, start);
 }

@@ -132,7 +132,7 @@ TEST(LabOptionsTest, ReadsTheDocumentedExample) {
 }
 
 TEST(LabOptionsTest, BadOptionsNameTheOption) {
-  const std::pair<std::initializer_list<std::string_view>, const char*> cases[] = {
+  const std::pair<std::vector<std::string_view>, const char*> cases[] = {
       {{"--goal", "colour=green"}, "--goal: unknown key 'colour'"},
       {{"--goal", "color=teal"}, "--goal: unknown color 'teal'"},
       {{"--goal", "color=black,intensity=pale"}, "--goal: no organism can meet"},
@@ -155,7 +155,7 @@ TEST(LabOptionsTest, BadOptionsNameTheOption) {
       {{"--goal", "shape=line", "--runs", "100000000", "--population", "10,20"}, "--runs:"},
   };
   for (const auto& [args, error] : cases) {
-    const std::string got = Parse(args).error;
+    const std::string got = ParseLabOptions(args).error;
     EXPECT_EQ(got.rfind(error, 0), 0u) << got;
   }
 }

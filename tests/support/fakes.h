@@ -88,6 +88,12 @@ class RecordingMessages final : public MessageService {
   void ShowOwnedMessage(const std::string& caption, const std::string& text) override {
     shown_.push_back({Shown::kOwned, caption, text});
   }
+  // Questions are recorded as owned boxes and answered with `answer`.
+  bool AskYesNo(const std::string& caption, const std::string& text) override {
+    shown_.push_back({Shown::kOwned, caption, text});
+    return answer;
+  }
+  bool answer = true;
 
   const std::vector<Shown>& shown() const { return shown_; }
   void Clear() { shown_.clear(); }

@@ -11,7 +11,7 @@
 
 #include "app/main_window.h"
 #include "app/organism_view.h"
-#include "population/document.h"
+#include "app/workspace.h"
 #include "population/random_source.h"
 #include "tests/support/excel_fakes.h"
 #include "tests/support/fakes.h"
@@ -22,17 +22,19 @@ namespace vantrel::testing {
 
 // The real main window on fixed chance, with a fake for every service: its clock says 1 ms
 // past midnight, so the random source starts from seed 1; messages, file dialogs, web
-// links and the spreadsheet are recorded or scripted. A test sets up the fakes before its
-// first call of Form().
+// links and the spreadsheet are recorded or scripted. The workspace (population, history,
+// notebook; no journal) is made with the window. A test sets up the fakes before its first
+// call of Form().
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() : clock_(1) {}
 
   MainWindow& Form() {
     if (!form_) {
+      workspace_ = std::make_unique<Workspace>(random_, clock_, wall_clock_);
       form_ = std::make_unique<MainWindow>(
-          document_, MainWindowServices{clock_, messages_, dialogs_, excel_, cursor_, shell_,
-                                        experiments_, picture_dialog_});
+          *workspace_, MainWindowServices{clock_, messages_, dialogs_, excel_, cursor_, shell_,
+                                          experiments_, picture_dialog_});
     }
     return *form_;
   }
@@ -65,7 +67,8 @@ class MainWindowTest : public ::testing::Test {
   RecordingShell shell_;
   ExperimentsDialog experiments_;
   ScriptedPictureDialog picture_dialog_;
-  Document document_{random_};
+  FixedWallClock wall_clock_;
+  std::unique_ptr<Workspace> workspace_;
   std::unique_ptr<MainWindow> form_;
 };
 

@@ -56,4 +56,11 @@ void QtMessageService::ShowOwnedMessage(const std::string& caption, const std::s
        false);
 }
 
+bool QtMessageService::AskYesNo(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, owner_);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace vantrel

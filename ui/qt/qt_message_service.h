@@ -17,6 +17,7 @@ class QtMessageService final : public MessageService {
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;
   void ShowOwnedMessage(const std::string& caption, const std::string& text) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
 
   // The caption of the program's own boxes, from the running program's file name.
   static QString Title();

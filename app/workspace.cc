@@ -1,0 +1,39 @@
+#include "app/workspace.h"
+
+#include <string>
+#include <utility>
+
+namespace vantrel {
+
+Workspace::Workspace(RandomSource& random, const Clock& clock, const WallClock& wall_clock)
+    : wall_clock_(wall_clock),
+      document_(random),
+      history_(StartFirstPopulation(document_, clock), wall_clock, kStartParameters),
+      notebook_(document_.grid()) {
+  notebook_.StartRun(
+      {kStartParameters.start_organisms, kStartParameters.creativity, kStartParameters.bonus},
+      wall_clock.UnixMilliseconds() / 1000);
+}
+
+Document& Workspace::StartFirstPopulation(Document& document, const Clock& clock) {
+  document.random().Seed(clock.MillisecondsSinceMidnightUtc());
+  document.population().SetUpColumns();
+  document.population().NewGenePool(kStartParameters.start_organisms);
+  return document;
+}
+
+bool Workspace::OpenJournal(const std::string& folder, std::string& message) {
+  auto journal = std::make_unique<Journal>(folder, wall_clock_);
+  if (!journal->Open(history_)) {
+    message = journal->TakeMessage();
+    return false;
+  }
+  journal_ = std::move(journal);
+  return true;
+}
+
+void Workspace::CloseJournal() {
+  if (journal_) journal_->Close();
+}
+
+}  // namespace vantrel

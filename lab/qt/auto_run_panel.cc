@@ -1,0 +1,406 @@
+#include "lab/qt/auto_run_panel.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <limits>
+#include <thread>
+
+#include "lab/goal_spec.h"
+#include "lab/qt/batch_runner.h"
+#include "lab/qt/stable_distribution_view.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kDefaultRuns = 20;
+constexpr int kDefaultMaxClicks = 1'000'000;
+
+QString AspectTitle(Aspect aspect) {
+  switch (aspect) {
+    case Aspect::kColour:
+      return QStringLiteral("Colour");
+    case Aspect::kIntensity:
+      return QStringLiteral("Intensity");
+    case Aspect::kShape:
+      return QStringLiteral("Shape");
+    case Aspect::kSize:
+      return QStringLiteral("Size");
+    case Aspect::kThickness:
+      return QStringLiteral("Thickness");
+    case Aspect::kLineStyle:
+      return QStringLiteral("Line style");
+    case Aspect::kSpokes:
+      return QStringLiteral("Spokes");
+  }
+  return {};
+}
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Jobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+
+}  // namespace
+
+AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
+    : QWidget(parent),
+      notebook_(notebook),
+      runner_(new BatchRunner(this)),
+      population_(new QSpinBox(this)),
+      creativity_(new QSpinBox(this)),
+      bonus_(new QSpinBox(this)),
+      strictness_(new QDoubleSpinBox(this)),
+      conditions_list_(new QListWidget(this)),
+      runs_(new QSpinBox(this)),
+      max_clicks_(new QSpinBox(this)),
+      seed_(new QSpinBox(this)),
+      run_button_(new QPushButton(QStringLiteral("Run"), this)),
+      cancel_button_(new QPushButton(QStringLiteral("Cancel"), this)),
+      progress_(new QProgressBar(this)),
+      status_(new QLabel(this)),
+      distribution_(new StableDistributionView(this)) {
+  setObjectName(QStringLiteral("pnlAutoRun"));
+  followed_goal_.fill(kNotJudged - 1);
+
+  auto* choices = new QVBoxLayout;
+  choices->setSpacing(8);
+  choices->addWidget(MakeGoalBox());
+  choices->addWidget(MakeConditionsBox());
+  choices->addWidget(MakeRunsBox());
+
+  run_button_->setObjectName(QStringLiteral("btnRun"));
+  run_button_->setDefault(true);
+  cancel_button_->setObjectName(QStringLiteral("btnCancel"));
+  cancel_button_->setEnabled(false);
+  progress_->setObjectName(QStringLiteral("prgRuns"));
+  progress_->setRange(0, 1);
+  progress_->setValue(0);
+  progress_->setTextVisible(true);
+  progress_->setFormat(QStringLiteral("%v of %m runs"));
+  status_->setObjectName(QStringLiteral("lblAutoStatus"));
+  status_->setWordWrap(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(run_button_);
+  buttons->addWidget(cancel_button_);
+  buttons->addWidget(progress_, 1);
+  choices->addLayout(buttons);
+  choices->addWidget(status_);
+  choices->addStretch();
+
+  auto* left = new QWidget(this);
+  left->setLayout(choices);
+  left->setMaximumWidth(400);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(8, 8, 8, 8);
+  row->addWidget(left);
+  row->addWidget(distribution_, 1);
+
+  connect(run_button_, &QPushButton::clicked, this, &AutoRunPanel::onRunClicked);
+  connect(cancel_button_, &QPushButton::clicked, this, &AutoRunPanel::onCancelClicked);
+  connect(runner_, &BatchRunner::progressed, this, &AutoRunPanel::BatchProgressed);
+  connect(runner_, &BatchRunner::finished, this, &AutoRunPanel::BatchFinished);
+
+  ShowConditions();
+  Refresh();
+}
+
+AutoRunPanel::~AutoRunPanel() {
+  // Stops a sweep under way while the controls its signals reach still exist.
+  delete runner_;
+}
+
+QWidget* AutoRunPanel::MakeGoalBox() {
+  auto* box = new QGroupBox(QStringLiteral("Goal"), this);
+  auto* grid = new QGridLayout(box);
+  grid->setHorizontalSpacing(8);
+  for (int i = 0; i < kAspectCount; ++i) {
+    const Aspect aspect = kAspects[i];
+    auto* words = new QComboBox(box);
+    words->setObjectName(QStringLiteral("cbxGoal%1").arg(i));
+    words->addItem(QStringLiteral("any"), kNotJudged);
+    for (int w = 0; w < WordCount(aspect); ++w) words->addItem(Text(WordText(aspect, w)), w);
+    words->setAccessibleName(AspectTitle(aspect));
+    // Only the user's own choice stops the box from following the idea.
+    connect(words, &QComboBox::activated, this, [this] {
+      goal_edited_ = true;
+      ShowPlanSize();
+    });
+    word_boxes_[i] = words;
+    choice_boxes_.push_back(words);
+    auto* label = new QLabel(AspectTitle(aspect), box);
+    label->setBuddy(words);
+    grid->addWidget(label, i / 2, (i % 2) * 2);
+    grid->addWidget(words, i / 2, (i % 2) * 2 + 1);
+  }
+  auto* use_idea = new QPushButton(QStringLiteral("Current idea"), box);
+  use_idea->setObjectName(QStringLiteral("btnUseIdea"));
+  use_idea->setToolTip(QStringLiteral("Take the judged words of the current idea"));
+  connect(use_idea, &QPushButton::clicked, this, &AutoRunPanel::onUseIdeaClicked);
+  choice_boxes_.push_back(use_idea);
+  grid->addWidget(use_idea, kAspectCount / 2, 2, 1, 2);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(3, 1);
+  return box;
+}
+
+QWidget* AutoRunPanel::MakeConditionsBox() {
+  auto* box = new QGroupBox(QStringLiteral("Conditions"), this);
+  population_->setRange(2, 1000);
+  population_->setAccessibleName(QStringLiteral("Population"));
+  creativity_->setRange(0, 99);
+  creativity_->setSuffix(QStringLiteral(" %"));
+  creativity_->setAccessibleName(QStringLiteral("Creativity"));
+  bonus_->setRange(-1'000'000, 1'000'000);
+  bonus_->setAccessibleName(QStringLiteral("Bonus"));
+  strictness_->setRange(0, 1);
+  strictness_->setDecimals(2);
+  strictness_->setSingleStep(0.05);
+  strictness_->setValue(1);
+  strictness_->setAccessibleName(QStringLiteral("Strictness"));
+  strictness_->setToolTip(
+      QStringLiteral("How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss "
+                     "once in ten clicks"));
+  conditions_list_->setObjectName(QStringLiteral("lstConditions"));
+  conditions_list_->setMaximumHeight(84);
+
+  auto* values = new QGridLayout;
+  const std::pair<const char*, QWidget*> fields[] = {{"Population", population_},
+                                                     {"Creativity", creativity_},
+                                                     {"Bonus", bonus_},
+                                                     {"Strictness", strictness_}};
+  int column = 0;
+  for (const auto& [title, field] : fields) {
+    auto* label = new QLabel(QString::fromLatin1(title), box);
+    label->setBuddy(field);
+    values->addWidget(label, 0, column);
+    values->addWidget(field, 1, column++);
+    choice_boxes_.push_back(field);
+  }
+  auto* add = new QPushButton(QStringLiteral("Add"), box);
+  add->setObjectName(QStringLiteral("btnAddCondition"));
+  add->setToolTip(QStringLiteral("Add these values as a condition of their own"));
+  auto* remove = new QPushButton(QStringLiteral("Remove"), box);
+  remove->setObjectName(QStringLiteral("btnRemoveCondition"));
+  connect(add, &QPushButton::clicked, this, &AutoRunPanel::onAddConditionClicked);
+  connect(remove, &QPushButton::clicked, this, &AutoRunPanel::onRemoveConditionClicked);
+  choice_boxes_.push_back(add);
+  choice_boxes_.push_back(remove);
+  choice_boxes_.push_back(conditions_list_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(add);
+  buttons->addWidget(remove);
+
+  auto* column_layout = new QVBoxLayout(box);
+  column_layout->addLayout(values);
+  column_layout->addLayout(buttons);
+  column_layout->addWidget(conditions_list_);
+  return box;
+}
+
+QWidget* AutoRunPanel::MakeRunsBox() {
+  auto* box = new QGroupBox(QStringLiteral("Runs"), this);
+  runs_->setRange(1, 100'000);
+  runs_->setValue(kDefaultRuns);
+  max_clicks_->setRange(1, std::numeric_limits<int>::max());
+  max_clicks_->setValue(kDefaultMaxClicks);
+  max_clicks_->setGroupSeparatorShown(true);
+  max_clicks_->setToolTip(QStringLiteral("A run that is not stable by then counts as not reached"));
+  seed_->setRange(0, std::numeric_limits<int>::max());
+  seed_->setValue(1);
+  seed_->setToolTip(QStringLiteral("The same seed and choices give the same runs"));
+  auto* form = new QFormLayout(box);
+  form->addRow(QStringLiteral("Runs per condition"), runs_);
+  form->addRow(QStringLiteral("Most clicks per run"), max_clicks_);
+  form->addRow(QStringLiteral("Seed"), seed_);
+  for (QWidget* field : {static_cast<QWidget*>(runs_), static_cast<QWidget*>(max_clicks_),
+                         static_cast<QWidget*>(seed_)}) {
+    choice_boxes_.push_back(field);
+  }
+  connect(runs_, &QSpinBox::valueChanged, this, [this] { ShowPlanSize(); });
+  return box;
+}
+
+void AutoRunPanel::Refresh() {
+  if (goal_edited_ || notebook_.goal().word == followed_goal_) return;
+  followed_goal_ = notebook_.goal().word;
+  ShowGoal(notebook_.goal());
+}
+
+void AutoRunPanel::ShowGoal(const Goal& goal) {
+  for (int i = 0; i < kAspectCount; ++i) {
+    QComboBox* words = word_boxes_[i];
+    words->setCurrentIndex(std::max(0, words->findData(goal.word[i])));
+  }
+  ShowPlanSize();
+}
+
+void AutoRunPanel::onUseIdeaClicked() {
+  goal_edited_ = false;
+  followed_goal_.fill(kNotJudged - 1);
+  Refresh();
+}
+
+void AutoRunPanel::SetConditionDefaults(const RunParameters& parameters) {
+  population_->setValue(parameters.population);
+  creativity_->setValue(parameters.creativity);
+  bonus_->setValue(parameters.bonus);
+  if (conditions_edited_ || runner_->running()) return;
+  condition_choices_ = {{parameters, strictness_->value()}};
+  ShowConditions();
+}
+
+void AutoRunPanel::onAddConditionClicked() {
+  conditions_edited_ = true;
+  condition_choices_.push_back(
+      {{population_->value(), creativity_->value(), bonus_->value()}, strictness_->value()});
+  ShowConditions();
+}
+
+void AutoRunPanel::onRemoveConditionClicked() {
+  const int row = conditions_list_->currentRow();
+  if (row < 0 || row >= static_cast<int>(condition_choices_.size())) return;
+  conditions_edited_ = true;
+  condition_choices_.erase(condition_choices_.begin() + row);
+  ShowConditions();
+}
+
+void AutoRunPanel::ShowConditions() {
+  if (condition_choices_.empty() && !conditions_edited_) {
+    condition_choices_.push_back({RunParameters{}, 1.0});
+  }
+  conditions_list_->clear();
+  for (const ConditionChoice& choice : condition_choices_) {
+    conditions_list_->addItem(QStringLiteral("pop %1 · creativity %2% · bonus %3 · strictness %4")
+                                  .arg(choice.parameters.population)
+                                  .arg(choice.parameters.creativity)
+                                  .arg(choice.parameters.bonus)
+                                  .arg(choice.strictness));
+  }
+  conditions_list_->setCurrentRow(static_cast<int>(condition_choices_.size()) - 1);
+  ShowPlanSize();
+}
+
+AutoRunPanel::Choice AutoRunPanel::PlanOfChoices() const {
+  Choice choice;
+  Goal goal;
+  for (int i = 0; i < kAspectCount; ++i) goal.word[i] = word_boxes_[i]->currentData().toInt();
+  if (!goal.HasJudgedWords()) {
+    choice.error = QStringLiteral(
+        "Pick at least one word for the goal: the judge feeds what "
+        "meets it and shoots the rest.");
+    return choice;
+  }
+  if (!GoalIsReachable(goal)) {
+    choice.error = QStringLiteral("No organism the genes can make meets this goal.");
+    return choice;
+  }
+  if (condition_choices_.empty()) {
+    choice.error = QStringLiteral("Add at least one condition.");
+    return choice;
+  }
+  goal.text = FormatGoalSpec(goal);
+  BatchPlan& plan = choice.plan;
+  for (const ConditionChoice& c : condition_choices_) {
+    plan.conditions.push_back({goal, c.parameters, c.strictness});
+  }
+  plan.runs_per_condition = runs_->value();
+  plan.base_seed = static_cast<std::uint32_t>(seed_->value());
+  plan.max_clicks = max_clicks_->value();
+  return choice;
+}
+
+void AutoRunPanel::ShowPlanSize() {
+  if (runner_->running()) return;
+  const Choice choice = PlanOfChoices();
+  if (!choice.error.isEmpty()) {
+    status_->setText(choice.error);
+    run_button_->setEnabled(false);
+    return;
+  }
+  const int conditions = static_cast<int>(choice.plan.conditions.size());
+  status_->setText(QStringLiteral("Goal %1: %2 condition%3 × %4 runs = %5 runs on %6 threads.")
+                       .arg(QString::fromStdString(choice.plan.conditions.front().goal.text))
+                       .arg(conditions)
+                       .arg(conditions == 1 ? QString() : QStringLiteral("s"))
+                       .arg(choice.plan.runs_per_condition)
+                       .arg(choice.plan.TotalRuns())
+                       .arg(Jobs()));
+  run_button_->setEnabled(true);
+}
+
+void AutoRunPanel::SetRunning(bool running) {
+  for (QWidget* box : choice_boxes_) box->setEnabled(!running);
+  run_button_->setEnabled(!running);
+  cancel_button_->setEnabled(running);
+}
+
+void AutoRunPanel::onRunClicked() {
+  if (runner_->running()) return;
+  Choice choice = PlanOfChoices();
+  if (!choice.error.isEmpty()) {
+    status_->setText(choice.error);
+    return;
+  }
+  const int total = choice.plan.TotalRuns();
+  progress_->setRange(0, total);
+  progress_->setValue(0);
+  status_->setText(QStringLiteral("Playing %1 runs…").arg(total));
+  SetRunning(true);
+  clock_.start();
+  if (!runner_->Start(std::move(choice.plan), Jobs())) SetRunning(false);
+}
+
+void AutoRunPanel::onCancelClicked() {
+  if (!runner_->running()) return;
+  runner_->Cancel();
+  cancel_button_->setEnabled(false);
+  status_->setText(QStringLiteral("Stopping…"));
+}
+
+void AutoRunPanel::BatchProgressed(int done, int total) {
+  progress_->setRange(0, total);
+  progress_->setValue(done);
+}
+
+void AutoRunPanel::BatchFinished(bool cancelled) {
+  const std::vector<BatchRun>& results = runner_->results();
+  std::vector<Run> runs;
+  runs.reserve(results.size());
+  for (const BatchRun& result : results) runs.push_back(result.run);
+  const int first_number = static_cast<int>(notebook_.runs().runs().size()) + 1;
+  const int count = static_cast<int>(runs.size());
+  notebook_.AddRuns(std::move(runs));
+  distribution_->Show(runner_->plan(), results);
+  progress_->setValue(count);
+  SetRunning(false);
+
+  const QString seconds = QString::number(static_cast<double>(clock_.elapsed()) / 1000, 'f', 1);
+  QString text = cancelled ? QStringLiteral("Cancelled after %1 s: %2 of %3 runs finished.")
+                                 .arg(seconds)
+                                 .arg(count)
+                                 .arg(runner_->plan().TotalRuns())
+                           : QStringLiteral("%1 runs in %2 s.").arg(count).arg(seconds);
+  if (count > 0) {
+    text += QStringLiteral(" They joined the run table as runs %1 to %2.")
+                .arg(first_number)
+                .arg(first_number + count - 1);
+  }
+  status_->setText(text);
+  if (count > 0) emit runsAdded(count);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,352 @@
+#include "lab/qt/notebook_window.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <optional>
+#include <string>
+
+#include "lab/atomic_file.h"
+#include "lab/qt/auto_run_panel.h"
+#include "lab/qt/run_comparison_view.h"
+#include "lab/qt/run_curve_view.h"
+#include "lab/qt/run_grid.h"
+#include "lab/run_csv.h"
+#include "storage/excel_export.h"
+
+namespace vantrel {
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString Count(int value) { return QString::number(value); }
+
+QString Event(const std::optional<int>& click) {
+  return click ? QString::number(*click) : QStringLiteral("–");
+}
+
+QLabel* MakeCaption(const QString& text, QWidget* parent) {
+  auto* caption = new QLabel(text, parent);
+  QFont font = caption->font();
+  font.setPointSizeF(font.pointSizeF() * 0.85);
+  font.setCapitalization(QFont::AllUppercase);
+  font.setLetterSpacing(QFont::PercentageSpacing, 108);
+  caption->setFont(font);
+  caption->setForegroundRole(QPalette::PlaceholderText);
+  return caption;
+}
+
+// A number with its caption below, in a box of fixed width so that a changing number
+// never moves its neighbours.
+QWidget* MakeCounter(const QString& caption, const QString& object_name, QLabel*& value,
+                     QWidget* parent) {
+  auto* box = new QFrame(parent);
+  box->setObjectName(QStringLiteral("frmCounter"));
+  value = new QLabel(QStringLiteral("0"), box);
+  value->setObjectName(object_name);
+  QFont font = value->font();
+  font.setPointSizeF(font.pointSizeF() * 1.7);
+  font.setBold(true);
+  value->setFont(font);
+  value->setAccessibleName(caption);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(12, 6, 12, 6);
+  column->setSpacing(0);
+  column->addWidget(value);
+  column->addWidget(MakeCaption(caption, box));
+  box->setMinimumWidth(96);
+  box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  return box;
+}
+
+QString VerdictsHtml(const std::vector<WordVerdict>& verdicts) {
+  QStringList parts;
+  for (const WordVerdict& verdict : verdicts) {
+    const QString word =
+        QString::fromUtf8(verdict.word.data(), static_cast<qsizetype>(verdict.word.size()))
+            .toHtmlEscaped();
+    parts.append(verdict.met
+                     ? QStringLiteral("<span style=\"color:#1b7f3b\">✓ %1</span>").arg(word)
+                     : QStringLiteral("<span style=\"color:#c0392b\">✗ %1</span>").arg(word));
+  }
+  return parts.join(QStringLiteral("&nbsp;&nbsp;&nbsp;"));
+}
+
+QString StartedText(const Run& run) {
+  if (!run.started_utc) return {};
+  // "2026-12-08T21:36:32Z" as "2026-12-08 21:36 UTC".
+  const std::string utc = FormatUtc(*run.started_utc);
+  return QStringLiteral(" · started %1 %2 UTC")
+      .arg(Text(utc.substr(0, 10)), Text(utc.substr(11, 5)));
+}
+
+}  // namespace
+
+NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& services,
+                               QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      notebook_(notebook),
+      services_(services),
+      goal_(new QLabel(this)),
+      goal_note_(new QLabel(this)),
+      run_title_(new QLabel(this)),
+      description_(new QLabel(this)),
+      verdicts_(new QLabel(this)),
+      reached_button_(new QPushButton(QStringLiteral("Reached"), this)),
+      export_button_(new QPushButton(QStringLiteral("Export runs…"), this)),
+      spreadsheet_button_(new QPushButton(QStringLiteral("To spreadsheet"), this)),
+      auto_button_(new QPushButton(QStringLiteral("Run automatically…"), this)),
+      tabs_(new QTabWidget(this)),
+      curves_(new RunCurveView(this)),
+      comparison_(new RunComparisonView(this)),
+      auto_run_(new AutoRunPanel(notebook, this)) {
+  setObjectName(QStringLiteral("frmNotebook"));
+  setWindowTitle(QStringLiteral("Lab notebook"));
+  resize(960, 780);
+  setStyleSheet(QStringLiteral(
+      "QFrame#frmGoalCard { background: palette(base); border: 1px solid palette(mid);"
+      " border-radius: 6px; }"
+      "QFrame#frmCounter { background: palette(base); border: 1px solid palette(midlight);"
+      " border-radius: 6px; }"
+      "QLabel#lblGoalNote { background: #fff4d6; color: #6b4e00; border: 1px solid #f0d48a;"
+      " border-radius: 4px; padding: 4px 8px; }"
+      "QPushButton#btnReached { font-weight: bold; padding: 4px 18px; }"));
+
+  tabs_->setObjectName(QStringLiteral("tabNotebook"));
+  tabs_->setDocumentMode(true);
+  tabs_->addTab(curves_, QStringLiteral("This run"));
+  tabs_->addTab(comparison_, QStringLiteral("Compare runs"));
+  tabs_->addTab(auto_run_, QStringLiteral("Run automatically"));
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(12, 12, 12, 8);
+  column->setSpacing(10);
+  column->addWidget(MakeHeader());
+  column->addWidget(MakeButtons());
+  column->addWidget(tabs_, 1);
+
+  auto* export_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  connect(export_key, &QShortcut::activated, this, &NotebookWindow::onExportRunsClicked);
+  connect(tabs_, &QTabWidget::currentChanged, this, &NotebookWindow::SchedulePlots);
+  connect(auto_run_, &AutoRunPanel::runsAdded, this, [this](int count) {
+    Refresh();
+    emit automaticRunsAdded(count);
+  });
+}
+
+NotebookWindow::~NotebookWindow() = default;
+
+QWidget* NotebookWindow::MakeHeader() {
+  auto* card = new QFrame(this);
+  card->setObjectName(QStringLiteral("frmGoalCard"));
+
+  goal_->setObjectName(QStringLiteral("lblGoal"));
+  goal_->setWordWrap(true);
+  goal_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont goal_font = goal_->font();
+  goal_font.setPointSizeF(goal_font.pointSizeF() * 1.45);
+  goal_font.setBold(true);
+  goal_->setFont(goal_font);
+  goal_note_->setObjectName(QStringLiteral("lblGoalNote"));
+  goal_note_->setWordWrap(true);
+  goal_note_->hide();
+  run_title_->setObjectName(QStringLiteral("lblRun"));
+  run_title_->setForegroundRole(QPalette::PlaceholderText);
+  description_->setObjectName(QStringLiteral("lblDescription"));
+  description_->setWordWrap(true);
+  verdicts_->setObjectName(QStringLiteral("lblVerdicts"));
+  verdicts_->setTextFormat(Qt::RichText);
+  QFont verdict_font = verdicts_->font();
+  verdict_font.setPointSizeF(verdict_font.pointSizeF() * 1.15);
+  verdicts_->setFont(verdict_font);
+
+  auto* counters = new QHBoxLayout;
+  counters->setSpacing(8);
+  counters->addWidget(
+      MakeCounter(QStringLiteral("Feeds"), QStringLiteral("lblFeeds"), feeds_, card));
+  counters->addWidget(
+      MakeCounter(QStringLiteral("Shots"), QStringLiteral("lblShots"), shots_, card));
+  counters->addWidget(
+      MakeCounter(QStringLiteral("Clicks"), QStringLiteral("lblClicks"), clicks_, card));
+  counters->addWidget(MakeCounter(QStringLiteral("First match"), QStringLiteral("lblFirstMatch"),
+                                  first_match_, card));
+  counters->addWidget(
+      MakeCounter(QStringLiteral("Stable"), QStringLiteral("lblStable"), stable_, card));
+  counters->addStretch();
+
+  auto* on_screen = new QVBoxLayout;
+  on_screen->setSpacing(2);
+  on_screen->addWidget(MakeCaption(QStringLiteral("On screen"), card));
+  on_screen->addWidget(description_);
+  on_screen->addWidget(verdicts_);
+
+  auto* column = new QVBoxLayout(card);
+  column->setContentsMargins(14, 10, 14, 12);
+  column->setSpacing(6);
+  auto* title_row = new QHBoxLayout;
+  title_row->addWidget(MakeCaption(QStringLiteral("Goal"), card));
+  title_row->addStretch();
+  title_row->addWidget(run_title_);
+  column->addLayout(title_row);
+  column->addWidget(goal_);
+  column->addWidget(goal_note_);
+  column->addSpacing(4);
+  column->addLayout(counters);
+  column->addSpacing(4);
+  column->addLayout(on_screen);
+  return card;
+}
+
+QWidget* NotebookWindow::MakeButtons() {
+  auto* bar = new QWidget(this);
+  reached_button_->setObjectName(QStringLiteral("btnReached"));
+  reached_button_->setToolTip(QStringLiteral("Say the goal is reached at this click (R)"));
+  export_button_->setObjectName(QStringLiteral("btnExportRuns"));
+  export_button_->setToolTip(QStringLiteral("Write every run to a CSV file (Ctrl+E)"));
+  spreadsheet_button_->setObjectName(QStringLiteral("btnRunsToSpreadsheet"));
+  spreadsheet_button_->setToolTip(
+      QStringLiteral("Open the run table in the spreadsheet, as a workbook of its own"));
+  auto_button_->setObjectName(QStringLiteral("btnRunAutomatically"));
+  auto_button_->setToolTip(QStringLiteral("Let the program play the goal many times over"));
+  for (QPushButton* button : {reached_button_, export_button_, spreadsheet_button_, auto_button_}) {
+    // Keys belong to the program (F, S, R, ...); a focused button would take Space.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(false);
+  }
+  auto* row = new QHBoxLayout(bar);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(reached_button_);
+  row->addSpacing(12);
+  row->addWidget(export_button_);
+  row->addWidget(spreadsheet_button_);
+  row->addStretch();
+  row->addWidget(auto_button_);
+
+  connect(reached_button_, &QPushButton::clicked, this, &NotebookWindow::onReachedClicked);
+  connect(export_button_, &QPushButton::clicked, this, &NotebookWindow::onExportRunsClicked);
+  connect(spreadsheet_button_, &QPushButton::clicked, this,
+          &NotebookWindow::onToSpreadsheetClicked);
+  connect(auto_button_, &QPushButton::clicked, this, &NotebookWindow::onRunAutomaticallyClicked);
+  return bar;
+}
+
+void NotebookWindow::SetConditionDefaults(const RunParameters& parameters) {
+  auto_run_->SetConditionDefaults(parameters);
+}
+
+void NotebookWindow::Refresh() {
+  curves_->Note(notebook_);
+  texts_stale_ = true;
+  if (!isVisible()) return;
+  UpdateTexts();
+  SchedulePlots();
+}
+
+void NotebookWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (texts_stale_) UpdateTexts();
+  SchedulePlots();
+}
+
+void NotebookWindow::UpdateTexts() {
+  texts_stale_ = false;
+  const Run* run = notebook_.current_run();
+  const Goal& goal = notebook_.goal();
+
+  if (run == nullptr) {
+    run_title_->setText(QStringLiteral("No run yet"));
+  } else {
+    run_title_->setText(QStringLiteral("Run %1 · %2%3")
+                            .arg(run->number)
+                            .arg(run->mode == RunMode::kHand ? QStringLiteral("by hand")
+                                                             : QStringLiteral("automatic"))
+                            .arg(StartedText(*run)));
+  }
+  goal_->setText(goal.text.empty() ? QStringLiteral("No goal: press the light bulb for an idea.")
+                                   : Text(goal.text));
+  QString note;
+  if (!goal.text.empty() && !goal.HasJudgedWords()) {
+    note = QStringLiteral(
+        "The program cannot judge these words: only you can end this run "
+        "(Reached, key R).");
+  } else if (!notebook_.GoalCanBeMet()) {
+    note = QStringLiteral(
+        "No organism the genes can make meets this goal: only you can end "
+        "this run (Reached, key R).");
+  }
+  goal_note_->setText(note);
+  goal_note_->setVisible(!note.isEmpty());
+
+  feeds_->setText(Count(run != nullptr ? run->feeds : 0));
+  shots_->setText(Count(run != nullptr ? run->shots : 0));
+  clicks_->setText(Count(run != nullptr ? run->clicks() : 0));
+  first_match_->setText(Event(run != nullptr ? run->first_match_click : std::nullopt));
+  QString stable = Event(run != nullptr ? run->stable_click : std::nullopt);
+  if (run != nullptr && run->reached_by == ReachedBy::kUser) stable += QStringLiteral(" (you)");
+  stable_->setText(stable);
+  reached_button_->setEnabled(run != nullptr && !run->reached());
+
+  description_->setText(Text(notebook_.DescribeSelected()));
+  const std::vector<WordVerdict> verdicts = notebook_.SelectedVerdicts();
+  if (!verdicts.empty()) {
+    verdicts_->setText(VerdictsHtml(verdicts));
+  } else {
+    verdicts_->setText(goal.text.empty() ? QStringLiteral("Nothing to judge without a goal.")
+                                         : QStringLiteral("The program judges none of its words."));
+  }
+  auto_run_->Refresh();
+}
+
+void NotebookWindow::SchedulePlots() {
+  if (plots_scheduled_ || !isVisible()) return;
+  plots_scheduled_ = true;
+  QTimer::singleShot(0, this, &NotebookWindow::UpdatePlots);
+}
+
+void NotebookWindow::UpdatePlots() {
+  plots_scheduled_ = false;
+  if (!isVisible()) return;
+  ++plot_updates_;
+  // Only the tab on screen is drawn; the others catch up when they are chosen.
+  if (tabs_->currentWidget() == curves_) curves_->Update(notebook_);
+  if (tabs_->currentWidget() == comparison_) comparison_->Update(notebook_);
+}
+
+void NotebookWindow::onReachedClicked() {
+  const Run* run = notebook_.current_run();
+  if (run == nullptr || run->reached()) return;
+  notebook_.DeclareReached();
+  Refresh();
+  emit reachedDeclared();
+}
+
+void NotebookWindow::onExportRunsClicked() {
+  const std::optional<std::string> path = services_.runs_dialog.AskExportRunsName();
+  if (!path) return;
+  const std::string error = WriteFileAtomically(*path, RunsCsv(notebook_.runs().runs()));
+  if (!error.empty()) services_.messages.ShowError(ErrorReportText(error));
+}
+
+void NotebookWindow::onToSpreadsheetClicked() {
+  StringGrid grid(1, 1);
+  FillRunGrid(notebook_.runs().runs(), grid);
+  const std::optional<std::string> failure =
+      ExportToSpreadsheet(grid, services_.excel, services_.busy_cursor, "Runs", /*format_code=*/0);
+  if (failure) services_.messages.ShowError(ErrorReportText(*failure));
+}
+
+void NotebookWindow::onRunAutomaticallyClicked() {
+  tabs_->setCurrentWidget(auto_run_);
+  if (!isVisible()) show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace vantrel

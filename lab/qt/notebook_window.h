@@ -1,0 +1,117 @@
+#ifndef VANTREL_LAB_QT_NOTEBOOK_WINDOW_H_
+#define VANTREL_LAB_QT_NOTEBOOK_WINDOW_H_
+
+#include <QString>
+#include <QWidget>
+
+#include "lab/notebook.h"
+#include "lab/qt/runs_file_dialog.h"
+#include "storage/busy_cursor.h"
+#include "storage/excel_application.h"
+#include "ui/messages.h"
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace vantrel {
+
+class AutoRunPanel;
+class RunComparisonView;
+class RunCurveView;
+
+// What the notebook window needs from the program, all owned by the caller.
+struct NotebookServices {
+  MessageService& messages;
+  RunsFileDialog& runs_dialog;
+  ExcelApplication& excel;
+  BusyCursor& busy_cursor;
+};
+
+// The window titled "Lab notebook": the current run's goal pinned at the top, its live
+// counters, the organism on screen in words with the judged words it meets, and three
+// tabs: the run over its clicks, finished runs side by side, and automatic runs. It reads
+// the notebook and changes it only through Reached and automatic runs. Closing hides it.
+//
+// The owner calls Refresh after every change of the notebook (a click, a new run, an undo
+// or redo). Refresh costs little: the texts change at once while the window is shown, the
+// plots once per turn of the event loop, and nothing is drawn while the window is hidden.
+class NotebookWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `notebook` and the services must outlive the window.
+  NotebookWindow(LabNotebook& notebook, const NotebookServices& services,
+                 QWidget* parent = nullptr);
+  ~NotebookWindow() override;
+
+  NotebookWindow(const NotebookWindow&) = delete;
+  NotebookWindow& operator=(const NotebookWindow&) = delete;
+
+  // The parameter boxes' values, offered as the condition of automatic runs.
+  void SetConditionDefaults(const RunParameters& parameters);
+
+  QTabWidget* tabs() const { return tabs_; }
+  RunCurveView* curves() const { return curves_; }
+  RunComparisonView* comparison() const { return comparison_; }
+  AutoRunPanel* auto_run() const { return auto_run_; }
+  // How many times the plots have been brought up to date (coalesced refreshes).
+  int plot_updates() const { return plot_updates_; }
+
+ public slots:
+  void Refresh();
+  // The user says the goal is reached at the current click ("Reached", key R).
+  void onReachedClicked();
+  // "Export runs…" and Ctrl+E: the run table as CSV.
+  void onExportRunsClicked();
+  // "To spreadsheet": the run table as a workbook of its own, sheet "Runs".
+  void onToSpreadsheetClicked();
+  // "Run automatically…": shows the automatic runs' tab.
+  void onRunAutomaticallyClicked();
+
+ signals:
+  // The user declared the current run reached (the run table changed).
+  void reachedDeclared();
+  // `count` automatic runs joined the run table.
+  void automaticRunsAdded(int count);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QWidget* MakeHeader();
+  QWidget* MakeButtons();
+  void UpdateTexts();
+  void SchedulePlots();
+  void UpdatePlots();
+
+  LabNotebook& notebook_;
+  NotebookServices services_;
+
+  QLabel* goal_;
+  QLabel* goal_note_;
+  QLabel* run_title_;
+  QLabel* feeds_;
+  QLabel* shots_;
+  QLabel* clicks_;
+  QLabel* first_match_;
+  QLabel* stable_;
+  QLabel* description_;
+  QLabel* verdicts_;
+  QPushButton* reached_button_;
+  QPushButton* export_button_;
+  QPushButton* spreadsheet_button_;
+  QPushButton* auto_button_;
+  QTabWidget* tabs_;
+  RunCurveView* curves_;
+  RunComparisonView* comparison_;
+  AutoRunPanel* auto_run_;
+
+  bool texts_stale_ = true;
+  bool plots_scheduled_ = false;
+  int plot_updates_ = 0;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_QT_NOTEBOOK_WINDOW_H_

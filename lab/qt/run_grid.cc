@@ -1,0 +1,103 @@
+#include "lab/qt/run_grid.h"
+
+#include <algorithm>
+
+#include "lab/run_csv.h"
+
+namespace vantrel {
+
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> row;
+  std::string cell;
+  bool quoted = false;
+  bool row_open = false;  // something of the current row has been read
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c != '"') {
+        cell += c;
+      } else if (i + 1 < text.size() && text[i + 1] == '"') {
+        cell += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+      continue;
+    }
+    row_open = true;
+    if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      row.push_back(std::move(cell));
+      cell.clear();
+    } else if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      row.push_back(std::move(cell));
+      cell.clear();
+      rows.push_back(std::move(row));
+      row.clear();
+      row_open = false;
+    } else {
+      cell += c;
+    }
+  }
+  if (row_open || quoted) {
+    row.push_back(std::move(cell));
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string Utf8ToLatin1(std::string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int length = 1;
+    char32_t code = lead;
+    if (lead >= 0xC0 && lead < 0xE0) {
+      length = 2;
+      code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead < 0xF0) {
+      length = 3;
+      code = lead & 0x0F;
+    } else if (lead >= 0xF0) {
+      length = 4;
+      code = lead & 0x07;
+    } else if (lead >= 0x80) {
+      code = U'?';  // a stray continuation byte
+    }
+    bool whole = i + length <= text.size();
+    for (int k = 1; whole && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      whole = (next & 0xC0) == 0x80;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (!whole) {
+      bytes += '?';
+      ++i;
+      continue;
+    }
+    bytes += code <= 0xFF ? static_cast<char>(code) : '?';
+    i += length;
+  }
+  return bytes;
+}
+
+void FillRunGrid(std::span<const Run> runs, StringGrid& grid) {
+  const std::vector<std::vector<std::string>> rows = ParseCsv(RunsCsv(runs));
+  std::size_t cols = 1;
+  for (const std::vector<std::string>& row : rows) cols = std::max(cols, row.size());
+  StringGrid::UpdateScope scope(grid);
+  grid.SetColCount(static_cast<int>(cols));
+  grid.SetRowCount(std::max<int>(1, static_cast<int>(rows.size())));
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t c = 0; c < cols; ++c) {
+      grid.SetCell(static_cast<int>(c), static_cast<int>(r),
+                   c < rows[r].size() ? Utf8ToLatin1(rows[r][c]) : std::string());
+    }
+  }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,103 @@
+#include "lab/qt/stable_distribution_view.h"
+
+#include <QBarCategoryAxis>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QChart>
+#include <QChartView>
+#include <QFontDatabase>
+#include <QLegend>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace vantrel {
+
+QString ConditionLabel(int number, int stable_runs, int runs) {
+  return QStringLiteral("Condition %1<br>%2/%3 stable").arg(number).arg(stable_runs).arg(runs);
+}
+
+StableDistributionView::StableDistributionView(QWidget* parent)
+    : QWidget(parent),
+      view_(new QChartView(this)),
+      boxes_(new QBoxPlotSeries),
+      categories_(new QBarCategoryAxis),
+      clicks_(new QValueAxis),
+      summary_(new QPlainTextEdit(this)) {
+  boxes_->setName(QStringLiteral("clicks to stable"));
+  boxes_->setBrush(QColor(0xA5, 0xD6, 0xA7));
+  QPen pen(QColor(0x1B, 0x5E, 0x20));
+  pen.setWidthF(1.5);
+  boxes_->setPen(pen);
+  auto* chart = new QChart;
+  chart->addSeries(boxes_);
+  chart->setTitle(QStringLiteral("Clicks to stable per condition (automatic runs)"));
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(4, 4, 8, 4));
+  chart->legend()->setVisible(false);
+  clicks_->setLabelFormat(QStringLiteral("%d"));
+  clicks_->setTitleText(QStringLiteral("clicks to stable"));
+  chart->addAxis(categories_, Qt::AlignBottom);
+  chart->addAxis(clicks_, Qt::AlignLeft);
+  boxes_->attachAxis(categories_);
+  boxes_->attachAxis(clicks_);
+  clicks_->setRange(0, 100);
+  view_->setChart(chart);
+  view_->setRenderHint(QPainter::Antialiasing);
+
+  summary_->setObjectName(QStringLiteral("txtSummary"));
+  summary_->setReadOnly(true);
+  summary_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  summary_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  summary_->setMaximumHeight(110);
+  summary_->setPlaceholderText(
+      QStringLiteral("No automatic runs yet: choose a goal and the conditions, then press Run."));
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(view_, 1);
+  column->addWidget(summary_);
+}
+
+void StableDistributionView::Show(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+  boxes_->clear();
+  categories_->clear();
+  QStringList labels;
+  QList<QBoxSet*> boxes;
+  int most = 0;
+  for (int c = 0; c < static_cast<int>(plan.conditions.size()); ++c) {
+    std::vector<int> stable;
+    int count = 0;
+    for (const BatchRun& run : runs) {
+      if (run.condition != c + 1) continue;
+      ++count;
+      if (run.run.stable_click) stable.push_back(*run.run.stable_click);
+    }
+    const QString label = ConditionLabel(c + 1, static_cast<int>(stable.size()), count);
+    labels.append(label);
+    auto* box = new QBoxSet;
+    if (!stable.empty()) {
+      const Quartiles q = QuartilesOf(stable);
+      const auto [low, high] = std::minmax_element(stable.begin(), stable.end());
+      box->setValue(QBoxSet::LowerExtreme, *low);
+      box->setValue(QBoxSet::LowerQuartile, q.q1);
+      box->setValue(QBoxSet::Median, q.median);
+      box->setValue(QBoxSet::UpperQuartile, q.q3);
+      box->setValue(QBoxSet::UpperExtreme, *high);
+      most = std::max(most, *high);
+    } else {
+      // Nothing to draw: the box sits flat at zero and the label says none were stable.
+      box->setBrush(Qt::NoBrush);
+    }
+    boxes.append(box);
+  }
+  // The axis first: the series takes its categories from it.
+  categories_->append(labels);
+  boxes_->append(boxes);
+  clicks_->setRange(0, std::max(10, most + most / 10 + 1));
+  clicks_->applyNiceNumbers();
+  summary_->setPlainText(QString::fromStdString(SummaryTable(plan, runs)));
+}
+
+}  // namespace vantrel

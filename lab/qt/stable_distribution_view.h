@@ -1,0 +1,46 @@
+#ifndef VANTREL_LAB_QT_STABLE_DISTRIBUTION_VIEW_H_
+#define VANTREL_LAB_QT_STABLE_DISTRIBUTION_VIEW_H_
+
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "lab/batch.h"
+
+class QBarCategoryAxis;
+class QBoxPlotSeries;
+class QChartView;
+class QPlainTextEdit;
+class QValueAxis;
+
+namespace vantrel {
+
+// The spread of the clicks to stable per condition of an automatic sweep, as a box plot
+// (whiskers from the fewest to the most clicks), with the sweep's summary table below.
+// Runs that never became stable are counted in the table, not drawn.
+class StableDistributionView final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit StableDistributionView(QWidget* parent = nullptr);
+
+  void Show(const BatchPlan& plan, const std::vector<BatchRun>& runs);
+
+  QBoxPlotSeries* boxes() const { return boxes_; }
+  QPlainTextEdit* summary() const { return summary_; }
+
+ private:
+  QChartView* view_;
+  QBoxPlotSeries* boxes_;
+  QBarCategoryAxis* categories_;
+  QValueAxis* clicks_;
+  QPlainTextEdit* summary_;
+};
+
+// A condition's label on the axis: its number in the summary table below the plot (which
+// gives its settings) and how many of its runs became stable. Longer labels would be cut.
+QString ConditionLabel(int number, int stable_runs, int runs);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_QT_STABLE_DISTRIBUTION_VIEW_H_

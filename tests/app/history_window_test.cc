@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTest>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/organism_table_view.h"
+#include "app/spin_edit.h"
+#include "history/journal.h"
+#include "population/evolution.h"
+#include "tests/support/main_window_test.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class HistoryWindowTest : public testing::MainWindowTest {
+ protected:
+  std::vector<std::vector<std::string>> Table() {
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < Form().grid().RowCount(); ++row) rows.push_back(Row(row));
+    return rows;
+  }
+};
+
+TEST_F(HistoryWindowTest, CtrlZAndCtrlYWalkBackAndForthThroughShotsAndGenePools) {
+  Form().show();
+  QApplication::setActiveWindow(&Form());
+  auto* table = Child<OrganismTableView>("sgrOrganisms");
+  table->setFocus();
+  const auto start = Table();
+  const std::uint64_t start_random = random_.State();
+  Click("spbShoot");
+  Click("spbFeed");
+  Click("spbStart");
+  const auto end = Table();
+
+  for (int i = 0; i < 3; ++i) QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Table(), start);
+  EXPECT_EQ(random_.State(), start_random);
+  EXPECT_EQ(Drawn(), Form().population().SelectedDna());
+  QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+  QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Table(), end);
+
+  // In a parameter box Ctrl+Z belongs to the box.
+  Child<SpinEdit>("speCreativity")->setFocus();
+  QTest::keyClick(Child<SpinEdit>("speCreativity"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Table(), end);
+}
+
+TEST_F(HistoryWindowTest, UndoBringsBackTheParameterBoxesAndTheNotebookCounters) {
+  Child<SpinEdit>("speCreativity")->SetValue(40);
+  Click("spbShoot");
+  Child<SpinEdit>("speCreativity")->SetValue(70);
+  Click("spbShoot");
+  const vantrel::Run* run = workspace_->notebook().current_run();
+  ASSERT_NE(run, nullptr);
+  EXPECT_EQ(run->shots, 2);
+  Form().onUndoClicked();
+  EXPECT_EQ(Form().Creativity(), 40);
+  EXPECT_EQ(workspace_->notebook().current_run()->shots, 1);
+}
+
+// A program run that ended without closing its journal is offered at the next start, and
+// Yes brings its table back as one step that can be undone.
+TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
+  const fs::path state =
+      fs::temp_directory_path() / ("history_window_" + std::to_string(std::random_device()()));
+  setenv("XDG_STATE_HOME", state.c_str(), 1);
+  // A process of its own plays five shots with a journal and is killed, as in a crash.
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    LcgRandom random;
+    testing::FixedClock clock(4242);
+    const testing::FixedWallClock an_hour_earlier(1767225600000 - 3600000);
+    Workspace earlier(random, clock, an_hour_earlier);
+    std::string message;
+    if (!earlier.OpenJournal(Journal::DefaultFolder(), message)) _exit(1);
+    History& history = earlier.history();
+    for (int i = 0; i < 5; ++i) {
+      const HistoryStep step(history, StepKind::kShoot, kStartParameters);
+      history.RecordBirth(GenerateOrganism(earlier.document().population(), 10));
+    }
+    std::string table;
+    for (int row = 0; row < earlier.document().grid().RowCount(); ++row) {
+      table += earlier.document().grid().Cell(kDnaColumn, row) + "\n";
+    }
+    if (write(ready[1], table.data(), table.size()) < 0) _exit(1);
+    for (;;) pause();
+  }
+  close(ready[1]);
+  // The title's "DNA" and nine 13-digit strings, each with its line end.
+  std::string crashed_dna(4 + 9 * 14, '\0');
+  const ssize_t got = read(ready[0], crashed_dna.data(), crashed_dna.size());
+  close(ready[0]);
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  ASSERT_EQ(got, static_cast<ssize_t>(crashed_dna.size()));
+
+  const auto fresh = Table();
+  Form().OpenJournalAndOfferRestore();
+  ASSERT_FALSE(messages_.shown().empty());
+  EXPECT_EQ(messages_.shown().back().caption, "Restore population");
+  EXPECT_EQ(messages_.shown().back().text,
+            "Vantrel ended unexpectedly. Restore the population of that run (9 organisms, 5 "
+            "steps)?");
+  std::string restored_dna;
+  for (int row = 0; row < Form().grid().RowCount(); ++row) {
+    restored_dna += Form().grid().Cell(kDnaColumn, row) + "\n";
+  }
+  EXPECT_EQ(restored_dna, crashed_dna);
+  // Undo walks back through the restored run's steps, then the restore itself.
+  for (int i = 0; i < 6; ++i) Form().onUndoClicked();
+  EXPECT_EQ(Table(), fresh);
+  workspace_->CloseJournal();
+  unsetenv("XDG_STATE_HOME");
+  fs::remove_all(state);
+}
+
+}  // namespace
+}  // namespace vantrel

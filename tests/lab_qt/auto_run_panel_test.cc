@@ -1,0 +1,196 @@
+#include "lab/qt/auto_run_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QBoxPlotSeries>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <limits>
+#include <utility>
+
+#include "lab/goal_spec.h"
+#include "lab/qt/batch_runner.h"
+#include "lab/qt/stable_distribution_view.h"
+#include "tests/lab_qt/lab_window_fixture.h"
+
+namespace vantrel::testing {
+namespace {
+
+class AutoRunPanelTest : public LabWindowTest {
+ protected:
+  AutoRunPanelTest() {
+    window_->show();
+    panel_ = window_->auto_run();
+  }
+
+  void ChooseWord(Aspect aspect, int word) {
+    QComboBox* box = panel_->word_box(aspect);
+    box->setCurrentIndex(box->findData(word));
+    emit box->activated(box->currentIndex());  // as the user's choice
+  }
+
+  // Waits for the sweep under way to end; false when it did not within `seconds`.
+  bool WaitForEnd(int seconds) {
+    QSignalSpy finished(&panel_->runner(), &BatchRunner::finished);
+    return panel_->runner().running() ? finished.wait(seconds * 1000) : true;
+  }
+
+  AutoRunPanel* panel_;
+};
+
+TEST_F(AutoRunPanelTest, FollowsTheIdeasGoalUntilTheUserPicksWords) {
+  notebook_.StartRun(ParseGoalSpec("color=green,spokes=no").goal, {10, 10, 1}, kStartTime);
+  window_->Refresh();
+  EXPECT_EQ(panel_->word_box(Aspect::kColour)->currentText(), QStringLiteral("green"));
+  EXPECT_EQ(panel_->word_box(Aspect::kSpokes)->currentText(), QStringLiteral("without spokes"));
+  EXPECT_EQ(panel_->word_box(Aspect::kShape)->currentText(), QStringLiteral("any"));
+
+  ChooseWord(Aspect::kShape, kSquare);
+  notebook_.StartRun(ParseGoalSpec("color=red").goal, {10, 10, 1}, kStartTime);
+  window_->Refresh();
+  EXPECT_EQ(panel_->word_box(Aspect::kColour)->currentText(), QStringLiteral("green"));
+  EXPECT_EQ(panel_->PlanOfChoices().plan.conditions.at(0).goal.text,
+            "color=green,shape=square,spokes=no");
+
+  panel_->findChild<QPushButton*>(QStringLiteral("btnUseIdea"))->click();
+  EXPECT_EQ(panel_->word_box(Aspect::kColour)->currentText(), QStringLiteral("red"));
+  EXPECT_EQ(panel_->word_box(Aspect::kShape)->currentText(), QStringLiteral("any"));
+}
+
+TEST_F(AutoRunPanelTest, RefusesAGoalWithoutWordsOrThatNoOrganismMeets) {
+  window_->Refresh();
+  EXPECT_FALSE(panel_->run_button()->isEnabled());
+  EXPECT_TRUE(panel_->status()->text().contains(QStringLiteral("Pick at least one word")));
+  ChooseWord(Aspect::kColour, kBlack);
+  EXPECT_TRUE(panel_->run_button()->isEnabled());
+  ChooseWord(Aspect::kIntensity, kPale);
+  EXPECT_FALSE(panel_->run_button()->isEnabled());
+  EXPECT_TRUE(panel_->status()->text().contains(QStringLiteral("No organism")));
+}
+
+TEST_F(AutoRunPanelTest, TheParameterBoxesAreTheConditionUntilTheUserEditsTheList) {
+  window_->SetConditionDefaults({30, 5, 2});
+  ChooseWord(Aspect::kShape, kSquare);
+  AutoRunPanel::Choice choice = panel_->PlanOfChoices();
+  ASSERT_EQ(choice.plan.conditions.size(), 1u);
+  EXPECT_EQ(choice.plan.conditions[0].parameters.population, 30);
+  EXPECT_EQ(choice.plan.conditions[0].parameters.bonus, 2);
+
+  panel_->population_box()->setValue(50);
+  panel_->strictness_box()->setValue(0.9);
+  panel_->onAddConditionClicked();
+  window_->SetConditionDefaults({12, 5, 2});  // the list is the user's now
+  choice = panel_->PlanOfChoices();
+  ASSERT_EQ(choice.plan.conditions.size(), 2u);
+  EXPECT_EQ(choice.plan.conditions[0].parameters.population, 30);
+  EXPECT_EQ(choice.plan.conditions[1].parameters.population, 50);
+  EXPECT_DOUBLE_EQ(choice.plan.conditions[1].strictness, 0.9);
+  EXPECT_EQ(panel_->population_box()->value(), 12);  // the box offers the new default
+
+  panel_->conditions()->setCurrentRow(0);
+  panel_->onRemoveConditionClicked();
+  panel_->onRemoveConditionClicked();
+  EXPECT_TRUE(panel_->PlanOfChoices().error.contains(QStringLiteral("condition")));
+}
+
+TEST_F(AutoRunPanelTest, PlaysASmallSweepOnAWorkerThreadAndTheRunsJoinTheTable) {
+  notebook_.StartRun(ParseGoalSpec("shape=square").goal, {10, 10, 1}, kStartTime);
+  window_->Refresh();
+  ChooseWord(Aspect::kSpokes, kWithSpokes);
+  window_->SetConditionDefaults({10, 10, 1});
+  panel_->population_box()->setValue(12);
+  panel_->onAddConditionClicked();
+  panel_->runs_box()->setValue(2);
+  panel_->max_clicks_box()->setValue(20'000);
+  panel_->seed_box()->setValue(5);
+  const BatchPlan plan = panel_->PlanOfChoices().plan;
+  QSignalSpy added(window_.operator->(), &NotebookWindow::automaticRunsAdded);
+
+  panel_->run_button()->click();
+  // The click returns at once; the sweep goes on behind the window.
+  EXPECT_TRUE(panel_->runner().running());
+  EXPECT_FALSE(panel_->run_button()->isEnabled());
+  EXPECT_TRUE(panel_->cancel_button()->isEnabled());
+  ASSERT_TRUE(WaitForEnd(60));
+
+  ASSERT_EQ(added.count(), 1);
+  EXPECT_EQ(added[0][0].toInt(), 4);
+  const std::vector<vantrel::Run>& runs = notebook_.runs().runs();
+  ASSERT_EQ(runs.size(), 5u);
+  EXPECT_EQ(notebook_.current_run()->number, 1);  // the hand run stays current
+  // The same runs as one thread plays them: threads change nothing.
+  const std::vector<BatchRun> alone = PlayBatch(plan, {1, 2, 3, 4}, 1, nullptr, nullptr);
+  for (std::size_t i = 0; i < 4; ++i) {
+    const vantrel::Run& run = runs[i + 1];
+    EXPECT_EQ(run.number, static_cast<int>(i) + 2);
+    EXPECT_EQ(run.mode, RunMode::kJudge);
+    EXPECT_EQ(run.goal, "shape=square,spokes=yes");
+    EXPECT_FALSE(run.started_utc);
+    EXPECT_EQ(run.start.population, i < 2 ? 10 : 12);
+    EXPECT_EQ(run.feeds, alone[i].run.feeds);
+    EXPECT_EQ(run.shots, alone[i].run.shots);
+    EXPECT_EQ(run.stable_click, alone[i].run.stable_click);
+  }
+  EXPECT_EQ(panel_->progress()->value(), 4);
+  EXPECT_TRUE(panel_->run_button()->isEnabled());
+  EXPECT_EQ(panel_->distribution()->boxes()->count(), 2);
+  EXPECT_TRUE(panel_->distribution()->summary()->toPlainText().contains(
+      QStringLiteral("shape=square,spokes=yes")));
+  EXPECT_TRUE(panel_->status()->text().contains(QStringLiteral("runs 2 to 5")));
+}
+
+TEST_F(AutoRunPanelTest, CancelStopsTheSweepAndKeepsTheWindowUsable) {
+  // Loose judging of a hard goal in a large population never settles.
+  for (const auto& [aspect, word] :
+       {std::pair{Aspect::kColour, int{kGreen}}, std::pair{Aspect::kShape, int{kCircle}},
+        std::pair{Aspect::kSize, int{kGiant}}, std::pair{Aspect::kSpokes, int{kWithSpokes}}}) {
+    ChooseWord(aspect, word);
+  }
+  window_->SetConditionDefaults({1000, 10, 1});
+  panel_->strictness_box()->setValue(0.5);
+  panel_->onAddConditionClicked();
+  panel_->runs_box()->setValue(50);
+  panel_->max_clicks_box()->setValue(std::numeric_limits<int>::max());
+  panel_->run_button()->click();
+  ASSERT_TRUE(panel_->runner().running());
+  panel_->cancel_button()->click();
+  QSignalSpy finished(&panel_->runner(), &BatchRunner::finished);
+  ASSERT_TRUE(finished.wait(20'000));
+  EXPECT_TRUE(finished[0][0].toBool());
+  EXPECT_FALSE(panel_->runner().running());
+  EXPECT_TRUE(panel_->status()->text().startsWith(QStringLiteral("Cancelled")));
+  EXPECT_TRUE(panel_->run_button()->isEnabled());
+  EXPECT_FALSE(panel_->cancel_button()->isEnabled());
+  EXPECT_LT(notebook_.runs().runs().size(), 100u);
+}
+
+TEST_F(AutoRunPanelTest, ClosingTheWindowMidSweepStopsTheWorker) {
+  ChooseWord(Aspect::kColour, kGreen);
+  ChooseWord(Aspect::kSize, kGiant);
+  window_->SetConditionDefaults({1000, 10, 1});
+  panel_->strictness_box()->setValue(0.5);
+  panel_->onAddConditionClicked();
+  panel_->max_clicks_box()->setValue(std::numeric_limits<int>::max());
+  panel_->run_button()->click();
+  ASSERT_TRUE(panel_->runner().running());
+  window_.reset();  // must neither hang nor touch the window afterwards
+  QCoreApplication::processEvents();
+  SUCCEED();
+}
+
+TEST_F(AutoRunPanelTest, TheButtonOpensTheAutomaticTab) {
+  window_->tabs()->setCurrentIndex(0);
+  window_->findChild<QPushButton*>(QStringLiteral("btnRunAutomatically"))->click();
+  EXPECT_EQ(window_->tabs()->currentWidget(), panel_);
+}
+
+}  // namespace
+}  // namespace vantrel::testing

@@ -1,0 +1,85 @@
+#ifndef VANTREL_TESTS_LAB_QT_LAB_WINDOW_FIXTURE_H_
+#define VANTREL_TESTS_LAB_QT_LAB_WINDOW_FIXTURE_H_
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lab/judge.h"
+#include "lab/notebook.h"
+#include "lab/qt/notebook_window.h"
+#include "lab/qt/runs_file_dialog.h"
+#include "population/population.h"
+#include "population/random_source.h"
+#include "tests/support/excel_fakes.h"
+#include "tests/support/fakes.h"
+
+namespace vantrel::testing {
+
+// Answers with `answer` and counts the questions.
+class ScriptedRunsDialog final : public RunsFileDialog {
+ public:
+  std::optional<std::string> AskExportRunsName() override {
+    ++asked;
+    return answer;
+  }
+  std::optional<std::string> answer;
+  int asked = 0;
+};
+
+inline constexpr std::int64_t kStartTime = 1796765792;  // 2026-12-08 21:36:32 UTC
+
+// A real notebook over a population of nine organisms from a fixed seed, and the notebook
+// window over it with recording services, shown.
+class LabWindowTest : public ::testing::Test {
+ protected:
+  LabWindowTest() : grid_(kOrganismColumnCount, 2), random_(7), population_(grid_, random_) {
+    population_.SetUpColumns();
+    population_.NewGenePool(10);
+    grid_.SelectRow(1);
+    window_.emplace(notebook_, NotebookServices{messages_, dialog_, excel_, cursor_});
+    window_->resize(900, 760);
+  }
+
+  // The words of the organism on screen, as a goal that it meets.
+  Goal GoalOfSelected(std::vector<Aspect> aspects) const {
+    const OrganismWords words = WordsOfDna(population_.SelectedDna());
+    Goal goal;
+    for (Aspect aspect : aspects) goal.Set(aspect, words[aspect]);
+    goal.text = "the organism on screen";
+    return goal;
+  }
+
+  // A feed or a shoot as the main window makes it: the table, then the notebook, then the
+  // window.
+  void Play(Click click) {
+    if (click == Click::kFeed) {
+      FeedClick(population_, 1);
+    } else {
+      ShootClick(population_, 10);
+    }
+    notebook_.AfterClick(click);
+    window_->Refresh();
+  }
+
+  // Lets the coalesced plot update run.
+  static void Settle() { QCoreApplication::processEvents(); }
+
+  StringGrid grid_;
+  LcgRandom random_;
+  Population population_;
+  LabNotebook notebook_{grid_};
+  RecordingMessages messages_;
+  ScriptedRunsDialog dialog_;
+  std::vector<std::string> excel_log_;
+  RecordingExcel excel_{excel_log_};
+  RecordingCursor cursor_{excel_log_};
+  std::optional<NotebookWindow> window_;
+};
+
+}  // namespace vantrel::testing
+
+#endif  // VANTREL_TESTS_LAB_QT_LAB_WINDOW_FIXTURE_H_
