@@ -28,48 +28,79 @@ void Present(QWidget& window, const QWidget& anchor) {
 
 }  // namespace
 
-VantrelApplication::VantrelApplication() : main_window_(workspace_, Services()) {
+VantrelApplication::VantrelApplication()
+    : main_window_(workspace_, Services()),
+      population_window_(
+          [this] {
+            return std::make_unique<PopulationWindow>(workspace_.document().grid(), picture_dialog_,
+                                                      messages_);
+          },
+          [this](PopulationWindow& window) { WirePopulationWindow(window); }),
+      family_tree_window_(
+          [this] { return std::make_unique<FamilyTreeWindow>(workspace_.history()); },
+          [this](FamilyTreeWindow& window) { main_window_.keys().AddWindow(&window); }),
+      notebook_window_(
+          [this] {
+            return std::make_unique<NotebookWindow>(
+                workspace_.notebook(),
+                NotebookServices{messages_, runs_dialog_, excel_, busy_cursor_});
+          },
+          [this](NotebookWindow& window) { WireNotebookWindow(window); }) {
   messages_.SetOwner(&main_window_);
   file_dialogs_.SetOwner(&main_window_);
-  main_window_.keys().AddWindow(&population_window_);
-  main_window_.keys().AddWindow(&family_tree_window_);
-  main_window_.keys().AddWindow(&notebook_window_);
-  main_window_.keys().Bind(Qt::Key_R, [this] { notebook_window_.onReachedClicked(); });
-  QObject::connect(&main_window_, &MainWindow::notebookRequested, &notebook_window_,
-                   [this] { Present(notebook_window_, main_window_); });
-  QObject::connect(&main_window_, &MainWindow::populationStepped, &notebook_window_,
+  ProgramKeys& keys = main_window_.keys();
+  keys.Bind(Qt::Key_R, [this] { notebook_window_.Get().onReachedClicked(); });
+  QObject::connect(&main_window_, &MainWindow::notebookRequested, &main_window_,
+                   [this] { Present(notebook_window_.Get(), main_window_); });
+  QObject::connect(&main_window_, &MainWindow::populationStepped, &main_window_,
                    [this] { RefreshNotebook(); });
-  QObject::connect(&main_window_, &MainWindow::organismShown, &notebook_window_,
-                   [this] { notebook_window_.Refresh(); });
-  QObject::connect(&notebook_window_, &NotebookWindow::reachedDeclared, &notebook_window_,
-                   [this] { notebook_window_.Refresh(); });
-  population_window_.SetExtraTooltipLine(
-      [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
-  RefreshNotebook();
-  QObject::connect(&main_window_, &MainWindow::populationViewRequested, &population_window_,
-                   [this] { Present(population_window_, main_window_); });
-  QObject::connect(&main_window_, &MainWindow::familyTreeRequested, &family_tree_window_,
-                   [this] { Present(family_tree_window_, main_window_); });
-  QObject::connect(&population_window_, &PopulationWindow::familyTreeRequested,
-                   &family_tree_window_, [this](int row) {
-                     workspace_.document().grid().SelectRow(row);
-                     Present(family_tree_window_, population_window_);
-                   });
+  QObject::connect(&main_window_, &MainWindow::organismShown, &main_window_, [this] {
+    if (NotebookWindow* window = notebook_window_.IfMade()) window->Refresh();
+  });
+  QObject::connect(&main_window_, &MainWindow::populationViewRequested, &main_window_,
+                   [this] { Present(population_window_.Get(), main_window_); });
+  QObject::connect(&main_window_, &MainWindow::familyTreeRequested, &main_window_,
+                   [this] { Present(family_tree_window_.Get(), main_window_); });
   // The journal opens once the first organism is on screen, so start-up does not wait.
   QObject::connect(&main_window_, &MainWindow::firstPainted, &main_window_, [this] {
     QTimer::singleShot(0, &main_window_, &MainWindow::OpenJournalAndOfferRestore);
   });
 }
 
+void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
+  main_window_.keys().AddWindow(&window);
+  window.SetExtraTooltipLine(
+      [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
+  QObject::connect(&window, &PopulationWindow::familyTreeRequested, &window, [this](int row) {
+    workspace_.document().grid().SelectRow(row);
+    Present(family_tree_window_.Get(), *population_window_.IfMade());
+  });
+}
+
+void VantrelApplication::WireNotebookWindow(NotebookWindow& window) {
+  main_window_.keys().AddWindow(&window);
+  QObject::connect(&window, &NotebookWindow::reachedDeclared, &window,
+                   [&window] { window.Refresh(); });
+  RefreshNotebook();
+}
+
 void VantrelApplication::RefreshNotebook() {
+  NotebookWindow* window = notebook_window_.IfMade();
+  if (window == nullptr) return;
   const Parameters boxes = main_window_.CurrentParameters();
-  notebook_window_.SetConditionDefaults({boxes.start_organisms, boxes.creativity, boxes.bonus});
-  notebook_window_.Refresh();
+  window->SetConditionDefaults({boxes.start_organisms, boxes.creativity, boxes.bonus});
+  window->Refresh();
 }
 
 MainWindowServices VantrelApplication::Services() {
-  return {clock_,       messages_,  file_dialogs_, excel_,
-          busy_cursor_, web_shell_, experiments_,  picture_dialog_};
+  return {clock_,
+          messages_,
+          file_dialogs_,
+          excel_,
+          busy_cursor_,
+          web_shell_,
+          [this]() -> ExperimentsDialog& { return experiments_.Get(); },
+          picture_dialog_};
 }
 
 }  // namespace vantrel

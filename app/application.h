@@ -2,6 +2,7 @@
 #define VANTREL_APP_APPLICATION_H_
 
 #include "app/main_window.h"
+#include "app/on_demand.h"
 #include "app/workspace.h"
 #include "gallery/qt/picture_save_dialog.h"
 #include "gallery/qt/population_window.h"
@@ -31,8 +32,10 @@ class VantrelApplication {
 
  private:
   MainWindowServices Services();
-  // Keeps the notebook window in step with the notebook and the parameter boxes.
+  // Keeps the notebook window, once made, in step with the notebook and the boxes.
   void RefreshNotebook();
+  void WirePopulationWindow(PopulationWindow& window);
+  void WireNotebookWindow(NotebookWindow& window);
 
   LcgRandom random_;
   SystemClock clock_;
@@ -46,14 +49,13 @@ class VantrelApplication {
   QtPictureFileDialog picture_dialog_;
   QtRunsFileDialog runs_dialog_;
   Workspace workspace_{random_, clock_, wall_clock_};
-  // Lives, hidden between showings, until the program ends.
-  ExperimentsDialog experiments_;
+  // Made when first shown and kept, hidden between showings, until the program ends.
+  OnDemand<ExperimentsDialog> experiments_{[] { return std::make_unique<ExperimentsDialog>(); }};
   MainWindow main_window_;
-  // The windows that follow the population; hidden until asked for, kept when closed.
-  PopulationWindow population_window_{workspace_.document().grid(), picture_dialog_, messages_};
-  FamilyTreeWindow family_tree_window_{workspace_.history()};
-  NotebookWindow notebook_window_{workspace_.notebook(),
-                                  {messages_, runs_dialog_, excel_, busy_cursor_}};
+  // The windows that follow the population: made when first asked for, kept when closed.
+  OnDemand<PopulationWindow> population_window_;
+  OnDemand<FamilyTreeWindow> family_tree_window_;
+  OnDemand<NotebookWindow> notebook_window_;
 };
 
 }  // namespace vantrel

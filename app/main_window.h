@@ -2,6 +2,7 @@
 #define VANTREL_APP_MAIN_WINDOW_H_
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,7 +44,8 @@ struct MainWindowServices {
   ExcelApplication& excel;
   BusyCursor& busy_cursor;
   WebShell& web_shell;
-  ExperimentsDialog& experiments;
+  // The experiments dialog, made on first use.
+  std::function<ExperimentsDialog&()> experiments;
   PictureFileDialog& picture_dialog;
 };
 

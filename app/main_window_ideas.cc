@@ -20,7 +20,7 @@ void MainWindow::onIdeaClicked() {
 
 void MainWindow::onExperimentsClicked() {
   // Modal: returns when the window is closed, which only hides it for the next showing.
-  services_.experiments.exec();
+  services_.experiments().exec();
 }
 
 }  // namespace vantrel

@@ -90,5 +90,22 @@ void BM_ShotClickToScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_ShotClickToScreen)->Unit(benchmark::kMicrosecond);
 
+// The same with the population gallery and the lab notebook open beside the main window,
+// and the journal written: the whole budget of one shot.
+void BM_ShotClickToScreenAllOpen(benchmark::State& state) {
+  Window window;
+  emit window.form->populationViewRequested();
+  emit window.form->notebookRequested();
+  QApplication::processEvents();
+  window.form->OpenJournalAndOfferRestore();
+  auto* pistol = window.form->findChild<QToolButton*>(QStringLiteral("spbShoot"));
+  for (auto _ : state) {
+    pistol->click();
+    QApplication::processEvents();
+  }
+  state.counters["journal"] = window.form->workspace().journal() != nullptr ? 1 : 0;
+}
+BENCHMARK(BM_ShotClickToScreenAllOpen)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace vantrel

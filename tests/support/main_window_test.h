@@ -34,7 +34,8 @@ class MainWindowTest : public ::testing::Test {
       workspace_ = std::make_unique<Workspace>(random_, clock_, wall_clock_);
       form_ = std::make_unique<MainWindow>(
           *workspace_, MainWindowServices{clock_, messages_, dialogs_, excel_, cursor_, shell_,
-                                          experiments_, picture_dialog_});
+                                          [this]() -> ExperimentsDialog& { return experiments_; },
+                                          picture_dialog_});
     }
     return *form_;
   }
