@@ -6,19 +6,12 @@
 
 #include "lab/goal_spec.h"
 #include "population/evolution.h"
+#include "tests/lab/seeded_table.h"
 
 namespace vantrel {
 namespace {
 
-struct Table {
-  explicit Table(std::uint32_t seed, int rows) : random(seed), population(grid, random) {
-    population.SetUpColumns();
-    population.NewGenePool(rows);
-  }
-  StringGrid grid{kOrganismColumnCount, 2};
-  LcgRandom random;
-  Population population;
-};
+using Table = testing::SeededTable;
 
 Goal GoalOf(const char* spec) { return ParseGoalSpec(spec).goal; }
 

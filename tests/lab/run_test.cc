@@ -11,20 +11,12 @@
 #include "lab/population_stats.h"
 #include "population/evolution.h"
 #include "population/population.h"
+#include "tests/lab/seeded_table.h"
 
 namespace vantrel {
 namespace {
 
-// A population of its own from a fixed seed.
-struct Table {
-  explicit Table(std::uint32_t seed, int rows) : random(seed), population(grid, random) {
-    population.SetUpColumns();
-    population.NewGenePool(rows);
-  }
-  StringGrid grid{kOrganismColumnCount, 2};
-  LcgRandom random;
-  Population population;
-};
+using Table = testing::SeededTable;
 
 // Counts the organisms meeting the goal by looking at every row.
 int CountMatching(const StringGrid& grid, const Goal& goal) {
