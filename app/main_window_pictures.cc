@@ -15,7 +15,7 @@ void MainWindow::ShowPictureMenu(QPoint position) {
   QMenu menu(this);
   menu.addAction(QStringLiteral("Copy picture"), this, &MainWindow::onCopyPictureClicked);
   menu.addAction(QStringLiteral("Save picture as…"), this, &MainWindow::onSavePictureClicked);
-  menu.addAction(QStringLiteral("Family tree (T)"), this, &MainWindow::familyTreeRequested);
+  menu.addAction(QStringLiteral("Family tree"), this, &MainWindow::familyTreeRequested);
   menu.exec(organism_view_->mapToGlobal(position));
 }
 

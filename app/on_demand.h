@@ -13,7 +13,8 @@ template <typename Window>
 class OnDemand {
  public:
   // `make` builds the window; `made` then wires it up (keys, signals).
-  OnDemand(std::function<std::unique_ptr<Window>()> make, std::function<void(Window&)> made = {})
+  explicit OnDemand(std::function<std::unique_ptr<Window>()> make,
+                    std::function<void(Window&)> made = {})
       : make_(std::move(make)), made_(std::move(made)) {}
 
   Window& Get() {
