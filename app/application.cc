@@ -81,6 +81,8 @@ void VantrelApplication::WireNotebookWindow(NotebookWindow& window) {
   main_window_.keys().AddWindow(&window);
   QObject::connect(&window, &NotebookWindow::reachedDeclared, &window,
                    [&window] { window.Refresh(); });
+  QObject::connect(&window, &NotebookWindow::automaticRunsAdded, &main_window_,
+                   &MainWindow::KeepNotebookInJournal);
   RefreshNotebook();
 }
 

@@ -273,6 +273,7 @@ void MainWindow::GridSelectionChanged(int /*row*/) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  KeepNotebookInJournal();
   workspace_.CloseJournal();
   QWidget::closeEvent(event);
 }

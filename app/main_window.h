@@ -86,6 +86,8 @@ class MainWindow final : public QWidget, private GridObserver {
   // Opens the journal and, when an earlier program run ended without closing, offers to
   // restore it. Called once, after the first paint.
   void OpenJournalAndOfferRestore();
+  // Keeps the notebook's run table with the journal, so that a restore brings it back.
+  void KeepNotebookInJournal();
 
  public slots:
   void onNewGenePoolClicked();

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "history/history.h"
 #include "history/journal.h"
+#include "lab/run_csv.h"
 #include "ui/messages.h"
 
 namespace vantrel {
@@ -54,6 +55,15 @@ void MainWindow::StartNotebookRun() {
   noted_parameters_ = boxes;
   workspace_.notebook().StartRun({boxes.start_organisms, boxes.creativity, boxes.bonus},
                                  workspace_.wall_clock().UnixMilliseconds() / 1000);
+  KeepNotebookInJournal();
+}
+
+void MainWindow::KeepNotebookInJournal() {
+  // Finished runs change only when a run starts or automatic runs arrive; the current
+  // run's counters follow at the next run start or at the close.
+  if (Journal* journal = workspace_.journal()) {
+    journal->SaveNotebook(RunsCsv(workspace_.notebook().runs().runs()));
+  }
 }
 
 void MainWindow::onUndoClicked() {
@@ -129,6 +139,8 @@ void MainWindow::RestoreRun(const EarlierRun& run) {
     services_.messages.ShowMessage(message);
     return;
   }
+  // The experiment runs of that program run join this one's run table.
+  workspace_.notebook().AddRuns(ParseRunsCsv(Journal::ReadNotebook(run.path)));
   SetParameters(workspace_.history().parameters());
   showSelectedOrganism();
   StartNotebookRun();

@@ -14,6 +14,7 @@ void MainWindow::onIdeaClicked() {
   workspace_.notebook().StartRun(GoalFromIdea(idea.words),
                                  {boxes.start_organisms, boxes.creativity, boxes.bonus},
                                  workspace_.wall_clock().UnixMilliseconds() / 1000);
+  KeepNotebookInJournal();
   emit populationStepped();
   services_.messages.ShowMessage(idea.text);
 }

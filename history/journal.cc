@@ -211,6 +211,7 @@ bool Journal::Open(History& history) {
       ", 0, 0, 0);"
       "CREATE TABLE base(id INTEGER PRIMARY KEY, snapshot BLOB NOT NULL);"
       "CREATE TABLE entries(seq INTEGER PRIMARY KEY, type INTEGER NOT NULL, data BLOB);"
+      "CREATE TABLE notebook(id INTEGER PRIMARY KEY, text BLOB NOT NULL);"
       "COMMIT;";
   if (!Exec(setup.c_str())) {
     RemoveRun(path_);
@@ -398,6 +399,33 @@ bool Journal::RestoreRun(const EarlierRun& run, History& history, std::string& m
   if (batch && db_ != nullptr) Exec("COMMIT");
   if (!ok) message = "The journal " + run.path + " breaks off; it was restored as far as it fits.";
   return ok;
+}
+
+bool Journal::SaveNotebook(std::string_view text) {
+  if (db_ == nullptr) return false;
+  sqlite3_stmt* save = nullptr;
+  if (sqlite3_prepare_v2(db_, "INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", -1, &save,
+                         nullptr) != SQLITE_OK) {
+    Fail(Reason(db_, sqlite3_errcode(db_)));
+    return false;
+  }
+  sqlite3_bind_blob(save, 1, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+  const int code = sqlite3_step(save);
+  sqlite3_finalize(save);
+  if (code != SQLITE_DONE) {
+    Fail(Reason(db_, code));
+    return false;
+  }
+  return true;
+}
+
+std::string Journal::ReadNotebook(const std::string& path) {
+  const Reader reader(path);
+  if (reader.db() == nullptr) return {};
+  // Journals written before the notebook was kept have no such table: nothing to read.
+  Statement note(reader.db(), "SELECT text FROM notebook WHERE id = 1");
+  if (!note.Row()) return {};
+  return std::string(note.Blob(0));
 }
 
 void Journal::Prune(int keep_runs, std::uint64_t max_bytes) {

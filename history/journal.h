@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "history/history.h"
@@ -71,6 +72,12 @@ class Journal final : public HistoryListener {
   // Reads `run` and restores it into the history as one restore step and its steps; this
   // run's journal keeps all of it in one transaction. False and `message` on failure.
   bool RestoreRun(const EarlierRun& run, History& history, std::string& message);
+
+  // Keeps `text` (the lab notebook's run table) with this run's journal, replacing what was
+  // kept before; written in its own transaction. False when the journal is off.
+  bool SaveNotebook(std::string_view text);
+  // The text an earlier run kept with SaveNotebook; empty when it kept none.
+  static std::string ReadNotebook(const std::string& path);
 
   // Deletes the journals of runs that are not running, beyond the newest kKeepRuns and
   // beyond kMaxBytes in all (this run's own journal is kept).

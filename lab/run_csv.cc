@@ -1,6 +1,9 @@
 #include "lab/run_csv.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
 
 namespace vantrel {
 
@@ -96,6 +99,106 @@ std::string RunsCsv(std::span<const Run> runs) {
     text += kCsvLineEnd;
   }
   return text;
+}
+
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> row;
+  std::string cell;
+  bool quoted = false;
+  bool row_open = false;  // something of the current row has been read
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c != '"') {
+        cell += c;
+      } else if (i + 1 < text.size() && text[i + 1] == '"') {
+        cell += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+      continue;
+    }
+    row_open = true;
+    if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      row.push_back(std::move(cell));
+      cell.clear();
+    } else if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      row.push_back(std::move(cell));
+      cell.clear();
+      rows.push_back(std::move(row));
+      row.clear();
+      row_open = false;
+    } else {
+      cell += c;
+    }
+  }
+  if (row_open || quoted) {
+    row.push_back(std::move(cell));
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+namespace {
+
+std::optional<int> OptionalInt(const std::string& cell) {
+  if (cell.empty()) return std::nullopt;
+  return std::atoi(cell.c_str());
+}
+
+// Seconds since 1970-01-01 00:00 UTC from "2026-12-08T21:36:32Z"; nothing for other text.
+std::optional<std::int64_t> ParseUtc(const std::string& text) {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+  if (std::sscanf(text.c_str(), "%d-%d-%dT%d:%d:%dZ", &year, &month, &day, &hour, &minute,
+                  &second) != 6) {
+    return std::nullopt;
+  }
+  // Days from the civil date (proleptic Gregorian), the inverse of the formatter's.
+  const int y = year - (month <= 2 ? 1 : 0);
+  const int era = (y >= 0 ? y : y - 399) / 400;
+  const int year_of_era = y - era * 400;
+  const int day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
+  const std::int64_t days = static_cast<std::int64_t>(era) * 146097 + day_of_era - 719468;
+  return days * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+}  // namespace
+
+std::vector<Run> ParseRunsCsv(std::string_view csv) {
+  constexpr std::size_t kColumns = 13;
+  std::vector<Run> runs;
+  const std::vector<std::vector<std::string>> rows = ParseCsv(csv);
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    const std::vector<std::string>& cells = rows[i];
+    if (cells.size() < kColumns) continue;
+    Run run;
+    run.number = std::atoi(cells[0].c_str());
+    run.mode = cells[1] == "judge" ? RunMode::kJudge : RunMode::kHand;
+    run.started_utc = ParseUtc(cells[2]);
+    run.start = {std::atoi(cells[3].c_str()), std::atoi(cells[4].c_str()),
+                 std::atoi(cells[5].c_str())};
+    run.goal = cells[6];
+    run.feeds = std::atoi(cells[7].c_str());
+    run.shots = std::atoi(cells[8].c_str());
+    run.first_match_click = OptionalInt(cells[10]);
+    run.stable_click = OptionalInt(cells[11]);
+    run.reached_by = cells[12] == "program" ? ReachedBy::kProgram
+                     : cells[12] == "user"  ? ReachedBy::kUser
+                                            : ReachedBy::kNone;
+    runs.push_back(std::move(run));
+  }
+  return runs;
 }
 
 }  // namespace vantrel

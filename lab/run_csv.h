@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lab/run.h"
 
@@ -29,6 +30,14 @@ std::string RunCsvCells(const Run& run);
 
 // Header and one line per run.
 std::string RunsCsv(std::span<const Run> runs);
+
+// The rows of RFC 4180 text, each a list of cells: quoted cells may hold commas, doubled
+// quotes and line breaks; CR LF, CR and LF end a row.
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text);
+
+// The runs of a table written by RunsCsv, read back (the parameter changes within a run are
+// not in the table and are not restored). Lines with too few cells are passed over.
+std::vector<Run> ParseRunsCsv(std::string_view csv);
 
 }  // namespace vantrel
 

@@ -6,49 +6,6 @@
 
 namespace vantrel {
 
-std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
-  std::vector<std::vector<std::string>> rows;
-  std::vector<std::string> row;
-  std::string cell;
-  bool quoted = false;
-  bool row_open = false;  // something of the current row has been read
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (quoted) {
-      if (c != '"') {
-        cell += c;
-      } else if (i + 1 < text.size() && text[i + 1] == '"') {
-        cell += '"';
-        ++i;
-      } else {
-        quoted = false;
-      }
-      continue;
-    }
-    row_open = true;
-    if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
-      row.push_back(std::move(cell));
-      cell.clear();
-    } else if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      row.push_back(std::move(cell));
-      cell.clear();
-      rows.push_back(std::move(row));
-      row.clear();
-      row_open = false;
-    } else {
-      cell += c;
-    }
-  }
-  if (row_open || quoted) {
-    row.push_back(std::move(cell));
-    rows.push_back(std::move(row));
-  }
-  return rows;
-}
-
 std::string Utf8ToLatin1(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size());

@@ -7,13 +7,10 @@
 #include <vector>
 
 #include "lab/run.h"
+#include "lab/run_csv.h"
 #include "population/string_grid.h"
 
 namespace vantrel {
-
-// The rows of RFC 4180 text, each as its cells: quoted cells may hold commas, doubled
-// quotes and line breaks; a line may end in CR LF or LF. A final line end adds no row.
-std::vector<std::vector<std::string>> ParseCsv(std::string_view text);
 
 // UTF-8 text as single-byte Latin-1; a character beyond Latin-1 becomes '?'.
 std::string Utf8ToLatin1(std::string_view text);

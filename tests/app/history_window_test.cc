@@ -14,6 +14,7 @@
 #include "app/organism_table_view.h"
 #include "app/spin_edit.h"
 #include "history/journal.h"
+#include "lab/run_csv.h"
 #include "population/evolution.h"
 #include "tests/support/main_window_test.h"
 
@@ -94,6 +95,7 @@ TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
       const HistoryStep step(history, StepKind::kShoot, kStartParameters);
       history.RecordBirth(GenerateOrganism(earlier.document().population(), 10));
     }
+    earlier.journal()->SaveNotebook(RunsCsv(earlier.notebook().runs().runs()));
     std::string table;
     for (int row = 0; row < earlier.document().grid().RowCount(); ++row) {
       table += earlier.document().grid().Cell(kDnaColumn, row) + "\n";
@@ -122,6 +124,10 @@ TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
     restored_dna += Form().grid().Cell(kDnaColumn, row) + "\n";
   }
   EXPECT_EQ(restored_dna, crashed_dna);
+  // Its experiment run joins the run table, before the run the restore starts.
+  const std::vector<vantrel::Run>& runs = workspace_->notebook().runs().runs();
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[1].started_utc, (1767225600000 - 3600000) / 1000);
   // Undo walks back through the restored run's steps, then the restore itself.
   for (int i = 0; i < 6; ++i) Form().onUndoClicked();
   EXPECT_EQ(Table(), fresh);

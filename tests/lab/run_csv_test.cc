@@ -42,6 +42,33 @@ TEST(RunCsvTest, KnownRunsGiveTheseBytes) {
             "2,judge,,50,5,-2,\"will be called \"\"cube, on\nits side\"\".\",0,3,3,,3,user\r\n");
 }
 
+// A run table kept with the journal reads back as the same table, quotes and line breaks in
+// a goal and events that did not happen included.
+TEST(RunCsvTest, ATableReadsBackAsTheSameTable) {
+  vantrel::Run hand;
+  hand.number = 1;
+  hand.started_utc = 951782400;  // 2000-02-29, a leap day
+  hand.start = {10, 20, 1};
+  hand.goal = "will be called \"cube, on\nits side\".";
+  hand.feeds = 4;
+  hand.shots = 6;
+  hand.first_match_click = 0;
+  hand.reached_by = ReachedBy::kUser;
+  vantrel::Run judged;
+  judged.number = 2;
+  judged.mode = RunMode::kJudge;
+  judged.start = {50, 5, -2};
+  judged.stable_click = 3;
+  judged.reached_by = ReachedBy::kProgram;
+  const vantrel::Run runs[] = {hand, judged};
+  const std::string csv = RunsCsv(runs);
+  const std::vector<vantrel::Run> read = ParseRunsCsv(csv);
+  ASSERT_EQ(read.size(), 2u);
+  EXPECT_EQ(read[0].started_utc, hand.started_utc);
+  EXPECT_EQ(read[1].started_utc, std::nullopt);
+  EXPECT_EQ(RunsCsv(read), csv);
+}
+
 TEST(RunCsvTest, UtcTimesAcrossEpochAndLeapDay) {
   EXPECT_EQ(FormatUtc(0), "1970-01-01T00:00:00Z");
   EXPECT_EQ(FormatUtc(-1), "1969-12-31T23:59:59Z");
