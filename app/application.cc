@@ -11,6 +11,8 @@ namespace vantrel {
 
 namespace {
 
+constexpr int kJournalDelayMs = 100;
+
 // Shows a window of the program, or brings it to the front when it is open already. The
 // first time it opens beside `anchor`, where it covers nothing of it.
 void Present(QWidget& window, const QWidget& anchor) {
@@ -61,9 +63,10 @@ VantrelApplication::VantrelApplication()
                    [this] { Present(population_window_.Get(), main_window_); });
   QObject::connect(&main_window_, &MainWindow::familyTreeRequested, &main_window_,
                    [this] { Present(family_tree_window_.Get(), main_window_); });
-  // The journal opens once the first organism is on screen, so start-up does not wait.
+  // The journal opens a moment after the first organism is on screen, so start-up does not
+  // wait for it; steps made before are part of the state it starts from.
   QObject::connect(&main_window_, &MainWindow::firstPainted, &main_window_, [this] {
-    QTimer::singleShot(0, &main_window_, &MainWindow::OpenJournalAndOfferRestore);
+    QTimer::singleShot(kJournalDelayMs, &main_window_, &MainWindow::OpenJournalAndOfferRestore);
   });
 }
 

@@ -61,23 +61,23 @@ void MainWindow::BuildControls() {
   connect(organism_view_, &OrganismView::firstPainted, this, &MainWindow::firstPainted);
   connect(organism_view_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowPictureMenu);
 
-  new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral(":/icons/star.svg"),
+  new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral(":/icons/star.png"),
                                          QStringLiteral("Start with a totally new genepool (N)"),
                                          QRect(8, 376, 33, 33));
   idea_button_ =
-      MakeToolButton("spbIdea", QStringLiteral(":/icons/bulb.svg"),
+      MakeToolButton("spbIdea", QStringLiteral(":/icons/bulb.png"),
                      QStringLiteral("Get an idea to create an organism"), QRect(48, 376, 33, 33));
   experiments_button_ =
-      MakeToolButton("spbExperiments", QStringLiteral(":/icons/tubes.svg"),
+      MakeToolButton("spbExperiments", QStringLiteral(":/icons/tubes.png"),
                      QStringLiteral("Experiment with Vantrel"), QRect(88, 376, 33, 33));
   MakeLabel("Label5", QStringLiteral("Health of organism"), QPoint(144, 376), this);
   health_label_ = new QLabel(QStringLiteral("0"), this);
   health_label_->setObjectName(QStringLiteral("lblHealth"));
   health_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   health_label_->setGeometry(143, 392, 89, 13);
-  feed_button_ = MakeToolButton("spbFeed", QStringLiteral(":/icons/carrot.svg"),
+  feed_button_ = MakeToolButton("spbFeed", QStringLiteral(":/icons/carrot.png"),
                                 QStringLiteral("Feed this organism (F)"), QRect(244, 376, 33, 33));
-  shoot_button_ = MakeToolButton("spbShoot", QStringLiteral(":/icons/pistol.svg"),
+  shoot_button_ = MakeToolButton("spbShoot", QStringLiteral(":/icons/pistol.png"),
                                  QStringLiteral("Kill this organism (S)"), QRect(284, 376, 33, 33));
   advanced_button_ = MakeToolButton("spbAdvanced", QString(), QStringLiteral("Advanced options"),
                                     QRect(325, 376, 33, 33));

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
-#include <set>
 
 namespace vantrel {
 
@@ -56,13 +55,16 @@ struct GeneTable {
   std::vector<std::uint8_t> words;  // name * 8 + intensity, plus 0x80 when filled
 
   GeneTable() : words(kMaxProduct + 1, 0) {
-    std::set<int> products;
+    // Marked in a flat table rather than collected in a set: the table is built the first
+    // time an organism is described, which is while the program starts.
+    std::vector<bool> is_product(kMaxProduct + 1, false);
     for (int a = 1; a <= 10; ++a)
-      for (int b = 1; b <= 10; ++b)
-        for (int c = 1; c <= 10; ++c)
-          for (int d = 1; d <= 10; ++d)
-            for (int e = 1; e <= 10; ++e) products.insert(a * b * c * d * e);
-    for (int product : products) {
+      for (int b = a; b <= 10; ++b)
+        for (int c = b; c <= 10; ++c)
+          for (int d = c; d <= 10; ++d)
+            for (int e = d; e <= 10; ++e) is_product[a * b * c * d * e] = true;
+    for (int product = 1; product <= kMaxProduct; ++product) {
+      if (!is_product[product]) continue;
       const ColourNumber colour = kGeneFactor * static_cast<ColourNumber>(product);
       colours.push_back(colour);
       const ColourWords named = NameColour(colour);
