@@ -19,6 +19,11 @@ void Present(QWidget& window, const QWidget& anchor) {
   if (!window.property("vantrel_placed").toBool()) {
     QPoint place = anchor.frameGeometry().topRight() + QPoint(8, 0);
     const QRect screen = anchor.screen()->availableGeometry();
+    // Narrowed to the room beside the anchor where it can be, so that it covers nothing.
+    const int room = screen.right() - place.x();
+    if (room < window.width() && room >= window.minimumSizeHint().width()) {
+      window.resize(room, window.height());
+    }
     place.setX(std::max(screen.left(), std::min(place.x(), screen.right() - window.width())));
     window.move(place);
     window.setProperty("vantrel_placed", true);

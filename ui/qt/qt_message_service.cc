@@ -59,7 +59,13 @@ void QtMessageService::ShowOwnedMessage(const std::string& caption, const std::s
 bool QtMessageService::AskYesNo(const std::string& caption, const std::string& text) {
   QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
                   QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, owner_);
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
+  // Plain buttons, like the program's other boxes.
+  box.button(QMessageBox::Yes)->setIcon(QIcon());
+  box.button(QMessageBox::No)->setIcon(QIcon());
+  CentreOnScreen(box);
+  QTimer::singleShot(0, &box, [&box] { CentreOnScreen(box); });
   return box.exec() == QMessageBox::Yes;
 }
 
