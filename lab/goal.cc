@@ -95,15 +95,23 @@ bool GoalIsReachable(const Goal& goal) {
 std::string DescribeOrganism(const OrganismWords& words) {
   if (!words.visible) return "an invisible organism";
   std::string text = "a ";
-  for (Aspect aspect :
-       {Aspect::kSize, Aspect::kIntensity, Aspect::kColour, Aspect::kShape, Aspect::kSpokes}) {
-    text += Word(words, aspect);
+  const std::string_view size = Word(words, Aspect::kSize);
+  const std::string_view intensity = Word(words, Aspect::kIntensity);
+  // "a medium medium green ..." would not say which is which.
+  text += size == intensity ? std::string(size) + "-sized" : std::string(size);
+  for (Aspect aspect : {Aspect::kIntensity, Aspect::kColour, Aspect::kShape, Aspect::kSpokes}) {
     text += ' ';
+    text += Word(words, aspect);
   }
-  text += "and ";
-  text += Word(words, Aspect::kThickness);
-  text += ' ';
-  text += Word(words, Aspect::kLineStyle);
+  text += " and ";
+  // Thickness and line style both speak of the pen's width: a word they share is said once.
+  const std::string_view thickness = Word(words, Aspect::kThickness);
+  const std::string_view style = Word(words, Aspect::kLineStyle);
+  text += thickness;
+  if (style != thickness) {
+    text += ' ';
+    text += style;
+  }
   text += " lines";
   return text;
 }

@@ -78,6 +78,15 @@ TEST(GoalWordsTest, OrganismInWordsFollowsItsTraits) {
   EXPECT_EQ(DescribeOrganism(WordsOfDna("9999999999998")),
             "a giant pale blue circle with spokes and thick heavy lines");
   EXPECT_EQ(DescribeOrganism(WordsOfDna("0000000000000")), "an invisible organism");
+  // Words two aspects share are told apart or said once.
+  OrganismWords both_medium = triangle;
+  both_medium.word[static_cast<int>(Aspect::kSize)] = static_cast<int>(SizeOf(80));
+  both_medium.word[static_cast<int>(Aspect::kIntensity)] = kMediumIntensity;
+  both_medium.word[static_cast<int>(Aspect::kThickness)] = static_cast<int>(ThicknessOf(2));
+  both_medium.word[static_cast<int>(Aspect::kLineStyle)] =
+      static_cast<int>(LineStyleOf(PenStyle::kSolid, 2));
+  EXPECT_EQ(DescribeOrganism(both_medium),
+            "a medium-sized medium yellow triangle without spokes and thin lines");
 }
 
 TEST(GoalTest, InvisibleOrganismsAndEmptyGoalsMeetNothing) {
