@@ -61,9 +61,15 @@ VantrelApplication::VantrelApplication()
                    [this] { Present(notebook_window_.Get(), main_window_); });
   QObject::connect(&main_window_, &MainWindow::populationStepped, &main_window_,
                    [this] { RefreshNotebook(); });
-  QObject::connect(&main_window_, &MainWindow::organismShown, &main_window_, [this] {
+  // A shot shows several organisms in passing (the parents, the child, the next one): the
+  // notebook looks once, when the event loop comes round.
+  notebook_refresh_.setSingleShot(true);
+  notebook_refresh_.setInterval(0);
+  QObject::connect(&notebook_refresh_, &QTimer::timeout, &main_window_, [this] {
     if (NotebookWindow* window = notebook_window_.IfMade()) window->Refresh();
   });
+  QObject::connect(&main_window_, &MainWindow::organismShown, &notebook_refresh_,
+                   [this] { notebook_refresh_.start(); });
   QObject::connect(&main_window_, &MainWindow::populationViewRequested, &main_window_,
                    [this] { Present(population_window_.Get(), main_window_); });
   QObject::connect(&main_window_, &MainWindow::familyTreeRequested, &main_window_,

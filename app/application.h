@@ -1,6 +1,8 @@
 #ifndef VANTREL_APP_APPLICATION_H_
 #define VANTREL_APP_APPLICATION_H_
 
+#include <QTimer>
+
 #include "app/main_window.h"
 #include "app/on_demand.h"
 #include "app/workspace.h"
@@ -56,6 +58,7 @@ class VantrelApplication {
   OnDemand<PopulationWindow> population_window_;
   OnDemand<FamilyTreeWindow> family_tree_window_;
   OnDemand<NotebookWindow> notebook_window_;
+  QTimer notebook_refresh_;
 };
 
 }  // namespace vantrel

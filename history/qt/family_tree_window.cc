@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <map>
+#include <unordered_map>
 
 #include "organism/draw_organism.h"
 #include "organism/qt/painter_canvas.h"
@@ -73,7 +74,7 @@ QString DigitHtml(char digit, DigitOrigin origin) {
   return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour, text);
 }
 
-QPixmap Picture(const std::string& dna, int size) {
+QImage DrawPicture(const std::string& dna, int size) {
   QImage image(size, size, QImage::Format_RGB32);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -81,7 +82,22 @@ QPixmap Picture(const std::string& dna, int size) {
   PainterCanvas canvas(painter);
   DrawOrganism(canvas, dna, kDrawingSize, kDrawingSize);
   painter.end();
-  return QPixmap::fromImage(image);
+  return image;
+}
+
+// The tree is rebuilt after every step, and most of its organisms are the same as before:
+// their pictures are kept, by DNA and size, up to a bound.
+QPixmap Picture(const std::string& dna, int size) {
+  constexpr std::size_t kKeep = 512;
+  // Images, not pixmaps: they may outlive the application at exit.
+  static std::unordered_map<std::string, QImage> kept;
+  const std::string key = dna + '/' + std::to_string(size);
+  auto found = kept.find(key);
+  if (found == kept.end()) {
+    if (kept.size() >= kKeep) kept.clear();
+    found = kept.emplace(key, DrawPicture(dna, size)).first;
+  }
+  return QPixmap::fromImage(found->second);
 }
 
 QString ExitText(const OrganismRecord& record) {

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -307,11 +308,17 @@ void NotebookWindow::UpdateTexts() {
 void NotebookWindow::SchedulePlots() {
   if (plots_scheduled_ || !isVisible()) return;
   plots_scheduled_ = true;
-  QTimer::singleShot(0, this, &NotebookWindow::UpdatePlots);
+  // At most one drawing of the plots per interval, however fast the clicks come: the
+  // table and the organism keep up with every click, the curves follow a moment later.
+  constexpr qint64 kPlotIntervalMs = 40;
+  const qint64 since = since_plots_.isValid() ? since_plots_.elapsed() : kPlotIntervalMs;
+  QTimer::singleShot(static_cast<int>(std::max<qint64>(0, kPlotIntervalMs - since)), this,
+                     &NotebookWindow::UpdatePlots);
 }
 
 void NotebookWindow::UpdatePlots() {
   plots_scheduled_ = false;
+  since_plots_.start();
   if (!isVisible()) return;
   ++plot_updates_;
   // Only the tab on screen is drawn; the others catch up when they are chosen.

@@ -1,6 +1,7 @@
 #ifndef VANTREL_LAB_QT_NOTEBOOK_WINDOW_H_
 #define VANTREL_LAB_QT_NOTEBOOK_WINDOW_H_
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -109,6 +110,7 @@ class NotebookWindow final : public QWidget {
 
   bool texts_stale_ = true;
   bool plots_scheduled_ = false;
+  QElapsedTimer since_plots_;  // since the plots were last drawn
   int plot_updates_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTest>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,7 +67,8 @@ class LabWindowTest : public ::testing::Test {
   }
 
   // Lets the coalesced plot update run.
-  static void Settle() { QCoreApplication::processEvents(); }
+  // Long enough for the plots, which are drawn at most once in 40 ms.
+  static void Settle() { QTest::qWait(60); }
 
   StringGrid grid_;
   LcgRandom random_;
