@@ -17,7 +17,9 @@ constexpr int kJournalDelayMs = 100;
 // first time it opens beside `anchor`, where it covers nothing of it.
 void Present(QWidget& window, const QWidget& anchor) {
   if (!window.property("vantrel_placed").toBool()) {
-    QPoint place = anchor.frameGeometry().topRight() + QPoint(8, 0);
+    // Each further window a little lower and to the right, so none hides another.
+    static int placed = 0;
+    QPoint place = anchor.frameGeometry().topRight() + QPoint(8, 0) + QPoint(28, 28) * placed++;
     const QRect screen = anchor.screen()->availableGeometry();
     // Narrowed to the room beside the anchor where it can be, so that it covers nothing.
     const int room = screen.right() - place.x();
