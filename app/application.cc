@@ -111,13 +111,9 @@ void VantrelApplication::RefreshNotebook() {
 }
 
 MainWindowServices VantrelApplication::Services() {
-  return {clock_,
-          messages_,
-          file_dialogs_,
-          excel_,
-          busy_cursor_,
-          web_shell_,
-          [this]() -> ExperimentsDialog& { return experiments_.Get(); },
+  return {messages_,      file_dialogs_,
+          excel_,         busy_cursor_,
+          web_shell_,     [this]() -> ExperimentsDialog& { return experiments_.Get(); },
           picture_dialog_};
 }
 

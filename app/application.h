@@ -9,7 +9,6 @@
 #include "gallery/qt/picture_save_dialog.h"
 #include "gallery/qt/population_window.h"
 #include "history/qt/family_tree_window.h"
-#include "history/wall_clock.h"
 #include "lab/qt/notebook_window.h"
 #include "lab/qt/qt_runs_file_dialog.h"
 #include "population/clock.h"
@@ -41,7 +40,6 @@ class VantrelApplication {
 
   LcgRandom random_;
   SystemClock clock_;
-  SystemWallClock wall_clock_;
   QtMessageService messages_;
   QtFileDialogs file_dialogs_;
   // After the message service, so that it goes first, dropping verdicts still due.
@@ -50,7 +48,7 @@ class VantrelApplication {
   QtBusyCursor busy_cursor_;
   QtPictureFileDialog picture_dialog_;
   QtRunsFileDialog runs_dialog_;
-  Workspace workspace_{random_, clock_, wall_clock_};
+  Workspace workspace_{random_, clock_};
   // Made when first shown and kept, hidden between showings, until the program ends.
   OnDemand<ExperimentsDialog> experiments_{[] { return std::make_unique<ExperimentsDialog>(); }};
   MainWindow main_window_;

@@ -21,7 +21,6 @@ class QToolButton;
 namespace vantrel {
 
 class BusyCursor;
-class Clock;
 class ExcelApplication;
 class ExperimentsDialog;
 class FileDialogs;
@@ -38,7 +37,6 @@ struct TableFileResult;
 // Everything the main window uses from outside. Only the composition root creates the
 // real ones; tests hand in fakes.
 struct MainWindowServices {
-  const Clock& clock;
   MessageService& messages;
   FileDialogs& file_dialogs;
   ExcelApplication& excel;

@@ -54,7 +54,7 @@ void MainWindow::StartNotebookRun() {
   const Parameters boxes = CurrentParameters();
   noted_parameters_ = boxes;
   workspace_.notebook().StartRun({boxes.start_organisms, boxes.creativity, boxes.bonus},
-                                 workspace_.wall_clock().UnixMilliseconds() / 1000);
+                                 workspace_.clock().UnixMilliseconds() / 1000);
   KeepNotebookInJournal();
 }
 

@@ -13,7 +13,7 @@ void MainWindow::onIdeaClicked() {
   noted_parameters_ = boxes;
   workspace_.notebook().StartRun(GoalFromIdea(idea.words),
                                  {boxes.start_organisms, boxes.creativity, boxes.bonus},
-                                 workspace_.wall_clock().UnixMilliseconds() / 1000);
+                                 workspace_.clock().UnixMilliseconds() / 1000);
   KeepNotebookInJournal();
   emit populationStepped();
   services_.messages.ShowMessage(idea.text);

@@ -5,14 +5,14 @@
 
 namespace vantrel {
 
-Workspace::Workspace(RandomSource& random, const Clock& clock, const WallClock& wall_clock)
-    : wall_clock_(wall_clock),
+Workspace::Workspace(RandomSource& random, const Clock& clock)
+    : clock_(clock),
       document_(random),
-      history_(StartFirstPopulation(document_, clock), wall_clock, kStartParameters),
+      history_(StartFirstPopulation(document_, clock), clock, kStartParameters),
       notebook_(document_.grid()) {
   notebook_.StartRun(
       {kStartParameters.start_organisms, kStartParameters.creativity, kStartParameters.bonus},
-      wall_clock.UnixMilliseconds() / 1000);
+      clock.UnixMilliseconds() / 1000);
 }
 
 Document& Workspace::StartFirstPopulation(Document& document, const Clock& clock) {
@@ -23,7 +23,7 @@ Document& Workspace::StartFirstPopulation(Document& document, const Clock& clock
 }
 
 bool Workspace::OpenJournal(const std::string& folder, std::string& message) {
-  auto journal = std::make_unique<Journal>(folder, wall_clock_);
+  auto journal = std::make_unique<Journal>(folder, clock_);
   if (!journal->Open(history_)) {
     message = journal->TakeMessage();
     return false;

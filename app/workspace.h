@@ -5,7 +5,6 @@
 
 #include "history/history.h"
 #include "history/journal.h"
-#include "history/wall_clock.h"
 #include "lab/notebook.h"
 #include "population/clock.h"
 #include "population/document.h"
@@ -25,7 +24,7 @@ inline constexpr Parameters kStartParameters{};
 // the history and the notebook take as their start.
 class Workspace {
  public:
-  Workspace(RandomSource& random, const Clock& clock, const WallClock& wall_clock);
+  Workspace(RandomSource& random, const Clock& clock);
 
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
@@ -33,7 +32,7 @@ class Workspace {
   Document& document() { return document_; }
   History& history() { return history_; }
   LabNotebook& notebook() { return notebook_; }
-  const WallClock& wall_clock() const { return wall_clock_; }
+  const Clock& clock() const { return clock_; }
 
   // The journal, once the program has opened it (after the first paint); null until then
   // and when it could not be opened.
@@ -47,7 +46,7 @@ class Workspace {
  private:
   static Document& StartFirstPopulation(Document& document, const Clock& clock);
 
-  const WallClock& wall_clock_;
+  const Clock& clock_;
   Document document_;
   History history_;
   LabNotebook notebook_;

@@ -41,7 +41,7 @@ struct Session {
   }
   LcgRandom random;
   Document document;
-  SystemWallClock clock;
+  SystemClock clock;
   std::unique_ptr<History> history;
 };
 

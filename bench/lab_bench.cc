@@ -2,7 +2,7 @@
 // and 100,000 organisms), one judged click, and a whole automatic run of a million clicks.
 #include <benchmark/benchmark.h>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 #include "lab/goal_tracker.h"
 #include "lab/judge.h"
 #include "lab/population_stats.h"
@@ -23,7 +23,7 @@ struct LabTable {
   Population population;
 };
 
-Goal BenchGoal() { return ParseGoalSpec("color=green,shape=square,spokes=yes").goal; }
+Goal BenchGoal() { return ParseGoalList("color=green,shape=square,spokes=yes").goal; }
 
 // A shot on its own, as the baseline for the one below.
 void BM_LabShotAlone(benchmark::State& state) {

@@ -65,7 +65,7 @@ struct History::DecodedStep {
   std::vector<Cell> cells;
 };
 
-History::History(Document& document, const WallClock& clock, const Parameters& parameters)
+History::History(Document& document, const Clock& clock, const Parameters& parameters)
     : document_(document),
       grid_(document.grid()),
       population_(document.population()),

@@ -12,7 +12,7 @@
 #include "history/chunked_bytes.h"
 #include "history/lineage.h"
 #include "history/step.h"
-#include "history/wall_clock.h"
+#include "population/clock.h"
 #include "population/document.h"
 
 namespace vantrel {
@@ -43,7 +43,7 @@ struct RunEntry {
 class History final : private GridObserver {
  public:
   // Takes the document's present table as the start; its rows become roots of gene pool 1.
-  History(Document& document, const WallClock& clock, const Parameters& parameters);
+  History(Document& document, const Clock& clock, const Parameters& parameters);
   ~History() override;
 
   History(const History&) = delete;
@@ -118,7 +118,7 @@ class History final : private GridObserver {
   Document& document_;
   StringGrid& grid_;
   Population& population_;
-  const WallClock& clock_;
+  const Clock& clock_;
   Parameters initial_parameters_;
   HistoryListener* listener_ = nullptr;
 

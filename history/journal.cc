@@ -125,7 +125,7 @@ bool ReadRunInfo(EarlierRun& run) {
 
 }  // namespace
 
-Journal::Journal(std::string folder, const WallClock& clock)
+Journal::Journal(std::string folder, const Clock& clock)
     : folder_(std::move(folder)), clock_(clock) {}
 
 Journal::~Journal() { Close(); }

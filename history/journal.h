@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "history/history.h"
-#include "history/wall_clock.h"
+#include "population/clock.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -44,7 +44,7 @@ class Journal final : public HistoryListener {
   static constexpr int kKeepRuns = 10;
   static constexpr std::uint64_t kMaxBytes = 200ULL * 1024 * 1024;
 
-  Journal(std::string folder, const WallClock& clock);
+  Journal(std::string folder, const Clock& clock);
   ~Journal() override;
 
   Journal(const Journal&) = delete;
@@ -101,7 +101,7 @@ class Journal final : public HistoryListener {
   void CloseDatabase();
 
   std::string folder_;
-  const WallClock& clock_;
+  const Clock& clock_;
   History* history_ = nullptr;
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;

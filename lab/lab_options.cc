@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 
 namespace vantrel {
 
@@ -67,7 +67,7 @@ std::string Whole(std::string_view name, std::string_view text, long long low, l
 }
 
 std::string GoalOption(std::string_view name, std::string_view text, Goal& goal) {
-  ParsedGoal parsed = ParseGoalSpec(text);
+  ParsedGoal parsed = ParseGoalList(text);
   if (!parsed.error.empty()) return std::string(name) + ": " + parsed.error;
   if (!GoalIsReachable(parsed.goal)) {
     return std::string(name) + ": no organism can meet " + Quoted(parsed.goal.text);

@@ -4,11 +4,10 @@
 
 namespace vantrel {
 
-std::uint32_t SystemClock::MillisecondsSinceMidnightUtc() const {
-  const auto now =
-      std::chrono::time_point_cast<std::chrono::milliseconds>(std::chrono::system_clock::now());
-  const auto since_midnight = now - std::chrono::floor<std::chrono::days>(now);
-  return static_cast<std::uint32_t>(since_midnight.count());
+std::int64_t SystemClock::UnixMilliseconds() const {
+  using std::chrono::duration_cast;
+  using std::chrono::milliseconds;
+  return duration_cast<milliseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace vantrel

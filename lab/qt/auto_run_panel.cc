@@ -16,7 +16,7 @@
 #include <limits>
 #include <thread>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/stable_distribution_view.h"
 
@@ -312,7 +312,7 @@ AutoRunPanel::Choice AutoRunPanel::PlanOfChoices() const {
     choice.error = QStringLiteral("Add at least one condition.");
     return choice;
   }
-  goal.text = FormatGoalSpec(goal);
+  goal.text = FormatGoalList(goal);
   BatchPlan& plan = choice.plan;
   for (const ConditionChoice& c : condition_choices_) {
     plan.conditions.push_back({goal, c.parameters, c.strictness});

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 #include "lab/lab_options.h"
 
 namespace {
@@ -22,7 +22,7 @@ void Require(bool condition) {
 void CheckGoal(const vantrel::Goal& goal) {
   Require(goal.HasJudgedWords());
   Require(vantrel::GoalIsReachable(goal));
-  const vantrel::ParsedGoal again = vantrel::ParseGoalSpec(goal.text);
+  const vantrel::ParsedGoal again = vantrel::ParseGoalList(goal.text);
   Require(again.error.empty() && again.goal.word == goal.word && again.goal.text == goal.text);
 }
 
@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // The whole input as one goal.
-  const vantrel::ParsedGoal goal = vantrel::ParseGoalSpec(text);
+  const vantrel::ParsedGoal goal = vantrel::ParseGoalList(text);
   if (goal.error.empty()) {
-    Require(vantrel::FormatGoalSpec(goal.goal) == goal.goal.text);
-    const vantrel::ParsedGoal again = vantrel::ParseGoalSpec(goal.goal.text);
+    Require(vantrel::FormatGoalList(goal.goal) == goal.goal.text);
+    const vantrel::ParsedGoal again = vantrel::ParseGoalList(goal.goal.text);
     Require(again.error.empty() && again.goal.word == goal.goal.word);
   }
 

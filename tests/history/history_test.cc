@@ -127,7 +127,7 @@ TEST(LineageTest, RecordsBirthsAndExitsAndForgetsUndoneBirths) {
 }
 
 TEST(LineageTest, DigitOriginsFollowTheDrawnCutAndMutations) {
-  testing::FakeWallClock clock;
+  testing::FakeClock clock;
   testing::ScriptedRandom random;
   Document document(random);
   StringGrid& grid = document.grid();

@@ -17,7 +17,7 @@ namespace vantrel {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FakeWallClock;
+using testing::FakeClock;
 using testing::FullState;
 using testing::World;
 
@@ -39,7 +39,7 @@ class JournalTest : public ::testing::Test {
   }
 
   std::string folder_;
-  FakeWallClock clock_;
+  FakeClock clock_;
 };
 
 // Restores `path` into a fresh world of another seed and checks it against `expected`,

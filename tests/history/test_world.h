@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "history/history.h"
-#include "history/wall_clock.h"
+#include "population/clock.h"
 #include "population/document.h"
 #include "population/evolution.h"
 
 namespace vantrel::testing {
 
-class FakeWallClock final : public WallClock {
+class FakeClock final : public Clock {
  public:
   std::int64_t UnixMilliseconds() const override { return ms_ += 1000; }
 
@@ -44,7 +44,7 @@ struct World {
 
   LcgRandom random;
   Document document;
-  FakeWallClock clock;
+  FakeClock clock;
   Parameters parameters;
   History history;
 };

@@ -41,7 +41,7 @@ class FamilyTreeWindowTest : public ::testing::Test {
   }
 
   testing::ScriptedRandom random_;
-  testing::FakeWallClock clock_;
+  testing::FakeClock clock_;
   Document document_;
   std::unique_ptr<History> history_;
   std::unique_ptr<FamilyTreeWindow> window_;

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 #include "population/evolution.h"
 #include "tests/lab/seeded_table.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 using Table = testing::SeededTable;
 
-Goal GoalOf(const char* spec) { return ParseGoalSpec(spec).goal; }
+Goal GoalOf(const char* list) { return ParseGoalList(list).goal; }
 
 void ExpectSameTable(const Table& a, const Table& b) {
   ASSERT_EQ(a.grid.RowCount(), b.grid.RowCount());

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 #include "lab/judge.h"
 #include "population/evolution.h"
 #include "population/population.h"
@@ -27,7 +27,7 @@ TEST(LabNotebookTest, FollowsRunsFromGenePoolToIdeaAndKeepsTheCurrentRun) {
   const vantrel::Run after_one = *notebook.current_run();
 
   // An idea starts a new run on the same table with its goal.
-  Goal pale_black = ParseGoalSpec("color=black").goal;
+  Goal pale_black = ParseGoalList("color=black").goal;
   pale_black.Set(Aspect::kIntensity, kPale);
   notebook.StartRun(pale_black, {10, 10, 1}, 1796765800);
   EXPECT_FALSE(notebook.GoalCanBeMet());

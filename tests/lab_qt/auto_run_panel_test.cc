@@ -16,7 +16,7 @@
 #include <limits>
 #include <utility>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/stable_distribution_view.h"
 #include "tests/lab_qt/lab_window_fixture.h"
@@ -47,14 +47,14 @@ class AutoRunPanelTest : public LabWindowTest {
 };
 
 TEST_F(AutoRunPanelTest, FollowsTheIdeasGoalUntilTheUserPicksWords) {
-  notebook_.StartRun(ParseGoalSpec("color=green,spokes=no").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("color=green,spokes=no").goal, {10, 10, 1}, kStartTime);
   window_->Refresh();
   EXPECT_EQ(panel_->word_box(Aspect::kColour)->currentText(), QStringLiteral("green"));
   EXPECT_EQ(panel_->word_box(Aspect::kSpokes)->currentText(), QStringLiteral("without spokes"));
   EXPECT_EQ(panel_->word_box(Aspect::kShape)->currentText(), QStringLiteral("any"));
 
   ChooseWord(Aspect::kShape, kSquare);
-  notebook_.StartRun(ParseGoalSpec("color=red").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("color=red").goal, {10, 10, 1}, kStartTime);
   window_->Refresh();
   EXPECT_EQ(panel_->word_box(Aspect::kColour)->currentText(), QStringLiteral("green"));
   EXPECT_EQ(panel_->PlanOfChoices().plan.conditions.at(0).goal.text,
@@ -102,7 +102,7 @@ TEST_F(AutoRunPanelTest, TheParameterBoxesAreTheConditionUntilTheUserEditsTheLis
 }
 
 TEST_F(AutoRunPanelTest, PlaysASmallSweepOnAWorkerThreadAndTheRunsJoinTheTable) {
-  notebook_.StartRun(ParseGoalSpec("shape=square").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("shape=square").goal, {10, 10, 1}, kStartTime);
   window_->Refresh();
   ChooseWord(Aspect::kSpokes, kWithSpokes);
   window_->SetConditionDefaults({10, 10, 1});

@@ -18,7 +18,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 #include "lab/qt/qt_runs_file_dialog.h"
 #include "lab/qt/run_comparison_view.h"
 #include "lab/qt/run_curve_view.h"
@@ -71,7 +71,7 @@ TEST_F(LabWindowTest, ShowsTheGoalCountersAndVerdictsAfterScriptedClicks) {
 }
 
 TEST_F(LabWindowTest, SaysWhenOnlyTheUserCanEndTheRun) {
-  Goal pale_black = ParseGoalSpec("color=black,intensity=pale").goal;
+  Goal pale_black = ParseGoalList("color=black,intensity=pale").goal;
   notebook_.StartRun(pale_black, {10, 10, 1}, kStartTime);
   window_->show();
   window_->Refresh();
@@ -87,13 +87,13 @@ TEST_F(LabWindowTest, SaysWhenOnlyTheUserCanEndTheRun) {
   EXPECT_TRUE(note->text().contains(QStringLiteral("only you can end this run")));
   EXPECT_EQ(LabelText(*window_, "lblFirstMatch"), QStringLiteral("–"));
 
-  notebook_.StartRun(ParseGoalSpec("shape=square").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("shape=square").goal, {10, 10, 1}, kStartTime);
   window_->Refresh();
   EXPECT_TRUE(note->isHidden());
 }
 
 TEST_F(LabWindowTest, CatchesUpOnlyWhenShown) {
-  notebook_.StartRun(ParseGoalSpec("shape=circle").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("shape=circle").goal, {10, 10, 1}, kStartTime);
   window_->Refresh();
   Play(Click::kShoot);
   Settle();
@@ -151,7 +151,7 @@ TEST_F(LabWindowTest, DrawsThePlotsOncePerEventLoopTurnAndFollowsUndoAndNewRuns)
 }
 
 TEST_F(LabWindowTest, ThinsOutALongRunToAFewHundredPoints) {
-  notebook_.StartRun(ParseGoalSpec("shape=circle").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("shape=circle").goal, {10, 10, 1}, kStartTime);
   window_->show();
   for (int i = 0; i < 1200; ++i) {
     ShootClick(population_, 10);
@@ -174,7 +174,7 @@ TEST_F(LabWindowTest, ThinsOutALongRunToAFewHundredPoints) {
 }
 
 TEST_F(LabWindowTest, ReachedEndsTheRunForTheUserOnce) {
-  notebook_.StartRun(ParseGoalSpec("shape=circle,color=black").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("shape=circle,color=black").goal, {10, 10, 1}, kStartTime);
   window_->show();
   Play(Click::kShoot);
   Play(Click::kShoot);
@@ -192,7 +192,7 @@ TEST_F(LabWindowTest, ReachedEndsTheRunForTheUserOnce) {
 }
 
 TEST_F(LabWindowTest, ExportWritesTheRunTableAndReportsAFailedWriteWithoutLeavingAFile) {
-  notebook_.StartRun(ParseGoalSpec("shape=square").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("shape=square").goal, {10, 10, 1}, kStartTime);
   Play(Click::kFeed);
   QTemporaryDir dir;
   const QString target = dir.filePath(QStringLiteral("runs.csv"));
@@ -245,7 +245,7 @@ TEST(QtRunsFileDialogTest, OffersCsvFilesUnderItsTitle) {
 }
 
 TEST_F(LabWindowTest, SendsTheRunTableToASheetCalledRuns) {
-  Goal goal = ParseGoalSpec("shape=square").goal;
+  Goal goal = ParseGoalList("shape=square").goal;
   goal.text = "looks like a red, \"quoted\" strawberry.";
   notebook_.StartRun(goal, {10, 20, 3}, kStartTime);
   Play(Click::kShoot);
@@ -272,7 +272,7 @@ TEST_F(LabWindowTest, ComparesTheFinishedRunsByHand) {
   window_->show();
   window_->tabs()->setCurrentWidget(window_->comparison());
   // No organism meets the goal, so no run has a first match.
-  notebook_.StartRun(ParseGoalSpec("color=black,intensity=pale").goal, {10, 10, 1}, kStartTime);
+  notebook_.StartRun(ParseGoalList("color=black,intensity=pale").goal, {10, 10, 1}, kStartTime);
   notebook_.StartRun({10, 10, 1}, kStartTime);  // run 1 ends without a click
   Play(Click::kShoot);
   Play(Click::kFeed);

@@ -39,13 +39,15 @@ class ScriptedRandom final : public RandomSource {
   std::vector<std::uint32_t> seeds_;
 };
 
+// Always the same moment, `ms` after 1970-01-01 00:00 UTC (so also `ms` past midnight while
+// below a day).
 class FixedClock final : public Clock {
  public:
-  explicit FixedClock(std::uint32_t ms) : ms_(ms) {}
-  std::uint32_t MillisecondsSinceMidnightUtc() const override { return ms_; }
+  explicit FixedClock(std::int64_t ms) : ms_(ms) {}
+  std::int64_t UnixMilliseconds() const override { return ms_; }
 
  private:
-  std::uint32_t ms_;
+  std::int64_t ms_;
 };
 
 // One recorded canvas call.

@@ -31,9 +31,9 @@ class MainWindowTest : public ::testing::Test {
 
   MainWindow& Form() {
     if (!form_) {
-      workspace_ = std::make_unique<Workspace>(random_, clock_, wall_clock_);
+      workspace_ = std::make_unique<Workspace>(random_, clock_);
       form_ = std::make_unique<MainWindow>(
-          *workspace_, MainWindowServices{clock_, messages_, dialogs_, excel_, cursor_, shell_,
+          *workspace_, MainWindowServices{messages_, dialogs_, excel_, cursor_, shell_,
                                           [this]() -> ExperimentsDialog& { return experiments_; },
                                           picture_dialog_});
     }
@@ -68,7 +68,6 @@ class MainWindowTest : public ::testing::Test {
   RecordingShell shell_;
   ExperimentsDialog experiments_;
   ScriptedPictureDialog picture_dialog_;
-  FixedWallClock wall_clock_;
   std::unique_ptr<Workspace> workspace_;
   std::unique_ptr<MainWindow> form_;
 };

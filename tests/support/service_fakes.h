@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "gallery/picture_file_dialog.h"
-#include "history/wall_clock.h"
 #include "storage/file_dialogs.h"
 #include "ui/web_shell.h"
 
@@ -52,16 +51,6 @@ class ScriptedPictureDialog final : public PictureFileDialog {
     return name;
   }
   std::vector<std::optional<std::string>> names;
-};
-
-// Always the same moment, by default 2026-01-01 00:00 UTC.
-class FixedWallClock final : public WallClock {
- public:
-  explicit FixedWallClock(std::int64_t ms = 1767225600000) : ms_(ms) {}
-  std::int64_t UnixMilliseconds() const override { return ms_; }
-
- private:
-  std::int64_t ms_;
 };
 
 }  // namespace vantrel::testing

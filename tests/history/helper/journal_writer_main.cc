@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   const auto seed = static_cast<std::uint32_t>(std::strtoul(argv[2], nullptr, 10));
   vantrel::testing::World world(seed);
   std::mt19937 dice(seed);
-  vantrel::testing::FakeWallClock journal_clock;
+  vantrel::testing::FakeClock journal_clock;
   vantrel::Journal journal(argv[1], journal_clock);
   if (!journal.Open(world.history)) {
     std::fprintf(stderr, "%s\n", journal.TakeMessage().c_str());

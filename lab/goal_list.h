@@ -1,5 +1,5 @@
-#ifndef VANTREL_LAB_GOAL_SPEC_H_
-#define VANTREL_LAB_GOAL_SPEC_H_
+#ifndef VANTREL_LAB_GOAL_LIST_H_
+#define VANTREL_LAB_GOAL_LIST_H_
 
 #include <string>
 #include <string_view>
@@ -16,11 +16,11 @@ struct ParsedGoal {
   std::string error;  // empty on success, else one line saying what is wrong
 };
 
-ParsedGoal ParseGoalSpec(std::string_view spec);
+ParsedGoal ParseGoalList(std::string_view list);
 
 // The canonical key=value list of a goal's judged words, keys in the order above.
-std::string FormatGoalSpec(const Goal& goal);
+std::string FormatGoalList(const Goal& goal);
 
 }  // namespace vantrel
 
-#endif  // VANTREL_LAB_GOAL_SPEC_H_
+#endif  // VANTREL_LAB_GOAL_LIST_H_

@@ -1,12 +1,12 @@
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 
 #include <gtest/gtest.h>
 
 namespace vantrel {
 namespace {
 
-TEST(GoalSpecTest, ReadsEveryKeyAndWritesThemBackInKeyOrder) {
-  const ParsedGoal parsed = ParseGoalSpec(
+TEST(GoalListTest, ReadsEveryKeyAndWritesThemBackInKeyOrder) {
+  const ParsedGoal parsed = ParseGoalList(
       "spokes=no,linestyle=broken,thickness=fine,size=giant,shape=circle,intensity=dark,"
       "color=bordeaux");
   ASSERT_EQ(parsed.error, "");
@@ -16,11 +16,11 @@ TEST(GoalSpecTest, ReadsEveryKeyAndWritesThemBackInKeyOrder) {
   EXPECT_EQ(parsed.goal.text,
             "color=bordeaux,intensity=dark,shape=circle,size=giant,thickness=fine,"
             "linestyle=broken,spokes=no");
-  EXPECT_EQ(ParseGoalSpec("spokes=with").goal[Aspect::kSpokes], kWithSpokes);
-  EXPECT_EQ(ParseGoalSpec(parsed.goal.text).goal.word, parsed.goal.word);
+  EXPECT_EQ(ParseGoalList("spokes=with").goal[Aspect::kSpokes], kWithSpokes);
+  EXPECT_EQ(ParseGoalList(parsed.goal.text).goal.word, parsed.goal.word);
 }
 
-TEST(GoalSpecTest, BadSpecsSayWhatIsWrong) {
+TEST(GoalListTest, BadSpecsSayWhatIsWrong) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "empty goal"},
       {"colour=green", "unknown key 'colour'"},
@@ -31,9 +31,9 @@ TEST(GoalSpecTest, BadSpecsSayWhatIsWrong) {
       {"spokes", "'spokes' is not key=value"},
       {"color=green=x", "unknown color 'green=x'"},
   };
-  for (const auto& [spec, error] : cases) {
-    EXPECT_NE(ParseGoalSpec(spec).error.find(error), std::string::npos)
-        << spec << ": " << ParseGoalSpec(spec).error;
+  for (const auto& [list, error] : cases) {
+    EXPECT_NE(ParseGoalList(list).error.find(error), std::string::npos)
+        << list << ": " << ParseGoalList(list).error;
   }
 }
 

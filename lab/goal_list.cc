@@ -1,4 +1,4 @@
-#include "lab/goal_spec.h"
+#include "lab/goal_list.h"
 
 #include <optional>
 
@@ -44,15 +44,15 @@ std::string Quoted(std::string_view text) {
 
 }  // namespace
 
-ParsedGoal ParseGoalSpec(std::string_view spec) {
+ParsedGoal ParseGoalList(std::string_view list) {
   ParsedGoal parsed;
-  if (spec.empty()) {
+  if (list.empty()) {
     parsed.error = "empty goal: give key=value pairs such as shape=square,spokes=yes";
     return parsed;
   }
   while (true) {
-    const std::size_t comma = spec.find(',');
-    const std::string_view pair = spec.substr(0, comma);
+    const std::size_t comma = list.find(',');
+    const std::string_view pair = list.substr(0, comma);
     const std::size_t equals = pair.find('=');
     if (equals == std::string_view::npos) {
       parsed.error = Quoted(pair) + " is not key=value";
@@ -78,13 +78,13 @@ ParsedGoal ParseGoalSpec(std::string_view spec) {
     }
     parsed.goal.Set(*aspect, word);
     if (comma == std::string_view::npos) break;
-    spec.remove_prefix(comma + 1);
+    list.remove_prefix(comma + 1);
   }
-  parsed.goal.text = FormatGoalSpec(parsed.goal);
+  parsed.goal.text = FormatGoalList(parsed.goal);
   return parsed;
 }
 
-std::string FormatGoalSpec(const Goal& goal) {
+std::string FormatGoalList(const Goal& goal) {
   std::string text;
   for (Aspect aspect : kAspects) {
     const int word = goal[aspect];
