@@ -12,7 +12,6 @@
 #include "app/organism_table_view.h"
 #include "app/organism_view.h"
 #include "app/spin_edit.h"
-#include "lab/goal.h"
 #include "population/clock.h"
 #include "ui/qt/form_look.h"
 
@@ -206,10 +205,6 @@ void MainWindow::PaintOrganism(const std::string& dna) {
   health_label_->setText(
       QString::fromLatin1(survival.data(), static_cast<qsizetype>(survival.size())));
   organism_view_->ShowDna(dna);
-  // The organism in words, for a screen reader and as the drawing's tooltip.
-  const QString words = QString::fromStdString(DescribeOrganism(WordsOfDna(dna)));
-  organism_view_->setAccessibleDescription(words);
-  organism_view_->setToolTip(words);
   emit organismShown();
 }
 

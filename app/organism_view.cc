@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "gallery/qt/organism_picture.h"
+#include "lab/goal.h"
 #include "organism/draw_organism.h"
 #include "organism/qt/painter_canvas.h"
 
@@ -18,6 +19,10 @@ void OrganismView::ShowDna(const std::string& dna) {
   if (dna_ == dna) return;
   dna_ = dna;
   picture_ = QImage();
+  // The organism in words, for a screen reader and as the drawing's tooltip.
+  const QString words = QString::fromStdString(DescribeOrganism(WordsOfDna(dna)));
+  setAccessibleDescription(words);
+  setToolTip(words);
   update();
 }
 

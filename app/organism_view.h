@@ -9,7 +9,8 @@
 namespace vantrel {
 
 // The drawing area: shows one organism from its DNA, or plain white before the first one.
-// The drawing is made into an image once per DNA and put on screen by every paint.
+// The drawing is made into an image once per DNA and put on screen by every paint; the
+// organism in words is its tooltip and accessible description.
 class OrganismView final : public QWidget {
   Q_OBJECT
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 #include <system_error>
@@ -82,33 +83,27 @@ FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
 
 // Writes `bytes` and flushes them; false when any of it failed.
 bool WriteAll(std::FILE* file, std::string_view bytes) {
-  // About 1 MB at a time, so that a long table costs few writes.
-  constexpr std::size_t kBlock = std::size_t{1} << 20;
-  for (std::size_t at = 0; at < bytes.size(); at += kBlock) {
-    const std::size_t count = std::min(kBlock, bytes.size() - at);
-    if (std::fwrite(bytes.data() + at, 1, count, file) != count) return false;
-  }
-  return std::fflush(file) == 0;
+  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
 }
 
 // Overwrites an existing file's bytes without replacing the file, so that its owner, links
 // and access lists stay. The old bytes are kept in memory first: when the write fails they
 // go back, so the file is never left half-written.
-FileResult WriteInPlace(const fs::path& target, std::string_view bytes) {
+FileResult WriteInPlace(const fs::path& target, const std::function<bool(std::FILE*)>& write) {
   std::string old;
   if (!ReadAll(target.string(), old)) return FileResult::kCannotCreate;
   FilePtr file(std::fopen(target.c_str(), "r+b"));
   if (!file) return FileResult::kCannotCreate;
-  const auto truncate_to = [&file](std::size_t size) {
-    return ::ftruncate(::fileno(file.get()), static_cast<off_t>(size)) == 0;
+  const auto truncate_to = [&file](long size) {
+    return size >= 0 && ::ftruncate(::fileno(file.get()), static_cast<off_t>(size)) == 0;
   };
-  if (WriteAll(file.get(), bytes) && truncate_to(bytes.size())) {
+  if (write(file.get()) && truncate_to(std::ftell(file.get()))) {
     return std::fclose(file.release()) == 0 ? FileResult::kOk : FileResult::kWriteError;
   }
   std::clearerr(file.get());
   std::rewind(file.get());
   WriteAll(file.get(), old);
-  truncate_to(old.size());
+  truncate_to(static_cast<long>(old.size()));
   return FileResult::kWriteError;
 }
 
@@ -153,25 +148,37 @@ FileResult LineBuffer::LoadFromFile(const std::string& file_name) {
   return FileResult::kOk;
 }
 
+bool LineBuffer::WriteLines(std::FILE* file) const {
+  // Lines go out through a block of about 1 MB, so that a long table costs few writes.
+  constexpr std::size_t kBlock = std::size_t{1} << 20;
+  std::string block;
+  block.reserve(kBlock + 2);
+  for (const Span& span : lines_) {
+    block.append(text_, span.begin, span.length);
+    block.append("\r\n");
+    if (block.size() >= kBlock) {
+      if (std::fwrite(block.data(), 1, block.size(), file) != block.size()) return false;
+      block.clear();
+    }
+  }
+  return WriteAll(file, block);
+}
+
 FileResult LineBuffer::SaveToFile(const std::string& file_name) const {
   const fs::path target = ResolveTarget(file_name);
   if (!MayReplace(target)) return FileResult::kCannotCreate;
-  std::string bytes;
-  for (const Span& span : lines_) {
-    bytes.append(text_, span.begin, span.length);
-    bytes.append("\r\n");
-  }
+  const auto write = [this](std::FILE* file) { return WriteLines(file); };
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   // A rename would cut a hard link and hand another user's file over to us: such files,
   // and files in a folder where nothing new can be made, are written where they are.
   if (exists && (old.st_nlink > 1 || old.st_uid != ::geteuid())) {
-    return WriteInPlace(target, bytes);
+    return WriteInPlace(target, write);
   }
   fs::path temporary;
   FilePtr file = CreateTemporaryBeside(target, temporary);
-  if (!file) return exists ? WriteInPlace(target, bytes) : FileResult::kCannotCreate;
-  bool written = WriteAll(file.get(), bytes);
+  if (!file) return exists ? WriteInPlace(target, write) : FileResult::kCannotCreate;
+  bool written = WriteLines(file.get());
   written = std::fclose(file.release()) == 0 && written;
   std::error_code error;
   if (!written) {

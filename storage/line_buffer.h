@@ -2,6 +2,7 @@
 #define VANTREL_STORAGE_LINE_BUFFER_H_
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,9 @@ class LineBuffer {
     std::size_t begin;
     std::size_t length;
   };
+
+  // Writes every line followed by CR LF and flushes; false when any of it failed.
+  bool WriteLines(std::FILE* file) const;
 
   std::string text_;
   std::vector<Span> lines_;

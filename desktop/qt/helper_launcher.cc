@@ -72,12 +72,4 @@ std::optional<QByteArray> HelperLauncher::Query(const QString& path, const QStri
   return process.readAllStandardOutput();
 }
 
-int HelperLauncher::RunningCount() const {
-  int count = 0;
-  for (const QProcess* process : findChildren<QProcess*>(QString(), Qt::FindDirectChildrenOnly)) {
-    if (process->state() != QProcess::NotRunning) ++count;
-  }
-  return count;
-}
-
 }  // namespace vantrel

@@ -55,9 +55,6 @@ class HelperLauncher final : public QObject {
   // `timed_out` tells whether it gave no answer in time.
   static std::optional<QByteArray> Query(const QString& path, const QStringList& arguments,
                                          int timeout_ms, bool* timed_out = nullptr);
-
-  // Helpers started and not yet handed back.
-  int RunningCount() const;
 };
 
 }  // namespace vantrel
