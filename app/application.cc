@@ -106,7 +106,7 @@ void VantrelApplication::RefreshNotebook() {
   NotebookWindow* window = notebook_window_.IfMade();
   if (window == nullptr) return;
   const Parameters boxes = main_window_.CurrentParameters();
-  window->SetConditionDefaults({boxes.start_organisms, boxes.creativity, boxes.bonus});
+  window->SetConditionDefaults(AsRunParameters(boxes));
   window->Refresh();
 }
 

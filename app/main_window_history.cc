@@ -53,8 +53,7 @@ void MainWindow::NoteParameterChanges() {
 void MainWindow::StartNotebookRun() {
   const Parameters boxes = CurrentParameters();
   noted_parameters_ = boxes;
-  workspace_.notebook().StartRun({boxes.start_organisms, boxes.creativity, boxes.bonus},
-                                 workspace_.clock().UnixMilliseconds() / 1000);
+  workspace_.StartRun(boxes);
   KeepNotebookInJournal();
 }
 

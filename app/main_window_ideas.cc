@@ -11,9 +11,7 @@ void MainWindow::onIdeaClicked() {
   // A new idea is a new experiment run on the population as it stands, aiming for it.
   const Parameters boxes = CurrentParameters();
   noted_parameters_ = boxes;
-  workspace_.notebook().StartRun(GoalFromIdea(idea.words),
-                                 {boxes.start_organisms, boxes.creativity, boxes.bonus},
-                                 workspace_.clock().UnixMilliseconds() / 1000);
+  workspace_.StartRun(GoalFromIdea(idea.words), boxes);
   KeepNotebookInJournal();
   emit populationStepped();
   services_.messages.ShowMessage(idea.text);

@@ -10,9 +10,7 @@ Workspace::Workspace(RandomSource& random, const Clock& clock)
       document_(random),
       history_(StartFirstPopulation(document_, clock), clock, kStartParameters),
       notebook_(document_.grid()) {
-  notebook_.StartRun(
-      {kStartParameters.start_organisms, kStartParameters.creativity, kStartParameters.bonus},
-      clock.UnixMilliseconds() / 1000);
+  StartRun(kStartParameters);
 }
 
 Document& Workspace::StartFirstPopulation(Document& document, const Clock& clock) {
@@ -20,6 +18,14 @@ Document& Workspace::StartFirstPopulation(Document& document, const Clock& clock
   document.population().SetUpColumns();
   document.population().NewGenePool(kStartParameters.start_organisms);
   return document;
+}
+
+void Workspace::StartRun(const Parameters& boxes) {
+  notebook_.StartRun(AsRunParameters(boxes), clock_.UnixMilliseconds() / 1000);
+}
+
+void Workspace::StartRun(Goal goal, const Parameters& boxes) {
+  notebook_.StartRun(std::move(goal), AsRunParameters(boxes), clock_.UnixMilliseconds() / 1000);
 }
 
 bool Workspace::OpenJournal(const std::string& folder, std::string& message) {

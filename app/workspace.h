@@ -15,6 +15,11 @@ namespace vantrel {
 // The parameter boxes' built-in values, which the first population is made with.
 inline constexpr Parameters kStartParameters{};
 
+// The parameter boxes as the lab notebook records them.
+inline RunParameters AsRunParameters(const Parameters& boxes) {
+  return {boxes.start_organisms, boxes.creativity, boxes.bonus};
+}
+
 // Everything the program knows about its population: the document (table, population,
 // random source), the history of its steps with the record of every organism, the lab
 // notebook that measures it, and the journal that keeps the history on disk once opened.
@@ -32,7 +37,10 @@ class Workspace {
   Document& document() { return document_; }
   History& history() { return history_; }
   LabNotebook& notebook() { return notebook_; }
-  const Clock& clock() const { return clock_; }
+  // Starts an experiment run of the notebook now, with these boxes, keeping the goal or
+  // aiming for a new one.
+  void StartRun(const Parameters& boxes);
+  void StartRun(Goal goal, const Parameters& boxes);
 
   // The journal, once the program has opened it (after the first paint); null until then
   // and when it could not be opened.
