@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QToolButton>
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "app/organism_table_model.h"
 #include "app/organism_table_view.h"
 #include "app/organism_view.h"
+#include "app/raw_icon.h"
 #include "app/spin_edit.h"
 #include "population/clock.h"
 #include "ui/qt/form_look.h"
@@ -48,7 +48,7 @@ MainWindow::~MainWindow() { grid().RemoveObserver(this); }
 
 void MainWindow::BuildControls() {
   setWindowTitle(QStringLiteral("Vantrel 2.0"));
-  setWindowIcon(QIcon(QStringLiteral(":/vantrel.svg")));
+  setWindowIcon(RawIcon(QStringLiteral("vantrel"), {16, 32, 64, 128}));
   ApplyFormLook(*this);
   setFixedSize(kAdvancedWidth, kHeight);
   move(189, 172);
@@ -60,28 +60,28 @@ void MainWindow::BuildControls() {
   connect(organism_view_, &OrganismView::firstPainted, this, &MainWindow::firstPainted);
   connect(organism_view_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowPictureMenu);
 
-  new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral(":/icons/star.png"),
+  new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral("star"),
                                          QStringLiteral("Start with a totally new genepool (N)"),
                                          QRect(8, 376, 33, 33));
   idea_button_ =
-      MakeToolButton("spbIdea", QStringLiteral(":/icons/bulb.png"),
+      MakeToolButton("spbIdea", QStringLiteral("bulb"),
                      QStringLiteral("Get an idea to create an organism"), QRect(48, 376, 33, 33));
   experiments_button_ =
-      MakeToolButton("spbExperiments", QStringLiteral(":/icons/tubes.png"),
+      MakeToolButton("spbExperiments", QStringLiteral("tubes"),
                      QStringLiteral("Experiment with Vantrel"), QRect(88, 376, 33, 33));
   MakeLabel("Label5", QStringLiteral("Health of organism"), QPoint(144, 376), this);
   health_label_ = new QLabel(QStringLiteral("0"), this);
   health_label_->setObjectName(QStringLiteral("lblHealth"));
   health_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   health_label_->setGeometry(143, 392, 89, 13);
-  feed_button_ = MakeToolButton("spbFeed", QStringLiteral(":/icons/carrot.png"),
+  feed_button_ = MakeToolButton("spbFeed", QStringLiteral("carrot"),
                                 QStringLiteral("Feed this organism (F)"), QRect(244, 376, 33, 33));
-  shoot_button_ = MakeToolButton("spbShoot", QStringLiteral(":/icons/pistol.png"),
+  shoot_button_ = MakeToolButton("spbShoot", QStringLiteral("pistol"),
                                  QStringLiteral("Kill this organism (S)"), QRect(284, 376, 33, 33));
   advanced_button_ = MakeToolButton("spbAdvanced", QString(), QStringLiteral("Advanced options"),
                                     QRect(325, 376, 33, 33));
   advanced_button_->setText(QStringLiteral(">>"));
-  QFont advanced_font(QStringLiteral("MS Sans Serif"));
+  QFont advanced_font = FormFont(QStringLiteral("MS Sans Serif"));
   advanced_font.setPixelSize(11);
   advanced_font.setBold(true);
   advanced_button_->setFont(advanced_font);
@@ -171,7 +171,7 @@ QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, c
   button->setFocusPolicy(Qt::NoFocus);
   button->setGeometry(geometry);
   if (!icon.isEmpty()) {
-    button->setIcon(QIcon(icon));
+    button->setIcon(RawIcon(icon, {32, 64}));
     button->setIconSize(QSize(32, 32));
   }
   if (!hint.isEmpty()) {

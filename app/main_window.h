@@ -149,6 +149,7 @@ class MainWindow final : public QWidget, private GridObserver {
   void BindKeys();
   // The big drawing's menu: copy or save the organism shown.
   void ShowPictureMenu(QPoint position);
+  // `icon` names a picture compiled in at 32 and 64 pixels (none when empty).
   QToolButton* MakeToolButton(const char* name, const QString& icon, const QString& hint,
                               QRect geometry);
   // Keeps the enabled look of the buttons that need an organism in step with the table.

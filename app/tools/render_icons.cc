@@ -1,6 +1,9 @@
-// Renders the button pictures from their SVG sources into PNG files at build time, so that
-// the program decodes small bitmaps at start-up instead of parsing and drawing SVG.
-//   render_icons SOURCE.svg OUTPUT.png SIZE
+// Renders a picture from its SVG source at build time into raw pixels: SIZE x SIZE,
+// premultiplied RGBA, one byte a channel, rows top to bottom. The program turns these
+// straight into pixmaps, so start-up neither parses SVG nor decodes an image format (and so
+// never asks the image plugins which of them can read a file).
+//   render_icons SOURCE.svg OUTPUT.rgba SIZE
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,7 +14,7 @@
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::fputs("usage: render_icons SOURCE.svg OUTPUT.png SIZE\n", stderr);
+    std::fputs("usage: render_icons SOURCE.svg OUTPUT.rgba SIZE\n", stderr);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,12 +25,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "render_icons: cannot render %s\n", argv[1]);
     return 1;
   }
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  QImage image(size, size, QImage::Format_RGBA8888_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   renderer.render(&painter);
   painter.end();
-  if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+  QFile output(QString::fromLocal8Bit(argv[2]));
+  bool written = output.open(QIODevice::WriteOnly);
+  for (int y = 0; written && y < size; ++y) {
+    const auto* row = reinterpret_cast<const char*>(image.constScanLine(y));
+    written = output.write(row, qint64{size} * 4) == qint64{size} * 4;
+  }
+  if (!written || !output.flush()) {
     std::fprintf(stderr, "render_icons: cannot write %s\n", argv[2]);
     return 1;
   }

@@ -74,6 +74,29 @@ TEST_F(MainWindowTest, ToolButtonsTakeNoFocusAndCarryTheirHints) {
   EXPECT_EQ(Child<QToolButton>("spbShoot")->toolTip(), QStringLiteral("Kill this organism (S)"));
 }
 
+// The pictures are compiled in as raw pixels: a renamed or mis-sized resource would leave a
+// button blank without any error.
+TEST_F(MainWindowTest, PictureButtonsAndTheWindowHaveTheirIconsAtEverySize) {
+  const auto drawn = [](const QIcon& icon, int size) {
+    const QImage image = icon.pixmap(size, size).toImage();
+    if (image.size() != QSize(size, size)) return false;
+    const QRgb corner = image.pixel(0, 0);
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        if (image.pixel(x, y) != corner) return true;
+      }
+    }
+    return false;  // one colour: nothing was drawn
+  };
+  for (const char* name : {"spbStart", "spbIdea", "spbExperiments", "spbFeed", "spbShoot"}) {
+    const QIcon icon = Child<QToolButton>(name)->icon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{32, 32}, {64, 64}})) << name;
+    EXPECT_TRUE(drawn(icon, 32)) << name;
+    EXPECT_TRUE(drawn(icon, 64)) << name;
+  }
+  for (const int size : {16, 32, 64, 128}) EXPECT_TRUE(drawn(form_->windowIcon(), size)) << size;
+}
+
 TEST_F(MainWindowTest, ArrowKeysInTheTableChangeTheShownOrganism) {
   auto* table = Child<QAbstractItemView>("sgrOrganisms");
   form_->grid().SetCell(kSurvivalColumn, 2, "7");

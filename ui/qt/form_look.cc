@@ -1,6 +1,7 @@
 #include "ui/qt/form_look.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -24,9 +25,19 @@ void RegisterFontStandIns() {
 
 }  // namespace
 
-void ApplyFormLook(QWidget& window) {
+QFont FormFont(const QString& family) {
   RegisterFontStandIns();
-  QFont form_font(QStringLiteral("Arial Narrow"));
+  const QStringList installed = QFontDatabase::families();
+  if (!installed.contains(family, Qt::CaseInsensitive)) {
+    for (const QString& stand_in : QFont::substitutes(family)) {
+      if (installed.contains(stand_in, Qt::CaseInsensitive)) return QFont(stand_in);
+    }
+  }
+  return QFont(family);
+}
+
+void ApplyFormLook(QWidget& window) {
+  QFont form_font = FormFont(QStringLiteral("Arial Narrow"));
   form_font.setPixelSize(kFormFontPixels);
   window.setFont(form_font);
   QPalette palette = window.palette();

@@ -3,6 +3,8 @@
 
 #include <Qt>
 
+class QFont;
+class QString;
 class QWidget;
 
 namespace vantrel {
@@ -17,6 +19,11 @@ inline constexpr Qt::WindowFlags kFixedDialogFlags = Qt::MSWindowsFixedSizeDialo
 // metric-compatible stand-ins registered first, whichever window comes first) and the
 // tooltip colour as its background.
 void ApplyFormLook(QWidget& window);
+
+// A font of `family`, or of its registered stand-in when the system lacks the family and has
+// the stand-in. Asking Qt for a family that is not installed makes it sort fontconfig's whole
+// fallback list, which takes longer than building a window.
+QFont FormFont(const QString& family);
 
 }  // namespace vantrel
 
