@@ -25,3 +25,18 @@ function(vantrel_folder_libraries name)
     target_link_libraries(vantrel_${name}_qt PUBLIC vantrel_${name} Qt6::Widgets ${ARG_QT_LIBS})
   endif()
 endfunction()
+
+# A part of the program loaded when first used (see modules/): a shared module in the
+# modules folder of the build tree and of the installation. Only its entry function is
+# exported; the static libraries it links stay private to it.
+#
+#   vantrel_module(TARGET FILE_NAME SOURCES ...)
+function(vantrel_module target file_name)
+  add_library(${target} MODULE ${ARGN})
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${file_name}
+                        LIBRARY_OUTPUT_DIRECTORY ${VANTREL_MODULE_BUILD_DIR}
+                        CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_link_options(${target} PRIVATE -Wl,--no-undefined -Wl,--exclude-libs,ALL)
+  target_link_libraries(${target} PRIVATE vantrel_modules)
+  install(TARGETS ${target} LIBRARY DESTINATION ${VANTREL_MODULE_INSTALL_DIR})
+endfunction()

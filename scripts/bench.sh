@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
-bin=build/bench/bench
+bin=build/bench/bin
 export QT_QPA_PLATFORM=offscreen
 
 "$bin/vantrel_bench" --benchmark_counters_tabular=true "$@"

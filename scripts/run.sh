@@ -8,6 +8,6 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting Vantrel under Xvfb (xvfb-run), where it is not visible."
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" build/release/app/vantrel "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" build/release/bin/vantrel "$@"
 fi
-exec build/release/app/vantrel "$@"
+exec build/release/bin/vantrel "$@"

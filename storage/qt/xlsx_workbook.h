@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -40,6 +41,9 @@ struct XlsxWorkbook {
   std::vector<XlsxSheet> sheets;
 };
 
+// The characters in UTF-8 `text`.
+int Utf8Length(std::string_view text);
+
 // Why `name` cannot name a worksheet (empty, too long, a forbidden character, an
 // apostrophe at either end), or nothing when it can.
 std::optional<std::string> SheetNameProblem(const std::string& name);
@@ -48,7 +52,8 @@ std::optional<std::string> SheetNameProblem(const std::string& name);
 // cell. A table block gets the default table style with its first row as column headers,
 // or, when that row cannot serve as headers (an empty, repeated or overlong title, or no
 // row below it), the style alone over the whole block; its columns are widened to fit.
-// Returns why the file could not be written, if it could not.
+// Returns why the file could not be written, if it could not. The writing itself is done by
+// the spreadsheet writer module, loaded on the first call.
 std::optional<std::string> WriteXlsxFile(const XlsxWorkbook& workbook, const std::string& path);
 
 }  // namespace vantrel
