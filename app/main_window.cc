@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int kMinStartOrganisms = 2;
 constexpr int kMaxStartOrganisms = 1000;
+// What the parameter boxes hold when the program starts.
+constexpr Parameters kDefaultParameters{10, 10, 1};
 
 QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -35,7 +38,7 @@ QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidge
 MainWindow::MainWindow(Workspace& workspace, const MainWindowServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | kFixedDialogFlags), workspace_(workspace), services_(services) {
   setObjectName(QStringLiteral("MainForm"));
-  BuildControls();
+  BuildCompactControls();
   BindKeys();
   grid().AddObserver(this);
   // The workspace has made the first population; show row 1's organism, compact.
@@ -46,7 +49,7 @@ MainWindow::MainWindow(Workspace& workspace, const MainWindowServices& services,
 
 MainWindow::~MainWindow() { grid().RemoveObserver(this); }
 
-void MainWindow::BuildControls() {
+void MainWindow::BuildCompactControls() {
   setWindowTitle(QStringLiteral("Vantrel 2.0"));
   setWindowIcon(RawIcon(QStringLiteral("vantrel"), {16, 32, 64, 128}));
   ApplyFormLook(*this);
@@ -58,6 +61,10 @@ void MainWindow::BuildControls() {
   organism_view_->move(8, 12);
   organism_view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(organism_view_, &OrganismView::firstPainted, this, &MainWindow::firstPainted);
+  // The controls of the advanced width are out of sight at first: they are built once the
+  // first organism is on screen, when the event loop comes round.
+  connect(organism_view_, &OrganismView::firstPainted, this,
+          [this] { QTimer::singleShot(0, this, &MainWindow::CompleteControls); });
   connect(organism_view_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowPictureMenu);
 
   new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral("star"),
@@ -89,6 +96,18 @@ void MainWindow::BuildControls() {
   advanced_palette.setColor(QPalette::ButtonText, QColor(128, 0, 0));
   advanced_button_->setPalette(advanced_palette);
 
+  connect(new_gene_pool_button_, &QToolButton::clicked, this, &MainWindow::onNewGenePoolClicked);
+  connect(idea_button_, &QToolButton::clicked, this, &MainWindow::onIdeaClicked);
+  connect(experiments_button_, &QToolButton::clicked, this, &MainWindow::onExperimentsClicked);
+  connect(feed_button_, &QToolButton::clicked, this, &MainWindow::onFeedClicked);
+  connect(shoot_button_, &QToolButton::clicked, this, &MainWindow::onShootClicked);
+  connect(advanced_button_, &QToolButton::clicked, this, &MainWindow::onAdvancedClicked);
+}
+
+void MainWindow::CompleteControls() {
+  if (table_view_ != nullptr) return;
+  const QObjectList built_before = children();
+
   model_ = new OrganismTableModel(grid(), this);
   table_view_ = new OrganismTableView(grid(), model_, this);
   table_view_->setObjectName(QStringLiteral("sgrOrganisms"));
@@ -117,17 +136,18 @@ void MainWindow::BuildControls() {
   parameters_box_->setObjectName(QStringLiteral("grbParameters"));
   parameters_box_->setGeometry(368, 312, 425, 82);
   MakeLabel("Label1", QStringLiteral("Start with"), QPoint(8, 21), parameters_box_);
-  start_organisms_box_ = new SpinEdit(10, kMinStartOrganisms, kMaxStartOrganisms, parameters_box_);
+  start_organisms_box_ = new SpinEdit(kDefaultParameters.start_organisms, kMinStartOrganisms,
+                                      kMaxStartOrganisms, parameters_box_);
   start_organisms_box_->setObjectName(QStringLiteral("speStartOrganisms"));
   start_organisms_box_->setGeometry(84, 17, 72, 26);
   MakeLabel("Label2", QStringLiteral("organisms"), QPoint(165, 21), parameters_box_);
   MakeLabel("Label3", QStringLiteral("Amount of creativity"), QPoint(241, 21), parameters_box_);
-  creativity_box_ = new SpinEdit(10, 0, 0, parameters_box_);
+  creativity_box_ = new SpinEdit(kDefaultParameters.creativity, 0, 0, parameters_box_);
   creativity_box_->setObjectName(QStringLiteral("speCreativity"));
   creativity_box_->setGeometry(340, 18, 49, 26);
   MakeLabel("Label10", QStringLiteral("%"), QPoint(392, 24), parameters_box_);
   MakeLabel("Label4", QStringLiteral("Survival bonus"), QPoint(8, 54), parameters_box_);
-  survival_bonus_box_ = new SpinEdit(1, 0, 0, parameters_box_);
+  survival_bonus_box_ = new SpinEdit(kDefaultParameters.bonus, 0, 0, parameters_box_);
   survival_bonus_box_->setObjectName(QStringLiteral("speSurvivalBonus"));
   survival_bonus_box_->setGeometry(84, 49, 73, 26);
 
@@ -148,12 +168,6 @@ void MainWindow::BuildControls() {
   setTabOrder(creativity_box_, survival_bonus_box_);
   table_view_->setFocus();
 
-  connect(new_gene_pool_button_, &QToolButton::clicked, this, &MainWindow::onNewGenePoolClicked);
-  connect(idea_button_, &QToolButton::clicked, this, &MainWindow::onIdeaClicked);
-  connect(experiments_button_, &QToolButton::clicked, this, &MainWindow::onExperimentsClicked);
-  connect(feed_button_, &QToolButton::clicked, this, &MainWindow::onFeedClicked);
-  connect(shoot_button_, &QToolButton::clicked, this, &MainWindow::onShootClicked);
-  connect(advanced_button_, &QToolButton::clicked, this, &MainWindow::onAdvancedClicked);
   connect(open_button_, &QToolButton::clicked, this, &MainWindow::onOpenClicked);
   connect(save_button_, &QToolButton::clicked, this, &MainWindow::onSaveClicked);
   connect(excel_button_, &QToolButton::clicked, this, &MainWindow::onExcelClicked);
@@ -161,6 +175,12 @@ void MainWindow::BuildControls() {
   connect(notebook_button_, &QToolButton::clicked, this, &MainWindow::notebookRequested);
   connect(maker_link_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
   connect(home_page_link_, &LinkLabel::clicked, this, &MainWindow::onHomePageLinkClicked);
+
+  // Children made after the window is shown stay hidden until shown themselves.
+  for (QObject* child : children()) {
+    if (child->isWidgetType() && !built_before.contains(child))
+      static_cast<QWidget*>(child)->show();
+  }
 }
 
 QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, const QString& hint,
@@ -208,21 +228,28 @@ void MainWindow::PaintOrganism(const std::string& dna) {
   emit organismShown();
 }
 
+// Until the boxes are built, they would hold their defaults.
 int MainWindow::StartOrganisms() const {
+  if (start_organisms_box_ == nullptr) return kDefaultParameters.start_organisms;
   // A value typed below 2 (or above 1000) and not yet left is forced into the limits here:
   // the table needs its title row and at least one organism.
   return std::clamp(start_organisms_box_->Value(), kMinStartOrganisms, kMaxStartOrganisms);
 }
 
-int MainWindow::Creativity() const { return creativity_box_->Value(); }
+int MainWindow::Creativity() const {
+  return creativity_box_ != nullptr ? creativity_box_->Value() : kDefaultParameters.creativity;
+}
 
-int MainWindow::SurvivalBonus() const { return survival_bonus_box_->Value(); }
+int MainWindow::SurvivalBonus() const {
+  return survival_bonus_box_ != nullptr ? survival_bonus_box_->Value() : kDefaultParameters.bonus;
+}
 
 Parameters MainWindow::CurrentParameters() const {
   return {StartOrganisms(), Creativity(), SurvivalBonus()};
 }
 
 void MainWindow::SetParameters(const Parameters& parameters) {
+  CompleteControls();
   start_organisms_box_->SetValue(parameters.start_organisms);
   creativity_box_->SetValue(parameters.creativity);
   survival_bonus_box_->SetValue(parameters.bonus);
@@ -239,6 +266,7 @@ void MainWindow::onNewGenePoolClicked() {
 }
 
 void MainWindow::onAdvancedClicked() {
+  CompleteControls();
   if (width() < kAdvancedWidth) {
     setFixedSize(kAdvancedWidth, kHeight);
     advanced_button_->setText(QStringLiteral("<<"));
@@ -256,14 +284,15 @@ void MainWindow::UpdateOrganismButtons() {
 }
 
 void MainWindow::GridReset() {
-  table_view_->ShowGridSelection();
+  // A table built later shows the grid's selection from the start.
+  if (table_view_ != nullptr) table_view_->ShowGridSelection();
   UpdateOrganismButtons();
   // A load or a new gene pool may leave the same row selected with other cells in it.
   if (grid().HasBodyRows()) showSelectedOrganism();
 }
 
 void MainWindow::GridSelectionChanged(int /*row*/) {
-  table_view_->ShowGridSelection();
+  if (table_view_ != nullptr) table_view_->ShowGridSelection();
   showSelectedOrganism();
 }
 

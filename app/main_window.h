@@ -81,6 +81,11 @@ class MainWindow final : public QWidget, private GridObserver {
   // Sets the three parameter boxes, as when a step is undone or a run restored.
   void SetParameters(const Parameters& parameters);
 
+  // Builds the controls of the advanced width (table, file and spreadsheet buttons,
+  // parameters, links) if they are not built yet. The window calls it itself once the first
+  // organism is on screen, and before anything that needs them.
+  void CompleteControls();
+
   // Opens the journal and, when an earlier program run ended without closing, offers to
   // restore it. Called once, after the first paint.
   void OpenJournalAndOfferRestore();
@@ -145,7 +150,8 @@ class MainWindow final : public QWidget, private GridObserver {
   // Shows the journal's message once, if it has one.
   void ReportJournal();
   void AfterUndoOrRedo();
-  void BuildControls();
+  // The drawing and the button row under it: all the compact width shows.
+  void BuildCompactControls();
   void BindKeys();
   // The big drawing's menu: copy or save the organism shown.
   void ShowPictureMenu(QPoint position);

@@ -35,6 +35,7 @@ class PaintCounter final : public QObject {
 // A shown main window of the real program at its advanced width holding 1000 organisms.
 struct Window {
   Window() : form(&program.main_window()) {
+    form->CompleteControls();
     form->findChild<SpinEdit*>(QStringLiteral("speStartOrganisms"))->SetValue(kRows);
     form->onNewGenePoolClicked();
     form->onAdvancedClicked();

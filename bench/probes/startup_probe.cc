@@ -1,9 +1,10 @@
-// Starts the program as its entry does and exits at the first paint of the organism, so
-// that the whole process, timed from outside, measures start-up to first painted organism.
+// Starts the program as its entry does and leaves the event loop with the first paint of the
+// organism, so that the whole process, timed from outside, measures start-up to the first
+// painted organism (and the tear-down). Work the program schedules for after that paint does
+// not run, as in the minimal program beside it.
 #include <sys/resource.h>
 
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 
 #include "app/application.h"
@@ -14,10 +15,8 @@ namespace {
 class QuitOnPaint final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) {
-      // Let this paint finish, then leave.
-      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    }
+    // The loop ends once this paint has finished and reached the screen.
+    if (event->type() == QEvent::Paint) QCoreApplication::exit(0);
     return QObject::eventFilter(watched, event);
   }
 };

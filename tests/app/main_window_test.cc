@@ -204,6 +204,40 @@ TEST_F(MainWindowTest, InvisiblePenLeavesTheAreaWhiteButUpdatesTheHealth) {
   EXPECT_EQ(Health(), "12");
 }
 
+// A window as the program makes it, not yet completed by the fixture.
+class FirstPaintTest : public testing::MainWindowTest {
+ protected:
+  FirstPaintTest() {
+    workspace_ = std::make_unique<Workspace>(random_, clock_);
+    form_ = std::make_unique<MainWindow>(*workspace_, Services());
+  }
+};
+
+// The controls of the advanced width are out of sight at first and are built after the
+// first organism is painted; until then the window already judges with the boxes' values.
+TEST_F(FirstPaintTest, BuildsTheAdvancedControlsOnceTheFirstOrganismIsOnScreen) {
+  EXPECT_EQ(form_->findChild<QTableView*>(QStringLiteral("sgrOrganisms")), nullptr);
+  EXPECT_EQ(form_->CurrentParameters(), (Parameters{10, 10, 1}));
+  form_->onShootClicked();
+  EXPECT_EQ(workspace_->notebook().current_run()->shots, 1);
+
+  form_->show();
+  QTableView* table = nullptr;
+  for (int turn = 0; turn < 100 && table == nullptr; ++turn) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    table = form_->findChild<QTableView*>(QStringLiteral("sgrOrganisms"));
+  }
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(form_->focusWidget(), table);
+  EXPECT_EQ(table->currentIndex().row(), form_->grid().SelectedRow() - 1);
+  EXPECT_EQ(table->model()->rowCount(), form_->grid().RowCount() - 1);
+  for (const char* name : {"spbOpen", "spbExcel", "grbParameters", "Label7", "Label9"}) {
+    EXPECT_TRUE(form_->findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(form_.get()))
+        << name;
+  }
+  EXPECT_EQ(form_->CurrentParameters(), (Parameters{10, 10, 1}));
+}
+
 TEST_F(MainWindowTest, AShownWindowCanBeDestroyed) {
   // The table view reads the grid while it is torn down; the grid must still be there.
   form_->show();

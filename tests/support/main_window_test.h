@@ -32,12 +32,17 @@ class MainWindowTest : public ::testing::Test {
   MainWindow& Form() {
     if (!form_) {
       workspace_ = std::make_unique<Workspace>(random_, clock_);
-      form_ = std::make_unique<MainWindow>(
-          *workspace_, MainWindowServices{messages_, dialogs_, excel_, cursor_, shell_,
-                                          [this]() -> ExperimentsDialog& { return experiments_; },
-                                          picture_dialog_});
+      form_ = std::make_unique<MainWindow>(*workspace_, Services());
+      // The whole window, as it is once its first organism has been painted.
+      form_->CompleteControls();
     }
     return *form_;
+  }
+
+  MainWindowServices Services() {
+    return {messages_,      dialogs_, excel_,
+            cursor_,        shell_,   [this]() -> ExperimentsDialog& { return experiments_; },
+            picture_dialog_};
   }
 
   template <typename T>
