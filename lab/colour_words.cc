@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -48,33 +49,37 @@ IntensityWord IntensityOf(double lightness) {
 constexpr int kMaxProduct = 100000;  // 10^5, the largest product of five factors 1 to 10
 constexpr ColourNumber kGeneFactor = 167;
 
-// Name and intensity of every gene colour, indexed by the colour divided by 167; the high
-// bit marks an entry that holds a gene colour.
+// Which colours the genes can make, indexed by the colour divided by 167, and each one's
+// name and intensity once asked for. Naming all 546 takes longer than the rest of start-up's
+// first description of an organism, so each is named the first time it is needed. Entries
+// are atomic: automatic runs on several threads may name the same colour at once, and
+// they all write the same value.
 struct GeneTable {
+  static constexpr std::uint8_t kGene = 0x40;   // a gene colour
+  static constexpr std::uint8_t kNamed = 0x80;  // its words are filled in below these bits
   std::vector<ColourNumber> colours;
-  std::vector<std::uint8_t> words;  // name * 8 + intensity, plus 0x80 when filled
+  std::vector<std::atomic<std::uint8_t>> words;  // flags, then name * 4 + intensity
 
-  GeneTable() : words(kMaxProduct + 1, 0) {
-    // Marked in a flat table rather than collected in a set: the table is built the first
-    // time an organism is described, which is while the program starts.
-    std::vector<bool> is_product(kMaxProduct + 1, false);
+  GeneTable() : words(kMaxProduct + 1) {
+    // The 2002 ways to pick five factors, not a pass over all 100,000 products: the table is
+    // made the first time an organism is described, which is while the program starts.
+    std::vector<int> products;
     for (int a = 1; a <= 10; ++a)
       for (int b = a; b <= 10; ++b)
         for (int c = b; c <= 10; ++c)
           for (int d = c; d <= 10; ++d)
-            for (int e = d; e <= 10; ++e) is_product[a * b * c * d * e] = true;
-    for (int product = 1; product <= kMaxProduct; ++product) {
-      if (!is_product[product]) continue;
-      const ColourNumber colour = kGeneFactor * static_cast<ColourNumber>(product);
-      colours.push_back(colour);
-      const ColourWords named = NameColour(colour);
-      words[product] = static_cast<std::uint8_t>(0x80 | (named.name << 3) | named.intensity);
+            for (int e = d; e <= 10; ++e) products.push_back(a * b * c * d * e);
+    std::sort(products.begin(), products.end());
+    products.erase(std::unique(products.begin(), products.end()), products.end());
+    for (const int product : products) {
+      colours.push_back(kGeneFactor * static_cast<ColourNumber>(product));
+      words[product].store(kGene, std::memory_order_relaxed);
     }
   }
 };
 
-const GeneTable& Genes() {
-  static const GeneTable table;
+GeneTable& Genes() {
+  static GeneTable table;
   return table;
 }
 
@@ -106,13 +111,19 @@ ColourWords NameColour(ColourNumber colour) {
 const std::vector<ColourNumber>& GeneColours() { return Genes().colours; }
 
 ColourWords NameGeneColour(ColourNumber colour) {
-  if (colour % kGeneFactor == 0 && colour / kGeneFactor <= kMaxProduct) {
-    const std::uint8_t entry = Genes().words[colour / kGeneFactor];
-    if ((entry & 0x80) != 0) {
-      return {static_cast<ColourWord>((entry >> 3) & 0x0F), static_cast<IntensityWord>(entry & 7)};
-    }
+  if (colour % kGeneFactor != 0 || colour / kGeneFactor > kMaxProduct) return NameColour(colour);
+  std::atomic<std::uint8_t>& entry = Genes().words[colour / kGeneFactor];
+  const std::uint8_t known = entry.load(std::memory_order_relaxed);
+  if ((known & GeneTable::kNamed) != 0) {
+    return {static_cast<ColourWord>((known >> 2) & 0x0F), static_cast<IntensityWord>(known & 3)};
   }
-  return NameColour(colour);
+  const ColourWords named = NameColour(colour);
+  if ((known & GeneTable::kGene) != 0) {
+    entry.store(static_cast<std::uint8_t>(GeneTable::kGene | GeneTable::kNamed | (named.name << 2) |
+                                          named.intensity),
+                std::memory_order_relaxed);
+  }
+  return named;
 }
 
 }  // namespace vantrel

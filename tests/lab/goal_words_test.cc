@@ -67,6 +67,19 @@ TEST(GoalWordsTest, ColourRuleNamesColoursAsTheDocsPictureShows) {
   EXPECT_EQ(GeneColours().back(), 16700000u);
 }
 
+// The table names each gene colour when first asked and answers from memory after: both
+// answers must be the rule's, for every name and intensity the table has to hold.
+TEST(GoalWordsTest, TheGeneColourTableKeepsWhatTheRuleSays) {
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const ColourNumber colour : GeneColours()) {
+      const ColourWords rule = NameColour(colour);
+      const ColourWords table = NameGeneColour(colour);
+      ASSERT_EQ(table.name, rule.name) << std::hex << colour << " pass " << pass;
+      ASSERT_EQ(table.intensity, rule.intensity) << std::hex << colour << " pass " << pass;
+    }
+  }
+}
+
 TEST(GoalWordsTest, OrganismInWordsFollowsItsTraits) {
   // Triangle, pen 3, dash-dot, colour 2020032, radius 12, no spokes.
   const OrganismWords triangle = WordsOfDna("1234567890123");
