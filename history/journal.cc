@@ -6,11 +6,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+
+#include "history/sqlite_module.h"
 
 namespace vantrel {
 
@@ -22,23 +25,38 @@ constexpr char kPrefix[] = "run-";
 constexpr char kSuffix[] = ".journal";
 constexpr char kLockSuffix[] = ".lock";
 
+// SQLite is loaded with the first journal opened or read (see history/sqlite_module.h).
+std::atomic<const SqliteModule*> loaded_sqlite{nullptr};
+
+const SqliteModule* LoadSqlite(std::string* problem) {
+  const SqliteModule* sqlite = loaded_sqlite.load(std::memory_order_acquire);
+  if (sqlite == nullptr) {
+    sqlite = LoadModuleAs<SqliteModule>(kSqliteModuleFile, problem);
+    loaded_sqlite.store(sqlite, std::memory_order_release);
+  }
+  return sqlite;
+}
+
+// Only where a database is open, which took LoadSqlite first.
+const SqliteModule& Sql() { return *loaded_sqlite.load(std::memory_order_acquire); }
+
 // A prepared statement that finalizes itself.
 class Statement {
  public:
-  Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
-  ~Statement() { sqlite3_finalize(stmt_); }
+  Statement(sqlite3* db, const char* sql) { Sql().prepare_v2(db, sql, -1, &stmt_, nullptr); }
+  ~Statement() { Sql().finalize(stmt_); }
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
   bool Row() {
-    last_ = stmt_ != nullptr ? sqlite3_step(stmt_) : SQLITE_ERROR;
+    last_ = stmt_ != nullptr ? Sql().step(stmt_) : SQLITE_ERROR;
     return last_ == SQLITE_ROW;
   }
   // True once every row has been read without an error.
   bool Done() const { return last_ == SQLITE_DONE; }
-  std::int64_t Int(int col) { return sqlite3_column_int64(stmt_, col); }
+  std::int64_t Int(int col) { return Sql().column_int64(stmt_, col); }
   std::string_view Blob(int col) {
-    const void* data = sqlite3_column_blob(stmt_, col);
-    const int size = sqlite3_column_bytes(stmt_, col);
+    const void* data = Sql().column_blob(stmt_, col);
+    const int size = Sql().column_bytes(stmt_, col);
     return data == nullptr ? std::string_view()
                            : std::string_view(static_cast<const char*>(data), size);
   }
@@ -52,18 +70,24 @@ class Statement {
 class Reader {
  public:
   explicit Reader(const std::string& path) {
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-      sqlite3_close(db_);
+    if (LoadSqlite(&problem_) == nullptr) return;
+    if (Sql().open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+      Sql().close(db_);
       db_ = nullptr;
     }
   }
-  ~Reader() { sqlite3_close(db_); }
+  ~Reader() {
+    if (db_ != nullptr) Sql().close(db_);
+  }
   Reader(const Reader&) = delete;
   Reader& operator=(const Reader&) = delete;
   sqlite3* db() const { return db_; }
+  // Why SQLite itself could not be loaded; empty when it was.
+  const std::string& problem() const { return problem_; }
 
  private:
   sqlite3* db_ = nullptr;
+  std::string problem_;
 };
 
 std::string Reason(sqlite3* db, int code) {
@@ -82,7 +106,7 @@ std::string Reason(sqlite3* db, int code) {
     case SQLITE_NOTADB:
       return "the journal is damaged";
     default:
-      return db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+      return db != nullptr ? Sql().errmsg(db) : Sql().errstr(code);
   }
 }
 
@@ -145,7 +169,7 @@ void Journal::Fail(const std::string& what) {
                "). It goes on without one: undo still works, but a crash would lose the "
                "population.";
   }
-  if (db_ != nullptr) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (db_ != nullptr) Sql().exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   CloseDatabase();
   if (lock_fd_ >= 0) {
     ::unlink((path_ + kLockSuffix).c_str());
@@ -157,15 +181,16 @@ void Journal::Fail(const std::string& what) {
 void Journal::CloseDatabase() {
   if (history_ != nullptr) history_->set_listener(nullptr);
   history_ = nullptr;
-  sqlite3_finalize(insert_);
-  sqlite3_finalize(update_);
+  if (db_ == nullptr) return;  // nothing opened, perhaps not even SQLite
+  Sql().finalize(insert_);
+  Sql().finalize(update_);
   insert_ = update_ = nullptr;
-  sqlite3_close(db_);
+  Sql().close(db_);
   db_ = nullptr;
 }
 
 bool Journal::Exec(const char* sql) {
-  const int code = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+  const int code = Sql().exec(db_, sql, nullptr, nullptr, nullptr);
   if (code == SQLITE_OK) return true;
   Fail(Reason(db_, code));
   return false;
@@ -187,8 +212,14 @@ bool Journal::Open(History& history) {
     Fail(std::strerror(errno));
     return false;
   }
+  std::string problem;
+  if (LoadSqlite(&problem) == nullptr) {
+    Fail(problem);
+    RemoveRun(path_);
+    return false;
+  }
   const int code =
-      sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+      Sql().open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (code != SQLITE_OK) {
     Fail(Reason(db_, code));
     RemoveRun(path_);
@@ -217,11 +248,11 @@ bool Journal::Open(History& history) {
     RemoveRun(path_);
     return false;
   }
-  if (sqlite3_prepare_v2(db_, "INSERT INTO entries(type, data) VALUES(?, ?)", -1, &insert_,
-                         nullptr) != SQLITE_OK ||
-      sqlite3_prepare_v2(db_, "UPDATE run SET steps = ?, organisms = ?", -1, &update_, nullptr) !=
+  if (Sql().prepare_v2(db_, "INSERT INTO entries(type, data) VALUES(?, ?)", -1, &insert_,
+                       nullptr) != SQLITE_OK ||
+      Sql().prepare_v2(db_, "UPDATE run SET steps = ?, organisms = ?", -1, &update_, nullptr) !=
           SQLITE_OK) {
-    Fail(Reason(db_, sqlite3_errcode(db_)));
+    Fail(Reason(db_, Sql().errcode(db_)));
     RemoveRun(path_);
     return false;
   }
@@ -235,15 +266,15 @@ bool Journal::Open(History& history) {
 }
 
 bool Journal::WriteBase() {
-  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
+  const bool own = !in_batch_ && Sql().get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
   if (!Exec("DELETE FROM entries")) return false;
   const std::string snapshot = EncodeSnapshot(history_->TakeSnapshot());
   sqlite3_stmt* stmt = nullptr;
-  sqlite3_prepare_v2(db_, "INSERT OR REPLACE INTO base VALUES(1, ?)", -1, &stmt, nullptr);
-  sqlite3_bind_blob(stmt, 1, snapshot.data(), static_cast<int>(snapshot.size()), SQLITE_STATIC);
-  const int code = sqlite3_step(stmt);
-  sqlite3_finalize(stmt);
+  Sql().prepare_v2(db_, "INSERT OR REPLACE INTO base VALUES(1, ?)", -1, &stmt, nullptr);
+  Sql().bind_blob(stmt, 1, snapshot.data(), static_cast<int>(snapshot.size()), SQLITE_STATIC);
+  const int code = Sql().step(stmt);
+  Sql().finalize(stmt);
   if (code != SQLITE_DONE) {
     Fail(Reason(db_, code));
     return false;
@@ -256,20 +287,20 @@ bool Journal::WriteBase() {
 // or in the one a restore holds open.
 bool Journal::WriteEntry(RunEntry::Type type, const std::string& data) {
   if (db_ == nullptr) return false;
-  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
+  const bool own = !in_batch_ && Sql().get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
   int code = SQLITE_DONE;
   if (!(type == RunEntry::kStep && data.empty())) {
-    sqlite3_bind_int(insert_, 1, type);
-    sqlite3_bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
-    code = sqlite3_step(insert_);
-    sqlite3_reset(insert_);
+    Sql().bind_int(insert_, 1, type);
+    Sql().bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    code = Sql().step(insert_);
+    Sql().reset(insert_);
   }
   if (code == SQLITE_DONE) {
-    sqlite3_bind_int(update_, 1, done_);
-    sqlite3_bind_int(update_, 2, history_->document().grid().RowCount() - 1);
-    code = sqlite3_step(update_);
-    sqlite3_reset(update_);
+    Sql().bind_int(update_, 1, done_);
+    Sql().bind_int(update_, 2, history_->document().grid().RowCount() - 1);
+    code = Sql().step(update_);
+    Sql().reset(update_);
   }
   if (code != SQLITE_DONE) {
     Fail(Reason(db_, code));
@@ -303,7 +334,7 @@ void Journal::StepRedone() {
 
 void Journal::Close() {
   if (db_ != nullptr) {
-    sqlite3_exec(db_, "UPDATE run SET closed = 1", nullptr, nullptr, nullptr);
+    Sql().exec(db_, "UPDATE run SET closed = 1", nullptr, nullptr, nullptr);
     CloseDatabase();
   }
   if (lock_fd_ >= 0) {
@@ -348,7 +379,9 @@ std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string
   const std::string damaged = "The journal " + path + " is damaged and cannot be restored.";
   const Reader reader(path);
   if (reader.db() == nullptr) {
-    message = damaged;
+    message = reader.problem().empty()
+                  ? damaged
+                  : "The journal " + path + " cannot be read: " + reader.problem();
     return std::nullopt;
   }
   Statement version(reader.db(), "SELECT version FROM schema");
@@ -404,14 +437,14 @@ bool Journal::RestoreRun(const EarlierRun& run, History& history, std::string& m
 bool Journal::SaveNotebook(std::string_view text) {
   if (db_ == nullptr) return false;
   sqlite3_stmt* save = nullptr;
-  if (sqlite3_prepare_v2(db_, "INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", -1, &save,
-                         nullptr) != SQLITE_OK) {
-    Fail(Reason(db_, sqlite3_errcode(db_)));
+  if (Sql().prepare_v2(db_, "INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", -1, &save,
+                       nullptr) != SQLITE_OK) {
+    Fail(Reason(db_, Sql().errcode(db_)));
     return false;
   }
-  sqlite3_bind_blob(save, 1, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
-  const int code = sqlite3_step(save);
-  sqlite3_finalize(save);
+  Sql().bind_blob(save, 1, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+  const int code = Sql().step(save);
+  Sql().finalize(save);
   if (code != SQLITE_DONE) {
     Fail(Reason(db_, code));
     return false;

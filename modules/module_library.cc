@@ -10,10 +10,14 @@
 namespace vantrel {
 
 std::string ModuleFolder() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return {};
-  return (program.parent_path() / VANTREL_MODULE_DIR_FROM_BIN).lexically_normal().string();
+  // The program does not move while it runs: one look is enough.
+  static const std::string folder = [] {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return std::string();
+    return (program.parent_path() / VANTREL_MODULE_DIR_FROM_BIN).lexically_normal().string();
+  }();
+  return folder;
 }
 
 const ModuleHeader* LoadModule(std::string_view file_name, std::string* problem,
