@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "lab/goal.h"
 
@@ -48,19 +49,17 @@ VantrelApplication::VantrelApplication()
       family_tree_window_(
           [this] { return std::make_unique<FamilyTreeWindow>(workspace_.history()); },
           [this](FamilyTreeWindow& window) { main_window_.keys().AddWindow(&window); }),
-      notebook_window_(
-          [this] {
-            return std::make_unique<NotebookWindow>(
-                workspace_.notebook(),
-                NotebookServices{messages_, runs_dialog_, excel_, busy_cursor_});
-          },
-          [this](NotebookWindow& window) { WireNotebookWindow(window); }) {
+      notebook_panel_([this] { return MakeNotebookPanel(); },
+                      [this](NotebookPanel& panel) { WireNotebookPanel(panel); }) {
   messages_.SetOwner(&main_window_);
   file_dialogs_.SetOwner(&main_window_);
   ProgramKeys& keys = main_window_.keys();
-  keys.Bind(Qt::Key_R, [this] { notebook_window_.Get().onReachedClicked(); });
-  QObject::connect(&main_window_, &MainWindow::notebookRequested, &main_window_,
-                   [this] { Present(notebook_window_.Get(), main_window_); });
+  keys.Bind(Qt::Key_R, [this] {
+    if (NotebookPanel* panel = notebook_panel_.TryGet()) panel->DeclareReached();
+  });
+  QObject::connect(&main_window_, &MainWindow::notebookRequested, &main_window_, [this] {
+    if (NotebookPanel* panel = notebook_panel_.TryGet()) Present(panel->window(), main_window_);
+  });
   QObject::connect(&main_window_, &MainWindow::populationStepped, &main_window_,
                    [this] { RefreshNotebook(); });
   // A shot shows several organisms in passing (the parents, the child, the next one): the
@@ -68,7 +67,7 @@ VantrelApplication::VantrelApplication()
   notebook_refresh_.setSingleShot(true);
   notebook_refresh_.setInterval(0);
   QObject::connect(&notebook_refresh_, &QTimer::timeout, &main_window_, [this] {
-    if (NotebookWindow* window = notebook_window_.IfMade()) window->Refresh();
+    if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
   });
   QObject::connect(&main_window_, &MainWindow::organismShown, &notebook_refresh_,
                    [this] { notebook_refresh_.start(); });
@@ -93,21 +92,32 @@ void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
   });
 }
 
-void VantrelApplication::WireNotebookWindow(NotebookWindow& window) {
-  main_window_.keys().AddWindow(&window);
-  QObject::connect(&window, &NotebookWindow::reachedDeclared, &window,
-                   [&window] { window.Refresh(); });
-  QObject::connect(&window, &NotebookWindow::automaticRunsAdded, &main_window_,
-                   &MainWindow::KeepNotebookInJournal);
+std::unique_ptr<NotebookPanel> VantrelApplication::MakeNotebookPanel() {
+  std::string problem;
+  const auto* module = LoadModuleAs<NotebookModule>(kNotebookModuleFile, &problem);
+  if (module == nullptr) {
+    messages_.ShowMessage("The lab notebook cannot be opened: " + problem);
+    return nullptr;
+  }
+  NotebookHooks hooks;
+  hooks.reached_declared = [this] {
+    if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
+  };
+  hooks.automatic_runs_added = [this](int /*count*/) { main_window_.KeepNotebookInJournal(); };
+  return module->make(workspace_.notebook(), {messages_, excel_, busy_cursor_}, std::move(hooks));
+}
+
+void VantrelApplication::WireNotebookPanel(NotebookPanel& panel) {
+  main_window_.keys().AddWindow(&panel.window());
   RefreshNotebook();
 }
 
 void VantrelApplication::RefreshNotebook() {
-  NotebookWindow* window = notebook_window_.IfMade();
-  if (window == nullptr) return;
+  NotebookPanel* panel = notebook_panel_.IfMade();
+  if (panel == nullptr) return;
   const Parameters boxes = main_window_.CurrentParameters();
-  window->SetConditionDefaults(AsRunParameters(boxes));
-  window->Refresh();
+  panel->SetConditionDefaults(AsRunParameters(boxes));
+  panel->Refresh();
 }
 
 MainWindowServices VantrelApplication::Services() {

@@ -2,6 +2,7 @@
 #define VANTREL_APP_APPLICATION_H_
 
 #include <QTimer>
+#include <memory>
 
 #include "app/main_window.h"
 #include "app/on_demand.h"
@@ -9,8 +10,7 @@
 #include "gallery/qt/picture_save_dialog.h"
 #include "gallery/qt/population_window.h"
 #include "history/qt/family_tree_window.h"
-#include "lab/qt/notebook_window.h"
-#include "lab/qt/qt_runs_file_dialog.h"
+#include "lab/qt/notebook_module.h"
 #include "population/clock.h"
 #include "population/random_source.h"
 #include "storage/qt/qt_busy_cursor.h"
@@ -36,7 +36,9 @@ class VantrelApplication {
   // Keeps the notebook window, once made, in step with the notebook and the boxes.
   void RefreshNotebook();
   void WirePopulationWindow(PopulationWindow& window);
-  void WireNotebookWindow(NotebookWindow& window);
+  // The notebook window from its module, or null after telling the user why it cannot be.
+  std::unique_ptr<NotebookPanel> MakeNotebookPanel();
+  void WireNotebookPanel(NotebookPanel& panel);
 
   LcgRandom random_;
   SystemClock clock_;
@@ -47,7 +49,6 @@ class VantrelApplication {
   XlsxExcelApplication excel_;
   QtBusyCursor busy_cursor_;
   QtPictureFileDialog picture_dialog_;
-  QtRunsFileDialog runs_dialog_;
   Workspace workspace_{random_, clock_};
   // Made when first shown and kept, hidden between showings, until the program ends.
   OnDemand<ExperimentsDialog> experiments_{[] { return std::make_unique<ExperimentsDialog>(); }};
@@ -55,7 +56,8 @@ class VantrelApplication {
   // The windows that follow the population: made when first asked for, kept when closed.
   OnDemand<PopulationWindow> population_window_;
   OnDemand<FamilyTreeWindow> family_tree_window_;
-  OnDemand<NotebookWindow> notebook_window_;
+  // From its module, loaded when first asked for; a failed load is tried again next time.
+  OnDemand<NotebookPanel> notebook_panel_;
   QTimer notebook_refresh_;
 };
 

@@ -17,12 +17,16 @@ class OnDemand {
                     std::function<void(Window&)> made = {})
       : make_(std::move(make)), made_(std::move(made)) {}
 
-  Window& Get() {
+  // For a `make` that always gives a window.
+  Window& Get() { return *TryGet(); }
+  // For a `make` that may give none (a module that cannot be loaded): the window, or null,
+  // and then the next call tries again.
+  Window* TryGet() {
     if (!window_) {
       window_ = make_();
-      if (made_) made_(*window_);
+      if (window_ && made_) made_(*window_);
     }
-    return *window_;
+    return window_.get();
   }
   // The window when it has been made, else null.
   Window* IfMade() { return window_.get(); }

@@ -5,12 +5,11 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
+#include "gallery/qt/svg_module.h"
 #include "organism/draw_organism.h"
 #include "organism/qt/painter_canvas.h"
 #include "population/population.h"
@@ -54,28 +53,6 @@ QByteArray PngBytes(const QImage& image) {
   return bytes;
 }
 
-QByteArray SvgBytes(const std::string& dna) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&buffer);
-  generator.setSize(QSize(kPictureSize, kPictureSize));
-  generator.setViewBox(QRect(0, 0, kPictureSize, kPictureSize));
-  generator.setTitle(QStringLiteral("Organism %1").arg(QString::fromStdString(dna)));
-  QPainter painter(&generator);
-  PainterCanvas canvas(painter);
-  DrawOrganism(canvas, dna, kPictureSize, kPictureSize);
-  painter.end();
-  // The generator gives the size in millimetres at its resolution, which viewers turn
-  // back into differing pixel sizes; say 350 pixels outright.
-  QString svg = QString::fromUtf8(bytes);
-  static const QRegularExpression kMillimetres(
-      QStringLiteral(R"(<svg width="[0-9.]+mm" height="[0-9.]+mm")"));
-  svg.replace(kMillimetres, QStringLiteral(R"(<svg width="%1" height="%1")").arg(kPictureSize));
-  return svg.toUtf8();
-}
-
 }  // namespace
 
 QImage RenderOrganism(const std::string& dna, int size, qreal device_pixel_ratio) {
@@ -95,10 +72,18 @@ QImage RenderOrganism(const std::string& dna, int size, qreal device_pixel_ratio
 }
 
 WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path) {
-  const QByteArray bytes = PictureFormatFor(path) == PictureFormat::kSvg
-                               ? SvgBytes(dna)
-                               : PngBytes(RenderOrganism(dna, kPictureSize));
-  return WriteWhole(QString::fromStdString(path), bytes);
+  const QString file = QString::fromStdString(path);
+  if (PictureFormatFor(path) != PictureFormat::kSvg) {
+    return WriteWhole(file, PngBytes(RenderOrganism(dna, kPictureSize)));
+  }
+  std::string problem;
+  const auto* module = LoadModuleAs<SvgModule>(kSvgModuleFile, &problem);
+  if (module == nullptr) {
+    return Failure(
+        file,
+        QStringLiteral("the SVG writer cannot be loaded: %1").arg(QString::fromStdString(problem)));
+  }
+  return WriteWhole(file, QByteArray::fromStdString(module->organism_svg(dna, kPictureSize)));
 }
 
 void CopyOrganismPicture(const std::string& dna) {
