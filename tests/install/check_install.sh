@@ -43,6 +43,11 @@ metainfo="$usr/share/metainfo/$app_id.metainfo.xml"
 head -n 1 "$usr/share/doc/vantrel/copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
   fail "copyright is not in the machine-readable format"
 [ -f "$usr/share/doc/vantrel/changelog.gz" ] || fail "changelog.gz missing"
+# The parts the program loads when first used, where it looks for them: beside its bin/.
+modules="$usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/vantrel"
+for module in xlsx sqlite notebook svg; do
+  [ -f "$modules/$module.so" ] || fail "module $module.so missing from ${modules#"$root"}"
+done
 
 # Every program has its manual page, compressed as Debian wants (gzip -9n: recompressing
 # the text gives the same bytes), and man shows it without a warning.
