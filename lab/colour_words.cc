@@ -55,31 +55,26 @@ constexpr ColourNumber kGeneFactor = 167;
 // are atomic: automatic runs on several threads may name the same colour at once, and
 // they all write the same value.
 struct GeneTable {
-  static constexpr std::uint8_t kGene = 0x40;   // a gene colour
-  static constexpr std::uint8_t kNamed = 0x80;  // its words are filled in below these bits
-  std::vector<ColourNumber> colours;
+  static constexpr std::uint8_t kGene = 0x40;    // a gene colour
+  static constexpr std::uint8_t kNamed = 0x80;   // its words are filled in below these bits
   std::vector<std::atomic<std::uint8_t>> words;  // flags, then name * 4 + intensity
 
+  // The 2002 ways to pick five factors, not a pass over all 100,000 products: the table is
+  // made the first time an organism is described, which is while the program starts.
   GeneTable() : words(kMaxProduct + 1) {
-    // The 2002 ways to pick five factors, not a pass over all 100,000 products: the table is
-    // made the first time an organism is described, which is while the program starts.
-    std::vector<int> products;
     for (int a = 1; a <= 10; ++a)
       for (int b = a; b <= 10; ++b)
         for (int c = b; c <= 10; ++c)
           for (int d = c; d <= 10; ++d)
-            for (int e = d; e <= 10; ++e) products.push_back(a * b * c * d * e);
-    std::sort(products.begin(), products.end());
-    products.erase(std::unique(products.begin(), products.end()), products.end());
-    for (const int product : products) {
-      colours.push_back(kGeneFactor * static_cast<ColourNumber>(product));
-      words[product].store(kGene, std::memory_order_relaxed);
-    }
+            for (int e = d; e <= 10; ++e) {
+              words[a * b * c * d * e].store(kGene, std::memory_order_relaxed);
+            }
   }
 };
 
+// Made once and never destroyed, so that ending the program does not wait for it.
 GeneTable& Genes() {
-  static GeneTable table;
+  static GeneTable& table = *new GeneTable;
   return table;
 }
 
@@ -108,7 +103,19 @@ ColourWords NameColour(ColourNumber colour) {
   return {NameByHue(lch.hue, lch.chroma, lch.lightness), intensity};
 }
 
-const std::vector<ColourNumber>& GeneColours() { return Genes().colours; }
+const std::vector<ColourNumber>& GeneColours() {
+  static const std::vector<ColourNumber>& colours = *new std::vector<ColourNumber>([] {
+    std::vector<ColourNumber> found;
+    const GeneTable& genes = Genes();
+    for (int product = 1; product <= kMaxProduct; ++product) {
+      if ((genes.words[product].load(std::memory_order_relaxed) & GeneTable::kGene) != 0) {
+        found.push_back(kGeneFactor * static_cast<ColourNumber>(product));
+      }
+    }
+    return found;
+  }());
+  return colours;
+}
 
 ColourWords NameGeneColour(ColourNumber colour) {
   if (colour % kGeneFactor != 0 || colour / kGeneFactor > kMaxProduct) return NameColour(colour);
