@@ -18,6 +18,14 @@ inline constexpr const char* kModuleAbi = VANTREL_MODULE_ABI;
 // The name of the function every module exports; it returns the module's entry table.
 inline constexpr const char* kModuleEntryFunction = "vantrel_module_entry";
 
+// Defines a module's one exported function, returning its entry table `entry` (a table with
+// static storage whose first member is the ModuleHeader `header`). At namespace scope.
+#define VANTREL_MODULE_ENTRY(entry)                                                \
+  extern "C" __attribute__((visibility("default"))) const ::vantrel::ModuleHeader* \
+  vantrel_module_entry() {                                                         \
+    return &(entry).header;                                                        \
+  }
+
 // The folder the program's modules are in: beside the program's own folder as installed
 // (bin/../lib/<arch>/vantrel), and the same in the build tree.
 std::string ModuleFolder();

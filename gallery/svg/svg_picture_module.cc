@@ -43,7 +43,4 @@ constexpr SvgModule kEntry{{kModuleAbi}, &OrganismSvg};
 
 }  // namespace vantrel
 
-extern "C" __attribute__((visibility("default"))) const vantrel::ModuleHeader*
-vantrel_module_entry() {
-  return &vantrel::kEntry.header;
-}
+VANTREL_MODULE_ENTRY(vantrel::kEntry)

@@ -14,7 +14,4 @@ const SqliteModule kEntry{{kModuleAbi},          &sqlite3_open_v2,        &sqlit
 }  // namespace
 }  // namespace vantrel
 
-extern "C" __attribute__((visibility("default"))) const vantrel::ModuleHeader*
-vantrel_module_entry() {
-  return &vantrel::kEntry.header;
-}
+VANTREL_MODULE_ENTRY(vantrel::kEntry)

@@ -54,7 +54,4 @@ constexpr NotebookModule kEntry{{kModuleAbi}, &MakePanel};
 
 }  // namespace vantrel
 
-extern "C" __attribute__((visibility("default"))) const vantrel::ModuleHeader*
-vantrel_module_entry() {
-  return &vantrel::kEntry.header;
-}
+VANTREL_MODULE_ENTRY(vantrel::kEntry)

@@ -127,7 +127,4 @@ constexpr XlsxModule kEntry{{kModuleAbi}, &WriteWorkbook};
 
 }  // namespace vantrel
 
-extern "C" __attribute__((visibility("default"))) const vantrel::ModuleHeader*
-vantrel_module_entry() {
-  return &vantrel::kEntry.header;
-}
+VANTREL_MODULE_ENTRY(vantrel::kEntry)

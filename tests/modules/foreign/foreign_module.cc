@@ -2,10 +2,10 @@
 #include "modules/module_library.h"
 
 namespace {
-constexpr vantrel::ModuleHeader kHeader{"another build"};
+struct ForeignModule {
+  vantrel::ModuleHeader header;
+};
+constexpr ForeignModule kEntry{{"another build"}};
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) const vantrel::ModuleHeader*
-vantrel_module_entry() {
-  return &kHeader;
-}
+VANTREL_MODULE_ENTRY(kEntry)
