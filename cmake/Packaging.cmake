@@ -59,10 +59,10 @@ and export the clicks each run takes.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # vantrel_2.1.0_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Library dependencies come from the binaries; what the program runs (xdg-open), the fonts
-# it asks for by name and the Qt plugins that draw its SVG icons are not visible there.
+# Library dependencies come from the binaries and the modules; what the program runs
+# (xdg-open) and the fonts it asks for by name are not visible there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation")
 set(CPACK_STRIP_FILES ON)
 # Debian's own directory modes, whatever the umask of the build.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

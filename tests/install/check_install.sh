@@ -26,7 +26,9 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in xdg-utils fonts-liberation libqt6svg6 libqt6widgets6 libc6; do
+# The modules' libraries too, though the program itself does not link them.
+for needed in xdg-utils fonts-liberation libqt6widgets6 libc6 \
+    libqt6svg6 libqt6charts6 libxlsxwriter4 libsqlite3-0; do
   grep -Eq "(^|, )$needed( |,|\$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 
@@ -109,6 +111,9 @@ status=0
 run timeout 5 "$usr/bin/vantrel" -platform offscreen >"$work/out" 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "installed program exited with $status instead of running: \
 $(cat "$work/out")"
+# Its journal, written with SQLite from a module, shows that it found its modules.
+compgen -G "$home/state/vantrel/run-*.journal" >/dev/null ||
+  fail "the installed program kept no journal: $(cat "$work/out")"
 
 if command -v lintian >/dev/null; then
   lintian --fail-on error "$deb" || fail "lintian reports errors"
