@@ -13,7 +13,6 @@
 #include "app/organism_view.h"
 #include "app/raw_icon.h"
 #include "app/spin_edit.h"
-#include "population/clock.h"
 #include "ui/qt/form_look.h"
 
 namespace vantrel {
@@ -22,8 +21,6 @@ namespace {
 
 constexpr int kMinStartOrganisms = 2;
 constexpr int kMaxStartOrganisms = 1000;
-// What the parameter boxes hold when the program starts.
-constexpr Parameters kDefaultParameters{10, 10, 1};
 
 QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -136,18 +133,18 @@ void MainWindow::CompleteControls() {
   parameters_box_->setObjectName(QStringLiteral("grbParameters"));
   parameters_box_->setGeometry(368, 312, 425, 82);
   MakeLabel("Label1", QStringLiteral("Start with"), QPoint(8, 21), parameters_box_);
-  start_organisms_box_ = new SpinEdit(kDefaultParameters.start_organisms, kMinStartOrganisms,
+  start_organisms_box_ = new SpinEdit(kStartParameters.start_organisms, kMinStartOrganisms,
                                       kMaxStartOrganisms, parameters_box_);
   start_organisms_box_->setObjectName(QStringLiteral("speStartOrganisms"));
   start_organisms_box_->setGeometry(84, 17, 72, 26);
   MakeLabel("Label2", QStringLiteral("organisms"), QPoint(165, 21), parameters_box_);
   MakeLabel("Label3", QStringLiteral("Amount of creativity"), QPoint(241, 21), parameters_box_);
-  creativity_box_ = new SpinEdit(kDefaultParameters.creativity, 0, 0, parameters_box_);
+  creativity_box_ = new SpinEdit(kStartParameters.creativity, 0, 0, parameters_box_);
   creativity_box_->setObjectName(QStringLiteral("speCreativity"));
   creativity_box_->setGeometry(340, 18, 49, 26);
   MakeLabel("Label10", QStringLiteral("%"), QPoint(392, 24), parameters_box_);
   MakeLabel("Label4", QStringLiteral("Survival bonus"), QPoint(8, 54), parameters_box_);
-  survival_bonus_box_ = new SpinEdit(kDefaultParameters.bonus, 0, 0, parameters_box_);
+  survival_bonus_box_ = new SpinEdit(kStartParameters.bonus, 0, 0, parameters_box_);
   survival_bonus_box_->setObjectName(QStringLiteral("speSurvivalBonus"));
   survival_bonus_box_->setGeometry(84, 49, 73, 26);
 
@@ -230,18 +227,18 @@ void MainWindow::PaintOrganism(const std::string& dna) {
 
 // Until the boxes are built, they would hold their defaults.
 int MainWindow::StartOrganisms() const {
-  if (start_organisms_box_ == nullptr) return kDefaultParameters.start_organisms;
+  if (start_organisms_box_ == nullptr) return kStartParameters.start_organisms;
   // A value typed below 2 (or above 1000) and not yet left is forced into the limits here:
   // the table needs its title row and at least one organism.
   return std::clamp(start_organisms_box_->Value(), kMinStartOrganisms, kMaxStartOrganisms);
 }
 
 int MainWindow::Creativity() const {
-  return creativity_box_ != nullptr ? creativity_box_->Value() : kDefaultParameters.creativity;
+  return creativity_box_ != nullptr ? creativity_box_->Value() : kStartParameters.creativity;
 }
 
 int MainWindow::SurvivalBonus() const {
-  return survival_bonus_box_ != nullptr ? survival_bonus_box_->Value() : kDefaultParameters.bonus;
+  return survival_bonus_box_ != nullptr ? survival_bonus_box_->Value() : kStartParameters.bonus;
 }
 
 Parameters MainWindow::CurrentParameters() const {

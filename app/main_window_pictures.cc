@@ -24,13 +24,10 @@ void MainWindow::onCopyPictureClicked() {
 }
 
 void MainWindow::onSavePictureClicked() {
-  if (!grid().HasBodyRows()) return;
-  const std::string dna = population().SelectedDna();
-  const std::optional<std::string> name =
-      services_.picture_dialog.AskSavePictureName("Save picture as");
-  if (!name) return;
-  const WriteResult written = SaveOrganismPicture(dna, *name);
-  if (!written.ok) services_.messages.ShowError(ErrorReportText(written.error));
+  if (grid().HasBodyRows()) {
+    AskAndSaveOrganismPicture(population().SelectedDna(), services_.picture_dialog,
+                              services_.messages);
+  }
 }
 
 }  // namespace vantrel

@@ -33,12 +33,6 @@ class LruCache {
     return entries_.front().value;
   }
 
-  void Clear() {
-    entries_.clear();
-    index_.clear();
-    total_ = 0;
-  }
-
   std::size_t size() const { return entries_.size(); }
   std::size_t total_cost() const { return total_; }
 

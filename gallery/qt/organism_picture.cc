@@ -86,6 +86,14 @@ WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path)
   return WriteWhole(file, QByteArray::fromStdString(module->organism_svg(dna, kPictureSize)));
 }
 
+void AskAndSaveOrganismPicture(const std::string& dna, PictureFileDialog& dialog,
+                               MessageService& messages) {
+  const std::optional<std::string> path = dialog.AskSavePictureName("Save picture as");
+  if (!path) return;
+  const WriteResult result = SaveOrganismPicture(dna, *path);
+  if (!result.ok) messages.ShowError(ErrorReportText(result.error));
+}
+
 void CopyOrganismPicture(const std::string& dna) {
   QGuiApplication::clipboard()->setImage(RenderOrganism(dna, kPictureSize));
 }

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "gallery/organism_texts.h"
+#include "gallery/picture_file_dialog.h"
 #include "population/string_grid.h"
+#include "ui/messages.h"
 
 namespace vantrel {
 
@@ -27,6 +29,11 @@ QImage RenderOrganism(const std::string& dna, int size, qreal device_pixel_ratio
 // is drawn by the SVG writer module, loaded on the first such save; when it cannot be
 // loaded, the save fails and says why.
 WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path);
+
+// Asks for a name with the "Save picture as" dialog and saves `dna`'s picture there; a
+// failure is shown as an error report.
+void AskAndSaveOrganismPicture(const std::string& dna, PictureFileDialog& dialog,
+                               MessageService& messages);
 
 // Puts the 350 x 350 drawing on the clipboard as an image.
 void CopyOrganismPicture(const std::string& dna);

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -27,7 +26,7 @@ constexpr int kZoomStep = 8;  // pixels per wheel notch
 PopulationView::PopulationView(StringGrid& grid, QWidget* parent)
     : QAbstractScrollArea(parent),
       grid_(grid),
-      layout_(0, picture_size_, 0, 0),
+      layout_(0, GalleryLayout::kDefaultPictureSize, 0, 0),
       hint_(new QLabel(QString::fromStdString(EmptyGalleryHint()), viewport())) {
   setObjectName(QStringLiteral("PopulationView"));
   setFrameShape(QFrame::NoFrame);
@@ -49,15 +48,16 @@ int PopulationView::LabelHeight() const { return fontMetrics().height() + 2; }
 
 void PopulationView::SetPictureSize(int size) {
   size = std::clamp(size, GalleryLayout::kMinPictureSize, GalleryLayout::kMaxPictureSize);
-  if (size == picture_size_) return;
-  picture_size_ = size;
-  Relayout();
+  if (size == picture_size()) return;
+  Relayout(size);
   ShowSelection();
   emit pictureSizeChanged(size);
 }
 
-void PopulationView::Relayout() {
-  layout_ = GalleryLayout(std::max(0, grid_.RowCount() - 1), picture_size_, LabelHeight(),
+void PopulationView::Relayout() { Relayout(picture_size()); }
+
+void PopulationView::Relayout(int picture_size) {
+  layout_ = GalleryLayout(std::max(0, grid_.RowCount() - 1), picture_size, LabelHeight(),
                           viewport()->width());
   QScrollBar* bar = verticalScrollBar();
   bar->setRange(0, std::max(0, layout_.content_height() - viewport()->height()));
@@ -96,15 +96,8 @@ QRect PopulationView::ToViewport(const GalleryLayout::Rect& rect) const {
 }
 
 int PopulationView::RowAt(const QPoint& point) const {
-  const int index = layout_.IndexAt(point.x(), point.y() + verticalScrollBar()->value());
-  if (index < 0 ||
-      !ToViewport(layout_.Picture(index))
-           .adjusted(-GalleryLayout::kPadding, -GalleryLayout::kPadding, GalleryLayout::kPadding, 0)
-           .united(ToViewport(layout_.Label(index)))
-           .contains(point)) {
-    return 0;
-  }
-  return index + 1;
+  // A cell is its picture with the padding around it and the label below.
+  return layout_.IndexAt(point.x(), point.y() + verticalScrollBar()->value()) + 1;
 }
 
 QRect PopulationView::PictureRect(int row) const {
@@ -128,25 +121,30 @@ void PopulationView::paintEvent(QPaintEvent* event) {
   const int top = verticalScrollBar()->value() + event->rect().top();
   const int bottom = verticalScrollBar()->value() + event->rect().bottom() + 1;
   const int end = layout_.EndIndexIn(bottom);
+  const QFontMetrics metrics = fontMetrics();
+  const QString survival_mark =
+      metrics.inFontUcs4(0x2665) ? QStringLiteral("\u2665 ") : QStringLiteral("S ");
   for (int index = layout_.FirstIndexIn(top); index < end; ++index) {
     if (!ToViewport(layout_.Cell(index)).intersects(event->rect())) continue;
-    PaintPicture(painter, index, index + 1 == framed_row_);
+    PaintPicture(painter, metrics, survival_mark, index, index + 1 == framed_row_);
   }
 }
 
-void PopulationView::PaintPicture(QPainter& painter, int index, bool selected) {
+void PopulationView::PaintPicture(QPainter& painter, const QFontMetrics& metrics,
+                                  const QString& survival_mark, int index, bool selected) {
   const int row = index + 1;
   const QRect picture = ToViewport(layout_.Picture(index));
+  const QRect label_area = ToViewport(layout_.Label(index));
   const QImage& thumbnail =
-      cache_.Get(grid_.Cell(kDnaColumn, row), picture_size_, viewport()->devicePixelRatioF());
+      cache_.Get(grid_.Cell(kDnaColumn, row), picture_size(), viewport()->devicePixelRatioF());
   if (selected) {
     // A rounded frame in the highlight colour around picture and label.
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(palette().color(QPalette::Highlight));
-    const QRect frame = picture.united(ToViewport(layout_.Label(index)))
-                            .adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, 0);
+    const QRect frame =
+        picture.united(label_area).adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, 0);
     painter.drawRoundedRect(frame, 4, 4);
     painter.restore();
   }
@@ -155,14 +153,10 @@ void PopulationView::PaintPicture(QPainter& painter, int index, bool selected) {
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(picture.adjusted(0, 0, -1, -1));
   }
-  const QRect label = ToViewport(layout_.Label(index)).adjusted(3, 0, -3, 0);
+  const QRect label = label_area.adjusted(3, 0, -3, 0);
   painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::WindowText));
-  const QFontMetrics metrics = fontMetrics();
   const QString id = QString::fromStdString(grid_.Cell(kIdColumn, row));
-  // Survival follows a heart where the font has one.
-  const QString survival =
-      (metrics.inFontUcs4(0x2665) ? QStringLiteral("\u2665 ") : QStringLiteral("S ")) +
-      QString::fromStdString(grid_.Cell(kSurvivalColumn, row));
+  const QString survival = survival_mark + QString::fromStdString(grid_.Cell(kSurvivalColumn, row));
   painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
                    metrics.elidedText(id, Qt::ElideRight, label.width() / 2));
   if (!selected) painter.setPen(palette().color(QPalette::PlaceholderText));
@@ -215,7 +209,7 @@ void PopulationView::wheelEvent(QWheelEvent* event) {
   }
   event->accept();
   const int notches = event->angleDelta().y() / 120;
-  if (notches != 0) SetPictureSize(picture_size_ + notches * kZoomStep);
+  if (notches != 0) SetPictureSize(picture_size() + notches * kZoomStep);
 }
 
 void PopulationView::contextMenuEvent(QContextMenuEvent* event) {

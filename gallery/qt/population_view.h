@@ -9,6 +9,7 @@
 #include "gallery/qt/thumbnail_cache.h"
 #include "population/string_grid.h"
 
+class QFontMetrics;
 class QLabel;
 
 namespace vantrel {
@@ -22,7 +23,7 @@ class PopulationView final : public QAbstractScrollArea {
  public:
   explicit PopulationView(StringGrid& grid, QWidget* parent = nullptr);
 
-  int picture_size() const { return picture_size_; }
+  int picture_size() const { return layout_.picture_size(); }
   // Clamped to the gallery's sizes; keeps the selected picture in view.
   void SetPictureSize(int size);
 
@@ -46,7 +47,6 @@ class PopulationView final : public QAbstractScrollArea {
   // True while the table has no organisms and the hint shows instead.
   bool ShowsHint() const;
   const GalleryLayout& layout() const { return layout_; }
-  ThumbnailCache& cache() { return cache_; }
 
  signals:
   void pictureSizeChanged(int size);
@@ -63,12 +63,15 @@ class PopulationView final : public QAbstractScrollArea {
 
  private:
   int LabelHeight() const;
-  void PaintPicture(QPainter& painter, int index, bool selected);
+  // Lays the pictures out again at `picture_size`.
+  void Relayout(int picture_size);
+  // `survival_mark` goes before each survival: a heart where the font has one.
+  void PaintPicture(QPainter& painter, const QFontMetrics& metrics, const QString& survival_mark,
+                    int index, bool selected);
   QRect ToViewport(const GalleryLayout::Rect& rect) const;
   void ScrollToIndex(int index);
 
   StringGrid& grid_;
-  int picture_size_ = GalleryLayout::kDefaultPictureSize;
   GalleryLayout layout_;
   ThumbnailCache cache_;
   QLabel* hint_;

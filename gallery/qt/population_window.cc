@@ -92,11 +92,7 @@ std::unique_ptr<QMenu> PopulationWindow::ContextMenuFor(int row) {
 void PopulationWindow::CopyPicture(int row) { CopyOrganismPicture(grid_.Cell(kDnaColumn, row)); }
 
 void PopulationWindow::SavePicture(int row) {
-  const std::string dna = grid_.Cell(kDnaColumn, row);
-  const std::optional<std::string> path = dialog_.AskSavePictureName("Save picture as");
-  if (!path) return;
-  const WriteResult result = SaveOrganismPicture(dna, *path);
-  if (!result.ok) messages_.ShowError(ErrorReportText(result.error));
+  AskAndSaveOrganismPicture(grid_.Cell(kDnaColumn, row), dialog_, messages_);
 }
 
 void PopulationWindow::SaveAllPictures() {

@@ -20,10 +20,6 @@ class ThumbnailCache {
   // The picture of `dna` at size x size device-independent pixels, drawn on first use.
   const QImage& Get(const std::string& dna, int size, qreal device_pixel_ratio = 1.0);
 
-  std::size_t size() const { return pictures_.size(); }
-  std::size_t bytes() const { return pictures_.total_cost(); }
-  void Clear() { pictures_.Clear(); }
-
  private:
   LruCache<std::string, QImage> pictures_;
 };
