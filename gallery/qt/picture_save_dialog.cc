@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "desktop/qt/file_dialog.h"
+
 namespace vantrel {
 
 std::optional<std::string> QtPictureFileDialog::AskSavePictureName(const std::string& title) {
@@ -10,8 +12,9 @@ std::optional<std::string> QtPictureFileDialog::AskSavePictureName(const std::st
   dialog.setNameFilters(
       {QStringLiteral("PNG image (*.png)"), QStringLiteral("SVG drawing (*.svg)")});
   dialog.setDefaultSuffix(QStringLiteral("png"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().constFirst().toStdString();
+  const std::optional<QString> name = RunFileDialog(dialog);
+  if (!name) return std::nullopt;
+  return name->toStdString();
 }
 
 }  // namespace vantrel

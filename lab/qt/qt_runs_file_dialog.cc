@@ -1,10 +1,10 @@
 #include "lab/qt/qt_runs_file_dialog.h"
 
-#include <QAbstractItemView>
-#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <memory>
+
+#include "desktop/qt/file_dialog.h"
 
 namespace vantrel {
 
@@ -20,13 +20,9 @@ std::unique_ptr<QFileDialog> QtRunsFileDialog::MakeDialog() const {
 
 std::optional<std::string> QtRunsFileDialog::AskExportRunsName() {
   const std::unique_ptr<QFileDialog> dialog = MakeDialog();
-  const int answer = dialog->exec();
-  // Return in the name box can close the dialog with its completion list still up.
-  for (QCompleter* completer : dialog->findChildren<QCompleter*>()) {
-    if (completer->popup() != nullptr) completer->popup()->hide();
-  }
-  if (answer != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
-  last_name_ = dialog->selectedFiles().constFirst();
+  const std::optional<QString> name = RunFileDialog(*dialog);
+  if (!name) return std::nullopt;
+  last_name_ = *name;
   return QFile::encodeName(last_name_).toStdString();
 }
 

@@ -1,9 +1,9 @@
 #include "storage/qt/qt_file_dialogs.h"
 
-#include <QAbstractItemView>
-#include <QCompleter>
 #include <QFile>
 #include <QStringList>
+
+#include "desktop/qt/file_dialog.h"
 
 namespace vantrel {
 
@@ -51,17 +51,9 @@ QFileDialog* QtFileDialogs::MakeDialog(const QString& title, QFileDialog::Accept
 
 std::optional<std::string> QtFileDialogs::Ask(QFileDialog* dialog, QString& last_name) {
   if (!last_name.isEmpty()) dialog->selectFile(last_name);
-  const int answer = dialog->exec();
-  // Return in the name box can close the dialog while the box's completion list is still
-  // up; that list is a window of its own and would stay over the main window, holding the
-  // keyboard. Nothing of the dialog may outlive it on screen.
-  for (QCompleter* completer : dialog->findChildren<QCompleter*>()) {
-    if (completer->popup() != nullptr) completer->popup()->hide();
-  }
-  if (answer != QDialog::Accepted) return std::nullopt;
-  const QStringList names = dialog->selectedFiles();
-  if (names.isEmpty()) return std::nullopt;
-  last_name = names.front();
+  const std::optional<QString> name = RunFileDialog(*dialog);
+  if (!name) return std::nullopt;
+  last_name = *name;
   return QFile::encodeName(last_name).toStdString();
 }
 
