@@ -3,7 +3,6 @@
 # Debian package made from it: `cpack -G DEB` in a build folder gives vantrel_<version>_<arch>.deb.
 # Included last from the top-level CMakeLists.txt, so these install rules run after those of
 # every folder (policy CMP0082) and see what they installed.
-include(GNUInstallDirs)
 
 # Manual pages and the changelog, compressed as Debian wants them: gzip -9 without name or
 # time stamp, so the same text always gives the same bytes.

@@ -53,7 +53,6 @@ QProcess* HelperLauncher::Start(const QString& path, const QStringList& argument
 
 void HelperLauncher::Finished(QProcess* process) {
   if (process == nullptr || process->parent() != this) return;
-  process->disconnect(this);
   process->deleteLater();
 }
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "desktop/qt/helper_launcher.h"
 #include "storage/excel_application.h"
 #include "storage/qt/desktop_opener.h"
 #include "storage/qt/xlsx_workbook.h"
@@ -21,9 +22,9 @@ struct XlsxExcelOptions {
   // Where shown workbooks are written; empty: "exports" in the per-user data folder.
   QString folder;
   // Run with the written file as its one argument.
-  QString opener = QStringLiteral("xdg-open");
+  QString opener = QString::fromLatin1(kOpenerProgram);
   // Run as `mime_query query default <type>`; prints the registered application.
-  QString mime_query = QStringLiteral("xdg-mime");
+  QString mime_query = QString::fromLatin1(kMimeQueryProgram);
   // How long the opener's verdict is awaited.
   int opener_verdict_ms = 3000;
 };

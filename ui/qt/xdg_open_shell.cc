@@ -14,7 +14,7 @@ int FailureResult(int number) { return number > WebShell::kLastFailure ? -number
 
 int ResultForExit(int exit_code) {
   switch (exit_code) {
-    case 0:
+    case kOpenerSucceeded:
       return XdgOpenShell::kOpened;
     case kOpenerFileNotFound:
       return 2;
