@@ -141,8 +141,8 @@ class MainWindow final : public QWidget, private GridObserver {
  private:
   // Brings the notebook and the journal up to date after a step, an undo or a redo.
   void AfterStep();
-  // Starts a new experiment run in the notebook, keeping its goal.
-  void StartNotebookRun();
+  // Starts a new experiment run in the notebook, keeping its goal unless given a new one.
+  void StartNotebookRun(std::optional<Goal> goal = std::nullopt);
   // Tells the notebook of parameter boxes changed since the last click.
   void NoteParameterChanges();
   // Restores an earlier program run from the journal; false when it could not.

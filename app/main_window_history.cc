@@ -1,6 +1,6 @@
-#include <QTimer>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/main_window.h"
 #include "history/history.h"
@@ -50,10 +50,14 @@ void MainWindow::NoteParameterChanges() {
   noted_parameters_ = boxes;
 }
 
-void MainWindow::StartNotebookRun() {
+void MainWindow::StartNotebookRun(std::optional<Goal> goal) {
   const Parameters boxes = CurrentParameters();
   noted_parameters_ = boxes;
-  workspace_.StartRun(boxes);
+  if (goal) {
+    workspace_.StartRun(std::move(*goal), boxes);
+  } else {
+    workspace_.StartRun(boxes);
+  }
   KeepNotebookInJournal();
 }
 

@@ -9,10 +9,7 @@ namespace vantrel {
 void MainWindow::onIdeaClicked() {
   const Idea idea = MakeIdea(document().random());
   // A new idea is a new experiment run on the population as it stands, aiming for it.
-  const Parameters boxes = CurrentParameters();
-  noted_parameters_ = boxes;
-  workspace_.StartRun(GoalFromIdea(idea.words), boxes);
-  KeepNotebookInJournal();
+  StartNotebookRun(GoalFromIdea(idea.words));
   emit populationStepped();
   services_.messages.ShowMessage(idea.text);
 }

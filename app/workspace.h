@@ -44,7 +44,7 @@ class Workspace {
 
   // The journal, once the program has opened it (after the first paint); null until then
   // and when it could not be opened.
-  Journal* journal() { return journal_ ? journal_.get() : nullptr; }
+  Journal* journal() { return journal_.get(); }
   // Opens this run's journal in `folder`. False, with the text to show once, when it cannot:
   // the program then runs without one.
   bool OpenJournal(const std::string& folder, std::string& message);

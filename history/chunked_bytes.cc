@@ -35,11 +35,6 @@ void ChunkedBytes::Truncate(std::uint64_t position) {
   chunks_.back().resize(std::min<std::size_t>(position & kOffsetMask, chunks_.back().size()));
 }
 
-std::uint64_t ChunkedBytes::end() const {
-  if (chunks_.empty()) return 0;
-  return (std::uint64_t{chunks_.size() - 1} << kChunkShift) | chunks_.back().size();
-}
-
 std::size_t ChunkedBytes::MemoryBytes() const {
   std::size_t bytes = chunks_.capacity() * sizeof(std::string);
   for (const std::string& chunk : chunks_) bytes += chunk.capacity();

@@ -22,7 +22,6 @@ class ChunkedBytes {
   std::string_view From(std::uint64_t position) const;
   // Forgets everything from `position` on.
   void Truncate(std::uint64_t position);
-  std::uint64_t end() const;
 
   std::size_t MemoryBytes() const;
 

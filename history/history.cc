@@ -243,9 +243,7 @@ void History::Commit(const GridState& after) {
   }
 
   std::string blob(1, static_cast<char>(pending.kind));
-  PutSigned(blob, pending.parameters.start_organisms);
-  PutSigned(blob, pending.parameters.creativity);
-  PutSigned(blob, pending.parameters.bonus);
+  PutParameters(blob, pending.parameters);
   PutGridState(blob, pending.before);
   PutAfter(blob, pending.before, after);
   PutVarint(blob, pending.pool_before);
@@ -279,9 +277,7 @@ History::DecodedStep History::Decode(int index) const {
   DecodedStep step;
   step.kind = static_cast<StepKind>(bytes[0]);
   ByteReader in(bytes.substr(1));
-  step.parameters.start_organisms = in.Int();
-  step.parameters.creativity = in.Int();
-  step.parameters.bonus = in.Int();
+  step.parameters = ReadParameters(in);
   step.before = ReadGridState(in);
   step.after = ReadAfter(in, step.before);
   step.pool_before = static_cast<std::uint32_t>(in.Varint());
@@ -391,12 +387,11 @@ bool History::Redo() {
   return true;
 }
 
-StepKind History::KindOfStep(int index) const {
-  return static_cast<StepKind>(bytes_.From(offsets_[index]).front());
-}
-
 Parameters History::parameters() const {
-  return position_ > 0 ? Decode(position_ - 1).parameters : initial_parameters_;
+  if (position_ == 0) return initial_parameters_;
+  // The boxes lead a step's bytes, after its kind: no need to decode its cells.
+  ByteReader in(bytes_.From(offsets_[position_ - 1]).substr(1));
+  return ReadParameters(in);
 }
 
 Snapshot History::TakeSnapshot() const {

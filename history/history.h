@@ -56,7 +56,6 @@ class History final : private GridObserver {
   // After the action: records what changed, drops the steps that could be redone and tells
   // the listener. An action that changed nothing at all is not recorded.
   void EndStep();
-  bool InStep() const { return pending_.has_value(); }
 
   bool CanUndo() const { return position_ > 0 && !pending_; }
   bool CanRedo() const { return position_ < StepCount() && !pending_; }
@@ -68,7 +67,6 @@ class History final : private GridObserver {
   // Steps done (undo goes back through them) and steps stored (redo goes up to them).
   int position() const { return position_; }
   int StepCount() const { return static_cast<int>(offsets_.size()); }
-  StepKind KindOfStep(int index) const;
   // The parameter boxes belonging to the present state: those of the last step done.
   Parameters parameters() const;
 

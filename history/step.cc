@@ -10,6 +10,13 @@ namespace {
 
 constexpr int kMaxExtent = std::numeric_limits<int>::max() / 2;
 
+bool Plausible(const GridState& s) {
+  return s.row_count >= 1 && s.col_count >= 1 && s.row_count < kMaxExtent &&
+         s.col_count < kMaxExtent && s.selected_row >= 0;
+}
+
+}  // namespace
+
 void PutParameters(std::string& out, const Parameters& p) {
   PutSigned(out, p.start_organisms);
   PutSigned(out, p.creativity);
@@ -23,13 +30,6 @@ Parameters ReadParameters(ByteReader& in) {
   p.bonus = in.Int();
   return p;
 }
-
-bool Plausible(const GridState& s) {
-  return s.row_count >= 1 && s.col_count >= 1 && s.row_count < kMaxExtent &&
-         s.col_count < kMaxExtent && s.selected_row >= 0;
-}
-
-}  // namespace
 
 void PutGridState(std::string& out, const GridState& s) {
   PutVarint(out, s.random);

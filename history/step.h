@@ -66,6 +66,8 @@ struct StepEvent {
 };
 
 class ByteReader;
+void PutParameters(std::string& out, const Parameters& parameters);
+Parameters ReadParameters(ByteReader& in);
 void PutGridState(std::string& out, const GridState& state);
 GridState ReadGridState(ByteReader& in);
 

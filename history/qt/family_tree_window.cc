@@ -297,11 +297,6 @@ void FamilyTreeWindow::ShowSerial(std::uint32_t serial) {
   Rebuild();
 }
 
-void FamilyTreeWindow::Refresh() {
-  built_.reset();
-  ShowSerial(shown_);
-}
-
 namespace {
 
 // Takes a widget off the window at once and deletes it later: a card may be clearing the

@@ -26,7 +26,6 @@ class OrganismCard final : public QFrame {
   OrganismCard(const Lineage& lineage, std::uint32_t serial, int picture_size,
                QWidget* parent = nullptr);
 
-  std::uint32_t serial() const { return serial_; }
   // The DNA in words, run by run ("4 first parent, 1 mutation, ..."), for screen readers.
   QString DnaDescription() const;
 
@@ -69,8 +68,6 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
 
   // Shows the organism with this serial and its ancestors.
   void ShowSerial(std::uint32_t serial);
-  // Builds the tree anew now (otherwise it is built when needed, and only while shown).
-  void Refresh();
   std::uint32_t shown() const { return shown_; }
   // The card showing `serial`, or nullptr.
   OrganismCard* Card(std::uint32_t serial) const;
