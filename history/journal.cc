@@ -171,11 +171,7 @@ void Journal::Fail(const std::string& what) {
   }
   if (db_ != nullptr) Sql().exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   CloseDatabase();
-  if (lock_fd_ >= 0) {
-    ::unlink((path_ + kLockSuffix).c_str());
-    ::close(lock_fd_);
-    lock_fd_ = -1;
-  }
+  ReleaseLock();
 }
 
 void Journal::CloseDatabase() {
@@ -332,19 +328,22 @@ void Journal::StepRedone() {
   WriteEntry(RunEntry::kRedo, std::string());
 }
 
+void Journal::ReleaseLock() {
+  if (lock_fd_ < 0) return;
+  ::unlink((path_ + kLockSuffix).c_str());
+  ::close(lock_fd_);
+  lock_fd_ = -1;
+}
+
 void Journal::Close() {
   if (db_ != nullptr) {
     Sql().exec(db_, "UPDATE run SET closed = 1", nullptr, nullptr, nullptr);
     CloseDatabase();
   }
-  if (lock_fd_ >= 0) {
-    ::unlink((path_ + kLockSuffix).c_str());
-    ::close(lock_fd_);
-    lock_fd_ = -1;
-  }
+  ReleaseLock();
 }
 
-std::vector<EarlierRun> Journal::EarlierRuns(bool with_contents) const {
+std::vector<EarlierRun> Journal::EarlierRuns() const {
   std::vector<EarlierRun> runs;
   std::error_code error;
   for (const auto& item : fs::directory_iterator(folder_, error)) {
@@ -354,7 +353,6 @@ std::vector<EarlierRun> Journal::EarlierRuns(bool with_contents) const {
     run.path = item.path().string();
     if (run.path == path_ || IsRunning(run.path)) continue;
     run.started_ms = std::strtoll(name.c_str() + std::strlen(kPrefix), nullptr, 10);
-    if (with_contents && !ReadRunInfo(run)) continue;
     runs.push_back(std::move(run));
   }
   std::sort(runs.begin(), runs.end(), [](const EarlierRun& a, const EarlierRun& b) {
@@ -364,15 +362,17 @@ std::vector<EarlierRun> Journal::EarlierRuns(bool with_contents) const {
 }
 
 std::optional<EarlierRun> Journal::FindCrashedRun() const {
-  const std::vector<EarlierRun> runs = EarlierRuns(true);
-  if (runs.empty() || runs.front().closed || runs.front().steps == 0) return std::nullopt;
-  return runs.front();
+  std::optional<EarlierRun> run = FindLatestRun();
+  if (!run || run->closed || run->steps == 0) return std::nullopt;
+  return run;
 }
 
 std::optional<EarlierRun> Journal::FindLatestRun() const {
-  std::vector<EarlierRun> runs = EarlierRuns(true);
-  if (runs.empty()) return std::nullopt;
-  return std::move(runs.front());
+  // Newest first, opening journals only until one can be read.
+  for (EarlierRun& run : EarlierRuns()) {
+    if (ReadRunInfo(run)) return std::move(run);
+  }
+  return std::nullopt;
 }
 
 std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string& message) {
@@ -462,7 +462,7 @@ std::string Journal::ReadNotebook(const std::string& path) {
 }
 
 void Journal::Prune(int keep_runs, std::uint64_t max_bytes) {
-  std::vector<EarlierRun> runs = EarlierRuns(false);
+  std::vector<EarlierRun> runs = EarlierRuns();
   std::uint64_t total = path_.empty() ? 0 : RunBytes(path_);
   std::size_t kept = 0;
   const auto keep_earlier = static_cast<std::size_t>(std::max(keep_runs - 1, 0));

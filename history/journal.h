@@ -93,12 +93,15 @@ class Journal final : public HistoryListener {
   void StepRedone() override;
 
  private:
-  std::vector<EarlierRun> EarlierRuns(bool with_contents) const;
+  // The runs whose journals lie in the folder, newest first, not yet read.
+  std::vector<EarlierRun> EarlierRuns() const;
   bool Exec(const char* sql);
   bool WriteEntry(RunEntry::Type type, const std::string& data);
   bool WriteBase();
   void Fail(const std::string& what);
   void CloseDatabase();
+  // Removes this run's lock file and lets go of its lock.
+  void ReleaseLock();
 
   std::string folder_;
   const Clock& clock_;
