@@ -1,7 +1,6 @@
 #include "history/qt/family_tree_window.h"
 
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,17 +10,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <map>
-#include <unordered_map>
-
-#include "organism/draw_organism.h"
-#include "organism/qt/painter_canvas.h"
 
 namespace vantrel {
 
 namespace {
 
-// Organisms are drawn for an area of this size and scaled down to the card.
-constexpr int kDrawingSize = 350;
 constexpr int kFocusPicture = 160;
 constexpr int kAncestorPicture = 72;
 
@@ -74,32 +67,6 @@ QString DigitHtml(char digit, DigitOrigin origin) {
   return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour, text);
 }
 
-QImage DrawPicture(const std::string& dna, int size) {
-  QImage image(size, size, QImage::Format_RGB32);
-  QPainter painter(&image);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.scale(static_cast<double>(size) / kDrawingSize, static_cast<double>(size) / kDrawingSize);
-  PainterCanvas canvas(painter);
-  DrawOrganism(canvas, dna, kDrawingSize, kDrawingSize);
-  painter.end();
-  return image;
-}
-
-// The tree is rebuilt after every step, and most of its organisms are the same as before:
-// their pictures are kept, by DNA and size, up to a bound.
-QPixmap Picture(const std::string& dna, int size) {
-  constexpr std::size_t kKeep = 512;
-  // Images, not pixmaps: they may outlive the application at exit.
-  static std::unordered_map<std::string, QImage> kept;
-  const std::string key = dna + '/' + std::to_string(size);
-  auto found = kept.find(key);
-  if (found == kept.end()) {
-    if (kept.size() >= kKeep) kept.clear();
-    found = kept.emplace(key, DrawPicture(dna, size)).first;
-  }
-  return QPixmap::fromImage(found->second);
-}
-
 QString ExitText(const OrganismRecord& record) {
   switch (record.exit) {
     case Exit::kShot:
@@ -144,12 +111,12 @@ QLabel* Legend(QWidget* parent) {
 }  // namespace
 
 OrganismCard::OrganismCard(const Lineage& lineage, std::uint32_t serial, int picture_size,
-                           QWidget* parent)
+                           ThumbnailCache& pictures, QWidget* parent)
     : QFrame(parent), serial_(serial) {
   const OrganismRecord record = lineage.Get(serial);
   setFrameShape(QFrame::StyledPanel);
   setCursor(Qt::PointingHandCursor);
-  picture_ = Picture(record.dna, picture_size);
+  picture_ = QPixmap::fromImage(pictures.Get(record.dna, picture_size));
   dna_ = QString::fromStdString(record.dna);
   origins_ = lineage.DigitOrigins(serial);
   root_ = record.IsRoot();
@@ -327,7 +294,7 @@ void FamilyTreeWindow::Rebuild() {
     return;
   }
   auto add_card = [this, &lineage](QHBoxLayout* row, std::uint32_t serial, int size) {
-    auto* card = new OrganismCard(lineage, serial, size);
+    auto* card = new OrganismCard(lineage, serial, size, pictures_);
     card->setObjectName(QStringLiteral("card%1").arg(serial));
     connect(card, &OrganismCard::clicked, this, &FamilyTreeWindow::CardClicked);
     row->addWidget(card);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "gallery/qt/thumbnail_cache.h"
 #include "history/history.h"
 
 class QLabel;
@@ -23,8 +24,9 @@ class OrganismCard final : public QFrame {
   Q_OBJECT
 
  public:
+  // The picture comes from `pictures`, drawn there on first use.
   OrganismCard(const Lineage& lineage, std::uint32_t serial, int picture_size,
-               QWidget* parent = nullptr);
+               ThumbnailCache& pictures, QWidget* parent = nullptr);
 
   // The DNA in words, run by run ("4 first parent, 1 mutation, ..."), for screen readers.
   QString DnaDescription() const;
@@ -86,6 +88,8 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
   void CardClicked(std::uint32_t serial);
 
   History& history_;
+  // The tree is rebuilt after every step, and most of its organisms are the same as before.
+  ThumbnailCache pictures_;
   std::uint32_t shown_ = kNoSerial;
   bool follow_pending_ = false;
   // What the cards were built from: the organism, the record's size and the history's
