@@ -21,8 +21,6 @@ bool Stopped(const std::atomic<bool>* stop) {
 
 }  // namespace
 
-void FeedClick(Population& population, int bonus) { FeedOrganism(population, bonus); }
-
 void ShootClick(Population& population, int creativity) {
   if (!population.grid().HasBodyRows()) return;
   GenerateOrganism(population, creativity);
@@ -40,7 +38,7 @@ Click Judge::ClickOnce(int creativity, int bonus) {
   bool feed = tracker_.RowMatches(population_.grid().SelectedRow());
   if (err_below_ > 0 && coin_.Draw(kCoinSides) < err_below_) feed = !feed;
   if (feed) {
-    FeedClick(population_, bonus);
+    FeedOrganism(population_, bonus);
     return Click::kFeed;
   }
   ShootClick(population_, creativity);

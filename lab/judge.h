@@ -33,8 +33,8 @@ class Judge {
   int err_below_;  // a coin draw below this errs
 };
 
-// The user's two buttons, shared by the judge so the two cannot drift apart.
-void FeedClick(Population& population, int bonus);
+// A shot as the judge makes it: the calls the window's pistol makes (a child in the shown
+// row, then a random row), without the history and the drawing. A feed is FeedOrganism.
 void ShootClick(Population& population, int creativity);
 
 // One automatic run on a population of its own.

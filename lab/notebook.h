@@ -52,7 +52,6 @@ class LabNotebook {
   const Run* current_run() const;
   const std::vector<Sample>& samples() const { return samples_; }
   const GoalTracker& goal_counts() const { return tracker_; }
-  const PopulationStats& diversity() const { return stats_; }
 
   // The selected organism in words, and which judged words it meets.
   std::string DescribeSelected() const;

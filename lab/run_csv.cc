@@ -70,24 +70,29 @@ std::string FormatUtc(std::int64_t seconds) {
   return text;
 }
 
+std::vector<std::string> RunCells(const Run& run) {
+  return {std::to_string(run.number),
+          run.mode == RunMode::kHand ? "hand" : "judge",
+          run.started_utc ? FormatUtc(*run.started_utc) : std::string(),
+          std::to_string(run.start.population),
+          std::to_string(run.start.creativity),
+          std::to_string(run.start.bonus),
+          run.goal,
+          std::to_string(run.feeds),
+          std::to_string(run.shots),
+          std::to_string(run.clicks()),
+          Optional(run.first_match_click),
+          Optional(run.stable_click),
+          std::string(ReachedByText(run.reached_by))};
+}
+
 std::string RunCsvCells(const Run& run) {
-  std::string line = std::to_string(run.number);
-  const auto add = [&line](std::string_view cell) {
-    line += ',';
-    line += CsvField(cell);
-  };
-  add(run.mode == RunMode::kHand ? "hand" : "judge");
-  add(run.started_utc ? FormatUtc(*run.started_utc) : std::string());
-  add(std::to_string(run.start.population));
-  add(std::to_string(run.start.creativity));
-  add(std::to_string(run.start.bonus));
-  add(run.goal);
-  add(std::to_string(run.feeds));
-  add(std::to_string(run.shots));
-  add(std::to_string(run.clicks()));
-  add(Optional(run.first_match_click));
-  add(Optional(run.stable_click));
-  add(ReachedByText(run.reached_by));
+  const std::vector<std::string> cells = RunCells(run);
+  std::string line;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) line += ',';
+    line += CsvField(cells[i]);
+  }
   return line;
 }
 

@@ -24,8 +24,10 @@ std::string CsvField(std::string_view text);
 // 2026-12-08T21:36:32Z for a time in seconds since 1970-01-01 00:00 UTC.
 std::string FormatUtc(std::int64_t seconds);
 
-// The cells of one run in the header's order, joined by commas, without a line end.
-// Events that did not happen leave their cell empty.
+// The cells of one run in the header's order. Events that did not happen leave their cell
+// empty.
+std::vector<std::string> RunCells(const Run& run);
+// The same as CSV, joined by commas, without a line end.
 std::string RunCsvCells(const Run& run);
 
 // Header and one line per run.

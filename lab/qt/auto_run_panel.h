@@ -55,8 +55,6 @@ class AutoRunPanel final : public QWidget {
   BatchRunner& runner() const { return *runner_; }
   QComboBox* word_box(Aspect aspect) const { return word_boxes_[static_cast<int>(aspect)]; }
   QSpinBox* population_box() const { return population_; }
-  QSpinBox* creativity_box() const { return creativity_; }
-  QSpinBox* bonus_box() const { return bonus_; }
   QDoubleSpinBox* strictness_box() const { return strictness_; }
   QListWidget* conditions() const { return conditions_list_; }
   QSpinBox* runs_box() const { return runs_; }

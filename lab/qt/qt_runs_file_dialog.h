@@ -18,9 +18,6 @@ class QtRunsFileDialog final : public RunsFileDialog {
  public:
   explicit QtRunsFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
 
-  // The window the dialog belongs to (it may be set after construction).
-  void SetParent(QWidget* parent) { parent_ = parent; }
-
   std::optional<std::string> AskExportRunsName() override;
 
   // A dialog set up as AskExportRunsName shows it, not yet shown (for tests).

@@ -33,7 +33,6 @@ class RunComparisonView final : public QWidget {
 
   // The runs shown, oldest first.
   const std::vector<int>& shown_runs() const { return shown_runs_; }
-  QBarSet* first_match_bars() const { return first_match_; }
   QBarSet* stable_bars() const { return stable_; }
   QBarCategoryAxis* categories() const { return categories_; }
   QChartView* view() const { return view_; }

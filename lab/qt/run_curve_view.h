@@ -29,7 +29,6 @@ class CurvePlot {
   QChart* chart() const { return chart_; }
   QLineSeries* curve() const { return curve_; }
   QLineSeries* first_match_mark() const { return first_mark_; }
-  QLineSeries* stable_mark() const { return stable_mark_; }
   QValueAxis* x_axis() const { return x_; }
   QValueAxis* y_axis() const { return y_; }
 

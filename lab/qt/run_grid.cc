@@ -1,6 +1,7 @@
 #include "lab/qt/run_grid.h"
 
-#include <algorithm>
+#include <ranges>
+#include <vector>
 
 #include "lab/run_csv.h"
 
@@ -43,16 +44,19 @@ std::string Utf8ToLatin1(std::string_view text) {
 }
 
 void FillRunGrid(std::span<const Run> runs, StringGrid& grid) {
-  const std::vector<std::vector<std::string>> rows = ParseCsv(RunsCsv(runs));
-  std::size_t cols = 1;
-  for (const std::vector<std::string>& row : rows) cols = std::max(cols, row.size());
+  // The run table as its CSV has it: the header's names, then each run's cells.
+  std::vector<std::vector<std::string>> rows(1);
+  for (const auto name : std::views::split(kRunCsvHeader, ',')) {
+    rows.front().emplace_back(name.begin(), name.end());
+  }
+  for (const Run& run : runs) rows.push_back(RunCells(run));
+  const std::size_t cols = rows.front().size();
   StringGrid::UpdateScope scope(grid);
   grid.SetColCount(static_cast<int>(cols));
-  grid.SetRowCount(std::max<int>(1, static_cast<int>(rows.size())));
+  grid.SetRowCount(static_cast<int>(rows.size()));
   for (std::size_t r = 0; r < rows.size(); ++r) {
     for (std::size_t c = 0; c < cols; ++c) {
-      grid.SetCell(static_cast<int>(c), static_cast<int>(r),
-                   c < rows[r].size() ? Utf8ToLatin1(rows[r][c]) : std::string());
+      grid.SetCell(static_cast<int>(c), static_cast<int>(r), Utf8ToLatin1(rows[r][c]));
     }
   }
 }

@@ -13,6 +13,7 @@
 #include "lab/notebook.h"
 #include "lab/qt/notebook_window.h"
 #include "lab/qt/runs_file_dialog.h"
+#include "population/evolution.h"
 #include "population/population.h"
 #include "population/random_source.h"
 #include "tests/support/excel_fakes.h"
@@ -58,7 +59,7 @@ class LabWindowTest : public ::testing::Test {
   // window.
   void Play(Click click) {
     if (click == Click::kFeed) {
-      FeedClick(population_, 1);
+      FeedOrganism(population_, 1);
     } else {
       ShootClick(population_, 10);
     }
