@@ -1,5 +1,6 @@
 #include "ui/qt/qt_message_service.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -21,18 +22,21 @@ void CentreOnScreen(QMessageBox& box) {
   }
 }
 
-void Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
-          bool centre) {
-  QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+// Shows a plain box and returns the button it was closed with.
+int Show(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
+         bool centre, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+         QMessageBox::StandardButton default_button = QMessageBox::NoButton) {
+  QMessageBox box(icon, caption, text, buttons, owner);
   box.setTextFormat(Qt::PlainText);
-  // Some styles put a tick on the button; the box is meant to be plain.
-  box.button(QMessageBox::Ok)->setIcon(QIcon());
+  if (default_button != QMessageBox::NoButton) box.setDefaultButton(default_button);
+  // Some styles put a tick on the buttons; the box is meant to be plain.
+  for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
   if (centre) {
     // QMessageBox settles its size only while it is being shown: centre it right after.
     CentreOnScreen(box);
     QTimer::singleShot(0, &box, [&box] { CentreOnScreen(box); });
   }
-  box.exec();
+  return box.exec();
 }
 
 }  // namespace
@@ -57,16 +61,9 @@ void QtMessageService::ShowOwnedMessage(const std::string& caption, const std::s
 }
 
 bool QtMessageService::AskYesNo(const std::string& caption, const std::string& text) {
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
-                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, owner_);
-  box.setTextFormat(Qt::PlainText);
-  box.setDefaultButton(QMessageBox::Yes);
-  // Plain buttons, like the program's other boxes.
-  box.button(QMessageBox::Yes)->setIcon(QIcon());
-  box.button(QMessageBox::No)->setIcon(QIcon());
-  CentreOnScreen(box);
-  QTimer::singleShot(0, &box, [&box] { CentreOnScreen(box); });
-  return box.exec() == QMessageBox::Yes;
+  return Show(owner_, QMessageBox::Question, QString::fromStdString(caption),
+              QString::fromStdString(text), true, QMessageBox::Yes | QMessageBox::No,
+              QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 }  // namespace vantrel
