@@ -68,6 +68,8 @@ std::vector<int> ShardRuns(int total_runs, int shard, int shards) {
   return numbers;
 }
 
+int DefaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
+
 std::vector<BatchRun> PlayBatch(const BatchPlan& plan, const std::vector<int>& run_numbers,
                                 int jobs, const std::atomic<bool>* stop,
                                 const std::function<void(int done)>& progress) {

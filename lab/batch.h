@@ -51,6 +51,9 @@ struct BatchRun {
   double strictness = 1.0;
 };
 
+// One thread for each processor core, at least one.
+int DefaultJobs();
+
 // Plays the given runs on `jobs` threads; each run is self-contained, so the results do not
 // depend on `jobs`. `progress` (if set) is called on the calling thread with the number of
 // finished runs from time to time. When `stop` is set the runs under way are dropped and

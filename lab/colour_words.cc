@@ -1,7 +1,5 @@
 #include "lab/colour_words.h"
 
-#include <algorithm>
-#include <array>
 #include <atomic>
 #include <cmath>
 #include <cstdint>

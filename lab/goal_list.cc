@@ -35,14 +35,14 @@ std::string Choices(Aspect aspect) {
   return text;
 }
 
+}  // namespace
+
 std::string Quoted(std::string_view text) {
   std::string quoted(1, '\'');
   quoted.append(text);
   quoted += '\'';
   return quoted;
 }
-
-}  // namespace
 
 ParsedGoal ParseGoalList(std::string_view list) {
   ParsedGoal parsed;

@@ -18,6 +18,9 @@ struct ParsedGoal {
 
 ParsedGoal ParseGoalList(std::string_view list);
 
+// `text` in single quotes, as an error message shows what it refuses.
+std::string Quoted(std::string_view text);
+
 // The canonical key=value list of a goal's judged words, keys in the order above.
 std::string FormatGoalList(const Goal& goal);
 

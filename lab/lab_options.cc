@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <limits>
 
 #include "lab/goal_list.h"
@@ -12,13 +11,6 @@ namespace vantrel {
 namespace {
 
 constexpr long long kMaxTotalRuns = 100'000'000;
-
-std::string Quoted(std::string_view text) {
-  std::string quoted(1, '\'');
-  quoted.append(text);
-  quoted += '\'';
-  return quoted;
-}
 
 bool ParseWhole(std::string_view text, long long low, long long high, long long& value) {
   const char* end = text.data() + text.size();

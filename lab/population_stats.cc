@@ -1,5 +1,6 @@
 #include "lab/population_stats.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "population/population.h"

@@ -10,7 +10,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "lab/atomic_file.h"
@@ -58,9 +57,7 @@ int main(int argc, char** argv) {
   const vantrel::BatchPlan plan = vantrel::PlanOf(options);
   const std::vector<int> numbers =
       vantrel::ShardRuns(plan.TotalRuns(), options.shard, options.shards);
-  const int jobs = options.jobs > 0
-                       ? options.jobs
-                       : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const int jobs = options.jobs > 0 ? options.jobs : vantrel::DefaultJobs();
 
   struct sigaction action {};
   action.sa_handler = OnInterrupt;

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
-#include <thread>
 
+#include "lab/batch.h"
 #include "lab/goal_list.h"
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/stable_distribution_view.h"
@@ -50,8 +50,6 @@ QString AspectTitle(Aspect aspect) {
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-int Jobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 }  // namespace
 
@@ -338,7 +336,7 @@ void AutoRunPanel::ShowPlanSize() {
                        .arg(conditions == 1 ? QString() : QStringLiteral("s"))
                        .arg(choice.plan.runs_per_condition)
                        .arg(choice.plan.TotalRuns())
-                       .arg(Jobs()));
+                       .arg(DefaultJobs()));
   run_button_->setEnabled(true);
 }
 
@@ -361,7 +359,7 @@ void AutoRunPanel::onRunClicked() {
   status_->setText(QStringLiteral("Playing %1 runs…").arg(total));
   SetRunning(true);
   clock_.start();
-  if (!runner_->Start(std::move(choice.plan), Jobs())) SetRunning(false);
+  if (!runner_->Start(std::move(choice.plan), DefaultJobs())) SetRunning(false);
 }
 
 void AutoRunPanel::onCancelClicked() {

@@ -12,7 +12,6 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace vantrel {
 

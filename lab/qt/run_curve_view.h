@@ -1,8 +1,6 @@
 #ifndef VANTREL_LAB_QT_RUN_CURVE_VIEW_H_
 #define VANTREL_LAB_QT_RUN_CURVE_VIEW_H_
 
-#include <QList>
-#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <array>
