@@ -108,7 +108,7 @@ std::uint32_t Lineage::SerialInRow(int row) const {
   return serial < live_ ? serial : kNoSerial;
 }
 
-Lineage::Texts Lineage::ReadTexts(const Entry& entry) const {
+Lineage::Texts Lineage::ReadTexts(const Entry& entry, bool with_mutations) const {
   ByteReader in(texts_.From(entry.text_offset));
   Texts texts;
   texts.id = in.Text();
@@ -118,6 +118,7 @@ Lineage::Texts Lineage::ReadTexts(const Entry& entry) const {
   }
   texts.survival = in.Text();
   texts.dna = in.Text();
+  if (!with_mutations) return texts;
   const std::uint64_t count = in.Varint();
   for (std::uint64_t i = 0; i < count && in.ok(); ++i) {
     const auto position = static_cast<int>(in.Varint());
@@ -152,7 +153,7 @@ OrganismRecord Lineage::Get(std::uint32_t serial) const {
   OrganismRecord record;
   if (serial >= live_) return record;
   const Entry& entry = entries_[serial];
-  Texts texts = ReadTexts(entry);
+  Texts texts = ReadTexts(entry, /*with_mutations=*/true);
   record.serial = serial;
   record.pool = entry.pool;
   record.id = std::string(texts.id);
@@ -193,7 +194,7 @@ std::vector<Lineage::Ancestor> Lineage::Ancestors(std::uint32_t serial, int gene
 std::vector<DigitOrigin> Lineage::DigitOrigins(std::uint32_t serial) const {
   if (serial >= live_) return {};
   const Entry& entry = entries_[serial];
-  const Texts texts = ReadTexts(entry);
+  const Texts texts = ReadTexts(entry, /*with_mutations=*/true);
   const std::size_t size = texts.dna.size();
   if ((entry.flags & kRootFlag) != 0) return std::vector<DigitOrigin>(size, DigitOrigin::kRoot);
   // The head of the first parent runs up to the cut; the rest is the second parent's.

@@ -95,7 +95,8 @@ class Lineage {
     std::string_view id, p1, p2, survival, dna;
     std::vector<Mutation> mutations;
   };
-  Texts ReadTexts(const Entry& entry) const;
+  // The mutations only when asked for: most readers want one cell.
+  Texts ReadTexts(const Entry& entry, bool with_mutations = false) const;
   std::uint32_t Append(const Entry& entry);
 
   std::deque<Entry> entries_;
