@@ -265,14 +265,8 @@ bool Journal::WriteBase() {
   const bool own = !in_batch_ && Sql().get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
   if (!Exec("DELETE FROM entries")) return false;
-  const std::string snapshot = EncodeSnapshot(history_->TakeSnapshot());
-  sqlite3_stmt* stmt = nullptr;
-  Sql().prepare_v2(db_, "INSERT OR REPLACE INTO base VALUES(1, ?)", -1, &stmt, nullptr);
-  Sql().bind_blob(stmt, 1, snapshot.data(), static_cast<int>(snapshot.size()), SQLITE_STATIC);
-  const int code = Sql().step(stmt);
-  Sql().finalize(stmt);
-  if (code != SQLITE_DONE) {
-    Fail(Reason(db_, code));
+  if (!PutBlob("INSERT OR REPLACE INTO base VALUES(1, ?)",
+               EncodeSnapshot(history_->TakeSnapshot()))) {
     return false;
   }
   done_ = written_ = 0;
@@ -435,16 +429,18 @@ bool Journal::RestoreRun(const EarlierRun& run, History& history, std::string& m
 }
 
 bool Journal::SaveNotebook(std::string_view text) {
-  if (db_ == nullptr) return false;
-  sqlite3_stmt* save = nullptr;
-  if (Sql().prepare_v2(db_, "INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", -1, &save,
-                       nullptr) != SQLITE_OK) {
+  return db_ != nullptr && PutBlob("INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", text);
+}
+
+bool Journal::PutBlob(const char* sql, std::string_view bytes) {
+  sqlite3_stmt* statement = nullptr;
+  if (Sql().prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK) {
     Fail(Reason(db_, Sql().errcode(db_)));
     return false;
   }
-  Sql().bind_blob(save, 1, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
-  const int code = Sql().step(save);
-  Sql().finalize(save);
+  Sql().bind_blob(statement, 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+  const int code = Sql().step(statement);
+  Sql().finalize(statement);
   if (code != SQLITE_DONE) {
     Fail(Reason(db_, code));
     return false;

@@ -98,6 +98,8 @@ class Journal final : public HistoryListener {
   bool Exec(const char* sql);
   bool WriteEntry(RunEntry::Type type, const std::string& data);
   bool WriteBase();
+  // Runs `sql`, an insert with one blob parameter, with `bytes`; on failure the journal fails.
+  bool PutBlob(const char* sql, std::string_view bytes);
   void Fail(const std::string& what);
   void CloseDatabase();
   // Removes this run's lock file and lets go of its lock.
