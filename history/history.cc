@@ -80,12 +80,7 @@ History::History(Document& document, const Clock& clock, const Parameters& param
   lineage_.set_pool(1);
   lineage_.SetRow(0, kNoSerial);
   const std::int64_t now = clock_.UnixMilliseconds();
-  for (int row = 1; row < grid_.RowCount(); ++row) {
-    lineage_.AddRoot(row,
-                     {grid_.Cell(0, row), grid_.Cell(1, row), grid_.Cell(2, row),
-                      grid_.Cell(3, row), grid_.Cell(4, row)},
-                     0, now);
-  }
+  AddRootsFromGrid(0, now);
   grid_.AddObserver(this);
 }
 
@@ -168,6 +163,20 @@ std::vector<std::pair<int, int>> History::ChangedCells() {
   return changed;
 }
 
+void History::AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms) {
+  for (int row = 1; row < grid_.RowCount(); ++row) {
+    lineage_.AddRoot(row,
+                     {grid_.Cell(0, row), grid_.Cell(1, row), grid_.Cell(2, row),
+                      grid_.Cell(3, row), grid_.Cell(4, row)},
+                     step, time_ms);
+  }
+}
+
+void History::RestoreCounterAndRandom(const GridState& state) {
+  population_.set_counter(state.counter);
+  population_.random().RestoreState(state.random);
+}
+
 void History::Commit(const GridState& after) {
   Pending pending = std::move(*pending_);
   pending_.reset();
@@ -195,12 +204,7 @@ void History::Commit(const GridState& after) {
     }
     lineage_.set_pool(pending.pool_before + 1);
     lineage_.rows().assign(1, kNoSerial);
-    for (int row = 1; row < after.row_count; ++row) {
-      lineage_.AddRoot(row,
-                       {grid_.Cell(0, row), grid_.Cell(1, row), grid_.Cell(2, row),
-                        grid_.Cell(3, row), grid_.Cell(4, row)},
-                       step, pending.time_ms);
-    }
+    AddRootsFromGrid(step, pending.time_ms);
     roots = static_cast<std::uint32_t>(std::max(after.row_count - 1, 0));
   }
 
@@ -344,8 +348,7 @@ bool History::Undo() {
   }
   lineage_.SetLive(step.first_serial);
   ApplyCells(step, true);
-  population_.set_counter(step.before.counter);
-  population_.random().RestoreState(step.before.random);
+  RestoreCounterAndRandom(step.before);
   applying_ = false;
   --position_;
   grid_.SelectRow(step.before.selected_row);
@@ -378,8 +381,7 @@ bool History::Redo() {
     lineage_.set_pool(step.pool_before + 1);
   }
   ApplyCells(step, false);
-  population_.set_counter(step.after.counter);
-  population_.random().RestoreState(step.after.random);
+  RestoreCounterAndRandom(step.after);
   applying_ = false;
   ++position_;
   grid_.SelectRow(step.after.selected_row);
@@ -424,13 +426,11 @@ bool History::Replay(const StepEvent& event) {
   applying_ = false;
   for (const TimedBirth& timed : event.births) AddBirth(timed.birth, timed.born_ms);
   Commit(event.after);
-  population_.set_counter(event.after.counter);
-  population_.random().RestoreState(event.after.random);
+  RestoreCounterAndRandom(event.after);
   return true;
 }
 
 bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries) {
-  if (pending_) EndStep();
   BeginStep(StepKind::kRestore, base.parameters);
   {
     const StringGrid::UpdateScope batch(grid_);
@@ -447,8 +447,7 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
         if (grid_.Cell(col, row) != text) grid_.SetCell(col, row, text);
       }
     }
-    population_.set_counter(base.state.counter);
-    population_.random().RestoreState(base.state.random);
+    RestoreCounterAndRandom(base.state);
   }
   grid_.SelectRow(base.state.selected_row);
   EndStep();

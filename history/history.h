@@ -107,6 +107,9 @@ class History final : private GridObserver {
                     std::int64_t time_ms);
   void AddBirth(const Birth& birth, std::int64_t born_ms);
   void Commit(const GridState& after);
+  // Every organism row of the grid as a root of the record, born at `step`.
+  void AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms);
+  void RestoreCounterAndRandom(const GridState& state);
   std::vector<std::pair<int, int>> ChangedCells();
   std::string& ShadowCell(int col, int row);
   DecodedStep Decode(int index) const;
