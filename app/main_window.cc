@@ -255,9 +255,9 @@ void MainWindow::SetParameters(const Parameters& parameters) {
 void MainWindow::onNewGenePoolClicked() {
   {
     const HistoryStep step(workspace_.history(), StepKind::kNewGenePool, CurrentParameters());
+    // The grid's reset shows the new row 1.
     population().NewGenePool(StartOrganisms());
   }
-  PaintOrganism(population().SelectedDna());
   StartNotebookRun();
   AfterStep();
 }
