@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "lab/goal.h"
+#include "lab/run.h"
 #include "population/string_grid.h"
 
 namespace vantrel {
@@ -24,6 +25,7 @@ class GoalTracker final : public GridObserver {
 
   int organisms() const { return static_cast<int>(matches_.size()); }
   int matching() const { return matching_; }
+  GoalCounts counts() const { return {organisms(), matching_}; }
   // True when the goal has judged words and every organism (at least one) meets them.
   bool AllMatch() const { return matching_ > 0 && matching_ == organisms(); }
   // Whether the organism in `row` (from 1) meets the goal.

@@ -11,10 +11,6 @@ namespace {
 
 constexpr int kStopCheckEvery = 4096;  // clicks between looks at the stop flag
 
-GoalCounts CountsOf(const GoalTracker& tracker) {
-  return {tracker.organisms(), tracker.matching()};
-}
-
 bool Stopped(const std::atomic<bool>* stop) {
   return stop != nullptr && stop->load(std::memory_order_relaxed);
 }
@@ -69,10 +65,10 @@ std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t se
   run.mode = RunMode::kJudge;
   run.start = p;
   run.goal = settings.goal.text;
-  RecordRunStart(run, CountsOf(tracker));
+  RecordRunStart(run, tracker.counts());
   while (!run.reached() && run.clicks() < settings.max_clicks) {
     if (run.clicks() % kStopCheckEvery == 0 && Stopped(stop)) return std::nullopt;
-    RecordClick(run, judge.ClickOnce(p.creativity, p.bonus), CountsOf(tracker));
+    RecordClick(run, judge.ClickOnce(p.creativity, p.bonus), tracker.counts());
   }
   return run;
 }

@@ -11,19 +11,18 @@ LabNotebook::LabNotebook(StringGrid& grid) : grid_(grid), tracker_(grid, Goal{})
 void LabNotebook::StartRun(const RunParameters& parameters, std::int64_t now_utc) {
   samples_.clear();
   Run& run = runs_.Start(RunMode::kHand, parameters, goal().text, now_utc);
-  RecordRunStart(run, Counts());
+  RecordRunStart(run, tracker_.counts());
   TakeSample(0);
 }
 
 void LabNotebook::StartRun(Goal goal, const RunParameters& parameters, std::int64_t now_utc) {
-  goal_can_be_met_ = GoalIsReachable(goal);
   tracker_.SetGoal(std::move(goal));
   StartRun(parameters, now_utc);
 }
 
 void LabNotebook::AfterClick(Click click) {
   if (runs_.Current() == nullptr) return;
-  RecordClick(*runs_.Current(), click, Counts());
+  RecordClick(*runs_.Current(), click, tracker_.counts());
   TakeSample(runs_.Current()->clicks());
 }
 

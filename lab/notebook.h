@@ -47,7 +47,7 @@ class LabNotebook {
 
   const Goal& goal() const { return tracker_.goal(); }
   // False when no organism the genes can make meets the goal: only the user can end the run.
-  bool GoalCanBeMet() const { return goal_can_be_met_; }
+  bool GoalCanBeMet() const { return GoalIsReachable(goal()); }
   const RunTable& runs() const { return runs_; }
   const Run* current_run() const;
   const std::vector<Sample>& samples() const { return samples_; }
@@ -58,14 +58,12 @@ class LabNotebook {
   std::vector<WordVerdict> SelectedVerdicts() const;
 
  private:
-  GoalCounts Counts() const { return {tracker_.organisms(), tracker_.matching()}; }
   void TakeSample(int click);
 
   StringGrid& grid_;
   GoalTracker tracker_;
   PopulationStats stats_;
   RunTable runs_;
-  bool goal_can_be_met_ = true;
   std::vector<Sample> samples_;
 };
 
