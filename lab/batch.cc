@@ -149,7 +149,25 @@ Quartiles QuartilesOf(std::vector<int> values) {
   return q;
 }
 
+std::vector<ConditionResults> ResultsByCondition(const BatchPlan& plan,
+                                                 const std::vector<BatchRun>& runs) {
+  std::vector<ConditionResults> results(plan.conditions.size());
+  for (const BatchRun& run : runs) {
+    if (run.condition < 1 || run.condition > static_cast<int>(results.size())) continue;
+    ConditionResults& result = results[run.condition - 1];
+    ++result.runs;
+    if (run.run.reached()) ++result.reached;
+    if (run.run.first_match_click) result.first_match_clicks.push_back(*run.run.first_match_click);
+    if (run.run.stable_click) result.stable_clicks.push_back(*run.run.stable_click);
+  }
+  return results;
+}
+
 std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+  return SummaryTable(plan, ResultsByCondition(plan, runs));
+}
+
+std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResults>& results) {
   std::string table;
   char line[512];
   std::snprintf(line, sizeof line, "%-4s %4s %5s %5s %6s %5s %7s  %-28s  %-28s  %s\n", "cond",
@@ -158,17 +176,7 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& run
   table += line;
   for (int c = 0; c < static_cast<int>(plan.conditions.size()); ++c) {
     const Condition& condition = plan.conditions[c];
-    std::vector<int> first;
-    std::vector<int> stable;
-    int count = 0;
-    int reached = 0;
-    for (const BatchRun& run : runs) {
-      if (run.condition != c + 1) continue;
-      ++count;
-      if (run.run.reached()) ++reached;
-      if (run.run.first_match_click) first.push_back(*run.run.first_match_click);
-      if (run.run.stable_click) stable.push_back(*run.run.stable_click);
-    }
+    const ConditionResults& result = results[c];
     const auto spread = [](const std::vector<int>& values) {
       const Quartiles q = QuartilesOf(values);
       if (q.count == 0) return std::string("-");
@@ -176,9 +184,9 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& run
     };
     std::snprintf(line, sizeof line, "%-4d %4d %5d %5d %6s %5d %7d  %-28s  %-28s  %s\n", c + 1,
                   condition.parameters.population, condition.parameters.creativity,
-                  condition.parameters.bonus, FormatNumber(condition.strictness).c_str(), count,
-                  reached, spread(first).c_str(), spread(stable).c_str(),
-                  condition.goal.text.c_str());
+                  condition.parameters.bonus, FormatNumber(condition.strictness).c_str(),
+                  result.runs, result.reached, spread(result.first_match_clicks).c_str(),
+                  spread(result.stable_clicks).c_str(), condition.goal.text.c_str());
     table += line;
   }
   return table;

@@ -75,8 +75,20 @@ struct Quartiles {
 };
 Quartiles QuartilesOf(std::vector<int> values);
 
+// What the runs of one condition came to.
+struct ConditionResults {
+  int runs = 0;
+  int reached = 0;
+  std::vector<int> first_match_clicks;  // of the runs that had a first match
+  std::vector<int> stable_clicks;       // of the runs that became stable
+};
+// One entry per condition of `plan`, in its order, gathered in one pass over `runs`.
+std::vector<ConditionResults> ResultsByCondition(const BatchPlan& plan,
+                                                 const std::vector<BatchRun>& runs);
+
 // A text table: per condition its settings, runs, reached, and the quartiles of the clicks
 // to the first match and to stable.
+std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResults>& results);
 std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& runs);
 
 }  // namespace vantrel

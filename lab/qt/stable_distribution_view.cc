@@ -66,15 +66,10 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
   QStringList labels;
   QList<QBoxSet*> boxes;
   int most = 0;
-  for (int c = 0; c < static_cast<int>(plan.conditions.size()); ++c) {
-    std::vector<int> stable;
-    int count = 0;
-    for (const BatchRun& run : runs) {
-      if (run.condition != c + 1) continue;
-      ++count;
-      if (run.run.stable_click) stable.push_back(*run.run.stable_click);
-    }
-    const QString label = ConditionLabel(c + 1, static_cast<int>(stable.size()), count);
+  const std::vector<ConditionResults> results = ResultsByCondition(plan, runs);
+  for (int c = 0; c < static_cast<int>(results.size()); ++c) {
+    const std::vector<int>& stable = results[c].stable_clicks;
+    const QString label = ConditionLabel(c + 1, static_cast<int>(stable.size()), results[c].runs);
     labels.append(label);
     auto* box = new QBoxSet;
     if (!stable.empty()) {
@@ -97,7 +92,7 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
   boxes_->append(boxes);
   clicks_->setRange(0, std::max(10, most + most / 10 + 1));
   clicks_->applyNiceNumbers();
-  summary_->setPlainText(QString::fromStdString(SummaryTable(plan, runs)));
+  summary_->setPlainText(QString::fromStdString(SummaryTable(plan, results)));
 }
 
 }  // namespace vantrel
