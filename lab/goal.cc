@@ -135,11 +135,7 @@ Goal GoalFromIdea(const IdeaWords& idea) {
   goal.text = CleanUpIdeaSpacing(FillIdeaTemplate(idea));
   for (const Placeholder& p : placeholders) {
     if (idea.sentence.find(p.name) == std::string_view::npos) continue;
-    std::string_view word = p.word;
-    while (!word.empty() && word.back() == ' ') word.remove_suffix(1);
-    for (int w = 0; w < WordCount(p.aspect); ++w) {
-      if (WordText(p.aspect, w) == word) goal.Set(p.aspect, w);
-    }
+    if (const std::optional<int> w = WordIndex(p.aspect, p.word)) goal.Set(p.aspect, *w);
   }
   return goal;
 }

@@ -62,6 +62,14 @@ std::string_view WordText(Aspect aspect, int word) {
   return Trimmed(table[word]);
 }
 
+std::optional<int> WordIndex(Aspect aspect, std::string_view text) {
+  text = Trimmed(text);
+  for (int w = 0; w < WordCount(aspect); ++w) {
+    if (WordText(aspect, w) == text) return w;
+  }
+  return std::nullopt;
+}
+
 ShapeWord ShapeOf(int vertex_count) {
   if (vertex_count <= 2) return kLine;
   if (vertex_count == 3) return kTriangle;

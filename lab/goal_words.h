@@ -2,6 +2,7 @@
 #define VANTREL_LAB_GOAL_WORDS_H_
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "organism/dna.h"
@@ -42,6 +43,8 @@ std::string_view AspectKey(Aspect aspect);
 int WordCount(Aspect aspect);
 // A word as the idea writes it, without its trailing blank: "green", "with spokes".
 std::string_view WordText(Aspect aspect, int word);
+// The word an aspect writes as `text` (trailing blanks aside), if one does.
+std::optional<int> WordIndex(Aspect aspect, std::string_view text);
 
 // The bands of the traits. Values outside the genes' ranges fall into the nearest band.
 ShapeWord ShapeOf(int vertex_count);  // line 2, triangle 3, square 4, polygon 5-8, circle 9+
