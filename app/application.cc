@@ -87,7 +87,7 @@ void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
   window.SetExtraTooltipLine(
       [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
   QObject::connect(&window, &PopulationWindow::familyTreeRequested, &window, [this](int row) {
-    workspace_.document().grid().SelectRow(row);
+    workspace_.engine().SelectRow(row);
     Present(family_tree_window_.Get(), *population_window_.IfMade());
   });
 }
@@ -115,8 +115,7 @@ void VantrelApplication::WireNotebookPanel(NotebookPanel& panel) {
 void VantrelApplication::RefreshNotebook() {
   NotebookPanel* panel = notebook_panel_.IfMade();
   if (panel == nullptr) return;
-  const Parameters boxes = main_window_.CurrentParameters();
-  panel->SetConditionDefaults(AsRunParameters(boxes));
+  panel->SetConditionDefaults(main_window_.CurrentParameters());
   panel->Refresh();
 }
 

@@ -19,9 +19,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kMinStartOrganisms = 2;
-constexpr int kMaxStartOrganisms = 1000;
-
 QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -38,13 +35,17 @@ MainWindow::MainWindow(Workspace& workspace, const MainWindowServices& services,
   BuildCompactControls();
   BindKeys();
   grid().AddObserver(this);
+  engine().AddObserver(this);
   // The workspace has made the first population; show row 1's organism, compact.
   UpdateOrganismButtons();
   PaintOrganism(grid().Cell(kDnaColumn, 1));
   setFixedSize(kCompactWidth, kHeight);
 }
 
-MainWindow::~MainWindow() { grid().RemoveObserver(this); }
+MainWindow::~MainWindow() {
+  engine().RemoveObserver(this);
+  grid().RemoveObserver(this);
+}
 
 void MainWindow::BuildCompactControls() {
   setWindowTitle(QStringLiteral("Vantrel 2.0"));
@@ -225,25 +226,15 @@ void MainWindow::PaintOrganism(const std::string& dna) {
   emit organismShown();
 }
 
-// Until the boxes are built, they would hold their defaults.
-int MainWindow::StartOrganisms() const {
-  if (start_organisms_box_ == nullptr) return kStartParameters.start_organisms;
-  // A value typed below 2 (or above 1000) and not yet left is forced into the limits here:
-  // the table needs its title row and at least one organism.
-  return std::clamp(start_organisms_box_->Value(), kMinStartOrganisms, kMaxStartOrganisms);
-}
-
-int MainWindow::Creativity() const {
-  return creativity_box_ != nullptr ? creativity_box_->Value() : kStartParameters.creativity;
-}
-
-int MainWindow::SurvivalBonus() const {
-  return survival_bonus_box_ != nullptr ? survival_bonus_box_->Value() : kStartParameters.bonus;
-}
-
+// Until the boxes are built, the engine's parameters are what they would show.
 Parameters MainWindow::CurrentParameters() const {
-  return {StartOrganisms(), Creativity(), SurvivalBonus()};
+  if (start_organisms_box_ == nullptr) return workspace_.engine().parameters();
+  // A value typed and not yet left is read as typed, forced into the limits.
+  return Capped(
+      {start_organisms_box_->Value(), creativity_box_->Value(), survival_bonus_box_->Value()});
 }
+
+void MainWindow::CommitParameters() { engine().SetParameters(CurrentParameters()); }
 
 void MainWindow::SetParameters(const Parameters& parameters) {
   CompleteControls();
@@ -253,13 +244,8 @@ void MainWindow::SetParameters(const Parameters& parameters) {
 }
 
 void MainWindow::onNewGenePoolClicked() {
-  {
-    const HistoryStep step(workspace_.history(), StepKind::kNewGenePool, CurrentParameters());
-    // The grid's reset shows the new row 1.
-    population().NewGenePool(StartOrganisms());
-  }
-  StartNotebookRun();
-  AfterStep();
+  CommitParameters();
+  engine().NewGenePool();
 }
 
 void MainWindow::onAdvancedClicked() {
@@ -281,6 +267,8 @@ void MainWindow::UpdateOrganismButtons() {
 }
 
 void MainWindow::GridReset() {
+  // During an action the engine tells what changed once, at its end.
+  if (engine().acting()) return;
   // A table built later shows the grid's selection from the start.
   if (table_view_ != nullptr) table_view_->ShowGridSelection();
   UpdateOrganismButtons();
@@ -289,8 +277,21 @@ void MainWindow::GridReset() {
 }
 
 void MainWindow::GridSelectionChanged(int /*row*/) {
+  if (engine().acting()) return;
   if (table_view_ != nullptr) table_view_->ShowGridSelection();
   showSelectedOrganism();
+}
+
+void MainWindow::EngineChanged(const EngineChange& change) {
+  if (change.parameters) SetParameters(engine().parameters());
+  if (change.table || change.selection) {
+    if (table_view_ != nullptr) table_view_->ShowGridSelection();
+    UpdateOrganismButtons();
+    if (grid().HasBodyRows()) showSelectedOrganism();
+  }
+  if (change.run) KeepNotebookInJournal();
+  ReportJournal();
+  emit populationStepped();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

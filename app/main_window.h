@@ -51,7 +51,7 @@ struct MainWindowServices {
 // advanced width the organism table, file and spreadsheet buttons, parameters and links.
 // It shows the workspace's population and acts on it, each action one step of the history
 // and one click of the lab notebook; the workspace outlives the window.
-class MainWindow final : public QWidget, private GridObserver {
+class MainWindow final : public QWidget, private GridObserver, private EngineObserver {
   Q_OBJECT
 
  public:
@@ -63,6 +63,7 @@ class MainWindow final : public QWidget, private GridObserver {
   ~MainWindow() override;
 
   Workspace& workspace() { return workspace_; }
+  Engine& engine() { return workspace_.engine(); }
   Document& document() { return workspace_.document(); }
   Population& population() { return document().population(); }
   StringGrid& grid() { return document().grid(); }
@@ -73,10 +74,7 @@ class MainWindow final : public QWidget, private GridObserver {
   // The program's keys; other windows of the program register themselves here.
   ProgramKeys& keys() { return keys_; }
 
-  // Parameter box values as read at the moment of use.
-  int StartOrganisms() const;
-  int Creativity() const;
-  int SurvivalBonus() const;
+  // The parameter boxes as typed so far, forced into their limits.
   Parameters CurrentParameters() const;
   // Sets the three parameter boxes, as when a step is undone or a run restored.
   void SetParameters(const Parameters& parameters);
@@ -139,17 +137,12 @@ class MainWindow final : public QWidget, private GridObserver {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Brings the notebook and the journal up to date after a step, an undo or a redo.
-  void AfterStep();
-  // Starts a new experiment run in the notebook, keeping its goal unless given a new one.
-  void StartNotebookRun(std::optional<Goal> goal = std::nullopt);
-  // Tells the notebook of parameter boxes changed since the last click.
-  void NoteParameterChanges();
+  // Hands the boxes' values to the engine before an action reads them.
+  void CommitParameters();
   // Restores an earlier program run from the journal; false when it could not.
   void RestoreRun(const EarlierRun& run);
   // Shows the journal's message once, if it has one.
   void ReportJournal();
-  void AfterUndoOrRedo();
   // The drawing and the button row under it: all the compact width shows.
   void BuildCompactControls();
   void BindKeys();
@@ -166,21 +159,11 @@ class MainWindow final : public QWidget, private GridObserver {
   // GridObserver: the table's selection and size changes.
   void GridReset() override;
   void GridSelectionChanged(int row) override;
-
-  // The notebook's counters as they were after each step of the history.
-  struct RunCounters {
-    int run = 0;
-    int feeds = 0;
-    int shots = 0;
-    std::optional<int> first_match_click;
-    std::optional<int> stable_click;
-    ReachedBy reached_by = ReachedBy::kNone;
-  };
+  // EngineObserver: one finished action, undo or redo.
+  void EngineChanged(const EngineChange& change) override;
 
   Workspace& workspace_;
   MainWindowServices services_;
-  std::vector<RunCounters> counters_;
-  Parameters noted_parameters_;  // the boxes as the notebook last knew them
   OrganismTableModel* model_ = nullptr;
 
   // Controls; their object names are the form's component names.

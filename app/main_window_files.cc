@@ -2,7 +2,6 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "history/history.h"
 #include "storage/file_dialogs.h"
 #include "storage/table_file.h"
 #include "ui/messages.h"
@@ -14,14 +13,8 @@ namespace vantrel {
 void MainWindow::onOpenClicked() {
   const std::optional<std::string> name = services_.file_dialogs.AskOpenName();
   if (!name) return;
-  TableFileResult result;
-  {
-    const HistoryStep step(workspace_.history(), StepKind::kLoad, CurrentParameters());
-    result = LoadTableFile(grid(), *name);
-  }
-  if (result.ok()) StartNotebookRun();
-  AfterStep();
-  ReportTableFileResult(result);
+  CommitParameters();
+  ReportTableFileResult(engine().LoadTable(*name));
 }
 
 void MainWindow::onSaveClicked() {

@@ -1,6 +1,5 @@
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "app/main_window.h"
 #include "history/history.h"
@@ -21,46 +20,6 @@ std::string RestoreQuestion(const EarlierRun& run) {
 
 }  // namespace
 
-void MainWindow::AfterStep() {
-  const History& history = workspace_.history();
-  // The notebook's counters at each step, so that undo and redo bring them back too.
-  const Run* run = workspace_.notebook().current_run();
-  const auto position = static_cast<std::size_t>(history.position());
-  counters_.resize(position + 1);
-  if (run != nullptr) {
-    counters_[position] = {run->number,       run->feeds,     run->shots, run->first_match_click,
-                           run->stable_click, run->reached_by};
-  }
-  ReportJournal();
-  emit populationStepped();
-}
-
-void MainWindow::NoteParameterChanges() {
-  const Parameters boxes = CurrentParameters();
-  LabNotebook& notebook = workspace_.notebook();
-  if (boxes.start_organisms != noted_parameters_.start_organisms) {
-    notebook.ParameterChanged(Parameter::kPopulation, boxes.start_organisms);
-  }
-  if (boxes.creativity != noted_parameters_.creativity) {
-    notebook.ParameterChanged(Parameter::kCreativity, boxes.creativity);
-  }
-  if (boxes.bonus != noted_parameters_.bonus) {
-    notebook.ParameterChanged(Parameter::kBonus, boxes.bonus);
-  }
-  noted_parameters_ = boxes;
-}
-
-void MainWindow::StartNotebookRun(std::optional<Goal> goal) {
-  const Parameters boxes = CurrentParameters();
-  noted_parameters_ = boxes;
-  if (goal) {
-    workspace_.StartRun(std::move(*goal), boxes);
-  } else {
-    workspace_.StartRun(boxes);
-  }
-  KeepNotebookInJournal();
-}
-
 void MainWindow::KeepNotebookInJournal() {
   // Finished runs change only when a run starts or automatic runs arrive; the current
   // run's counters follow at the next run start or at the close.
@@ -69,39 +28,9 @@ void MainWindow::KeepNotebookInJournal() {
   }
 }
 
-void MainWindow::onUndoClicked() {
-  History& history = workspace_.history();
-  if (!history.Undo()) return;
-  AfterUndoOrRedo();
-}
+void MainWindow::onUndoClicked() { engine().Undo(); }
 
-void MainWindow::onRedoClicked() {
-  History& history = workspace_.history();
-  if (!history.Redo()) return;
-  AfterUndoOrRedo();
-}
-
-void MainWindow::AfterUndoOrRedo() {
-  const History& history = workspace_.history();
-  SetParameters(history.parameters());
-  showSelectedOrganism();
-  const auto position = static_cast<std::size_t>(history.position());
-  LabNotebook& notebook = workspace_.notebook();
-  const Run* current = notebook.current_run();
-  if (position < counters_.size() && current != nullptr &&
-      counters_[position].run == current->number) {
-    Run run = *current;
-    const RunCounters& counters = counters_[position];
-    run.feeds = counters.feeds;
-    run.shots = counters.shots;
-    run.first_match_click = counters.first_match_click;
-    run.stable_click = counters.stable_click;
-    run.reached_by = counters.reached_by;
-    notebook.RestoreCurrentRun(run);
-  }
-  ReportJournal();
-  emit populationStepped();
-}
+void MainWindow::onRedoClicked() { engine().Redo(); }
 
 void MainWindow::ReportJournal() {
   Journal* journal = workspace_.journal();
@@ -138,16 +67,15 @@ void MainWindow::onRestoreLastRunClicked() {
 
 void MainWindow::RestoreRun(const EarlierRun& run) {
   std::string message;
-  if (!workspace_.journal()->RestoreRun(run, workspace_.history(), message)) {
-    services_.messages.ShowMessage(message);
-    return;
-  }
-  // The experiment runs of that program run join this one's run table.
-  workspace_.notebook().AddRuns(ParseRunsCsv(Journal::ReadNotebook(run.path)));
-  SetParameters(workspace_.history().parameters());
-  showSelectedOrganism();
-  StartNotebookRun();
-  AfterStep();
+  const bool restored = workspace_.journal()->RestoreRun(
+      run,
+      [this, &run](const RunContents& contents) {
+        // The experiment runs of that program run join this one's run table.
+        return engine().Restore(contents.base, contents.base_annex, contents.entries,
+                                ParseRunsCsv(Journal::ReadNotebook(run.path)));
+      },
+      message);
+  if (!restored && !message.empty()) services_.messages.ShowMessage(message);
 }
 
 }  // namespace vantrel

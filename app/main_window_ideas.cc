@@ -1,16 +1,12 @@
 #include "app/main_window.h"
-#include "lab/goal.h"
-#include "ui/ideas.h"
 #include "ui/messages.h"
 #include "ui/qt/experiments_dialog.h"
 
 namespace vantrel {
 
 void MainWindow::onIdeaClicked() {
-  const Idea idea = MakeIdea(document().random());
-  // A new idea is a new experiment run on the population as it stands, aiming for it.
-  StartNotebookRun(GoalFromIdea(idea.words));
-  emit populationStepped();
+  CommitParameters();
+  const Idea idea = engine().NewIdea();
   services_.messages.ShowMessage(idea.text);
 }
 

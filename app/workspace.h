@@ -2,45 +2,29 @@
 #define VANTREL_APP_WORKSPACE_H_
 
 #include <memory>
+#include <string>
 
-#include "history/history.h"
+#include "engine/engine.h"
 #include "history/journal.h"
-#include "lab/notebook.h"
 #include "population/clock.h"
-#include "population/document.h"
 #include "population/random_source.h"
 
 namespace vantrel {
 
-// The parameter boxes' built-in values, which the first population is made with.
-inline constexpr Parameters kStartParameters{};
-
-// The parameter boxes as the lab notebook records them.
-inline RunParameters AsRunParameters(const Parameters& boxes) {
-  return {boxes.start_organisms, boxes.creativity, boxes.bonus};
-}
-
-// Everything the program knows about its population: the document (table, population,
-// random source), the history of its steps with the record of every organism, the lab
-// notebook that measures it, and the journal that keeps the history on disk once opened.
-// The composition root owns one and hands it to the windows by reference.
-//
-// Creating it seeds the random source from the clock and makes the first population, which
-// the history and the notebook take as their start.
+// The desktop's document: the engine (table, population, history, lab notebook, parameters)
+// and the journal that keeps its history on disk once opened. The composition root owns one
+// and hands it to the windows by reference.
 class Workspace {
  public:
-  Workspace(RandomSource& random, const Clock& clock);
+  Workspace(RandomSource& random, const Clock& clock) : clock_(clock), engine_(random, clock) {}
 
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
 
-  Document& document() { return document_; }
-  History& history() { return history_; }
-  LabNotebook& notebook() { return notebook_; }
-  // Starts an experiment run of the notebook now, with these boxes, keeping the goal or
-  // aiming for a new one.
-  void StartRun(const Parameters& boxes);
-  void StartRun(Goal goal, const Parameters& boxes);
+  Engine& engine() { return engine_; }
+  Document& document() { return engine_.document(); }
+  History& history() { return engine_.history(); }
+  LabNotebook& notebook() { return engine_.notebook(); }
 
   // The journal, once the program has opened it (after the first paint); null until then
   // and when it could not be opened.
@@ -52,12 +36,8 @@ class Workspace {
   void CloseJournal();
 
  private:
-  static Document& StartFirstPopulation(Document& document, const Clock& clock);
-
   const Clock& clock_;
-  Document document_;
-  History history_;
-  LabNotebook notebook_;
+  Engine engine_;
   std::unique_ptr<Journal> journal_;
 };
 

@@ -430,7 +430,8 @@ bool History::Replay(const StepEvent& event) {
   return true;
 }
 
-bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries) {
+bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries,
+                      std::vector<int>* positions) {
   BeginStep(StepKind::kRestore, base.parameters);
   {
     const StringGrid::UpdateScope batch(grid_);
@@ -451,6 +452,7 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
   }
   grid_.SelectRow(base.state.selected_row);
   EndStep();
+  if (positions != nullptr) positions->assign(1, position_);
 
   bool ok = true;
   int selected = grid_.SelectedRow();
@@ -463,9 +465,12 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
           break;
         }
         selected = entry.event.after.selected_row;
+      } else if (entry.type == RunEntry::kNote) {
+        // Changes nothing of the table: only what was kept beside it.
       } else if (entry.type == RunEntry::kUndo ? Undo() : Redo()) {
         selected = grid_.SelectedRow();
       }
+      if (positions != nullptr) positions->push_back(position_);
     }
     applying_ = true;
   }

@@ -24,13 +24,27 @@ class HistoryListener {
   virtual void StepDone(const StepEvent& event) = 0;
   virtual void StepUndone() = 0;
   virtual void StepRedone() = 0;
+  // Only what is kept beside the entries changed (see AnnexSource).
+  virtual void Noted() {}
+};
+
+// Supplies what a journal keeps beside each entry: the program's own state that belongs to
+// the moment (the notebook's run), as self-contained bytes.
+class AnnexSource {
+ public:
+  virtual ~AnnexSource() = default;
+  virtual std::string Annex() const = 0;
 };
 
 // One entry of a program run's journal, in the order it happened.
 struct RunEntry {
-  enum Type : std::uint8_t { kStep = 0, kUndo = 1, kRedo = 2 };
+  // kNote: only the annex changed (the notebook's run, without a step of the table).
+  enum Type : std::uint8_t { kStep = 0, kUndo = 1, kRedo = 2, kNote = 3 };
   Type type = kStep;
   StepEvent event;  // for kStep only
+  // What the program kept beside the entry (the notebook's run as it stood after it); empty
+  // when nothing was kept.
+  std::string annex;
 };
 
 // Undo and redo of the steps made on a Document, and the record of every organism.
@@ -78,10 +92,20 @@ class History final : private GridObserver {
   // Restores a program run: one kRestore step from the present state to `base`, then
   // every entry made again (steps replayed, undo and redo done), so the run's own steps can
   // be undone afterwards. The grid sends one reset for all of it. False when an entry
-  // does not fit the table it is replayed on; the steps before it stay.
-  bool Restore(const Snapshot& base, const std::vector<RunEntry>& entries);
+  // does not fit the table it is replayed on; the steps before it stay. `positions`, when
+  // given, receives the position after the restore step and then after each entry made
+  // again, up to the one that did not fit.
+  bool Restore(const Snapshot& base, const std::vector<RunEntry>& entries,
+               std::vector<int>* positions = nullptr);
 
   void set_listener(HistoryListener* listener) { listener_ = listener; }
+  void set_annex_source(const AnnexSource* source) { annex_source_ = source; }
+  // What to keep beside the entry written now; empty without a source.
+  std::string Annex() const { return annex_source_ != nullptr ? annex_source_->Annex() : ""; }
+  // Tells the listener that only the annex changed.
+  void Note() {
+    if (listener_ != nullptr) listener_->Noted();
+  }
 
   // Bytes held by the steps, the record and the shadow copy.
   std::size_t MemoryBytes() const;
@@ -122,6 +146,7 @@ class History final : private GridObserver {
   const Clock& clock_;
   Parameters initial_parameters_;
   HistoryListener* listener_ = nullptr;
+  const AnnexSource* annex_source_ = nullptr;
 
   Lineage lineage_;
   ChunkedBytes bytes_;                 // every step, encoded

@@ -417,11 +417,22 @@ std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string
 }
 
 bool Journal::RestoreRun(const EarlierRun& run, History& history, std::string& message) {
+  return RestoreRun(
+      run,
+      [&history](const RunContents& contents) {
+        return history.Restore(contents.base, contents.entries);
+      },
+      message);
+}
+
+bool Journal::RestoreRun(const EarlierRun& run,
+                         const std::function<bool(const RunContents&)>& restore,
+                         std::string& message) {
   const std::optional<RunContents> contents = ReadRun(run.path, message);
   if (!contents) return false;
   const bool batch = db_ != nullptr && Exec("BEGIN");
   in_batch_ = batch;
-  const bool ok = history.Restore(contents->base, contents->entries);
+  const bool ok = restore(*contents);
   in_batch_ = false;
   if (batch && db_ != nullptr) Exec("COMMIT");
   if (!ok) message = "The journal " + run.path + " breaks off; it was restored as far as it fits.";

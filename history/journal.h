@@ -2,6 +2,7 @@
 #define VANTREL_HISTORY_JOURNAL_H_
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ struct EarlierRun {
 // What a restore found in a journal file.
 struct RunContents {
   Snapshot base;
+  std::string base_annex;  // kept beside the base; empty when none was
   std::vector<RunEntry> entries;
 };
 
@@ -72,6 +74,10 @@ class Journal final : public HistoryListener {
   // Reads `run` and restores it into the history as one restore step and its steps; this
   // run's journal keeps all of it in one transaction. False and `message` on failure.
   bool RestoreRun(const EarlierRun& run, History& history, std::string& message);
+  // The same, with `restore` doing the restore into the history (and whatever goes with
+  // it); its return says whether every entry fitted.
+  bool RestoreRun(const EarlierRun& run, const std::function<bool(const RunContents&)>& restore,
+                  std::string& message);
 
   // Keeps `text` (the lab notebook's run table) with this run's journal, replacing what was
   // kept before; written in its own transaction. False when the journal is off.

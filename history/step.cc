@@ -88,7 +88,7 @@ bool DecodeStepEvent(std::string_view bytes, StepEvent& event) {
   if (bytes.empty()) return false;
   const auto kind = static_cast<std::uint8_t>(bytes[0]);
   if (kind < static_cast<std::uint8_t>(StepKind::kNewGenePool) ||
-      kind > static_cast<std::uint8_t>(StepKind::kRestore)) {
+      kind > static_cast<std::uint8_t>(StepKind::kIdea)) {
     return false;
   }
   event = StepEvent{};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "population/evolution.h"
+#include "population/parameters.h"
 
 namespace vantrel {
 
@@ -16,20 +17,13 @@ enum class StepKind : std::uint8_t {
   kShoot = 3,
   kLoad = 4,
   kRestore = 5,
+  kIdea = 6,  // draws an idea (random draws only) and starts a run aiming for it
 };
 
 // True for the kinds that replace every organism of the table at once.
 inline bool ReplacesPopulation(StepKind kind) {
   return kind == StepKind::kNewGenePool || kind == StepKind::kLoad || kind == StepKind::kRestore;
 }
-
-// The main window's three parameter boxes, as they stood when a step was made.
-struct Parameters {
-  int start_organisms = 10;
-  int creativity = 10;
-  int bonus = 1;
-  friend bool operator==(const Parameters&, const Parameters&) = default;
-};
 
 // Everything besides the cells that a step may change.
 struct GridState {

@@ -183,7 +183,7 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResul
       return FormatQuartile(q.q1) + " / " + FormatQuartile(q.median) + " / " + FormatQuartile(q.q3);
     };
     std::snprintf(line, sizeof line, "%-4d %4d %5d %5d %6s %5d %7d  %-28s  %-28s  %s\n", c + 1,
-                  condition.parameters.population, condition.parameters.creativity,
+                  condition.parameters.start_organisms, condition.parameters.creativity,
                   condition.parameters.bonus, FormatNumber(condition.strictness).c_str(),
                   result.runs, result.reached, spread(result.first_match_clicks).c_str(),
                   spread(result.stable_clicks).c_str(), condition.goal.text.c_str());

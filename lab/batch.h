@@ -16,7 +16,7 @@ namespace vantrel {
 // One combination of the settings a sweep varies.
 struct Condition {
   Goal goal;  // its text is the key=value list
-  RunParameters parameters;
+  Parameters parameters;
   double strictness = 1.0;
 };
 

@@ -49,9 +49,9 @@ std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t se
   Population population(grid, random);
   population.SetUpColumns();
   GoalTracker tracker(grid, settings.warmup_goal ? *settings.warmup_goal : settings.goal);
-  population.NewGenePool(settings.parameters.population);
+  population.NewGenePool(settings.parameters.start_organisms);
   Judge judge(population, tracker, coin, settings.strictness);
-  const RunParameters& p = settings.parameters;
+  const Parameters& p = settings.parameters;
 
   if (settings.warmup_goal) {
     for (int click = 0; click < settings.warmup_clicks; ++click) {

@@ -40,7 +40,7 @@ void ShootClick(Population& population, int creativity);
 // One automatic run on a population of its own.
 struct JudgeSettings {
   Goal goal;
-  RunParameters parameters;
+  Parameters parameters;
   double strictness = 1.0;
   int max_clicks = 1'000'000;
   std::optional<Goal> warmup_goal;  // judged for the first warmup_clicks, not counted

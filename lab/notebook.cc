@@ -8,16 +8,28 @@ namespace vantrel {
 
 LabNotebook::LabNotebook(StringGrid& grid) : grid_(grid), tracker_(grid, Goal{}), stats_(grid) {}
 
-void LabNotebook::StartRun(const RunParameters& parameters, std::int64_t now_utc) {
+void LabNotebook::StartRun(const Parameters& parameters, std::int64_t now_utc) {
+  SetAsideCurrent();
+  BeginRun(parameters, now_utc);
+}
+
+void LabNotebook::BeginRun(const Parameters& parameters, std::int64_t now_utc) {
   samples_.clear();
   Run& run = runs_.Start(RunMode::kHand, parameters, goal().text, now_utc);
   RecordRunStart(run, tracker_.counts());
   TakeSample(0);
 }
 
-void LabNotebook::StartRun(Goal goal, const RunParameters& parameters, std::int64_t now_utc) {
+void LabNotebook::StartRun(Goal goal, const Parameters& parameters, std::int64_t now_utc) {
+  SetAsideCurrent();
   tracker_.SetGoal(std::move(goal));
-  StartRun(parameters, now_utc);
+  BeginRun(parameters, now_utc);
+}
+
+void LabNotebook::SetAsideCurrent() {
+  const Run* current = runs_.Current();
+  if (current == nullptr) return;
+  set_aside_[current->id] = {tracker_.goal(), samples_};
 }
 
 void LabNotebook::AfterClick(Click click) {
@@ -34,11 +46,31 @@ void LabNotebook::ParameterChanged(Parameter parameter, int value) {
   if (runs_.Current() != nullptr) RecordParameterChange(*runs_.Current(), parameter, value);
 }
 
-void LabNotebook::RestoreCurrentRun(const Run& run) {
-  Run* current = runs_.Current();
-  if (current == nullptr || current->number != run.number) return;
-  *current = run;
+void LabNotebook::PutBackRun(const Run& run) {
+  const Run* current = runs_.Current();
+  if (current == nullptr || current->id != run.id) {
+    SetAsideCurrent();
+    const auto context = set_aside_.find(run.id);
+    if (context != set_aside_.end()) {
+      tracker_.SetGoal(context->second.goal);
+      samples_ = context->second.samples;
+      set_aside_.erase(context);
+    }
+  }
+  runs_.PutBackCurrent(run);
   while (!samples_.empty() && samples_.back().click > run.clicks()) samples_.pop_back();
+}
+
+void LabNotebook::CatchUpSample() {
+  const Run* current = runs_.Current();
+  if (current == nullptr) return;
+  if (samples_.empty() || samples_.back().click < current->clicks()) TakeSample(current->clicks());
+}
+
+void LabNotebook::WithdrawRun(std::uint32_t id) {
+  const Run* current = runs_.Current();
+  if (current != nullptr && current->id == id) SetAsideCurrent();
+  runs_.Withdraw(id);
 }
 
 void LabNotebook::AddRuns(std::vector<Run> runs) {

@@ -2,6 +2,7 @@
 #define VANTREL_LAB_NOTEBOOK_H_
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,16 +33,25 @@ class LabNotebook {
 
   // Starts a run on the table as it is now, keeping the goal (a new gene pool, a load, a
   // restore) or with a new one (an idea). A founder may meet the goal at click 0.
-  void StartRun(const RunParameters& parameters, std::int64_t now_utc);
-  void StartRun(Goal goal, const RunParameters& parameters, std::int64_t now_utc);
+  void StartRun(const Parameters& parameters, std::int64_t now_utc);
+  void StartRun(Goal goal, const Parameters& parameters, std::int64_t now_utc);
 
   // After a feed or a shoot has changed the table.
   void AfterClick(Click click);
   // The user's "Reached" at the current click.
   void DeclareReached();
   void ParameterChanged(Parameter parameter, int value);
-  // Puts the current run back as it was (undo and redo restore it with the table).
-  void RestoreCurrentRun(const Run& run);
+  // Makes `run` the current run again as it was at an earlier or later moment (undo and
+  // redo bring it back with the table): its counters, and its goal and curve up to its
+  // clicks. A run no longer in the table takes its place again.
+  void PutBackRun(const Run& run);
+  // Adds the curve's point for the current click when the curve is behind it (a redone click).
+  void CatchUpSample();
+  // An identity for a run that joins later (a restored one), and the goal it aims for.
+  std::uint32_t NewRunId() { return runs_.NewId(); }
+  void RememberGoal(std::uint32_t id, const Goal& goal) { set_aside_[id] = {goal, {}}; }
+  // Takes a run out of the table, as when the step that started it is undone.
+  void WithdrawRun(std::uint32_t id);
   // Finished automatic runs join the run table.
   void AddRuns(std::vector<Run> runs);
 
@@ -59,12 +69,23 @@ class LabNotebook {
 
  private:
   void TakeSample(int click);
+  // Starts a run with the goal as it is.
+  void BeginRun(const Parameters& parameters, std::int64_t now_utc);
+  // Keeps the current run's goal and curve aside, for when it is put back.
+  void SetAsideCurrent();
+
+  // The goal and curve of runs that are not current, by run identity.
+  struct RunContext {
+    Goal goal;
+    std::vector<Sample> samples;
+  };
 
   StringGrid& grid_;
   GoalTracker tracker_;
   PopulationStats stats_;
   RunTable runs_;
   std::vector<Sample> samples_;
+  std::map<std::uint32_t, RunContext> set_aside_;
 };
 
 }  // namespace vantrel

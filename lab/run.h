@@ -7,19 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "population/parameters.h"
+
 namespace vantrel {
 
 enum class RunMode { kHand, kJudge };
 enum class ReachedBy { kNone, kProgram, kUser };
 enum class Click { kFeed, kShoot };
-enum class Parameter { kPopulation, kCreativity, kBonus };
-
-// The three parameter boxes.
-struct RunParameters {
-  int population = 10;
-  int creativity = 10;
-  int bonus = 1;
-};
 
 // A parameter box changed to `value` after `click` clicks of the run.
 struct ParameterChange {
@@ -32,9 +26,10 @@ struct ParameterChange {
 // a restore or a new idea on.
 struct Run {
   int number = 0;
+  std::uint32_t id = 0;  // never changes and never shown; numbers follow the table's order
   RunMode mode = RunMode::kHand;
   std::optional<std::int64_t> started_utc;  // seconds since 1970-01-01 00:00 UTC
-  RunParameters start;                      // the boxes when the run started
+  Parameters start;                         // the boxes when the run started
   std::vector<ParameterChange> changes;
   std::string goal;  // as the user reads it; empty without a goal
   int feeds = 0;
@@ -66,20 +61,34 @@ class RunTable {
  public:
   // Starts a new run, which becomes the current one; the run before it is finished as it
   // stands.
-  Run& Start(RunMode mode, const RunParameters& parameters, std::string goal,
+  Run& Start(RunMode mode, const Parameters& parameters, std::string goal,
              std::optional<std::int64_t> started_utc);
   // Adds a finished run (an automatic one), numbering it after the others; the current run
   // stays current.
   Run& Add(Run run);
 
+  // An identity no run has yet, for a run that joins later with PutBackCurrent.
+  std::uint32_t NewId() { return next_id_++; }
+  // Takes the run out of the table, as when the step that started it is undone; the runs
+  // after it move up a number. No run is current after the current one is withdrawn.
+  void Withdraw(std::uint32_t id);
+  // Puts `run` back as the current run: in its place when it is in the table, else where
+  // its identity puts it among the others (a redone step's run).
+  void PutBackCurrent(const Run& run);
+
   // The run in progress (the last started), or null before the first.
-  Run* Current() { return current_ < runs_.size() ? &runs_[current_] : nullptr; }
-  const Run* Current() const { return current_ < runs_.size() ? &runs_[current_] : nullptr; }
+  Run* Current() { return Find(current_); }
+  const Run* Current() const { return Find(current_); }
   const std::vector<Run>& runs() const { return runs_; }
 
  private:
+  Run* Find(std::uint32_t id);
+  const Run* Find(std::uint32_t id) const;
+  void Renumber();
+
   std::vector<Run> runs_;
-  std::size_t current_ = static_cast<std::size_t>(-1);
+  std::uint32_t current_ = 0;  // 0: none
+  std::uint32_t next_id_ = 1;
 };
 
 }  // namespace vantrel

@@ -74,7 +74,7 @@ std::vector<std::string> RunCells(const Run& run) {
   return {std::to_string(run.number),
           run.mode == RunMode::kHand ? "hand" : "judge",
           run.started_utc ? FormatUtc(*run.started_utc) : std::string(),
-          std::to_string(run.start.population),
+          std::to_string(run.start.start_organisms),
           std::to_string(run.start.creativity),
           std::to_string(run.start.bonus),
           run.goal,

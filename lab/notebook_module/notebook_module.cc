@@ -32,7 +32,7 @@ class NotebookWindowPanel final : public NotebookPanel {
   QWidget& window() override { return window_; }
   void Refresh() override { window_.Refresh(); }
   void DeclareReached() override { window_.onReachedClicked(); }
-  void SetConditionDefaults(const RunParameters& parameters) override {
+  void SetConditionDefaults(const Parameters& parameters) override {
     window_.SetConditionDefaults(parameters);
   }
 

@@ -252,8 +252,8 @@ void AutoRunPanel::onUseIdeaClicked() {
   Refresh();
 }
 
-void AutoRunPanel::SetConditionDefaults(const RunParameters& parameters) {
-  population_->setValue(parameters.population);
+void AutoRunPanel::SetConditionDefaults(const Parameters& parameters) {
+  population_->setValue(parameters.start_organisms);
   creativity_->setValue(parameters.creativity);
   bonus_->setValue(parameters.bonus);
   if (conditions_edited_ || runner_->running()) return;
@@ -278,12 +278,12 @@ void AutoRunPanel::onRemoveConditionClicked() {
 
 void AutoRunPanel::ShowConditions() {
   if (condition_choices_.empty() && !conditions_edited_) {
-    condition_choices_.push_back({RunParameters{}, 1.0});
+    condition_choices_.push_back({Parameters{}, 1.0});
   }
   conditions_list_->clear();
   for (const ConditionChoice& choice : condition_choices_) {
     conditions_list_->addItem(QStringLiteral("pop %1 · creativity %2% · bonus %3 · strictness %4")
-                                  .arg(choice.parameters.population)
+                                  .arg(choice.parameters.start_organisms)
                                   .arg(choice.parameters.creativity)
                                   .arg(choice.parameters.bonus)
                                   .arg(choice.strictness));

@@ -43,7 +43,7 @@ class AutoRunPanel final : public QWidget {
   void Refresh();
   // The parameter boxes: the condition offered, and the one condition played until the
   // user edits the list.
-  void SetConditionDefaults(const RunParameters& parameters);
+  void SetConditionDefaults(const Parameters& parameters);
 
   // The sweep the choices describe, or why they describe none.
   struct Choice {
@@ -79,7 +79,7 @@ class AutoRunPanel final : public QWidget {
 
  private:
   struct ConditionChoice {
-    RunParameters parameters;
+    Parameters parameters;
     double strictness = 1.0;
   };
 

@@ -34,7 +34,7 @@ class NotebookPanel {
   // "Reached" at the current click, as the window's button does (key R).
   virtual void DeclareReached() = 0;
   // The parameter boxes' values, offered as the condition of automatic runs.
-  virtual void SetConditionDefaults(const RunParameters& parameters) = 0;
+  virtual void SetConditionDefaults(const Parameters& parameters) = 0;
 };
 
 // Called by the window when the run table changed by the user's hand.

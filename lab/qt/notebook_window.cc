@@ -238,7 +238,7 @@ QWidget* NotebookWindow::MakeButtons() {
   return bar;
 }
 
-void NotebookWindow::SetConditionDefaults(const RunParameters& parameters) {
+void NotebookWindow::SetConditionDefaults(const Parameters& parameters) {
   auto_run_->SetConditionDefaults(parameters);
 }
 

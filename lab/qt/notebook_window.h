@@ -50,7 +50,7 @@ class NotebookWindow final : public QWidget {
   NotebookWindow& operator=(const NotebookWindow&) = delete;
 
   // The parameter boxes' values, offered as the condition of automatic runs.
-  void SetConditionDefaults(const RunParameters& parameters);
+  void SetConditionDefaults(const Parameters& parameters);
 
   QTabWidget* tabs() const { return tabs_; }
   RunCurveView* curves() const { return curves_; }

@@ -27,7 +27,7 @@ QString RunLabel(const Run& run) {
   QString label = QStringLiteral("Run %1%2<br>pop %3 · cr %4%<br>bonus %5")
                       .arg(run.number)
                       .arg(run.changes.empty() ? QString() : QStringLiteral("*"))
-                      .arg(run.start.population)
+                      .arg(run.start.start_organisms)
                       .arg(run.start.creativity)
                       .arg(run.start.bonus);
   if (!run.first_match_click) {

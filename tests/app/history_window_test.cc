@@ -68,7 +68,7 @@ TEST_F(HistoryWindowTest, UndoBringsBackTheParameterBoxesAndTheNotebookCounters)
   ASSERT_NE(run, nullptr);
   EXPECT_EQ(run->shots, 2);
   Form().onUndoClicked();
-  EXPECT_EQ(Form().Creativity(), 40);
+  EXPECT_EQ(Form().CurrentParameters().creativity, 40);
   EXPECT_EQ(workspace_->notebook().current_run()->shots, 1);
 }
 

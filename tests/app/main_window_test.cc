@@ -156,17 +156,17 @@ TEST_F(MainWindowTest, ParameterBoxesRefuseLettersAndReadBadTextAsTheLowerLimit)
   Retype(creativity, QStringLiteral("a1b") + QChar(0xFF13) + QChar(0x0663) + u'2');
   EXPECT_EQ(creativity->text(), QStringLiteral("12"));
   Retype(creativity, QString());
-  EXPECT_EQ(form_->Creativity(), 0);
+  EXPECT_EQ(form_->CurrentParameters().creativity, 0);
   Retype(creativity, QStringLiteral("-"));
-  EXPECT_EQ(form_->Creativity(), 0);
+  EXPECT_EQ(form_->CurrentParameters().creativity, 0);
   // Boxes without limits keep any value, also when left.
   auto* bonus = Child<SpinEdit>("speSurvivalBonus");
   Retype(bonus, QStringLiteral("-5000"));
   LeaveBox(bonus);
-  EXPECT_EQ(form_->SurvivalBonus(), -5000);
+  EXPECT_EQ(form_->CurrentParameters().bonus, -5000);
   auto* start = Child<SpinEdit>("speStartOrganisms");
   Retype(start, QStringLiteral("x"));
-  EXPECT_EQ(form_->StartOrganisms(), 2);
+  EXPECT_EQ(form_->CurrentParameters().start_organisms, 2);
 }
 
 TEST_F(MainWindowTest, NewGenePoolTakesTheStartPopulationEvenBelowTwoAsTyped) {

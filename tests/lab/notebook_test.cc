@@ -43,9 +43,19 @@ TEST(LabNotebookTest, FollowsRunsFromGenePoolToIdeaAndKeepsTheCurrentRun) {
   notebook.AfterClick(Click::kFeed);
   EXPECT_EQ(notebook.current_run()->feeds, 1);
   EXPECT_EQ(notebook.samples().back().click, 1);
-  // Restoring another run than the current one is refused.
-  notebook.RestoreCurrentRun(after_one);
-  EXPECT_EQ(notebook.current_run()->feeds, 1);
+  // Putting back an earlier run makes it current again with its own goal and curve.
+  notebook.PutBackRun(after_one);
+  EXPECT_EQ(notebook.current_run()->number, 1);
+  EXPECT_EQ(notebook.current_run()->shots, 1);
+  EXPECT_EQ(notebook.goal().text, "");
+  EXPECT_EQ(notebook.samples().back().click, 1);
+  // And the idea's run, taken out of the table, comes back with its goal.
+  const vantrel::Run idea_run = notebook.runs().runs()[1];
+  notebook.WithdrawRun(idea_run.id);
+  EXPECT_EQ(notebook.runs().runs().size(), 3u);
+  notebook.PutBackRun(idea_run);
+  EXPECT_EQ(notebook.runs().runs()[1].id, idea_run.id);
+  EXPECT_FALSE(notebook.GoalCanBeMet());
 }
 
 }  // namespace

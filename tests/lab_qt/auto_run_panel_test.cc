@@ -81,7 +81,7 @@ TEST_F(AutoRunPanelTest, TheParameterBoxesAreTheConditionUntilTheUserEditsTheLis
   ChooseWord(Aspect::kShape, kSquare);
   AutoRunPanel::Choice choice = panel_->PlanOfChoices();
   ASSERT_EQ(choice.plan.conditions.size(), 1u);
-  EXPECT_EQ(choice.plan.conditions[0].parameters.population, 30);
+  EXPECT_EQ(choice.plan.conditions[0].parameters.start_organisms, 30);
   EXPECT_EQ(choice.plan.conditions[0].parameters.bonus, 2);
 
   panel_->population_box()->setValue(50);
@@ -90,8 +90,8 @@ TEST_F(AutoRunPanelTest, TheParameterBoxesAreTheConditionUntilTheUserEditsTheLis
   window_->SetConditionDefaults({12, 5, 2});  // the list is the user's now
   choice = panel_->PlanOfChoices();
   ASSERT_EQ(choice.plan.conditions.size(), 2u);
-  EXPECT_EQ(choice.plan.conditions[0].parameters.population, 30);
-  EXPECT_EQ(choice.plan.conditions[1].parameters.population, 50);
+  EXPECT_EQ(choice.plan.conditions[0].parameters.start_organisms, 30);
+  EXPECT_EQ(choice.plan.conditions[1].parameters.start_organisms, 50);
   EXPECT_DOUBLE_EQ(choice.plan.conditions[1].strictness, 0.9);
   EXPECT_EQ(panel_->population_box()->value(), 12);  // the box offers the new default
 
@@ -134,7 +134,7 @@ TEST_F(AutoRunPanelTest, PlaysASmallSweepOnAWorkerThreadAndTheRunsJoinTheTable) 
     EXPECT_EQ(run.mode, RunMode::kJudge);
     EXPECT_EQ(run.goal, "shape=square,spokes=yes");
     EXPECT_FALSE(run.started_utc);
-    EXPECT_EQ(run.start.population, i < 2 ? 10 : 12);
+    EXPECT_EQ(run.start.start_organisms, i < 2 ? 10 : 12);
     EXPECT_EQ(run.feeds, alone[i].run.feeds);
     EXPECT_EQ(run.shots, alone[i].run.shots);
     EXPECT_EQ(run.stable_click, alone[i].run.stable_click);

@@ -131,14 +131,14 @@ TEST_F(LabWindowTest, DrawsThePlotsOncePerEventLoopTurnAndFollowsUndoAndNewRuns)
   vantrel::Run earlier = after_three_feeds_three_shots;
   earlier.feeds -= 1;
   earlier.shots -= 1;
-  notebook_.RestoreCurrentRun(earlier);
+  notebook_.PutBackRun(earlier);
   window_->Refresh();
   Play(Click::kShoot);
   Settle();
   ASSERT_EQ(curves.distinct().curve()->count(), 6);
   EXPECT_EQ(curves.distinct().curve()->at(5).y(), notebook_.samples()[5].distinct_dna);
   // Undone and drawn before the next click: the points taken back go.
-  notebook_.RestoreCurrentRun(earlier);
+  notebook_.PutBackRun(earlier);
   window_->Refresh();
   Settle();
   EXPECT_EQ(curves.distinct().curve()->count(), 5);

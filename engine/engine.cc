@@ -1,0 +1,327 @@
+#include "engine/engine.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+
+#include "engine/run_bytes.h"
+#include "population/evolution.h"
+
+namespace vantrel {
+
+// One action: while it runs the engine is acting, and when it ends the observers hear once
+// what it changed.
+class Engine::Action {
+ public:
+  explicit Action(Engine& engine) : engine_(engine) { ++engine_.acting_; }
+  ~Action() {
+    --engine_.acting_;
+    if (change.table || change.selection || change.run || change.counters || change.parameters) {
+      engine_.Notify(change);
+    }
+  }
+  Action(const Action&) = delete;
+  Action& operator=(const Action&) = delete;
+
+  EngineChange change;
+
+ private:
+  Engine& engine_;
+};
+
+Engine::Engine(RandomSource& random, const Clock& clock)
+    : clock_(clock),
+      document_(random),
+      history_(StartFirstPopulation(document_, clock), clock, kStartParameters),
+      notebook_(document_.grid()) {
+  StartRun();
+  timeline_.Record(0, notebook_, true);
+  history_.set_annex_source(this);
+}
+
+Engine::~Engine() { history_.set_annex_source(nullptr); }
+
+std::string Engine::Annex() const {
+  const Run* run = notebook_.current_run();
+  if (run == nullptr) return {};
+  return EncodeRunState({*run, notebook_.goal()});
+}
+
+Document& Engine::StartFirstPopulation(Document& document, const Clock& clock) {
+  document.random().Seed(clock.MillisecondsSinceMidnightUtc());
+  document.population().SetUpColumns();
+  document.population().NewGenePool(kStartParameters.start_organisms);
+  return document;
+}
+
+void Engine::StartRun() {
+  noted_parameters_ = parameters_;
+  notebook_.StartRun(parameters_, clock_.UnixMilliseconds() / 1000);
+}
+
+void Engine::StartRun(Goal goal) {
+  noted_parameters_ = parameters_;
+  notebook_.StartRun(std::move(goal), parameters_, clock_.UnixMilliseconds() / 1000);
+}
+
+void Engine::NoteParameterChanges() {
+  for (const Parameter which :
+       {Parameter::kPopulation, Parameter::kCreativity, Parameter::kBonus}) {
+    if (parameters_.Get(which) != noted_parameters_.Get(which)) {
+      notebook_.ParameterChanged(which, parameters_.Get(which));
+    }
+  }
+  noted_parameters_ = parameters_;
+}
+
+void Engine::FollowHistory(bool step_started_run) {
+  timeline_.Record(static_cast<std::size_t>(history_.position()), notebook_, step_started_run);
+}
+
+void Engine::NewGenePool() {
+  Action action(*this);
+  {
+    const HistoryStep step(history_, StepKind::kNewGenePool, parameters_);
+    population().NewGenePool(parameters_.start_organisms);
+    StartRun();
+  }
+  FollowHistory(true);
+  action.change = {true, true, true, true, false};
+}
+
+bool Engine::Feed() {
+  if (!HasOrganisms()) return false;
+  Action action(*this);
+  NoteParameterChanges();
+  {
+    const HistoryStep step(history_, StepKind::kFeed, parameters_);
+    FeedOrganism(population(), parameters_.bonus);
+    notebook_.AfterClick(Click::kFeed);
+  }
+  FollowHistory(false);
+  action.change = {true, true, false, true, false};
+  return true;
+}
+
+bool Engine::Shoot() {
+  if (!HasOrganisms()) return false;
+  Action action(*this);
+  NoteParameterChanges();
+  {
+    const HistoryStep step(history_, StepKind::kShoot, parameters_);
+    history_.RecordBirth(GenerateOrganism(population(), parameters_.creativity));
+    population().SelectRandomRow();
+    notebook_.AfterClick(Click::kShoot);
+  }
+  FollowHistory(false);
+  action.change = {true, true, false, true, false};
+  return true;
+}
+
+Idea Engine::NewIdea() {
+  Action action(*this);
+  Idea idea;
+  {
+    const HistoryStep step(history_, StepKind::kIdea, parameters_);
+    idea = MakeIdea(document_.random());
+    // A new idea is a new experiment run on the population as it stands, aiming for it.
+    StartRun(GoalFromIdea(idea.words));
+  }
+  FollowHistory(true);
+  action.change = {false, false, true, true, false};
+  return idea;
+}
+
+TableFileResult Engine::LoadTable(const std::string& path) {
+  Action action(*this);
+  TableFileResult result;
+  const int position_before = history_.position();
+  {
+    const HistoryStep step(history_, StepKind::kLoad, parameters_);
+    result = LoadTableFile(document_.grid(), path);
+    if (result.ok()) StartRun();
+  }
+  const bool stepped = history_.position() != position_before;
+  if (stepped || result.ok()) FollowHistory(result.ok());
+  action.change = {stepped, stepped, result.ok(), result.ok(), false};
+  return result;
+}
+
+bool Engine::Undo() {
+  const auto from = static_cast<std::size_t>(history_.position());
+  Action action(*this);
+  if (!history_.Undo()) return false;
+  timeline_.Move(from, static_cast<std::size_t>(history_.position()), notebook_);
+  parameters_ = noted_parameters_ = history_.parameters();
+  action.change = {true, true, true, true, true};
+  return true;
+}
+
+bool Engine::Redo() {
+  const auto from = static_cast<std::size_t>(history_.position());
+  Action action(*this);
+  if (!history_.Redo()) return false;
+  timeline_.Move(from, static_cast<std::size_t>(history_.position()), notebook_);
+  parameters_ = noted_parameters_ = history_.parameters();
+  action.change = {true, true, true, true, true};
+  return true;
+}
+
+bool Engine::Restore(const Snapshot& base, std::string_view base_annex,
+                     const std::vector<RunEntry>& entries, std::vector<Run> finished) {
+  Action action(*this);
+  std::vector<int> positions;
+  const bool whole = history_.Restore(base, entries, &positions);
+  parameters_ = noted_parameters_ = history_.parameters();
+  if (!RestoreRuns(base_annex, entries, positions, finished)) {
+    // Nothing was kept beside the entries: the runs of that program run join this one's
+    // run table, and a new run starts on the restored population.
+    notebook_.AddRuns(std::move(finished));
+    StartRun();
+    FollowHistory(true);
+  }
+  action.change = {true, true, true, true, true};
+  return whole;
+}
+
+bool Engine::RestoreRuns(std::string_view base_annex, const std::vector<RunEntry>& entries,
+                         const std::vector<int>& positions, std::vector<Run>& finished) {
+  // The run state at each position the restore went through, as the entries kept it.
+  std::map<int, RunState> at;
+  bool any = false;
+  RunState state;
+  if (DecodeRunState(base_annex, state)) {
+    at[positions.front()] = state;
+    any = true;
+  }
+  for (std::size_t i = 0; i + 1 < positions.size(); ++i) {
+    const RunEntry& entry = entries[i];
+    const int position = positions[i + 1];
+    if (entry.type == RunEntry::kStep) {
+      at.erase(at.upper_bound(position - 1), at.end());
+      const auto before = at.find(position - 1);
+      if (DecodeRunState(entry.annex, state)) {
+        at[position] = state;
+        any = true;
+      } else if (before != at.end()) {
+        at[position] = before->second;
+      }
+    } else if (entry.type == RunEntry::kNote && DecodeRunState(entry.annex, state)) {
+      at[position] = state;
+      any = true;
+    }
+  }
+  if (!any) return false;
+
+  // Every run met gets an identity of this program run; the finished runs of the table
+  // kept with the journal give way to the states kept beside the entries.
+  std::map<std::uint32_t, std::uint32_t> ids;
+  std::map<std::uint32_t, RunState> latest;
+  std::vector<int> numbers;
+  const int present = positions.back();
+  for (auto& [position, kept] : at) {
+    if (ids.emplace(kept.run.id, 0).second) numbers.push_back(kept.run.number);
+    if (position <= present || latest.count(kept.run.id) == 0) latest[kept.run.id] = kept;
+  }
+  finished.erase(std::remove_if(finished.begin(), finished.end(),
+                                [&numbers](const Run& run) {
+                                  return std::find(numbers.begin(), numbers.end(), run.number) !=
+                                         numbers.end();
+                                }),
+                 finished.end());
+  notebook_.AddRuns(std::move(finished));
+  for (auto& [old_id, new_id] : ids) {
+    new_id = notebook_.NewRunId();
+    notebook_.RememberGoal(new_id, latest[old_id].goal);
+  }
+  // The runs in reach of the present position join the table, the present one last.
+  const auto current = at.upper_bound(present);
+  std::uint32_t present_id = 0;
+  if (current != at.begin()) present_id = std::prev(current)->second.run.id;
+  std::set<std::uint32_t> in_reach;
+  for (auto it = at.begin(); it != current; ++it) in_reach.insert(it->second.run.id);
+  for (auto& [old_id, kept] : latest) {
+    if (in_reach.count(old_id) == 0 || old_id == present_id) continue;
+    Run run = kept.run;
+    run.id = ids[old_id];
+    notebook_.PutBackRun(run);
+  }
+  // The timeline from the restore on, so that undo and redo bring each moment's run back.
+  std::uint32_t previous = 0;
+  std::optional<Run> carried;
+  for (int position = positions.front(); position <= history_.StepCount(); ++position) {
+    const auto kept = at.find(position);
+    if (kept != at.end()) {
+      carried = kept->second.run;
+      carried->id = ids[kept->second.run.id];
+    }
+    if (!carried) continue;
+    if (position == present) notebook_.PutBackRun(*carried);
+    timeline_.Record(static_cast<std::size_t>(position), *carried,
+                     position == positions.front() || carried->id != previous);
+    previous = carried->id;
+  }
+  return true;
+}
+
+bool Engine::DeclareReached() {
+  const Run* run = notebook_.current_run();
+  if (run == nullptr || run->reached() || notebook_.goal().text.empty()) return false;
+  Action action(*this);
+  notebook_.DeclareReached();
+  timeline_.Update(static_cast<std::size_t>(history_.position()), notebook_);
+  history_.Note();
+  action.change.counters = true;
+  return true;
+}
+
+int Engine::SetParameter(Parameter which, int value) {
+  const int capped = CapParameter(which, value);
+  switch (which) {
+    case Parameter::kPopulation:
+      parameters_.start_organisms = capped;
+      break;
+    case Parameter::kCreativity:
+      parameters_.creativity = capped;
+      break;
+    case Parameter::kBonus:
+      parameters_.bonus = capped;
+      break;
+  }
+  return capped;
+}
+
+void Engine::SetParameters(const Parameters& parameters) { parameters_ = Capped(parameters); }
+
+void Engine::SelectRow(int row) {
+  if (row < 1 || row >= document_.grid().RowCount() || row == document_.grid().SelectedRow()) {
+    return;
+  }
+  Action action(*this);
+  document_.grid().SelectRow(row);
+  action.change.selection = true;
+}
+
+void Engine::AddRuns(std::vector<Run> runs) {
+  Action action(*this);
+  notebook_.AddRuns(std::move(runs));
+  action.change.counters = true;
+}
+
+void Engine::AddObserver(EngineObserver* observer) { observers_.push_back(observer); }
+
+void Engine::RemoveObserver(EngineObserver* observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void Engine::Notify(const EngineChange& change) {
+  // A copy: an observer may remove itself.
+  const std::vector<EngineObserver*> observers = observers_;
+  for (EngineObserver* observer : observers) observer->EngineChanged(change);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,124 @@
+#ifndef VANTREL_ENGINE_ENGINE_H_
+#define VANTREL_ENGINE_ENGINE_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/run_timeline.h"
+#include "history/history.h"
+#include "lab/goal.h"
+#include "lab/notebook.h"
+#include "population/clock.h"
+#include "population/document.h"
+#include "population/parameters.h"
+#include "population/random_source.h"
+#include "storage/table_file.h"
+#include "ui/ideas.h"
+
+namespace vantrel {
+
+// What one finished action changed, told once to every observer.
+struct EngineChange {
+  bool table = false;       // cells or the table's size
+  bool selection = false;   // the organism shown (the selected row, or its cells)
+  bool run = false;         // the notebook's current run is another one
+  bool counters = false;    // the current run's counters or goal counts
+  bool parameters = false;  // the parameters, as after an undo or a restore
+};
+
+class EngineObserver {
+ public:
+  virtual ~EngineObserver() = default;
+  virtual void EngineChanged(const EngineChange& change) = 0;
+};
+
+// The program below its windows. It owns the document, the history with its record, the
+// lab notebook and the parameters, and performs the user's actions; each action that
+// changes the table is one step of the history and, for feeds and shots, one click of the
+// notebook. Creating it seeds the random source from the clock and makes the first
+// population, which history and notebook take as their start.
+class Engine final : private AnnexSource {
+ public:
+  Engine(RandomSource& random, const Clock& clock);
+
+  ~Engine() override;
+
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // The user's actions. Feed, Shoot and DeclareReached return false when they did nothing.
+  void NewGenePool();
+  bool Feed();
+  bool Shoot();
+  // Draws an idea and starts a run aiming for it; the face shows the idea's text.
+  Idea NewIdea();
+  // Loads a table file; the result says what to tell the user.
+  TableFileResult LoadTable(const std::string& path);
+  bool Undo();
+  bool Redo();
+  // Restores an earlier program run (read from its journal) as one step and its own steps;
+  // `finished` are the experiment runs it had measured. The notebook's run of each entry
+  // (kept beside it, and beside the base) comes back with it, so the run in progress goes
+  // on with its counts and the restored steps undo with theirs. False when an entry did not
+  // fit.
+  bool Restore(const Snapshot& base, std::string_view base_annex,
+               const std::vector<RunEntry>& entries, std::vector<Run> finished);
+  // The user's "Reached" at the current click; false without a goal or once reached.
+  bool DeclareReached();
+  // Sets a parameter (capped as the parameter takes it) and returns the value kept.
+  int SetParameter(Parameter which, int value);
+  void SetParameters(const Parameters& parameters);
+  // Shows another organism, as a click on its row does.
+  void SelectRow(int row);
+  // Finished automatic runs join the notebook's run table.
+  void AddRuns(std::vector<Run> runs);
+
+  // What the faces read.
+  const Parameters& parameters() const { return parameters_; }
+  Document& document() { return document_; }
+  const StringGrid& grid() const { return document_.grid(); }
+  StringGrid& grid() { return document_.grid(); }
+  Population& population() { return document_.population(); }
+  History& history() { return history_; }
+  const History& history() const { return history_; }
+  LabNotebook& notebook() { return notebook_; }
+  const LabNotebook& notebook() const { return notebook_; }
+  bool HasOrganisms() const { return document_.grid().HasBodyRows(); }
+  // True while an action runs: the table's own notifications then precede the engine's.
+  bool acting() const { return acting_ > 0; }
+
+  void AddObserver(EngineObserver* observer);
+  void RemoveObserver(EngineObserver* observer);
+
+ private:
+  class Action;
+
+  static Document& StartFirstPopulation(Document& document, const Clock& clock);
+  // Tells the notebook of parameters changed since its last click.
+  void NoteParameterChanges();
+  void StartRun();
+  void StartRun(Goal goal);
+  // After a step, undo or redo: the timeline follows the history's position.
+  void FollowHistory(bool step_started_run);
+  // The runs kept beside restored entries join the notebook; false when none was kept.
+  bool RestoreRuns(std::string_view base_annex, const std::vector<RunEntry>& entries,
+                   const std::vector<int>& positions, std::vector<Run>& finished);
+  // AnnexSource: the notebook's current run with its goal.
+  std::string Annex() const override;
+  void Notify(const EngineChange& change);
+
+  const Clock& clock_;
+  Document document_;
+  History history_;
+  LabNotebook notebook_;
+  RunTimeline timeline_;
+  Parameters parameters_ = kStartParameters;
+  Parameters noted_parameters_ = kStartParameters;  // as the notebook last knew them
+  std::vector<EngineObserver*> observers_;
+  int acting_ = 0;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_ENGINE_ENGINE_H_

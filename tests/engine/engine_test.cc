@@ -1,0 +1,269 @@
+#include "engine/engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lab/run_csv.h"
+#include "population/random_source.h"
+#include "tests/support/fakes.h"
+
+namespace vantrel {
+namespace {
+
+using testing::FixedClock;
+
+// Every cell of the table, row by row, and the selected row.
+std::vector<std::string> TableOf(const Engine& engine) {
+  const StringGrid& grid = engine.grid();
+  std::vector<std::string> cells{std::to_string(grid.SelectedRow())};
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int col = 0; col < grid.ColCount(); ++col) cells.push_back(grid.Cell(col, row));
+  }
+  return cells;
+}
+
+// Counts the engine's notifications and what they said.
+class ChangeCounter final : public EngineObserver {
+ public:
+  void EngineChanged(const EngineChange& change) override {
+    ++count;
+    last = change;
+  }
+  int count = 0;
+  EngineChange last;
+};
+
+class EngineTest : public ::testing::Test {
+ protected:
+  FixedClock clock_{12 * 3600 * 1000 + 345};
+  LcgRandom random_;
+  Engine engine_{random_, clock_};
+
+  const vantrel::Run& Current() const { return *engine_.notebook().current_run(); }
+  int RunCount() const { return static_cast<int>(engine_.notebook().runs().runs().size()); }
+};
+
+TEST_F(EngineTest, EachActionTellsItsObserversOnceWhatChanged) {
+  ChangeCounter counter;
+  engine_.AddObserver(&counter);
+  engine_.Shoot();
+  EXPECT_EQ(counter.count, 1);
+  EXPECT_TRUE(counter.last.table && counter.last.counters);
+  engine_.NewIdea();
+  EXPECT_EQ(counter.count, 2);
+  EXPECT_TRUE(counter.last.run);
+  EXPECT_FALSE(counter.last.table);
+  engine_.Undo();
+  EXPECT_EQ(counter.count, 3);
+  EXPECT_TRUE(counter.last.parameters);
+  // Selecting the row already shown changes nothing and says nothing.
+  engine_.SelectRow(engine_.grid().SelectedRow());
+  EXPECT_EQ(counter.count, 3);
+  engine_.RemoveObserver(&counter);
+}
+
+TEST_F(EngineTest, ParametersAreCappedInOnePlaceAndComeBackWithUndo) {
+  EXPECT_EQ(engine_.SetParameter(Parameter::kPopulation, 1), kMinStartOrganisms);
+  EXPECT_EQ(engine_.SetParameter(Parameter::kPopulation, 5000), kMaxStartOrganisms);
+  EXPECT_EQ(engine_.SetParameter(Parameter::kCreativity, 250), 250);
+  engine_.SetParameters({20, 30, 4});
+  engine_.NewGenePool();
+  EXPECT_EQ(engine_.grid().RowCount(), 20);
+  engine_.SetParameters({5, 0, 7});
+  const std::string survival = engine_.population().SelectedSurvival();
+  const int row = engine_.grid().SelectedRow();
+  engine_.Feed();
+  EXPECT_EQ(engine_.grid().Cell(kSurvivalColumn, row), std::to_string(std::stoi(survival) + 7));
+  engine_.Undo();
+  EXPECT_EQ(engine_.parameters(), (Parameters{20, 30, 4}));
+  engine_.Undo();
+  EXPECT_EQ(engine_.parameters(), kStartParameters);
+  EXPECT_EQ(engine_.grid().RowCount(), kStartParameters.start_organisms);
+}
+
+TEST_F(EngineTest, UndoAcrossTheStartOfARunBringsBackTheEarlierRunAndItsCounters) {
+  engine_.Feed();
+  engine_.Shoot();
+  engine_.NewGenePool();
+  engine_.Shoot();
+  ASSERT_EQ(RunCount(), 2);
+  EXPECT_EQ(Current().shots, 1);
+
+  engine_.Undo();
+  EXPECT_EQ(Current().number, 2);
+  EXPECT_EQ(Current().clicks(), 0);
+  engine_.Undo();  // the new gene pool: its run goes from the table
+  EXPECT_EQ(RunCount(), 1);
+  EXPECT_EQ(Current().feeds, 1);
+  EXPECT_EQ(Current().shots, 1);
+  engine_.Undo();
+  EXPECT_EQ(Current().shots, 0);
+
+  engine_.Redo();
+  engine_.Redo();
+  EXPECT_EQ(RunCount(), 2);
+  EXPECT_EQ(Current().number, 2);
+  EXPECT_EQ(Current().clicks(), 0);
+  EXPECT_EQ(engine_.notebook().runs().runs()[0].shots, 1);
+  engine_.Redo();
+  EXPECT_EQ(Current().shots, 1);
+  // The curve follows the run back and forth: one point at its start and one per click.
+  EXPECT_EQ(engine_.notebook().samples().size(), 2U);
+}
+
+TEST_F(EngineTest, AnIdeaIsAStepWhoseUndoBringsBackTheGoalBeforeIt) {
+  const std::vector<std::string> table = TableOf(engine_);
+  const Idea idea = engine_.NewIdea();
+  EXPECT_FALSE(idea.text.empty());
+  EXPECT_FALSE(engine_.notebook().goal().text.empty());
+  EXPECT_TRUE(engine_.DeclareReached());
+  EXPECT_FALSE(engine_.DeclareReached());  // once only
+
+  engine_.Undo();
+  EXPECT_TRUE(engine_.notebook().goal().text.empty());
+  EXPECT_EQ(RunCount(), 1);
+  EXPECT_EQ(TableOf(engine_), table);
+  // Without a goal there is nothing to reach.
+  EXPECT_FALSE(engine_.DeclareReached());
+
+  engine_.Redo();
+  EXPECT_EQ(engine_.notebook().goal().text, Current().goal);
+  EXPECT_TRUE(Current().reached());
+}
+
+TEST_F(EngineTest, ANewStepAfterUndoForgetsTheRunsThatCouldHaveBeenRedone) {
+  engine_.NewGenePool();
+  engine_.Undo();
+  engine_.Feed();
+  EXPECT_EQ(RunCount(), 1);
+  EXPECT_FALSE(engine_.Redo());
+  EXPECT_EQ(Current().feeds, 1);
+}
+
+TEST_F(EngineTest, AutomaticRunsStayWhenAHandRunIsUndoneAndRedone) {
+  engine_.NewGenePool();
+  vantrel::Run automatic;
+  automatic.mode = RunMode::kJudge;
+  engine_.AddRuns({automatic});
+  ASSERT_EQ(RunCount(), 3);
+  engine_.Undo();
+  ASSERT_EQ(RunCount(), 2);
+  EXPECT_EQ(engine_.notebook().runs().runs()[1].mode, RunMode::kJudge);
+  EXPECT_EQ(engine_.notebook().runs().runs()[1].number, 2);
+  engine_.Redo();
+  // Runs keep the order in which they began.
+  ASSERT_EQ(RunCount(), 3);
+  EXPECT_EQ(engine_.notebook().runs().runs()[1].mode, RunMode::kHand);
+  EXPECT_EQ(Current().number, 2);
+}
+
+// Records every step, undo and redo with what the history keeps beside it, as a journal
+// does.
+class EntryRecorder final : public HistoryListener {
+ public:
+  explicit EntryRecorder(const History& history) : history_(history) {}
+  void StepDone(const StepEvent& event) override {
+    entries.push_back({RunEntry::kStep, event, history_.Annex()});
+  }
+  void StepUndone() override { entries.push_back({RunEntry::kUndo, {}, {}}); }
+  void StepRedone() override { entries.push_back({RunEntry::kRedo, {}, {}}); }
+  void Noted() override { entries.push_back({RunEntry::kNote, {}, history_.Annex()}); }
+  std::vector<RunEntry> entries;
+
+ private:
+  const History& history_;
+};
+
+// Random actions, undos and redos: going back and forth through the history always shows
+// the table and run counters that belonged to each moment, and a restore of everything
+// recorded gives another engine the same table.
+TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsewhere) {
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    FixedClock clock(seed * 7919);
+    LcgRandom random;
+    Engine engine(random, clock);
+    const Snapshot base = engine.history().TakeSnapshot();
+    const std::string base_annex = engine.history().Annex();
+    EntryRecorder recorder(engine.history());
+    engine.history().set_listener(&recorder);
+
+    LcgRandom chooser;
+    chooser.Seed(seed);
+    struct Moment {
+      std::vector<std::string> table;
+      int clicks;
+      int runs;
+    };
+    std::vector<Moment> moments{{TableOf(engine), 0, 1}};
+    for (int i = 0; i < 60; ++i) {
+      switch (chooser.Draw(9)) {
+        case 0:
+          engine.SetParameter(Parameter::kPopulation, 2 + chooser.Draw(12));
+          engine.NewGenePool();
+          break;
+        case 1:
+          engine.NewIdea();
+          break;
+        case 2:
+        case 3:
+          engine.Feed();
+          break;
+        case 4:
+        case 5:
+          engine.SetParameter(Parameter::kCreativity, chooser.Draw(120));
+          engine.Shoot();
+          break;
+        case 6:
+          engine.Undo();
+          break;
+        case 7:
+          engine.DeclareReached();
+          break;
+        default:
+          engine.Redo();
+          break;
+      }
+      const auto position = static_cast<std::size_t>(engine.history().position());
+      moments.resize(position);
+      moments.push_back({TableOf(engine), engine.notebook().current_run()->clicks(),
+                         static_cast<int>(engine.notebook().runs().runs().size())});
+    }
+    const std::vector<RunEntry> entries = recorder.entries;
+    const std::string runs_at_end = RunsCsv(engine.notebook().runs().runs());
+    const std::vector<std::string> table_at_end = TableOf(engine);
+    const int end = engine.history().position();
+    for (int position = end; position > 0; --position) {
+      ASSERT_TRUE(engine.Undo());
+      const Moment& moment = moments[static_cast<std::size_t>(position - 1)];
+      ASSERT_EQ(TableOf(engine), moment.table) << "seed " << seed;
+      ASSERT_EQ(engine.notebook().current_run()->clicks(), moment.clicks) << "seed " << seed;
+      ASSERT_EQ(static_cast<int>(engine.notebook().runs().runs().size()), moment.runs);
+    }
+    for (int position = 0; position < end; ++position) ASSERT_TRUE(engine.Redo());
+    EXPECT_EQ(TableOf(engine), table_at_end);
+    EXPECT_EQ(RunsCsv(engine.notebook().runs().runs()), runs_at_end) << "seed " << seed;
+
+    FixedClock other_clock(99);
+    LcgRandom other_random;
+    Engine restored(other_random, other_clock);
+    EXPECT_TRUE(restored.Restore(base, base_annex, entries, {}));
+    EXPECT_EQ(TableOf(restored), table_at_end) << "seed " << seed;
+    // The run in progress goes on with its counts, and the restored steps undo with theirs.
+    const vantrel::Run& at_end = *engine.notebook().current_run();
+    EXPECT_EQ(restored.notebook().current_run()->clicks(), at_end.clicks()) << "seed " << seed;
+    EXPECT_EQ(restored.notebook().current_run()->reached_by, at_end.reached_by);
+    EXPECT_EQ(restored.notebook().goal().text, engine.notebook().goal().text);
+    for (int position = end; position > 0; --position) {
+      ASSERT_TRUE(restored.Undo());
+      const Moment& moment = moments[static_cast<std::size_t>(position - 1)];
+      ASSERT_EQ(TableOf(restored), moment.table) << "seed " << seed;
+      ASSERT_EQ(restored.notebook().current_run()->clicks(), moment.clicks) << "seed " << seed;
+    }
+    engine.history().set_listener(nullptr);
+  }
+}
+
+}  // namespace
+}  // namespace vantrel
