@@ -101,6 +101,7 @@ std::unique_ptr<NotebookPanel> VantrelApplication::MakeNotebookPanel() {
   }
   NotebookHooks hooks;
   hooks.reached_declared = [this] {
+    workspace_.engine().NotebookChanged();
     if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
   };
   hooks.automatic_runs_added = [this](int /*count*/) { main_window_.KeepNotebookInJournal(); };

@@ -46,7 +46,12 @@ void MainWindow::OpenJournalAndOfferRestore() {
     return;
   }
   const std::optional<EarlierRun> crashed = workspace_.journal()->FindCrashedRun();
-  if (crashed && services_.messages.AskYesNo(kRestoreCaption, RestoreQuestion(*crashed))) {
+  if (!crashed) return;
+  if (crashed->reading != EarlierRun::Reading::kReadable) {
+    services_.messages.ShowMessage(Journal::UnreadableMessage(*crashed));
+    return;
+  }
+  if (services_.messages.AskYesNo(kRestoreCaption, RestoreQuestion(*crashed))) {
     RestoreRun(*crashed);
   }
 }
@@ -67,7 +72,7 @@ void MainWindow::onRestoreLastRunClicked() {
 
 void MainWindow::RestoreRun(const EarlierRun& run) {
   std::string message;
-  const bool restored = workspace_.journal()->RestoreRun(
+  workspace_.journal()->RestoreRun(
       run,
       [this, &run](const RunContents& contents) {
         // The experiment runs of that program run join this one's run table.
@@ -75,7 +80,8 @@ void MainWindow::RestoreRun(const EarlierRun& run) {
                                 ParseRunsCsv(Journal::ReadNotebook(run.path)));
       },
       message);
-  if (!restored && !message.empty()) services_.messages.ShowMessage(message);
+  // Also after a restore: a damaged end is told once what could be read is back.
+  if (!message.empty()) services_.messages.ShowMessage(message);
 }
 
 }  // namespace vantrel

@@ -306,6 +306,13 @@ void Engine::SelectRow(int row) {
   action.change.selection = true;
 }
 
+void Engine::NotebookChanged() {
+  Action action(*this);
+  timeline_.Update(static_cast<std::size_t>(history_.position()), notebook_);
+  history_.Note();
+  action.change.counters = true;
+}
+
 void Engine::AddRuns(std::vector<Run> runs) {
   Action action(*this);
   notebook_.AddRuns(std::move(runs));

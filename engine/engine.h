@@ -71,6 +71,9 @@ class Engine final : private AnnexSource {
   void SetParameters(const Parameters& parameters);
   // Shows another organism, as a click on its row does.
   void SelectRow(int row);
+  // The notebook's current run changed outside an action (the notebook window declared the
+  // goal reached itself): the moment and the journal take it over.
+  void NotebookChanged();
   // Finished automatic runs join the notebook's run table.
   void AddRuns(std::vector<Run> runs);
 

@@ -133,17 +133,35 @@ void RemoveRun(const std::string& path) {
   for (const char* extra : {"", "-wal", "-shm", kLockSuffix}) fs::remove(path + extra, error);
 }
 
-// Reads closed, steps and organisms; false for a file that is not a readable journal.
+// Reads closed, steps and organisms, and whether this version can read the journal; false
+// for a file that is not a journal at all.
 bool ReadRunInfo(EarlierRun& run) {
   const Reader reader(run.path);
   if (reader.db() == nullptr) return false;
   Statement version(reader.db(), "SELECT version FROM schema");
-  if (!version.Row() || version.Int(0) > Journal::kSchemaVersion) return false;
+  if (!version.Row()) {
+    run.reading = EarlierRun::Reading::kDamaged;
+    return true;
+  }
+  if (version.Int(0) > Journal::kSchemaVersion) run.reading = EarlierRun::Reading::kNewer;
   Statement info(reader.db(), "SELECT closed, steps, organisms FROM run");
-  if (!info.Row()) return false;
+  if (!info.Row()) {
+    if (run.reading == EarlierRun::Reading::kReadable) run.reading = EarlierRun::Reading::kDamaged;
+    return true;
+  }
   run.closed = info.Int(0) != 0;
   run.steps = static_cast<int>(info.Int(1));
   run.organisms = static_cast<int>(info.Int(2));
+  return true;
+}
+
+// A file that claims to be a journal by its name: one whose start is overwritten cannot
+// even be opened as a database, yet it is the run the user would lose.
+bool ReadRunInfoOrDamaged(EarlierRun& run) {
+  if (ReadRunInfo(run)) return true;
+  std::error_code error;
+  if (!fs::is_regular_file(run.path, error)) return false;
+  run.reading = EarlierRun::Reading::kDamaged;
   return true;
 }
 
@@ -236,15 +254,16 @@ bool Journal::Open(History& history) {
       "INSERT INTO run VALUES(" +
       std::to_string(started) +
       ", 0, 0, 0);"
-      "CREATE TABLE base(id INTEGER PRIMARY KEY, snapshot BLOB NOT NULL);"
-      "CREATE TABLE entries(seq INTEGER PRIMARY KEY, type INTEGER NOT NULL, data BLOB);"
+      "CREATE TABLE base(id INTEGER PRIMARY KEY, snapshot BLOB NOT NULL, annex BLOB);"
+      "CREATE TABLE entries(seq INTEGER PRIMARY KEY, type INTEGER NOT NULL, data BLOB,"
+      " annex BLOB);"
       "CREATE TABLE notebook(id INTEGER PRIMARY KEY, text BLOB NOT NULL);"
       "COMMIT;";
   if (!Exec(setup.c_str())) {
     RemoveRun(path_);
     return false;
   }
-  if (Sql().prepare_v2(db_, "INSERT INTO entries(type, data) VALUES(?, ?)", -1, &insert_,
+  if (Sql().prepare_v2(db_, "INSERT INTO entries(type, data, annex) VALUES(?, ?, ?)", -1, &insert_,
                        nullptr) != SQLITE_OK ||
       Sql().prepare_v2(db_, "UPDATE run SET steps = ?, organisms = ?", -1, &update_, nullptr) !=
           SQLITE_OK) {
@@ -265,17 +284,17 @@ bool Journal::WriteBase() {
   const bool own = !in_batch_ && Sql().get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
   if (!Exec("DELETE FROM entries")) return false;
-  if (!PutBlob("INSERT OR REPLACE INTO base VALUES(1, ?)",
-               EncodeSnapshot(history_->TakeSnapshot()))) {
+  if (!PutBlob("INSERT OR REPLACE INTO base VALUES(1, ?, ?)",
+               EncodeSnapshot(history_->TakeSnapshot()), history_->Annex())) {
     return false;
   }
   done_ = written_ = 0;
-  return WriteEntry(RunEntry::kStep, std::string()) && (!own || Exec("COMMIT"));
+  return WriteEntry(RunEntry::kStep, std::string(), std::string()) && (!own || Exec("COMMIT"));
 }
 
 // Writes one entry (an empty kStep entry only updates the counts) in its own transaction,
 // or in the one a restore holds open.
-bool Journal::WriteEntry(RunEntry::Type type, const std::string& data) {
+bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex) {
   if (db_ == nullptr) return false;
   const bool own = !in_batch_ && Sql().get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
@@ -283,6 +302,7 @@ bool Journal::WriteEntry(RunEntry::Type type, const std::string& data) {
   if (!(type == RunEntry::kStep && data.empty())) {
     Sql().bind_int(insert_, 1, type);
     Sql().bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    Sql().bind_blob(insert_, 3, annex.data(), static_cast<int>(annex.size()), SQLITE_STATIC);
     code = Sql().step(insert_);
     Sql().reset(insert_);
   }
@@ -301,7 +321,7 @@ bool Journal::WriteEntry(RunEntry::Type type, const std::string& data) {
 
 void Journal::StepDone(const StepEvent& event) {
   written_ = ++done_;
-  WriteEntry(RunEntry::kStep, EncodeStepEvent(event));
+  WriteEntry(RunEntry::kStep, EncodeStepEvent(event), history_->Annex());
 }
 
 void Journal::StepUndone() {
@@ -310,7 +330,7 @@ void Journal::StepUndone() {
     return;
   }
   --done_;
-  WriteEntry(RunEntry::kUndo, std::string());
+  WriteEntry(RunEntry::kUndo, std::string(), std::string());
 }
 
 void Journal::StepRedone() {
@@ -319,8 +339,10 @@ void Journal::StepRedone() {
     return;
   }
   ++done_;
-  WriteEntry(RunEntry::kRedo, std::string());
+  WriteEntry(RunEntry::kRedo, std::string(), std::string());
 }
+
+void Journal::Noted() { WriteEntry(RunEntry::kNote, std::string(), history_->Annex()); }
 
 void Journal::ReleaseLock() {
   if (lock_fd_ < 0) return;
@@ -356,15 +378,41 @@ std::vector<EarlierRun> Journal::EarlierRuns() const {
 }
 
 std::optional<EarlierRun> Journal::FindCrashedRun() const {
-  std::optional<EarlierRun> run = FindLatestRun();
-  if (!run || run->closed || run->steps == 0) return std::nullopt;
-  return run;
+  // Only the newest: an older run is never offered in place of one that cannot be read.
+  for (EarlierRun& run : EarlierRuns()) {
+    if (!ReadRunInfoOrDamaged(run)) continue;
+    if (run.closed) return std::nullopt;
+    if (run.reading != EarlierRun::Reading::kReadable) return std::move(run);
+    std::string message;
+    const std::optional<RunContents> contents = ReadRun(run.path, message);
+    if (!contents) {
+      run.reading = EarlierRun::Reading::kDamaged;
+      return std::move(run);
+    }
+    run.steps = contents->steps;
+    if (run.steps == 0 && contents->lost_steps == 0) return std::nullopt;
+    return std::move(run);
+  }
+  return std::nullopt;
+}
+
+std::string Journal::UnreadableMessage(const EarlierRun& run) {
+  switch (run.reading) {
+    case EarlierRun::Reading::kNewer:
+      return "The journal " + run.path +
+             " was written by a newer version of Vantrel and cannot be read by this one.";
+    case EarlierRun::Reading::kDamaged:
+      return "The journal " + run.path + " is damaged and cannot be restored.";
+    case EarlierRun::Reading::kReadable:
+      break;
+  }
+  return {};
 }
 
 std::optional<EarlierRun> Journal::FindLatestRun() const {
   // Newest first, opening journals only until one can be read.
   for (EarlierRun& run : EarlierRuns()) {
-    if (ReadRunInfo(run)) return std::move(run);
+    if (ReadRunInfo(run) && run.reading == EarlierRun::Reading::kReadable) return std::move(run);
   }
   return std::nullopt;
 }
@@ -388,30 +436,38 @@ std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string
               " was written by a newer version of Vantrel and cannot be read by this one.";
     return std::nullopt;
   }
+  const bool with_annex = version.Int(0) >= 2;
   RunContents contents;
-  Statement base(reader.db(), "SELECT snapshot FROM base WHERE id = 1");
+  Statement base(reader.db(), with_annex ? "SELECT snapshot, annex FROM base WHERE id = 1"
+                                         : "SELECT snapshot, NULL FROM base WHERE id = 1");
   if (!base.Row() || !DecodeSnapshot(base.Blob(0), contents.base)) {
     message = damaged;
     return std::nullopt;
   }
-  Statement entries(reader.db(), "SELECT type, data FROM entries ORDER BY seq");
+  contents.base_annex = std::string(base.Blob(1));
+  Statement info(reader.db(), "SELECT steps FROM run");
+  const int steps_at_end = info.Row() ? static_cast<int>(info.Int(0)) : -1;
+  // Entries are read up to the first that cannot be: the steps before it still restore.
+  Statement entries(reader.db(), with_annex ? "SELECT type, data, annex FROM entries ORDER BY seq"
+                                            : "SELECT type, data, NULL FROM entries ORDER BY seq");
+  int done = 0;
   while (entries.Row()) {
     RunEntry entry;
     const std::int64_t type = entries.Int(0);
-    if (type < RunEntry::kStep || type > RunEntry::kRedo) {
-      message = damaged;
-      return std::nullopt;
-    }
+    if (type < RunEntry::kStep || type > RunEntry::kNote) break;
     entry.type = static_cast<RunEntry::Type>(type);
-    if (entry.type == RunEntry::kStep && !DecodeStepEvent(entries.Blob(1), entry.event)) {
-      message = damaged;
-      return std::nullopt;
-    }
+    if (entry.type == RunEntry::kStep && !DecodeStepEvent(entries.Blob(1), entry.event)) break;
+    entry.annex = std::string(entries.Blob(2));
+    if (entry.type == RunEntry::kStep || entry.type == RunEntry::kRedo) ++done;
+    if (entry.type == RunEntry::kUndo) done = std::max(done - 1, 0);
     contents.entries.push_back(std::move(entry));
   }
-  if (!entries.Done()) {
-    message = damaged;
-    return std::nullopt;
+  contents.steps = done;
+  const bool whole = entries.Done() && steps_at_end >= 0;
+  contents.lost_steps = whole ? 0 : std::max(steps_at_end - done, 0);
+  if (!whole) {
+    message = "The journal " + path + " was damaged: the last " +
+              std::to_string(contents.lost_steps) + " steps could not be restored.";
   }
   return contents;
 }
@@ -436,6 +492,7 @@ bool Journal::RestoreRun(const EarlierRun& run,
   in_batch_ = false;
   if (batch && db_ != nullptr) Exec("COMMIT");
   if (!ok) message = "The journal " + run.path + " breaks off; it was restored as far as it fits.";
+  // A damaged end was told in `message` by ReadRun; what could be read is restored.
   return ok;
 }
 
@@ -443,13 +500,16 @@ bool Journal::SaveNotebook(std::string_view text) {
   return db_ != nullptr && PutBlob("INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", text);
 }
 
-bool Journal::PutBlob(const char* sql, std::string_view bytes) {
+bool Journal::PutBlob(const char* sql, std::string_view bytes, std::string_view second) {
   sqlite3_stmt* statement = nullptr;
   if (Sql().prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK) {
     Fail(Reason(db_, Sql().errcode(db_)));
     return false;
   }
   Sql().bind_blob(statement, 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+  if (second.data() != nullptr) {
+    Sql().bind_blob(statement, 2, second.data(), static_cast<int>(second.size()), SQLITE_STATIC);
+  }
   const int code = Sql().step(statement);
   Sql().finalize(statement);
   if (code != SQLITE_DONE) {
@@ -473,6 +533,11 @@ void Journal::Prune(int keep_runs, std::uint64_t max_bytes) {
   std::uint64_t total = path_.empty() ? 0 : RunBytes(path_);
   std::size_t kept = 0;
   const auto keep_earlier = static_cast<std::size_t>(std::max(keep_runs - 1, 0));
+  if (!runs.empty()) {
+    EarlierRun newest = runs.front();
+    // Until it has been offered, a run that did not end normally stays whatever its size.
+    if (!ReadRunInfo(newest) || !newest.closed) runs.erase(runs.begin());
+  }
   for (const EarlierRun& run : runs) {
     const std::uint64_t bytes = RunBytes(run.path);
     if (kept < keep_earlier && total + bytes <= max_bytes) {

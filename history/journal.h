@@ -18,18 +18,25 @@ namespace vantrel {
 
 // A program run that wrote a journal before this one.
 struct EarlierRun {
+  // Whether this version can read it: a newer version's journal, or one whose start cannot
+  // be read, is still found, so that the user hears of it instead of an older run.
+  enum class Reading { kReadable, kNewer, kDamaged };
+
   std::string path;
   std::int64_t started_ms = 0;
   int organisms = 0;
-  int steps = 0;  // steps done at its end: what undo could go back through
+  int steps = 0;  // steps done at its end (that can be read): what undo could go back through
   bool closed = false;
+  Reading reading = Reading::kReadable;
 };
 
 // What a restore found in a journal file.
 struct RunContents {
   Snapshot base;
-  std::string base_annex;  // kept beside the base; empty when none was
-  std::vector<RunEntry> entries;
+  std::string base_annex;         // kept beside the base; empty when none was
+  std::vector<RunEntry> entries;  // up to the first that cannot be read
+  int steps = 0;                  // steps done after the entries read
+  int lost_steps = 0;             // steps done at its end that could not be read
 };
 
 // Writes every step, undo and redo of a History to an SQLite file as it happens, so a run
@@ -42,7 +49,8 @@ struct RunContents {
 // show once, and the program goes on without it.
 class Journal final : public HistoryListener {
  public:
-  static constexpr int kSchemaVersion = 1;
+  // 2: the program's annex (the notebook's run) beside the base and every entry.
+  static constexpr int kSchemaVersion = 2;
   static constexpr int kKeepRuns = 10;
   static constexpr std::uint64_t kMaxBytes = 200ULL * 1024 * 1024;
 
@@ -64,12 +72,18 @@ class Journal final : public HistoryListener {
   // Marks the run closed, stops listening and releases the lock. Called on window close.
   void Close();
 
-  // The newest earlier run that is not running, when it ended without Close() and holds
-  // at least one step: the one to offer at start-up.
+  // The newest earlier run that is not running, when it ended without Close() and holds at
+  // least one readable step: the one to offer at start-up, with the steps that can be read.
+  // When that journal was written by a newer version or cannot be read at all, it is given
+  // with its reading set, so that the user is told; an older run is never offered instead.
   std::optional<EarlierRun> FindCrashedRun() const;
+  // What to tell the user about a run that cannot be offered (empty for a readable one).
+  static std::string UnreadableMessage(const EarlierRun& run);
   // The newest earlier run that is not running now, closed or not (Ctrl+Shift+R).
   std::optional<EarlierRun> FindLatestRun() const;
-  // Reads a run. A damaged file or one from a newer version gives nullopt and `message`.
+  // Reads a run. A damaged file or one from a newer version gives nullopt and `message`. A
+  // file damaged after its start gives the entries before the damage, its lost steps and
+  // `message` saying how many steps could not be read.
   static std::optional<RunContents> ReadRun(const std::string& path, std::string& message);
   // Reads `run` and restores it into the history as one restore step and its steps; this
   // run's journal keeps all of it in one transaction. False and `message` on failure.
@@ -86,7 +100,8 @@ class Journal final : public HistoryListener {
   static std::string ReadNotebook(const std::string& path);
 
   // Deletes the journals of runs that are not running, beyond the newest kKeepRuns and
-  // beyond kMaxBytes in all (this run's own journal is kept).
+  // beyond kMaxBytes in all. This run's own journal is kept, and so is the newest earlier
+  // one unless it is known to have been closed: a crash is offered before it can go.
   void Prune(int keep_runs = kKeepRuns, std::uint64_t max_bytes = kMaxBytes);
 
   const std::string& path() const { return path_; }
@@ -97,15 +112,16 @@ class Journal final : public HistoryListener {
   void StepDone(const StepEvent& event) override;
   void StepUndone() override;
   void StepRedone() override;
+  void Noted() override;
 
  private:
   // The runs whose journals lie in the folder, newest first, not yet read.
   std::vector<EarlierRun> EarlierRuns() const;
   bool Exec(const char* sql);
-  bool WriteEntry(RunEntry::Type type, const std::string& data);
+  bool WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex);
   bool WriteBase();
   // Runs `sql`, an insert with one blob parameter, with `bytes`; on failure the journal fails.
-  bool PutBlob(const char* sql, std::string_view bytes);
+  bool PutBlob(const char* sql, std::string_view bytes, std::string_view second = {});
   void Fail(const std::string& what);
   void CloseDatabase();
   // Removes this run's lock file and lets go of its lock.

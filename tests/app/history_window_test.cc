@@ -90,11 +90,7 @@ TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
     Workspace earlier(random, an_hour_earlier);
     std::string message;
     if (!earlier.OpenJournal(Journal::DefaultFolder(), message)) _exit(1);
-    History& history = earlier.history();
-    for (int i = 0; i < 5; ++i) {
-      const HistoryStep step(history, StepKind::kShoot, kStartParameters);
-      history.RecordBirth(GenerateOrganism(earlier.document().population(), 10));
-    }
+    for (int i = 0; i < 5; ++i) earlier.engine().Shoot();
     earlier.journal()->SaveNotebook(RunsCsv(earlier.notebook().runs().runs()));
     std::string table;
     for (int row = 0; row < earlier.document().grid().RowCount(); ++row) {
@@ -124,12 +120,16 @@ TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
     restored_dna += Form().grid().Cell(kDnaColumn, row) + "\n";
   }
   EXPECT_EQ(restored_dna, crashed_dna);
-  // Its experiment run joins the run table, before the run the restore starts.
+  // Its experiment run goes on where it was, with its counts.
   const std::vector<vantrel::Run>& runs = workspace_->notebook().runs().runs();
-  ASSERT_EQ(runs.size(), 3u);
+  ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[1].started_utc, (1767225600000 - 3600000) / 1000);
-  // Undo walks back through the restored run's steps, then the restore itself.
-  for (int i = 0; i < 6; ++i) Form().onUndoClicked();
+  EXPECT_EQ(workspace_->notebook().current_run()->number, 2);
+  EXPECT_EQ(workspace_->notebook().current_run()->shots, 5);
+  // Undo walks back through the restored run's steps with their counts, then the restore.
+  Form().onUndoClicked();
+  EXPECT_EQ(workspace_->notebook().current_run()->shots, 4);
+  for (int i = 0; i < 5; ++i) Form().onUndoClicked();
   EXPECT_EQ(Table(), fresh);
   workspace_->CloseJournal();
   unsetenv("XDG_STATE_HOME");

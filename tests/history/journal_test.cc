@@ -134,6 +134,76 @@ TEST_F(JournalTest, AKilledProcessLeavesARunThatRestores) {
   ExpectRestoredRun(run->path, replica, start);
 }
 
+// Runs the journal writer with `seed` and `steps` and kills it once it is ready.
+void WriteAndKill(const std::string& folder, const char* seed, const char* steps) {
+  int out[2];
+  ASSERT_EQ(pipe(out), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    dup2(out[1], STDOUT_FILENO);
+    execl(VANTREL_JOURNAL_WRITER, VANTREL_JOURNAL_WRITER, folder.c_str(), seed, steps,
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(out[1]);
+  char ready[6] = {};
+  ASSERT_EQ(read(out[0], ready, 5), 5);
+  close(out[0]);
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+}
+
+// Overwrites `count` bytes of `path` from `offset` with garbage.
+void Damage(const std::string& path, std::uintmax_t offset, std::size_t count) {
+  std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+  file.seekp(static_cast<std::streamoff>(offset));
+  file << std::string(count, '\x5a');
+}
+
+TEST_F(JournalTest, AKilledRunDamagedInTheMiddleRestoresEveryStepBeforeTheDamage) {
+  WriteAndKill(folder_, "41", "400");
+  Journal next(folder_, clock_);
+  std::optional<EarlierRun> run = next.FindCrashedRun();
+  ASSERT_TRUE(run.has_value());
+  const int all_steps = run->steps;
+  // A reader brings the log into the file; then garbage lands in its middle.
+  std::string message;
+  ASSERT_TRUE(Journal::ReadRun(run->path, message).has_value());
+  const std::uintmax_t size = fs::file_size(run->path);
+  Damage(run->path, size / 4096 * 4096 * 3 / 4 / 4096 * 4096, 4096);
+
+  run = next.FindCrashedRun();
+  ASSERT_TRUE(run.has_value());
+  EXPECT_EQ(run->reading, EarlierRun::Reading::kReadable);
+  EXPECT_LT(run->steps, all_steps);
+  const int lost = all_steps - run->steps;
+  World restored(4711);
+  ASSERT_TRUE(next.RestoreRun(*run, restored.history, message));
+  EXPECT_EQ(message, "The journal " + run->path + " was damaged: the last " + std::to_string(lost) +
+                         " steps could not be restored.");
+  // The restore step and the readable steps can be undone.
+  EXPECT_EQ(restored.history.position(), 1 + run->steps);
+}
+
+TEST_F(JournalTest, AKilledRunWhoseStartIsOverwrittenIsToldAsDamaged) {
+  WriteAndKill(folder_, "42", "50");
+  Journal next(folder_, clock_);
+  std::optional<EarlierRun> run = next.FindCrashedRun();
+  ASSERT_TRUE(run.has_value());
+  std::string message;
+  ASSERT_TRUE(Journal::ReadRun(run->path, message).has_value());
+  Damage(run->path, 0, 512);
+  run = next.FindCrashedRun();
+  ASSERT_TRUE(run.has_value());
+  EXPECT_EQ(run->reading, EarlierRun::Reading::kDamaged);
+  EXPECT_EQ(Journal::UnreadableMessage(*run),
+            "The journal " + run->path + " is damaged and cannot be restored.");
+  // Pruning keeps it until it has been offered.
+  next.Prune(1, 1);
+  EXPECT_TRUE(fs::exists(run->path));
+}
+
 TEST_F(JournalTest, AnUnwritableFolderOrAFullDiskLeaveTheProgramWithoutAJournal) {
   std::ofstream(folder_ + "/file") << "x";
   World world(5);
@@ -175,9 +245,17 @@ TEST_F(JournalTest, DamagedAndNewerJournalsAreRefusedWithAReason) {
   EXPECT_NE(message.find("damaged"), std::string::npos);
   EXPECT_FALSE(Journal::ReadRun(closed_path, message).has_value());
   EXPECT_NE(message.find("newer version"), std::string::npos);
+  // The newest run did not end normally but cannot be read: the user hears why, and no
+  // older run is offered in its place.
   Journal next(folder_, clock_);
   ASSERT_TRUE(next.Open(world.history));
-  EXPECT_FALSE(next.FindCrashedRun().has_value());
+  const std::optional<EarlierRun> crashed = next.FindCrashedRun();
+  ASSERT_TRUE(crashed.has_value());
+  EXPECT_EQ(crashed->reading, EarlierRun::Reading::kNewer);
+  EXPECT_EQ(Journal::UnreadableMessage(*crashed),
+            "The journal " + closed_path +
+                " was written by a newer version of Vantrel and cannot be read by this one.");
+  EXPECT_FALSE(next.FindLatestRun().has_value() && next.FindLatestRun()->path == closed_path);
 }
 
 TEST_F(JournalTest, PruningKeepsTheNewestRunsWithinTheSizeLimit) {
