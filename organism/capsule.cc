@@ -132,8 +132,9 @@ void DrawCapsule(PixelBuffer& buffer, PointF from, PointF to, double half_width,
     int inner0 = x1 + 1;
     int inner1 = x1;
     if (count == kSubRows && inner_low < inner_high) {
-      inner0 = std::max(x0, static_cast<int>(std::ceil(inner_low)));
-      inner1 = std::min(x1, static_cast<int>(std::floor(inner_high)) - 1);
+      // Kept within the row before becoming whole numbers: a far end may not fit an int.
+      inner0 = static_cast<int>(std::max(low, std::ceil(inner_low)));
+      inner1 = static_cast<int>(std::min(high, std::floor(inner_high) - 1));
       if (inner0 > inner1) {
         inner0 = x1 + 1;
         inner1 = x1;

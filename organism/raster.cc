@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "organism/capsule.h"
 #include "organism/dash_pattern.h"
@@ -16,6 +17,27 @@ namespace {
 int Edge(double value, int limit) {
   if (!(value > 0)) return 0;
   return static_cast<int>(std::min(std::round(value), static_cast<double>(limit)));
+}
+
+// Narrows [*first, *last], fractions of the way from a to b, to the part of the segment
+// within `reach` of a width x height buffer; false when no part is.
+bool VisiblePart(PointF a, PointF b, double reach, int width, int height, double* first,
+                 double* last) {
+  const double delta[2] = {b.x - a.x, b.y - a.y};
+  const double start[2] = {a.x, a.y};
+  const double limit[2] = {width + reach, height + reach};
+  for (int axis = 0; axis < 2; ++axis) {
+    if (delta[axis] == 0) {
+      if (start[axis] < -reach || start[axis] > limit[axis]) return false;
+      continue;
+    }
+    double enter = (-reach - start[axis]) / delta[axis];
+    double leave = (limit[axis] - start[axis]) / delta[axis];
+    if (enter > leave) std::swap(enter, leave);
+    *first = std::max(*first, enter);
+    *last = std::min(*last, leave);
+  }
+  return *first <= *last;
 }
 
 }  // namespace
@@ -39,9 +61,16 @@ void Raster::Line(Point from, Point to) {
     DrawHairline(buffer_, a, b, Hairline{colour, opacity, DashPattern(pen_.style)});
     return;
   }
-  // Dashes are laid out along the line in the drawing's own units, then scaled.
+  // Dashes are laid out along the line in the drawing's own units, then scaled; only
+  // those that can reach the buffer are drawn.
   const double length = std::hypot(to.x - from.x, to.y - from.y);
-  for (const auto& [start, end] : InkedStretches(pen_.style, pen_.width, length)) {
+  double first = 0;
+  double last = 1;
+  if (!VisiblePart(a, b, device_width / 2 + 1, buffer_.width, buffer_.height, &first, &last)) {
+    return;
+  }
+  for (const auto& [start, end] :
+       InkedStretches(pen_.style, pen_.width, length, first * length, last * length)) {
     const double s = length > 0 ? start / length : 0;
     const double e = length > 0 ? end / length : 1;
     DrawCapsule(buffer_, PointF{a.x + (b.x - a.x) * s, a.y + (b.y - a.y) * s},

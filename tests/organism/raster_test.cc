@@ -102,6 +102,7 @@ TEST(RasterTest, APenThinnerThanAPixelIsFaint) {
 }
 
 TEST(RasterTest, StrokesAreClippedAtTheBufferEdge) {
+  // Ends far outside, at twice the pixel ratio too, are cut at the edge, not wrapped.
   for (const int width : {1, 4}) {
     Raster raster(20, 20);
     raster.SetPen({kRed, width, PenStyle::kSolid});
@@ -112,6 +113,14 @@ TEST(RasterTest, StrokesAreClippedAtTheBufferEdge) {
     EXPECT_EQ(raster.pixels().At(19, 10), PixelOf(kRed)) << width;
     EXPECT_EQ(raster.pixels().At(19, 5), PixelOf(kRed)) << width;
     EXPECT_EQ(raster.pixels().At(0, 0), kWhitePixel) << width;
+    Raster sharp(20, 20, 2);
+    sharp.SetPen({kRed, width, PenStyle::kDash});
+    sharp.Line({-2000000000, 4}, {2000000000, 4});
+    sharp.Line({4, 2000000000}, {4, -2000000000});
+    const std::string row = RowInk(sharp.pixels(), 9, 0, 19);
+    EXPECT_NE(row.find('#'), std::string::npos) << width;  // dashed: somewhere along it
+    EXPECT_EQ(RowInk(sharp.pixels(), 0, 0, 4), ".....") << width;
+    EXPECT_EQ(RowInk(sharp.pixels(), 0, 13, 19), ".......") << width;
   }
 }
 
