@@ -63,7 +63,8 @@ void Raster::Line(Point from, Point to) {
   }
   // Dashes are laid out along the line in the drawing's own units, then scaled; only
   // those that can reach the buffer are drawn.
-  const double length = std::hypot(to.x - from.x, to.y - from.y);
+  const double length =
+      std::hypot(static_cast<double>(to.x) - from.x, static_cast<double>(to.y) - from.y);
   double first = 0;
   double last = 1;
   if (!VisiblePart(a, b, device_width / 2 + 1, buffer_.width, buffer_.height, &first, &last)) {
