@@ -2,10 +2,8 @@
 
 #include <QPainter>
 
-#include "gallery/qt/organism_picture.h"
 #include "lab/goal.h"
-#include "organism/draw_organism.h"
-#include "organism/qt/painter_canvas.h"
+#include "organism/qt/organism_image.h"
 
 namespace vantrel {
 
@@ -29,11 +27,10 @@ void OrganismView::ShowDna(const std::string& dna) {
 void OrganismView::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   if (!dna_) {
-    PainterCanvas canvas(painter);
-    canvas.FillRect(0, 0, width(), height(), kWhite);
+    painter.fillRect(rect(), Qt::white);
     return;
   }
-  // Drawn into an image, where wide strokes take the fast raster path.
+  // Drawn into pixels by the raster once per DNA and pixel ratio, then only put on screen.
   if (picture_.isNull() || picture_.devicePixelRatio() != devicePixelRatioF()) {
     picture_ = RenderOrganism(*dna_, kSize, devicePixelRatioF());
   }

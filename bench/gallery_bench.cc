@@ -1,5 +1,5 @@
 // The population gallery: thumbnails cached and uncached, the big drawing before and
-// after the fast stroke path, opening the gallery and scrolling a large one.
+// after the raster, opening the gallery and scrolling a large one.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -14,11 +14,11 @@
 #include "gallery/qt/organism_picture.h"
 #include "gallery/qt/population_view.h"
 #include "gallery/qt/population_window.h"
-#include "gallery/qt/thumbnail_cache.h"
 #include "organism/dna.h"
-#include "organism/draw_organism.h"
 #include "organism/figure.h"
 #include "organism/qt/painter_canvas.h"
+#include "organism/qt/thumbnail_cache.h"
+#include "organism/raster.h"
 #include "population/population.h"
 #include "population/random_source.h"
 
@@ -27,12 +27,12 @@ namespace {
 
 // The dearest organisms found by drawing every pen width, style, rotation and spokes at
 // eleven sides and radius 200. At 350 x 350 QPainter was slowest on solid pens 10 wide,
-// the fast path on dashed ones; in thumbnails, on dotted pens 4 wide (just over a pixel).
+// the stroke raster on dashed ones; in thumbnails, on dotted pens 4 wide (just over a pixel).
 const char* const kWorstBig[] = {"9999999917990", "9991999919990", "9295999915990",
                                  "9995999937990"};
 const char* const kWorstThumbnail[] = {"9397999910990", "9395999919990", "9997999919990"};
 
-// The big drawing as it was made before the fast stroke path: QPainter strokes only.
+// The big drawing as QPainter alone makes it, for comparison.
 void DrawWithQPainterOnly(QPainter& painter, const std::string& dna) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.fillRect(QRect(0, 0, 350, 350), Qt::white);
@@ -59,19 +59,15 @@ void BM_BigViewDrawBefore(benchmark::State& state) {
 }
 BENCHMARK(BM_BigViewDrawBefore)->DenseRange(0, 3);
 
+// The same drawn by the raster into its own pixels.
 void BM_BigViewDrawAfter(benchmark::State& state) {
-  QImage image(350, 350, QImage::Format_ARGB32_Premultiplied);
   const std::string dna = kWorstBig[state.range(0)];
-  for (auto _ : state) {
-    QPainter painter(&image);
-    PainterCanvas canvas(painter);
-    DrawOrganism(canvas, dna, image.width(), image.height());
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(DrawOrganismPicture(dna, 350));
   state.SetLabel(dna);
 }
 BENCHMARK(BM_BigViewDrawAfter)->DenseRange(0, 3);
 
-// The big view drawn the fast way on a widget: into an image, then put on the screen.
+// The big view as a widget shows it: drawn by the raster, wrapped and put on the screen.
 void BM_BigViewRenderAndBlit(benchmark::State& state) {
   QImage screen(800, 600, QImage::Format_ARGB32_Premultiplied);
   QPainter painter(&screen);

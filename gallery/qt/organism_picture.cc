@@ -10,8 +10,6 @@
 #include <cmath>
 
 #include "gallery/qt/svg_module.h"
-#include "organism/draw_organism.h"
-#include "organism/qt/painter_canvas.h"
 #include "population/population.h"
 
 namespace vantrel {
@@ -54,22 +52,6 @@ QByteArray PngBytes(const QImage& image) {
 }
 
 }  // namespace
-
-QImage RenderOrganism(const std::string& dna, int size, qreal device_pixel_ratio) {
-  const int pixels = std::max(1, static_cast<int>(std::lround(size * device_pixel_ratio)));
-  QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-  {
-    QPainter painter(&image);
-    // The drawing is made at the big view's size and scaled, so a picture of any size
-    // shows the same organism.
-    painter.scale(static_cast<qreal>(pixels) / kPictureSize,
-                  static_cast<qreal>(pixels) / kPictureSize);
-    PainterCanvas canvas(painter);
-    DrawOrganism(canvas, dna, kPictureSize, kPictureSize);
-  }
-  image.setDevicePixelRatio(device_pixel_ratio);
-  return image;
-}
 
 WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path) {
   const QString file = QString::fromStdString(path);

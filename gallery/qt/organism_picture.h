@@ -6,13 +6,12 @@
 
 #include "gallery/organism_texts.h"
 #include "gallery/picture_file_dialog.h"
+#include "organism/qt/organism_image.h"
+#include "organism/raster.h"
 #include "population/string_grid.h"
 #include "ui/messages.h"
 
 namespace vantrel {
-
-// The size of a saved or copied organism picture: that of the big drawing.
-inline constexpr int kPictureSize = 350;
 
 // How a write went: on failure, a message naming the file and the reason (UTF-8).
 struct WriteResult {
@@ -20,9 +19,7 @@ struct WriteResult {
   std::string error;
 };
 
-// The organism of `dna` drawn by the big view's own drawing code, scaled to
-// size x size device pixels (the image carries `device_pixel_ratio`).
-QImage RenderOrganism(const std::string& dna, int size, qreal device_pixel_ratio = 1.0);
+// Saved and copied pictures are kPictureSize square, the size of the big drawing.
 
 // Writes the 350 x 350 drawing as SVG when `path` ends in ".svg", else as PNG. The file
 // appears whole or not at all: it is written beside the target and renamed over it. SVG

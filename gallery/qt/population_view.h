@@ -6,7 +6,7 @@
 #include <string>
 
 #include "gallery/gallery_layout.h"
-#include "gallery/qt/thumbnail_cache.h"
+#include "organism/qt/thumbnail_cache.h"
 #include "population/string_grid.h"
 
 class QFontMetrics;

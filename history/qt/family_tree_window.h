@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "gallery/qt/thumbnail_cache.h"
 #include "history/history.h"
+#include "organism/qt/thumbnail_cache.h"
 
 class QLabel;
 class QVBoxLayout;

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "gallery/gallery_layout.h"
-#include "gallery/lru_cache.h"
 #include "gallery/organism_texts.h"
 #include "population/population.h"
 
@@ -49,23 +48,6 @@ TEST(GalleryLayoutTest, ArrowStepsStayOnThePictures) {
   EXPECT_EQ(layout.Step(8, 0, 1), 8);  // already on the last row
   EXPECT_EQ(layout.Step(2, 0, -1), 2);
   EXPECT_EQ(layout.Step(9, 0, -1), 5);
-}
-
-TEST(LruCacheTest, DropsTheLeastRecentlyUsedBeyondTheBudget) {
-  LruCache<std::string, int> cache(30);
-  cache.Insert("a", 1, 10);
-  cache.Insert("b", 2, 10);
-  cache.Insert("c", 3, 10);
-  ASSERT_NE(cache.Find("a"), nullptr);  // "b" is now the least recently used
-  cache.Insert("d", 4, 10);
-  EXPECT_EQ(cache.Find("b"), nullptr);
-  EXPECT_EQ(*cache.Find("a"), 1);
-  EXPECT_EQ(cache.total_cost(), 30u);
-  cache.Insert("a", 5, 5);  // replacing frees the old cost
-  EXPECT_EQ(*cache.Find("a"), 5);
-  EXPECT_EQ(cache.total_cost(), 25u);
-  cache.Insert("huge", 6, 100);  // the newest stays, alone
-  EXPECT_EQ(cache.size(), 1u);
 }
 
 TEST(OrganismTextsTest, TooltipNotesAndPictureFormats) {

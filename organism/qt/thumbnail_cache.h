@@ -1,11 +1,11 @@
-#ifndef VANTREL_GALLERY_QT_THUMBNAIL_CACHE_H_
-#define VANTREL_GALLERY_QT_THUMBNAIL_CACHE_H_
+#ifndef VANTREL_ORGANISM_QT_THUMBNAIL_CACHE_H_
+#define VANTREL_ORGANISM_QT_THUMBNAIL_CACHE_H_
 
 #include <QImage>
 #include <cstddef>
 #include <string>
 
-#include "gallery/lru_cache.h"
+#include "organism/lru_cache.h"
 
 namespace vantrel {
 
@@ -26,4 +26,4 @@ class ThumbnailCache {
 
 }  // namespace vantrel
 
-#endif  // VANTREL_GALLERY_QT_THUMBNAIL_CACHE_H_
+#endif  // VANTREL_ORGANISM_QT_THUMBNAIL_CACHE_H_

@@ -1,8 +1,8 @@
-#include "gallery/qt/thumbnail_cache.h"
+#include "organism/qt/thumbnail_cache.h"
 
 #include <cmath>
 
-#include "gallery/qt/organism_picture.h"
+#include "organism/qt/organism_image.h"
 
 namespace vantrel {
 

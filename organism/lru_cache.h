@@ -1,5 +1,5 @@
-#ifndef VANTREL_GALLERY_LRU_CACHE_H_
-#define VANTREL_GALLERY_LRU_CACHE_H_
+#ifndef VANTREL_ORGANISM_LRU_CACHE_H_
+#define VANTREL_ORGANISM_LRU_CACHE_H_
 
 #include <cstddef>
 #include <list>
@@ -58,4 +58,4 @@ class LruCache {
 
 }  // namespace vantrel
 
-#endif  // VANTREL_GALLERY_LRU_CACHE_H_
+#endif  // VANTREL_ORGANISM_LRU_CACHE_H_
