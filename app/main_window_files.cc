@@ -2,8 +2,8 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "desktop/file_name_dialog.h"
 #include "history/history.h"
-#include "storage/file_dialogs.h"
 #include "storage/table_file.h"
 #include "ui/messages.h"
 
@@ -12,7 +12,8 @@ namespace vantrel {
 // Loads the organism table from a file the user names. The grid's reset after the load
 // draws the organism now selected.
 void MainWindow::onOpenClicked() {
-  const std::optional<std::string> name = services_.file_dialogs.AskOpenName();
+  const std::optional<std::string> name =
+      services_.file_dialog.AskFileName(OpenTableFileQuestion());
   if (!name) return;
   TableFileResult result;
   {
@@ -25,7 +26,8 @@ void MainWindow::onOpenClicked() {
 }
 
 void MainWindow::onSaveClicked() {
-  const std::optional<std::string> name = services_.file_dialogs.AskSaveName();
+  const std::optional<std::string> name =
+      services_.file_dialog.AskFileName(SaveTableFileQuestion());
   if (!name) return;
   ReportTableFileResult(SaveTableFile(grid(), *name));
 }

@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 #include "lab/goal.h"
-#include "ui/ideas.h"
+#include "lab/ideas.h"
 #include "ui/messages.h"
 #include "ui/qt/experiments_dialog.h"
 
