@@ -25,8 +25,8 @@ bool WindowHasKey(const QWidget& window, const QKeySequence& key) {
   return false;
 }
 
-}  // namespace
-
+// True for controls that take typed text or search by it: line edits, spin boxes, text
+// boxes and combo boxes, editable or not.
 bool TakesTypedKeys(const QObject* control) {
   return qobject_cast<const QLineEdit*>(control) != nullptr ||
          qobject_cast<const QAbstractSpinBox*>(control) != nullptr ||
@@ -34,6 +34,8 @@ bool TakesTypedKeys(const QObject* control) {
          qobject_cast<const QPlainTextEdit*>(control) != nullptr ||
          qobject_cast<const QComboBox*>(control) != nullptr;
 }
+
+}  // namespace
 
 ProgramKeys::ProgramKeys(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
 

@@ -54,10 +54,6 @@ class ProgramKeys final : public QObject {
   qint64 last_duration_ms_ = 0;
 };
 
-// True for controls that take typed text or search by it: line edits, spin boxes, text
-// boxes and combo boxes, editable or not.
-bool TakesTypedKeys(const QObject* control);
-
 }  // namespace vantrel
 
 #endif  // VANTREL_APP_PROGRAM_KEYS_H_
