@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -60,6 +61,26 @@ TEST_F(AtomicFileTest, FailuresNameTheFileAndTouchNothing) {
   EXPECT_NE(CheckWritable(folder), "");
   EXPECT_TRUE(fs::is_directory(folder));
   EXPECT_EQ(Read(file), "kept");
+  EXPECT_EQ(Entries(), 2);
+}
+
+// A writer that fails half-way, as a full disk would: neither a replaced file nor one
+// written in place (it has a second hard link) keeps any of the new bytes.
+TEST_F(AtomicFileTest, AWriteThatFailsHalfWayLeavesTheOldBytes) {
+  const auto fail_half_way = [](std::FILE* file) {
+    std::fputs("new bytes, but not all of them", file);
+    return false;
+  };
+  const fs::path target = dir_ / "runs.csv";
+  ASSERT_EQ(WriteFileAtomically(target, "old"), "");
+  EXPECT_EQ(WriteFileWhole(target, fail_half_way).result, FileResult::kWriteError);
+  EXPECT_EQ(Read(target), "old");
+  EXPECT_EQ(Entries(), 1);
+
+  fs::create_hard_link(target, dir_ / "second name");
+  EXPECT_EQ(WriteFileWhole(target, fail_half_way).result, FileResult::kWriteError);
+  EXPECT_EQ(Read(target), "old");
+  EXPECT_EQ(fs::hard_link_count(target), 2u);
   EXPECT_EQ(Entries(), 2);
 }
 
