@@ -42,7 +42,7 @@ VantrelApplication::VantrelApplication()
     : main_window_(workspace_, Services()),
       population_window_(
           [this] {
-            return std::make_unique<PopulationWindow>(workspace_.document().grid(), picture_dialog_,
+            return std::make_unique<PopulationWindow>(workspace_.document().grid(), file_dialog_,
                                                       messages_);
           },
           [this](PopulationWindow& window) { WirePopulationWindow(window); }),
@@ -52,7 +52,7 @@ VantrelApplication::VantrelApplication()
       notebook_panel_([this] { return MakeNotebookPanel(); },
                       [this](NotebookPanel& panel) { WireNotebookPanel(panel); }) {
   messages_.SetOwner(&main_window_);
-  file_dialogs_.SetOwner(&main_window_);
+  file_dialog_.SetOwner(&main_window_);
   ProgramKeys& keys = main_window_.keys();
   keys.Bind(Qt::Key_R, [this] {
     if (NotebookPanel* panel = notebook_panel_.TryGet()) panel->DeclareReached();
@@ -121,10 +121,9 @@ void VantrelApplication::RefreshNotebook() {
 }
 
 MainWindowServices VantrelApplication::Services() {
-  return {messages_,      file_dialogs_,
-          excel_,         busy_cursor_,
-          web_shell_,     [this]() -> ExperimentsDialog& { return experiments_.Get(); },
-          picture_dialog_};
+  return {messages_,  file_dialog_,
+          excel_,     busy_cursor_,
+          web_shell_, [this]() -> ExperimentsDialog& { return experiments_.Get(); }};
 }
 
 }  // namespace vantrel

@@ -7,14 +7,13 @@
 #include "app/main_window.h"
 #include "app/on_demand.h"
 #include "app/workspace.h"
-#include "gallery/qt/picture_save_dialog.h"
+#include "desktop/qt/qt_file_name_dialog.h"
 #include "gallery/qt/population_window.h"
 #include "history/qt/family_tree_window.h"
 #include "lab/qt/notebook_module.h"
 #include "population/clock.h"
 #include "population/random_source.h"
 #include "storage/qt/qt_busy_cursor.h"
-#include "storage/qt/qt_file_dialogs.h"
 #include "storage/qt/xlsx_excel_application.h"
 #include "ui/qt/experiments_dialog.h"
 #include "ui/qt/qt_message_service.h"
@@ -43,12 +42,11 @@ class VantrelApplication {
   LcgRandom random_;
   SystemClock clock_;
   QtMessageService messages_;
-  QtFileDialogs file_dialogs_;
+  QtFileNameDialog file_dialog_;
   // After the message service, so that it goes first, dropping verdicts still due.
   XdgOpenShell web_shell_;
   XlsxExcelApplication excel_;
   QtBusyCursor busy_cursor_;
-  QtPictureFileDialog picture_dialog_;
   Workspace workspace_{random_, clock_};
   // Made when first shown and kept, hidden between showings, until the program ends.
   OnDemand<ExperimentsDialog> experiments_{[] { return std::make_unique<ExperimentsDialog>(); }};

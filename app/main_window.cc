@@ -7,12 +7,14 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/accessible_widgets.h"
 #include "app/link_label.h"
 #include "app/organism_table_model.h"
 #include "app/organism_table_view.h"
 #include "app/organism_view.h"
 #include "app/raw_icon.h"
 #include "app/spin_edit.h"
+#include "history/history.h"
 #include "ui/qt/form_look.h"
 
 namespace vantrel {
@@ -27,11 +29,18 @@ QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidge
   return label;
 }
 
+// A screen reader names a box by its label, not by the group around it.
+void NameByLabel(QWidget& box, QLabel& label) {
+  label.setBuddy(&box);
+  box.setAccessibleName(label.text());
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Workspace& workspace, const MainWindowServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | kFixedDialogFlags), workspace_(workspace), services_(services) {
   setObjectName(QStringLiteral("MainForm"));
+  InstallAccessibleWidgets();
   BuildCompactControls();
   BindKeys();
   grid().AddObserver(this);
@@ -127,25 +136,38 @@ void MainWindow::CompleteControls() {
       MakeToolButton("spbNotebook", QString(), QStringLiteral("Open the lab notebook (L)"),
                      QRect(488, 272, 33, 33));
   notebook_button_->setText(QStringLiteral("Lab"));
+  undo_button_ = MakeToolButton("undoButton", QString(), QStringLiteral("Undo (Ctrl+Z)"),
+                                QRect(528, 272, 33, 33));
+  undo_button_->setText(QStringLiteral("Undo"));
+  redo_button_ = MakeToolButton("redoButton", QString(), QStringLiteral("Redo (Ctrl+Shift+Z)"),
+                                QRect(568, 272, 33, 33));
+  redo_button_->setText(QStringLiteral("Redo"));
+  UpdateHistoryButtons();
   excel_button_ = MakeToolButton("spbExcel", QString(), QString(), QRect(760, 272, 31, 33));
   excel_button_->setText(QStringLiteral("Excel"));
 
   parameters_box_ = new QGroupBox(QStringLiteral("Parameters"), this);
   parameters_box_->setObjectName(QStringLiteral("grbParameters"));
   parameters_box_->setGeometry(368, 312, 425, 82);
-  MakeLabel("Label1", QStringLiteral("Start with"), QPoint(8, 21), parameters_box_);
+  QLabel* start_label =
+      MakeLabel("Label1", QStringLiteral("Start with"), QPoint(8, 21), parameters_box_);
   start_organisms_box_ = new SpinEdit(kStartParameters.start_organisms, kMinStartOrganisms,
                                       kMaxStartOrganisms, parameters_box_);
+  NameByLabel(*start_organisms_box_, *start_label);
   start_organisms_box_->setObjectName(QStringLiteral("speStartOrganisms"));
   start_organisms_box_->setGeometry(84, 17, 72, 26);
   MakeLabel("Label2", QStringLiteral("organisms"), QPoint(165, 21), parameters_box_);
-  MakeLabel("Label3", QStringLiteral("Amount of creativity"), QPoint(241, 21), parameters_box_);
+  QLabel* creativity_label =
+      MakeLabel("Label3", QStringLiteral("Amount of creativity"), QPoint(241, 21), parameters_box_);
   creativity_box_ = new SpinEdit(kStartParameters.creativity, 0, 0, parameters_box_);
+  NameByLabel(*creativity_box_, *creativity_label);
   creativity_box_->setObjectName(QStringLiteral("speCreativity"));
   creativity_box_->setGeometry(340, 18, 49, 26);
   MakeLabel("Label10", QStringLiteral("%"), QPoint(392, 24), parameters_box_);
-  MakeLabel("Label4", QStringLiteral("Survival bonus"), QPoint(8, 54), parameters_box_);
+  QLabel* bonus_label =
+      MakeLabel("Label4", QStringLiteral("Survival bonus"), QPoint(8, 54), parameters_box_);
   survival_bonus_box_ = new SpinEdit(kStartParameters.bonus, 0, 0, parameters_box_);
+  NameByLabel(*survival_bonus_box_, *bonus_label);
   survival_bonus_box_->setObjectName(QStringLiteral("speSurvivalBonus"));
   survival_bonus_box_->setGeometry(84, 49, 73, 26);
 
@@ -171,6 +193,10 @@ void MainWindow::CompleteControls() {
   connect(excel_button_, &QToolButton::clicked, this, &MainWindow::onExcelClicked);
   connect(population_button_, &QToolButton::clicked, this, &MainWindow::populationViewRequested);
   connect(notebook_button_, &QToolButton::clicked, this, &MainWindow::notebookRequested);
+  connect(undo_button_, &QToolButton::clicked, this, &MainWindow::onUndoClicked);
+  connect(redo_button_, &QToolButton::clicked, this, &MainWindow::onRedoClicked);
+  // Every step, undo, redo and restore ends by saying that the table stepped.
+  connect(this, &MainWindow::populationStepped, this, &MainWindow::UpdateHistoryButtons);
   connect(maker_link_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
   connect(home_page_link_, &LinkLabel::clicked, this, &MainWindow::onHomePageLinkClicked);
 
@@ -216,6 +242,12 @@ void MainWindow::BindKeys() {
              [this] { onRestoreLastRunClicked(); });
   // The picture, not a cell, also when the table has the focus.
   keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_C), [this] { onCopyPictureClicked(); });
+}
+
+void MainWindow::UpdateHistoryButtons() {
+  if (undo_button_ == nullptr) return;
+  undo_button_->setEnabled(workspace_.history().CanUndo());
+  redo_button_->setEnabled(workspace_.history().CanRedo());
 }
 
 void MainWindow::PaintOrganism(const std::string& dna) {

@@ -23,13 +23,12 @@ namespace vantrel {
 class BusyCursor;
 class ExcelApplication;
 class ExperimentsDialog;
-class FileDialogs;
+class FileNameDialog;
 class LinkLabel;
 class MessageService;
 class OrganismTableModel;
 class OrganismTableView;
 class OrganismView;
-class PictureFileDialog;
 class SpinEdit;
 class WebShell;
 struct TableFileResult;
@@ -38,13 +37,13 @@ struct TableFileResult;
 // real ones; tests hand in fakes.
 struct MainWindowServices {
   MessageService& messages;
-  FileDialogs& file_dialogs;
+  // Asks for the names of table files and pictures.
+  FileNameDialog& file_dialog;
   ExcelApplication& excel;
   BusyCursor& busy_cursor;
   WebShell& web_shell;
   // The experiments dialog, made on first use.
   std::function<ExperimentsDialog&()> experiments;
-  PictureFileDialog& picture_dialog;
 };
 
 // The main window: the drawing of the selected organism, the button row, and at the
@@ -153,6 +152,8 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
                               QRect geometry);
   // Keeps the enabled look of the buttons that need an organism in step with the table.
   void UpdateOrganismButtons();
+  // Undo and redo are enabled when there is a step to undo or redo.
+  void UpdateHistoryButtons();
   // Tells the user how a load or save went, in the box its kind calls for.
   void ReportTableFileResult(const TableFileResult& result);
 
@@ -180,6 +181,8 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   QToolButton* save_button_ = nullptr;           // spbSave
   QToolButton* population_button_ = nullptr;     // spbPopulation
   QToolButton* notebook_button_ = nullptr;       // spbNotebook
+  QToolButton* undo_button_ = nullptr;           // undoButton
+  QToolButton* redo_button_ = nullptr;           // redoButton
   QToolButton* excel_button_ = nullptr;          // spbExcel
   QGroupBox* parameters_box_ = nullptr;          // grbParameters
   SpinEdit* start_organisms_box_ = nullptr;      // speStartOrganisms

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "storage/file_dialogs.h"
+#include "desktop/file_name_dialog.h"
 #include "storage/table_file.h"
 #include "ui/messages.h"
 
@@ -11,14 +11,16 @@ namespace vantrel {
 // Loads the organism table from a file the user names. The grid's reset after the load
 // draws the organism now selected.
 void MainWindow::onOpenClicked() {
-  const std::optional<std::string> name = services_.file_dialogs.AskOpenName();
+  const std::optional<std::string> name =
+      services_.file_dialog.AskFileName(OpenTableFileQuestion());
   if (!name) return;
   CommitParameters();
   ReportTableFileResult(engine().LoadTable(*name));
 }
 
 void MainWindow::onSaveClicked() {
-  const std::optional<std::string> name = services_.file_dialogs.AskSaveName();
+  const std::optional<std::string> name =
+      services_.file_dialog.AskFileName(SaveTableFileQuestion());
   if (!name) return;
   ReportTableFileResult(SaveTableFile(grid(), *name));
 }

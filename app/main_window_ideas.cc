@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "lab/ideas.h"
 #include "ui/messages.h"
 #include "ui/qt/experiments_dialog.h"
 

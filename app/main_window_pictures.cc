@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/organism_view.h"
-#include "gallery/picture_file_dialog.h"
+#include "desktop/file_name_dialog.h"
 #include "gallery/qt/organism_picture.h"
 #include "ui/messages.h"
 
@@ -25,7 +25,7 @@ void MainWindow::onCopyPictureClicked() {
 
 void MainWindow::onSavePictureClicked() {
   if (grid().HasBodyRows()) {
-    AskAndSaveOrganismPicture(population().SelectedDna(), services_.picture_dialog,
+    AskAndSaveOrganismPicture(population().SelectedDna(), services_.file_dialog,
                               services_.messages);
   }
 }

@@ -40,6 +40,8 @@ class FixedColumnDelegate final : public QStyledItemDelegate {
 OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent)
     : QTableView(parent), grid_(grid), column_widths_(kColumnWidths.begin(), kColumnWidths.end()) {
   setModel(model);
+  // What a screen reader calls the table.
+  setAccessibleName(QStringLiteral("Organisms"));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -1,21 +1,61 @@
 #include "app/program_keys.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <utility>
 
 namespace vantrel {
+
+namespace {
+
+// Whether `window` has an action on `key`: the program's keys and a window's own (the
+// notebook's Ctrl+E).
+bool WindowHasKey(const QWidget& window, const QKeySequence& key) {
+  for (const QAction* action : window.actions()) {
+    if (action->shortcuts().contains(key)) return true;
+  }
+  return false;
+}
+
+// True for controls that take typed text or search by it: line edits, spin boxes, text
+// boxes and combo boxes, editable or not.
+bool TakesTypedKeys(const QObject* control) {
+  return qobject_cast<const QLineEdit*>(control) != nullptr ||
+         qobject_cast<const QAbstractSpinBox*>(control) != nullptr ||
+         qobject_cast<const QTextEdit*>(control) != nullptr ||
+         qobject_cast<const QPlainTextEdit*>(control) != nullptr ||
+         qobject_cast<const QComboBox*>(control) != nullptr;
+}
+
+}  // namespace
 
 ProgramKeys::ProgramKeys(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
 
 ProgramKeys::~ProgramKeys() { qApp->removeEventFilter(this); }
 
-void ProgramKeys::AddWindow(QWidget* window) { windows_.emplace_back(window); }
+void ProgramKeys::AddWindow(QWidget* window) {
+  windows_.emplace_back(window);
+  window->addActions({actions_.begin(), actions_.end()});
+}
 
-void ProgramKeys::Bind(QKeyCombination key, std::function<void()> action) {
-  actions_[key.toCombined()] = std::move(action);
+QAction* ProgramKeys::Bind(QKeyCombination key, std::function<void()> action) {
+  auto* shortcut = new QAction(this);
+  shortcut->setShortcut(QKeySequence(key));
+  shortcut->setShortcutContext(Qt::WindowShortcut);
+  connect(shortcut, &QAction::triggered, this, [this, action = std::move(action)] { Run(action); });
+  actions_.push_back(shortcut);
+  for (const QPointer<QWidget>& window : windows_) {
+    if (window) window->addAction(shortcut);
+  }
+  return shortcut;
 }
 
 bool ProgramKeys::InRegisteredWindow(const QWidget* widget) const {
@@ -27,33 +67,33 @@ bool ProgramKeys::InRegisteredWindow(const QWidget* widget) const {
   return false;
 }
 
-bool ProgramKeys::HandleKeyPress(QWidget* target, const QKeyEvent& event) {
-  if (!InRegisteredWindow(target)) return false;
-  // A parameter box keeps its keys: they edit its text.
-  if (qobject_cast<QAbstractSpinBox*>(QApplication::focusWidget()) != nullptr) return false;
-  // Keypad and shift state aside, a key is its key and its Ctrl/Alt/Shift/Meta.
-  const Qt::KeyboardModifiers modifiers =
-      event.modifiers() &
-      (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
-  const auto found = actions_.find(QKeyCombination(modifiers, Qt::Key(event.key())).toCombined());
-  if (found == actions_.end()) return false;
+void ProgramKeys::Run(const std::function<void()>& action) {
+  const bool repeated = std::exchange(key_repeated_, false);
   // Repeats made while the last action ran wait in the queue with older times: drop them.
-  if (event.isAutoRepeat() &&
-      event.timestamp() < last_timestamp_ + static_cast<quint64>(last_duration_ms_)) {
-    return true;
+  if (repeated && key_timestamp_ < last_timestamp_ + static_cast<quint64>(last_duration_ms_)) {
+    return;
   }
   QElapsedTimer timer;
   timer.start();
-  found->second();
-  last_timestamp_ = event.timestamp();
+  action();
+  last_timestamp_ = key_timestamp_;
   last_duration_ms_ = timer.elapsed();
-  return true;
 }
 
 bool ProgramKeys::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-    if (HandleKeyPress(static_cast<QWidget*>(watched), *static_cast<QKeyEvent*>(event))) {
-      return true;
+  // Before a shortcut acts, Qt offers its key to the focused control (ShortcutOverride).
+  if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType()) {
+    const auto* widget = static_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (InRegisteredWindow(widget)) {
+      key_timestamp_ = key->timestamp();
+      key_repeated_ = key->isAutoRepeat();
+      // A text control keeps the window's keys: they edit its text or search its list.
+      if (TakesTypedKeys(widget) &&
+          WindowHasKey(*widget->window(), QKeySequence(key->keyCombination()))) {
+        key->accept();
+        return true;
+      }
     }
   }
   return QObject::eventFilter(watched, event);

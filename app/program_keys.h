@@ -6,23 +6,23 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <map>
 #include <vector>
 
+class QAction;
 class QKeyEvent;
 
 namespace vantrel {
 
-// The program's own keys (F feeds, S shoots, ...): they act in every window registered
-// here, whichever control has the focus, except a parameter box, where keys edit the box.
-// They are taken before the focused control sees them, so a table's keyboard search or
-// copy never gets them. A key held down repeats no faster than its action finishes:
-// repeats that queued up while the action ran are dropped.
+// The program's own keys (F feeds, S shoots, ...), each a QAction with its shortcut, added
+// to every window registered here, so that they act in whichever of those windows is
+// active. A key typed into a line edit, spin box, text box or combo box stays there: the
+// control edits or searches with it. A key held down repeats no faster than its action
+// finishes: repeats that queued up while the action ran are dropped.
 class ProgramKeys final : public QObject {
   Q_OBJECT
 
  public:
-  // Watches the application's key events from its creation on.
+  // Watches the application's shortcut checks from its creation on.
   explicit ProgramKeys(QObject* parent = nullptr);
   ~ProgramKeys() override;
 
@@ -31,20 +31,24 @@ class ProgramKeys final : public QObject {
 
   // Keys act in `window` and its children from now on.
   void AddWindow(QWidget* window);
-  // `key` (a key with its modifiers) runs `action`.
-  void Bind(QKeyCombination key, std::function<void()> action);
-
-  // Handles one key press as the filter would; true when a program key took it.
-  bool HandleKeyPress(QWidget* target, const QKeyEvent& event);
+  // `key` (a key with its modifiers) runs `action`; the QAction that does it.
+  QAction* Bind(QKeyCombination key, std::function<void()> action);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool InRegisteredWindow(const QWidget* widget) const;
+  // Runs `action` for the key last seen, unless that key is a repeat made while the last
+  // action ran.
+  void Run(const std::function<void()>& action);
 
   std::vector<QPointer<QWidget>> windows_;
-  std::map<int, std::function<void()>> actions_;  // by QKeyCombination::toCombined()
+  std::vector<QAction*> actions_;  // children of this object
+  // The key whose shortcut Qt is about to look up: its window-system time and whether the
+  // key is held down. Qt asks the focused control first, which this object watches.
+  quint64 key_timestamp_ = 0;
+  bool key_repeated_ = false;
   // The window-system time of the last key that acted, and how long its action took.
   quint64 last_timestamp_ = 0;
   qint64 last_duration_ms_ = 0;

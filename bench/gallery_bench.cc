@@ -96,9 +96,9 @@ void BM_ThumbnailCachedPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ThumbnailCachedPaint);
 
-class NoDialog final : public PictureFileDialog {
+class NoDialog final : public FileNameDialog {
  public:
-  std::optional<std::string> AskSavePictureName(const std::string&) override { return {}; }
+  std::optional<std::string> AskFileName(const FileQuestion&) override { return {}; }
 };
 class NoMessages final : public MessageService {
  public:

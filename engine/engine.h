@@ -8,13 +8,13 @@
 #include "engine/run_timeline.h"
 #include "history/history.h"
 #include "lab/goal.h"
+#include "lab/ideas.h"
 #include "lab/notebook.h"
 #include "population/clock.h"
 #include "population/document.h"
 #include "population/parameters.h"
 #include "population/random_source.h"
 #include "storage/table_file.h"
-#include "ui/ideas.h"
 
 namespace vantrel {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "lab/goal_words.h"
-#include "ui/ideas.h"
+#include "lab/ideas.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 #include "lab/goal_words.h"
 
 #include "lab/colour_words.h"
-#include "ui/ideas.h"
+#include "lab/ideas.h"
 
 namespace vantrel {
 

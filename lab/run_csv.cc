@@ -206,4 +206,8 @@ std::vector<Run> ParseRunsCsv(std::string_view csv) {
   return runs;
 }
 
+FileQuestion ExportRunsQuestion() {
+  return {FileQuestion::Mode::kSave, "Export runs", {"CSV files (*.csv)"}, "csv"};
+}
+
 }  // namespace vantrel

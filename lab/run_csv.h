@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/file_name_dialog.h"
 #include "lab/run.h"
 
 namespace vantrel {
@@ -40,6 +41,9 @@ std::vector<std::vector<std::string>> ParseCsv(std::string_view text);
 // The runs of a table written by RunsCsv, read back (the parameter changes within a run are
 // not in the table and are not restored). Lines with too few cells are passed over.
 std::vector<Run> ParseRunsCsv(std::string_view csv);
+
+// What the export dialog of the run table asks: a CSV file to save, titled "Export runs".
+FileQuestion ExportRunsQuestion();
 
 }  // namespace vantrel
 

@@ -10,6 +10,7 @@ packages=(
   libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
   xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils bc
   dpkg-dev appstream file man-db clang-format
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()

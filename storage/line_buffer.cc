@@ -1,14 +1,9 @@
 #include "storage/line_buffer.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <memory>
-#include <random>
 #include <system_error>
 #include <utility>
 
@@ -43,68 +38,6 @@ bool ReadAll(const std::string& file_name, std::string& text) {
     chunk = std::max(chunk, std::size_t{1} << 16);
   }
   return !std::ferror(file.get());
-}
-
-// Where the bytes of `file_name` really go: the file a symbolic link points to, so that
-// replacing it keeps the link.
-fs::path ResolveTarget(const std::string& file_name) {
-  std::error_code error;
-  fs::path target(file_name);
-  if (fs::is_symlink(target, error)) {
-    fs::path resolved = fs::canonical(target, error);
-    if (!error) return resolved;
-  }
-  return target;
-}
-
-// The target must be a regular file we may write, or not exist yet. Anything else (a
-// folder, a device, a read-only file) is refused before a byte is written.
-bool MayReplace(const fs::path& target) {
-  std::error_code error;
-  const fs::file_status status = fs::status(target, error);
-  if (status.type() == fs::file_type::not_found) return true;
-  if (status.type() != fs::file_type::regular) return false;
-  // "r+" neither creates nor empties the file; it only asks for write access.
-  return FilePtr(std::fopen(target.c_str(), "r+b")) != nullptr;
-}
-
-// Creates a new, empty file with a fresh name beside `target`; "x" refuses a name that
-// exists already.
-FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
-  std::random_device device;
-  for (int attempt = 0; attempt < 8; ++attempt) {
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(device()));
-    temporary = target.parent_path() / ("." + target.filename().string() + suffix);
-    if (FilePtr file{std::fopen(temporary.c_str(), "wbx")}) return file;
-  }
-  return nullptr;
-}
-
-// Writes `bytes` and flushes them; false when any of it failed.
-bool WriteAll(std::FILE* file, std::string_view bytes) {
-  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-}
-
-// Overwrites an existing file's bytes without replacing the file, so that its owner, links
-// and access lists stay. The old bytes are kept in memory first: when the write fails they
-// go back, so the file is never left half-written.
-FileResult WriteInPlace(const fs::path& target, const std::function<bool(std::FILE*)>& write) {
-  std::string old;
-  if (!ReadAll(target.string(), old)) return FileResult::kCannotCreate;
-  FilePtr file(std::fopen(target.c_str(), "r+b"));
-  if (!file) return FileResult::kCannotCreate;
-  const auto truncate_to = [&file](long size) {
-    return size >= 0 && ::ftruncate(::fileno(file.get()), static_cast<off_t>(size)) == 0;
-  };
-  if (write(file.get()) && truncate_to(std::ftell(file.get()))) {
-    return std::fclose(file.release()) == 0 ? FileResult::kOk : FileResult::kWriteError;
-  }
-  std::clearerr(file.get());
-  std::rewind(file.get());
-  WriteAll(file.get(), old);
-  truncate_to(static_cast<long>(old.size()));
-  return FileResult::kWriteError;
 }
 
 }  // namespace
@@ -161,40 +94,11 @@ bool LineBuffer::WriteLines(std::FILE* file) const {
       block.clear();
     }
   }
-  return WriteAll(file, block);
+  return std::fwrite(block.data(), 1, block.size(), file) == block.size() && std::fflush(file) == 0;
 }
 
 FileResult LineBuffer::SaveToFile(const std::string& file_name) const {
-  const fs::path target = ResolveTarget(file_name);
-  if (!MayReplace(target)) return FileResult::kCannotCreate;
-  const auto write = [this](std::FILE* file) { return WriteLines(file); };
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  // A rename would cut a hard link and hand another user's file over to us: such files,
-  // and files in a folder where nothing new can be made, are written where they are.
-  if (exists && (old.st_nlink > 1 || old.st_uid != ::geteuid())) {
-    return WriteInPlace(target, write);
-  }
-  fs::path temporary;
-  FilePtr file = CreateTemporaryBeside(target, temporary);
-  if (!file) return exists ? WriteInPlace(target, write) : FileResult::kCannotCreate;
-  bool written = WriteLines(file.get());
-  written = std::fclose(file.release()) == 0 && written;
-  std::error_code error;
-  if (!written) {
-    fs::remove(temporary, error);
-    return FileResult::kWriteError;
-  }
-  // The replaced file's permissions carry over to its successor.
-  if (exists) {
-    fs::permissions(temporary, static_cast<fs::perms>(old.st_mode) & fs::perms::mask, error);
-  }
-  fs::rename(temporary, target, error);
-  if (error) {
-    fs::remove(temporary, error);
-    return FileResult::kCannotCreate;
-  }
-  return FileResult::kOk;
+  return WriteFileWhole(file_name, [this](std::FILE* file) { return WriteLines(file); }).result;
 }
 
 }  // namespace vantrel

@@ -7,15 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vantrel {
+#include "storage/atomic_file.h"
 
-// How a file operation of the line buffer ended.
-enum class FileResult {
-  kOk,
-  kCannotOpen,    // the file could not be opened or read
-  kCannotCreate,  // the file could not be created or replaced
-  kWriteError,    // writing failed after the file was created
-};
+namespace vantrel {
 
 // An ordered list of text lines of bytes, the go-between of a table file and a grid.
 // Lines are kept back to back in one block of text, so that a file of a million lines
@@ -40,10 +34,7 @@ class LineBuffer {
   // left as they were.
   FileResult LoadFromFile(const std::string& file_name);
 
-  // Writes every line followed by CR LF. The bytes go to a new file beside the target,
-  // which then replaces it in one rename. A target with more than one hard link, one that
-  // belongs to another user, or one in a folder where no new file can be made is written
-  // in place instead, its old bytes put back if the write fails. Either way a failure
+  // Writes every line followed by CR LF, whole or not at all (WriteFileWhole): a failure
   // leaves the target as it was.
   FileResult SaveToFile(const std::string& file_name) const;
 

@@ -125,4 +125,19 @@ GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
   return GridFill::kFilled;
 }
 
+FileQuestion OpenTableFileQuestion() {
+  return {FileQuestion::Mode::kOpen,
+          "Open organisms file",
+          {"Simple Table Files (*.str)", "All Files (*)"},
+          "str",
+          /*confirm_overwrite=*/false};
+}
+
+FileQuestion SaveTableFileQuestion() {
+  FileQuestion question = OpenTableFileQuestion();
+  question.mode = FileQuestion::Mode::kSave;
+  question.title = "save organisms file";
+  return question;
+}
+
 }  // namespace vantrel

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "desktop/file_name_dialog.h"
 #include "population/string_grid.h"
 #include "storage/line_buffer.h"
 
@@ -59,6 +60,11 @@ enum class GridFill { kFilled, kEmptyFirstLine, kTitleRowOnly };
 // The part of LoadTableFile after the file is read: sets the grid from the buffer's
 // lines, or leaves it untouched when the outcome is not kFilled.
 GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer);
+
+// What the open and save dialogs of table files ask: any name is taken, and saving
+// replaces an existing file without a question.
+FileQuestion OpenTableFileQuestion();
+FileQuestion SaveTableFileQuestion();
 
 }  // namespace vantrel
 

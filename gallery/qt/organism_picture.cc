@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gallery/picture_question.h"
 #include "gallery/qt/svg_module.h"
 #include "population/population.h"
 
@@ -68,9 +69,10 @@ WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path)
   return WriteWhole(file, QByteArray::fromStdString(module->organism_svg(dna, kPictureSize)));
 }
 
-void AskAndSaveOrganismPicture(const std::string& dna, PictureFileDialog& dialog,
+void AskAndSaveOrganismPicture(const std::string& dna, FileNameDialog& dialog,
                                MessageService& messages) {
-  const std::optional<std::string> path = dialog.AskSavePictureName("Save picture as");
+  const std::optional<std::string> path =
+      dialog.AskFileName(SavePictureQuestion("Save picture as"));
   if (!path) return;
   const WriteResult result = SaveOrganismPicture(dna, *path);
   if (!result.ok) messages.ShowError(ErrorReportText(result.error));

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <string>
 
+#include "desktop/file_name_dialog.h"
 #include "gallery/organism_texts.h"
-#include "gallery/picture_file_dialog.h"
 #include "organism/qt/organism_image.h"
 #include "organism/raster.h"
 #include "population/string_grid.h"
@@ -29,7 +29,7 @@ WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path)
 
 // Asks for a name with the "Save picture as" dialog and saves `dna`'s picture there; a
 // failure is shown as an error report.
-void AskAndSaveOrganismPicture(const std::string& dna, PictureFileDialog& dialog,
+void AskAndSaveOrganismPicture(const std::string& dna, FileNameDialog& dialog,
                                MessageService& messages);
 
 // Puts the 350 x 350 drawing on the clipboard as an image.

@@ -9,13 +9,14 @@
 
 #include "gallery/gallery_layout.h"
 #include "gallery/organism_texts.h"
+#include "gallery/picture_question.h"
 #include "gallery/qt/organism_picture.h"
 #include "gallery/qt/population_view.h"
 #include "population/population.h"
 
 namespace vantrel {
 
-PopulationWindow::PopulationWindow(StringGrid& grid, PictureFileDialog& dialog,
+PopulationWindow::PopulationWindow(StringGrid& grid, FileNameDialog& dialog,
                                    MessageService& messages, QWidget* parent)
     : QWidget(parent, Qt::Window),
       grid_(grid),
@@ -96,7 +97,8 @@ void PopulationWindow::SavePicture(int row) {
 }
 
 void PopulationWindow::SaveAllPictures() {
-  const std::optional<std::string> path = dialog_.AskSavePictureName("Save all as one picture");
+  const std::optional<std::string> path =
+      dialog_.AskFileName(SavePictureQuestion("Save all as one picture"));
   if (!path) return;
   const WriteResult result = SaveContactSheet(grid_, *path);
   if (!result.ok) {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "gallery/picture_file_dialog.h"
+#include "desktop/file_name_dialog.h"
 #include "population/string_grid.h"
 #include "ui/messages.h"
 
@@ -27,7 +27,7 @@ class PopulationWindow final : public QWidget, public GridObserver {
 
  public:
   // `grid`, `dialog` and `messages` must outlive the window.
-  PopulationWindow(StringGrid& grid, PictureFileDialog& dialog, MessageService& messages,
+  PopulationWindow(StringGrid& grid, FileNameDialog& dialog, MessageService& messages,
                    QWidget* parent = nullptr);
   ~PopulationWindow() override;
 
@@ -59,7 +59,7 @@ class PopulationWindow final : public QWidget, public GridObserver {
   void UpdateCount();
 
   StringGrid& grid_;
-  PictureFileDialog& dialog_;
+  FileNameDialog& dialog_;
   MessageService& messages_;
   PopulationView* view_;
   QSlider* zoom_;

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "lab/atomic_file.h"
 #include "lab/batch.h"
 #include "lab/lab_options.h"
+#include "storage/atomic_file.h"
 
 namespace {
 

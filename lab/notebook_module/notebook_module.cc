@@ -5,8 +5,8 @@
 #include <QObject>
 #include <utility>
 
+#include "desktop/qt/qt_file_name_dialog.h"
 #include "lab/qt/notebook_window.h"
-#include "lab/qt/qt_runs_file_dialog.h"
 
 namespace vantrel {
 
@@ -38,7 +38,7 @@ class NotebookWindowPanel final : public NotebookPanel {
 
  private:
   // Before the window, which keeps a reference to it.
-  QtRunsFileDialog runs_dialog_;
+  QtFileNameDialog runs_dialog_;
   NotebookWindow window_;
 };
 

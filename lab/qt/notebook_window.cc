@@ -1,11 +1,11 @@
 #include "lab/qt/notebook_window.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -13,12 +13,12 @@
 #include <optional>
 #include <string>
 
-#include "lab/atomic_file.h"
 #include "lab/qt/auto_run_panel.h"
 #include "lab/qt/run_comparison_view.h"
 #include "lab/qt/run_curve_view.h"
 #include "lab/qt/run_grid.h"
 #include "lab/run_csv.h"
+#include "storage/atomic_file.h"
 #include "storage/excel_export.h"
 
 namespace vantrel {
@@ -133,8 +133,11 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
   column->addWidget(MakeButtons());
   column->addWidget(tabs_, 1);
 
-  auto* export_key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
-  connect(export_key, &QShortcut::activated, this, &NotebookWindow::onExportRunsClicked);
+  // A window action like the program's keys, which the program adds to this window too.
+  auto* export_key = new QAction(this);
+  export_key->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  addAction(export_key);
+  connect(export_key, &QAction::triggered, this, &NotebookWindow::onExportRunsClicked);
   connect(tabs_, &QTabWidget::currentChanged, this, &NotebookWindow::SchedulePlots);
   connect(auto_run_, &AutoRunPanel::runsAdded, this, [this](int count) {
     Refresh();
@@ -335,7 +338,7 @@ void NotebookWindow::onReachedClicked() {
 }
 
 void NotebookWindow::onExportRunsClicked() {
-  const std::optional<std::string> path = services_.runs_dialog.AskExportRunsName();
+  const std::optional<std::string> path = services_.runs_dialog.AskFileName(ExportRunsQuestion());
   if (!path) return;
   const std::string error = WriteFileAtomically(*path, RunsCsv(notebook_.runs().runs()));
   if (!error.empty()) services_.messages.ShowError(ErrorReportText(error));

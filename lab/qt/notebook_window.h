@@ -5,8 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "desktop/file_name_dialog.h"
 #include "lab/notebook.h"
-#include "lab/qt/runs_file_dialog.h"
 #include "storage/busy_cursor.h"
 #include "storage/excel_application.h"
 #include "ui/messages.h"
@@ -24,7 +24,7 @@ class RunCurveView;
 // What the notebook window needs from the program, all owned by the caller.
 struct NotebookServices {
   MessageService& messages;
-  RunsFileDialog& runs_dialog;
+  FileNameDialog& runs_dialog;
   ExcelApplication& excel;
   BusyCursor& busy_cursor;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QFileDialog>
 #include <QTimer>
 #include <QToolButton>
@@ -14,9 +15,11 @@
 
 #include "app/main_window.h"
 #include "app/organism_table_view.h"
+#include "desktop/qt/qt_file_name_dialog.h"
+#include "gallery/picture_question.h"
+#include "lab/run_csv.h"
 #include "population/random_source.h"
-#include "storage/file_dialogs.h"
-#include "storage/qt/qt_file_dialogs.h"
+#include "storage/table_file.h"
 #include "tests/support/main_window_test.h"
 
 namespace vantrel {
@@ -96,41 +99,67 @@ TEST_F(FilesWindowTest, LoadedBytesShowAsLatin1AndTheColumnCountOutlivesANewGene
   EXPECT_EQ(Model()->rowCount(), 9);
 }
 
-// Types `name` into the dialog and confirms it, once the dialog's event loop runs.
-void Answer(QFileDialog* dialog, const std::string& name) {
-  QTimer::singleShot(0, dialog, [dialog, name] {
-    dialog->selectFile(QString::fromStdString(name));
+// Once the next dialog's event loop runs, types `name` into it and confirms it, or
+// cancels it for nullopt; `shown` gets the name it opened on.
+void Answer(std::optional<std::string> name, QStringList* shown = nullptr) {
+  QTimer::singleShot(0, qApp, [name, shown] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    if (shown != nullptr) *shown = dialog->selectedFiles();
+    if (!name) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(QString::fromStdString(*name));
     static_cast<QDialog*>(dialog)->accept();  // public there, protected here
   });
 }
 
-TEST(QtFileDialogsTest, DialogsHaveTheirTitlesFiltersAndRememberTheLastName) {
-  TempDir dir;
-  QtFileDialogs dialogs;
-  QFileDialog* open = dialogs.open_dialog();
-  QFileDialog* save = dialogs.save_dialog();
+TEST(QtFileNameDialogTest, TableDialogsHaveTheirTitlesFiltersAndTakeAnyName) {
+  const QtFileNameDialog dialogs;
+  const auto open = dialogs.MakeDialog(OpenTableFileQuestion());
+  const auto save = dialogs.MakeDialog(SaveTableFileQuestion());
   EXPECT_EQ(open->windowTitle(), u"Open organisms file"_s);
   EXPECT_EQ(save->windowTitle(), u"save organisms file"_s);
-  for (QFileDialog* dialog : {open, save}) {
+  for (QFileDialog* dialog : {open.get(), save.get()}) {
     EXPECT_EQ(dialog->nameFilters(),
               QStringList({u"Simple Table Files (*.str)"_s, u"All Files (*)"_s}));
     EXPECT_EQ(dialog->selectedNameFilter(), u"Simple Table Files (*.str)"_s);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);  // a missing name is taken too
+    EXPECT_EQ(dialog->defaultSuffix(), u"str"_s);
   }
+  EXPECT_EQ(open->acceptMode(), QFileDialog::AcceptOpen);
   EXPECT_EQ(save->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_TRUE(save->testOption(QFileDialog::DontConfirmOverwrite));
+}
 
-  // A typed name gets the default suffix; each dialog opens on its own last name.
-  Answer(save, dir.Path("pop"));
-  EXPECT_EQ(dialogs.AskSaveName(), dir.Path("pop.str"));
-  Answer(open, dir.Path("other"));
-  EXPECT_EQ(dialogs.AskOpenName(), dir.Path("other.str"));
+TEST(QtFileNameDialogTest, PictureAndRunDialogsOfferTheirKindsAndAskBeforeReplacing) {
+  const QtFileNameDialog dialogs;
+  const auto picture = dialogs.MakeDialog(SavePictureQuestion("Save picture as"));
+  EXPECT_EQ(picture->windowTitle(), u"Save picture as"_s);
+  EXPECT_EQ(picture->nameFilters(),
+            QStringList({u"PNG image (*.png)"_s, u"SVG drawing (*.svg)"_s}));
+  EXPECT_EQ(picture->defaultSuffix(), u"png"_s);
+  const auto runs = dialogs.MakeDialog(ExportRunsQuestion());
+  EXPECT_EQ(runs->windowTitle(), u"Export runs"_s);
+  EXPECT_EQ(runs->nameFilters(), QStringList({u"CSV files (*.csv)"_s}));
+  EXPECT_EQ(runs->defaultSuffix(), u"csv"_s);
+  for (QFileDialog* dialog : {picture.get(), runs.get()}) {
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+  }
+}
+
+TEST(QtFileNameDialogTest, ATypedNameGetsTheSuffixAndEachTitleOpensOnItsLastName) {
+  TempDir dir;
+  QtFileNameDialog dialogs;
+  Answer(dir.Path("pop"));
+  EXPECT_EQ(dialogs.AskFileName(SaveTableFileQuestion()), dir.Path("pop.str"));
+  Answer(dir.Path("other"));
+  EXPECT_EQ(dialogs.AskFileName(OpenTableFileQuestion()), dir.Path("other.str"));
   QStringList shown;
-  QTimer::singleShot(0, save, [save, &shown] {
-    shown = save->selectedFiles();
-    save->reject();
-  });
-  EXPECT_EQ(dialogs.AskSaveName(), std::nullopt);
+  Answer(std::nullopt, &shown);
+  EXPECT_EQ(dialogs.AskFileName(SaveTableFileQuestion()), std::nullopt);
   EXPECT_EQ(shown, QStringList(QString::fromStdString(dir.Path("pop.str"))));
 }
 

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "lab/ideas.h"
 #include "population/random_source.h"
 #include "tests/support/main_window_test.h"
-#include "ui/ideas.h"
 #include "ui/qt/experiments_dialog.h"
 
 namespace vantrel {

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
+#include <memory>
 #include <vector>
 
 #include "app/organism_table_view.h"
@@ -29,6 +36,35 @@ class KeysTest : public testing::MainWindowTest {
   void Press(Qt::Key key, QWidget* target = nullptr) {
     QTest::keyClick(target != nullptr ? target : QApplication::focusWidget(), key);
   }
+  // Another window of the program, registered for the keys and active, as the notebook is
+  // with its automatic-run panel.
+  QWidget& OtherWindow() {
+    if (!other_) {
+      other_ = std::make_unique<QWidget>();
+      auto* layout = new QVBoxLayout(other_.get());
+      combo_ = new QComboBox(other_.get());
+      combo_->addItems({QStringLiteral("round"), QStringLiteral("square"), QStringLiteral("fat"),
+                        QStringLiteral("green")});
+      editable_combo_ = new QComboBox(other_.get());
+      editable_combo_->setEditable(true);
+      line_edit_ = new QLineEdit(other_.get());
+      text_box_ = new QPlainTextEdit(other_.get());
+      layout->addWidget(combo_);
+      layout->addWidget(editable_combo_);
+      layout->addWidget(line_edit_);
+      layout->addWidget(text_box_);
+      Form().keys().AddWindow(other_.get());
+      other_->show();
+      QApplication::setActiveWindow(other_.get());
+    }
+    return *other_;
+  }
+
+  std::unique_ptr<QWidget> other_;
+  QComboBox* combo_ = nullptr;
+  QComboBox* editable_combo_ = nullptr;
+  QLineEdit* line_edit_ = nullptr;
+  QPlainTextEdit* text_box_ = nullptr;
 };
 
 // The same seed, the same judgements: by buttons and by keys the table ends the same.
@@ -68,18 +104,59 @@ TEST_F(KeysTest, CtrlCInTheTableCopiesThePictureNotACell) {
   EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
 }
 
+// The keys act in every registered window, from a control that takes no text.
+TEST_F(KeysTest, KeysActInAnotherWindowOfTheProgram) {
+  OtherWindow();
+  auto* button = new QPushButton(other_.get());
+  button->show();
+  button->setFocus();
+  const auto before = Table();
+  Press(Qt::Key_S, button);
+  EXPECT_NE(Table(), before);
+  Press(Qt::Key_Z, button);  // a plain Z is no key of the program
+  QTest::keyClick(button, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Table(), before);
+}
+
+// Letters typed into a list used to feed and shoot organisms: they search the list.
+TEST_F(KeysTest, ComboBoxesLineEditsAndTextBoxesKeepTheKeysTypedIntoThem) {
+  OtherWindow();
+  const auto before = Table();
+  combo_->setFocus();
+  // Each letter a search of its own, not the next letter of one word.
+  const int interval = QApplication::keyboardInputInterval();
+  QApplication::setKeyboardInputInterval(0);
+  for (const char* item : {"square", "fat", "green"}) {
+    QTest::qWait(2);
+    Press(Qt::Key(Qt::Key_A + (item[0] - 'a')), combo_);
+    EXPECT_EQ(combo_->currentText(), QString::fromLatin1(item));
+  }
+  QApplication::setKeyboardInputInterval(interval);
+
+  editable_combo_->setFocus();
+  QTest::keyClicks(editable_combo_, QStringLiteral("nfs"));
+  EXPECT_EQ(editable_combo_->currentText(), QStringLiteral("nfs"));
+  line_edit_->setFocus();
+  QTest::keyClicks(line_edit_, QStringLiteral("fst"));
+  QTest::keyClick(line_edit_, Qt::Key_Z, Qt::ControlModifier);  // the edit's own undo
+  EXPECT_EQ(line_edit_->text(), QString());
+  text_box_->setFocus();
+  QTest::keyClicks(text_box_, QStringLiteral("snl"));
+  EXPECT_EQ(text_box_->toPlainText(), QStringLiteral("snl"));
+  EXPECT_EQ(Table(), before);
+}
+
 TEST_F(KeysTest, RepeatsQueuedWhileAnActionRanAreDropped) {
-  ProgramKeys& keys = Form().keys();
   int shots = 0;
-  keys.Bind(Qt::Key_X, [&shots] {
+  Form().keys().Bind(Qt::Key_X, [&shots] {
     ++shots;
     QTest::qSleep(20);  // an action that takes a while
   });
   QWidget* target = Child<OrganismTableView>("sgrOrganisms");
-  auto press = [&](bool repeat, quint64 time) {
-    QKeyEvent event(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QString(), repeat);
-    event.setTimestamp(time);
-    return keys.HandleKeyPress(target, event);
+  target->setFocus();
+  // As the window system delivers a key: Qt looks up its shortcut with the key's time.
+  auto press = [&](bool repeat, ulong time) {
+    return qt_sendShortcutOverrideEvent(target, time, Qt::Key_X, Qt::NoModifier, QString(), repeat);
   };
   EXPECT_TRUE(press(false, 1000));
   // Repeats stamped while the first action ran are taken but do nothing.
@@ -88,6 +165,35 @@ TEST_F(KeysTest, RepeatsQueuedWhileAnActionRanAreDropped) {
   EXPECT_EQ(shots, 1);
   EXPECT_TRUE(press(true, 1100));
   EXPECT_EQ(shots, 2);
+  // A fresh press always acts, however soon.
+  EXPECT_TRUE(press(false, 1101));
+  EXPECT_EQ(shots, 3);
+}
+
+TEST_F(KeysTest, UndoAndRedoButtonsNameTheirKeysAndAreEnabledOnlyWhenThereIsAStep) {
+  auto* undo = Child<QToolButton>("undoButton");
+  auto* redo = Child<QToolButton>("redoButton");
+  EXPECT_EQ(undo->toolTip(), QStringLiteral("Undo (Ctrl+Z)"));
+  EXPECT_EQ(redo->toolTip(), QStringLiteral("Redo (Ctrl+Shift+Z)"));
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_FALSE(redo->isEnabled());
+
+  const auto start = Table();
+  Click("spbShoot");
+  const auto shot = Table();
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_FALSE(redo->isEnabled());
+  undo->click();
+  EXPECT_EQ(Table(), start);
+  EXPECT_FALSE(undo->isEnabled());
+  EXPECT_TRUE(redo->isEnabled());
+  redo->click();
+  EXPECT_EQ(Table(), shot);
+  EXPECT_TRUE(undo->isEnabled());
+  EXPECT_FALSE(redo->isEnabled());
+  // Undone by its key, the button follows too.
+  QTest::keyClick(Child<OrganismTableView>("sgrOrganisms"), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_TRUE(redo->isEnabled());
 }
 
 }  // namespace

@@ -26,10 +26,10 @@
 namespace vantrel {
 namespace {
 
-class ScriptedPictureDialog final : public PictureFileDialog {
+class ScriptedPictureDialog final : public FileNameDialog {
  public:
-  std::optional<std::string> AskSavePictureName(const std::string& title) override {
-    titles.push_back(title);
+  std::optional<std::string> AskFileName(const FileQuestion& question) override {
+    titles.push_back(question.title);
     return answer;
   }
   std::optional<std::string> answer;

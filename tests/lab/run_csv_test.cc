@@ -1,18 +1,9 @@
 #include "lab/run_csv.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "lab/atomic_file.h"
 
 namespace vantrel {
 namespace {
-
-namespace fs = std::filesystem;
 
 TEST(RunCsvTest, KnownRunsGiveTheseBytes) {
   vantrel::Run hand;
@@ -74,57 +65,6 @@ TEST(RunCsvTest, UtcTimesAcrossEpochAndLeapDay) {
   EXPECT_EQ(FormatUtc(-1), "1969-12-31T23:59:59Z");
   EXPECT_EQ(FormatUtc(1709208000), "2024-02-29T12:00:00Z");
   EXPECT_EQ(FormatUtc(1709251199 + 1), "2024-03-01T00:00:00Z");
-}
-
-class AtomicFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("vantrel_lab_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  int Entries() {
-    return static_cast<int>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-  }
-
-  fs::path dir_;
-};
-
-TEST_F(AtomicFileTest, ReplacesTheTargetWholeAndLeavesNothingElse) {
-  const fs::path target = dir_ / "runs.csv";
-  EXPECT_EQ(CheckWritable(target), "");
-  EXPECT_EQ(WriteFileAtomically(target, "old"), "");
-  EXPECT_EQ(WriteFileAtomically(target, "new,\"text\"\r\n"), "");
-  EXPECT_EQ(Read(target), "new,\"text\"\r\n");
-  EXPECT_EQ(Entries(), 1);
-}
-
-TEST_F(AtomicFileTest, FailuresNameTheFileAndTouchNothing) {
-  // Root ignores permissions; a parent that is a regular file fails for everyone.
-  const fs::path file = dir_ / "plain";
-  ASSERT_EQ(WriteFileAtomically(file, "kept"), "");
-  const std::string below = (file / "runs.csv").string();
-  EXPECT_NE(CheckWritable(below).find(below), std::string::npos);
-  const std::string error = WriteFileAtomically(below, "text");
-  EXPECT_NE(error.find("cannot write " + below + ": "), std::string::npos) << error;
-
-  const fs::path folder = dir_ / "folder";
-  fs::create_directory(folder);
-  EXPECT_NE(WriteFileAtomically(folder, "text"), "");
-  EXPECT_NE(CheckWritable(folder), "");
-  EXPECT_TRUE(fs::is_directory(folder));
-  EXPECT_EQ(Read(file), "kept");
-  EXPECT_EQ(Entries(), 2);
 }
 
 }  // namespace

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "desktop/file_name_dialog.h"
 #include "lab/judge.h"
 #include "lab/notebook.h"
 #include "lab/qt/notebook_window.h"
-#include "lab/qt/runs_file_dialog.h"
 #include "population/evolution.h"
 #include "population/population.h"
 #include "population/random_source.h"
@@ -22,14 +22,16 @@
 namespace vantrel::testing {
 
 // Answers with `answer` and counts the questions.
-class ScriptedRunsDialog final : public RunsFileDialog {
+class ScriptedRunsDialog final : public FileNameDialog {
  public:
-  std::optional<std::string> AskExportRunsName() override {
+  std::optional<std::string> AskFileName(const FileQuestion& question) override {
+    title = question.title;
     ++asked;
     return answer;
   }
   std::optional<std::string> answer;
   int asked = 0;
+  std::string title;  // of the last question
 };
 
 inline constexpr std::int64_t kStartTime = 1796765792;  // 2026-12-08 21:36:32 UTC

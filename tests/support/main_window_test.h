@@ -40,9 +40,8 @@ class MainWindowTest : public ::testing::Test {
   }
 
   MainWindowServices Services() {
-    return {messages_,      dialogs_, excel_,
-            cursor_,        shell_,   [this]() -> ExperimentsDialog& { return experiments_; },
-            picture_dialog_};
+    return {messages_, dialogs_, excel_,
+            cursor_,   shell_,   [this]() -> ExperimentsDialog& { return experiments_; }};
   }
 
   template <typename T>
@@ -66,13 +65,12 @@ class MainWindowTest : public ::testing::Test {
   LcgRandom random_;
   FixedClock clock_;
   RecordingMessages messages_;
-  ScriptedFileDialogs dialogs_;
+  ScriptedFileDialog dialogs_;
   std::vector<std::string> excel_log_;
   RecordingExcel excel_{excel_log_};
   RecordingCursor cursor_{excel_log_};
   RecordingShell shell_;
   ExperimentsDialog experiments_;
-  ScriptedPictureDialog picture_dialog_;
   std::unique_ptr<Workspace> workspace_;
   std::unique_ptr<MainWindow> form_;
 };

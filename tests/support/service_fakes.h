@@ -6,27 +6,24 @@
 #include <string>
 #include <vector>
 
-#include "gallery/picture_file_dialog.h"
-#include "storage/file_dialogs.h"
+#include "desktop/file_name_dialog.h"
 #include "ui/web_shell.h"
 
 namespace vantrel::testing {
 
-// Answers each dialog with the next scripted name, or a cancel for nullopt and when the
-// script has run out.
-class ScriptedFileDialogs final : public FileDialogs {
+// Answers each question with the next scripted name, or a cancel for nullopt and when the
+// script has run out; keeps the questions asked.
+class ScriptedFileDialog final : public FileNameDialog {
  public:
-  std::optional<std::string> AskOpenName() override { return Next(); }
-  std::optional<std::string> AskSaveName() override { return Next(); }
-  std::vector<std::optional<std::string>> names;
-
- private:
-  std::optional<std::string> Next() {
+  std::optional<std::string> AskFileName(const FileQuestion& question) override {
+    questions.push_back(question);
     if (names.empty()) return std::nullopt;
     std::optional<std::string> name = names.front();
     names.erase(names.begin());
     return name;
   }
+  std::vector<std::optional<std::string>> names;
+  std::vector<FileQuestion> questions;
 };
 
 // Records each address and answers at once with `result` (by default a failure: no
@@ -39,18 +36,6 @@ class RecordingShell final : public WebShell {
   }
   std::vector<std::string> addresses;
   int result = 31;
-};
-
-// Answers each picture dialog with the next scripted name, or a cancel.
-class ScriptedPictureDialog final : public PictureFileDialog {
- public:
-  std::optional<std::string> AskSavePictureName(const std::string& /*title*/) override {
-    if (names.empty()) return std::nullopt;
-    std::optional<std::string> name = names.front();
-    names.erase(names.begin());
-    return name;
-  }
-  std::vector<std::optional<std::string>> names;
 };
 
 }  // namespace vantrel::testing

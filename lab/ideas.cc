@@ -1,4 +1,4 @@
-#include "ui/ideas.h"
+#include "lab/ideas.h"
 
 namespace vantrel {
 

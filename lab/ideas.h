@@ -1,5 +1,5 @@
-#ifndef VANTREL_UI_IDEAS_H_
-#define VANTREL_UI_IDEAS_H_
+#ifndef VANTREL_LAB_IDEAS_H_
+#define VANTREL_LAB_IDEAS_H_
 
 #include <array>
 #include <span>
@@ -96,4 +96,4 @@ Idea MakeIdea(RandomSource& random);
 
 }  // namespace vantrel
 
-#endif  // VANTREL_UI_IDEAS_H_
+#endif  // VANTREL_LAB_IDEAS_H_

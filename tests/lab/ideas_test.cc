@@ -1,4 +1,4 @@
-#include "ui/ideas.h"
+#include "lab/ideas.h"
 
 #include <gtest/gtest.h>
 
