@@ -21,7 +21,7 @@ class QToolButton;
 namespace vantrel {
 
 class BusyCursor;
-class ExcelApplication;
+class Spreadsheet;
 class ExperimentsDialog;
 class FileDialogs;
 class LinkLabel;
@@ -39,7 +39,7 @@ struct TableFileResult;
 struct MainWindowServices {
   MessageService& messages;
   FileDialogs& file_dialogs;
-  ExcelApplication& excel;
+  Spreadsheet& excel;
   BusyCursor& busy_cursor;
   WebShell& web_shell;
   // The experiments dialog, made on first use.

@@ -8,7 +8,7 @@
 #include "lab/notebook.h"
 #include "lab/qt/runs_file_dialog.h"
 #include "storage/busy_cursor.h"
-#include "storage/excel_application.h"
+#include "storage/spreadsheet.h"
 #include "ui/messages.h"
 
 class QLabel;
@@ -25,7 +25,7 @@ class RunCurveView;
 struct NotebookServices {
   MessageService& messages;
   RunsFileDialog& runs_dialog;
-  ExcelApplication& excel;
+  Spreadsheet& excel;
   BusyCursor& busy_cursor;
 };
 
