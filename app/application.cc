@@ -104,7 +104,7 @@ std::unique_ptr<NotebookPanel> VantrelApplication::MakeNotebookPanel() {
 }
 
 void VantrelApplication::WireNotebookPanel(NotebookPanel& panel) {
-  QObject::connect(&panel, &NotebookPanel::reachedDeclared, &panel, [&panel] { panel.Refresh(); });
+  QObject::connect(&panel, &NotebookPanel::reachedDeclared, &panel, &NotebookPanel::Refresh);
   QObject::connect(&panel, &NotebookPanel::automaticRunsAdded, &main_window_,
                    [this] { main_window_.KeepNotebookInJournal(); });
   main_window_.keys().AddWindow(&panel.window());

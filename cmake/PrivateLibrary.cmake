@@ -7,7 +7,10 @@
 get_property(parts GLOBAL PROPERTY VANTREL_PRIVATE_PARTS)
 get_property(extra_sources GLOBAL PROPERTY VANTREL_PRIVATE_SOURCES)
 add_library(vantrel_private SHARED ${extra_sources})
-set_target_properties(vantrel_private PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${VANTREL_PLUGIN_BUILD_DIR})
+# No RUNPATH of its own, in the build tree as installed: everything it needs is in the
+# system's folders, where an empty entry would only send the loader looking elsewhere first.
+set_target_properties(vantrel_private PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${VANTREL_PLUGIN_BUILD_DIR}
+                                                 BUILD_WITH_INSTALL_RPATH ON INSTALL_RPATH "")
 target_link_libraries(vantrel_private PUBLIC vantrel_options Qt6::Widgets
                                       PRIVATE -Wl,--whole-archive ${parts} -Wl,--no-whole-archive)
 if(NOT VANTREL_BUILD_FUZZ)
