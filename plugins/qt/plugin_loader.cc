@@ -1,6 +1,5 @@
 #include "plugins/qt/plugin_loader.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QPluginLoader>
