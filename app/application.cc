@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "lab/goal.h"
+#include "plugins/qt/plugin_loader.h"
 
 namespace vantrel {
 
@@ -94,21 +95,21 @@ void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
 
 std::unique_ptr<NotebookPanel> VantrelApplication::MakeNotebookPanel() {
   std::string problem;
-  const auto* module = LoadModuleAs<NotebookModule>(kNotebookModuleFile, &problem);
-  if (module == nullptr) {
+  auto* factory = LoadPluginAs<NotebookFactory>(QString::fromLatin1(kNotebookPluginFile), &problem);
+  if (factory == nullptr) {
     messages_.ShowMessage("The lab notebook cannot be opened: " + problem);
     return nullptr;
   }
-  NotebookHooks hooks;
-  hooks.reached_declared = [this] {
-    workspace_.engine().NotebookChanged();
-    if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
-  };
-  hooks.automatic_runs_added = [this](int /*count*/) { main_window_.KeepNotebookInJournal(); };
-  return module->make(workspace_.notebook(), {messages_, excel_, busy_cursor_}, std::move(hooks));
+  return factory->MakePanel(workspace_.notebook(), {messages_, excel_, busy_cursor_});
 }
 
 void VantrelApplication::WireNotebookPanel(NotebookPanel& panel) {
+  QObject::connect(&panel, &NotebookPanel::reachedDeclared, &panel, [this, &panel] {
+    workspace_.engine().NotebookChanged();
+    panel.Refresh();
+  });
+  QObject::connect(&panel, &NotebookPanel::automaticRunsAdded, &main_window_,
+                   [this] { main_window_.KeepNotebookInJournal(); });
   main_window_.keys().AddWindow(&panel.window());
   RefreshNotebook();
 }

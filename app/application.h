@@ -10,11 +10,11 @@
 #include "desktop/qt/qt_file_name_dialog.h"
 #include "gallery/qt/population_window.h"
 #include "history/qt/family_tree_window.h"
-#include "lab/qt/notebook_module.h"
+#include "lab/notebook_plugin/notebook_panel.h"
 #include "population/clock.h"
 #include "population/random_source.h"
 #include "storage/qt/qt_busy_cursor.h"
-#include "storage/qt/xlsx_excel_application.h"
+#include "storage/qt/xlsx_spreadsheet.h"
 #include "ui/qt/experiments_dialog.h"
 #include "ui/qt/qt_message_service.h"
 #include "ui/qt/xdg_open_shell.h"
@@ -35,7 +35,7 @@ class VantrelApplication {
   // Keeps the notebook window, once made, in step with the notebook and the boxes.
   void RefreshNotebook();
   void WirePopulationWindow(PopulationWindow& window);
-  // The notebook window from its module, or null after telling the user why it cannot be.
+  // The notebook window from its plugin, or null after telling the user why it cannot be.
   std::unique_ptr<NotebookPanel> MakeNotebookPanel();
   void WireNotebookPanel(NotebookPanel& panel);
 
@@ -45,7 +45,7 @@ class VantrelApplication {
   QtFileNameDialog file_dialog_;
   // After the message service, so that it goes first, dropping verdicts still due.
   XdgOpenShell web_shell_;
-  XlsxExcelApplication excel_;
+  XlsxSpreadsheet excel_;
   QtBusyCursor busy_cursor_;
   Workspace workspace_{random_, clock_};
   // Made when first shown and kept, hidden between showings, until the program ends.
@@ -54,7 +54,7 @@ class VantrelApplication {
   // The windows that follow the population: made when first asked for, kept when closed.
   OnDemand<PopulationWindow> population_window_;
   OnDemand<FamilyTreeWindow> family_tree_window_;
-  // From its module, loaded when first asked for; a failed load is tried again next time.
+  // From its plugin, loaded when first asked for; a failed load is tried again next time.
   OnDemand<NotebookPanel> notebook_panel_;
   QTimer notebook_refresh_;
 };

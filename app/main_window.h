@@ -21,7 +21,7 @@ class QToolButton;
 namespace vantrel {
 
 class BusyCursor;
-class ExcelApplication;
+class Spreadsheet;
 class ExperimentsDialog;
 class FileNameDialog;
 class LinkLabel;
@@ -39,7 +39,7 @@ struct MainWindowServices {
   MessageService& messages;
   // Asks for the names of table files and pictures.
   FileNameDialog& file_dialog;
-  ExcelApplication& excel;
+  Spreadsheet& excel;
   BusyCursor& busy_cursor;
   WebShell& web_shell;
   // The experiments dialog, made on first use.

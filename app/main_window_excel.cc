@@ -2,14 +2,14 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "storage/excel_export.h"
+#include "storage/spreadsheet.h"
 #include "ui/messages.h"
 
 namespace vantrel {
 
 void MainWindow::onExcelClicked() {
-  const std::optional<std::string> failure = ExportToSpreadsheet(
-      grid(), services_.excel, services_.busy_cursor, "Organisms", /*format_code=*/0);
+  const std::optional<std::string> failure =
+      ExportToSpreadsheet(grid(), services_.excel, services_.busy_cursor, "Organisms");
   if (failure) services_.messages.ShowError(ErrorReportText(*failure));
 }
 

@@ -19,7 +19,7 @@ class OnDemand {
 
   // For a `make` that always gives a window.
   Window& Get() { return *TryGet(); }
-  // For a `make` that may give none (a module that cannot be loaded): the window, or null,
+  // For a `make` that may give none (a plugin that cannot be loaded): the window, or null,
   // and then the next call tries again.
   Window* TryGet() {
     if (!window_) {

@@ -58,7 +58,7 @@ and export the clicks each run takes.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # vantrel_2.1.0_amd64.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Library dependencies come from the binaries and the modules; what the program runs
+# Library dependencies come from the binaries and the plugins; what the program runs
 # (xdg-open) and the fonts it asks for by name are not visible there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation")

@@ -23,7 +23,7 @@ std::optional<int> ReadOptional(ByteReader& in) {
   return static_cast<int>(value - 1);
 }
 
-void PutRunParameters(std::string& out, const Parameters& parameters) {
+void PutParameters(std::string& out, const Parameters& parameters) {
   PutSigned(out, parameters.start_organisms);
   PutSigned(out, parameters.creativity);
   PutSigned(out, parameters.bonus);
@@ -40,7 +40,7 @@ std::string EncodeRunState(const RunState& state) {
   PutVarint(out, run.mode == RunMode::kJudge ? 1 : 0);
   PutVarint(out, run.started_utc ? 1 : 0);
   PutSigned(out, run.started_utc.value_or(0));
-  PutRunParameters(out, run.start);
+  PutParameters(out, run.start);
   PutVarint(out, run.changes.size());
   for (const ParameterChange& change : run.changes) {
     PutVarint(out, static_cast<std::uint64_t>(change.parameter));

@@ -6,14 +6,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
-
-#include "history/sqlite_module.h"
 
 namespace vantrel {
 
@@ -25,38 +22,23 @@ constexpr char kPrefix[] = "run-";
 constexpr char kSuffix[] = ".journal";
 constexpr char kLockSuffix[] = ".lock";
 
-// SQLite is loaded with the first journal opened or read (see history/sqlite_module.h).
-std::atomic<const SqliteModule*> loaded_sqlite{nullptr};
-
-const SqliteModule* LoadSqlite(std::string* problem) {
-  const SqliteModule* sqlite = loaded_sqlite.load(std::memory_order_acquire);
-  if (sqlite == nullptr) {
-    sqlite = LoadModuleAs<SqliteModule>(kSqliteModuleFile, problem);
-    loaded_sqlite.store(sqlite, std::memory_order_release);
-  }
-  return sqlite;
-}
-
-// Only where a database is open, which took LoadSqlite first.
-const SqliteModule& Sql() { return *loaded_sqlite.load(std::memory_order_acquire); }
-
 // A prepared statement that finalizes itself.
 class Statement {
  public:
-  Statement(sqlite3* db, const char* sql) { Sql().prepare_v2(db, sql, -1, &stmt_, nullptr); }
-  ~Statement() { Sql().finalize(stmt_); }
+  Statement(sqlite3* db, const char* sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
+  ~Statement() { sqlite3_finalize(stmt_); }
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
   bool Row() {
-    last_ = stmt_ != nullptr ? Sql().step(stmt_) : SQLITE_ERROR;
+    last_ = stmt_ != nullptr ? sqlite3_step(stmt_) : SQLITE_ERROR;
     return last_ == SQLITE_ROW;
   }
   // True once every row has been read without an error.
   bool Done() const { return last_ == SQLITE_DONE; }
-  std::int64_t Int(int col) { return Sql().column_int64(stmt_, col); }
+  std::int64_t Int(int col) { return sqlite3_column_int64(stmt_, col); }
   std::string_view Blob(int col) {
-    const void* data = Sql().column_blob(stmt_, col);
-    const int size = Sql().column_bytes(stmt_, col);
+    const void* data = sqlite3_column_blob(stmt_, col);
+    const int size = sqlite3_column_bytes(stmt_, col);
     return data == nullptr ? std::string_view()
                            : std::string_view(static_cast<const char*>(data), size);
   }
@@ -70,24 +52,20 @@ class Statement {
 class Reader {
  public:
   explicit Reader(const std::string& path) {
-    if (LoadSqlite(&problem_) == nullptr) return;
-    if (Sql().open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-      Sql().close(db_);
+    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+      sqlite3_close(db_);
       db_ = nullptr;
     }
   }
   ~Reader() {
-    if (db_ != nullptr) Sql().close(db_);
+    if (db_ != nullptr) sqlite3_close(db_);
   }
   Reader(const Reader&) = delete;
   Reader& operator=(const Reader&) = delete;
   sqlite3* db() const { return db_; }
-  // Why SQLite itself could not be loaded; empty when it was.
-  const std::string& problem() const { return problem_; }
 
  private:
   sqlite3* db_ = nullptr;
-  std::string problem_;
 };
 
 std::string Reason(sqlite3* db, int code) {
@@ -106,7 +84,7 @@ std::string Reason(sqlite3* db, int code) {
     case SQLITE_NOTADB:
       return "the journal is damaged";
     default:
-      return db != nullptr ? Sql().errmsg(db) : Sql().errstr(code);
+      return db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
   }
 }
 
@@ -187,7 +165,7 @@ void Journal::Fail(const std::string& what) {
                "). It goes on without one: undo still works, but a crash would lose the "
                "population.";
   }
-  if (db_ != nullptr) Sql().exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  if (db_ != nullptr) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   CloseDatabase();
   ReleaseLock();
 }
@@ -196,15 +174,15 @@ void Journal::CloseDatabase() {
   if (history_ != nullptr) history_->set_listener(nullptr);
   history_ = nullptr;
   if (db_ == nullptr) return;  // nothing opened, perhaps not even SQLite
-  Sql().finalize(insert_);
-  Sql().finalize(update_);
+  sqlite3_finalize(insert_);
+  sqlite3_finalize(update_);
   insert_ = update_ = nullptr;
-  Sql().close(db_);
+  sqlite3_close(db_);
   db_ = nullptr;
 }
 
 bool Journal::Exec(const char* sql) {
-  const int code = Sql().exec(db_, sql, nullptr, nullptr, nullptr);
+  const int code = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
   if (code == SQLITE_OK) return true;
   Fail(Reason(db_, code));
   return false;
@@ -226,14 +204,8 @@ bool Journal::Open(History& history) {
     Fail(std::strerror(errno));
     return false;
   }
-  std::string problem;
-  if (LoadSqlite(&problem) == nullptr) {
-    Fail(problem);
-    RemoveRun(path_);
-    return false;
-  }
   const int code =
-      Sql().open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+      sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (code != SQLITE_OK) {
     Fail(Reason(db_, code));
     RemoveRun(path_);
@@ -263,11 +235,11 @@ bool Journal::Open(History& history) {
     RemoveRun(path_);
     return false;
   }
-  if (Sql().prepare_v2(db_, "INSERT INTO entries(type, data, annex) VALUES(?, ?, ?)", -1, &insert_,
-                       nullptr) != SQLITE_OK ||
-      Sql().prepare_v2(db_, "UPDATE run SET steps = ?, organisms = ?", -1, &update_, nullptr) !=
+  if (sqlite3_prepare_v2(db_, "INSERT INTO entries(type, data, annex) VALUES(?, ?, ?)", -1,
+                         &insert_, nullptr) != SQLITE_OK ||
+      sqlite3_prepare_v2(db_, "UPDATE run SET steps = ?, organisms = ?", -1, &update_, nullptr) !=
           SQLITE_OK) {
-    Fail(Reason(db_, Sql().errcode(db_)));
+    Fail(Reason(db_, sqlite3_errcode(db_)));
     RemoveRun(path_);
     return false;
   }
@@ -281,7 +253,7 @@ bool Journal::Open(History& history) {
 }
 
 bool Journal::WriteBase() {
-  const bool own = !in_batch_ && Sql().get_autocommit(db_) != 0;
+  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
   if (!Exec("DELETE FROM entries")) return false;
   if (!PutBlob("INSERT OR REPLACE INTO base VALUES(1, ?, ?)",
@@ -296,21 +268,21 @@ bool Journal::WriteBase() {
 // or in the one a restore holds open.
 bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex) {
   if (db_ == nullptr) return false;
-  const bool own = !in_batch_ && Sql().get_autocommit(db_) != 0;
+  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
   int code = SQLITE_DONE;
   if (!(type == RunEntry::kStep && data.empty())) {
-    Sql().bind_int(insert_, 1, type);
-    Sql().bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
-    Sql().bind_blob(insert_, 3, annex.data(), static_cast<int>(annex.size()), SQLITE_STATIC);
-    code = Sql().step(insert_);
-    Sql().reset(insert_);
+    sqlite3_bind_int(insert_, 1, type);
+    sqlite3_bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    sqlite3_bind_blob(insert_, 3, annex.data(), static_cast<int>(annex.size()), SQLITE_STATIC);
+    code = sqlite3_step(insert_);
+    sqlite3_reset(insert_);
   }
   if (code == SQLITE_DONE) {
-    Sql().bind_int(update_, 1, done_);
-    Sql().bind_int(update_, 2, history_->document().grid().RowCount() - 1);
-    code = Sql().step(update_);
-    Sql().reset(update_);
+    sqlite3_bind_int(update_, 1, done_);
+    sqlite3_bind_int(update_, 2, history_->document().grid().RowCount() - 1);
+    code = sqlite3_step(update_);
+    sqlite3_reset(update_);
   }
   if (code != SQLITE_DONE) {
     Fail(Reason(db_, code));
@@ -353,7 +325,7 @@ void Journal::ReleaseLock() {
 
 void Journal::Close() {
   if (db_ != nullptr) {
-    Sql().exec(db_, "UPDATE run SET closed = 1", nullptr, nullptr, nullptr);
+    sqlite3_exec(db_, "UPDATE run SET closed = 1", nullptr, nullptr, nullptr);
     CloseDatabase();
   }
   ReleaseLock();
@@ -421,9 +393,7 @@ std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string
   const std::string damaged = "The journal " + path + " is damaged and cannot be restored.";
   const Reader reader(path);
   if (reader.db() == nullptr) {
-    message = reader.problem().empty()
-                  ? damaged
-                  : "The journal " + path + " cannot be read: " + reader.problem();
+    message = damaged;
     return std::nullopt;
   }
   Statement version(reader.db(), "SELECT version FROM schema");
@@ -502,16 +472,16 @@ bool Journal::SaveNotebook(std::string_view text) {
 
 bool Journal::PutBlob(const char* sql, std::string_view bytes, std::string_view second) {
   sqlite3_stmt* statement = nullptr;
-  if (Sql().prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK) {
-    Fail(Reason(db_, Sql().errcode(db_)));
+  if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK) {
+    Fail(Reason(db_, sqlite3_errcode(db_)));
     return false;
   }
-  Sql().bind_blob(statement, 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+  sqlite3_bind_blob(statement, 1, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
   if (second.data() != nullptr) {
-    Sql().bind_blob(statement, 2, second.data(), static_cast<int>(second.size()), SQLITE_STATIC);
+    sqlite3_bind_blob(statement, 2, second.data(), static_cast<int>(second.size()), SQLITE_STATIC);
   }
-  const int code = Sql().step(statement);
-  Sql().finalize(statement);
+  const int code = sqlite3_step(statement);
+  sqlite3_finalize(statement);
   if (code != SQLITE_DONE) {
     Fail(Reason(db_, code));
     return false;

@@ -10,7 +10,10 @@
 #include <cmath>
 
 #include "gallery/picture_question.h"
-#include "gallery/qt/svg_module.h"
+#include "gallery/qt/svg_writer.h"
+#include "organism/draw_organism.h"
+#include "organism/qt/painter_canvas.h"
+#include "plugins/qt/plugin_loader.h"
 #include "population/population.h"
 
 namespace vantrel {
@@ -60,13 +63,13 @@ WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path)
     return WriteWhole(file, PngBytes(RenderOrganism(dna, kPictureSize)));
   }
   std::string problem;
-  const auto* module = LoadModuleAs<SvgModule>(kSvgModuleFile, &problem);
-  if (module == nullptr) {
+  SvgWriter* writer = LoadPluginAs<SvgWriter>(QString::fromLatin1(kSvgPluginFile), &problem);
+  if (writer == nullptr) {
     return Failure(
         file,
         QStringLiteral("the SVG writer cannot be loaded: %1").arg(QString::fromStdString(problem)));
   }
-  return WriteWhole(file, QByteArray::fromStdString(module->organism_svg(dna, kPictureSize)));
+  return WriteWhole(file, QByteArray::fromStdString(writer->OrganismSvg(dna, kPictureSize)));
 }
 
 void AskAndSaveOrganismPicture(const std::string& dna, FileNameDialog& dialog,

@@ -23,7 +23,7 @@ struct WriteResult {
 
 // Writes the 350 x 350 drawing as SVG when `path` ends in ".svg", else as PNG. The file
 // appears whole or not at all: it is written beside the target and renamed over it. SVG
-// is drawn by the SVG writer module, loaded on the first such save; when it cannot be
+// is drawn by the SVG writer plugin, loaded on the first such save; when it cannot be
 // loaded, the save fails and says why.
 WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path);
 

@@ -19,7 +19,7 @@
 #include "lab/qt/run_grid.h"
 #include "lab/run_csv.h"
 #include "storage/atomic_file.h"
-#include "storage/excel_export.h"
+#include "storage/spreadsheet.h"
 
 namespace vantrel {
 
@@ -348,7 +348,7 @@ void NotebookWindow::onToSpreadsheetClicked() {
   StringGrid grid(1, 1);
   FillRunGrid(notebook_.runs().runs(), grid);
   const std::optional<std::string> failure =
-      ExportToSpreadsheet(grid, services_.excel, services_.busy_cursor, "Runs", /*format_code=*/0);
+      ExportToSpreadsheet(grid, services_.excel, services_.busy_cursor, "Runs");
   if (failure) services_.messages.ShowError(ErrorReportText(*failure));
 }
 

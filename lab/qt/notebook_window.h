@@ -8,7 +8,7 @@
 #include "desktop/file_name_dialog.h"
 #include "lab/notebook.h"
 #include "storage/busy_cursor.h"
-#include "storage/excel_application.h"
+#include "storage/spreadsheet.h"
 #include "ui/messages.h"
 
 class QLabel;
@@ -25,7 +25,7 @@ class RunCurveView;
 struct NotebookServices {
   MessageService& messages;
   FileNameDialog& runs_dialog;
-  ExcelApplication& excel;
+  Spreadsheet& excel;
   BusyCursor& busy_cursor;
 };
 

@@ -7,7 +7,7 @@
 namespace vantrel {
 namespace {
 
-// A window from a module that cannot be loaded at first: each ask tries again, and the
+// A window from a plugin that cannot be loaded at first: each ask tries again, and the
 // window is wired once, when it is finally made.
 TEST(OnDemandTest, AFailedMakeIsTriedAgainAndOnlyAMadeWindowIsWired) {
   bool loadable = false;

@@ -26,7 +26,7 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-# The modules' libraries too, though the program itself does not link them.
+# The plugins' libraries too, though the program itself does not link them.
 for needed in xdg-utils fonts-liberation libqt6widgets6 libc6 \
     libqt6svg6 libqt6charts6 libxlsxwriter4 libsqlite3-0; do
   grep -Eq "(^|, )$needed( |,|\$)" <<<"$depends" || fail "Depends lacks $needed"
@@ -45,10 +45,11 @@ metainfo="$usr/share/metainfo/$app_id.metainfo.xml"
 head -n 1 "$usr/share/doc/vantrel/copyright" | grep -q '^Format: .*copyright-format/1.0/' ||
   fail "copyright is not in the machine-readable format"
 [ -f "$usr/share/doc/vantrel/changelog.gz" ] || fail "changelog.gz missing"
-# The parts the program loads when first used, where it looks for them: beside its bin/.
-modules="$usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/vantrel"
-for module in xlsx sqlite notebook svg; do
-  [ -f "$modules/$module.so" ] || fail "module $module.so missing from ${modules#"$root"}"
+# The private library and the parts the program loads when first used, where it looks for
+# them: beside its bin/.
+private="$usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/vantrel"
+for file in libvantrel_private xlsx notebook svg; do
+  [ -f "$private/$file.so" ] || fail "$file.so missing from ${private#"$root"}"
 done
 
 # Every program has its manual page, compressed as Debian wants (gzip -9n: recompressing
@@ -111,7 +112,7 @@ status=0
 run timeout 5 "$usr/bin/vantrel" -platform offscreen >"$work/out" 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "installed program exited with $status instead of running: \
 $(cat "$work/out")"
-# Its journal, written with SQLite from a module, shows that it found its modules.
+# Its journal shows that it started in full, with its private library.
 compgen -G "$home/state/vantrel/run-*.journal" >/dev/null ||
   fail "the installed program kept no journal: $(cat "$work/out")"
 

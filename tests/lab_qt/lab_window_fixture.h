@@ -16,8 +16,8 @@
 #include "population/evolution.h"
 #include "population/population.h"
 #include "population/random_source.h"
-#include "tests/support/excel_fakes.h"
 #include "tests/support/fakes.h"
+#include "tests/support/spreadsheet_fakes.h"
 
 namespace vantrel::testing {
 
@@ -80,7 +80,7 @@ class LabWindowTest : public ::testing::Test {
   RecordingMessages messages_;
   ScriptedRunsDialog dialog_;
   std::vector<std::string> excel_log_;
-  RecordingExcel excel_{excel_log_};
+  RecordingSpreadsheet excel_{excel_log_};
   RecordingCursor cursor_{excel_log_};
   std::optional<NotebookWindow> window_;
 };

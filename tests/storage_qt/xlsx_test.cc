@@ -13,10 +13,12 @@
 #include <string>
 #include <utility>
 
+#include "plugins/qt/plugin_loader.h"
 #include "population/string_grid.h"
-#include "storage/excel_export.h"
 #include "storage/qt/qt_busy_cursor.h"
-#include "storage/qt/xlsx_excel_application.h"
+#include "storage/qt/workbook_writer.h"
+#include "storage/qt/xlsx_spreadsheet.h"
+#include "storage/spreadsheet.h"
 
 namespace vantrel {
 
@@ -90,12 +92,10 @@ class XlsxExportTest : public ::testing::Test {
     script.write("#!/bin/sh\n" + body.toUtf8() + "\n");
     script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   }
-  std::optional<std::string> Export(XlsxExcelApplication& excel, std::int32_t format_code = 0) {
-    return ExportToSpreadsheet(grid_, excel, cursor_, "Organisms", format_code);
+  std::optional<std::string> Export(XlsxSpreadsheet& spreadsheet) {
+    return ExportToSpreadsheet(grid_, spreadsheet, cursor_, "Organisms");
   }
-  std::optional<std::string> Export(std::int32_t format_code = 0) {
-    return Export(excel_, format_code);
-  }
+  std::optional<std::string> Export() { return Export(spreadsheet_); }
   // The files the opener was given, in order.
   QStringList Opened() const {
     QFile list(Path("opened.txt"));
@@ -105,7 +105,7 @@ class XlsxExportTest : public ::testing::Test {
 
   QTemporaryDir dir_;
   StringGrid grid_{5, 10};
-  XlsxExcelApplication excel_{{Path("exports"), Path("opener"), Path("mime"), 10000}};
+  XlsxSpreadsheet spreadsheet_{{Path("exports"), Path("opener"), Path("mime"), 10000}};
   QtBusyCursor cursor_;
 };
 
@@ -127,16 +127,15 @@ TEST_F(XlsxExportTest, WritesEveryCellAsTextUnderATableAndOpensTheFile) {
   EXPECT_EQ(expected.at("E10"), "Zo\xc3\xab");  // the window's Latin-1 reading of the byte
   EXPECT_EQ(ReadTable(file),
             std::make_pair(std::string("A1:E10"), std::string("ID,P1,P2,DNA,Survival")));
-  EXPECT_EQ(excel_.HeldObjects(), 0);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
   // A second export makes a file of its own and leaves the first alone.
-  ASSERT_EQ(Export(-1), std::nullopt);
+  grid_.SetCell(3, 1, "changed");
+  ASSERT_EQ(Export(), std::nullopt);
   ASSERT_EQ(Opened().size(), 2);
   EXPECT_NE(Opened()[1], file);
-  EXPECT_TRUE(QFile::exists(file));
-  EXPECT_EQ(ReadSheet(Opened()[1]).second, expected);
-  EXPECT_EQ(ReadTable(Opened()[1]).first, "");
+  EXPECT_EQ(ReadSheet(file).second.at("D2"), "0001234567891");
+  EXPECT_EQ(ReadSheet(Opened()[1]).second.at("D2"), "changed");
 }
 
 TEST_F(XlsxExportTest, TitlesThatCannotNameColumnsKeepTheirTextsUnderAStyleWithoutHeader) {
@@ -154,30 +153,54 @@ TEST_F(XlsxExportTest, EveryByteArrivesAsItsLatin1CharacterAndOverlongTextIsRefu
   ASSERT_EQ(Export(), std::nullopt);
   EXPECT_EQ(ReadSheet(Opened().at(0)).second.at("D3"), "any \xc3\xbf bytes");
 
+  // Refused before anything is written: no file is left and nothing more is opened.
   grid_.SetCell(3, 2, std::string(kXlsxMaxTextLength + 1, '7'));
-  EXPECT_EQ(Export(), "Range.Value: a cell can hold at most 32767 characters");
+  EXPECT_EQ(Export(), "Cell D3 holds 32768 characters; a cell can hold at most 32767");
+  EXPECT_EQ(QDir(Path("exports")).entryList(QDir::Files).size(), 1);
+  EXPECT_EQ(Opened().size(), 1);
 }
 
-TEST_F(XlsxExportTest, PastTwentySixColumnsTheDataArrivesButTheFormatIsRefused) {
+TEST_F(XlsxExportTest, PastTwentySixColumnsTheTableStillCoversEveryColumn) {
   grid_.SetColCount(27);
+  for (int col = 5; col < 27; ++col) grid_.SetCell(col, 0, "Extra " + std::to_string(col));
   grid_.SetCell(26, 5, "last");
-  EXPECT_EQ(Export(), "Application.Range: \"{10\" is not a cell address");
+  ASSERT_EQ(Export(), std::nullopt);
   const auto [name, texts] = ReadSheet(Opened().at(0));
   EXPECT_EQ(name, "Organisms");
   EXPECT_EQ(texts.at("AA6"), "last");
-  EXPECT_EQ(ReadTable(Opened()[0]).first, "");
-  EXPECT_EQ(excel_.HeldObjects(), 0);
+  EXPECT_EQ(ReadTable(Opened()[0]).first, "A1:AA10");
+}
+
+TEST_F(XlsxExportTest, AnUnwritableTargetIsReportedAndLeavesNoFile) {
+  // Root ignores permission bits: a regular file where a folder should be stops it too.
+  QFile blocker(Path("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  XlsxSpreadsheet blocked({Path("blocker/exports"), Path("opener"), Path("mime"), 10000});
+  EXPECT_EQ(Export(blocked), "Cannot create the folder \"" + Path("blocker/exports").toStdString() +
+                                 "\" for the workbook");
+  EXPECT_TRUE(Opened().isEmpty());
+
+  // The writer itself, given a path it cannot write, says so and leaves nothing behind.
+  std::string problem;
+  auto* writer = LoadPluginAs<WorkbookWriter>(QString::fromLatin1(kXlsxPluginFile), &problem);
+  ASSERT_NE(writer, nullptr) << problem;
+  const std::string target = Path("blocker/book.xlsx").toStdString();
+  const std::optional<std::string> failure = writer->WriteWorkbook(grid_, "Organisms", target);
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_TRUE(failure->starts_with("Cannot write " + target + ": ")) << *failure;
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(target)));
 }
 
 TEST_F(XlsxExportTest, DesktopFailuresBecomeOneClearText) {
   Script("no-mime", QStringLiteral("exit 0"));
-  XlsxExcelApplication unregistered({Path("exports"), Path("opener"), Path("no-mime"), 10000});
+  XlsxSpreadsheet unregistered({Path("exports"), Path("opener"), Path("no-mime"), 10000});
   EXPECT_EQ(Export(unregistered), "No application is registered to open .xlsx files");
   EXPECT_FALSE(QDir(Path("exports")).exists());
 
   // The opener's failure is told with the file's place, which stays for the user.
   Script("failing-opener", QStringLiteral("exit 3"));
-  XlsxExcelApplication failing({Path("exports"), Path("failing-opener"), Path("mime"), 10000});
+  XlsxSpreadsheet failing({Path("exports"), Path("failing-opener"), Path("mime"), 10000});
   const std::optional<std::string> text = Export(failing);
   const QStringList written = QDir(Path("exports")).entryList(QDir::Files);
   ASSERT_EQ(written.size(), 1);
@@ -209,15 +232,6 @@ TEST_F(XlsxExportTest, LibreOfficeReadsTheSameTexts) {
     QStringList texts;
     for (int col = 0; col < 5; ++col) texts << QString::fromLatin1(grid_.Cell(col, row));
     EXPECT_EQ(lines[row].trimmed().toStdString(), texts.join(QLatin1Char(',')).toStdString());
-  }
-}
-
-TEST(CellAddressTest, ReadsLettersInEitherCaseAndKeepsToTheSheet) {
-  EXPECT_EQ(ParseCellAddress("A1"), std::make_pair(0, 0));
-  EXPECT_EQ(ParseCellAddress("e10"), std::make_pair(9, 4));
-  EXPECT_EQ(ParseCellAddress("XFD1048576"), std::make_pair(1048575, 16383));
-  for (const char* bad : {"", "A", "10", "{10", "A0", "A01", "XFE1", "A1048577", "AAAA1", "A1 "}) {
-    EXPECT_EQ(ParseCellAddress(bad), std::nullopt) << bad;
   }
 }
 

@@ -13,9 +13,9 @@
 #include "app/organism_view.h"
 #include "app/workspace.h"
 #include "population/random_source.h"
-#include "tests/support/excel_fakes.h"
 #include "tests/support/fakes.h"
 #include "tests/support/service_fakes.h"
+#include "tests/support/spreadsheet_fakes.h"
 #include "ui/qt/experiments_dialog.h"
 
 namespace vantrel::testing {
@@ -67,7 +67,7 @@ class MainWindowTest : public ::testing::Test {
   RecordingMessages messages_;
   ScriptedFileDialog dialogs_;
   std::vector<std::string> excel_log_;
-  RecordingExcel excel_{excel_log_};
+  RecordingSpreadsheet excel_{excel_log_};
   RecordingCursor cursor_{excel_log_};
   RecordingShell shell_;
   ExperimentsDialog experiments_;

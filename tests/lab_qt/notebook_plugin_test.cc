@@ -1,27 +1,28 @@
-#include "lab/qt/notebook_module.h"
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QWidget>
 #include <memory>
 #include <string>
 
 #include "lab/goal_list.h"
+#include "lab/notebook_plugin/notebook_panel.h"
+#include "plugins/qt/plugin_loader.h"
 #include "tests/lab_qt/lab_window_fixture.h"
 
 namespace vantrel::testing {
 namespace {
 
-// The module's own copy of the window, driven as the program drives it: through the panel
-// interface only, over the test's notebook and services.
-TEST_F(LabWindowTest, NotebookModuleMakesTheWindowOverTheProgramsNotebook) {
+// The plugin's window, driven as the program drives it: through the panel and its signals
+// only, over the test's notebook and services.
+TEST_F(LabWindowTest, NotebookPluginMakesTheWindowOverTheProgramsNotebook) {
   std::string problem;
-  const auto* module = LoadModuleAs<NotebookModule>(kNotebookModuleFile, &problem);
-  ASSERT_NE(module, nullptr) << problem;
-  int declared = 0;
+  auto* factory = LoadPluginAs<NotebookFactory>(QString::fromLatin1(kNotebookPluginFile), &problem);
+  ASSERT_NE(factory, nullptr) << problem;
   const std::unique_ptr<NotebookPanel> panel =
-      module->make(notebook_, {messages_, excel_, cursor_}, {[&declared] { ++declared; }, {}});
+      factory->MakePanel(notebook_, {messages_, excel_, cursor_});
+  QSignalSpy declared(panel.get(), &NotebookPanel::reachedDeclared);
   QWidget& window = panel->window();
   EXPECT_TRUE(window.isWindow());
   EXPECT_FALSE(window.isVisible());
@@ -36,7 +37,7 @@ TEST_F(LabWindowTest, NotebookModuleMakesTheWindowOverTheProgramsNotebook) {
 
   panel->DeclareReached();
   EXPECT_EQ(notebook_.current_run()->reached_by, ReachedBy::kUser);
-  EXPECT_EQ(declared, 1);
+  EXPECT_EQ(declared.count(), 1);
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+#include "storage/qt/xlsx_spreadsheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include "plugins/qt/plugin_loader.h"
+#include "storage/qt/workbook_writer.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr char kXlsxMimeType[] =
+    "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
+
+// A file name part from a sheet name: letters, digits, '-' and '_' only.
+QString FileStem(std::string_view sheet_name) {
+  QString stem = QString::fromUtf8(sheet_name.data(), static_cast<qsizetype>(sheet_name.size()));
+  for (QChar& ch : stem) {
+    if (!ch.isLetterOrNumber() && ch != QLatin1Char('-')) ch = QLatin1Char('_');
+  }
+  return stem.isEmpty() ? QStringLiteral("Workbook") : stem;
+}
+
+QString DefaultFolder() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  return data.isEmpty() ? QString() : data + QStringLiteral("/exports");
+}
+
+}  // namespace
+
+XlsxSpreadsheet::XlsxSpreadsheet(const XlsxSpreadsheetOptions& options)
+    : folder_(options.folder.isEmpty() ? DefaultFolder() : options.folder),
+      opener_(options.opener, options.mime_query, options.opener_verdict_ms) {}
+
+std::optional<std::string> XlsxSpreadsheet::Show(const StringGrid& grid,
+                                                 std::string_view sheet_name) {
+  if (std::optional<std::string> problem =
+          opener_.CheckCanOpen(QString::fromLatin1(kXlsxMimeType), QStringLiteral(".xlsx"))) {
+    return problem;
+  }
+  std::string problem;
+  auto* writer = LoadPluginAs<WorkbookWriter>(QString::fromLatin1(kXlsxPluginFile), &problem);
+  if (writer == nullptr) return "The spreadsheet writer cannot be loaded: " + problem;
+
+  if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
+    return "Cannot create the folder \"" + folder_.toStdString() + "\" for the workbook";
+  }
+  // The name is reserved by creating the file, so that no two workbooks share it.
+  QTemporaryFile reserved(folder_ + QLatin1Char('/') + FileStem(sheet_name) +
+                          QStringLiteral("-XXXXXX.xlsx"));
+  reserved.setAutoRemove(false);
+  if (!reserved.open()) {
+    return "Cannot create a file in \"" + folder_.toStdString() +
+           "\": " + reserved.errorString().toStdString();
+  }
+  const QString path = reserved.fileName();
+  reserved.close();
+  if (std::optional<std::string> failure =
+          writer->WriteWorkbook(grid, sheet_name, QFile::encodeName(path).toStdString())) {
+    QFile::remove(path);
+    return failure;
+  }
+  return opener_.Open(path);
+}
+
+}  // namespace vantrel
