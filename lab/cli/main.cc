@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "lab/atomic_file.h"
-#include "lab/batch.h"
+#include "lab/batch_threads.h"
 #include "lab/lab_options.h"
 
 namespace {
