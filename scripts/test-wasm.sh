@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-# Emscripten's JavaScript tools need Debian's acorn, which Node does not find on its own.
-export NODE_PATH=/usr/share/nodejs
+# The preset sets NODE_PATH: Emscripten's JavaScript tools need Debian's acorn, which Node
+# does not find on its own.
 cmake --preset wasm >/dev/null
 cmake --build --preset wasm
 ctest --preset wasm -j2
