@@ -36,7 +36,8 @@ TEST(DecimalTextTest, EveryFiniteValueReadsBackFromItsShortestText) {
     const std::string text = ShortestDecimal(value);
     const std::optional<double> back = ParseDecimal(text);
     ASSERT_TRUE(back.has_value()) << text;
-    ASSERT_EQ(std::memcmp(&*back, &value, sizeof value), 0) << text;
+    ASSERT_EQ(*back, value) << text;
+    ASSERT_EQ(std::signbit(*back), std::signbit(value)) << text;
   }
 }
 
