@@ -1,13 +1,9 @@
 #include "lab/batch.h"
 
 #include <algorithm>
-#include <charconv>
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <mutex>
-#include <thread>
 
+#include "lab/decimal_text.h"
 #include "lab/judge.h"
 #include "lab/run_csv.h"
 
@@ -27,12 +23,6 @@ std::uint32_t SeedOf(std::uint32_t base_seed, int run_number, std::uint64_t stre
   const std::uint64_t key =
       (static_cast<std::uint64_t>(base_seed) << 32) | static_cast<std::uint32_t>(run_number);
   return static_cast<std::uint32_t>(Mix(Mix(key) ^ stream) >> 32);
-}
-
-std::string FormatNumber(double value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
 }
 
 std::string FormatQuartile(double value) {
@@ -68,57 +58,16 @@ std::vector<int> ShardRuns(int total_runs, int shard, int shards) {
   return numbers;
 }
 
-int DefaultJobs() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
-
-std::vector<BatchRun> PlayBatch(const BatchPlan& plan, const std::vector<int>& run_numbers,
-                                int jobs, const std::atomic<bool>* stop,
-                                const std::function<void(int done)>& progress) {
-  const int total = static_cast<int>(run_numbers.size());
-  std::vector<std::optional<BatchRun>> results(run_numbers.size());
-  std::atomic<int> next{0};
-  std::mutex mutex;
-  std::condition_variable finished;
-  int done = 0;
-
-  const auto work = [&] {
-    for (int i = next++; i < total; i = next++) {
-      const int number = run_numbers[i];
-      const int condition = plan.ConditionOf(number);
-      const Condition& c = plan.conditions[condition];
-      const std::uint32_t seed = RunSeed(plan.base_seed, number);
-      std::optional<Run> run =
-          PlayJudgedRun(SettingsOf(plan, c), seed, CoinSeed(plan.base_seed, number), stop);
-      if (!run) return;
-      run->number = number;
-      results[i] = BatchRun{std::move(*run), condition + 1, seed, c.strictness};
-      const std::lock_guard lock(mutex);
-      ++done;
-      finished.notify_one();
-    }
-  };
-
-  // Without progress to report, the calling thread plays too.
-  const int threads = std::clamp(jobs, 1, std::max(1, total));
-  std::vector<std::thread> workers;
-  for (int t = progress ? 0 : 1; t < threads; ++t) workers.emplace_back(work);
-  int reported = -1;
-  if (progress) {
-    std::unique_lock lock(mutex);
-    while (done < total && !(stop != nullptr && stop->load())) {
-      finished.wait_for(lock, std::chrono::milliseconds(100));
-      if (done != reported) progress(reported = done);
-    }
-  } else {
-    work();
-  }
-  for (std::thread& worker : workers) worker.join();
-  if (progress && done != reported) progress(done);
-
-  std::vector<BatchRun> runs;
-  for (std::optional<BatchRun>& result : results) {
-    if (result) runs.push_back(std::move(*result));
-  }
-  return runs;
+std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
+                                     const std::atomic<bool>* stop) {
+  const int condition = plan.ConditionOf(run_number);
+  const Condition& c = plan.conditions[condition];
+  const std::uint32_t seed = RunSeed(plan.base_seed, run_number);
+  std::optional<Run> run =
+      PlayJudgedRun(SettingsOf(plan, c), seed, CoinSeed(plan.base_seed, run_number), stop);
+  if (!run) return std::nullopt;
+  run->number = run_number;
+  return BatchRun{std::move(*run), condition + 1, seed, c.strictness};
 }
 
 std::string BatchCsvHeader() {
@@ -127,7 +76,8 @@ std::string BatchCsvHeader() {
 
 std::string BatchCsvLine(const BatchRun& run) {
   return RunCsvCells(run.run) + "," + std::to_string(run.condition) + "," +
-         std::to_string(run.seed) + "," + FormatNumber(run.strictness) + std::string(kCsvLineEnd);
+         std::to_string(run.seed) + "," + ShortestDecimal(run.strictness) +
+         std::string(kCsvLineEnd);
 }
 
 Quartiles QuartilesOf(std::vector<int> values) {
@@ -184,7 +134,7 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResul
     };
     std::snprintf(line, sizeof line, "%-4d %4d %5d %5d %6s %5d %7d  %-28s  %-28s  %s\n", c + 1,
                   condition.parameters.start_organisms, condition.parameters.creativity,
-                  condition.parameters.bonus, FormatNumber(condition.strictness).c_str(),
+                  condition.parameters.bonus, ShortestDecimal(condition.strictness).c_str(),
                   result.runs, result.reached, spread(result.first_match_clicks).c_str(),
                   spread(result.stable_clicks).c_str(), condition.goal.text.c_str());
     table += line;

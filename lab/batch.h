@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,16 +50,11 @@ struct BatchRun {
   double strictness = 1.0;
 };
 
-// One thread for each processor core, at least one.
-int DefaultJobs();
-
-// Plays the given runs on `jobs` threads; each run is self-contained, so the results do not
-// depend on `jobs`. `progress` (if set) is called on the calling thread with the number of
-// finished runs from time to time. When `stop` is set the runs under way are dropped and
-// the finished ones returned. The result is in run order.
-std::vector<BatchRun> PlayBatch(const BatchPlan& plan, const std::vector<int>& run_numbers,
-                                int jobs, const std::atomic<bool>* stop,
-                                const std::function<void(int done)>& progress);
+// Plays run `run_number` of `plan` on the calling thread. A run is self-contained: its
+// result depends on nothing else. Nothing when `stop` was set before it finished.
+// (PlayBatch in batch_threads.h plays many on threads.)
+std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
+                                     const std::atomic<bool>* stop);
 
 // The CSV of a sweep: the notebook's columns, then condition,seed,strictness.
 std::string BatchCsvHeader();

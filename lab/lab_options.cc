@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <optional>
 
+#include "lab/decimal_text.h"
 #include "lab/goal_list.h"
 
 namespace vantrel {
@@ -20,10 +22,10 @@ bool ParseWhole(std::string_view text, long long low, long long high, long long&
 }
 
 bool ParseFraction(std::string_view text, double& value) {
-  const char* end = text.data() + text.size();
-  const auto result = std::from_chars(text.data(), end, value);
-  return result.ec == std::errc() && result.ptr == end && !text.empty() && value >= 0.0 &&
-         value <= 1.0;
+  const std::optional<double> parsed = ParseDecimal(text);
+  if (!parsed || !(*parsed >= 0.0 && *parsed <= 1.0)) return false;
+  value = *parsed;
+  return true;
 }
 
 std::vector<std::string_view> SplitList(std::string_view text) {

@@ -9,8 +9,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
   xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils bc
-  dpkg-dev appstream file man-db clang-format
-  at-spi2-core python3-pyatspi dbus
+  dpkg-dev appstream file man-db clang-format clang-tidy
+  at-spi2-core python3-pyatspi dbus emscripten googletest
 )
 
 missing=()

@@ -12,7 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lab/batch.h"
+#include "lab/batch_threads.h"
+#include "storage/atomic_file.h"
 #include "lab/lab_options.h"
 #include "storage/atomic_file.h"
 

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "lab/batch.h"
+#include "lab/batch_threads.h"
 #include "lab/goal_list.h"
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/stable_distribution_view.h"

@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "lab/batch.h"
+#include "lab/batch_threads.h"
 
 namespace vantrel {
 

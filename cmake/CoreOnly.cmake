@@ -1,0 +1,88 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Qt-free core alone: its libraries and their GoogleTest tests, without Qt, SQLite,
+# libxlsxwriter or threads. The WebAssembly build (preset wasm) is this; that it compiles
+# proves that no core library reaches a Qt header.
+#
+# A folder's core library is every .cc of the folder, its test program every .cc of
+# tests/<folder>/, less the files below, which need what this build lacks.
+set(VANTREL_CORE_LEFT_OUT
+    history/journal.cc  # SQLite, which has no WebAssembly build here
+    lab/batch_threads.cc  # threads
+    tests/history/journal_test.cc  # SQLite, and a second process that is killed
+    tests/lab/batch_threads_test.cc  # threads
+    # Compares with floating-point std::to_chars/from_chars, which libc++ 14 lacks.
+    tests/lab/decimal_text_charconv_test.cc
+    tests/gallery/population_window_test.cc  # Qt
+    tests/gallery/raster_reference_test.cc  # compares with QPainter
+)
+
+# Single tests left out under Node, whose file system has no FIFOs, hard links or
+# immutable folders.
+set(VANTREL_CORE_TESTS_LEFT_OUT
+    TableFileTest.AFailedSaveLeavesTheOldFileAsItWas  # a FIFO as the target
+    TableFileTest.SavesIntoAWritableFileInAFolderWhereNothingNewCanBeMade  # chattr +i
+    TableFileTest.AHardLinkedTargetIsWrittenInPlaceAndKeepsItsLink  # a hard link
+)
+
+if(EMSCRIPTEN)
+  # The core reports some failures by exception; Emscripten only catches them when asked.
+  add_compile_options(-fexceptions)
+  add_link_options(-fexceptions -sALLOW_MEMORY_GROWTH=1)
+endif()
+
+if(VANTREL_BUILD_TESTS)
+  enable_testing()
+  # GoogleTest from Debian's sources (package googletest), built for this target.
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+  add_library(vantrel_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/fakes.cc)
+  target_link_libraries(vantrel_test_support PUBLIC vantrel_population vantrel_ui vantrel_storage
+                                                    vantrel_gallery vantrel_history GTest::gtest)
+endif()
+
+# vantrel_core(FOLDER [LIBS ...]): the core library vantrel_FOLDER, linking LIBS, and the
+# test program FOLDER_tests when tests/FOLDER/ has tests.
+function(vantrel_core folder)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cc)
+  file(GLOB tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cc)
+  foreach(left_out IN LISTS VANTREL_CORE_LEFT_OUT)
+    list(REMOVE_ITEM sources ${PROJECT_SOURCE_DIR}/${left_out})
+    list(REMOVE_ITEM tests ${PROJECT_SOURCE_DIR}/${left_out})
+  endforeach()
+  add_library(vantrel_${folder} STATIC ${sources})
+  target_link_libraries(vantrel_${folder} PUBLIC vantrel_options ${ARG_LIBS})
+  if(tests AND VANTREL_BUILD_TESTS)
+    add_executable(${folder}_tests ${tests})
+    target_link_libraries(${folder}_tests PRIVATE vantrel_${folder} vantrel_test_support
+                                                  GTest::gtest_main)
+    if(EMSCRIPTEN)
+      # Node runs the tests; they reach the real file system through it.
+      target_link_options(${folder}_tests PRIVATE -sENVIRONMENT=node -sNODERAWFS=1
+                                                  -sEXIT_RUNTIME=1)
+    endif()
+    # With a cross-compiling emulator set, CTest runs the program through it (Node).
+    set(filter)
+    if(EMSCRIPTEN)
+      list(JOIN VANTREL_CORE_TESTS_LEFT_OUT ":" left_out)
+      set(filter --gtest_filter=-${left_out})
+    endif()
+    add_test(NAME ${folder} COMMAND ${folder}_tests ${filter})
+    set_tests_properties(${folder} PROPERTIES LABELS ${folder})
+  endif()
+endfunction()
+
+# The core libraries, each after the ones it links.
+vantrel_core(organism)
+vantrel_core(population LIBS vantrel_organism)
+vantrel_core(ui LIBS vantrel_population)
+vantrel_core(storage LIBS vantrel_population)
+vantrel_core(gallery LIBS vantrel_population)
+vantrel_core(history LIBS vantrel_population)
+vantrel_core(lab LIBS vantrel_population vantrel_storage)
+vantrel_core(engine LIBS vantrel_history vantrel_lab vantrel_storage)
+vantrel_core(cli)
+target_compile_definitions(vantrel_cli PRIVATE VANTREL_VERSION="${PROJECT_VERSION}")
