@@ -22,6 +22,7 @@ set(VANTREL_CORE_TESTS_LEFT_OUT
     TableFileTest.AFailedSaveLeavesTheOldFileAsItWas  # a FIFO as the target
     TableFileTest.SavesIntoAWritableFileInAFolderWhereNothingNewCanBeMade  # chattr +i
     TableFileTest.AHardLinkedTargetIsWrittenInPlaceAndKeepsItsLink  # a hard link
+    AtomicFileTest.AWriteThatFailsHalfWayLeavesTheOldBytes  # a hard link
 )
 
 if(EMSCRIPTEN)

@@ -151,20 +151,14 @@ TableFileResult Engine::LoadTable(const std::string& path) {
   return result;
 }
 
-bool Engine::Undo() {
-  const auto from = static_cast<std::size_t>(history_.position());
-  Action action(*this);
-  if (!history_.Undo()) return false;
-  timeline_.Move(from, static_cast<std::size_t>(history_.position()), notebook_);
-  parameters_ = noted_parameters_ = history_.parameters();
-  action.change = {true, true, true, true, true};
-  return true;
-}
+bool Engine::Undo() { return Travel(&History::Undo); }
 
-bool Engine::Redo() {
+bool Engine::Redo() { return Travel(&History::Redo); }
+
+bool Engine::Travel(bool (History::*move)()) {
   const auto from = static_cast<std::size_t>(history_.position());
   Action action(*this);
-  if (!history_.Redo()) return false;
+  if (!(history_.*move)()) return false;
   timeline_.Move(from, static_cast<std::size_t>(history_.position()), notebook_);
   parameters_ = noted_parameters_ = history_.parameters();
   action.change = {true, true, true, true, true};

@@ -102,6 +102,8 @@ class Engine final : private AnnexSource {
   void NoteParameterChanges();
   void StartRun();
   void StartRun(Goal goal);
+  // One undo or redo (`move`), with the moment's run and parameters.
+  bool Travel(bool (History::*move)());
   // After a step, undo or redo: the timeline follows the history's position.
   void FollowHistory(bool step_started_run);
   // The runs kept beside restored entries join the notebook; false when none was kept.

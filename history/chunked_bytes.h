@@ -14,7 +14,7 @@ namespace vantrel {
 // never copies itself while it grows.
 class ChunkedBytes {
  public:
-  static constexpr std::size_t kChunkSize = 256 * 1024;
+  static constexpr std::size_t kChunkSize = std::size_t{256} * 1024;
 
   // Stores `blob` in one piece and returns where it begins.
   std::uint64_t Append(std::string_view blob);

@@ -29,8 +29,8 @@ struct ReachableWords {
 };
 
 const ReachableWords& Reachable() {
-  static const ReachableWords reachable;
-  return reachable;
+  static const ReachableWords kReachable;
+  return kReachable;
 }
 
 std::string_view Word(const OrganismWords& words, Aspect aspect) {

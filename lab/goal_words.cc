@@ -15,19 +15,19 @@ std::string_view Trimmed(std::string_view word) {
 WordTable TableOf(Aspect aspect) {
   switch (aspect) {
     case Aspect::kColour:
-      return IdeaColors;
+      return kIdeaColors;
     case Aspect::kIntensity:
-      return WordTable(IdeaIntensities).first(4);  // not the empty one
+      return WordTable(kIdeaIntensities).first(4);  // not the empty one
     case Aspect::kShape:
-      return IdeaShapes;
+      return kIdeaShapes;
     case Aspect::kSize:
-      return IdeaSizes;
+      return kIdeaSizes;
     case Aspect::kThickness:
-      return IdeaThicknesses;
+      return kIdeaThicknesses;
     case Aspect::kLineStyle:
-      return IdeaLineStyles;
+      return kIdeaLineStyles;
     case Aspect::kSpokes:
-      return IdeaSpokes;
+      return kIdeaSpokes;
   }
   return {};
 }

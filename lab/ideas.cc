@@ -21,11 +21,11 @@ std::string_view PickRandom(WordTable table, RandomSource& random) {
 IdeaWords DrawIdeaWords(RandomSource& random) {
   // Braced initialisation runs the draws in the order written.
   return IdeaWords{
-      PickRandom(IdeaIntros, random),      PickRandom(IdeaTemplates, random),
-      PickRandom(IdeaIntensities, random), PickRandom(IdeaColors, random),
-      PickRandom(IdeaLookalikes, random),  PickRandom(IdeaLineStyles, random),
-      PickRandom(IdeaSpokes, random),      PickRandom(IdeaSizes, random),
-      PickRandom(IdeaThicknesses, random), PickRandom(IdeaShapes, random),
+      PickRandom(kIdeaIntros, random),      PickRandom(kIdeaTemplates, random),
+      PickRandom(kIdeaIntensities, random), PickRandom(kIdeaColors, random),
+      PickRandom(kIdeaLookalikes, random),  PickRandom(kIdeaLineStyles, random),
+      PickRandom(kIdeaSpokes, random),      PickRandom(kIdeaSizes, random),
+      PickRandom(kIdeaThicknesses, random), PickRandom(kIdeaShapes, random),
   };
 }
 

@@ -14,7 +14,7 @@ namespace vantrel {
 using WordTable = std::span<const std::string_view>;
 
 // The opening of every idea; each ends in one blank so the sentence can follow directly.
-inline constexpr std::array<std::string_view, 5> IdeaIntros = {
+inline constexpr std::array<std::string_view, 5> kIdeaIntros = {
     "You, the Almighty, have decided to make a living being that ",
     "Create an organism that ",
     "Make an organism that ",
@@ -23,7 +23,7 @@ inline constexpr std::array<std::string_view, 5> IdeaIntros = {
 };
 
 // The sentences to fill; each placeholder appears at most once in a template.
-inline constexpr std::array<std::string_view, 5> IdeaTemplates = {
+inline constexpr std::array<std::string_view, 5> kIdeaTemplates = {
     "looks like a @intensity @color @lookalike.",
     "looks @color with @linestyle lines.",
     "is @intensity @color @spoke.",
@@ -33,22 +33,22 @@ inline constexpr std::array<std::string_view, 5> IdeaTemplates = {
 
 // The words for the placeholders. Each ends in one blank, except the empty intensity and
 // "without spokes"; the clean-up removes the double blanks this leaves.
-inline constexpr std::array<std::string_view, 5> IdeaIntensities = {"pale ", "light ", "medium ",
-                                                                    "dark ", ""};
-inline constexpr std::array<std::string_view, 10> IdeaColors = {
+inline constexpr std::array<std::string_view, 5> kIdeaIntensities = {"pale ", "light ", "medium ",
+                                                                     "dark ", ""};
+inline constexpr std::array<std::string_view, 10> kIdeaColors = {
     "red ",    "blue ",   "brown ",  "green ", "black ",
     "purple ", "yellow ", "orange ", "gray ",  "bordeaux "};
-inline constexpr std::array<std::string_view, 5> IdeaLookalikes = {
+inline constexpr std::array<std::string_view, 5> kIdeaLookalikes = {
     "strawberry ", "wheel ", "cube on its side ", "marble ", "windmill "};
-inline constexpr std::array<std::string_view, 5> IdeaLineStyles = {"broken ", "thin ", "medium ",
-                                                                   "bold ", "heavy "};
-inline constexpr std::array<std::string_view, 2> IdeaSpokes = {"with spokes ", "without spokes"};
-inline constexpr std::array<std::string_view, 5> IdeaSizes = {"tiny ", "small ", "medium ",
-                                                              "large ", "giant "};
-inline constexpr std::array<std::string_view, 5> IdeaThicknesses = {"fine ", "thin ", "medium ",
-                                                                    "fat ", "thick "};
-inline constexpr std::array<std::string_view, 5> IdeaShapes = {"line ", "triangle ", "square ",
-                                                               "polygon ", "circle "};
+inline constexpr std::array<std::string_view, 5> kIdeaLineStyles = {"broken ", "thin ", "medium ",
+                                                                    "bold ", "heavy "};
+inline constexpr std::array<std::string_view, 2> kIdeaSpokes = {"with spokes ", "without spokes"};
+inline constexpr std::array<std::string_view, 5> kIdeaSizes = {"tiny ", "small ", "medium ",
+                                                               "large ", "giant "};
+inline constexpr std::array<std::string_view, 5> kIdeaThicknesses = {"fine ", "thin ", "medium ",
+                                                                     "fat ", "thick "};
+inline constexpr std::array<std::string_view, 5> kIdeaShapes = {"line ", "triangle ", "square ",
+                                                                "polygon ", "circle "};
 
 // One entry of `table`, chosen with exactly one draw below the table's size. An empty
 // table gives the empty text without drawing.

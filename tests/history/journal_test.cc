@@ -101,14 +101,16 @@ TEST_F(JournalTest, UndoBeforeTheJournalsStartStartsItAnew) {
   ExpectRestoredRun(journal.path(), world, start);
 }
 
-TEST_F(JournalTest, AKilledProcessLeavesARunThatRestores) {
+// Starts the journal writer (a real program) with `seed` and `steps`; returns once it has
+// written them and waits to be killed.
+void StartWriter(const std::string& folder, const char* seed, const char* steps, pid_t& child) {
   int out[2];
   ASSERT_EQ(pipe(out), 0);
-  const pid_t child = fork();
+  child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     dup2(out[1], STDOUT_FILENO);
-    execl(VANTREL_JOURNAL_WRITER, VANTREL_JOURNAL_WRITER, folder_.c_str(), "33", "300",
+    execl(VANTREL_JOURNAL_WRITER, VANTREL_JOURNAL_WRITER, folder.c_str(), seed, steps,
           static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -116,6 +118,11 @@ TEST_F(JournalTest, AKilledProcessLeavesARunThatRestores) {
   char ready[6] = {};
   ASSERT_EQ(read(out[0], ready, 5), 5);
   close(out[0]);
+}
+
+TEST_F(JournalTest, AKilledProcessLeavesARunThatRestores) {
+  pid_t child = 0;
+  StartWriter(folder_, "33", "300", child);
   Journal next(folder_, clock_);
   EXPECT_FALSE(next.FindCrashedRun().has_value()) << "the writer still holds its lock";
   kill(child, SIGKILL);
@@ -136,20 +143,8 @@ TEST_F(JournalTest, AKilledProcessLeavesARunThatRestores) {
 
 // Runs the journal writer with `seed` and `steps` and kills it once it is ready.
 void WriteAndKill(const std::string& folder, const char* seed, const char* steps) {
-  int out[2];
-  ASSERT_EQ(pipe(out), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    dup2(out[1], STDOUT_FILENO);
-    execl(VANTREL_JOURNAL_WRITER, VANTREL_JOURNAL_WRITER, folder.c_str(), seed, steps,
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(out[1]);
-  char ready[6] = {};
-  ASSERT_EQ(read(out[0], ready, 5), 5);
-  close(out[0]);
+  pid_t child = 0;
+  StartWriter(folder, seed, steps, child);
   kill(child, SIGKILL);
   waitpid(child, nullptr, 0);
 }

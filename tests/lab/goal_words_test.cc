@@ -140,16 +140,16 @@ TEST(GoalTest, UnreachableGoalsAreDetected) {
 
 TEST(GoalTest, IdeaGivesTheJudgedWordsOfItsTemplateOnly) {
   IdeaWords idea;
-  idea.intro = IdeaIntros[1];
-  idea.sentence = IdeaTemplates[3];  // size, shape, spoke, thickness
-  idea.intensity = IdeaIntensities[3];
-  idea.color = IdeaColors[3];
-  idea.lookalike = IdeaLookalikes[0];
-  idea.linestyle = IdeaLineStyles[0];
-  idea.spoke = IdeaSpokes[1];
-  idea.size = IdeaSizes[0];
-  idea.thickness = IdeaThicknesses[3];
-  idea.shape = IdeaShapes[1];
+  idea.intro = kIdeaIntros[1];
+  idea.sentence = kIdeaTemplates[3];  // size, shape, spoke, thickness
+  idea.intensity = kIdeaIntensities[3];
+  idea.color = kIdeaColors[3];
+  idea.lookalike = kIdeaLookalikes[0];
+  idea.linestyle = kIdeaLineStyles[0];
+  idea.spoke = kIdeaSpokes[1];
+  idea.size = kIdeaSizes[0];
+  idea.thickness = kIdeaThicknesses[3];
+  idea.shape = kIdeaShapes[1];
   const Goal goal = GoalFromIdea(idea);
   EXPECT_EQ(goal.text, "is a tiny triangle without spokes with fat lines.");
   EXPECT_EQ(goal.JudgedWordCount(), 4);
@@ -160,14 +160,14 @@ TEST(GoalTest, IdeaGivesTheJudgedWordsOfItsTemplateOnly) {
   EXPECT_EQ(goal[Aspect::kColour], kNotJudged);
 
   // The empty intensity judges no intensity; the lookalike is never judged.
-  idea.sentence = IdeaTemplates[0];
-  idea.intensity = IdeaIntensities[4];
+  idea.sentence = kIdeaTemplates[0];
+  idea.intensity = kIdeaIntensities[4];
   const Goal lookalike = GoalFromIdea(idea);
   EXPECT_EQ(lookalike.text, "looks like a green strawberry.");
   EXPECT_EQ(lookalike.JudgedWordCount(), 1);
   EXPECT_EQ(lookalike[Aspect::kColour], kGreen);
 
-  idea.sentence = IdeaTemplates[4];
+  idea.sentence = kIdeaTemplates[4];
   EXPECT_FALSE(GoalFromIdea(idea).HasJudgedWords());
 }
 

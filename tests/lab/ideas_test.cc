@@ -27,7 +27,7 @@ std::string IdeaFor(const Draws& d) {
 }
 
 // The sentence after the opening, for checks that do not care which opening was drawn.
-std::string SentenceFor(const Draws& d) { return IdeaFor(d).substr(IdeaIntros[d.intro].size()); }
+std::string SentenceFor(const Draws& d) { return IdeaFor(d).substr(kIdeaIntros[d.intro].size()); }
 
 TEST(IdeaGeneratorTest, WorkedExamples) {
   EXPECT_EQ(IdeaFor({.intro = 3, .sentence = 0, .intensity = 4, .color = 5, .lookalike = 4}),
@@ -79,7 +79,7 @@ TEST(IdeaGeneratorTest, AnyDrawsGiveATidySentenceAfterAnOpening) {
   for (int i = 0; i < 200; ++i) {
     const std::string idea = GenerateIdea(random);
     int openings = 0;
-    for (std::string_view intro : IdeaIntros) openings += idea.starts_with(intro) ? 1 : 0;
+    for (std::string_view intro : kIdeaIntros) openings += idea.starts_with(intro) ? 1 : 0;
     EXPECT_EQ(openings, 1) << idea;
     EXPECT_EQ(idea.find("  "), std::string::npos) << idea;
     EXPECT_EQ(idea.find(" ."), std::string::npos) << idea;
@@ -123,9 +123,9 @@ TEST(IdeaFillTest, ReplacesOnlyTheFirstOccurrenceOfEachPlaceholder) {
 
 TEST(PickRandomTest, OneDrawBelowTheTableSizeChoosesTheEntry) {
   ScriptedRandom random({0, 4, 1});
-  EXPECT_EQ(PickRandom(IdeaIntensities, random), "pale ");
-  EXPECT_EQ(PickRandom(IdeaIntensities, random), "");
-  EXPECT_EQ(PickRandom(IdeaSpokes, random), "without spokes");
+  EXPECT_EQ(PickRandom(kIdeaIntensities, random), "pale ");
+  EXPECT_EQ(PickRandom(kIdeaIntensities, random), "");
+  EXPECT_EQ(PickRandom(kIdeaSpokes, random), "without spokes");
   EXPECT_EQ(random.requests(), (std::vector<int>{5, 5, 2}));
   // An empty table gives the empty text and draws nothing.
   EXPECT_EQ(PickRandom(WordTable{}, random), "");
@@ -133,9 +133,9 @@ TEST(PickRandomTest, OneDrawBelowTheTableSizeChoosesTheEntry) {
 }
 
 TEST(IdeaTablesTest, WordsEndInOneBlankExceptTheTwoListedOnes) {
-  const std::vector<WordTable> word_tables = {IdeaIntensities, IdeaColors, IdeaLookalikes,
-                                              IdeaLineStyles,  IdeaSpokes, IdeaSizes,
-                                              IdeaThicknesses, IdeaShapes};
+  const std::vector<WordTable> word_tables = {kIdeaIntensities, kIdeaColors, kIdeaLookalikes,
+                                              kIdeaLineStyles,  kIdeaSpokes, kIdeaSizes,
+                                              kIdeaThicknesses, kIdeaShapes};
   int exceptions = 0;
   for (WordTable table : word_tables) {
     for (std::string_view word : table) {
@@ -147,10 +147,10 @@ TEST(IdeaTablesTest, WordsEndInOneBlankExceptTheTwoListedOnes) {
     }
   }
   EXPECT_EQ(exceptions, 2);
-  for (std::string_view intro : IdeaIntros) {
+  for (std::string_view intro : kIdeaIntros) {
     EXPECT_TRUE(intro.ends_with(' ') && !intro.ends_with("  ")) << intro;
   }
-  for (std::string_view sentence : IdeaTemplates) EXPECT_FALSE(sentence.ends_with(' '));
+  for (std::string_view sentence : kIdeaTemplates) EXPECT_FALSE(sentence.ends_with(' '));
 }
 
 }  // namespace

@@ -14,13 +14,13 @@ constexpr int kFormFontPixels = 13;
 // Where the Windows fonts the forms name are missing, Liberation's metric-compatible
 // faces take their place, so texts keep the widths the layout was made for.
 void RegisterFontStandIns() {
-  static const bool registered = [] {
+  static const bool kRegistered = [] {
     QFont::insertSubstitution(QStringLiteral("Arial Narrow"),
                               QStringLiteral("Liberation Sans Narrow"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     return true;
   }();
-  (void)registered;
+  (void)kRegistered;
 }
 
 }  // namespace
