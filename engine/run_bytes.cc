@@ -1,6 +1,7 @@
 #include "engine/run_bytes.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 #include "history/byte_codec.h"
@@ -17,10 +18,14 @@ void PutOptional(std::string& out, const std::optional<int>& value) {
   PutSigned(out, value ? std::int64_t{*value} + 1 : 0);
 }
 
-std::optional<int> ReadOptional(ByteReader& in) {
-  const std::int64_t value = in.Signed();
-  if (value <= 0) return std::nullopt;
-  return static_cast<int>(value - 1);
+// 0 is none; anything below it, or beyond a click count, is not what PutOptional wrote.
+bool ReadOptional(ByteReader& in, std::optional<int>& value) {
+  const std::int64_t stored = in.Signed();
+  value.reset();
+  if (stored == 0) return true;
+  if (stored < 1 || stored > std::int64_t{std::numeric_limits<int>::max()}) return false;
+  value = static_cast<int>(stored - 1);
+  return true;
 }
 
 void PutParameters(std::string& out, const Parameters& parameters) {
@@ -85,8 +90,9 @@ bool DecodeRunState(std::string_view bytes, RunState& state) {
   run.goal = std::string(in.Text());
   run.feeds = in.Int();
   run.shots = in.Int();
-  run.first_match_click = ReadOptional(in);
-  run.stable_click = ReadOptional(in);
+  if (!ReadOptional(in, run.first_match_click) || !ReadOptional(in, run.stable_click)) {
+    return false;
+  }
   const std::uint64_t reached = in.Varint();
   if (reached > static_cast<std::uint64_t>(ReachedBy::kUser)) return false;
   run.reached_by = static_cast<ReachedBy>(reached);

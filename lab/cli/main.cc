@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "lab/batch_threads.h"
-#include "storage/atomic_file.h"
 #include "lab/lab_options.h"
 #include "storage/atomic_file.h"
 

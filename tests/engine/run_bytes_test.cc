@@ -50,6 +50,26 @@ TEST(RunBytesTest, CutOrDamagedBytesAreRefused) {
   RunState wrong = SampleState();
   wrong.goal.Set(Aspect::kSpokes, 2);
   EXPECT_FALSE(DecodeRunState(EncodeRunState(wrong), back));
+  // A click below zero (a damaged "none plus one") is refused, not read as another click.
+  std::string negative;
+  PutVarint(negative, 1);
+  PutVarint(negative, 8);
+  for (int i = 0; i < 4; ++i) PutSigned(negative, 0);
+  for (int i = 0; i < 3; ++i) PutSigned(negative, 10);
+  PutVarint(negative, 0);
+  PutText(negative, "");
+  PutSigned(negative, 0);
+  PutSigned(negative, 0);
+  std::string tail;
+  PutSigned(tail, 0);
+  PutVarint(tail, 0);
+  for (int i = 0; i < kAspectCount; ++i) PutSigned(tail, kNotJudged);
+  PutText(tail, "");
+  std::string good = negative;
+  PutSigned(good, 0);
+  ASSERT_TRUE(DecodeRunState(good + tail, back));
+  PutSigned(negative, -1);
+  EXPECT_FALSE(DecodeRunState(negative + tail, back));
   // Another format.
   std::string other = bytes;
   other[0] = 2;
