@@ -3,14 +3,10 @@
 
 #include <QWidget>
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/program_keys.h"
 #include "app/workspace.h"
-#include "history/step.h"
-#include "lab/run.h"
 #include "population/document.h"
 #include "population/string_grid.h"
 

@@ -265,27 +265,14 @@ bool Engine::RestoreRuns(std::string_view base_annex, const std::vector<RunEntry
 bool Engine::DeclareReached() {
   const Run* run = notebook_.current_run();
   if (run == nullptr || run->reached() || notebook_.goal().text.empty()) return false;
-  Action action(*this);
   notebook_.DeclareReached();
-  timeline_.Update(static_cast<std::size_t>(history_.position()), notebook_);
-  history_.Note();
-  action.change.counters = true;
+  NotebookChanged();
   return true;
 }
 
 int Engine::SetParameter(Parameter which, int value) {
   const int capped = CapParameter(which, value);
-  switch (which) {
-    case Parameter::kPopulation:
-      parameters_.start_organisms = capped;
-      break;
-    case Parameter::kCreativity:
-      parameters_.creativity = capped;
-      break;
-    case Parameter::kBonus:
-      parameters_.bonus = capped;
-      break;
-  }
+  parameters_.Set(which, capped);
   return capped;
 }
 

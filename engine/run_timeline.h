@@ -23,7 +23,6 @@ class RunTimeline {
   void Move(std::size_t from, std::size_t to, LabNotebook& notebook) const;
   // The run at the present position changed without a step (a click counted, "Reached").
   void Update(std::size_t position, const LabNotebook& notebook);
-  std::size_t size() const { return moments_.size(); }
 
  private:
   struct Moment {

@@ -21,19 +21,23 @@ struct Parameters {
   int creativity = 10;
   int bonus = 1;
 
-  int Get(Parameter which) const {
-    switch (which) {
-      case Parameter::kPopulation:
-        return start_organisms;
-      case Parameter::kCreativity:
-        return creativity;
-      case Parameter::kBonus:
-        return bonus;
-    }
-    return 0;
-  }
+  int Get(Parameter which) const { return this->*Member(which); }
+  void Set(Parameter which, int value) { this->*Member(which) = value; }
 
   friend bool operator==(const Parameters&, const Parameters&) = default;
+
+ private:
+  static constexpr int Parameters::*Member(Parameter which) {
+    switch (which) {
+      case Parameter::kPopulation:
+        return &Parameters::start_organisms;
+      case Parameter::kCreativity:
+        return &Parameters::creativity;
+      case Parameter::kBonus:
+        break;
+    }
+    return &Parameters::bonus;
+  }
 };
 
 // `value` as the parameter takes it: the start population forced into its limits, the

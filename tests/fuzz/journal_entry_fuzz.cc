@@ -16,35 +16,32 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
+// Whatever `decode` reads from `bytes` must encode to bytes that read back the same.
+template <typename Value, typename Decode, typename Encode>
+void RequireStableRoundTrip(std::string_view bytes, Decode decode, Encode encode) {
+  Value value;
+  if (!decode(bytes, value)) return;
+  const std::string again = encode(value);
+  Value second;
+  Require(decode(again, second));
+  Require(encode(second) == again);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-  vantrel::StepEvent event;
-  if (vantrel::DecodeStepEvent(bytes, event)) {
-    const std::string again = vantrel::EncodeStepEvent(event);
-    vantrel::StepEvent second;
-    Require(vantrel::DecodeStepEvent(again, second));
-    Require(vantrel::EncodeStepEvent(second) == again);
-  }
-
+  RequireStableRoundTrip<vantrel::StepEvent>(bytes, vantrel::DecodeStepEvent,
+                                             vantrel::EncodeStepEvent);
+  RequireStableRoundTrip<vantrel::Snapshot>(bytes, vantrel::DecodeSnapshot,
+                                            vantrel::EncodeSnapshot);
+  RequireStableRoundTrip<vantrel::RunState>(bytes, vantrel::DecodeRunState,
+                                            vantrel::EncodeRunState);
   vantrel::Snapshot snapshot;
   if (vantrel::DecodeSnapshot(bytes, snapshot)) {
     Require(snapshot.cells.size() ==
             static_cast<std::size_t>(snapshot.extent_cols) * snapshot.extent_rows);
-    const std::string again = vantrel::EncodeSnapshot(snapshot);
-    vantrel::Snapshot second;
-    Require(vantrel::DecodeSnapshot(again, second));
-    Require(vantrel::EncodeSnapshot(second) == again);
-  }
-
-  vantrel::RunState state;
-  if (vantrel::DecodeRunState(bytes, state)) {
-    const std::string again = vantrel::EncodeRunState(state);
-    vantrel::RunState second;
-    Require(vantrel::DecodeRunState(again, second));
-    Require(vantrel::EncodeRunState(second) == again);
   }
   return 0;
 }
