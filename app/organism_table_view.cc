@@ -1,9 +1,9 @@
 #include "app/organism_table_view.h"
 
 #include <QHeaderView>
-#include <QStyledItemDelegate>
 #include <array>
 
+#include "app/cell_text_delegate.h"
 #include "app/organism_table_model.h"
 
 namespace vantrel {
@@ -21,19 +21,6 @@ QHeaderView::section {
   padding-left: 2px;
 }
 )";
-
-// Paints the fixed ID column without the selection highlight: it belongs to its row but,
-// like the title row, is never selected itself.
-class FixedColumnDelegate final : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
- protected:
-  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-    QStyledItemDelegate::initStyleOption(option, index);
-    option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-  }
-};
 
 }  // namespace
 
@@ -61,7 +48,8 @@ OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model
   horizontalHeader()->setFixedHeight(kRowHeight);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setStyleSheet(QString::fromLatin1(kTitleRowStyle));
-  setItemDelegateForColumn(0, new FixedColumnDelegate(this));
+  setItemDelegate(new CellTextDelegate(CellTextDelegate::Selection::kShown, this));
+  setItemDelegateForColumn(0, new CellTextDelegate(CellTextDelegate::Selection::kIgnored, this));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 

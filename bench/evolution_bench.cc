@@ -91,21 +91,30 @@ void BM_ShotClickToScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_ShotClickToScreen)->Unit(benchmark::kMicrosecond);
 
-// The same with the population gallery and the lab notebook open beside the main window,
-// and the journal written: the whole budget of one shot.
-void BM_ShotClickToScreenAllOpen(benchmark::State& state) {
+// The same with the population gallery, the lab notebook and the journal, each alone and
+// all together: the whole budget of one shot, and what each part adds to it.
+void ShotWith(benchmark::State& state, bool gallery, bool notebook, bool journal) {
   Window window;
-  emit window.form->populationViewRequested();
-  emit window.form->notebookRequested();
+  if (gallery) emit window.form->populationViewRequested();
+  if (notebook) emit window.form->notebookRequested();
   QApplication::processEvents();
-  window.form->OpenJournalAndOfferRestore();
+  if (journal) window.form->OpenJournalAndOfferRestore();
   auto* pistol = window.form->findChild<QToolButton*>(QStringLiteral("spbShoot"));
   for (auto _ : state) {
     pistol->click();
     QApplication::processEvents();
   }
-  state.counters["journal"] = window.form->workspace().journal() != nullptr ? 1 : 0;
+  if (journal && window.form->workspace().journal() == nullptr) {
+    state.SkipWithError("no journal was opened");
+  }
 }
+void BM_ShotClickToScreenGallery(benchmark::State& state) { ShotWith(state, true, false, false); }
+void BM_ShotClickToScreenNotebook(benchmark::State& state) { ShotWith(state, false, true, false); }
+void BM_ShotClickToScreenJournal(benchmark::State& state) { ShotWith(state, false, false, true); }
+void BM_ShotClickToScreenAllOpen(benchmark::State& state) { ShotWith(state, true, true, true); }
+BENCHMARK(BM_ShotClickToScreenGallery)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShotClickToScreenNotebook)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShotClickToScreenJournal)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ShotClickToScreenAllOpen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

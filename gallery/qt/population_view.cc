@@ -157,11 +157,19 @@ void PopulationView::PaintPicture(QPainter& painter, const QFontMetrics& metrics
   painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::WindowText));
   const QString id = QString::fromStdString(grid_.Cell(kIdColumn, row));
   const QString survival = survival_mark + QString::fromStdString(grid_.Cell(kSurvivalColumn, row));
-  painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                   metrics.elidedText(id, Qt::ElideRight, label.width() / 2));
+  // Each half of the label shows what fits of its text: the ID's start, the survival's end.
+  QRect half = label;
+  half.setWidth(label.width() / 2);
+  if (!captions_.DrawIfFits(painter, half, Qt::AlignLeft | Qt::AlignVCenter, id)) {
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                     metrics.elidedText(id, Qt::ElideRight, label.width() / 2));
+  }
   if (!selected) painter.setPen(palette().color(QPalette::PlaceholderText));
-  painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter,
-                   metrics.elidedText(survival, Qt::ElideLeft, label.width() / 2));
+  half.moveRight(label.right());
+  if (!captions_.DrawIfFits(painter, half, Qt::AlignRight | Qt::AlignVCenter, survival)) {
+    painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter,
+                     metrics.elidedText(survival, Qt::ElideLeft, label.width() / 2));
+  }
 }
 
 void PopulationView::resizeEvent(QResizeEvent* event) {

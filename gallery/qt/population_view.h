@@ -8,6 +8,7 @@
 #include "gallery/gallery_layout.h"
 #include "organism/qt/thumbnail_cache.h"
 #include "population/string_grid.h"
+#include "ui/qt/text_layout_cache.h"
 
 class QFontMetrics;
 class QLabel;
@@ -74,6 +75,7 @@ class PopulationView final : public QAbstractScrollArea {
   StringGrid& grid_;
   GalleryLayout layout_;
   ThumbnailCache cache_;
+  TextLayoutCache captions_;
   QLabel* hint_;
   int framed_row_ = 0;
   std::function<std::string(const std::string& dna)> extra_tooltip_line_;

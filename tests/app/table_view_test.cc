@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 #include "app/organism_table_view.h"
@@ -49,6 +50,43 @@ TEST_F(TableViewTest, TheTitleRowIsWhiteLikeTheFixedColumn) {
   QHeaderView* header = table_->horizontalHeader();
   EXPECT_EQ(PixelAt(header, QPoint(header->sectionSize(0) - 3, header->height() / 2)),
             QColor(Qt::white));
+}
+
+// The style's own painting of a cell, with the ID column's selection left out.
+class StyleCellDelegate final : public QStyledItemDelegate {
+ public:
+  StyleCellDelegate(bool ignore_selection, QObject* parent)
+      : QStyledItemDelegate(parent), ignore_selection_(ignore_selection) {}
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (ignore_selection_) option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+  }
+
+ private:
+  bool ignore_selection_;
+};
+
+TEST_F(TableViewTest, CachedCellTextLooksExactlyAsTheStyleDrawsIt) {
+  // A selected row, the focused cell, plain rows, and a DNA column too narrow for its text,
+  // in an active window and after focus has gone.
+  QTest::mouseClick(table_->viewport(), Qt::LeftButton, {}, CellCentre(2, kDnaColumn));
+  table_->setColumnWidth(kSurvivalColumn, 12);
+  for (const bool focused : {true, false}) {
+    if (!focused) table_->clearFocus();
+    const QImage cached = table_->viewport()->grab().toImage();
+    QAbstractItemDelegate* shown = table_->itemDelegate();
+    QAbstractItemDelegate* id_column = table_->itemDelegateForColumn(0);
+    StyleCellDelegate style_cells(false, nullptr);
+    StyleCellDelegate style_ids(true, nullptr);
+    table_->setItemDelegate(&style_cells);
+    table_->setItemDelegateForColumn(0, &style_ids);
+    const QImage styled = table_->viewport()->grab().toImage();
+    table_->setItemDelegate(shown);
+    table_->setItemDelegateForColumn(0, id_column);
+    EXPECT_EQ(cached, styled) << (focused ? "focused" : "unfocused");
+  }
 }
 
 }  // namespace
