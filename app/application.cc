@@ -70,7 +70,7 @@ VantrelApplication::VantrelApplication()
   QObject::connect(&notebook_refresh_, &QTimer::timeout, &main_window_, [this] {
     if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
   });
-  QObject::connect(&main_window_, &MainWindow::organismShown, &notebook_refresh_,
+  QObject::connect(&main_window_, &MainWindow::organismChanged, &notebook_refresh_,
                    [this] { notebook_refresh_.start(); });
   QObject::connect(&main_window_, &MainWindow::populationViewRequested, &main_window_,
                    [this] { Present(population_window_.Get(), main_window_); });

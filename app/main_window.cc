@@ -255,7 +255,7 @@ void MainWindow::PaintOrganism(const std::string& dna) {
   health_label_->setText(
       QString::fromLatin1(survival.data(), static_cast<qsizetype>(survival.size())));
   organism_view_->ShowDna(dna);
-  emit organismShown();
+  emit organismChanged();
 }
 
 // Until the boxes are built, the engine's parameters are what they would show.
@@ -291,7 +291,7 @@ void MainWindow::onAdvancedClicked() {
   }
 }
 
-void MainWindow::showSelectedOrganism() { PaintOrganism(population().SelectedDna()); }
+void MainWindow::ShowSelectedOrganism() { PaintOrganism(population().SelectedDna()); }
 
 void MainWindow::UpdateOrganismButtons() {
   feed_button_->setEnabled(grid().HasBodyRows());
@@ -305,13 +305,13 @@ void MainWindow::GridReset() {
   if (table_view_ != nullptr) table_view_->ShowGridSelection();
   UpdateOrganismButtons();
   // A load or a new gene pool may leave the same row selected with other cells in it.
-  if (grid().HasBodyRows()) showSelectedOrganism();
+  if (grid().HasBodyRows()) ShowSelectedOrganism();
 }
 
 void MainWindow::GridSelectionChanged(int /*row*/) {
   if (engine().acting()) return;
   if (table_view_ != nullptr) table_view_->ShowGridSelection();
-  showSelectedOrganism();
+  ShowSelectedOrganism();
 }
 
 void MainWindow::EngineChanged(const EngineChange& change) {
@@ -319,7 +319,7 @@ void MainWindow::EngineChanged(const EngineChange& change) {
   if (change.table || change.selection) {
     if (table_view_ != nullptr) table_view_->ShowGridSelection();
     UpdateOrganismButtons();
-    if (grid().HasBodyRows()) showSelectedOrganism();
+    if (grid().HasBodyRows()) ShowSelectedOrganism();
   }
   if (change.run) KeepNotebookInJournal();
   ReportJournal();
@@ -334,7 +334,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && grid().HasBodyRows()) {
-    showSelectedOrganism();
+    ShowSelectedOrganism();
   }
   QWidget::changeEvent(event);
 }

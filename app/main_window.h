@@ -89,7 +89,7 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   void onNewGenePoolClicked();
   void onAdvancedClicked();
   // Draws the organism of the table's selected row.
-  void showSelectedOrganism();
+  void ShowSelectedOrganism();
   // Evolution (main_window_evolution.cc).
   void onFeedClicked();
   void onShootClicked();
@@ -124,7 +124,7 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   // The user asked for the lab notebook (key L or its button).
   void notebookRequested();
   // Another organism is shown.
-  void organismShown();
+  void organismChanged();
 
  protected:
   void changeEvent(QEvent* event) override;

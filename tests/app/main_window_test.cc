@@ -267,7 +267,7 @@ TEST_F(MainWindowTest, PictureButtonsAndTheDrawingSpeakToAScreenReader) {
     EXPECT_EQ(accessible->text(QAccessible::Name), button->toolTip()) << name;
   }
   Form().grid().SetCell(kDnaColumn, Form().grid().SelectedRow(), "2999999999990");
-  Form().showSelectedOrganism();
+  Form().ShowSelectedOrganism();
   QAccessibleInterface* drawing =
       QAccessible::queryAccessibleInterface(Child<OrganismView>("pbxOrganism"));
   ASSERT_NE(drawing, nullptr);

@@ -56,6 +56,7 @@ class MainWindowTest : public ::testing::Test {
   std::string Drawn() { return Child<OrganismView>("pbxOrganism")->dna().value_or("none"); }
   std::vector<std::string> Row(int row) {
     std::vector<std::string> cells;
+    cells.reserve(static_cast<std::size_t>(Form().grid().ColCount()));
     for (int col = 0; col < Form().grid().ColCount(); ++col) {
       cells.push_back(Form().grid().Cell(col, row));
     }
