@@ -216,6 +216,30 @@ TEST_F(TableFileTest, FilesThatCannotFillTheGridLeaveItAsItWas) {
   EXPECT_EQ(said_, (Said{{false, "File " + path + " holds no rows below the title row."}}));
 }
 
+TEST_F(TableFileTest, TheTableAsTextIsTheBytesASaveWrites) {
+  // A cell longer than a line read keeps all of its bytes in both.
+  grid_.SetCell(1, 1, std::string(5000, 'Q'));
+  grid_.SetCell(4, 2, " \x01 7 ");
+  Save(PathOf("saved.str"));
+  EXPECT_EQ(TableFileText(grid_), Read(PathOf("saved.str")));
+}
+
+TEST_F(TableFileTest, BytesLoadAsTheSameBytesInAFileWouldAndNameTheFileInTheirWord) {
+  const std::string table = " P1 # P2 # DNA # Survival #\n 0 # 0 # 4821937465012 # 3 #\r";
+  EXPECT_TRUE(LoadTableText(grid_, table, "mine.str").ok());
+  const std::vector<std::string> from_text = Row(1);
+  Load(Write("mine.str", table));
+  EXPECT_EQ(Row(1), from_text);
+  EXPECT_EQ(from_text, (std::vector<std::string>{"1", "0", "0", "4821937465012", "3"}));
+
+  grid_.SetCell(3, 1, "keep");
+  EXPECT_EQ(LoadTableText(grid_, "", "empty.str").status, TableFileResult::Status::kNothingLoaded);
+  const TableFileResult title_only = LoadTableText(grid_, " P1 #\r\n", "title.str");
+  EXPECT_EQ(title_only.status, TableFileResult::Status::kNoBodyRows);
+  EXPECT_EQ(title_only.text, "File title.str holds no rows below the title row.");
+  EXPECT_EQ(grid_.Cell(3, 1), "keep");
+}
+
 TEST_F(TableFileTest, ANameThatIsNoFileOrCannotBeReadIsReported) {
   const std::string missing = PathOf("missing.str");
   // Exists as a regular file but refuses to be read, for root too.
