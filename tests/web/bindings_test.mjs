@@ -57,7 +57,9 @@ function checkShape(value, type, where) {
 const module = await loadEngineModule(modulePath);
 
 // The module offers exactly the declared calls.
-const bound = Object.getOwnPropertyNames(module.Engine.prototype).filter((n) => n !== 'constructor');
+const bound = Object.getOwnPropertyNames(module.Engine.prototype).filter(
+  (n) => n !== 'constructor',
+);
 const declaredCalls = [...engineMembers.keys()].filter((n) => n !== 'delete');
 assert.deepEqual(bound.sort(), declaredCalls.sort(), 'Engine: module and declarations');
 for (const name of moduleMembers.keys()) assert.equal(typeof module[name], 'function', name);
@@ -102,7 +104,10 @@ call(engine, 'setParameters', null);
 assert.equal(call(engine, 'parameters').startOrganisms, 1000);
 call(engine, 'newGenePool');
 const refused = call(engine, 'loadTable', new TextEncoder().encode(' P1 #\r\n'), 'mine.str');
-assert.deepEqual([refused.ok, refused.message], [false, 'File mine.str holds no rows below the title row.']);
+assert.deepEqual(
+  [refused.ok, refused.message],
+  [false, 'File mine.str holds no rows below the title row.'],
+);
 assert.equal(call(engine, 'rowCount'), 999);
 assert.ok(call(engine, 'loadTable', start, 'start.str').ok);
 assert.deepEqual(engine.tableBytes(), start);
@@ -110,7 +115,11 @@ assert.equal(call(module, 'seedAt', noon), 12 * 3600 * 1000 + 345);
 called.add('delete');
 engine.delete();
 
-assert.deepEqual([...called].sort(), [...engineMembers.keys(), ...moduleMembers.keys()].filter((n) => n !== 'Engine').sort(), 'every declared call is made');
+assert.deepEqual(
+  [...called].sort(),
+  [...engineMembers.keys(), ...moduleMembers.keys()].filter((n) => n !== 'Engine').sort(),
+  'every declared call is made',
+);
 
 // new Engine() reads the clock as the desktop reads its own: the same table as an engine
 // pinned at the same moment.
