@@ -205,7 +205,7 @@ class EntryRecorder final : public HistoryListener {
 // recorded gives another engine the same table.
 TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsewhere) {
   for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-    FixedClock clock(seed * 7919);
+    FixedClock clock(static_cast<std::int64_t>(seed) * 7919);
     LcgRandom random;
     Engine engine(random, clock);
     const Snapshot base = engine.history().TakeSnapshot();
