@@ -136,19 +136,30 @@ Idea Engine::NewIdea() {
   return idea;
 }
 
-TableFileResult Engine::LoadTable(const std::string& path) {
+template <typename Fill>
+TableFileResult Engine::LoadWith(Fill fill) {
   Action action(*this);
   TableFileResult result;
   const int position_before = history_.position();
   {
     const HistoryStep step(history_, StepKind::kLoad, parameters_);
-    result = LoadTableFile(document_.grid(), path);
+    result = fill(document_.grid());
     if (result.ok()) StartRun();
   }
   const bool stepped = history_.position() != position_before;
   if (stepped || result.ok()) FollowHistory(result.ok());
   action.change = {stepped, stepped, result.ok(), result.ok(), false};
   return result;
+}
+
+TableFileResult Engine::LoadTable(const std::string& path) {
+  return LoadWith([&path](StringGrid& grid) { return LoadTableFile(grid, path); });
+}
+
+TableFileResult Engine::LoadTableText(std::string text, const std::string& file_name) {
+  return LoadWith([&text, &file_name](StringGrid& grid) {
+    return vantrel::LoadTableText(grid, std::move(text), file_name);
+  });
 }
 
 bool Engine::Undo() { return Travel(&History::Undo); }

@@ -55,6 +55,9 @@ class Engine final : private AnnexSource {
   Idea NewIdea();
   // Loads a table file; the result says what to tell the user.
   TableFileResult LoadTable(const std::string& path);
+  // The same for a file's bytes already read (a web page's upload); `file_name` names them
+  // in the result's text.
+  TableFileResult LoadTableText(std::string text, const std::string& file_name);
   bool Undo();
   bool Redo();
   // Restores an earlier program run (read from its journal) as one step and its own steps;
@@ -80,6 +83,7 @@ class Engine final : private AnnexSource {
   // What the faces read.
   const Parameters& parameters() const { return parameters_; }
   Document& document() { return document_; }
+  const Document& document() const { return document_; }
   const StringGrid& grid() const { return document_.grid(); }
   StringGrid& grid() { return document_.grid(); }
   Population& population() { return document_.population(); }
@@ -98,6 +102,9 @@ class Engine final : private AnnexSource {
   class Action;
 
   static Document& StartFirstPopulation(Document& document, const Clock& clock);
+  // A load as one step: `fill` sets the grid and says how that went.
+  template <typename Fill>
+  TableFileResult LoadWith(Fill fill);
   // Tells the notebook of parameters changed since its last click.
   void NoteParameterChanges();
   void StartRun();

@@ -30,8 +30,8 @@ constexpr Pixel PixelOf(ColourNumber colour) {
 template <typename T>
 struct UnclearedAllocator : std::allocator<T> {
   template <typename U>
-  struct rebind {
-    using other = UnclearedAllocator<U>;
+  struct rebind {  // NOLINT(readability-identifier-naming): the name allocators must have
+    using other = UnclearedAllocator<U>;  // NOLINT(readability-identifier-naming): likewise
   };
   UnclearedAllocator() = default;
   template <typename U>

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Qt-free core and its tests as WebAssembly (Emscripten, preset wasm) and runs
-# the tests under Node.
+# the tests under Node, the engine module's calls among them; then plays one scripted game
+# on the desktop's engine (built natively in the dev preset) and on the module, and
+# compares the tables both saved, byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,3 +12,6 @@ scripts/install-deps.sh
 cmake --preset wasm >/dev/null
 cmake --build --preset wasm
 ctest --preset wasm -j2
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target web_replay
+tests/web/same_tables.sh build/dev/bin/web_replay build/wasm/web/vantrel_engine.mjs

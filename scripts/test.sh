@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vantrel with its tests and runs every test.
-#   scripts/test.sh          debug build
+#   scripts/test.sh          debug build, then the web page in Chromium
 #   scripts/test.sh --asan   the same suite under AddressSanitizer and UBSan; any report fails
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,3 +12,8 @@ scripts/install-deps.sh
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 ctest --preset "$preset" -j2
+if [ "$preset" = dev ]; then
+  # The page, built with the engine as WebAssembly, against the desktop's engine.
+  scripts/web.sh --build
+  node tests/web/page_test.mjs build/web/site build/dev/bin/web_replay
+fi

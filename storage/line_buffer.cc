@@ -97,6 +97,16 @@ bool LineBuffer::WriteLines(std::FILE* file) const {
   return std::fwrite(block.data(), 1, block.size(), file) == block.size() && std::fflush(file) == 0;
 }
 
+std::string LineBuffer::Text() const {
+  std::string text;
+  text.reserve(text_.size() + 2 * lines_.size());
+  for (const Span& span : lines_) {
+    text.append(text_, span.begin, span.length);
+    text.append("\r\n");
+  }
+  return text;
+}
+
 FileResult LineBuffer::SaveToFile(const std::string& file_name) const {
   return WriteFileWhole(file_name, [this](std::FILE* file) { return WriteLines(file); }).result;
 }

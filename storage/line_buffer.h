@@ -38,6 +38,9 @@ class LineBuffer {
   // leaves the target as it was.
   FileResult SaveToFile(const std::string& file_name) const;
 
+  // The bytes SaveToFile writes: every whole line followed by CR LF.
+  std::string Text() const;
+
  private:
   struct Span {
     std::size_t begin;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -70,16 +71,12 @@ TableFileResult SaveTableFile(const StringGrid& grid, const std::string& file_na
   return {};
 }
 
-TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name) {
+namespace {
+
+// What a load tells once the file's lines are in `buffer`.
+TableFileResult FillFromLines(StringGrid& grid, const LineBuffer& buffer,
+                              const std::string& file_name) {
   using Status = TableFileResult::Status;
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file_name, error)) {
-    return {Status::kNotAFile, "Cannot open file " + file_name + "."};
-  }
-  LineBuffer buffer;
-  if (buffer.LoadFromFile(file_name) != FileResult::kOk) {
-    return {Status::kCannotOpen, "Cannot open file " + file_name};
-  }
   switch (FillStringGrid(grid, buffer)) {
     case GridFill::kFilled:
       return {};
@@ -90,6 +87,33 @@ TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name) {
       return {Status::kNoBodyRows, "File " + file_name + " holds no rows below the title row."};
   }
   return {};
+}
+
+}  // namespace
+
+TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name) {
+  using Status = TableFileResult::Status;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file_name, error)) {
+    return {Status::kNotAFile, "Cannot open file " + file_name + "."};
+  }
+  LineBuffer buffer;
+  if (buffer.LoadFromFile(file_name) != FileResult::kOk) {
+    return {Status::kCannotOpen, "Cannot open file " + file_name};
+  }
+  return FillFromLines(grid, buffer, file_name);
+}
+
+std::string TableFileText(const StringGrid& grid, std::string_view separator) {
+  LineBuffer buffer;
+  FillLineBuffer(grid, buffer, separator);
+  return buffer.Text();
+}
+
+TableFileResult LoadTableText(StringGrid& grid, std::string text, const std::string& file_name) {
+  LineBuffer buffer;
+  buffer.SetText(std::move(text));
+  return FillFromLines(grid, buffer, file_name);
 }
 
 GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {

@@ -51,6 +51,14 @@ TableFileResult SaveTableFile(const StringGrid& grid, const std::string& file_na
 // was.
 TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name);
 
+// The bytes SaveTableFile writes, for a face that hands them on itself (a web page's
+// download).
+std::string TableFileText(const StringGrid& grid, std::string_view separator = "#");
+
+// LoadTableFile for bytes already read (a file a web page was given); `file_name` only
+// names them in the result's text.
+TableFileResult LoadTableText(StringGrid& grid, std::string text, const std::string& file_name);
+
 // The part of SaveTableFile before the file is written: one line per grid row.
 void FillLineBuffer(const StringGrid& grid, LineBuffer& buffer, std::string_view separator);
 

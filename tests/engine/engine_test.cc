@@ -142,6 +142,30 @@ TEST_F(EngineTest, ANewStepAfterUndoForgetsTheRunsThatCouldHaveBeenRedone) {
   EXPECT_EQ(Current().feeds, 1);
 }
 
+TEST_F(EngineTest, LoadedBytesAreOneStepWithANewRunAndARefusalChangesNothing) {
+  const std::vector<std::string> before = TableOf(engine_);
+  ChangeCounter counter;
+  engine_.AddObserver(&counter);
+  const TableFileResult refused = engine_.LoadTableText(" P1 # P2 #\r\n", "short.str");
+  EXPECT_EQ(refused.status, TableFileResult::Status::kNoBodyRows);
+  EXPECT_EQ(counter.count, 0);
+  EXPECT_FALSE(engine_.history().CanUndo());
+
+  EXPECT_TRUE(engine_
+                  .LoadTableText(" P1 # P2 # DNA # Survival #\r\n 0 # 0 # 1234567890123 # 4 #\r\n",
+                                 "one.str")
+                  .ok());
+  EXPECT_EQ(counter.count, 1);
+  EXPECT_TRUE(counter.last.table && counter.last.run);
+  EXPECT_EQ(engine_.grid().RowCount(), 2);
+  EXPECT_EQ(engine_.grid().Cell(kDnaColumn, 1), "1234567890123");
+  EXPECT_EQ(RunCount(), 2);
+  engine_.Undo();
+  EXPECT_EQ(TableOf(engine_), before);
+  EXPECT_EQ(RunCount(), 1);
+  engine_.RemoveObserver(&counter);
+}
+
 TEST_F(EngineTest, AutomaticRunsStayWhenAHandRunIsUndoneAndRedone) {
   engine_.NewGenePool();
   vantrel::Run automatic;
@@ -181,7 +205,7 @@ class EntryRecorder final : public HistoryListener {
 // recorded gives another engine the same table.
 TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsewhere) {
   for (std::uint32_t seed = 1; seed <= 12; ++seed) {
-    FixedClock clock(seed * 7919);
+    FixedClock clock(static_cast<std::int64_t>(seed) * 7919);
     LcgRandom random;
     Engine engine(random, clock);
     const Snapshot base = engine.history().TakeSnapshot();

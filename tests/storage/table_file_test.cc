@@ -25,6 +25,7 @@ using Said = std::vector<std::pair<bool, std::string>>;
 
 std::vector<std::string> Lines(const LineBuffer& buffer) {
   std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(buffer.Count()));
   for (int i = 0; i < buffer.Count(); ++i) lines.emplace_back(buffer.Line(i));
   return lines;
 }
@@ -90,6 +91,7 @@ class TableFileTest : public ::testing::Test {
   }
   std::vector<std::string> Row(int row) const {
     std::vector<std::string> cells;
+    cells.reserve(static_cast<std::size_t>(grid_.ColCount()));
     for (int col = 0; col < grid_.ColCount(); ++col) cells.push_back(grid_.Cell(col, row));
     return cells;
   }
@@ -146,11 +148,12 @@ TEST_F(TableFileTest, LfAndCrLineEndsLoadLikeCrLfInOneReset) {
   for (const char* end : {"\r\n", "\n", "\r"}) {
     GridResets resets;
     grid_.AddObserver(&resets);
-    const std::string e = end;
-    Load(Write("ends.str", " P1 # P2 #" + e + " 0 # 0 #" + e + e + " x #" + e));
+    std::string bytes = " P1 # P2 #";
+    for (const char* line : {" 0 # 0 #", "", " x #", ""}) (bytes += end) += line;
+    Load(Write("ends.str", bytes));
     grid_.RemoveObserver(&resets);
     EXPECT_EQ(grid_.ColCount(), 3);
-    ASSERT_EQ(grid_.RowCount(), 4) << "line end " << ::testing::PrintToString(e);
+    ASSERT_EQ(grid_.RowCount(), 4) << "line end " << ::testing::PrintToString(std::string(end));
     EXPECT_EQ(Row(0), (std::vector<std::string>{"ID", "P1", "P2"}));
     EXPECT_EQ(Row(1), (std::vector<std::string>{"1", "0", "0"}));
     EXPECT_EQ(Row(2), (std::vector<std::string>{"2", "", ""}));
@@ -214,6 +217,30 @@ TEST_F(TableFileTest, FilesThatCannotFillTheGridLeaveItAsItWas) {
   // Only the file of the title row alone is worth a word.
   const std::string path = PathOf("odd.str");
   EXPECT_EQ(said_, (Said{{false, "File " + path + " holds no rows below the title row."}}));
+}
+
+TEST_F(TableFileTest, TheTableAsTextIsTheBytesASaveWrites) {
+  // A cell longer than a line read keeps all of its bytes in both.
+  grid_.SetCell(1, 1, std::string(5000, 'Q'));
+  grid_.SetCell(4, 2, " \x01 7 ");
+  Save(PathOf("saved.str"));
+  EXPECT_EQ(TableFileText(grid_), Read(PathOf("saved.str")));
+}
+
+TEST_F(TableFileTest, BytesLoadAsTheSameBytesInAFileWouldAndNameTheFileInTheirWord) {
+  const std::string table = " P1 # P2 # DNA # Survival #\n 0 # 0 # 4821937465012 # 3 #\r";
+  EXPECT_TRUE(LoadTableText(grid_, table, "mine.str").ok());
+  const std::vector<std::string> from_text = Row(1);
+  Load(Write("mine.str", table));
+  EXPECT_EQ(Row(1), from_text);
+  EXPECT_EQ(from_text, (std::vector<std::string>{"1", "0", "0", "4821937465012", "3"}));
+
+  grid_.SetCell(3, 1, "keep");
+  EXPECT_EQ(LoadTableText(grid_, "", "empty.str").status, TableFileResult::Status::kNothingLoaded);
+  const TableFileResult title_only = LoadTableText(grid_, " P1 #\r\n", "title.str");
+  EXPECT_EQ(title_only.status, TableFileResult::Status::kNoBodyRows);
+  EXPECT_EQ(title_only.text, "File title.str holds no rows below the title row.");
+  EXPECT_EQ(grid_.Cell(3, 1), "keep");
 }
 
 TEST_F(TableFileTest, ANameThatIsNoFileOrCannotBeReadIsReported) {

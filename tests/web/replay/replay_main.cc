@@ -1,0 +1,134 @@
+// Plays tests/web/actions.txt on the engine as the desktop drives it (its actions, and
+// SaveTableFile for "save") and writes the bytes of every saved table to one file, for
+// comparison with the WebAssembly module playing the same script.
+//
+//   web_replay SCRIPT OUTPUT
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "engine/engine.h"
+#include "population/parameters.h"
+#include "population/random_source.h"
+#include "storage/table_file.h"
+#include "web/pinned_clock.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The game: the engine starts at the script's first line, "start MS".
+class Replay {
+ public:
+  explicit Replay(fs::path folder) : folder_(std::move(folder)) {}
+
+  // False, with a word on standard error, for a line that is no action.
+  bool Play(const std::string& line, int number) {
+    std::istringstream words(line);
+    std::string action;
+    if (!(words >> action) || action.front() == '#') return true;
+    long long count = 1;
+    if (action == "start") {
+      double ms = 0;
+      if (engine_ || !(words >> ms)) return Fail(number, "start MS comes once, first");
+      clock_ = std::make_unique<PinnedClock>(ms);
+      engine_ = std::make_unique<Engine>(random_, *clock_);
+      return true;
+    }
+    if (!engine_) return Fail(number, "the script starts with start MS");
+    if (action == "feed" || action == "shoot" || action == "undo" || action == "redo") {
+      if (!(words >> count)) count = 1;
+    }
+    if (action == "feed") {
+      while (count-- > 0) engine_->Feed();
+    } else if (action == "shoot") {
+      while (count-- > 0) engine_->Shoot();
+    } else if (action == "undo") {
+      while (count-- > 0) engine_->Undo();
+    } else if (action == "redo") {
+      while (count-- > 0) engine_->Redo();
+    } else if (action == "new-gene-pool") {
+      engine_->NewGenePool();
+    } else if (action == "idea") {
+      engine_->NewIdea();
+    } else if (action == "select") {
+      int row = 0;
+      if (!(words >> row)) return Fail(number, "select ROW");
+      engine_->SelectRow(row);
+    } else if (action == "parameters") {
+      Parameters parameters;
+      if (!(words >> parameters.start_organisms >> parameters.creativity >> parameters.bonus)) {
+        return Fail(number, "parameters START CREATIVITY BONUS");
+      }
+      engine_->SetParameters(parameters);
+    } else if (action == "save") {
+      const fs::path path = folder_ / "table.str";
+      if (!SaveTableFile(engine_->grid(), path.string()).ok()) return Fail(number, "cannot save");
+      saved_ += ReadFile(path);
+    } else if (action == "load") {
+      // The table saved last, loaded back as a step.
+      if (!engine_->LoadTable((folder_ / "table.str").string()).ok()) {
+        return Fail(number, "cannot load the table saved last");
+      }
+    } else {
+      return Fail(number, "unknown action " + action);
+    }
+    return true;
+  }
+
+  const std::string& saved() const { return saved_; }
+
+ private:
+  static bool Fail(int number, const std::string& what) {
+    std::cerr << "line " << number << ": " << what << "\n";
+    return false;
+  }
+
+  fs::path folder_;
+  LcgRandom random_;
+  std::unique_ptr<PinnedClock> clock_;
+  std::unique_ptr<Engine> engine_;
+  std::string saved_;
+};
+
+}  // namespace
+}  // namespace vantrel
+
+int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
+  if (argc != 3) {
+    std::cerr << "usage: web_replay SCRIPT OUTPUT\n";
+    return 2;
+  }
+  std::ifstream script(argv[1]);
+  if (!script) {
+    std::cerr << "web_replay: cannot read " << argv[1] << "\n";
+    return 2;
+  }
+  const fs::path folder = fs::temp_directory_path() / ("web_replay_" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  vantrel::Replay replay(folder);
+  std::string line;
+  int number = 0;
+  bool ok = true;
+  while (ok && std::getline(script, line)) ok = replay.Play(line, ++number);
+  fs::remove_all(folder);
+  if (!ok) return 1;
+  std::ofstream(argv[2], std::ios::binary) << replay.saved();
+  return 0;
+}

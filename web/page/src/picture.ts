@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The organism's picture: the engine's raster, drawn at the screen's own pixel density.
+import type { Engine } from 'vantrel-engine';
+
+export const kPictureSize = 350; // CSS pixels a side
+
+export function drawOrganism(canvas: HTMLCanvasElement, engine: Engine, side: number): void {
+  const ratio = window.devicePixelRatio;
+  const rgba = engine.organismRgba(kPictureSize, ratio);
+  canvas.width = side;
+  canvas.height = side;
+  const context = canvas.getContext('2d');
+  if (!context) return;
+  context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), side, side), 0, 0);
+}

@@ -1,0 +1,142 @@
+#include "web/session.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <utility>
+
+#include "organism/raster.h"
+#include "population/population.h"
+#include "storage/table_file.h"
+#include "web/pinned_clock.h"
+
+namespace vantrel {
+
+WebSession::WebSession(std::unique_ptr<Clock> clock)
+    : clock_(std::move(clock)), engine_(random_, *clock_) {
+  engine_.AddObserver(this);
+}
+
+WebSession::~WebSession() { engine_.RemoveObserver(this); }
+
+void WebSession::EngineChanged(const EngineChange& change) { last_change_ = change; }
+
+template <typename Action>
+EngineChange WebSession::Changed(Action action) {
+  last_change_ = {};
+  action();
+  return last_change_;
+}
+
+EngineChange WebSession::NewGenePool() {
+  return Changed([this] { engine_.NewGenePool(); });
+}
+
+EngineChange WebSession::Feed() {
+  return Changed([this] { engine_.Feed(); });
+}
+
+EngineChange WebSession::Shoot() {
+  return Changed([this] { engine_.Shoot(); });
+}
+
+EngineChange WebSession::NewIdea() {
+  return Changed([this] { idea_ = engine_.NewIdea().text; });
+}
+
+EngineChange WebSession::Undo() {
+  return Changed([this] { engine_.Undo(); });
+}
+
+EngineChange WebSession::Redo() {
+  return Changed([this] { engine_.Redo(); });
+}
+
+EngineChange WebSession::SelectRow(int row) {
+  return Changed([this, row] { engine_.SelectRow(row); });
+}
+
+LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_name) {
+  LoadOutcome outcome;
+  outcome.change = Changed([&] {
+    const TableFileResult result = engine_.LoadTableText(std::move(bytes), file_name);
+    outcome.ok = result.ok();
+    outcome.error_report = result.IsErrorReport();
+    outcome.message = result.text;
+  });
+  return outcome;
+}
+
+Parameters WebSession::SetParameters(const ParameterNumbers& numbers) {
+  const Parameters& now = engine_.parameters();
+  engine_.SetParameters({WholeNumber(numbers.start_organisms, now.start_organisms),
+                         WholeNumber(numbers.creativity, now.creativity),
+                         WholeNumber(numbers.bonus, now.bonus)});
+  return engine_.parameters();
+}
+
+std::string WebSession::TableBytes() const { return TableFileText(engine_.grid()); }
+
+int WebSession::RowCount() const { return engine_.grid().RowCount() - 1; }
+
+std::vector<TableRow> WebSession::Rows(int first, int count) const {
+  const StringGrid& grid = engine_.grid();
+  first = std::max(first, 1);
+  const int end = static_cast<int>(
+      std::min<long long>(static_cast<long long>(first) + std::max(count, 0), grid.RowCount()));
+  std::vector<TableRow> rows;
+  for (int row = first; row < end; ++row) {
+    rows.push_back({grid.Cell(kIdColumn, row), grid.Cell(kP1Column, row), grid.Cell(kP2Column, row),
+                    grid.Cell(kDnaColumn, row), grid.Cell(kSurvivalColumn, row)});
+  }
+  return rows;
+}
+
+int WebSession::SelectedRow() const { return engine_.grid().SelectedRow(); }
+
+SessionCounters WebSession::Counters() const {
+  SessionCounters counters;
+  counters.organism_counter = engine_.document().population().counter();
+  if (const Run* run = engine_.notebook().current_run()) {
+    counters.run_number = run->number;
+    counters.feeds = run->feeds;
+    counters.shots = run->shots;
+    counters.clicks = run->clicks();
+    counters.first_match_click = run->first_match_click.value_or(-1);
+    counters.stable_click = run->stable_click.value_or(-1);
+  }
+  counters.organisms = engine_.notebook().goal_counts().organisms();
+  counters.matching = engine_.notebook().goal_counts().matching();
+  counters.can_undo = engine_.history().CanUndo();
+  counters.can_redo = engine_.history().CanRedo();
+  return counters;
+}
+
+std::vector<std::uint8_t> WebSession::OrganismRgba(double size, double device_pixel_ratio) const {
+  const StringGrid& grid = engine_.grid();
+  return RgbaBytes(DrawOrganismPicture(grid.Cell(kDnaColumn, grid.SelectedRow()),
+                                       PictureSide(size, device_pixel_ratio)));
+}
+
+std::string WebSession::OrganismWords() const { return engine_.notebook().DescribeSelected(); }
+
+const std::string& WebSession::Goal() const { return engine_.notebook().goal().text; }
+
+int PictureSide(double size, double device_pixel_ratio) {
+  if (!(device_pixel_ratio > 0) || !std::isfinite(device_pixel_ratio)) device_pixel_ratio = 1;
+  const double pixels = std::round(size * device_pixel_ratio);
+  if (!(pixels >= 1)) return 1;  // NaN too
+  return pixels >= kMaxPictureSide ? kMaxPictureSide : static_cast<int>(pixels);
+}
+
+int WholeNumber(double number, int fallback) {
+  if (std::isnan(number)) return fallback;
+  return static_cast<int>(
+      std::clamp(std::trunc(number), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+std::uint32_t SeedAt(double unix_milliseconds) {
+  return PinnedClock(unix_milliseconds).MillisecondsSinceMidnightUtc();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,132 @@
+#ifndef VANTREL_WEB_SESSION_H_
+#define VANTREL_WEB_SESSION_H_
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "population/clock.h"
+#include "population/parameters.h"
+#include "population/random_source.h"
+
+namespace vantrel {
+
+// One organism row as the page's table shows it.
+struct TableRow {
+  std::string id;
+  std::string p1;
+  std::string p2;
+  std::string dna;
+  std::string survival;
+};
+
+// The numbers beside the table: the organism counter, the current run's clicks and goal
+// counts, and whether undo and redo can go anywhere. A click that has not happened is -1.
+struct SessionCounters {
+  int organism_counter = 0;
+  int run_number = 0;
+  int feeds = 0;
+  int shots = 0;
+  int clicks = 0;
+  int first_match_click = -1;
+  int stable_click = -1;
+  int organisms = 0;
+  int matching = 0;
+  bool can_undo = false;
+  bool can_redo = false;
+};
+
+// How a load of table bytes went: what to tell the user (empty: nothing) and whether it
+// is an error report rather than a plain message.
+struct LoadOutcome {
+  bool ok = false;
+  bool error_report = false;
+  std::string message;
+  EngineChange change;
+};
+
+// The parameters as a page hands them in: any numbers, taken as the desktop's boxes take
+// them (whole numbers, the start population within its limits).
+struct ParameterNumbers {
+  double start_organisms = 0;
+  double creativity = 0;
+  double bonus = 0;
+};
+
+// The largest side of an organism picture, in device pixels: a 4096 x 4096 picture
+// already holds 64 MB of pixels.
+inline constexpr int kMaxPictureSide = 4096;
+
+// The engine as a web page drives it: a few coarse calls, each action answering with what
+// it changed, and readers for everything the page shows. It owns the random source and
+// the engine, which seeds itself from the clock exactly as the desktop's does.
+class WebSession final : private EngineObserver {
+ public:
+  explicit WebSession(std::unique_ptr<Clock> clock);
+  ~WebSession() override;
+
+  WebSession(const WebSession&) = delete;
+  WebSession& operator=(const WebSession&) = delete;
+
+  // The user's actions; each returns what it changed (nothing when it did nothing).
+  EngineChange NewGenePool();
+  EngineChange Feed();
+  EngineChange Shoot();
+  EngineChange NewIdea();
+  EngineChange Undo();
+  EngineChange Redo();
+  EngineChange SelectRow(int row);
+  LoadOutcome LoadTable(std::string bytes, const std::string& file_name);
+  // Sets all three as the desktop commits its boxes, and returns the values kept.
+  Parameters SetParameters(const ParameterNumbers& numbers);
+
+  // What the page shows.
+  std::string TableBytes() const;  // what the desktop's Save writes
+  int RowCount() const;            // organisms, without the title row
+  // Up to `count` organism rows from row `first` (from 1); none outside the table.
+  std::vector<TableRow> Rows(int first, int count) const;
+  int SelectedRow() const;
+  SessionCounters Counters() const;
+  const Parameters& parameters() const { return engine_.parameters(); }
+  // The selected organism's picture as R, G, B, A bytes, `size` CSS pixels square at the
+  // device pixel ratio; PictureSide says how many device pixels a side has.
+  std::vector<std::uint8_t> OrganismRgba(double size, double device_pixel_ratio) const;
+  // The selected organism in words, as the lab notebook describes it.
+  std::string OrganismWords() const;
+  // The last idea's whole sentence ("" before the first), and the current run's goal.
+  const std::string& idea() const { return idea_; }
+  const std::string& Goal() const;
+
+  const Engine& engine() const { return engine_; }
+
+ private:
+  // Runs `action` and returns the change the engine told of it.
+  template <typename Action>
+  EngineChange Changed(Action action);
+  void EngineChanged(const EngineChange& change) override;
+
+  std::unique_ptr<Clock> clock_;
+  LcgRandom random_;
+  Engine engine_;
+  EngineChange last_change_;
+  std::string idea_;
+};
+
+// How many device pixels a picture `size` CSS pixels wide has at `device_pixel_ratio`:
+// rounded as the desktop rounds, at least 1 and at most kMaxPictureSide; a ratio that is
+// no positive number counts as 1.
+int PictureSide(double size, double device_pixel_ratio);
+
+// A number the page typed, as a whole number: rounded towards zero and held within int;
+// `fallback` for a number that is none (NaN).
+int WholeNumber(double number, int fallback);
+
+// The seed the engine takes at `unix_milliseconds` (since 1970-01-01 00:00 UTC): the
+// clock's milliseconds since midnight UTC, as on the desktop.
+std::uint32_t SeedAt(double unix_milliseconds);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_WEB_SESSION_H_

@@ -1,0 +1,186 @@
+// The engine's calls for a web page (embind). Actions answer with what changed; readers
+// hand back plain JavaScript values (objects, arrays, strings, a Uint8Array), so the page
+// never holds C++ objects other than the Engine itself. vantrel_engine.d.ts declares all
+// of it; tests/web/bindings_test.mjs calls every declared name.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "population/clock.h"
+#include "web/pinned_clock.h"
+#include "web/session.h"
+
+namespace vantrel {
+namespace {
+
+using emscripten::val;
+
+val ChangeObject(const EngineChange& change) {
+  val object = val::object();
+  object.set("table", change.table);
+  object.set("selection", change.selection);
+  object.set("run", change.run);
+  object.set("counters", change.counters);
+  object.set("parameters", change.parameters);
+  return object;
+}
+
+val ParametersObject(const Parameters& parameters) {
+  val object = val::object();
+  object.set("startOrganisms", parameters.start_organisms);
+  object.set("creativity", parameters.creativity);
+  object.set("bonus", parameters.bonus);
+  return object;
+}
+
+// A field of a parameters object the page passed: its number, or NaN (kept as it was).
+double NumberField(const val& object, const char* name) {
+  const val field = object[name];
+  return field.isNumber() ? field.as<double>() : std::numeric_limits<double>::quiet_NaN();
+}
+
+// The Engine class of the module: the session, started from the page's clock (`Date`) as
+// the desktop starts from the system clock, or from a moment the caller pins.
+class EngineBinding {
+ public:
+  EngineBinding() : session_(std::make_unique<SystemClock>()) {}
+  explicit EngineBinding(double unix_milliseconds)
+      : session_(std::make_unique<PinnedClock>(unix_milliseconds)) {}
+
+  val NewGenePool() { return ChangeObject(session_.NewGenePool()); }
+  val Feed() { return ChangeObject(session_.Feed()); }
+  val Shoot() { return ChangeObject(session_.Shoot()); }
+  val NewIdea() { return ChangeObject(session_.NewIdea()); }
+  val Undo() { return ChangeObject(session_.Undo()); }
+  val Redo() { return ChangeObject(session_.Redo()); }
+  val SelectRow(int row) { return ChangeObject(session_.SelectRow(row)); }
+
+  val SetParameters(const val& numbers) {
+    if (numbers.typeOf().as<std::string>() != "object" || numbers.isNull())
+      return ParametersObject(session_.parameters());
+    return ParametersObject(session_.SetParameters({NumberField(numbers, "startOrganisms"),
+                                                    NumberField(numbers, "creativity"),
+                                                    NumberField(numbers, "bonus")}));
+  }
+
+  // `bytes` is a Uint8Array (or any array of bytes).
+  val LoadTable(const val& bytes, const std::string& file_name) {
+    std::string text;
+    if (!bytes.isNull() && !bytes.isUndefined()) {
+      const std::vector<std::uint8_t> data =
+          emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+      text.assign(data.begin(), data.end());
+    }
+    const LoadOutcome outcome = session_.LoadTable(std::move(text), file_name);
+    val object = val::object();
+    object.set("ok", outcome.ok);
+    object.set("errorReport", outcome.error_report);
+    object.set("message", outcome.message);
+    object.set("change", ChangeObject(outcome.change));
+    return object;
+  }
+
+  val TableBytes() const {
+    const std::string bytes = session_.TableBytes();
+    return CopiedBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  }
+
+  int RowCount() const { return session_.RowCount(); }
+
+  val Rows(int first, int count) const {
+    val rows = val::array();
+    int index = 0;
+    for (const TableRow& row : session_.Rows(first, count)) {
+      val object = val::object();
+      object.set("id", row.id);
+      object.set("p1", row.p1);
+      object.set("p2", row.p2);
+      object.set("dna", row.dna);
+      object.set("survival", row.survival);
+      rows.set(index++, object);
+    }
+    return rows;
+  }
+
+  int SelectedRow() const { return session_.SelectedRow(); }
+
+  val Counters() const {
+    const SessionCounters counters = session_.Counters();
+    val object = val::object();
+    object.set("organismCounter", counters.organism_counter);
+    object.set("run", counters.run_number);
+    object.set("feeds", counters.feeds);
+    object.set("shots", counters.shots);
+    object.set("clicks", counters.clicks);
+    object.set("firstMatchClick", counters.first_match_click);
+    object.set("stableClick", counters.stable_click);
+    object.set("organisms", counters.organisms);
+    object.set("matching", counters.matching);
+    object.set("canUndo", counters.can_undo);
+    object.set("canRedo", counters.can_redo);
+    return object;
+  }
+
+  val ParametersNow() const { return ParametersObject(session_.parameters()); }
+
+  val OrganismRgba(double size, double device_pixel_ratio) const {
+    const std::vector<std::uint8_t> rgba = session_.OrganismRgba(size, device_pixel_ratio);
+    return CopiedBytes(rgba.data(), rgba.size());
+  }
+
+  std::string OrganismWords() const { return session_.OrganismWords(); }
+  std::string Idea() const { return session_.idea(); }
+  std::string Goal() const { return session_.Goal(); }
+
+ private:
+  // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
+  static val CopiedBytes(const std::uint8_t* data, std::size_t size) {
+    return val::global("Uint8Array").new_(emscripten::typed_memory_view(size, data));
+  }
+
+  WebSession session_;
+};
+
+int PictureSideBinding(double size, double device_pixel_ratio) {
+  return PictureSide(size, device_pixel_ratio);
+}
+
+double SeedAtBinding(double unix_milliseconds) { return SeedAt(unix_milliseconds); }
+
+}  // namespace
+}  // namespace vantrel
+
+EMSCRIPTEN_BINDINGS(vantrel_engine) {
+  using vantrel::EngineBinding;
+  emscripten::class_<EngineBinding>("Engine")
+      .constructor<>()
+      .constructor<double>()
+      .function("newGenePool", &EngineBinding::NewGenePool)
+      .function("feed", &EngineBinding::Feed)
+      .function("shoot", &EngineBinding::Shoot)
+      .function("newIdea", &EngineBinding::NewIdea)
+      .function("undo", &EngineBinding::Undo)
+      .function("redo", &EngineBinding::Redo)
+      .function("selectRow", &EngineBinding::SelectRow)
+      .function("setParameters", &EngineBinding::SetParameters)
+      .function("loadTable", &EngineBinding::LoadTable)
+      .function("tableBytes", &EngineBinding::TableBytes)
+      .function("rowCount", &EngineBinding::RowCount)
+      .function("rows", &EngineBinding::Rows)
+      .function("selectedRow", &EngineBinding::SelectedRow)
+      .function("counters", &EngineBinding::Counters)
+      .function("parameters", &EngineBinding::ParametersNow)
+      .function("organismRgba", &EngineBinding::OrganismRgba)
+      .function("organismWords", &EngineBinding::OrganismWords)
+      .function("idea", &EngineBinding::Idea)
+      .function("goal", &EngineBinding::Goal);
+  emscripten::function("pictureSide", &vantrel::PictureSideBinding);
+  emscripten::function("seedAt", &vantrel::SeedAtBinding);
+}

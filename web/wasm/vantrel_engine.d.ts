@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The engine's WebAssembly module (vantrel_engine.mjs), as the page calls it. Written by
+// hand: Emscripten 3.1.6 cannot emit declarations. tests/web/bindings_test.mjs checks that
+// the module and this file name the same calls and calls each of them.
+
+/** What one action changed; all false when it did nothing. */
+export interface Change {
+  table: boolean;
+  selection: boolean;
+  run: boolean;
+  counters: boolean;
+  parameters: boolean;
+}
+
+/** The three numbers that steer a run. */
+export interface Parameters {
+  startOrganisms: number;
+  creativity: number;
+  bonus: number;
+}
+
+/** One organism row of the table, as its cells' texts. */
+export interface TableRow {
+  id: string;
+  p1: string;
+  p2: string;
+  dna: string;
+  survival: string;
+}
+
+/** The organism counter, the current run's clicks and goal counts, undo and redo. */
+export interface Counters {
+  organismCounter: number;
+  run: number;
+  feeds: number;
+  shots: number;
+  clicks: number;
+  /** -1 until some organism meets the goal. */
+  firstMatchClick: number;
+  /** -1 until every organism meets it. */
+  stableClick: number;
+  organisms: number;
+  matching: number;
+  canUndo: boolean;
+  canRedo: boolean;
+}
+
+/** How a load went: `message` is what to tell the user ("" for nothing). */
+export interface LoadResult {
+  ok: boolean;
+  /** A failure the program did not handle itself, shown as an error. */
+  errorReport: boolean;
+  message: string;
+  change: Change;
+}
+
+/** The engine: every action of the user, then what the page reads back. */
+export declare class Engine {
+  /** Seeded from the clock (Date) as the desktop program seeds itself. */
+  constructor();
+  /** Seeded from the given moment, which every time the engine notes reads. */
+  constructor(unixMilliseconds: number);
+  /** Frees the engine's memory; the object is unusable afterwards. */
+  delete(): void;
+
+  newGenePool(): Change;
+  feed(): Change;
+  shoot(): Change;
+  newIdea(): Change;
+  undo(): Change;
+  redo(): Change;
+  /** Shows organism `row` (from 1), as a click on its row does. */
+  selectRow(row: number): Change;
+  /**
+   * Sets the parameters as the desktop commits its boxes (whole numbers, the start
+   * population within 2 to 1000); a field that is no number keeps its value. Returns the
+   * values kept.
+   */
+  setParameters(parameters: Partial<Parameters>): Parameters;
+  /** Loads a table file's bytes; `fileName` names it in the message. */
+  loadTable(bytes: Uint8Array, fileName: string): LoadResult;
+  /** The bytes of the table file the desktop's Save writes. */
+  tableBytes(): Uint8Array<ArrayBuffer>;
+
+  /** Organisms in the table, without the title row. */
+  rowCount(): number;
+  /** Up to `count` organism rows from row `first` (from 1). */
+  rows(first: number, count: number): TableRow[];
+  /** The organism shown (from 1), or 0 in an empty table. */
+  selectedRow(): number;
+  counters(): Counters;
+  parameters(): Parameters;
+  /**
+   * The shown organism's picture as R, G, B, A bytes for ImageData: `size` CSS pixels
+   * square at `devicePixelRatio`, pictureSide(size, devicePixelRatio) pixels a side.
+   */
+  organismRgba(size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
+  /** The shown organism in words. */
+  organismWords(): string;
+  /** The sentence of the last idea ("" before the first). */
+  idea(): string;
+  /** The current run's goal ("" without one). */
+  goal(): string;
+}
+
+export interface VantrelEngineModule {
+  Engine: typeof Engine;
+  /** Device pixels of a side of a picture `size` CSS pixels wide (1 to 4096). */
+  pictureSide(size: number, devicePixelRatio: number): number;
+  /** The seed the engine takes at `unixMilliseconds`: milliseconds since midnight UTC. */
+  seedAt(unixMilliseconds: number): number;
+}
+
+/** Instantiates the module. */
+export default function createVantrelEngine(): Promise<VantrelEngineModule>;
