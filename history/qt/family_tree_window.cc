@@ -1,5 +1,6 @@
 #include "history/qt/family_tree_window.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -249,10 +250,14 @@ FamilyTreeWindow::FamilyTreeWindow(History& history, QWidget* parent)
   back_button_->setObjectName(QStringLiteral("btnBack"));
   back_button_->setAccessibleName(QStringLiteral("Back to the previous tree"));
   back_button_->setToolTip(QStringLiteral("Back to the tree shown before (Alt+Left)"));
-  back_button_->setShortcut(QKeySequence(QKeySequence::Back));
   back_button_->setAutoDefault(false);
   back_button_->hide();
   connect(back_button_, &QPushButton::clicked, this, &FamilyTreeWindow::GoBack);
+  // Alt+Left as in a browser, from anywhere in the window.
+  auto* back_key = new QAction(this);
+  back_key->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+  addAction(back_key);
+  connect(back_key, &QAction::triggered, this, &FamilyTreeWindow::GoBack);
   auto* top = new QHBoxLayout;
   top->addWidget(back_button_, 0, Qt::AlignTop);
   top->addWidget(Legend(this), 1);
