@@ -30,7 +30,15 @@ class FamilyTreeDepthTest : public ::testing::Test {
     window_.resize(FamilyTreeWindow::kReadableSize);
     window_.show();
     QApplication::setActiveWindow(&window_);
-    QTest::qWait(20);
+    Settle();
+  }
+
+  // Lets the layouts settle: each one that changes asks its parent again, a round later.
+  static void Settle() {
+    for (int round = 0; round < 8; ++round) {
+      QCoreApplication::sendPostedEvents();
+      QCoreApplication::processEvents();
+    }
   }
 
   std::uint32_t Selected() {

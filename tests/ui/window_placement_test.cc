@@ -80,14 +80,5 @@ TEST(WindowPlacementTest, TheLeftSideServesWhenTheRightHasNoRoom) {
   EXPECT_EQ(narrowed, (ScreenRect{0, 100, 692, 640}));
 }
 
-TEST(WindowPlacementTest, CascadedWindowsStepDownAndRightInsideTheScreen) {
-  const ScreenRect first = PlaceWindow(kLaptop, kMainWindow, {600, 300}, {600, 300}, 0);
-  const ScreenRect second = PlaceWindow(kLaptop, kMainWindow, {600, 300}, {600, 300}, 1);
-  EXPECT_EQ(second.x - first.x, 32);
-  EXPECT_EQ(second.y - first.y, 32);
-  // Far down the cascade the window stays on the screen.
-  EXPECT_TRUE(kLaptop.Contains(PlaceWindow(kLaptop, kMainWindow, {600, 300}, {600, 300}, 40)));
-}
-
 }  // namespace
 }  // namespace vantrel
