@@ -1,41 +1,21 @@
 #include "app/application.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 #include <QTimer>
-#include <algorithm>
 #include <string>
 #include <utility>
 
+#include "app/window_place.h"
 #include "lab/goal.h"
 #include "plugins/qt/plugin_loader.h"
+#include "ui/qt/close_on_escape.h"
 
 namespace vantrel {
 
 namespace {
 
 constexpr int kJournalDelayMs = 100;
-
-// Shows a window of the program, or brings it to the front when it is open already. The
-// first time it opens beside `anchor`, where it covers nothing of it.
-void Present(QWidget& window, const QWidget& anchor) {
-  if (!window.property("vantrel_placed").toBool()) {
-    // Each further window a little lower and to the right, so none hides another.
-    static int placed = 0;
-    QPoint place = anchor.frameGeometry().topRight() + QPoint(8, 0) + QPoint(28, 28) * placed++;
-    const QRect screen = anchor.screen()->availableGeometry();
-    // Narrowed to the room beside the anchor where it can be, so that it covers nothing.
-    const int room = screen.right() - place.x();
-    if (room < window.width() && room >= window.minimumSizeHint().width()) {
-      window.resize(room, window.height());
-    }
-    place.setX(std::max(screen.left(), std::min(place.x(), screen.right() - window.width())));
-    window.move(place);
-    window.setProperty("vantrel_placed", true);
-  }
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
 
 }  // namespace
 
@@ -49,7 +29,10 @@ VantrelApplication::VantrelApplication()
           [this](PopulationWindow& window) { WirePopulationWindow(window); }),
       family_tree_window_(
           [this] { return std::make_unique<FamilyTreeWindow>(workspace_.history()); },
-          [this](FamilyTreeWindow& window) { main_window_.keys().AddWindow(&window); }),
+          [this](FamilyTreeWindow& window) {
+            main_window_.keys().AddWindow(&window);
+            CloseOnEscape(window);
+          }),
       notebook_panel_([this] { return MakeNotebookPanel(); },
                       [this](NotebookPanel& panel) { WireNotebookPanel(panel); }) {
   messages_.SetOwner(&main_window_);
@@ -59,7 +42,7 @@ VantrelApplication::VantrelApplication()
     if (NotebookPanel* panel = notebook_panel_.TryGet()) panel->DeclareReached();
   });
   QObject::connect(&main_window_, &MainWindow::notebookRequested, &main_window_, [this] {
-    if (NotebookPanel* panel = notebook_panel_.TryGet()) Present(panel->window(), main_window_);
+    if (NotebookPanel* panel = notebook_panel_.TryGet()) Present(panel->window(), QSize());
   });
   QObject::connect(&main_window_, &MainWindow::populationStepped, &main_window_,
                    [this] { RefreshNotebook(); });
@@ -73,9 +56,11 @@ VantrelApplication::VantrelApplication()
   QObject::connect(&main_window_, &MainWindow::organismChanged, &notebook_refresh_,
                    [this] { notebook_refresh_.start(); });
   QObject::connect(&main_window_, &MainWindow::populationViewRequested, &main_window_,
-                   [this] { Present(population_window_.Get(), main_window_); });
+                   [this] { Present(population_window_.Get(), QSize()); });
   QObject::connect(&main_window_, &MainWindow::familyTreeRequested, &main_window_,
-                   [this] { Present(family_tree_window_.Get(), main_window_); });
+                   [this] { Present(family_tree_window_.Get(), FamilyTreeWindow::kReadableSize); });
+  // The main window's close ends the program: the journal is closed by then.
+  QObject::connect(&main_window_, &MainWindow::closed, &main_window_, [this] { EndProgram(); });
   // The journal opens a moment after the first organism is on screen, so start-up does not
   // wait for it; steps made before are part of the state it starts from.
   QObject::connect(&main_window_, &MainWindow::firstPainted, &main_window_, [this] {
@@ -83,13 +68,37 @@ VantrelApplication::VantrelApplication()
   });
 }
 
+void VantrelApplication::Present(QWidget& window, QSize readable) {
+  if (!window.property("vantrel_placed").toBool()) {
+    const QScreen* screen = main_window_.screen();
+    window.setGeometry(
+        WindowPlace(window, readable, main_window_, screen->availableGeometry(), placed_++));
+    window.setProperty("vantrel_placed", true);
+  }
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void VantrelApplication::EndProgram() {
+  notebook_refresh_.stop();
+  QWidget* windows[] = {
+      population_window_.IfMade(), family_tree_window_.IfMade(),
+      notebook_panel_.IfMade() != nullptr ? &notebook_panel_.IfMade()->window() : nullptr};
+  for (QWidget* window : windows) {
+    if (window != nullptr) window->close();
+  }
+  QCoreApplication::quit();
+}
+
 void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
   main_window_.keys().AddWindow(&window);
+  CloseOnEscape(window);
   window.SetExtraTooltipLine(
       [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
   QObject::connect(&window, &PopulationWindow::familyTreeRequested, &window, [this](int row) {
     workspace_.engine().SelectRow(row);
-    Present(family_tree_window_.Get(), *population_window_.IfMade());
+    Present(family_tree_window_.Get(), FamilyTreeWindow::kReadableSize);
   });
 }
 
@@ -111,6 +120,7 @@ void VantrelApplication::WireNotebookPanel(NotebookPanel& panel) {
   QObject::connect(&panel, &NotebookPanel::automaticRunsAdded, &main_window_,
                    [this] { main_window_.KeepNotebookInJournal(); });
   main_window_.keys().AddWindow(&panel.window());
+  CloseOnEscape(panel.window());
   RefreshNotebook();
 }
 

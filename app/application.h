@@ -29,8 +29,16 @@ class VantrelApplication {
   VantrelApplication();
 
   MainWindow& main_window() { return main_window_; }
+  Workspace& workspace() { return workspace_; }
 
  private:
+  // Shows a window of the program, or brings it to the front when it is open already. The
+  // first time it is placed beside the main window, or over it where there is no room,
+  // at least `readable` in size.
+  void Present(QWidget& window, QSize readable);
+  // After the main window's close: the other windows close with it and the event loop
+  // ends.
+  void EndProgram();
   MainWindowServices Services();
   // Keeps the notebook window, once made, in step with the notebook and the boxes.
   void RefreshNotebook();
@@ -57,6 +65,9 @@ class VantrelApplication {
   // From its plugin, loaded when first asked for; a failed load is tried again next time.
   OnDemand<NotebookPanel> notebook_panel_;
   QTimer notebook_refresh_;
+  // How many windows have been placed, for the cascade of those that open over the main
+  // window.
+  int placed_ = 0;
 };
 
 }  // namespace vantrel

@@ -329,7 +329,9 @@ void MainWindow::EngineChanged(const EngineChange& change) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   KeepNotebookInJournal();
   workspace_.CloseJournal();
+  keys_.Stop();
   QWidget::closeEvent(event);
+  emit closed();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

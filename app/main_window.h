@@ -125,10 +125,13 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   void notebookRequested();
   // Another organism is shown.
   void organismChanged();
+  // The window closed: the journal is closed and no key acts any more. The program ends.
+  void closed();
 
  protected:
   void changeEvent(QEvent* event) override;
-  // Closing the window ends the program run: the journal is marked closed.
+  // Closing the window ends the program run: the last of the notebook is written, the
+  // journal is marked closed and the keys stop, so nothing changes the population after.
   void closeEvent(QCloseEvent* event) override;
 
  private:

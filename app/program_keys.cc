@@ -58,6 +58,10 @@ QAction* ProgramKeys::Bind(QKeyCombination key, std::function<void()> action) {
   return shortcut;
 }
 
+void ProgramKeys::Stop() {
+  for (QAction* action : actions_) action->setEnabled(false);
+}
+
 bool ProgramKeys::InRegisteredWindow(const QWidget* widget) const {
   if (widget == nullptr) return false;
   const QWidget* window = widget->window();

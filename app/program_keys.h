@@ -33,6 +33,8 @@ class ProgramKeys final : public QObject {
   void AddWindow(QWidget* window);
   // `key` (a key with its modifiers) runs `action`; the QAction that does it.
   QAction* Bind(QKeyCombination key, std::function<void()> action);
+  // No key acts any more, in any window: the program is ending.
+  void Stop();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,10 +1,12 @@
 #include "history/qt/family_tree_window.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QTimer>
@@ -215,18 +217,59 @@ void OrganismCard::mousePressEvent(QMouseEvent* event) {
   QFrame::mousePressEvent(event);
 }
 
+void TreeCanvas::SetLinks(std::vector<Link> links) {
+  links_ = std::move(links);
+  update();
+}
+
+void TreeCanvas::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (const Link& link : links_) {
+    if (!link.child || !link.parent) continue;
+    const QRect child = link.child->geometry();
+    const QRect parent = link.parent->geometry();
+    // The first parent's line leaves the child's left third, the second's its right third,
+    // dashed, so the two stay apart where the parents sit close together.
+    const DigitOrigin origin = link.first ? DigitOrigin::kFirstParent : DigitOrigin::kSecondParent;
+    painter.setPen(QPen(OriginColour(origin), 2, link.first ? Qt::SolidLine : Qt::DashLine));
+    const int from_x = child.left() + child.width() * (link.first ? 1 : 2) / 3;
+    painter.drawLine(QPoint(from_x, child.bottom()), QPoint(parent.center().x(), parent.top()));
+  }
+}
+
 FamilyTreeWindow::FamilyTreeWindow(History& history, QWidget* parent)
-    : QWidget(parent, Qt::Window), history_(history) {
+    : QWidget(parent, Qt::Window),
+      history_(history),
+      back_button_(new QPushButton(QStringLiteral("Back"), this)),
+      scroll_(new QScrollArea(this)),
+      canvas_(new TreeCanvas(scroll_)) {
+  setObjectName(QStringLiteral("frmFamilyTree"));
   setWindowTitle(QStringLiteral("Family tree"));
-  auto* outer = new QVBoxLayout(this);
-  outer->addWidget(Legend(this));
-  auto* scroll = new QScrollArea(this);
-  scroll->setWidgetResizable(true);
-  auto* content = new QWidget(scroll);
-  rows_ = new QVBoxLayout(content);
+  back_button_->setObjectName(QStringLiteral("btnBack"));
+  back_button_->setAccessibleName(QStringLiteral("Back to the previous tree"));
+  back_button_->setToolTip(QStringLiteral("Back to the tree shown before (Alt+Left)"));
+  back_button_->setAutoDefault(false);
+  back_button_->hide();
+  connect(back_button_, &QPushButton::clicked, this, &FamilyTreeWindow::GoBack);
+  // Alt+Left as in a browser, from anywhere in the window.
+  auto* back_key = new QAction(this);
+  back_key->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+  addAction(back_key);
+  connect(back_key, &QAction::triggered, this, &FamilyTreeWindow::GoBack);
+  auto* top = new QHBoxLayout;
+  top->addWidget(back_button_, 0, Qt::AlignTop);
+  top->addWidget(Legend(this), 1);
+
+  scroll_->setObjectName(QStringLiteral("scrTree"));
+  scroll_->setWidgetResizable(true);
+  rows_ = new QVBoxLayout(canvas_);
   rows_->setAlignment(Qt::AlignTop);
-  scroll->setWidget(content);
-  outer->addWidget(scroll);
+  scroll_->setWidget(canvas_);
+  auto* outer = new QVBoxLayout(this);
+  outer->addLayout(top);
+  outer->addWidget(scroll_, 1);
   resize(900, 640);
   history_.document().grid().AddObserver(this);
 }
@@ -243,7 +286,7 @@ void FamilyTreeWindow::GridSelectionChanged(int /*row*/) { FollowSelectionLater(
 
 void FamilyTreeWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  ShowSerial(history_.lineage().SerialInRow(history_.document().grid().SelectedRow()));
+  FollowSelection();
 }
 
 void FamilyTreeWindow::FollowSelectionLater() {
@@ -252,8 +295,26 @@ void FamilyTreeWindow::FollowSelectionLater() {
   // The record learns of a birth only after the grid shows it; look once the step is over.
   QTimer::singleShot(0, this, [this] {
     follow_pending_ = false;
-    ShowSerial(history_.lineage().SerialInRow(history_.document().grid().SelectedRow()));
+    FollowSelection();
   });
+}
+
+void FamilyTreeWindow::FollowSelection() {
+  back_.clear();
+  back_button_->hide();
+  ShowSerial(history_.lineage().SerialInRow(history_.document().grid().SelectedRow()));
+}
+
+void FamilyTreeWindow::GoBack() {
+  if (back_.empty()) return;
+  const std::uint32_t serial = back_.back();
+  back_.pop_back();
+  if (back_.empty()) {
+    // The focus stays in the window when the button it was on goes.
+    if (back_button_->hasFocus()) scroll_->setFocus();
+    back_button_->hide();
+  }
+  ShowSerial(serial);
 }
 
 void FamilyTreeWindow::ShowSerial(std::uint32_t serial) {
@@ -288,19 +349,23 @@ void FamilyTreeWindow::Rebuild() {
     Discard(item->widget());
     delete item;
   }
+  canvas_->SetLinks({});
   const Lineage& lineage = history_.lineage();
   if (shown_ >= lineage.size()) {
     rows_->addWidget(new QLabel(QStringLiteral("No organism selected."), this));
     return;
   }
-  auto add_card = [this, &lineage](QHBoxLayout* row, std::uint32_t serial, int size) {
+  std::map<std::uint32_t, OrganismCard*> cards;
+  auto add_card = [this, &lineage, &cards](QHBoxLayout* row, std::uint32_t serial, int size) {
     auto* card = new OrganismCard(lineage, serial, size, pictures_);
     card->setObjectName(QStringLiteral("card%1").arg(serial));
     connect(card, &OrganismCard::clicked, this, &FamilyTreeWindow::CardClicked);
     row->addWidget(card);
+    cards[serial] = card;
   };
+  // Rows centred under one another, so that the lines from a child fan out to its parents.
   auto* focus = new QHBoxLayout;
-  focus->setAlignment(Qt::AlignLeft);
+  focus->setAlignment(Qt::AlignHCenter);
   add_card(focus, shown_, kFocusPicture);
   rows_->addLayout(focus);
 
@@ -317,10 +382,21 @@ void FamilyTreeWindow::Rebuild() {
   for (const auto& [generation, serials] : generations) {
     rows_->addWidget(new QLabel(QString::fromLatin1(kNames[generation]), this));
     auto* row = new QHBoxLayout;
-    row->setAlignment(Qt::AlignLeft);
+    row->setAlignment(Qt::AlignHCenter);
     for (std::uint32_t serial : serials) add_card(row, serial, kAncestorPicture);
     rows_->addLayout(row);
   }
+
+  std::vector<TreeCanvas::Link> links;
+  for (const auto& [serial, card] : cards) {
+    const OrganismRecord record = lineage.Get(serial);
+    for (const auto& [parent, first] :
+         {std::pair{record.first_parent, true}, std::pair{record.second_parent, false}}) {
+      const auto found = cards.find(parent);
+      if (found != cards.end()) links.push_back({card, found->second, first});
+    }
+  }
+  canvas_->SetLinks(std::move(links));
 }
 
 OrganismCard* FamilyTreeWindow::Card(std::uint32_t serial) const {
@@ -336,7 +412,11 @@ void FamilyTreeWindow::CardClicked(std::uint32_t serial) {
       return;
     }
   }
-  ShowSerial(serial);  // dead: its own DNA, drawing and ancestors
+  if (serial == shown_) return;
+  // Dead: its own DNA, drawing and ancestors, with the way back to the tree shown now.
+  back_.push_back(shown_);
+  back_button_->show();
+  ShowSerial(serial);
 }
 
 }  // namespace vantrel

@@ -5,15 +5,20 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QPixmap>
+#include <QPointer>
+#include <QSize>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "history/history.h"
 #include "organism/qt/thumbnail_cache.h"
 
 class QLabel;
+class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace vantrel {
@@ -31,7 +36,12 @@ class OrganismCard final : public QFrame {
   // The DNA in words, run by run ("4 first parent, 1 mutation, ..."), for screen readers.
   QString DnaDescription() const;
 
+  std::uint32_t serial() const { return serial_; }
+
   QSize sizeHint() const override;
+  // A card never shrinks below what shows its picture, ID and DNA whole: a deep tree
+  // scrolls instead.
+  QSize minimumSizeHint() const override { return sizeHint(); }
 
  signals:
   void clicked(std::uint32_t serial);
@@ -55,15 +65,43 @@ class OrganismCard final : public QFrame {
   bool root_ = false;
 };
 
+// The cards of a tree with a line from each child to each of its parents shown, in the
+// colour and stroke the digits of that parent have.
+class TreeCanvas final : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+
+  // A line from `child` to its parent `parent`; `first` for the first parent.
+  struct Link {
+    QPointer<OrganismCard> child;
+    QPointer<OrganismCard> parent;
+    bool first;
+  };
+  void SetLinks(std::vector<Link> links);
+  const std::vector<Link>& links() const { return links_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::vector<Link> links_;
+};
+
 // The window titled "Family tree": the selected organism (or a dead one clicked in the
-// tree) and its ancestors up to kGenerations back, one row of cards per generation.
-// Clicking a living ancestor selects its row in the table; clicking a dead one shows it.
-// It follows the table's selection and redraws after every step, undo and redo.
+// tree) and its ancestors up to kGenerations back, one row of cards per generation, with
+// lines from each child to its parents; it scrolls when they do not fit. Clicking a living
+// ancestor selects its row in the table; clicking a dead one shows it, and "Back" returns
+// to the tree shown before. It follows the table's selection and redraws after every
+// step, undo and redo.
 class FamilyTreeWindow final : public QWidget, private GridObserver {
   Q_OBJECT
 
  public:
   static constexpr int kGenerations = 5;
+  // The least size at which a tree can be read, legend and a row of cards in sight.
+  static constexpr QSize kReadableSize{600, 500};
 
   explicit FamilyTreeWindow(History& history, QWidget* parent = nullptr);
   ~FamilyTreeWindow() override;
@@ -73,6 +111,12 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
   std::uint32_t shown() const { return shown_; }
   // The card showing `serial`, or nullptr.
   OrganismCard* Card(std::uint32_t serial) const;
+  // Back to the tree shown before a dead ancestor's; nothing when there is none.
+  void GoBack();
+
+  QPushButton* back_button() const { return back_button_; }
+  QScrollArea* scroll_area() const { return scroll_; }
+  TreeCanvas* canvas() const { return canvas_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -84,6 +128,8 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
 
   // Shows the organism of the selected row, once the step that changed it has ended.
   void FollowSelectionLater();
+  // Shows the selected row's organism; the trees shown before are forgotten.
+  void FollowSelection();
   void Rebuild();
   void CardClicked(std::uint32_t serial);
 
@@ -101,6 +147,11 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
     bool operator==(const Built&) const = default;
   };
   std::optional<Built> built_;
+  // The trees shown before each dead ancestor's, the latest last.
+  std::vector<std::uint32_t> back_;
+  QPushButton* back_button_ = nullptr;
+  QScrollArea* scroll_ = nullptr;
+  TreeCanvas* canvas_ = nullptr;
   QVBoxLayout* rows_ = nullptr;
 };
 

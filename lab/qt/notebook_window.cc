@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -124,14 +125,32 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
   tabs_->setDocumentMode(true);
   tabs_->addTab(curves_, QStringLiteral("This run"));
   tabs_->addTab(comparison_, QStringLiteral("Compare runs"));
-  tabs_->addTab(auto_run_, QStringLiteral("Run automatically"));
+  // The automatic runs' form is the tallest page: it scrolls rather than make the window
+  // taller than a laptop's screen.
+  auto* auto_run_page = new QScrollArea(this);
+  auto_run_page->setObjectName(QStringLiteral("scrRunAutomatically"));
+  auto_run_page->setFrameShape(QFrame::NoFrame);
+  auto_run_page->setWidgetResizable(true);
+  auto_run_page->setWidget(auto_run_);
+  tabs_->addTab(auto_run_page, QStringLiteral("Run automatically"));
 
-  auto* column = new QVBoxLayout(this);
+  // On a screen smaller than the notebook the whole of it scrolls, so that the window can
+  // fit the screen.
+  auto* page = new QWidget(this);
+  auto* column = new QVBoxLayout(page);
   column->setContentsMargins(12, 12, 12, 8);
   column->setSpacing(10);
   column->addWidget(MakeHeader());
   column->addWidget(MakeButtons());
   column->addWidget(tabs_, 1);
+  page_ = new QScrollArea(this);
+  page_->setObjectName(QStringLiteral("scrNotebook"));
+  page_->setFrameShape(QFrame::NoFrame);
+  page_->setWidgetResizable(true);
+  page_->setWidget(page);
+  auto* whole = new QVBoxLayout(this);
+  whole->setContentsMargins(0, 0, 0, 0);
+  whole->addWidget(page_);
 
   // A window action like the program's keys, which the program adds to this window too.
   auto* export_key = new QAction(this);
@@ -146,6 +165,8 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
 }
 
 NotebookWindow::~NotebookWindow() = default;
+
+QSize NotebookWindow::minimumSizeHint() const { return page_->widget()->minimumSizeHint(); }
 
 QWidget* NotebookWindow::MakeHeader() {
   auto* card = new QFrame(this);
@@ -353,7 +374,7 @@ void NotebookWindow::onToSpreadsheetClicked() {
 }
 
 void NotebookWindow::onRunAutomaticallyClicked() {
-  tabs_->setCurrentWidget(auto_run_);
+  tabs_->setCurrentIndex(tabs_->count() - 1);
   if (!isVisible()) show();
   raise();
   activateWindow();

@@ -13,6 +13,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 namespace vantrel {
@@ -59,6 +60,10 @@ class NotebookWindow final : public QWidget {
   // How many times the plots have been brought up to date (coalesced refreshes).
   int plot_updates() const { return plot_updates_; }
 
+  // The least size at which the notebook shows whole; the window itself can be smaller,
+  // on a smaller screen, and then scrolls.
+  QSize minimumSizeHint() const override;
+
  public slots:
   void Refresh();
   // The user says the goal is reached at the current click ("Reached", key R).
@@ -103,6 +108,7 @@ class NotebookWindow final : public QWidget {
   QPushButton* export_button_;
   QPushButton* spreadsheet_button_;
   QPushButton* auto_button_;
+  QScrollArea* page_ = nullptr;
   QTabWidget* tabs_;
   RunCurveView* curves_;
   RunComparisonView* comparison_;

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The pictures in docs/screens/: the main window at its advanced width after sixty shots,
+# with the population, the family tree and the notebook in turn, on a laptop's 1366 x 768
+# screen and a 1920 x 1080 one, under Xvfb (no window manager, so no frames).
+#   scripts/screens.sh [PROGRAM]     (default: the dev build's)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=${1:-build/dev/bin/vantrel}
+out=docs/screens
+mkdir -p "$out"
+for screen in 1366x768 1920x1080; do
+  state=$(mktemp -d)
+  XDG_STATE_HOME=$state xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
+    program=$1 out=$2 screen=$3
+    "$program" & pid=$!
+    for _ in $(seq 100); do xdotool search --onlyvisible --pid $pid >/dev/null 2>&1 && break; sleep 0.1; done
+    sleep 1.5
+    xdotool mousemove 530 564 click 1; sleep 0.7   # ">>": the advanced width
+    xdotool mousemove 400 300 click 1              # the main window has the keys
+    for _ in $(seq 60); do xdotool key s; sleep 0.05; done
+    sleep 0.5
+    for window in g:population t:family-tree l:notebook; do
+      xdotool mousemove 400 300 click 1
+      xdotool key "${window%%:*}"; sleep 1.5
+      import -window root png:- | convert - -colors 128 "PNG8:$out/$screen-${window##*:}.png"
+      xdotool key Escape; sleep 0.5
+    done
+    kill $pid
+  ' bash "$program" "$out" "$screen"
+  rm -rf "$state"
+done
+ls -l "$out"
