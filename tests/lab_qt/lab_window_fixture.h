@@ -49,7 +49,7 @@ class LabWindowTest : public ::testing::Test {
   }
 
   // The words of the organism on screen, as a goal that it meets.
-  Goal GoalOfSelected(std::vector<Aspect> aspects) const {
+  Goal GoalOfSelected(const std::vector<Aspect>& aspects) const {
     const OrganismWords words = WordsOfDna(population_.SelectedDna());
     Goal goal;
     for (Aspect aspect : aspects) goal.Set(aspect, words[aspect]);
