@@ -118,6 +118,8 @@ OrganismCard::OrganismCard(const Lineage& lineage, std::uint32_t serial, int pic
   const OrganismRecord record = lineage.Get(serial);
   setFrameShape(QFrame::StyledPanel);
   setCursor(Qt::PointingHandCursor);
+  // Opaque, so that a line to a parent further along passes behind the card, not over it.
+  setAutoFillBackground(true);
   picture_ = QPixmap::fromImage(pictures.Get(record.dna, picture_size));
   dna_ = QString::fromStdString(record.dna);
   origins_ = lineage.DigitOrigins(serial);
