@@ -95,9 +95,19 @@ TEST(LabOptionsTest, ReadsTheDocumentedExample) {
   EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 
+TEST(LabOptionsTest, AGoalMaySpellColourEitherWay) {
+  for (const char* goal : {"colour=green", "color=green"}) {
+    const ParsedLabOptions parsed = Parse({"--goal", goal});
+    ASSERT_EQ(parsed.error, "") << goal;
+    ASSERT_EQ(parsed.options.goals.size(), 1u);
+    EXPECT_EQ(parsed.options.goals[0][Aspect::kColour], kGreen) << goal;
+    EXPECT_EQ(parsed.options.goals[0].text, "color=green");
+  }
+}
+
 TEST(LabOptionsTest, BadOptionsNameTheOption) {
   const std::pair<std::vector<std::string_view>, const char*> cases[] = {
-      {{"--goal", "colour=green"}, "--goal: unknown key 'colour'"},
+      {{"--goal", "colours=green"}, "--goal: unknown key 'colours'"},
       {{"--goal", "color=teal"}, "--goal: unknown color 'teal'"},
       {{"--goal", "color=black,intensity=pale"}, "--goal: no organism can meet"},
       {{"--goal", "shape=line", "--population", "1"}, "--population: '1'"},
