@@ -131,6 +131,32 @@ TEST_F(PopulationWindowTest, ThumbnailIsTheBigDrawingScaled) {
   }
 }
 
+// The picture of an organism with the invisible pen says so in small grey text; a visible
+// one's picture holds no such text.
+TEST_F(PopulationWindowTest, AnInvisibleOrganismsPictureSaysInvisible) {
+  std::string dna = grid_.Cell(kDnaColumn, 2);
+  dna[3] = '0';  // the invisible pen
+  grid_.SetCell(kDnaColumn, 2, dna);
+  QApplication::processEvents();
+  // Inside the picture's one-pixel frame.
+  const auto inside = [](const QImage& image) {
+    return image.copy(image.rect().adjusted(1, 1, -1, -1)).convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage invisible = inside(Picture(2));
+  int grey = 0;
+  for (int y = 0; y < invisible.height(); ++y) {
+    for (int x = 0; x < invisible.width(); ++x) {
+      const QColor pixel = invisible.pixelColor(x, y);
+      if (pixel == QColor(Qt::white)) continue;
+      EXPECT_TRUE(pixel.red() == pixel.green() && pixel.green() == pixel.blue()) << x << "," << y;
+      EXPECT_GT(y, invisible.height() / 2) << x << "," << y;
+      ++grey;
+    }
+  }
+  EXPECT_GT(grey, 10);
+  EXPECT_EQ(inside(Picture(3)), inside(RenderOrganism(grid_.Cell(kDnaColumn, 3), 96)));
+}
+
 TEST_F(PopulationWindowTest, ClickAndArrowKeysSelectThroughTheGrid) {
   QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, View().PictureRect(7).center());
   EXPECT_EQ(grid_.SelectedRow(), 7);
