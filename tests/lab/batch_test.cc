@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "lab/goal_list.h"
 #include "lab/lab_options.h"
 
 namespace vantrel {
@@ -55,6 +58,23 @@ TEST(BatchTest, QuartilesInterpolateBetweenRanks) {
   EXPECT_DOUBLE_EQ(q.q3, 40);
   EXPECT_DOUBLE_EQ(QuartilesOf({1, 2}).median, 1.5);
   EXPECT_EQ(QuartilesOf({}).count, 0);
+}
+
+TEST(BatchTest, SummaryLinesSayEachConditionsSettingsAndSpreadsInOneLine) {
+  BatchPlan plan;
+  plan.conditions = {{ParseGoalList("shape=square").goal, {10, 5, 2}, 0.9},
+                     {ParseGoalList("color=red").goal, {30, 0, 1}, 1}};
+  std::vector<ConditionResults> results(2);
+  results[0] = {4, 3, {1, 2, 3, 4}, {10, 20, 30}};
+  results[1] = {4, 0, {}, {}};
+  const std::vector<std::string> lines = SummaryLines(plan, results);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0],
+            "Condition 1: pop 10 · creativity 5% · bonus 2 · strictness 0.9 · 4 runs, 3 reached · "
+            "first match 1.8 / 2.5 / 3.2 · stable 15.0 / 20.0 / 25.0 (q1 / median / q3 clicks) · "
+            "goal shape=square");
+  EXPECT_EQ(lines[1].find('\n'), std::string::npos);
+  EXPECT_NE(lines[1].find("0 reached · first match - · stable -"), std::string::npos) << lines[1];
 }
 
 TEST(LabOptionsTest, ReadsTheDocumentedExample) {
