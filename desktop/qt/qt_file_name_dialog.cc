@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -53,6 +54,11 @@ std::unique_ptr<QFileDialog> QtFileNameDialog::MakeDialog(const FileQuestion& qu
     if (!name.isEmpty()) name = QDir(last_folder_).filePath(name);
   }
   if (!name.isEmpty()) dialog->selectFile(name);
+  // What the user types replaces the name but keeps its suffix, as desktop dialogs do.
+  if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    const qsizetype dot = edit->text().lastIndexOf(QLatin1Char('.'));
+    edit->setSelection(0, dot > 0 ? dot : edit->text().size());
+  }
   return dialog;
 }
 

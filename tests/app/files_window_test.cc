@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -184,6 +185,25 @@ TEST(QtFileNameDialogTest, ChoosingAKindOfFileChangesTheSuffix) {
   QTest::keyClick(kinds, Qt::Key_Down);
   EXPECT_EQ(table->selectedNameFilter(), u"All Files (*)"_s);
   EXPECT_EQ(table->defaultSuffix(), u"str"_s);
+}
+
+// Typing into a dialog that suggests a name replaces the name and keeps its suffix.
+TEST(QtFileNameDialogTest, TypingReplacesTheSuggestedNameButNotItsSuffix) {
+  TempDir dir;
+  QtFileNameDialog dialogs;
+  Answer(dir.Path("first"));
+  dialogs.AskFileName(ExportRunsQuestion());
+  QTimer::singleShot(0, qApp, [] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->selectedText(), u"organisms"_s);
+    QTest::keyClicks(name, u"zoo"_s);
+    EXPECT_EQ(name->text(), u"zoo.str"_s);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(dialogs.AskFileName(SaveTableFileQuestion()), dir.Path("zoo.str"));
 }
 
 TEST(QtFileNameDialogTest, ATypedNameGetsTheSuffixAndTheNextDialogOpensInItsFolder) {
