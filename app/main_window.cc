@@ -234,10 +234,16 @@ void MainWindow::BindKeys() {
   keys_.Bind(Qt::Key_G, [this] { emit populationViewRequested(); });
   keys_.Bind(Qt::Key_T, [this] { emit familyTreeRequested(); });
   keys_.Bind(Qt::Key_L, [this] { emit notebookRequested(); });
-  keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_Z), [this] { onUndoClicked(); });
-  keys_.Bind(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
-             [this] { onRedoClicked(); });
-  keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_Y), [this] { onRedoClicked(); });
+  // In a parameter box these undo its typing first.
+  constexpr auto kUndoFirst = ProgramKeys::InTypedText::kUndoFirst;
+  constexpr auto kRedoFirst = ProgramKeys::InTypedText::kRedoFirst;
+  keys_.Bind(
+      QKeyCombination(Qt::ControlModifier, Qt::Key_Z), [this] { onUndoClicked(); }, kUndoFirst);
+  keys_.Bind(
+      QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
+      [this] { onRedoClicked(); }, kRedoFirst);
+  keys_.Bind(
+      QKeyCombination(Qt::ControlModifier, Qt::Key_Y), [this] { onRedoClicked(); }, kRedoFirst);
   keys_.Bind(QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_R),
              [this] { onRestoreLastRunClicked(); });
   // The picture, not a cell, also when the table has the focus.
@@ -266,7 +272,12 @@ Parameters MainWindow::CurrentParameters() const {
       {start_organisms_box_->Value(), creativity_box_->Value(), survival_bonus_box_->Value()});
 }
 
-void MainWindow::CommitParameters() { engine().SetParameters(CurrentParameters()); }
+// A step takes the boxes' values as typed; the boxes then show them as taken, and what was
+// typed is no longer the box's to undo (Ctrl+Z undoes the step).
+void MainWindow::CommitParameters() {
+  engine().SetParameters(CurrentParameters());
+  if (start_organisms_box_ != nullptr) SetParameters(engine().parameters());
+}
 
 void MainWindow::SetParameters(const Parameters& parameters) {
   CompleteControls();

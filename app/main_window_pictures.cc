@@ -6,6 +6,7 @@
 #include "app/organism_view.h"
 #include "desktop/file_name_dialog.h"
 #include "gallery/qt/organism_picture.h"
+#include "population/population.h"
 #include "ui/messages.h"
 
 namespace vantrel {
@@ -25,7 +26,8 @@ void MainWindow::onCopyPictureClicked() {
 
 void MainWindow::onSavePictureClicked() {
   if (grid().HasBodyRows()) {
-    AskAndSaveOrganismPicture(population().SelectedDna(), services_.file_dialog,
+    AskAndSaveOrganismPicture(population().SelectedDna(),
+                              grid().Cell(kIdColumn, grid().SelectedRow()), services_.file_dialog,
                               services_.messages);
   }
 }

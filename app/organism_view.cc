@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "gallery/qt/invisible_hint.h"
 #include "lab/goal.h"
 #include "organism/qt/organism_image.h"
 
@@ -35,6 +36,7 @@ void OrganismView::paintEvent(QPaintEvent* /*event*/) {
     picture_ = RenderOrganism(*dna_, kSize, devicePixelRatioF());
   }
   painter.drawImage(QPoint(0, 0), picture_);
+  PaintInvisibleHint(painter, QRect(0, 0, kSize, kSize), *dna_);
   if (!painted_) {
     painted_ = true;
     emit firstPainted();

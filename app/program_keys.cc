@@ -9,7 +9,9 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <algorithm>
 #include <utility>
 
 namespace vantrel {
@@ -35,6 +37,35 @@ bool TakesTypedKeys(const QObject* control) {
          qobject_cast<const QComboBox*>(control) != nullptr;
 }
 
+// The line edit that holds `control`'s text: itself, a spin box's or an editable combo
+// box's; null for others.
+QLineEdit* LineEditOf(QWidget* control) {
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit;
+  if (qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+      qobject_cast<QComboBox*>(control) != nullptr) {
+    return control->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+  }
+  return nullptr;
+}
+
+// Undoes (or redoes) the typing in `control` when it has some to undo (redo); false when
+// there is none.
+bool UndoTyping(QWidget* control, bool redo) {
+  if (control == nullptr) return false;
+  if (QLineEdit* edit = LineEditOf(control)) {
+    if (!(redo ? edit->isRedoAvailable() : edit->isUndoAvailable())) return false;
+    redo ? edit->redo() : edit->undo();
+    return true;
+  }
+  QTextDocument* document = nullptr;
+  if (auto* text = qobject_cast<QTextEdit*>(control)) document = text->document();
+  if (auto* text = qobject_cast<QPlainTextEdit*>(control)) document = text->document();
+  if (document == nullptr) return false;
+  if (!(redo ? document->isRedoAvailable() : document->isUndoAvailable())) return false;
+  redo ? document->redo() : document->undo();
+  return true;
+}
+
 }  // namespace
 
 ProgramKeys::ProgramKeys(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
@@ -46,11 +77,22 @@ void ProgramKeys::AddWindow(QWidget* window) {
   window->addActions({actions_.begin(), actions_.end()});
 }
 
-QAction* ProgramKeys::Bind(QKeyCombination key, std::function<void()> action) {
+QAction* ProgramKeys::Bind(QKeyCombination key, std::function<void()> action, InTypedText in_text) {
   auto* shortcut = new QAction(this);
   shortcut->setShortcut(QKeySequence(key));
   shortcut->setShortcutContext(Qt::WindowShortcut);
-  connect(shortcut, &QAction::triggered, this, [this, action = std::move(action)] { Run(action); });
+  if (in_text == InTypedText::kTyping) {
+    connect(shortcut, &QAction::triggered, this,
+            [this, action = std::move(action)] { Run(action); });
+  } else {
+    edit_keys_.push_back(key);
+    const bool redo = in_text == InTypedText::kRedoFirst;
+    connect(shortcut, &QAction::triggered, this, [this, action = std::move(action), redo] {
+      Run([&action, redo] {
+        if (!UndoTyping(QApplication::focusWidget(), redo)) action();
+      });
+    });
+  }
   actions_.push_back(shortcut);
   for (const QPointer<QWidget>& window : windows_) {
     if (window) window->addAction(shortcut);
@@ -93,9 +135,12 @@ bool ProgramKeys::eventFilter(QObject* watched, QEvent* event) {
       key_timestamp_ = key->timestamp();
       key_repeated_ = key->isAutoRepeat();
       // A text control keeps the window's keys: they edit its text or search its list.
+      // Undo and redo pass it by unclaimed, and their action asks it first.
       if (TakesTypedKeys(widget) &&
           WindowHasKey(*widget->window(), QKeySequence(key->keyCombination()))) {
-        key->accept();
+        const bool edit_key = std::find(edit_keys_.begin(), edit_keys_.end(),
+                                        key->keyCombination()) != edit_keys_.end();
+        key->setAccepted(!edit_key);
         return true;
       }
     }

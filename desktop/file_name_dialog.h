@@ -20,10 +20,13 @@ struct FileQuestion {
   std::string suffix;
   // Whether saving over an existing file asks first.
   bool confirm_overwrite = true;
+  // The file name (without a folder) the dialog proposes; none when empty.
+  std::string suggested_name;
 };
 
 // Asks the user for a file name. The program shows the desktop's file dialog, which opens
-// again on the name last chosen under the same title; tests give answers of their own.
+// in the folder last chosen in any of its dialogs, on the suggested name or else on the
+// name last chosen under the same title; tests give answers of their own.
 class FileNameDialog {
  public:
   virtual ~FileNameDialog() = default;

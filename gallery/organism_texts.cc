@@ -48,4 +48,13 @@ PictureFormat PictureFormatFor(std::string_view file_name) {
   return svg ? PictureFormat::kSvg : PictureFormat::kPng;
 }
 
+std::string OrganismPictureName(std::string_view id) {
+  std::string kept;
+  for (const char c : id) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80 && (std::isalnum(byte) != 0 || c == '-' || c == '_')) kept += c;
+  }
+  return kept.empty() ? "organism.png" : "organism-" + kept + ".png";
+}
+
 }  // namespace vantrel

@@ -26,6 +26,11 @@ enum class PictureFormat { kPng, kSvg };
 // SVG for a name ending in ".svg" (any case), PNG for anything else.
 PictureFormat PictureFormatFor(std::string_view file_name);
 
+// The file name offered for organism `id`'s picture: "organism-<id>.png". An ID read from a
+// file may hold any bytes; only ASCII letters, digits, '-' and '_' are kept, so the name
+// never names a folder, and an ID with none of them gives "organism.png".
+std::string OrganismPictureName(std::string_view id);
+
 }  // namespace vantrel
 
 #endif  // VANTREL_GALLERY_ORGANISM_TEXTS_H_

@@ -8,12 +8,16 @@
 
 namespace vantrel {
 
-// Where to save a picture: PNG or SVG, and a name without a suffix gets ".png".
-inline FileQuestion SavePictureQuestion(std::string title) {
-  return {FileQuestion::Mode::kSave,
-          std::move(title),
-          {"PNG image (*.png)", "SVG drawing (*.svg)"},
-          "png"};
+// Where to save a picture: PNG or SVG, and a name without a suffix gets ".png"; the
+// dialog proposes `suggested_name`.
+inline FileQuestion SavePictureQuestion(std::string title, std::string suggested_name) {
+  FileQuestion question;
+  question.mode = FileQuestion::Mode::kSave;
+  question.title = std::move(title);
+  question.filters = {"PNG image (*.png)", "SVG drawing (*.svg)"};
+  question.suffix = "png";
+  question.suggested_name = std::move(suggested_name);
+  return question;
 }
 
 }  // namespace vantrel

@@ -117,6 +117,36 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& run
   return SummaryTable(plan, ResultsByCondition(plan, runs));
 }
 
+namespace {
+
+// A quartile spread as "q1 / median / q3", or "-" without values.
+std::string Spread(const std::vector<int>& values) {
+  const Quartiles q = QuartilesOf(values);
+  if (q.count == 0) return "-";
+  return FormatQuartile(q.q1) + " / " + FormatQuartile(q.median) + " / " + FormatQuartile(q.q3);
+}
+
+}  // namespace
+
+std::vector<std::string> SummaryLines(const BatchPlan& plan,
+                                      const std::vector<ConditionResults>& results) {
+  std::vector<std::string> lines;
+  for (std::size_t c = 0; c < plan.conditions.size() && c < results.size(); ++c) {
+    const Condition& condition = plan.conditions[c];
+    const ConditionResults& result = results[c];
+    lines.push_back("Condition " + std::to_string(c + 1) + ": pop " +
+                    std::to_string(condition.parameters.start_organisms) + " · creativity " +
+                    std::to_string(condition.parameters.creativity) + "% · bonus " +
+                    std::to_string(condition.parameters.bonus) + " · strictness " +
+                    ShortestDecimal(condition.strictness) + " · " + std::to_string(result.runs) +
+                    " runs, " + std::to_string(result.reached) + " reached · first match " +
+                    Spread(result.first_match_clicks) + " · stable " +
+                    Spread(result.stable_clicks) + " (q1 / median / q3 clicks) · goal " +
+                    condition.goal.text);
+  }
+  return lines;
+}
+
 std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResults>& results) {
   std::string table;
   char line[512];
@@ -127,16 +157,11 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResul
   for (int c = 0; c < static_cast<int>(plan.conditions.size()); ++c) {
     const Condition& condition = plan.conditions[c];
     const ConditionResults& result = results[c];
-    const auto spread = [](const std::vector<int>& values) {
-      const Quartiles q = QuartilesOf(values);
-      if (q.count == 0) return std::string("-");
-      return FormatQuartile(q.q1) + " / " + FormatQuartile(q.median) + " / " + FormatQuartile(q.q3);
-    };
     std::snprintf(line, sizeof line, "%-4d %4d %5d %5d %6s %5d %7d  %-28s  %-28s  %s\n", c + 1,
                   condition.parameters.start_organisms, condition.parameters.creativity,
                   condition.parameters.bonus, ShortestDecimal(condition.strictness).c_str(),
-                  result.runs, result.reached, spread(result.first_match_clicks).c_str(),
-                  spread(result.stable_clicks).c_str(), condition.goal.text.c_str());
+                  result.runs, result.reached, Spread(result.first_match_clicks).c_str(),
+                  Spread(result.stable_clicks).c_str(), condition.goal.text.c_str());
     table += line;
   }
   return table;

@@ -85,6 +85,13 @@ std::vector<ConditionResults> ResultsByCondition(const BatchPlan& plan,
 std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResults>& results);
 std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& runs);
 
+// The same per condition as one line of prose that a window can wrap at any width, e.g.
+// "Condition 1: pop 10 · creativity 10% · bonus 1 · strictness 1 · 20 runs, 18 reached ·
+// first match 3.0 / 5.5 / 9.0 · stable 40.0 / 61.0 / 90.0 (q1 / median / q3 clicks) ·
+// goal shape=square".
+std::vector<std::string> SummaryLines(const BatchPlan& plan,
+                                      const std::vector<ConditionResults>& results);
+
 }  // namespace vantrel
 
 #endif  // VANTREL_LAB_BATCH_H_

@@ -7,6 +7,7 @@ namespace vantrel {
 namespace {
 
 std::optional<Aspect> AspectOfKey(std::string_view key) {
+  if (key == "colour") return Aspect::kColour;  // the British spelling too
   for (Aspect aspect : kAspects) {
     if (AspectKey(aspect) == key) return aspect;
   }
@@ -19,6 +20,7 @@ int WordOfValue(Aspect aspect, std::string_view value) {
     if (value == "no" || value == "without" || value == "without spokes") return kWithoutSpokes;
     return kNotJudged;
   }
+  if (aspect == Aspect::kColour && value == "grey") value = "gray";
   for (int w = 0; w < WordCount(aspect); ++w) {
     if (WordText(aspect, w) == value) return w;
   }
@@ -62,8 +64,9 @@ ParsedGoal ParseGoalList(std::string_view list) {
     const std::string_view value = pair.substr(equals + 1);
     const std::optional<Aspect> aspect = AspectOfKey(key);
     if (!aspect) {
-      parsed.error = "unknown key " + Quoted(key) +
-                     " (keys: color, intensity, shape, size, thickness, linestyle, spokes)";
+      parsed.error =
+          "unknown key " + Quoted(key) +
+          " (keys: color or colour, intensity, shape, size, thickness, linestyle, spokes)";
       return parsed;
     }
     if (parsed.goal[*aspect] != kNotJudged) {

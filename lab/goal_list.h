@@ -9,8 +9,9 @@
 namespace vantrel {
 
 // A goal written as comma-separated key=value pairs with the idea's own words as values,
-// for example "color=green,shape=square,spokes=yes". Keys: color, intensity, shape, size,
-// thickness, linestyle, spokes (yes/no, or with/without). Each key at most once.
+// for example "color=green,shape=square,spokes=yes". Keys: color (or colour), intensity,
+// shape, size, thickness, linestyle, spokes (yes/no, or with/without); the colour gray may
+// be written grey. Each key at most once.
 struct ParsedGoal {
   Goal goal;          // its text is the canonical key=value list
   std::string error;  // empty on success, else one line saying what is wrong

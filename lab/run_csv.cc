@@ -207,7 +207,13 @@ std::vector<Run> ParseRunsCsv(std::string_view csv) {
 }
 
 FileQuestion ExportRunsQuestion() {
-  return {FileQuestion::Mode::kSave, "Export runs", {"CSV files (*.csv)"}, "csv"};
+  FileQuestion question;
+  question.mode = FileQuestion::Mode::kSave;
+  question.title = "Export runs";
+  question.filters = {"CSV files (*.csv)"};
+  question.suffix = "csv";
+  question.suggested_name = "runs.csv";
+  return question;
 }
 
 }  // namespace vantrel

@@ -150,17 +150,20 @@ GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
 }
 
 FileQuestion OpenTableFileQuestion() {
-  return {FileQuestion::Mode::kOpen,
-          "Open organisms file",
-          {"Simple Table Files (*.str)", "All Files (*)"},
-          "str",
-          /*confirm_overwrite=*/false};
+  FileQuestion question;
+  question.mode = FileQuestion::Mode::kOpen;
+  question.title = "Open organisms file";
+  question.filters = {"Simple Table Files (*.str)", "All Files (*)"};
+  question.suffix = "str";
+  question.confirm_overwrite = false;
+  return question;
 }
 
 FileQuestion SaveTableFileQuestion() {
   FileQuestion question = OpenTableFileQuestion();
   question.mode = FileQuestion::Mode::kSave;
   question.title = "save organisms file";
+  question.suggested_name = "organisms.str";
   return question;
 }
 

@@ -2,11 +2,26 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace vantrel {
+
+namespace {
+
+// The suffix of a filter's first pattern ("png" of "PNG image (*.png)"), empty when it has
+// none ("All Files (*)").
+QString FilterSuffix(const QString& filter) {
+  static const QRegularExpression kFirstPattern(QStringLiteral(R"(\(\*\.(\w+)[ )])"));
+  return kFirstPattern.match(filter).captured(1);
+}
+
+}  // namespace
 
 std::unique_ptr<QFileDialog> QtFileNameDialog::MakeDialog(const FileQuestion& question) const {
   auto dialog = std::make_unique<QFileDialog>(owner_, QString::fromStdString(question.title));
@@ -18,11 +33,32 @@ std::unique_ptr<QFileDialog> QtFileNameDialog::MakeDialog(const FileQuestion& qu
   for (const std::string& filter : question.filters) filters << QString::fromStdString(filter);
   dialog->setNameFilters(filters);
   if (!filters.isEmpty()) dialog->selectNameFilter(filters.constFirst());
-  if (!question.suffix.empty()) dialog->setDefaultSuffix(QString::fromStdString(question.suffix));
+  const QString suffix = QString::fromStdString(question.suffix);
+  if (!suffix.isEmpty()) dialog->setDefaultSuffix(suffix);
+  // A name typed without a suffix gets the chosen kind's, or the question's for "All files".
+  QFileDialog* shown = dialog.get();
+  QObject::connect(shown, &QFileDialog::filterSelected, shown,
+                   [shown, suffix](const QString& filter) {
+                     const QString chosen = FilterSuffix(filter);
+                     shown->setDefaultSuffix(chosen.isEmpty() ? suffix : chosen);
+                   });
   dialog->setOption(QFileDialog::DontConfirmOverwrite, !question.confirm_overwrite);
   dialog->setSizeGripEnabled(true);
-  const auto last = last_names_.find(question.title);
-  if (last != last_names_.end()) dialog->selectFile(last->second);
+  QString name = QString::fromStdString(question.suggested_name);
+  if (name.isEmpty()) {
+    const auto last = last_names_.find(question.title);
+    if (last != last_names_.end()) name = last->second;
+  }
+  if (!last_folder_.isEmpty()) {
+    dialog->setDirectory(last_folder_);
+    if (!name.isEmpty()) name = QDir(last_folder_).filePath(name);
+  }
+  if (!name.isEmpty()) dialog->selectFile(name);
+  // What the user types replaces the name but keeps its suffix, as desktop dialogs do.
+  if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+    const qsizetype dot = edit->text().lastIndexOf(QLatin1Char('.'));
+    edit->setSelection(0, dot > 0 ? dot : edit->text().size());
+  }
   return dialog;
 }
 
@@ -34,7 +70,9 @@ std::optional<std::string> QtFileNameDialog::AskFileName(const FileQuestion& que
   }
   if (answer != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
   const QString name = dialog->selectedFiles().constFirst();
-  last_names_[question.title] = name;
+  const QFileInfo chosen(name);
+  last_names_[question.title] = chosen.fileName();
+  last_folder_ = chosen.absolutePath();
   return QFile::encodeName(name).toStdString();
 }
 

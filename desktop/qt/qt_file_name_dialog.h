@@ -14,9 +14,11 @@ class QFileDialog;
 
 namespace vantrel {
 
-// The file-name questions as QFileDialogs, each a child of the owner. A dialog opens on the
-// name last chosen under its title. Return in the name box can close a dialog while the
-// box's completion list is still up; that list is a window of its own and would stay over
+// The file-name questions as QFileDialogs, each a child of the owner. A dialog opens in the
+// folder last chosen in any of them during this program run, on the question's suggested
+// name or else on the name last chosen under its title. Choosing another kind of file
+// changes the suffix a typed name gets to that kind's. Return in the name box can close a dialog
+// while the box's completion list is still up; that list is a window of its own and would stay over
 // the program, holding the keyboard, so nothing of the dialog is left on screen after it.
 class QtFileNameDialog final : public FileNameDialog {
  public:
@@ -32,7 +34,8 @@ class QtFileNameDialog final : public FileNameDialog {
 
  private:
   QPointer<QWidget> owner_;
-  std::map<std::string, QString> last_names_;  // by title
+  QString last_folder_;                        // empty until a name is chosen
+  std::map<std::string, QString> last_names_;  // file names without folder, by title
 };
 
 }  // namespace vantrel

@@ -5,9 +5,11 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "gallery/picture_question.h"
 #include "gallery/qt/svg_writer.h"
@@ -55,6 +57,99 @@ QByteArray PngBytes(const QImage& image) {
   return bytes;
 }
 
+// An SVG document drawn by the SVG writer plugin, or why it cannot be made.
+WriteResult WriteSvg(const QString& path, QSize size, const QString& title,
+                     const std::function<void(QPainter&)>& paint) {
+  std::string problem;
+  SvgWriter* writer = LoadPluginAs<SvgWriter>(QString::fromLatin1(kSvgPluginFile), &problem);
+  if (writer == nullptr) {
+    return Failure(
+        path,
+        QStringLiteral("the SVG writer cannot be loaded: %1").arg(QString::fromStdString(problem)));
+  }
+  return WriteWhole(path, QByteArray::fromStdString(writer->PaintSvg(size, title, paint)));
+}
+
+// Where a contact sheet puts each of its first `count` organisms: a picture with its ID
+// below, row by row in a grid about half again as wide as it is high.
+class SheetLayout {
+ public:
+  SheetLayout(const StringGrid& grid, int limit, int label_height)
+      : count_(std::clamp(grid.RowCount() - 1, 0, std::max(0, limit))),
+        columns_(
+            std::clamp(static_cast<int>(std::ceil(std::sqrt(count_ * 1.5))), 1, kSheetMaxColumns)),
+        label_(label_height) {}
+
+  int count() const { return count_; }
+  QSize Size() const {
+    const int rows = std::max(1, (count_ + columns_ - 1) / columns_);
+    return {columns_ * kCellWidth + kSheetGap, rows * CellHeight() + kSheetGap};
+  }
+  QRect Picture(int i) const {
+    return {kSheetGap + (i % columns_) * kCellWidth, kSheetGap + (i / columns_) * CellHeight(),
+            kSheetPicture, kSheetPicture};
+  }
+  QRect Label(int i) const {
+    return {Picture(i).bottomLeft() + QPoint(0, 1), QSize(kSheetPicture, label_)};
+  }
+
+ private:
+  static constexpr int kCellWidth = kSheetPicture + kSheetGap;
+  int CellHeight() const { return kSheetPicture + label_ + kSheetGap; }
+
+  int count_;
+  int columns_;
+  int label_;
+};
+
+QFont SheetFont() {
+  QFont font;
+  font.setPixelSize(12);
+  return font;
+}
+
+// The sheet on `painter`: white ground, each organism drawn by `picture` into its square,
+// framed, with its ID below. A big figure reaches past its square (as it does past the big
+// drawing), and the SVG generator keeps no clip: so the pictures come first, then white over
+// everything around the squares, then frames and IDs.
+void PaintSheet(QPainter& painter, const StringGrid& grid, const SheetLayout& layout,
+                const std::function<void(QPainter&, const std::string& dna, QRect)>& picture) {
+  const QRect whole(QPoint(0, 0), layout.Size());
+  painter.fillRect(whole, Qt::white);
+  QPainterPath around;
+  around.setFillRule(Qt::OddEvenFill);
+  around.addRect(whole);
+  for (int i = 0; i < layout.count(); ++i) {
+    painter.save();
+    picture(painter, grid.Cell(kDnaColumn, i + 1), layout.Picture(i));
+    painter.restore();
+    around.addRect(layout.Picture(i));
+  }
+  painter.fillPath(around, Qt::white);
+  painter.setFont(SheetFont());
+  painter.setBrush(Qt::NoBrush);
+  for (int i = 0; i < layout.count(); ++i) {
+    painter.setPen(QColor(0xC8, 0xC8, 0xC8));
+    painter.drawRect(layout.Picture(i).adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(0x30, 0x30, 0x30));
+    painter.drawText(layout.Label(i), Qt::AlignCenter,
+                     QString::fromStdString(grid.Cell(kIdColumn, i + 1)));
+  }
+}
+
+SheetLayout LayOutSheet(const StringGrid& grid, int limit) {
+  return {grid, limit, QFontMetrics(SheetFont()).height() + 2};
+}
+
+// Draws the organism of `dna` as vectors, scaled from the big drawing into `square`.
+void DrawScaledOrganism(QPainter& painter, const std::string& dna, QRect square) {
+  painter.translate(square.topLeft());
+  painter.scale(static_cast<double>(square.width()) / kPictureSize,
+                static_cast<double>(square.height()) / kPictureSize);
+  PainterCanvas canvas(painter);
+  DrawOrganism(canvas, dna, kPictureSize, kPictureSize);
+}
+
 }  // namespace
 
 WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path) {
@@ -62,20 +157,18 @@ WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path)
   if (PictureFormatFor(path) != PictureFormat::kSvg) {
     return WriteWhole(file, PngBytes(RenderOrganism(dna, kPictureSize)));
   }
-  std::string problem;
-  SvgWriter* writer = LoadPluginAs<SvgWriter>(QString::fromLatin1(kSvgPluginFile), &problem);
-  if (writer == nullptr) {
-    return Failure(
-        file,
-        QStringLiteral("the SVG writer cannot be loaded: %1").arg(QString::fromStdString(problem)));
-  }
-  return WriteWhole(file, QByteArray::fromStdString(writer->OrganismSvg(dna, kPictureSize)));
+  return WriteSvg(file, QSize(kPictureSize, kPictureSize),
+                  QStringLiteral("Organism %1").arg(QString::fromStdString(dna)),
+                  [&dna](QPainter& painter) {
+                    PainterCanvas canvas(painter);
+                    DrawOrganism(canvas, dna, kPictureSize, kPictureSize);
+                  });
 }
 
-void AskAndSaveOrganismPicture(const std::string& dna, FileNameDialog& dialog,
-                               MessageService& messages) {
+void AskAndSaveOrganismPicture(const std::string& dna, const std::string& id,
+                               FileNameDialog& dialog, MessageService& messages) {
   const std::optional<std::string> path =
-      dialog.AskFileName(SavePictureQuestion("Save picture as"));
+      dialog.AskFileName(SavePictureQuestion("Save picture as", OrganismPictureName(id)));
   if (!path) return;
   const WriteResult result = SaveOrganismPicture(dna, *path);
   if (!result.ok) messages.ShowError(ErrorReportText(result.error));
@@ -86,37 +179,25 @@ void CopyOrganismPicture(const std::string& dna) {
 }
 
 QImage RenderContactSheet(const StringGrid& grid, int limit) {
-  const int count = std::clamp(grid.RowCount() - 1, 0, std::max(0, limit));
-  const int columns =
-      std::clamp(static_cast<int>(std::ceil(std::sqrt(count * 1.5))), 1, kSheetMaxColumns);
-  const int rows = std::max(1, (count + columns - 1) / columns);
-  QFont font;
-  font.setPixelSize(12);
-  const int label = QFontMetrics(font).height() + 2;
-  const int cell_width = kSheetPicture + kSheetGap;
-  const int cell_height = kSheetPicture + label + kSheetGap;
-  QImage sheet(columns * cell_width + kSheetGap, rows * cell_height + kSheetGap,
-               QImage::Format_RGB32);
-  sheet.fill(Qt::white);
+  const SheetLayout layout = LayOutSheet(grid, limit);
+  QImage sheet(layout.Size(), QImage::Format_RGB32);
   QPainter painter(&sheet);
-  painter.setFont(font);
-  painter.setPen(QColor(0x30, 0x30, 0x30));
-  for (int i = 0; i < count; ++i) {
-    const int row = i + 1;
-    const QPoint at(kSheetGap + (i % columns) * cell_width,
-                    kSheetGap + (i / columns) * cell_height);
-    painter.drawImage(at, RenderOrganism(grid.Cell(kDnaColumn, row), kSheetPicture));
-    painter.setPen(QColor(0xC8, 0xC8, 0xC8));
-    painter.drawRect(QRect(at, QSize(kSheetPicture, kSheetPicture)).adjusted(0, 0, -1, -1));
-    painter.setPen(QColor(0x30, 0x30, 0x30));
-    painter.drawText(QRect(at.x(), at.y() + kSheetPicture, kSheetPicture, label), Qt::AlignCenter,
-                     QString::fromStdString(grid.Cell(kIdColumn, row)));
-  }
+  PaintSheet(painter, grid, layout, [](QPainter& on, const std::string& dna, QRect square) {
+    on.drawImage(square.topLeft(), RenderOrganism(dna, square.width()));
+  });
   return sheet;
 }
 
 WriteResult SaveContactSheet(const StringGrid& grid, const std::string& path) {
-  return WriteWhole(QString::fromStdString(path), PngBytes(RenderContactSheet(grid)));
+  const QString file = QString::fromStdString(path);
+  if (PictureFormatFor(path) != PictureFormat::kSvg) {
+    return WriteWhole(file, PngBytes(RenderContactSheet(grid)));
+  }
+  const SheetLayout layout = LayOutSheet(grid, kContactSheetLimit);
+  return WriteSvg(file, layout.Size(), QStringLiteral("Population"),
+                  [&grid, &layout](QPainter& painter) {
+                    PaintSheet(painter, grid, layout, DrawScaledOrganism);
+                  });
 }
 
 }  // namespace vantrel

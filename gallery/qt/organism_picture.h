@@ -27,10 +27,10 @@ struct WriteResult {
 // loaded, the save fails and says why.
 WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path);
 
-// Asks for a name with the "Save picture as" dialog and saves `dna`'s picture there; a
-// failure is shown as an error report.
-void AskAndSaveOrganismPicture(const std::string& dna, FileNameDialog& dialog,
-                               MessageService& messages);
+// Asks for a name with the "Save picture as" dialog, offering one made of organism `id`,
+// and saves `dna`'s picture there; a failure is shown as an error report.
+void AskAndSaveOrganismPicture(const std::string& dna, const std::string& id,
+                               FileNameDialog& dialog, MessageService& messages);
 
 // Puts the 350 x 350 drawing on the clipboard as an image.
 void CopyOrganismPicture(const std::string& dna);
@@ -38,7 +38,8 @@ void CopyOrganismPicture(const std::string& dna);
 // One picture of the first `limit` organisms of the table with their IDs, in table order.
 QImage RenderContactSheet(const StringGrid& grid, int limit = kContactSheetLimit);
 
-// Writes RenderContactSheet as PNG, whole or not at all.
+// Writes the contact sheet, whole or not at all: as SVG (the organisms as vectors, the IDs
+// as text) when `path` ends in ".svg", else RenderContactSheet as PNG.
 WriteResult SaveContactSheet(const StringGrid& grid, const std::string& path);
 
 }  // namespace vantrel

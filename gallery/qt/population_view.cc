@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 
 #include "gallery/organism_texts.h"
+#include "gallery/qt/invisible_hint.h"
 #include "population/population.h"
 
 namespace vantrel {
@@ -149,6 +150,7 @@ void PopulationView::PaintPicture(QPainter& painter, const QFontMetrics& metrics
     painter.restore();
   }
   painter.drawImage(picture.topLeft(), thumbnail);
+  PaintInvisibleHint(painter, picture, grid_.Cell(kDnaColumn, row));
   if (!selected) {
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(picture.adjusted(0, 0, -1, -1));

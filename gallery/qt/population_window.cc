@@ -93,12 +93,13 @@ std::unique_ptr<QMenu> PopulationWindow::ContextMenuFor(int row) {
 void PopulationWindow::CopyPicture(int row) { CopyOrganismPicture(grid_.Cell(kDnaColumn, row)); }
 
 void PopulationWindow::SavePicture(int row) {
-  AskAndSaveOrganismPicture(grid_.Cell(kDnaColumn, row), dialog_, messages_);
+  AskAndSaveOrganismPicture(grid_.Cell(kDnaColumn, row), grid_.Cell(kIdColumn, row), dialog_,
+                            messages_);
 }
 
 void PopulationWindow::SaveAllPictures() {
   const std::optional<std::string> path =
-      dialog_.AskFileName(SavePictureQuestion("Save all as one picture"));
+      dialog_.AskFileName(SavePictureQuestion("Save all as one picture", "population.png"));
   if (!path) return;
   const WriteResult result = SaveContactSheet(grid_, *path);
   if (!result.ok) {

@@ -1,7 +1,11 @@
 #ifndef VANTREL_GALLERY_QT_SVG_WRITER_H_
 #define VANTREL_GALLERY_QT_SVG_WRITER_H_
 
+#include <QPainter>
+#include <QSize>
+#include <QString>
 #include <QtPlugin>
+#include <functional>
 #include <string>
 
 namespace vantrel {
@@ -9,19 +13,20 @@ namespace vantrel {
 // The plugin file of the SVG writer (gallery/svg), which brings Qt Svg.
 inline constexpr char kSvgPluginFile[] = "svg.so";
 
-// Draws organisms as SVG documents.
+// Turns painting into SVG documents.
 class SvgWriter {
  public:
   virtual ~SvgWriter() = default;
 
-  // The organism of `dna` drawn by DrawOrganism as an SVG document of size x size pixels,
-  // titled "Organism <dna>" (UTF-8 bytes).
-  virtual std::string OrganismSvg(const std::string& dna, int size) = 0;
+  // An SVG document of `size` pixels titled `title`, holding what `paint` draws on a
+  // painter whose coordinates are those pixels (UTF-8 bytes).
+  virtual std::string PaintSvg(QSize size, const QString& title,
+                               const std::function<void(QPainter&)>& paint) = 0;
 };
 
 }  // namespace vantrel
 
-#define VANTREL_SVG_WRITER_IID "org.quorvane.Vantrel.SvgWriter/1.0"
+#define VANTREL_SVG_WRITER_IID "org.quorvane.Vantrel.SvgWriter/2.0"
 Q_DECLARE_INTERFACE(vantrel::SvgWriter, VANTREL_SVG_WRITER_IID)
 
 #endif  // VANTREL_GALLERY_QT_SVG_WRITER_H_

@@ -1,5 +1,5 @@
-// The SVG writer plugin: draws an organism with Qt Svg's generator, so the program loads
-// Qt Svg only when a picture is saved as SVG.
+// The SVG writer plugin: paints with Qt Svg's generator, so the program loads Qt Svg only
+// when a picture is saved as SVG.
 #include <QBuffer>
 #include <QObject>
 #include <QPainter>
@@ -7,8 +7,6 @@
 #include <QSvgGenerator>
 
 #include "gallery/qt/svg_writer.h"
-#include "organism/draw_organism.h"
-#include "organism/qt/painter_canvas.h"
 
 namespace vantrel {
 
@@ -20,18 +18,18 @@ class SvgPlugin final : public QObject, public SvgWriter {
   Q_INTERFACES(vantrel::SvgWriter)
 
  public:
-  std::string OrganismSvg(const std::string& dna, int size) override {
+  std::string PaintSvg(QSize size, const QString& title,
+                       const std::function<void(QPainter&)>& paint) override {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(size, size));
-    generator.setViewBox(QRect(0, 0, size, size));
-    generator.setTitle(QStringLiteral("Organism %1").arg(QString::fromStdString(dna)));
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(title);
     QPainter painter(&generator);
-    PainterCanvas canvas(painter);
-    DrawOrganism(canvas, dna, size, size);
+    paint(painter);
     painter.end();
     // The generator gives the size in millimetres at its resolution, which viewers turn
     // back into differing pixel sizes; say the pixels outright.
@@ -39,7 +37,8 @@ class SvgPlugin final : public QObject, public SvgWriter {
     static const QRegularExpression kMillimetres(
         QStringLiteral(R"(<svg width="[0-9.]+mm" height="[0-9.]+mm")"));
     svg.replace(kMillimetres,
-                QStringLiteral(R"(<svg width="%1" height="%1")").arg(QString::number(size)));
+                QStringLiteral(R"(<svg width="%1" height="%2")")
+                    .arg(QString::number(size.width()), QString::number(size.height())));
     return svg.toStdString();
   }
 };

@@ -26,6 +26,7 @@ namespace {
 
 constexpr int kDefaultRuns = 20;
 constexpr int kDefaultMaxClicks = 1'000'000;
+constexpr int kStatusLines = 4;
 
 QString AspectTitle(Aspect aspect) {
   switch (aspect) {
@@ -90,6 +91,10 @@ AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
   progress_->setFormat(QStringLiteral("%v of %m runs"));
   status_->setObjectName(QStringLiteral("lblAutoStatus"));
   status_->setWordWrap(true);
+  // The status says one line or four: a height of its own keeps the controls above it in
+  // place whatever it says.
+  status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  status_->setFixedHeight(fontMetrics().lineSpacing() * kStatusLines + 4);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(run_button_);
   buttons->addWidget(cancel_button_);
@@ -323,6 +328,11 @@ AutoRunPanel::Choice AutoRunPanel::PlanOfChoices() const {
 
 void AutoRunPanel::ShowPlanSize() {
   if (runner_->running()) return;
+  // The bar counts the runs the choices will play, goal or not.
+  const int total = static_cast<int>(condition_choices_.size()) * runs_->value();
+  progress_->setFormat(total > 0 ? QStringLiteral("%v of %m runs") : QStringLiteral("No runs"));
+  progress_->setRange(0, std::max(1, total));
+  progress_->setValue(0);
   const Choice choice = PlanOfChoices();
   if (!choice.error.isEmpty()) {
     status_->setText(choice.error);

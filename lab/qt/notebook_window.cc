@@ -232,7 +232,6 @@ QWidget* NotebookWindow::MakeHeader() {
 QWidget* NotebookWindow::MakeButtons() {
   auto* bar = new QWidget(this);
   reached_button_->setObjectName(QStringLiteral("btnReached"));
-  reached_button_->setToolTip(QStringLiteral("Say the goal is reached at this click (R)"));
   export_button_->setObjectName(QStringLiteral("btnExportRuns"));
   export_button_->setToolTip(QStringLiteral("Write every run to a CSV file (Ctrl+E)"));
   spreadsheet_button_->setObjectName(QStringLiteral("btnRunsToSpreadsheet"));
@@ -316,7 +315,12 @@ void NotebookWindow::UpdateTexts() {
   QString stable = Event(run != nullptr ? run->stable_click : std::nullopt);
   if (run != nullptr && run->reached_by == ReachedBy::kUser) stable += QStringLiteral(" (you)");
   stable_->setText(stable);
-  reached_button_->setEnabled(run != nullptr && !run->reached());
+  // Without a goal there is nothing to reach; the tooltip says so.
+  const bool has_goal = !goal.text.empty();
+  reached_button_->setEnabled(run != nullptr && !run->reached() && has_goal);
+  reached_button_->setToolTip(
+      has_goal ? QStringLiteral("Say the goal is reached at this click (R)")
+               : QStringLiteral("No goal to reach: press the light bulb for an idea first"));
 
   description_->setText(Text(notebook_.DescribeSelected()));
   const std::vector<WordVerdict> verdicts = notebook_.SelectedVerdicts();
@@ -352,7 +356,7 @@ void NotebookWindow::UpdatePlots() {
 
 void NotebookWindow::onReachedClicked() {
   const Run* run = notebook_.current_run();
-  if (run == nullptr || run->reached()) return;
+  if (run == nullptr || run->reached() || notebook_.goal().text.empty()) return;
   notebook_.DeclareReached();
   Refresh();
   emit reachedDeclared();

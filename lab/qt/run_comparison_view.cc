@@ -11,6 +11,8 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "lab/qt/chart_title.h"
+
 namespace vantrel {
 
 namespace {
@@ -61,7 +63,6 @@ RunComparisonView::RunComparisonView(QWidget* parent)
   series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
   series->setLabelsFormat(QStringLiteral("@value"));
   for (QBarSet* set : {first_match_, stable_}) set->setLabelColor(QColor(0x33, 0x33, 0x33));
-  chart->setTitle(QStringLiteral("Finished runs by hand"));
   chart->setBackgroundRoundness(0);
   chart->setMargins(QMargins(4, 4, 8, 4));
   chart->legend()->setAlignment(Qt::AlignTop);
@@ -73,6 +74,7 @@ RunComparisonView::RunComparisonView(QWidget* parent)
   series->attachAxis(clicks_);
   view_->setChart(chart);
   view_->setRenderHint(QPainter::Antialiasing);
+  new ChartTitleFitter(*view_, QStringLiteral("Finished runs by hand"));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);

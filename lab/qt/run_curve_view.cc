@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lab/qt/chart_title.h"
+
 namespace vantrel {
 
 namespace {
@@ -64,11 +66,11 @@ CurvePlot::CurvePlot(const QString& title, const QColor& colour, QWidget* parent
       stable_mark_(MarkSeries(QStringLiteral("stable"), kStableColour)),
       x_(new QValueAxis),
       y_(new QValueAxis) {
-  chart_->setTitle(title);
   QFont title_font = chart_->titleFont();
   title_font.setPointSizeF(title_font.pointSizeF() * 0.95);
   title_font.setBold(true);
   chart_->setTitleFont(title_font);
+  new ChartTitleFitter(*view_, title);
   chart_->setBackgroundRoundness(0);
   chart_->setMargins(QMargins(kLeftMargin, 0, 8, 0));
   chart_->layout()->setContentsMargins(0, 0, 0, 0);

@@ -5,12 +5,13 @@
 #include <QBoxSet>
 #include <QChart>
 #include <QChartView>
-#include <QFontDatabase>
 #include <QLegend>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+
+#include "lab/qt/chart_title.h"
 
 namespace vantrel {
 
@@ -32,7 +33,6 @@ StableDistributionView::StableDistributionView(QWidget* parent)
   boxes_->setPen(pen);
   auto* chart = new QChart;
   chart->addSeries(boxes_);
-  chart->setTitle(QStringLiteral("Clicks to stable per condition (automatic runs)"));
   chart->setBackgroundRoundness(0);
   chart->setMargins(QMargins(4, 4, 8, 4));
   chart->legend()->setVisible(false);
@@ -45,11 +45,13 @@ StableDistributionView::StableDistributionView(QWidget* parent)
   clicks_->setRange(0, 100);
   view_->setChart(chart);
   view_->setRenderHint(QPainter::Antialiasing);
+  new ChartTitleFitter(*view_, QStringLiteral("Clicks to stable per condition (automatic runs)"));
 
   summary_->setObjectName(QStringLiteral("txtSummary"));
   summary_->setReadOnly(true);
-  summary_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  summary_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // One line per condition, wrapped at the width: never scrolled sideways.
+  summary_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  summary_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   summary_->setMaximumHeight(110);
   summary_->setPlaceholderText(
       QStringLiteral("No automatic runs yet: choose a goal and the conditions, then press Run."));
@@ -92,7 +94,11 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
   boxes_->append(boxes);
   clicks_->setRange(0, std::max(10, most + most / 10 + 1));
   clicks_->applyNiceNumbers();
-  summary_->setPlainText(QString::fromStdString(SummaryTable(plan, results)));
+  QStringList lines;
+  for (const std::string& line : SummaryLines(plan, results)) {
+    lines << QString::fromStdString(line);
+  }
+  summary_->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 }  // namespace vantrel

@@ -16,7 +16,8 @@ class QValueAxis;
 namespace vantrel {
 
 // The spread of the clicks to stable per condition of an automatic sweep, as a box plot
-// (whiskers from the fewest to the most clicks), with the sweep's summary table below.
+// (whiskers from the fewest to the most clicks), with the sweep's summary below, a line per
+// condition wrapped at the width.
 // Runs that never became stable are counted in the table, not drawn.
 class StableDistributionView final : public QWidget {
   Q_OBJECT
@@ -37,7 +38,7 @@ class StableDistributionView final : public QWidget {
   QPlainTextEdit* summary_;
 };
 
-// A condition's label on the axis: its number in the summary table below the plot (which
+// A condition's label on the axis: its number in the summary below the plot (which
 // gives its settings) and how many of its runs became stable. Longer labels would be cut.
 QString ConditionLabel(int number, int stable_runs, int runs);
 

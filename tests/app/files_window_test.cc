@@ -2,7 +2,11 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
@@ -135,7 +139,7 @@ TEST(QtFileNameDialogTest, TableDialogsHaveTheirTitlesFiltersAndTakeAnyName) {
 
 TEST(QtFileNameDialogTest, PictureAndRunDialogsOfferTheirKindsAndAskBeforeReplacing) {
   const QtFileNameDialog dialogs;
-  const auto picture = dialogs.MakeDialog(SavePictureQuestion("Save picture as"));
+  const auto picture = dialogs.MakeDialog(SavePictureQuestion("Save picture as", "x.png"));
   EXPECT_EQ(picture->windowTitle(), u"Save picture as"_s);
   EXPECT_EQ(picture->nameFilters(),
             QStringList({u"PNG image (*.png)"_s, u"SVG drawing (*.svg)"_s}));
@@ -150,17 +154,79 @@ TEST(QtFileNameDialogTest, PictureAndRunDialogsOfferTheirKindsAndAskBeforeReplac
   }
 }
 
-TEST(QtFileNameDialogTest, ATypedNameGetsTheSuffixAndEachTitleOpensOnItsLastName) {
+// The name in a dialog's name box, without its folder.
+QString ProposedName(const QFileDialog& dialog) {
+  return QFileInfo(dialog.selectedFiles().value(0)).fileName();
+}
+
+TEST(QtFileNameDialogTest, SaveDialogsProposeANameOfTheirOwn) {
+  const QtFileNameDialog dialogs;
+  EXPECT_EQ(ProposedName(*dialogs.MakeDialog(SaveTableFileQuestion())), u"organisms.str"_s);
+  EXPECT_EQ(ProposedName(*dialogs.MakeDialog(ExportRunsQuestion())), u"runs.csv"_s);
+  EXPECT_EQ(ProposedName(*dialogs.MakeDialog(SavePictureQuestion("Save picture as", "a.png"))),
+            u"a.png"_s);
+}
+
+// Another kind of file changes the proposed name's suffix and the one a typed name gets;
+// "All Files" gives back the question's own.
+TEST(QtFileNameDialogTest, ChoosingAKindOfFileChangesTheSuffix) {
+  const QtFileNameDialog dialogs;
+  const auto picture = dialogs.MakeDialog(SavePictureQuestion("Save all", "population.png"));
+  auto* kinds = picture->findChild<QComboBox*>(u"fileTypeCombo"_s);
+  ASSERT_NE(kinds, nullptr);
+  QTest::keyClick(kinds, Qt::Key_Down);  // as the user picks the next kind
+  EXPECT_EQ(picture->selectedNameFilter(), u"SVG drawing (*.svg)"_s);
+  EXPECT_EQ(ProposedName(*picture), u"population.svg"_s);
+  EXPECT_EQ(picture->defaultSuffix(), u"svg"_s);
+
+  const auto table = dialogs.MakeDialog(SaveTableFileQuestion());
+  kinds = table->findChild<QComboBox*>(u"fileTypeCombo"_s);
+  ASSERT_NE(kinds, nullptr);
+  QTest::keyClick(kinds, Qt::Key_Down);
+  EXPECT_EQ(table->selectedNameFilter(), u"All Files (*)"_s);
+  EXPECT_EQ(table->defaultSuffix(), u"str"_s);
+}
+
+// Typing into a dialog that suggests a name replaces the name and keeps its suffix.
+TEST(QtFileNameDialogTest, TypingReplacesTheSuggestedNameButNotItsSuffix) {
   TempDir dir;
   QtFileNameDialog dialogs;
-  Answer(dir.Path("pop"));
-  EXPECT_EQ(dialogs.AskFileName(SaveTableFileQuestion()), dir.Path("pop.str"));
-  Answer(dir.Path("other"));
-  EXPECT_EQ(dialogs.AskFileName(OpenTableFileQuestion()), dir.Path("other.str"));
+  Answer(dir.Path("first"));
+  dialogs.AskFileName(ExportRunsQuestion());
+  QTimer::singleShot(0, qApp, [] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->selectedText(), u"organisms"_s);
+    QTest::keyClicks(name, u"zoo"_s);
+    EXPECT_EQ(name->text(), u"zoo.str"_s);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  EXPECT_EQ(dialogs.AskFileName(SaveTableFileQuestion()), dir.Path("zoo.str"));
+}
+
+TEST(QtFileNameDialogTest, ATypedNameGetsTheSuffixAndTheNextDialogOpensInItsFolder) {
+  TempDir first;
+  TempDir second;
+  QtFileNameDialog dialogs;
+  Answer(first.Path("pop"));
+  EXPECT_EQ(dialogs.AskFileName(SaveTableFileQuestion()), first.Path("pop.str"));
+  // Another dialog opens in that folder on its own name.
   QStringList shown;
   Answer(std::nullopt, &shown);
-  EXPECT_EQ(dialogs.AskFileName(SaveTableFileQuestion()), std::nullopt);
-  EXPECT_EQ(shown, QStringList(QString::fromStdString(dir.Path("pop.str"))));
+  EXPECT_EQ(dialogs.AskFileName(ExportRunsQuestion()), std::nullopt);
+  EXPECT_EQ(shown, QStringList(QString::fromStdString(first.Path("runs.csv"))));
+
+  Answer(second.Path("other"));
+  EXPECT_EQ(dialogs.AskFileName(OpenTableFileQuestion()), second.Path("other.str"));
+  Answer(std::nullopt, &shown);
+  dialogs.AskFileName(SaveTableFileQuestion());
+  EXPECT_EQ(shown, QStringList(QString::fromStdString(second.Path("organisms.str"))));
+  // A cancel keeps the folder; a question without a name of its own gets its last one.
+  Answer(std::nullopt, &shown);
+  dialogs.AskFileName(OpenTableFileQuestion());
+  EXPECT_EQ(shown, QStringList(QString::fromStdString(second.Path("other.str"))));
 }
 
 // A failed save and a missing file reach the user in the boxes they always did.

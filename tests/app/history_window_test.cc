@@ -53,10 +53,48 @@ TEST_F(HistoryWindowTest, CtrlZAndCtrlYWalkBackAndForthThroughShotsAndGenePools)
   QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Table(), end);
 
-  // In a parameter box Ctrl+Z belongs to the box.
+  // In a parameter box with nothing typed Ctrl+Z undoes the step.
   Child<SpinEdit>("speCreativity")->setFocus();
   QTest::keyClick(Child<SpinEdit>("speCreativity"), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(Table(), end);
+  EXPECT_NE(Table(), end);
+}
+
+// A step takes what was typed into a parameter box; then Ctrl+Z in the box undoes the step,
+// and while the box holds typing of its own, Ctrl+Z and Ctrl+Y undo and redo that first.
+TEST_F(HistoryWindowTest, UndoKeysInAParameterBoxUndoItsTypingFirstThenTheSteps) {
+  Form().show();
+  QApplication::setActiveWindow(&Form());
+  auto* start = Child<SpinEdit>("speStartOrganisms");
+  const auto type = [start](const char* text) {
+    start->setFocus();
+    start->selectAll();
+    QTest::keyClicks(start, QString::fromLatin1(text));
+  };
+  const auto key = [start](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+    QTest::keyClick(start, key, modifiers);
+  };
+  type("20");
+  Click("spbStart");
+  EXPECT_EQ(Form().grid().RowCount(), 20);
+  key(Qt::Key_Z);
+  EXPECT_EQ(Form().grid().RowCount(), 10);
+  EXPECT_EQ(start->text(), QStringLiteral("10"));
+  key(Qt::Key_Y);
+  EXPECT_EQ(Form().grid().RowCount(), 20);
+  EXPECT_EQ(start->text(), QStringLiteral("20"));
+
+  type("30");
+  key(Qt::Key_Z);
+  EXPECT_EQ(start->text(), QStringLiteral("20"));
+  EXPECT_EQ(Form().grid().RowCount(), 20);
+  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(start->text(), QStringLiteral("30"));
+  EXPECT_EQ(Form().grid().RowCount(), 20);
+  // A value out of the limits is taken as the limit, and the box says so.
+  type("99999");
+  Click("spbStart");
+  EXPECT_EQ(start->Value(), start->MaxValue());
+  EXPECT_EQ(Form().grid().RowCount(), start->MaxValue());
 }
 
 TEST_F(HistoryWindowTest, UndoBringsBackTheParameterBoxesAndTheNotebookCounters) {

@@ -146,6 +146,34 @@ TEST_F(KeysTest, ComboBoxesLineEditsAndTextBoxesKeepTheKeysTypedIntoThem) {
   EXPECT_EQ(Table(), before);
 }
 
+// In any window's text control the undo keys undo its typing while it has some, and the
+// program's steps after that.
+TEST_F(KeysTest, UndoKeysInATextControlUndoItsTypingAndThenTheSteps) {
+  OtherWindow();
+  auto* button = new QPushButton(other_.get());
+  button->show();
+  button->setFocus();
+  const auto before = Table();
+  Press(Qt::Key_S, button);
+  const auto shot = Table();
+  for (QWidget* control : {static_cast<QWidget*>(line_edit_), static_cast<QWidget*>(text_box_)}) {
+    control->setFocus();
+    QTest::keyClicks(control, QStringLiteral("ab"));
+    QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Table(), shot);
+  }
+  EXPECT_EQ(line_edit_->text(), QString());
+  EXPECT_EQ(text_box_->toPlainText(), QString());
+  QTest::keyClick(text_box_, Qt::Key_Y, Qt::ControlModifier);  // the typing again
+  EXPECT_EQ(text_box_->toPlainText(), QStringLiteral("ab"));
+  line_edit_->setFocus();
+  QTest::keyClick(line_edit_, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Table(), before);
+  combo_->setFocus();
+  QTest::keyClick(combo_, Qt::Key_Y, Qt::ControlModifier);  // a list has no typing
+  EXPECT_EQ(Table(), shot);
+}
+
 TEST_F(KeysTest, RepeatsQueuedWhileAnActionRanAreDropped) {
   int shots = 0;
   Form().keys().Bind(Qt::Key_X, [&shots] {

@@ -197,17 +197,30 @@ TEST_F(MainWindowTest, DrawsASolidSquareInItsColourAndLeavesTheCentreWhite) {
   EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
 }
 
-TEST_F(MainWindowTest, InvisiblePenLeavesTheAreaWhiteButUpdatesTheHealth) {
+// The figure leaves the area white; only a small grey "invisible" at its foot says why.
+TEST_F(MainWindowTest, InvisiblePenLeavesTheAreaWhiteButForAHintAndUpdatesTheHealth) {
   form_->grid().SetCell(kDnaColumn, 1, "9990999999999");
   form_->grid().SetCell(kSurvivalColumn, 1, "12");
   form_->PaintOrganism(form_->grid().Cell(kDnaColumn, 1));
-  const QImage image = Drawing()->grab().toImage();
-  for (int y = 0; y < image.height(); y += 7) {
-    for (int x = 0; x < image.width(); x += 7) {
-      ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+  const QImage image = Drawing()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  int grey = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (pixel == QColor(Qt::white)) continue;
+      ASSERT_GT(y, image.height() - 25) << x << "," << y;  // at the foot only
+      ASSERT_TRUE(pixel.red() == pixel.green() && pixel.green() == pixel.blue());
+      ++grey;
     }
   }
+  EXPECT_GT(grey, 20);
   EXPECT_EQ(Health(), "12");
+  // A visible figure gets no hint: its foot stays white.
+  form_->PaintOrganism("2409000000441");
+  const QImage visible = Drawing()->grab().toImage();
+  for (int x = 0; x < visible.width(); ++x) {
+    ASSERT_EQ(visible.pixelColor(x, visible.height() - 8), QColor(Qt::white)) << x;
+  }
 }
 
 // A window as the program makes it, not yet completed by the fixture.

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -131,6 +135,34 @@ TEST_F(EngineTest, AnIdeaIsAStepWhoseUndoBringsBackTheGoalBeforeIt) {
   engine_.Redo();
   EXPECT_EQ(engine_.notebook().goal().text, Current().goal);
   EXPECT_TRUE(Current().reached());
+}
+
+// Undoing the start of a run (a new gene pool, a load, an idea) takes the run out of the
+// exported run table, with no empty row left in its place; redo brings it back.
+TEST_F(EngineTest, TheExportedRunsLoseARunWhoseStartIsUndoneAndRedoBringsItBack) {
+  const std::string table = (std::filesystem::temp_directory_path() /
+                             ("engine_test_" + std::to_string(std::random_device()()) + ".str"))
+                                .string();
+  std::ofstream(table, std::ios::binary)
+      << " P1 # P2 # DNA # Survival #\r\n 0 # 0 # 1234567890123 # 7 #\r\n";
+  const std::function<void()> starts[] = {[this] { engine_.NewGenePool(); },
+                                          [this, &table] { engine_.LoadTable(table); },
+                                          [this] { engine_.NewIdea(); }};
+  for (const std::function<void()>& start : starts) {
+    engine_.Feed();
+    const std::string before = RunsCsv(engine_.notebook().runs().runs());
+    start();
+    engine_.Shoot();
+    const std::string after = RunsCsv(engine_.notebook().runs().runs());
+    ASSERT_NE(after, before);
+    engine_.Undo();
+    engine_.Undo();
+    EXPECT_EQ(RunsCsv(engine_.notebook().runs().runs()), before);
+    engine_.Redo();
+    engine_.Redo();
+    EXPECT_EQ(RunsCsv(engine_.notebook().runs().runs()), after);
+  }
+  std::filesystem::remove(table);
 }
 
 TEST_F(EngineTest, ANewStepAfterUndoForgetsTheRunsThatCouldHaveBeenRedone) {

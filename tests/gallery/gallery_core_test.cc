@@ -64,5 +64,14 @@ TEST(OrganismTextsTest, TooltipNotesAndPictureFormats) {
   EXPECT_EQ(PictureFormatFor("svg"), PictureFormat::kPng);
 }
 
+// A file's ID may hold anything: the offered name keeps it from naming a folder.
+TEST(OrganismTextsTest, APictureNameKeepsOnlyTheIdsPlainCharacters) {
+  EXPECT_EQ(OrganismPictureName("42"), "organism-42.png");
+  EXPECT_EQ(OrganismPictureName("a_b-7"), "organism-a_b-7.png");
+  EXPECT_EQ(OrganismPictureName("../x y/\xE9"), "organism-xy.png");
+  EXPECT_EQ(OrganismPictureName("/.."), "organism.png");
+  EXPECT_EQ(OrganismPictureName(""), "organism.png");
+}
+
 }  // namespace
 }  // namespace vantrel

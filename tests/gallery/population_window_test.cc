@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+#include <QXmlStreamReader>
 #include <optional>
 #include <string>
 
@@ -30,10 +31,12 @@ class ScriptedPictureDialog final : public FileNameDialog {
  public:
   std::optional<std::string> AskFileName(const FileQuestion& question) override {
     titles.push_back(question.title);
+    names.push_back(question.suggested_name);
     return answer;
   }
   std::optional<std::string> answer;
   std::vector<std::string> titles;
+  std::vector<std::string> names;  // suggested
 };
 
 double MeanDifference(const QImage& a, const QImage& b) {
@@ -126,6 +129,32 @@ TEST_F(PopulationWindowTest, ThumbnailIsTheBigDrawingScaled) {
     EXPECT_GT(MeanDifference(thumbnail, other.convertToFormat(QImage::Format_RGB32)),
               MeanDifference(thumbnail, scaled) + 1.0);
   }
+}
+
+// The picture of an organism with the invisible pen says so in small grey text; a visible
+// one's picture holds no such text.
+TEST_F(PopulationWindowTest, AnInvisibleOrganismsPictureSaysInvisible) {
+  std::string dna = grid_.Cell(kDnaColumn, 2);
+  dna[3] = '0';  // the invisible pen
+  grid_.SetCell(kDnaColumn, 2, dna);
+  QApplication::processEvents();
+  // Inside the picture's one-pixel frame.
+  const auto inside = [](const QImage& image) {
+    return image.copy(image.rect().adjusted(1, 1, -1, -1)).convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage invisible = inside(Picture(2));
+  int grey = 0;
+  for (int y = 0; y < invisible.height(); ++y) {
+    for (int x = 0; x < invisible.width(); ++x) {
+      const QColor pixel = invisible.pixelColor(x, y);
+      if (pixel == QColor(Qt::white)) continue;
+      EXPECT_TRUE(pixel.red() == pixel.green() && pixel.green() == pixel.blue()) << x << "," << y;
+      EXPECT_GT(y, invisible.height() / 2) << x << "," << y;
+      ++grey;
+    }
+  }
+  EXPECT_GT(grey, 10);
+  EXPECT_EQ(inside(Picture(3)), inside(RenderOrganism(grid_.Cell(kDnaColumn, 3), 96)));
 }
 
 TEST_F(PopulationWindowTest, ClickAndArrowKeysSelectThroughTheGrid) {
@@ -251,6 +280,39 @@ TEST_F(PopulationWindowTest, ContactSheetShowsAtMostAThousandAndSaysSo) {
   const QImage sheet(QString::fromStdString(*dialog_.answer));
   EXPECT_EQ(sheet.size(), RenderContactSheet(grid_, 1000).size());
   EXPECT_NE(sheet.size(), RenderContactSheet(grid_, 1101).size());
+}
+
+// The sheet saved as SVG is an SVG document: the organisms as vectors, their IDs as text,
+// and no PNG inside; each save dialog offers a name of its own.
+TEST_F(PopulationWindowTest, AContactSheetSavedAsSvgIsSvgAndSaveDialogsOfferNames) {
+  dialog_.answer = dir_.filePath(QStringLiteral("sheet.svg")).toStdString();
+  window_->SaveAllPictures();
+  window_->SavePicture(4);
+  EXPECT_TRUE(messages_.shown().empty());
+  EXPECT_EQ(dialog_.names, (std::vector<std::string>{"population.png", "organism-4.png"}));
+  window_->SaveAllPictures();  // over the organism's picture
+
+  QFile file(QString::fromStdString(*dialog_.answer));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_FALSE(bytes.contains("\x89PNG"));
+  QXmlStreamReader svg(bytes);
+  QStringList texts;
+  int paths = 0;
+  QString root;
+  while (!svg.atEnd()) {
+    if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+    if (root.isEmpty()) root = svg.name().toString();
+    if (svg.name() == u"path" || svg.name() == u"polyline") ++paths;
+    if (svg.name() == u"text") texts << svg.readElementText().trimmed();
+  }
+  EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+  EXPECT_EQ(root, QStringLiteral("svg"));
+  EXPECT_EQ(texts.size(), 11);
+  EXPECT_TRUE(texts.contains(QStringLiteral("7")));
+  EXPECT_GE(paths, 11);  // at least a line for each organism
+  EXPECT_TRUE(bytes.contains(QByteArray("width=\"") +
+                             QByteArray::number(RenderContactSheet(grid_).width()) + '"'));
 }
 
 // Bad DNA from a file draws as the decoders read it: missing and non-digit positions as 1,

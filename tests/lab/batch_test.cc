@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "lab/goal_list.h"
 #include "lab/lab_options.h"
 
 namespace vantrel {
@@ -57,6 +60,23 @@ TEST(BatchTest, QuartilesInterpolateBetweenRanks) {
   EXPECT_EQ(QuartilesOf({}).count, 0);
 }
 
+TEST(BatchTest, SummaryLinesSayEachConditionsSettingsAndSpreadsInOneLine) {
+  BatchPlan plan;
+  plan.conditions = {{ParseGoalList("shape=square").goal, {10, 5, 2}, 0.9},
+                     {ParseGoalList("color=red").goal, {30, 0, 1}, 1}};
+  std::vector<ConditionResults> results(2);
+  results[0] = {4, 3, {1, 2, 3, 4}, {10, 20, 30}};
+  results[1] = {4, 0, {}, {}};
+  const std::vector<std::string> lines = SummaryLines(plan, results);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0],
+            "Condition 1: pop 10 · creativity 5% · bonus 2 · strictness 0.9 · 4 runs, 3 reached · "
+            "first match 1.8 / 2.5 / 3.2 · stable 15.0 / 20.0 / 25.0 (q1 / median / q3 clicks) · "
+            "goal shape=square");
+  EXPECT_EQ(lines[1].find('\n'), std::string::npos);
+  EXPECT_NE(lines[1].find("0 reached · first match - · stable -"), std::string::npos) << lines[1];
+}
+
 TEST(LabOptionsTest, ReadsTheDocumentedExample) {
   const ParsedLabOptions parsed = Parse({"--population",
                                          "10,50",
@@ -95,9 +115,19 @@ TEST(LabOptionsTest, ReadsTheDocumentedExample) {
   EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 
+TEST(LabOptionsTest, AGoalMaySpellColourEitherWay) {
+  for (const char* goal : {"colour=green", "color=green"}) {
+    const ParsedLabOptions parsed = Parse({"--goal", goal});
+    ASSERT_EQ(parsed.error, "") << goal;
+    ASSERT_EQ(parsed.options.goals.size(), 1u);
+    EXPECT_EQ(parsed.options.goals[0][Aspect::kColour], kGreen) << goal;
+    EXPECT_EQ(parsed.options.goals[0].text, "color=green");
+  }
+}
+
 TEST(LabOptionsTest, BadOptionsNameTheOption) {
   const std::pair<std::vector<std::string_view>, const char*> cases[] = {
-      {{"--goal", "colour=green"}, "--goal: unknown key 'colour'"},
+      {{"--goal", "colours=green"}, "--goal: unknown key 'colours'"},
       {{"--goal", "color=teal"}, "--goal: unknown color 'teal'"},
       {{"--goal", "color=black,intensity=pale"}, "--goal: no organism can meet"},
       {{"--goal", "shape=line", "--population", "1"}, "--population: '1'"},

@@ -20,10 +20,20 @@ TEST(GoalListTest, ReadsEveryKeyAndWritesThemBackInKeyOrder) {
   EXPECT_EQ(ParseGoalList(parsed.goal.text).goal.word, parsed.goal.word);
 }
 
+// The British spellings of the key and of gray mean the same goal.
+TEST(GoalListTest, ColourAndGreyAreReadAsColorAndGray) {
+  const ParsedGoal british = ParseGoalList("colour=grey,shape=square");
+  ASSERT_EQ(british.error, "");
+  EXPECT_EQ(british.goal.word, ParseGoalList("color=gray,shape=square").goal.word);
+  EXPECT_EQ(british.goal.text, "color=gray,shape=square");
+  EXPECT_EQ(ParseGoalList("colour=green").goal[Aspect::kColour], kGreen);
+  EXPECT_NE(ParseGoalList("colour=green,color=red").error.find("given twice"), std::string::npos);
+}
+
 TEST(GoalListTest, BadSpecsSayWhatIsWrong) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "empty goal"},
-      {"colour=green", "unknown key 'colour'"},
+      {"colours=green", "unknown key 'colours'"},
       {"color=teal", "unknown color 'teal'"},
       {"intensity=", "unknown intensity ''"},
       {"shape=square,shape=line", "key 'shape' given twice"},

@@ -2,22 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBoxPlotSeries>
+#include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <limits>
+#include <optional>
 #include <utility>
 
 #include "lab/goal_list.h"
 #include "lab/qt/batch_runner.h"
+#include "lab/qt/chart_title.h"
 #include "lab/qt/stable_distribution_view.h"
 #include "tests/lab_qt/lab_window_fixture.h"
 
@@ -145,6 +152,91 @@ TEST_F(AutoRunPanelTest, PlaysASmallSweepOnAWorkerThreadAndTheRunsJoinTheTable) 
   EXPECT_TRUE(panel_->distribution()->summary()->toPlainText().contains(
       QStringLiteral("shape=square,spokes=yes")));
   EXPECT_TRUE(panel_->status()->text().contains(QStringLiteral("runs 2 to 5")));
+}
+
+// Before Run the bar counts the runs its choices will play, not one.
+TEST_F(AutoRunPanelTest, BeforeRunTheBarCountsTheRunsToPlay) {
+  ChooseWord(Aspect::kShape, kSquare);
+  EXPECT_EQ(panel_->progress()->text(), QStringLiteral("0 of 20 runs"));
+  panel_->onAddConditionClicked();
+  EXPECT_EQ(panel_->progress()->text(), QStringLiteral("0 of 40 runs"));
+  panel_->runs_box()->setValue(3);
+  EXPECT_EQ(panel_->progress()->text(), QStringLiteral("0 of 6 runs"));
+  EXPECT_EQ(panel_->PlanOfChoices().plan.TotalRuns(), 6);
+}
+
+// The status text takes one line or four; Run and Cancel stay where they are.
+TEST_F(AutoRunPanelTest, RunAndCancelKeepTheirPlaceWhateverTheStatusSays) {
+  window_->findChild<QTabWidget*>()->setCurrentWidget(panel_);
+  const QString texts[] = {
+      QStringLiteral("Stopping…"),
+      QStringLiteral("Goal color=green,intensity=dark,shape=circle,size=giant,thickness=fine,"
+                     "linestyle=broken,spokes=no: 3 conditions × 20 runs = 60 runs on 2 "
+                     "threads."),
+      QStringLiteral("Cancelled after 12.5 s: 17 of 60 runs finished. They joined the run table "
+                     "as runs 2 to 18."),
+      QString()};
+  for (const int width : {900, 640}) {
+    window_->resize(width, 760);
+    QApplication::processEvents();
+    std::optional<std::pair<QPoint, QPoint>> first;
+    for (const QString& text : texts) {
+      panel_->status()->setText(text);
+      QApplication::processEvents();
+      const std::pair<QPoint, QPoint> at{
+          panel_->run_button()->mapTo(window_.operator->(), QPoint()),
+          panel_->cancel_button()->mapTo(window_.operator->(), QPoint())};
+      if (!first) first = at;
+      EXPECT_EQ(at, *first) << width << ": " << text.toStdString();
+    }
+  }
+}
+
+// The title as the chart shows it, its lines joined by spaces.
+QString ShownTitle(QChartView& view) {
+  for (QGraphicsItem* item : view.scene()->items()) {
+    auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+    if (text == nullptr) continue;
+    QString shown = text->toPlainText().simplified();
+    if (shown.startsWith(QStringLiteral("Clicks"))) return shown;
+  }
+  return {};
+}
+
+// At a narrow width the chart's title takes more lines instead of being cut, and the
+// summary wraps instead of scrolling sideways.
+TEST_F(AutoRunPanelTest, ANarrowWindowCutsNeitherTheChartTitleNorTheSummary) {
+  window_->findChild<QTabWidget*>()->setCurrentWidget(panel_);
+  BatchPlan plan;
+  plan.conditions = {{ParseGoalList("shape=square,spokes=yes,color=green").goal, {10, 10, 1}, 1}};
+  plan.conditions.push_back(plan.conditions.front());
+  plan.runs_per_condition = 1;
+  std::vector<BatchRun> runs(2);
+  for (int i = 0; i < 2; ++i) runs[i].run.number = i + 1;
+  panel_->distribution()->Show(plan, runs);
+  auto* chart = panel_->distribution()->findChild<QChartView*>();
+  ASSERT_NE(chart, nullptr);
+  for (const int width : {900, 560}) {
+    window_->resize(width, 760);
+    QApplication::processEvents();
+    EXPECT_EQ(ShownTitle(*chart), QStringLiteral("Clicks to stable per condition (automatic runs)"))
+        << width;
+    QPlainTextEdit* summary = panel_->distribution()->summary();
+    EXPECT_TRUE(summary->toPlainText().contains(QStringLiteral("goal color=green")));
+    EXPECT_EQ(summary->horizontalScrollBar()->maximum(), 0) << width;
+  }
+}
+
+TEST(WrappedTitleTest, BreaksBetweenWordsToFitTheWidth) {
+  const QFontMetricsF metrics{QFont()};
+  const QString title = QStringLiteral("Clicks to stable per condition");
+  EXPECT_EQ(WrappedTitle(title, metrics, 10'000), title);
+  const qreal width = metrics.horizontalAdvance(QStringLiteral("Clicks to stable"));
+  EXPECT_EQ(WrappedTitle(title, metrics, width),
+            QStringLiteral("Clicks to stable<br>per condition"));
+  // A word wider than the width is a line of its own, never split or dropped.
+  EXPECT_EQ(WrappedTitle(title, metrics, 1),
+            QStringLiteral("Clicks<br>to<br>stable<br>per<br>condition"));
 }
 
 TEST_F(AutoRunPanelTest, CancelStopsTheSweepAndKeepsTheWindowUsable) {

@@ -189,6 +189,27 @@ TEST_F(LabWindowTest, ReachedEndsTheRunForTheUserOnce) {
   EXPECT_EQ(notebook_.current_run()->stable_click, 2);
 }
 
+// A run without a goal has nothing to reach: the button is off and its tooltip says why;
+// the goal of an idea turns it on.
+TEST_F(LabWindowTest, ReachedIsOffWithoutAGoalAndSaysWhy) {
+  notebook_.StartRun({10, 10, 1}, kStartTime);
+  window_->show();
+  window_->Refresh();
+  auto* reached = window_->findChild<QPushButton*>(QStringLiteral("btnReached"));
+  EXPECT_FALSE(reached->isEnabled());
+  EXPECT_TRUE(reached->toolTip().contains(QStringLiteral("No goal")))
+      << reached->toolTip().toStdString();
+  QSignalSpy declared(window_.operator->(), &NotebookWindow::reachedDeclared);
+  window_->onReachedClicked();  // the R key
+  EXPECT_EQ(declared.count(), 0);
+  EXPECT_FALSE(notebook_.current_run()->reached());
+
+  notebook_.StartRun(ParseGoalList("shape=circle").goal, {10, 10, 1}, kStartTime);
+  window_->Refresh();
+  EXPECT_TRUE(reached->isEnabled());
+  EXPECT_TRUE(reached->toolTip().contains(QStringLiteral("(R)")));
+}
+
 TEST_F(LabWindowTest, ExportWritesTheRunTableAndReportsAFailedWriteWithoutLeavingAFile) {
   notebook_.StartRun(ParseGoalList("shape=square").goal, {10, 10, 1}, kStartTime);
   Play(Click::kFeed);
