@@ -33,6 +33,8 @@ idea
 shoot
 undo 2
 redo
+undo
+redo
 save
 parameters 25 60 3
 new-gene-pool
@@ -164,7 +166,9 @@ try {
   await page.keyboard.press('Control+z');
   await page.keyboard.press('Control+z');
   await page.keyboard.press('Control+Shift+z');
-  await saveMatches('feed, kill, new, idea, S and undo twice and redo');
+  await page.keyboard.press('Control+z');
+  await page.keyboard.press('Control+y');
+  await saveMatches('feed, kill, new, idea, S, undo twice and the two redo keys');
 
   // The number boxes: the engine caps, the box shows what it kept; keys there are typing.
   const start = named('Start with', 'spinbutton');
@@ -258,6 +262,12 @@ try {
   assert.ok(
     words.length > 0 && (await page.locator('canvas').getAttribute('aria-label')).includes(words),
   );
+  // From a phone's width up, nothing makes the page scroll sideways.
+  for (const width of [360, 1280]) {
+    await page.setViewportSize({ width, height: 800 });
+    const wide = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(wide <= width, `${wide} CSS pixels wide in a ${width} pixel window`);
+  }
   assert.equal(saves, tables.length, 'every table of the desktop engine was compared');
   assert.deepEqual(errors, []);
   console.log(

@@ -19,6 +19,7 @@ export function showDialog(
 ): Promise<void> {
   const dialog = document.createElement('dialog');
   dialog.className = className;
+  if (className === 'error') dialog.setAttribute('role', 'alertdialog');
   const heading = document.createElement('h2');
   heading.id = `dialog-title-${String(Date.now())}-${String(Math.random()).slice(2)}`;
   heading.textContent = title;
@@ -48,11 +49,12 @@ export function dialogButton(label: string): HTMLButtonElement {
   return button;
 }
 
-// One of the program's messages: the application's title as caption, one OK button.
-export function showMessage(text: string, title: string = texts.messageTitle): Promise<void> {
+// One of the program's messages: the application's title as caption, one OK button. An
+// error report (a failure the program did not handle itself) is announced as an alert.
+export function showMessage(text: string, errorReport = false): Promise<void> {
   const body = document.createElement('p');
   body.className = 'message';
   body.textContent = text;
   const ok = dialogButton(texts.ok);
-  return showDialog(title, body, [ok], ok);
+  return showDialog(texts.messageTitle, body, [ok], ok, errorReport ? 'error' : '');
 }

@@ -125,7 +125,7 @@ async function start(app: HTMLElement): Promise<void> {
     parameters.commit();
     const result = engine.loadTable(bytes, name);
     show(result.change);
-    if (result.message) void showMessage(result.message);
+    if (result.message) void showMessage(result.message, result.errorReport);
   });
 
   const advancedId = 'advanced';
