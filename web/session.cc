@@ -8,6 +8,7 @@
 #include "organism/raster.h"
 #include "population/population.h"
 #include "storage/table_file.h"
+#include "ui/messages.h"
 #include "web/pinned_clock.h"
 
 namespace vantrel {
@@ -62,7 +63,8 @@ LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_nam
     const TableFileResult result = engine_.LoadTableText(std::move(bytes), file_name);
     outcome.ok = result.ok();
     outcome.error_report = result.IsErrorReport();
-    outcome.message = result.text;
+    // A failure the program did not handle itself reads as the desktop's error report.
+    outcome.message = outcome.error_report ? ErrorReportText(result.text) : result.text;
   });
   return outcome;
 }

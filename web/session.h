@@ -38,8 +38,8 @@ struct SessionCounters {
   bool can_redo = false;
 };
 
-// How a load of table bytes went: what to tell the user (empty: nothing) and whether it
-// is an error report rather than a plain message.
+// How a load of table bytes went: what to tell the user (empty: nothing), and whether it
+// is an error report (already worded as one) rather than a plain message.
 struct LoadOutcome {
   bool ok = false;
   bool error_report = false;

@@ -26,10 +26,16 @@ function declaredMembers(kind, name) {
 
 const engineMembers = declaredMembers('class', 'Engine');
 const interfaces = new Map(
-  ['Change', 'Parameters', 'TableRow', 'Counters', 'LoadResult'].map((name) => [
-    name,
-    declaredMembers('interface', name),
-  ]),
+  [
+    'Change',
+    'Parameters',
+    'TableRow',
+    'Counters',
+    'LoadResult',
+    'ExperimentPage',
+    'ExperimentsHelp',
+    'WebLinks',
+  ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
 
@@ -112,6 +118,13 @@ assert.equal(call(engine, 'rowCount'), 999);
 assert.ok(call(engine, 'loadTable', start, 'start.str').ok);
 assert.deepEqual(engine.tableBytes(), start);
 assert.equal(call(module, 'seedAt', noon), 12 * 3600 * 1000 + 345);
+const help = call(module, 'experimentsHelp');
+assert.deepEqual(
+  help.pages.map((page) => page.caption),
+  ['Introduction', 'Exp 1', 'Exp 2', 'Exp 3', 'Exp 4', 'Exp 5'],
+);
+assert.ok(help.pages[1].text.startsWith('Size matters.\n\n'));
+assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
 called.add('delete');
 engine.delete();
 

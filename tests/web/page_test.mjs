@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The built page in the system's Chromium: with the clock fixed, the page starts with the
-// table the desktop's engine makes at that moment, and pressing S changes it exactly as a
-// shot of that engine does.
+// The built page in the system's Chromium, with the clock fixed, against the desktop's
+// engine playing the same steps: every saved table is the desktop's, byte for byte.
+// Along the way: the program's keys act, but not in a number box or while a dialog is
+// open; dialogs take the focus and give it back; Open takes a good file and refuses a bad
+// one without losing the population; the grid selects by click and arrow keys and keeps
+// only the rows in view in the page at 1,000 organisms.
 //
 //   node page_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
+import { serveSite } from './serve_site.mjs';
 
 const [site, nativeReplay] = process.argv.slice(2).map((p) => path.resolve(p));
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
@@ -18,80 +21,258 @@ const { chromium } = require('playwright-core');
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
 
-// The desktop engine's tables at `noon`: as it starts, and after one shot. Each table is
-// its organism rows without the ID column, as the table file keeps them.
+// The steps both play; each "save" is one table the page must save alike.
+const script = `start ${noon}
+save
+shoot
+save
+feed
+shoot
+new-gene-pool
+idea
+shoot
+undo 2
+redo
+undo
+redo
+save
+parameters 25 60 3
+new-gene-pool
+select 5
+feed
+save
+select 3
+shoot
+save
+parameters 1000 60 3
+new-gene-pool
+select 999
+shoot
+save
+`;
+
+// The desktop engine's saved tables, each the bytes of one table file.
 function nativeTables() {
   const folder = mkdtempSync(path.join(tmpdir(), 'page_test_'));
   try {
-    writeFileSync(path.join(folder, 'script'), `start ${noon}\nsave\nshoot\nsave\n`);
+    writeFileSync(path.join(folder, 'script'), script);
     execFileSync(nativeReplay, [path.join(folder, 'script'), path.join(folder, 'out')]);
-    const lines = readFileSync(path.join(folder, 'out'), 'latin1').split('\r\n');
-    const tables = [];
-    for (const line of lines) {
-      if (line.startsWith(' P1 #')) tables.push([]);
-      else if (line)
-        tables.at(-1).push(
-          line
-            .split(' #')
-            .slice(0, 4)
-            .map((cell) => cell.trim()),
-        );
+    const all = readFileSync(path.join(folder, 'out'));
+    const starts = [];
+    for (let at = all.indexOf(' P1 #'); at >= 0; at = all.indexOf(' P1 #', at + 1)) {
+      starts.push(at);
     }
-    return tables;
+    return starts.map((at, i) => all.subarray(at, starts[i + 1] ?? all.length));
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
 }
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css' };
-const server = createServer((request, response) => {
-  const name = new URL(request.url, 'http://x').pathname.replace(/\/$/, '/index.html');
-  try {
-    const body = readFileSync(path.join(site, path.normalize(name)));
-    response.writeHead(200, {
-      'content-type': types[path.extname(name)] ?? 'application/octet-stream',
-    });
-    response.end(body);
-  } catch {
-    response.writeHead(404).end();
-  }
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+// A table file's organism rows: their P1, P2, DNA and survival texts.
+function tableRows(bytes) {
+  return bytes
+    .toString('latin1')
+    .split('\r\n')
+    .slice(1)
+    .filter(Boolean)
+    .map((line) =>
+      line
+        .split(' #')
+        .slice(0, 4)
+        .map((cell) => cell.trim()),
+    );
+}
+
+const { server, address } = await serveSite(site);
 
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
   args: ['--no-sandbox'],
 });
 try {
-  const context = await browser.newContext({ timezoneId: 'UTC' });
+  const context = await browser.newContext({
+    timezoneId: 'UTC',
+    acceptDownloads: true,
+  });
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.clock.setFixedTime(noon);
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
-  await page.locator('main[aria-busy="false"] table').waitFor();
-  // The organism rows without their IDs.
-  const rows = () =>
-    page.$$eval('tbody tr', (trs) =>
-      trs.map((tr) => [...tr.cells].slice(1).map((td) => td.textContent)),
+  await page.goto(address);
+  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
+  const tables = nativeTables();
+  let saves = 0;
+  const save = async () => {
+    const [download] = await Promise.all([page.waitForEvent('download'), named('Save').click()]);
+    assert.equal(download.suggestedFilename(), 'organisms.str');
+    return readFileSync(await download.path());
+  };
+  // Saves and checks the table against the desktop engine's next one.
+  const saveMatches = async (what) => {
+    const bytes = await save();
+    assert.ok(bytes.equals(tables[saves]), `${what}: the desktop engine's table ${saves}`);
+    saves += 1;
+    return bytes;
+  };
+  // The grid's organism rows now in the page, without their IDs.
+  const gridRows = () =>
+    page.$$eval('[role="grid"] [data-row]', (rows) =>
+      rows.map((row) => [...row.children].slice(1).map((cell) => cell.textContent)),
     );
+  const selected = () => page.$eval('[aria-selected="true"][data-row]', (row) => row.dataset.row);
 
-  const [started, shot] = nativeTables();
-  assert.deepEqual(await rows(), started, "the page starts with the desktop engine's table");
-  await page.keyboard.press('s');
-  assert.deepEqual(await rows(), shot, 'S shoots as the desktop engine shoots');
-  assert.notDeepEqual(shot, started);
+  // The buttons the desktop's window has, by its names; the table's controls are hidden
+  // until "Advanced options" shows them.
   for (const name of [
+    'Start with a totally new genepool (N)',
+    'Get an idea to create an organism',
+    'Experiment with Vantrel',
     'Feed this organism (F)',
     'Kill this organism (S)',
-    'Start with a totally new genepool (N)',
   ]) {
-    assert.equal(await page.getByRole('button', { name, exact: true }).count(), 1, name);
+    assert.equal(await named(name).count(), 1, name);
   }
-  const side = await page.$eval('canvas', (canvas) => canvas.width);
-  assert.ok(side >= 350, `the picture has ${side} device pixels a side`);
+  const advanced = named('Advanced options');
+  assert.equal(await advanced.getAttribute('aria-expanded'), 'false');
+  assert.equal(await named('Open').isVisible(), false);
+  await advanced.click();
+  assert.equal(await advanced.getAttribute('aria-expanded'), 'true');
+  assert.equal(await named('Undo (Ctrl+Z)').getAttribute('title'), 'Undo (Ctrl+Z)');
+  assert.equal(await named('Redo (Ctrl+Shift+Z)').isDisabled(), true);
+
+  const started = await saveMatches('the start');
+  assert.deepEqual(await gridRows(), tableRows(started), 'the grid shows the table');
+  await page.keyboard.press('s');
+  await saveMatches('S');
+
+  // A step of each kind, by keys and by buttons.
+  await page.keyboard.press('f');
+  await named('Kill this organism (S)').click();
+  await named('Start with a totally new genepool (N)').click();
+  await named('Get an idea to create an organism').click();
+  const message = page.getByRole('dialog', { name: 'Vantrel' });
+  assert.ok((await message.textContent()).length > 10, 'the idea is told');
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'OK');
+  await page.keyboard.press('s'); // no key acts while a dialog is open
+  await page.keyboard.press('Enter');
+  assert.equal(await message.count(), 0);
+  assert.equal(
+    await page.evaluate(() => document.activeElement.getAttribute('aria-label')),
+    'Get an idea to create an organism',
+    'the focus returns to the button',
+  );
+  await page.keyboard.press('s');
+  await page.keyboard.press('Control+z');
+  await page.keyboard.press('Control+z');
+  await page.keyboard.press('Control+Shift+z');
+  await page.keyboard.press('Control+z');
+  await page.keyboard.press('Control+y');
+  await saveMatches('feed, kill, new, idea, S, undo twice and the two redo keys');
+
+  // The number boxes: the engine caps, the box shows what it kept; keys there are typing.
+  const start = named('Start with', 'spinbutton');
+  await start.fill('5000');
+  await start.press('Tab');
+  assert.equal(await start.inputValue(), '1000', 'the start population is capped');
+  await start.fill('25');
+  await named('Amount of creativity', 'spinbutton').fill('60');
+  await named('Survival bonus', 'spinbutton').fill('3');
+  const before = await save();
+  for (const key of ['s', 'f', 'n', 'Control+z', 'Control+y']) await start.press(key);
+  assert.ok((await save()).equals(before), 'keys in a number box do not act');
+  await page.locator('[role="grid"]').focus(); // out of the boxes
+  await page.keyboard.press('n');
+  assert.equal(await page.getAttribute('[role="grid"]', 'aria-rowcount'), '25');
+  await page.locator('[data-row="5"]').click();
+  await page.keyboard.press('f');
+  await saveMatches('25 organisms, row 5 clicked and fed');
+  await page.locator('[role="grid"]').focus();
+  await page.keyboard.press('Home');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await selected(), '3', 'Home and the arrow keys select');
+  await page.keyboard.press('s');
+  await saveMatches('row 3 shot');
+
+  // Open: a good file becomes the table; a bad one is refused and changes nothing.
+  const picker = page.locator('input[type="file"]');
+  const table = await save();
+  await picker.setInputFiles({
+    name: 'bad.str',
+    mimeType: 'application/octet-stream',
+    buffer: Buffer.from([0x89, 0x50, 0x4e, 0x47, 0, 0, 0, 13, 10, 26, 10, 0, 0, 0]),
+  });
+  const refusal = page.getByRole('dialog', { name: 'Vantrel' });
+  await refusal.waitFor();
+  const refused = await refusal.textContent();
+  assert.match(refused, /bad\.str/, refused);
+  await page.keyboard.press('Escape');
+  await picker.setInputFiles({
+    name: 'empty.str',
+    mimeType: 'text/plain',
+    buffer: Buffer.alloc(0),
+  });
+  assert.ok((await save()).equals(table), 'a bad or empty file changes nothing');
+  await picker.setInputFiles({
+    name: 'start.str',
+    mimeType: 'text/plain',
+    buffer: started,
+  });
+  assert.ok((await save()).equals(started), 'a good file becomes the table');
+  await page.keyboard.press('Control+z');
+  assert.ok((await save()).equals(table), 'and its load is undone as a step');
+
+  // 1,000 organisms: only the rows in view are in the page, and a step stays quick.
+  await start.fill('1000');
+  const grid = page.locator('[role="grid"]');
+  await grid.focus();
+  const began = Date.now();
+  await page.keyboard.press('n');
+  await page.keyboard.press('End');
+  assert.equal(await selected(), '999', 'End selects the last organism');
+  await page.keyboard.press('s');
+  const took = Date.now() - began;
+  assert.ok((await page.locator('[data-row]').count()) < 60, 'only the rows in view');
+  await saveMatches('1,000 organisms, the last shot');
+
+  // The experiments help: six pages, Close focused.
+  await named('Experiment with Vantrel').click();
+  const help = page.getByRole('dialog', { name: 'Experiments' });
+  assert.equal(await help.getByRole('tab').count(), 6);
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Close');
+  await help.getByRole('tab', { name: 'Introduction' }).focus();
+  await page.keyboard.press('ArrowRight');
+  assert.equal(await help.getByRole('tab', { selected: true }).textContent(), 'Exp 1');
+  assert.match(await help.getByRole('tabpanel').textContent(), /^Size matters\./);
+  await named('Close').click();
+  assert.equal(await help.count(), 0);
+
+  for (const [name, address] of [
+    ['Quorvane', 'http://www.quorvane.example?vantrel2'],
+    ['Vantrel Homepage', 'http://www.quorvane.example/vantrel/'],
+  ]) {
+    const anchor = page.getByRole('link', { name: new RegExp(`^${name}`) });
+    assert.deepEqual(
+      [await anchor.getAttribute('href'), await anchor.getAttribute('target')],
+      [address, '_blank'],
+    );
+  }
+  const words = await page.$eval('[aria-live="polite"]', (p) => p.textContent);
+  assert.ok(
+    words.length > 0 && (await page.locator('canvas').getAttribute('aria-label')).includes(words),
+  );
+  // From a phone's width up, nothing makes the page scroll sideways.
+  for (const width of [360, 1280]) {
+    await page.setViewportSize({ width, height: 800 });
+    const wide = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(wide <= width, `${wide} CSS pixels wide in a ${width} pixel window`);
+  }
+  assert.equal(saves, tables.length, 'every table of the desktop engine was compared');
   assert.deepEqual(errors, []);
-  console.log(`page_test: ${started.length} organisms, S shot as the desktop engine shoots`);
+  console.log(
+    `page_test: ${saves} tables as the desktop engine's; 1,000 organisms: new, End and S in ${took} ms`,
+  );
 } finally {
   await browser.close();
   server.close();

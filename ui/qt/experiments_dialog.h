@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <array>
 
+#include "ui/experiment_pages.h"
+
 class QPlainTextEdit;
 class QTabWidget;
 class QToolButton;
@@ -19,7 +21,7 @@ class ExperimentsDialog final : public QDialog {
  public:
   static constexpr int kClientWidth = 573;
   static constexpr int kClientHeight = 297;
-  static constexpr int kPageCount = 6;
+  static constexpr int kPageCount = kExperimentPageCount;
 
   explicit ExperimentsDialog(QWidget* parent = nullptr);
 

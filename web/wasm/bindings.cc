@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "population/clock.h"
+#include "ui/experiment_pages.h"
+#include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
 
@@ -154,6 +156,31 @@ int PictureSideBinding(double size, double device_pixel_ratio) {
 
 double SeedAtBinding(double unix_milliseconds) { return SeedAt(unix_milliseconds); }
 
+// The experiments help as the desktop's dialog shows it: its title, its close button's
+// text and its pages.
+val ExperimentsHelpBinding() {
+  val pages = val::array();
+  for (const ExperimentPage& page : ExperimentPages()) {
+    val object = val::object();
+    object.set("caption", std::string(page.caption));
+    object.set("text", std::string(page.text));
+    pages.call<void>("push", object);
+  }
+  val help = val::object();
+  help.set("title", std::string(kExperimentsTitle));
+  help.set("close", std::string(kExperimentsClose));
+  help.set("pages", pages);
+  return help;
+}
+
+// The addresses the desktop's two links open.
+val WebLinksBinding() {
+  val links = val::object();
+  links.set("makerHomePage", std::string(kMakerHomePage));
+  links.set("productPage", std::string(kProductPage));
+  return links;
+}
+
 }  // namespace
 }  // namespace vantrel
 
@@ -183,4 +210,6 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("goal", &EngineBinding::Goal);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
+  emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);
+  emscripten::function("webLinks", &vantrel::WebLinksBinding);
 }

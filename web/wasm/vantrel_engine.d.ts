@@ -54,6 +54,26 @@ export interface LoadResult {
   change: Change;
 }
 
+/** One page of the experiments help: its tab's caption and its text. */
+export interface ExperimentPage {
+  caption: string;
+  /** Paragraphs separated by one empty line. */
+  text: string;
+}
+
+/** The experiments help: its title, its close button's text and its six pages. */
+export interface ExperimentsHelp {
+  title: string;
+  close: string;
+  pages: ExperimentPage[];
+}
+
+/** The addresses of the maker's home page and of the product's page. */
+export interface WebLinks {
+  makerHomePage: string;
+  productPage: string;
+}
+
 /** The engine: every action of the user, then what the page reads back. */
 export declare class Engine {
   /** Seeded from the clock (Date) as the desktop program seeds itself. */
@@ -109,6 +129,10 @@ export interface VantrelEngineModule {
   pictureSide(size: number, devicePixelRatio: number): number;
   /** The seed the engine takes at `unixMilliseconds`: milliseconds since midnight UTC. */
   seedAt(unixMilliseconds: number): number;
+  /** The experiments help, as the desktop program shows it. */
+  experimentsHelp(): ExperimentsHelp;
+  /** The addresses the desktop program's two links open. */
+  webLinks(): WebLinks;
 }
 
 /** Instantiates the module. */

@@ -1,19 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page: the organism shown, its survival, the feed / kill / new-gene-pool buttons and
-// the organism table. Every click or key goes to the engine; what the engine says changed
-// is drawn again.
+// The page: the organism shown and its health, the buttons of the desktop's main window,
+// and behind "Advanced options" the organism table, the file and history buttons, the
+// parameters and the links. Every click or key goes to the engine; what the engine says
+// changed is drawn again.
 import createVantrelEngine from 'vantrel-engine';
 import type { Change, Engine } from 'vantrel-engine';
+import { dialogOpen, showMessage } from './dialog';
+import { showExperiments } from './experiments';
+import { makeFilePicker, saveTable } from './files';
+import { OrganismGrid } from './grid';
+import { programKey, takesTyping } from './keys';
+import type { KeyAction } from './keys';
+import { ParameterBoxes } from './parameters';
 import { drawOrganism, kPictureSize } from './picture';
-import { fillTable, makeTable, markSelected } from './table';
 import { texts } from './texts';
 
-function button(label: string, name: string, act: () => void): HTMLButtonElement {
+function button(label: string, name: string, act: () => void, keys = ''): HTMLButtonElement {
   const element = document.createElement('button');
   element.type = 'button';
   element.textContent = label;
-  element.setAttribute('aria-label', name);
+  if (name !== label) {
+    element.setAttribute('aria-label', name);
+    element.title = name;
+  }
+  if (keys) element.setAttribute('aria-keyshortcuts', keys);
   element.addEventListener('click', act);
+  return element;
+}
+
+function link(text: string, address: string): HTMLAnchorElement {
+  const anchor = document.createElement('a');
+  anchor.href = address;
+  anchor.target = '_blank';
+  anchor.rel = 'noopener noreferrer';
+  anchor.textContent = text;
+  const note = document.createElement('span');
+  note.className = 'visually-hidden';
+  note.textContent = ` ${texts.newTab}`;
+  anchor.append(note);
+  return anchor;
+}
+
+function section(className: string, ...children: (Node | string)[]): HTMLDivElement {
+  const element = document.createElement('div');
+  element.className = className;
+  element.append(...children);
   return element;
 }
 
@@ -28,48 +59,146 @@ async function start(app: HTMLElement): Promise<void> {
   const canvas = document.createElement('canvas');
   canvas.className = 'picture';
   canvas.setAttribute('role', 'img');
-  const health = document.createElement('p');
-  const table = makeTable((row) => show(engine.selectRow(row)));
+  const health = document.createElement('span');
+  health.className = 'health-value';
+  const healthLabel = document.createElement('span');
+  healthLabel.textContent = `${texts.health} `;
+  // The organism in words, read out after each step without interrupting.
+  const spoken = document.createElement('p');
+  spoken.className = 'visually-hidden';
+  spoken.setAttribute('aria-live', 'polite');
 
-  const show = (change: Change): void => {
-    if (change.table) fillTable(table, engine);
-    else if (change.selection) markSelected(table, engine.selectedRow());
-    if (change.table || change.selection) showOrganism();
-  };
+  const parameters = new ParameterBoxes(engine);
+  const grid = new OrganismGrid(engine, (row) => show(engine.selectRow(row)));
+
+  const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F');
+  const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S');
+  const undo = button(texts.undo.label, texts.undo.name, () => act('undo'), 'Control+Z');
+  const redo = button(
+    texts.redo.label,
+    texts.redo.name,
+    () => act('redo'),
+    'Control+Shift+Z Control+Y',
+  );
+
   const showOrganism = (): void => {
     const selected = engine.selectedRow();
     const organism = selected > 0 ? engine.rows(selected, 1)[0] : undefined;
-    health.textContent = `${texts.health}: ${organism?.survival ?? ''}`;
-    canvas.setAttribute(
-      'aria-label',
-      organism ? `${texts.organismPicture}: ${engine.organismWords()}` : texts.noOrganism,
-    );
+    health.textContent = organism?.survival ?? '0';
+    const words = organism ? engine.organismWords() : texts.noOrganism;
+    canvas.setAttribute('aria-label', `${texts.organismPicture}: ${words}`);
+    spoken.textContent = words;
     drawOrganism(canvas, engine, vantrel.pictureSide(kPictureSize, window.devicePixelRatio));
   };
-
-  const actions: Record<string, () => Change> = {
-    f: () => engine.feed(),
-    s: () => engine.shoot(),
-    n: () => engine.newGenePool(),
+  const showButtons = (): void => {
+    const counters = engine.counters();
+    undo.disabled = !counters.canUndo;
+    redo.disabled = !counters.canRedo;
+    feed.disabled = shoot.disabled = engine.rowCount() < 1;
   };
-  const buttons = document.createElement('div');
-  buttons.className = 'buttons';
-  buttons.append(
-    button(texts.feed.label, texts.feed.name, () => show(engine.feed())),
-    button(texts.shoot.label, texts.shoot.name, () => show(engine.shoot())),
-    button(texts.newGenePool.label, texts.newGenePool.name, () => show(engine.newGenePool())),
-  );
-  document.addEventListener('keydown', (event) => {
-    if (event.ctrlKey || event.metaKey || event.altKey) return;
-    const act = actions[event.key.toLowerCase()];
-    if (!act) return;
-    event.preventDefault();
-    show(act());
+  const show = (change: Change): void => {
+    if (change.table || change.selection) {
+      grid.update();
+      showOrganism();
+    }
+    if (change.parameters) parameters.show(engine.parameters());
+    showButtons();
+  };
+  const actions: Record<KeyAction, () => Change> = {
+    feed: () => engine.feed(),
+    shoot: () => engine.shoot(),
+    newGenePool: () => {
+      parameters.commit();
+      return engine.newGenePool();
+    },
+    undo: () => engine.undo(),
+    redo: () => engine.redo(),
+  };
+  const act = (action: KeyAction): void => show(actions[action]());
+
+  const idea = (): void => {
+    parameters.commit();
+    show(engine.newIdea());
+    void showMessage(engine.idea());
+  };
+  const picker = makeFilePicker((bytes, name) => {
+    parameters.commit();
+    const result = engine.loadTable(bytes, name);
+    show(result.change);
+    if (result.message) void showMessage(result.message, result.errorReport);
   });
 
-  app.replaceChildren(heading, canvas, health, buttons, table);
-  fillTable(table, engine);
+  const advancedId = 'advanced';
+  const advancedButton = button(texts.advanced.name, texts.advanced.name, () => {
+    const open = advanced.hidden;
+    advanced.hidden = !open;
+    advancedButton.setAttribute('aria-expanded', String(open));
+    marker.textContent = open ? texts.advanced.expanded : texts.advanced.collapsed;
+    if (open) grid.update();
+  });
+  const marker = document.createElement('span');
+  marker.setAttribute('aria-hidden', 'true');
+  marker.className = 'marker';
+  marker.textContent = texts.advanced.collapsed;
+  advancedButton.append(' ', marker);
+  advancedButton.setAttribute('aria-expanded', 'false');
+  advancedButton.setAttribute('aria-controls', advancedId);
+  advancedButton.className = 'advanced-button';
+
+  const links = vantrel.webLinks();
+  const advanced = section(
+    'advanced',
+    grid.element,
+    section(
+      'buttons',
+      button(texts.open, texts.open, () => picker.click()),
+      button(texts.save, texts.save, () => saveTable(engine)),
+      undo,
+      redo,
+      picker,
+    ),
+    parameters.element,
+    section(
+      'links',
+      section(
+        '',
+        `${texts.yetAnother} `,
+        link(texts.maker, links.makerHomePage),
+        ` ${texts.creation}`,
+      ),
+      link(texts.homePage, links.productPage),
+    ),
+  );
+  advanced.id = advancedId;
+  advanced.hidden = true;
+
+  const stage = section(
+    'stage',
+    canvas,
+    section(
+      'buttons',
+      button(texts.newGenePool.label, texts.newGenePool.name, () => act('newGenePool'), 'N'),
+      button(texts.idea.label, texts.idea.name, idea),
+      button(texts.experiments.label, texts.experiments.name, () => {
+        void showExperiments(vantrel.experimentsHelp());
+      }),
+    ),
+    section('health', healthLabel, health),
+    section('buttons', feed, shoot, advancedButton),
+  );
+
+  document.addEventListener('keydown', (event) => {
+    if (dialogOpen() || takesTyping(event.target)) return;
+    const action = programKey(event);
+    if (!action) return;
+    event.preventDefault();
+    act(action);
+  });
+
+  app.replaceChildren(heading, section('layout', stage, advanced), spoken);
+  grid.update();
   showOrganism();
+  showButtons();
   app.setAttribute('aria-busy', 'false');
 }
 

@@ -1,16 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every text the page shows, in one place.
+// Every text the page shows, in one place, as the desktop program words them. Texts the
+// engine already holds (ideas, the organism in words, file messages, the experiments
+// help, the link addresses) come from the engine instead.
 
 export const texts = {
   title: 'Vantrel',
   loading: 'Loading the organisms…',
   loadFailed: 'The organisms could not be loaded:',
+  // The program's own messages carry the application's title as their caption.
+  messageTitle: 'Vantrel',
+  ok: 'OK',
+  newGenePool: { label: 'New', name: 'Start with a totally new genepool (N)' },
+  idea: { label: 'Idea', name: 'Get an idea to create an organism' },
+  experiments: { label: 'Experiment', name: 'Experiment with Vantrel' },
   feed: { label: 'Feed', name: 'Feed this organism (F)' },
   shoot: { label: 'Kill', name: 'Kill this organism (S)' },
-  newGenePool: { label: 'New genepool', name: 'Start with a totally new genepool (N)' },
+  advanced: { name: 'Advanced options', collapsed: '>>', expanded: '<<' },
+  open: 'Open',
+  save: 'Save',
+  undo: { label: 'Undo', name: 'Undo (Ctrl+Z)' },
+  redo: { label: 'Redo', name: 'Redo (Ctrl+Shift+Z)' },
+  health: 'Health of organism',
   organismPicture: 'The organism shown',
-  health: 'Survival',
   noOrganism: 'No organism',
   tableCaption: 'The organisms',
   columns: ['ID', 'P1', 'P2', 'DNA', 'Survival'],
+  parameters: 'Parameters',
+  startWith: 'Start with',
+  organisms: 'organisms',
+  creativity: 'Amount of creativity',
+  percent: '%',
+  bonus: 'Survival bonus',
+  yetAnother: 'Yet another',
+  maker: 'Quorvane',
+  creation: 'creation!',
+  homePage: 'Vantrel Homepage',
+  newTab: '(opens in a new tab)',
+  savedName: 'organisms.str',
 } as const;

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Pictures of the built page with its advanced options open, wide and phone-sized, for
+// the documentation. Not a test; run by hand after scripts/web.sh --build.
+//
+//   node page_screens.mjs SITE FOLDER
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { serveSite } from './serve_site.mjs';
+
+const [site, folder] = process.argv.slice(2).map((p) => path.resolve(p));
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+
+const { server, address } = await serveSite(site);
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+try {
+  for (const [width, height] of [
+    [1280, 800],
+    [390, 844],
+  ]) {
+    const page = await browser.newPage({ viewport: { width, height }, timezoneId: 'UTC' });
+    await page.clock.setFixedTime(Date.UTC(2026, 11, 9, 12, 0, 0, 345));
+    await page.goto(address);
+    await page.locator('main[aria-busy="false"] canvas').waitFor();
+    await page.getByRole('button', { name: 'Advanced options' }).click();
+    await page.keyboard.press('s');
+    await page.screenshot({ path: path.join(folder, `web-${width}x${height}.png`) });
+    await page.close();
+  }
+} finally {
+  await browser.close();
+  server.close();
+}
