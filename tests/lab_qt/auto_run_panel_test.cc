@@ -38,6 +38,14 @@ class AutoRunPanelTest : public LabWindowTest {
     panel_ = window_->auto_run();
   }
 
+  // Brings the automatic runs' tab, which holds the panel in a scroll area, to the front.
+  void ShowPanel() {
+    QTabWidget* tabs = window_->tabs();
+    for (int i = 0; i < tabs->count(); ++i) {
+      if (tabs->widget(i)->isAncestorOf(panel_)) tabs->setCurrentIndex(i);
+    }
+    ASSERT_TRUE(panel_->isVisible());
+  }
   void ChooseWord(Aspect aspect, int word) {
     QComboBox* box = panel_->word_box(aspect);
     box->setCurrentIndex(box->findData(word));
@@ -167,7 +175,7 @@ TEST_F(AutoRunPanelTest, BeforeRunTheBarCountsTheRunsToPlay) {
 
 // The status text takes one line or four; Run and Cancel stay where they are.
 TEST_F(AutoRunPanelTest, RunAndCancelKeepTheirPlaceWhateverTheStatusSays) {
-  window_->findChild<QTabWidget*>()->setCurrentWidget(panel_);
+  ShowPanel();
   const QString texts[] = {
       QStringLiteral("Stopping…"),
       QStringLiteral("Goal color=green,intensity=dark,shape=circle,size=giant,thickness=fine,"
@@ -206,7 +214,7 @@ QString ShownTitle(QChartView& view) {
 // At a narrow width the chart's title takes more lines instead of being cut, and the
 // summary wraps instead of scrolling sideways.
 TEST_F(AutoRunPanelTest, ANarrowWindowCutsNeitherTheChartTitleNorTheSummary) {
-  window_->findChild<QTabWidget*>()->setCurrentWidget(panel_);
+  ShowPanel();
   BatchPlan plan;
   plan.conditions = {{ParseGoalList("shape=square,spokes=yes,color=green").goal, {10, 10, 1}, 1}};
   plan.conditions.push_back(plan.conditions.front());
