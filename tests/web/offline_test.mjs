@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page as people get it, in the system's Chromium: the single file plays from a
-// file:// address; the served folder can be installed and, after the first visit, plays
-// with the network off and the server gone; axe-core finds no WCAG 2.1 A or AA fault in
-// the start state, with "Advanced options" open, under the idea and under the experiments
+// file:// address; the served folder can be installed, a new build replaces the old files,
+// and after the first visit the folder plays with the network off and the server gone;
+// axe-core finds no WCAG 2.1 A or AA fault in the start state, with "Advanced options" open, under the idea and under the experiments
 // help; without scripts or without WebAssembly the page says what it needs.
 //
 //   node offline_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { serveSite } from './serve_site.mjs';
@@ -52,7 +54,10 @@ async function accessible(page, state) {
   assert.deepEqual(violations, [], `axe-core, ${state}`);
 }
 
-const { server, address } = await serveSite(path.join(built, 'site'));
+// A copy of the folder, which the test rebuilds in place as a new version would be.
+const site = mkdtempSync(path.join(tmpdir(), 'offline_test_'));
+cpSync(path.join(built, 'site'), site, { recursive: true });
+const { server, address } = await serveSite(site);
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
   args: ['--no-sandbox'],
@@ -101,6 +106,33 @@ try {
   // Playwright's contexts are private windows, where Chromium never installs; nothing else.
   const faults = installabilityErrors.filter(({ errorId }) => errorId !== 'in-incognito');
   assert.deepEqual(faults, [], 'the page can be installed');
+
+  // A new build: a new cache takes the place of the old one and serves the new files.
+  const cacheNames = () => online.evaluate(() => caches.keys());
+  const [first] = await cacheNames();
+  const edit = (name, from, to) => {
+    const file = path.join(site, name);
+    writeFileSync(file, readFileSync(file, 'utf8').replace(from, to));
+  };
+  edit('index.html', '<title>Vantrel</title>', '<title>Vantrel, anew</title>');
+  edit('sw.js', first, `${first}-anew`);
+  await online.evaluate(async () => {
+    const changed = new Promise((resolve) =>
+      navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }),
+    );
+    await (await navigator.serviceWorker.ready).update();
+    await changed;
+    // The page changes hands as the worker activates, before it has cleared the old cache.
+    const worker = navigator.serviceWorker.controller;
+    while (worker.state !== 'activated') {
+      await new Promise((resolve) =>
+        worker.addEventListener('statechange', resolve, { once: true }),
+      );
+    }
+  });
+  assert.deepEqual(await cacheNames(), [`${first}-anew`], 'the old cache is gone');
+  await online.reload();
+  assert.equal(await online.title(), 'Vantrel, anew');
   await served.setOffline(true);
   server.closeAllConnections();
   await new Promise((resolve) => server.close(resolve));
@@ -118,8 +150,11 @@ try {
   await noWasm.goto(single);
   assert.match(await noWasm.locator('main').innerText(), kNeeds);
   assert.deepEqual(errors, []);
-  console.log('offline_test: single file, offline, installable, axe-core clean, needs told');
+  console.log(
+    'offline_test: single file, installable, updated, offline, axe-core clean, needs told',
+  );
 } finally {
   await browser.close();
   server.close();
+  rmSync(site, { recursive: true, force: true });
 }
