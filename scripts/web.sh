@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the web page (the engine as WebAssembly, then the page with Vite) into
-# build/web/site/ and serves it at http://127.0.0.1:8080/.
+# Builds the web page (the engine as WebAssembly, then the page with Vite): build/web/site/,
+# plain static files any web host can serve, which install as an app and work offline
+# after the first visit; and build/web/vantrel.html, one file with everything inside that
+# opens from a disk without a server. Then serves the folder at http://127.0.0.1:8080/.
 #   scripts/web.sh           build and serve (Ctrl+C stops)
 #   scripts/web.sh --build   only build
 set -euo pipefail

@@ -1,14 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page is built into build/web/site/ with the engine's module from the WebAssembly
-// build (VANTREL_ENGINE_MODULE, else the wasm preset's build folder).
+// build (VANTREL_ENGINE_MODULE, else the wasm preset's build folder): a folder of static
+// files with a manifest and a service worker. `vite build --mode single` instead writes
+// build/web/vantrel.html, everything inlined, which opens from a file:// address.
 import { defineConfig } from 'vite';
+import { viteSingleFile } from 'vite-plugin-singlefile';
+import { inlineIcon, offlinePage } from './offline/plugin.mjs';
 
 const root = new URL('../..', import.meta.url).pathname;
 const engineModule =
   process.env['VANTREL_ENGINE_MODULE'] ?? `${root}build/wasm/web/vantrel_engine.mjs`;
+const icon = `${root}resources/vantrel.svg`;
 
-export default defineConfig({
-  base: './',
-  resolve: { alias: { 'vantrel-engine': engineModule } },
-  build: { outDir: `${root}build/web/site`, emptyOutDir: true, target: 'es2022' },
+export default defineConfig(({ mode }) => {
+  const single = mode === 'single';
+  return {
+    base: './',
+    resolve: { alias: { 'vantrel-engine': engineModule } },
+    publicDir: false,
+    plugins: single
+      ? [inlineIcon(icon), viteSingleFile({ outputFileName: 'vantrel.html' })]
+      : [offlinePage(icon)],
+    build: {
+      // The single file goes beside the site's folder, which it leaves alone.
+      outDir: single ? `${root}build/web` : `${root}build/web/site`,
+      emptyOutDir: !single,
+      target: 'es2022',
+    },
+  };
 });

@@ -12,7 +12,8 @@ import { OrganismGrid } from './grid';
 import { programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
-import { drawOrganism, kPictureSize } from './picture';
+import { keepOffline } from './offline';
+import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { texts } from './texts';
 
 function button(label: string, name: string, act: () => void, keys = ''): HTMLButtonElement {
@@ -49,6 +50,7 @@ function section(className: string, ...children: (Node | string)[]): HTMLDivElem
 }
 
 async function start(app: HTMLElement): Promise<void> {
+  app.setAttribute('aria-busy', 'true');
   app.textContent = texts.loading;
   const vantrel = await createVantrelEngine();
   // Seeded from the clock, as the desktop program seeds itself.
@@ -198,12 +200,16 @@ async function start(app: HTMLElement): Promise<void> {
   app.replaceChildren(heading, section('layout', stage, advanced), spoken);
   grid.update();
   showOrganism();
+  performance.mark(kFirstOrganismMark);
   showButtons();
   app.setAttribute('aria-busy', 'false');
 }
 
 const app = document.getElementById('app');
-if (app) {
+if (app && typeof WebAssembly !== 'object') {
+  app.textContent = texts.needs;
+} else if (app) {
+  keepOffline();
   start(app).catch((error: unknown) => {
     app.textContent = `${texts.loadFailed} ${String(error)}`;
     app.setAttribute('aria-busy', 'false');

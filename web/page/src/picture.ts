@@ -3,6 +3,8 @@
 import type { Engine } from 'vantrel-engine';
 
 export const kPictureSize = 350; // CSS pixels a side
+// The performance mark set when the first organism is drawn, for timing the page's start.
+export const kFirstOrganismMark = 'vantrel-first-organism';
 
 export function drawOrganism(canvas: HTMLCanvasElement, engine: Engine, side: number): void {
   const ratio = window.devicePixelRatio;

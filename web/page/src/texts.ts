@@ -7,6 +7,8 @@ export const texts = {
   title: 'Vantrel',
   loading: 'Loading the organisms…',
   loadFailed: 'The organisms could not be loaded:',
+  // The same sentence as the page's <noscript>, for a browser without WebAssembly.
+  needs: 'Vantrel needs JavaScript and WebAssembly: please turn them on or use a newer browser.',
   // The program's own messages carry the application's title as their caption.
   messageTitle: 'Vantrel',
   ok: 'OK',

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page as people get it, in the system's Chromium: the single file plays from a
+// file:// address; the served folder can be installed, a new build replaces the old files,
+// and after the first visit the folder plays with the network off and the server gone;
+// axe-core finds no WCAG 2.1 A or AA fault in the start state, with "Advanced options" open, under the idea and under the experiments
+// help; without scripts or without WebAssembly the page says what it needs.
+//
+//   node offline_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
+import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { serveSite } from './serve_site.mjs';
+
+const built = path.resolve(process.argv[2]);
+const single = pathToFileURL(path.join(built, 'vantrel.html')).href;
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+const axeScript = require.resolve('axe-core/axe.min.js');
+const kNeeds = /^Vantrel needs JavaScript and WebAssembly/;
+
+const ready = (page) =>
+  page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+const named = (page, name, role = 'button') => page.getByRole(role, { name, exact: true });
+
+// The organism rows now in the grid, as text.
+const gridText = (page) =>
+  page.$$eval('[role="grid"] [data-row]', (rows) => rows.map((row) => row.textContent).join('\n'));
+
+// Shows the table, presses S and checks the table changed.
+async function plays(page, where) {
+  const advanced = named(page, 'Advanced options');
+  if ((await advanced.getAttribute('aria-expanded')) === 'false') await advanced.click();
+  const before = await gridText(page);
+  assert.ok(before.length > 0, `${where}: the table has organisms`);
+  await page.keyboard.press('s');
+  assert.notEqual(await gridText(page), before, `${where}: S changes the table`);
+}
+
+// axe-core inside the page; every violation is listed with the elements it names.
+async function accessible(page, state) {
+  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
+  const violations = await page.evaluate(async () => {
+    const result = await window.axe.run(document, {
+      runOnly: {
+        type: 'tag',
+        values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'],
+      },
+    });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`);
+  });
+  assert.deepEqual(violations, [], `axe-core, ${state}`);
+}
+
+// A copy of the folder, which the test rebuilds in place as a new version would be.
+const site = mkdtempSync(path.join(tmpdir(), 'offline_test_'));
+cpSync(path.join(built, 'site'), site, { recursive: true });
+const { server, address } = await serveSite(site);
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+try {
+  // The single file from a disk, with axe-core through the page's states.
+  const disk = await browser.newContext();
+  const page = await disk.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(single);
+  await ready(page);
+  assert.equal(
+    await page.evaluate(() => 'serviceWorker' in navigator && !!navigator.serviceWorker.controller),
+    false,
+  );
+  await accessible(page, 'the start');
+  await plays(page, 'the single file');
+  await accessible(page, 'Advanced options open');
+  await named(page, 'Get an idea to create an organism').click();
+  await page.getByRole('dialog', { name: 'Vantrel' }).waitFor();
+  await accessible(page, 'the idea');
+  await page.keyboard.press('Enter');
+  await named(page, 'Experiment with Vantrel').click();
+  await page.getByRole('dialog', { name: 'Experiments' }).waitFor();
+  await accessible(page, 'the experiments help');
+  assert.deepEqual(errors, []);
+
+  // Served: installable, then offline after the first visit.
+  const served = await browser.newContext();
+  const online = await served.newPage();
+  online.on('pageerror', (error) => errors.push(error.message));
+  await online.goto(address);
+  await ready(online);
+  await online.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    if (navigator.serviceWorker.controller) return;
+    await new Promise((resolve) =>
+      navigator.serviceWorker.addEventListener('controllerchange', resolve, {
+        once: true,
+      }),
+    );
+  });
+  const cdp = await served.newCDPSession(online);
+  const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+  // Playwright's contexts are private windows, where Chromium never installs; nothing else.
+  const faults = installabilityErrors.filter(({ errorId }) => errorId !== 'in-incognito');
+  assert.deepEqual(faults, [], 'the page can be installed');
+
+  // A new build: a new cache takes the place of the old one and serves the new files.
+  const cacheNames = () => online.evaluate(() => caches.keys());
+  const [first] = await cacheNames();
+  const edit = (name, from, to) => {
+    const file = path.join(site, name);
+    writeFileSync(file, readFileSync(file, 'utf8').replace(from, to));
+  };
+  edit('index.html', '<title>Vantrel</title>', '<title>Vantrel, anew</title>');
+  edit('sw.js', first, `${first}-anew`);
+  await online.evaluate(async () => {
+    const changed = new Promise((resolve) =>
+      navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }),
+    );
+    await (await navigator.serviceWorker.ready).update();
+    await changed;
+    // The page changes hands as the worker activates, before it has cleared the old cache.
+    const worker = navigator.serviceWorker.controller;
+    while (worker.state !== 'activated') {
+      await new Promise((resolve) =>
+        worker.addEventListener('statechange', resolve, { once: true }),
+      );
+    }
+  });
+  assert.deepEqual(await cacheNames(), [`${first}-anew`], 'the old cache is gone');
+  await online.reload();
+  assert.equal(await online.title(), 'Vantrel, anew');
+  await served.setOffline(true);
+  server.closeAllConnections();
+  await new Promise((resolve) => server.close(resolve));
+  await online.reload();
+  await ready(online);
+  await plays(online, 'offline');
+
+  // Without scripts, and without WebAssembly: one sentence says what is needed.
+  const noScripts = await browser.newContext({ javaScriptEnabled: false });
+  const bare = await noScripts.newPage();
+  await bare.goto(single);
+  assert.match(await bare.locator('main').innerText(), kNeeds);
+  const noWasm = await disk.newPage();
+  await noWasm.addInitScript(() => delete globalThis.WebAssembly);
+  await noWasm.goto(single);
+  assert.match(await noWasm.locator('main').innerText(), kNeeds);
+  assert.deepEqual(errors, []);
+  console.log(
+    'offline_test: single file, installable, updated, offline, axe-core clean, needs told',
+  );
+} finally {
+  await browser.close();
+  server.close();
+  rmSync(site, { recursive: true, force: true });
+}
