@@ -30,9 +30,29 @@ export function rowAfterKey(
   return next === undefined ? undefined : Math.min(Math.max(next, 1), count);
 }
 
+// A body row with its five cells, filled in when drawn.
+function makeRow(): HTMLDivElement {
+  const row = document.createElement('div');
+  row.setAttribute('role', 'row');
+  row.className = 'grid-row';
+  for (let col = 0; col < texts.columns.length; col += 1) {
+    const cell = document.createElement('div');
+    cell.setAttribute('role', 'gridcell');
+    row.append(cell);
+  }
+  return row;
+}
+
+function setIfChanged(element: HTMLElement, name: string, value: string): void {
+  if (element.getAttribute(name) !== value) element.setAttribute(name, value);
+}
+
 export class OrganismGrid {
   readonly element: HTMLDivElement;
   private readonly body: HTMLDivElement;
+  private readonly pool: HTMLDivElement[] = [];
+  private clientHeight = 0;
+  private drawnFirst = 0;
 
   constructor(
     private readonly engine: Engine,
@@ -63,7 +83,15 @@ export class OrganismGrid {
     this.body.className = 'grid-body';
     this.element.append(head, this.body);
 
-    this.element.addEventListener('scroll', () => this.draw());
+    // A scroll the grid made itself has already been drawn.
+    this.element.addEventListener('scroll', () => {
+      if (this.firstShown() !== this.drawnFirst) this.draw();
+    });
+    // The view's height, kept so that drawing never has to ask the browser for its layout.
+    new ResizeObserver(() => {
+      this.clientHeight = this.element.clientHeight;
+      this.draw();
+    }).observe(this.element);
     this.element.addEventListener('click', (event) => {
       const row = (event.target as HTMLElement).closest('[data-row]');
       if (row instanceof HTMLElement) onSelect(Number(row.dataset.row));
@@ -100,41 +128,43 @@ export class OrganismGrid {
 
   // The height in which body rows show, below the title row.
   private viewHeight(): number {
-    return Math.max(kRowHeight, this.element.clientHeight - kRowHeight);
+    return Math.max(kRowHeight, this.clientHeight - kRowHeight);
+  }
+
+  // The first row drawn for the present scroll position, the overscan included.
+  private firstShown(): number {
+    return Math.max(1, Math.floor(this.element.scrollTop / kRowHeight) + 1 - kOverscan);
   }
 
   private draw(): void {
     const count = this.engine.rowCount();
     const selected = this.engine.selectedRow();
-    const first = Math.max(1, Math.floor(this.element.scrollTop / kRowHeight) + 1 - kOverscan);
+    const first = this.firstShown();
+    this.drawnFirst = first;
     const shown = Math.ceil(this.viewHeight() / kRowHeight) + 2 * kOverscan + 1;
     const rows = this.engine.rows(first, Math.min(shown, Math.max(0, count - first + 1)));
-    this.body.replaceChildren(
-      ...rows.map((organism, i) => {
-        const index = first + i;
-        const row = document.createElement('div');
-        row.setAttribute('role', 'row');
-        row.className = 'grid-row';
-        row.id = `organism-${String(index)}`;
-        row.dataset.row = String(index);
-        row.setAttribute('aria-rowindex', String(index + 1));
-        row.setAttribute('aria-selected', String(index === selected));
-        row.style.top = `${String((index - 1) * kRowHeight)}px`;
-        for (const text of [
-          organism.id,
-          organism.p1,
-          organism.p2,
-          organism.dna,
-          organism.survival,
-        ]) {
-          const cell = document.createElement('div');
-          cell.setAttribute('role', 'gridcell');
-          cell.textContent = text;
-          row.append(cell);
-        }
-        return row;
-      }),
-    );
+    // The row elements are kept and only what changed is written: new elements, or new
+    // text where it is the same, would have the browser style and lay them out again.
+    while (this.pool.length < rows.length) this.pool.push(makeRow());
+    if (this.body.childElementCount !== rows.length) {
+      this.body.replaceChildren(...this.pool.slice(0, rows.length));
+    }
+    rows.forEach((organism, i) => {
+      const index = first + i;
+      const row = this.pool[i];
+      if (!row) return;
+      setIfChanged(row, 'id', `organism-${String(index)}`);
+      setIfChanged(row, 'data-row', String(index));
+      setIfChanged(row, 'aria-rowindex', String(index + 1));
+      setIfChanged(row, 'aria-selected', String(index === selected));
+      const top = `${String((index - 1) * kRowHeight)}px`;
+      if (row.style.top !== top) row.style.top = top;
+      const texts = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival];
+      texts.forEach((text, col) => {
+        const cell = row.children[col];
+        if (cell && cell.textContent !== text) cell.textContent = text;
+      });
+    });
     if (selected > 0 && selected >= first && selected < first + rows.length) {
       this.element.setAttribute('aria-activedescendant', `organism-${String(selected)}`);
     } else {

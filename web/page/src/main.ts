@@ -14,6 +14,7 @@ import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
+import { timeStep } from './step_timing';
 import { texts } from './texts';
 
 function button(label: string, name: string, act: () => void, keys = ''): HTMLButtonElement {
@@ -194,7 +195,7 @@ async function start(app: HTMLElement): Promise<void> {
     const action = programKey(event);
     if (!action) return;
     event.preventDefault();
-    act(action);
+    timeStep(event.timeStamp, () => act(action));
   });
 
   app.replaceChildren(heading, section('layout', stage, advanced), spoken);

@@ -9,9 +9,11 @@ export const kFirstOrganismMark = 'vantrel-first-organism';
 export function drawOrganism(canvas: HTMLCanvasElement, engine: Engine, side: number): void {
   const ratio = window.devicePixelRatio;
   const rgba = engine.organismRgba(kPictureSize, ratio);
-  canvas.width = side;
-  canvas.height = side;
-  const context = canvas.getContext('2d');
+  // Setting a canvas's size, even to the same value, clears and reallocates it.
+  if (canvas.width !== side) canvas.width = side;
+  if (canvas.height !== side) canvas.height = side;
+  // The picture is replaced whole each time: a canvas kept in main memory takes it fastest.
+  const context = canvas.getContext('2d', { willReadFrequently: true });
   if (!context) return;
   context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), side, side), 0, 0);
 }

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reports the page's own timing of a shot (key S) at 1,000 organisms with the table shown:
+// the median and spread of the main thread's work from the key event to the end of the
+// frame's drawing, as the page measures it (step_timing.ts). Run by hand:
+//   node tests/web/measure_steps.mjs build/web/site [shots]
+import { createRequire } from 'node:module';
+import { serveSite } from './serve_site.mjs';
+
+// playwright-core is one of the page's npm tools.
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+
+const site = process.argv[2] ?? 'build/web/site';
+const shots = Number(process.argv[3] ?? 200);
+const { server, address } = await serveSite(site);
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+try {
+  const page = await browser.newPage({
+    viewport: { width: 1280, height: 800 },
+  });
+  await page.goto(address);
+  await page
+    .locator('main[aria-busy="false"] [role="grid"]')
+    .waitFor({ state: 'attached' });
+  const named = (name, role = 'button') =>
+    page.getByRole(role, { name, exact: true });
+  await named('Advanced options').click();
+  await named('Start with', 'spinbutton').fill('1001');
+  await named('Start with a totally new genepool (N)').click();
+  await page.locator('main').click({ position: { x: 5, y: 5 } });
+  for (let i = 0; i < shots; i += 1) await page.keyboard.press('s');
+  await page.waitForFunction(
+    (count) => performance.getEntriesByName('vantrel-step').length >= count,
+    shots,
+  );
+  const times = await page.evaluate(() =>
+    performance.getEntriesByName('vantrel-step').map((entry) => entry.duration),
+  );
+  times.sort((a, b) => a - b);
+  const at = (share) =>
+    times[Math.min(times.length - 1, Math.floor(share * times.length))];
+  console.log(
+    `shot at 1,000 organisms, ${times.length} keys: median ${at(0.5).toFixed(2)} ms ` +
+      `(10% ${at(0.1).toFixed(2)}, 90% ${at(0.9).toFixed(2)} ms)`,
+  );
+} finally {
+  await browser.close();
+  server.close();
+}

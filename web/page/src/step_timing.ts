@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Times each step asked for by a key: the main thread's work from the key event to the end
+// of the frame that shows the step, leaving out the wait for the screen's refresh. Each
+// time is a performance measure named kStepMeasure, which tests/web/measure_steps.mjs reads.
+
+export const kStepMeasure = 'vantrel-step';
+// Enough for any measuring run; a long session stops adding entries rather than grow.
+const kMostMeasures = 10_000;
+let measures = 0;
+
+// Runs `work` for an event that happened at `eventTime` and measures it with its frame.
+export function timeStep(eventTime: number, work: () => void): void {
+  work();
+  const handled = performance.now();
+  if (measures >= kMostMeasures) return;
+  requestAnimationFrame(() => {
+    const frameStart = performance.now();
+    // A message posted in the frame's callback arrives once the frame is drawn.
+    const channel = new MessageChannel();
+    channel.port1.onmessage = () => {
+      const drawing = performance.now() - frameStart;
+      measures += 1;
+      performance.measure(kStepMeasure, {
+        start: eventTime,
+        duration: handled - eventTime + drawing,
+      });
+      channel.port1.close();
+    };
+    channel.port2.postMessage(null);
+  });
+}
