@@ -39,4 +39,14 @@ export const texts = {
   homePage: 'Vantrel Homepage',
   newTab: '(opens in a new tab)',
   savedName: 'organisms.str',
+  population: {
+    view: { label: 'View', name: 'See the whole population (G)' },
+    title: 'Population',
+    pictures: 'The organisms’ pictures',
+    size: { label: 'Size', name: 'Picture size', tooltip: 'Picture size (Ctrl+wheel)' },
+    close: 'Close',
+    oneOrganism: '1 organism',
+    // Before each caption's survival value, as the desktop marks it.
+    survivalMark: '\u2665 ',
+  },
 } as const;
