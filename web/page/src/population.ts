@@ -57,6 +57,8 @@ export class PopulationView {
   private zoomCarry = 0; // wheel movement short of a whole pixel
   private readonly touches = new Map<number, { x: number; y: number }>();
   private pinch: { distance: number; size: number } | undefined;
+  private drawnWidth = 0;
+  private drawnHeight = 0;
 
   constructor(
     private readonly engine: Engine,
@@ -128,8 +130,12 @@ export class PopulationView {
         this.touches.delete(event.pointerId);
         this.pinch = undefined;
       });
+    // Laid out again only when the size differs from the one last drawn at (opening the
+    // view reports its size once more).
     new ResizeObserver(() => {
-      if (this.isOpen) this.update();
+      const { clientWidth, clientHeight } = this.scroller;
+      if (this.isOpen && (clientWidth !== this.drawnWidth || clientHeight !== this.drawnHeight))
+        this.update();
     }).observe(this.scroller);
     document.addEventListener('keydown', (event) => this.programKey(event));
   }
@@ -216,8 +222,8 @@ export class PopulationView {
 
   // Draws the cells in sight, and puts an option over each.
   private draw(): void {
-    const width = this.scroller.clientWidth;
-    const height = this.scroller.clientHeight;
+    const width = (this.drawnWidth = this.scroller.clientWidth);
+    const height = (this.drawnHeight = this.scroller.clientHeight);
     const ratio = window.devicePixelRatio || 1;
     const top = this.scroller.scrollTop;
     this.canvas.style.width = `${String(width)}px`;

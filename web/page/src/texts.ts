@@ -40,7 +40,9 @@ export const texts = {
   newTab: '(opens in a new tab)',
   savedName: 'organisms.str',
   population: {
-    view: { label: 'View', name: 'See the whole population (G)' },
+    // The desktop's tooltip says "See the whole population (G)"; the name holds the
+    // button's visible word, as speech input needs.
+    view: { label: 'View', name: 'View the whole population (G)' },
     title: 'Population',
     pictures: 'The organisms’ pictures',
     size: { label: 'Size', name: 'Picture size', tooltip: 'Picture size (Ctrl+wheel)' },
