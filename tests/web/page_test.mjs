@@ -252,6 +252,10 @@ try {
     .evaluateAll((options) =>
       options.map((option) => [Number(option.dataset.row), option.getAttribute('aria-label')]),
     );
+  // New pictures come over a few frames; then every one in sight is painted.
+  await page.waitForFunction(
+    () => document.querySelector('.population-canvas').dataset.waiting === '0',
+  );
   const painted = await page.$eval('.population-canvas', (c) => Number(c.dataset.painted));
   assert.ok(shown.length > 4 && shown.length < 100, `${shown.length} pictures in sight`);
   assert.equal(painted, shown.length, 'only the pictures in sight are painted');
@@ -299,6 +303,9 @@ try {
   await page.keyboard.up('Control');
   await view.getByRole('slider', { name: 'Picture size' }).fill('120');
   assert.equal(await sizeShown(), '120 px');
+  await page.waitForFunction(
+    () => document.querySelector('.population-canvas').dataset.waiting === '0',
+  );
   assert.ok(
     (await pictures.getByRole('option').count()) ===
       (await page.$eval('.population-canvas', (c) => Number(c.dataset.painted))),

@@ -16,7 +16,11 @@ const kFont = '12px system-ui, sans-serif';
 const kFrameWidth = 3;
 const kZoomStep = 8; // pixels per wheel notch
 const kWheelNotch = 100; // Chromium's pixels of wheel delta per notch
+// Milliseconds of new pictures a frame draws; the rest come in the next frames, so a view
+// opened or scrolled onto pictures not drawn before answers at once.
+const kRasterBudget = 8;
 const kColors = {
+  waiting: '#eee',
   frame: '#0b57d0',
   border: '#888',
   text: '#000',
@@ -37,6 +41,11 @@ function elided(
     if (context.measureText(part).width <= width) return part;
   }
   return '…';
+}
+
+// 1234567 as "1,234,567", as the desktop writes counts (without the cost of a locale).
+export function grouped(count: number): string {
+  return String(count).replace(/\B(?=(\d{3})+$)/g, ',');
 }
 
 export class PopulationView {
@@ -172,9 +181,7 @@ export class PopulationView {
     this.sizeText.textContent = `${String(this.size)} px`;
     const count = this.layout.count;
     this.countText.textContent =
-      count === 1
-        ? texts.population.oneOrganism
-        : `${count.toLocaleString('en-US')} ${texts.organisms}`;
+      count === 1 ? texts.population.oneOrganism : `${grouped(count)} ${texts.organisms}`;
     this.showSelection();
     this.draw();
   }
@@ -237,6 +244,8 @@ export class PopulationView {
     const selected = this.engine.selectedRow();
     const side = this.pictureSide(this.size, ratio);
     const options: HTMLElement[] = [];
+    const deadline = performance.now() + kRasterBudget;
+    let painted = 0;
     if (context) {
       context.setTransform(ratio, 0, 0, ratio, 0, 0);
       context.font = kFont;
@@ -263,8 +272,18 @@ export class PopulationView {
           );
           context.fill();
         }
-        const thumbnail = this.cache.get(organism.dna, this.size, ratio, side);
-        context.putImageData(thumbnail, Math.round(picture.left * ratio), Math.round(y * ratio));
+        const thumbnail =
+          this.cache.find(organism.dna, side) ??
+          (performance.now() < deadline
+            ? this.cache.get(organism.dna, this.size, ratio, side)
+            : undefined);
+        if (thumbnail) {
+          context.putImageData(thumbnail, Math.round(picture.left * ratio), Math.round(y * ratio));
+          painted += 1;
+        } else {
+          context.fillStyle = kColors.waiting;
+          context.fillRect(picture.left, y, picture.width, picture.height);
+        }
         if (!isSelected) {
           context.strokeStyle = kColors.border;
           context.lineWidth = 1;
@@ -304,8 +323,11 @@ export class PopulationView {
     if (selected > first && selected <= end)
       this.scroller.setAttribute('aria-activedescendant', `picture-${String(selected)}`);
     else this.scroller.removeAttribute('aria-activedescendant');
-    // For the tests and measurements: pictures painted now, and drawn by the engine so far.
-    this.canvas.dataset.painted = String(rows.length);
+    // For the tests and measurements: pictures painted now, those still to come, and those
+    // the engine has drawn so far.
+    this.canvas.dataset.painted = String(painted);
+    this.canvas.dataset.waiting = String(rows.length - painted);
+    if (context && painted < rows.length) this.drawSoon();
     this.canvas.dataset.drawn = String(this.cache.drawn);
   }
 

@@ -6,6 +6,11 @@ import type { Engine } from 'vantrel-engine';
 
 export const kThumbnailBudget = 24 << 20; // bytes of pixels
 
+// The side goes first, so odd DNA text still makes a distinct key.
+function keyOf(dna: string, side: number): string {
+  return `${String(side)}\u001f${dna}`;
+}
+
 export class ThumbnailCache {
   private readonly pictures = new Map<string, ImageData>(); // in order of last use
   private bytes = 0;
@@ -16,16 +21,22 @@ export class ThumbnailCache {
     private readonly budget = kThumbnailBudget,
   ) {}
 
-  // The picture of `dna`, `side` device pixels square (`size` CSS pixels at `ratio`).
-  get(dna: string, size: number, ratio: number, side: number): ImageData {
-    // The side goes first, so odd DNA text still makes a distinct key.
-    const key = `${String(side)}\u001f${dna}`;
+  // The picture of `dna` `side` device pixels square, if it is kept.
+  find(dna: string, side: number): ImageData | undefined {
+    const key = keyOf(dna, side);
     const kept = this.pictures.get(key);
     if (kept) {
       this.pictures.delete(key);
       this.pictures.set(key, kept);
-      return kept;
     }
+    return kept;
+  }
+
+  // The picture of `dna`, `side` device pixels square (`size` CSS pixels at `ratio`).
+  get(dna: string, size: number, ratio: number, side: number): ImageData {
+    const kept = this.find(dna, side);
+    if (kept) return kept;
+    const key = keyOf(dna, side);
     const rgba = this.engine.pictureRgba(dna, size, ratio);
     this.drawn += 1;
     const picture = new ImageData(new Uint8ClampedArray(rgba.buffer), side, side);
