@@ -292,6 +292,13 @@ try {
   assert.ok((await save()).equals(beforeShot), 'Ctrl+Z in the view');
   await page.keyboard.press('Control+y');
   assert.ok((await save()).equals(afterShot), 'Ctrl+Y in the view');
+  // The arrows step through the pictures in table order, as the desktop's view does.
+  const gridSelection = () =>
+    page.$eval('[role="grid"] [aria-selected="true"]', (r) => Number(r.dataset.row));
+  const beforeArrow = await gridSelection();
+  await pictures.focus();
+  await page.keyboard.press(beforeArrow > 1 ? 'ArrowLeft' : 'ArrowRight');
+  assert.equal(await gridSelection(), beforeArrow > 1 ? beforeArrow - 1 : 2, 'an arrow steps');
   // Zoom: Ctrl+wheel and the slider stop at 48 and 200 pixels.
   const sizeShown = () => view.locator('output').textContent();
   await pictures.hover();
@@ -346,6 +353,13 @@ try {
     const wide = await page.evaluate(() => document.documentElement.scrollWidth);
     assert.ok(wide <= width, `${wide} CSS pixels wide in a ${width} pixel window`);
   }
+  // On a phone's width the population view takes the whole window.
+  await page.setViewportSize({ width: 360, height: 800 });
+  await named('View the whole population (G)').click();
+  const box = await view.boundingBox();
+  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 360, 800]);
+  await named('Close').click();
+  assert.equal(await view.isVisible(), false, 'Close closes the view');
   assert.equal(saves, tables.length, 'every table of the desktop engine was compared');
   assert.deepEqual(errors, []);
   console.log(
