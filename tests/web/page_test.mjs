@@ -247,11 +247,22 @@ try {
     name: 'The organisms’ pictures',
   });
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'listbox');
-  const shown = await pictures
-    .getByRole('option')
-    .evaluateAll((options) =>
-      options.map((option) => [Number(option.dataset.row), option.getAttribute('aria-label')]),
-    );
+  const shown = await pictures.getByRole('option').evaluateAll((options) =>
+    options.map((option) => [
+      Number(option.dataset.row),
+      option.getAttribute('aria-label'),
+      // The caption within this option's cell.
+      [...document.querySelectorAll('.caption')]
+        .filter((caption) => {
+          const [cell, text] = [option, caption].map((e) => e.getBoundingClientRect());
+          return text.top > cell.top && text.bottom <= cell.bottom && text.left > cell.left;
+        })
+        .filter(
+          (caption) => caption.getBoundingClientRect().right < option.getBoundingClientRect().right,
+        )
+        .map((caption) => [...caption.children].map((span) => span.textContent))[0],
+    ]),
+  );
   // New pictures come over a few frames; then every one in sight is painted.
   await page.waitForFunction(
     () => document.querySelector('.population-canvas').dataset.waiting === '0',
@@ -260,10 +271,11 @@ try {
   assert.ok(shown.length > 4 && shown.length < 100, `${shown.length} pictures in sight`);
   assert.equal(painted, shown.length, 'only the pictures in sight are painted');
   const rowsNow = tableRows(await save());
-  shown.forEach(([row, label], i) => {
+  shown.forEach(([row, label, caption], i) => {
     assert.equal(row, shown[0][0] + i, 'the pictures in sight follow each other');
     const [p1, p2, dna, survival] = rowsNow[row - 1];
     assert.match(label, /^ID \S+\nP1 /);
+    assert.deepEqual(caption, [label.split('\n')[0].slice(3), `\u2665 ${survival}`], 'caption');
     assert.equal(
       label.split('\n').slice(1).join('\n'),
       `P1 ${p1}\nP2 ${p2}\nDNA ${dna}\nSurvival ${survival}`,

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The population view: every organism's picture with its ID and survival under it, the
 // selected one framed. One canvas the size of the view draws only the cells in sight, and
-// a small pool of transparent options over them carries each organism's text
-// alternative and takes clicks and taps, so 100,000 organisms scroll as lightly as ten.
+// transparent options over them carry each organism's text alternative and take clicks
+// and taps, with the captions as text above: 100,000 organisms scroll as lightly as ten.
 // The engine decides the selection; the view shows what it says.
 import type { Engine, Gallery } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
 import { GalleryLayout } from './layout';
+import type { Rect } from './layout';
 import { ThumbnailCache } from './thumbnails';
 import { texts } from './texts';
 
-const kLabelHeight = 18; // the caption's line, 12 px text
-const kFont = '12px system-ui, sans-serif';
+const kLabelHeight = 18; // the caption's line (page.css: .caption)
 const kFrameWidth = 3;
 const kZoomStep = 8; // pixels per wheel notch
 const kWheelNotch = 100; // Chromium's pixels of wheel delta per notch
@@ -23,25 +23,7 @@ const kColors = {
   waiting: '#eee',
   frame: '#0b57d0',
   border: '#888',
-  text: '#000',
-  survival: '#555',
-  selected: '#fff',
 };
-
-// What of `text` fits in `width`: its start with an ellipsis, or with `keepEnd` its end.
-function elided(
-  context: CanvasRenderingContext2D,
-  text: string,
-  width: number,
-  keepEnd: boolean,
-): string {
-  if (context.measureText(text).width <= width) return text;
-  for (let kept = text.length - 1; kept > 0; --kept) {
-    const part = keepEnd ? `…${text.slice(text.length - kept)}` : `${text.slice(0, kept)}…`;
-    if (context.measureText(part).width <= width) return part;
-  }
-  return '…';
-}
 
 // 1234567 as "1,234,567", as the desktop writes counts (without the cost of a locale).
 export function grouped(count: number): string {
@@ -54,6 +36,7 @@ export class PopulationView {
   private readonly content: HTMLDivElement;
   private readonly canvas: HTMLCanvasElement;
   private readonly options: HTMLDivElement;
+  private readonly captions: HTMLDivElement;
   private readonly slider: HTMLInputElement;
   private readonly sizeText: HTMLOutputElement;
   private readonly countText: HTMLSpanElement;
@@ -114,7 +97,12 @@ export class PopulationView {
     this.options = document.createElement('div');
     this.content = document.createElement('div');
     this.content.className = 'population-content';
-    this.content.append(this.canvas, this.options);
+    // The captions are text in the page over the canvas, hidden from assistive technology
+    // (each option's name is the whole tooltip) and from the pointer (clicks reach the
+    // options).
+    this.captions = document.createElement('div');
+    this.captions.setAttribute('aria-hidden', 'true');
+    this.content.append(this.canvas, this.options, this.captions);
     this.scroller = document.createElement('div');
     this.scroller.className = 'population-scroller';
     this.scroller.setAttribute('role', 'listbox');
@@ -244,12 +232,11 @@ export class PopulationView {
     const selected = this.engine.selectedRow();
     const side = this.pictureSide(this.size, ratio);
     const options: HTMLElement[] = [];
+    const captions: HTMLElement[] = [];
     const deadline = performance.now() + kRasterBudget;
     let painted = 0;
     if (context) {
       context.setTransform(ratio, 0, 0, ratio, 0, 0);
-      context.font = kFont;
-      context.textBaseline = 'middle';
     }
     rows.forEach((organism, i) => {
       const index = first + i;
@@ -289,21 +276,6 @@ export class PopulationView {
           context.lineWidth = 1;
           context.strokeRect(picture.left + 0.5, y + 0.5, picture.width - 1, picture.height - 1);
         }
-        // Each half of the caption shows what fits of its text: the ID's start, the
-        // survival's end.
-        const middle = y + picture.height + label.height / 2;
-        const half = (label.width - 6) / 2;
-        context.fillStyle = isSelected ? kColors.selected : kColors.text;
-        context.textAlign = 'left';
-        context.fillText(elided(context, organism.id, half, false), label.left + 3, middle);
-        context.fillStyle = isSelected ? kColors.selected : kColors.survival;
-        context.textAlign = 'right';
-        const survival = `${texts.population.survivalMark}${organism.survival}`;
-        context.fillText(
-          elided(context, survival, half, true),
-          label.left + label.width - 3,
-          middle,
-        );
       }
       const option = document.createElement('div');
       option.setAttribute('role', 'option');
@@ -317,9 +289,11 @@ export class PopulationView {
       option.style.top = `${String(cell.top)}px`;
       option.style.width = `${String(cell.width)}px`;
       option.style.height = `${String(cell.height)}px`;
+      captions.push(this.caption(organism.id, organism.survival, label, isSelected));
       options.push(option);
     });
     this.options.replaceChildren(...options);
+    this.captions.replaceChildren(...captions);
     if (selected > first && selected <= end)
       this.scroller.setAttribute('aria-activedescendant', `picture-${String(selected)}`);
     else this.scroller.removeAttribute('aria-activedescendant');
@@ -329,6 +303,22 @@ export class PopulationView {
     this.canvas.dataset.waiting = String(rows.length - painted);
     if (context && painted < rows.length) this.drawSoon();
     this.canvas.dataset.drawn = String(this.cache.drawn);
+  }
+
+  // The ID on the left, the survival on the right, each cut to half the width when longer.
+  private caption(id: string, survival: string, label: Rect, selected: boolean): HTMLElement {
+    const left = document.createElement('span');
+    left.textContent = id;
+    const right = document.createElement('span');
+    right.textContent = `${texts.population.survivalMark}${survival}`;
+    const caption = document.createElement('div');
+    caption.className = selected ? 'caption selected' : 'caption';
+    caption.style.left = `${String(label.left)}px`;
+    caption.style.top = `${String(label.top)}px`;
+    caption.style.width = `${String(label.width)}px`;
+    caption.style.height = `${String(kLabelHeight)}px`;
+    caption.append(left, right);
+    return caption;
   }
 
   private arrowKey(event: KeyboardEvent): void {
