@@ -15,6 +15,7 @@ ctest --preset "$preset" -j2
 if [ "$preset" = dev ]; then
   # The page, built with the engine as WebAssembly, against the desktop's engine.
   scripts/web.sh --build
+  node tests/web/page_units_test.mjs
   node tests/web/page_test.mjs build/web/site build/dev/bin/web_replay
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "gallery/organism_texts.h"
 #include "organism/raster.h"
 #include "population/population.h"
 #include "storage/table_file.h"
@@ -116,8 +117,17 @@ SessionCounters WebSession::Counters() const {
 
 std::vector<std::uint8_t> WebSession::OrganismRgba(double size, double device_pixel_ratio) const {
   const StringGrid& grid = engine_.grid();
-  return RgbaBytes(DrawOrganismPicture(grid.Cell(kDnaColumn, grid.SelectedRow()),
-                                       PictureSide(size, device_pixel_ratio)));
+  return PictureRgba(grid.Cell(kDnaColumn, grid.SelectedRow()), size, device_pixel_ratio);
+}
+
+std::vector<std::uint8_t> WebSession::PictureRgba(const std::string& dna, double size,
+                                                  double device_pixel_ratio) {
+  return RgbaBytes(DrawOrganismPicture(dna, PictureSide(size, device_pixel_ratio)));
+}
+
+std::string WebSession::Tooltip(int row) const {
+  if (row < 1 || row > RowCount()) return "";
+  return OrganismTooltip(engine_.grid(), row);
 }
 
 std::string WebSession::OrganismWords() const { return engine_.notebook().DescribeSelected(); }

@@ -93,6 +93,12 @@ class WebSession final : private EngineObserver {
   // The selected organism's picture as R, G, B, A bytes, `size` CSS pixels square at the
   // device pixel ratio; PictureSide says how many device pixels a side has.
   std::vector<std::uint8_t> OrganismRgba(double size, double device_pixel_ratio) const;
+  // The picture of any organism `dna`, as OrganismRgba draws the selected one: the
+  // population view's thumbnails.
+  static std::vector<std::uint8_t> PictureRgba(const std::string& dna, double size,
+                                               double device_pixel_ratio);
+  // What the population view's tooltip says of organism `row` (from 1); "" outside the table.
+  std::string Tooltip(int row) const;
   // The selected organism in words, as the lab notebook describes it.
   std::string OrganismWords() const;
   // The last idea's whole sentence ("" before the first), and the current run's goal.

@@ -35,6 +35,7 @@ const interfaces = new Map(
     'ExperimentPage',
     'ExperimentsHelp',
     'WebLinks',
+    'Gallery',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -101,6 +102,19 @@ assert.equal(call(engine, 'rows', 1, 100).length, 9);
 assert.ok(call(engine, 'organismWords').length > 0);
 const side = call(module, 'pictureSide', 350, 1.5);
 assert.equal(call(engine, 'organismRgba', 350, 1.5).length, side * side * 4);
+// A thumbnail by DNA is the shown organism's picture when the DNA is the shown one's.
+const shownDna = engine.rows(3, 1)[0].dna;
+assert.deepEqual(call(engine, 'pictureRgba', shownDna, 350, 1.5), engine.organismRgba(350, 1.5));
+const tip = call(engine, 'tooltip', 3);
+assert.ok(
+  tip.startsWith(`ID ${engine.rows(3, 1)[0].id}\nP1 `) && tip.includes(`\nDNA ${shownDna}\n`),
+);
+assert.deepEqual([engine.tooltip(0), engine.tooltip(10)], ['', '']);
+const gallery = call(module, 'gallery');
+assert.deepEqual(
+  [gallery.minPictureSize, gallery.maxPictureSize, gallery.defaultPictureSize],
+  [48, 200, 96],
+);
 assert.deepEqual(call(engine, 'setParameters', { startOrganisms: 5000, creativity: 'x' }), {
   startOrganisms: 1000,
   creativity: 10,

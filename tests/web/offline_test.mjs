@@ -2,8 +2,9 @@
 // The page as people get it, in the system's Chromium: the single file plays from a
 // file:// address; the served folder can be installed, a new build replaces the old files,
 // and after the first visit the folder plays with the network off and the server gone;
-// axe-core finds no WCAG 2.1 A or AA fault in the start state, with "Advanced options" open, under the idea and under the experiments
-// help; without scripts or without WebAssembly the page says what it needs.
+// axe-core finds no WCAG 2.1 A or AA fault in the start state, with "Advanced options" open,
+// with the population view open, under the idea and under the experiments help; without
+// scripts or without WebAssembly the page says what it needs.
 //
 //   node offline_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
@@ -77,6 +78,10 @@ try {
   await accessible(page, 'the start');
   await plays(page, 'the single file');
   await accessible(page, 'Advanced options open');
+  await named(page, 'View the whole population (G)').click();
+  await page.getByRole('region', { name: 'Population' }).waitFor();
+  await accessible(page, 'the population view open');
+  await page.keyboard.press('Escape');
   await named(page, 'Get an idea to create an organism').click();
   await page.getByRole('dialog', { name: 'Vantrel' }).waitFor();
   await accessible(page, 'the idea');

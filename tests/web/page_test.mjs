@@ -52,10 +52,10 @@ save
 `;
 
 // The desktop engine's saved tables, each the bytes of one table file.
-function nativeTables() {
+function nativeTables(steps = script) {
   const folder = mkdtempSync(path.join(tmpdir(), 'page_test_'));
   try {
-    writeFileSync(path.join(folder, 'script'), script);
+    writeFileSync(path.join(folder, 'script'), steps);
     execFileSync(nativeReplay, [path.join(folder, 'script'), path.join(folder, 'out')]);
     const all = readFileSync(path.join(folder, 'out'));
     const starts = [];
@@ -236,6 +236,102 @@ try {
   assert.ok((await page.locator('[data-row]').count()) < 60, 'only the rows in view');
   await saveMatches('1,000 organisms, the last shot');
 
+  // The population view: G opens it; only the pictures in sight are in the page and
+  // painted, each with the engine's row as its text alternative.
+  const view = page.getByRole('region', { name: 'Population' });
+  const openedAt = Date.now();
+  await page.keyboard.press('g');
+  await view.waitFor();
+  const opened = Date.now() - openedAt;
+  const pictures = view.getByRole('listbox', {
+    name: 'The organisms’ pictures',
+  });
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'listbox');
+  const shown = await pictures.getByRole('option').evaluateAll((options) =>
+    options.map((option) => [
+      Number(option.dataset.row),
+      option.getAttribute('aria-label'),
+      // The caption within this option's cell.
+      [...document.querySelectorAll('.caption')]
+        .filter((caption) => {
+          const [cell, text] = [option, caption].map((e) => e.getBoundingClientRect());
+          return text.top > cell.top && text.bottom <= cell.bottom && text.left > cell.left;
+        })
+        .filter(
+          (caption) => caption.getBoundingClientRect().right < option.getBoundingClientRect().right,
+        )
+        .map((caption) => [...caption.children].map((span) => span.textContent))[0],
+    ]),
+  );
+  // New pictures come over a few frames; then every one in sight is painted.
+  await page.waitForFunction(
+    () => document.querySelector('.population-canvas').dataset.waiting === '0',
+  );
+  const painted = await page.$eval('.population-canvas', (c) => Number(c.dataset.painted));
+  assert.ok(shown.length > 4 && shown.length < 100, `${shown.length} pictures in sight`);
+  assert.equal(painted, shown.length, 'only the pictures in sight are painted');
+  const rowsNow = tableRows(await save());
+  shown.forEach(([row, label, caption], i) => {
+    assert.equal(row, shown[0][0] + i, 'the pictures in sight follow each other');
+    const [p1, p2, dna, survival] = rowsNow[row - 1];
+    assert.match(label, /^ID \S+\nP1 /);
+    assert.deepEqual(caption, [label.split('\n')[0].slice(3), `\u2665 ${survival}`], 'caption');
+    assert.equal(
+      label.split('\n').slice(1).join('\n'),
+      `P1 ${p1}\nP2 ${p2}\nDNA ${dna}\nSurvival ${survival}`,
+    );
+  });
+  const selectedRow = Number(
+    await pictures.locator('[aria-selected="true"]').getAttribute('data-row'),
+  );
+  assert.equal(
+    String(selectedRow),
+    await page.$eval('[role="grid"] [aria-selected="true"]', (r) => r.dataset.row),
+  );
+  // A click selects through the engine, and the grid follows; S and Ctrl+Z still act.
+  const clicked = shown.find(([row]) => row !== selectedRow)[0];
+  await pictures.locator(`[data-row="${clicked}"]`).click();
+  assert.equal(
+    await page.$eval('[role="grid"] [aria-selected="true"]', (r) => r.dataset.row),
+    String(clicked),
+  );
+  const beforeShot = await save();
+  await page.keyboard.press('s');
+  const afterShot = await save();
+  const clickedTables = nativeTables(`${script}select ${clicked}\nshoot\nsave\n`);
+  assert.ok(afterShot.equals(clickedTables.at(-1)), 'the click and S as the desktop engine');
+  await page.keyboard.press('Control+z');
+  assert.ok((await save()).equals(beforeShot), 'Ctrl+Z in the view');
+  await page.keyboard.press('Control+y');
+  assert.ok((await save()).equals(afterShot), 'Ctrl+Y in the view');
+  // The arrows step through the pictures in table order, as the desktop's view does.
+  const gridSelection = () =>
+    page.$eval('[role="grid"] [aria-selected="true"]', (r) => Number(r.dataset.row));
+  const beforeArrow = await gridSelection();
+  await pictures.focus();
+  await page.keyboard.press(beforeArrow > 1 ? 'ArrowLeft' : 'ArrowRight');
+  assert.equal(await gridSelection(), beforeArrow > 1 ? beforeArrow - 1 : 2, 'an arrow steps');
+  // Zoom: Ctrl+wheel and the slider stop at 48 and 200 pixels.
+  const sizeShown = () => view.locator('output').textContent();
+  await pictures.hover();
+  await page.keyboard.down('Control');
+  await page.mouse.wheel(0, -5000);
+  assert.equal(await sizeShown(), '200 px');
+  await page.mouse.wheel(0, 5000);
+  assert.equal(await sizeShown(), '48 px');
+  await page.keyboard.up('Control');
+  await view.getByRole('slider', { name: 'Picture size' }).fill('120');
+  assert.equal(await sizeShown(), '120 px');
+  await page.waitForFunction(
+    () => document.querySelector('.population-canvas').dataset.waiting === '0',
+  );
+  assert.ok(
+    (await pictures.getByRole('option').count()) ===
+      (await page.$eval('.population-canvas', (c) => Number(c.dataset.painted))),
+  );
+  await page.keyboard.press('Escape');
+  assert.equal(await view.isVisible(), false, 'Escape closes the view');
+
   // The experiments help: six pages, Close focused.
   await named('Experiment with Vantrel').click();
   const help = page.getByRole('dialog', { name: 'Experiments' });
@@ -260,7 +356,8 @@ try {
   }
   const words = await page.$eval('[aria-live="polite"]', (p) => p.textContent);
   assert.ok(
-    words.length > 0 && (await page.locator('canvas').getAttribute('aria-label')).includes(words),
+    words.length > 0 &&
+      (await page.locator('canvas.picture').getAttribute('aria-label')).includes(words),
   );
   // From a phone's width up, nothing makes the page scroll sideways.
   for (const width of [360, 1280]) {
@@ -268,10 +365,17 @@ try {
     const wide = await page.evaluate(() => document.documentElement.scrollWidth);
     assert.ok(wide <= width, `${wide} CSS pixels wide in a ${width} pixel window`);
   }
+  // On a phone's width the population view takes the whole window.
+  await page.setViewportSize({ width: 360, height: 800 });
+  await named('View the whole population (G)').click();
+  const box = await view.boundingBox();
+  assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 360, 800]);
+  await named('Close').click();
+  assert.equal(await view.isVisible(), false, 'Close closes the view');
   assert.equal(saves, tables.length, 'every table of the desktop engine was compared');
   assert.deepEqual(errors, []);
   console.log(
-    `page_test: ${saves} tables as the desktop engine's; 1,000 organisms: new, End and S in ${took} ms`,
+    `page_test: ${saves} tables as the desktop engine's; 1,000 organisms: new, End and S in ${took} ms, the population view open in ${opened} ms`,
   );
 } finally {
   await browser.close();

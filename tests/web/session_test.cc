@@ -168,5 +168,17 @@ TEST_F(WebSessionTest, TheIdeaIsKeptAndItsSentenceBecomesTheGoal) {
   EXPECT_EQ(session_.Goal(), "");
 }
 
+TEST_F(WebSessionTest, ThumbnailsAreDrawnByDnaAndTooltipsStayInsideTheTable) {
+  session_.SelectRow(2);
+  const std::string dna = session_.Rows(2, 1).front().dna;
+  EXPECT_EQ(WebSession::PictureRgba(dna, 48, 2), session_.OrganismRgba(48, 2));
+  EXPECT_NE(WebSession::PictureRgba(session_.Rows(3, 1).front().dna, 48, 2),
+            session_.OrganismRgba(48, 2));
+  EXPECT_NE(session_.Tooltip(2).find("\nDNA " + dna + "\n"), std::string::npos);
+  EXPECT_EQ(session_.Tooltip(0), "");
+  EXPECT_EQ(session_.Tooltip(session_.RowCount() + 1), "");
+}
+
 }  // namespace
+
 }  // namespace vantrel

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "gallery/gallery_layout.h"
+#include "gallery/organism_texts.h"
 #include "population/clock.h"
 #include "ui/experiment_pages.h"
 #include "ui/web_links.h"
@@ -137,6 +139,12 @@ class EngineBinding {
     return CopiedBytes(rgba.data(), rgba.size());
   }
 
+  val PictureRgba(const std::string& dna, double size, double device_pixel_ratio) const {
+    const std::vector<std::uint8_t> rgba = WebSession::PictureRgba(dna, size, device_pixel_ratio);
+    return CopiedBytes(rgba.data(), rgba.size());
+  }
+
+  std::string Tooltip(int row) const { return session_.Tooltip(row); }
   std::string OrganismWords() const { return session_.OrganismWords(); }
   std::string Idea() const { return session_.idea(); }
   std::string Goal() const { return session_.Goal(); }
@@ -181,6 +189,18 @@ val WebLinksBinding() {
   return links;
 }
 
+// The population view's picture sizes, the padding around each picture, and what it
+// says when the table is empty.
+val GalleryBinding() {
+  val gallery = val::object();
+  gallery.set("minPictureSize", GalleryLayout::kMinPictureSize);
+  gallery.set("maxPictureSize", GalleryLayout::kMaxPictureSize);
+  gallery.set("defaultPictureSize", GalleryLayout::kDefaultPictureSize);
+  gallery.set("padding", GalleryLayout::kPadding);
+  gallery.set("emptyHint", EmptyGalleryHint());
+  return gallery;
+}
+
 }  // namespace
 }  // namespace vantrel
 
@@ -205,6 +225,8 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("counters", &EngineBinding::Counters)
       .function("parameters", &EngineBinding::ParametersNow)
       .function("organismRgba", &EngineBinding::OrganismRgba)
+      .function("pictureRgba", &EngineBinding::PictureRgba)
+      .function("tooltip", &EngineBinding::Tooltip)
       .function("organismWords", &EngineBinding::OrganismWords)
       .function("idea", &EngineBinding::Idea)
       .function("goal", &EngineBinding::Goal);
@@ -212,4 +234,5 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);
   emscripten::function("webLinks", &vantrel::WebLinksBinding);
+  emscripten::function("gallery", &vantrel::GalleryBinding);
 }

@@ -115,12 +115,26 @@ export declare class Engine {
    * square at `devicePixelRatio`, pictureSide(size, devicePixelRatio) pixels a side.
    */
   organismRgba(size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
+  /** Any organism's picture, by its DNA, as organismRgba draws the shown one. */
+  pictureRgba(dna: string, size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
+  /** The population view's tooltip for organism `row` (from 1); "" outside the table. */
+  tooltip(row: number): string;
   /** The shown organism in words. */
   organismWords(): string;
   /** The sentence of the last idea ("" before the first). */
   idea(): string;
   /** The current run's goal ("" without one). */
   goal(): string;
+}
+
+/** The population view's picture sizes (CSS pixels), padding and empty-table hint. */
+export interface Gallery {
+  minPictureSize: number;
+  maxPictureSize: number;
+  defaultPictureSize: number;
+  /** Around each picture, inside its cell. */
+  padding: number;
+  emptyHint: string;
 }
 
 export interface VantrelEngineModule {
@@ -133,6 +147,8 @@ export interface VantrelEngineModule {
   experimentsHelp(): ExperimentsHelp;
   /** The addresses the desktop program's two links open. */
   webLinks(): WebLinks;
+  /** The population view's sizes and hint, as the desktop program has them. */
+  gallery(): Gallery;
 }
 
 /** Instantiates the module. */

@@ -13,6 +13,7 @@ import { programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
+import { PopulationView } from './population';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { timeStep } from './step_timing';
 import { texts } from './texts';
@@ -73,6 +74,9 @@ async function start(app: HTMLElement): Promise<void> {
 
   const parameters = new ParameterBoxes(engine);
   const grid = new OrganismGrid(engine, (row) => show(engine.selectRow(row)));
+  const population = new PopulationView(engine, vantrel.gallery(), vantrel.pictureSide, (row) =>
+    show(engine.selectRow(row)),
+  );
 
   const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F');
   const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S');
@@ -102,6 +106,7 @@ async function start(app: HTMLElement): Promise<void> {
   const show = (change: Change): void => {
     if (change.table || change.selection) {
       grid.update();
+      population.update();
       showOrganism();
     }
     if (change.parameters) parameters.show(engine.parameters());
@@ -187,7 +192,13 @@ async function start(app: HTMLElement): Promise<void> {
       }),
     ),
     section('health', healthLabel, health),
-    section('buttons', feed, shoot, advancedButton),
+    section(
+      'buttons',
+      feed,
+      shoot,
+      advancedButton,
+      button(texts.population.view.label, texts.population.view.name, () => population.open(), 'G'),
+    ),
   );
 
   document.addEventListener('keydown', (event) => {
@@ -198,7 +209,7 @@ async function start(app: HTMLElement): Promise<void> {
     timeStep(event.timeStamp, () => act(action));
   });
 
-  app.replaceChildren(heading, section('layout', stage, advanced), spoken);
+  app.replaceChildren(heading, section('layout', stage, advanced, population.element), spoken);
   grid.update();
   showOrganism();
   performance.mark(kFirstOrganismMark);

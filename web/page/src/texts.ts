@@ -39,4 +39,16 @@ export const texts = {
   homePage: 'Vantrel Homepage',
   newTab: '(opens in a new tab)',
   savedName: 'organisms.str',
+  population: {
+    // The desktop's tooltip says "See the whole population (G)"; the name holds the
+    // button's visible word, as speech input needs.
+    view: { label: 'View', name: 'View the whole population (G)' },
+    title: 'Population',
+    pictures: 'The organisms’ pictures',
+    size: { label: 'Size', name: 'Picture size', tooltip: 'Picture size (Ctrl+wheel)' },
+    close: 'Close',
+    oneOrganism: '1 organism',
+    // Before each caption's survival value, as the desktop marks it.
+    survivalMark: '\u2665 ',
+  },
 } as const;
