@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Pictures of the built page with its advanced options open, wide and phone-sized, for
-// the documentation. Not a test; run by hand after scripts/web.sh --build.
+// Pictures of the built page with its advanced options open, then with the population
+// view, wide and phone-sized, for the documentation. Not a test; run by hand after scripts/web.sh --build.
 //
 //   node page_screens.mjs SITE FOLDER
 import { createRequire } from 'node:module';
@@ -24,10 +24,13 @@ try {
     const page = await browser.newPage({ viewport: { width, height }, timezoneId: 'UTC' });
     await page.clock.setFixedTime(Date.UTC(2026, 11, 9, 12, 0, 0, 345));
     await page.goto(address);
-    await page.locator('main[aria-busy="false"] canvas').waitFor();
+    await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
     await page.getByRole('button', { name: 'Advanced options' }).click();
     await page.keyboard.press('s');
     await page.screenshot({ path: path.join(folder, `web-${width}x${height}.png`) });
+    await page.keyboard.press('g');
+    await page.waitForTimeout(500);
+    await page.screenshot({ path: path.join(folder, `web-${width}x${height}-population.png`) });
     await page.close();
   }
 } finally {
