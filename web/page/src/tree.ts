@@ -2,8 +2,10 @@
 // The family tree: the shown organism and its ancestors five generations back, one row
 // per generation, each card with its picture, ID and DNA, every digit in the colour and
 // mark of where it came from. The cards, texts, colours and marks are the engine's, as the
-// desktop's window draws them. A living ancestor's card selects its row (and the tree
-// follows it); a dead one's shows its own tree, and Back (Alt+Left) returns.
+// desktop's window draws them, with a line from each child to each parent (the first
+// parent's solid, the second's dashed, in their digits' colours). A living ancestor's card
+// selects its row (and the tree follows it); a dead one's shows its own tree, and Back
+// (Alt+Left) returns.
 import type { Engine, FamilyTree, FamilyTreeTexts, TreeCard } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
@@ -15,10 +17,13 @@ const kFocusPicture = 160;
 const kAncestorPicture = 72;
 // The tree is built again after every step, and most of its pictures stay the same.
 const kPictureBudget = 4 << 20;
+const kSvg = 'http://www.w3.org/2000/svg';
 
 export class FamilyTreeView {
   readonly element: HTMLElement;
   private readonly rows: HTMLDivElement;
+  private readonly lines: SVGSVGElement;
+  private links: { child: HTMLElement; parent: HTMLElement; first: boolean }[] = [];
   private readonly scroller: HTMLDivElement;
   private readonly backButton: HTMLButtonElement;
   private readonly pictures: ThumbnailCache;
@@ -60,12 +65,18 @@ export class FamilyTreeView {
     bar.append(this.backButton, close);
 
     this.rows = document.createElement('div');
+    this.rows.className = 'family-tree-rows';
+    this.lines = document.createElementNS(kSvg, 'svg');
+    this.lines.setAttribute('aria-hidden', 'true');
+    this.lines.classList.add('family-tree-lines');
     this.scroller = document.createElement('div');
     this.scroller.className = 'family-tree-scroller';
     this.scroller.tabIndex = 0;
     this.scroller.setAttribute('role', 'region');
     this.scroller.setAttribute('aria-label', texts.familyTree.cards);
     this.scroller.append(this.rows);
+    // The cards move when the tree's width changes (a narrow screen wraps its rows).
+    new ResizeObserver(() => this.drawLines()).observe(this.rows);
     this.element.append(heading, bar, this.legend(), this.scroller);
 
     this.rows.addEventListener('click', (event) => {
@@ -143,6 +154,7 @@ export class FamilyTreeView {
       const none = document.createElement('p');
       none.textContent = this.words.noOrganism;
       this.rows.replaceChildren(none);
+      this.links = [];
       return;
     }
     const focusRow = document.createElement('div');
@@ -164,7 +176,46 @@ export class FamilyTreeView {
       item.append(this.card(card, kAncestorPicture, true));
       list.append(item);
     }
-    this.rows.replaceChildren(...parts);
+    this.rows.replaceChildren(this.lines, ...parts);
+    const elements = new Map<number, HTMLElement>();
+    for (const element of this.rows.querySelectorAll<HTMLElement>('.tree-card'))
+      elements.set(Number(element.dataset.serial), element);
+    this.links = [];
+    for (const card of tree.cards) {
+      const child = elements.get(card.serial);
+      for (const [parent, first] of [
+        [card.firstParent, true],
+        [card.secondParent, false],
+      ] as const) {
+        const found = elements.get(parent);
+        if (child && found) this.links.push({ child, parent: found, first });
+      }
+    }
+    this.drawLines();
+  }
+
+  // A line from each child to each parent shown: the first parent's from the child's left
+  // third, the second's from its right third, so the two stay apart when both are near.
+  private drawLines(): void {
+    const box = this.rows.getBoundingClientRect();
+    this.lines.setAttribute('width', String(this.rows.scrollWidth));
+    this.lines.setAttribute('height', String(this.rows.scrollHeight));
+    const drawn: SVGLineElement[] = [];
+    for (const { child, parent, first } of this.links) {
+      const from = child.getBoundingClientRect();
+      const to = parent.getBoundingClientRect();
+      const style = this.words.origins[first ? 0 : 1];
+      const line = document.createElementNS(kSvg, 'line');
+      line.setAttribute('x1', String(from.left - box.left + (from.width * (first ? 1 : 2)) / 3));
+      line.setAttribute('y1', String(from.bottom - box.top));
+      line.setAttribute('x2', String(to.left - box.left + to.width / 2));
+      line.setAttribute('y2', String(to.top - box.top));
+      line.setAttribute('stroke', style?.colour ?? '#000');
+      line.setAttribute('stroke-width', '2');
+      if (!first) line.setAttribute('stroke-dasharray', '6 4');
+      drawn.push(line);
+    }
+    this.lines.replaceChildren(...drawn);
   }
 
   // One card: a button for an ancestor, plain for the organism the tree is about.
