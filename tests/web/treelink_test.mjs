@@ -3,9 +3,9 @@
 // cards, their generations and every digit's origin equal the desktop engine's tree after
 // the same shots; a living ancestor selects its row, a dead one shows its own tree and
 // Back returns; T opens the tree but not in a number box; axe-core finds no WCAG 2.1 A or
-// AA fault with the tree open. Share gives an address that opens the same table and
-// parameters in a new page; a population too large is refused, a damaged or foreign link
-// opens a fresh population with a message.
+// AA fault with the tree or the share dialog open. Share gives an address that opens the
+// same table and parameters in a new page; a population too large is refused, a damaged
+// or foreign link opens a fresh population with a message.
 //
 //   node treelink_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
@@ -63,7 +63,7 @@ const pageTree = (page) =>
 
 // axe-core inside the page; every violation is listed with the elements it names.
 async function accessible(page, state) {
-  await page.addScriptTag({ path: axeScript });
+  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
   const violations = await page.evaluate(async () => {
     const result = await window.axe.run(document, {
       runOnly: {
@@ -194,6 +194,7 @@ try {
   await named(dialog, 'Copy').click();
   await dialog.getByRole('status').filter({ hasText: 'Copied.' }).waitFor();
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), link);
+  await accessible(page, 'the share dialog open');
   await named(dialog, 'Close').click();
 
   const opened = await open(link);
