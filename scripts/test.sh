@@ -19,4 +19,6 @@ if [ "$preset" = dev ]; then
   node tests/web/page_test.mjs build/web/site build/dev/bin/web_replay
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web
+  # The family tree against the desktop's engine, and populations sent as links.
+  node tests/web/treelink_test.mjs build/web/site build/dev/bin/web_replay
 fi

@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <map>
+#include <string_view>
+
+#include "history/family_tree_texts.h"
 
 namespace vantrel {
 
@@ -19,91 +22,38 @@ namespace {
 
 constexpr int kFocusPicture = 160;
 constexpr int kAncestorPicture = 72;
-
-QString OriginName(DigitOrigin origin) {
-  switch (origin) {
-    case DigitOrigin::kFirstParent:
-      return QStringLiteral("first parent");
-    case DigitOrigin::kSecondParent:
-      return QStringLiteral("second parent");
-    case DigitOrigin::kMutation:
-      return QStringLiteral("mutation");
-    case DigitOrigin::kRoot:
-      break;
-  }
-  return QStringLiteral("root");
-}
-
 constexpr int kMargin = 5;
 
-QColor OriginColour(DigitOrigin origin) {
-  switch (origin) {
-    case DigitOrigin::kFirstParent:
-      return {0x1f, 0x5f, 0xbf};
-    case DigitOrigin::kSecondParent:
-      return {0xb8, 0x5c, 0x00};
-    case DigitOrigin::kMutation:
-      return {0xc0, 0x00, 0x7a};
-    case DigitOrigin::kRoot:
-      break;
-  }
-  return {0x40, 0x40, 0x40};
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+QColor Colour(DigitOrigin origin) { return QColor::fromRgb(OriginColour(origin)); }
 
 // A digit for the legend, coloured and marked as the cards paint it.
 QString DigitHtml(char digit, DigitOrigin origin) {
   const QString text = QString(QLatin1Char(digit)).toHtmlEscaped();
-  const QString colour = OriginColour(origin).name();
-  switch (origin) {
-    case DigitOrigin::kSecondParent:
+  const QString colour = QString::fromStdString(OriginColourName(origin));
+  switch (OriginMark(origin)) {
+    case DigitMark::kUnderline:
       return QStringLiteral("<span style=\"color:%1;text-decoration:underline\">%2</span>")
           .arg(colour, text);
-    case DigitOrigin::kMutation:
+    case DigitMark::kBoxed:
       return QStringLiteral(
                  "<span style=\"color:#ffffff;background-color:%1;font-weight:bold\">%2</span>")
           .arg(colour, text);
-    case DigitOrigin::kFirstParent:
-    case DigitOrigin::kRoot:
+    case DigitMark::kPlain:
       break;
   }
   return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour, text);
 }
 
-QString ExitText(const OrganismRecord& record) {
-  switch (record.exit) {
-    case Exit::kShot:
-      return QStringLiteral("shot in step %1").arg(record.left_step);
-    case Exit::kNewGenePool:
-      return QStringLiteral("replaced by a new gene pool in step %1").arg(record.left_step);
-    case Exit::kLoad:
-      return QStringLiteral("replaced by a load in step %1").arg(record.left_step);
-    case Exit::kAlive:
-      break;
-  }
-  return QStringLiteral("living");
-}
-
-// Parents, survival, birth and end, for the organism the tree is about.
-QString DetailsText(const OrganismRecord& record) {
-  const QString born = record.born_step == 0
-                           ? QStringLiteral("there at the start")
-                           : QStringLiteral("born in step %1").arg(record.born_step);
-  return QStringLiteral("Gene pool %1 · P1 %2 · P2 %3 · survival at birth %4\n%5 · %6")
-      .arg(QString::number(record.pool), QString::fromStdString(record.p1),
-           QString::fromStdString(record.p2), QString::fromStdString(record.survival), born,
-           ExitText(record));
-}
-
 QLabel* Legend(QWidget* parent) {
-  const QString html =
-      QStringLiteral("Digits: ") + DigitHtml('1', DigitOrigin::kFirstParent) +
-      QStringLiteral(" from the first parent, ") + DigitHtml('2', DigitOrigin::kSecondParent) +
-      QStringLiteral(" from the second parent (underlined), ") +
-      DigitHtml('3', DigitOrigin::kMutation) + QStringLiteral(" mutation (bold, boxed), ") +
-      DigitHtml('4', DigitOrigin::kRoot) +
-      QStringLiteral(
-          " root (founder or loaded). Click a living ancestor to select it, a dead "
-          "one to see its tree.");
+  QString html = Text(kLegendLead);
+  for (const LegendEntry& entry : kLegendEntries) {
+    html += DigitHtml(entry.digit, entry.origin) + Text(entry.text).toHtmlEscaped();
+  }
+  html += Text(kLegendTail).toHtmlEscaped();
   auto* label = new QLabel(html, parent);
   label->setTextFormat(Qt::RichText);
   label->setWordWrap(true);
@@ -124,29 +74,12 @@ OrganismCard::OrganismCard(const Lineage& lineage, std::uint32_t serial, int pic
   dna_ = QString::fromStdString(record.dna);
   origins_ = lineage.DigitOrigins(serial);
   root_ = record.IsRoot();
-  caption_ = QStringLiteral("ID %1 · %2")
-                 .arg(QString::fromStdString(record.id),
-                      record.IsAlive() ? QStringLiteral("living") : QStringLiteral("dead"));
-  if (root_) {
-    caption_ += record.p1 == "0" && record.p2 == "0" ? QStringLiteral(" · root")
-                                                     : QStringLiteral(" · root (P1 %1, P2 %2)")
-                                                           .arg(QString::fromStdString(record.p1),
-                                                                QString::fromStdString(record.p2));
-  }
+  caption_ = QString::fromStdString(CardCaption(record));
   if (picture_size >= kFocusPicture) {
-    details_ = DetailsText(record);
+    details_ = QString::fromStdString(TreeDetails(record));
     dna_font_.setPointSizeF(dna_font_.pointSizeF() * 1.4);
   }
-  // Runs of equal origin, in words.
-  QString description;
-  for (std::size_t i = 0; i < origins_.size();) {
-    std::size_t end = i;
-    while (end < origins_.size() && origins_[end] == origins_[i]) ++end;
-    if (!description.isEmpty()) description += QStringLiteral(", ");
-    description += QStringLiteral("%1 %2").arg(end - i).arg(OriginName(origins_[i]));
-    i = end;
-  }
-  setAccessibleDescription(description);
+  setAccessibleDescription(QString::fromStdString(OriginRuns(origins_)));
   setToolTip(QStringLiteral("DNA %1").arg(dna_));
 }
 
@@ -192,14 +125,14 @@ void OrganismCard::paintEvent(QPaintEvent* event) {
         static_cast<std::size_t>(i) < origins_.size() ? origins_[i] : DigitOrigin::kRoot;
     const QRect cell(x, y, advance, dna.height());
     QFont digit_font = dna_font_;
-    digit_font.setBold(origin == DigitOrigin::kMutation);
-    digit_font.setUnderline(origin == DigitOrigin::kSecondParent);
+    digit_font.setBold(OriginMark(origin) == DigitMark::kBoxed);
+    digit_font.setUnderline(OriginMark(origin) == DigitMark::kUnderline);
     painter.setFont(digit_font);
-    if (origin == DigitOrigin::kMutation) {
-      painter.fillRect(cell, OriginColour(origin));
+    if (OriginMark(origin) == DigitMark::kBoxed) {
+      painter.fillRect(cell, Colour(origin));
       painter.setPen(Qt::white);
     } else {
-      painter.setPen(OriginColour(origin));
+      painter.setPen(Colour(origin));
     }
     painter.drawText(cell, Qt::AlignCenter, dna_.mid(i, 1));
   }
@@ -235,7 +168,7 @@ void TreeCanvas::paintEvent(QPaintEvent* event) {
     // The first parent's line leaves the child's left third, the second's its right third,
     // dashed, so the two stay apart where the parents sit close together.
     const DigitOrigin origin = link.first ? DigitOrigin::kFirstParent : DigitOrigin::kSecondParent;
-    painter.setPen(QPen(OriginColour(origin), 2, link.first ? Qt::SolidLine : Qt::DashLine));
+    painter.setPen(QPen(Colour(origin), 2, link.first ? Qt::SolidLine : Qt::DashLine));
     const int from_x = child.left() + child.width() * (link.first ? 1 : 2) / 3;
     painter.drawLine(QPoint(from_x, child.bottom()), QPoint(parent.center().x(), parent.top()));
   }
@@ -244,14 +177,14 @@ void TreeCanvas::paintEvent(QPaintEvent* event) {
 FamilyTreeWindow::FamilyTreeWindow(History& history, QWidget* parent)
     : QWidget(parent, Qt::Window),
       history_(history),
-      back_button_(new QPushButton(QStringLiteral("Back"), this)),
+      back_button_(new QPushButton(Text(kTreeBack), this)),
       scroll_(new QScrollArea(this)),
       canvas_(new TreeCanvas(scroll_)) {
   setObjectName(QStringLiteral("frmFamilyTree"));
-  setWindowTitle(QStringLiteral("Family tree"));
+  setWindowTitle(Text(kFamilyTreeTitle));
   back_button_->setObjectName(QStringLiteral("btnBack"));
-  back_button_->setAccessibleName(QStringLiteral("Back to the previous tree"));
-  back_button_->setToolTip(QStringLiteral("Back to the tree shown before (Alt+Left)"));
+  back_button_->setAccessibleName(Text(kTreeBackName));
+  back_button_->setToolTip(Text(kTreeBackTooltip));
   back_button_->setAutoDefault(false);
   back_button_->hide();
   connect(back_button_, &QPushButton::clicked, this, &FamilyTreeWindow::GoBack);
@@ -354,7 +287,7 @@ void FamilyTreeWindow::Rebuild() {
   canvas_->SetLinks({});
   const Lineage& lineage = history_.lineage();
   if (shown_ >= lineage.size()) {
-    rows_->addWidget(new QLabel(QStringLiteral("No organism selected."), this));
+    rows_->addWidget(new QLabel(Text(kNoOrganismSelected), this));
     return;
   }
   std::map<std::uint32_t, OrganismCard*> cards;
@@ -375,14 +308,8 @@ void FamilyTreeWindow::Rebuild() {
   for (const Lineage::Ancestor& ancestor : lineage.Ancestors(shown_, kGenerations)) {
     generations[ancestor.generation].push_back(ancestor.serial);
   }
-  static const char* const kNames[] = {"",
-                                       "Parents",
-                                       "Grandparents",
-                                       "Great-grandparents",
-                                       "Great-great-grandparents",
-                                       "Great-great-great-grandparents"};
   for (const auto& [generation, serials] : generations) {
-    rows_->addWidget(new QLabel(QString::fromLatin1(kNames[generation]), this));
+    rows_->addWidget(new QLabel(Text(GenerationName(generation)), this));
     auto* row = new QHBoxLayout;
     row->setAlignment(Qt::AlignHCenter);
     for (std::uint32_t serial : serials) add_card(row, serial, kAncestorPicture);

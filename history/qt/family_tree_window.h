@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "history/family_tree_texts.h"
 #include "history/history.h"
 #include "organism/qt/thumbnail_cache.h"
 
@@ -99,7 +100,7 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
   Q_OBJECT
 
  public:
-  static constexpr int kGenerations = 5;
+  static constexpr int kGenerations = kTreeGenerations;
   // The least size at which a tree can be read, legend and a row of cards in sight.
   static constexpr QSize kReadableSize{600, 500};
 

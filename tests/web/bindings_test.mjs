@@ -36,6 +36,12 @@ const interfaces = new Map(
     'ExperimentsHelp',
     'WebLinks',
     'Gallery',
+    'TreeCard',
+    'FamilyTree',
+    'OriginStyle',
+    'LegendEntry',
+    'FamilyTreeLegend',
+    'FamilyTreeTexts',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -139,6 +145,15 @@ assert.deepEqual(
 );
 assert.ok(help.pages[1].text.startsWith('Size matters.\n\n'));
 assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
+// The family tree of the shown organism, and of an organism by its serial.
+const tree = call(engine, 'familyTree', -1);
+assert.equal(tree.cards[0].id, engine.rows(engine.selectedRow(), 1)[0].id);
+assert.equal(tree.cards[0].row, engine.selectedRow());
+assert.equal(engine.familyTree(tree.serial).cards[0].serial, tree.serial);
+assert.deepEqual(
+  call(module, 'familyTreeTexts').origins.map((style) => style.mark),
+  ['plain', 'underline', 'boxed', 'plain'],
+);
 called.add('delete');
 engine.delete();
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the built page with its advanced options open, then with the population
-// view, wide and phone-sized, for the documentation. Not a test; run by hand after scripts/web.sh --build.
+// view and the family tree, wide and phone-sized, for the documentation. Not a test; run by hand after scripts/web.sh --build.
 //
 //   node page_screens.mjs SITE FOLDER
 import { createRequire } from 'node:module';
@@ -31,6 +31,21 @@ try {
     await page.keyboard.press('g');
     await page.waitForTimeout(500);
     await page.screenshot({ path: path.join(folder, `web-${width}x${height}-population.png`) });
+    // The family tree of the newest organism after some more shots, so that it reaches
+    // back a few generations.
+    await page.keyboard.press('Escape');
+    for (let i = 0; i < 14; i += 1) await page.keyboard.press('s');
+    const newest = await page.$$eval(
+      '[role="grid"] [data-row]',
+      (rows) =>
+        rows.reduce((a, b) =>
+          Number(b.firstChild.textContent) > Number(a.firstChild.textContent) ? b : a,
+        ).dataset.row,
+    );
+    await page.locator(`[role="grid"] [data-row="${newest}"]`).click();
+    await page.keyboard.press('t');
+    await page.waitForTimeout(300);
+    await page.screenshot({ path: path.join(folder, `web-${width}x${height}-tree.png`) });
     await page.close();
   }
 } finally {

@@ -2,7 +2,8 @@
 // The page's pure parts under Node, without a browser: the population view's layout gives
 // the desktop gallery's cells, visible ranges and arrow steps (the cases its own tests
 // check), and the thumbnail cache keeps pictures by DNA and size, drops the least recently
-// used past its budget and asks the engine for each picture once.
+// used past its budget and asks the engine for each picture once; a population's link
+// carries its table and parameters and refuses what is not one.
 //
 //   node page_units_test.mjs
 import assert from 'node:assert/strict';
@@ -76,4 +77,33 @@ assert.ok(cache.find('ccc', 10));
 assert.deepEqual([asked, cache.drawn], [['a', 'bb', 'ccc'], 3]);
 // A picture larger than the budget is still handed back.
 assert.equal(new ThumbnailCache(engine, 10).get('d', 10, 1, 10).width, 10);
-console.log('page_units_test: the population layout and the thumbnail cache');
+
+// A population's link: the table's bytes and the parameters come back whole, whatever
+// bytes the table holds; damaged, foreign and other versions' links are refused.
+const link = await pageModule('share_link.ts');
+const anyBytes = Uint8Array.from({ length: 300 }, (_, i) => (i * 37) % 256);
+const sent = { table: anyBytes, parameters: { startOrganisms: 25, creativity: 60, bonus: -3 } };
+const fragment = await link.encodePopulation(sent);
+assert.match(fragment, /^population=[A-Za-z0-9_-]+$/);
+assert.deepEqual(await link.decodePopulation(fragment), sent);
+const { deflateRawSync } = await import('node:zlib');
+const packed = (text) => `population=${deflateRawSync(Buffer.from(text)).toString('base64url')}`;
+assert.ok(await link.decodePopulation(packed('vantrel-population 1\n1 2 3\nx')));
+for (const wrong of [
+  '',
+  'population=',
+  'population=AAAA!!',
+  `population=${fragment.slice(11, -8)}`, // cut short
+  fragment.slice(11), // without its key
+  packed('vantrel-population 2\n1 2 3\nx'), // a later version
+  packed('vantrel-population 1\n1 2\nx'),
+  packed('vantrel-population 1\n1 2 x\nx'),
+  packed('vantrel-population 1'),
+]) {
+  assert.equal(await link.decodePopulation(wrong), undefined, wrong);
+}
+assert.equal(link.fromBase64Url('-_8AB'), undefined, 'five characters are no base64url');
+assert.deepEqual(link.fromBase64Url(link.toBase64Url(anyBytes)), anyBytes);
+assert.equal(link.linkBase('', 'file:///stick/vantrel.html#old'), 'file:///stick/vantrel.html');
+assert.equal(link.linkBase('https://example.org/v/#x', 'http://h/#y'), 'https://example.org/v/');
+console.log('page_units_test: the population layout, the thumbnail cache and links');

@@ -17,6 +17,9 @@ export default defineConfig(({ mode }) => {
   return {
     base: './',
     resolve: { alias: { 'vantrel-engine': engineModule } },
+    // Where shared links lead: VANTREL_LINK_BASE when the build names it, else the page's
+    // own address.
+    define: { __VANTREL_LINK_BASE__: JSON.stringify(process.env['VANTREL_LINK_BASE'] ?? '') },
     publicDir: false,
     plugins: single
       ? [inlineIcon(icon), viteSingleFile({ outputFileName: 'vantrel.html' })]

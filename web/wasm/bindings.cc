@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/tree_bindings.h"
 
 namespace vantrel {
 namespace {
@@ -148,6 +149,8 @@ class EngineBinding {
   std::string OrganismWords() const { return session_.OrganismWords(); }
   std::string Idea() const { return session_.idea(); }
   std::string Goal() const { return session_.Goal(); }
+  // The family tree of an organism by its serial, or of the selected one (negative).
+  val FamilyTree(double serial) const { return FamilyTreeObject(session_, serial); }
 
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
@@ -229,7 +232,8 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("tooltip", &EngineBinding::Tooltip)
       .function("organismWords", &EngineBinding::OrganismWords)
       .function("idea", &EngineBinding::Idea)
-      .function("goal", &EngineBinding::Goal);
+      .function("goal", &EngineBinding::Goal)
+      .function("familyTree", &EngineBinding::FamilyTree);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

@@ -74,6 +74,74 @@ export interface WebLinks {
   productPage: string;
 }
 
+/** One organism of a family tree. Serials number every organism of the session. */
+export interface TreeCard {
+  serial: number;
+  /** 0 for the organism the tree is about, 1 for a parent, up to 5. */
+  generation: number;
+  /** Its table row while it lives, 0 once it has left the table. */
+  row: number;
+  /** -1 for a root (a founder or a loaded organism). */
+  firstParent: number;
+  secondParent: number;
+  alive: boolean;
+  root: boolean;
+  id: string;
+  dna: string;
+  /** Where each DNA character came from: 0 first parent, 1 second parent, 2 mutation, 3 root. */
+  origins: number[];
+  /** "ID 12 · living", as the desktop's card says it. */
+  caption: string;
+  /** Pool, parents, birth and end; only for generation 0. */
+  details: string;
+  /** The origins run by run, in words. */
+  description: string;
+}
+
+/** An organism and its ancestors, nearest first; no cards without an organism. */
+export interface FamilyTree {
+  /** The organism's serial, -1 for none. */
+  serial: number;
+  cards: TreeCard[];
+}
+
+/** How the family tree marks the digits of one origin. */
+export interface OriginStyle {
+  name: string;
+  /** "#rrggbb" */
+  colour: string;
+  /** "plain", "underline" (the second parent's) or "boxed" (bold on a box: a mutation). */
+  mark: string;
+}
+
+/** One sample digit of the legend, in its origin's style, and the text after it. */
+export interface LegendEntry {
+  digit: string;
+  origin: number;
+  text: string;
+}
+
+/** The legend above the tree: the lead, the entries, the tail. */
+export interface FamilyTreeLegend {
+  lead: string;
+  entries: LegendEntry[];
+  tail: string;
+}
+
+/** The family tree's fixed texts, legend and digit styles, as the desktop has them. */
+export interface FamilyTreeTexts {
+  title: string;
+  back: string;
+  backName: string;
+  backTooltip: string;
+  noOrganism: string;
+  /** The rows' headings, from the parents (index 0) back. */
+  generations: string[];
+  /** By origin number (see TreeCard.origins). */
+  origins: OriginStyle[];
+  legend: FamilyTreeLegend;
+}
+
 /** The engine: every action of the user, then what the page reads back. */
 export declare class Engine {
   /** Seeded from the clock (Date) as the desktop program seeds itself. */
@@ -125,6 +193,8 @@ export declare class Engine {
   idea(): string;
   /** The current run's goal ("" without one). */
   goal(): string;
+  /** The family tree of organism `serial`, or of the shown organism for -1. */
+  familyTree(serial: number): FamilyTree;
 }
 
 /** The population view's picture sizes (CSS pixels), padding and empty-table hint. */
@@ -149,6 +219,8 @@ export interface VantrelEngineModule {
   webLinks(): WebLinks;
   /** The population view's sizes and hint, as the desktop program has them. */
   gallery(): Gallery;
+  /** The family tree's texts and digit styles. */
+  familyTreeTexts(): FamilyTreeTexts;
 }
 
 /** Instantiates the module. */

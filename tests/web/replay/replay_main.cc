@@ -1,8 +1,10 @@
 // Plays tests/web/actions.txt on the engine as the desktop drives it (its actions, and
 // SaveTableFile for "save") and writes the bytes of every saved table to one file, for
-// comparison with the WebAssembly module playing the same script.
+// comparison with the WebAssembly module playing the same script. "tree" writes the family
+// tree of the shown organism to TREES: a line per card (generation, ID, DNA and each
+// digit's origin as 0-3), and an empty line after each tree.
 //
-//   web_replay SCRIPT OUTPUT
+//   web_replay SCRIPT OUTPUT [TREES]
 
 #include <unistd.h>
 
@@ -17,6 +19,8 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "history/family_tree.h"
+#include "history/family_tree_texts.h"
 #include "population/parameters.h"
 #include "population/random_source.h"
 #include "storage/table_file.h"
@@ -85,6 +89,18 @@ class Replay {
       if (!engine_->LoadTable((folder_ / "table.str").string()).ok()) {
         return Fail(number, "cannot load the table saved last");
       }
+    } else if (action == "tree") {
+      const Lineage& lineage = engine_->history().lineage();
+      const std::uint32_t shown = lineage.SerialInRow(engine_->grid().SelectedRow());
+      for (const TreeCard& card :
+           BuildFamilyTree(lineage, shown, kTreeGenerations, engine_->grid().RowCount())) {
+        trees_ += std::to_string(card.generation) + " " + card.id + " " + card.dna + " ";
+        for (const DigitOrigin origin : card.origins) {
+          trees_ += static_cast<char>('0' + static_cast<int>(origin));
+        }
+        trees_ += "\n";
+      }
+      trees_ += "\n";
     } else {
       return Fail(number, "unknown action " + action);
     }
@@ -92,6 +108,7 @@ class Replay {
   }
 
   const std::string& saved() const { return saved_; }
+  const std::string& trees() const { return trees_; }
 
  private:
   static bool Fail(int number, const std::string& what) {
@@ -104,6 +121,7 @@ class Replay {
   std::unique_ptr<PinnedClock> clock_;
   std::unique_ptr<Engine> engine_;
   std::string saved_;
+  std::string trees_;
 };
 
 }  // namespace
@@ -111,8 +129,8 @@ class Replay {
 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
-  if (argc != 3) {
-    std::cerr << "usage: web_replay SCRIPT OUTPUT\n";
+  if (argc != 3 && argc != 4) {
+    std::cerr << "usage: web_replay SCRIPT OUTPUT [TREES]\n";
     return 2;
   }
   std::ifstream script(argv[1]);
@@ -130,5 +148,6 @@ int main(int argc, char** argv) {
   fs::remove_all(folder);
   if (!ok) return 1;
   std::ofstream(argv[2], std::ios::binary) << replay.saved();
+  if (argc == 4) std::ofstream(argv[3], std::ios::binary) << replay.trees();
   return 0;
 }

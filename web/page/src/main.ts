@@ -14,6 +14,8 @@ import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
 import { PopulationView } from './population';
+import { openLinkedPopulation, sharePopulation } from './share';
+import { FamilyTreeView } from './tree';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { timeStep } from './step_timing';
 import { texts } from './texts';
@@ -78,6 +80,10 @@ async function start(app: HTMLElement): Promise<void> {
     show(engine.selectRow(row)),
   );
 
+  const tree = new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, (row) =>
+    show(engine.selectRow(row)),
+  );
+
   const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F');
   const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S');
   const undo = button(texts.undo.label, texts.undo.name, () => act('undo'), 'Control+Z');
@@ -107,6 +113,7 @@ async function start(app: HTMLElement): Promise<void> {
     if (change.table || change.selection) {
       grid.update();
       population.update();
+      tree.update();
       showOrganism();
     }
     if (change.parameters) parameters.show(engine.parameters());
@@ -161,6 +168,10 @@ async function start(app: HTMLElement): Promise<void> {
       'buttons',
       button(texts.open, texts.open, () => picker.click()),
       button(texts.save, texts.save, () => saveTable(engine)),
+      button(texts.share.label, texts.share.label, () => {
+        parameters.commit();
+        void sharePopulation(engine);
+      }),
       undo,
       redo,
       picker,
@@ -198,6 +209,7 @@ async function start(app: HTMLElement): Promise<void> {
       shoot,
       advancedButton,
       button(texts.population.view.label, texts.population.view.name, () => population.open(), 'G'),
+      button(texts.familyTree.show.label, texts.familyTree.show.name, () => tree.open(), 'T'),
     ),
   );
 
@@ -209,11 +221,17 @@ async function start(app: HTMLElement): Promise<void> {
     timeStep(event.timeStamp, () => act(action));
   });
 
-  app.replaceChildren(heading, section('layout', stage, advanced, population.element), spoken);
+  app.replaceChildren(
+    heading,
+    section('layout', stage, advanced, population.element, tree.element),
+    spoken,
+  );
   grid.update();
   showOrganism();
   performance.mark(kFirstOrganismMark);
   showButtons();
+  // A population sent as a link comes first, before anything else the page offers.
+  await openLinkedPopulation(engine, show);
   app.setAttribute('aria-busy', 'false');
 }
 

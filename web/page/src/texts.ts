@@ -51,4 +51,23 @@ export const texts = {
     // Before each caption's survival value, as the desktop marks it.
     survivalMark: '\u2665 ',
   },
+  familyTree: {
+    // The desktop opens the tree from its menu; the page has a button, with the key T.
+    show: { label: 'Family tree', name: 'Show the family tree (T)' },
+    close: 'Close',
+    cards: 'The organism and its ancestors',
+    dna: 'DNA',
+  },
+  share: {
+    label: 'Share…',
+    title: 'Share',
+    note: 'This address holds the population and its parameters. Whoever opens it can breed on from here.',
+    address: 'Address',
+    copy: 'Copy',
+    copied: 'Copied.',
+    copyFailed: 'The address could not be copied: select it and copy it yourself.',
+    close: 'Close',
+    tooLarge: 'This population is too large for a link. Use Save instead.',
+    notAPopulation: 'This link does not hold a Vantrel population.',
+  },
 } as const;
