@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/notebook_bindings.h"
 
 namespace vantrel {
 namespace {
@@ -148,6 +149,9 @@ class EngineBinding {
   std::string OrganismWords() const { return session_.OrganismWords(); }
   std::string Idea() const { return session_.idea(); }
   std::string Goal() const { return session_.Goal(); }
+  val DeclareReached() { return ChangeObject(session_.DeclareReached()); }
+  val Notebook() const { return NotebookObject(session_); }
+  std::string RunsCsv() const { return RunsCsvText(session_); }
 
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
@@ -229,7 +233,10 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("tooltip", &EngineBinding::Tooltip)
       .function("organismWords", &EngineBinding::OrganismWords)
       .function("idea", &EngineBinding::Idea)
-      .function("goal", &EngineBinding::Goal);
+      .function("goal", &EngineBinding::Goal)
+      .function("declareReached", &EngineBinding::DeclareReached)
+      .function("notebook", &EngineBinding::Notebook)
+      .function("runsCsv", &EngineBinding::RunsCsv);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

@@ -74,6 +74,67 @@ export interface WebLinks {
   productPage: string;
 }
 
+/** One judged word of the goal and whether the shown organism meets it. */
+export interface WordCheck {
+  word: string;
+  met: boolean;
+}
+
+/** One point of the current run's curve: after `click` clicks. */
+export interface CurveSample {
+  click: number;
+  /** Share of the organisms meeting the goal, 0 to 1. */
+  share: number;
+  /** Distinct DNA strings. */
+  distinct: number;
+  /** Mean diversity in bits per DNA digit. */
+  bits: number;
+}
+
+/** A finished run by hand in the comparison; -1 for a click that did not happen. */
+export interface ComparedRun {
+  number: number;
+  /** A parameter box changed during the run. */
+  parametersChanged: boolean;
+  startOrganisms: number;
+  creativity: number;
+  bonus: number;
+  firstMatchClick: number;
+  stableClick: number;
+}
+
+/** What the lab notebook shows, as the engine's notebook holds it; -1 for no click. */
+export interface Notebook {
+  /** The current run's number; 0 before the first. */
+  run: number;
+  automatic: boolean;
+  /** "2026-12-09 12:00" (UTC), "" when unknown. */
+  started: string;
+  /** "" without a goal. */
+  goal: string;
+  /** Why only the user can end the run: "notJudged", "unreachable" or "". */
+  goalNote: string;
+  feeds: number;
+  shots: number;
+  clicks: number;
+  firstMatchClick: number;
+  stableClick: number;
+  /** The user said the goal is reached ("Reached"). */
+  reachedByUser: boolean;
+  canDeclareReached: boolean;
+  /** The shown organism in words. */
+  description: string;
+  checks: WordCheck[];
+  /** At most 500, evenly thinned out of a long run. */
+  samples: CurveSample[];
+  /** The most distinct DNA strings the run's plot must hold. */
+  mostDistinct: number;
+  /** The latest 12 finished runs by hand, oldest first. */
+  compared: ComparedRun[];
+  /** How many finished runs by hand there are in all. */
+  comparedTotal: number;
+}
+
 /** The engine: every action of the user, then what the page reads back. */
 export declare class Engine {
   /** Seeded from the clock (Date) as the desktop program seeds itself. */
@@ -125,6 +186,12 @@ export declare class Engine {
   idea(): string;
   /** The current run's goal ("" without one). */
   goal(): string;
+  /** The user's "Reached" at the current click; no change without a goal or once reached. */
+  declareReached(): Change;
+  /** The lab notebook as it stands. */
+  notebook(): Notebook;
+  /** The run table as the desktop's "Export runs…" writes it (CSV, CR LF). */
+  runsCsv(): string;
 }
 
 /** The population view's picture sizes (CSS pixels), padding and empty-table hint. */
@@ -149,6 +216,8 @@ export interface VantrelEngineModule {
   webLinks(): WebLinks;
   /** The population view's sizes and hint, as the desktop program has them. */
   gallery(): Gallery;
+  /** The file name the desktop proposes for the run table's CSV. */
+  runsFileName(): string;
 }
 
 /** Instantiates the module. */

@@ -1,8 +1,9 @@
 // Plays tests/web/actions.txt on the engine as the desktop drives it (its actions, and
 // SaveTableFile for "save") and writes the bytes of every saved table to one file, for
-// comparison with the WebAssembly module playing the same script.
+// comparison with the WebAssembly module playing the same script. With RUNS, it also
+// writes the lab notebook's run table there at the end, as its "Export runs…" writes it.
 //
-//   web_replay SCRIPT OUTPUT
+//   web_replay SCRIPT OUTPUT [RUNS]
 
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "lab/run_csv.h"
 #include "population/parameters.h"
 #include "population/random_source.h"
 #include "storage/table_file.h"
@@ -66,6 +68,8 @@ class Replay {
       engine_->NewGenePool();
     } else if (action == "idea") {
       engine_->NewIdea();
+    } else if (action == "reached") {
+      engine_->DeclareReached();
     } else if (action == "select") {
       int row = 0;
       if (!(words >> row)) return Fail(number, "select ROW");
@@ -92,6 +96,9 @@ class Replay {
   }
 
   const std::string& saved() const { return saved_; }
+  std::string RunsCsvText() const {
+    return engine_ ? RunsCsv(engine_->notebook().runs().runs()) : RunsCsv({});
+  }
 
  private:
   static bool Fail(int number, const std::string& what) {
@@ -111,8 +118,8 @@ class Replay {
 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
-  if (argc != 3) {
-    std::cerr << "usage: web_replay SCRIPT OUTPUT\n";
+  if (argc != 3 && argc != 4) {
+    std::cerr << "usage: web_replay SCRIPT OUTPUT [RUNS]\n";
     return 2;
   }
   std::ifstream script(argv[1]);
@@ -130,5 +137,6 @@ int main(int argc, char** argv) {
   fs::remove_all(folder);
   if (!ok) return 1;
   std::ofstream(argv[2], std::ios::binary) << replay.saved();
+  if (argc == 4) std::ofstream(argv[3], std::ios::binary) << replay.RunsCsvText();
   return 0;
 }

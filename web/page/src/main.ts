@@ -13,6 +13,8 @@ import { programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
+import { NotebookView } from './notebook';
+import { setRunsFileName } from './runs_export';
 import { PopulationView } from './population';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { timeStep } from './step_timing';
@@ -78,6 +80,9 @@ async function start(app: HTMLElement): Promise<void> {
     show(engine.selectRow(row)),
   );
 
+  const notebook = new NotebookView(engine, () => act('reached'));
+  setRunsFileName(vantrel.runsFileName());
+
   const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F');
   const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S');
   const undo = button(texts.undo.label, texts.undo.name, () => act('undo'), 'Control+Z');
@@ -111,6 +116,7 @@ async function start(app: HTMLElement): Promise<void> {
     }
     if (change.parameters) parameters.show(engine.parameters());
     showButtons();
+    notebook.update();
   };
   const actions: Record<KeyAction, () => Change> = {
     feed: () => engine.feed(),
@@ -121,6 +127,7 @@ async function start(app: HTMLElement): Promise<void> {
     },
     undo: () => engine.undo(),
     redo: () => engine.redo(),
+    reached: () => engine.declareReached(),
   };
   const act = (action: KeyAction): void => show(actions[action]());
 
@@ -198,6 +205,7 @@ async function start(app: HTMLElement): Promise<void> {
       shoot,
       advancedButton,
       button(texts.population.view.label, texts.population.view.name, () => population.open(), 'G'),
+      button(texts.notebook.open.label, texts.notebook.open.name, () => notebook.open(), 'L'),
     ),
   );
 
@@ -209,7 +217,11 @@ async function start(app: HTMLElement): Promise<void> {
     timeStep(event.timeStamp, () => act(action));
   });
 
-  app.replaceChildren(heading, section('layout', stage, advanced, population.element), spoken);
+  app.replaceChildren(
+    heading,
+    section('layout', stage, advanced, population.element, notebook.element),
+    spoken,
+  );
   grid.update();
   showOrganism();
   performance.mark(kFirstOrganismMark);

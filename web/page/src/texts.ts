@@ -51,4 +51,73 @@ export const texts = {
     // Before each caption's survival value, as the desktop marks it.
     survivalMark: '\u2665 ',
   },
+  notebook: {
+    // The desktop's Lab button shows "Lab"; its tooltip names the key.
+    open: { label: 'Lab', name: 'Open the lab notebook (L)' },
+    title: 'Lab notebook',
+    close: 'Close',
+    goal: 'Goal',
+    noRun: 'No run yet',
+    run: 'Run',
+    byHand: 'by hand',
+    automatic: 'automatic',
+    started: 'started',
+    utc: 'UTC',
+    noGoal: 'No goal: press the light bulb for an idea.',
+    notes: {
+      notJudged:
+        'The program cannot judge these words: only you can end this run (Reached, key R).',
+      unreachable:
+        'No organism the genes can make meets this goal: only you can end this run (Reached, key R).',
+    },
+    counters: ['Feeds', 'Shots', 'Clicks', 'First match', 'Stable'],
+    noClick: '–',
+    byYou: ' (you)',
+    onScreen: 'On screen',
+    met: '✓',
+    notMet: '✗',
+    metWord: 'met',
+    notMetWord: 'not met',
+    nothingToJudge: 'Nothing to judge without a goal.',
+    judgesNone: 'The program judges none of its words.',
+    reached: {
+      label: 'Reached',
+      name: 'Say the goal is reached at this click (R)',
+      noGoal: 'No goal to reach: press the light bulb for an idea first',
+    },
+    exportRuns: { label: 'Export runs…', name: 'Write every run to a CSV file (Ctrl+E)' },
+    toSpreadsheet: {
+      label: 'To spreadsheet',
+      name: 'Open the run table in the spreadsheet, as a workbook of its own',
+    },
+    thisRun: 'This run',
+    plots: [
+      'Share meeting the goal (%)',
+      'Distinct DNA strings',
+      'Mean diversity (bits per DNA digit)',
+    ],
+    clicks: 'clicks',
+    click: 'click',
+    firstMatch: 'first match',
+    stable: 'stable',
+    atClick: 'at click',
+    from: 'from',
+    to: 'to',
+    numbers: 'The numbers',
+    compareRuns: 'Compare runs',
+    compareTitle: 'Finished runs by hand',
+    clicksToFirstMatch: 'clicks to first match',
+    clicksToStable: 'clicks to stable',
+    noMatch: 'no match',
+    notStable: 'not stable',
+    population: 'pop',
+    creativity: 'cr',
+    bonus: 'bonus',
+    noRunOver:
+      'No run is over yet. A run ends with a new gene pool, a load or a new idea, or when it is reached; then it shows here.',
+    lastRuns: (shown: number, total: number) =>
+      `The last ${String(shown)} of ${String(total)} runs by hand. Automatic runs are under \u201cRun automatically\u201d.`,
+    runsOldestFirst:
+      'Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under \u201cRun automatically\u201d.',
+  },
 } as const;
