@@ -5,18 +5,18 @@
 // show: that new Engine() seeds from the page's clock as the desktop seeds from its own.
 //
 //   node bindings_test.mjs MODULE DECLARATIONS
-import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
-import { loadEngineModule } from "./load_module.mjs";
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { loadEngineModule } from './load_module.mjs';
 
 const [modulePath, declarationsPath] = process.argv.slice(2);
-const declarations = readFileSync(declarationsPath, "utf8");
+const declarations = readFileSync(declarationsPath, 'utf8');
 
 // The members of a declared class or interface: name -> { method, type }.
 function declaredMembers(kind, name) {
   const start = declarations.search(new RegExp(`${kind} ${name} \\{`));
   assert.ok(start >= 0, `${kind} ${name} is declared`);
-  const body = declarations.slice(start, declarations.indexOf("\n}", start));
+  const body = declarations.slice(start, declarations.indexOf('\n}', start));
   const members = new Map();
   for (const match of body.matchAll(/^ {2}(\w+)(\(.*?\))?\??: (.+?);$/gm)) {
     members.set(match[1], { method: Boolean(match[2]), type: match[3] });
@@ -24,47 +24,41 @@ function declaredMembers(kind, name) {
   return members;
 }
 
-const engineMembers = declaredMembers("class", "Engine");
+const engineMembers = declaredMembers('class', 'Engine');
 const interfaces = new Map(
   [
-    "Change",
-    "Parameters",
-    "TableRow",
-    "Counters",
-    "LoadResult",
-    "ExperimentPage",
-    "ExperimentsHelp",
-    "WebLinks",
-    "Gallery",
-    "WordCheck",
-    "CurveSample",
-    "ComparedRun",
-    "Notebook",
-  ].map((name) => [name, declaredMembers("interface", name)]),
+    'Change',
+    'Parameters',
+    'TableRow',
+    'Counters',
+    'LoadResult',
+    'ExperimentPage',
+    'ExperimentsHelp',
+    'WebLinks',
+    'Gallery',
+    'WordCheck',
+    'CurveSample',
+    'ComparedRun',
+    'Notebook',
+  ].map((name) => [name, declaredMembers('interface', name)]),
 );
-const moduleMembers = declaredMembers("interface", "VantrelEngineModule");
+const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
 
 // Checks `value` against a declared type name.
 function checkShape(value, type, where) {
-  if (type.endsWith("[]")) {
+  if (type.endsWith('[]')) {
     assert.ok(Array.isArray(value), `${where} is an array`);
-    value.forEach((item, i) =>
-      checkShape(item, type.slice(0, -2), `${where}[${i}]`),
-    );
-  } else if (type === "void") {
+    value.forEach((item, i) => checkShape(item, type.slice(0, -2), `${where}[${i}]`));
+  } else if (type === 'void') {
     assert.equal(value, undefined, where);
-  } else if (type === "Uint8Array<ArrayBuffer>") {
+  } else if (type === 'Uint8Array<ArrayBuffer>') {
     assert.ok(value instanceof Uint8Array, `${where} is a Uint8Array`);
-  } else if (["number", "string", "boolean"].includes(type)) {
+  } else if (['number', 'string', 'boolean'].includes(type)) {
     assert.equal(typeof value, type, where);
   } else {
     const fields = interfaces.get(type);
     assert.ok(fields, `${where}: ${type} is declared`);
-    assert.deepEqual(
-      Object.keys(value).sort(),
-      [...fields.keys()].sort(),
-      `${where} fields`,
-    );
+    assert.deepEqual(Object.keys(value).sort(), [...fields.keys()].sort(), `${where} fields`);
     for (const [field, { type: fieldType }] of fields) {
       checkShape(value[field], fieldType, `${where}.${field}`);
     }
@@ -75,16 +69,11 @@ const module = await loadEngineModule(modulePath);
 
 // The module offers exactly the declared calls.
 const bound = Object.getOwnPropertyNames(module.Engine.prototype).filter(
-  (n) => n !== "constructor",
+  (n) => n !== 'constructor',
 );
-const declaredCalls = [...engineMembers.keys()].filter((n) => n !== "delete");
-assert.deepEqual(
-  bound.sort(),
-  declaredCalls.sort(),
-  "Engine: module and declarations",
-);
-for (const name of moduleMembers.keys())
-  assert.equal(typeof module[name], "function", name);
+const declaredCalls = [...engineMembers.keys()].filter((n) => n !== 'delete');
+assert.deepEqual(bound.sort(), declaredCalls.sort(), 'Engine: module and declarations');
+for (const name of moduleMembers.keys()) assert.equal(typeof module[name], 'function', name);
 
 // Every declared call, each answer checked against its declared type.
 const called = new Set();
@@ -99,132 +88,96 @@ function call(target, name, ...args) {
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
 const engine = new module.Engine(noon);
-const start = call(engine, "tableBytes");
-assert.equal(call(engine, "rowCount"), 9);
-call(engine, "shoot");
-call(engine, "feed");
-const counters = call(engine, "counters");
-assert.deepEqual(
-  [counters.shots, counters.feeds, counters.canUndo],
-  [1, 1, true],
-);
-const idea = call(engine, "newIdea");
+const start = call(engine, 'tableBytes');
+assert.equal(call(engine, 'rowCount'), 9);
+call(engine, 'shoot');
+call(engine, 'feed');
+const counters = call(engine, 'counters');
+assert.deepEqual([counters.shots, counters.feeds, counters.canUndo], [1, 1, true]);
+const idea = call(engine, 'newIdea');
 assert.ok(idea.run && !idea.table);
-assert.ok(call(engine, "idea").endsWith(call(engine, "goal")));
-call(engine, "undo");
-assert.equal(call(engine, "goal"), "");
-call(engine, "redo");
-call(engine, "selectRow", 3);
-assert.equal(call(engine, "selectedRow"), 3);
-assert.equal(call(engine, "rows", 1, 100).length, 9);
-assert.ok(call(engine, "organismWords").length > 0);
-const side = call(module, "pictureSide", 350, 1.5);
-assert.equal(call(engine, "organismRgba", 350, 1.5).length, side * side * 4);
+assert.ok(call(engine, 'idea').endsWith(call(engine, 'goal')));
+call(engine, 'undo');
+assert.equal(call(engine, 'goal'), '');
+call(engine, 'redo');
+call(engine, 'selectRow', 3);
+assert.equal(call(engine, 'selectedRow'), 3);
+assert.equal(call(engine, 'rows', 1, 100).length, 9);
+assert.ok(call(engine, 'organismWords').length > 0);
+const side = call(module, 'pictureSide', 350, 1.5);
+assert.equal(call(engine, 'organismRgba', 350, 1.5).length, side * side * 4);
 // A thumbnail by DNA is the shown organism's picture when the DNA is the shown one's.
 const shownDna = engine.rows(3, 1)[0].dna;
-assert.deepEqual(
-  call(engine, "pictureRgba", shownDna, 350, 1.5),
-  engine.organismRgba(350, 1.5),
-);
-const tip = call(engine, "tooltip", 3);
+assert.deepEqual(call(engine, 'pictureRgba', shownDna, 350, 1.5), engine.organismRgba(350, 1.5));
+const tip = call(engine, 'tooltip', 3);
 assert.ok(
-  tip.startsWith(`ID ${engine.rows(3, 1)[0].id}\nP1 `) &&
-    tip.includes(`\nDNA ${shownDna}\n`),
+  tip.startsWith(`ID ${engine.rows(3, 1)[0].id}\nP1 `) && tip.includes(`\nDNA ${shownDna}\n`),
 );
-assert.deepEqual([engine.tooltip(0), engine.tooltip(10)], ["", ""]);
-const gallery = call(module, "gallery");
+assert.deepEqual([engine.tooltip(0), engine.tooltip(10)], ['', '']);
+const gallery = call(module, 'gallery');
 assert.deepEqual(
   [gallery.minPictureSize, gallery.maxPictureSize, gallery.defaultPictureSize],
   [48, 200, 96],
 );
-assert.deepEqual(
-  call(engine, "setParameters", { startOrganisms: 5000, creativity: "x" }),
-  {
-    startOrganisms: 1000,
-    creativity: 10,
-    bonus: 1,
-  },
-);
-call(engine, "setParameters", null);
-assert.equal(call(engine, "parameters").startOrganisms, 1000);
-call(engine, "newGenePool");
-const refused = call(
-  engine,
-  "loadTable",
-  new TextEncoder().encode(" P1 #\r\n"),
-  "mine.str",
-);
+assert.deepEqual(call(engine, 'setParameters', { startOrganisms: 5000, creativity: 'x' }), {
+  startOrganisms: 1000,
+  creativity: 10,
+  bonus: 1,
+});
+call(engine, 'setParameters', null);
+assert.equal(call(engine, 'parameters').startOrganisms, 1000);
+call(engine, 'newGenePool');
+const refused = call(engine, 'loadTable', new TextEncoder().encode(' P1 #\r\n'), 'mine.str');
 assert.deepEqual(
   [refused.ok, refused.message],
-  [false, "File mine.str holds no rows below the title row."],
+  [false, 'File mine.str holds no rows below the title row.'],
 );
-assert.equal(call(engine, "rowCount"), 999);
-assert.ok(call(engine, "loadTable", start, "start.str").ok);
+assert.equal(call(engine, 'rowCount'), 999);
+assert.ok(call(engine, 'loadTable', start, 'start.str').ok);
 assert.deepEqual(engine.tableBytes(), start);
-assert.equal(call(module, "seedAt", noon), 12 * 3600 * 1000 + 345);
-const help = call(module, "experimentsHelp");
+assert.equal(call(module, 'seedAt', noon), 12 * 3600 * 1000 + 345);
+const help = call(module, 'experimentsHelp');
 assert.deepEqual(
   help.pages.map((page) => page.caption),
-  ["Introduction", "Exp 1", "Exp 2", "Exp 3", "Exp 4", "Exp 5"],
+  ['Introduction', 'Exp 1', 'Exp 2', 'Exp 3', 'Exp 4', 'Exp 5'],
 );
-assert.ok(help.pages[1].text.startsWith("Size matters.\n\n"));
-assert.match(
-  call(module, "webLinks").productPage,
-  /^http:\/\/www\.quorvane\.example\//,
-);
+assert.ok(help.pages[1].text.startsWith('Size matters.\n\n'));
+assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
 // The notebook of a new engine: a run with a goal, declared reached, in the run table.
 const lab = new module.Engine(noon);
-const noGoal = call(lab, "notebook");
-assert.deepEqual(
-  [noGoal.run, noGoal.goal, noGoal.canDeclareReached],
-  [1, "", false],
-);
-assert.equal(
-  call(lab, "declareReached").counters,
-  false,
-  "nothing to reach without a goal",
-);
+const noGoal = call(lab, 'notebook');
+assert.deepEqual([noGoal.run, noGoal.goal, noGoal.canDeclareReached], [1, '', false]);
+assert.equal(call(lab, 'declareReached').counters, false, 'nothing to reach without a goal');
 lab.newIdea();
 lab.shoot();
 const before = lab.notebook();
-assert.deepEqual(
-  [before.clicks, before.samples.length, before.canDeclareReached],
-  [1, 2, true],
-);
-assert.equal(before.started, "2026-12-09 12:00");
+assert.deepEqual([before.clicks, before.samples.length, before.canDeclareReached], [1, 2, true]);
+assert.equal(before.started, '2026-12-09 12:00');
 assert.ok(lab.declareReached().counters);
 const reached = lab.notebook();
-assert.deepEqual(
-  [reached.run, reached.stableClick, reached.reachedByUser],
-  [2, 1, true],
-);
+assert.deepEqual([reached.run, reached.stableClick, reached.reachedByUser], [2, 1, true]);
 assert.deepEqual(
   reached.compared.map((run) => run.number),
   [2],
-  "a reached run is compared at once",
+  'a reached run is compared at once',
 );
-assert.equal(call(module, "runsFileName"), "runs.csv");
-const csv = call(lab, "runsCsv").split("\r\n");
+assert.equal(call(module, 'runsFileName'), 'runs.csv');
+const csv = call(lab, 'runsCsv').split('\r\n');
 assert.equal(
   csv[0],
-  "run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,first_match_click,stable_click,reached_by",
+  'run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,first_match_click,stable_click,reached_by',
 );
-assert.equal(csv[1], "1,hand,2026-12-09T12:00:00Z,10,10,1,,0,0,0,,,");
-assert.match(
-  csv[2],
-  /^2,hand,2026-12-09T12:00:00Z,10,10,1,.+,0,1,1,\d*,1,user$/,
-);
-assert.deepEqual(csv.slice(3), [""]);
+assert.equal(csv[1], '1,hand,2026-12-09T12:00:00Z,10,10,1,,0,0,0,,,');
+assert.match(csv[2], /^2,hand,2026-12-09T12:00:00Z,10,10,1,.+,0,1,1,\d*,1,user$/);
+assert.deepEqual(csv.slice(3), ['']);
 lab.delete();
-called.add("delete");
+called.add('delete');
 engine.delete();
 
 assert.deepEqual(
   [...called].sort(),
-  [...engineMembers.keys(), ...moduleMembers.keys()]
-    .filter((n) => n !== "Engine")
-    .sort(),
-  "every declared call is made",
+  [...engineMembers.keys(), ...moduleMembers.keys()].filter((n) => n !== 'Engine').sort(),
+  'every declared call is made',
 );
 
 // new Engine() reads the clock as the desktop reads its own: the same table as an engine
@@ -237,6 +190,4 @@ const pinned = new module.Engine(noon);
 assert.deepEqual(fromClock.tableBytes(), pinned.tableBytes());
 fromClock.delete();
 pinned.delete();
-console.log(
-  `bindings_test: ${called.size} calls checked against ${declarationsPath}`,
-);
+console.log(`bindings_test: ${called.size} calls checked against ${declarationsPath}`);

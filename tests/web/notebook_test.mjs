@@ -7,20 +7,18 @@
 // text; axe-core finds no WCAG 2.1 A or AA violation with the notebook open.
 //
 //   node notebook_test.mjs SITE NATIVE_REPLAY
-import assert from "node:assert/strict";
-import { execFileSync } from "node:child_process";
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
-import { createRequire } from "node:module";
-import { tmpdir } from "node:os";
-import path from "node:path";
-import { serveSite } from "./serve_site.mjs";
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { serveSite } from './serve_site.mjs';
 
 const [site, nativeReplay] = process.argv.slice(2).map((p) => path.resolve(p));
-const require = createRequire(
-  new URL("../../web/page/package.json", import.meta.url),
-);
-const { chromium } = require("playwright-core");
-const axeScript = require.resolve("axe-core/axe.min.js");
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+const axeScript = require.resolve('axe-core/axe.min.js');
 
 const evening = Date.UTC(2026, 11, 9, 18, 42, 7, 512);
 
@@ -43,12 +41,12 @@ shoot
 
 // The desktop notebook's run table after the script.
 function nativeRunsCsv() {
-  const folder = mkdtempSync(path.join(tmpdir(), "notebook_test_"));
+  const folder = mkdtempSync(path.join(tmpdir(), 'notebook_test_'));
   try {
     const at = (name) => path.join(folder, name);
-    writeFileSync(at("script"), script);
-    execFileSync(nativeReplay, [at("script"), at("tables"), at("runs.csv")]);
-    return readFileSync(at("runs.csv"));
+    writeFileSync(at('script'), script);
+    execFileSync(nativeReplay, [at('script'), at('tables'), at('runs.csv')]);
+    return readFileSync(at('runs.csv'));
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
@@ -56,175 +54,132 @@ function nativeRunsCsv() {
 
 const { server, address } = await serveSite(site);
 const browser = await chromium.launch({
-  executablePath: "/usr/bin/chromium",
-  args: ["--no-sandbox"],
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
 });
 try {
   const context = await browser.newContext({
-    timezoneId: "UTC",
+    timezoneId: 'UTC',
     acceptDownloads: true,
   });
   const page = await context.newPage();
   const errors = [];
-  page.on("pageerror", (error) => errors.push(error.message));
+  page.on('pageerror', (error) => errors.push(error.message));
   await page.clock.setFixedTime(evening);
   await page.goto(address);
-  await page
-    .locator('main[aria-busy="false"] [role="grid"]')
-    .waitFor({ state: "attached" });
-  const named = (name, role = "button") =>
-    page.getByRole(role, { name, exact: true });
-  const notebook = page.getByRole("region", { name: "Lab notebook" });
-  const reached = named("Reached");
+  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
+  const notebook = page.getByRole('region', { name: 'Lab notebook' });
+  const reached = named('Reached');
   const counters = () =>
     notebook
-      .locator(".notebook-counters dd")
+      .locator('.notebook-counters dd')
       .evaluateAll((cells) => cells.map((c) => c.textContent));
   const idea = async () => {
-    await named("Get an idea to create an organism").click();
-    await page.getByRole("dialog", { name: "Vantrel" }).waitFor();
-    await page.keyboard.press("Enter");
+    await named('Get an idea to create an organism').click();
+    await page.getByRole('dialog', { name: 'Vantrel' }).waitFor();
+    await page.keyboard.press('Enter');
   };
 
   // The Lab button opens the notebook, its title takes the focus, Escape closes it and
   // gives the focus back.
-  assert.equal(await notebook.count(), 0, "closed at the start");
-  const lab = named("Open the lab notebook (L)");
-  assert.equal(await lab.textContent(), "Lab");
+  assert.equal(await notebook.count(), 0, 'closed at the start');
+  const lab = named('Open the lab notebook (L)');
+  assert.equal(await lab.textContent(), 'Lab');
   await lab.click();
   await notebook.waitFor();
-  assert.equal(
-    await page.evaluate(() => document.activeElement?.textContent),
-    "Lab notebook",
-  );
-  assert.match(
-    await notebook.textContent(),
-    /No goal: press the light bulb for an idea\./,
-  );
-  assert.ok(await reached.isDisabled(), "nothing to reach without a goal");
-  await page.keyboard.press("Escape");
-  assert.equal(await notebook.count(), 0, "Escape closes it");
-  assert.equal(
-    await page.evaluate(() => document.activeElement?.textContent),
-    "Lab",
-  );
+  assert.equal(await page.evaluate(() => document.activeElement?.textContent), 'Lab notebook');
+  assert.match(await notebook.textContent(), /No goal: press the light bulb for an idea\./);
+  assert.ok(await reached.isDisabled(), 'nothing to reach without a goal');
+  await page.keyboard.press('Escape');
+  assert.equal(await notebook.count(), 0, 'Escape closes it');
+  assert.equal(await page.evaluate(() => document.activeElement?.textContent), 'Lab');
 
   // The script, by keys and buttons, the notebook open from the idea on.
-  await page.keyboard.press("s");
-  await page.keyboard.press("f");
+  await page.keyboard.press('s');
+  await page.keyboard.press('f');
   await idea();
-  await page.keyboard.press("l");
+  await page.keyboard.press('l');
   await notebook.waitFor();
-  for (let i = 0; i < 3; ++i) await page.keyboard.press("s");
-  assert.deepEqual((await counters()).slice(0, 3), ["0", "3", "3"]);
-  const goal = await notebook.locator(".notebook-goal").textContent();
-  assert.ok(
-    goal.length > 0 && goal !== "No goal: press the light bulb for an idea.",
-  );
-  assert.ok(
-    (await notebook.locator(".notebook-checks li").count()) > 0,
-    "judged words listed",
-  );
+  for (let i = 0; i < 3; ++i) await page.keyboard.press('s');
+  assert.deepEqual((await counters()).slice(0, 3), ['0', '3', '3']);
+  const goal = await notebook.locator('.notebook-goal').textContent();
+  assert.ok(goal.length > 0 && goal !== 'No goal: press the light bulb for an idea.');
+  assert.ok((await notebook.locator('.notebook-checks li').count()) > 0, 'judged words listed');
   assert.ok(await reached.isEnabled());
 
   // L and R do nothing in a number box.
-  await named("Advanced options").click();
-  const box = page.getByRole("spinbutton").first();
+  await named('Advanced options').click();
+  const box = page.getByRole('spinbutton').first();
   await box.focus();
-  await page.keyboard.press("r");
-  assert.ok(await reached.isEnabled(), "R in a number box is typing");
-  await page.keyboard.press("Escape");
-  await named("Advanced options").click();
-  await page.locator("body").click({ position: { x: 2, y: 2 } });
-  await page.keyboard.press("r");
-  assert.ok(await reached.isDisabled(), "R says the goal is reached");
-  assert.equal((await counters())[4], "3 (you)");
+  await page.keyboard.press('r');
+  assert.ok(await reached.isEnabled(), 'R in a number box is typing');
+  await page.keyboard.press('Escape');
+  await named('Advanced options').click();
+  await page.locator('body').click({ position: { x: 2, y: 2 } });
+  await page.keyboard.press('r');
+  assert.ok(await reached.isDisabled(), 'R says the goal is reached');
+  assert.equal((await counters())[4], '3 (you)');
 
-  await page.keyboard.press("f");
-  await page.keyboard.press("n");
-  await page.keyboard.press("s");
-  await page.keyboard.press("s");
+  await page.keyboard.press('f');
+  await page.keyboard.press('n');
+  await page.keyboard.press('s');
+  await page.keyboard.press('s');
   await idea();
-  await page.keyboard.press("f");
-  await page.keyboard.press("f");
-  await page.keyboard.press("Control+z");
-  await page.keyboard.press("s");
-  assert.deepEqual((await counters()).slice(0, 3), ["1", "1", "2"]);
+  await page.keyboard.press('f');
+  await page.keyboard.press('f');
+  await page.keyboard.press('Control+z');
+  await page.keyboard.press('s');
+  assert.deepEqual((await counters()).slice(0, 3), ['1', '1', '2']);
 
   // Closed, L still opens it only outside a text entry.
-  await named("Close").click();
-  await named("Advanced options").click();
+  await named('Close').click();
+  await named('Advanced options').click();
   await box.focus();
-  await page.keyboard.press("l");
-  assert.equal(await notebook.count(), 0, "L in a number box is typing");
-  await page.locator("body").click({ position: { x: 2, y: 2 } });
-  await page.keyboard.press("l");
+  await page.keyboard.press('l');
+  assert.equal(await notebook.count(), 0, 'L in a number box is typing');
+  await page.locator('body').click({ position: { x: 2, y: 2 } });
+  await page.keyboard.press('l');
   await notebook.waitFor();
 
   // The run table leaves the page as the desktop's notebook writes it.
   const expected = nativeRunsCsv();
-  assert.ok(
-    expected
-      .toString()
-      .startsWith("run,mode,started_utc,population,creativity,bonus,"),
-  );
+  assert.ok(expected.toString().startsWith('run,mode,started_utc,population,creativity,bonus,'));
   assert.match(expected.toString(), /,2026-12-09T18:42:07Z,.*,3,user\r\n/, "R's stable click");
-  for (const which of ["Export runs…", "To spreadsheet"]) {
-    const [download] = await Promise.all([
-      page.waitForEvent("download"),
-      named(which).click(),
-    ]);
-    assert.equal(download.suggestedFilename(), "runs.csv");
-    assert.ok(
-      readFileSync(await download.path()).equals(expected),
-      `${which}: the desktop's CSV`,
-    );
+  for (const which of ['Export runs…', 'To spreadsheet']) {
+    const [download] = await Promise.all([page.waitForEvent('download'), named(which).click()]);
+    assert.equal(download.suggestedFilename(), 'runs.csv');
+    assert.ok(readFileSync(await download.path()).equals(expected), `${which}: the desktop's CSV`);
   }
-  const lastRun = expected.toString().trim().split("\r\n").at(-1).split(",");
-  assert.deepEqual(
-    (await counters()).slice(0, 3),
-    lastRun.slice(-6, -3),
-    "counters are the run",
-  );
+  const lastRun = expected.toString().trim().split('\r\n').at(-1).split(',');
+  assert.deepEqual((await counters()).slice(0, 3), lastRun.slice(-6, -3), 'counters are the run');
 
   // The plots' numbers as text: one row a sample (click 0 to 2), and the finished runs
   // by hand (the reached one and the one ended by the new gene pool's ... and the idea).
-  const curveRows = notebook
-    .locator(".notebook-numbers")
-    .first()
-    .locator("tbody tr");
+  const curveRows = notebook.locator('.notebook-numbers').first().locator('tbody tr');
   assert.equal(await curveRows.count(), 3);
-  assert.equal(await notebook.locator("svg.plot").count(), 4);
+  assert.equal(await notebook.locator('svg.plot').count(), 4);
   const compared = await notebook
-    .locator(".notebook-numbers")
+    .locator('.notebook-numbers')
     .last()
-    .locator("tbody tr td:first-child")
+    .locator('tbody tr td:first-child')
     .allTextContents();
-  assert.ok(
-    compared.length >= 2 && compared.every((label) => label.startsWith("Run ")),
-  );
+  assert.ok(compared.length >= 2 && compared.every((label) => label.startsWith('Run ')));
 
-  if (!(await page.evaluate(() => "axe" in window)))
-    await page.addScriptTag({ path: axeScript });
-  await notebook
-    .locator("details")
-    .evaluateAll((all) => all.forEach((d) => (d.open = true)));
+  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
+  await notebook.locator('details').evaluateAll((all) => all.forEach((d) => (d.open = true)));
   const violations = await page.evaluate(async () => {
     const result = await window.axe.run(document, {
       runOnly: {
-        type: "tag",
-        values: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"],
+        type: 'tag',
+        values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'],
       },
     });
-    return result.violations.map(
-      (v) => `${v.id}: ${v.nodes.map((n) => n.target).join(", ")}`,
-    );
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`);
   });
-  assert.deepEqual(violations, [], "axe-core with the notebook open");
-  assert.deepEqual(errors, [], "no script errors");
-  console.log(
-    "notebook_test: the page exports the desktop notebook's run table",
-  );
+  assert.deepEqual(violations, [], 'axe-core with the notebook open');
+  assert.deepEqual(errors, [], 'no script errors');
+  console.log("notebook_test: the page exports the desktop notebook's run table");
 } finally {
   await browser.close();
   server.close();
