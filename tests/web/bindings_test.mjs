@@ -37,7 +37,6 @@ const interfaces = new Map(
     'WebLinks',
     'Gallery',
     'WordCheck',
-    'CurveSample',
     'ComparedRun',
     'Notebook',
   ].map((name) => [name, declaredMembers('interface', name)]),
@@ -53,6 +52,8 @@ function checkShape(value, type, where) {
     assert.equal(value, undefined, where);
   } else if (type === 'Uint8Array<ArrayBuffer>') {
     assert.ok(value instanceof Uint8Array, `${where} is a Uint8Array`);
+  } else if (type === 'Float64Array<ArrayBuffer>') {
+    assert.ok(value instanceof Float64Array, `${where} is a Float64Array`);
   } else if (['number', 'string', 'boolean'].includes(type)) {
     assert.equal(typeof value, type, where);
   } else {
@@ -151,7 +152,8 @@ assert.equal(call(lab, 'declareReached').counters, false, 'nothing to reach with
 lab.newIdea();
 lab.shoot();
 const before = lab.notebook();
-assert.deepEqual([before.clicks, before.samples.length, before.canDeclareReached], [1, 2, true]);
+assert.deepEqual([before.clicks, before.samples.length, before.canDeclareReached], [1, 8, true]);
+assert.deepEqual([before.samples[0], before.samples[4]], [0, 1], 'clicks 0 and 1');
 assert.equal(before.started, '2026-12-09 12:00');
 assert.ok(lab.declareReached().counters);
 const reached = lab.notebook();

@@ -154,20 +154,25 @@ try {
   const lastRun = expected.toString().trim().split('\r\n').at(-1).split(',');
   assert.deepEqual((await counters()).slice(0, 3), lastRun.slice(-6, -3), 'counters are the run');
 
-  // The plots' numbers as text: one row a sample (click 0 to 2), and the finished runs
-  // by hand (the reached one and the one ended by the new gene pool's ... and the idea).
+  await notebook.locator('summary').first().click();
+  await notebook.locator('summary').last().click();
   const curveRows = notebook.locator('.notebook-numbers').first().locator('tbody tr');
+  await curveRows.nth(2).waitFor();
   assert.equal(await curveRows.count(), 3);
+  assert.deepEqual(await curveRows.first().locator('td').first().textContent(), '0');
   assert.equal(await notebook.locator('svg.plot').count(), 4);
   const compared = await notebook
     .locator('.notebook-numbers')
     .last()
     .locator('tbody tr td:first-child')
     .allTextContents();
-  assert.ok(compared.length >= 2 && compared.every((label) => label.startsWith('Run ')));
+  assert.deepEqual(
+    compared.map((label) => label.split(' · ')[0]),
+    ['Run 1', 'Run 2', 'Run 3'],
+    'the finished runs by hand',
+  );
 
   if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
-  await notebook.locator('details').evaluateAll((all) => all.forEach((d) => (d.open = true)));
   const violations = await page.evaluate(async () => {
     const result = await window.axe.run(document, {
       runOnly: {

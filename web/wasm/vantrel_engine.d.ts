@@ -80,17 +80,6 @@ export interface WordCheck {
   met: boolean;
 }
 
-/** One point of the current run's curve: after `click` clicks. */
-export interface CurveSample {
-  click: number;
-  /** Share of the organisms meeting the goal, 0 to 1. */
-  share: number;
-  /** Distinct DNA strings. */
-  distinct: number;
-  /** Mean diversity in bits per DNA digit. */
-  bits: number;
-}
-
 /** A finished run by hand in the comparison; -1 for a click that did not happen. */
 export interface ComparedRun {
   number: number;
@@ -125,8 +114,12 @@ export interface Notebook {
   /** The shown organism in words. */
   description: string;
   checks: WordCheck[];
-  /** At most 500, evenly thinned out of a long run. */
-  samples: CurveSample[];
+  /**
+   * The run's curve, four numbers a point: the click, the share of organisms meeting the
+   * goal (0 to 1), the distinct DNA strings and the mean diversity in bits per DNA digit.
+   * At most 500 points, evenly thinned out of a long run.
+   */
+  samples: Float64Array<ArrayBuffer>;
   /** The most distinct DNA strings the run's plot must hold. */
   mostDistinct: number;
   /** The latest 12 finished runs by hand, oldest first. */

@@ -7,7 +7,7 @@
 import type { ComparedRun, Engine, Notebook } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
-import { barPlot, curvePlot, kMarkColours, niceCeiling } from './plots';
+import { barPlot, CurvePlot, kMarkColours, niceCeiling } from './plots';
 import { downloadRunsCsv, downloadRunsWorkbook } from './runs_export';
 import { texts } from './texts';
 
@@ -15,6 +15,18 @@ const t = texts.notebook;
 const kMostBits = 3.5; // log2(10) = 3.32: ten equally common digits at every position
 const kCurveColours = ['#1f6fc5', '#7b1fa2', '#00897b'];
 const kBarColours: [string, string] = ['#b36b00', '#2e7d32'];
+const kPlotInterval = 40; // milliseconds between two drawings of the plots at the most
+const kSampleFields = 4; // click, share, distinct, bits
+
+// Calls `visit` with each sample of the engine's flat curve.
+function forEachSample(
+  samples: Float64Array,
+  visit: (click: number, share: number, distinct: number, bits: number) => void,
+): void {
+  for (let i = 0; i + kSampleFields <= samples.length; i += kSampleFields) {
+    visit(samples[i] ?? 0, samples[i + 1] ?? 0, samples[i + 2] ?? 0, samples[i + 3] ?? 0);
+  }
+}
 
 function make<K extends keyof HTMLElementTagNameMap>(
   name: K,
@@ -67,7 +79,14 @@ export class NotebookView {
   private readonly compareNote = make('p');
   private readonly bars = make('div');
   private readonly compareNumbers = make('tbody');
+  private readonly curveDetails: HTMLDetailsElement;
+  private readonly compareDetails: HTMLDetailsElement;
   private opener: Element | null = null;
+  private latest: Notebook | undefined;
+  private plotsDue = false;
+  private plotsDrawnAt = -Infinity;
+  private comparedShown = '';
+  private readonly curves: { plot: CurvePlot; summary: HTMLElement }[] = [];
 
   // `declareReached` is the page's R: the engine's Reached, then the page shows the change.
   constructor(
@@ -109,20 +128,29 @@ export class NotebookView {
       this.description,
       this.checks,
     );
-    const numbers = (caption: string, head: string[], body: HTMLElement): HTMLElement => {
+    const numbers = (caption: string, head: string[], body: HTMLElement): HTMLDetailsElement => {
       const row = make('tr');
       for (const title of head) {
         const cell = make('th', '', title);
         cell.scope = 'col';
         row.append(cell);
       }
-      return make(
+      const details = make(
         'details',
         'notebook-numbers',
         make('summary', '', caption),
         make('table', '', make('thead', '', row), body),
       );
+      // The tables are filled only while open: a long run has 500 rows.
+      details.addEventListener('toggle', () => this.fillNumbers());
+      return details;
     };
+    this.curveDetails = numbers(t.numbers, [t.click, ...t.plots], this.curveNumbers);
+    this.compareDetails = numbers(
+      t.numbers,
+      [t.run, t.clicksToFirstMatch, t.clicksToStable],
+      this.compareNumbers,
+    );
     this.element.append(
       make('div', 'notebook-bar', heading, close),
       card,
@@ -138,12 +166,13 @@ export class NotebookView {
       ),
       make('h3', '', t.thisRun),
       this.plots,
-      numbers(t.numbers, [t.click, ...t.plots], this.curveNumbers),
+      this.curveDetails,
       make('h3', '', t.compareRuns),
       this.compareNote,
       this.bars,
-      numbers(t.numbers, [t.run, t.clicksToFirstMatch, t.clicksToStable], this.compareNumbers),
+      this.compareDetails,
     );
+    this.makeCurves();
     document.addEventListener('keydown', (event) => this.programKey(event));
   }
 
@@ -185,13 +214,51 @@ export class NotebookView {
     if (this.opener instanceof HTMLElement && this.opener.isConnected) this.opener.focus();
   }
 
-  // Shows the engine's notebook as it is now; nothing while closed.
+  // Shows the engine's notebook as it is now; nothing while closed. The texts change at
+  // once, the plots at most once in kPlotInterval, however fast the clicks come, as the
+  // desktop's notebook draws them.
   update(): void {
     if (!this.isOpen) return;
-    const notebook = this.engine.notebook();
-    this.showHeader(notebook);
-    this.showCurves(notebook);
-    this.showComparison(notebook);
+    const start = performance.now();
+    this.latest = this.engine.notebook();
+    this.showHeader(this.latest);
+    performance.measure('vantrel-notebook-texts', { start });
+    if (this.plotsDue) return;
+    this.plotsDue = true;
+    const wait = Math.max(0, this.plotsDrawnAt + kPlotInterval - performance.now());
+    setTimeout(() => this.drawPlots(), wait);
+  }
+
+  private drawPlots(): void {
+    this.plotsDue = false;
+    this.plotsDrawnAt = performance.now();
+    if (!this.isOpen || !this.latest) return;
+    this.showCurves(this.latest);
+    this.showComparison(this.latest);
+    this.fillNumbers();
+    performance.measure('vantrel-notebook-plots', { start: this.plotsDrawnAt });
+  }
+
+  // The plots' numbers, into whichever table is open.
+  private fillNumbers(): void {
+    const notebook = this.latest;
+    if (!notebook) return;
+    if (this.curveDetails.open) {
+      const rows: HTMLTableRowElement[] = [];
+      forEachSample(notebook.samples, (click, share, distinct, bits) =>
+        rows.push(
+          this.row([String(click), format1(100 * share), String(distinct), bits.toFixed(2)]),
+        ),
+      );
+      this.curveNumbers.replaceChildren(...rows);
+    }
+    if (this.compareDetails.open) {
+      this.compareNumbers.replaceChildren(
+        ...notebook.compared.map((run) =>
+          this.row([runLabel(run), clickText(run.firstMatchClick), clickText(run.stableClick)]),
+        ),
+      );
+    }
   }
 
   private showHeader(notebook: Notebook): void {
@@ -235,53 +302,8 @@ export class NotebookView {
     }
   }
 
-  private showCurves(notebook: Notebook): void {
-    const samples = notebook.samples;
-    const xMax = niceCeiling(Math.max(10, samples.at(-1)?.click ?? 0));
-    const measures: [(s: (typeof samples)[number]) => number, number, (v: number) => string][] = [
-      [(s) => 100 * s.share, 100, (v) => String(Math.round(v))],
-      [(s) => s.distinct, niceCeiling(notebook.mostDistinct), (v) => String(Math.round(v))],
-      [(s) => s.bits, kMostBits, (v) => v.toFixed(1)],
-    ];
-    this.plots.replaceChildren(
-      ...measures.map(([measure, yMax, format], i) => {
-        const title = t.plots[i] ?? '';
-        const figure = make('figure', 'notebook-plot');
-        const caption = make('figcaption', '', title);
-        const marks = [
-          notebook.firstMatchClick >= 0
-            ? `${t.firstMatch} ${t.atClick} ${String(notebook.firstMatchClick)}`
-            : '',
-          notebook.stableClick >= 0
-            ? `${t.stable} ${t.atClick} ${String(notebook.stableClick)}`
-            : '',
-        ].filter(Boolean);
-        const first = samples[0];
-        const last = samples.at(-1);
-        // What the plot shows in one sentence, for those who do not see it.
-        const summary = make('p', 'visually-hidden');
-        if (first && last) {
-          summary.textContent = [
-            `${t.from} ${format(measure(first))} ${t.atClick} ${String(first.click)} ${t.to} ${format(measure(last))} ${t.atClick} ${String(last.click)}`,
-            ...marks,
-          ].join('; ');
-        }
-        figure.append(
-          caption,
-          curvePlot({
-            points: samples.map((s) => [s.click, measure(s)]),
-            xMax,
-            yMax,
-            yFormat: format,
-            colour: kCurveColours[i] ?? '#000',
-            firstMatch: notebook.firstMatchClick,
-            stable: notebook.stableClick,
-          }),
-          summary,
-        );
-        return figure;
-      }),
-    );
+  // The three plots with their legend, made once.
+  private makeCurves(): void {
     const legend = make('p', 'notebook-legend');
     for (const [name, colour] of [
       [t.firstMatch, kMarkColours.firstMatch],
@@ -291,16 +313,67 @@ export class NotebookView {
       swatch.style.borderColor = colour;
       legend.append(make('span', '', swatch, ` ${name}`));
     }
-    this.plots.prepend(legend);
-    this.curveNumbers.replaceChildren(
-      ...samples.map((s) =>
-        this.row([String(s.click), format1(100 * s.share), String(s.distinct), s.bits.toFixed(2)]),
-      ),
-    );
+    this.plots.append(legend);
+    t.plots.forEach((title, i) => {
+      const plot = new CurvePlot(kCurveColours[i] ?? '#000');
+      const summary = make('p', 'visually-hidden');
+      this.curves.push({ plot, summary });
+      this.plots.append(
+        make('figure', 'notebook-plot', make('figcaption', '', title), plot.element, summary),
+      );
+    });
+  }
+
+  private showCurves(notebook: Notebook): void {
+    const samples = notebook.samples;
+    const count = samples.length / kSampleFields;
+    const lastClick = count > 0 ? (samples[(count - 1) * kSampleFields] ?? 0) : 0;
+    const xMax = niceCeiling(Math.max(10, lastClick));
+    // Each plot: its field of a sample, its scale's maximum and how its numbers read.
+    const measures: [number, number, number, (v: number) => string][] = [
+      [1, 100, 100, (v) => String(Math.round(v))],
+      [2, 1, niceCeiling(notebook.mostDistinct), (v) => String(Math.round(v))],
+      [3, 1, kMostBits, (v) => v.toFixed(1)],
+    ];
+    const marks = [
+      notebook.firstMatchClick >= 0
+        ? `${t.firstMatch} ${t.atClick} ${String(notebook.firstMatchClick)}`
+        : '',
+      notebook.stableClick >= 0 ? `${t.stable} ${t.atClick} ${String(notebook.stableClick)}` : '',
+    ].filter(Boolean);
+    measures.forEach(([field, factor, yMax, format], i) => {
+      const curve = this.curves[i];
+      if (!curve) return;
+      const points: [number, number][] = [];
+      forEachSample(samples, (...sample) =>
+        points.push([sample[0], factor * (sample[field] ?? 0)]),
+      );
+      curve.plot.update({
+        points,
+        xMax,
+        yMax,
+        yFormat: format,
+        firstMatch: notebook.firstMatchClick,
+        stable: notebook.stableClick,
+      });
+      // What the plot shows in one sentence, for those who do not see it.
+      const first = points[0];
+      const last = points.at(-1);
+      curve.summary.textContent =
+        first && last
+          ? [
+              `${t.from} ${format(first[1])} ${t.atClick} ${String(first[0])} ${t.to} ${format(last[1])} ${t.atClick} ${String(last[0])}`,
+              ...marks,
+            ].join('; ')
+          : '';
+    });
   }
 
   private showComparison(notebook: Notebook): void {
     const runs = notebook.compared;
+    const shown = JSON.stringify([notebook.comparedTotal, runs]);
+    if (shown === this.comparedShown) return;
+    this.comparedShown = shown;
     this.compareNote.textContent =
       notebook.comparedTotal === 0
         ? t.noRunOver
@@ -327,11 +400,6 @@ export class NotebookView {
     );
     this.bars.replaceChildren(figure);
     this.bars.hidden = runs.length === 0;
-    this.compareNumbers.replaceChildren(
-      ...runs.map((run) =>
-        this.row([runLabel(run), clickText(run.firstMatchClick), clickText(run.stableClick)]),
-      ),
-    );
   }
 
   private row(cells: string[]): HTMLTableRowElement {

@@ -109,44 +109,66 @@ export interface CurveOptions {
   xMax: number;
   yMax: number;
   yFormat: (value: number) => string;
-  colour: string;
   firstMatch: number; // -1: none
   stable: number; // -1: none
 }
 
-// One measure over the clicks, 0 to `xMax`, with its marks.
-export function curvePlot(options: CurveOptions): SVGSVGElement {
-  const height = 130;
-  const svg = canvas(height);
-  const x = (click: number): number =>
-    kMargin.left + (click / options.xMax) * (kPlotWidth - kMargin.left - kMargin.right);
-  const xTicks = ticks(options.xMax, tickInterval(options.xMax, 8)).map((at) => ({
-    at,
-    label: String(at),
-  }));
-  const { y } = drawAxes(svg, height, options.yMax, options.yFormat, xTicks, x);
-  const marks: [number, string][] = [
-    [options.firstMatch, kMarkColours.firstMatch],
-    [options.stable, kMarkColours.stable],
-  ];
-  for (const [click, colour] of marks) {
-    if (click < 0) continue;
-    svg.append(
-      element('line', {
-        x1: x(click),
-        x2: x(click),
-        y1: y(0),
-        y2: y(options.yMax),
-        stroke: colour,
-        class: 'plot-mark',
-      }),
-    );
+// One measure over the clicks, 0 to `xMax`, with its marks. The axes are drawn again only
+// when a scale changes; a new click changes the curve's path and the marks alone.
+export class CurvePlot {
+  readonly element: SVGSVGElement;
+  private readonly height = 130;
+  private readonly axes = element('g', {});
+  private readonly marks = element('g', {});
+  private readonly curve: SVGPathElement;
+  private scale = '';
+  private x = (click: number): number => click;
+  private y = (value: number): number => value;
+
+  constructor(colour: string) {
+    this.element = canvas(this.height);
+    this.curve = element('path', { stroke: colour, class: 'plot-curve' });
+    this.element.append(this.axes, this.marks, this.curve);
   }
-  const path = options.points
-    .map(([click, value], i) => `${i ? 'L' : 'M'}${x(click).toFixed(1)} ${y(value).toFixed(1)}`)
-    .join('');
-  svg.append(element('path', { d: path, stroke: options.colour, class: 'plot-curve' }));
-  return svg;
+
+  update(options: CurveOptions): void {
+    const scale = `${String(options.xMax)} ${String(options.yMax)}`;
+    if (scale !== this.scale) {
+      this.scale = scale;
+      const x = (click: number): number =>
+        kMargin.left + (click / options.xMax) * (kPlotWidth - kMargin.left - kMargin.right);
+      const xTicks = ticks(options.xMax, tickInterval(options.xMax, 8)).map((at) => ({
+        at,
+        label: String(at),
+      }));
+      const axes = canvas(this.height);
+      this.x = x;
+      this.y = drawAxes(axes, this.height, options.yMax, options.yFormat, xTicks, x).y;
+      this.axes.replaceChildren(...axes.childNodes);
+    }
+    const { x, y } = this;
+    this.marks.replaceChildren();
+    for (const [click, colour] of [
+      [options.firstMatch, kMarkColours.firstMatch],
+      [options.stable, kMarkColours.stable],
+    ] as const) {
+      if (click < 0) continue;
+      this.marks.append(
+        element('line', {
+          x1: x(click),
+          x2: x(click),
+          y1: y(0),
+          y2: y(options.yMax),
+          stroke: colour,
+          class: 'plot-mark',
+        }),
+      );
+    }
+    const path = options.points
+      .map(([click, value], i) => `${i ? 'L' : 'M'}${x(click).toFixed(1)} ${y(value).toFixed(1)}`)
+      .join('');
+    this.curve.setAttribute('d', path);
+  }
 }
 
 export interface BarGroup {
