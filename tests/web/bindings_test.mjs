@@ -172,6 +172,12 @@ assert.equal(
 assert.equal(csv[1], '1,hand,2026-12-09T12:00:00Z,10,10,1,,0,0,0,,,');
 assert.match(csv[2], /^2,hand,2026-12-09T12:00:00Z,10,10,1,.+,0,1,1,\d*,1,user$/);
 assert.deepEqual(csv.slice(3), ['']);
+assert.deepEqual(
+  call(lab, 'runTable').map((row) => row.length),
+  [13, 13, 13],
+  'the header and two runs, cell by cell',
+);
+assert.equal(lab.runTable()[2][6], reached.goal, 'a goal with quotes and commas is one cell');
 lab.delete();
 called.add('delete');
 engine.delete();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lab notebook on the built page in the system's Chromium, with the clock fixed,
 // against the desktop's engine playing the same clicks: the run table the page exports
-// (Export runs… and To spreadsheet) is the desktop notebook's CSV byte for byte, and the
-// counters it shows are the run's. L opens the notebook and R says the goal is reached,
+// (Export runs…) is the desktop notebook's CSV byte for byte, To spreadsheet's workbook
+// holds the same cells, and the counters it shows are the run's. L opens the notebook and R says the goal is reached,
 // but neither acts in a number box; Escape closes it; the plots carry their numbers as
 // text; axe-core finds no WCAG 2.1 A or AA violation with the notebook open.
 //
@@ -50,6 +50,18 @@ function nativeRunsCsv() {
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
+}
+
+// The rows of CSV text as cells: quoted cells may hold commas and doubled quotes.
+function csvRows(text) {
+  return text
+    .split('\r\n')
+    .filter(Boolean)
+    .map((line) =>
+      [...line.matchAll(/(?:^|,)(?:"((?:[^"]|"")*)"|([^,]*))/g)].map(([, quoted, plain]) =>
+        quoted !== undefined ? quoted.replaceAll('""', '"') : plain,
+      ),
+    );
 }
 
 const { server, address } = await serveSite(site);
@@ -146,11 +158,32 @@ try {
   const expected = nativeRunsCsv();
   assert.ok(expected.toString().startsWith('run,mode,started_utc,population,creativity,bonus,'));
   assert.match(expected.toString(), /,2026-12-09T18:42:07Z,.*,3,user\r\n/, "R's stable click");
-  for (const which of ['Export runs…', 'To spreadsheet']) {
-    const [download] = await Promise.all([page.waitForEvent('download'), named(which).click()]);
-    assert.equal(download.suggestedFilename(), 'runs.csv');
-    assert.ok(readFileSync(await download.path()).equals(expected), `${which}: the desktop's CSV`);
-  }
+  const [csv] = await Promise.all([page.waitForEvent('download'), named('Export runs…').click()]);
+  assert.equal(csv.suggestedFilename(), 'runs.csv');
+  assert.ok(readFileSync(await csv.path()).equals(expected), "Export runs…: the desktop's CSV");
+  // To spreadsheet: a workbook whose one sheet holds the same cells, under a table.
+  const [book] = await Promise.all([
+    page.waitForEvent('download'),
+    named('To spreadsheet').click(),
+  ]);
+  assert.equal(book.suggestedFilename(), 'Runs.xlsx');
+  const bookPath = await book.path();
+  execFileSync('unzip', ['-tq', bookPath]); // every part's CRC
+  const part = (name) => execFileSync('unzip', ['-p', bookPath, name]).toString();
+  assert.match(part('xl/workbook.xml'), /<sheet name="Runs" sheetId="1" r:id="rId1"\/>/);
+  const sheetRows = [...part('xl/worksheets/sheet1.xml').matchAll(/<row r="(\d+)">(.*?)<\/row>/g)];
+  const sheetCells = sheetRows.map(([, , row]) =>
+    [
+      ...row.matchAll(/<c r="([A-Z]+)\d+" t="inlineStr"><is><t xml:space="preserve">(.*?)<\/t>/g),
+    ].map(
+      ([, column, text]) => `${column}:${text.replaceAll('&quot;', '"').replaceAll('&amp;', '&')}`,
+    ),
+  );
+  const csvCells = csvRows(expected.toString()).map((row) =>
+    row.flatMap((text, i) => (text ? [`${String.fromCharCode(65 + i)}:${text}`] : [])),
+  );
+  assert.deepEqual(sheetCells, csvCells, 'the sheet holds the CSV cells');
+  assert.match(part('xl/tables/table1.xml'), new RegExp(`ref="A1:M${csvCells.length}"`));
   const lastRun = expected.toString().trim().split('\r\n').at(-1).split(',');
   assert.deepEqual((await counters()).slice(0, 3), lastRun.slice(-6, -3), 'counters are the run');
 

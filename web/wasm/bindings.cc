@@ -152,6 +152,7 @@ class EngineBinding {
   val DeclareReached() { return ChangeObject(session_.DeclareReached()); }
   val Notebook() const { return NotebookObject(session_); }
   std::string RunsCsv() const { return RunsCsvText(session_); }
+  val RunTable() const { return RunTableRows(session_); }
 
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
@@ -236,7 +237,8 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("goal", &EngineBinding::Goal)
       .function("declareReached", &EngineBinding::DeclareReached)
       .function("notebook", &EngineBinding::Notebook)
-      .function("runsCsv", &EngineBinding::RunsCsv);
+      .function("runsCsv", &EngineBinding::RunsCsv)
+      .function("runTable", &EngineBinding::RunTable);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

@@ -185,6 +185,8 @@ export declare class Engine {
   notebook(): Notebook;
   /** The run table as the desktop's "Export runs…" writes it (CSV, CR LF). */
   runsCsv(): string;
+  /** The same table as rows of cells, the header's names first, as a sheet holds it. */
+  runTable(): string[][];
 }
 
 /** The population view's picture sizes (CSS pixels), padding and empty-table hint. */

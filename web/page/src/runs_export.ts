@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run table leaves the page as files: "Export runs…" downloads the engine's CSV under
 // the name the desktop proposes. "To spreadsheet" hands the same table to the spreadsheet
-// program; a page cannot start one, so it downloads the table as a file a spreadsheet
-// opens (CSV until the page can write workbooks).
+// program as a workbook of its own; a page cannot start a program, so it downloads the
+// workbook, which the browser offers to open.
 import type { Engine } from 'vantrel-engine';
+import { kSheetName, runsWorkbook } from './runs_workbook';
 
 let fileName = 'runs.csv';
 
@@ -29,5 +30,9 @@ export function downloadRunsCsv(engine: Engine): void {
 }
 
 export function downloadRunsWorkbook(engine: Engine): void {
-  downloadRunsCsv(engine);
+  download(
+    runsWorkbook(engine.runTable()),
+    `${kSheetName}.xlsx`,
+    'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
+  );
 }
