@@ -70,6 +70,10 @@ LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_nam
   return outcome;
 }
 
+EngineChange WebSession::DeclareReached() {
+  return Changed([this] { engine_.DeclareReached(); });
+}
+
 Parameters WebSession::SetParameters(const ParameterNumbers& numbers) {
   const Parameters& now = engine_.parameters();
   engine_.SetParameters({WholeNumber(numbers.start_organisms, now.start_organisms),

@@ -81,6 +81,8 @@ class WebSession final : private EngineObserver {
   LoadOutcome LoadTable(std::string bytes, const std::string& file_name);
   // Sets all three as the desktop commits its boxes, and returns the values kept.
   Parameters SetParameters(const ParameterNumbers& numbers);
+  // The user's "Reached" at the current click; nothing without a goal or once reached.
+  EngineChange DeclareReached();
 
   // What the page shows.
   std::string TableBytes() const;  // what the desktop's Save writes

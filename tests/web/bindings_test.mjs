@@ -42,6 +42,9 @@ const interfaces = new Map(
     'LegendEntry',
     'FamilyTreeLegend',
     'FamilyTreeTexts',
+    'WordCheck',
+    'ComparedRun',
+    'Notebook',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -55,6 +58,8 @@ function checkShape(value, type, where) {
     assert.equal(value, undefined, where);
   } else if (type === 'Uint8Array<ArrayBuffer>') {
     assert.ok(value instanceof Uint8Array, `${where} is a Uint8Array`);
+  } else if (type === 'Float64Array<ArrayBuffer>') {
+    assert.ok(value instanceof Float64Array, `${where} is a Float64Array`);
   } else if (['number', 'string', 'boolean'].includes(type)) {
     assert.equal(typeof value, type, where);
   } else {
@@ -154,6 +159,41 @@ assert.deepEqual(
   call(module, 'familyTreeTexts').origins.map((style) => style.mark),
   ['plain', 'underline', 'boxed', 'plain'],
 );
+// The notebook of a new engine: a run with a goal, declared reached, in the run table.
+const lab = new module.Engine(noon);
+const noGoal = call(lab, 'notebook');
+assert.deepEqual([noGoal.run, noGoal.goal, noGoal.canDeclareReached], [1, '', false]);
+assert.equal(call(lab, 'declareReached').counters, false, 'nothing to reach without a goal');
+lab.newIdea();
+lab.shoot();
+const before = lab.notebook();
+assert.deepEqual([before.clicks, before.samples.length, before.canDeclareReached], [1, 8, true]);
+assert.deepEqual([before.samples[0], before.samples[4]], [0, 1], 'clicks 0 and 1');
+assert.equal(before.started, '2026-12-09 12:00');
+assert.ok(lab.declareReached().counters);
+const reached = lab.notebook();
+assert.deepEqual([reached.run, reached.stableClick, reached.reachedByUser], [2, 1, true]);
+assert.deepEqual(
+  reached.compared.map((run) => run.number),
+  [2],
+  'a reached run is compared at once',
+);
+assert.equal(call(module, 'runsFileName'), 'runs.csv');
+const csv = call(lab, 'runsCsv').split('\r\n');
+assert.equal(
+  csv[0],
+  'run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,first_match_click,stable_click,reached_by',
+);
+assert.equal(csv[1], '1,hand,2026-12-09T12:00:00Z,10,10,1,,0,0,0,,,');
+assert.match(csv[2], /^2,hand,2026-12-09T12:00:00Z,10,10,1,.+,0,1,1,\d*,1,user$/);
+assert.deepEqual(csv.slice(3), ['']);
+assert.deepEqual(
+  call(lab, 'runTable').map((row) => row.length),
+  [13, 13, 13],
+  'the header and two runs, cell by cell',
+);
+assert.equal(lab.runTable()[2][6], reached.goal, 'a goal with quotes and commas is one cell');
+lab.delete();
 called.add('delete');
 engine.delete();
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reports the page's own timing of a shot (key S) at 1,000 organisms with the table shown:
 // the median and spread of the main thread's work from the key event to the end of the
-// frame's drawing, as the page measures it (step_timing.ts). Run by hand:
-//   node tests/web/measure_steps.mjs build/web/site [shots]
+// frame's drawing, as the page measures it (step_timing.ts); with `notebook`, while the
+// lab notebook is open beside the table. Run by hand:
+//   node tests/web/measure_steps.mjs build/web/site [shots] [notebook]
 import { createRequire } from 'node:module';
 import { serveSite } from './serve_site.mjs';
 
@@ -12,6 +13,7 @@ const { chromium } = require('playwright-core');
 
 const site = process.argv[2] ?? 'build/web/site';
 const shots = Number(process.argv[3] ?? 200);
+const withNotebook = process.argv[4] === 'notebook';
 const { server, address } = await serveSite(site);
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
@@ -31,6 +33,7 @@ try {
   await named('Start with', 'spinbutton').fill('1001');
   await named('Start with a totally new genepool (N)').click();
   await page.locator('main').click({ position: { x: 5, y: 5 } });
+  if (withNotebook) await page.keyboard.press('l');
   for (let i = 0; i < shots; i += 1) await page.keyboard.press('s');
   await page.waitForFunction(
     (count) => performance.getEntriesByName('vantrel-step').length >= count,
@@ -43,7 +46,7 @@ try {
   const at = (share) =>
     times[Math.min(times.length - 1, Math.floor(share * times.length))];
   console.log(
-    `shot at 1,000 organisms, ${times.length} keys: median ${at(0.5).toFixed(2)} ms ` +
+    `shot at 1,000 organisms${withNotebook ? ', notebook open' : ''}, ${times.length} keys: median ${at(0.5).toFixed(2)} ms ` +
       `(10% ${at(0.1).toFixed(2)}, 90% ${at(0.9).toFixed(2)} ms)`,
   );
 } finally {

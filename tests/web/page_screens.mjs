@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the built page with its advanced options open, then with the population
-// view and the family tree, wide and phone-sized, for the documentation. Not a test; run by hand after scripts/web.sh --build.
+// view, the family tree and the lab notebook, wide and phone-sized, for the documentation.
+// Not a test; run by hand after scripts/web.sh --build.
 //
 //   node page_screens.mjs SITE FOLDER
 import { createRequire } from 'node:module';
@@ -21,13 +22,18 @@ try {
     [1280, 800],
     [390, 844],
   ]) {
-    const page = await browser.newPage({ viewport: { width, height }, timezoneId: 'UTC' });
+    const page = await browser.newPage({
+      viewport: { width, height },
+      timezoneId: 'UTC',
+    });
     await page.clock.setFixedTime(Date.UTC(2026, 11, 9, 12, 0, 0, 345));
     await page.goto(address);
     await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
     await page.getByRole('button', { name: 'Advanced options' }).click();
     await page.keyboard.press('s');
-    await page.screenshot({ path: path.join(folder, `web-${width}x${height}.png`) });
+    await page.screenshot({
+      path: path.join(folder, `web-${width}x${height}.png`),
+    });
     await page.keyboard.press('g');
     await page.waitForTimeout(500);
     await page.screenshot({ path: path.join(folder, `web-${width}x${height}-population.png`) });
@@ -46,6 +52,24 @@ try {
     await page.keyboard.press('t');
     await page.waitForTimeout(300);
     await page.screenshot({ path: path.join(folder, `web-${width}x${height}-tree.png`) });
+    // The lab notebook a few clicks into an idea's run, the advanced options closed.
+    await page.keyboard.press('Escape');
+    await page.getByRole('button', { name: 'Advanced options' }).click();
+    await page.keyboard.press('l');
+    // An idea whose words the program judges, so that the picture shows the ✓ and ✗.
+    for (let ideas = 0; ideas < 8; ++ideas) {
+      await page
+        .getByRole('button', { name: 'Get an idea to create an organism' })
+        .dispatchEvent('click'); // under the notebook on a phone
+      await page.keyboard.press('Enter');
+      if ((await page.locator('.notebook-checks li.met, .notebook-checks li.not-met').count()) > 0)
+        break;
+    }
+    for (const key of 'sssfsssfss') await page.keyboard.press(key);
+    await page.waitForTimeout(300);
+    await page.screenshot({
+      path: path.join(folder, `web-${width}x${height}-notebook.png`),
+    });
     await page.close();
   }
 } finally {

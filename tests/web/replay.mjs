@@ -56,6 +56,9 @@ lines.forEach((line, index) => {
     case 'idea':
       engine.newIdea();
       break;
+    case 'reached':
+      engine.declareReached();
+      break;
     case 'select':
       engine.selectRow(Number(args[0]));
       break;

@@ -31,7 +31,7 @@ function nativeTrees(steps) {
   try {
     writeFileSync(path.join(folder, 'script'), `start ${noon}\n${steps}`);
     const out = (name) => path.join(folder, name);
-    execFileSync(nativeReplay, [out('script'), out('tables'), out('trees')]);
+    execFileSync(nativeReplay, [out('script'), out('tables'), out('runs'), out('trees')]);
     return readFileSync(out('trees'), 'latin1')
       .split('\n\n')
       .filter(Boolean)

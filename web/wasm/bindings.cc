@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/notebook_bindings.h"
 #include "web/wasm/tree_bindings.h"
 
 namespace vantrel {
@@ -151,6 +152,10 @@ class EngineBinding {
   std::string Goal() const { return session_.Goal(); }
   // The family tree of an organism by its serial, or of the selected one (negative).
   val FamilyTree(double serial) const { return FamilyTreeObject(session_, serial); }
+  val DeclareReached() { return ChangeObject(session_.DeclareReached()); }
+  val Notebook() const { return NotebookObject(session_); }
+  std::string RunsCsv() const { return RunsCsvText(session_); }
+  val RunTable() const { return RunTableRows(session_); }
 
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
@@ -233,7 +238,11 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("organismWords", &EngineBinding::OrganismWords)
       .function("idea", &EngineBinding::Idea)
       .function("goal", &EngineBinding::Goal)
-      .function("familyTree", &EngineBinding::FamilyTree);
+      .function("familyTree", &EngineBinding::FamilyTree)
+      .function("declareReached", &EngineBinding::DeclareReached)
+      .function("notebook", &EngineBinding::Notebook)
+      .function("runsCsv", &EngineBinding::RunsCsv)
+      .function("runTable", &EngineBinding::RunTable);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

@@ -140,6 +140,58 @@ export interface FamilyTreeTexts {
   /** By origin number (see TreeCard.origins). */
   origins: OriginStyle[];
   legend: FamilyTreeLegend;
+/** One judged word of the goal and whether the shown organism meets it. */
+export interface WordCheck {
+  word: string;
+  met: boolean;
+}
+
+/** A finished run by hand in the comparison; -1 for a click that did not happen. */
+export interface ComparedRun {
+  number: number;
+  /** A parameter box changed during the run. */
+  parametersChanged: boolean;
+  startOrganisms: number;
+  creativity: number;
+  bonus: number;
+  firstMatchClick: number;
+  stableClick: number;
+}
+
+/** What the lab notebook shows, as the engine's notebook holds it; -1 for no click. */
+export interface Notebook {
+  /** The current run's number; 0 before the first. */
+  run: number;
+  automatic: boolean;
+  /** "2026-12-09 12:00" (UTC), "" when unknown. */
+  started: string;
+  /** "" without a goal. */
+  goal: string;
+  /** Why only the user can end the run: "notJudged", "unreachable" or "". */
+  goalNote: string;
+  feeds: number;
+  shots: number;
+  clicks: number;
+  firstMatchClick: number;
+  stableClick: number;
+  /** The user said the goal is reached ("Reached"). */
+  reachedByUser: boolean;
+  canDeclareReached: boolean;
+  /** The shown organism in words. */
+  description: string;
+  checks: WordCheck[];
+  /**
+   * The run's curve, four numbers a point: the click, the share of organisms meeting the
+   * goal (0 to 1), the distinct DNA strings and the mean diversity in bits per DNA digit.
+   * At most 500 points, evenly thinned out of a long run.
+   */
+  samples: Float64Array<ArrayBuffer>;
+  /** The most distinct DNA strings the run's plot must hold. */
+  mostDistinct: number;
+  /** The latest 12 finished runs by hand, oldest first. */
+  compared: ComparedRun[];
+  /** How many finished runs by hand there are in all. */
+  comparedTotal: number;
 }
 
 /** The engine: every action of the user, then what the page reads back. */
@@ -195,6 +247,14 @@ export declare class Engine {
   goal(): string;
   /** The family tree of organism `serial`, or of the shown organism for -1. */
   familyTree(serial: number): FamilyTree;
+  /** The user's "Reached" at the current click; no change without a goal or once reached. */
+  declareReached(): Change;
+  /** The lab notebook as it stands. */
+  notebook(): Notebook;
+  /** The run table as the desktop's "Export runs…" writes it (CSV, CR LF). */
+  runsCsv(): string;
+  /** The same table as rows of cells, the header's names first, as a sheet holds it. */
+  runTable(): string[][];
 }
 
 /** The population view's picture sizes (CSS pixels), padding and empty-table hint. */
@@ -221,6 +281,8 @@ export interface VantrelEngineModule {
   gallery(): Gallery;
   /** The family tree's texts and digit styles. */
   familyTreeTexts(): FamilyTreeTexts;
+  /** The file name the desktop proposes for the run table's CSV. */
+  runsFileName(): string;
 }
 
 /** Instantiates the module. */

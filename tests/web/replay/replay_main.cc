@@ -1,10 +1,11 @@
 // Plays tests/web/actions.txt on the engine as the desktop drives it (its actions, and
 // SaveTableFile for "save") and writes the bytes of every saved table to one file, for
-// comparison with the WebAssembly module playing the same script. "tree" writes the family
-// tree of the shown organism to TREES: a line per card (generation, ID, DNA and each
-// digit's origin as 0-3), and an empty line after each tree.
+// comparison with the WebAssembly module playing the same script. With RUNS, it also
+// writes the lab notebook's run table there at the end, as its "Export runs…" writes it.
+// "tree" writes the family tree of the shown organism to TREES: a line per card
+// (generation, ID, DNA and each digit's origin as 0-3), and an empty line after each tree.
 //
-//   web_replay SCRIPT OUTPUT [TREES]
+//   web_replay SCRIPT OUTPUT [RUNS [TREES]]
 
 #include <unistd.h>
 
@@ -21,6 +22,7 @@
 #include "engine/engine.h"
 #include "history/family_tree.h"
 #include "history/family_tree_texts.h"
+#include "lab/run_csv.h"
 #include "population/parameters.h"
 #include "population/random_source.h"
 #include "storage/table_file.h"
@@ -70,6 +72,8 @@ class Replay {
       engine_->NewGenePool();
     } else if (action == "idea") {
       engine_->NewIdea();
+    } else if (action == "reached") {
+      engine_->DeclareReached();
     } else if (action == "select") {
       int row = 0;
       if (!(words >> row)) return Fail(number, "select ROW");
@@ -109,6 +113,9 @@ class Replay {
 
   const std::string& saved() const { return saved_; }
   const std::string& trees() const { return trees_; }
+  std::string RunsCsvText() const {
+    return engine_ ? RunsCsv(engine_->notebook().runs().runs()) : RunsCsv({});
+  }
 
  private:
   static bool Fail(int number, const std::string& what) {
@@ -129,8 +136,8 @@ class Replay {
 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
-  if (argc != 3 && argc != 4) {
-    std::cerr << "usage: web_replay SCRIPT OUTPUT [TREES]\n";
+  if (argc < 3 || argc > 5) {
+    std::cerr << "usage: web_replay SCRIPT OUTPUT [RUNS [TREES]]\n";
     return 2;
   }
   std::ifstream script(argv[1]);
@@ -148,6 +155,7 @@ int main(int argc, char** argv) {
   fs::remove_all(folder);
   if (!ok) return 1;
   std::ofstream(argv[2], std::ios::binary) << replay.saved();
-  if (argc == 4) std::ofstream(argv[3], std::ios::binary) << replay.trees();
+  if (argc >= 4) std::ofstream(argv[3], std::ios::binary) << replay.RunsCsvText();
+  if (argc == 5) std::ofstream(argv[4], std::ios::binary) << replay.trees();
   return 0;
 }

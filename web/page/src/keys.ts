@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's keys, as the desktop binds them: F feeds, S shoots, N starts a new gene
-// pool, Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. None acts while the user types.
+// pool, R says the goal is reached, Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. None acts
+// while the user types.
 
-export type KeyAction = 'feed' | 'shoot' | 'newGenePool' | 'undo' | 'redo';
+export type KeyAction = 'feed' | 'shoot' | 'newGenePool' | 'reached' | 'undo' | 'redo';
 
 interface KeyPress {
   key: string;
@@ -21,7 +22,12 @@ export function programKey(press: KeyPress): KeyAction | undefined {
     if (key === 'y' && !press.shiftKey) return 'redo';
     return undefined;
   }
-  const plain: Record<string, KeyAction> = { f: 'feed', s: 'shoot', n: 'newGenePool' };
+  const plain: Record<string, KeyAction> = {
+    f: 'feed',
+    s: 'shoot',
+    n: 'newGenePool',
+    r: 'reached',
+  };
   return plain[key];
 }
 

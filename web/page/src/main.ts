@@ -13,6 +13,8 @@ import { programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
+import { NotebookView } from './notebook';
+import { setRunsFileName } from './runs_export';
 import { PopulationView } from './population';
 import { openLinkedPopulation, sharePopulation } from './share';
 import { FamilyTreeView } from './tree';
@@ -83,6 +85,8 @@ async function start(app: HTMLElement): Promise<void> {
   const tree = new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, (row) =>
     show(engine.selectRow(row)),
   );
+  const notebook = new NotebookView(engine, () => act('reached'));
+  setRunsFileName(vantrel.runsFileName());
 
   const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F');
   const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S');
@@ -118,6 +122,7 @@ async function start(app: HTMLElement): Promise<void> {
     }
     if (change.parameters) parameters.show(engine.parameters());
     showButtons();
+    notebook.update();
   };
   const actions: Record<KeyAction, () => Change> = {
     feed: () => engine.feed(),
@@ -128,6 +133,7 @@ async function start(app: HTMLElement): Promise<void> {
     },
     undo: () => engine.undo(),
     redo: () => engine.redo(),
+    reached: () => engine.declareReached(),
   };
   const act = (action: KeyAction): void => show(actions[action]());
 
@@ -210,6 +216,7 @@ async function start(app: HTMLElement): Promise<void> {
       advancedButton,
       button(texts.population.view.label, texts.population.view.name, () => population.open(), 'G'),
       button(texts.familyTree.show.label, texts.familyTree.show.name, () => tree.open(), 'T'),
+      button(texts.notebook.open.label, texts.notebook.open.name, () => notebook.open(), 'L'),
     ),
   );
 
@@ -223,7 +230,7 @@ async function start(app: HTMLElement): Promise<void> {
 
   app.replaceChildren(
     heading,
-    section('layout', stage, advanced, population.element, tree.element),
+    section('layout', stage, advanced, population.element, tree.element, notebook.element),
     spoken,
   );
   grid.update();

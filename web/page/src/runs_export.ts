@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The run table leaves the page as files: "Export runs…" downloads the engine's CSV under
+// the name the desktop proposes. "To spreadsheet" hands the same table to the spreadsheet
+// program as a workbook of its own; a page cannot start a program, so it downloads the
+// workbook, which the browser offers to open.
+import type { Engine } from 'vantrel-engine';
+import { kSheetName, runsWorkbook } from './runs_workbook';
+
+let fileName = 'runs.csv';
+
+// The name the engine proposes, once the module is loaded.
+export function setRunsFileName(name: string): void {
+  if (name) fileName = name;
+}
+
+function download(bytes: Uint8Array<ArrayBuffer>, name: string, type: string): void {
+  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 0);
+}
+
+export function downloadRunsCsv(engine: Engine): void {
+  download(new TextEncoder().encode(engine.runsCsv()), fileName, 'text/csv');
+}
+
+export function downloadRunsWorkbook(engine: Engine): void {
+  download(
+    runsWorkbook(engine.runTable()),
+    `${kSheetName}.xlsx`,
+    'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
+  );
+}

@@ -1,0 +1,115 @@
+// The lab notebook's readers for the page (embind): the view as one plain object, the run
+// table's CSV and its file name. The Engine class (bindings.cc) hands its session here.
+
+#include "web/wasm/notebook_bindings.h"
+
+#include <emscripten/bind.h>
+
+#include <string>
+
+#include "lab/run_csv.h"
+#include "web/notebook_view.h"
+
+namespace vantrel {
+namespace {
+
+using emscripten::val;
+
+std::string NoteName(GoalNote note) {
+  switch (note) {
+    case GoalNote::kNotJudged:
+      return "notJudged";
+    case GoalNote::kUnreachable:
+      return "unreachable";
+    case GoalNote::kNone:
+      break;
+  }
+  return "";
+}
+
+val ChecksArray(const std::vector<WordCheck>& checks) {
+  val array = val::array();
+  for (const WordCheck& check : checks) {
+    val object = val::object();
+    object.set("word", check.word);
+    object.set("met", check.met);
+    array.call<void>("push", object);
+  }
+  return array;
+}
+
+// The curve as one flat Float64Array, four numbers a sample (click, share, distinct,
+// bits): 500 objects would cost the page more than the plots themselves.
+val SamplesArray(const std::vector<LabNotebook::Sample>& samples) {
+  std::vector<double> flat;
+  flat.reserve(samples.size() * 4);
+  for (const LabNotebook::Sample& sample : samples) {
+    flat.insert(flat.end(), {static_cast<double>(sample.click), sample.share_meeting_goal,
+                             static_cast<double>(sample.distinct_dna), sample.mean_entropy_bits});
+  }
+  return val::global("Float64Array").new_(emscripten::typed_memory_view(flat.size(), flat.data()));
+}
+
+val ComparedArray(const std::vector<ComparedRun>& runs) {
+  val array = val::array();
+  for (const ComparedRun& run : runs) {
+    val object = val::object();
+    object.set("number", run.number);
+    object.set("parametersChanged", run.parameters_changed);
+    object.set("startOrganisms", run.start.start_organisms);
+    object.set("creativity", run.start.creativity);
+    object.set("bonus", run.start.bonus);
+    object.set("firstMatchClick", run.first_match_click);
+    object.set("stableClick", run.stable_click);
+    array.call<void>("push", object);
+  }
+  return array;
+}
+
+std::string RunsFileNameBinding() { return ExportRunsQuestion().suggested_name; }
+
+}  // namespace
+
+val NotebookObject(const WebSession& session) {
+  const NotebookView view = ReadNotebook(session.engine().notebook());
+  val object = val::object();
+  object.set("run", view.run_number);
+  object.set("automatic", view.automatic);
+  object.set("started", view.started);
+  object.set("goal", view.goal);
+  object.set("goalNote", NoteName(view.goal_note));
+  object.set("feeds", view.feeds);
+  object.set("shots", view.shots);
+  object.set("clicks", view.clicks);
+  object.set("firstMatchClick", view.first_match_click);
+  object.set("stableClick", view.stable_click);
+  object.set("reachedByUser", view.reached_by_user);
+  object.set("canDeclareReached", view.can_declare_reached);
+  object.set("description", view.description);
+  object.set("checks", ChecksArray(view.checks));
+  object.set("samples", SamplesArray(view.samples));
+  object.set("mostDistinct", view.most_distinct);
+  object.set("compared", ComparedArray(view.compared));
+  object.set("comparedTotal", view.compared_total);
+  return object;
+}
+
+val RunTableRows(const WebSession& session) {
+  val rows = val::array();
+  for (const std::vector<std::string>& cells : ParseCsv(RunsCsvText(session))) {
+    val row = val::array();
+    for (const std::string& cell : cells) row.call<void>("push", cell);
+    rows.call<void>("push", row);
+  }
+  return rows;
+}
+
+std::string RunsCsvText(const WebSession& session) {
+  return RunsCsv(session.engine().notebook().runs().runs());
+}
+
+}  // namespace vantrel
+
+EMSCRIPTEN_BINDINGS(notebook) {
+  emscripten::function("runsFileName", &vantrel::RunsFileNameBinding);
+}

@@ -1,0 +1,25 @@
+#ifndef VANTREL_WEB_WASM_NOTEBOOK_BINDINGS_H_
+#define VANTREL_WEB_WASM_NOTEBOOK_BINDINGS_H_
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "web/session.h"
+
+namespace vantrel {
+
+// The lab notebook as the page shows it (a plain object; see Notebook in
+// vantrel_engine.d.ts).
+emscripten::val NotebookObject(const WebSession& session);
+
+// The run table as the desktop's "Export runs…" writes it.
+std::string RunsCsvText(const WebSession& session);
+
+// The same table as rows of cells, the header's names first: what "To spreadsheet" puts
+// in its sheet.
+emscripten::val RunTableRows(const WebSession& session);
+
+}  // namespace vantrel
+
+#endif  // VANTREL_WEB_WASM_NOTEBOOK_BINDINGS_H_
