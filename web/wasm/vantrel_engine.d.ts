@@ -137,6 +137,54 @@ export interface Gallery {
   emptyHint: string;
 }
 
+/** A finished automatic run as the page keeps it. */
+export interface SweepRecord {
+  /** Its number in the sweep, from 1; 0 for a number outside it. */
+  run: number;
+  /** From 1. */
+  condition: number;
+  /** -1 when no organism met the goal. */
+  firstMatchClick: number;
+  /** -1 when the population never became stable. */
+  stableClick: number;
+  reached: boolean;
+  /** Its line of vantrel-lab's CSV, with the CR LF line end. */
+  csvLine: string;
+}
+
+/** One condition's clicks to stable for a box plot; all five values 0 without stable runs. */
+export interface StableBox {
+  condition: number;
+  runs: number;
+  stableRuns: number;
+  low: number;
+  q1: number;
+  median: number;
+  q3: number;
+  high: number;
+}
+
+/**
+ * A sweep of automatic runs from vantrel-lab's options (the words after the program's
+ * name, e.g. ['--goal', 'shape=square', '--runs', '20']), refused with its words.
+ */
+export declare class LabSweep {
+  constructor(args: string[]);
+  /** The command line's message for refused options; "" when they are good. */
+  error(): string;
+  /** 0 when refused. */
+  totalRuns(): number;
+  conditionCount(): number;
+  /** The run numbers of share `shard` (from 1) of `shards`, as --shard K/N plays them. */
+  shardRuns(shard: number, shards: number): number[];
+  /** Plays one run on the calling thread. */
+  playRun(run: number): SweepRecord;
+  boxes(records: SweepRecord[]): StableBox[];
+  /** The desktop's summary, a line per condition. */
+  summary(records: SweepRecord[]): string[];
+  delete(): void;
+}
+
 export interface VantrelEngineModule {
   Engine: typeof Engine;
   /** Device pixels of a side of a picture `size` CSS pixels wide (1 to 4096). */
@@ -149,6 +197,9 @@ export interface VantrelEngineModule {
   webLinks(): WebLinks;
   /** The population view's sizes and hint, as the desktop program has them. */
   gallery(): Gallery;
+  LabSweep: typeof LabSweep;
+  /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
+  sweepCsv(records: SweepRecord[]): string;
 }
 
 /** Instantiates the module. */
