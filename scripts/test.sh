@@ -19,4 +19,6 @@ if [ "$preset" = dev ]; then
   node tests/web/page_test.mjs build/web/site build/dev/bin/web_replay
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web
+  # Automatic runs in workers against vantrel-lab's CSV, served and from the single file.
+  node tests/web/autoruns_test.mjs build/web build/dev/bin/vantrel-lab
 fi
