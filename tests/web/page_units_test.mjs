@@ -76,4 +76,87 @@ assert.ok(cache.find('ccc', 10));
 assert.deepEqual([asked, cache.drawn], [['a', 'bb', 'ccc'], 3]);
 // A picture larger than the budget is still handed back.
 assert.equal(new ThumbnailCache(engine, 10).get('d', 10, 1, 10).width, 10);
-console.log('page_units_test: the population layout and the thumbnail cache');
+
+// The automatic runs' pool with stand-in workers: shares as --shard K/N, each finished run
+// kept, a failed worker's runs kept while the others go on, Cancel ending the workers.
+class FakeWorker extends EventTarget {
+  jobs = [];
+  terminated = false;
+  postMessage(job) {
+    this.jobs.push(job);
+  }
+  terminate() {
+    this.terminated = true;
+  }
+  say(data) {
+    this.dispatchEvent(Object.assign(new Event('message'), { data }));
+  }
+  crash(message) {
+    this.dispatchEvent(Object.assign(new Event('error'), { message }));
+  }
+}
+const { AutoRunPool } = await pageModule('autorun_pool.ts');
+const started = [];
+const pool = new AutoRunPool(
+  () => started[started.push(new FakeWorker()) - 1],
+  () => 3,
+);
+const seen = [];
+const outcomes = [];
+const listener = { progressed: (done) => seen.push(done), finished: (o) => outcomes.push(o) };
+pool.warm();
+assert.equal(started.length, 3);
+started[0].say({ kind: 'ready' });
+assert.equal(pool.readyWorkers, 1);
+pool.play(['--goal', 'shape=square'], 2, listener);
+assert.deepEqual(
+  started.map((w) => w.jobs),
+  [
+    [{ args: ['--goal', 'shape=square'], shard: 1, shards: 2 }],
+    [{ args: ['--goal', 'shape=square'], shard: 2, shards: 2 }],
+    [],
+  ],
+);
+started[1].say({ kind: 'run', record: { run: 2 } });
+started[0].say({ kind: 'run', record: { run: 1 } });
+started[0].say({ kind: 'done' });
+assert.deepEqual([seen, outcomes.length, pool.running], [[1, 2], 0, true]);
+started[1].say({ kind: 'failed', message: 'out of memory' });
+assert.equal(outcomes.length, 1);
+assert.deepEqual(outcomes[0], {
+  records: [{ run: 2 }, { run: 1 }],
+  cancelled: false,
+  failures: ['out of memory'],
+});
+// The failed worker is ended and replaced; the others stay for the next sweep.
+assert.deepEqual(
+  started.map((w) => w.terminated),
+  [false, true, false, false],
+);
+assert.equal(pool.running, false);
+
+pool.play(['--goal', 'shape=line'], 10, listener);
+const [first, , third, fourth] = started;
+assert.deepEqual(
+  [first, third, fourth].map((w) => w.jobs.at(-1).shard),
+  [1, 2, 3],
+);
+third.say({ kind: 'run', record: { run: 2 } });
+fourth.crash('script error');
+first.say({ kind: 'run', record: { run: 1 } });
+pool.cancel();
+assert.deepEqual(outcomes[1], {
+  records: [{ run: 2 }, { run: 1 }],
+  cancelled: true,
+  failures: ['script error'],
+});
+assert.ok([first, third, fourth].every((w) => w.terminated));
+// What an ended worker still says comes too late.
+first.say({ kind: 'run', record: { run: 4 } });
+first.say({ kind: 'done' });
+assert.equal(outcomes.length, 2);
+assert.equal(started.filter((w) => !w.terminated).length, 3);
+
+console.log(
+  'page_units_test: the population layout, the thumbnail cache and the automatic runs pool',
+);
