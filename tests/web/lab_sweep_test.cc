@@ -65,7 +65,7 @@ TEST(LabSweepTest, ARecordCarriesItsRunsConditionAndEvents) {
 }
 
 TEST(LabSweepTest, RefusesWithTheCommandLinesWords) {
-  const auto error = [](std::vector<std::string> arguments) {
+  const auto error = [](const std::vector<std::string>& arguments) {
     const LabSweep sweep(arguments);
     EXPECT_TRUE(sweep.ShardRuns(1, 1).empty());
     EXPECT_FALSE(sweep.PlayRun(1).has_value());
