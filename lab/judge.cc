@@ -68,7 +68,10 @@ std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t se
   RecordRunStart(run, tracker.counts());
   while (!run.reached() && run.clicks() < settings.max_clicks) {
     if (run.clicks() % kStopCheckEvery == 0 && Stopped(stop)) return std::nullopt;
-    RecordClick(run, judge.ClickOnce(p.creativity, p.bonus), tracker.counts());
+    // The click first, then the counts it left: as arguments of one call the two could be
+    // evaluated in either order, and GCC read the counts from before the click.
+    const Click click = judge.ClickOnce(p.creativity, p.bonus);
+    RecordClick(run, click, tracker.counts());
   }
   return run;
 }

@@ -23,4 +23,6 @@ if [ "$preset" = dev ]; then
   node tests/web/offline_test.mjs build/web
   # The family tree against the desktop's engine, and populations sent as links.
   node tests/web/treelink_test.mjs build/web/site build/dev/bin/web_replay
+  # Automatic runs in workers against vantrel-lab's CSV, served and from the single file.
+  node tests/web/autoruns_test.mjs build/web build/dev/bin/vantrel-lab
 fi

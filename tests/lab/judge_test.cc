@@ -94,5 +94,28 @@ TEST(JudgeTest, RunsAreRepeatableAndBoundedByTheClickLimit) {
   EXPECT_FALSE(PlayJudgedRun(settings, 7, 8, &stop));
 }
 
+TEST(JudgeTest, ARunIsStableAtTheClickThatLeftEveryOrganismMeetingTheGoal) {
+  JudgeSettings settings;
+  settings.goal = GoalOf("shape=square");
+  settings.parameters = {5, 10, 1};
+  for (std::uint32_t seed : {974821511u, 1181958858u, 7u}) {
+    const std::optional<vantrel::Run> run = PlayJudgedRun(settings, seed, seed + 1, nullptr);
+    ASSERT_TRUE(run && run->stable_click);
+    // The same clicks by the judge on a table of the same seed, counted until stable.
+    Table table(seed, 5);
+    GoalTracker tracker(table.grid, settings.goal);
+    LcgRandom coin(seed + 1);
+    Judge judge(table.population, tracker, coin, 1.0);
+    int clicks = 0;
+    int feeds = 0;
+    while (tracker.matching() < tracker.organisms()) {
+      feeds += judge.ClickOnce(10, 1) == Click::kFeed ? 1 : 0;
+      ++clicks;
+    }
+    EXPECT_EQ(*run->stable_click, clicks) << seed;
+    EXPECT_EQ(run->feeds, feeds) << seed;
+  }
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -45,6 +45,8 @@ const interfaces = new Map(
     'WordCheck',
     'ComparedRun',
     'Notebook',
+    'SweepRecord',
+    'StableBox',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -196,6 +198,51 @@ assert.equal(lab.runTable()[2][6], reached.goal, 'a goal with quotes and commas 
 lab.delete();
 called.add('delete');
 engine.delete();
+
+// The automatic runs' sweep: its class against its declarations, every call made.
+const sweepMembers = declaredMembers('class', 'LabSweep');
+assert.deepEqual(
+  Object.getOwnPropertyNames(module.LabSweep.prototype)
+    .filter((n) => n !== 'constructor')
+    .sort(),
+  [...sweepMembers.keys()].filter((n) => n !== 'delete').sort(),
+  'LabSweep: module and declarations',
+);
+const sweepCalled = new Set();
+function sweepCall(target, name, ...args) {
+  sweepCalled.add(name);
+  const answer = target[name](...args);
+  checkShape(answer, sweepMembers.get(name).type, `${name}()`);
+  return answer;
+}
+const sweep = new module.LabSweep(['--goal', 'shape=square', '--population', '5,6', '--runs', '2']);
+assert.equal(sweepCall(sweep, 'error'), '');
+assert.equal(sweepCall(sweep, 'totalRuns'), 4);
+assert.equal(sweepCall(sweep, 'conditionCount'), 2);
+assert.deepEqual(sweepCall(sweep, 'shardRuns', 2, 3), [2]);
+const records = [4, 1, 3, 2].map((n) => sweepCall(sweep, 'playRun', n));
+assert.equal(sweepCall(sweep, 'playRun', 5).run, 0);
+assert.deepEqual(
+  sweepCall(sweep, 'boxes', records).map((box) => box.runs),
+  [2, 2],
+);
+assert.equal(sweepCall(sweep, 'summary', records).length, 2);
+const sweepCsvText = call(module, 'sweepCsv', records);
+assert.deepEqual(
+  sweepCsvText
+    .split('\r\n')
+    .slice(1, -1)
+    .map((line) => line.split(',')[0]),
+  ['1', '2', '3', '4'],
+);
+const refusedSweep = new module.LabSweep(['--goal', 'shape=square', '--runs', '0']);
+assert.equal(refusedSweep.error(), "--runs: '0' is not a whole number from 1 to 100000000");
+assert.equal(refusedSweep.totalRuns(), 0);
+refusedSweep.delete();
+sweepCalled.add('delete');
+sweep.delete();
+assert.deepEqual([...sweepCalled].sort(), [...sweepMembers.keys()].sort(), 'every LabSweep call');
+called.add('LabSweep');
 
 assert.deepEqual(
   [...called].sort(),

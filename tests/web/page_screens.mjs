@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the built page with its advanced options open, then with the population
-// view, the family tree and the lab notebook, wide and phone-sized, for the documentation.
-// Not a test; run by hand after scripts/web.sh --build.
+// view, the family tree, the lab notebook and the automatic runs after a sweep, wide and
+// phone-sized, for the documentation. Not a test; run by hand after scripts/web.sh --build.
 //
 //   node page_screens.mjs SITE FOLDER
 import { createRequire } from 'node:module';
@@ -70,6 +70,25 @@ try {
     await page.screenshot({
       path: path.join(folder, `web-${width}x${height}-notebook.png`),
     });
+    // The automatic runs after a small sweep, on two workers.
+    await page.keyboard.press('Escape');
+    await page.getByRole('button', { name: 'Run automatically…' }).click();
+    const panel = page.getByRole('region', { name: 'Run automatically' });
+    const fields = {
+      'Goal (--goal), one per line': 'shape=square',
+      'Population (--population)': '10,30',
+      'Runs per condition (--runs)': '40',
+      'Most clicks per run (--max-clicks)': '20000',
+    };
+    for (const [name, value] of Object.entries(fields)) await panel.getByLabel(name).fill(value);
+    await panel.getByRole('button', { name: 'Run', exact: true }).click();
+    await panel
+      .getByRole('status')
+      .filter({ hasText: / runs in / })
+      .waitFor({ timeout: 300_000 });
+    // Its results: the buttons, the status, the plot and its numbers.
+    await panel.getByRole('figure').evaluate((element) => element.scrollIntoView({ block: 'end' }));
+    await page.screenshot({ path: path.join(folder, `web-${width}x${height}-autoruns.png`) });
     await page.close();
   }
 } finally {

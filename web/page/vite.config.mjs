@@ -16,10 +16,19 @@ export default defineConfig(({ mode }) => {
   const single = mode === 'single';
   return {
     base: './',
-    resolve: { alias: { 'vantrel-engine': engineModule } },
     // Where shared links lead: VANTREL_LINK_BASE when the build names it, else the page's
     // own address.
     define: { __VANTREL_LINK_BASE__: JSON.stringify(process.env['VANTREL_LINK_BASE'] ?? '') },
+    resolve: {
+      alias: {
+        'vantrel-engine': engineModule,
+        // The automatic runs' workers: from their own file, or inlined in the single file.
+        'autorun-workers': `${root}web/page/src/workers_${single ? 'inline' : 'served'}.ts`,
+      },
+    },
+    // Chromium refuses a module worker from a Blob URL in a page opened from a disk, so the
+    // single file's worker is a classic script.
+    worker: { format: single ? 'iife' : 'es' },
     publicDir: false,
     plugins: single
       ? [inlineIcon(icon), viteSingleFile({ outputFileName: 'vantrel.html' })]

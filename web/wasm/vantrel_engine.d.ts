@@ -140,6 +140,8 @@ export interface FamilyTreeTexts {
   /** By origin number (see TreeCard.origins). */
   origins: OriginStyle[];
   legend: FamilyTreeLegend;
+}
+
 /** One judged word of the goal and whether the shown organism meets it. */
 export interface WordCheck {
   word: string;
@@ -236,7 +238,11 @@ export declare class Engine {
    */
   organismRgba(size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
   /** Any organism's picture, by its DNA, as organismRgba draws the shown one. */
-  pictureRgba(dna: string, size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
+  pictureRgba(
+    dna: string,
+    size: number,
+    devicePixelRatio: number,
+  ): Uint8Array<ArrayBuffer>;
   /** The population view's tooltip for organism `row` (from 1); "" outside the table. */
   tooltip(row: number): string;
   /** The shown organism in words. */
@@ -267,6 +273,54 @@ export interface Gallery {
   emptyHint: string;
 }
 
+/** A finished automatic run as the page keeps it. */
+export interface SweepRecord {
+  /** Its number in the sweep, from 1; 0 for a number outside it. */
+  run: number;
+  /** From 1. */
+  condition: number;
+  /** -1 when no organism met the goal. */
+  firstMatchClick: number;
+  /** -1 when the population never became stable. */
+  stableClick: number;
+  reached: boolean;
+  /** Its line of vantrel-lab's CSV, with the CR LF line end. */
+  csvLine: string;
+}
+
+/** One condition's clicks to stable for a box plot; all five values 0 without stable runs. */
+export interface StableBox {
+  condition: number;
+  runs: number;
+  stableRuns: number;
+  low: number;
+  q1: number;
+  median: number;
+  q3: number;
+  high: number;
+}
+
+/**
+ * A sweep of automatic runs from vantrel-lab's options (the words after the program's
+ * name, e.g. ['--goal', 'shape=square', '--runs', '20']), refused with its words.
+ */
+export declare class LabSweep {
+  constructor(args: string[]);
+  /** The command line's message for refused options; "" when they are good. */
+  error(): string;
+  /** 0 when refused. */
+  totalRuns(): number;
+  conditionCount(): number;
+  /** The run numbers of share `shard` (from 1) of `shards`, as --shard K/N plays them. */
+  shardRuns(shard: number, shards: number): number[];
+  /** Plays one run on the calling thread. */
+  playRun(run: number): SweepRecord;
+  boxes(records: SweepRecord[]): StableBox[];
+  /** The desktop's summary, a line per condition. */
+  summary(records: SweepRecord[]): string[];
+  delete(): void;
+}
+
 export interface VantrelEngineModule {
   Engine: typeof Engine;
   /** Device pixels of a side of a picture `size` CSS pixels wide (1 to 4096). */
@@ -283,6 +337,9 @@ export interface VantrelEngineModule {
   familyTreeTexts(): FamilyTreeTexts;
   /** The file name the desktop proposes for the run table's CSV. */
   runsFileName(): string;
+  LabSweep: typeof LabSweep;
+  /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
+  sweepCsv(records: SweepRecord[]): string;
 }
 
 /** Instantiates the module. */

@@ -21,6 +21,8 @@ import { FamilyTreeView } from './tree';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { timeStep } from './step_timing';
 import { texts } from './texts';
+import { AutoRunPanel } from './autoruns';
+import { startAutoRunWorker } from 'autorun-workers';
 
 function button(label: string, name: string, act: () => void, keys = ''): HTMLButtonElement {
   const element = document.createElement('button');
@@ -149,6 +151,12 @@ async function start(app: HTMLElement): Promise<void> {
     if (result.message) void showMessage(result.message, result.errorReport);
   });
 
+  // The automatic runs, opened from the advanced options for now.
+  const autoRuns = new AutoRunPanel(vantrel, startAutoRunWorker, () => engine.goal());
+  const autoRunsButton = button(texts.autoruns.open, texts.autoruns.open, () => autoRuns.open());
+  autoRunsButton.id = 'autoruns-open';
+  autoRunsButton.setAttribute('aria-controls', autoRuns.element.id);
+
   const advancedId = 'advanced';
   const advancedButton = button(texts.advanced.name, texts.advanced.name, () => {
     const open = advanced.hidden;
@@ -181,6 +189,7 @@ async function start(app: HTMLElement): Promise<void> {
       undo,
       redo,
       picker,
+      autoRunsButton,
     ),
     parameters.element,
     section(
@@ -230,7 +239,15 @@ async function start(app: HTMLElement): Promise<void> {
 
   app.replaceChildren(
     heading,
-    section('layout', stage, advanced, population.element, tree.element, notebook.element),
+    section(
+      'layout',
+      stage,
+      advanced,
+      population.element,
+      tree.element,
+      notebook.element,
+      autoRuns.element,
+    ),
     spoken,
   );
   grid.update();

@@ -69,6 +69,7 @@ export const texts = {
     close: 'Close',
     tooLarge: 'This population is too large for a link. Use Save instead.',
     notAPopulation: 'This link does not hold a Vantrel population.',
+  },
   notebook: {
     // The desktop's Lab button shows "Lab"; its tooltip names the key.
     open: { label: 'Lab', name: 'Open the lab notebook (L)' },
@@ -137,5 +138,52 @@ export const texts = {
       `The last ${String(shown)} of ${String(total)} runs by hand. Automatic runs are under \u201cRun automatically\u201d.`,
     runsOldestFirst:
       'Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under \u201cRun automatically\u201d.',
+  },
+  // The automatic runs, in the words of the desktop's "Run automatically" page; each field
+  // names the vantrel-lab option it stands for, whose words and limits it takes.
+  autoruns: {
+    open: 'Run automatically…',
+    title: 'Run automatically',
+    close: 'Close',
+    goal: 'Goal (--goal), one per line',
+    goalExample: 'shape=square,spokes=yes',
+    conditions: 'Conditions',
+    population: 'Population (--population)',
+    creativity: 'Creativity (--creativity)',
+    bonus: 'Bonus (--bonus)',
+    strictness: 'Strictness (--strictness)',
+    strictnessTip:
+      'How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss once in ten clicks',
+    listTip: 'Several values separated by commas make a condition each',
+    runsBox: 'Runs',
+    runs: 'Runs per condition (--runs)',
+    maxClicks: 'Most clicks per run (--max-clicks)',
+    maxClicksTip: 'A run that is not stable by then counts as not reached',
+    seed: 'Seed (--seed)',
+    seedTip: 'The same seed and choices give the same runs',
+    warmupGoal: 'Warm-up goal (--warmup-goal)',
+    warmupClicks: 'Warm-up clicks (--warmup-clicks)',
+    run: 'Run',
+    cancel: 'Cancel',
+    export: 'Export runs…',
+    exportName: 'runs.csv',
+    progress: (done: number, total: number) => `${String(done)} of ${String(total)} runs`,
+    plan: (goals: string, conditions: number, runs: number, total: number, threads: number) =>
+      `Goal ${goals}: ${String(conditions)} condition${conditions === 1 ? '' : 's'} × ` +
+      `${String(runs)} runs = ${String(total)} runs on ${String(threads)} threads.`,
+    playing: (total: number) => `Playing ${String(total)} runs…`,
+    finished: (count: number, seconds: string) => `${String(count)} runs in ${seconds} s.`,
+    cancelled: (seconds: string, count: number, total: number) =>
+      `Cancelled after ${seconds} s: ${String(count)} of ${String(total)} runs finished.`,
+    failed: (message: string) => `A worker stopped: ${message}`,
+    chartTitle: 'Clicks to stable per condition (automatic runs)',
+    axis: 'clicks to stable',
+    condition: (number: number) => `Condition ${String(number)}`,
+    stable: (stable: number, runs: number) => `${String(stable)}/${String(runs)} stable`,
+    box: (number: number, stable: number, runs: number, five: string) =>
+      `Condition ${String(number)}: ${String(stable)} of ${String(runs)} runs stable` +
+      (stable > 0 ? `, clicks ${five} (fewest / q1 / median / q3 / most)` : ''),
+    summary: 'Summary',
+    noRuns: 'No automatic runs yet: choose a goal and the conditions, then press Run.',
   },
 } as const;

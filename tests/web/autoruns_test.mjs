@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Run automatically" in the system's Chromium: a small sweep played by one worker and by
+// two exports the same bytes as vantrel-lab --csv for the same options and seed; a refused
+// option shows the command line's words; Cancel keeps the finished runs, which are the
+// command line's runs of the same numbers; the page plays on while the workers run;
+// axe-core finds nothing on the panel; the single file plays a sweep from file://.
+//
+//   node autoruns_test.mjs BUILD_WEB NATIVE_LAB
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { serveSite } from './serve_site.mjs';
+
+const [built, nativeLab] = process.argv.slice(2).map((p) => path.resolve(p));
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+const axeScript = require.resolve('axe-core/axe.min.js');
+
+// The options as the panel's fields hold them, by field name.
+const small = {
+  'Goal (--goal), one per line': 'shape=square',
+  'Population (--population)': '5,8',
+  'Creativity (--creativity)': '10',
+  'Bonus (--bonus)': '1',
+  'Strictness (--strictness)': '1,0.9',
+  'Runs per condition (--runs)': '3',
+  'Most clicks per run (--max-clicks)': '3000',
+  'Seed (--seed)': '7',
+};
+const fieldOptions = {
+  'Goal (--goal), one per line': '--goal',
+  'Population (--population)': '--population',
+  'Creativity (--creativity)': '--creativity',
+  'Bonus (--bonus)': '--bonus',
+  'Strictness (--strictness)': '--strictness',
+  'Runs per condition (--runs)': '--runs',
+  'Most clicks per run (--max-clicks)': '--max-clicks',
+  'Seed (--seed)': '--seed',
+};
+
+// vantrel-lab's CSV for the same fields.
+function nativeCsv(fields) {
+  const folder = mkdtempSync(path.join(tmpdir(), 'autoruns_test_'));
+  try {
+    const args = Object.entries(fields).flatMap(([name, value]) => [fieldOptions[name], value]);
+    const csv = path.join(folder, 'runs.csv');
+    execFileSync(nativeLab, [...args, '--quiet', '--csv', csv], { stdio: 'ignore' });
+    return readFileSync(csv, 'utf8');
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// Each condition's clicks to stable in the CSV as the panel words them: the fewest, the
+// quartiles (linear between ranks) and the most.
+function boxLines(csv) {
+  const rows = csv
+    .split('\r\n')
+    .slice(1, -1)
+    .map((line) => line.split(','));
+  const conditions = Math.max(...rows.map((row) => Number(row[13])));
+  return Array.from({ length: conditions }, (_, c) => {
+    const mine = rows.filter((row) => Number(row[13]) === c + 1);
+    const stable = mine.filter((row) => row[11] !== '').map((row) => Number(row[11]));
+    stable.sort((a, b) => a - b);
+    const at = (f) => {
+      const p = f * (stable.length - 1);
+      const below = Math.floor(p);
+      const above = Math.min(below + 1, stable.length - 1);
+      return stable[below] + (p - below) * (stable[above] - stable[below]);
+    };
+    const five = [0, 0.25, 0.5, 0.75, 1].map((f) => at(f).toFixed(1)).join(' / ');
+    return (
+      `Condition ${c + 1}: ${stable.length} of ${mine.length} runs stable` +
+      (stable.length ? `, clicks ${five} (fewest / q1 / median / q3 / most)` : '')
+    );
+  });
+}
+
+async function openPanel(page, address, workers) {
+  await page.addInitScript((count) => {
+    Object.defineProperty(navigator, 'hardwareConcurrency', { get: () => count });
+  }, workers);
+  await page.goto(address);
+  await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
+  await page.getByRole('button', { name: 'Advanced options' }).click();
+  await page.getByRole('button', { name: 'Run automatically…' }).click();
+  return page.getByRole('region', { name: 'Run automatically' });
+}
+
+async function fill(panel, fields) {
+  for (const [name, value] of Object.entries(fields)) {
+    await panel.getByLabel(name, { exact: true }).fill(value);
+  }
+}
+
+const status = (panel) => panel.getByRole('status');
+
+// Plays the sweep the fields hold to its end; resolves to the exported CSV.
+async function sweep(page, panel, fields, workers) {
+  await fill(panel, fields);
+  await assert.doesNotReject(
+    status(panel)
+      .filter({ hasText: `runs on ${workers} threads` })
+      .waitFor({ timeout: 2000 }),
+  );
+  await panel.getByRole('button', { name: 'Run', exact: true }).click();
+  await status(panel)
+    .filter({ hasText: / runs in [\d.]+ s\.$/ })
+    .waitFor({ timeout: 60_000 });
+  return exported(page, panel);
+}
+
+async function exported(page, panel) {
+  const [download] = await Promise.all([
+    page.waitForEvent('download'),
+    panel.getByRole('button', { name: 'Export runs…' }).click(),
+  ]);
+  assert.equal(download.suggestedFilename(), 'runs.csv');
+  return readFileSync(await download.path(), 'utf8');
+}
+
+const expected = nativeCsv(small);
+const { server, address } = await serveSite(path.join(built, 'site'));
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+const errors = [];
+try {
+  for (const workers of [1, 2]) {
+    const context = await browser.newContext({ acceptDownloads: true });
+    const page = await context.newPage();
+    page.on('pageerror', (error) => errors.push(error.message));
+    const panel = await openPanel(page, address, workers);
+    assert.equal(await sweep(page, panel, small, workers), expected, `${workers} worker(s)`);
+    // The plot and its numbers: a box and a line per condition, and the summary.
+    assert.equal(await panel.locator('svg.box-plot rect').count(), 4);
+    assert.deepEqual(
+      await panel.locator('.autoruns-numbers li').allTextContents(),
+      boxLines(expected),
+    );
+    assert.equal(await panel.locator('.autoruns-summary li').count(), 4);
+    if (workers === 2) {
+      // A refused option shows the command line's words and Run waits for a good one.
+      await fill(panel, { 'Population (--population)': '5,1' });
+      await status(panel)
+        .filter({ hasText: "--population: '1' is not a whole number from 2 to 1000" })
+        .waitFor();
+      assert.ok(await panel.getByRole('button', { name: 'Run', exact: true }).isDisabled());
+      await fill(panel, { 'Population (--population)': '5,8', 'Goal (--goal), one per line': '' });
+      await status(panel)
+        .filter({ hasText: '--goal: missing (for example --goal shape=square,spokes=yes)' })
+        .waitFor();
+
+      // Cancel keeps the finished runs: the command line's runs of the same numbers.
+      const long = {
+        ...small,
+        'Population (--population)': '10',
+        'Strictness (--strictness)': '1',
+      };
+      long['Runs per condition (--runs)'] = '100000';
+      long['Most clicks per run (--max-clicks)'] = '3000';
+      await fill(panel, long);
+      await panel.getByRole('button', { name: 'Run', exact: true }).click();
+      await panel
+        .locator('#autoruns-progress-text')
+        .filter({ hasText: /^([5-9]|\d\d+) of/ })
+        .waitFor();
+      // The page plays on meanwhile: a shot changes the organism table.
+      const before = await page.locator('.grid-body').textContent();
+      await page.getByRole('button', { name: 'Kill this organism (S)' }).click();
+      assert.notEqual(await page.locator('.grid-body').textContent(), before);
+      await panel.getByRole('button', { name: 'Cancel' }).click();
+      await status(panel)
+        .filter({ hasText: /^Cancelled after [\d.]+ s: \d+ of 100000 runs/ })
+        .waitFor();
+      const kept = (await exported(page, panel)).split('\r\n').slice(1, -1);
+      assert.ok(kept.length >= 5, `${kept.length} runs kept`);
+      const numbers = kept.map((line) => Number(line.split(',')[0]));
+      assert.deepEqual(
+        numbers,
+        [...numbers].sort((a, b) => a - b),
+      );
+      const whole = nativeCsv({ ...long, 'Runs per condition (--runs)': String(numbers.at(-1)) });
+      const native = new Map(whole.split('\r\n').map((line) => [line.split(',')[0], line]));
+      for (const line of kept) assert.equal(line, native.get(line.split(',')[0]));
+
+      // axe-core on the panel with its results.
+      await page.addScriptTag({ path: axeScript });
+      const violations = await page.evaluate(async () => {
+        const result = await window.axe.run('#autoruns', {
+          runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
+        });
+        return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
+      });
+      assert.deepEqual(violations, [], 'axe-core on the panel');
+    }
+    await context.close();
+  }
+
+  // The single file from a disk starts its workers from inlined code.
+  const disk = await browser.newContext({ acceptDownloads: true });
+  const page = await disk.newPage();
+  page.on('pageerror', (error) => errors.push(error.message));
+  const panel = await openPanel(page, pathToFileURL(path.join(built, 'vantrel.html')).href, 2);
+  assert.equal(await sweep(page, panel, small, 2), expected, 'the single file');
+  await disk.close();
+  assert.deepEqual(errors, []);
+} finally {
+  await browser.close();
+  server.close();
+}
+console.log('autoruns_test: 1 and 2 workers, the single file, Cancel, refusals, axe-core');

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Times a sweep of automatic runs on the built page with one worker and with two: the
+// panel is opened first, which starts the workers and loads their engines, then Run is
+// pressed and the page's own measure `vantrel-sweep` (Run to the last run) is read.
+// Alternates the two, ROUNDS times each, and prints every time and each median. Not a
+// test: the figures depend on the machine. Run by hand after scripts/web.sh --build.
+//
+//   node measure_autoruns.mjs SITE [ROUNDS [RUNS]]
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { serveSite } from './serve_site.mjs';
+
+const [site, rounds = '3', runs = '4000'] = process.argv.slice(2);
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+
+const { server, address } = await serveSite(path.resolve(site));
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+
+async function sweepSeconds(workers) {
+  const page = await browser.newPage();
+  await page.addInitScript((count) => {
+    Object.defineProperty(navigator, 'hardwareConcurrency', { get: () => count });
+  }, workers);
+  await page.goto(address);
+  await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
+  await page.getByRole('button', { name: 'Advanced options' }).click();
+  await page.getByRole('button', { name: 'Run automatically…' }).click();
+  const panel = page.getByRole('region', { name: 'Run automatically' });
+  await panel.getByLabel('Goal (--goal), one per line').fill('shape=square');
+  await panel.getByLabel('Population (--population)').fill('10');
+  await panel.getByLabel('Runs per condition (--runs)').fill(runs);
+  await panel.getByLabel('Most clicks per run (--max-clicks)').fill('3000');
+  // The workers load their engines meanwhile.
+  await page.waitForTimeout(3000);
+  await panel.getByRole('button', { name: 'Run', exact: true }).click();
+  await panel
+    .getByRole('status')
+    .filter({ hasText: / runs in [\d.]+ s\.$/ })
+    .waitFor({ timeout: 600_000 });
+  const ms = await page.evaluate(
+    () => performance.getEntriesByName('vantrel-sweep').at(-1)?.duration ?? NaN,
+  );
+  await page.close();
+  return ms / 1000;
+}
+
+const times = { 1: [], 2: [] };
+try {
+  for (let round = 0; round < Number(rounds); ++round) {
+    for (const workers of [1, 2]) {
+      times[workers].push(await sweepSeconds(workers));
+      console.log(`round ${round + 1}: ${workers} worker(s) ${times[workers].at(-1).toFixed(2)} s`);
+    }
+  }
+} finally {
+  await browser.close();
+  server.close();
+}
+const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
+console.log(
+  `${runs} runs: 1 worker ${median(times[1]).toFixed(2)} s, 2 workers ` +
+    `${median(times[2]).toFixed(2)} s, ${(median(times[1]) / median(times[2])).toFixed(2)} times`,
+);

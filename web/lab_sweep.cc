@@ -1,0 +1,100 @@
+#include "web/lab_sweep.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "lab/goal_list.h"
+
+namespace vantrel {
+
+namespace {
+
+// Options of the command line that only make sense for one machine's processes and files.
+bool PageRefuses(std::string_view argument) {
+  for (std::string_view name : {"--csv", "--jobs", "--shard", "--quiet", "--help", "-h"}) {
+    if (argument == name || (argument.starts_with(name) && argument.size() > name.size() &&
+                             argument[name.size()] == '=')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+LabSweep::LabSweep(const std::vector<std::string>& arguments) {
+  const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+  for (std::string_view argument : views) {
+    if (PageRefuses(argument)) {
+      error_ = "unknown option " + Quoted(argument.substr(0, argument.find('='))) + " (see --help)";
+      return;
+    }
+  }
+  const ParsedLabOptions parsed = ParseLabOptions(views);
+  error_ = parsed.error;
+  if (error_.empty()) plan_ = PlanOf(parsed.options);
+}
+
+std::vector<int> LabSweep::ShardRuns(int shard, int shards) const {
+  if (!error_.empty() || shards < 1 || shard < 1 || shard > shards) return {};
+  return vantrel::ShardRuns(plan_.TotalRuns(), shard, shards);
+}
+
+std::optional<SweepRecord> LabSweep::PlayRun(int run_number) const {
+  if (!error_.empty() || run_number < 1 || run_number > plan_.TotalRuns()) return std::nullopt;
+  std::optional<BatchRun> run = PlayBatchRun(plan_, run_number, nullptr);
+  if (!run) return std::nullopt;
+  return SweepRecord{
+      run_number,         run->condition,    run->run.first_match_click, run->run.stable_click,
+      run->run.reached(), BatchCsvLine(*run)};
+}
+
+std::vector<ConditionResults> LabSweep::Results(const std::vector<SweepRecord>& records) const {
+  std::vector<ConditionResults> results(plan_.conditions.size());
+  for (const SweepRecord& record : records) {
+    if (record.condition < 1 || record.condition > static_cast<int>(results.size())) continue;
+    ConditionResults& result = results[record.condition - 1];
+    ++result.runs;
+    if (record.reached) ++result.reached;
+    if (record.first_match_click) result.first_match_clicks.push_back(*record.first_match_click);
+    if (record.stable_click) result.stable_clicks.push_back(*record.stable_click);
+  }
+  return results;
+}
+
+std::vector<StableBox> LabSweep::Boxes(const std::vector<SweepRecord>& records) const {
+  std::vector<StableBox> boxes;
+  int number = 0;
+  for (const ConditionResults& result : Results(records)) {
+    StableBox box;
+    box.condition = ++number;
+    box.runs = result.runs;
+    const std::vector<int>& stable = result.stable_clicks;
+    box.stable_runs = static_cast<int>(stable.size());
+    if (!stable.empty()) {
+      const Quartiles q = QuartilesOf(stable);
+      const auto [low, high] = std::minmax_element(stable.begin(), stable.end());
+      box.low = *low;
+      box.q1 = q.q1;
+      box.median = q.median;
+      box.q3 = q.q3;
+      box.high = *high;
+    }
+    boxes.push_back(box);
+  }
+  return boxes;
+}
+
+std::vector<std::string> LabSweep::Summary(const std::vector<SweepRecord>& records) const {
+  return SummaryLines(plan_, Results(records));
+}
+
+std::string SweepCsv(std::vector<SweepRecord> records) {
+  std::sort(records.begin(), records.end(),
+            [](const SweepRecord& a, const SweepRecord& b) { return a.run < b.run; });
+  std::string csv = BatchCsvHeader();
+  for (const SweepRecord& record : records) csv += record.csv_line;
+  return csv;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the page and an automatic runs' worker say to each other. The page hands a worker
+// vantrel-lab's options and its share (--shard K/N); the worker answers once its engine is
+// loaded, then with each finished run, then once when its share is done or when it failed.
+import type { SweepRecord } from 'vantrel-engine';
+
+export interface ShareJob {
+  args: string[];
+  shard: number;
+  shards: number;
+}
+
+export type WorkerNews =
+  | { kind: 'ready' }
+  | { kind: 'run'; record: SweepRecord }
+  | { kind: 'done' }
+  | { kind: 'failed'; message: string };

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The automatic runs' workers: one per processor core the browser reports, started ahead
+// of a sweep so that each has loaded its engine by the time Run is pressed. A sweep gives
+// worker K of N the runs --shard K/N would play; finished runs arrive one by one. Cancel
+// ends the workers at once (a run under way is dropped, the finished ones are kept) and
+// starts fresh ones; a worker that fails keeps its finished runs and the others go on.
+import type { SweepRecord } from 'vantrel-engine';
+import type { ShareJob, WorkerNews } from './autorun_messages';
+
+export interface SweepOutcome {
+  records: SweepRecord[];
+  cancelled: boolean;
+  // What stopped each worker that failed.
+  failures: string[];
+}
+
+export interface SweepListener {
+  progressed(done: number): void;
+  finished(outcome: SweepOutcome): void;
+}
+
+interface PoolWorker {
+  worker: Worker;
+  ready: boolean;
+  // The share it plays: its news goes there until the share ends.
+  onNews: ((news: WorkerNews) => void) | null;
+}
+
+export function workerCount(): number {
+  return Math.max(1, Math.floor(navigator.hardwareConcurrency || 1));
+}
+
+export class AutoRunPool {
+  private workers: PoolWorker[] = [];
+  private sweep: { records: SweepRecord[]; listener: SweepListener; busy: Set<PoolWorker> } | null =
+    null;
+  private failures: string[] = [];
+
+  constructor(
+    private readonly startWorker: () => Worker,
+    private readonly count: () => number = workerCount,
+  ) {}
+
+  get running(): boolean {
+    return this.sweep !== null;
+  }
+
+  // Workers whose engine has loaded.
+  get readyWorkers(): number {
+    return this.workers.filter((w) => w.ready).length;
+  }
+
+  // Starts workers until there is one per core.
+  warm(): void {
+    while (this.workers.length < this.count()) {
+      const entry: PoolWorker = { worker: this.startWorker(), ready: false, onNews: null };
+      entry.worker.addEventListener('message', (event: MessageEvent<WorkerNews>) => {
+        if (event.data.kind === 'ready') entry.ready = true;
+        else entry.onNews?.(event.data);
+      });
+      entry.worker.addEventListener('error', (event: ErrorEvent) => {
+        event.preventDefault();
+        const news: WorkerNews = { kind: 'failed', message: event.message || 'error' };
+        if (entry.onNews) entry.onNews(news);
+        else this.drop(entry);
+      });
+      this.workers.push(entry);
+    }
+  }
+
+  // Plays `total` runs of the sweep `args` on as many workers as there are cores (never
+  // more than runs).
+  play(args: string[], total: number, listener: SweepListener): void {
+    if (this.sweep) return;
+    this.warm();
+    this.failures = [];
+    const shards = Math.max(1, Math.min(this.workers.length, total));
+    const sweep = { records: [] as SweepRecord[], listener, busy: new Set<PoolWorker>() };
+    this.sweep = sweep;
+    this.workers.slice(0, shards).forEach((entry, index) => {
+      sweep.busy.add(entry);
+      entry.onNews = (news) => {
+        if (news.kind === 'run') {
+          sweep.records.push(news.record);
+          listener.progressed(sweep.records.length);
+          return;
+        }
+        if (news.kind === 'failed') {
+          this.failures.push(news.message);
+          this.drop(entry);
+        }
+        entry.onNews = null;
+        sweep.busy.delete(entry);
+        if (sweep.busy.size === 0) this.finish(false);
+      };
+      const job: ShareJob = { args, shard: index + 1, shards };
+      entry.worker.postMessage(job);
+    });
+  }
+
+  // Ends the sweep under way; what finished so far is kept.
+  cancel(): void {
+    const sweep = this.sweep;
+    if (!sweep) return;
+    for (const entry of sweep.busy) this.drop(entry);
+    this.finish(true);
+  }
+
+  private drop(entry: PoolWorker): void {
+    entry.worker.terminate();
+    entry.onNews = null;
+    this.workers = this.workers.filter((w) => w !== entry);
+  }
+
+  private finish(cancelled: boolean): void {
+    const sweep = this.sweep;
+    if (!sweep) return;
+    this.sweep = null;
+    for (const entry of sweep.busy) entry.onNews = null;
+    // Fresh workers for the next sweep, in place of those ended.
+    this.warm();
+    sweep.listener.finished({ records: sweep.records, cancelled, failures: this.failures });
+  }
+}

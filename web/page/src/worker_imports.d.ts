@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Vite's worker imports, as its own client types declare them (the page does not take
+// those types whole).
+declare module '*?worker&inline' {
+  const WorkerConstructor: new (options?: { name?: string }) => Worker;
+  export default WorkerConstructor;
+}

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Starts an automatic runs' worker from its own file beside the page (the served site).
+// The single file starts it from inlined code instead (workers_inline.ts); the build picks
+// one of the two by the alias 'autorun-workers'.
+export function startAutoRunWorker(): Worker {
+  return new Worker(new URL('./autorun_worker.ts', import.meta.url), {
+    type: 'module',
+    name: 'autoruns',
+  });
+}
