@@ -167,6 +167,7 @@ assert.equal(
 );
 assert.ok(call(module, 'contactSheetSvg', organisms).includes(`>${organisms[2].id}</text>`));
 assert.equal(call(module, 'contactSheetNote', 5, 5), '');
+assert.deepEqual(call(module, 'pictureFormats'), ['PNG image (*.png)', 'SVG drawing (*.svg)']);
 assert.match(call(module, 'contactSheetNote', 1000, 1200), /first 1,000 of 1,200/);
 called.add('delete');
 engine.delete();

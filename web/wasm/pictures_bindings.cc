@@ -13,6 +13,7 @@
 
 #include "gallery/contact_sheet.h"
 #include "gallery/organism_texts.h"
+#include "gallery/picture_question.h"
 #include "organism/dna.h"
 #include "organism/svg_canvas.h"
 
@@ -82,6 +83,15 @@ std::string ContactSheetNoteBinding(int shown, int total) { return ContactSheetN
 
 int ContactSheetLimitBinding() { return kContactSheetLimit; }
 
+// The two formats the desktop's save dialog offers, PNG first.
+val PictureFormatsBinding() {
+  val formats = val::array();
+  for (const std::string& filter : SavePictureQuestion("", "").filters) {
+    formats.call<void>("push", filter);
+  }
+  return formats;
+}
+
 }  // namespace
 }  // namespace vantrel
 
@@ -93,4 +103,5 @@ EMSCRIPTEN_BINDINGS(pictures) {
   emscripten::function("contactSheetSvg", &vantrel::ContactSheetSvgBinding);
   emscripten::function("contactSheetNote", &vantrel::ContactSheetNoteBinding);
   emscripten::function("contactSheetLimit", &vantrel::ContactSheetLimitBinding);
+  emscripten::function("pictureFormats", &vantrel::PictureFormatsBinding);
 }

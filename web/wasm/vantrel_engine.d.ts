@@ -190,6 +190,8 @@ export interface VantrelEngineModule {
   contactSheetNote(shown: number, total: number): string;
   /** The most organisms one contact sheet shows. */
   contactSheetLimit(): number;
+  /** The formats the desktop's save dialog offers: PNG's description, then SVG's. */
+  pictureFormats(): string[];
 }
 
 /** Instantiates the module. */
