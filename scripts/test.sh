@@ -17,6 +17,8 @@ if [ "$preset" = dev ]; then
   scripts/web.sh --build
   node tests/web/page_units_test.mjs
   node tests/web/page_test.mjs build/web/site build/dev/bin/web_replay
+  # The page's pictures against the desktop's pixels; the picture menus, copy and save.
+  node tests/web/pictures_test.mjs build/web/site build/dev/bin/picture_digests
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web
 fi

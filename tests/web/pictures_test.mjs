@@ -50,10 +50,14 @@ const nativeDigests = new Promise((resolve, reject) => {
   tool.stdin.end(dnas.join('\n'));
 });
 
-// In the page: the FNV-1a hash of R, G, B, A bytes, as the native tool computes it.
+// In the page: the native tool's hash of R, G, B, A bytes (FNV-1a over little-endian
+// words of four bytes), of a Uint8ClampedArray or an array of bytes.
 const fnvSource = `(bytes) => {
+  const words = new Uint32Array(
+    bytes instanceof Uint8ClampedArray ? bytes.buffer : Uint8Array.from(bytes).buffer,
+  );
   let hash = 0x811c9dc5;
-  for (let i = 0; i < bytes.length; i++) hash = Math.imul(hash ^ bytes[i], 0x01000193) >>> 0;
+  for (let i = 0; i < words.length; i++) hash = Math.imul(hash ^ words[i], 0x01000193) >>> 0;
   return hash.toString(16).padStart(8, '0');
 }`;
 

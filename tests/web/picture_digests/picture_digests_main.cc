@@ -1,8 +1,8 @@
 // Prints a digest of the desktop's picture of each organism, for comparison with the
 // pictures a web page draws: for every DNA read from standard input (one a line), the DNA
-// and then, for each device pixel ratio given, the 32-bit FNV-1a hash of the picture's
-// R, G, B, A bytes in hexadecimal, the picture 350 pixels square at that ratio as the
-// desktop's big view renders it.
+// and then, for each device pixel ratio given, a 32-bit FNV-1a hash of the picture's
+// R, G, B, A bytes taken four at a time as little-endian words, in hexadecimal, the picture 350
+// pixels square at that ratio as the desktop's big view renders it.
 //
 //   picture_digests RATIO... < dnas
 
@@ -22,17 +22,13 @@ namespace {
 
 std::uint32_t RgbaDigest(const QImage& image) {
   std::uint32_t hash = 2166136261u;
-  const auto add = [&hash](unsigned byte) {
-    hash ^= byte;
-    hash *= 16777619u;
-  };
   for (int y = 0; y < image.height(); ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      add(qRed(row[x]));
-      add(qGreen(row[x]));
-      add(qBlue(row[x]));
-      add(qAlpha(row[x]));
+      const QRgb pixel = row[x];
+      const std::uint32_t word = qRed(pixel) | qGreen(pixel) << 8 | qBlue(pixel) << 16 |
+                                 static_cast<std::uint32_t>(qAlpha(pixel)) << 24;
+      hash = (hash ^ word) * 16777619u;
     }
   }
   return hash;
