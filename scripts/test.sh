@@ -19,6 +19,8 @@ if [ "$preset" = dev ]; then
   node tests/web/page_test.mjs build/web/site build/dev/bin/web_replay
   # The lab notebook: its exported run table against the desktop notebook's.
   node tests/web/notebook_test.mjs build/web/site build/dev/bin/web_replay
+  # The page's pictures against the desktop's pixels; the picture menus, copy and save.
+  node tests/web/pictures_test.mjs build/web/site build/dev/bin/picture_digests
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web
   # The family tree against the desktop's engine, and populations sent as links.

@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 
+#include "gallery/contact_sheet.h"
 #include "gallery/qt/organism_picture.h"
 #include "gallery/qt/population_view.h"
 #include "population/population.h"
@@ -313,6 +314,32 @@ TEST_F(PopulationWindowTest, AContactSheetSavedAsSvgIsSvgAndSaveDialogsOfferName
   EXPECT_GE(paths, 11);  // at least a line for each organism
   EXPECT_TRUE(bytes.contains(QByteArray("width=\"") +
                              QByteArray::number(RenderContactSheet(grid_).width()) + '"'));
+}
+
+// The core's contact sheet, which the web page saves, is laid out as the desktop's: the
+// same size for one, a few and many organisms, and the same pixels in a picture's square.
+TEST_F(PopulationWindowTest, TheCoresContactSheetHasTheDesktopsArrangement) {
+  for (const int organisms : {1, 10, 61}) {
+    Fill(organisms + 1);
+    const ContactSheetLayout layout(organisms);
+    EXPECT_EQ(RenderContactSheet(grid_).size(), QSize(layout.Width(), layout.Height()))
+        << organisms << " organisms";
+  }
+  Fill(11);
+  std::vector<SheetOrganism> organisms;
+  for (int row = 1; row <= 10; ++row) {
+    organisms.push_back({grid_.Cell(kIdColumn, row), grid_.Cell(kDnaColumn, row)});
+  }
+  const QImage desktop = RenderContactSheet(grid_);
+  const PixelBuffer core = ContactSheetPixels(organisms);
+  const SheetRect square = ContactSheetLayout(10).Picture(7);
+  int same = 0;
+  for (int y = square.top; y < square.top + square.height; ++y) {
+    for (int x = square.left; x < square.left + square.width; ++x) {
+      same += desktop.pixel(x, y) == core.At(x, y);
+    }
+  }
+  EXPECT_EQ(same, square.width * square.height);
 }
 
 // Bad DNA from a file draws as the decoders read it: missing and non-digit positions as 1,

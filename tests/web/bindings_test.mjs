@@ -47,6 +47,8 @@ const interfaces = new Map(
     'Notebook',
     'SweepRecord',
     'StableBox',
+    'SheetLabel',
+    'ContactSheet',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -196,6 +198,34 @@ assert.deepEqual(
 );
 assert.equal(lab.runTable()[2][6], reached.goal, 'a goal with quotes and commas is one cell');
 lab.delete();
+// Pictures: SVG, file names, the invisible pen and the contact sheet.
+assert.match(
+  call(module, 'organismSvg', shownDna),
+  /^<\?xml[^]*<title>Organism \d{13}<\/title>[^]*<\/svg>\n$/,
+);
+assert.equal(call(module, 'pictureFileName', '12/a'), 'organism-12a.png');
+assert.deepEqual(
+  ['1230567890123', '1231567890123'].map((dna) => call(module, 'penInvisible', dna)),
+  [true, false],
+);
+const limit = call(module, 'contactSheetLimit');
+const organisms = engine.rows(1, 3).map(({ id, dna }) => ({ id, dna }));
+const sheet = call(module, 'contactSheet', [...organisms, 7]);
+assert.equal(sheet.rgba.length, sheet.width * sheet.height * 4);
+assert.deepEqual(
+  sheet.labels.map((label) => label.id),
+  [...organisms.map((organism) => organism.id), ''],
+  'a value that is no organism is one without ID',
+);
+assert.equal(call(module, 'contactSheet', 'no array').labels.length, 0);
+assert.equal(
+  call(module, 'contactSheet', Array(limit + 5).fill(organisms[0])).labels.length,
+  limit,
+);
+assert.ok(call(module, 'contactSheetSvg', organisms).includes(`>${organisms[2].id}</text>`));
+assert.equal(call(module, 'contactSheetNote', 5, 5), '');
+assert.deepEqual(call(module, 'pictureFormats'), ['PNG image (*.png)', 'SVG drawing (*.svg)']);
+assert.match(call(module, 'contactSheetNote', 1000, 1200), /first 1,000 of 1,200/);
 called.add('delete');
 engine.delete();
 

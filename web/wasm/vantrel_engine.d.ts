@@ -321,6 +321,33 @@ export declare class LabSweep {
   delete(): void;
 }
 
+/** An organism on a contact sheet. */
+export interface SheetOrganism {
+  id: string;
+  dna: string;
+}
+
+/** An ID under a contact sheet's picture and the box it is centred in (pixels). */
+export interface SheetLabel {
+  id: string;
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+}
+
+/** A contact sheet: its pixels without the IDs, which the page writes into `labels`. */
+export interface ContactSheet {
+  width: number;
+  height: number;
+  /** R, G, B, A bytes, width x height. */
+  rgba: Uint8Array<ArrayBuffer>;
+  labels: SheetLabel[];
+  /** The IDs' text: its size in pixels and its colour ("#rrggbb"). */
+  fontSize: number;
+  textColour: string;
+}
+
 export interface VantrelEngineModule {
   Engine: typeof Engine;
   /** Device pixels of a side of a picture `size` CSS pixels wide (1 to 4096). */
@@ -340,6 +367,22 @@ export interface VantrelEngineModule {
   LabSweep: typeof LabSweep;
   /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
   sweepCsv(records: SweepRecord[]): string;
+  /** An organism's drawing as an SVG document, 350 pixels square, as the desktop saves it. */
+  organismSvg(dna: string): string;
+  /** The file name the desktop offers for organism `id`'s picture ("organism-<id>.png"). */
+  pictureFileName(id: string): string;
+  /** Whether organism `dna` draws with the invisible pen (its picture stays blank). */
+  penInvisible(dna: string): boolean;
+  /** The contact sheet of the first contactSheetLimit() organisms, in their order. */
+  contactSheet(organisms: SheetOrganism[]): ContactSheet;
+  /** The same sheet as an SVG document, the organisms as vectors, the IDs as text. */
+  contactSheetSvg(organisms: SheetOrganism[]): string;
+  /** What to say of a sheet showing `shown` of `total` organisms ("" when all). */
+  contactSheetNote(shown: number, total: number): string;
+  /** The most organisms one contact sheet shows. */
+  contactSheetLimit(): number;
+  /** The formats the desktop's save dialog offers: PNG's description, then SVG's. */
+  pictureFormats(): string[];
 }
 
 /** Instantiates the module. */

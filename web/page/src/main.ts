@@ -20,6 +20,9 @@ import { openLinkedPopulation, sharePopulation } from './share';
 import { FamilyTreeView } from './tree';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { timeStep } from './step_timing';
+import { onMenuRequest } from './context_menu';
+import { framedWithHint } from './invisible_hint';
+import { showPictureMenu } from './picture_menus';
 import { texts } from './texts';
 import { AutoRunPanel } from './autoruns';
 import { startAutoRunWorker } from 'autorun-workers';
@@ -69,6 +72,10 @@ async function start(app: HTMLElement): Promise<void> {
   const canvas = document.createElement('canvas');
   canvas.className = 'picture';
   canvas.setAttribute('role', 'img');
+  // Focusable, for the picture menu's keys.
+  canvas.tabIndex = 0;
+  canvas.setAttribute('aria-keyshortcuts', 'Shift+F10');
+  const framed = framedWithHint(canvas);
   const health = document.createElement('span');
   health.className = 'health-value';
   const healthLabel = document.createElement('span');
@@ -83,6 +90,11 @@ async function start(app: HTMLElement): Promise<void> {
   const population = new PopulationView(engine, vantrel.gallery(), vantrel.pictureSide, (row) =>
     show(engine.selectRow(row)),
   );
+  onMenuRequest(canvas, (at) => {
+    showPictureMenu(vantrel, engine, engine.selectedRow(), at.x, at.y, false);
+  });
+  population.pictureMenu = (row, x, y) => showPictureMenu(vantrel, engine, row, x, y, true);
+  population.penInvisible = (dna) => vantrel.penInvisible(dna);
 
   const tree = new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, (row) =>
     show(engine.selectRow(row)),
@@ -107,6 +119,7 @@ async function start(app: HTMLElement): Promise<void> {
     const words = organism ? engine.organismWords() : texts.noOrganism;
     canvas.setAttribute('aria-label', `${texts.organismPicture}: ${words}`);
     spoken.textContent = words;
+    framed.show(organism !== undefined && vantrel.penInvisible(organism.dna));
     drawOrganism(canvas, engine, vantrel.pictureSide(kPictureSize, window.devicePixelRatio));
   };
   const showButtons = (): void => {
@@ -208,7 +221,7 @@ async function start(app: HTMLElement): Promise<void> {
 
   const stage = section(
     'stage',
-    canvas,
+    framed.element,
     section(
       'buttons',
       button(texts.newGenePool.label, texts.newGenePool.name, () => act('newGenePool'), 'N'),

@@ -5,7 +5,9 @@
 // and taps, with the captions as text above: 100,000 organisms scroll as lightly as ten.
 // The engine decides the selection; the view shows what it says.
 import type { Engine, Gallery } from 'vantrel-engine';
+import { onMenuRequest } from './context_menu';
 import { dialogOpen } from './dialog';
+import { paintInvisibleHint } from './invisible_hint';
 import { takesTyping } from './keys';
 import { GalleryLayout } from './layout';
 import type { Rect } from './layout';
@@ -51,6 +53,10 @@ export class PopulationView {
   private pinch: { distance: number; size: number } | undefined;
   private drawnWidth = 0;
   private drawnHeight = 0;
+  // The picture menu for organism `row` at (x, y), and whether a DNA draws with the
+  // invisible pen (its picture then says so); set by the page.
+  pictureMenu: (row: number, x: number, y: number) => void = () => undefined;
+  penInvisible: (dna: string) => boolean = () => false;
 
   constructor(
     private readonly engine: Engine,
@@ -119,6 +125,19 @@ export class PopulationView {
       if (option instanceof HTMLElement) this.onSelect(Number(option.dataset.row));
     });
     this.scroller.addEventListener('keydown', (event) => this.arrowKey(event));
+    // A picture's menu: over the picture pressed, or by key for the selected one.
+    onMenuRequest(this.scroller, (at) => {
+      const option = at.target.closest('[data-row]');
+      const row = option instanceof HTMLElement ? Number(option.dataset.row) : 0;
+      if (!at.byKeyboard) {
+        if (row > 0) this.pictureMenu(row, at.x, at.y);
+        return;
+      }
+      const selected = this.engine.selectedRow();
+      const box = document.getElementById(`picture-${String(selected)}`)?.getBoundingClientRect();
+      if (selected > 0 && box)
+        this.pictureMenu(selected, box.left + box.width / 2, box.top + box.height / 2);
+    });
     this.scroller.addEventListener('wheel', (event) => this.wheel(event), { passive: false });
     this.scroller.addEventListener('pointerdown', (event) => this.touch(event));
     this.scroller.addEventListener('pointermove', (event) => this.touch(event));
@@ -266,6 +285,8 @@ export class PopulationView {
             : undefined);
         if (thumbnail) {
           context.putImageData(thumbnail, Math.round(picture.left * ratio), Math.round(y * ratio));
+          if (this.penInvisible(organism.dna))
+            paintInvisibleHint(context, picture.left, y, picture.width, picture.height);
           painted += 1;
         } else {
           context.fillStyle = kColors.waiting;

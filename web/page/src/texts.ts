@@ -186,4 +186,22 @@ export const texts = {
     summary: 'Summary',
     noRuns: 'No automatic runs yet: choose a goal and the conditions, then press Run.',
   },
+  pictures: {
+    // The menus of the big drawing and of the population's pictures, as the desktop's.
+    menu: 'Picture',
+    copy: 'Copy picture',
+    saveAs: 'Save picture as…',
+    saveAll: 'Save all as one picture…',
+    // The save dialogs' captions and the name offered for the population's picture.
+    saveTitle: 'Save picture as',
+    saveAllTitle: 'Save all as one picture',
+    sheetName: 'population.png',
+    format: 'Format',
+    save: 'Save',
+    cancel: 'Cancel',
+    copyFailed: 'The picture could not be copied:',
+    noPng: 'The browser could not make a PNG image.',
+    // At the foot of an organism drawn with the invisible pen.
+    invisible: 'invisible',
+  },
 } as const;
