@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's pure parts under Node, without a browser: the population view's layout gives
-// the desktop gallery's cells, visible ranges and arrow steps (the cases its own tests
-// check), and the thumbnail cache keeps pictures by DNA and size, drops the least recently
-// used past its budget and asks the engine for each picture once.
+// The page's pure parts under Node, without a browser: the thumbnail cache keeps pictures
+// by DNA and size, drops the least recently used past its budget and asks the engine for
+// each picture once.
 //
 //   node page_units_test.mjs
 import assert from 'node:assert/strict';
@@ -20,34 +19,6 @@ async function pageModule(name) {
   });
   return import(`data:text/javascript,${encodeURIComponent(outputText)}`);
 }
-
-const { GalleryLayout } = await pageModule('layout.ts');
-// Cells are 96 + 12 = 108 wide and 96 + 12 + 20 = 128 high; 500 px hold 4 columns.
-const layout = new GalleryLayout(10, 96, 20, 6, 500);
-assert.deepEqual([layout.columns, layout.rows, layout.contentHeight], [4, 3, 3 * 128]);
-assert.deepEqual(layout.cell(0), { left: 34, top: 0, width: 108, height: 128 });
-assert.deepEqual(layout.cell(5), { left: 34 + 108, top: 128, width: 108, height: 128 });
-assert.deepEqual(layout.picture(5), { left: 34 + 108 + 6, top: 128 + 6, width: 96, height: 96 });
-assert.deepEqual(layout.label(5), { left: 148, top: 134 + 96, width: 96, height: 26 });
-assert.deepEqual([layout.firstIndexIn(130), layout.endIndexIn(300)], [4, 10]);
-assert.deepEqual([layout.firstIndexIn(-5), layout.endIndexIn(0)], [0, 0]);
-assert.equal(new GalleryLayout(5, 96, 0, 6, 20).columns, 1);
-assert.equal(new GalleryLayout(0, 96, 0, 6, 800).rows, 0);
-const steps = [
-  [5, 1, 0, 6],
-  [4, -1, 0, 3],
-  [0, -1, 0, 0],
-  [9, 1, 0, 9],
-  [5, 0, 1, 9],
-  [6, 0, 1, 9],
-  [8, 0, 1, 8],
-  [2, 0, -1, 2],
-  [9, 0, -1, 5],
-];
-for (const [from, across, down, to] of steps) {
-  assert.equal(layout.step(from, across, down), to, `step ${from} by ${across}, ${down}`);
-}
-assert.equal(new GalleryLayout(0, 96, 20, 6, 500).step(0, 1, 0), -1);
 
 globalThis.ImageData = class {
   constructor(data, width, height) {
@@ -76,4 +47,4 @@ assert.ok(cache.find('ccc', 10));
 assert.deepEqual([asked, cache.drawn], [['a', 'bb', 'ccc'], 3]);
 // A picture larger than the budget is still handed back.
 assert.equal(new ThumbnailCache(engine, 10).get('d', 10, 1, 10).width, 10);
-console.log('page_units_test: the population layout and the thumbnail cache');
+console.log('page_units_test: the thumbnail cache');

@@ -74,9 +74,7 @@ async function start(app: HTMLElement): Promise<void> {
 
   const parameters = new ParameterBoxes(engine);
   const grid = new OrganismGrid(engine, (row) => show(engine.selectRow(row)));
-  const population = new PopulationView(engine, vantrel.gallery(), vantrel.pictureSide, (row) =>
-    show(engine.selectRow(row)),
-  );
+  const population = new PopulationView(engine, vantrel, (row) => show(engine.selectRow(row)));
 
   const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F');
   const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S');
