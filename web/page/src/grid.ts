@@ -112,6 +112,9 @@ export class OrganismGrid {
 
   // Shows the engine's table and selection, the selected row scrolled into view.
   update(): void {
+    // Read before anything is written, so that a step never has the browser lay the page
+    // out before its frame.
+    let scrollTop = this.element.scrollTop;
     const count = this.engine.rowCount();
     this.element.setAttribute('aria-rowcount', String(count + 1));
     this.body.style.height = `${String(count * kRowHeight)}px`;
@@ -119,11 +122,11 @@ export class OrganismGrid {
     if (selected > 0) {
       const top = (selected - 1) * kRowHeight;
       const view = this.viewHeight();
-      if (top < this.element.scrollTop) this.element.scrollTop = top;
-      else if (top + kRowHeight > this.element.scrollTop + view)
-        this.element.scrollTop = top + kRowHeight - view;
+      if (top < scrollTop) this.element.scrollTop = scrollTop = top;
+      else if (top + kRowHeight > scrollTop + view)
+        this.element.scrollTop = scrollTop = top + kRowHeight - view;
     }
-    this.draw();
+    this.draw(scrollTop);
   }
 
   // The height in which body rows show, below the title row.
@@ -132,14 +135,14 @@ export class OrganismGrid {
   }
 
   // The first row drawn for the present scroll position, the overscan included.
-  private firstShown(): number {
-    return Math.max(1, Math.floor(this.element.scrollTop / kRowHeight) + 1 - kOverscan);
+  private firstShown(scrollTop = this.element.scrollTop): number {
+    return Math.max(1, Math.floor(scrollTop / kRowHeight) + 1 - kOverscan);
   }
 
-  private draw(): void {
+  private draw(scrollTop = this.element.scrollTop): void {
     const count = this.engine.rowCount();
     const selected = this.engine.selectedRow();
-    const first = this.firstShown();
+    const first = this.firstShown(scrollTop);
     this.drawnFirst = first;
     const shown = Math.ceil(this.viewHeight() / kRowHeight) + 2 * kOverscan + 1;
     const rows = this.engine.rows(first, Math.min(shown, Math.max(0, count - first + 1)));

@@ -20,9 +20,11 @@ const kLabelHeight = 18; // the caption's line (page.css: .caption)
 const kFrameWidth = 3;
 const kZoomStep = 8; // pixels per wheel notch
 const kWheelNotch = 100; // Chromium's pixels of wheel delta per notch
-// Milliseconds of new pictures a frame draws; the rest come in the next frames, so a view
-// opened or scrolled onto pictures not drawn before answers at once.
+// A step, a scroll or opening the view shows at once what is drawn already, new pictures
+// as blank cells; the engine draws those when the page is idle, kRasterBudget
+// milliseconds at a time, or after kRasterWait milliseconds when the page is never idle.
 const kRasterBudget = 8;
+const kRasterWait = 100;
 const kColors = {
   waiting: '#eee',
   frame: '#0b57d0',
@@ -89,6 +91,9 @@ export class PopulationView {
   private size: number;
   private opener: Element | null = null;
   private pending = 0; // the animation frame that will draw, if one is asked for
+  private pendingScroll = 0; // the animation frame that will scroll, if one is asked for
+  private pendingRaster = false; // new pictures are asked for when the page is idle
+  private waiting: string[] = []; // DNA of the pictures in sight not drawn yet
   private zoomCarry = 0; // wheel movement short of a whole pixel
   private readonly touches = new Map<number, { x: number; y: number }>();
   private pinch: { distance: number; size: number } | undefined;
@@ -162,7 +167,9 @@ export class PopulationView {
     this.hint.textContent = gallery.emptyHint;
     this.element.append(heading, bar, this.hint, this.scroller);
 
+    // The view's own scrolling has been drawn already, and waits for its frame to happen.
     this.scroller.addEventListener('scroll', () => {
+      if (this.pendingScroll || this.scroller.scrollTop === this.scrollTop) return;
       this.scrollTop = this.scroller.scrollTop;
       this.drawSoon();
     });
@@ -266,9 +273,14 @@ export class PopulationView {
     return Math.max(0, this.shape.contentHeight - this.height);
   }
 
+  // Scrolls in the next frame, just before the browser lays the page out for it: a scroll
+  // now would have it lay the page out at once, and again for the frame.
   private scrollTo(top: number): void {
     this.scrollTop = Math.min(top, this.lastScrollTop());
-    this.scroller.scrollTop = this.scrollTop;
+    this.pendingScroll ||= requestAnimationFrame(() => {
+      this.pendingScroll = 0;
+      this.scroller.scrollTop = this.scrollTop;
+    });
   }
 
   private showSelection(): void {
@@ -286,6 +298,32 @@ export class PopulationView {
       this.pending = 0;
       this.draw();
     });
+  }
+
+  // Has the engine draw the pictures in sight that are not kept yet when the page is idle
+  // (after the frame that shows a step or a scroll), for up to kRasterBudget milliseconds
+  // at a time, and paints them in the next frame.
+  private rasterLater(): void {
+    if (this.pendingRaster) return;
+    this.pendingRaster = true;
+    requestIdleCallback(
+      (idle) => {
+        this.pendingRaster = false;
+        if (!this.isOpen) return;
+        const ratio = window.devicePixelRatio || 1;
+        const side = this.calls.pictureSide(this.size, ratio);
+        const budget = idle.didTimeout
+          ? kRasterBudget
+          : Math.min(kRasterBudget, idle.timeRemaining());
+        const deadline = performance.now() + Math.max(1, budget);
+        for (const dna of this.waiting) {
+          if (performance.now() >= deadline) break;
+          this.cache.get(dna, this.size, ratio, side);
+        }
+        this.drawSoon();
+      },
+      { timeout: kRasterWait },
+    );
   }
 
   // Draws the cells in sight, and puts an option over each.
@@ -307,7 +345,7 @@ export class PopulationView {
     const rows = end > first ? this.engine.rows(first + 1, end - first) : [];
     const selected = this.engine.selectedRow();
     const side = this.calls.pictureSide(this.size, ratio);
-    const deadline = performance.now() + kRasterBudget;
+    const waiting: string[] = [];
     let painted = 0;
     if (context) {
       context.setTransform(1, 0, 0, 1, 0, 0);
@@ -346,15 +384,12 @@ export class PopulationView {
           );
           context.fill();
         }
-        const thumbnail =
-          this.cache.find(organism.dna, side) ??
-          (performance.now() < deadline
-            ? this.cache.get(organism.dna, this.size, ratio, side)
-            : undefined);
+        const thumbnail = this.cache.find(organism.dna, side);
         if (thumbnail) {
           context.putImageData(thumbnail, Math.round(left * ratio), Math.round(y * ratio));
           painted += 1;
         } else {
+          waiting.push(organism.dna);
           context.fillStyle = kColors.waiting;
           context.fillRect(left, y, size, size);
         }
@@ -376,7 +411,8 @@ export class PopulationView {
     // the engine has drawn so far.
     this.canvas.dataset.painted = String(painted);
     this.canvas.dataset.waiting = String(rows.length - painted);
-    if (context && painted < rows.length) this.drawSoon();
+    this.waiting = waiting;
+    if (context && waiting.length > 0) this.rasterLater();
     this.canvas.dataset.drawn = String(this.cache.drawn);
   }
 
