@@ -53,6 +53,7 @@ export class OrganismGrid {
   private readonly pool: HTMLDivElement[] = [];
   private clientHeight = 0;
   private drawnFirst = 0;
+  private scrollTarget: number | undefined; // where the next frame scrolls to, if anywhere
 
   constructor(
     private readonly engine: Engine,
@@ -112,19 +113,28 @@ export class OrganismGrid {
 
   // Shows the engine's table and selection, the selected row scrolled into view.
   update(): void {
-    // Read before anything is written, so that a step never has the browser lay the page
-    // out before its frame.
-    let scrollTop = this.element.scrollTop;
+    // Read before anything is written, and scrolled in the frame, so that a step never has
+    // the browser lay the page out before its frame.
+    const before = this.scrollTarget ?? this.element.scrollTop;
     const count = this.engine.rowCount();
+    // A shorter table leaves the browser scrolled no further than its end.
+    let scrollTop = Math.min(before, Math.max(0, (count + 1) * kRowHeight - this.clientHeight));
     this.element.setAttribute('aria-rowcount', String(count + 1));
     this.body.style.height = `${String(count * kRowHeight)}px`;
     const selected = this.engine.selectedRow();
     if (selected > 0) {
       const top = (selected - 1) * kRowHeight;
       const view = this.viewHeight();
-      if (top < scrollTop) this.element.scrollTop = scrollTop = top;
-      else if (top + kRowHeight > scrollTop + view)
-        this.element.scrollTop = scrollTop = top + kRowHeight - view;
+      if (top < scrollTop) scrollTop = top;
+      else if (top + kRowHeight > scrollTop + view) scrollTop = top + kRowHeight - view;
+    }
+    if (scrollTop !== before) {
+      if (this.scrollTarget === undefined)
+        requestAnimationFrame(() => {
+          if (this.scrollTarget !== undefined) this.element.scrollTop = this.scrollTarget;
+          this.scrollTarget = undefined;
+        });
+      this.scrollTarget = scrollTop;
     }
     this.draw(scrollTop);
   }

@@ -56,6 +56,17 @@ function place(element: HTMLElement, boxes: Int32Array, at: number, height?: num
   });
 }
 
+// Runs `work` with the milliseconds it may take: when the page is idle, or after
+// kRasterWait milliseconds when it never is. Safari has no idle callbacks: there it runs
+// after the frame, with the whole budget.
+function whenIdle(work: (budget: number) => void): void {
+  if ('requestIdleCallback' in window)
+    requestIdleCallback((idle) => work(idle.didTimeout ? kRasterBudget : idle.timeRemaining()), {
+      timeout: kRasterWait,
+    });
+  else requestAnimationFrame(() => setTimeout(() => work(kRasterBudget), 0));
+}
+
 function setIfChanged(element: HTMLElement, name: string, value: string): void {
   if (element.getAttribute(name) !== value) element.setAttribute(name, value);
 }
@@ -306,24 +317,18 @@ export class PopulationView {
   private rasterLater(): void {
     if (this.pendingRaster) return;
     this.pendingRaster = true;
-    requestIdleCallback(
-      (idle) => {
-        this.pendingRaster = false;
-        if (!this.isOpen) return;
-        const ratio = window.devicePixelRatio || 1;
-        const side = this.calls.pictureSide(this.size, ratio);
-        const budget = idle.didTimeout
-          ? kRasterBudget
-          : Math.min(kRasterBudget, idle.timeRemaining());
-        const deadline = performance.now() + Math.max(1, budget);
-        for (const dna of this.waiting) {
-          if (performance.now() >= deadline) break;
-          this.cache.get(dna, this.size, ratio, side);
-        }
-        this.drawSoon();
-      },
-      { timeout: kRasterWait },
-    );
+    whenIdle((budget) => {
+      this.pendingRaster = false;
+      if (!this.isOpen) return;
+      const ratio = window.devicePixelRatio || 1;
+      const side = this.calls.pictureSide(this.size, ratio);
+      const deadline = performance.now() + Math.max(1, Math.min(kRasterBudget, budget));
+      for (const dna of this.waiting) {
+        if (performance.now() >= deadline) break;
+        this.cache.get(dna, this.size, ratio, side);
+      }
+      this.drawSoon();
+    });
   }
 
   // Draws the cells in sight, and puts an option over each.
