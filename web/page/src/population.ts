@@ -49,9 +49,8 @@ const kLabelAt = 8;
 function place(element: HTMLElement, boxes: Int32Array, at: number, height?: number): void {
   const style = element.style;
   const values = [boxes[at], boxes[at + 1], boxes[at + 2], height ?? boxes[at + 3]];
-  // (A box past the end reads undefined; galleryCells always gives whole boxes.)
   (['left', 'top', 'width', 'height'] as const).forEach((name, i) => {
-    const value = `${String(values[i])}px`;
+    const value = `${String(values[i] ?? 0)}px`;
     if (style[name] !== value) style[name] = value;
   });
 }
