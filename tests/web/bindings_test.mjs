@@ -49,6 +49,9 @@ const interfaces = new Map(
     'StableBox',
     'SheetLabel',
     'ContactSheet',
+    'GalleryShape',
+    'Rect',
+    'GalleryCells',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -64,6 +67,8 @@ function checkShape(value, type, where) {
     assert.ok(value instanceof Uint8Array, `${where} is a Uint8Array`);
   } else if (type === 'Float64Array<ArrayBuffer>') {
     assert.ok(value instanceof Float64Array, `${where} is a Float64Array`);
+  } else if (type === 'Int32Array<ArrayBuffer>') {
+    assert.ok(value instanceof Int32Array, `${where} is an Int32Array`);
   } else if (['number', 'string', 'boolean'].includes(type)) {
     assert.equal(typeof value, type, where);
   } else {
@@ -153,6 +158,47 @@ assert.deepEqual(
   ['Introduction', 'Exp 1', 'Exp 2', 'Exp 3', 'Exp 4', 'Exp 5'],
 );
 assert.ok(help.pages[1].text.startsWith('Size matters.\n\n'));
+// The desktop gallery's cells: 96 + 12 = 108 wide and 96 + 12 + 20 = 128 high; 500 px
+// hold 4 columns, the 68 px to spare shared left and right.
+const ten = { count: 10, pictureSize: 96, labelHeight: 20, width: 500 };
+assert.deepEqual(call(module, 'galleryShape', ten), {
+  columns: 4,
+  rows: 3,
+  pictureSize: 96,
+  cellWidth: 108,
+  cellHeight: 128,
+  contentHeight: 3 * 128,
+});
+assert.deepEqual(call(module, 'galleryCell', ten, 5), {
+  left: 142,
+  top: 128,
+  width: 108,
+  height: 128,
+});
+const inSight = call(module, 'galleryCells', ten, 130, 300);
+assert.deepEqual([inSight.first, inSight.end, inSight.boxes.length], [4, 10, 6 * 12]);
+// Picture 5: its cell, its picture inside the padding, its label under the picture.
+assert.deepEqual(
+  [...inSight.boxes.subarray(12, 24)],
+  [142, 128, 108, 128, 148, 134, 96, 96, 148, 230, 96, 26],
+);
+assert.equal(module.galleryCells(ten, 0, 0).boxes.length, 0);
+assert.equal(module.galleryCells(ten, 500, 900).first, 10, 'nothing below the last row');
+// The size is clamped as the desktop clamps it; a narrow view still has one column.
+assert.equal(module.galleryShape({ ...ten, pictureSize: 1000 }).pictureSize, 200);
+assert.equal(module.galleryShape({ ...ten, width: 20 }).columns, 1);
+const steps = [
+  [5, 1, 0, 6],
+  [0, -1, 0, 0],
+  [9, 1, 0, 9],
+  [5, 0, 1, 9],
+  [8, 0, 1, 8],
+  [9, 0, -1, 5],
+];
+for (const [from, across, down, to] of steps) {
+  assert.equal(call(module, 'galleryStep', ten, from, across, down), to, `step from ${from}`);
+}
+assert.equal(module.galleryStep({ ...ten, count: 0 }, 0, 1, 0), -1);
 assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
 // The family tree of the shown organism, and of an organism by its serial.
 const tree = call(engine, 'familyTree', -1);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reports the page's own timing of a shot (key S) at 1,000 organisms with the table shown:
-// the median and spread of the main thread's work from the key event to the end of the
-// frame's drawing, as the page measures it (step_timing.ts); with `notebook`, while the
-// lab notebook is open beside the table. Run by hand:
-//   node tests/web/measure_steps.mjs build/web/site [shots] [notebook]
+// Reports the page's own timing of a shot (key S) at 1,000 organisms with the table and
+// the population view shown (the table alone with --table-only; with `notebook`, the lab
+// notebook open as well): the median and spread of the main thread's work from the key
+// event to the end of the frame's drawing, as the page measures it (step_timing.ts). Run
+// by hand:
+//   node tests/web/measure_steps.mjs build/web/site [shots] [--table-only] [notebook]
 import { createRequire } from 'node:module';
 import { serveSite } from './serve_site.mjs';
 
@@ -11,9 +12,11 @@ import { serveSite } from './serve_site.mjs';
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
 
-const site = process.argv[2] ?? 'build/web/site';
-const shots = Number(process.argv[3] ?? 200);
-const withNotebook = process.argv[4] === 'notebook';
+const args = process.argv.slice(2).filter((arg) => arg !== '--table-only');
+const withView = args.length === process.argv.length - 2;
+const site = args[0] ?? 'build/web/site';
+const shots = Number(args[1] ?? 200);
+const withNotebook = args[2] === 'notebook';
 const { server, address } = await serveSite(site);
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
@@ -33,6 +36,7 @@ try {
   await named('Start with', 'spinbutton').fill('1001');
   await named('Start with a totally new genepool (N)').click();
   await page.locator('main').click({ position: { x: 5, y: 5 } });
+  if (withView) await page.keyboard.press('g');
   if (withNotebook) await page.keyboard.press('l');
   for (let i = 0; i < shots; i += 1) await page.keyboard.press('s');
   await page.waitForFunction(
@@ -46,7 +50,9 @@ try {
   const at = (share) =>
     times[Math.min(times.length - 1, Math.floor(share * times.length))];
   console.log(
-    `shot at 1,000 organisms${withNotebook ? ', notebook open' : ''}, ${times.length} keys: median ${at(0.5).toFixed(2)} ms ` +
+    `shot at 1,000 organisms${withView ? ' with the population view' : ''}` +
+      `${withNotebook ? ', notebook open' : ''}, ` +
+      `${times.length} keys: median ${at(0.5).toFixed(2)} ms ` +
       `(10% ${at(0.1).toFixed(2)}, 90% ${at(0.9).toFixed(2)} ms)`,
   );
 } finally {

@@ -14,6 +14,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { serveSite } from './serve_site.mjs';
+import { checkStartFounders } from './start_founders.mjs';
 
 const [site, nativeReplay] = process.argv.slice(2).map((p) => path.resolve(p));
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
@@ -374,6 +375,7 @@ try {
   assert.equal(await view.isVisible(), false, 'Close closes the view');
   assert.equal(saves, tables.length, 'every table of the desktop engine was compared');
   assert.deepEqual(errors, []);
+  await checkStartFounders(browser, address, (time) => nativeTables(`start ${time}\nsave\n`)[0]);
   console.log(
     `page_test: ${saves} tables as the desktop engine's; 1,000 organisms: new, End and S in ${took} ms, the population view open in ${opened} ms`,
   );

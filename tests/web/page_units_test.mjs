@@ -1,91 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's pure parts under Node, without a browser: the population view's layout gives
-// the desktop gallery's cells, visible ranges and arrow steps (the cases its own tests
-// check), and the thumbnail cache keeps pictures by DNA and size, drops the least recently
-// used past its budget and asks the engine for each picture once; a population's link
-// carries its table and parameters and refuses what is not one.
+// The page's pure parts under Node, without a browser: the thumbnail cache keeps pictures
+// by DNA and size, drops the least recently used past its budget and asks the engine for
+// each picture once; a population's link carries its table and parameters and refuses what
+// is not one; the automatic runs' pool shares a sweep among its workers.
 //
 //   node page_units_test.mjs
-import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
-import { createRequire } from "node:module";
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 
-const require = createRequire(
-  new URL("../../web/page/package.json", import.meta.url),
-);
-const ts = require("typescript");
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const ts = require('typescript');
 
 // A TypeScript file of the page as a module (its imports are types only).
 async function pageModule(name) {
-  const source = readFileSync(
-    new URL(`../../web/page/src/${name}`, import.meta.url),
-    "utf8",
-  );
+  const source = readFileSync(new URL(`../../web/page/src/${name}`, import.meta.url), 'utf8');
   const { outputText } = ts.transpileModule(source, {
-    compilerOptions: {
-      module: ts.ModuleKind.ESNext,
-      target: ts.ScriptTarget.ES2022,
-    },
+    compilerOptions: { module: ts.ModuleKind.ESNext, target: ts.ScriptTarget.ES2022 },
   });
   return import(`data:text/javascript,${encodeURIComponent(outputText)}`);
 }
-
-const { GalleryLayout } = await pageModule("layout.ts");
-// Cells are 96 + 12 = 108 wide and 96 + 12 + 20 = 128 high; 500 px hold 4 columns.
-const layout = new GalleryLayout(10, 96, 20, 6, 500);
-assert.deepEqual(
-  [layout.columns, layout.rows, layout.contentHeight],
-  [4, 3, 3 * 128],
-);
-assert.deepEqual(layout.cell(0), { left: 34, top: 0, width: 108, height: 128 });
-assert.deepEqual(layout.cell(5), {
-  left: 34 + 108,
-  top: 128,
-  width: 108,
-  height: 128,
-});
-assert.deepEqual(layout.picture(5), {
-  left: 34 + 108 + 6,
-  top: 128 + 6,
-  width: 96,
-  height: 96,
-});
-assert.deepEqual(layout.label(5), {
-  left: 148,
-  top: 134 + 96,
-  width: 96,
-  height: 26,
-});
-assert.deepEqual([layout.firstIndexIn(130), layout.endIndexIn(300)], [4, 10]);
-assert.deepEqual([layout.firstIndexIn(-5), layout.endIndexIn(0)], [0, 0]);
-assert.equal(new GalleryLayout(5, 96, 0, 6, 20).columns, 1);
-assert.equal(new GalleryLayout(0, 96, 0, 6, 800).rows, 0);
-const steps = [
-  [5, 1, 0, 6],
-  [4, -1, 0, 3],
-  [0, -1, 0, 0],
-  [9, 1, 0, 9],
-  [5, 0, 1, 9],
-  [6, 0, 1, 9],
-  [8, 0, 1, 8],
-  [2, 0, -1, 2],
-  [9, 0, -1, 5],
-];
-for (const [from, across, down, to] of steps) {
-  assert.equal(
-    layout.step(from, across, down),
-    to,
-    `step ${from} by ${across}, ${down}`,
-  );
-}
-assert.equal(new GalleryLayout(0, 96, 20, 6, 500).step(0, 1, 0), -1);
 
 globalThis.ImageData = class {
   constructor(data, width, height) {
     Object.assign(this, { data, width, height });
   }
 };
-const { ThumbnailCache } = await pageModule("thumbnails.ts");
+const { ThumbnailCache } = await pageModule('thumbnails.ts');
 const asked = [];
 const engine = {
   pictureRgba(dna, size, ratio) {
@@ -96,65 +37,47 @@ const engine = {
 };
 // Room for two 10 x 10 pictures.
 const cache = new ThumbnailCache(engine, 2 * 400);
-const a = cache.get("a", 10, 1, 10);
-assert.equal(cache.get("a", 10, 1, 10), a, "a kept picture is drawn once");
-assert.equal(cache.find("a", 20), undefined, "another size is another picture");
-cache.get("bb", 10, 1, 10);
-cache.find("a", 10); // a is now the most recently used
-cache.get("ccc", 10, 1, 10); // over the budget: bb goes
-assert.deepEqual(
-  [!!cache.find("a", 10), !!cache.find("bb", 10)],
-  [true, false],
-);
-assert.ok(cache.find("ccc", 10));
-assert.deepEqual([asked, cache.drawn], [["a", "bb", "ccc"], 3]);
+const a = cache.get('a', 10, 1, 10);
+assert.equal(cache.get('a', 10, 1, 10), a, 'a kept picture is drawn once');
+assert.equal(cache.find('a', 20), undefined, 'another size is another picture');
+cache.get('bb', 10, 1, 10);
+cache.find('a', 10); // a is now the most recently used
+cache.get('ccc', 10, 1, 10); // over the budget: bb goes
+assert.deepEqual([!!cache.find('a', 10), !!cache.find('bb', 10)], [true, false]);
+assert.ok(cache.find('ccc', 10));
+assert.deepEqual([asked, cache.drawn], [['a', 'bb', 'ccc'], 3]);
 // A picture larger than the budget is still handed back.
-assert.equal(new ThumbnailCache(engine, 10).get("d", 10, 1, 10).width, 10);
+assert.equal(new ThumbnailCache(engine, 10).get('d', 10, 1, 10).width, 10);
 
 // A population's link: the table's bytes and the parameters come back whole, whatever
 // bytes the table holds; damaged, foreign and other versions' links are refused.
-const link = await pageModule("share_link.ts");
+const link = await pageModule('share_link.ts');
 const anyBytes = Uint8Array.from({ length: 300 }, (_, i) => (i * 37) % 256);
-const sent = {
-  table: anyBytes,
-  parameters: { startOrganisms: 25, creativity: 60, bonus: -3 },
-};
+const sent = { table: anyBytes, parameters: { startOrganisms: 25, creativity: 60, bonus: -3 } };
 const fragment = await link.encodePopulation(sent);
 assert.match(fragment, /^population=[A-Za-z0-9_-]+$/);
 assert.deepEqual(await link.decodePopulation(fragment), sent);
-const { deflateRawSync } = await import("node:zlib");
-const packed = (text) =>
-  `population=${deflateRawSync(Buffer.from(text)).toString("base64url")}`;
-assert.ok(
-  await link.decodePopulation(packed("vantrel-population 1\n1 2 3\nx")),
-);
+const { deflateRawSync } = await import('node:zlib');
+const packed = (text) => `population=${deflateRawSync(Buffer.from(text)).toString('base64url')}`;
+assert.ok(await link.decodePopulation(packed('vantrel-population 1\n1 2 3\nx')));
 for (const wrong of [
-  "",
-  "population=",
-  "population=AAAA!!",
+  '',
+  'population=',
+  'population=AAAA!!',
   `population=${fragment.slice(11, -8)}`, // cut short
   fragment.slice(11), // without its key
-  packed("vantrel-population 2\n1 2 3\nx"), // a later version
-  packed("vantrel-population 1\n1 2\nx"),
-  packed("vantrel-population 1\n1 2 x\nx"),
-  packed("vantrel-population 1"),
+  packed('vantrel-population 2\n1 2 3\nx'), // a later version
+  packed('vantrel-population 1\n1 2\nx'),
+  packed('vantrel-population 1\n1 2 x\nx'),
+  packed('vantrel-population 1'),
 ]) {
   assert.equal(await link.decodePopulation(wrong), undefined, wrong);
 }
-assert.equal(
-  link.fromBase64Url("-_8AB"),
-  undefined,
-  "five characters are no base64url",
-);
+assert.equal(link.fromBase64Url('-_8AB'), undefined, 'five characters are no base64url');
 assert.deepEqual(link.fromBase64Url(link.toBase64Url(anyBytes)), anyBytes);
-assert.equal(
-  link.linkBase("", "file:///stick/vantrel.html#old"),
-  "file:///stick/vantrel.html",
-);
-assert.equal(
-  link.linkBase("https://example.org/v/#x", "http://h/#y"),
-  "https://example.org/v/",
-);
+assert.equal(link.linkBase('', 'file:///stick/vantrel.html#old'), 'file:///stick/vantrel.html');
+assert.equal(link.linkBase('https://example.org/v/#x', 'http://h/#y'), 'https://example.org/v/');
+
 // The automatic runs' pool with stand-in workers: shares as --shard K/N, each finished run
 // kept, a failed worker's runs kept while the others go on, Cancel ending the workers.
 class FakeWorker extends EventTarget {
@@ -167,13 +90,13 @@ class FakeWorker extends EventTarget {
     this.terminated = true;
   }
   say(data) {
-    this.dispatchEvent(Object.assign(new Event("message"), { data }));
+    this.dispatchEvent(Object.assign(new Event('message'), { data }));
   }
   crash(message) {
-    this.dispatchEvent(Object.assign(new Event("error"), { message }));
+    this.dispatchEvent(Object.assign(new Event('error'), { message }));
   }
 }
-const { AutoRunPool } = await pageModule("autorun_pool.ts");
+const { AutoRunPool } = await pageModule('autorun_pool.ts');
 const started = [];
 const pool = new AutoRunPool(
   () => started[started.push(new FakeWorker()) - 1],
@@ -181,33 +104,30 @@ const pool = new AutoRunPool(
 );
 const seen = [];
 const outcomes = [];
-const listener = {
-  progressed: (done) => seen.push(done),
-  finished: (o) => outcomes.push(o),
-};
+const listener = { progressed: (done) => seen.push(done), finished: (o) => outcomes.push(o) };
 pool.warm();
 assert.equal(started.length, 3);
-started[0].say({ kind: "ready" });
+started[0].say({ kind: 'ready' });
 assert.equal(pool.readyWorkers, 1);
-pool.play(["--goal", "shape=square"], 2, listener);
+pool.play(['--goal', 'shape=square'], 2, listener);
 assert.deepEqual(
   started.map((w) => w.jobs),
   [
-    [{ args: ["--goal", "shape=square"], shard: 1, shards: 2 }],
-    [{ args: ["--goal", "shape=square"], shard: 2, shards: 2 }],
+    [{ args: ['--goal', 'shape=square'], shard: 1, shards: 2 }],
+    [{ args: ['--goal', 'shape=square'], shard: 2, shards: 2 }],
     [],
   ],
 );
-started[1].say({ kind: "run", record: { run: 2 } });
-started[0].say({ kind: "run", record: { run: 1 } });
-started[0].say({ kind: "done" });
+started[1].say({ kind: 'run', record: { run: 2 } });
+started[0].say({ kind: 'run', record: { run: 1 } });
+started[0].say({ kind: 'done' });
 assert.deepEqual([seen, outcomes.length, pool.running], [[1, 2], 0, true]);
-started[1].say({ kind: "failed", message: "out of memory" });
+started[1].say({ kind: 'failed', message: 'out of memory' });
 assert.equal(outcomes.length, 1);
 assert.deepEqual(outcomes[0], {
   records: [{ run: 2 }, { run: 1 }],
   cancelled: false,
-  failures: ["out of memory"],
+  failures: ['out of memory'],
 });
 // The failed worker is ended and replaced; the others stay for the next sweep.
 assert.deepEqual(
@@ -216,28 +136,26 @@ assert.deepEqual(
 );
 assert.equal(pool.running, false);
 
-pool.play(["--goal", "shape=line"], 10, listener);
+pool.play(['--goal', 'shape=line'], 10, listener);
 const [first, , third, fourth] = started;
 assert.deepEqual(
   [first, third, fourth].map((w) => w.jobs.at(-1).shard),
   [1, 2, 3],
 );
-third.say({ kind: "run", record: { run: 2 } });
-fourth.crash("script error");
-first.say({ kind: "run", record: { run: 1 } });
+third.say({ kind: 'run', record: { run: 2 } });
+fourth.crash('script error');
+first.say({ kind: 'run', record: { run: 1 } });
 pool.cancel();
 assert.deepEqual(outcomes[1], {
   records: [{ run: 2 }, { run: 1 }],
   cancelled: true,
-  failures: ["script error"],
+  failures: ['script error'],
 });
 assert.ok([first, third, fourth].every((w) => w.terminated));
 // What an ended worker still says comes too late.
-first.say({ kind: "run", record: { run: 4 } });
-first.say({ kind: "done" });
+first.say({ kind: 'run', record: { run: 4 } });
+first.say({ kind: 'done' });
 assert.equal(outcomes.length, 2);
 assert.equal(started.filter((w) => !w.terminated).length, 3);
 
-console.log(
-  "page_units_test: the population layout, the thumbnail cache, links and the automatic runs pool",
-);
+console.log('page_units_test: the thumbnail cache, links and the automatic runs pool');

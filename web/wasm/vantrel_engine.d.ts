@@ -348,6 +348,45 @@ export interface ContactSheet {
   textColour: string;
 }
 
+/** What the population view knows of itself, from which the gallery's cells follow. */
+export interface GalleryGeometry {
+  count: number;
+  /** CSS pixels; clamped to minPictureSize..maxPictureSize as the desktop clamps it. */
+  pictureSize: number;
+  /** The caption's line under each picture. */
+  labelHeight: number;
+  /** The view's width. */
+  width: number;
+}
+
+/** The gallery's columns and rows and the sizes of its cells, as the desktop lays it out. */
+export interface GalleryShape {
+  columns: number;
+  rows: number;
+  pictureSize: number;
+  cellWidth: number;
+  cellHeight: number;
+  contentHeight: number;
+}
+
+/** A rectangle in the gallery's content coordinates (CSS pixels). */
+export interface Rect {
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+}
+
+/**
+ * The pictures in sight: indexes (from 0) `first` to `end` (exclusive), and for each, 12
+ * numbers in `boxes`: its cell's, its picture's and its label's left, top, width, height.
+ */
+export interface GalleryCells {
+  first: number;
+  end: number;
+  boxes: Int32Array<ArrayBuffer>;
+}
+
 export interface VantrelEngineModule {
   Engine: typeof Engine;
   /** Device pixels of a side of a picture `size` CSS pixels wide (1 to 4096). */
@@ -383,6 +422,26 @@ export interface VantrelEngineModule {
   contactSheetLimit(): number;
   /** The formats the desktop's save dialog offers: PNG's description, then SVG's. */
   pictureFormats(): string[];
+  /** The gallery's columns, rows and cell sizes. */
+  galleryShape(geometry: GalleryGeometry): GalleryShape;
+  /** The cell of picture `index` (from 0). */
+  galleryCell(geometry: GalleryGeometry, index: number): Rect;
+  /**
+   * The index an arrow key moves to from `index`: `across` -1/+1 for left/right, `down`
+   * -1/+1 for up/down; -1 without pictures.
+   */
+  galleryStep(
+    geometry: GalleryGeometry,
+    index: number,
+    across: number,
+    down: number,
+  ): number;
+  /** The pictures with a cell between content heights `top` and `bottom` (exclusive). */
+  galleryCells(
+    geometry: GalleryGeometry,
+    top: number,
+    bottom: number,
+  ): GalleryCells;
 }
 
 /** Instantiates the module. */

@@ -53,6 +53,7 @@ export class OrganismGrid {
   private readonly pool: HTMLDivElement[] = [];
   private clientHeight = 0;
   private drawnFirst = 0;
+  private scrollTarget: number | undefined; // where the next frame scrolls to, if anywhere
 
   constructor(
     private readonly engine: Engine,
@@ -112,18 +113,30 @@ export class OrganismGrid {
 
   // Shows the engine's table and selection, the selected row scrolled into view.
   update(): void {
+    // Read before anything is written, and scrolled in the frame, so that a step never has
+    // the browser lay the page out before its frame.
+    const before = this.scrollTarget ?? this.element.scrollTop;
     const count = this.engine.rowCount();
+    // A shorter table leaves the browser scrolled no further than its end.
+    let scrollTop = Math.min(before, Math.max(0, (count + 1) * kRowHeight - this.clientHeight));
     this.element.setAttribute('aria-rowcount', String(count + 1));
     this.body.style.height = `${String(count * kRowHeight)}px`;
     const selected = this.engine.selectedRow();
     if (selected > 0) {
       const top = (selected - 1) * kRowHeight;
       const view = this.viewHeight();
-      if (top < this.element.scrollTop) this.element.scrollTop = top;
-      else if (top + kRowHeight > this.element.scrollTop + view)
-        this.element.scrollTop = top + kRowHeight - view;
+      if (top < scrollTop) scrollTop = top;
+      else if (top + kRowHeight > scrollTop + view) scrollTop = top + kRowHeight - view;
     }
-    this.draw();
+    if (scrollTop !== before) {
+      if (this.scrollTarget === undefined)
+        requestAnimationFrame(() => {
+          if (this.scrollTarget !== undefined) this.element.scrollTop = this.scrollTarget;
+          this.scrollTarget = undefined;
+        });
+      this.scrollTarget = scrollTop;
+    }
+    this.draw(scrollTop);
   }
 
   // The height in which body rows show, below the title row.
@@ -132,14 +145,14 @@ export class OrganismGrid {
   }
 
   // The first row drawn for the present scroll position, the overscan included.
-  private firstShown(): number {
-    return Math.max(1, Math.floor(this.element.scrollTop / kRowHeight) + 1 - kOverscan);
+  private firstShown(scrollTop = this.element.scrollTop): number {
+    return Math.max(1, Math.floor(scrollTop / kRowHeight) + 1 - kOverscan);
   }
 
-  private draw(): void {
+  private draw(scrollTop = this.element.scrollTop): void {
     const count = this.engine.rowCount();
     const selected = this.engine.selectedRow();
-    const first = this.firstShown();
+    const first = this.firstShown(scrollTop);
     this.drawnFirst = first;
     const shown = Math.ceil(this.viewHeight() / kRowHeight) + 2 * kOverscan + 1;
     const rows = this.engine.rows(first, Math.min(shown, Math.max(0, count - first + 1)));

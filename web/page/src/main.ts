@@ -87,9 +87,7 @@ async function start(app: HTMLElement): Promise<void> {
 
   const parameters = new ParameterBoxes(engine);
   const grid = new OrganismGrid(engine, (row) => show(engine.selectRow(row)));
-  const population = new PopulationView(engine, vantrel.gallery(), vantrel.pictureSide, (row) =>
-    show(engine.selectRow(row)),
-  );
+  const population = new PopulationView(engine, vantrel, (row) => show(engine.selectRow(row)));
   onMenuRequest(canvas, (at) => {
     showPictureMenu(vantrel, engine, engine.selectedRow(), at.x, at.y, false);
   });

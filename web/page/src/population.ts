@@ -4,13 +4,17 @@
 // transparent options over them carry each organism's text alternative and take clicks
 // and taps, with the captions as text above: 100,000 organisms scroll as lightly as ten.
 // The engine decides the selection; the view shows what it says.
-import type { Engine, Gallery } from 'vantrel-engine';
+import type {
+  Engine,
+  GalleryGeometry,
+  GalleryShape,
+  TableRow,
+  VantrelEngineModule,
+} from 'vantrel-engine';
 import { onMenuRequest } from './context_menu';
 import { dialogOpen } from './dialog';
 import { paintInvisibleHint } from './invisible_hint';
 import { takesTyping } from './keys';
-import { GalleryLayout } from './layout';
-import type { Rect } from './layout';
 import { ThumbnailCache } from './thumbnails';
 import { texts } from './texts';
 
@@ -18,14 +22,59 @@ const kLabelHeight = 18; // the caption's line (page.css: .caption)
 const kFrameWidth = 3;
 const kZoomStep = 8; // pixels per wheel notch
 const kWheelNotch = 100; // Chromium's pixels of wheel delta per notch
-// Milliseconds of new pictures a frame draws; the rest come in the next frames, so a view
-// opened or scrolled onto pictures not drawn before answers at once.
+// A step, a scroll or opening the view shows at once what is drawn already, new pictures
+// as blank cells; the engine draws those when the page is idle, kRasterBudget
+// milliseconds at a time, or after kRasterWait milliseconds when the page is never idle.
 const kRasterBudget = 8;
+const kRasterWait = 100;
 const kColors = {
   waiting: '#eee',
   frame: '#0b57d0',
   border: '#888',
 };
+
+// What the view asks of the module: the desktop gallery's sizes and cell arithmetic, and
+// the pictures' side in device pixels.
+export type GalleryCalls = Pick<
+  VantrelEngineModule,
+  'gallery' | 'galleryShape' | 'galleryCell' | 'galleryStep' | 'galleryCells' | 'pictureSide'
+>;
+
+// Numbers per picture in galleryCells' boxes, and where its cell, picture and label start.
+const kBoxNumbers = 12;
+const kCellAt = 0;
+const kPictureAt = 4;
+const kLabelAt = 8;
+
+// An element's style property, written only when it changes: an unchanged write still has
+// the browser style and lay the element out again.
+function place(element: HTMLElement, boxes: Int32Array, at: number, height?: number): void {
+  const style = element.style;
+  const values = [boxes[at], boxes[at + 1], boxes[at + 2], height ?? boxes[at + 3]];
+  (['left', 'top', 'width', 'height'] as const).forEach((name, i) => {
+    const value = `${String(values[i] ?? 0)}px`;
+    if (style[name] !== value) style[name] = value;
+  });
+}
+
+// Runs `work` with the milliseconds it may take: when the page is idle, or after
+// kRasterWait milliseconds when it never is. Safari has no idle callbacks: there it runs
+// after the frame, with the whole budget.
+function whenIdle(work: (budget: number) => void): void {
+  if ('requestIdleCallback' in window)
+    requestIdleCallback((idle) => work(idle.didTimeout ? kRasterBudget : idle.timeRemaining()), {
+      timeout: kRasterWait,
+    });
+  else requestAnimationFrame(() => setTimeout(() => work(kRasterBudget), 0));
+}
+
+function setIfChanged(element: HTMLElement, name: string, value: string): void {
+  if (element.getAttribute(name) !== value) element.setAttribute(name, value);
+}
+
+function setText(element: Element | undefined, text: string): void {
+  if (element && element.textContent !== text) element.textContent = text;
+}
 
 // 1234567 as "1,234,567", as the desktop writes counts (without the cost of a locale).
 export function grouped(count: number): string {
@@ -44,13 +93,27 @@ export class PopulationView {
   private readonly countText: HTMLSpanElement;
   private readonly hint: HTMLParagraphElement;
   private readonly cache: ThumbnailCache;
-  private layout: GalleryLayout;
+  // The option and caption elements in sight, kept from one drawing to the next, and the
+  // row each option's name was last read for.
+  private readonly optionPool: HTMLDivElement[] = [];
+  private readonly captionPool: HTMLDivElement[] = [];
+  private readonly namedFor: string[] = [];
+  private geometry: GalleryGeometry;
+  private shape: GalleryShape;
   private size: number;
   private opener: Element | null = null;
   private pending = 0; // the animation frame that will draw, if one is asked for
+  private pendingScroll = 0; // the animation frame that will scroll, if one is asked for
+  private pendingRaster = false; // new pictures are asked for when the page is idle
+  private waiting: string[] = []; // DNA of the pictures in sight not drawn yet
   private zoomCarry = 0; // wheel movement short of a whole pixel
   private readonly touches = new Map<number, { x: number; y: number }>();
   private pinch: { distance: number; size: number } | undefined;
+  // The scroller's size and scroll position as last seen: kept so that a step never has
+  // to ask the browser for its layout after the page has written to it.
+  private width = 0;
+  private height = 0;
+  private scrollTop = 0;
   private drawnWidth = 0;
   private drawnHeight = 0;
   // The picture menu for organism `row` at (x, y), and whether a DNA draws with the
@@ -60,13 +123,14 @@ export class PopulationView {
 
   constructor(
     private readonly engine: Engine,
-    private readonly gallery: Gallery,
-    private readonly pictureSide: (size: number, ratio: number) => number,
+    private readonly calls: GalleryCalls,
     private readonly onSelect: (row: number) => void,
   ) {
+    const gallery = calls.gallery();
     this.cache = new ThumbnailCache(engine);
     this.size = gallery.defaultPictureSize;
-    this.layout = this.makeLayout();
+    this.geometry = this.makeGeometry();
+    this.shape = calls.galleryShape(this.geometry);
 
     this.element = document.createElement('section');
     this.element.className = 'population';
@@ -119,7 +183,12 @@ export class PopulationView {
     this.hint.textContent = gallery.emptyHint;
     this.element.append(heading, bar, this.hint, this.scroller);
 
-    this.scroller.addEventListener('scroll', () => this.drawSoon());
+    // The view's own scrolling has been drawn already, and waits for its frame to happen.
+    this.scroller.addEventListener('scroll', () => {
+      if (this.pendingScroll || this.scroller.scrollTop === this.scrollTop) return;
+      this.scrollTop = this.scroller.scrollTop;
+      this.drawSoon();
+    });
     this.scroller.addEventListener('click', (event) => {
       const option = (event.target as HTMLElement).closest('[data-row]');
       if (option instanceof HTMLElement) this.onSelect(Number(option.dataset.row));
@@ -149,8 +218,8 @@ export class PopulationView {
     // Laid out again only when the size differs from the one last drawn at (opening the
     // view reports its size once more).
     new ResizeObserver(() => {
-      const { clientWidth, clientHeight } = this.scroller;
-      if (this.isOpen && (clientWidth !== this.drawnWidth || clientHeight !== this.drawnHeight))
+      this.measure();
+      if (this.isOpen && (this.width !== this.drawnWidth || this.height !== this.drawnHeight))
         this.update();
     }).observe(this.scroller);
     document.addEventListener('keydown', (event) => this.programKey(event));
@@ -168,6 +237,8 @@ export class PopulationView {
     if (!this.isOpen) {
       this.opener = document.activeElement;
       this.element.hidden = false;
+      // Once, on opening: the view has had no size while hidden.
+      this.measure();
       this.update();
     }
     this.scroller.focus();
@@ -182,22 +253,29 @@ export class PopulationView {
   // Shows the engine's table and selection, the selected picture scrolled into view.
   update(): void {
     if (!this.isOpen) return;
-    this.layout = this.makeLayout();
-    this.content.style.height = `${String(this.layout.contentHeight)}px`;
-    this.hint.hidden = this.layout.count > 0;
-    this.sizeText.textContent = `${String(this.size)} px`;
-    const count = this.layout.count;
-    this.countText.textContent =
-      count === 1 ? texts.population.oneOrganism : `${grouped(count)} ${texts.organisms}`;
+    this.geometry = this.makeGeometry();
+    this.shape = this.calls.galleryShape(this.geometry);
+    const contentHeight = `${String(this.shape.contentHeight)}px`;
+    if (this.content.style.height !== contentHeight) this.content.style.height = contentHeight;
+    // A shorter content leaves the browser scrolled no further than its end.
+    this.scrollTop = Math.min(this.scrollTop, this.lastScrollTop());
+    const count = this.geometry.count;
+    this.hint.hidden = count > 0;
+    setText(this.sizeText, `${String(this.size)} px`);
+    setText(
+      this.countText,
+      count === 1 ? texts.population.oneOrganism : `${grouped(count)} ${texts.organisms}`,
+    );
     this.showSelection();
     this.draw();
   }
 
   // The picture size within the desktop's limits; the selection stays in view.
   setSize(size: number): void {
+    const gallery = this.calls.gallery();
     const kept = Math.min(
-      Math.max(Math.round(size), this.gallery.minPictureSize),
-      this.gallery.maxPictureSize,
+      Math.max(Math.round(size), gallery.minPictureSize),
+      gallery.maxPictureSize,
     );
     this.slider.value = String(kept);
     if (kept === this.size || Number.isNaN(kept)) return;
@@ -205,25 +283,42 @@ export class PopulationView {
     this.update();
   }
 
-  private makeLayout(): GalleryLayout {
-    const width = this.scroller?.clientWidth ?? 0;
-    return new GalleryLayout(
-      this.engine.rowCount(),
-      this.size,
-      kLabelHeight,
-      this.gallery.padding,
-      width,
-    );
+  private measure(): void {
+    this.width = this.scroller.clientWidth;
+    this.height = this.scroller.clientHeight;
+    this.scrollTop = this.scroller.scrollTop;
+  }
+
+  private makeGeometry(): GalleryGeometry {
+    return {
+      count: this.engine.rowCount(),
+      pictureSize: this.size,
+      labelHeight: kLabelHeight,
+      width: this.width,
+    };
+  }
+
+  private lastScrollTop(): number {
+    return Math.max(0, this.shape.contentHeight - this.height);
+  }
+
+  // Scrolls in the next frame, just before the browser lays the page out for it: a scroll
+  // now would have it lay the page out at once, and again for the frame.
+  private scrollTo(top: number): void {
+    this.scrollTop = Math.min(top, this.lastScrollTop());
+    this.pendingScroll ||= requestAnimationFrame(() => {
+      this.pendingScroll = 0;
+      this.scroller.scrollTop = this.scrollTop;
+    });
   }
 
   private showSelection(): void {
     const selected = this.engine.selectedRow();
-    if (selected < 1 || selected > this.layout.count) return;
-    const cell = this.layout.cell(selected - 1);
-    const view = this.scroller.clientHeight;
-    if (cell.top < this.scroller.scrollTop) this.scroller.scrollTop = cell.top;
-    else if (cell.top + cell.height > this.scroller.scrollTop + view)
-      this.scroller.scrollTop = cell.top + cell.height - view;
+    if (selected < 1 || selected > this.geometry.count) return;
+    const cell = this.calls.galleryCell(this.geometry, selected - 1);
+    if (cell.top < this.scrollTop) this.scrollTo(cell.top);
+    else if (cell.top + cell.height > this.scrollTop + this.height)
+      this.scrollTo(cell.top + cell.height - this.height);
   }
 
   private drawSoon(): void {
@@ -234,112 +329,154 @@ export class PopulationView {
     });
   }
 
+  // Has the engine draw the pictures in sight that are not kept yet when the page is idle
+  // (after the frame that shows a step or a scroll), for up to kRasterBudget milliseconds
+  // at a time, and paints them in the next frame.
+  private rasterLater(): void {
+    if (this.pendingRaster) return;
+    this.pendingRaster = true;
+    whenIdle((budget) => {
+      this.pendingRaster = false;
+      if (!this.isOpen) return;
+      const ratio = window.devicePixelRatio || 1;
+      const side = this.calls.pictureSide(this.size, ratio);
+      const deadline = performance.now() + Math.max(1, Math.min(kRasterBudget, budget));
+      for (const dna of this.waiting) {
+        if (performance.now() >= deadline) break;
+        this.cache.get(dna, this.size, ratio, side);
+      }
+      this.drawSoon();
+    });
+  }
+
   // Draws the cells in sight, and puts an option over each.
   private draw(): void {
-    const width = (this.drawnWidth = this.scroller.clientWidth);
-    const height = (this.drawnHeight = this.scroller.clientHeight);
+    const width = (this.drawnWidth = this.width);
+    const height = (this.drawnHeight = this.height);
     const ratio = window.devicePixelRatio || 1;
-    const top = this.scroller.scrollTop;
-    this.canvas.style.width = `${String(width)}px`;
-    this.canvas.style.height = `${String(height)}px`;
-    this.canvas.width = Math.round(width * ratio);
-    this.canvas.height = Math.round(height * ratio);
+    const top = this.scrollTop;
+    // Setting a canvas's size, even to the same value, clears and reallocates it.
+    const [canvasWidth, canvasHeight] = [Math.round(width * ratio), Math.round(height * ratio)];
+    if (this.canvas.width !== canvasWidth || this.canvas.height !== canvasHeight) {
+      this.canvas.style.width = `${String(width)}px`;
+      this.canvas.style.height = `${String(height)}px`;
+      this.canvas.width = canvasWidth;
+      this.canvas.height = canvasHeight;
+    }
     const context = this.canvas.getContext('2d');
-    const first = this.layout.firstIndexIn(top);
-    const end = this.layout.endIndexIn(top + height);
+    const { first, end, boxes } = this.calls.galleryCells(this.geometry, top, top + height);
     const rows = end > first ? this.engine.rows(first + 1, end - first) : [];
     const selected = this.engine.selectedRow();
-    const side = this.pictureSide(this.size, ratio);
-    const options: HTMLElement[] = [];
-    const captions: HTMLElement[] = [];
-    const deadline = performance.now() + kRasterBudget;
+    const side = this.calls.pictureSide(this.size, ratio);
+    const waiting: string[] = [];
     let painted = 0;
     if (context) {
+      context.setTransform(1, 0, 0, 1, 0, 0);
+      context.clearRect(0, 0, canvasWidth, canvasHeight);
       context.setTransform(ratio, 0, 0, ratio, 0, 0);
     }
+    while (this.optionPool.length < rows.length) {
+      const option = document.createElement('div');
+      option.setAttribute('role', 'option');
+      this.optionPool.push(option);
+      const caption = document.createElement('div');
+      caption.append(document.createElement('span'), document.createElement('span'));
+      this.captionPool.push(caption);
+    }
+    if (this.options.childElementCount !== rows.length) {
+      this.options.replaceChildren(...this.optionPool.slice(0, rows.length));
+      this.captions.replaceChildren(...this.captionPool.slice(0, rows.length));
+    }
     rows.forEach((organism, i) => {
-      const index = first + i;
-      const row = index + 1;
-      const cell = this.layout.cell(index);
-      const picture = this.layout.picture(index);
-      const label = this.layout.label(index);
+      const row = first + i + 1;
+      const at = i * kBoxNumbers;
       const isSelected = row === selected;
       if (context) {
-        const y = picture.top - top;
+        const left = boxes[at + kPictureAt] ?? 0;
+        const y = (boxes[at + kPictureAt + 1] ?? 0) - top;
+        const size = this.geometry.pictureSize;
         if (isSelected) {
           context.fillStyle = kColors.frame;
           context.beginPath();
           context.roundRect(
-            picture.left - kFrameWidth,
+            left - kFrameWidth,
             y - kFrameWidth,
-            picture.width + 2 * kFrameWidth,
-            picture.height + label.height + kFrameWidth,
+            size + 2 * kFrameWidth,
+            size + (boxes[at + kLabelAt + 3] ?? 0) + kFrameWidth,
             4,
           );
           context.fill();
         }
-        const thumbnail =
-          this.cache.find(organism.dna, side) ??
-          (performance.now() < deadline
-            ? this.cache.get(organism.dna, this.size, ratio, side)
-            : undefined);
+        const thumbnail = this.cache.find(organism.dna, side);
         if (thumbnail) {
-          context.putImageData(thumbnail, Math.round(picture.left * ratio), Math.round(y * ratio));
-          if (this.penInvisible(organism.dna))
-            paintInvisibleHint(context, picture.left, y, picture.width, picture.height);
+          context.putImageData(thumbnail, Math.round(left * ratio), Math.round(y * ratio));
+          if (this.penInvisible(organism.dna)) paintInvisibleHint(context, left, y, size, size);
           painted += 1;
         } else {
+          waiting.push(organism.dna);
           context.fillStyle = kColors.waiting;
-          context.fillRect(picture.left, y, picture.width, picture.height);
+          context.fillRect(left, y, size, size);
         }
         if (!isSelected) {
           context.strokeStyle = kColors.border;
           context.lineWidth = 1;
-          context.strokeRect(picture.left + 0.5, y + 0.5, picture.width - 1, picture.height - 1);
+          context.strokeRect(left + 0.5, y + 0.5, size - 1, size - 1);
         }
       }
-      const option = document.createElement('div');
-      option.setAttribute('role', 'option');
-      option.id = `picture-${String(row)}`;
-      option.dataset.row = String(row);
-      option.setAttribute('aria-selected', String(isSelected));
-      const tooltip = this.engine.tooltip(row);
-      option.setAttribute('aria-label', tooltip);
-      option.title = tooltip;
-      option.style.left = `${String(cell.left)}px`;
-      option.style.top = `${String(cell.top)}px`;
-      option.style.width = `${String(cell.width)}px`;
-      option.style.height = `${String(cell.height)}px`;
-      captions.push(this.caption(organism.id, organism.survival, label, isSelected));
-      options.push(option);
+      const option = this.optionPool[i];
+      const caption = this.captionPool[i];
+      if (option) this.showOption(option, i, row, organism, isSelected, boxes, at);
+      if (caption) this.showCaption(caption, organism, isSelected, boxes, at);
     });
-    this.options.replaceChildren(...options);
-    this.captions.replaceChildren(...captions);
     if (selected > first && selected <= end)
-      this.scroller.setAttribute('aria-activedescendant', `picture-${String(selected)}`);
+      setIfChanged(this.scroller, 'aria-activedescendant', `picture-${String(selected)}`);
     else this.scroller.removeAttribute('aria-activedescendant');
     // For the tests and measurements: pictures painted now, those still to come, and those
     // the engine has drawn so far.
     this.canvas.dataset.painted = String(painted);
     this.canvas.dataset.waiting = String(rows.length - painted);
-    if (context && painted < rows.length) this.drawSoon();
+    this.waiting = waiting;
+    if (context && waiting.length > 0) this.rasterLater();
     this.canvas.dataset.drawn = String(this.cache.drawn);
   }
 
+  // The option over a cell: its row, whether it is selected, and as its name the tooltip,
+  // asked of the engine only when the organism in that place changed.
+  private showOption(
+    option: HTMLDivElement,
+    slot: number,
+    row: number,
+    organism: TableRow,
+    selected: boolean,
+    boxes: Int32Array,
+    at: number,
+  ): void {
+    setIfChanged(option, 'id', `picture-${String(row)}`);
+    setIfChanged(option, 'data-row', String(row));
+    setIfChanged(option, 'aria-selected', String(selected));
+    const key = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival].join('\n');
+    if (this.namedFor[slot] !== key) {
+      this.namedFor[slot] = key;
+      const tooltip = this.engine.tooltip(row);
+      option.setAttribute('aria-label', tooltip);
+      option.title = tooltip;
+    }
+    place(option, boxes, at + kCellAt);
+  }
+
   // The ID on the left, the survival on the right, each cut to half the width when longer.
-  private caption(id: string, survival: string, label: Rect, selected: boolean): HTMLElement {
-    const left = document.createElement('span');
-    left.textContent = id;
-    const right = document.createElement('span');
-    right.textContent = `${texts.population.survivalMark}${survival}`;
-    const caption = document.createElement('div');
-    caption.className = selected ? 'caption selected' : 'caption';
-    caption.style.left = `${String(label.left)}px`;
-    caption.style.top = `${String(label.top)}px`;
-    caption.style.width = `${String(label.width)}px`;
-    caption.style.height = `${String(kLabelHeight)}px`;
-    caption.append(left, right);
-    return caption;
+  private showCaption(
+    caption: HTMLDivElement,
+    organism: TableRow,
+    selected: boolean,
+    boxes: Int32Array,
+    at: number,
+  ): void {
+    const className = selected ? 'caption selected' : 'caption';
+    if (caption.className !== className) caption.className = className;
+    setText(caption.children[0], organism.id);
+    setText(caption.children[1], `${texts.population.survivalMark}${organism.survival}`);
+    place(caption, boxes, at + kLabelAt, kLabelHeight);
   }
 
   private arrowKey(event: KeyboardEvent): void {
@@ -355,7 +492,7 @@ export class PopulationView {
     event.preventDefault();
     const selected = this.engine.selectedRow();
     if (selected < 1) return;
-    const target = this.layout.step(selected - 1, move[0], move[1]);
+    const target = this.calls.galleryStep(this.geometry, selected - 1, move[0], move[1]);
     if (target >= 0) this.onSelect(target + 1);
   }
 
