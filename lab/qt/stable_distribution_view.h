@@ -29,6 +29,7 @@ class StableDistributionView final : public QWidget {
 
   QBoxPlotSeries* boxes() const { return boxes_; }
   QPlainTextEdit* summary() const { return summary_; }
+  QPlainTextEdit* comparison() const { return comparison_; }
 
  private:
   QChartView* view_;
@@ -36,6 +37,7 @@ class StableDistributionView final : public QWidget {
   QBarCategoryAxis* categories_;
   QValueAxis* clicks_;
   QPlainTextEdit* summary_;
+  QPlainTextEdit* comparison_;
 };
 
 // A condition's label on the axis: its number in the summary below the plot (which

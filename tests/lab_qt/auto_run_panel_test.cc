@@ -159,6 +159,11 @@ TEST_F(AutoRunPanelTest, PlaysASmallSweepOnAWorkerThreadAndTheRunsJoinTheTable) 
   EXPECT_EQ(panel_->distribution()->boxes()->count(), 2);
   EXPECT_TRUE(panel_->distribution()->summary()->toPlainText().contains(
       QStringLiteral("shape=square,spokes=yes")));
+  // Two runs a condition are too few to tell chance from effect, and the panel says so.
+  EXPECT_TRUE(panel_->distribution()->comparison()->toPlainText().contains(
+      QStringLiteral("Condition 2 against 1: ")));
+  EXPECT_TRUE(panel_->distribution()->comparison()->toPlainText().contains(
+      QStringLiteral("too few to compare")));
   EXPECT_TRUE(panel_->status()->text().contains(QStringLiteral("runs 2 to 5")));
 }
 
