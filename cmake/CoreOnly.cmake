@@ -90,8 +90,9 @@ vantrel_core(lab LIBS vantrel_population vantrel_storage)
 # Boost.Math (headers only) from the system's Boost. Emscripten must not see the rest of
 # /usr/include, whose C library headers would shadow its own, so the build tree gets a
 # folder holding only a link to the boost folder.
-find_path(VANTREL_BOOST_INCLUDE_DIR boost/math/distributions/normal.hpp NO_CMAKE_FIND_ROOT_PATH
-          REQUIRED)
+# Emscripten's toolchain searches its own sysroot alone, hence the path.
+find_path(VANTREL_BOOST_INCLUDE_DIR boost/math/distributions/normal.hpp PATHS /usr/include
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/boost_only)
 file(CREATE_LINK ${VANTREL_BOOST_INCLUDE_DIR}/boost ${PROJECT_BINARY_DIR}/boost_only/boost
      SYMBOLIC)
