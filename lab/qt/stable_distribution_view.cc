@@ -11,7 +11,6 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "lab/condition_comparison.h"
 #include "lab/qt/chart_title.h"
 
 namespace vantrel {
@@ -75,7 +74,8 @@ StableDistributionView::StableDistributionView(QWidget* parent)
   column->addWidget(comparison_);
 }
 
-void StableDistributionView::Show(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+void StableDistributionView::Show(const BatchPlan& plan, const std::vector<BatchRun>& runs,
+                                  const std::vector<std::string>& comparison) {
   boxes_->clear();
   categories_->clear();
   QStringList labels;
@@ -113,7 +113,7 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
   }
   summary_->setPlainText(lines.join(QLatin1Char('\n')));
   QStringList comparisons;
-  for (const std::string& line : ComparisonLines(plan, results)) {
+  for (const std::string& line : comparison) {
     comparisons << QString::fromStdString(line);
   }
   comparison_->setPlainText(comparisons.join(QLatin1Char('\n')));

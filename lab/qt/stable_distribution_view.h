@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "lab/batch.h"
@@ -25,7 +26,10 @@ class StableDistributionView final : public QWidget {
  public:
   explicit StableDistributionView(QWidget* parent = nullptr);
 
-  void Show(const BatchPlan& plan, const std::vector<BatchRun>& runs);
+  // `comparison`: ComparisonLines of the same runs, worked out by the caller (off the
+  // window's thread for a large sweep).
+  void Show(const BatchPlan& plan, const std::vector<BatchRun>& runs,
+            const std::vector<std::string>& comparison);
 
   QBoxPlotSeries* boxes() const { return boxes_; }
   QPlainTextEdit* summary() const { return summary_; }

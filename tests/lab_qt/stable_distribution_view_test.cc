@@ -50,12 +50,11 @@ TEST(StableDistributionViewTest, ShowsEachConditionAgainstTheFirstAsTextUnderThe
   const Sweep sweep = SweepOf({{40, 52, 61, 47, 58, 66, 43, 55},
                                {140, 152, 161, 147, 158, 166, 143, 155},
                                {41, 50, 62, 48, 57, 65, 44, 54}});
-  view.Show(sweep.plan, sweep.runs);
+  const std::vector<std::string> lines =
+      ComparisonLines(sweep.plan, ResultsByCondition(sweep.plan, sweep.runs));
+  view.Show(sweep.plan, sweep.runs, lines);
   QStringList expected;
-  for (const std::string& line :
-       ComparisonLines(sweep.plan, ResultsByCondition(sweep.plan, sweep.runs))) {
-    expected << QString::fromStdString(line);
-  }
+  for (const std::string& line : lines) expected << QString::fromStdString(line);
   ASSERT_EQ(expected.size(), 3);
   EXPECT_EQ(comparison->toPlainText(), expected.join(QLatin1Char('\n')));
   EXPECT_TRUE(comparison->toPlainText().contains(QStringLiteral("Condition 2 needs more clicks.")));
@@ -69,7 +68,7 @@ TEST(StableDistributionViewTest, ShowsEachConditionAgainstTheFirstAsTextUnderThe
 
   // A sweep of one condition leaves nothing to compare: the old text goes.
   const Sweep alone = SweepOf({{40, 52, 61}});
-  view.Show(alone.plan, alone.runs);
+  view.Show(alone.plan, alone.runs, {});
   EXPECT_TRUE(comparison->toPlainText().isEmpty());
 }
 
