@@ -29,9 +29,10 @@ ConditionResults StableAfter(std::vector<int> clicks, int runs) {
   return result;
 }
 
+// `count` different values from `from` to `from + 100`, in no order.
 std::vector<int> Spread(int from, int count) {
-  std::vector<int> values;
-  for (int i = 0; i < count; ++i) values.push_back(from + (i * 37) % 101);
+  std::vector<int> values(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) values[static_cast<std::size_t>(i)] = from + (i * 37) % 101;
   return values;
 }
 
