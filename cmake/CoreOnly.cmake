@@ -88,6 +88,16 @@ vantrel_core(storage LIBS vantrel_population)
 vantrel_core(gallery LIBS vantrel_population)
 vantrel_core(history LIBS vantrel_population)
 vantrel_core(lab LIBS vantrel_population vantrel_storage)
+# Boost.Math (headers only) from the system's Boost. Emscripten must not see the rest of
+# /usr/include, whose C library headers would shadow its own, so the build tree gets a
+# folder holding only a link to the boost folder.
+# Emscripten's toolchain searches its own sysroot alone, hence the path.
+find_path(VANTREL_BOOST_INCLUDE_DIR boost/math/distributions/normal.hpp PATHS /usr/include
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/boost_only)
+file(CREATE_LINK ${VANTREL_BOOST_INCLUDE_DIR}/boost ${PROJECT_BINARY_DIR}/boost_only/boost
+     SYMBOLIC)
+target_include_directories(vantrel_lab SYSTEM PRIVATE ${PROJECT_BINARY_DIR}/boost_only)
 vantrel_core(engine LIBS vantrel_history vantrel_lab vantrel_storage)
 vantrel_core(web LIBS vantrel_engine vantrel_ui vantrel_gallery)
 add_subdirectory(web)

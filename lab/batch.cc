@@ -52,6 +52,10 @@ std::uint32_t CoinSeed(std::uint32_t base_seed, int run_number) {
   return SeedOf(base_seed, run_number, 0xC011);
 }
 
+std::uint32_t ComparisonSeed(std::uint32_t base_seed, int condition) {
+  return SeedOf(base_seed, condition, 0xB0075);
+}
+
 std::vector<int> ShardRuns(int total_runs, int shard, int shards) {
   std::vector<int> numbers;
   for (int n = shard; n <= total_runs; n += shards) numbers.push_back(n);

@@ -37,6 +37,9 @@ struct BatchPlan {
 // number, so a run's result depends on nothing else.
 std::uint32_t RunSeed(std::uint32_t base_seed, int run_number);
 std::uint32_t CoinSeed(std::uint32_t base_seed, int run_number);
+// The seed of the bootstrap that compares condition `condition` (from 1) with the first:
+// a stream of its own, so the comparison never moves a run's draws.
+std::uint32_t ComparisonSeed(std::uint32_t base_seed, int condition);
 
 // The run numbers of share `shard` (from 1) of `shards`: every shards-th run, so shares
 // differ in size by one at most and mix the conditions alike.

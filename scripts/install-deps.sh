@@ -13,6 +13,7 @@ packages=(
   xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils bc
   dpkg-dev appstream file man-db clang-format clang-tidy
   at-spi2-core python3-pyatspi dbus emscripten googletest chromium
+  libboost-math-dev
 )
 
 missing=()

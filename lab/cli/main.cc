@@ -1,6 +1,7 @@
 // vantrel-lab: plays the experiments automatically from the command line. Reads the options,
 // checks them all (and that the CSV can be written) before any work, plays the runs on
-// threads, then writes the CSV and prints the summary.
+// threads, then writes the CSV and prints the summary with each condition compared with
+// the first.
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "lab/batch_threads.h"
+#include "lab/condition_comparison.h"
 #include "lab/lab_options.h"
 #include "storage/atomic_file.h"
 
@@ -84,7 +86,7 @@ int main(int argc, char** argv) {
       status = 1;
     }
   }
-  std::fputs(vantrel::SummaryTable(plan, runs).c_str(), stdout);
+  std::fputs(vantrel::SummaryReport(plan, runs).c_str(), stdout);
   if (stop_requested.load()) {
     std::fprintf(stderr, "vantrel-lab: stopped; %zu of %d runs finished\n", runs.size(), total);
     return 130;

@@ -392,7 +392,7 @@ void AutoRunPanel::BatchFinished(bool cancelled) {
   const int first_number = static_cast<int>(notebook_.runs().runs().size()) + 1;
   const int count = static_cast<int>(runs.size());
   notebook_.AddRuns(std::move(runs));
-  distribution_->Show(runner_->plan(), results);
+  distribution_->Show(runner_->plan(), results, runner_->comparison());
   progress_->setValue(count);
   SetRunning(false);
 

@@ -5,6 +5,8 @@
 #include <numeric>
 #include <utility>
 
+#include "lab/condition_comparison.h"
+
 namespace vantrel {
 
 BatchRunner::BatchRunner(QObject* parent) : QObject(parent) {}
@@ -20,6 +22,7 @@ bool BatchRunner::Start(BatchPlan plan, int jobs) {
   if (worker_.joinable()) worker_.join();
   plan_ = std::move(plan);
   results_.clear();
+  comparison_.clear();
   stop_ = false;
   running_ = true;
   std::vector<int> numbers(static_cast<std::size_t>(plan_.TotalRuns()));
@@ -34,8 +37,11 @@ bool BatchRunner::Start(BatchPlan plan, int jobs) {
           QMetaObject::invokeMethod(
               this, [this, done, total] { emit progressed(done, total); }, Qt::QueuedConnection);
         }));
+    auto comparison = std::make_shared<std::vector<std::string>>(
+        ComparisonLines(plan, ResultsByCondition(plan, *results)));
     QMetaObject::invokeMethod(
-        this, [this, results] { Finish(std::move(*results)); }, Qt::QueuedConnection);
+        this, [this, results, comparison] { Finish(std::move(*results), std::move(*comparison)); },
+        Qt::QueuedConnection);
   });
   return true;
 }
@@ -44,9 +50,10 @@ void BatchRunner::Cancel() {
   if (running_) stop_ = true;
 }
 
-void BatchRunner::Finish(std::vector<BatchRun> results) {
+void BatchRunner::Finish(std::vector<BatchRun> results, std::vector<std::string> comparison) {
   if (worker_.joinable()) worker_.join();
   results_ = std::move(results);
+  comparison_ = std::move(comparison);
   running_ = false;
   emit finished(static_cast<int>(results_.size()) < plan_.TotalRuns());
 }

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <atomic>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -36,16 +37,20 @@ class BatchRunner final : public QObject {
   // order; fewer than planned after Cancel).
   const BatchPlan& plan() const { return plan_; }
   const std::vector<BatchRun>& results() const { return results_; }
+  // The finished runs' conditions compared with the first (ComparisonLines), worked out on
+  // the worker too: the bootstrap takes a while for thousands of runs.
+  const std::vector<std::string>& comparison() const { return comparison_; }
 
  signals:
   void progressed(int done, int total);
   void finished(bool cancelled);
 
  private:
-  void Finish(std::vector<BatchRun> results);
+  void Finish(std::vector<BatchRun> results, std::vector<std::string> comparison);
 
   BatchPlan plan_;
   std::vector<BatchRun> results_;
+  std::vector<std::string> comparison_;
   std::atomic<bool> stop_{false};
   bool running_ = false;
   std::thread worker_;

@@ -25,7 +25,8 @@ StableDistributionView::StableDistributionView(QWidget* parent)
       boxes_(new QBoxPlotSeries),
       categories_(new QBarCategoryAxis),
       clicks_(new QValueAxis),
-      summary_(new QPlainTextEdit(this)) {
+      summary_(new QPlainTextEdit(this)),
+      comparison_(new QPlainTextEdit(this)) {
   boxes_->setName(QStringLiteral("clicks to stable"));
   boxes_->setBrush(QColor(0xA5, 0xD6, 0xA7));
   QPen pen(QColor(0x1B, 0x5E, 0x20));
@@ -56,13 +57,25 @@ StableDistributionView::StableDistributionView(QWidget* parent)
   summary_->setPlaceholderText(
       QStringLiteral("No automatic runs yet: choose a goal and the conditions, then press Run."));
 
+  // Text rather than marks on the plot: read aloud, selected and copied like the summary.
+  comparison_->setObjectName(QStringLiteral("txtComparison"));
+  comparison_->setAccessibleName(QStringLiteral("Comparison with condition 1"));
+  comparison_->setReadOnly(true);
+  comparison_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  comparison_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  comparison_->setMaximumHeight(110);
+  comparison_->setPlaceholderText(
+      QStringLiteral("With two conditions or more, each is compared here with the first."));
+
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(view_, 1);
   column->addWidget(summary_);
+  column->addWidget(comparison_);
 }
 
-void StableDistributionView::Show(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+void StableDistributionView::Show(const BatchPlan& plan, const std::vector<BatchRun>& runs,
+                                  const std::vector<std::string>& comparison) {
   boxes_->clear();
   categories_->clear();
   QStringList labels;
@@ -99,6 +112,11 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
     lines << QString::fromStdString(line);
   }
   summary_->setPlainText(lines.join(QLatin1Char('\n')));
+  QStringList comparisons;
+  for (const std::string& line : comparison) {
+    comparisons << QString::fromStdString(line);
+  }
+  comparison_->setPlainText(comparisons.join(QLatin1Char('\n')));
 }
 
 }  // namespace vantrel

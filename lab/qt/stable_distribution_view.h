@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "lab/batch.h"
@@ -25,10 +26,14 @@ class StableDistributionView final : public QWidget {
  public:
   explicit StableDistributionView(QWidget* parent = nullptr);
 
-  void Show(const BatchPlan& plan, const std::vector<BatchRun>& runs);
+  // `comparison`: ComparisonLines of the same runs, worked out by the caller (off the
+  // window's thread for a large sweep).
+  void Show(const BatchPlan& plan, const std::vector<BatchRun>& runs,
+            const std::vector<std::string>& comparison);
 
   QBoxPlotSeries* boxes() const { return boxes_; }
   QPlainTextEdit* summary() const { return summary_; }
+  QPlainTextEdit* comparison() const { return comparison_; }
 
  private:
   QChartView* view_;
@@ -36,6 +41,7 @@ class StableDistributionView final : public QWidget {
   QBarCategoryAxis* categories_;
   QValueAxis* clicks_;
   QPlainTextEdit* summary_;
+  QPlainTextEdit* comparison_;
 };
 
 // A condition's label on the axis: its number in the summary below the plot (which

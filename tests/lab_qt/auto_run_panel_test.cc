@@ -22,6 +22,7 @@
 #include <optional>
 #include <utility>
 
+#include "lab/condition_comparison.h"
 #include "lab/goal_list.h"
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/chart_title.h"
@@ -159,6 +160,11 @@ TEST_F(AutoRunPanelTest, PlaysASmallSweepOnAWorkerThreadAndTheRunsJoinTheTable) 
   EXPECT_EQ(panel_->distribution()->boxes()->count(), 2);
   EXPECT_TRUE(panel_->distribution()->summary()->toPlainText().contains(
       QStringLiteral("shape=square,spokes=yes")));
+  // Two runs a condition are too few to tell chance from effect, and the panel says so.
+  EXPECT_TRUE(panel_->distribution()->comparison()->toPlainText().contains(
+      QStringLiteral("Condition 2 against 1: ")));
+  EXPECT_TRUE(panel_->distribution()->comparison()->toPlainText().contains(
+      QStringLiteral("too few to compare")));
   EXPECT_TRUE(panel_->status()->text().contains(QStringLiteral("runs 2 to 5")));
 }
 
@@ -221,7 +227,7 @@ TEST_F(AutoRunPanelTest, ANarrowWindowCutsNeitherTheChartTitleNorTheSummary) {
   plan.runs_per_condition = 1;
   std::vector<BatchRun> runs(2);
   for (int i = 0; i < 2; ++i) runs[i].run.number = i + 1;
-  panel_->distribution()->Show(plan, runs);
+  panel_->distribution()->Show(plan, runs, ComparisonLines(plan, ResultsByCondition(plan, runs)));
   auto* chart = panel_->distribution()->findChild<QChartView*>();
   ASSERT_NE(chart, nullptr);
   for (const int width : {900, 560}) {
@@ -232,6 +238,9 @@ TEST_F(AutoRunPanelTest, ANarrowWindowCutsNeitherTheChartTitleNorTheSummary) {
     QPlainTextEdit* summary = panel_->distribution()->summary();
     EXPECT_TRUE(summary->toPlainText().contains(QStringLiteral("goal color=green")));
     EXPECT_EQ(summary->horizontalScrollBar()->maximum(), 0) << width;
+    QPlainTextEdit* comparison = panel_->distribution()->comparison();
+    EXPECT_TRUE(comparison->toPlainText().contains(QStringLiteral("too few to compare")));
+    EXPECT_EQ(comparison->horizontalScrollBar()->maximum(), 0) << width;
   }
 }
 
