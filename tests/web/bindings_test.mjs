@@ -36,6 +36,11 @@ const interfaces = new Map(
     'ExperimentsHelp',
     'WebLinks',
     'Gallery',
+    'JournalRecord',
+    'StoredRun',
+    'StoredRunReading',
+    'RestoreResult',
+    'JournalTexts',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -139,6 +144,50 @@ assert.deepEqual(
 );
 assert.ok(help.pages[1].text.startsWith('Size matters.\n\n'));
 assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
+
+// The journal: what one engine wrote, another restores to the same table.
+const played = new module.Engine(noon);
+call(played, 'startJournal');
+played.shoot();
+played.feed();
+played.undo();
+played.shoot();
+const records = call(played, 'takeJournal');
+assert.deepEqual(
+  records.map((record) => [record.base, record.type, record.steps]),
+  [[true, 0, 0], [false, 0, 1], [false, 0, 2], [false, 1, 1], [false, 0, 2]],
+);
+const packed = [];
+for (const { type, data, annex } of records.slice(1)) {
+  const lengths = (bytes) => [0, 8, 16, 24].map((shift) => (bytes.length >>> shift) & 255);
+  packed.push(type, ...lengths(data), ...data, ...lengths(annex), ...annex);
+}
+const stored = {
+  base: records[0].data,
+  baseAnnex: records[0].annex,
+  entries: new Uint8Array(packed),
+  stepsAtEnd: 2,
+  name: 'of noon',
+  finishedRuns: call(played, 'finishedRuns'),
+};
+assert.deepEqual(call(module, 'readStoredRun', stored), {
+  readable: true,
+  steps: 2,
+  lostSteps: 0,
+  message: '',
+});
+const restored = call(engine, 'restoreRun', stored);
+assert.ok(restored.ok && restored.change.table);
+assert.deepEqual(engine.tableBytes(), played.tableBytes());
+assert.equal(
+  call(module, 'readStoredRun', { ...stored, base: new Uint8Array(3) }).message,
+  call(module, 'journalDamaged', 'of noon'),
+);
+assert.equal(call(module, 'journalTexts').restoreCaption, 'Restore population');
+assert.match(call(module, 'restoreQuestion', 9, 2), /\(9 organisms, 2 steps\)\?$/);
+assert.match(call(module, 'journalFailed', 'here', 'full'), /^Vantrel cannot keep its journal in here \(full\)/);
+played.delete();
+
 called.add('delete');
 engine.delete();
 

@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/journal_bindings.h"
 
 namespace vantrel {
 namespace {
@@ -149,6 +150,12 @@ class EngineBinding {
   std::string Idea() const { return session_.idea(); }
   std::string Goal() const { return session_.Goal(); }
 
+  // The journal (journal_bindings.h).
+  void StartJournal() { session_.StartJournal(); }
+  val TakeJournal() { return JournalRecordsValue(session_.TakeJournal()); }
+  std::string FinishedRuns() const { return session_.FinishedRunsCsv(); }
+  val RestoreRun(const val& run) { return RestoreRunValue(session_, run); }
+
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
   static val CopiedBytes(const std::uint8_t* data, std::size_t size) {
@@ -229,7 +236,11 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("tooltip", &EngineBinding::Tooltip)
       .function("organismWords", &EngineBinding::OrganismWords)
       .function("idea", &EngineBinding::Idea)
-      .function("goal", &EngineBinding::Goal);
+      .function("goal", &EngineBinding::Goal)
+      .function("startJournal", &EngineBinding::StartJournal)
+      .function("takeJournal", &EngineBinding::TakeJournal)
+      .function("finishedRuns", &EngineBinding::FinishedRuns)
+      .function("restoreRun", &EngineBinding::RestoreRun);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

@@ -9,11 +9,12 @@ import { dialogOpen, showMessage } from './dialog';
 import { showExperiments } from './experiments';
 import { makeFilePicker, saveTable } from './files';
 import { OrganismGrid } from './grid';
-import { programKey, takesTyping } from './keys';
+import { isRestoreKey, programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
 import { PopulationView } from './population';
+import { PageJournal } from './journal';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { timeStep } from './step_timing';
 import { texts } from './texts';
@@ -88,6 +89,10 @@ async function start(app: HTMLElement): Promise<void> {
     'Control+Shift+Z Control+Y',
   );
 
+  // Every step goes to the journal after the frame that shows it.
+  const journal = new PageJournal(engine, vantrel, (change) => show(change));
+  const restoreLastRun = (): void => void journal.restoreLastRun();
+
   const showOrganism = (): void => {
     const selected = engine.selectedRow();
     const organism = selected > 0 ? engine.rows(selected, 1)[0] : undefined;
@@ -111,6 +116,7 @@ async function start(app: HTMLElement): Promise<void> {
     }
     if (change.parameters) parameters.show(engine.parameters());
     showButtons();
+    journal.queue(change);
   };
   const actions: Record<KeyAction, () => Change> = {
     feed: () => engine.feed(),
@@ -163,6 +169,12 @@ async function start(app: HTMLElement): Promise<void> {
       button(texts.save, texts.save, () => saveTable(engine)),
       undo,
       redo,
+      button(
+        texts.journal.restoreLastRun.label,
+        texts.journal.restoreLastRun.name,
+        restoreLastRun,
+        'Alt+Shift+R',
+      ),
       picker,
     ),
     parameters.element,
@@ -203,6 +215,11 @@ async function start(app: HTMLElement): Promise<void> {
 
   document.addEventListener('keydown', (event) => {
     if (dialogOpen() || takesTyping(event.target)) return;
+    if (isRestoreKey(event)) {
+      event.preventDefault();
+      restoreLastRun();
+      return;
+    }
     const action = programKey(event);
     if (!action) return;
     event.preventDefault();
@@ -215,6 +232,10 @@ async function start(app: HTMLElement): Promise<void> {
   performance.mark(kFirstOrganismMark);
   showButtons();
   app.setAttribute('aria-busy', 'false');
+  // The journal opens once the first organism is shown; then a run that ended
+  // unexpectedly is offered, after anything else the page shows at start.
+  await journal.start();
+  await journal.offerCrashedRun();
 }
 
 const app = document.getElementById('app');
