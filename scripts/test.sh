@@ -20,3 +20,7 @@ if [ "$preset" = dev ]; then
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web
 fi
+if [ "$preset" = dev ]; then
+  # The journal: a crashed tab and a killed browser restore, a reload does not ask.
+  node tests/web/journal_test.mjs build/web/site build/dev/bin/web_replay
+fi

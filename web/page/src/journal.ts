@@ -116,14 +116,16 @@ export class PageJournal {
       if (!stored) return;
       const reading = this.vantrel.readStoredRun(stored);
       if (!reading.readable) {
+        localStorage.setItem(finishedKey(run.id), '1');
         await showMessage(reading.message);
         return;
       }
       if (reading.steps === 0 && reading.lostSteps === 0) return;
       const question = this.vantrel.restoreQuestion(run.organisms, reading.steps);
-      if (await askYesNo(this.vantrel.journalTexts().restoreCaption, question)) {
-        await this.restore(stored);
-      }
+      const yes = await askYesNo(this.vantrel.journalTexts().restoreCaption, question);
+      // Asked once: whatever the answer, another tab does not offer it again.
+      localStorage.setItem(finishedKey(run.id), '1');
+      if (yes) await this.restore(stored);
     } catch (error) {
       await this.fail(error);
     }
