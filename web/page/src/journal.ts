@@ -18,6 +18,19 @@ const kLockPrefix = 'vantrel-run-';
 const kFinishedPrefix = 'vantrel-run-finished-';
 // At the latest this long after a step its write starts, even on a page that is never idle.
 const kWriteWithinMs = 200;
+// Performance measures of the journal's main-thread work, which
+// tests/web/measure_journal.mjs reads: a write (taking the records and handing them to the
+// storage) and a restore from the key to the table shown.
+export const kWriteMeasure = 'vantrel-journal-write';
+export const kRestoreMeasure = 'vantrel-restore';
+const kMostMeasures = 10_000;
+let measures = 0;
+
+function measure(name: string, start: number): void {
+  if (measures >= kMostMeasures) return;
+  measures += 1;
+  performance.measure(name, { start, end: performance.now() });
+}
 
 function finishedKey(id: string): string {
   return kFinishedPrefix + id;
@@ -138,13 +151,12 @@ export class PageJournal {
       await showMessage(words.noJournal);
       return;
     }
+    const start = performance.now();
     try {
+      // Newest first, up to the first whose start can be read.
       for (const run of await this.earlierRuns()) {
         const stored = await this.read(run);
-        if (stored && this.vantrel.readStoredRun(stored).readable) {
-          await this.restore(stored);
-          return;
-        }
+        if (stored && (await this.restore(stored, () => measure(kRestoreMeasure, start)))) return;
       }
       await showMessage(words.noEarlierRun);
     } catch (error) {
@@ -152,10 +164,14 @@ export class PageJournal {
     }
   }
 
-  private async restore(stored: StoredRun): Promise<void> {
+  // Restores `stored` and shows it; false (and nothing changed) when its start is damaged.
+  private async restore(stored: StoredRun, shown = (): void => {}): Promise<boolean> {
     const result = this.engine.restoreRun(stored);
+    if (!result.ok) return false;
     this.show(result.change);
+    shown();
     if (result.message) await showMessage(result.message);
+    return true;
   }
 
   // Holds this run's lock for as long as the tab lives.
@@ -202,6 +218,7 @@ export class PageJournal {
 
   // Takes the engine's records and writes them in one transaction.
   private write(): void {
+    const start = performance.now();
     const records: JournalRecord[] = this.engine.takeJournal();
     if (!this.store || !this.info || this.failed || records.length === 0) return;
     let base: StoredBase | undefined;
@@ -226,6 +243,7 @@ export class PageJournal {
     this.store.write({ ...this.info }, base, entries, first).catch((error: unknown) => {
       void this.fail(error);
     });
+    measure(kWriteMeasure, start);
   }
 
   // Deletes the runs past the newest ten (this one among them) or past 50 MB in all; a
