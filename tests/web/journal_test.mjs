@@ -96,8 +96,17 @@ function journalRuns(page) {
     const runs = (await all('runs')).sort((a, b) => b.order - a.order);
     const counts = [];
     for (const run of runs) {
-      const entries = await all('entries', IDBKeyRange.bound([run.id, 0], [run.id, Infinity]));
-      counts.push([run.steps, entries.length]);
+      const writes = await all('entries', IDBKeyRange.bound([run.id, 0], [run.id, Infinity]));
+      // Each write holds its entries packed: a type byte, then two lengths and their bytes.
+      let entries = 0;
+      for (const packed of writes) {
+        const view = new DataView(packed.buffer, packed.byteOffset, packed.byteLength);
+        for (let at = 0; at < packed.length; entries += 1) {
+          at += 5 + view.getUint32(at + 1, true);
+          at += 4 + view.getUint32(at, true);
+        }
+      }
+      counts.push([run.steps, entries]);
     }
     db.close();
     return counts;
@@ -225,10 +234,17 @@ try {
             const range = IDBKeyRange.bound([id, 0], [id, Infinity]);
             const cursor = entries.openCursor(range, 'prev');
             cursor.onsuccess = () => {
-              cursor.result.update({
-                ...cursor.result.value,
-                data: new Uint8Array([3, 1]),
-              });
+              // The last entry written gets a type no entry has.
+              const packed = cursor.result.value;
+              const view = new DataView(packed.buffer, packed.byteOffset, packed.byteLength);
+              let last = 0;
+              for (let at = 0; at < packed.length;) {
+                last = at;
+                at += 5 + view.getUint32(at + 1, true);
+                at += 4 + view.getUint32(at, true);
+              }
+              packed[last] = 9;
+              cursor.result.update(packed);
               transaction.oncomplete = () => resolve(db.close());
             };
           };

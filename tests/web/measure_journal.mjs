@@ -71,7 +71,16 @@ async function madeRun() {
   const run = {
     base: base64(records[0].data),
     baseAnnex: base64(records[0].annex),
-    entries: records.slice(1).map((r) => [r.type, base64(r.data), base64(r.annex)]),
+    // One write a step, as the page stores a run played one key at a time.
+    entries: records.slice(1).map(({ type, data, annex }) => {
+      const packed = Buffer.alloc(9 + data.length + annex.length);
+      packed[0] = type;
+      packed.writeUInt32LE(data.length, 1);
+      packed.set(data, 5);
+      packed.writeUInt32LE(annex.length, 5 + data.length);
+      packed.set(annex, 9 + data.length);
+      return base64(packed);
+    }),
     steps: records.at(-1).steps,
     organisms: records.at(-1).organisms,
   };
@@ -104,10 +113,8 @@ try {
     transaction
       .objectStore('bases')
       .put({ data: bytes(kept.base), annex: bytes(kept.baseAnnex) }, id);
-    kept.entries.forEach(([type, data, annex], seq) =>
-      transaction
-        .objectStore('entries')
-        .put({ type, data: bytes(data), annex: bytes(annex) }, [id, seq]),
+    kept.entries.forEach((packed, seq) =>
+      transaction.objectStore('entries').put(bytes(packed), [id, seq]),
     );
     transaction.objectStore('runs').put({
       id,

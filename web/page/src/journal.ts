@@ -8,7 +8,7 @@
 // (storage full or refused, a write that fails) is told once and play goes on without it.
 import type { Change, Engine, JournalRecord, StoredRun, VantrelEngineModule } from 'vantrel-engine';
 import { askYesNo, showMessage } from './dialog';
-import { JournalStore, kJournalVersion, packEntries } from './journal_store';
+import { JournalStore, joinEntries, kJournalVersion, packEntries } from './journal_store';
 import type { RunInfo, StoredBase, StoredEntry } from './journal_store';
 import { texts } from './texts';
 
@@ -62,7 +62,7 @@ async function heldLocks(): Promise<Set<string>> {
 export class PageJournal {
   private store: JournalStore | undefined;
   private info: RunInfo | undefined;
-  private next = 0; // the next entry's sequence number
+  private next = 0; // the next write's sequence number among the run's entries
   private failed = false;
   private scheduled = false;
   private runsChanged = true; // the notebook's finished runs changed since the last write
@@ -209,7 +209,7 @@ export class PageJournal {
     return {
       base: kept.base.data,
       baseAnnex: kept.base.annex,
-      entries: packEntries(kept.entries),
+      entries: joinEntries(kept.entries),
       stepsAtEnd: run.steps,
       name: texts.journal.run(run.started),
       finishedRuns: typeof run.finishedRuns === 'string' ? run.finishedRuns : '',
@@ -238,9 +238,9 @@ export class PageJournal {
     }
     if (this.runsChanged) this.info.finishedRuns = this.engine.finishedRuns();
     this.runsChanged = false;
-    const first = this.next;
-    this.next += entries.length;
-    this.store.write({ ...this.info }, base, entries, first).catch((error: unknown) => {
+    const seq = this.next;
+    if (entries.length > 0) this.next += 1;
+    this.store.write({ ...this.info }, base, packEntries(entries), seq).catch((error: unknown) => {
       void this.fail(error);
     });
     measure(kWriteMeasure, start);

@@ -64,25 +64,16 @@ function isBytes(value: unknown): value is Uint8Array {
 }
 
 // Entries one after another as the engine reads them: the type byte, then data and annex
-// each as a 4-byte little-endian length and the bytes. An entry that is not what the page
-// wrote ends the list with a type the engine refuses, so it is read as damaged there.
-export function packEntries(entries: unknown[]): Uint8Array {
-  const good: StoredEntry[] = [];
-  let damaged = false;
-  for (const entry of entries) {
-    const { type, data, annex } = (entry ?? {}) as Partial<StoredEntry>;
-    if (typeof type !== 'number' || !isBytes(data) || !isBytes(annex)) {
-      damaged = true;
-      break;
-    }
-    good.push({ type, data, annex });
-  }
-  let size = damaged ? 1 : 0;
-  for (const entry of good) size += 9 + entry.data.length + entry.annex.length;
+// each as a 4-byte little-endian length and the bytes. The page stores each write's
+// entries so packed, as one value: reading a long run back then costs one object per
+// write rather than three per entry.
+export function packEntries(entries: StoredEntry[]): Uint8Array {
+  let size = 0;
+  for (const entry of entries) size += 9 + entry.data.length + entry.annex.length;
   const packed = new Uint8Array(size);
   const view = new DataView(packed.buffer);
   let at = 0;
-  for (const entry of good) {
+  for (const entry of entries) {
     packed[at] = entry.type & 255;
     view.setUint32(at + 1, entry.data.length, true);
     packed.set(entry.data, at + 5);
@@ -91,8 +82,31 @@ export function packEntries(entries: unknown[]): Uint8Array {
     packed.set(entry.annex, at + 4);
     at += 4 + entry.annex.length;
   }
-  if (damaged) packed[at] = 255;
   return packed;
+}
+
+// The stored values of a run joined in order. A value that is not what the page wrote
+// ends them with a type the engine refuses, so the engine reads it as damage there.
+export function joinEntries(values: unknown[]): Uint8Array {
+  const chunks: Uint8Array[] = [];
+  let damaged = false;
+  for (const value of values) {
+    if (!isBytes(value)) {
+      damaged = true;
+      break;
+    }
+    chunks.push(value);
+  }
+  const joined = new Uint8Array(
+    chunks.reduce((size, chunk) => size + chunk.length, 0) + (damaged ? 1 : 0),
+  );
+  let at = 0;
+  for (const chunk of chunks) {
+    joined.set(chunk, at);
+    at += chunk.length;
+  }
+  if (damaged) joined[at] = 255;
+  return joined;
 }
 
 export class JournalStore {
@@ -122,8 +136,8 @@ export class JournalStore {
   }
 
   // Writes `info`, a new base when given (which drops the run's earlier entries) and the
-  // entries from sequence number `first` on, in one transaction.
-  write(info: RunInfo, base: StoredBase | undefined, entries: StoredEntry[], first: number) {
+  // packed entries as number `seq`, in one transaction.
+  write(info: RunInfo, base: StoredBase | undefined, entries: Uint8Array, seq: number) {
     const transaction = this.db.transaction([kRuns, kBases, kEntries], 'readwrite');
     const done = finished(transaction);
     const entryStore = transaction.objectStore(kEntries);
@@ -131,7 +145,7 @@ export class JournalStore {
       entryStore.delete(entriesOf(info.id));
       transaction.objectStore(kBases).put(base, info.id);
     }
-    entries.forEach((entry, i) => entryStore.put(entry, [info.id, first + i]));
+    if (entries.length > 0) entryStore.put(entries, [info.id, seq]);
     transaction.objectStore(kRuns).put(info);
     return done;
   }
