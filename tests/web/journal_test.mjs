@@ -3,8 +3,8 @@
 // crashes while another tab plays, and a browser killed with SIGKILL and started again,
 // are each offered once and restored byte for byte, and the next shot is the desktop
 // engine's; a reload is not offered, and Alt+Shift+R brings its run back; a damaged entry
-// restores the steps before it with one message; refused storage says so once and play
-// goes on.
+// restores the steps before it with one message; storage refused or full says so once
+// and play goes on.
 //
 //   node journal_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
@@ -270,28 +270,50 @@ try {
   await page.keyboard.press('s');
   assert.ok((await save(page)).equals(afterThree), 'play goes on as before');
 
-  // Storage refused: one message, and play goes on.
-  page = await open(context, noon, (tab) =>
-    tab.addInitScript(() => {
-      IDBFactory.prototype.open = () => {
-        throw new DOMException('Access denied', 'SecurityError');
-      };
-    }),
-  );
-  const told = messageDialog(page);
-  await told.waitFor();
-  assert.match(
-    await told.locator('p').textContent(),
-    /^Vantrel cannot keep its journal in this browser’s storage \(Access denied\)\. It goes on/,
-  );
-  await page.keyboard.press('Enter');
-  for (const key of ['s', 'f', 's']) await page.keyboard.press(key);
+  // Storage refused at the start, or full at the first step: one message, and play goes on.
   const [played] = nativeTables(`start ${noon}`, 'shoot', 'feed', 'shoot', 'save');
-  assert.equal(await told.count(), 0, 'said once');
-  assert.ok((await save(page)).equals(played), 'play goes on without the journal');
+  const failures = [
+    [
+      [],
+      () => {
+        IDBFactory.prototype.open = () => {
+          throw new DOMException('Access denied', 'SecurityError');
+        };
+      },
+      'Access denied',
+    ],
+    [
+      ['s'],
+      () => {
+        const put = IDBObjectStore.prototype.put;
+        IDBObjectStore.prototype.put = function (...args) {
+          if (this.name !== 'entries') return put.apply(this, args);
+          throw new DOMException('The quota has been exceeded.', 'QuotaExceededError');
+        };
+      },
+      'The quota has been exceeded.',
+    ],
+  ];
+  for (const [before, failure, reason] of failures) {
+    page = await open(context, noon, (tab) => tab.addInitScript(failure));
+    for (const key of before) await page.keyboard.press(key);
+    const told = messageDialog(page);
+    await told.waitFor();
+    assert.equal(
+      await told.locator('p').textContent(),
+      `Vantrel cannot keep its journal in this browser’s storage (${reason}). It goes on ` +
+        'without one: undo still works, but a crash would lose the population.',
+    );
+    await page.keyboard.press('Enter');
+    for (const key of ['s', 'f', 's'].slice(before.length)) await page.keyboard.press(key);
+    await page.waitForTimeout(200);
+    assert.equal(await told.count(), 0, 'said once');
+    assert.ok((await save(page)).equals(played), `play goes on without the journal: ${reason}`);
+    await page.close();
+  }
 } finally {
   await context.close().catch(() => {});
   server.close();
   rmSync(profile, { recursive: true, force: true });
 }
-console.log('journal_test: crash, kill, reload, two tabs, damage and refusal');
+console.log('journal_test: crash, kill, reload, two tabs, damage, refused and full storage');

@@ -240,9 +240,16 @@ export class PageJournal {
     this.runsChanged = false;
     const seq = this.next;
     if (entries.length > 0) this.next += 1;
-    this.store.write({ ...this.info }, base, packEntries(entries), seq).catch((error: unknown) => {
+    try {
+      this.store
+        .write({ ...this.info }, base, packEntries(entries), seq)
+        .catch((error: unknown) => {
+          void this.fail(error);
+        });
+    } catch (error) {
+      // Refused at once (storage full, or the database closed under the page).
       void this.fail(error);
-    });
+    }
     measure(kWriteMeasure, start);
   }
 
