@@ -155,7 +155,13 @@ played.shoot();
 const records = call(played, 'takeJournal');
 assert.deepEqual(
   records.map((record) => [record.base, record.type, record.steps]),
-  [[true, 0, 0], [false, 0, 1], [false, 0, 2], [false, 1, 1], [false, 0, 2]],
+  [
+    [true, 0, 0],
+    [false, 0, 1],
+    [false, 0, 2],
+    [false, 1, 1],
+    [false, 0, 2],
+  ],
 );
 const packed = [];
 for (const { type, data, annex } of records.slice(1)) {
@@ -184,8 +190,15 @@ assert.equal(
   call(module, 'journalDamaged', 'of noon'),
 );
 assert.equal(call(module, 'journalTexts').restoreCaption, 'Restore population');
+assert.match(
+  call(module, 'journalNewer', 'of noon'),
+  /^The journal of noon was written by a newer/,
+);
 assert.match(call(module, 'restoreQuestion', 9, 2), /\(9 organisms, 2 steps\)\?$/);
-assert.match(call(module, 'journalFailed', 'here', 'full'), /^Vantrel cannot keep its journal in here \(full\)/);
+assert.match(
+  call(module, 'journalFailed', 'here', 'full'),
+  /^Vantrel cannot keep its journal in here \(full\)/,
+);
 played.delete();
 
 called.add('delete');

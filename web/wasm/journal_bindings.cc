@@ -75,6 +75,8 @@ std::string JournalFailedBinding(const std::string& where, const std::string& wh
 
 std::string JournalDamagedBinding(const std::string& name) { return JournalDamagedText(name); }
 
+std::string JournalNewerBinding(const std::string& name) { return JournalNewerText(name); }
+
 }  // namespace
 
 val JournalRecordsValue(const std::vector<JournalRecord>& records) {
@@ -121,4 +123,5 @@ EMSCRIPTEN_BINDINGS(journal) {
   emscripten::function("restoreQuestion", &vantrel::RestoreQuestionBinding);
   emscripten::function("journalFailed", &vantrel::JournalFailedBinding);
   emscripten::function("journalDamaged", &vantrel::JournalDamagedBinding);
+  emscripten::function("journalNewer", &vantrel::JournalNewerBinding);
 }

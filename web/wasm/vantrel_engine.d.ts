@@ -219,6 +219,8 @@ export interface VantrelEngineModule {
   journalFailed(where: string, what: string): string;
   /** The message about a run that cannot be read; `name` as in StoredRun. */
   journalDamaged(name: string): string;
+  /** The message about a run a newer version of the page kept; `name` as in StoredRun. */
+  journalNewer(name: string): string;
 }
 
 /** Instantiates the module. */

@@ -125,6 +125,11 @@ export class PageJournal {
     try {
       const [run] = await this.earlierRuns();
       if (!run || localStorage.getItem(finishedKey(run.id)) !== null) return;
+      if (run.version > kJournalVersion) {
+        localStorage.setItem(finishedKey(run.id), '1');
+        await showMessage(this.vantrel.journalNewer(texts.journal.run(run.started)));
+        return;
+      }
       const stored = await this.read(run);
       if (!stored) return;
       const reading = this.vantrel.readStoredRun(stored);
@@ -155,6 +160,7 @@ export class PageJournal {
     try {
       // Newest first, up to the first whose start can be read.
       for (const run of await this.earlierRuns()) {
+        if (run.version > kJournalVersion) continue;
         const stored = await this.read(run);
         if (stored && (await this.restore(stored, () => measure(kRestoreMeasure, start)))) return;
       }
