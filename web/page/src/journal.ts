@@ -191,8 +191,9 @@ export class PageJournal {
     });
   }
 
+  // Also after the journal stopped: what it kept then is no crash to offer.
   private markFinished(finished: boolean): void {
-    if (!this.info || this.failed) return;
+    if (!this.info) return;
     try {
       if (finished) localStorage.setItem(finishedKey(this.info.id), '1');
       else localStorage.removeItem(finishedKey(this.info.id));
