@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "history/history.h"
 #include "history/journal.h"
+#include "history/journal_texts.h"
 #include "lab/run_csv.h"
 #include "ui/messages.h"
 
@@ -11,11 +12,8 @@ namespace vantrel {
 
 namespace {
 
-constexpr char kRestoreCaption[] = "Restore population";
-
 std::string RestoreQuestion(const EarlierRun& run) {
-  return "Vantrel ended unexpectedly. Restore the population of that run (" +
-         std::to_string(run.organisms) + " organisms, " + std::to_string(run.steps) + " steps)?";
+  return vantrel::RestoreQuestion(run.organisms, run.steps);
 }
 
 }  // namespace
@@ -59,12 +57,12 @@ void MainWindow::OpenJournalAndOfferRestore() {
 void MainWindow::onRestoreLastRunClicked() {
   Journal* journal = workspace_.journal();
   if (journal == nullptr) {
-    services_.messages.ShowMessage("There is no journal to restore from in this run.");
+    services_.messages.ShowMessage(kNoJournalText);
     return;
   }
   const std::optional<EarlierRun> latest = journal->FindLatestRun();
   if (!latest) {
-    services_.messages.ShowMessage("There is no earlier run to restore.");
+    services_.messages.ShowMessage(kNoEarlierRunText);
     return;
   }
   RestoreRun(*latest);

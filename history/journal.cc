@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "history/journal_texts.h"
+
 namespace vantrel {
 
 namespace fs = std::filesystem;
@@ -161,9 +163,7 @@ std::string Journal::TakeMessage() { return std::exchange(message_, std::string(
 
 void Journal::Fail(const std::string& what) {
   if (message_.empty()) {
-    message_ = "Vantrel cannot keep its journal in " + folder_ + " (" + what +
-               "). It goes on without one: undo still works, but a crash would lose the "
-               "population.";
+    message_ = JournalFailedText(folder_, what);
   }
   if (db_ != nullptr) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   CloseDatabase();
@@ -371,10 +371,9 @@ std::optional<EarlierRun> Journal::FindCrashedRun() const {
 std::string Journal::UnreadableMessage(const EarlierRun& run) {
   switch (run.reading) {
     case EarlierRun::Reading::kNewer:
-      return "The journal " + run.path +
-             " was written by a newer version of Vantrel and cannot be read by this one.";
+      return JournalNewerText(run.path);
     case EarlierRun::Reading::kDamaged:
-      return "The journal " + run.path + " is damaged and cannot be restored.";
+      return JournalDamagedText(run.path);
     case EarlierRun::Reading::kReadable:
       break;
   }
@@ -390,7 +389,7 @@ std::optional<EarlierRun> Journal::FindLatestRun() const {
 }
 
 std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string& message) {
-  const std::string damaged = "The journal " + path + " is damaged and cannot be restored.";
+  const std::string damaged = JournalDamagedText(path);
   const Reader reader(path);
   if (reader.db() == nullptr) {
     message = damaged;
@@ -402,8 +401,7 @@ std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string
     return std::nullopt;
   }
   if (version.Int(0) > kSchemaVersion) {
-    message = "The journal " + path +
-              " was written by a newer version of Vantrel and cannot be read by this one.";
+    message = JournalNewerText(path);
     return std::nullopt;
   }
   const bool with_annex = version.Int(0) >= 2;
@@ -436,8 +434,7 @@ std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string
   const bool whole = entries.Done() && steps_at_end >= 0;
   contents.lost_steps = whole ? 0 : std::max(steps_at_end - done, 0);
   if (!whole) {
-    message = "The journal " + path + " was damaged: the last " +
-              std::to_string(contents.lost_steps) + " steps could not be restored.";
+    message = JournalLostStepsText(path, contents.lost_steps);
   }
   return contents;
 }
@@ -461,7 +458,7 @@ bool Journal::RestoreRun(const EarlierRun& run,
   const bool ok = restore(*contents);
   in_batch_ = false;
   if (batch && db_ != nullptr) Exec("COMMIT");
-  if (!ok) message = "The journal " + run.path + " breaks off; it was restored as far as it fits.";
+  if (!ok) message = JournalBreaksOffText(run.path);
   // A damaged end was told in `message` by ReadRun; what could be read is restored.
   return ok;
 }

@@ -28,3 +28,7 @@ if [ "$preset" = dev ]; then
   # Automatic runs in workers against vantrel-lab's CSV, served and from the single file.
   node tests/web/autoruns_test.mjs build/web build/dev/bin/vantrel-lab
 fi
+if [ "$preset" = dev ]; then
+  # The journal: a crashed tab and a killed browser restore, a reload does not ask.
+  node tests/web/journal_test.mjs build/web/site build/dev/bin/web_replay
+fi

@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "gallery/organism_texts.h"
+#include "history/journal_texts.h"
+#include "lab/run_csv.h"
 #include "organism/raster.h"
 #include "population/population.h"
 #include "storage/table_file.h"
@@ -137,6 +139,32 @@ std::string WebSession::Tooltip(int row) const {
 std::string WebSession::OrganismWords() const { return engine_.notebook().DescribeSelected(); }
 
 const std::string& WebSession::Goal() const { return engine_.notebook().goal().text; }
+
+void WebSession::StartJournal() {
+  if (!journal_) journal_ = std::make_unique<JournalFeed>(engine_.history());
+}
+
+std::vector<JournalRecord> WebSession::TakeJournal() {
+  return journal_ ? journal_->Take() : std::vector<JournalRecord>();
+}
+
+std::string WebSession::FinishedRunsCsv() const {
+  return RunsCsv(engine_.notebook().runs().runs());
+}
+
+LoadOutcome WebSession::RestoreRun(const StoredRun& run, std::string_view runs_csv) {
+  LoadOutcome outcome;
+  const std::optional<RunContents> contents = ReadStoredRun(run, outcome.message);
+  if (!contents) return outcome;
+  outcome.ok = true;
+  outcome.change = Changed([&] {
+    if (!engine_.Restore(contents->base, contents->base_annex, contents->entries,
+                         ParseRunsCsv(runs_csv))) {
+      outcome.message = JournalBreaksOffText(run.name);
+    }
+  });
+  return outcome;
+}
 
 int PictureSide(double size, double device_pixel_ratio) {
   if (!(device_pixel_ratio > 0) || !std::isfinite(device_pixel_ratio)) device_pixel_ratio = 1;

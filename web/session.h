@@ -10,6 +10,7 @@
 #include "population/clock.h"
 #include "population/parameters.h"
 #include "population/random_source.h"
+#include "web/journal_feed.h"
 
 namespace vantrel {
 
@@ -109,6 +110,17 @@ class WebSession final : private EngineObserver {
 
   const Engine& engine() const { return engine_; }
 
+  // The journal (journal_feed.h): StartJournal queues the present table as its base, and
+  // from then on every step, undo and redo waits in TakeJournal for the page to store it.
+  void StartJournal();
+  std::vector<JournalRecord> TakeJournal();
+  // The notebook's finished runs as CSV, kept beside the journal for a restore.
+  std::string FinishedRunsCsv() const;
+  // Restores a stored run as one step and its own steps, its finished runs (`runs_csv`)
+  // joining the notebook; `ok` is false when nothing could be restored, and `message`
+  // tells of a damaged run.
+  LoadOutcome RestoreRun(const StoredRun& run, std::string_view runs_csv);
+
  private:
   // Runs `action` and returns the change the engine told of it.
   template <typename Action>
@@ -120,6 +132,7 @@ class WebSession final : private EngineObserver {
   Engine engine_;
   EngineChange last_change_;
   std::string idea_;
+  std::unique_ptr<JournalFeed> journal_;  // listens to engine_'s history, so goes first
 };
 
 // How many device pixels a picture `size` CSS pixels wide has at `device_pixel_ratio`:

@@ -52,6 +52,11 @@ const interfaces = new Map(
     'GalleryShape',
     'Rect',
     'GalleryCells',
+    'JournalRecord',
+    'StoredRun',
+    'StoredRunReading',
+    'RestoreResult',
+    'JournalTexts',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -272,6 +277,63 @@ assert.ok(call(module, 'contactSheetSvg', organisms).includes(`>${organisms[2].i
 assert.equal(call(module, 'contactSheetNote', 5, 5), '');
 assert.deepEqual(call(module, 'pictureFormats'), ['PNG image (*.png)', 'SVG drawing (*.svg)']);
 assert.match(call(module, 'contactSheetNote', 1000, 1200), /first 1,000 of 1,200/);
+
+// The journal: what one engine wrote, another restores to the same table.
+const played = new module.Engine(noon);
+call(played, 'startJournal');
+played.shoot();
+played.feed();
+played.undo();
+played.shoot();
+const journalRecords = call(played, 'takeJournal');
+assert.deepEqual(
+  journalRecords.map((record) => [record.base, record.type, record.steps]),
+  [
+    [true, 0, 0],
+    [false, 0, 1],
+    [false, 0, 2],
+    [false, 1, 1],
+    [false, 0, 2],
+  ],
+);
+const packed = [];
+for (const { type, data, annex } of journalRecords.slice(1)) {
+  const lengths = (bytes) => [0, 8, 16, 24].map((shift) => (bytes.length >>> shift) & 255);
+  packed.push(type, ...lengths(data), ...data, ...lengths(annex), ...annex);
+}
+const stored = {
+  base: journalRecords[0].data,
+  baseAnnex: journalRecords[0].annex,
+  entries: new Uint8Array(packed),
+  stepsAtEnd: 2,
+  name: 'of noon',
+  finishedRuns: call(played, 'finishedRuns'),
+};
+assert.deepEqual(call(module, 'readStoredRun', stored), {
+  readable: true,
+  steps: 2,
+  lostSteps: 0,
+  message: '',
+});
+const restored = call(engine, 'restoreRun', stored);
+assert.ok(restored.ok && restored.change.table);
+assert.deepEqual(engine.tableBytes(), played.tableBytes());
+assert.equal(
+  call(module, 'readStoredRun', { ...stored, base: new Uint8Array(3) }).message,
+  call(module, 'journalDamaged', 'of noon'),
+);
+assert.equal(call(module, 'journalTexts').restoreCaption, 'Restore population');
+assert.match(
+  call(module, 'journalNewer', 'of noon'),
+  /^The journal of noon was written by a newer/,
+);
+assert.match(call(module, 'restoreQuestion', 9, 2), /\(9 organisms, 2 steps\)\?$/);
+assert.match(
+  call(module, 'journalFailed', 'here', 'full'),
+  /^Vantrel cannot keep its journal in here \(full\)/,
+);
+played.delete();
+
 called.add('delete');
 engine.delete();
 

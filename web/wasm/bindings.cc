@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/journal_bindings.h"
 #include "web/wasm/notebook_bindings.h"
 #include "web/wasm/tree_bindings.h"
 
@@ -157,6 +158,12 @@ class EngineBinding {
   std::string RunsCsv() const { return RunsCsvText(session_); }
   val RunTable() const { return RunTableRows(session_); }
 
+  // The journal (journal_bindings.h).
+  void StartJournal() { session_.StartJournal(); }
+  val TakeJournal() { return JournalRecordsValue(session_.TakeJournal()); }
+  std::string FinishedRuns() const { return session_.FinishedRunsCsv(); }
+  val RestoreRun(const val& run) { return RestoreRunValue(session_, run); }
+
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
   static val CopiedBytes(const std::uint8_t* data, std::size_t size) {
@@ -242,7 +249,11 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("declareReached", &EngineBinding::DeclareReached)
       .function("notebook", &EngineBinding::Notebook)
       .function("runsCsv", &EngineBinding::RunsCsv)
-      .function("runTable", &EngineBinding::RunTable);
+      .function("runTable", &EngineBinding::RunTable)
+      .function("startJournal", &EngineBinding::StartJournal)
+      .function("takeJournal", &EngineBinding::TakeJournal)
+      .function("finishedRuns", &EngineBinding::FinishedRuns)
+      .function("restoreRun", &EngineBinding::RestoreRun);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

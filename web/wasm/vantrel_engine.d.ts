@@ -238,11 +238,7 @@ export declare class Engine {
    */
   organismRgba(size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
   /** Any organism's picture, by its DNA, as organismRgba draws the shown one. */
-  pictureRgba(
-    dna: string,
-    size: number,
-    devicePixelRatio: number,
-  ): Uint8Array<ArrayBuffer>;
+  pictureRgba(dna: string, size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
   /** The population view's tooltip for organism `row` (from 1); "" outside the table. */
   tooltip(row: number): string;
   /** The shown organism in words. */
@@ -261,6 +257,67 @@ export declare class Engine {
   runsCsv(): string;
   /** The same table as rows of cells, the header's names first, as a sheet holds it. */
   runTable(): string[][];
+
+  /** Starts the journal with the present table as its base (a second call does nothing). */
+  startJournal(): void;
+  /** What the journal has to store since the last call, oldest first. */
+  takeJournal(): JournalRecord[];
+  /** The notebook's finished runs as CSV, kept beside the journal. */
+  finishedRuns(): string;
+  /** Restores a run read back from the journal, as one step that can be undone. */
+  restoreRun(run: StoredRun): RestoreResult;
+}
+
+/**
+ * One record for the journal: a base (the whole table; the entries before it no longer
+ * count) or an entry (`type` 0 step, 1 undo, 2 redo, 3 note), in the desktop journal's
+ * bytes, with the steps done since the base and the organisms after it.
+ */
+export interface JournalRecord {
+  base: boolean;
+  type: number;
+  data: Uint8Array<ArrayBuffer>;
+  annex: Uint8Array<ArrayBuffer>;
+  steps: number;
+  organisms: number;
+}
+
+/**
+ * A run as read back: its base, and its entries packed one after another (the type byte,
+ * then data and annex each as a 4-byte little-endian length and the bytes).
+ */
+export interface StoredRun {
+  base: Uint8Array;
+  baseAnnex: Uint8Array;
+  entries: Uint8Array;
+  /** The steps the last record said. */
+  stepsAtEnd: number;
+  /** How the messages name the run. */
+  name: string;
+  /** finishedRuns() as it was kept. */
+  finishedRuns: string;
+}
+
+/** Whether a stored run can be restored, how many steps, and what to tell the user. */
+export interface StoredRunReading {
+  readable: boolean;
+  steps: number;
+  lostSteps: number;
+  message: string;
+}
+
+/** How a restore went: `message` tells of damage ("" for nothing). */
+export interface RestoreResult {
+  ok: boolean;
+  message: string;
+  change: Change;
+}
+
+/** The journal's fixed texts, as the desktop program words them. */
+export interface JournalTexts {
+  restoreCaption: string;
+  noEarlierRun: string;
+  noJournal: string;
 }
 
 /** The population view's picture sizes (CSS pixels), padding and empty-table hint. */
@@ -430,18 +487,20 @@ export interface VantrelEngineModule {
    * The index an arrow key moves to from `index`: `across` -1/+1 for left/right, `down`
    * -1/+1 for up/down; -1 without pictures.
    */
-  galleryStep(
-    geometry: GalleryGeometry,
-    index: number,
-    across: number,
-    down: number,
-  ): number;
+  galleryStep(geometry: GalleryGeometry, index: number, across: number, down: number): number;
   /** The pictures with a cell between content heights `top` and `bottom` (exclusive). */
-  galleryCells(
-    geometry: GalleryGeometry,
-    top: number,
-    bottom: number,
-  ): GalleryCells;
+  galleryCells(geometry: GalleryGeometry, top: number, bottom: number): GalleryCells;
+  /** Reads a stored run without restoring it. */
+  readStoredRun(run: StoredRun): StoredRunReading;
+  journalTexts(): JournalTexts;
+  /** The question asked about a run that ended unexpectedly. */
+  restoreQuestion(organisms: number, steps: number): string;
+  /** The message when the journal stops: `where` it was kept, `what` went wrong. */
+  journalFailed(where: string, what: string): string;
+  /** The message about a run that cannot be read; `name` as in StoredRun. */
+  journalDamaged(name: string): string;
+  /** The message about a run a newer version of the page kept; `name` as in StoredRun. */
+  journalNewer(name: string): string;
 }
 
 /** Instantiates the module. */

@@ -58,3 +58,19 @@ export function showMessage(text: string, errorReport = false): Promise<void> {
   const ok = dialogButton(texts.ok);
   return showDialog(texts.messageTitle, body, [ok], ok, errorReport ? 'error' : '');
 }
+
+// A question with Yes and No, Yes the default (it has the focus, so Enter takes it).
+// Resolves to true for Yes; No or Escape give false.
+export async function askYesNo(caption: string, text: string): Promise<boolean> {
+  const body = document.createElement('p');
+  body.className = 'message';
+  body.textContent = text;
+  const yes = dialogButton(texts.yes);
+  const no = dialogButton(texts.no);
+  let answer = false;
+  yes.addEventListener('click', () => {
+    answer = true;
+  });
+  await showDialog(caption, body, [yes, no], yes);
+  return answer;
+}

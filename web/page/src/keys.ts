@@ -7,6 +7,7 @@ export type KeyAction = 'feed' | 'shoot' | 'newGenePool' | 'reached' | 'undo' | 
 
 interface KeyPress {
   key: string;
+  code?: string;
   ctrlKey: boolean;
   metaKey: boolean;
   shiftKey: boolean;
@@ -50,4 +51,12 @@ export function takesTyping(target: EventTarget | null): boolean {
   if (target.isContentEditable) return true;
   if (target instanceof HTMLTextAreaElement || target instanceof HTMLSelectElement) return true;
   return target instanceof HTMLInputElement && !kNoTyping.has(target.type);
+}
+
+// Alt+Shift+R restores the last run (the desktop's Ctrl+Shift+R reloads a browser's page).
+// By the key's place, as Alt changes the character on a Mac.
+export function isRestoreKey(press: KeyPress): boolean {
+  return (
+    press.altKey && press.shiftKey && !press.ctrlKey && !press.metaKey && press.code === 'KeyR'
+  );
 }

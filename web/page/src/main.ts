@@ -9,7 +9,7 @@ import { dialogOpen, showMessage } from './dialog';
 import { showExperiments } from './experiments';
 import { makeFilePicker, saveTable } from './files';
 import { OrganismGrid } from './grid';
-import { programKey, takesTyping } from './keys';
+import { isRestoreKey, programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
@@ -18,6 +18,7 @@ import { setRunsFileName } from './runs_export';
 import { PopulationView } from './population';
 import { openLinkedPopulation, sharePopulation } from './share';
 import { FamilyTreeView } from './tree';
+import { PageJournal } from './journal';
 import { drawOrganism, kFirstOrganismMark, kPictureSize } from './picture';
 import { timeStep } from './step_timing';
 import { onMenuRequest } from './context_menu';
@@ -110,6 +111,10 @@ async function start(app: HTMLElement): Promise<void> {
     'Control+Shift+Z Control+Y',
   );
 
+  // Every step goes to the journal after the frame that shows it.
+  const journal = new PageJournal(engine, vantrel, (change) => show(change));
+  const restoreLastRun = (): void => void journal.restoreLastRun();
+
   const showOrganism = (): void => {
     const selected = engine.selectedRow();
     const organism = selected > 0 ? engine.rows(selected, 1)[0] : undefined;
@@ -136,6 +141,7 @@ async function start(app: HTMLElement): Promise<void> {
     if (change.parameters) parameters.show(engine.parameters());
     showButtons();
     notebook.update();
+    journal.queue(change);
   };
   const actions: Record<KeyAction, () => Change> = {
     feed: () => engine.feed(),
@@ -199,6 +205,12 @@ async function start(app: HTMLElement): Promise<void> {
       }),
       undo,
       redo,
+      button(
+        texts.journal.restoreLastRun.label,
+        texts.journal.restoreLastRun.name,
+        restoreLastRun,
+        'Alt+Shift+R',
+      ),
       picker,
       autoRunsButton,
     ),
@@ -242,6 +254,11 @@ async function start(app: HTMLElement): Promise<void> {
 
   document.addEventListener('keydown', (event) => {
     if (dialogOpen() || takesTyping(event.target)) return;
+    if (isRestoreKey(event)) {
+      event.preventDefault();
+      restoreLastRun();
+      return;
+    }
     const action = programKey(event);
     if (!action) return;
     event.preventDefault();
@@ -268,6 +285,10 @@ async function start(app: HTMLElement): Promise<void> {
   // A population sent as a link comes first, before anything else the page offers.
   await openLinkedPopulation(engine, show);
   app.setAttribute('aria-busy', 'false');
+  // The journal opens once the first organism is shown; then a run that ended
+  // unexpectedly is offered, after anything else the page shows at start.
+  await journal.start();
+  await journal.offerCrashedRun();
 }
 
 const app = document.getElementById('app');

@@ -12,6 +12,8 @@ export const texts = {
   // The program's own messages carry the application's title as their caption.
   messageTitle: 'Vantrel',
   ok: 'OK',
+  yes: 'Yes',
+  no: 'No',
   newGenePool: { label: 'New', name: 'Start with a totally new genepool (N)' },
   idea: { label: 'Idea', name: 'Get an idea to create an organism' },
   experiments: { label: 'Experiment', name: 'Experiment with Vantrel' },
@@ -203,5 +205,20 @@ export const texts = {
     noPng: 'The browser could not make a PNG image.',
     // At the foot of an organism drawn with the invisible pen.
     invisible: 'invisible',
+  },
+  journal: {
+    // The desktop's journal texts name a folder or a file; the page's journal lives here.
+    where: 'this browser’s storage',
+    refused: 'the browser refused it',
+    // How the journal's messages name a run the page kept.
+    run: (started: number): string =>
+      `of the run started ${new Date(started).toLocaleString(undefined, {
+        dateStyle: 'medium',
+        timeStyle: 'medium',
+      })}`,
+    restoreLastRun: {
+      label: 'Restore',
+      name: 'Restore the population of the last program run (Alt+Shift+R)',
+    },
   },
 } as const;

@@ -1,0 +1,127 @@
+// The journal's calls for the page (embind): the texts the desktop's journal shows, and
+// reading a stored run back; the Engine's own journal calls (startJournal, takeJournal,
+// finishedRuns, restoreRun) are bound with the Engine and done here.
+
+#include "web/wasm/journal_bindings.h"
+
+#include <emscripten/bind.h>
+
+#include <cstdint>
+#include <string>
+
+#include "history/journal_texts.h"
+
+namespace vantrel {
+namespace {
+
+using emscripten::val;
+
+val CopiedBytes(const std::string& bytes) {
+  return val::global("Uint8Array")
+      .new_(emscripten::typed_memory_view(bytes.size(),
+                                          reinterpret_cast<const std::uint8_t*>(bytes.data())));
+}
+
+// A Uint8Array's bytes, copied in one go; none for anything else.
+std::string BytesOf(const val& bytes) {
+  if (!bytes.instanceof (val::global("Uint8Array"))) return {};
+  std::string out(bytes["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(out.size(), reinterpret_cast<std::uint8_t*>(out.data())))
+      .call<void>("set", bytes);
+  return out;
+}
+
+StoredRun StoredRunOf(const val& run) {
+  StoredRun stored;
+  if (run.typeOf().as<std::string>() != "object" || run.isNull()) return stored;
+  stored.base = BytesOf(run["base"]);
+  stored.base_annex = BytesOf(run["baseAnnex"]);
+  stored.entries = BytesOf(run["entries"]);
+  const val steps = run["stepsAtEnd"];
+  stored.steps_at_end = steps.isNumber() ? steps.as<int>() : 0;
+  const val name = run["name"];
+  stored.name = name.isString() ? name.as<std::string>() : std::string();
+  return stored;
+}
+
+// Whether a stored run can be restored and how many steps would come back, without
+// restoring it: { readable, steps, lostSteps, message }.
+val ReadStoredRunBinding(const val& run) {
+  std::string message;
+  const std::optional<RunContents> contents = ReadStoredRun(StoredRunOf(run), message);
+  val object = val::object();
+  object.set("readable", contents.has_value());
+  object.set("steps", contents ? contents->steps : 0);
+  object.set("lostSteps", contents ? contents->lost_steps : 0);
+  object.set("message", message);
+  return object;
+}
+
+val JournalTextsBinding() {
+  val object = val::object();
+  object.set("restoreCaption", std::string(kRestoreCaption));
+  object.set("noEarlierRun", std::string(kNoEarlierRunText));
+  object.set("noJournal", std::string(kNoJournalText));
+  return object;
+}
+
+std::string RestoreQuestionBinding(int organisms, int steps) {
+  return RestoreQuestion(organisms, steps);
+}
+
+std::string JournalFailedBinding(const std::string& where, const std::string& what) {
+  return JournalFailedText(where, what);
+}
+
+std::string JournalDamagedBinding(const std::string& name) { return JournalDamagedText(name); }
+
+std::string JournalNewerBinding(const std::string& name) { return JournalNewerText(name); }
+
+}  // namespace
+
+val JournalRecordsValue(const std::vector<JournalRecord>& records) {
+  val array = val::array();
+  int index = 0;
+  for (const JournalRecord& record : records) {
+    val object = val::object();
+    object.set("base", record.base);
+    object.set("type", static_cast<int>(record.type));
+    object.set("data", CopiedBytes(record.data));
+    object.set("annex", CopiedBytes(record.annex));
+    object.set("steps", record.steps);
+    object.set("organisms", record.organisms);
+    array.set(index++, object);
+  }
+  return array;
+}
+
+val RestoreRunValue(WebSession& session, const val& run) {
+  std::string runs_csv;
+  if (run.typeOf().as<std::string>() == "object" && !run.isNull() &&
+      run["finishedRuns"].isString()) {
+    runs_csv = run["finishedRuns"].as<std::string>();
+  }
+  const LoadOutcome outcome = session.RestoreRun(StoredRunOf(run), runs_csv);
+  val object = val::object();
+  object.set("ok", outcome.ok);
+  object.set("message", outcome.message);
+  val change = val::object();
+  change.set("table", outcome.change.table);
+  change.set("selection", outcome.change.selection);
+  change.set("run", outcome.change.run);
+  change.set("counters", outcome.change.counters);
+  change.set("parameters", outcome.change.parameters);
+  object.set("change", change);
+  return object;
+}
+
+}  // namespace vantrel
+
+EMSCRIPTEN_BINDINGS(journal) {
+  emscripten::function("readStoredRun", &vantrel::ReadStoredRunBinding);
+  emscripten::function("journalTexts", &vantrel::JournalTextsBinding);
+  emscripten::function("restoreQuestion", &vantrel::RestoreQuestionBinding);
+  emscripten::function("journalFailed", &vantrel::JournalFailedBinding);
+  emscripten::function("journalDamaged", &vantrel::JournalDamagedBinding);
+  emscripten::function("journalNewer", &vantrel::JournalNewerBinding);
+}
