@@ -17,6 +17,8 @@ if [ "$preset" = dev ]; then
   scripts/web.sh --build
   node tests/web/page_units_test.mjs
   node tests/web/page_test.mjs build/web/site build/dev/bin/web_replay
+  # Excel, dropped files, bad files and a big table, against the desktop's workbook writer.
+  node tests/web/files_test.mjs build/web/site build/dev/bin/web_workbook
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web
 fi

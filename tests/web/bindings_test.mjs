@@ -36,6 +36,8 @@ const interfaces = new Map(
     'ExperimentsHelp',
     'WebLinks',
     'Gallery',
+    'WorkbookCells',
+    'FileRefusal',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -49,6 +51,8 @@ function checkShape(value, type, where) {
     assert.equal(value, undefined, where);
   } else if (type === 'Uint8Array<ArrayBuffer>') {
     assert.ok(value instanceof Uint8Array, `${where} is a Uint8Array`);
+  } else if (type === 'Uint32Array<ArrayBuffer>') {
+    assert.ok(value instanceof Uint32Array, `${where} is a Uint32Array`);
   } else if (['number', 'string', 'boolean'].includes(type)) {
     assert.equal(typeof value, type, where);
   } else {
@@ -139,6 +143,35 @@ assert.deepEqual(
 );
 assert.ok(help.pages[1].text.startsWith('Size matters.\n\n'));
 assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
+// The workbook's cells: the title row first, every cell as text; a byte above 127 arrives
+// as its Latin-1 character.
+assert.ok(
+  call(
+    engine,
+    'loadTable',
+    Uint8Array.from([...' P1 #\r\n Zo\xeb #\r\n'].map((c) => c.charCodeAt(0))),
+    'l.str',
+  ).ok,
+);
+const workbook = call(engine, 'workbookCells');
+const cells = [];
+for (let at = 0, i = 0; i < workbook.lengths.length; at += workbook.lengths[i], i += 1) {
+  cells.push(workbook.text.slice(at, at + workbook.lengths[i]));
+}
+assert.equal(cells.length, 4);
+assert.deepEqual(
+  [workbook.problem, workbook.columns, cells[0], cells[1], cells[3]],
+  ['', 2, 'ID', 'P1', 'Zo\u00eb'],
+);
+assert.deepEqual(call(module, 'notAFile', 'dir'), {
+  message: 'Cannot open file dir.',
+  errorReport: false,
+});
+assert.deepEqual(call(module, 'cannotOpen', 'x.str'), {
+  message: 'Cannot open file x.str.',
+  errorReport: true,
+});
+assert.equal(call(module, 'errorReport', 'Out of memory'), 'Out of memory.');
 called.add('delete');
 engine.delete();
 

@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/files_bindings.h"
 
 namespace vantrel {
 namespace {
@@ -148,6 +149,7 @@ class EngineBinding {
   std::string OrganismWords() const { return session_.OrganismWords(); }
   std::string Idea() const { return session_.idea(); }
   std::string Goal() const { return session_.Goal(); }
+  val WorkbookCells() const { return WorkbookCellsObject(session_.engine().grid()); }
 
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
@@ -229,7 +231,8 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("tooltip", &EngineBinding::Tooltip)
       .function("organismWords", &EngineBinding::OrganismWords)
       .function("idea", &EngineBinding::Idea)
-      .function("goal", &EngineBinding::Goal);
+      .function("goal", &EngineBinding::Goal)
+      .function("workbookCells", &EngineBinding::WorkbookCells);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

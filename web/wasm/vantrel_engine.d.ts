@@ -125,6 +125,8 @@ export declare class Engine {
   idea(): string;
   /** The current run's goal ("" without one). */
   goal(): string;
+  /** The texts of the workbook the desktop's "Excel" writes, or the error report instead. */
+  workbookCells(): WorkbookCells;
 }
 
 /** The population view's picture sizes (CSS pixels), padding and empty-table hint. */
@@ -135,6 +137,23 @@ export interface Gallery {
   /** Around each picture, inside its cell. */
   padding: number;
   emptyHint: string;
+}
+
+/**
+ * The workbook's cells from the title row on, row by row, `columns` to a row: their texts
+ * back to back, and each one's length. A `problem` ("" if none) refuses them all.
+ */
+export interface WorkbookCells {
+  text: string;
+  lengths: Uint32Array<ArrayBuffer>;
+  columns: number;
+  problem: string;
+}
+
+/** What the desktop says of a file it cannot load, as loadTable says it. */
+export interface FileRefusal {
+  message: string;
+  errorReport: boolean;
 }
 
 export interface VantrelEngineModule {
@@ -149,6 +168,12 @@ export interface VantrelEngineModule {
   webLinks(): WebLinks;
   /** The population view's sizes and hint, as the desktop program has them. */
   gallery(): Gallery;
+  /** What the desktop says when `fileName` is no file (a folder, say). */
+  notAFile(fileName: string): FileRefusal;
+  /** What the desktop says when the file `fileName` cannot be read. */
+  cannotOpen(fileName: string): FileRefusal;
+  /** `text` worded as the desktop's error report. */
+  errorReport(text: string): string;
 }
 
 /** Instantiates the module. */

@@ -7,10 +7,13 @@ import createVantrelEngine from 'vantrel-engine';
 import type { Change, Engine } from 'vantrel-engine';
 import { dialogOpen, showMessage } from './dialog';
 import { showExperiments } from './experiments';
-import { makeFilePicker, saveTable } from './files';
+import { acceptDrops } from './drop';
+import { makeFilePicker, saveTable, saveWorkbook } from './files';
+import type { TableReader } from './files';
 import { OrganismGrid } from './grid';
 import { programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
+import { TableOpener } from './open_table';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
 import { PopulationView } from './population';
@@ -129,12 +132,25 @@ async function start(app: HTMLElement): Promise<void> {
     show(engine.newIdea());
     void showMessage(engine.idea());
   };
-  const picker = makeFilePicker((bytes, name) => {
+  const say = (refusal: { message: string; errorReport: boolean }): void => {
+    if (refusal.message) void showMessage(refusal.message, refusal.errorReport);
+  };
+  const opener = new TableOpener((bytes, name) => {
     parameters.commit();
     const result = engine.loadTable(bytes, name);
     show(result.change);
-    if (result.message) void showMessage(result.message, result.errorReport);
+    say(result);
   });
+  const reader: TableReader = {
+    load: (bytes, name) => opener.load(bytes, name),
+    cannotOpen: (name) => say(vantrel.cannotOpen(name)),
+    notAFile: (name) => say(vantrel.notAFile(name)),
+  };
+  const picker = makeFilePicker(reader);
+  const excel = (): void => {
+    const problem = saveWorkbook(engine, vantrel.errorReport);
+    if (problem) void showMessage(problem, true);
+  };
 
   const advancedId = 'advanced';
   const advancedButton = button(texts.advanced.name, texts.advanced.name, () => {
@@ -163,6 +179,7 @@ async function start(app: HTMLElement): Promise<void> {
       button(texts.save, texts.save, () => saveTable(engine)),
       undo,
       redo,
+      button(texts.excel.label, texts.excel.label, excel),
       picker,
     ),
     parameters.element,
@@ -209,7 +226,14 @@ async function start(app: HTMLElement): Promise<void> {
     timeStep(event.timeStamp, () => act(action));
   });
 
-  app.replaceChildren(heading, section('layout', stage, advanced, population.element), spoken);
+  const dropHint = acceptDrops(app, reader);
+  app.replaceChildren(
+    heading,
+    opener.status,
+    section('layout', stage, advanced, population.element),
+    spoken,
+    dropHint,
+  );
   grid.update();
   showOrganism();
   performance.mark(kFirstOrganismMark);
