@@ -6,8 +6,9 @@
 import { writeFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 
-// The bytes of a table of `rows` organisms under the desktop's title row.
-export function makeTable(rows) {
+// The text of a table of `rows` organisms under the desktop's title row, one character a
+// byte; self-contained, so that a page can run it too.
+export function makeTableText(rows) {
   const lines = [' P1 # P2 # DNA # Survival #'];
   let state = 12345;
   const next = () => (state = (Math.imul(state, 1103515245) + 12345) >>> 0);
@@ -16,7 +17,12 @@ export function makeTable(rows) {
     for (let digit = 0; digit < 13; ++digit) dna += String((next() >>> 16) % 10);
     lines.push(` ${row >> 1} # ${row >> 2} # ${dna} # ${row % 7} #`);
   }
-  return Buffer.from(`${lines.join('\r\n')}\r\n`, 'latin1');
+  return `${lines.join('\r\n')}\r\n`;
+}
+
+// The bytes of that table.
+export function makeTable(rows) {
+  return Buffer.from(makeTableText(rows), 'latin1');
 }
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
