@@ -3,7 +3,7 @@
 // for 100,000 and 1,000,000 organisms (make_table.mjs), opened through the file picker, the
 // time from the choice to the grid showing the table's last row, and the longest task the
 // main thread ran meanwhile (PerformanceObserver 'longtask': tasks over 50 ms), then the
-// same for the first drawing after it and for one shot (S).
+// same for one shot (S) after it and for Excel's workbook.
 //
 //   node measure_loads.mjs SITE [ROWS ...]
 import { createRequire } from 'node:module';
@@ -86,11 +86,19 @@ try {
     await nextFrame(page);
     const shot = Date.now() - shotBegan;
     const shotTask = await takeTasks(page);
+    const excelBegan = Date.now();
+    await Promise.all([
+      page.waitForEvent('download', { timeout: 300000 }),
+      page.getByRole('button', { name: 'Excel', exact: true }).click(),
+    ]);
+    const excel = Date.now() - excelBegan;
+    const excelTask = await takeTasks(page);
     console.log(
       `${rows} organisms (${(size / 1e6).toFixed(1)} MB): open to the last row shown ` +
         `${opened} ms (the engine's load and the page's showing it ${openWork.toFixed(0)} ms), ` +
         `longest task ${openTask.toFixed(0)} ms; a shot after it ${shot} ms, ` +
-        `longest task ${shotTask.toFixed(0)} ms`,
+        `longest task ${shotTask.toFixed(0)} ms; Excel to the download ${excel} ms, longest ` +
+        `task ${excelTask.toFixed(0)} ms`,
     );
     await page.close();
   }

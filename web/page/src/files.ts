@@ -68,13 +68,16 @@ export function sheetRows({ text, lengths, columns }: WorkbookCells): string[][]
   return rows;
 }
 
-// Offers the table as the desktop's workbook. Returns the error report to show when it
-// cannot be made; the table is only read.
-export function saveWorkbook(engine: Engine, errorReport: (text: string) => string): string {
+// Offers the table as the desktop's workbook. Resolves to the error report to show when
+// it cannot be made ("" when it was offered); the table is only read.
+export async function saveWorkbook(
+  engine: Engine,
+  errorReport: (text: string) => string,
+): Promise<string> {
   try {
     const cells = engine.workbookCells();
     if (cells.problem) return cells.problem;
-    const bytes = workbookBytes(sheetRows(cells), texts.excel.sheet);
+    const bytes = await workbookBytes(sheetRows(cells), texts.excel.sheet);
     download(new Uint8Array(bytes), texts.excel.fileName, texts.excel.type);
     return '';
   } catch (error: unknown) {

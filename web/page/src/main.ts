@@ -148,8 +148,9 @@ async function start(app: HTMLElement): Promise<void> {
   };
   const picker = makeFilePicker(reader);
   const excel = (): void => {
-    const problem = saveWorkbook(engine, vantrel.errorReport);
-    if (problem) void showMessage(problem, true);
+    void saveWorkbook(engine, vantrel.errorReport).then((problem) => {
+      if (problem) void showMessage(problem, true);
+    });
   };
 
   const advancedId = 'advanced';

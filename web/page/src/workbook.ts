@@ -3,7 +3,7 @@
 // A1, under the default table style with the first row as column headers when it can name
 // them, the columns widened to fit. The cells' texts come from the engine; this module only
 // puts them into the parts of an .xlsx file and zips them.
-import { zipSync, strToU8 } from 'fflate';
+import { strToU8, zip, zipSync } from 'fflate';
 
 // Column widths in characters, with room for the header's filter button, as the desktop's.
 const kMinColumnWidth = 9;
@@ -133,10 +133,12 @@ function tablePart(cells: readonly (readonly string[])[]): string {
 }
 
 // The bytes of a workbook holding `cells` (rows of texts) on one sheet named `sheetName`.
+// The parts are compressed in workers, off the page's thread (a sheet of 100,000 rows
+// takes seconds); where no worker can start, on the page's thread.
 export function workbookBytes(
   cells: readonly (readonly string[])[],
   sheetName: string,
-): Uint8Array {
+): Promise<Uint8Array> {
   const { sheet, strings } = sheetParts(cells);
   const hasTable = tableRange(cells) !== '';
   const type = 'application/vnd.openxmlformats-officedocument';
@@ -188,5 +190,18 @@ export function workbookBytes(
   }
   const files: Record<string, Uint8Array> = {};
   for (const [name, text] of Object.entries(parts)) files[name] = strToU8(text);
-  return zipSync(files, { level: 6 });
+  return new Promise((resolve, reject) => {
+    try {
+      zip(files, { level: 6 }, (error, bytes) => {
+        if (!error) resolve(bytes);
+        else resolve(zipSync(files, { level: 1 }));
+      });
+    } catch {
+      try {
+        resolve(zipSync(files, { level: 1 }));
+      } catch (error: unknown) {
+        reject(error instanceof Error ? error : new Error(String(error)));
+      }
+    }
+  });
 }
