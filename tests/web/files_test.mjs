@@ -134,6 +134,19 @@ try {
   }
   assert.equal(readWorkbook((await download('Excel')).bytes).table.headers, false); // "ID", "id"
 
+  // A workbook that cannot be offered says why, as an error report, and changes nothing.
+  const before = await saved();
+  await page.evaluate(() => {
+    window.keptCreateObjectURL = URL.createObjectURL;
+    URL.createObjectURL = () => {
+      throw new Error('No room for the workbook');
+    };
+  });
+  await named('Excel').click();
+  assert.equal(await message('alertdialog'), 'No room for the workbook.');
+  await page.evaluate(() => (URL.createObjectURL = window.keptCreateObjectURL));
+  assert.ok((await saved()).equals(before));
+
   // Dropping: the hint while files are over the page, the first of several files opened,
   // a bad file refused with the picker's message and the population kept.
   const drop = (files, target = '.stage canvas') =>

@@ -65,11 +65,20 @@ export function columnWidths(cells: readonly (readonly string[])[]): number[] {
 }
 
 // The sheet's rows and its shared strings: each distinct text once, cells by index.
-function sheetParts(cells: readonly (readonly string[])[]): { sheet: string; strings: string } {
+// Rows written between two yields to the page, so that it stays responsive.
+const kRowsPerTask = 5000;
+
+// Resolves in a later task, after what the page has to do meanwhile.
+const nextTask = (): Promise<void> => new Promise((resolve) => setTimeout(resolve));
+
+async function sheetParts(
+  cells: readonly (readonly string[])[],
+): Promise<{ sheet: string; strings: string }> {
   const indices = new Map<string, number>();
   const rows: string[] = [];
   let count = 0;
-  cells.forEach((row, r) => {
+  for (const [r, row] of cells.entries()) {
+    if (r > 0 && r % kRowsPerTask === 0) await nextTask();
     const written: string[] = [];
     row.forEach((text, c) => {
       if (!text) return; // blank cells are left out
@@ -82,7 +91,7 @@ function sheetParts(cells: readonly (readonly string[])[]): { sheet: string; str
       written.push(`<c r="${cellName(r, c)}" t="s"><v>${String(index)}</v></c>`);
     });
     if (written.length) rows.push(`<row r="${String(r + 1)}">${written.join('')}</row>`);
-  });
+  }
   const cols = columnWidths(cells)
     .map((width, c) => {
       const n = String(c + 1);
@@ -135,11 +144,11 @@ function tablePart(cells: readonly (readonly string[])[]): string {
 // The bytes of a workbook holding `cells` (rows of texts) on one sheet named `sheetName`.
 // The parts are compressed in workers, off the page's thread (a sheet of 100,000 rows
 // takes seconds); where no worker can start, on the page's thread.
-export function workbookBytes(
+export async function workbookBytes(
   cells: readonly (readonly string[])[],
   sheetName: string,
 ): Promise<Uint8Array> {
-  const { sheet, strings } = sheetParts(cells);
+  const { sheet, strings } = await sheetParts(cells);
   const hasTable = tableRange(cells) !== '';
   const type = 'application/vnd.openxmlformats-officedocument';
   const parts: Record<string, string> = {
