@@ -24,6 +24,12 @@ std::string CellName(int row, int col);
 // kept. The desktop's workbook writer and the web page's both take their cells from here.
 std::optional<std::string> SheetCellTexts(const StringGrid& grid, SheetTexts* rows);
 
+// The same for the rows from `first_row` (0 is the title row) on, at most `row_count` of
+// them, so that a big table can be taken a slice at a time; a cell is named by its place
+// in the whole sheet.
+std::optional<std::string> SheetCellTexts(const StringGrid& grid, int first_row, int row_count,
+                                          SheetTexts* rows);
+
 }  // namespace vantrel
 
 #endif  // VANTREL_STORAGE_SHEET_CELLS_H_

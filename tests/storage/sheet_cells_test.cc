@@ -43,5 +43,20 @@ TEST(SheetCellTextsTest, ATooLongCellIsNamedAndNothingIsKept) {
   EXPECT_EQ(rows, SheetTexts{{"kept"}});
 }
 
+TEST(SheetCellTextsTest, ASliceOfRowsIsTakenAndNamedByItsPlaceInTheSheet) {
+  StringGrid grid(2, 5);
+  for (int row = 0; row < 5; ++row) grid.SetCell(1, row, std::to_string(row));
+  SheetTexts rows;
+  ASSERT_EQ(SheetCellTexts(grid, 3, 10, &rows), std::nullopt);
+  EXPECT_EQ(rows, (SheetTexts{{"", "3"}, {"", "4"}}));
+  ASSERT_EQ(SheetCellTexts(grid, 5, 10, &rows), std::nullopt);
+  EXPECT_TRUE(rows.empty());
+
+  grid.SetCell(0, 4, std::string(kXlsxMaxTextLength + 1, 'x'));
+  EXPECT_EQ(SheetCellTexts(grid, 1, 2, &rows), std::nullopt);
+  EXPECT_EQ(SheetCellTexts(grid, 1, 4, &rows),
+            "Cell A5 holds 32768 characters; a cell can hold at most 32767");
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -149,7 +149,9 @@ class EngineBinding {
   std::string OrganismWords() const { return session_.OrganismWords(); }
   std::string Idea() const { return session_.idea(); }
   std::string Goal() const { return session_.Goal(); }
-  val WorkbookCells() const { return WorkbookCellsObject(session_.engine().grid()); }
+  val WorkbookCells(int first_row, int row_count) const {
+    return WorkbookCellsObject(session_.engine().grid(), first_row, row_count);
+  }
 
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.

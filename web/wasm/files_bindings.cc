@@ -5,6 +5,7 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,9 +41,10 @@ std::string ErrorReportBinding(const std::string& text) { return ErrorReportText
 
 }  // namespace
 
-val WorkbookCellsObject(const StringGrid& grid) {
+val WorkbookCellsObject(const StringGrid& grid, int first_row, int row_count) {
   SheetTexts rows;
-  const std::optional<std::string> problem = SheetCellTexts(grid, &rows);
+  first_row = std::clamp(first_row, 0, grid.RowCount());
+  const std::optional<std::string> problem = SheetCellTexts(grid, first_row, row_count, &rows);
   // One string and the cells' lengths: a value for each of a million cells would cost
   // seconds. Each character of a cell is one byte of the grid, so a cell's length in the
   // page's string is its length in the grid.
@@ -51,7 +53,7 @@ val WorkbookCellsObject(const StringGrid& grid) {
   for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
     for (int col = 0; col < static_cast<int>(rows[row].size()); ++col) {
       text += rows[row][col];
-      lengths.push_back(static_cast<std::uint32_t>(grid.Cell(col, row).size()));
+      lengths.push_back(static_cast<std::uint32_t>(grid.Cell(col, first_row + row).size()));
     }
   }
   val object = val::object();

@@ -125,8 +125,11 @@ export declare class Engine {
   idea(): string;
   /** The current run's goal ("" without one). */
   goal(): string;
-  /** The texts of the workbook the desktop's "Excel" writes, or the error report instead. */
-  workbookCells(): WorkbookCells;
+  /**
+   * The texts of the workbook the desktop's "Excel" writes, rows `firstRow` (0 is the title
+   * row) to `firstRow + rowCount - 1`, or the error report instead.
+   */
+  workbookCells(firstRow: number, rowCount: number): WorkbookCells;
 }
 
 /** The population view's picture sizes (CSS pixels), padding and empty-table hint. */
@@ -140,7 +143,7 @@ export interface Gallery {
 }
 
 /**
- * The workbook's cells from the title row on, row by row, `columns` to a row: their texts
+ * Rows of the workbook's cells, `columns` to a row: their texts
  * back to back, and each one's length. A `problem` ("" if none) refuses them all.
  */
 export interface WorkbookCells {

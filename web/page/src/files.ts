@@ -68,6 +68,36 @@ export function sheetRows({ text, lengths, columns }: WorkbookCells): string[][]
   return rows;
 }
 
+// Rows taken from the engine between two yields to the page, so that it stays responsive.
+const kRowsPerTask = 20000;
+
+// Where the table's history stands: it changes with every step, undo and redo and Open
+// (a step's counts, the run and the organisms), and comes back only with the same table.
+function tableMoment(engine: Engine): string {
+  const { run, feeds, shots, organismCounter } = engine.counters();
+  return [run, feeds, shots, organismCounter, engine.rowCount()].join(' ');
+}
+
+// The workbook's cells of the whole table, rows of texts from the title row on, or the
+// error report that refuses them. A big table is taken a slice at a time with the page
+// going on between slices; a step taken meanwhile starts it again, so that the workbook
+// holds one table.
+async function tableCells(engine: Engine): Promise<string[][] | string> {
+  for (;;) {
+    const moment = tableMoment(engine);
+    const total = engine.rowCount() + 1;
+    const rows: string[][] = [];
+    for (let first = 0; first < total && tableMoment(engine) === moment; first += kRowsPerTask) {
+      if (first > 0) await new Promise((resolve) => setTimeout(resolve));
+      if (tableMoment(engine) !== moment) break;
+      const cells = engine.workbookCells(first, kRowsPerTask);
+      if (cells.problem) return cells.problem;
+      rows.push(...sheetRows(cells));
+    }
+    if (tableMoment(engine) === moment && rows.length === total) return rows;
+  }
+}
+
 // Offers the table as the desktop's workbook. Resolves to the error report to show when
 // it cannot be made ("" when it was offered); the table is only read.
 export async function saveWorkbook(
@@ -75,9 +105,9 @@ export async function saveWorkbook(
   errorReport: (text: string) => string,
 ): Promise<string> {
   try {
-    const cells = engine.workbookCells();
-    if (cells.problem) return cells.problem;
-    const bytes = await workbookBytes(sheetRows(cells), texts.excel.sheet);
+    const rows = await tableCells(engine);
+    if (typeof rows === 'string') return rows;
+    const bytes = await workbookBytes(rows, texts.excel.sheet);
     download(new Uint8Array(bytes), texts.excel.fileName, texts.excel.type);
     return '';
   } catch (error: unknown) {
