@@ -231,6 +231,12 @@ try {
     },
     [makeTableText.toString(), 100000],
   );
+  // A file this big says that it is being opened, until it is.
+  await page.waitForFunction(
+    () => document.querySelector('[role="status"]').textContent === 'Opening many.str…',
+    undefined,
+    { polling: 'raf' },
+  );
   await page.waitForFunction(
     () => document.querySelector('[role="grid"]').getAttribute('aria-rowcount') === '100001',
     undefined,
@@ -238,6 +244,7 @@ try {
   );
   await page.locator('[role="grid"]').focus();
   await page.keyboard.press('End');
+  assert.equal(await page.textContent('[role="status"]'), '');
   const last = page.locator('[role="grid"] [data-row="100000"]');
   await last.waitFor();
   const lastLine = many.toString('latin1').trimEnd().split('\r\n').at(-1);
