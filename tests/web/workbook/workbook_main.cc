@@ -18,9 +18,10 @@
 #include "storage/qt/workbook_writer.h"
 #include "web/pinned_clock.h"
 
-int main(int argc, char** argv) {
-  using namespace vantrel;
-  QCoreApplication application(argc, argv);
+namespace vantrel {
+namespace {
+
+int WriteWorkbooks(int argc, char** argv) {
   if (argc < 4) {
     std::cerr << "usage: web_workbook MS FOLDER TABLE...\n";
     return 2;
@@ -45,4 +46,12 @@ int main(int argc, char** argv) {
     }
   }
   return 0;
+}
+
+}  // namespace
+}  // namespace vantrel
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  return vantrel::WriteWorkbooks(argc, argv);
 }
