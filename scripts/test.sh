@@ -21,6 +21,8 @@ if [ "$preset" = dev ]; then
   node tests/web/notebook_test.mjs build/web/site build/dev/bin/web_replay
   # The page's pictures against the desktop's pixels; the picture menus, copy and save.
   node tests/web/pictures_test.mjs build/web/site build/dev/bin/picture_digests
+  # Excel, dropped files, bad files and a big table, against the desktop's workbook writer.
+  node tests/web/files_test.mjs build/web/site build/dev/bin/web_workbook
   # The single file from a disk, the folder offline and installable, and axe-core.
   node tests/web/offline_test.mjs build/web
   # The family tree against the desktop's engine, and populations sent as links.

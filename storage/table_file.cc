@@ -91,16 +91,19 @@ TableFileResult FillFromLines(StringGrid& grid, const LineBuffer& buffer,
 
 }  // namespace
 
+TableFileResult NotAFileResult(const std::string& file_name) {
+  return {TableFileResult::Status::kNotAFile, "Cannot open file " + file_name + "."};
+}
+
+TableFileResult CannotOpenResult(const std::string& file_name) {
+  return {TableFileResult::Status::kCannotOpen, "Cannot open file " + file_name};
+}
+
 TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name) {
-  using Status = TableFileResult::Status;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(file_name, error)) {
-    return {Status::kNotAFile, "Cannot open file " + file_name + "."};
-  }
+  if (!std::filesystem::is_regular_file(file_name, error)) return NotAFileResult(file_name);
   LineBuffer buffer;
-  if (buffer.LoadFromFile(file_name) != FileResult::kOk) {
-    return {Status::kCannotOpen, "Cannot open file " + file_name};
-  }
+  if (buffer.LoadFromFile(file_name) != FileResult::kOk) return CannotOpenResult(file_name);
   return FillFromLines(grid, buffer, file_name);
 }
 

@@ -42,6 +42,11 @@ struct TableFileResult {
   }
 };
 
+// What a load says of `file_name` when it names no regular file (a folder, say), and when
+// the file exists but cannot be read.
+TableFileResult NotAFileResult(const std::string& file_name);
+TableFileResult CannotOpenResult(const std::string& file_name);
+
 // Saves the grid's rows to `file_name`, one line per row with `separator` after each
 // cell. On failure the file is as it was before.
 TableFileResult SaveTableFile(const StringGrid& grid, const std::string& file_name,

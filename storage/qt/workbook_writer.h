@@ -7,14 +7,12 @@
 #include <string_view>
 
 #include "population/string_grid.h"
+#include "storage/sheet_cells.h"
 
 namespace vantrel {
 
 // The plugin file of the spreadsheet writer (storage/xlsx), which brings libxlsxwriter.
 inline constexpr char kXlsxPluginFile[] = "xlsx.so";
-
-// A cell of an .xlsx sheet holds at most this many characters.
-inline constexpr int kXlsxMaxTextLength = 32767;
 
 // Writes .xlsx workbooks.
 class WorkbookWriter {

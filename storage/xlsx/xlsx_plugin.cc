@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "storage/qt/workbook_writer.h"
-#include "storage/spreadsheet.h"
+#include "storage/sheet_cells.h"
 
 namespace vantrel {
 
@@ -23,8 +23,6 @@ constexpr double kMinColumnWidth = 9;
 constexpr double kMaxColumnWidth = 80;
 // Room for the header's filter button.
 constexpr double kFilterButtonWidth = 3;
-
-using SheetTexts = std::vector<std::vector<std::string>>;
 
 bool HasControlCharacter(std::string_view text) {
   return std::any_of(text.begin(), text.end(),
@@ -44,29 +42,6 @@ bool UsableAsHeaders(const std::vector<std::string>& titles) {
     seen.insert(folded);
   }
   return true;
-}
-
-std::string CellName(int row, int col) {
-  char name[LXW_MAX_CELL_NAME_LENGTH];
-  lxw_rowcol_to_cell(name, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(col));
-  return name;
-}
-
-// The grid's cells as UTF-8, row by row; a cell too long for a sheet is refused.
-std::optional<std::string> CellTexts(const StringGrid& grid, SheetTexts* rows) {
-  rows->assign(grid.RowCount(), std::vector<std::string>(grid.ColCount()));
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    for (int col = 0; col < grid.ColCount(); ++col) {
-      // One byte is one Latin-1 character.
-      const std::string& bytes = grid.Cell(col, row);
-      if (bytes.size() > static_cast<std::size_t>(kXlsxMaxTextLength)) {
-        return "Cell " + CellName(row, col) + " holds " + std::to_string(bytes.size()) +
-               " characters; a cell can hold at most " + std::to_string(kXlsxMaxTextLength);
-      }
-      (*rows)[row][col] = Latin1ToUtf8(bytes);
-    }
-  }
-  return std::nullopt;
 }
 
 // The whole block under the default table style, its columns widened to fit.
@@ -136,7 +111,7 @@ class XlsxPlugin final : public QObject, public WorkbookWriter {
                                            const std::string& path) override {
     // All texts are checked before anything is written.
     SheetTexts rows;
-    if (std::optional<std::string> problem = CellTexts(grid, &rows)) return problem;
+    if (std::optional<std::string> problem = SheetCellTexts(grid, &rows)) return problem;
     lxw_workbook* book = workbook_new(path.c_str());
     if (book == nullptr) return "Cannot create a workbook for " + path;
     if (std::optional<std::string> problem =

@@ -57,6 +57,8 @@ const interfaces = new Map(
     'StoredRunReading',
     'RestoreResult',
     'JournalTexts',
+    'WorkbookCells',
+    'FileRefusal',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -74,6 +76,8 @@ function checkShape(value, type, where) {
     assert.ok(value instanceof Float64Array, `${where} is a Float64Array`);
   } else if (type === 'Int32Array<ArrayBuffer>') {
     assert.ok(value instanceof Int32Array, `${where} is an Int32Array`);
+  } else if (type === 'Uint32Array<ArrayBuffer>') {
+    assert.ok(value instanceof Uint32Array, `${where} is a Uint32Array`);
   } else if (['number', 'string', 'boolean'].includes(type)) {
     assert.equal(typeof value, type, where);
   } else {
@@ -334,6 +338,36 @@ assert.match(
 );
 played.delete();
 
+// The workbook's cells: the title row first, every cell as text; a byte above 127 arrives
+// as its Latin-1 character.
+assert.ok(
+  call(
+    engine,
+    'loadTable',
+    Uint8Array.from([...' P1 #\r\n Zo\xeb #\r\n'].map((c) => c.charCodeAt(0))),
+    'l.str',
+  ).ok,
+);
+assert.equal(engine.workbookCells(1, 5).lengths.length, 2);
+const workbook = call(engine, 'workbookCells', 0, 100);
+const cells = [];
+for (let at = 0, i = 0; i < workbook.lengths.length; at += workbook.lengths[i], i += 1) {
+  cells.push(workbook.text.slice(at, at + workbook.lengths[i]));
+}
+assert.equal(cells.length, 4);
+assert.deepEqual(
+  [workbook.problem, workbook.columns, cells[0], cells[1], cells[3]],
+  ['', 2, 'ID', 'P1', 'Zo\u00eb'],
+);
+assert.deepEqual(call(module, 'notAFile', 'dir'), {
+  message: 'Cannot open file dir.',
+  errorReport: false,
+});
+assert.deepEqual(call(module, 'cannotOpen', 'x.str'), {
+  message: 'Cannot open file x.str.',
+  errorReport: true,
+});
+assert.equal(call(module, 'errorReport', 'Out of memory'), 'Out of memory.');
 called.add('delete');
 engine.delete();
 

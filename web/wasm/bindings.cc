@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/files_bindings.h"
 #include "web/wasm/journal_bindings.h"
 #include "web/wasm/notebook_bindings.h"
 #include "web/wasm/tree_bindings.h"
@@ -164,6 +165,10 @@ class EngineBinding {
   std::string FinishedRuns() const { return session_.FinishedRunsCsv(); }
   val RestoreRun(const val& run) { return RestoreRunValue(session_, run); }
 
+  val WorkbookCells(int first_row, int row_count) const {
+    return WorkbookCellsObject(session_.engine().grid(), first_row, row_count);
+  }
+
  private:
   // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
   static val CopiedBytes(const std::uint8_t* data, std::size_t size) {
@@ -253,7 +258,8 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("startJournal", &EngineBinding::StartJournal)
       .function("takeJournal", &EngineBinding::TakeJournal)
       .function("finishedRuns", &EngineBinding::FinishedRuns)
-      .function("restoreRun", &EngineBinding::RestoreRun);
+      .function("restoreRun", &EngineBinding::RestoreRun)
+      .function("workbookCells", &EngineBinding::WorkbookCells);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);

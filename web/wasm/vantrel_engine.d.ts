@@ -266,6 +266,11 @@ export declare class Engine {
   finishedRuns(): string;
   /** Restores a run read back from the journal, as one step that can be undone. */
   restoreRun(run: StoredRun): RestoreResult;
+  /**
+   * The texts of the workbook the desktop's "Excel" writes, rows `firstRow` (0 is the title
+   * row) to `firstRow + rowCount - 1`, or the error report instead.
+   */
+  workbookCells(firstRow: number, rowCount: number): WorkbookCells;
 }
 
 /**
@@ -444,6 +449,23 @@ export interface GalleryCells {
   boxes: Int32Array<ArrayBuffer>;
 }
 
+/**
+ * Rows of the workbook's cells, `columns` to a row: their texts
+ * back to back, and each one's length. A `problem` ("" if none) refuses them all.
+ */
+export interface WorkbookCells {
+  text: string;
+  lengths: Uint32Array<ArrayBuffer>;
+  columns: number;
+  problem: string;
+}
+
+/** What the desktop says of a file it cannot load, as loadTable says it. */
+export interface FileRefusal {
+  message: string;
+  errorReport: boolean;
+}
+
 export interface VantrelEngineModule {
   Engine: typeof Engine;
   /** Device pixels of a side of a picture `size` CSS pixels wide (1 to 4096). */
@@ -501,6 +523,12 @@ export interface VantrelEngineModule {
   journalDamaged(name: string): string;
   /** The message about a run a newer version of the page kept; `name` as in StoredRun. */
   journalNewer(name: string): string;
+  /** What the desktop says when `fileName` is no file (a folder, say). */
+  notAFile(fileName: string): FileRefusal;
+  /** What the desktop says when the file `fileName` cannot be read. */
+  cannotOpen(fileName: string): FileRefusal;
+  /** `text` worded as the desktop's error report. */
+  errorReport(text: string): string;
 }
 
 /** Instantiates the module. */

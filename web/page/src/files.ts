@@ -1,11 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Open and Save: a table file the user picks is read whole and handed to the engine, which
-// keeps its population when the file is no table; Save downloads the table's bytes.
-import type { Engine } from 'vantrel-engine';
+// Open, Save and Excel: a table file the user picks or drops is read whole and handed on
+// as bytes; Save downloads the table's bytes and Excel the workbook of its cells.
+import type { Engine, WorkbookCells } from 'vantrel-engine';
 import { texts } from './texts';
+import { workbookBytes } from './workbook';
 
-// A hidden file picker that calls `load` with the chosen file's bytes and name.
-export function makeFilePicker(load: (bytes: Uint8Array, name: string) => void): HTMLInputElement {
+// What becomes of a file chosen for Open: its bytes loaded, or the desktop's word on a
+// file it cannot read or a name that is no file.
+export interface TableReader {
+  load(bytes: Uint8Array, name: string): void;
+  cannotOpen(name: string): void;
+  notAFile(name: string): void;
+}
+
+// Reads `file` whole and hands its bytes to `reader`; a file that cannot be read (gone,
+// or a folder) is refused as the desktop refuses one it cannot open.
+export function readTableFile(file: File, reader: TableReader): void {
+  file.arrayBuffer().then(
+    (buffer) => reader.load(new Uint8Array(buffer), file.name),
+    () => reader.cannotOpen(file.name),
+  );
+}
+
+// A hidden file picker that reads the chosen file for `reader`.
+export function makeFilePicker(reader: TableReader): HTMLInputElement {
   const picker = document.createElement('input');
   picker.type = 'file';
   picker.hidden = true;
@@ -13,27 +31,87 @@ export function makeFilePicker(load: (bytes: Uint8Array, name: string) => void):
     const file = picker.files?.[0];
     // Cleared, so that picking the same file again loads it again.
     picker.value = '';
-    if (!file) return;
-    file.arrayBuffer().then(
-      (buffer) => load(new Uint8Array(buffer), file.name),
-      () => load(new Uint8Array(), file.name),
-    );
+    if (file) readTableFile(file, reader);
   });
   return picker;
 }
 
-// Offers the table file as a download named as the desktop's table files are.
-export function saveTable(engine: Engine): void {
-  const url = URL.createObjectURL(
-    new Blob([engine.tableBytes()], { type: 'application/octet-stream' }),
-  );
+// Offers `bytes` as a download named `name`.
+function download(bytes: Uint8Array<ArrayBuffer>, name: string, type: string): void {
+  const url = URL.createObjectURL(new Blob([bytes], { type }));
   const link = document.createElement('a');
   link.href = url;
-  link.download = texts.savedName;
+  link.download = name;
   link.hidden = true;
   document.body.append(link);
   link.click();
   link.remove();
   // The download has taken the bytes once the click has been handled.
   setTimeout(() => URL.revokeObjectURL(url), 0);
+}
+
+// Offers the table file as a download named as the desktop's table files are.
+export function saveTable(engine: Engine): void {
+  download(engine.tableBytes(), texts.savedName, 'application/octet-stream');
+}
+
+// The engine's cells as rows of texts.
+export function sheetRows({ text, lengths, columns }: WorkbookCells): string[][] {
+  const rows: string[][] = [];
+  let at = 0;
+  for (let cell = 0; cell < lengths.length; cell += 1) {
+    if (cell % columns === 0) rows.push([]);
+    const length = lengths[cell] ?? 0;
+    rows[rows.length - 1]?.push(text.slice(at, at + length));
+    at += length;
+  }
+  return rows;
+}
+
+// Rows taken from the engine between two yields to the page, so that it stays responsive.
+const kRowsPerTask = 20000;
+
+// Where the table's history stands: it changes with every step, undo and redo and Open
+// (a step's counts, the run and the organisms), and comes back only with the same table.
+function tableMoment(engine: Engine): string {
+  const { run, feeds, shots, organismCounter } = engine.counters();
+  return [run, feeds, shots, organismCounter, engine.rowCount()].join(' ');
+}
+
+// The workbook's cells of the whole table, rows of texts from the title row on, or the
+// error report that refuses them. A big table is taken a slice at a time with the page
+// going on between slices; a step taken meanwhile starts it again, so that the workbook
+// holds one table.
+async function tableCells(engine: Engine): Promise<string[][] | string> {
+  for (;;) {
+    const moment = tableMoment(engine);
+    const total = engine.rowCount() + 1;
+    const rows: string[][] = [];
+    for (let first = 0; first < total && tableMoment(engine) === moment; first += kRowsPerTask) {
+      if (first > 0) await new Promise((resolve) => setTimeout(resolve));
+      if (tableMoment(engine) !== moment) break;
+      const cells = engine.workbookCells(first, kRowsPerTask);
+      if (cells.problem) return cells.problem;
+      rows.push(...sheetRows(cells));
+    }
+    if (tableMoment(engine) === moment && rows.length === total) return rows;
+  }
+}
+
+// Offers the table as the desktop's workbook. Resolves to the error report to show when
+// it cannot be made ("" when it was offered); the table is only read.
+export async function saveWorkbook(
+  engine: Engine,
+  errorReport: (text: string) => string,
+): Promise<string> {
+  try {
+    const rows = await tableCells(engine);
+    if (typeof rows === 'string') return rows;
+    const bytes = await workbookBytes(rows, texts.excel.sheet);
+    download(new Uint8Array(bytes), texts.excel.fileName, texts.excel.type);
+    return '';
+  } catch (error: unknown) {
+    // Running out of memory on a huge table, say: the page goes on as it was.
+    return errorReport(error instanceof Error ? error.message : String(error));
+  }
 }

@@ -7,10 +7,13 @@ import createVantrelEngine from 'vantrel-engine';
 import type { Change, Engine } from 'vantrel-engine';
 import { dialogOpen, showMessage } from './dialog';
 import { showExperiments } from './experiments';
-import { makeFilePicker, saveTable } from './files';
+import { acceptDrops } from './drop';
+import { makeFilePicker, saveTable, saveWorkbook } from './files';
+import type { TableReader } from './files';
 import { OrganismGrid } from './grid';
 import { isRestoreKey, programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
+import { TableOpener } from './open_table';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
 import { NotebookView } from './notebook';
@@ -161,12 +164,26 @@ async function start(app: HTMLElement): Promise<void> {
     show(engine.newIdea());
     void showMessage(engine.idea());
   };
-  const picker = makeFilePicker((bytes, name) => {
+  const say = (refusal: { message: string; errorReport: boolean }): void => {
+    if (refusal.message) void showMessage(refusal.message, refusal.errorReport);
+  };
+  const opener = new TableOpener((bytes, name) => {
     parameters.commit();
     const result = engine.loadTable(bytes, name);
     show(result.change);
-    if (result.message) void showMessage(result.message, result.errorReport);
+    say(result);
   });
+  const reader: TableReader = {
+    load: (bytes, name) => opener.load(bytes, name),
+    cannotOpen: (name) => say(vantrel.cannotOpen(name)),
+    notAFile: (name) => say(vantrel.notAFile(name)),
+  };
+  const picker = makeFilePicker(reader);
+  const excel = (): void => {
+    void saveWorkbook(engine, vantrel.errorReport).then((problem) => {
+      if (problem) void showMessage(problem, true);
+    });
+  };
 
   // The automatic runs, opened from the advanced options for now.
   const autoRuns = new AutoRunPanel(vantrel, startAutoRunWorker, () => engine.goal());
@@ -211,6 +228,7 @@ async function start(app: HTMLElement): Promise<void> {
         restoreLastRun,
         'Alt+Shift+R',
       ),
+      button(texts.excel.label, texts.excel.label, excel),
       picker,
       autoRunsButton,
     ),
@@ -265,8 +283,10 @@ async function start(app: HTMLElement): Promise<void> {
     timeStep(event.timeStamp, () => act(action));
   });
 
+  const dropHint = acceptDrops(app, reader);
   app.replaceChildren(
     heading,
+    opener.status,
     section(
       'layout',
       stage,
@@ -277,6 +297,7 @@ async function start(app: HTMLElement): Promise<void> {
       autoRuns.element,
     ),
     spoken,
+    dropHint,
   );
   grid.update();
   showOrganism();

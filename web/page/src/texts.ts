@@ -41,6 +41,19 @@ export const texts = {
   homePage: 'Vantrel Homepage',
   newTab: '(opens in a new tab)',
   savedName: 'organisms.str',
+  excel: {
+    label: 'Excel',
+    // The desktop names the sheet and the page names the file after it.
+    sheet: 'Organisms',
+    fileName: 'organisms.xlsx',
+    type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
+  },
+  drop: {
+    hint: 'Drop the table file to open it',
+    // Open takes one file, as the desktop's file dialog does.
+    several: 'Drop to open the first of these files',
+  },
+  opening: 'Opening',
   population: {
     // The desktop's tooltip says "See the whole population (G)"; the name holds the
     // button's visible word, as speech input needs.
