@@ -76,6 +76,14 @@ EngineChange WebSession::DeclareReached() {
   return Changed([this] { engine_.DeclareReached(); });
 }
 
+int WebSession::AddRuns(std::string_view runs_csv, int& first_number) {
+  std::vector<Run> runs = ParseRunsCsv(runs_csv);
+  first_number = static_cast<int>(engine_.notebook().runs().runs().size()) + 1;
+  const int count = static_cast<int>(runs.size());
+  if (count > 0) Changed([this, &runs] { engine_.AddRuns(std::move(runs)); });
+  return count;
+}
+
 Parameters WebSession::SetParameters(const ParameterNumbers& numbers) {
   const Parameters& now = engine_.parameters();
   engine_.SetParameters({WholeNumber(numbers.start_organisms, now.start_organisms),

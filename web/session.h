@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/engine.h"
@@ -84,6 +85,10 @@ class WebSession final : private EngineObserver {
   Parameters SetParameters(const ParameterNumbers& numbers);
   // The user's "Reached" at the current click; nothing without a goal or once reached.
   EngineChange DeclareReached();
+  // Finished automatic runs, as lines of the run table's CSV after its header (extra
+  // columns are ignored), join the notebook's run table under the next numbers. Returns
+  // how many joined; `first_number` takes the first one's number.
+  int AddRuns(std::string_view runs_csv, int& first_number);
 
   // What the page shows.
   std::string TableBytes() const;  // what the desktop's Save writes

@@ -87,7 +87,7 @@ async function openPanel(page, address, workers) {
   }, workers);
   await page.goto(address);
   await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
-  await page.getByRole('button', { name: 'Advanced options' }).click();
+  await page.keyboard.press('l'); // the lab notebook holds the automatic runs
   await page.getByRole('button', { name: 'Run automatically…' }).click();
   return page.getByRole('region', { name: 'Run automatically' });
 }
@@ -110,7 +110,7 @@ async function sweep(page, panel, fields, workers) {
   );
   await panel.getByRole('button', { name: 'Run', exact: true }).click();
   await status(panel)
-    .filter({ hasText: / runs in [\d.]+ s\.$/ })
+    .filter({ hasText: / runs in [\d.]+ s\./ })
     .waitFor({ timeout: 60_000 });
   return exported(page, panel);
 }
@@ -138,6 +138,12 @@ try {
     page.on('pageerror', (error) => errors.push(error.message));
     const panel = await openPanel(page, address, workers);
     assert.equal(await sweep(page, panel, small, workers), expected, `${workers} worker(s)`);
+    // The runs joined the notebook's run table after its own first run.
+    const runs = expected.split('\r\n').length - 2;
+    assert.match(
+      await status(panel).textContent(),
+      new RegExp(`They joined the run table as runs 2 to ${runs + 1}\\.$`),
+    );
     // The plot and its numbers: a box and a line per condition, and the summary.
     assert.equal(await panel.locator('svg.box-plot rect').count(), 4);
     assert.deepEqual(

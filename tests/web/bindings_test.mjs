@@ -45,6 +45,7 @@ const interfaces = new Map(
     'WordCheck',
     'ComparedRun',
     'Notebook',
+    'JoinedRuns',
     'SweepRecord',
     'StableBox',
     'SheetLabel',
@@ -407,6 +408,19 @@ assert.deepEqual(
     .map((line) => line.split(',')[0]),
   ['1', '2', '3', '4'],
 );
+// The sweep's runs join a notebook after its own run, renumbered, as judged runs.
+const joining = new module.Engine(noon);
+assert.deepEqual(call(joining, 'addRuns', sweepCsvText), { first: 2, count: 4 });
+assert.deepEqual(
+  joining
+    .runsCsv()
+    .split('\r\n')
+    .slice(1, -1)
+    .map((line) => line.split(',').slice(0, 2).join()),
+  ['1,hand', '2,judge', '3,judge', '4,judge', '5,judge'],
+);
+assert.deepEqual(joining.addRuns(sweepCsvText.split('\r\n')[0]), { first: 6, count: 0 });
+joining.delete();
 const refusedSweep = new module.LabSweep(['--goal', 'shape=square', '--runs', '0']);
 assert.equal(refusedSweep.error(), "--runs: '0' is not a whole number from 1 to 100000000");
 assert.equal(refusedSweep.totalRuns(), 0);

@@ -238,11 +238,17 @@ try {
   await page.keyboard.press('ArrowDown');
   assert.ok(!(await hint.isVisible()), 'visible pen: no hint');
 
-  // The population view: each picture has the menu, with "Save all as one picture…".
+  // The population view: each picture has the menu, with "Save all as one picture…" and
+  // "Family tree".
   await page.keyboard.press('g');
   const population = page.getByRole('listbox', { name: 'The organisms’ pictures' });
   await page.locator('#picture-3').click({ button: 'right' });
-  assert.deepEqual(await items(), ['Copy picture', 'Save picture as…', 'Save all as one picture…']);
+  assert.deepEqual(await items(), [
+    'Copy picture',
+    'Save picture as…',
+    'Save all as one picture…',
+    'Family tree',
+  ]);
   const [sheetName, sheet] = await choose('Save all as one picture…', 'PNG');
   assert.equal(sheetName, 'population.png');
   // 200 organisms: ceil(sqrt(300)) = 18 columns of 88 pixels, 12 rows of 104, 8 around.
@@ -260,7 +266,7 @@ try {
   // By key on the selected picture, and Escape closes the menu, not the view.
   await population.focus();
   await page.keyboard.press('Shift+F10');
-  assert.equal(await items().then((names) => names.length), 3);
+  assert.equal(await items().then((names) => names.length), 4);
   await page.keyboard.press('Escape');
   assert.ok(await population.isVisible());
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'listbox');
@@ -281,6 +287,13 @@ try {
     return count;
   });
   assert.ok(greys > 20, `the thumbnail's hint: ${greys} grey pixels`);
+  // "Family tree" selects the organism pressed and shows its tree; a right click soon after
+  // Shift+F10 is the user's own and opens the menu.
+  assert.equal(await page.locator('#picture-1').getAttribute('aria-selected'), 'false');
+  await page.locator('#picture-1').click({ button: 'right' });
+  await menu.getByRole('menuitem', { name: 'Family tree' }).click();
+  await page.getByRole('region', { name: 'The organism and its ancestors' }).waitFor();
+  assert.equal(await page.locator('#picture-1').getAttribute('aria-selected'), 'true');
   assert.deepEqual(errors, []);
   console.log('pictures_test: 200 organisms at ratio 1 and 2, the menus, copy and save');
 } finally {

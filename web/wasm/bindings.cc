@@ -158,6 +158,15 @@ class EngineBinding {
   val Notebook() const { return NotebookObject(session_); }
   std::string RunsCsv() const { return RunsCsvText(session_); }
   val RunTable() const { return RunTableRows(session_); }
+  // Automatic runs (vantrel-lab's CSV) joining the notebook: the first number and count.
+  val AddRuns(const std::string& runs_csv) {
+    int first = 0;
+    const int count = session_.AddRuns(runs_csv, first);
+    val joined = val::object();
+    joined.set("first", first);
+    joined.set("count", count);
+    return joined;
+  }
 
   // The journal (journal_bindings.h).
   void StartJournal() { session_.StartJournal(); }
@@ -255,6 +264,7 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("notebook", &EngineBinding::Notebook)
       .function("runsCsv", &EngineBinding::RunsCsv)
       .function("runTable", &EngineBinding::RunTable)
+      .function("addRuns", &EngineBinding::AddRuns)
       .function("startJournal", &EngineBinding::StartJournal)
       .function("takeJournal", &EngineBinding::TakeJournal)
       .function("finishedRuns", &EngineBinding::FinishedRuns)

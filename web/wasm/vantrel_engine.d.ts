@@ -142,6 +142,12 @@ export interface FamilyTreeTexts {
   legend: FamilyTreeLegend;
 }
 
+/** Where automatic runs joined the run table. */
+export interface JoinedRuns {
+  first: number;
+  count: number;
+}
+
 /** One judged word of the goal and whether the shown organism meets it. */
 export interface WordCheck {
   word: string;
@@ -257,6 +263,11 @@ export declare class Engine {
   runsCsv(): string;
   /** The same table as rows of cells, the header's names first, as a sheet holds it. */
   runTable(): string[][];
+  /**
+   * Finished automatic runs (vantrel-lab's CSV, its header first) join the run table under
+   * the next numbers, as mode "judge"; `first` is the first one's number.
+   */
+  addRuns(runsCsv: string): JoinedRuns;
 
   /** Starts the journal with the present table as its base (a second call does nothing). */
   startJournal(): void;

@@ -292,6 +292,11 @@ export class AutoRunPanel {
     }
   }
 
+  /** Says where the sweep's runs joined the notebook's run table. */
+  noteJoined(first: number, last: number): void {
+    this.status.textContent += texts.autoruns.joined(first, last);
+  }
+
   private setRunning(running: boolean): void {
     for (const { input } of this.fields) input.disabled = running;
     this.warmupGoal.disabled = this.warmupClicks.disabled = running;

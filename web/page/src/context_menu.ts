@@ -119,6 +119,8 @@ export function onMenuRequest(element: HTMLElement, request: (at: MenuRequest) =
   });
   element.addEventListener('pointerdown', (event) => {
     cancel();
+    // A mouse press is no key: the context menu event after it is the user's own.
+    if (event.pointerType === 'mouse') keyedAt = -Infinity;
     if (event.pointerType === 'mouse' || !event.isPrimary) return;
     const target = event.target as Element;
     const { clientX: x, clientY: y } = event;

@@ -95,12 +95,18 @@ async function start(app: HTMLElement): Promise<void> {
   onMenuRequest(canvas, (at) => {
     showPictureMenu(vantrel, engine, engine.selectedRow(), at.x, at.y, false);
   });
-  population.pictureMenu = (row, x, y) => showPictureMenu(vantrel, engine, row, x, y, true);
   population.penInvisible = (dna) => vantrel.penInvisible(dna);
 
   const tree = new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, (row) =>
     show(engine.selectRow(row)),
   );
+  // A picture of the population view also offers its organism's family tree, shown as
+  // the desktop shows it: the organism selected, then its tree.
+  population.pictureMenu = (row, x, y) =>
+    showPictureMenu(vantrel, engine, row, x, y, true, (chosen) => {
+      show(engine.selectRow(chosen));
+      tree.open();
+    });
   const notebook = new NotebookView(engine, () => act('reached'));
   setRunsFileName(vantrel.runsFileName());
 
@@ -190,6 +196,14 @@ async function start(app: HTMLElement): Promise<void> {
   const autoRunsButton = button(texts.autoruns.open, texts.autoruns.open, () => autoRuns.open());
   autoRunsButton.id = 'autoruns-open';
   autoRunsButton.setAttribute('aria-controls', autoRuns.element.id);
+  // As on the desktop, the automatic runs are part of the lab notebook, and their runs
+  // join its run table.
+  notebook.automaticRuns.append(autoRunsButton);
+  autoRuns.onRunsFinished = ({ csv }) => {
+    const joined = engine.addRuns(csv);
+    if (joined.count > 0) autoRuns.noteJoined(joined.first, joined.first + joined.count - 1);
+    notebook.update();
+  };
 
   const advancedId = 'advanced';
   const advancedButton = button(texts.advanced.name, texts.advanced.name, () => {
@@ -230,7 +244,6 @@ async function start(app: HTMLElement): Promise<void> {
       ),
       button(texts.excel.label, texts.excel.label, excel),
       picker,
-      autoRunsButton,
     ),
     parameters.element,
     section(

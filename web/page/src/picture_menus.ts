@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture menus: on the big drawing "Copy picture" and "Save picture as…" for the
-// organism shown; on a picture of the population view also "Save all as one picture…".
+// organism shown; on a picture of the population view also "Save all as one picture…" and
+// "Family tree".
 import type { Engine, VantrelEngineModule } from 'vantrel-engine';
 import { showMenu } from './context_menu';
 import type { MenuCommand } from './context_menu';
@@ -15,6 +16,7 @@ export function showPictureMenu(
   x: number,
   y: number,
   withPopulation: boolean,
+  openFamilyTree?: (row: number) => void,
 ): void {
   const organism = row >= 1 && row <= engine.rowCount() ? engine.rows(row, 1)[0] : undefined;
   if (!organism) return;
@@ -28,5 +30,7 @@ export function showPictureMenu(
       label: texts.pictures.saveAll,
       act: () => void saveAllPictures(vantrel, engine),
     });
+  if (openFamilyTree)
+    commands.push({ label: texts.pictures.familyTree, act: () => openFamilyTree(row) });
   showMenu(commands, x, y, texts.pictures.menu);
 }

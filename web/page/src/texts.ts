@@ -200,6 +200,8 @@ export const texts = {
       (stable > 0 ? `, clicks ${five} (fewest / q1 / median / q3 / most)` : ''),
     summary: 'Summary',
     noRuns: 'No automatic runs yet: choose a goal and the conditions, then press Run.',
+    joined: (first: number, last: number) =>
+      ` They joined the run table as runs ${String(first)} to ${String(last)}.`,
   },
   pictures: {
     // The menus of the big drawing and of the population's pictures, as the desktop's.
@@ -207,6 +209,7 @@ export const texts = {
     copy: 'Copy picture',
     saveAs: 'Save picture as…',
     saveAll: 'Save all as one picture…',
+    familyTree: 'Family tree',
     // The save dialogs' captions and the name offered for the population's picture.
     saveTitle: 'Save picture as',
     saveAllTitle: 'Save all as one picture',
