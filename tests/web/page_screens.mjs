@@ -70,8 +70,7 @@ try {
     await page.screenshot({
       path: path.join(folder, `web-${width}x${height}-notebook.png`),
     });
-    // The automatic runs after a small sweep, on two workers.
-    await page.keyboard.press('Escape');
+    // The automatic runs after a small sweep, on two workers, opened from the notebook.
     await page.getByRole('button', { name: 'Run automatically…' }).click();
     const panel = page.getByRole('region', { name: 'Run automatically' });
     const fields = {
