@@ -27,7 +27,7 @@ async function sweepSeconds(workers) {
   }, workers);
   await page.goto(address);
   await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
-  await page.getByRole('button', { name: 'Advanced options' }).click();
+  await page.keyboard.press('l'); // the lab notebook holds the automatic runs
   await page.getByRole('button', { name: 'Run automatically…' }).click();
   const panel = page.getByRole('region', { name: 'Run automatically' });
   await panel.getByLabel('Goal (--goal), one per line').fill('shape=square');
