@@ -106,6 +106,16 @@ try {
   await page.keyboard.press('Escape');
   assert.equal(await notebook.count(), 0, 'Escape closes it');
   assert.equal(await page.evaluate(() => document.activeElement?.textContent), 'Lab');
+  // With the population view open too, Escape closes the panel that has the focus, then
+  // the one left.
+  const pictures = page.getByRole('listbox', { name: 'The organisms’ pictures' });
+  await page.keyboard.press('g');
+  await page.keyboard.press('l');
+  await notebook.waitFor();
+  await page.keyboard.press('Escape');
+  assert.deepEqual([await notebook.count(), await pictures.isVisible()], [0, true]);
+  await page.keyboard.press('Escape');
+  assert.equal(await pictures.isVisible(), false, 'then the population view');
 
   // The script, by keys and buttons, the notebook open from the idea on.
   await page.keyboard.press('s');

@@ -5,6 +5,7 @@
 // its refusal is shown as it words it. The finished runs show as a box plot of the clicks
 // to stable with the numbers as text, export as vantrel-lab's CSV, and are handed to
 // whoever listens (onRunsFinished), also after Cancel or a failed worker.
+import { panelClosed, panelOpened } from './panels';
 import type { LabSweep, SweepRecord, VantrelEngineModule } from 'vantrel-engine';
 import { AutoRunPool, workerCount } from './autorun_pool';
 import type { SweepOutcome } from './autorun_pool';
@@ -166,6 +167,7 @@ export class AutoRunPanel {
   // Shows the panel, with the current goal until the user types one of their own, and
   // starts the workers so that they are ready when Run is pressed.
   open(): void {
+    panelOpened(this);
     if (!this.goalEdited && !this.pool.running) this.goal.value = this.currentGoal();
     this.element.hidden = false;
     this.pool.warm();
@@ -174,6 +176,7 @@ export class AutoRunPanel {
   }
 
   close(): void {
+    panelClosed(this);
     this.element.hidden = true;
     document.getElementById('autoruns-open')?.focus();
   }

@@ -4,6 +4,7 @@
 // plots and the finished runs side by side, each plot with its numbers as text. Everything
 // comes from the engine's notebook; the view only lays it out. Beside the rest on a wide
 // screen, the whole screen on a narrow one; L opens it, Escape or Close closes it.
+import { panelClosed, panelOpened } from './panels';
 import type { ComparedRun, Engine, Notebook } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
@@ -176,7 +177,7 @@ export class NotebookView {
     document.addEventListener('keydown', (event) => this.programKey(event));
   }
 
-  // L opens the notebook, Escape closes it, and Ctrl+E exports the runs while it is open,
+  // L opens the notebook (Escape closes it: panels.ts), and Ctrl+E exports the runs while it is open,
   // as in the desktop's notebook window; never under a dialog or while the user types.
   private programKey(event: KeyboardEvent): void {
     if (dialogOpen() || takesTyping(event.target) || event.altKey || event.shiftKey) return;
@@ -189,9 +190,6 @@ export class NotebookView {
     } else if (key === 'l') {
       event.preventDefault();
       this.open();
-    } else if (key === 'escape' && this.isOpen) {
-      event.preventDefault();
-      this.close();
     }
   }
 
@@ -200,6 +198,7 @@ export class NotebookView {
   }
 
   open(): void {
+    panelOpened(this);
     if (!this.isOpen) {
       this.opener = document.activeElement;
       this.element.hidden = false;
@@ -209,6 +208,7 @@ export class NotebookView {
   }
 
   close(): void {
+    panelClosed(this);
     if (!this.isOpen) return;
     this.element.hidden = true;
     if (this.opener instanceof HTMLElement && this.opener.isConnected) this.opener.focus();

@@ -4,6 +4,7 @@
 // transparent options over them carry each organism's text alternative and take clicks
 // and taps, with the captions as text above: 100,000 organisms scroll as lightly as ten.
 // The engine decides the selection; the view shows what it says.
+import { panelClosed, panelOpened } from './panels';
 import type {
   Engine,
   GalleryGeometry,
@@ -234,6 +235,7 @@ export class PopulationView {
   }
 
   open(): void {
+    panelOpened(this);
     if (!this.isOpen) {
       this.opener = document.activeElement;
       this.element.hidden = false;
@@ -245,6 +247,7 @@ export class PopulationView {
   }
 
   close(): void {
+    panelClosed(this);
     if (!this.isOpen) return;
     this.element.hidden = true;
     if (this.opener instanceof HTMLElement && this.opener.isConnected) this.opener.focus();
@@ -520,16 +523,13 @@ export class PopulationView {
     else this.setSize((this.pinch.size * distance) / this.pinch.distance);
   }
 
-  // G opens the view, Escape closes it; never under a dialog or while the user types.
+  // G opens the view (Escape closes it: panels.ts); never under a dialog or while the user types.
   private programKey(event: KeyboardEvent): void {
     if (dialogOpen() || takesTyping(event.target)) return;
     if (event.ctrlKey || event.metaKey || event.altKey) return;
     if (event.key === 'g' || event.key === 'G') {
       event.preventDefault();
       this.open();
-    } else if (event.key === 'Escape' && this.isOpen) {
-      event.preventDefault();
-      this.close();
     }
   }
 }

@@ -6,6 +6,7 @@
 // parent's solid, the second's dashed, in their digits' colours). A living ancestor's card
 // selects its row (and the tree follows it); a dead one's shows its own tree, and Back
 // (Alt+Left) returns.
+import { panelClosed, panelOpened } from './panels';
 import type { Engine, FamilyTree, FamilyTreeTexts, TreeCard } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
@@ -91,6 +92,7 @@ export class FamilyTreeView {
   }
 
   open(): void {
+    panelOpened(this);
     if (!this.isOpen) {
       this.opener = document.activeElement;
       this.element.hidden = false;
@@ -100,6 +102,7 @@ export class FamilyTreeView {
   }
 
   close(): void {
+    panelClosed(this);
     if (!this.isOpen) return;
     this.element.hidden = true;
     if (this.opener instanceof HTMLElement && this.opener.isConnected) this.opener.focus();
@@ -276,7 +279,7 @@ export class FamilyTreeView {
     return legend;
   }
 
-  // T opens the tree, Escape (in the tree) closes it, Alt+Left goes back; never under a
+  // T opens the tree (Escape closes it: panels.ts), Alt+Left goes back; never under a
   // dialog or while the user types.
   private programKey(event: KeyboardEvent): void {
     if (dialogOpen() || takesTyping(event.target)) return;
@@ -289,14 +292,6 @@ export class FamilyTreeView {
     if (event.key === 't' || event.key === 'T') {
       event.preventDefault();
       this.open();
-    } else if (
-      event.key === 'Escape' &&
-      this.isOpen &&
-      event.target instanceof Node &&
-      this.element.contains(event.target)
-    ) {
-      event.preventDefault();
-      this.close();
     }
   }
 }

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The panels beside the organism (population view, family tree, lab notebook, automatic
+// runs) can be open together; Escape closes one at a time: the panel that holds the
+// focus, else the one opened last. Never under a dialog or a menu, nor while the user
+// types.
+import { dialogOpen } from './dialog';
+import { menuOpen } from './context_menu';
+import { takesTyping } from './keys';
+
+interface Panel {
+  element: HTMLElement;
+  close(): void;
+}
+
+const opened: Panel[] = [];
+
+// `panel` was opened (again): it is now the last one.
+export function panelOpened(panel: Panel): void {
+  panelClosed(panel);
+  opened.push(panel);
+}
+
+export function panelClosed(panel: Panel): void {
+  const at = opened.indexOf(panel);
+  if (at >= 0) opened.splice(at, 1);
+}
+
+// The panel Escape would close for a key pressed on `target`.
+export function panelForEscape(target: EventTarget | null): Panel | undefined {
+  const holder = opened.find((panel) => target instanceof Node && panel.element.contains(target));
+  return holder ?? opened.at(-1);
+}
+
+document.addEventListener('keydown', (event) => {
+  if (event.key !== 'Escape' || event.ctrlKey || event.metaKey || event.altKey) return;
+  if (dialogOpen() || menuOpen() || takesTyping(event.target)) return;
+  const panel = panelForEscape(event.target);
+  if (!panel) return;
+  event.preventDefault();
+  panel.close();
+});
