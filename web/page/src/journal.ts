@@ -140,9 +140,10 @@ export class PageJournal {
       }
       if (reading.steps === 0 && reading.lostSteps === 0) return;
       const question = this.vantrel.restoreQuestion(run.organisms, reading.steps);
-      const yes = await askYesNo(this.vantrel.journalTexts().restoreCaption, question);
-      // Asked once: whatever the answer, another tab does not offer it again.
+      // Asked once: whatever the answer, another tab does not offer it again, not even one
+      // opened while this question waits for its answer.
       localStorage.setItem(finishedKey(run.id), '1');
+      const yes = await askYesNo(this.vantrel.journalTexts().restoreCaption, question);
       if (yes) await this.restore(stored);
     } catch (error) {
       await this.fail(error);
