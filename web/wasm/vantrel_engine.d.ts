@@ -531,8 +531,10 @@ export interface VantrelEngineModule {
   errorReport(text: string): string;
 }
 
-/** How the module's WebAssembly is instantiated, when the caller does it. */
+/** Where the module's WebAssembly comes from, when the caller provides it. */
 export interface EngineLoadOptions {
+  /** The bytes of vantrel_engine.wasm, read by the caller. */
+  wasmBinary?: ArrayBuffer | Uint8Array;
   /**
    * Instantiates the WebAssembly with `imports` and passes the result to `done`; returns
    * an empty object at once (the instantiation finishes later).
