@@ -5,7 +5,7 @@
 // axe-core finds no WCAG 2.1 A or AA fault in the start state, with "Advanced options" open,
 // with the population view open, under the idea and under the experiments help; without
 // scripts or without WebAssembly the page says what it needs; the single file holds the
-// engine's WebAssembly once.
+// engine's WebAssembly once, and the served page fetches it once, preloaded.
 //
 //   node offline_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
@@ -102,8 +102,14 @@ try {
   const served = await browser.newContext();
   const online = await served.newPage();
   online.on('pageerror', (error) => errors.push(error.message));
+  const wasmFetches = [];
+  online.on('request', (request) => {
+    if (request.url().endsWith('.wasm')) wasmFetches.push(request.url());
+  });
   await online.goto(address);
   await ready(online);
+  // The page's fetch takes the preloaded WebAssembly rather than asking for it again.
+  assert.equal(wasmFetches.length, 1, `the engine fetched once: ${wasmFetches.join(', ')}`);
   await online.evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (navigator.serviceWorker.controller) return;
