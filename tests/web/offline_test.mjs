@@ -4,7 +4,8 @@
 // and after the first visit the folder plays with the network off and the server gone;
 // axe-core finds no WCAG 2.1 A or AA fault in the start state, with "Advanced options" open,
 // with the population view open, under the idea and under the experiments help; without
-// scripts or without WebAssembly the page says what it needs.
+// scripts or without WebAssembly the page says what it needs; the single file holds the
+// engine's WebAssembly once, and the served page fetches it once, preloaded.
 //
 //   node offline_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
@@ -21,6 +22,12 @@ const require = createRequire(new URL('../../web/page/package.json', import.meta
 const { chromium } = require('playwright-core');
 const axeScript = require.resolve('axe-core/axe.min.js');
 const kNeeds = /^Vantrel needs JavaScript and WebAssembly/;
+// The WebAssembly magic number ("\0asm") as a base64 data: address begins.
+const kWasmInBase64 = 'AGFzbQ';
+
+// The page and its workers share one copy of the engine's WebAssembly.
+const singleText = readFileSync(path.join(built, 'vantrel.html'), 'utf8');
+assert.equal(singleText.split(kWasmInBase64).length - 1, 1, 'the single file holds one engine');
 
 const ready = (page) =>
   page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
@@ -95,8 +102,14 @@ try {
   const served = await browser.newContext();
   const online = await served.newPage();
   online.on('pageerror', (error) => errors.push(error.message));
+  const wasmFetches = [];
+  online.on('request', (request) => {
+    if (request.url().endsWith('.wasm')) wasmFetches.push(request.url());
+  });
   await online.goto(address);
   await ready(online);
+  // The page's fetch takes the preloaded WebAssembly rather than asking for it again.
+  assert.equal(wasmFetches.length, 1, `the engine fetched once: ${wasmFetches.join(', ')}`);
   await online.evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (navigator.serviceWorker.controller) return;

@@ -2,11 +2,13 @@
 // The page's pure parts under Node, without a browser: the thumbnail cache keeps pictures
 // by DNA and size, drops the least recently used past its budget and asks the engine for
 // each picture once; a population's link carries its table and parameters and refuses what
-// is not one; the automatic runs' pool shares a sweep among its workers.
+// is not one; the automatic runs' pool shares a sweep among its workers; the engine's
+// WebAssembly compiles from any host and a bad one is refused.
 //
 //   node page_units_test.mjs
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
@@ -158,4 +160,22 @@ first.say({ kind: 'done' });
 assert.equal(outcomes.length, 2);
 assert.equal(started.filter((w) => !w.terminated).length, 3);
 
-console.log('page_units_test: the thumbnail cache, links and the automatic runs pool');
+// The engine's WebAssembly compiles whatever type the host gives it, and a missing or
+// broken file is refused rather than left pending.
+const { compileEngine } = await pageModule('engine_compile.ts');
+const emptyWasm = Buffer.from([0, 0x61, 0x73, 0x6d, 1, 0, 0, 0]).toString('base64');
+for (const type of ['application/wasm', 'application/octet-stream']) {
+  const compiled = await compileEngine(`data:${type};base64,${emptyWasm}`);
+  assert.ok(compiled instanceof WebAssembly.Module, type);
+}
+await assert.rejects(compileEngine(`data:application/wasm;base64,${btoa('<html>')}`));
+const missing = createServer((_request, response) => response.writeHead(404).end());
+await new Promise((resolve) => missing.listen(0, '127.0.0.1', resolve));
+try {
+  const url = `http://127.0.0.1:${missing.address().port}/vantrel_engine.wasm`;
+  await assert.rejects(compileEngine(url), /HTTP 404/);
+} finally {
+  missing.close();
+}
+
+console.log('page_units_test: the thumbnail cache, links, the automatic runs pool, the engine');

@@ -11,6 +11,7 @@ const types = {
   '.png': 'image/png',
   '.svg': 'image/svg+xml',
   '.webmanifest': 'application/manifest+json',
+  '.wasm': 'application/wasm',
 };
 
 // Starts serving `site`; resolves to the server and its address.

@@ -10,6 +10,8 @@ import { inlineIcon, offlinePage } from './offline/plugin.mjs';
 const root = new URL('../..', import.meta.url).pathname;
 const engineModule =
   process.env['VANTREL_ENGINE_MODULE'] ?? `${root}build/wasm/web/vantrel_engine.mjs`;
+// The module's folder, which holds its WebAssembly (vantrel_engine.wasm) beside it.
+const engineFolder = engineModule.replace(/[^/]*$/, '');
 const icon = `${root}resources/vantrel.svg`;
 
 export default defineConfig(({ mode }) => {
@@ -22,6 +24,9 @@ export default defineConfig(({ mode }) => {
     resolve: {
       alias: {
         'vantrel-engine': engineModule,
+        // The WebAssembly, which the page compiles itself: its own file in the site (kept by
+        // the service worker with the others), a data: address in the single file.
+        'vantrel-engine-files': engineFolder,
         // The automatic runs' workers: from their own file, or inlined in the single file.
         'autorun-workers': `${root}web/page/src/workers_${single ? 'inline' : 'served'}.ts`,
       },

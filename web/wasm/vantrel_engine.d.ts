@@ -542,5 +542,24 @@ export interface VantrelEngineModule {
   errorReport(text: string): string;
 }
 
-/** Instantiates the module. */
-export default function createVantrelEngine(): Promise<VantrelEngineModule>;
+/** Where the module's WebAssembly comes from, when the caller provides it. */
+export interface EngineLoadOptions {
+  /** The bytes of vantrel_engine.wasm, read by the caller. */
+  wasmBinary?: ArrayBuffer | Uint8Array;
+  /**
+   * Instantiates the WebAssembly with `imports` and passes the result to `done`; returns
+   * an empty object at once (the instantiation finishes later).
+   */
+  instantiateWasm?(
+    imports: WebAssembly.Imports,
+    done: (instance: WebAssembly.Instance, module: WebAssembly.Module) => void,
+  ): object;
+}
+
+/**
+ * Instantiates the module; without `instantiateWasm` it reads vantrel_engine.wasm from its
+ * own folder (Node) or address.
+ */
+export default function createVantrelEngine(
+  options?: EngineLoadOptions,
+): Promise<VantrelEngineModule>;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page and an automatic runs' worker say to each other. The page hands a worker
-// vantrel-lab's options and its share (--shard K/N); the worker answers once its engine is
-// loaded, then with each finished run, then once when its share is done or when it failed.
+// the engine's compiled WebAssembly as soon as it starts, then vantrel-lab's options and its
+// share (--shard K/N); the worker answers once its engine is loaded, then with each finished
+// run, then once when its share is done or when it failed.
 import type { SweepRecord } from 'vantrel-engine';
 
 export interface ShareJob {
@@ -9,6 +10,13 @@ export interface ShareJob {
   shard: number;
   shards: number;
 }
+
+export interface EngineGift {
+  kind: 'engine';
+  compiled: WebAssembly.Module;
+}
+
+export type WorkerOrder = EngineGift | ShareJob;
 
 export type WorkerNews =
   | { kind: 'ready' }

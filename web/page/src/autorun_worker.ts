@@ -1,21 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// An automatic runs' worker: loads the engine's module itself as soon as it starts, then
-// plays the share of a sweep it is given, one run after another on its own thread, and
+// An automatic runs' worker: starts its engine from the compiled WebAssembly the page
+// hands it first (no copy of its own to fetch or compile), then plays the share of a sweep it is given, one run after another on its own thread, and
 // posts each finished run at once, so a share stopped half-way keeps what it finished.
-import createVantrelEngine from 'vantrel-engine';
-import type { ShareJob, WorkerNews } from './autorun_messages';
+import type { VantrelEngineModule } from 'vantrel-engine';
+import type { ShareJob, WorkerNews, WorkerOrder } from './autorun_messages';
+import { startEngine } from './engine_start';
 
 function tell(news: WorkerNews): void {
   self.postMessage(news);
 }
 
-const loaded = createVantrelEngine();
-loaded.then(
-  () => tell({ kind: 'ready' }),
-  (error: unknown) => tell({ kind: 'failed', message: String(error) }),
-);
+let loaded: Promise<VantrelEngineModule> | null = null;
+
+function load(compiled: WebAssembly.Module): void {
+  loaded = startEngine(compiled);
+  loaded.then(
+    () => tell({ kind: 'ready' }),
+    (error: unknown) => tell({ kind: 'failed', message: String(error) }),
+  );
+}
 
 async function play(job: ShareJob): Promise<void> {
+  if (!loaded) throw new Error('no engine was handed to the worker');
   const vantrel = await loaded;
   const sweep = new vantrel.LabSweep(job.args);
   try {
@@ -30,8 +36,13 @@ async function play(job: ShareJob): Promise<void> {
   tell({ kind: 'done' });
 }
 
-self.addEventListener('message', (event: MessageEvent<ShareJob>) => {
-  play(event.data).catch((error: unknown) => {
+self.addEventListener('message', (event: MessageEvent<WorkerOrder>) => {
+  const order = event.data;
+  if ('compiled' in order) {
+    load(order.compiled);
+    return;
+  }
+  play(order).catch((error: unknown) => {
     tell({ kind: 'failed', message: error instanceof Error ? error.message : String(error) });
   });
 });

@@ -3,7 +3,6 @@
 // and behind "Advanced options" the organism table, the file and history buttons, the
 // parameters and the links. Every click or key goes to the engine; what the engine says
 // changed is drawn again.
-import createVantrelEngine from 'vantrel-engine';
 import type { Change, Engine } from 'vantrel-engine';
 import { dialogOpen, showMessage } from './dialog';
 import { showExperiments } from './experiments';
@@ -30,6 +29,9 @@ import { showPictureMenu } from './picture_menus';
 import { texts } from './texts';
 import { AutoRunPanel } from './autoruns';
 import { startAutoRunWorker } from 'autorun-workers';
+import { compileEngine } from './engine_compile';
+import { startEngine } from './engine_start';
+import engineWasm from 'vantrel-engine-files/vantrel_engine.wasm?url';
 
 function button(label: string, name: string, act: () => void, keys = ''): HTMLButtonElement {
   const element = document.createElement('button');
@@ -67,7 +69,8 @@ function section(className: string, ...children: (Node | string)[]): HTMLDivElem
 async function start(app: HTMLElement): Promise<void> {
   app.setAttribute('aria-busy', 'true');
   app.textContent = texts.loading;
-  const vantrel = await createVantrelEngine();
+  const compiled = await compileEngine(engineWasm);
+  const vantrel = await startEngine(compiled);
   // Seeded from the clock, as the desktop program seeds itself.
   const engine: Engine = new vantrel.Engine();
 
@@ -192,7 +195,11 @@ async function start(app: HTMLElement): Promise<void> {
   };
 
   // The automatic runs, opened from the advanced options for now.
-  const autoRuns = new AutoRunPanel(vantrel, startAutoRunWorker, () => engine.goal());
+  const autoRuns = new AutoRunPanel(
+    vantrel,
+    () => startAutoRunWorker(compiled),
+    () => engine.goal(),
+  );
   const autoRunsButton = button(texts.autoruns.open, texts.autoruns.open, () => autoRuns.open());
   autoRunsButton.id = 'autoruns-open';
   autoRunsButton.setAttribute('aria-controls', autoRuns.element.id);

@@ -5,3 +5,9 @@ declare module '*?worker&inline' {
   const WorkerConstructor: new (options?: { name?: string }) => Worker;
   export default WorkerConstructor;
 }
+
+// The engine's WebAssembly file, as an address (a data: address in the single file).
+declare module 'vantrel-engine-files/vantrel_engine.wasm?url' {
+  const url: string;
+  export default url;
+}
