@@ -82,8 +82,9 @@ std::string ContactSheetSvg(const std::vector<SheetOrganism>& organisms) {
     DrawOrganism(canvas, organisms[i].dna, kPictureSize, kPictureSize);
     elements += "<svg x=\"" + x + "\" y=\"" + y + "\" width=\"" + size + "\" height=\"" + size +
                 "\" viewBox=\"0 0 " + std::to_string(kPictureSize) + " " +
-                std::to_string(kPictureSize) + "\">\n" + std::move(canvas).TakeElements() +
-                "</svg>\n";
+                std::to_string(kPictureSize) + "\">\n";
+    elements += std::move(canvas).TakeElements();
+    elements += "</svg>\n";
     elements += "<rect x=\"" + std::to_string(square.left) + ".5\" y=\"" +
                 std::to_string(square.top) + ".5\" width=\"" + std::to_string(kSheetPicture - 1) +
                 "\" height=\"" + std::to_string(kSheetPicture - 1) + "\" fill=\"none\" stroke=\"" +

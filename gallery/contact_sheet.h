@@ -32,8 +32,8 @@ struct SheetRect {
 // Where the first min(`organisms`, `limit`) organisms go.
 class ContactSheetLayout {
  public:
-  ContactSheetLayout(int organisms, int limit = kContactSheetLimit,
-                     int label_height = kSheetLabelHeight);
+  explicit ContactSheetLayout(int organisms, int limit = kContactSheetLimit,
+                              int label_height = kSheetLabelHeight);
 
   int count() const { return count_; }
   int columns() const { return columns_; }

@@ -17,6 +17,7 @@ constexpr double kNoon = 1'796'817'600'345.0;
 
 std::vector<LabNotebook::Sample> Samples(int count) {
   std::vector<LabNotebook::Sample> samples;
+  samples.reserve(static_cast<std::size_t>(count));
   for (int click = 0; click < count; ++click) samples.push_back({click, 0, 1, 0});
   return samples;
 }

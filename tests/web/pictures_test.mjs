@@ -163,9 +163,17 @@ try {
   assert.equal(await focusedText(), 'Copy picture', 'the first command has the focus');
   await menu.getByRole('menuitem', { name: 'Copy picture' }).click();
   assert.equal(await menu.count(), 0);
+  // The page writes the clipboard once its PNG is made: read until the picture is there.
   const copied = await page.evaluate(async () => {
-    const [item] = await navigator.clipboard.read();
-    return [...new Uint8Array(await (await item.getType('image/png')).arrayBuffer())];
+    for (let tries = 0; ; tries += 1) {
+      try {
+        const [item] = await navigator.clipboard.read();
+        return [...new Uint8Array(await (await item.getType('image/png')).arrayBuffer())];
+      } catch (error) {
+        if (tries === 100) throw error;
+        await new Promise((resolve) => setTimeout(resolve, 50));
+      }
+    }
   });
   assert.deepEqual(await pngDigest(copied), [350, 350, native.get(dnas[0])[0]]);
 
