@@ -2,7 +2,7 @@
 // The panels beside the organism (population view, family tree, lab notebook, automatic
 // runs) can be open together; Escape closes one at a time: the panel that holds the
 // focus, else the one opened last. Never under a dialog or a menu, nor while the user
-// types.
+// types. On a narrow screen, where each fills it, the one opened last lies on top.
 import { dialogOpen } from './dialog';
 import { menuOpen } from './context_menu';
 import { takesTyping } from './keys';
@@ -18,6 +18,8 @@ const opened: Panel[] = [];
 export function panelOpened(panel: Panel): void {
   panelClosed(panel);
   opened.push(panel);
+  // Where panels fill a narrow screen, the one opened last lies on top.
+  opened.forEach((each, at) => (each.element.style.zIndex = String(at + 1)));
 }
 
 export function panelClosed(panel: Panel): void {
