@@ -39,7 +39,7 @@ async function sweepSeconds(workers) {
   await panel.getByRole('button', { name: 'Run', exact: true }).click();
   await panel
     .getByRole('status')
-    .filter({ hasText: / runs in [\d.]+ s\.$/ })
+    .filter({ hasText: / runs in [\d.]+ s\./ })
     .waitFor({ timeout: 600_000 });
   const ms = await page.evaluate(
     () => performance.getEntriesByName('vantrel-sweep').at(-1)?.duration ?? NaN,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Open, Save and Excel: a table file the user picks or drops is read whole and handed on
 // as bytes; Save downloads the table's bytes and Excel the workbook of its cells.
+import { downloadBytes } from './download';
 import type { Engine, WorkbookCells } from 'vantrel-engine';
 import { texts } from './texts';
 import { workbookBytes } from './workbook';
@@ -36,23 +37,9 @@ export function makeFilePicker(reader: TableReader): HTMLInputElement {
   return picker;
 }
 
-// Offers `bytes` as a download named `name`.
-function download(bytes: Uint8Array<ArrayBuffer>, name: string, type: string): void {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = name;
-  link.hidden = true;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  // The download has taken the bytes once the click has been handled.
-  setTimeout(() => URL.revokeObjectURL(url), 0);
-}
-
 // Offers the table file as a download named as the desktop's table files are.
 export function saveTable(engine: Engine): void {
-  download(engine.tableBytes(), texts.savedName, 'application/octet-stream');
+  downloadBytes(engine.tableBytes(), texts.savedName, 'application/octet-stream');
 }
 
 // The engine's cells as rows of texts.
@@ -108,7 +95,7 @@ export async function saveWorkbook(
     const rows = await tableCells(engine);
     if (typeof rows === 'string') return rows;
     const bytes = await workbookBytes(rows, texts.excel.sheet);
-    download(new Uint8Array(bytes), texts.excel.fileName, texts.excel.type);
+    downloadBytes(new Uint8Array(bytes), texts.excel.fileName, texts.excel.type);
     return '';
   } catch (error: unknown) {
     // Running out of memory on a huge table, say: the page goes on as it was.

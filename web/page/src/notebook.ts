@@ -4,7 +4,7 @@
 // plots and the finished runs side by side, each plot with its numbers as text. Everything
 // comes from the engine's notebook; the view only lays it out. Beside the rest on a wide
 // screen, the whole screen on a narrow one; L opens it, Escape or Close closes it.
-import { panelClosed, panelOpened } from './panels';
+import { closePanel, openPanel } from './panels';
 import type { ComparedRun, Engine, Notebook } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
@@ -82,7 +82,6 @@ export class NotebookView {
   private readonly compareNumbers = make('tbody');
   private readonly curveDetails: HTMLDetailsElement;
   private readonly compareDetails: HTMLDetailsElement;
-  private opener: Element | null = null;
   private latest: Notebook | undefined;
   private plotsDue = false;
   private plotsDrawnAt = -Infinity;
@@ -198,20 +197,12 @@ export class NotebookView {
   }
 
   open(): void {
-    panelOpened(this);
-    if (!this.isOpen) {
-      this.opener = document.activeElement;
-      this.element.hidden = false;
-      this.update();
-    }
+    openPanel(this, () => this.update());
     this.element.querySelector<HTMLElement>('h2')?.focus();
   }
 
   close(): void {
-    panelClosed(this);
-    if (!this.isOpen) return;
-    this.element.hidden = true;
-    if (this.opener instanceof HTMLElement && this.opener.isConnected) this.opener.focus();
+    closePanel(this);
   }
 
   // Shows the engine's notebook as it is now; nothing while closed. The texts change at

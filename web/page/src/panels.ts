@@ -27,6 +27,28 @@ export function panelClosed(panel: Panel): void {
   if (at >= 0) opened.splice(at, 1);
 }
 
+// What had the focus when each panel opened, to be given it back on closing.
+const openers = new WeakMap<Panel, Element | null>();
+
+// Opens `panel` (the last one opened now): shows it if hidden, noting what had the focus,
+// and then runs `shown`. The caller focuses what should have the focus.
+export function openPanel(panel: Panel, shown: () => void): void {
+  panelOpened(panel);
+  if (!panel.element.hidden) return;
+  openers.set(panel, document.activeElement);
+  panel.element.hidden = false;
+  shown();
+}
+
+// Hides `panel` and gives the focus back to what had it when the panel opened.
+export function closePanel(panel: Panel): void {
+  panelClosed(panel);
+  if (panel.element.hidden) return;
+  panel.element.hidden = true;
+  const opener = openers.get(panel);
+  if (opener instanceof HTMLElement && opener.isConnected) opener.focus();
+}
+
 // The panel Escape would close for a key pressed on `target`.
 export function panelForEscape(target: EventTarget | null): Panel | undefined {
   const holder = opened.find((panel) => target instanceof Node && panel.element.contains(target));

@@ -3,6 +3,7 @@
 // and the population saved as one picture (the contact sheet), each drawn by the engine
 // and downloaded under the name the desktop offers. Copied and saved pictures are the big
 // drawing's size, 350 pixels square, whatever the screen's pixel density.
+import { download } from './download';
 import type { ContactSheet, Engine, VantrelEngineModule } from 'vantrel-engine';
 import { dialogButton, showDialog, showMessage } from './dialog';
 import { kPictureSize } from './picture';
@@ -58,20 +59,6 @@ export function sheetCanvas(sheet: ContactSheet): HTMLCanvasElement {
     context.restore();
   }
   return canvas;
-}
-
-// Offers `blob` as a download named `name`.
-export function download(blob: Blob, name: string): void {
-  const url = URL.createObjectURL(blob);
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = name;
-  link.hidden = true;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  // The download has taken the bytes once the click has been handled.
-  setTimeout(() => URL.revokeObjectURL(url), 0);
 }
 
 // "organism-12.png" as "organism-12.svg" for SVG.

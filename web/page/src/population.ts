@@ -4,7 +4,7 @@
 // transparent options over them carry each organism's text alternative and take clicks
 // and taps, with the captions as text above: 100,000 organisms scroll as lightly as ten.
 // The engine decides the selection; the view shows what it says.
-import { panelClosed, panelOpened } from './panels';
+import { closePanel, openPanel } from './panels';
 import type {
   Engine,
   GalleryGeometry,
@@ -102,7 +102,6 @@ export class PopulationView {
   private geometry: GalleryGeometry;
   private shape: GalleryShape;
   private size: number;
-  private opener: Element | null = null;
   private pending = 0; // the animation frame that will draw, if one is asked for
   private pendingScroll = 0; // the animation frame that will scroll, if one is asked for
   private pendingRaster = false; // new pictures are asked for when the page is idle
@@ -235,22 +234,16 @@ export class PopulationView {
   }
 
   open(): void {
-    panelOpened(this);
-    if (!this.isOpen) {
-      this.opener = document.activeElement;
-      this.element.hidden = false;
+    openPanel(this, () => {
       // Once, on opening: the view has had no size while hidden.
       this.measure();
       this.update();
-    }
+    });
     this.scroller.focus();
   }
 
   close(): void {
-    panelClosed(this);
-    if (!this.isOpen) return;
-    this.element.hidden = true;
-    if (this.opener instanceof HTMLElement && this.opener.isConnected) this.opener.focus();
+    closePanel(this);
   }
 
   // Shows the engine's table and selection, the selected picture scrolled into view.

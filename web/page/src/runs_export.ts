@@ -3,6 +3,7 @@
 // the name the desktop proposes. "To spreadsheet" hands the same table to the spreadsheet
 // program as a workbook of its own; a page cannot start a program, so it downloads the
 // workbook, which the browser offers to open.
+import { downloadBytes } from './download';
 import type { Engine } from 'vantrel-engine';
 import { kSheetName, runsWorkbook } from './runs_workbook';
 
@@ -13,24 +14,12 @@ export function setRunsFileName(name: string): void {
   if (name) fileName = name;
 }
 
-function download(bytes: Uint8Array<ArrayBuffer>, name: string, type: string): void {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = name;
-  link.hidden = true;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 0);
-}
-
 export function downloadRunsCsv(engine: Engine): void {
-  download(new TextEncoder().encode(engine.runsCsv()), fileName, 'text/csv');
+  downloadBytes(new TextEncoder().encode(engine.runsCsv()), fileName, 'text/csv');
 }
 
 export function downloadRunsWorkbook(engine: Engine): void {
-  download(
+  downloadBytes(
     runsWorkbook(engine.runTable()),
     `${kSheetName}.xlsx`,
     'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',

@@ -6,7 +6,7 @@
 // parent's solid, the second's dashed, in their digits' colours). A living ancestor's card
 // selects its row (and the tree follows it); a dead one's shows its own tree, and Back
 // (Alt+Left) returns.
-import { panelClosed, panelOpened } from './panels';
+import { closePanel, openPanel } from './panels';
 import type { Engine, FamilyTree, FamilyTreeTexts, TreeCard } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
@@ -31,7 +31,6 @@ export class FamilyTreeView {
   private shown = -1; // the serial whose tree is shown; -1 follows the selection
   private back: number[] = []; // the trees shown before each dead ancestor's
   private built = ''; // what the cards were built from, to skip building them again
-  private opener: Element | null = null;
 
   constructor(
     private readonly engine: Engine,
@@ -92,20 +91,12 @@ export class FamilyTreeView {
   }
 
   open(): void {
-    panelOpened(this);
-    if (!this.isOpen) {
-      this.opener = document.activeElement;
-      this.element.hidden = false;
-      this.follow();
-    }
+    openPanel(this, () => this.follow());
     this.scroller.focus();
   }
 
   close(): void {
-    panelClosed(this);
-    if (!this.isOpen) return;
-    this.element.hidden = true;
-    if (this.opener instanceof HTMLElement && this.opener.isConnected) this.opener.focus();
+    closePanel(this);
   }
 
   // After a step, undo, redo or a click on a row: the tree of the shown organism.
