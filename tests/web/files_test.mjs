@@ -14,11 +14,11 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { makeTable, makeTableText } from './make_table.mjs';
+import { launchBrowser, openFixedPage } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const [site, nativeWorkbook] = process.argv.slice(2).map((p) => path.resolve(p));
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
 const { unzipSync, strFromU8 } = require('fflate');
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
@@ -79,21 +79,9 @@ function desktopWorkbooks(tables) {
 }
 
 const { server, address } = await serveSite(site);
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launchBrowser();
 try {
-  const context = await browser.newContext({
-    timezoneId: 'UTC',
-    acceptDownloads: true,
-  });
-  const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.clock.setFixedTime(noon);
-  await page.goto(address);
-  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  const { page, errors } = await openFixedPage(browser, address, noon);
   await page.getByRole('button', { name: 'Advanced options' }).click();
   const named = (name) => page.getByRole('button', { name, exact: true });
   const download = async (name) => {

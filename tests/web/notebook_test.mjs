@@ -13,11 +13,11 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
+import { launchBrowser, openFixedPage } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const [site, nativeReplay] = process.argv.slice(2).map((p) => path.resolve(p));
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
 const axeScript = require.resolve('axe-core/axe.min.js');
 
 const evening = Date.UTC(2026, 11, 9, 18, 42, 7, 512);
@@ -65,21 +65,9 @@ function csvRows(text) {
 }
 
 const { server, address } = await serveSite(site);
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launchBrowser();
 try {
-  const context = await browser.newContext({
-    timezoneId: 'UTC',
-    acceptDownloads: true,
-  });
-  const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.clock.setFixedTime(evening);
-  await page.goto(address);
-  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  const { page, errors } = await openFixedPage(browser, address, evening);
   const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
   const notebook = page.getByRole('region', { name: 'Lab notebook' });
   const reached = named('Reached');

@@ -10,15 +10,13 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
+import { launchBrowser, openFixedPage } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 import { checkStartFounders } from './start_founders.mjs';
 
 const [site, nativeReplay] = process.argv.slice(2).map((p) => path.resolve(p));
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
 
@@ -86,21 +84,9 @@ function tableRows(bytes) {
 
 const { server, address } = await serveSite(site);
 
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launchBrowser();
 try {
-  const context = await browser.newContext({
-    timezoneId: 'UTC',
-    acceptDownloads: true,
-  });
-  const page = await context.newPage();
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.clock.setFixedTime(noon);
-  await page.goto(address);
-  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  const { page, errors } = await openFixedPage(browser, address, noon);
   const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
   const tables = nativeTables();
   let saves = 0;

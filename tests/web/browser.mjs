@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The system's Chromium for the browser tests, and the page opened in it at a fixed moment.
+import { createRequire } from 'node:module';
+
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
+
+// Debian's Chromium, headless: no browser is downloaded.
+export function launchBrowser() {
+  return chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+}
+
+// A new tab in UTC that takes downloads, its clock fixed at `moment` (milliseconds since
+// 1970), on the page at `address` once its table is there; `errors` collects the page's
+// uncaught errors.
+export async function openFixedPage(browser, address, moment) {
+  const context = await browser.newContext({ timezoneId: 'UTC', acceptDownloads: true });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.clock.setFixedTime(moment);
+  await page.goto(address);
+  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  return { context, page, errors };
+}
