@@ -81,8 +81,11 @@ function(vantrel_core folder)
 endfunction()
 
 # The core libraries, each after the ones it links.
+vantrel_core(language)
+include(${PROJECT_SOURCE_DIR}/cmake/Catalogues.cmake)
+vantrel_catalogues(vantrel_language)
 vantrel_core(organism)
-vantrel_core(population LIBS vantrel_organism)
+vantrel_core(population LIBS vantrel_organism vantrel_language)
 vantrel_core(ui LIBS vantrel_population)
 vantrel_core(storage LIBS vantrel_population)
 vantrel_core(gallery LIBS vantrel_population)

@@ -3,24 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "language/catalogue.h"
+#include "language/numbers.h"
 #include "population/population.h"
 
 namespace vantrel {
-
-namespace {
-
-// 1234567 as "1,234,567".
-std::string Grouped(int number) {
-  const std::string digits = std::to_string(number);
-  std::string grouped;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-    grouped += digits[i];
-  }
-  return grouped;
-}
-
-}  // namespace
 
 std::string OrganismTooltip(const StringGrid& grid, int row) {
   return "ID " + grid.Cell(kIdColumn, row) + "\nP1 " + grid.Cell(kP1Column, row) + "\nP2 " +
@@ -29,13 +16,13 @@ std::string OrganismTooltip(const StringGrid& grid, int row) {
 }
 
 std::string EmptyGalleryHint() {
-  return "The table holds no organisms: start a new gene pool or open a table.";
+  return Tr("Gallery", "The table holds no organisms: start a new gene pool or open a table.");
 }
 
 std::string ContactSheetNote(int shown, int total) {
   if (shown >= total) return "";
-  return "The picture shows the first " + Grouped(shown) + " of " + Grouped(total) +
-         " organisms, in table order.";
+  return Arg(Tr("Gallery", "The picture shows the first %1 of %2 organisms, in table order."),
+             {GroupedNumber(shown), GroupedNumber(total)});
 }
 
 PictureFormat PictureFormatFor(std::string_view file_name) {

@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Turns the program's Qt Linguist files (i18n/<area>_<lang>.ts) into its catalogues.
+
+A catalogue is what the Qt-free core and the page read: UTF-8 records, each the context,
+the English source and the translation's forms (one, or one per plural form), fields
+separated by U+001F and records ended by U+001E, after a first record naming the format
+and the language. Untranslated and obsolete messages are left out, so that their English
+shows. Besides the languages of the .ts files it writes the pseudo-language "pseudo":
+every source of any file bracketed and made a third longer, which shows any text that
+never went through the catalogue.
+
+  ts_to_catalogue.py --out DIR [--cc FILE [--cc-languages de,nl,...]]
+                     [--pseudo-ts FILE] TS_FILE...
+
+writes DIR/vantrel_<lang>.cat per language, and with --cc a C++ file that holds the named
+catalogues (all by default) for BuiltInCatalogue(); with --pseudo-ts the pseudo-language
+as a .ts file for lrelease.
+"""
+
+import argparse
+import math
+import os
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+FIELD = '\x1f'
+RECORD = '\x1e'
+FORMAT = 'vantrel-catalogue 1'
+PSEUDO = 'pseudo'
+
+
+def language_of(path):
+    match = re.search(r'_([a-z]{2,3})\.ts$', os.path.basename(path))
+    if not match:
+        sys.exit(f'{path}: the file name must end in _<language>.ts')
+    return match.group(1)
+
+
+def read_ts(path):
+    """The messages of one .ts file: (context, source, forms, numerus)."""
+    messages = []
+    root = ET.parse(path).getroot()
+    for context in root.iter('context'):
+        name = context.findtext('name') or ''
+        for message in context.iter('message'):
+            source = message.findtext('source')
+            if source is None:
+                continue
+            numerus = message.get('numerus') == 'yes'
+            translation = message.find('translation')
+            forms = []
+            kind = translation.get('type') if translation is not None else 'unfinished'
+            if translation is not None and kind not in ('unfinished', 'obsolete', 'vanished'):
+                if numerus:
+                    forms = [form.text or '' for form in translation.iter('numerusform')]
+                else:
+                    forms = [translation.text or '']
+            messages.append((name, source, [f for f in forms], numerus))
+    return messages
+
+
+def pseudo(text):
+    """The text in brackets, a third longer; placeholders stay readable."""
+    if text == '':
+        return text
+    padding = '~' * math.ceil(len(text) / 3)
+    return f'[{text} {padding}]'
+
+
+def catalogue_bytes(language, entries):
+    records = [FIELD.join([FORMAT, language])]
+    for (context, source), forms in sorted(entries.items()):
+        for field in [context, source, *forms]:
+            if FIELD in field or RECORD in field:
+                sys.exit(f'{context}/{source!r}: separator character in a text')
+        records.append(FIELD.join([context, source, *forms]))
+    return (RECORD.join(records) + RECORD).encode('utf-8')
+
+
+def write_if_changed(path, data):
+    try:
+        with open(path, 'rb') as old:
+            if old.read() == data:
+                return
+    except OSError:
+        pass
+    with open(path, 'wb') as new:
+        new.write(data)
+
+
+def cc_text(catalogues):
+    lines = [
+        '// Generated from i18n/*.ts by language/tools/ts_to_catalogue.py. Do not edit.',
+        '#include "language/catalogue.h"',
+        '',
+        'namespace vantrel {',
+        '',
+        'namespace {',
+    ]
+    for language, data in catalogues:
+        body = ', '.join(str(b) for b in data)
+        lines.append(f'constexpr unsigned char kCatalogue_{language}[] = {{{body}}};')
+    parameter = 'code' if catalogues else '/*code*/'
+    lines += ['}  // namespace', '', f'std::string_view BuiltInCatalogue(std::string_view {parameter}) {{']
+    for language, _ in catalogues:
+        lines.append(f'  if (code == "{language}") {{')
+        lines.append(f'    return {{reinterpret_cast<const char*>(kCatalogue_{language}),'
+                     f' sizeof kCatalogue_{language}}};')
+        lines.append('  }')
+    lines += ['  return {};', '}', '', '}  // namespace vantrel', '']
+    return '\n'.join(lines).encode('utf-8')
+
+
+def pseudo_ts(entries):
+    root = ET.Element('TS', version='2.1', language='en')
+    by_context = {}
+    for (context, source), (forms, numerus) in sorted(entries.items()):
+        by_context.setdefault(context, []).append((source, forms, numerus))
+    for context, messages in by_context.items():
+        element = ET.SubElement(root, 'context')
+        ET.SubElement(element, 'name').text = context
+        for source, forms, numerus in messages:
+            message = ET.SubElement(element, 'message')
+            if numerus:
+                message.set('numerus', 'yes')
+            ET.SubElement(message, 'source').text = source
+            translation = ET.SubElement(message, 'translation')
+            if numerus:
+                for form in forms:
+                    ET.SubElement(translation, 'numerusform').text = form
+            else:
+                translation.text = forms[0]
+    return b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + ET.tostring(
+        root, encoding='utf-8')
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--out', required=True)
+    parser.add_argument('--cc')
+    parser.add_argument('--cc-languages')
+    parser.add_argument('--pseudo-ts')
+    parser.add_argument('ts', nargs='+')
+    args = parser.parse_args()
+
+    by_language = {}
+    sources = {}
+    for path in args.ts:
+        language = language_of(path)
+        entries = by_language.setdefault(language, {})
+        for context, source, forms, numerus in read_ts(path):
+            # English forms (plurals) are what the pseudo-language brackets.
+            english = forms if language == 'en' and forms else [source, source] if numerus else [source]
+            if (context, source) not in sources or language == 'en':
+                sources[(context, source)] = (english, numerus)
+            if forms:
+                entries[(context, source)] = forms
+    by_language[PSEUDO] = {
+        key: [pseudo(form) for form in forms] for key, (forms, _) in sources.items()
+    }
+    pseudo_entries = {key: ([pseudo(f) for f in forms], numerus)
+                      for key, (forms, numerus) in sources.items()}
+
+    os.makedirs(args.out, exist_ok=True)
+    catalogues = []
+    for language in sorted(by_language):
+        data = catalogue_bytes(language, by_language[language])
+        write_if_changed(os.path.join(args.out, f'vantrel_{language}.cat'), data)
+        catalogues.append((language, data))
+    if args.cc:
+        wanted = None if args.cc_languages is None else set(filter(None, args.cc_languages.split(',')))
+        write_if_changed(args.cc, cc_text([c for c in catalogues if wanted is None or c[0] in wanted]))
+    if args.pseudo_ts:
+        write_if_changed(args.pseudo_ts, pseudo_ts(pseudo_entries))
+
+
+if __name__ == '__main__':
+    main()
