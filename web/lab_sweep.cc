@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "lab/condition_comparison.h"
 #include "lab/goal_list.h"
 
 namespace vantrel {
@@ -87,6 +88,10 @@ std::vector<StableBox> LabSweep::Boxes(const std::vector<SweepRecord>& records) 
 
 std::vector<std::string> LabSweep::Summary(const std::vector<SweepRecord>& records) const {
   return SummaryLines(plan_, Results(records));
+}
+
+std::vector<std::string> LabSweep::Comparison(const std::vector<SweepRecord>& records) const {
+  return ComparisonLines(plan_, Results(records));
 }
 
 std::string SweepCsv(std::vector<SweepRecord> records) {

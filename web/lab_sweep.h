@@ -60,6 +60,9 @@ class LabSweep {
   std::vector<StableBox> Boxes(const std::vector<SweepRecord>& records) const;
   // The desktop's summary, a line per condition.
   std::vector<std::string> Summary(const std::vector<SweepRecord>& records) const;
+  // Each condition compared with the first, as vantrel-lab's summary ends: a heading line,
+  // then a line per condition after the first; nothing with one condition.
+  std::vector<std::string> Comparison(const std::vector<SweepRecord>& records) const;
 
  private:
   std::string error_;

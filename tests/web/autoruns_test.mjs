@@ -27,7 +27,7 @@ const small = {
   'Creativity (--creativity)': '10',
   'Bonus (--bonus)': '1',
   'Strictness (--strictness)': '1,0.9',
-  'Runs per condition (--runs)': '3',
+  'Runs per condition (--runs)': '6',
   'Most clicks per run (--max-clicks)': '3000',
   'Seed (--seed)': '7',
 };
@@ -53,6 +53,16 @@ function nativeCsv(fields) {
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
+}
+
+// What vantrel-lab's summary prints after its table: the comparison with condition 1.
+function nativeComparison(fields) {
+  const args = Object.entries(fields).flatMap(([name, value]) => [fieldOptions[name], value]);
+  const summary = execFileSync(nativeLab, [...args, '--quiet'], { encoding: 'utf8' });
+  return summary
+    .slice(summary.indexOf('\n\n') + 2)
+    .trimEnd()
+    .split('\n');
 }
 
 // Each condition's clicks to stable in the CSV as the panel words them: the fewest, the
@@ -151,6 +161,8 @@ try {
       boxLines(expected),
     );
     assert.equal(await panel.locator('.autoruns-summary li').count(), 4);
+    const comparison = panel.getByRole('region', { name: 'Comparison with condition 1' });
+    assert.deepEqual(await comparison.locator('p, li').allTextContents(), nativeComparison(small));
     if (workers === 2) {
       // A refused option shows the command line's words and Run waits for a good one.
       await fill(panel, { 'Population (--population)': '5,1' });

@@ -74,6 +74,12 @@ std::vector<std::string> StringsOf(const val& array) {
   return strings;
 }
 
+val Lines(const std::vector<std::string>& lines) {
+  val array = val::array();
+  for (const std::string& line : lines) array.call<void>("push", line);
+  return array;
+}
+
 class LabSweepBinding {
  public:
   explicit LabSweepBinding(const val& arguments) : sweep_(StringsOf(arguments)) {}
@@ -110,13 +116,9 @@ class LabSweepBinding {
     return boxes;
   }
 
-  val Summary(const val& records) const {
-    val lines = val::array();
-    for (const std::string& line : sweep_.Summary(RecordsOf(records))) {
-      lines.call<void>("push", line);
-    }
-    return lines;
-  }
+  val Summary(const val& records) const { return Lines(sweep_.Summary(RecordsOf(records))); }
+
+  val Comparison(const val& records) const { return Lines(sweep_.Comparison(RecordsOf(records))); }
 
  private:
   LabSweep sweep_;
@@ -137,6 +139,7 @@ EMSCRIPTEN_BINDINGS(lab) {
       .function("shardRuns", &LabSweepBinding::ShardRuns)
       .function("playRun", &LabSweepBinding::PlayRun)
       .function("boxes", &LabSweepBinding::Boxes)
-      .function("summary", &LabSweepBinding::Summary);
+      .function("summary", &LabSweepBinding::Summary)
+      .function("comparison", &LabSweepBinding::Comparison);
   emscripten::function("sweepCsv", &vantrel::SweepCsvBinding);
 }

@@ -391,6 +391,11 @@ export declare class LabSweep {
   boxes(records: SweepRecord[]): StableBox[];
   /** The desktop's summary, a line per condition. */
   summary(records: SweepRecord[]): string[];
+  /**
+   * Each condition compared with the first, as vantrel-lab's summary ends: a heading line,
+   * then a line per condition after the first; empty with one condition.
+   */
+  comparison(records: SweepRecord[]): string[];
   delete(): void;
 }
 

@@ -54,6 +54,7 @@ export class AutoRunPanel {
   private readonly figure: HTMLElement;
   private readonly numbers: HTMLUListElement;
   private readonly summary: HTMLUListElement;
+  private readonly comparison: HTMLElement;
   private readonly pool: AutoRunPool;
   private goalEdited = false;
   private played: { sweep: LabSweep; records: SweepRecord[] } | null = null;
@@ -134,6 +135,9 @@ export class AutoRunPanel {
     summaryHeading.textContent = t.summary;
     this.summary = document.createElement('ul');
     this.summary.className = 'autoruns-summary';
+    this.comparison = document.createElement('section');
+    this.comparison.className = 'autoruns-comparison';
+    this.comparison.setAttribute('aria-label', t.comparison);
 
     const bar = document.createElement('div');
     bar.className = 'autoruns-bar';
@@ -156,6 +160,7 @@ export class AutoRunPanel {
       this.figure,
       summaryHeading,
       this.summary,
+      this.comparison,
     );
     this.showResults([]);
   }
@@ -320,6 +325,7 @@ export class AutoRunPanel {
     this.figure.querySelector('svg')?.remove();
     this.numbers.replaceChildren();
     this.summary.replaceChildren();
+    this.comparison.replaceChildren();
     if (!this.played || records.length === 0) {
       const none = document.createElement('li');
       none.textContent = texts.autoruns.noRuns;
@@ -330,6 +336,14 @@ export class AutoRunPanel {
     this.numbers.before(boxPlot(boxes));
     for (const box of boxes) this.numbers.append(item(boxText(box)));
     for (const line of this.played.sweep.summary(records)) this.summary.append(item(line));
+    // The first line says how the runs are counted; a line per later condition follows.
+    const [heading, ...lines] = this.played.sweep.comparison(records);
+    if (heading === undefined) return;
+    const note = document.createElement('p');
+    note.textContent = heading;
+    const list = document.createElement('ul');
+    list.append(...lines.map(item));
+    this.comparison.append(note, list);
   }
 
   private exportRuns(): void {

@@ -199,6 +199,7 @@ export const texts = {
       `Condition ${String(number)}: ${String(stable)} of ${String(runs)} runs stable` +
       (stable > 0 ? `, clicks ${five} (fewest / q1 / median / q3 / most)` : ''),
     summary: 'Summary',
+    comparison: 'Comparison with condition 1',
     noRuns: 'No automatic runs yet: choose a goal and the conditions, then press Run.',
     joined: (first: number, last: number) =>
       ` They joined the run table as runs ${String(first)} to ${String(last)}.`,
