@@ -12,10 +12,14 @@ never went through the catalogue.
 
   ts_to_catalogue.py --out DIR [--cc FILE [--cc-languages de,nl,...]]
                      [--pseudo-ts FILE] TS_FILE...
+  ts_to_catalogue.py --check TS_FILE...
 
 writes DIR/vantrel_<lang>.cat per language, and with --cc a C++ file that holds the named
 catalogues (all by default) for BuiltInCatalogue(); with --pseudo-ts the pseudo-language
-as a .ts file for lrelease.
+as a .ts file for lrelease. --check writes nothing and fails, naming each, when a text is
+untranslated in a language that other texts are translated into, when its placeholders
+(%1 ... %9, %n) differ from the source's, or when one source has two translations in a
+language (the page looks texts up by their source alone).
 """
 
 import argparse
@@ -136,7 +140,49 @@ def pseudo_ts(entries):
         root, encoding='utf-8')
 
 
+def placeholders(text):
+    return sorted(re.findall(r'%[1-9n]', text))
+
+
+def check(paths):
+    translations = {}  # language -> (context, source) -> forms
+    numerus_of = {}
+    for path in paths:
+        language = language_of(path)
+        for context, source, forms, numerus in read_ts(path):
+            translations.setdefault(language, {})[(context, source)] = forms
+            numerus_of[(context, source)] = numerus
+    faults = []
+    languages = sorted(language for language in translations if language != 'en')
+    for key, numerus in sorted(numerus_of.items()):
+        context, source = key
+        for language in languages:
+            forms = translations[language].get(key)
+            if not forms or any(form == '' for form in forms):
+                faults.append(f'{language}: untranslated: {context}: {source!r}')
+                continue
+            for form in forms:
+                wanted = placeholders(source)
+                if numerus:
+                    wanted = [p for p in wanted if p != '%n']
+                    got = [p for p in placeholders(form) if p != '%n']
+                else:
+                    got = placeholders(form)
+                if got != wanted:
+                    faults.append(f'{language}: placeholders differ: {context}: {source!r} -> {form!r}')
+    for language in languages:
+        by_source = {}
+        for (context, source), forms in translations[language].items():
+            if forms and by_source.setdefault(source, forms) != forms:
+                faults.append(f'{language}: two translations of {source!r} (one in {context})')
+    for fault in faults:
+        print(fault, file=sys.stderr)
+    return 1 if faults else 0
+
+
 def main():
+    if len(sys.argv) > 1 and sys.argv[1] == '--check':
+        sys.exit(check(sys.argv[2:]))
     parser = argparse.ArgumentParser()
     parser.add_argument('--out', required=True)
     parser.add_argument('--cc')
