@@ -123,9 +123,26 @@ try {
     await served.context.close();
   }
 
-  // The pseudo-language brackets the page's texts.
-  const pseudo = await open('en', `${address}?lang=pseudo`);
+  // The pseudo-language brackets the page's texts; on a phone the table's columns widen
+  // to their longer titles, in the header and every row alike.
+  const pseudo = await open('en', `${address}?lang=pseudo`, (_context, tab) =>
+    tab.setViewportSize({ width: 390, height: 844 }),
+  );
   assert.equal(await labelled(pseudo.page, '\\[Feed ~~\\]').count(), 1);
+  await pseudo.page.locator('.advanced-button').click();
+  const fits = await pseudo.page.evaluate(() => {
+    const range = document.createRange();
+    const head = [...document.querySelectorAll('.grid-head [role="columnheader"]')];
+    const row = [...document.querySelectorAll('.grid-body .grid-row')][0].children;
+    return head.map((cell, col) => {
+      range.selectNodeContents(cell);
+      const box = cell.getBoundingClientRect();
+      const title = range.getBoundingClientRect();
+      const below = row[col].getBoundingClientRect();
+      return title.left >= box.left && title.right <= box.right && below.right === box.right;
+    });
+  });
+  assert.deepEqual(fits, [true, true, true, true, true]);
   await pseudo.context.close();
 
   // The single file carries its catalogues and speaks German from the disk.
