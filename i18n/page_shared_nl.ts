@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Get an idea to create an organism</source>
-        <translation>Krijg een idee voor een organisme</translation>
+        <translation>Krijg een idee om een organisme te maken</translation>
     </message>
     <message>
         <source>Experiment with Vantrel</source>

@@ -94,7 +94,7 @@ try {
   // The page in another language, with its advanced options open; the German notebook.
   const words = {
     de: { advanced: 'Erweiterte Optionen', idea: 'Hol dir eine Idee für einen Organismus' },
-    nl: { advanced: 'Geavanceerde opties', idea: 'Krijg een idee voor een organisme' },
+    nl: { advanced: 'Geavanceerde opties', idea: 'Krijg een idee om een organisme te maken' },
   };
   for (const [code, width, height, notebook] of [
     ['de', 1280, 800, true],
