@@ -4,7 +4,8 @@
 // switches at once and keeps the population and its history; the choice holds after a
 // reload and, where the browser refuses storage, for the visit; a catalogue that is
 // missing or damaged leaves its texts English and stops nothing; ?lang=pseudo brackets
-// the texts; the single file speaks German from a file:// address.
+// the texts and the table's columns widen to their titles; a browser without WebAssembly
+// is told so in German; the single file speaks German from a file:// address.
 //
 //   node language_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
@@ -145,6 +146,14 @@ try {
   assert.deepEqual(fits, [true, true, true, true, true]);
   await pseudo.context.close();
 
+  // A browser without WebAssembly is told what the page needs in its language.
+  const noWasm = await browser.newContext({ locale: 'de' });
+  await noWasm.addInitScript(() => delete globalThis.WebAssembly);
+  const told = await noWasm.newPage();
+  await told.goto(address);
+  await told.getByText(/^Vantrel braucht JavaScript und WebAssembly/).waitFor();
+  await noWasm.close();
+
   // The single file carries its catalogues and speaks German from the disk.
   const single = await open('de', pathToFileURL(path.join(built, 'vantrel.html')).href);
   assert.equal(await labelled(single.page, 'Füttern').count(), 1);
@@ -154,4 +163,6 @@ try {
   await browser.close();
   server.close();
 }
-console.log('language_test: German, Dutch, remembered, refused storage, damaged, pseudo, single');
+console.log(
+  'language_test: German, Dutch, remembered, refused storage, damaged, pseudo, no WebAssembly, single',
+);

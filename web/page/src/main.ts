@@ -410,6 +410,12 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
 const app = document.getElementById('app');
 if (app && typeof WebAssembly !== 'object') {
   app.textContent = texts.needs;
+  // Then in the page's language, once its catalogue is there.
+  const code = startLanguage();
+  void catalogueBytes(code).then((bytes) => {
+    speakOnPage(code, bytes);
+    app.textContent = texts.needs;
+  });
 } else if (app) {
   keepOffline();
   start(app).catch((error: unknown) => {
