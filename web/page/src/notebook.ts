@@ -56,9 +56,9 @@ function clickText(click: number): string {
 // A run's label in the comparison, as the desktop writes it on its axis.
 export function runLabel(run: ComparedRun): string {
   const lines = [
-    `${t.run} ${String(run.number)}${run.parametersChanged ? '*' : ''}`,
-    `${t.population} ${String(run.startOrganisms)} · ${t.creativity} ${String(run.creativity)}%`,
-    `${t.bonus} ${String(run.bonus)}`,
+    `${t.run} ${formatNumber(run.number)}${run.parametersChanged ? '*' : ''}`,
+    `${t.population} ${formatNumber(run.startOrganisms)} · ${t.creativity} ${formatNumber(run.creativity)}%`,
+    `${t.bonus} ${formatNumber(run.bonus)}`,
   ];
   if (run.firstMatchClick < 0) lines.push(t.noMatch);
   else if (run.stableClick < 0) lines.push(t.notStable);
@@ -265,7 +265,7 @@ export class NotebookView {
       notebook.run === 0
         ? t.noRun
         : [
-            `${t.run} ${String(notebook.run)}`,
+            `${t.run} ${formatNumber(notebook.run)}`,
             notebook.automatic ? t.automatic : t.byHand,
             ...(notebook.started ? [`${t.started} ${notebook.started} ${t.utc}`] : []),
           ].join(' · ');
