@@ -33,4 +33,6 @@ fi
 if [ "$preset" = dev ]; then
   # The journal: a crashed tab and a killed browser restore, a reload does not ask.
   node tests/web/journal_test.mjs build/web/site build/dev/bin/web_replay
+  # The page in German and Dutch, the choice kept, a damaged catalogue, the single file.
+  node tests/web/language_test.mjs build/web
 fi

@@ -5,6 +5,7 @@
 
 #include "lab/condition_comparison.h"
 #include "lab/goal_list.h"
+#include "language/catalogue.h"
 
 namespace vantrel {
 
@@ -27,7 +28,9 @@ LabSweep::LabSweep(const std::vector<std::string>& arguments) {
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
   for (std::string_view argument : views) {
     if (PageRefuses(argument)) {
-      error_ = "unknown option " + Quoted(argument.substr(0, argument.find('='))) + " (see --help)";
+      // Worded as vantrel-lab words an option it does not know, in the same language.
+      error_ = Arg(Tr("LabCli", "unknown option %1 (see --help)"),
+                   {Quoted(argument.substr(0, argument.find('=')))});
       return;
     }
   }

@@ -430,6 +430,26 @@ sweep.delete();
 assert.deepEqual([...sweepCalled].sort(), [...sweepMembers.keys()].sort(), 'every LabSweep call');
 called.add('LabSweep');
 
+// The language: the engine's texts come from the catalogue handed over; a damaged one or
+// an unknown code leaves them English.
+const record = (...fields) => fields.join('\u001f') + '\u001e';
+const germanNote = new TextEncoder().encode(
+  record('vantrel-catalogue 1', 'de') +
+    record(
+      'Gallery',
+      'The picture shows the first %1 of %2 organisms, in table order.',
+      'Erst %1 von %2.',
+    ),
+);
+assert.equal(call(module, 'setLanguage', 'de-AT', germanNote), 'de');
+assert.equal(call(module, 'language'), 'de');
+assert.equal(module.contactSheetNote(1000, 1200), 'Erst 1.000 von 1.200.');
+module.setLanguage('nl', germanNote.subarray(4));
+assert.match(module.contactSheetNote(1000, 1200), /^The picture shows the first 1.000 of 1.200/);
+assert.equal(module.setLanguage('xx', germanNote), 'en');
+assert.match(module.contactSheetNote(1000, 1200), /first 1,000 of 1,200/);
+module.setLanguage('en', new Uint8Array());
+
 assert.deepEqual(
   [...called].sort(),
   [...engineMembers.keys(), ...moduleMembers.keys()].filter((n) => n !== 'Engine').sort(),

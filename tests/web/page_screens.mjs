@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the built page with its advanced options open, then with the population
 // view, the family tree, the lab notebook and the automatic runs after a sweep, wide and
-// phone-sized, for the documentation. Not a test; run by hand after scripts/web.sh --build.
+// phone-sized, for the documentation; then the page in German and Dutch, and the German
+// lab notebook. Not a test; run by hand after scripts/web.sh --build.
 //
 //   node page_screens.mjs SITE FOLDER
 import { createRequire } from 'node:module';
@@ -88,6 +89,40 @@ try {
     // Its results: the buttons, the status, the plot and its numbers.
     await panel.getByRole('figure').evaluate((element) => element.scrollIntoView({ block: 'end' }));
     await page.screenshot({ path: path.join(folder, `web-${width}x${height}-autoruns.png`) });
+    await page.close();
+  }
+  // The page in another language, with its advanced options open; the German notebook.
+  const words = {
+    de: { advanced: 'Erweiterte Optionen', idea: 'Hol dir eine Idee für einen Organismus' },
+    nl: { advanced: 'Geavanceerde opties', idea: 'Krijg een idee om een organisme te maken' },
+  };
+  for (const [code, width, height, notebook] of [
+    ['de', 1280, 800, true],
+    ['nl', 1280, 800, false],
+    ['de', 390, 844, false],
+  ]) {
+    const page = await browser.newPage({ viewport: { width, height }, timezoneId: 'UTC' });
+    await page.clock.setFixedTime(Date.UTC(2026, 11, 9, 12, 0, 0, 345));
+    await page.goto(`${address}?lang=${code}`);
+    await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
+    await page.getByRole('button', { name: words[code].advanced }).click();
+    await page.keyboard.press('s');
+    await page.screenshot({ path: path.join(folder, `web-${width}x${height}-${code}.png`) });
+    if (notebook) {
+      await page.getByRole('button', { name: words[code].advanced }).click();
+      await page.keyboard.press('l');
+      for (let ideas = 0; ideas < 8; ++ideas) {
+        await page.getByRole('button', { name: words[code].idea }).dispatchEvent('click');
+        await page.keyboard.press('Enter');
+        const judged = page.locator('.notebook-checks li.met, .notebook-checks li.not-met');
+        if ((await judged.count()) > 0) break;
+      }
+      for (const key of 'sssfsssfss') await page.keyboard.press(key);
+      await page.waitForTimeout(300);
+      await page.screenshot({
+        path: path.join(folder, `web-${width}x${height}-notebook-${code}.png`),
+      });
+    }
     await page.close();
   }
 } finally {

@@ -3,13 +3,18 @@
 // by DNA and size, drops the least recently used past its budget and asks the engine for
 // each picture once; a population's link carries its table and parameters and refuses what
 // is not one; the automatic runs' pool shares a sweep among its workers; the engine's
-// WebAssembly compiles from any host and a bad one is refused.
+// WebAssembly compiles from any host and a bad one is refused; the catalogue the build
+// writes reads back whole, a damaged one keeps its texts English, and the language
+// follows the browser's preferences.
 //
 //   node page_units_test.mjs
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
 
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const ts = require('typescript');
@@ -178,4 +183,83 @@ try {
   missing.close();
 }
 
-console.log('page_units_test: the thumbnail cache, links, the automatic runs pool, the engine');
+// The catalogue as the build's tool writes it from a Linguist file, read by the page.
+const catalogue = await pageModule('catalogue.ts');
+function builtCatalogue(messages) {
+  const folder = mkdtempSync(path.join(tmpdir(), 'page_units_'));
+  try {
+    writeFileSync(
+      path.join(folder, 'units_de.ts'),
+      `<?xml version="1.0" encoding="utf-8"?><TS version="2.1" language="de">${messages}</TS>`,
+    );
+    const tool = new URL('../../language/tools/ts_to_catalogue.py', import.meta.url).pathname;
+    execFileSync('python3', [tool, '--out', folder, path.join(folder, 'units_de.ts')]);
+    return new Uint8Array(readFileSync(path.join(folder, 'vantrel_de.cat')));
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+const message = (source, translation) =>
+  `<message><source>${source}</source><translation>${translation}</translation></message>`;
+const built = builtCatalogue(
+  `<context><name>Page</name>${message('Run', 'Durchgang')}${message('Größe', 'Maß')}` +
+    '<message numerus="yes"><source>%n organisms</source><translation>' +
+    '<numerusform>%n Organismus</numerusform><numerusform>%n Organismen</numerusform>' +
+    `</translation></message></context><context><name>PageStart</name>${message('Run', 'Starten')}` +
+    `${message('Close', 'Schließen')}</context>`,
+);
+const read = catalogue.parseCatalogue(built);
+assert.equal(read.language, 'de');
+catalogue.useCatalogue('de', read);
+assert.deepEqual(
+  [catalogue.tr('Run'), catalogue.tr('Run', 'PageStart'), catalogue.tr('Größe')],
+  ['Durchgang', 'Starten', 'Maß'],
+  'by context, and text that is not ASCII',
+);
+assert.equal(catalogue.tr('Close'), 'Schließen', 'a text of another context, by its source');
+assert.equal(catalogue.tr('Open'), 'Open', 'a text the catalogue lacks stays English');
+assert.deepEqual(
+  [1, 2, 1234].map((n) => catalogue.trN('%n organism', '%n organisms', n)),
+  ['1 Organismus', '2 Organismen', '1.234 Organismen'],
+);
+assert.deepEqual(
+  [catalogue.formatNumber(1234), catalogue.formatNumber(2.25, 1), catalogue.groupedNumber(1234)],
+  ['1.234', '2,3', '1.234'],
+);
+assert.equal(catalogue.fill('%2 von %1', '%2', 'x'), 'x von %2', 'an argument is not filled again');
+// A record that is not UTF-8 or lacks its translation is left out, and the rest is read;
+// bytes that are no catalogue give none.
+const notUtf8 = [0x50, 0x61, 0x67, 0x65, 0x1f, 0x4f, 0x70, 0x65, 0x6e, 0x1f, 0xff, 0x1e];
+const noTranslation = [0x50, 0x61, 0x67, 0x65, 0x1f, 0x53, 0x1e];
+const damaged = Uint8Array.from([...built, ...notUtf8, ...noTranslation]);
+const survived = catalogue.parseCatalogue(damaged);
+assert.deepEqual([survived.byKey.size, catalogue.lookUp(survived, 'Open')], [5, undefined]);
+const cut = catalogue.parseCatalogue(built.subarray(0, built.indexOf(0x1e, 40) + 3));
+assert.ok(cut.byKey.size < 5 && cut.byKey.size > 0, 'a catalogue cut short keeps what is whole');
+for (const bytes of [new Uint8Array(), new TextEncoder().encode('<html>\u001eRun')]) {
+  assert.equal(catalogue.parseCatalogue(bytes).byKey.size, 0);
+}
+catalogue.useCatalogue('en', catalogue.emptyCatalogue());
+assert.deepEqual(
+  [
+    catalogue.trN('%n organism', '%n organisms', 1),
+    catalogue.trN('%n organism', '%n organisms', 1234),
+  ],
+  ['1 organism', '1,234 organisms'],
+);
+assert.deepEqual([catalogue.formatNumber(1234), catalogue.formatNumber(2.25, 1)], ['1234', '2.3']);
+
+const { codeOf, preferredLanguage } = await pageModule('language_codes.ts');
+assert.deepEqual(['de-AT', 'NL_be', 'pseudo', 'fr', ''].map(codeOf), [
+  'de',
+  'nl',
+  'pseudo',
+  '',
+  '',
+]);
+assert.equal(preferredLanguage(['fr-FR', 'nl-BE', 'de']), 'nl');
+assert.equal(preferredLanguage(['fr', 'pseudo']), 'en', 'never the pseudo-language by preference');
+
+console.log(
+  'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue',
+);

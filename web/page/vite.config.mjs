@@ -12,6 +12,8 @@ const engineModule =
   process.env['VANTREL_ENGINE_MODULE'] ?? `${root}build/wasm/web/vantrel_engine.mjs`;
 // The module's folder, which holds its WebAssembly (vantrel_engine.wasm) beside it.
 const engineFolder = engineModule.replace(/[^/]*$/, '');
+// The translations' catalogues the same build made (vantrel_<code>.cat), beside its web/.
+const catalogueFolder = process.env['VANTREL_CATALOGUES'] ?? `${engineFolder}../catalogues/`;
 const icon = `${root}resources/vantrel.svg`;
 
 export default defineConfig(({ mode }) => {
@@ -27,6 +29,9 @@ export default defineConfig(({ mode }) => {
         // The WebAssembly, which the page compiles itself: its own file in the site (kept by
         // the service worker with the others), a data: address in the single file.
         'vantrel-engine-files': engineFolder,
+        // The catalogue of the language chosen: its own file in the site, fetched when
+        // chosen; a data: address in the single file.
+        'vantrel-catalogues': catalogueFolder,
         // The automatic runs' workers: from their own file, or inlined in the single file.
         'autorun-workers': `${root}web/page/src/workers_${single ? 'inline' : 'served'}.ts`,
       },

@@ -545,6 +545,14 @@ export interface VantrelEngineModule {
   cannotOpen(fileName: string): FileRefusal;
   /** `text` worded as the desktop's error report. */
   errorReport(text: string): string;
+  /**
+   * Speaks language `code` ("en", "nl", "de", "pseudo"; any other is English) in every text
+   * the engine makes from now on, with that language's catalogue (the bytes of
+   * vantrel_<code>.cat; damaged or missing texts stay English). Answers the code taken.
+   */
+  setLanguage(code: string, catalogue: Uint8Array): string;
+  /** The code of the language the engine speaks. */
+  language(): string;
 }
 
 /** Where the module's WebAssembly comes from, when the caller provides it. */

@@ -285,7 +285,7 @@ export class AutoRunPanel {
     this.setRunning(false);
     this.setProgress(records.length, this.total);
     this.showResults(records);
-    const seconds = ((end - this.startedAt) / 1000).toFixed(1);
+    const seconds = (end - this.startedAt) / 1000;
     const t = texts.autoruns;
     let text =
       outcome.cancelled || outcome.failures.length > 0

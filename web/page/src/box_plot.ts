@@ -3,6 +3,7 @@
 // desktop draws it: whiskers from the fewest to the most clicks, the box from the first to
 // the third quartile, a line at the median; a condition without stable runs has no box.
 import type { StableBox } from 'vantrel-engine';
+import { formatNumber } from './catalogue';
 import { texts } from './texts';
 
 const kSvg = 'http://www.w3.org/2000/svg';
@@ -50,7 +51,7 @@ export function boxPlot(boxes: readonly StableBox[]): SVGSVGElement {
   for (let tick = 0; tick <= top; tick += step) {
     svg.append(
       shape('line', { x1: kLeft, x2: width - 8, y1: y(tick), y2: y(tick), stroke: '#ddd' }),
-      label(kLeft - 6, y(tick) + 4, String(tick), 'end'),
+      label(kLeft - 6, y(tick) + 4, formatNumber(tick), 'end'),
     );
   }
   const axis = label(14, kTop + plotHeight / 2, texts.autoruns.axis);
@@ -105,6 +106,8 @@ export function boxPlot(boxes: readonly StableBox[]): SVGSVGElement {
 
 // A box's numbers as a sentence, for the text beside the plot.
 export function boxText(box: StableBox): string {
-  const five = [box.low, box.q1, box.median, box.q3, box.high].map((v) => v.toFixed(1)).join(' / ');
+  const five = [box.low, box.q1, box.median, box.q3, box.high]
+    .map((v) => formatNumber(v, 1))
+    .join(' / ');
   return texts.autoruns.box(box.condition, box.stableRuns, box.runs, five);
 }

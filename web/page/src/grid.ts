@@ -8,6 +8,8 @@ import { texts } from './texts';
 
 export const kRowHeight = 24; // CSS pixels; every row has this height
 const kOverscan = 4; // rows drawn beyond each edge of the view
+// The columns' widths in em, as page.css lays them out (ID, P1, P2, DNA, Survival).
+const kColumnWidths = [3.5, 3.5, 3.5, 9, 5];
 
 // The row a key moves the selection to from `selected` among `count` rows, when the key
 // moves it at all; `page` rows fit in the view.
@@ -91,6 +93,7 @@ export class OrganismGrid {
     // The view's height, kept so that drawing never has to ask the browser for its layout.
     new ResizeObserver(() => {
       this.clientHeight = this.element.clientHeight;
+      this.fitTitles(titles);
       this.draw();
     }).observe(this.element);
     this.element.addEventListener('click', (event) => {
@@ -109,6 +112,29 @@ export class OrganismGrid {
       event.preventDefault();
       onSelect(next);
     });
+  }
+
+  // Widens a column whose title is longer than the column (as in another language), in
+  // every row alike; measured once the grid is laid out, never while drawing a step.
+  private fitTitles(titles: HTMLElement): void {
+    if (this.clientHeight === 0) return;
+    const em = parseFloat(getComputedStyle(titles).fontSize);
+    const range = document.createRange();
+    let widened = false;
+    const widths = [...titles.children].map((cell, col) => {
+      range.selectNodeContents(cell);
+      // A title may reach into its cell's left padding, as the English ones do; a wider
+      // column has room for the title and both paddings.
+      const title = range.getBoundingClientRect().width;
+      const width = kColumnWidths[col] ?? 0;
+      if (title + 0.4 * em <= width * em) return width;
+      widened = true;
+      return Math.ceil((title / em + 0.8) * 10) / 10;
+    });
+    if (!widened) return;
+    this.element.style.setProperty('--grid-columns', widths.map((w) => `${String(w)}em`).join(' '));
+    const total = widths.reduce((sum, w) => sum + w, 0);
+    this.element.style.setProperty('--grid-width', `${String(total)}em`);
   }
 
   // Shows the engine's table and selection, the selected row scrolled into view.

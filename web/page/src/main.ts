@@ -27,6 +27,9 @@ import { onMenuRequest } from './context_menu';
 import { framedWithHint } from './invisible_hint';
 import { showPictureMenu } from './picture_menus';
 import { texts } from './texts';
+import { catalogueBytes, rememberLanguage, speakOnPage, startLanguage } from './language';
+import { languageChoice } from './language_choice';
+import type { VantrelEngineModule } from 'vantrel-engine';
 import { AutoRunPanel } from './autoruns';
 import { startAutoRunWorker } from 'autorun-workers';
 import { compileEngine } from './engine_compile';
@@ -66,14 +69,77 @@ function section(className: string, ...children: (Node | string)[]): HTMLDivElem
   return element;
 }
 
+// What the page keeps while its views are made anew in another language: the engine
+// with the population, its history and the notebook, the journal and the drop target.
+interface Kept {
+  app: HTMLElement;
+  compiled: WebAssembly.Module;
+  vantrel: VantrelEngineModule;
+  engine: Engine;
+  journal: PageJournal;
+  dropHint: HTMLElement;
+  // Set by each page made: what the kept parts hand on to it.
+  page: PageParts;
+}
+
+// The hooks of the page made last.
+interface PageParts {
+  show(change: Change): void;
+  reader: TableReader;
+  key(event: KeyboardEvent): void;
+  // Opens again in the new page what was open in this one.
+  views(): { advanced: boolean; panels: string[] };
+}
+
 async function start(app: HTMLElement): Promise<void> {
   app.setAttribute('aria-busy', 'true');
+  const code = startLanguage();
+  const compiling = compileEngine(engineWasm);
+  // The catalogue comes while the WebAssembly compiles.
+  const catalogue = await catalogueBytes(code);
+  speakOnPage(code, catalogue);
   app.textContent = texts.loading;
-  const compiled = await compileEngine(engineWasm);
+  const compiled = await compiling;
   const vantrel = await startEngine(compiled);
+  vantrel.setLanguage(code, catalogue);
   // Seeded from the clock, as the desktop program seeds itself.
   const engine: Engine = new vantrel.Engine();
 
+  const kept = { app, compiled, vantrel, engine } as Kept;
+  // Every step goes to the journal after the frame that shows it.
+  kept.journal = new PageJournal(engine, vantrel, (change) => kept.page.show(change));
+  kept.dropHint = acceptDrops(app, {
+    load: (bytes, name) => kept.page.reader.load(bytes, name),
+    cannotOpen: (name) => kept.page.reader.cannotOpen(name),
+    notAFile: (name) => kept.page.reader.notAFile(name),
+  });
+  document.addEventListener('keydown', (event) => kept.page.key(event));
+  makePage(kept);
+  performance.mark(kFirstOrganismMark);
+  // A population sent as a link comes first, before anything else the page offers.
+  await openLinkedPopulation(engine, (change) => kept.page.show(change));
+  app.setAttribute('aria-busy', 'false');
+  // The journal opens once the first organism is shown; then a run that ended
+  // unexpectedly is offered, after anything else the page shows at start.
+  await kept.journal.start();
+  await kept.journal.offerCrashedRun();
+}
+
+// Switches the page to language `code` in place: the engine keeps the population, its
+// undo history and the notebook's runs; only the views are made again, with what was
+// open opened again and the focus back on the language choice.
+async function changeLanguage(kept: Kept, code: string): Promise<void> {
+  rememberLanguage(code);
+  const catalogue = await catalogueBytes(code);
+  speakOnPage(code, catalogue);
+  kept.vantrel.setLanguage(code, catalogue);
+  makePage(kept, kept.page.views());
+  document.getElementById('language')?.focus();
+}
+
+// The page's views, made in the language shown, in place of any made before.
+function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] }): void {
+  const { app, compiled, vantrel, engine, journal, dropHint } = kept;
   const heading = document.createElement('h1');
   heading.textContent = texts.title;
   const canvas = document.createElement('canvas');
@@ -123,8 +189,6 @@ async function start(app: HTMLElement): Promise<void> {
     'Control+Shift+Z Control+Y',
   );
 
-  // Every step goes to the journal after the frame that shows it.
-  const journal = new PageJournal(engine, vantrel, (change) => show(change));
   const restoreLastRun = (): void => void journal.restoreLastRun();
 
   const showOrganism = (): void => {
@@ -290,7 +354,7 @@ async function start(app: HTMLElement): Promise<void> {
     ),
   );
 
-  document.addEventListener('keydown', (event) => {
+  const key = (event: KeyboardEvent): void => {
     if (dialogOpen() || takesTyping(event.target)) return;
     if (isRestoreKey(event)) {
       event.preventDefault();
@@ -301,11 +365,14 @@ async function start(app: HTMLElement): Promise<void> {
     if (!action) return;
     event.preventDefault();
     timeStep(event.timeStamp, () => act(action));
-  });
+  };
 
-  const dropHint = acceptDrops(app, reader);
   app.replaceChildren(
-    heading,
+    section(
+      'page-header',
+      heading,
+      languageChoice((code) => void changeLanguage(kept, code)),
+    ),
     opener.status,
     section(
       'layout',
@@ -319,22 +386,36 @@ async function start(app: HTMLElement): Promise<void> {
     spoken,
     dropHint,
   );
+  const panels = { population, tree, notebook, autoRuns } as const;
+  kept.page = {
+    show,
+    reader,
+    key,
+    views: () => ({
+      advanced: !advanced.hidden,
+      panels: Object.entries(panels)
+        .filter(([, view]) => !view.element.hidden)
+        .map(([name]) => name),
+    }),
+  };
   grid.update();
   showOrganism();
-  performance.mark(kFirstOrganismMark);
   showButtons();
-  // A population sent as a link comes first, before anything else the page offers.
-  await openLinkedPopulation(engine, show);
-  app.setAttribute('aria-busy', 'false');
-  // The journal opens once the first organism is shown; then a run that ended
-  // unexpectedly is offered, after anything else the page shows at start.
-  await journal.start();
-  await journal.offerCrashedRun();
+  notebook.update();
+  parameters.show(engine.parameters());
+  if (views.advanced) advancedButton.click();
+  for (const name of views.panels) panels[name as keyof typeof panels].open();
 }
 
 const app = document.getElementById('app');
 if (app && typeof WebAssembly !== 'object') {
   app.textContent = texts.needs;
+  // Then in the page's language, once its catalogue is there.
+  const code = startLanguage();
+  void catalogueBytes(code).then((bytes) => {
+    speakOnPage(code, bytes);
+    app.textContent = texts.needs;
+  });
 } else if (app) {
   keepOffline();
   start(app).catch((error: unknown) => {

@@ -10,6 +10,7 @@ import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
 import { barPlot, CurvePlot, kMarkColours, niceCeiling } from './plots';
 import { downloadRunsCsv, downloadRunsWorkbook } from './runs_export';
+import { formatNumber } from './catalogue';
 import { texts } from './texts';
 
 const t = texts.notebook;
@@ -49,15 +50,15 @@ function button(label: string, name: string, act: () => void): HTMLButtonElement
 }
 
 function clickText(click: number): string {
-  return click < 0 ? t.noClick : String(click);
+  return click < 0 ? t.noClick : formatNumber(click);
 }
 
 // A run's label in the comparison, as the desktop writes it on its axis.
 export function runLabel(run: ComparedRun): string {
   const lines = [
-    `${t.run} ${String(run.number)}${run.parametersChanged ? '*' : ''}`,
-    `${t.population} ${String(run.startOrganisms)} · ${t.creativity} ${String(run.creativity)}%`,
-    `${t.bonus} ${String(run.bonus)}`,
+    `${t.run} ${formatNumber(run.number)}${run.parametersChanged ? '*' : ''}`,
+    `${t.population} ${formatNumber(run.startOrganisms)} · ${t.creativity} ${formatNumber(run.creativity)}%`,
+    `${t.bonus} ${formatNumber(run.bonus)}`,
   ];
   if (run.firstMatchClick < 0) lines.push(t.noMatch);
   else if (run.stableClick < 0) lines.push(t.notStable);
@@ -179,6 +180,8 @@ export class NotebookView {
   // L opens the notebook (Escape closes it: panels.ts), and Ctrl+E exports the runs while it is open,
   // as in the desktop's notebook window; never under a dialog or while the user types.
   private programKey(event: KeyboardEvent): void {
+    // A view the page replaced when the language changed answers no more keys.
+    if (!this.element.isConnected) return;
     if (dialogOpen() || takesTyping(event.target) || event.altKey || event.shiftKey) return;
     const key = event.key.toLowerCase();
     if (event.ctrlKey || event.metaKey) {
@@ -238,7 +241,12 @@ export class NotebookView {
       const rows: HTMLTableRowElement[] = [];
       forEachSample(notebook.samples, (click, share, distinct, bits) =>
         rows.push(
-          this.row([String(click), format1(100 * share), String(distinct), bits.toFixed(2)]),
+          this.row([
+            formatNumber(click),
+            format1(100 * share),
+            formatNumber(distinct),
+            formatNumber(bits, 2),
+          ]),
         ),
       );
       this.curveNumbers.replaceChildren(...rows);
@@ -257,7 +265,7 @@ export class NotebookView {
       notebook.run === 0
         ? t.noRun
         : [
-            `${t.run} ${String(notebook.run)}`,
+            `${t.run} ${formatNumber(notebook.run)}`,
             notebook.automatic ? t.automatic : t.byHand,
             ...(notebook.started ? [`${t.started} ${notebook.started} ${t.utc}`] : []),
           ].join(' · ');
@@ -266,9 +274,9 @@ export class NotebookView {
     this.goalNote.textContent = note ? t.notes[notebook.goalNote as keyof typeof t.notes] : '';
     this.goalNote.hidden = !note;
     const values = [
-      String(notebook.feeds),
-      String(notebook.shots),
-      String(notebook.clicks),
+      formatNumber(notebook.feeds),
+      formatNumber(notebook.shots),
+      formatNumber(notebook.clicks),
       clickText(notebook.firstMatchClick),
       clickText(notebook.stableClick) + (notebook.reachedByUser ? t.byYou : ''),
     ];
@@ -322,15 +330,13 @@ export class NotebookView {
     const xMax = niceCeiling(Math.max(10, lastClick));
     // Each plot: its field of a sample, its scale's maximum and how its numbers read.
     const measures: [number, number, number, (v: number) => string][] = [
-      [1, 100, 100, (v) => String(Math.round(v))],
-      [2, 1, niceCeiling(notebook.mostDistinct), (v) => String(Math.round(v))],
-      [3, 1, kMostBits, (v) => v.toFixed(1)],
+      [1, 100, 100, (v) => formatNumber(Math.round(v))],
+      [2, 1, niceCeiling(notebook.mostDistinct), (v) => formatNumber(Math.round(v))],
+      [3, 1, kMostBits, (v) => formatNumber(v, 1)],
     ];
     const marks = [
-      notebook.firstMatchClick >= 0
-        ? `${t.firstMatch} ${t.atClick} ${String(notebook.firstMatchClick)}`
-        : '',
-      notebook.stableClick >= 0 ? `${t.stable} ${t.atClick} ${String(notebook.stableClick)}` : '',
+      notebook.firstMatchClick >= 0 ? t.valueAtClick(t.firstMatch, notebook.firstMatchClick) : '',
+      notebook.stableClick >= 0 ? t.valueAtClick(t.stable, notebook.stableClick) : '',
     ].filter(Boolean);
     measures.forEach(([field, factor, yMax, format], i) => {
       const curve = this.curves[i];
@@ -352,10 +358,7 @@ export class NotebookView {
       const last = points.at(-1);
       curve.summary.textContent =
         first && last
-          ? [
-              `${t.from} ${format(first[1])} ${t.atClick} ${String(first[0])} ${t.to} ${format(last[1])} ${t.atClick} ${String(last[0])}`,
-              ...marks,
-            ].join('; ')
+          ? [t.course(format(first[1]), first[0], format(last[1]), last[0]), ...marks].join('; ')
           : '';
     });
   }
@@ -383,7 +386,7 @@ export class NotebookView {
       legend,
       barPlot(
         runs.map((run) => ({
-          label: `${String(run.number)}${run.parametersChanged ? '*' : ''}`,
+          label: `${formatNumber(run.number)}${run.parametersChanged ? '*' : ''}`,
           values: [Math.max(0, run.firstMatchClick), Math.max(0, run.stableClick)],
         })),
         kBarColours,
@@ -400,5 +403,5 @@ export class NotebookView {
 
 // A share in percent with at most one decimal.
 function format1(value: number): string {
-  return String(Math.round(value * 10) / 10);
+  return formatNumber(Math.round(value * 10) / 10);
 }

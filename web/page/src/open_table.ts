@@ -41,7 +41,7 @@ export class TableOpener {
 
   private async run(bytes: Uint8Array, name: string): Promise<void> {
     if (bytes.length >= kBigFile) {
-      this.status.textContent = `${texts.opening} ${name}…`;
+      this.status.textContent = texts.opening(name);
       await painted();
     }
     const began = performance.now();

@@ -51,8 +51,10 @@ export function closePanel(panel: Panel): void {
 
 // The panel Escape would close for a key pressed on `target`.
 export function panelForEscape(target: EventTarget | null): Panel | undefined {
-  const holder = opened.find((panel) => target instanceof Node && panel.element.contains(target));
-  return holder ?? opened.at(-1);
+  // A panel the page replaced when the language changed is no longer on the page.
+  const live = opened.filter((panel) => panel.element.isConnected);
+  const holder = live.find((panel) => target instanceof Node && panel.element.contains(target));
+  return holder ?? live.at(-1);
 }
 
 document.addEventListener('keydown', (event) => {

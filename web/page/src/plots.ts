@@ -4,6 +4,7 @@
 // grow as the desktop's do (round maxima, at most 8 ticks across and 5 up), so a plot
 // changes its scale now and then rather than with every click. The plots scale with the
 // page: 360 units across are the drawing at 360 CSS pixels.
+import { formatNumber } from './catalogue';
 
 const kNs = 'http://www.w3.org/2000/svg';
 export const kPlotWidth = 360;
@@ -139,7 +140,7 @@ export class CurvePlot {
         kMargin.left + (click / options.xMax) * (kPlotWidth - kMargin.left - kMargin.right);
       const xTicks = ticks(options.xMax, tickInterval(options.xMax, 8)).map((at) => ({
         at,
-        label: String(at),
+        label: formatNumber(at),
       }));
       const axes = canvas(this.height);
       this.x = x;
@@ -185,7 +186,7 @@ export function barPlot(groups: BarGroup[], colours: [string, string]): SVGSVGEl
   const width = (kPlotWidth - kMargin.left - kMargin.right) / Math.max(1, groups.length);
   const x = (index: number): number => kMargin.left + (index + 0.5) * width;
   const xTicks = groups.map((group, index) => ({ at: index, label: group.label }));
-  const { y } = drawAxes(svg, height, yMax, String, xTicks, x);
+  const { y } = drawAxes(svg, height, yMax, (v) => formatNumber(v), xTicks, x);
   const bar = Math.min(18, width * 0.35);
   groups.forEach((group, index) => {
     group.values.forEach((value, which) => {
@@ -198,7 +199,11 @@ export function barPlot(groups: BarGroup[], colours: [string, string]): SVGSVGEl
           height: y(0) - y(value),
           fill: colours[which] ?? '#000',
         }),
-        element('text', { x: left + bar / 2, y: y(value) - 2, class: 'plot-value' }, String(value)),
+        element(
+          'text',
+          { x: left + bar / 2, y: y(value) - 2, class: 'plot-value' },
+          formatNumber(value),
+        ),
       );
     });
   });

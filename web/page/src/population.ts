@@ -17,6 +17,7 @@ import { dialogOpen } from './dialog';
 import { paintInvisibleHint } from './invisible_hint';
 import { takesTyping } from './keys';
 import { ThumbnailCache } from './thumbnails';
+import { trN } from './catalogue';
 import { texts } from './texts';
 
 const kLabelHeight = 18; // the caption's line (page.css: .caption)
@@ -75,11 +76,6 @@ function setIfChanged(element: HTMLElement, name: string, value: string): void {
 
 function setText(element: Element | undefined, text: string): void {
   if (element && element.textContent !== text) element.textContent = text;
-}
-
-// 1234567 as "1,234,567", as the desktop writes counts (without the cost of a locale).
-export function grouped(count: number): string {
-  return String(count).replace(/\B(?=(\d{3})+$)/g, ',');
 }
 
 export class PopulationView {
@@ -258,10 +254,7 @@ export class PopulationView {
     const count = this.geometry.count;
     this.hint.hidden = count > 0;
     setText(this.sizeText, `${String(this.size)} px`);
-    setText(
-      this.countText,
-      count === 1 ? texts.population.oneOrganism : `${grouped(count)} ${texts.organisms}`,
-    );
+    setText(this.countText, trN('%n organism', '%n organisms', count));
     this.showSelection();
     this.draw();
   }
@@ -518,6 +511,8 @@ export class PopulationView {
 
   // G opens the view (Escape closes it: panels.ts); never under a dialog or while the user types.
   private programKey(event: KeyboardEvent): void {
+    // A view the page replaced when the language changed answers no more keys.
+    if (!this.element.isConnected) return;
     if (dialogOpen() || takesTyping(event.target)) return;
     if (event.ctrlKey || event.metaKey || event.altKey) return;
     if (event.key === 'g' || event.key === 'G') {

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the page shows, in one place, as the desktop program words them. Texts the
 // engine already holds (ideas, the organism in words, file messages, the experiments
-// help, the link addresses) come from the engine instead.
+// help, the link addresses) come from the engine instead. The English texts are the keys
+// of the translations: translateTexts() puts each text's translation in its place, and
+// the sentences with numbers take their template from the catalogue when they are made.
+import { fill, formatNumber, numberLocale, tr, trN } from './catalogue';
 
-export const texts = {
+const english = {
   title: 'Vantrel',
+  // The name of the language choice.
+  language: 'Language',
   loading: 'Loading the organisms…',
   loadFailed: 'The organisms could not be loaded:',
   // The same sentence as the page's <noscript>, for a browser without WebAssembly.
@@ -53,7 +58,7 @@ export const texts = {
     // Open takes one file, as the desktop's file dialog does.
     several: 'Drop to open the first of these files',
   },
-  opening: 'Opening',
+  opening: (name: string) => fill(tr('Opening %1…'), name),
   population: {
     // The desktop's tooltip says "See the whole population (G)"; the name holds the
     // button's visible word, as speech input needs.
@@ -62,7 +67,6 @@ export const texts = {
     pictures: 'The organisms’ pictures',
     size: { label: 'Size', name: 'Picture size', tooltip: 'Picture size (Ctrl+wheel)' },
     close: 'Close',
-    oneOrganism: '1 organism',
     // Before each caption's survival value, as the desktop marks it.
     survivalMark: '\u2665 ',
   },
@@ -134,9 +138,6 @@ export const texts = {
     click: 'click',
     firstMatch: 'first match',
     stable: 'stable',
-    atClick: 'at click',
-    from: 'from',
-    to: 'to',
     numbers: 'The numbers',
     compareRuns: 'Compare runs',
     compareTitle: 'Finished runs by hand',
@@ -150,7 +151,24 @@ export const texts = {
     noRunOver:
       'No run is over yet. A run ends with a new gene pool, a load or a new idea, or when it is reached; then it shows here.',
     lastRuns: (shown: number, total: number) =>
-      `The last ${String(shown)} of ${String(total)} runs by hand. Automatic runs are under \u201cRun automatically\u201d.`,
+      fill(
+        tr(
+          'The last %1 of %2 runs by hand. Automatic runs are under \u201cRun automatically\u201d.',
+        ),
+        formatNumber(shown),
+        formatNumber(total),
+      ),
+    // A value at a click, and a plot's course from its first to its last value.
+    valueAtClick: (value: string, click: number) =>
+      fill(tr('%1 at click %2'), value, formatNumber(click)),
+    course: (from: string, fromClick: number, to: string, toClick: number) =>
+      fill(
+        tr('from %1 at click %2 to %3 at click %4'),
+        from,
+        formatNumber(fromClick),
+        to,
+        formatNumber(toClick),
+      ),
     runsOldestFirst:
       'Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under \u201cRun automatically\u201d.',
   },
@@ -182,27 +200,58 @@ export const texts = {
     cancel: 'Cancel',
     export: 'Export runs…',
     exportName: 'runs.csv',
-    progress: (done: number, total: number) => `${String(done)} of ${String(total)} runs`,
+    progress: (done: number, total: number) =>
+      fill(tr('%1 of %2 runs'), formatNumber(done), formatNumber(total)),
     plan: (goals: string, conditions: number, runs: number, total: number, threads: number) =>
-      `Goal ${goals}: ${String(conditions)} condition${conditions === 1 ? '' : 's'} × ` +
-      `${String(runs)} runs = ${String(total)} runs on ${String(threads)} threads.`,
-    playing: (total: number) => `Playing ${String(total)} runs…`,
-    finished: (count: number, seconds: string) => `${String(count)} runs in ${seconds} s.`,
-    cancelled: (seconds: string, count: number, total: number) =>
-      `Cancelled after ${seconds} s: ${String(count)} of ${String(total)} runs finished.`,
-    failed: (message: string) => `A worker stopped: ${message}`,
+      fill(
+        tr('Goal %1: %2 × %3 runs = %4 runs on %5 threads.'),
+        goals,
+        trN('%n condition', '%n conditions', conditions),
+        formatNumber(runs),
+        formatNumber(total),
+        formatNumber(threads),
+      ),
+    playing: (total: number) => fill(tr('Playing %1 runs…'), formatNumber(total)),
+    finished: (count: number, seconds: number) =>
+      fill(tr('%1 runs in %2 s.'), formatNumber(count), formatNumber(seconds, 1)),
+    cancelled: (seconds: number, count: number, total: number) =>
+      fill(
+        tr('Cancelled after %1 s: %2 of %3 runs finished.'),
+        formatNumber(seconds, 1),
+        formatNumber(count),
+        formatNumber(total),
+      ),
+    failed: (message: string) => fill(tr('A worker stopped: %1'), message),
     chartTitle: 'Clicks to stable per condition (automatic runs)',
     axis: 'clicks to stable',
-    condition: (number: number) => `Condition ${String(number)}`,
-    stable: (stable: number, runs: number) => `${String(stable)}/${String(runs)} stable`,
+    condition: (number: number) => fill(tr('Condition %1'), formatNumber(number)),
+    stable: (stable: number, runs: number) =>
+      fill(tr('%1/%2 stable'), formatNumber(stable), formatNumber(runs)),
     box: (number: number, stable: number, runs: number, five: string) =>
-      `Condition ${String(number)}: ${String(stable)} of ${String(runs)} runs stable` +
-      (stable > 0 ? `, clicks ${five} (fewest / q1 / median / q3 / most)` : ''),
+      stable > 0
+        ? fill(
+            tr('Condition %1: %2 of %3 runs stable, clicks %4 (fewest / q1 / median / q3 / most)'),
+            formatNumber(number),
+            formatNumber(stable),
+            formatNumber(runs),
+            five,
+          )
+        : fill(
+            tr('Condition %1: %2 of %3 runs stable'),
+            formatNumber(number),
+            formatNumber(stable),
+            formatNumber(runs),
+          ),
     summary: 'Summary',
     comparison: 'Comparison with condition 1',
     noRuns: 'No automatic runs yet: choose a goal and the conditions, then press Run.',
     joined: (first: number, last: number) =>
-      ` They joined the run table as runs ${String(first)} to ${String(last)}.`,
+      ' ' +
+      fill(
+        tr('They joined the run table as runs %1 to %2.'),
+        formatNumber(first),
+        formatNumber(last),
+      ),
   },
   pictures: {
     // The menus of the big drawing and of the population's pictures, as the desktop's.
@@ -229,13 +278,85 @@ export const texts = {
     refused: 'the browser refused it',
     // How the journal's messages name a run the page kept.
     run: (started: number): string =>
-      `of the run started ${new Date(started).toLocaleString(undefined, {
-        dateStyle: 'medium',
-        timeStyle: 'medium',
-      })}`,
+      fill(
+        tr('of the run started %1'),
+        new Date(started).toLocaleString(numberLocale(), {
+          dateStyle: 'medium',
+          timeStyle: 'medium',
+        }),
+      ),
     restoreLastRun: {
       label: 'Restore',
       name: 'Restore the population of the last program run (Alt+Shift+R)',
     },
   },
 } as const;
+
+// Texts that name files, their types or marks: they stay as they are in every language,
+// as file formats never change with it.
+const kKept = new Set([
+  'title',
+  'messageTitle',
+  'maker',
+  'percent',
+  'savedName',
+  'advanced.collapsed',
+  'advanced.expanded',
+  'excel.label',
+  'excel.sheet',
+  'excel.fileName',
+  'excel.type',
+  'population.survivalMark',
+  'notebook.noClick',
+  'notebook.met',
+  'notebook.notMet',
+  'autoruns.goalExample',
+  'autoruns.exportName',
+  'pictures.sheetName',
+]);
+
+// Texts whose English word means something else elsewhere on the page: their own context.
+// ("Run" names a run in the notebook and starts the automatic runs.)
+const kContexts = new Map([['autoruns.run', 'PageStart']]);
+
+// The English texts with every string widened, so that a translation fits in its place.
+type Widened<T> = T extends string
+  ? string
+  : T extends (...args: infer A) => infer R
+    ? (...args: A) => R
+    : T extends readonly (infer U)[]
+      ? readonly Widened<U>[]
+      : { readonly [K in keyof T]: Widened<T[K]> };
+
+type Node = Record<string, unknown> | unknown[];
+
+function copy<T>(value: T): T {
+  if (Array.isArray(value)) return value.map((item: unknown) => copy(item)) as T;
+  if (value && typeof value === 'object') {
+    return Object.fromEntries(Object.entries(value).map(([k, v]) => [k, copy(v)])) as T;
+  }
+  return value;
+}
+
+// Every text of `target` as `source`'s English text reads in the language shown.
+function translate(source: Node, target: Node, path: string): void {
+  for (const [key, value] of Object.entries(source)) {
+    const where = path ? `${path}.${key}` : key;
+    if (typeof value === 'string') {
+      (target as Record<string, unknown>)[key] = kKept.has(where)
+        ? value
+        : tr(value, kContexts.get(where));
+    } else if (value && typeof value === 'object') {
+      translate(value as Node, (target as Record<string, Node>)[key] as Node, where);
+    }
+  }
+}
+
+// The page's texts, in the language shown. Modules may keep a part of it (texts.notebook):
+// a change of language replaces the texts inside, never the objects.
+export const texts: Widened<typeof english> = copy(english);
+
+// Puts every text of `texts` in the language of the catalogue in use (see catalogue.ts).
+export function translateTexts(): void {
+  translate(english, texts as unknown as Node, '');
+}

@@ -273,6 +273,8 @@ export class FamilyTreeView {
   // T opens the tree (Escape closes it: panels.ts), Alt+Left goes back; never under a
   // dialog or while the user types.
   private programKey(event: KeyboardEvent): void {
+    // A view the page replaced when the language changed answers no more keys.
+    if (!this.element.isConnected) return;
     if (dialogOpen() || takesTyping(event.target)) return;
     if (event.altKey && event.key === 'ArrowLeft' && this.isOpen && this.back.length > 0) {
       event.preventDefault();

@@ -1,0 +1,47 @@
+// The engine's language for the texts it makes (ideas, messages, the experiments help, the
+// notebook's texts): the page fetches the catalogue of the language chosen and hands its
+// bytes over, as the module holds none.
+
+#include <emscripten/bind.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "language/catalogue.h"
+#include "language/language.h"
+
+namespace vantrel {
+
+namespace {
+
+using emscripten::val;
+
+// A Uint8Array's bytes, copied in one go; none for anything else.
+std::string CatalogueBytes(const val& bytes) {
+  if (!bytes.instanceof (val::global("Uint8Array"))) return {};
+  std::string out(bytes["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(out.size(), reinterpret_cast<std::uint8_t*>(out.data())))
+      .call<void>("set", bytes);
+  return out;
+}
+
+// An unknown code speaks English, whatever catalogue comes with it; damaged bytes leave
+// their texts in English.
+std::string SetLanguageBinding(const std::string& code, const val& bytes) {
+  const std::optional<Language> language = LanguageFromCode(code);
+  SetLanguage(language.value_or(Language::kEnglish), language ? CatalogueBytes(bytes) : "");
+  return std::string(LanguageCode(language.value_or(Language::kEnglish)));
+}
+
+std::string LanguageBinding() { return std::string(LanguageCode(CurrentLanguage())); }
+
+}  // namespace
+
+}  // namespace vantrel
+
+EMSCRIPTEN_BINDINGS(language) {
+  emscripten::function("setLanguage", &vantrel::SetLanguageBinding);
+  emscripten::function("language", &vantrel::LanguageBinding);
+}
