@@ -6,6 +6,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QFile>
 #include <QHelpEvent>
@@ -44,6 +45,7 @@ class DesktopWalkTest : public ::testing::Test {
         QTest::qWaitFor([this] { return program_->workspace().journal() != nullptr; }, 5000));
   }
   MainWindow& Main() { return program_->main_window(); }
+  QWidget* Child(const char* name) { return Main().findChild<QWidget*>(QString::fromLatin1(name)); }
 
   void Walk(QWidget& window, const QString& view) {
     QCoreApplication::processEvents();
@@ -61,20 +63,25 @@ class DesktopWalkTest : public ::testing::Test {
     return Main();
   }
 
-  // Runs `open`, which shows a modal box or dialog; once it is on screen, `walk` reads it
-  // and it is closed.
+  // Runs `open`, which shows a modal box, dialog or menu; once it is on screen, `walk`
+  // reads it and it is closed.
   void WalkModal(const std::function<void()>& open, const std::function<void(QWidget&)>& walk,
                  const char* what) {
     bool walked = false;
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-      auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      QWidget* modal = QApplication::activePopupWidget();
+      if (modal == nullptr) modal = QApplication::activeModalWidget();
       if (modal == nullptr || !modal->isVisible()) return;
       poll.stop();
       walk(*modal);
       walked = true;
-      modal->done(QDialog::Rejected);
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->done(QDialog::Rejected);
+      } else {
+        modal->close();
+      }
     });
     poll.start();
     open();
@@ -93,18 +100,28 @@ class DesktopWalkTest : public ::testing::Test {
     }
   }
 
-  // The tooltip of the first picture of the population view, which the view draws itself.
-  void WalkPictureTooltip(QWidget& window) {
+  // The tooltip and the menu of the first picture of the population view, which the view
+  // draws itself.
+  void WalkPicture(QWidget& window) {
     auto* view = window.findChild<QAbstractScrollArea*>(QString(), Qt::FindChildrenRecursively);
     ASSERT_NE(view, nullptr);
     QWidget* surface = view->viewport();
-    for (int at = 8; at < 200 && !QToolTip::isVisible(); at += 8) {
-      QHelpEvent help(QEvent::ToolTip, QPoint(at, at), surface->mapToGlobal(QPoint(at, at)));
+    QPoint at;
+    for (int step = 8; step < 200 && !QToolTip::isVisible(); step += 8) {
+      at = QPoint(step, step);
+      QHelpEvent help(QEvent::ToolTip, at, surface->mapToGlobal(at));
       QApplication::sendEvent(surface, &help);
     }
     ASSERT_TRUE(QToolTip::isVisible()) << "no picture of the population has a tooltip";
     WalkText(QToolTip::text(), QStringLiteral("population / picture tooltip"), findings_);
     QToolTip::hideText();
+    WalkModal(
+        [&] {
+          QContextMenuEvent menu(QContextMenuEvent::Mouse, at, surface->mapToGlobal(at));
+          QApplication::sendEvent(surface, &menu);
+        },
+        [this](QWidget& menu) { Walk(menu, QStringLiteral("population, picture menu")); },
+        "a picture's menu in the population");
   }
 
   QTemporaryDir state_;
@@ -128,6 +145,8 @@ TEST_F(DesktopWalkTest, EveryWindowShowsOnlyCatalogueTextsWholeAndApart) {
   const auto walk_as = [this](const QString& view) {
     return [this, view](QWidget& box) { Walk(box, view); };
   };
+  WalkModal([this] { emit Child("pbxOrganism")->customContextMenuRequested(QPoint(20, 20)); },
+            walk_as(QStringLiteral("picture menu")), "the drawing's menu");
   WalkModal([this] { Main().onIdeaClicked(); }, walk_as(QStringLiteral("idea")), "an idea");
   WalkModal([this] { Main().onRestoreLastRunClicked(); }, walk_as(QStringLiteral("restore")),
             "restoring with no earlier run");
@@ -137,7 +156,7 @@ TEST_F(DesktopWalkTest, EveryWindowShowsOnlyCatalogueTextsWholeAndApart) {
 
   QWidget& population = Open(Qt::Key_G, "frmPopulation");
   Walk(population, QStringLiteral("population"));
-  WalkPictureTooltip(population);
+  WalkPicture(population);
   Walk(Open(Qt::Key_T, "frmFamilyTree"), QStringLiteral("family tree"));
   // The notebook with one run declared reached, so that its comparison has runs.
   QWidget& notebook = Open(Qt::Key_L, "frmNotebook");

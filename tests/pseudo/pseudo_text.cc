@@ -13,7 +13,7 @@ const QRegularExpression& SameInEveryLanguage() {
                      // Key hints: "(F)", "Ctrl+Shift+Z", "Alt+Shift+R", "Esc".
                      "|\\([A-Z]\\)|\\b(?:(?:Ctrl|Alt|Shift)\\+)+[A-Z0-9]\\b|\\bEsc\\b"
                      // File names and paths: "organisms.xlsx", "*.txt", "/tmp/a".
-                     "|[\\w*~-]*\\.(?:txt|csv|xlsx|png|svg|cat|qm|ts|html)\\b|(?:/[\\w.-]+)+"
+                     "|[\\w*~-]+\\.[a-z][a-z0-9]{1,4}\\b|(?:/[\\w.-]+)+"
                      // IDs: "P1", "#12", a 13-digit DNA.
                      "|\\b[A-Z]{1,2}\\d+\\b|#\\d+"));
   return kPattern;

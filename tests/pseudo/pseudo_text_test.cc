@@ -13,12 +13,26 @@ namespace vantrel::testing {
 namespace {
 
 TEST(UntranslatedPiecesTest, BracketedTextsAndWhatStandsBetweenThemPass) {
-  for (const char* shown :
-       {"[Open ~~]", "", "  ", "[Health of organism ~~~~~~]: 57",
-        "[The organism is [green ~~] and round ~~~~~~~~]", "[Feed this organism ~~~~~~~] (F)",
-        "[Undo ~~] Ctrl+Z", "Ctrl+Shift+Z", "1,234 / 5.678,9 %", "P1", "#12", "0123456789012",
-        "[Saved ~~] organisms.xlsx", "/tmp/a/b.txt", "Vantrel", "Excel", "Quorvane © 2026",
-        "[one ~~]\n[two ~~]", "— … · ×"}) {
+  for (const char* shown : {"[Open ~~]",
+                            "",
+                            "  ",
+                            "[Health of organism ~~~~~~]: 57",
+                            "[The organism is [green ~~] and round ~~~~~~~~]",
+                            "[Feed this organism ~~~~~~~] (F)",
+                            "[Undo ~~] Ctrl+Z",
+                            "Ctrl+Shift+Z",
+                            "1,234 / 5.678,9 %",
+                            "P1",
+                            "#12",
+                            "0123456789012",
+                            "[Saved ~~] organisms.xlsx",
+                            "organisms.str",
+                            "/tmp/a/b.txt",
+                            "Vantrel",
+                            "Excel",
+                            "Quorvane © 2026",
+                            "[one ~~]\n[two ~~]",
+                            "— … · ×"}) {
     EXPECT_EQ(UntranslatedPieces(QString::fromUtf8(shown)), QStringList()) << shown;
   }
 }

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -158,6 +159,8 @@ class Walker {
       Items(*items);
     } else if (auto* graphics = qobject_cast<QGraphicsView*>(&widget)) {
       Scene(*graphics);
+    } else if (auto* menu = qobject_cast<QMenu*>(&widget)) {
+      for (const QAction* action : menu->actions()) Text(*menu, Readable(action->text()));
     }
   }
 

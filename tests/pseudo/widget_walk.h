@@ -13,7 +13,8 @@ namespace vantrel::testing {
 // - every piece of text outside the pseudo-language's brackets (UntranslatedPieces) in its
 //   title, the texts of its visible widgets, their tooltips and what a screen reader is
 //   told of them, the items and header titles of its item views and combo boxes, its tab
-//   titles and the texts drawn in its graphics scenes (the plots' titles and axes);
+//   titles, a menu's commands and the texts drawn in its graphics scenes (the plots'
+//   titles and axes);
 // - "cut off: TEXT" for a text wider or taller than the room its widget gives it;
 // - "overlap: A / B" for two visible sibling widgets whose rectangles intersect.
 // `view` names the window in the places reported ("main window", "notebook: Compare runs").
