@@ -13,8 +13,8 @@ bool SpeakPseudoLanguage(QString& problem) {
   static QTranslator* const translator = new QTranslator(QCoreApplication::instance());
   if (translator->isEmpty()) {
     const QString file = QStringLiteral(VANTREL_PSEUDO_QM);
-    if (!translator->load(file)) {
-      problem = QStringLiteral("cannot load ") + file;
+    if (!translator->load(file) || translator->isEmpty()) {
+      problem = QStringLiteral("cannot load the texts of ") + file;
       return false;
     }
     QCoreApplication::installTranslator(translator);

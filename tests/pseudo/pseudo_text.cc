@@ -10,6 +10,8 @@ namespace {
 const QRegularExpression& SameInEveryLanguage() {
   static const QRegularExpression kPattern(
       QStringLiteral("\\b(?:Vantrel|Quorvane|Excel)\\b"
+                     // Each language by its own name, as a language choice lists them.
+                     "|\\b(?:English|Nederlands|Deutsch)\\b"
                      // Key hints: "(F)", "Ctrl+Shift+Z", "Alt+Shift+R", "Esc".
                      "|\\([A-Z]\\)|\\b(?:(?:Ctrl|Alt|Shift)\\+)+[A-Z0-9]\\b|\\bEsc\\b"
                      // File names and paths: "organisms.xlsx", "*.txt", "/tmp/a".

@@ -31,6 +31,8 @@ TEST(UntranslatedPiecesTest, BracketedTextsAndWhatStandsBetweenThemPass) {
                             "Vantrel",
                             "Excel",
                             "Quorvane © 2026",
+                            "Nederlands",
+                            "Deutsch",
                             "[one ~~]\n[two ~~]",
                             "— … · ×"}) {
     EXPECT_EQ(UntranslatedPieces(QString::fromUtf8(shown)), QStringList()) << shown;
@@ -51,6 +53,8 @@ TEST(UntranslatedPiecesTest, WordsOutsideBracketsAreReportedOneTrimmedLineEach) 
   // Words around a name are still words.
   EXPECT_EQ(UntranslatedPieces(QStringLiteral("About Vantrel")),
             QStringList{QStringLiteral("About Vantrel")});
+  EXPECT_EQ(UntranslatedPieces(QStringLiteral("English text")),
+            QStringList{QStringLiteral("English text")});
 }
 
 TEST(UntranslatedPiecesTest, AnUnclosedBracketLeavesTheRestOutside) {
