@@ -15,7 +15,8 @@
 //   node pseudo_test.mjs SITE [LIST]       LIST defaults to tests/pseudo/known_untranslated.txt
 //   VANTREL_PSEUDO_LIST=FILE node ...      also writes what the walk finds, one a line
 import assert from 'node:assert/strict';
-import { writeFileSync } from 'node:fs';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchBrowser } from './browser.mjs';
@@ -48,6 +49,23 @@ assert.deepEqual(untranslatedPieces('Deutsch'), []);
 assert.deepEqual(untranslatedPieces('English text'), ['English text']);
 assert.deepEqual(untranslatedPieces('[Feed this org'), ['[Feed this org']);
 assert.equal(stableFinding('Run 2 started 12:28'), 'Run N started N:N');
+
+// The list's reading and comparing, on a list of known content.
+{
+  const folder = mkdtempSync(path.join(tmpdir(), 'pseudo_test_'));
+  const file = path.join(folder, 'known.txt');
+  writeFileSync(file, '# comment\n[desktop]\nOpen\n[page]\n  Save  \n#N runs\n\n');
+  assert.deepEqual(readKnownFindings(file, 'page'), new Set(['Save', '#N runs']));
+  assert.deepEqual(readKnownFindings(file, 'desktop'), new Set(['Open']));
+  assert.equal(readKnownFindings(file, 'other'), null);
+  rmSync(folder, { recursive: true });
+  const found = new Map([['Save', new Set(['main / button'])]]);
+  assert.equal(compareWithKnown(found, new Set(['Save'])), '');
+  assert.equal(
+    compareWithKnown(found, new Set(['Gone'])),
+    '  new: "Save"  at main / button\n  no longer found, remove it from the list: "Gone"',
+  );
+}
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
 
@@ -234,6 +252,15 @@ try {
   await page.locator('#autoruns-open').click();
   await page.waitForTimeout(300);
   await walk(page, 'automatic runs');
+
+  // On a phone the panels fill the screen, the one opened last on top.
+  await page.setViewportSize({ width: 390, height: 844 });
+  await page.waitForTimeout(200);
+  await walk(page, 'phone, automatic runs');
+  await page.keyboard.press('Escape');
+  await walk(page, 'phone, notebook');
+  await page.keyboard.press('Escape');
+  await walk(page, 'phone, advanced options');
 
   // The walk's own eyes, on a probe of known faults laid over the page for a moment: a
   // text cut short by its box and a button over another.
