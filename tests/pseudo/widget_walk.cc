@@ -284,7 +284,7 @@ class Walker {
     for (const QObject* child : parent.children()) {
       const auto* sibling = qobject_cast<const QWidget*>(child);
       if (sibling == nullptr || sibling->isWindow() || !sibling->isVisible() ||
-          sibling->objectName().startsWith(QLatin1String("qt_"))) {
+          !InSight(*sibling) || sibling->objectName().startsWith(QLatin1String("qt_"))) {
         continue;
       }
       shown.push_back(sibling);
