@@ -28,6 +28,9 @@
 namespace vantrel::testing {
 namespace {
 
+// Long enough for what a window does when the event loop comes round next.
+constexpr int kSettleMs = 50;
+
 class DesktopWalkTest : public ::testing::Test {
  protected:
   DesktopWalkTest() {
@@ -94,6 +97,8 @@ class DesktopWalkTest : public ::testing::Test {
     for (QTabWidget* tabs : window.findChildren<QTabWidget*>()) {
       for (int page = 0; page < tabs->count(); ++page) {
         tabs->setCurrentIndex(page);
+        // A chart lays itself out once it is shown, when the event loop comes round.
+        QTest::qWait(kSettleMs);
         Walk(window, QStringLiteral("%1, tab %2").arg(view).arg(page + 1));
       }
       tabs->setCurrentIndex(0);
@@ -164,6 +169,8 @@ TEST_F(DesktopWalkTest, EveryWindowShowsOnlyCatalogueTextsWholeAndApart) {
   // The notebook with one run declared reached, so that its comparison has runs.
   QWidget& notebook = Open(Qt::Key_L, "frmNotebook");
   QTest::keyClick(&notebook, Qt::Key_R);
+  // The notebook draws its plots at most every 40 ms, a moment after a change.
+  QTest::qWait(4 * kSettleMs);
   WalkTabs(notebook, QStringLiteral("notebook"));
 
   // The message boxes' caption is the program's file name, here the test's.
