@@ -29,6 +29,8 @@ if [ "$preset" = dev ]; then
   node tests/web/treelink_test.mjs build/web/site build/dev/bin/web_replay
   # Automatic runs in workers against vantrel-lab's CSV, served and from the single file.
   node tests/web/autoruns_test.mjs build/web build/dev/bin/vantrel-lab
+  # Every view in the pseudo-language: no text outside a catalogue, none cut off.
+  node tests/web/pseudo_test.mjs build/web/site
 fi
 if [ "$preset" = dev ]; then
   # The journal: a crashed tab and a killed browser restore, a reload does not ask.
