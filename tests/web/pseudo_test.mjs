@@ -10,7 +10,7 @@
 // an entry it no longer finds, so the list only shrinks.
 //
 // The page is asked for the pseudo-language both ways it may take a choice: the address's
-// "?lang=pseudo" and the stored choice (localStorage "vantrel.language").
+// "?lang=pseudo" and the stored choice (localStorage "vantrel-language").
 //
 //   node pseudo_test.mjs SITE [LIST]       LIST defaults to tests/pseudo/known_untranslated.txt
 //   VANTREL_PSEUDO_LIST=FILE node ...      also writes what the walk finds, one a line
@@ -187,7 +187,7 @@ const { server, address } = await serveSite(site);
 const browser = await launchBrowser();
 try {
   const context = await browser.newContext({ timezoneId: 'UTC' });
-  await context.addInitScript(() => localStorage.setItem('vantrel.language', 'pseudo'));
+  await context.addInitScript(() => localStorage.setItem('vantrel-language', 'pseudo'));
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
