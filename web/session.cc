@@ -7,6 +7,7 @@
 
 #include "gallery/organism_texts.h"
 #include "history/journal_texts.h"
+#include "lab/goal_list.h"
 #include "lab/run_csv.h"
 #include "organism/raster.h"
 #include "population/population.h"
@@ -147,6 +148,11 @@ std::string WebSession::Tooltip(int row) const {
 std::string WebSession::OrganismWords() const { return engine_.notebook().DescribeSelected(); }
 
 const std::string& WebSession::Goal() const { return engine_.notebook().goal().text; }
+
+std::string WebSession::GoalList() const {
+  const vantrel::Goal& goal = engine_.notebook().goal();
+  return goal.HasJudgedWords() ? FormatGoalList(goal) : std::string();
+}
 
 void WebSession::StartJournal() {
   if (!journal_) journal_ = std::make_unique<JournalFeed>(engine_.history());

@@ -112,6 +112,9 @@ class WebSession final : private EngineObserver {
   // The last idea's whole sentence ("" before the first), and the current run's goal.
   const std::string& idea() const { return idea_; }
   const std::string& Goal() const;
+  // The current run's judged goal words as vantrel-lab's --goal takes them
+  // ("color=green,shape=square"); "" when the goal judges no word.
+  std::string GoalList() const;
 
   const Engine& engine() const { return engine_; }
 

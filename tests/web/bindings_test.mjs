@@ -123,6 +123,8 @@ assert.deepEqual([counters.shots, counters.feeds, counters.canUndo], [1, 1, true
 const idea = call(engine, 'newIdea');
 assert.ok(idea.run && !idea.table);
 assert.ok(call(engine, 'idea').endsWith(call(engine, 'goal')));
+// What the automatic runs take as their goal: the idea's judged words, as --goal says them.
+assert.match(call(engine, 'goalList'), /^(color|intensity|shape|size|thickness|linestyle|spokes)=/);
 call(engine, 'undo');
 assert.equal(call(engine, 'goal'), '');
 call(engine, 'redo');
@@ -400,6 +402,10 @@ assert.deepEqual(
   [2, 2],
 );
 assert.equal(sweepCall(sweep, 'summary', records).length, 2);
+// Two conditions: a heading, then condition 2 against 1 (too few runs to compare).
+const comparison = sweepCall(sweep, 'comparison', records);
+assert.equal(comparison.length, 2);
+assert.match(comparison[1], /^Condition 2 against 1: /);
 const sweepCsvText = call(module, 'sweepCsv', records);
 assert.deepEqual(
   sweepCsvText

@@ -152,6 +152,7 @@ class EngineBinding {
   std::string OrganismWords() const { return session_.OrganismWords(); }
   std::string Idea() const { return session_.idea(); }
   std::string Goal() const { return session_.Goal(); }
+  std::string GoalList() const { return session_.GoalList(); }
   // The family tree of an organism by its serial, or of the selected one (negative).
   val FamilyTree(double serial) const { return FamilyTreeObject(session_, serial); }
   val DeclareReached() { return ChangeObject(session_.DeclareReached()); }
@@ -259,6 +260,7 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("organismWords", &EngineBinding::OrganismWords)
       .function("idea", &EngineBinding::Idea)
       .function("goal", &EngineBinding::Goal)
+      .function("goalList", &EngineBinding::GoalList)
       .function("familyTree", &EngineBinding::FamilyTree)
       .function("declareReached", &EngineBinding::DeclareReached)
       .function("notebook", &EngineBinding::Notebook)

@@ -253,6 +253,8 @@ export declare class Engine {
   idea(): string;
   /** The current run's goal ("" without one). */
   goal(): string;
+  /** The current run's judged goal words as --goal takes them ("" when it judges none). */
+  goalList(): string;
   /** The family tree of organism `serial`, or of the shown organism for -1. */
   familyTree(serial: number): FamilyTree;
   /** The user's "Reached" at the current click; no change without a goal or once reached. */

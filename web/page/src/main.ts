@@ -262,7 +262,7 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
   const autoRuns = new AutoRunPanel(
     vantrel,
     () => startAutoRunWorker(compiled),
-    () => engine.goal(),
+    () => engine.goalList(),
   );
   const autoRunsButton = button(texts.autoruns.open, texts.autoruns.open, () => autoRuns.open());
   autoRunsButton.id = 'autoruns-open';
