@@ -32,26 +32,18 @@ TEST(LanguageChoiceTest, FollowsTheEnvironmentInGettextsOrder) {
            Case{{{"LANGUAGE", "fr"}, {"LANG", "de_DE.UTF-8"}}, Language::kEnglish},
            Case{{{"LANGUAGE", "de"}}, Language::kGerman},
            Case{{{"LANG", "fr_FR.UTF-8"}}, Language::kEnglish},
+           // A plain locale means English whatever LANGUAGE prefers; only the first set counts.
+           Case{{{"LANGUAGE", "de"}, {"LC_ALL", "C"}}, Language::kEnglish},
+           Case{{{"LANGUAGE", "nl"}, {"LANG", "C.UTF-8"}}, Language::kEnglish},
+           Case{{{"LANGUAGE", "nl"}, {"LANG", "POSIX"}}, Language::kEnglish},
+           Case{{{"LC_ALL", "de_DE"}, {"LANG", "C"}}, Language::kGerman},
+           // The pseudo-language is only ever chosen by --lang.
+           Case{{{"LANGUAGE", "pseudo"}, {"LANG", "pseudo"}}, Language::kEnglish},
        }) {
     std::string described;
     for (const auto& [name, value] : c.variables) described += name + "=" + value + " ";
     EXPECT_EQ(FromEnvironment(c.variables), c.expected) << described;
   }
-}
-
-TEST(LanguageChoiceTest, ThePlainLocaleMeansEnglishEvenWithPreferences) {
-  for (const char* plain : {"C", "POSIX", "C.UTF-8"}) {
-    EXPECT_EQ(FromEnvironment({{"LANGUAGE", "de"}, {"LC_ALL", plain}}), Language::kEnglish)
-        << plain;
-    EXPECT_EQ(FromEnvironment({{"LANGUAGE", "nl"}, {"LANG", plain}}), Language::kEnglish) << plain;
-  }
-  // The locale that counts is the first one set: a plain LANG under LC_ALL=de is no matter.
-  EXPECT_EQ(FromEnvironment({{"LC_ALL", "de_DE"}, {"LANG", "C"}}), Language::kGerman);
-}
-
-TEST(LanguageChoiceTest, ThePseudoLanguageIsNeverTakenFromTheEnvironment) {
-  EXPECT_EQ(FromEnvironment({{"LANGUAGE", "pseudo"}}), Language::kEnglish);
-  EXPECT_EQ(FromEnvironment({{"LANG", "pseudo"}}), Language::kEnglish);
 }
 
 }  // namespace
