@@ -29,7 +29,7 @@ shoot the ones you don't, and see the population change. Opens its window and
 takes no arguments of its own.</source>
         <translation>Spiel Schöpfer und sieh zu, wie darwinsche Evolution geschieht: Füttere die
 Organismen, die dir gefallen, töte die anderen und sieh, wie sich die Population
-verändert. Öffnet sein Fenster und nimmt keine eigenen Argumente.</translation>
+verändert. Das Programm öffnet sein Fenster und nimmt keine eigenen Argumente.</translation>
     </message>
     <message>
         <source>Options:</source>

@@ -28,8 +28,8 @@
 shoot the ones you don't, and see the population change. Opens its window and
 takes no arguments of its own.</source>
         <translation>Speel schepper en zie darwinistische evolutie gebeuren: voer de organismen die je
-leuk vindt, dood de andere en zie hoe de populatie verandert. Opent een venster
-en neemt geen eigen argumenten.</translation>
+leuk vindt, dood de andere en zie hoe de populatie verandert. Het programma opent
+zijn venster en neemt geen eigen argumenten.</translation>
     </message>
     <message>
         <source>Options:</source>
