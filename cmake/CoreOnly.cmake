@@ -104,5 +104,5 @@ target_include_directories(vantrel_lab SYSTEM PRIVATE ${PROJECT_BINARY_DIR}/boos
 vantrel_core(engine LIBS vantrel_history vantrel_lab vantrel_storage)
 vantrel_core(web LIBS vantrel_engine vantrel_ui vantrel_gallery)
 add_subdirectory(web)
-vantrel_core(cli)
+vantrel_core(cli LIBS vantrel_language)
 target_compile_definitions(vantrel_cli PRIVATE VANTREL_VERSION="${PROJECT_VERSION}")

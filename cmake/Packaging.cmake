@@ -5,14 +5,28 @@
 # every folder (policy CMP0082) and see what they installed.
 
 # Manual pages and the changelog, compressed as Debian wants them: gzip -9 without name or
-# time stamp, so the same text always gives the same bytes.
+# time stamp, so the same text always gives the same bytes. The manual pages come in English
+# (docs/man/) and in each translation (docs/man/<language>/), installed where man looks for
+# the reader's language: share/man/<language>/man1.
+set(man_languages de nl)
+set(man_sources docs/man/vantrel.1 docs/man/vantrel-lab.1)
+foreach(language IN LISTS man_languages)
+  list(APPEND man_sources docs/man/${language}/vantrel.1 docs/man/${language}/vantrel-lab.1)
+endforeach()
 find_program(VANTREL_GZIP gzip REQUIRED)
 set(compressed_files "")
-foreach(source IN ITEMS docs/man/vantrel.1 docs/man/vantrel-lab.1 resources/changelog)
+foreach(source IN LISTS man_sources ITEMS resources/changelog)
   get_filename_component(name ${source} NAME)
-  set(compressed ${PROJECT_BINARY_DIR}/compressed/${name}.gz)
+  get_filename_component(folder ${source} DIRECTORY)
+  # docs/man/de/vantrel.1 becomes compressed/de/vantrel.1.gz; the rest go to compressed/.
+  string(REGEX REPLACE "^(docs/man|resources)/?" "" language "${folder}")
+  set(out_dir ${PROJECT_BINARY_DIR}/compressed)
+  if(language)
+    set(out_dir ${out_dir}/${language})
+  endif()
+  set(compressed ${out_dir}/${name}.gz)
   add_custom_command(OUTPUT ${compressed}
-                     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/compressed
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
                      COMMAND ${VANTREL_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/${source} > ${compressed}
                      DEPENDS ${PROJECT_SOURCE_DIR}/${source} VERBATIM)
   list(APPEND compressed_files ${compressed})
@@ -21,12 +35,26 @@ add_custom_target(vantrel_compressed_docs ALL DEPENDS ${compressed_files})
 
 set(man1_dir ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/compressed/vantrel.1.gz DESTINATION ${man1_dir})
-# vantrel-lab's page goes wherever vantrel-lab itself was installed, and only then.
+foreach(language IN LISTS man_languages)
+  install(FILES ${PROJECT_BINARY_DIR}/compressed/${language}/vantrel.1.gz
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+endforeach()
+# vantrel-lab's pages go wherever vantrel-lab itself was installed, and only then.
+set(install_lab_pages "")
+foreach(language IN ITEMS "" ${man_languages})
+  set(from ${PROJECT_BINARY_DIR}/compressed)
+  set(to ${CMAKE_INSTALL_MANDIR})
+  if(language)
+    set(from ${from}/${language})
+    set(to ${to}/${language})
+  endif()
+  string(APPEND install_lab_pages "
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${to}/man1\" TYPE FILE
+         FILES \"${from}/vantrel-lab.1.gz\")")
+endforeach()
 install(CODE "
   set(lab \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/vantrel-lab\")
-  if(EXISTS \"\${lab}\")
-    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${man1_dir}\" TYPE FILE
-         FILES \"${PROJECT_BINARY_DIR}/compressed/vantrel-lab.1.gz\")
+  if(EXISTS \"\${lab}\")${install_lab_pages}
   endif()
 ")
 

@@ -1,11 +1,15 @@
 #include "lab/batch.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "lab/decimal_text.h"
 #include "lab/judge.h"
 #include "lab/run_csv.h"
+#include "language/catalogue.h"
+#include "language/numbers.h"
+#include "language/text_width.h"
 
 namespace vantrel {
 
@@ -123,11 +127,17 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& run
 
 namespace {
 
+constexpr std::string_view kContext = "LabSummary";
+
+// A number of the summary as the language writes it (plain in English).
+std::string Shown(long long number) { return LocalNumber(std::to_string(number)); }
+
 // A quartile spread as "q1 / median / q3", or "-" without values.
 std::string Spread(const std::vector<int>& values) {
   const Quartiles q = QuartilesOf(values);
   if (q.count == 0) return "-";
-  return FormatQuartile(q.q1) + " / " + FormatQuartile(q.median) + " / " + FormatQuartile(q.q3);
+  return LocalNumber(FormatQuartile(q.q1)) + " / " + LocalNumber(FormatQuartile(q.median)) + " / " +
+         LocalNumber(FormatQuartile(q.q3));
 }
 
 }  // namespace
@@ -138,35 +148,78 @@ std::vector<std::string> SummaryLines(const BatchPlan& plan,
   for (std::size_t c = 0; c < plan.conditions.size() && c < results.size(); ++c) {
     const Condition& condition = plan.conditions[c];
     const ConditionResults& result = results[c];
-    lines.push_back("Condition " + std::to_string(c + 1) + ": pop " +
-                    std::to_string(condition.parameters.start_organisms) + " · creativity " +
-                    std::to_string(condition.parameters.creativity) + "% · bonus " +
-                    std::to_string(condition.parameters.bonus) + " · strictness " +
-                    ShortestDecimal(condition.strictness) + " · " + std::to_string(result.runs) +
-                    " runs, " + std::to_string(result.reached) + " reached · first match " +
-                    Spread(result.first_match_clicks) + " · stable " +
-                    Spread(result.stable_clicks) + " (q1 / median / q3 clicks) · goal " +
-                    condition.goal.text);
+    const std::string settings =
+        Arg(Tr(kContext, "Condition %1: pop %2 · creativity %3% · bonus %4 · strictness %5"),
+            {Shown(static_cast<long long>(c) + 1), Shown(condition.parameters.start_organisms),
+             Shown(condition.parameters.creativity), Shown(condition.parameters.bonus),
+             LocalNumber(ShortestDecimal(condition.strictness))});
+    const std::string counts = Arg(TrN(kContext, "%1 runs, %2 reached", result.runs),
+                                   {Shown(result.runs), Shown(result.reached)});
+    const std::string spreads =
+        Arg(Tr(kContext, "first match %1 · stable %2 (q1 / median / q3 clicks) · goal %3"),
+            {Spread(result.first_match_clicks), Spread(result.stable_clicks), condition.goal.text});
+    lines.push_back(settings + " · " + counts + " · " + spreads);
   }
   return lines;
 }
 
+namespace {
+
+// The summary table's columns: the heading, the narrowest width and the side the text keeps.
+struct Column {
+  std::string_view heading;
+  int width;
+  bool left;
+};
+
+constexpr std::array<Column, 10> kColumns = {{
+    {"cond", 4, true},
+    {"pop", 4, false},
+    {"creat", 5, false},
+    {"bonus", 5, false},
+    {"strict", 6, false},
+    {"runs", 5, false},
+    {"reached", 7, false},
+    {"first match q1/med/q3", 28, true},
+    {"stable q1/med/q3", 28, true},
+    {"goal", 0, true},
+}};
+
+// One line of the table: cells padded to the columns' widths, wider cells pushing on as
+// printf's would; two spaces before the spreads and the goal.
+std::string TableLine(const std::array<std::string, 10>& cells, const std::array<int, 10>& widths) {
+  std::string line;
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    if (k > 0) line += k >= 7 ? "  " : " ";
+    const bool last = k + 1 == cells.size();
+    line += last               ? cells[k]
+            : kColumns[k].left ? PadRight(cells[k], widths[k])
+                               : PadLeft(cells[k], widths[k]);
+  }
+  return line + "\n";
+}
+
+}  // namespace
+
 std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResults>& results) {
-  std::string table;
-  char line[512];
-  std::snprintf(line, sizeof line, "%-4s %4s %5s %5s %6s %5s %7s  %-28s  %-28s  %s\n", "cond",
-                "pop", "creat", "bonus", "strict", "runs", "reached", "first match q1/med/q3",
-                "stable q1/med/q3", "goal");
-  table += line;
-  for (int c = 0; c < static_cast<int>(plan.conditions.size()); ++c) {
+  // A translated heading may be wider than its column: the column grows to fit it.
+  std::array<std::string, 10> headings;
+  std::array<int, 10> widths{};
+  for (std::size_t k = 0; k < kColumns.size(); ++k) {
+    headings[k] = Tr(kContext, kColumns[k].heading);
+    widths[k] = std::max(kColumns[k].width, DisplayWidth(headings[k]));
+  }
+  std::string table = TableLine(headings, widths);
+  for (std::size_t c = 0; c < plan.conditions.size(); ++c) {
     const Condition& condition = plan.conditions[c];
     const ConditionResults& result = results[c];
-    std::snprintf(line, sizeof line, "%-4d %4d %5d %5d %6s %5d %7d  %-28s  %-28s  %s\n", c + 1,
-                  condition.parameters.start_organisms, condition.parameters.creativity,
-                  condition.parameters.bonus, ShortestDecimal(condition.strictness).c_str(),
-                  result.runs, result.reached, Spread(result.first_match_clicks).c_str(),
-                  Spread(result.stable_clicks).c_str(), condition.goal.text.c_str());
-    table += line;
+    table += TableLine(
+        {Shown(static_cast<long long>(c) + 1), Shown(condition.parameters.start_organisms),
+         Shown(condition.parameters.creativity), Shown(condition.parameters.bonus),
+         LocalNumber(ShortestDecimal(condition.strictness)), Shown(result.runs),
+         Shown(result.reached), Spread(result.first_match_clicks), Spread(result.stable_clicks),
+         condition.goal.text},
+        widths);
   }
   return table;
 }

@@ -84,7 +84,8 @@ std::vector<ConditionResults> ResultsByCondition(const BatchPlan& plan,
                                                  const std::vector<BatchRun>& runs);
 
 // A text table: per condition its settings, runs, reached, and the quartiles of the clicks
-// to the first match and to stable.
+// to the first match and to stable. Headings and numbers in the current language; the goal
+// as it is typed.
 std::string SummaryTable(const BatchPlan& plan, const std::vector<ConditionResults>& results);
 std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& runs);
 

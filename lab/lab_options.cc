@@ -7,12 +7,26 @@
 
 #include "lab/decimal_text.h"
 #include "lab/goal_list.h"
+#include "language/catalogue.h"
 
 namespace vantrel {
 
 namespace {
 
 constexpr long long kMaxTotalRuns = 100'000'000;
+constexpr std::string_view kContext = "LabCli";
+
+// A message about one option: `message` translated, with the option's name and the rest of
+// `args` for %1, %2 ...; the numbers in it are values to type, so they stay plain.
+std::string Says(std::string_view name, std::string_view message,
+                 std::initializer_list<std::string_view> args = {}) {
+  return std::string(name) + ": " + Arg(Tr(kContext, message), args);
+}
+
+std::string NotWhole(std::string_view name, std::string_view text, long long low, long long high) {
+  return Says(name, "%1 is not a whole number from %2 to %3",
+              {Quoted(text), std::to_string(low), std::to_string(high)});
+}
 
 bool ParseWhole(std::string_view text, long long low, long long high, long long& value) {
   const char* end = text.data() + text.size();
@@ -44,10 +58,7 @@ std::string WholeList(std::string_view name, std::string_view text, long long lo
   values.clear();
   for (std::string_view item : SplitList(text)) {
     long long value = 0;
-    if (!ParseWhole(item, low, high, value)) {
-      return std::string(name) + ": " + Quoted(item) + " is not a whole number from " +
-             std::to_string(low) + " to " + std::to_string(high);
-    }
+    if (!ParseWhole(item, low, high, value)) return NotWhole(name, item, low, high);
     values.push_back(static_cast<int>(value));
   }
   return {};
@@ -56,15 +67,14 @@ std::string WholeList(std::string_view name, std::string_view text, long long lo
 std::string Whole(std::string_view name, std::string_view text, long long low, long long high,
                   long long& value) {
   if (ParseWhole(text, low, high, value)) return {};
-  return std::string(name) + ": " + Quoted(text) + " is not a whole number from " +
-         std::to_string(low) + " to " + std::to_string(high);
+  return NotWhole(name, text, low, high);
 }
 
 std::string GoalOption(std::string_view name, std::string_view text, Goal& goal) {
   ParsedGoal parsed = ParseGoalList(text);
   if (!parsed.error.empty()) return std::string(name) + ": " + parsed.error;
   if (!GoalIsReachable(parsed.goal)) {
-    return std::string(name) + ": no organism can meet " + Quoted(parsed.goal.text);
+    return Says(name, "no organism can meet %1", {Quoted(parsed.goal.text)});
   }
   goal = std::move(parsed.goal);
   return {};
@@ -96,7 +106,7 @@ struct Parser {
       for (std::string_view item : SplitList(value)) {
         double s = 0;
         if (!ParseFraction(item, s)) {
-          return std::string(name) + ": " + Quoted(item) + " is not a number from 0 to 1";
+          return Says(name, "%1 is not a number from 0 to 1", {Quoted(item)});
         }
         o.strictnesses.push_back(s);
       }
@@ -118,7 +128,7 @@ struct Parser {
     } else if (name == "--jobs") {
       if ((error = Whole(name, value, 1, 1024, n)).empty()) o.jobs = static_cast<int>(n);
     } else if (name == "--csv") {
-      if (value.empty()) return "--csv: no file name";
+      if (value.empty()) return Says(name, "no file name");
       o.csv_path = std::string(value);
     } else if (name == "--shard") {
       const std::size_t slash = value.find('/');
@@ -127,12 +137,18 @@ struct Parser {
       if (slash == std::string_view::npos ||
           !ParseWhole(value.substr(slash + 1), 1, 1'000'000, shards) ||
           !ParseWhole(value.substr(0, slash), 1, shards, k)) {
-        return "--shard: " + Quoted(value) + " is not K/N with 1 <= K <= N";
+        return Says(name, "%1 is not K/N with 1 <= K <= N", {Quoted(value)});
       }
       o.shard = static_cast<int>(k);
       o.shards = static_cast<int>(shards);
+    } else if (name == "--lang") {
+      o.language = LanguageFromCode(value);
+      if (!o.language) {
+        return Says(name, "%1 is not a language of this program (it can be en, nl or de)",
+                    {Quoted(value)});
+      }
     } else {
-      return "unknown option " + Quoted(name) + " (see --help)";
+      return Arg(Tr(kContext, "unknown option %1 (see --help)"), {Quoted(name)});
     }
     return error;
   }
@@ -159,12 +175,13 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
         has_value = true;
       }
     } else if (name != "-h") {
-      parsed.error = "unexpected argument " + Quoted(name) + " (options start with --)";
+      parsed.error =
+          Arg(Tr(kContext, "unexpected argument %1 (options start with --)"), {Quoted(name)});
       return parsed;
     }
     if (!TakesValue(name)) {
       if (has_value) {
-        parsed.error = std::string(name) + ": takes no value";
+        parsed.error = Says(name, "takes no value");
         return parsed;
       }
       if (name == "--quiet") {
@@ -176,7 +193,7 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
     }
     if (!has_value) {
       if (i + 1 >= args.size()) {
-        parsed.error = std::string(name) + ": missing value";
+        parsed.error = Says(name, "missing value");
         return parsed;
       }
       value = args[++i];
@@ -186,11 +203,11 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
   }
   if (o.help) return parsed;
   if (o.goals.empty()) {
-    parsed.error = "--goal: missing (for example --goal shape=square,spokes=yes)";
+    parsed.error = Says("--goal", "missing (for example --goal shape=square,spokes=yes)");
     return parsed;
   }
   if (parser.warmup_clicks_given && !o.warmup_goal) {
-    parsed.error = "--warmup-clicks: needs --warmup-goal";
+    parsed.error = Says("--warmup-clicks", "needs --warmup-goal");
     return parsed;
   }
   // Multiplied step by step so that long lists cannot overflow the count.
@@ -200,10 +217,34 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
     total = std::min(total * static_cast<long long>(size), kMaxTotalRuns + 1);
   }
   if (total > kMaxTotalRuns) {
-    parsed.error = "--runs: more than " + std::to_string(kMaxTotalRuns) +
-                   " runs in all (runs times conditions)";
+    parsed.error = Says("--runs", "more than %1 runs in all (runs times conditions)",
+                        {std::to_string(kMaxTotalRuns)});
   }
   return parsed;
+}
+
+std::optional<Language> LanguageArgument(std::span<const std::string_view> args) {
+  std::optional<Language> language;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view name = args[i];
+    std::string_view value;
+    bool has_value = false;
+    if (const std::size_t equals = name.find('=');
+        name.starts_with("--") && equals != std::string_view::npos) {
+      value = name.substr(equals + 1);
+      name = name.substr(0, equals);
+      has_value = true;
+    }
+    if (!name.starts_with("--") || !TakesValue(name)) continue;
+    if (!has_value) {
+      if (i + 1 >= args.size()) break;
+      value = args[++i];
+    }
+    if (name == "--lang") {
+      if (const std::optional<Language> named = LanguageFromCode(value)) language = named;
+    }
+  }
+  return language;
 }
 
 BatchPlan PlanOf(const LabOptions& options) {

@@ -10,6 +10,7 @@
 
 #include "lab/batch.h"
 #include "lab/goal.h"
+#include "language/language.h"
 
 namespace vantrel {
 
@@ -30,7 +31,8 @@ struct LabOptions {
   int shard = 1;         // this share, from 1
   int shards = 1;        // of so many
   bool help = false;
-  bool quiet = false;  // no progress bar
+  bool quiet = false;                // no progress bar
+  std::optional<Language> language;  // --lang; without it the environment's
 };
 
 struct ParsedLabOptions {
@@ -39,8 +41,13 @@ struct ParsedLabOptions {
 };
 
 // Reads the arguments after the program name. Checks every value but the CSV file's
-// writability (which needs the file system).
+// writability (which needs the file system). Its messages are in the current language.
 ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args);
+
+// The language the last good --lang names, read before anything prints so that even the
+// message about a bad option is in it; every other argument is skipped as the parser
+// would skip it.
+std::optional<Language> LanguageArgument(std::span<const std::string_view> args);
 
 // The grid of conditions: every goal with every population, creativity, bonus and
 // strictness (the last varying fastest).

@@ -13,9 +13,12 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/language_choice.h"
 #include "lab/batch_threads.h"
 #include "lab/condition_comparison.h"
 #include "lab/lab_options.h"
+#include "language/catalogue.h"
+#include "language/numbers.h"
 #include "storage/atomic_file.h"
 
 namespace {
@@ -24,12 +27,17 @@ std::atomic<bool> stop_requested{false};
 
 extern "C" void OnInterrupt(int /*signal*/) { stop_requested.store(true); }
 
+// A count as the language writes it; in English as plain as ever.
+std::string Count(long long number) { return vantrel::LocalNumber(std::to_string(number)); }
+
 void DrawProgress(int done, int total) {
   constexpr int kWidth = 40;
   const int filled = total > 0 ? done * kWidth / total : kWidth;
   std::string bar(static_cast<std::size_t>(filled), '#');
   bar.resize(kWidth, '.');
-  std::fprintf(stderr, "\r[%s] %d/%d runs", bar.c_str(), done, total);
+  const std::string count =
+      vantrel::Arg(vantrel::TrN("LabCli", "%1/%2 runs", total), {Count(done), Count(total)});
+  std::fprintf(stderr, "\r[%s] %s", bar.c_str(), count.c_str());
   std::fflush(stderr);
 }
 
@@ -38,6 +46,9 @@ void DrawProgress(int done, int total) {
 int main(int argc, char** argv) {
   using vantrel::LabOptions;
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  // Every text from here on, the first error message too, speaks the chosen language.
+  vantrel::SetLanguage(
+      vantrel::LanguageArgument(args).value_or(vantrel::LanguageFromEnvironment()));
   const vantrel::ParsedLabOptions parsed = vantrel::ParseLabOptions(args);
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "vantrel-lab: %s\n", parsed.error.c_str());
@@ -88,7 +99,10 @@ int main(int argc, char** argv) {
   }
   std::fputs(vantrel::SummaryReport(plan, runs).c_str(), stdout);
   if (stop_requested.load()) {
-    std::fprintf(stderr, "vantrel-lab: stopped; %zu of %d runs finished\n", runs.size(), total);
+    const std::string stopped =
+        vantrel::Arg(vantrel::TrN("LabCli", "stopped; %1 of %2 runs finished", total),
+                     {Count(static_cast<long long>(runs.size())), Count(total)});
+    std::fprintf(stderr, "vantrel-lab: %s\n", stopped.c_str());
     return 130;
   }
   return status;

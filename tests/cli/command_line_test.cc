@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 namespace {
 
@@ -82,6 +84,66 @@ TEST(CommandLineTest, HandlingPrintsOnTheRightStreamAndGivesTheExitStatus) {
 TEST(CommandLineTest, VersionIsTheProgramNameAndAThreePartVersion) {
   EXPECT_TRUE(std::regex_match(VersionText(), std::regex("vantrel [0-9]+\\.[0-9]+\\.[0-9]+\n")))
       << VersionText();
+}
+
+// HandleCommandLine sets the program's language; each test leaves it English.
+class CommandLineLanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+#ifdef __EMSCRIPTEN__
+    GTEST_SKIP() << "the WebAssembly build holds no catalogue: the page hands one over";
+#endif
+  }
+  ~CommandLineLanguageTest() override { SetLanguage(Language::kEnglish); }
+
+  // What HandleCommandLine prints for `arguments`, standard output and error together.
+  static std::string Printed(std::initializer_list<const char*> arguments) {
+    std::vector<const char*> argv = {"vantrel"};
+    argv.insert(argv.end(), arguments);
+    std::ostringstream out;
+    HandleCommandLine(static_cast<int>(argv.size()), argv.data(), out, out);
+    return out.str();
+  }
+};
+
+TEST_F(CommandLineLanguageTest, LangTakesACodeAndTheLastGoodOneCounts) {
+  EXPECT_EQ(Read({"--lang", "de"}).action, CommandLineAction::kRun);
+  EXPECT_EQ(Read({"--lang", "de"}).language, Language::kGerman);
+  EXPECT_EQ(Read({"--lang=nl_NL.UTF-8", "-platform", "offscreen"}).language, Language::kDutch);
+  EXPECT_EQ(Read({"--lang", "de", "--lang", "nl"}).language, Language::kDutch);
+  EXPECT_EQ(Read({"-platform", "offscreen"}).language, std::nullopt);
+  // A later --lang still counts once --help has decided.
+  const CommandLineVerdict help = Read({"--help", "--lang", "pseudo"});
+  EXPECT_EQ(help.action, CommandLineAction::kHelp);
+  EXPECT_EQ(help.language, Language::kPseudo);
+}
+
+TEST_F(CommandLineLanguageTest, ABadLangIsRefusedNamingTheValue) {
+  EXPECT_EQ(Read({"--lang=klingon"}).action, CommandLineAction::kRefuse);
+  EXPECT_NE(Read({"--lang", "fr"}).error.find("'fr'"), std::string::npos);
+  EXPECT_NE(Read({"--lang"}).error.find("missing value after '--lang'"), std::string::npos);
+}
+
+TEST_F(CommandLineLanguageTest, TheHelpInGermanKeepsEveryOptionName) {
+  const std::string english = HelpText();
+  const std::string german = Printed({"--lang", "de", "--help"});
+  EXPECT_NE(german, english);
+  EXPECT_NE(german.find("Optionen:"), std::string::npos) << german;
+  for (const char* option :
+       {"-h, --help", "--version", "--lang CODE", "-platform", "-display", "-style", "-reverse"}) {
+    EXPECT_NE(english.find(option), std::string::npos) << option;
+    EXPECT_NE(german.find(option), std::string::npos) << option;
+  }
+  // The descriptions start in one column, however long the translated words.
+  const std::string line = german.substr(german.find("  --version"));
+  EXPECT_EQ(line.find_first_not_of(' ', 11), 22U) << line;
+}
+
+TEST_F(CommandLineLanguageTest, ARefusalSpeaksTheLanguageGivenAnywhereOnTheLine) {
+  const std::string german = Printed({"--bogus", "--lang", "de"});
+  EXPECT_EQ(german.rfind("vantrel: unbekannte Option '--bogus'", 0), 0U) << german;
+  const std::string dutch = Printed({"--lang", "nl", "--lang", "fr"});
+  EXPECT_EQ(dutch.rfind("vantrel: onbekende taal 'fr'", 0), 0U) << dutch;
 }
 
 }  // namespace

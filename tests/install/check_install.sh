@@ -65,6 +65,19 @@ for program in "${programs[@]}"; do
   [ -z "$warnings" ] || fail "man warns about $program.1: $warnings"
   MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q "^NAME" || fail "man shows no $program(1)"
 done
+# Each program's page in German and Dutch too, where man finds it for the reader's language.
+for language_heading in de:BEZEICHNUNG nl:NAAM; do
+  language=${language_heading%%:*}
+  for program in "${programs[@]}"; do
+    page="$usr/share/man/$language/man1/$program.1.gz"
+    [ -f "$page" ] || fail "no $language manual page for $program"
+    gzip -dc "$page" | gzip -9n | cmp -s - "$page" || fail "$language/$program.1.gz is not gzip -9n"
+    warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man warns about $language/$program.1: $warnings"
+    MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q "^${language_heading#*:}" ||
+      fail "man shows no $language $program(1)"
+  done
+done
 
 # The desktop entry and the metadata validate and name each other, the icon and the program.
 desktop_report=$(desktop-file-validate "$desktop") || fail "desktop entry: $desktop_report"
@@ -72,6 +85,14 @@ desktop_report=$(desktop-file-validate "$desktop") || fail "desktop entry: $desk
 grep -q '^Exec=vantrel$' "$desktop" || fail "desktop entry does not start vantrel"
 grep -q "^Icon=$app_id\$" "$desktop" || fail "desktop entry does not name the icon"
 grep -Eq '^Categories=.*Education;.*Science;' "$desktop" || fail "categories"
+for language in de nl; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=" "$desktop" || fail "desktop entry lacks $key[$language]"
+  done
+  for element in name summary p; do
+    grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "metainfo lacks $element in $language"
+  done
+done
 appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
   { cat "$work/appstream.log"; fail "metainfo does not validate"; }
 # The tree check also finds the desktop entry the metadata launches.
