@@ -8,64 +8,42 @@
 namespace vantrel {
 namespace {
 
-// The arguments as main() hands them over, and what is left of them.
-struct Arguments {
-  explicit Arguments(std::vector<std::string> texts) : texts(std::move(texts)) {
-    for (std::string& text : this->texts) pointers.push_back(text.data());
-  }
-  std::vector<std::string> Left() const { return {pointers.begin(), pointers.end()}; }
-
-  std::vector<std::string> texts;
-  std::vector<char*> pointers;
-};
-
-TEST(LanguageArgumentTest, TakesTheOptionInBothFormsAndLeavesTheRestInOrder) {
-  Arguments spaced({"vantrel", "-style", "fusion", "--lang", "de", "--version"});
-  EXPECT_EQ(TakeLanguageArgument(spaced.pointers).language, Language::kGerman);
-  EXPECT_EQ(spaced.Left(), (std::vector<std::string>{"vantrel", "-style", "fusion", "--version"}));
-
-  Arguments joined({"vantrel", "--lang=NL-be"});
-  EXPECT_EQ(TakeLanguageArgument(joined.pointers).language, Language::kDutch);
-  EXPECT_EQ(joined.Left(), std::vector<std::string>{"vantrel"});
-
-  Arguments pseudo({"vantrel", "--lang", "pseudo"});
-  EXPECT_EQ(TakeLanguageArgument(pseudo.pointers).language, Language::kPseudo);
+// Runs the arguments (argv[0] first) through TakeLanguageArgument; `left` gets the rest.
+LanguageArgument Take(std::vector<std::string> texts, std::vector<std::string>* left = nullptr) {
+  std::vector<char*> arguments;
+  for (std::string& text : texts) arguments.push_back(text.data());
+  LanguageArgument result = TakeLanguageArgument(arguments);
+  if (left != nullptr) left->assign(arguments.begin(), arguments.end());
+  return result;
 }
 
-TEST(LanguageArgumentTest, WithoutTheOptionNothingIsChosenAndNothingTaken) {
-  // The program's own name is never read as an option, nor is an option that only
-  // begins like it.
-  Arguments arguments({"--lang", "--language", "de"});
-  const LanguageArgument result = TakeLanguageArgument(arguments.pointers);
-  EXPECT_FALSE(result.language.has_value());
-  EXPECT_FALSE(result.refused.has_value());
-  EXPECT_EQ(arguments.Left(), (std::vector<std::string>{"--lang", "--language", "de"}));
+TEST(LanguageArgumentTest, TakesTheOptionInBothFormsAndLeavesTheRestInOrder) {
+  std::vector<std::string> left;
+  EXPECT_EQ(Take({"vantrel", "-style", "fusion", "--lang", "de", "--version"}, &left).language,
+            Language::kGerman);
+  EXPECT_EQ(left, (std::vector<std::string>{"vantrel", "-style", "fusion", "--version"}));
+  EXPECT_EQ(Take({"vantrel", "--lang=NL-be"}).language, Language::kDutch);
+  // The program's own name is never read as an option, nor one that only begins like it.
+  const LanguageArgument none = Take({"--lang", "--language", "de"}, &left);
+  EXPECT_FALSE(none.language || none.refused);
+  EXPECT_EQ(left, (std::vector<std::string>{"--lang", "--language", "de"}));
 }
 
 TEST(LanguageArgumentTest, AnUnknownOrMissingCodeIsRefusedAndTheLastOptionDecides) {
-  Arguments unknown({"vantrel", "--lang", "fr"});
-  LanguageArgument result = TakeLanguageArgument(unknown.pointers);
-  EXPECT_FALSE(result.language.has_value());
-  EXPECT_EQ(result.refused, "fr");
-  EXPECT_EQ(unknown.Left(), std::vector<std::string>{"vantrel"});
+  std::vector<std::string> left;
+  const LanguageArgument unknown = Take({"vantrel", "--lang", "fr"}, &left);
+  EXPECT_FALSE(unknown.language.has_value());
+  EXPECT_EQ(unknown.refused, "fr");
+  EXPECT_EQ(left, std::vector<std::string>{"vantrel"});
+  EXPECT_EQ(Take({"vantrel", "--lang"}).refused, "");
+  EXPECT_EQ(Take({"vantrel", "--lang="}).refused, "");
 
-  Arguments missing({"vantrel", "--lang"});
-  result = TakeLanguageArgument(missing.pointers);
-  EXPECT_FALSE(result.language.has_value());
-  EXPECT_EQ(result.refused, "");
-
-  Arguments empty({"vantrel", "--lang="});
-  EXPECT_EQ(TakeLanguageArgument(empty.pointers).refused, "");
-
-  // A later good code puts an earlier bad one right, and the other way round.
-  Arguments corrected({"vantrel", "--lang=xx", "--lang", "de"});
-  result = TakeLanguageArgument(corrected.pointers);
-  EXPECT_EQ(result.language, Language::kGerman);
-  EXPECT_FALSE(result.refused.has_value());
-  Arguments spoiled({"vantrel", "--lang", "de", "--lang=xx"});
-  result = TakeLanguageArgument(spoiled.pointers);
-  EXPECT_FALSE(result.language.has_value());
-  EXPECT_EQ(result.refused, "xx");
+  const LanguageArgument corrected = Take({"vantrel", "--lang=xx", "--lang", "de"});
+  EXPECT_EQ(corrected.language, Language::kGerman);
+  EXPECT_FALSE(corrected.refused.has_value());
+  const LanguageArgument spoiled = Take({"vantrel", "--lang", "de", "--lang=xx"});
+  EXPECT_FALSE(spoiled.language.has_value());
+  EXPECT_EQ(spoiled.refused, "xx");
 }
 
 }  // namespace

@@ -34,12 +34,7 @@ TEST(ProgramLanguageTest, GermanTranslatesWindowsCoreAndNumbersUntilItEnds) {
   }
   EXPECT_EQ(Translate(kMainWindow, "Open"), QStringLiteral("Open"));
   EXPECT_EQ(CurrentLanguage(), Language::kEnglish);
-}
-
-TEST(ProgramLanguageTest, DutchHasItsOwnTexts) {
   const ProgramLanguage dutch(Language::kDutch);
-  EXPECT_EQ(Translate(kMainWindow, "Kill this organism (S)"),
-            QStringLiteral("Dood dit organisme (S)"));
   EXPECT_EQ(Translate(kPopulationWindow, "%Ln organism(s)", 2), QStringLiteral("2 organismen"));
 }
 
@@ -49,12 +44,6 @@ TEST(ProgramLanguageTest, EnglishTakesItsPluralFormsAndKeepsEveryOtherText) {
   EXPECT_EQ(Translate(kPopulationWindow, "%Ln organism(s)", 1234),
             QStringLiteral("1,234 organisms"));
   EXPECT_EQ(Translate(kMainWindow, "Health of organism"), QStringLiteral("Health of organism"));
-}
-
-TEST(ProgramLanguageTest, PseudoBracketsEveryWindowText) {
-  const ProgramLanguage pseudo(Language::kPseudo);
-  EXPECT_TRUE(Translate(kMainWindow, "Open").startsWith(QLatin1Char('[')));
-  EXPECT_TRUE(Translate(kMainWindow, "Open").endsWith(QLatin1Char(']')));
 }
 
 TEST(ProgramLanguageTest, QtsOwnDialogButtonsSpeakTheLanguage) {
@@ -89,12 +78,6 @@ TEST(ProgramLanguageTest, DamagedOrMissingFilesFallBackToEnglish) {
                                 folder.filePath(QStringLiteral("nowhere")));
   EXPECT_EQ(missing.installed(), 0);
   EXPECT_EQ(Translate(kMainWindow, "Open"), QStringLiteral("Open"));
-}
-
-TEST(ProgramLanguageTest, ARefusedCodeIsNamedWithTheLanguageThatFollows) {
-  const QString text = RefusedLanguageText("fr", Language::kEnglish);
-  EXPECT_TRUE(text.contains(QStringLiteral("\"fr\""))) << text.toStdString();
-  EXPECT_TRUE(text.endsWith(QStringLiteral("English"))) << text.toStdString();
 }
 
 }  // namespace
