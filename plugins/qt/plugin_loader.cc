@@ -22,14 +22,14 @@ const char* PluginBuild() { return VANTREL_PLUGIN_BUILD; }
 QString PluginFolder() {
   // The program does not move while it runs: one look is enough. Read from /proc rather than
   // asked of QCoreApplication, so that it works before one exists.
-  static const QString folder = [] {
+  static const QString kFolder = [] {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) return QString();
     return QString::fromStdString(
         (program.parent_path() / VANTREL_PLUGIN_DIR_FROM_BIN).lexically_normal().string());
   }();
-  return folder;
+  return kFolder;
 }
 
 QObject* LoadPlugin(const QString& file_name, const char* iid, std::string* problem,

@@ -11,6 +11,7 @@ namespace {
 // Runs the arguments (argv[0] first) through TakeLanguageArgument; `left` gets the rest.
 LanguageArgument Take(std::vector<std::string> texts, std::vector<std::string>* left = nullptr) {
   std::vector<char*> arguments;
+  arguments.reserve(texts.size());
   for (std::string& text : texts) arguments.push_back(text.data());
   LanguageArgument result = TakeLanguageArgument(arguments);
   if (left != nullptr) left->assign(arguments.begin(), arguments.end());
