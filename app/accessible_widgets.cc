@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include "app/link_label.h"
 #include "app/organism_view.h"
@@ -17,7 +18,7 @@ class OrganismViewAccessible final : public QAccessibleWidget {
 
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-      return QStringLiteral("Organism");
+      return QCoreApplication::translate("OrganismView", "Organism");
     }
     return QAccessibleWidget::text(kind);
   }

@@ -106,7 +106,10 @@ std::unique_ptr<NotebookPanel> VantrelApplication::MakeNotebookPanel() {
   std::string problem;
   auto* factory = LoadPluginAs<NotebookFactory>(QString::fromLatin1(kNotebookPluginFile), &problem);
   if (factory == nullptr) {
-    messages_.ShowMessage("The lab notebook cannot be opened: " + problem);
+    messages_.ShowMessage(
+        QCoreApplication::translate("VantrelApplication", "The lab notebook cannot be opened: %1")
+            .arg(QString::fromStdString(problem))
+            .toStdString());
     return nullptr;
   }
   return factory->MakePanel(workspace_.notebook(), {messages_, excel_, busy_cursor_});

@@ -48,7 +48,7 @@ MainWindow::MainWindow(Workspace& workspace, const MainWindowServices& services,
   // The workspace has made the first population; show row 1's organism, compact.
   UpdateOrganismButtons();
   PaintOrganism(grid().Cell(kDnaColumn, 1));
-  setFixedSize(kCompactWidth, kHeight);
+  ApplyWidth(false);
 }
 
 MainWindow::~MainWindow() {
@@ -74,26 +74,24 @@ void MainWindow::BuildCompactControls() {
           [this] { QTimer::singleShot(0, this, &MainWindow::CompleteControls); });
   connect(organism_view_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowPictureMenu);
 
-  new_gene_pool_button_ = MakeToolButton("spbStart", QStringLiteral("star"),
-                                         QStringLiteral("Start with a totally new genepool (N)"),
-                                         QRect(8, 376, 33, 33));
-  idea_button_ =
-      MakeToolButton("spbIdea", QStringLiteral("bulb"),
-                     QStringLiteral("Get an idea to create an organism"), QRect(48, 376, 33, 33));
-  experiments_button_ =
-      MakeToolButton("spbExperiments", QStringLiteral("tubes"),
-                     QStringLiteral("Experiment with Vantrel"), QRect(88, 376, 33, 33));
-  MakeLabel("Label5", QStringLiteral("Health of organism"), QPoint(144, 376), this);
+  new_gene_pool_button_ =
+      MakeToolButton("spbStart", QStringLiteral("star"),
+                     tr("Start with a totally new genepool (N)"), QRect(8, 376, 33, 33));
+  idea_button_ = MakeToolButton("spbIdea", QStringLiteral("bulb"),
+                                tr("Get an idea to create an organism"), QRect(48, 376, 33, 33));
+  experiments_button_ = MakeToolButton("spbExperiments", QStringLiteral("tubes"),
+                                       tr("Experiment with Vantrel"), QRect(88, 376, 33, 33));
+  QLabel* health_title = MakeLabel("Label5", tr("Health of organism"), QPoint(144, 376), this);
   health_label_ = new QLabel(QStringLiteral("0"), this);
   health_label_->setObjectName(QStringLiteral("lblHealth"));
   health_label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   health_label_->setGeometry(143, 392, 89, 13);
-  feed_button_ = MakeToolButton("spbFeed", QStringLiteral("carrot"),
-                                QStringLiteral("Feed this organism (F)"), QRect(244, 376, 33, 33));
-  shoot_button_ = MakeToolButton("spbShoot", QStringLiteral("pistol"),
-                                 QStringLiteral("Kill this organism (S)"), QRect(284, 376, 33, 33));
-  advanced_button_ = MakeToolButton("spbAdvanced", QString(), QStringLiteral("Advanced options"),
-                                    QRect(325, 376, 33, 33));
+  feed_button_ = MakeToolButton("spbFeed", QStringLiteral("carrot"), tr("Feed this organism (F)"),
+                                QRect(244, 376, 33, 33));
+  shoot_button_ = MakeToolButton("spbShoot", QStringLiteral("pistol"), tr("Kill this organism (S)"),
+                                 QRect(284, 376, 33, 33));
+  advanced_button_ =
+      MakeToolButton("spbAdvanced", QString(), tr("Advanced options"), QRect(325, 376, 33, 33));
   advanced_button_->setText(QStringLiteral(">>"));
   QFont advanced_font = FormFont(QStringLiteral("MS Sans Serif"));
   advanced_font.setPixelSize(11);
@@ -109,6 +107,7 @@ void MainWindow::BuildCompactControls() {
   connect(feed_button_, &QToolButton::clicked, this, &MainWindow::onFeedClicked);
   connect(shoot_button_, &QToolButton::clicked, this, &MainWindow::onShootClicked);
   connect(advanced_button_, &QToolButton::clicked, this, &MainWindow::onAdvancedClicked);
+  if (!UsesFormGeometry()) LayOutCompactControls(*health_title);
 }
 
 void MainWindow::CompleteControls() {
@@ -124,60 +123,56 @@ void MainWindow::CompleteControls() {
   table_view_->setPalette(table_palette);
 
   open_button_ = MakeToolButton("spbOpen", QString(), QString(), QRect(368, 272, 33, 33));
-  open_button_->setText(QStringLiteral("Open"));
+  open_button_->setText(tr("Open"));
   save_button_ = MakeToolButton("spbSave", QString(), QString(), QRect(408, 272, 33, 33));
-  save_button_->setText(QStringLiteral("Save"));
+  save_button_->setText(tr("Save"));
   // In the free strip between the file buttons and the spreadsheet button.
-  population_button_ =
-      MakeToolButton("spbPopulation", QString(), QStringLiteral("See the whole population (G)"),
-                     QRect(448, 272, 33, 33));
-  population_button_->setText(QStringLiteral("View"));
-  notebook_button_ =
-      MakeToolButton("spbNotebook", QString(), QStringLiteral("Open the lab notebook (L)"),
-                     QRect(488, 272, 33, 33));
-  notebook_button_->setText(QStringLiteral("Lab"));
-  undo_button_ = MakeToolButton("undoButton", QString(), QStringLiteral("Undo (Ctrl+Z)"),
-                                QRect(528, 272, 33, 33));
-  undo_button_->setText(QStringLiteral("Undo"));
-  redo_button_ = MakeToolButton("redoButton", QString(), QStringLiteral("Redo (Ctrl+Shift+Z)"),
-                                QRect(568, 272, 33, 33));
-  redo_button_->setText(QStringLiteral("Redo"));
+  population_button_ = MakeToolButton("spbPopulation", QString(),
+                                      tr("See the whole population (G)"), QRect(448, 272, 33, 33));
+  population_button_->setText(tr("View"));
+  notebook_button_ = MakeToolButton("spbNotebook", QString(), tr("Open the lab notebook (L)"),
+                                    QRect(488, 272, 33, 33));
+  notebook_button_->setText(tr("Lab"));
+  undo_button_ =
+      MakeToolButton("undoButton", QString(), tr("Undo (Ctrl+Z)"), QRect(528, 272, 33, 33));
+  undo_button_->setText(tr("Undo"));
+  redo_button_ =
+      MakeToolButton("redoButton", QString(), tr("Redo (Ctrl+Shift+Z)"), QRect(568, 272, 33, 33));
+  redo_button_->setText(tr("Redo"));
   UpdateHistoryButtons();
   excel_button_ = MakeToolButton("spbExcel", QString(), QString(), QRect(760, 272, 31, 33));
   excel_button_->setText(QStringLiteral("Excel"));
 
-  parameters_box_ = new QGroupBox(QStringLiteral("Parameters"), this);
+  parameters_box_ = new QGroupBox(tr("Parameters"), this);
   parameters_box_->setObjectName(QStringLiteral("grbParameters"));
   parameters_box_->setGeometry(368, 312, 425, 82);
-  QLabel* start_label =
-      MakeLabel("Label1", QStringLiteral("Start with"), QPoint(8, 21), parameters_box_);
+  QLabel* start_label = MakeLabel("Label1", tr("Start with"), QPoint(8, 21), parameters_box_);
   start_organisms_box_ = new SpinEdit(kStartParameters.start_organisms, kMinStartOrganisms,
                                       kMaxStartOrganisms, parameters_box_);
   NameByLabel(*start_organisms_box_, *start_label);
   start_organisms_box_->setObjectName(QStringLiteral("speStartOrganisms"));
   start_organisms_box_->setGeometry(84, 17, 72, 26);
-  MakeLabel("Label2", QStringLiteral("organisms"), QPoint(165, 21), parameters_box_);
+  MakeLabel("Label2", tr("organisms"), QPoint(165, 21), parameters_box_);
   QLabel* creativity_label =
-      MakeLabel("Label3", QStringLiteral("Amount of creativity"), QPoint(241, 21), parameters_box_);
+      MakeLabel("Label3", tr("Amount of creativity"), QPoint(241, 21), parameters_box_);
   creativity_box_ = new SpinEdit(kStartParameters.creativity, 0, 0, parameters_box_);
   NameByLabel(*creativity_box_, *creativity_label);
   creativity_box_->setObjectName(QStringLiteral("speCreativity"));
   creativity_box_->setGeometry(340, 18, 49, 26);
   MakeLabel("Label10", QStringLiteral("%"), QPoint(392, 24), parameters_box_);
-  QLabel* bonus_label =
-      MakeLabel("Label4", QStringLiteral("Survival bonus"), QPoint(8, 54), parameters_box_);
+  QLabel* bonus_label = MakeLabel("Label4", tr("Survival bonus"), QPoint(8, 54), parameters_box_);
   survival_bonus_box_ = new SpinEdit(kStartParameters.bonus, 0, 0, parameters_box_);
   NameByLabel(*survival_bonus_box_, *bonus_label);
   survival_bonus_box_->setObjectName(QStringLiteral("speSurvivalBonus"));
   survival_bonus_box_->setGeometry(84, 49, 73, 26);
 
-  MakeLabel("Label6", QStringLiteral("Yet another"), QPoint(368, 393), this);
+  MakeLabel("Label6", tr("Yet another"), QPoint(368, 393), this);
   maker_link_ = new LinkLabel(QStringLiteral("Quorvane"), this);
   maker_link_->setObjectName(QStringLiteral("Label7"));
   maker_link_->move(428, 393);
   maker_link_->adjustSize();
-  MakeLabel("Label8", QStringLiteral("creation!"), QPoint(508, 393), this);
-  home_page_link_ = new LinkLabel(QStringLiteral("Vantrel Homepage"), this);
+  MakeLabel("Label8", tr("creation!"), QPoint(508, 393), this);
+  home_page_link_ = new LinkLabel(tr("Vantrel Homepage"), this);
   home_page_link_->setObjectName(QStringLiteral("Label9"));
   home_page_link_->move(693, 393);
   home_page_link_->adjustSize();
@@ -200,11 +195,14 @@ void MainWindow::CompleteControls() {
   connect(maker_link_, &LinkLabel::clicked, this, &MainWindow::onMakerLinkClicked);
   connect(home_page_link_, &LinkLabel::clicked, this, &MainWindow::onHomePageLinkClicked);
 
+  if (!UsesFormGeometry()) LayOutAdvancedControls();
   // Children made after the window is shown stay hidden until shown themselves.
   for (QObject* child : children()) {
     if (child->isWidgetType() && !built_before.contains(child))
       static_cast<QWidget*>(child)->show();
   }
+  // The panel of the advanced controls is out of sight at the compact width.
+  if (!UsesFormGeometry()) ApplyWidth(wide_);
 }
 
 QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, const QString& hint,
@@ -293,13 +291,9 @@ void MainWindow::onNewGenePoolClicked() {
 
 void MainWindow::onAdvancedClicked() {
   CompleteControls();
-  if (width() < kAdvancedWidth) {
-    setFixedSize(kAdvancedWidth, kHeight);
-    advanced_button_->setText(QStringLiteral("<<"));
-  } else {
-    setFixedSize(kCompactWidth, kHeight);
-    advanced_button_->setText(QStringLiteral(">>"));
-  }
+  wide_ = !wide_;
+  ApplyWidth(wide_);
+  advanced_button_->setText(wide_ ? QStringLiteral("<<") : QStringLiteral(">>"));
 }
 
 void MainWindow::ShowSelectedOrganism() { PaintOrganism(population().SelectedDna()); }

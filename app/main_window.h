@@ -11,6 +11,7 @@
 #include "population/string_grid.h"
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QToolButton;
 
@@ -143,6 +144,14 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   void ReportJournal();
   // The drawing and the button row under it: all the compact width shows.
   void BuildCompactControls();
+  // In languages other than English the controls sit in layouts that fit their texts
+  // instead of the form's fixed geometry (main_window_layout.cc): the compact ones, then
+  // the advanced ones in a panel beside them.
+  void LayOutCompactControls(QLabel& health_title);
+  void LayOutAdvancedControls();
+  // Fixes the window's size: the form's compact or advanced width in English, else what the
+  // layouts need, never less than the form.
+  void ApplyWidth(bool wide);
   void BindKeys();
   // The big drawing's menu: copy or save the organism shown.
   void ShowPictureMenu(QPoint position);
@@ -189,6 +198,12 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   SpinEdit* survival_bonus_box_ = nullptr;       // speSurvivalBonus
   LinkLabel* maker_link_ = nullptr;              // Label7
   LinkLabel* home_page_link_ = nullptr;          // Label9
+  // Whether the advanced width is shown.
+  bool wide_ = false;
+  // Only in languages other than English: the window's columns and the advanced controls'
+  // panel.
+  QHBoxLayout* columns_ = nullptr;
+  QWidget* advanced_panel_ = nullptr;
   ProgramKeys keys_;
 };
 

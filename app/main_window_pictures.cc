@@ -14,9 +14,9 @@ namespace vantrel {
 void MainWindow::ShowPictureMenu(QPoint position) {
   if (!grid().HasBodyRows()) return;
   QMenu menu(this);
-  menu.addAction(QStringLiteral("Copy picture"), this, &MainWindow::onCopyPictureClicked);
-  menu.addAction(QStringLiteral("Save picture as…"), this, &MainWindow::onSavePictureClicked);
-  menu.addAction(QStringLiteral("Family tree"), this, &MainWindow::familyTreeRequested);
+  menu.addAction(tr("Copy picture"), this, &MainWindow::onCopyPictureClicked);
+  menu.addAction(tr("Save picture as…"), this, &MainWindow::onSavePictureClicked);
+  menu.addAction(tr("Family tree"), this, &MainWindow::familyTreeRequested);
   menu.exec(organism_view_->mapToGlobal(position));
 }
 

@@ -28,7 +28,7 @@ OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model
     : QTableView(parent), grid_(grid), column_widths_(kColumnWidths.begin(), kColumnWidths.end()) {
   setModel(model);
   // What a screen reader calls the table.
-  setAccessibleName(QStringLiteral("Organisms"));
+  setAccessibleName(tr("Organisms"));
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -25,4 +25,7 @@ function(vantrel_catalogues target)
     COMMENT "Making the catalogues of the translations"
     VERBATIM)
   target_sources(${target} PRIVATE ${cc})
+  # For the desktop's .qm files, which are made from the pseudo-language's .ts in another
+  # folder.
+  add_custom_target(vantrel_catalogue_files DEPENDS ${cc} ${VANTREL_PSEUDO_TS})
 endfunction()

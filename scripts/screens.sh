@@ -2,14 +2,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The pictures in docs/screens/: the main window at its advanced width after sixty shots,
 # with the population, the family tree and the notebook in turn, on a laptop's 1366 x 768
-# screen and a 1920 x 1080 one, under Xvfb (no window manager, so no frames).
+# screen and a 1920 x 1080 one, under Xvfb (no window manager, so no frames); then the main
+# window and the experiments window in German and Dutch on the laptop's screen.
 #   scripts/screens.sh [PROGRAM]     (default: the dev build's)
+#   VANTREL_SCREENS=languages scripts/screens.sh    (only the German and Dutch ones)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/dev/bin/vantrel}
 out=docs/screens
 mkdir -p "$out"
-for screen in 1366x768 1920x1080; do
+screens="1366x768 1920x1080"
+[[ ${VANTREL_SCREENS:-} == languages ]] && screens=
+for screen in $screens; do
   state=$(mktemp -d)
   XDG_STATE_HOME=$state xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
     program=$1 out=$2 screen=$3
@@ -28,6 +32,33 @@ for screen in 1366x768 1920x1080; do
     done
     kill $pid
   ' bash "$program" "$out" "$screen"
+  rm -rf "$state"
+done
+
+# The buttons are found from the window's bottom-left and bottom-right corners, which hold
+# them in every language: ">>" 22 pixels in from the right and the bottom, the experiments
+# button 104 pixels in from the left.
+for language in de nl; do
+  state=$(mktemp -d)
+  XDG_STATE_HOME=$state xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+    program=$1 out=$2 language=$3
+    "$program" --lang "$language" & pid=$!
+    for _ in $(seq 100); do xdotool search --onlyvisible --pid $pid >/dev/null 2>&1 && break; sleep 0.1; done
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --pid $pid | head -1)")"
+    xdotool mousemove $((X + WIDTH - 22)) $((Y + HEIGHT - 22)) click 1; sleep 0.7
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --pid $pid | head -1)")"
+    xdotool mousemove $((X + 100)) $((Y + 100)) click 1
+    for _ in $(seq 60); do xdotool key s; sleep 0.05; done
+    sleep 0.5
+    import -window root png:- | convert - -colors 128 "PNG8:$out/1366x768-main-$language.png"
+    xdotool mousemove $((X + 104)) $((Y + HEIGHT - 22)) click 1; sleep 1
+    # The window on its own: without a window manager the screen behind it may show
+    # through until it is painted whole.
+    import -window "$(xdotool search --onlyvisible --pid $pid | tail -1)" png:- |
+      convert - -colors 128 "PNG8:$out/1366x768-experiments-$language.png"
+    kill $pid
+  ' bash "$program" "$out" "$language"
   rm -rf "$state"
 done
 ls -l "$out"

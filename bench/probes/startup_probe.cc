@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "app/organism_view.h"
+#include "app/program_language.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ class QuitOnPaint final : public QObject {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const vantrel::ProgramLanguage language(vantrel::SystemLanguage());
   vantrel::VantrelApplication vantrel;
   vantrel::MainWindow& form = vantrel.main_window();
   QuitOnPaint quit_on_paint;

@@ -1,6 +1,7 @@
 #include "gallery/qt/invisible_hint.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <algorithm>
 
@@ -17,7 +18,7 @@ void PaintInvisibleHint(QPainter& painter, const QRect& picture, std::string_vie
   painter.setFont(font);
   painter.setPen(QColor(0x90, 0x90, 0x90));
   painter.drawText(picture.adjusted(2, 2, -2, -3), Qt::AlignHCenter | Qt::AlignBottom,
-                   QStringLiteral("invisible"));
+                   QCoreApplication::translate("OrganismPicture", "invisible"));
   painter.restore();
 }
 

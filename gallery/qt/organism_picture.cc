@@ -27,8 +27,9 @@ constexpr int kSheetGap = 8;
 constexpr int kSheetMaxColumns = 20;
 
 WriteResult Failure(const QString& path, const QString& reason) {
-  return WriteResult{false,
-                     QStringLiteral("Cannot save \"%1\": %2").arg(path, reason).toStdString()};
+  return WriteResult{false, QCoreApplication::translate("OrganismPicture", "Cannot save \"%1\": %2")
+                                .arg(path, reason)
+                                .toStdString()};
 }
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`.
@@ -43,8 +44,9 @@ WriteResult WriteWhole(const QString& path, const QByteArray& bytes) {
   if (!file.commit()) {
     // After a failed rename Qt may only say "Unknown error".
     const QString reason = file.errorString();
-    return Failure(path,
-                   reason.isEmpty() ? QStringLiteral("the file could not be written") : reason);
+    return Failure(path, reason.isEmpty() ? QCoreApplication::translate(
+                                                "OrganismPicture", "the file could not be written")
+                                          : reason);
   }
   return {};
 }
@@ -64,8 +66,8 @@ WriteResult WriteSvg(const QString& path, QSize size, const QString& title,
   SvgWriter* writer = LoadPluginAs<SvgWriter>(QString::fromLatin1(kSvgPluginFile), &problem);
   if (writer == nullptr) {
     return Failure(
-        path,
-        QStringLiteral("the SVG writer cannot be loaded: %1").arg(QString::fromStdString(problem)));
+        path, QCoreApplication::translate("OrganismPicture", "the SVG writer cannot be loaded: %1")
+                  .arg(QString::fromStdString(problem)));
   }
   return WriteWhole(path, QByteArray::fromStdString(writer->PaintSvg(size, title, paint)));
 }
@@ -167,8 +169,9 @@ WriteResult SaveOrganismPicture(const std::string& dna, const std::string& path)
 
 void AskAndSaveOrganismPicture(const std::string& dna, const std::string& id,
                                FileNameDialog& dialog, MessageService& messages) {
-  const std::optional<std::string> path =
-      dialog.AskFileName(SavePictureQuestion("Save picture as", OrganismPictureName(id)));
+  const std::optional<std::string> path = dialog.AskFileName(SavePictureQuestion(
+      QCoreApplication::translate("OrganismPicture", "Save picture as").toStdString(),
+      OrganismPictureName(id)));
   if (!path) return;
   const WriteResult result = SaveOrganismPicture(dna, *path);
   if (!result.ok) messages.ShowError(ErrorReportText(result.error));

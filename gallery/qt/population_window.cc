@@ -16,6 +16,13 @@
 
 namespace vantrel {
 
+namespace {
+
+// "120 px": the pictures' size beside the slider, in the language's numbers.
+QString PixelsText(int size) { return PopulationWindow::tr("%L1 px").arg(size); }
+
+}  // namespace
+
 PopulationWindow::PopulationWindow(StringGrid& grid, FileNameDialog& dialog,
                                    MessageService& messages, QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -27,7 +34,7 @@ PopulationWindow::PopulationWindow(StringGrid& grid, FileNameDialog& dialog,
       zoom_label_(new QLabel(this)),
       count_(new QLabel(this)) {
   setObjectName(QStringLiteral("frmPopulation"));
-  setWindowTitle(QStringLiteral("Population"));
+  setWindowTitle(tr("Population"));
   resize(760, 560);
 
   zoom_->setObjectName(QStringLiteral("sldZoom"));
@@ -36,17 +43,17 @@ PopulationWindow::PopulationWindow(StringGrid& grid, FileNameDialog& dialog,
   zoom_->setPageStep(24);
   zoom_->setValue(view_->picture_size());
   zoom_->setFixedWidth(160);
-  zoom_->setToolTip(QStringLiteral("Picture size (Ctrl+wheel)"));
+  zoom_->setToolTip(tr("Picture size (Ctrl+wheel)"));
   zoom_->setFocusPolicy(Qt::NoFocus);
-  zoom_label_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("200 px")));
-  zoom_label_->setText(QStringLiteral("%1 px").arg(view_->picture_size()));
+  zoom_label_->setMinimumWidth(fontMetrics().horizontalAdvance(PixelsText(200)));
+  zoom_label_->setText(PixelsText(view_->picture_size()));
   count_->setObjectName(QStringLiteral("lblCount"));
 
   auto* bar = new QHBoxLayout;
   bar->setContentsMargins(10, 4, 10, 6);
   bar->addWidget(count_);
   bar->addStretch();
-  bar->addWidget(new QLabel(QStringLiteral("Size"), this));
+  bar->addWidget(new QLabel(tr("Size"), this));
   bar->addWidget(zoom_);
   bar->addWidget(zoom_label_);
   auto* column = new QVBoxLayout(this);
@@ -63,7 +70,7 @@ PopulationWindow::PopulationWindow(StringGrid& grid, FileNameDialog& dialog,
   connect(zoom_, &QSlider::valueChanged, view_, &PopulationView::SetPictureSize);
   connect(view_, &PopulationView::pictureSizeChanged, this, [this](int size) {
     zoom_->setValue(size);
-    zoom_label_->setText(QStringLiteral("%1 px").arg(size));
+    zoom_label_->setText(PixelsText(size));
   });
   connect(view_, &PopulationView::contextMenuRequested, this,
           [this](int row, const QPoint& position) { ContextMenuFor(row)->exec(position); });
@@ -81,12 +88,11 @@ void PopulationWindow::SetExtraTooltipLine(
 
 std::unique_ptr<QMenu> PopulationWindow::ContextMenuFor(int row) {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(QStringLiteral("Copy picture"), this, [this, row] { CopyPicture(row); });
-  menu->addAction(QStringLiteral("Save picture as…"), this, [this, row] { SavePicture(row); });
-  menu->addAction(QStringLiteral("Save all as one picture…"), this, [this] { SaveAllPictures(); });
+  menu->addAction(tr("Copy picture"), this, [this, row] { CopyPicture(row); });
+  menu->addAction(tr("Save picture as…"), this, [this, row] { SavePicture(row); });
+  menu->addAction(tr("Save all as one picture…"), this, [this] { SaveAllPictures(); });
   menu->addSeparator();
-  menu->addAction(QStringLiteral("Family tree"), this,
-                  [this, row] { emit familyTreeRequested(row); });
+  menu->addAction(tr("Family tree"), this, [this, row] { emit familyTreeRequested(row); });
   return menu;
 }
 
@@ -98,8 +104,8 @@ void PopulationWindow::SavePicture(int row) {
 }
 
 void PopulationWindow::SaveAllPictures() {
-  const std::optional<std::string> path =
-      dialog_.AskFileName(SavePictureQuestion("Save all as one picture", "population.png"));
+  const std::optional<std::string> path = dialog_.AskFileName(
+      SavePictureQuestion(tr("Save all as one picture").toStdString(), "population.png"));
   if (!path) return;
   const WriteResult result = SaveContactSheet(grid_, *path);
   if (!result.ok) {
@@ -113,8 +119,8 @@ void PopulationWindow::SaveAllPictures() {
 
 void PopulationWindow::UpdateCount() {
   const int total = std::max(0, grid_.RowCount() - 1);
-  count_->setText(total == 1 ? QStringLiteral("1 organism")
-                             : QStringLiteral("%L1 organisms").arg(total));
+  // The English plural forms come from the English translation file.
+  count_->setText(tr("%Ln organism(s)", nullptr, total));
 }
 
 void PopulationWindow::GridCellChanged(int /*col*/, int row) {

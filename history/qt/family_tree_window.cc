@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "history/family_tree_texts.h"
+#include "language/catalogue.h"
 
 namespace vantrel {
 
@@ -24,9 +25,8 @@ constexpr int kFocusPicture = 160;
 constexpr int kAncestorPicture = 72;
 constexpr int kMargin = 5;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+// A text of the family tree's, from the core, in the program's language.
+QString Text(std::string_view text) { return QString::fromStdString(Tr("FamilyTree", text)); }
 
 QColor Colour(DigitOrigin origin) { return QColor::fromRgb(OriginColour(origin)); }
 

@@ -17,9 +17,8 @@ never went through the catalogue.
 writes DIR/vantrel_<lang>.cat per language, and with --cc a C++ file that holds the named
 catalogues (all by default) for BuiltInCatalogue(); with --pseudo-ts the pseudo-language
 as a .ts file for lrelease. --check writes nothing and fails, naming each, when a text is
-untranslated in a language that other texts are translated into, when its placeholders
-(%1 ... %9, %n) differ from the source's, or when one source has two translations in a
-language (the page looks texts up by their source alone).
+untranslated in a language that other texts are translated into, or when its placeholders
+(%1 ... %9, %n) differ from the source's.
 """
 
 import argparse
@@ -170,11 +169,6 @@ def check(paths):
                     got = placeholders(form)
                 if got != wanted:
                     faults.append(f'{language}: placeholders differ: {context}: {source!r} -> {form!r}')
-    for language in languages:
-        by_source = {}
-        for (context, source), forms in translations[language].items():
-            if forms and by_source.setdefault(source, forms) != forms:
-                faults.append(f'{language}: two translations of {source!r} (one in {context})')
     for fault in faults:
         print(fault, file=sys.stderr)
     return 1 if faults else 0

@@ -1,5 +1,6 @@
 #include "storage/qt/desktop_opener.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <utility>
 
@@ -16,22 +17,25 @@ QString FindProgram(const QString& program) {
   return HelperLauncher::IsRunnable(path) ? path : QString();
 }
 
-std::string Quoted(const QString& text) { return "\"" + text.toStdString() + "\""; }
+QString Quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+// The opener's words in the program's language.
+QString Say(const char* text) { return QCoreApplication::translate("DesktopOpener", text); }
 
 }  // namespace
 
 std::string OpenerExitReason(int exit_code) {
   switch (exit_code) {
     case kOpenerSyntaxError:
-      return "the opener was called wrongly";
+      return Say("the opener was called wrongly").toStdString();
     case kOpenerFileNotFound:
-      return "the file does not exist";
+      return Say("the file does not exist").toStdString();
     case kOpenerToolNotFound:
-      return "no application was found for it";
+      return Say("no application was found for it").toStdString();
     case kOpenerActionFailed:
-      return "the application failed";
+      return Say("the application failed").toStdString();
     default:
-      return "the opener failed";
+      return Say("the opener failed").toStdString();
   }
 }
 
@@ -41,31 +45,41 @@ DesktopOpener::DesktopOpener(QString opener, QString mime_query, int verdict_ms)
 std::optional<std::string> DesktopOpener::CheckCanOpen(const QString& mime_type,
                                                        const QString& kind) const {
   if (FindProgram(opener_).isEmpty()) {
-    return "Cannot open " + kind.toStdString() + " files: the program " + Quoted(opener_) +
-           " was not found";
+    return Say("Cannot open %1 files: the program %2 was not found")
+        .arg(kind, Quoted(opener_))
+        .toStdString();
   }
-  const std::string not_registered =
-      "No application is registered to open " + kind.toStdString() + " files";
   const QString query = FindProgram(mime_query_);
-  if (query.isEmpty()) return not_registered + " (" + Quoted(mime_query_) + " was not found)";
+  if (query.isEmpty()) {
+    return Say("No application is registered to open %1 files (%2 was not found)")
+        .arg(kind, Quoted(mime_query_))
+        .toStdString();
+  }
   bool timed_out = false;
   const std::optional<QByteArray> answer =
       HelperLauncher::Query(query, {QStringLiteral("query"), QStringLiteral("default"), mime_type},
                             kQueryTimeoutMs, &timed_out);
-  if (timed_out) return not_registered + " (" + Quoted(mime_query_) + " gave no answer)";
-  if (!answer || answer->trimmed().isEmpty()) return not_registered;
+  if (timed_out) {
+    return Say("No application is registered to open %1 files (%2 gave no answer)")
+        .arg(kind, Quoted(mime_query_))
+        .toStdString();
+  }
+  if (!answer || answer->trimmed().isEmpty()) {
+    return Say("No application is registered to open %1 files").arg(kind).toStdString();
+  }
   return std::nullopt;
 }
 
 std::optional<std::string> DesktopOpener::Open(const QString& path) {
   const QString program = FindProgram(opener_);
-  if (program.isEmpty()) return "The program " + Quoted(opener_) + " was not found";
+  if (program.isEmpty())
+    return Say("The program %1 was not found").arg(Quoted(opener_)).toStdString();
 
   QProcess* process = launcher_.Start(program, {path});
   if (!process->waitForStarted()) {
-    const std::string reason = process->errorString().toStdString();
+    const QString reason = process->errorString();
     launcher_.Finished(process);
-    return "Cannot start " + Quoted(opener_) + ": " + reason;
+    return Say("Cannot start %1: %2").arg(Quoted(opener_), reason).toStdString();
   }
   // Still running after the wait: it has started the application and waits on it. The
   // launcher keeps it until it ends or the launcher goes.
@@ -75,10 +89,16 @@ std::optional<std::string> DesktopOpener::Open(const QString& path) {
   const bool crashed = process->exitStatus() == QProcess::CrashExit;
   const int exit_code = process->exitCode();
   launcher_.Finished(process);
-  if (crashed) return Quoted(opener_) + " stopped abnormally while opening " + Quoted(path);
+  if (crashed) {
+    return Say("%1 stopped abnormally while opening %2")
+        .arg(Quoted(opener_), Quoted(path))
+        .toStdString();
+  }
   if (exit_code == kOpenerSucceeded) return std::nullopt;
-  return Quoted(opener_) + " could not open " + Quoted(path) + ": " + OpenerExitReason(exit_code) +
-         " (exit code " + std::to_string(exit_code) + ")";
+  return Say("%1 could not open %2: %3 (exit code %4)")
+      .arg(Quoted(opener_), Quoted(path), QString::fromStdString(OpenerExitReason(exit_code)))
+      .arg(exit_code)
+      .toStdString();
 }
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "storage/qt/xlsx_spreadsheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -24,6 +25,8 @@ QString FileStem(std::string_view sheet_name) {
   return stem.isEmpty() ? QStringLiteral("Workbook") : stem;
 }
 
+QString Say(const char* text) { return QCoreApplication::translate("XlsxSpreadsheet", text); }
+
 QString DefaultFolder() {
   const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
   return data.isEmpty() ? QString() : data + QStringLiteral("/exports");
@@ -43,18 +46,23 @@ std::optional<std::string> XlsxSpreadsheet::Show(const StringGrid& grid,
   }
   std::string problem;
   auto* writer = LoadPluginAs<WorkbookWriter>(QString::fromLatin1(kXlsxPluginFile), &problem);
-  if (writer == nullptr) return "The spreadsheet writer cannot be loaded: " + problem;
+  if (writer == nullptr) {
+    return Say("The spreadsheet writer cannot be loaded: %1")
+        .arg(QString::fromStdString(problem))
+        .toStdString();
+  }
 
   if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
-    return "Cannot create the folder \"" + folder_.toStdString() + "\" for the workbook";
+    return Say("Cannot create the folder \"%1\" for the workbook").arg(folder_).toStdString();
   }
   // The name is reserved by creating the file, so that no two workbooks share it.
   QTemporaryFile reserved(folder_ + QLatin1Char('/') + FileStem(sheet_name) +
                           QStringLiteral("-XXXXXX.xlsx"));
   reserved.setAutoRemove(false);
   if (!reserved.open()) {
-    return "Cannot create a file in \"" + folder_.toStdString() +
-           "\": " + reserved.errorString().toStdString();
+    return Say("Cannot create a file in \"%1\": %2")
+        .arg(folder_, reserved.errorString())
+        .toStdString();
   }
   const QString path = reserved.fileName();
   reserved.close();

@@ -1,12 +1,16 @@
 #include "ui/qt/experiments_dialog.h"
 
+#include <QBoxLayout>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextOption>
 #include <QToolButton>
+#include <algorithm>
+#include <string_view>
 
+#include "language/catalogue.h"
 #include "ui/experiment_pages.h"
 #include "ui/qt/form_look.h"
 
@@ -40,6 +44,11 @@ QTabBar::tab:selected {
 }
 )";
 
+// A text of the help, from the core, in the program's language.
+QString PageText(std::string_view text) {
+  return QString::fromStdString(Tr("ExperimentPages", text));
+}
+
 }  // namespace
 
 ExperimentsDialog::ExperimentsDialog(QWidget* parent)
@@ -49,7 +58,7 @@ ExperimentsDialog::ExperimentsDialog(QWidget* parent)
 }
 
 void ExperimentsDialog::BuildControls() {
-  setWindowTitle(QString::fromLatin1(kExperimentsTitle));
+  setWindowTitle(PageText(kExperimentsTitle));
   ApplyFormLook(*this);
   // The text boxes share the window's background.
   QPalette text_palette = palette();
@@ -61,7 +70,7 @@ void ExperimentsDialog::BuildControls() {
 
   close_button_ = new QToolButton(this);
   close_button_->setObjectName(QStringLiteral("SpeedButton1"));
-  close_button_->setText(QString::fromLatin1(kExperimentsClose));
+  close_button_->setText(PageText(kExperimentsClose));
   close_button_->setAutoRaise(true);
   close_button_->setFocusPolicy(Qt::NoFocus);
   close_button_->setGeometry(492, 8, 73, 25);
@@ -80,7 +89,7 @@ void ExperimentsDialog::BuildControls() {
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
     // Added before the text box is filled, so the text is laid out in the window's font.
-    pages_->addTab(sheet, QString::fromLatin1(page.caption));
+    pages_->addTab(sheet, PageText(page.caption));
     auto* memo = new QPlainTextEdit(sheet);
     memo->setObjectName(QStringLiteral("Memo%1").arg(i + 1));
     memo->setGeometry(0, 0, kMemoWidth, kMemoHeights[i]);
@@ -92,15 +101,39 @@ void ExperimentsDialog::BuildControls() {
     // substitute gets a scroll bar rather than cut-off text.
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo->setTabChangesFocus(true);
-    memo->setPlainText(QString::fromLatin1(page.text));
+    memo->setPlainText(PageText(page.text));
     page_sheets_[i] = sheet;
     page_texts_[i] = memo;
   }
   pages_->setCurrentIndex(0);
+  if (!UsesFormGeometry()) ArrangeByLayout();
 
   setTabOrder(pages_, page_texts_[0]);
   for (int i = 1; i < kPageCount; ++i) setTabOrder(page_texts_[i - 1], page_texts_[i]);
   pages_->setFocus();
+}
+
+void ExperimentsDialog::ArrangeByLayout() {
+  // Every tab in sight, so that the window is as wide as their captions need.
+  pages_->tabBar()->setUsesScrollButtons(false);
+  for (int i = 0; i < kPageCount; ++i) {
+    page_texts_[i]->setMinimumSize(kMemoWidth, kMemoHeights[i]);
+    auto* sheet = new QVBoxLayout(page_sheets_[i]);
+    sheet->setContentsMargins(0, 0, 0, 0);
+    sheet->addWidget(page_texts_[i]);
+  }
+  close_button_->setMinimumSize(close_button_->size());
+  auto* side = new QVBoxLayout;
+  side->addWidget(close_button_);
+  side->addStretch();
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(8, 8, 8, 8);
+  outer->setSpacing(11);
+  outer->addWidget(pages_, 1);
+  outer->addLayout(side);
+  // Never smaller than the form, wider where the texts need it.
+  const QSize needed = outer->sizeHint();
+  setFixedSize(std::max(kClientWidth, needed.width()), std::max(kClientHeight, needed.height()));
 }
 
 void ExperimentsDialog::onCloseClicked() { reject(); }

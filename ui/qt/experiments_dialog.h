@@ -31,6 +31,9 @@ class ExperimentsDialog final : public QDialog {
 
  private:
   void BuildControls();
+  // In languages other than English: layouts that fit the texts instead of the form's
+  // fixed geometry.
+  void ArrangeByLayout();
 
   // Controls, named as on the form.
   QToolButton* close_button_ = nullptr;

@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 namespace {
@@ -35,6 +37,8 @@ QFont FormFont(const QString& family) {
   }
   return QFont(family);
 }
+
+bool UsesFormGeometry() { return CurrentLanguage() == Language::kEnglish; }
 
 void ApplyFormLook(QWidget& window) {
   QFont form_font = FormFont(QStringLiteral("Arial Narrow"));

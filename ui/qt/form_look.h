@@ -25,6 +25,10 @@ void ApplyFormLook(QWidget& window);
 // fallback list, which takes longer than building a window.
 QFont FormFont(const QString& family);
 
+// Whether a window keeps the form's exact fixed geometry: in English it does; in other
+// languages, whose words run longer, windows are laid out to fit their texts.
+bool UsesFormGeometry();
+
 }  // namespace vantrel
 
 #endif  // VANTREL_UI_QT_FORM_LOOK_H_
