@@ -11,7 +11,13 @@ namespace vantrel {
 // The most organisms one contact sheet shows.
 inline constexpr int kContactSheetLimit = 1000;
 
-// The lines a picture's tooltip shows for organism `row`: ID, P1, P2, DNA and survival.
+// A column's title as the table shows it: the program's own titles ("ID", "P1", "P2",
+// "DNA", "Survival") in the current language, any other title a file brought as it is.
+// Files and workbooks keep the titles in English; only the screen translates them.
+std::string ShownColumnTitle(std::string_view title);
+
+// The lines a picture's tooltip shows for organism `row`: ID, P1, P2, DNA and survival,
+// each after its column's shown title.
 std::string OrganismTooltip(const StringGrid& grid, int row);
 
 // What a gallery says when the table holds no organism.

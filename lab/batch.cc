@@ -6,6 +6,8 @@
 #include "lab/decimal_text.h"
 #include "lab/judge.h"
 #include "lab/run_csv.h"
+#include "language/catalogue.h"
+#include "language/numbers.h"
 
 namespace vantrel {
 
@@ -123,11 +125,15 @@ std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& run
 
 namespace {
 
-// A quartile spread as "q1 / median / q3", or "-" without values.
-std::string Spread(const std::vector<int>& values) {
+// A quartile spread as "q1 / median / q3", or "-" without values; `shown` writes it as
+// the current language writes decimals.
+std::string Spread(const std::vector<int>& values, bool shown = false) {
   const Quartiles q = QuartilesOf(values);
   if (q.count == 0) return "-";
-  return FormatQuartile(q.q1) + " / " + FormatQuartile(q.median) + " / " + FormatQuartile(q.q3);
+  const auto quartile = [shown](double value) {
+    return shown ? LocalNumber(FormatQuartile(value)) : FormatQuartile(value);
+  };
+  return quartile(q.q1) + " / " + quartile(q.median) + " / " + quartile(q.q3);
 }
 
 }  // namespace
@@ -138,15 +144,19 @@ std::vector<std::string> SummaryLines(const BatchPlan& plan,
   for (std::size_t c = 0; c < plan.conditions.size() && c < results.size(); ++c) {
     const Condition& condition = plan.conditions[c];
     const ConditionResults& result = results[c];
-    lines.push_back("Condition " + std::to_string(c + 1) + ": pop " +
-                    std::to_string(condition.parameters.start_organisms) + " · creativity " +
-                    std::to_string(condition.parameters.creativity) + "% · bonus " +
-                    std::to_string(condition.parameters.bonus) + " · strictness " +
-                    ShortestDecimal(condition.strictness) + " · " + std::to_string(result.runs) +
-                    " runs, " + std::to_string(result.reached) + " reached · first match " +
-                    Spread(result.first_match_clicks) + " · stable " +
-                    Spread(result.stable_clicks) + " (q1 / median / q3 clicks) · goal " +
-                    condition.goal.text);
+    // Nine places at most: the runs and how many reached their goal count as one.
+    const std::string runs =
+        Arg(TrN("Lab", "%n runs, %1 reached", result.runs), {std::to_string(result.reached)});
+    lines.push_back(
+        Arg(Tr("Lab",
+               "Condition %1: pop %2 · creativity %3% · bonus %4 · strictness %5 · %6 "
+               "· first match %7 · stable %8 (q1 / median / q3 clicks) · goal %9"),
+            {std::to_string(c + 1), std::to_string(condition.parameters.start_organisms),
+             std::to_string(condition.parameters.creativity),
+             std::to_string(condition.parameters.bonus),
+             LocalNumber(ShortestDecimal(condition.strictness)), runs,
+             Spread(result.first_match_clicks, true), Spread(result.stable_clicks, true),
+             condition.goal.text}));
   }
   return lines;
 }

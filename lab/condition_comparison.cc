@@ -1,43 +1,66 @@
 #include "lab/condition_comparison.h"
 
+#include <cmath>
 #include <cstdio>
 #include <utility>
+
+#include "language/catalogue.h"
+#include "language/numbers.h"
 
 namespace vantrel {
 
 namespace {
 
+constexpr char kContext[] = "Lab";
+
+// A mean or median of clicks as the current language writes decimals, with its sign when
+// asked ("+3.5", "-2.0").
 std::string Clicks(double value, bool sign = false) {
   char text[32];
-  std::snprintf(text, sizeof text, sign ? "%+.1f" : "%.1f", value);
-  return text;
+  std::snprintf(text, sizeof text, "%.1f", sign ? std::fabs(value) : value);
+  if (!sign) return LocalNumber(text);
+  return (std::signbit(value) ? "-" : "+") + LocalNumber(text);
 }
 
 std::string PValue(double p) {
-  if (p < 0.001) return "p < 0.001";
+  if (p < 0.001) return "p < " + LocalNumber("0.001");
   char text[32];
-  std::snprintf(text, sizeof text, "p = %.3f", p);
-  return text;
+  std::snprintf(text, sizeof text, "%.3f", p);
+  return "p = " + LocalNumber(text);
 }
 
+std::string Count(int count) { return std::to_string(count); }
+
 std::string Describe(const ConditionComparison& c) {
-  const std::string name = "Condition " + std::to_string(c.condition);
-  std::string text = name + " against 1: ";
+  const std::string number = Count(c.condition);
   if (!c.compared) {
-    return text + std::to_string(c.stable) + " of " + std::to_string(c.runs) + " and " +
-           std::to_string(c.first_stable) + " of " + std::to_string(c.first_runs) +
-           " runs became stable, too few to compare (at least " +
-           std::to_string(kMinimumStableRuns) + " each).";
+    return Arg(Tr(kContext,
+                  "Condition %1 against 1: %2 of %3 and %4 of %5 runs became stable, too few to "
+                  "compare (at least %6 each)."),
+               {number, Count(c.stable), Count(c.runs), Count(c.first_stable), Count(c.first_runs),
+                Count(kMinimumStableRuns)});
   }
-  text += "median " + Clicks(c.median) + " against " + Clicks(c.first_median) +
-          " clicks to stable (" + std::to_string(c.stable) + " of " + std::to_string(c.runs) +
-          " and " + std::to_string(c.first_stable) + " of " + std::to_string(c.first_runs) +
-          " runs stable), difference " + Clicks(c.difference.difference, true) + " (95% interval " +
-          Clicks(c.difference.low, true) + " to " + Clicks(c.difference.high, true) +
-          "), Mann-Whitney " + PValue(c.test.p) +
-          (c.test.exact ? " (exact). " : " (normal approximation). ");
-  if (c.difference.SpansZero()) return text + "No clear difference.";
-  return text + name + (c.difference.high < 0 ? " needs fewer clicks." : " needs more clicks.");
+  const std::string medians =
+      Arg(Tr(kContext,
+             "Condition %1 against 1: median %2 against %3 clicks to stable (%4 of %5 and %6 of "
+             "%7 runs stable),"),
+          {number, Clicks(c.median), Clicks(c.first_median), Count(c.stable), Count(c.runs),
+           Count(c.first_stable), Count(c.first_runs)});
+  const std::string test = Arg(
+      Tr(kContext, c.test.exact ? "difference %1 (95% interval %2 to %3), Mann-Whitney %4 (exact)."
+                                : "difference %1 (95% interval %2 to %3), Mann-Whitney %4 (normal "
+                                  "approximation)."),
+      {Clicks(c.difference.difference, true), Clicks(c.difference.low, true),
+       Clicks(c.difference.high, true), PValue(c.test.p)});
+  std::string verdict;
+  if (c.difference.SpansZero()) {
+    verdict = Tr(kContext, "No clear difference.");
+  } else {
+    verdict = Arg(Tr(kContext, c.difference.high < 0 ? "Condition %1 needs fewer clicks."
+                                                     : "Condition %1 needs more clicks."),
+                  {number});
+  }
+  return medians + " " + test + " " + verdict;
 }
 
 }  // namespace
@@ -74,9 +97,9 @@ std::vector<std::string> ComparisonLines(const BatchPlan& plan,
   std::vector<std::string> lines;
   const std::vector<ConditionComparison> comparisons = CompareWithFirst(plan, results);
   if (comparisons.empty()) return lines;
-  lines.push_back(
-      "Against condition 1, by the clicks to stable of the runs that became stable "
-      "(runs stopped at the click limit are left out):");
+  lines.push_back(Tr(kContext,
+                     "Against condition 1, by the clicks to stable of the runs that became stable "
+                     "(runs stopped at the click limit are left out):"));
   for (const ConditionComparison& c : comparisons) lines.push_back(c.text);
   return lines;
 }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 namespace {
@@ -209,8 +211,8 @@ std::vector<Run> ParseRunsCsv(std::string_view csv) {
 FileQuestion ExportRunsQuestion() {
   FileQuestion question;
   question.mode = FileQuestion::Mode::kSave;
-  question.title = "Export runs";
-  question.filters = {"CSV files (*.csv)"};
+  question.title = Tr("Lab", "Export runs");
+  question.filters = {Arg(Tr("Lab", "CSV files (%1)"), {"*.csv"})};
   question.suffix = "csv";
   question.suggested_name = "runs.csv";
   return question;

@@ -49,7 +49,7 @@ ExperimentsDialog::ExperimentsDialog(QWidget* parent)
 }
 
 void ExperimentsDialog::BuildControls() {
-  setWindowTitle(QString::fromLatin1(kExperimentsTitle));
+  setWindowTitle(QString::fromStdString(ExperimentsTitle()));
   ApplyFormLook(*this);
   // The text boxes share the window's background.
   QPalette text_palette = palette();
@@ -61,7 +61,7 @@ void ExperimentsDialog::BuildControls() {
 
   close_button_ = new QToolButton(this);
   close_button_->setObjectName(QStringLiteral("SpeedButton1"));
-  close_button_->setText(QString::fromLatin1(kExperimentsClose));
+  close_button_->setText(QString::fromStdString(ExperimentsCloseText()));
   close_button_->setAutoRaise(true);
   close_button_->setFocusPolicy(Qt::NoFocus);
   close_button_->setGeometry(492, 8, 73, 25);
@@ -80,7 +80,7 @@ void ExperimentsDialog::BuildControls() {
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
     // Added before the text box is filled, so the text is laid out in the window's font.
-    pages_->addTab(sheet, QString::fromLatin1(page.caption));
+    pages_->addTab(sheet, QString::fromStdString(ShownCaption(page)));
     auto* memo = new QPlainTextEdit(sheet);
     memo->setObjectName(QStringLiteral("Memo%1").arg(i + 1));
     memo->setGeometry(0, 0, kMemoWidth, kMemoHeights[i]);
@@ -92,7 +92,7 @@ void ExperimentsDialog::BuildControls() {
     // substitute gets a scroll bar rather than cut-off text.
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo->setTabChangesFocus(true);
-    memo->setPlainText(QString::fromLatin1(page.text));
+    memo->setPlainText(QString::fromStdString(ShownText(page)));
     page_sheets_[i] = sheet;
     page_texts_[i] = memo;
   }
