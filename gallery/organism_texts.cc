@@ -18,12 +18,10 @@ constexpr std::array<std::string_view, kOrganismColumnCount> kTitles = {"ID", "P
 
 }  // namespace
 
-std::string ShownColumnTitle(std::string_view title) {
+std::optional<std::string> TranslatedColumnTitle(std::string_view title) {
   // Only the program's own titles are words of ours; a loaded file may bring others.
-  if (std::find(kTitles.begin(), kTitles.end(), title) != kTitles.end()) {
-    return Tr("Table", title);
-  }
-  return std::string(title);
+  if (std::find(kTitles.begin(), kTitles.end(), title) == kTitles.end()) return std::nullopt;
+  return Tr("Table", title);
 }
 
 std::string OrganismTooltip(const StringGrid& grid, int row) {
@@ -31,7 +29,7 @@ std::string OrganismTooltip(const StringGrid& grid, int row) {
   std::string tooltip;
   for (int column = 0; column < kOrganismColumnCount; ++column) {
     if (column > 0) tooltip += '\n';
-    tooltip += ShownColumnTitle(kTitles[column]) + " " + grid.Cell(column, row);
+    tooltip += *TranslatedColumnTitle(kTitles[column]) + " " + grid.Cell(column, row);
   }
   return tooltip;
 }
