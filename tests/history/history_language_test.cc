@@ -43,31 +43,31 @@ TEST_F(HistoryLanguageTest, OriginRunsChooseThePluralFormOfEachCount) {
             "1 Mutation, 2 vom ersten Elternteil, 2 Mutationen");
 }
 
+// The tree's fixed texts, generation headings and legend, in the current language.
+std::vector<std::string> FixedTreeTexts() {
+  std::vector<std::string> texts = {FamilyTreeTitle(),       TreeBackText(), TreeBackName(),
+                                    TreeBackTooltip(),       LegendLead(),   LegendTail(),
+                                    NoOrganismSelectedText()};
+  for (int generation = 1; generation <= kTreeGenerations; ++generation) {
+    texts.push_back(GenerationName(generation));
+  }
+  for (const LegendEntry& entry : LegendEntries()) texts.push_back(entry.text);
+  return texts;
+}
+
 // Every fixed text of the tree differs from the English in both languages, and the
 // generations stay told apart.
 TEST_F(HistoryLanguageTest, TheTreesFixedTextsAreAllTranslated) {
+  const std::vector<std::string> english = FixedTreeTexts();
   for (const Language language : {Language::kGerman, Language::kDutch}) {
-    SetLanguage(Language::kEnglish);
-    std::vector<std::string> english = {FamilyTreeTitle(),       TreeBackText(), TreeBackName(),
-                                        TreeBackTooltip(),       LegendLead(),   LegendTail(),
-                                        NoOrganismSelectedText()};
-    std::set<std::string> generations;
-    for (int generation = 1; generation <= kTreeGenerations; ++generation) {
-      english.push_back(GenerationName(generation));
-    }
-    for (const LegendEntry& entry : LegendEntries()) english.push_back(entry.text);
     VANTREL_SPEAK(language);
     SCOPED_TRACE(LanguageCode(language));
-    std::vector<std::string> shown = {FamilyTreeTitle(),       TreeBackText(), TreeBackName(),
-                                      TreeBackTooltip(),       LegendLead(),   LegendTail(),
-                                      NoOrganismSelectedText()};
-    for (int generation = 1; generation <= kTreeGenerations; ++generation) {
-      shown.push_back(GenerationName(generation));
-      generations.insert(GenerationName(generation));
-    }
-    for (const LegendEntry& entry : LegendEntries()) shown.push_back(entry.text);
+    const std::vector<std::string> shown = FixedTreeTexts();
     ASSERT_EQ(shown.size(), english.size());
     for (std::size_t i = 0; i < shown.size(); ++i) EXPECT_NE(shown[i], english[i]) << english[i];
+    const auto legend = static_cast<std::ptrdiff_t>(LegendEntries().size());
+    const std::set<std::string> generations(shown.end() - legend - kTreeGenerations,
+                                            shown.end() - legend);
     EXPECT_EQ(generations.size(), static_cast<std::size_t>(kTreeGenerations));
     EXPECT_NE(TreeBackTooltip().find("(Alt+Left)"), std::string::npos) << "the key stays";
   }
