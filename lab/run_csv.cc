@@ -177,7 +177,7 @@ std::optional<std::int64_t> ParseUtc(const std::string& text) {
   const int day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
   const int day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
   const std::int64_t days = static_cast<std::int64_t>(era) * 146097 + day_of_era - 719468;
-  return days * 86400 + hour * 3600 + minute * 60 + second;
+  return days * 86400 + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
 }
 
 }  // namespace
