@@ -49,7 +49,7 @@ void MainWindow::OpenJournalAndOfferRestore() {
     services_.messages.ShowMessage(Journal::UnreadableMessage(*crashed));
     return;
   }
-  if (services_.messages.AskYesNo(kRestoreCaption, RestoreQuestion(*crashed))) {
+  if (services_.messages.AskYesNo(RestoreCaption(), RestoreQuestion(*crashed))) {
     RestoreRun(*crashed);
   }
 }
@@ -57,12 +57,12 @@ void MainWindow::OpenJournalAndOfferRestore() {
 void MainWindow::onRestoreLastRunClicked() {
   Journal* journal = workspace_.journal();
   if (journal == nullptr) {
-    services_.messages.ShowMessage(kNoJournalText);
+    services_.messages.ShowMessage(NoJournalText());
     return;
   }
   const std::optional<EarlierRun> latest = journal->FindLatestRun();
   if (!latest) {
-    services_.messages.ShowMessage(kNoEarlierRunText);
+    services_.messages.ShowMessage(NoEarlierRunText());
     return;
   }
   RestoreRun(*latest);

@@ -2,6 +2,10 @@
 
 #include <QBrush>
 #include <QColor>
+#include <optional>
+#include <string>
+
+#include "gallery/organism_texts.h"
 
 namespace vantrel {
 
@@ -34,6 +38,10 @@ QVariant OrganismTableModel::data(const QModelIndex& index, int role) const {
 QVariant OrganismTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   const std::string& text = grid_.Cell(section, 0);
+  // The program's own titles in the current language; a file's other titles as its bytes.
+  if (const std::optional<std::string> shown = TranslatedColumnTitle(text)) {
+    return QString::fromStdString(*shown);
+  }
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 

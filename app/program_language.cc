@@ -41,16 +41,6 @@ Language SystemLanguage() {
   return PreferredLanguage(preferred);
 }
 
-QString RefusedLanguageText(const std::string& code, Language instead) {
-  const std::string_view name = LanguageName(instead);
-  return QCoreApplication::translate(
-             "ProgramLanguage",
-             "vantrel: the language \"%1\" of --lang is not known (en, nl, de or pseudo); "
-             "going on in %2")
-      .arg(QString::fromStdString(code),
-           QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-}
-
 QString ProgramLanguage::QtTranslationsFolder() {
   return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }

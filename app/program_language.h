@@ -15,10 +15,6 @@ namespace vantrel {
 // The first of the system's preferred languages that the program speaks, else English.
 Language SystemLanguage();
 
-// The line that says a --lang code was not understood, in the language the program goes on
-// in.
-QString RefusedLanguageText(const std::string& code, Language instead);
-
 // Makes the program speak `language` for as long as it lives: the windows' texts through
 // QTranslators over the .qm files of that language (every area's, built into the program
 // under :/i18n/) and Qt's own (dialog buttons), the core's texts through its catalogue,

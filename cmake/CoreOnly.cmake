@@ -46,6 +46,10 @@ if(VANTREL_BUILD_TESTS)
   add_library(vantrel_test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/fakes.cc)
   target_link_libraries(vantrel_test_support PUBLIC vantrel_population vantrel_ui vantrel_storage
                                                     vantrel_gallery vantrel_history GTest::gtest)
+  # Tests that speak German or Dutch read the build's catalogues, as the page would.
+  target_sources(vantrel_test_support PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/spoken_language.cc)
+  target_compile_definitions(vantrel_test_support
+                             PRIVATE VANTREL_TEST_CATALOGUE_DIR="${PROJECT_BINARY_DIR}/catalogues")
 endif()
 
 # vantrel_core(FOLDER [LIBS ...]): the core library vantrel_FOLDER, linking LIBS, and the

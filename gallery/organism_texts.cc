@@ -1,6 +1,7 @@
 #include "gallery/organism_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "language/catalogue.h"
@@ -9,10 +10,28 @@
 
 namespace vantrel {
 
+namespace {
+
+// The titles the program writes above its columns, column by column.
+constexpr std::array<std::string_view, kOrganismColumnCount> kTitles = {"ID", "P1", "P2", "DNA",
+                                                                        "Survival"};
+
+}  // namespace
+
+std::optional<std::string> TranslatedColumnTitle(std::string_view title) {
+  // Only the program's own titles are words of ours; a loaded file may bring others.
+  if (std::find(kTitles.begin(), kTitles.end(), title) == kTitles.end()) return std::nullopt;
+  return Tr("Table", title);
+}
+
 std::string OrganismTooltip(const StringGrid& grid, int row) {
-  return "ID " + grid.Cell(kIdColumn, row) + "\nP1 " + grid.Cell(kP1Column, row) + "\nP2 " +
-         grid.Cell(kP2Column, row) + "\nDNA " + grid.Cell(kDnaColumn, row) + "\nSurvival " +
-         grid.Cell(kSurvivalColumn, row);
+  // Each line is a column's title as the table shows it, then the organism's cell.
+  std::string tooltip;
+  for (int column = 0; column < kOrganismColumnCount; ++column) {
+    if (column > 0) tooltip += '\n';
+    tooltip += *TranslatedColumnTitle(kTitles[column]) + " " + grid.Cell(column, row);
+  }
+  return tooltip;
 }
 
 std::string EmptyGalleryHint() {

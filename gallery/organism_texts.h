@@ -1,6 +1,7 @@
 #ifndef VANTREL_GALLERY_ORGANISM_TEXTS_H_
 #define VANTREL_GALLERY_ORGANISM_TEXTS_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,13 @@ namespace vantrel {
 // The most organisms one contact sheet shows.
 inline constexpr int kContactSheetLimit = 1000;
 
-// The lines a picture's tooltip shows for organism `row`: ID, P1, P2, DNA and survival.
+// One of the program's own column titles ("ID", "P1", "P2", "DNA", "Survival") as the
+// screen shows it, in the current language (UTF-8); nothing for a title a file brought,
+// which is shown as its bytes are. Files and workbooks keep the titles in English.
+std::optional<std::string> TranslatedColumnTitle(std::string_view title);
+
+// The lines a picture's tooltip shows for organism `row`: ID, P1, P2, DNA and survival,
+// each after its column's shown title.
 std::string OrganismTooltip(const StringGrid& grid, int row);
 
 // What a gallery says when the table holds no organism.

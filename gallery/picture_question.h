@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "desktop/file_name_dialog.h"
+#include "language/catalogue.h"
 
 namespace vantrel {
 
@@ -14,7 +15,9 @@ inline FileQuestion SavePictureQuestion(std::string title, std::string suggested
   FileQuestion question;
   question.mode = FileQuestion::Mode::kSave;
   question.title = std::move(title);
-  question.filters = {"PNG image (*.png)", "SVG drawing (*.svg)"};
+  // The filters' names are translated, their patterns never.
+  question.filters = {Arg(Tr("Gallery", "PNG image (%1)"), {"*.png"}),
+                      Arg(Tr("Gallery", "SVG drawing (%1)"), {"*.svg"})};
   question.suffix = "png";
   question.suggested_name = std::move(suggested_name);
   return question;

@@ -16,11 +16,12 @@ namespace vantrel {
 // Generations of ancestors a tree shows below its organism.
 inline constexpr int kTreeGenerations = 5;
 
-inline constexpr std::string_view kFamilyTreeTitle = "Family tree";
-inline constexpr std::string_view kTreeBack = "Back";
-inline constexpr std::string_view kTreeBackName = "Back to the previous tree";
-inline constexpr std::string_view kTreeBackTooltip = "Back to the tree shown before (Alt+Left)";
-inline constexpr std::string_view kNoOrganismSelected = "No organism selected.";
+// The window's fixed texts, in the current language.
+std::string FamilyTreeTitle();
+std::string TreeBackText();
+std::string TreeBackName();
+std::string TreeBackTooltip();  // names the key Alt+Left
+std::string NoOrganismSelectedText();
 
 // How a digit is marked besides its colour, for those who cannot tell colours apart.
 enum class DigitMark : std::uint8_t {
@@ -34,28 +35,22 @@ DigitMark OriginMark(DigitOrigin origin);
 std::uint32_t OriginColour(DigitOrigin origin);
 // "#1f5fbf": the colour as CSS and rich text write it.
 std::string OriginColourName(DigitOrigin origin);
-// "first parent", "second parent", "mutation" or "root".
-std::string_view OriginName(DigitOrigin origin);
+// "first parent", "second parent", "mutation" or "root", in the current language.
+std::string OriginName(DigitOrigin origin);
 
-// The legend above the tree: `lead`, then for each origin a sample digit followed by its
-// text, then `tail`.
+// The legend above the tree: LegendLead(), then for each origin a sample digit followed by
+// its text, then LegendTail(); a list, so each piece is translated alone.
 struct LegendEntry {
   char digit;
   DigitOrigin origin;
-  std::string_view text;
+  std::string text;
 };
-inline constexpr std::string_view kLegendLead = "Digits: ";
-inline constexpr std::array<LegendEntry, 4> kLegendEntries{{
-    {'1', DigitOrigin::kFirstParent, " from the first parent, "},
-    {'2', DigitOrigin::kSecondParent, " from the second parent (underlined), "},
-    {'3', DigitOrigin::kMutation, " mutation (bold, boxed), "},
-    {'4', DigitOrigin::kRoot, " root (founder or loaded)."},
-}};
-inline constexpr std::string_view kLegendTail =
-    " Click a living ancestor to select it, a dead one to see its tree.";
+std::string LegendLead();
+std::array<LegendEntry, 4> LegendEntries();
+std::string LegendTail();
 
 // The heading of a generation's row: "Parents" for 1 up to kTreeGenerations; "" beyond.
-std::string_view GenerationName(int generation);
+std::string GenerationName(int generation);
 // "ID 12 · living", with " · root" (and its P1 and P2 when they are not 0) for a root.
 std::string CardCaption(const OrganismRecord& record);
 // Pool, parents, survival, birth and end, for the organism the tree is about (two lines).

@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "history/journal_texts.h"
+#include "language/catalogue.h"
 
 namespace vantrel {
 
@@ -73,18 +74,18 @@ class Reader {
 std::string Reason(sqlite3* db, int code) {
   switch (code & 0xff) {
     case SQLITE_FULL:
-      return "the disk is full";
+      return Tr("Journal", "the disk is full");
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_IOERR:
-      return "the folder cannot be written";
+      return Tr("Journal", "the folder cannot be written");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-      return "the journal is locked by another program";
+      return Tr("Journal", "the journal is locked by another program");
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-      return "the journal is damaged";
+      return Tr("Journal", "the journal is damaged");
     default:
       return db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
   }

@@ -9,9 +9,10 @@ namespace vantrel {
 // folder on the desktop, the browser's storage on a web page). `where` and `name` are
 // worded by the caller: a folder or a path there, a phrase on the page.
 
-inline constexpr char kRestoreCaption[] = "Restore population";
-inline constexpr char kNoJournalText[] = "There is no journal to restore from in this run.";
-inline constexpr char kNoEarlierRunText[] = "There is no earlier run to restore.";
+// Every text is in the current language.
+std::string RestoreCaption();
+std::string NoJournalText();
+std::string NoEarlierRunText();
 
 // The question asked at start-up about a run that ended without closing.
 std::string RestoreQuestion(int organisms, int steps);

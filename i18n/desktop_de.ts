@@ -207,13 +207,6 @@
     </message>
 </context>
 <context>
-    <name>ProgramLanguage</name>
-    <message>
-        <source>vantrel: the language "%1" of --lang is not known (en, nl, de or pseudo); going on in %2</source>
-        <translation>vantrel: Die Sprache "%1" von --lang ist unbekannt (en, nl, de oder pseudo); es geht weiter auf %2</translation>
-    </message>
-</context>
-<context>
     <name>DesktopOpener</name>
     <message>
         <source>the opener was called wrongly</source>

@@ -207,13 +207,6 @@
     </message>
 </context>
 <context>
-    <name>ProgramLanguage</name>
-    <message>
-        <source>vantrel: the language "%1" of --lang is not known (en, nl, de or pseudo); going on in %2</source>
-        <translation>vantrel: de taal "%1" van --lang is onbekend (en, nl, de of pseudo); verder in het %2</translation>
-    </message>
-</context>
-<context>
     <name>DesktopOpener</name>
     <message>
         <source>the opener was called wrongly</source>

@@ -11,5 +11,13 @@
         <source>The picture shows the first %1 of %2 organisms, in table order.</source>
         <translation>Das Bild zeigt die ersten %1 von %2 Organismen, in der Reihenfolge der Tabelle.</translation>
     </message>
+    <message>
+        <source>PNG image (%1)</source>
+        <translation>PNG-Bild (%1)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (%1)</source>
+        <translation>SVG-Zeichnung (%1)</translation>
+    </message>
 </context>
 </TS>

@@ -11,5 +11,13 @@
         <source>The picture shows the first %1 of %2 organisms, in table order.</source>
         <translation>De afbeelding toont de eerste %1 van %2 organismen, in de volgorde van de tabel.</translation>
     </message>
+    <message>
+        <source>PNG image (%1)</source>
+        <translation>PNG-afbeelding (%1)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (%1)</source>
+        <translation>SVG-tekening (%1)</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 namespace {
@@ -175,7 +177,7 @@ std::optional<std::int64_t> ParseUtc(const std::string& text) {
   const int day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
   const int day_of_era = year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
   const std::int64_t days = static_cast<std::int64_t>(era) * 146097 + day_of_era - 719468;
-  return days * 86400 + hour * 3600 + minute * 60 + second;
+  return days * 86400 + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
 }
 
 }  // namespace
@@ -209,8 +211,8 @@ std::vector<Run> ParseRunsCsv(std::string_view csv) {
 FileQuestion ExportRunsQuestion() {
   FileQuestion question;
   question.mode = FileQuestion::Mode::kSave;
-  question.title = "Export runs";
-  question.filters = {"CSV files (*.csv)"};
+  question.title = Tr("Lab", "Export runs");
+  question.filters = {Arg(Tr("Lab", "CSV files (%1)"), {"*.csv"})};
   question.suffix = "csv";
   question.suggested_name = "runs.csv";
   return question;

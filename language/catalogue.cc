@@ -72,6 +72,7 @@ Catalogue Catalogue::Parse(std::string_view bytes) {
 
 const std::vector<std::string>* Catalogue::Find(std::string_view context,
                                                 std::string_view source) const {
+  if (by_key_.empty()) return nullptr;  // English: no key to build
   const auto exact = by_key_.find(std::pair{std::string(context), std::string(source)});
   if (exact != by_key_.end()) return &exact->second;
   const auto any = by_source_.find(source);

@@ -10,6 +10,8 @@
 #include <random>
 #include <system_error>
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 namespace {
@@ -108,7 +110,9 @@ FileWrite WriteInPlace(const fs::path& target, const std::function<bool(std::FIL
 }
 
 std::string Failure(const std::string& path, int error) {
-  return "cannot write " + path + ": " + std::strerror(error);
+  // The system words its reasons in English; the catalogue holds translations of the
+  // common ones under their English text, and any other stays as the system says it.
+  return Arg(Tr("Files", "cannot write %1: %2"), {path, Tr("Files", std::strerror(error))});
 }
 
 }  // namespace
@@ -164,7 +168,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view conten
 }
 
 std::string CheckWritable(const std::string& path) {
-  if (path.empty()) return "no file name";
+  if (path.empty()) return Tr("Files", "no file name");
   const fs::path target = ResolveTarget(path);
   if (const int refusal = RefusalOf(target); refusal != 0) return Failure(path, refusal);
   fs::path temporary;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "language/catalogue.h"
 #include "storage/spreadsheet.h"
 
 namespace vantrel {
@@ -29,8 +30,9 @@ std::optional<std::string> SheetCellTexts(const StringGrid& grid, int first_row,
     for (int col = 0; col < grid.ColCount(); ++col) {
       const std::string& bytes = grid.Cell(col, row);
       if (bytes.size() > static_cast<std::size_t>(kXlsxMaxTextLength)) {
-        return "Cell " + CellName(row, col) + " holds " + std::to_string(bytes.size()) +
-               " characters; a cell can hold at most " + std::to_string(kXlsxMaxTextLength);
+        return Arg(
+            Tr("Spreadsheet", "Cell %1 holds %2 characters; a cell can hold at most %3"),
+            {CellName(row, col), std::to_string(bytes.size()), std::to_string(kXlsxMaxTextLength)});
       }
       texts[row - first_row][col] = Latin1ToUtf8(bytes);
     }

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 namespace {
@@ -64,9 +66,10 @@ TableFileResult SaveTableFile(const StringGrid& grid, const std::string& file_na
     case FileResult::kCannotOpen:
       return {};
     case FileResult::kCannotCreate:
-      return {TableFileResult::Status::kCannotCreate, "Cannot create file " + file_name};
+      return {TableFileResult::Status::kCannotCreate,
+              Arg(Tr("TableFile", "Cannot create file %1"), {file_name})};
     case FileResult::kWriteError:
-      return {TableFileResult::Status::kWriteError, "Stream write error"};
+      return {TableFileResult::Status::kWriteError, Tr("TableFile", "Stream write error")};
   }
   return {};
 }
@@ -84,7 +87,8 @@ TableFileResult FillFromLines(StringGrid& grid, const LineBuffer& buffer,
       return {Status::kNothingLoaded, {}};
     case GridFill::kTitleRowOnly:
       // A grid of the title row alone holds nothing to select or work on: refuse it.
-      return {Status::kNoBodyRows, "File " + file_name + " holds no rows below the title row."};
+      return {Status::kNoBodyRows,
+              Arg(Tr("TableFile", "File %1 holds no rows below the title row."), {file_name})};
   }
   return {};
 }
@@ -92,11 +96,13 @@ TableFileResult FillFromLines(StringGrid& grid, const LineBuffer& buffer,
 }  // namespace
 
 TableFileResult NotAFileResult(const std::string& file_name) {
-  return {TableFileResult::Status::kNotAFile, "Cannot open file " + file_name + "."};
+  return {TableFileResult::Status::kNotAFile,
+          Arg(Tr("TableFile", "Cannot open file %1."), {file_name})};
 }
 
 TableFileResult CannotOpenResult(const std::string& file_name) {
-  return {TableFileResult::Status::kCannotOpen, "Cannot open file " + file_name};
+  return {TableFileResult::Status::kCannotOpen,
+          Arg(Tr("TableFile", "Cannot open file %1"), {file_name})};
 }
 
 TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name) {
@@ -155,8 +161,10 @@ GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
 FileQuestion OpenTableFileQuestion() {
   FileQuestion question;
   question.mode = FileQuestion::Mode::kOpen;
-  question.title = "Open organisms file";
-  question.filters = {"Simple Table Files (*.str)", "All Files (*)"};
+  question.title = Tr("TableFile", "Open organisms file");
+  // Only the filters' names are translated; their patterns stay as the dialogs read them.
+  question.filters = {Arg(Tr("TableFile", "Simple Table Files (%1)"), {"*.str"}),
+                      Arg(Tr("TableFile", "All Files (%1)"), {"*"})};
   question.suffix = "str";
   question.confirm_overwrite = false;
   return question;
@@ -165,7 +173,7 @@ FileQuestion OpenTableFileQuestion() {
 FileQuestion SaveTableFileQuestion() {
   FileQuestion question = OpenTableFileQuestion();
   question.mode = FileQuestion::Mode::kSave;
-  question.title = "save organisms file";
+  question.title = Tr("TableFile", "save organisms file");
   question.suggested_name = "organisms.str";
   return question;
 }

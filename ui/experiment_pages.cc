@@ -1,5 +1,7 @@
 #include "ui/experiment_pages.h"
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 namespace {
@@ -73,5 +75,12 @@ constexpr std::array<ExperimentPage, kExperimentPageCount> kPages = {{
 }  // namespace
 
 const std::array<ExperimentPage, kExperimentPageCount>& ExperimentPages() { return kPages; }
+
+// Each page is translated whole, so a translation can order its paragraphs' sentences
+// freely; it keeps the empty lines between paragraphs.
+std::string ExperimentsTitle() { return Tr("ExperimentPages", kExperimentsTitle); }
+std::string ExperimentsCloseText() { return Tr("ExperimentPages", kExperimentsClose); }
+std::string ShownCaption(const ExperimentPage& page) { return Tr("ExperimentPages", page.caption); }
+std::string ShownText(const ExperimentPage& page) { return Tr("ExperimentPages", page.text); }
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #include "ui/web_links.h"
 
+#include "language/catalogue.h"
 #include "ui/messages.h"
 #include "ui/web_shell.h"
 
@@ -9,23 +10,24 @@ namespace {
 
 void ShowShellFailure(MessageService& owner, int result) {
   // The four named failures and every other one carry captions that differ in case.
-  static constexpr char kNamedCaption[] = "Error opening webpage";
+  const std::string named_caption = Tr("WebLinks", "Error opening webpage");
   switch (result) {
     case 0:
-      owner.ShowOwnedMessage(kNamedCaption, "Error w71: Out of Memory");
+      owner.ShowOwnedMessage(named_caption, Tr("WebLinks", "Error w71: Out of Memory"));
       return;
     case 2:
-      owner.ShowOwnedMessage(kNamedCaption, "Error w72: File not found");
+      owner.ShowOwnedMessage(named_caption, Tr("WebLinks", "Error w72: File not found"));
       return;
     case 3:
-      owner.ShowOwnedMessage(kNamedCaption, "Error w73: Directory not");
+      owner.ShowOwnedMessage(named_caption, Tr("WebLinks", "Error w73: Directory not"));
       return;
     case 11:
-      owner.ShowOwnedMessage(kNamedCaption, "Error w74: Wrong format in EXE");
+      owner.ShowOwnedMessage(named_caption, Tr("WebLinks", "Error w74: Wrong format in EXE"));
       return;
     default:
-      owner.ShowOwnedMessage("Error Opening Webpage",
-                             "Error Nr: " + std::to_string(result) + " in ShellExecute");
+      owner.ShowOwnedMessage(
+          Tr("WebLinks", "Error Opening Webpage"),
+          Arg(Tr("WebLinks", "Error Nr: %1 in ShellExecute"), {std::to_string(result)}));
   }
 }
 

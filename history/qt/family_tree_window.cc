@@ -49,11 +49,11 @@ QString DigitHtml(char digit, DigitOrigin origin) {
 }
 
 QLabel* Legend(QWidget* parent) {
-  QString html = Text(kLegendLead);
-  for (const LegendEntry& entry : kLegendEntries) {
+  QString html = Text(LegendLead());
+  for (const LegendEntry& entry : LegendEntries()) {
     html += DigitHtml(entry.digit, entry.origin) + Text(entry.text).toHtmlEscaped();
   }
-  html += Text(kLegendTail).toHtmlEscaped();
+  html += Text(LegendTail()).toHtmlEscaped();
   auto* label = new QLabel(html, parent);
   label->setTextFormat(Qt::RichText);
   label->setWordWrap(true);
@@ -177,14 +177,14 @@ void TreeCanvas::paintEvent(QPaintEvent* event) {
 FamilyTreeWindow::FamilyTreeWindow(History& history, QWidget* parent)
     : QWidget(parent, Qt::Window),
       history_(history),
-      back_button_(new QPushButton(Text(kTreeBack), this)),
+      back_button_(new QPushButton(Text(TreeBackText()), this)),
       scroll_(new QScrollArea(this)),
       canvas_(new TreeCanvas(scroll_)) {
   setObjectName(QStringLiteral("frmFamilyTree"));
-  setWindowTitle(Text(kFamilyTreeTitle));
+  setWindowTitle(Text(FamilyTreeTitle()));
   back_button_->setObjectName(QStringLiteral("btnBack"));
-  back_button_->setAccessibleName(Text(kTreeBackName));
-  back_button_->setToolTip(Text(kTreeBackTooltip));
+  back_button_->setAccessibleName(Text(TreeBackName()));
+  back_button_->setToolTip(Text(TreeBackTooltip()));
   back_button_->setAutoDefault(false);
   back_button_->hide();
   connect(back_button_, &QPushButton::clicked, this, &FamilyTreeWindow::GoBack);
@@ -287,7 +287,7 @@ void FamilyTreeWindow::Rebuild() {
   canvas_->SetLinks({});
   const Lineage& lineage = history_.lineage();
   if (shown_ >= lineage.size()) {
-    rows_->addWidget(new QLabel(Text(kNoOrganismSelected), this));
+    rows_->addWidget(new QLabel(Text(NoOrganismSelectedText()), this));
     return;
   }
   std::map<std::uint32_t, OrganismCard*> cards;

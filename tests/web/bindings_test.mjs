@@ -284,6 +284,9 @@ assert.ok(call(module, 'contactSheetSvg', organisms).includes(`>${organisms[2].i
 assert.equal(call(module, 'contactSheetNote', 5, 5), '');
 assert.deepEqual(call(module, 'pictureFormats'), ['PNG image (*.png)', 'SVG drawing (*.svg)']);
 assert.match(call(module, 'contactSheetNote', 1000, 1200), /first 1,000 of 1,200/);
+// The program's own column titles are its words; a title a file brought stays as it came.
+assert.equal(call(module, 'shownColumnTitle', 'Survival'), 'Survival');
+assert.equal(call(module, 'shownColumnTitle', 'Überleben'), 'Überleben');
 
 // The journal: what one engine wrote, another restores to the same table.
 const played = new module.Engine(noon);

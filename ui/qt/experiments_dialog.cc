@@ -8,9 +8,7 @@
 #include <QTextOption>
 #include <QToolButton>
 #include <algorithm>
-#include <string_view>
 
-#include "language/catalogue.h"
 #include "ui/experiment_pages.h"
 #include "ui/qt/form_look.h"
 
@@ -44,11 +42,6 @@ QTabBar::tab:selected {
 }
 )";
 
-// A text of the help, from the core, in the program's language.
-QString PageText(std::string_view text) {
-  return QString::fromStdString(Tr("ExperimentPages", text));
-}
-
 }  // namespace
 
 ExperimentsDialog::ExperimentsDialog(QWidget* parent)
@@ -58,7 +51,7 @@ ExperimentsDialog::ExperimentsDialog(QWidget* parent)
 }
 
 void ExperimentsDialog::BuildControls() {
-  setWindowTitle(PageText(kExperimentsTitle));
+  setWindowTitle(QString::fromStdString(ExperimentsTitle()));
   ApplyFormLook(*this);
   // The text boxes share the window's background.
   QPalette text_palette = palette();
@@ -70,7 +63,7 @@ void ExperimentsDialog::BuildControls() {
 
   close_button_ = new QToolButton(this);
   close_button_->setObjectName(QStringLiteral("SpeedButton1"));
-  close_button_->setText(PageText(kExperimentsClose));
+  close_button_->setText(QString::fromStdString(ExperimentsCloseText()));
   close_button_->setAutoRaise(true);
   close_button_->setFocusPolicy(Qt::NoFocus);
   close_button_->setGeometry(492, 8, 73, 25);
@@ -89,7 +82,7 @@ void ExperimentsDialog::BuildControls() {
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
     // Added before the text box is filled, so the text is laid out in the window's font.
-    pages_->addTab(sheet, PageText(page.caption));
+    pages_->addTab(sheet, QString::fromStdString(ShownCaption(page)));
     auto* memo = new QPlainTextEdit(sheet);
     memo->setObjectName(QStringLiteral("Memo%1").arg(i + 1));
     memo->setGeometry(0, 0, kMemoWidth, kMemoHeights[i]);
@@ -101,7 +94,7 @@ void ExperimentsDialog::BuildControls() {
     // substitute gets a scroll bar rather than cut-off text.
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo->setTabChangesFocus(true);
-    memo->setPlainText(PageText(page.text));
+    memo->setPlainText(QString::fromStdString(ShownText(page)));
     page_sheets_[i] = sheet;
     page_texts_[i] = memo;
   }

@@ -200,13 +200,13 @@ val ExperimentsHelpBinding() {
   val pages = val::array();
   for (const ExperimentPage& page : ExperimentPages()) {
     val object = val::object();
-    object.set("caption", std::string(page.caption));
-    object.set("text", std::string(page.text));
+    object.set("caption", ShownCaption(page));
+    object.set("text", ShownText(page));
     pages.call<void>("push", object);
   }
   val help = val::object();
-  help.set("title", std::string(kExperimentsTitle));
-  help.set("close", std::string(kExperimentsClose));
+  help.set("title", ExperimentsTitle());
+  help.set("close", ExperimentsCloseText());
   help.set("pages", pages);
   return help;
 }

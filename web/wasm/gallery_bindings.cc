@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "gallery/gallery_layout.h"
+#include "gallery/organism_texts.h"
 
 namespace vantrel {
 namespace {
@@ -85,6 +87,12 @@ val Cells(const GalleryGeometry& geometry, int top, int bottom) {
   return cells;
 }
 
+// A column's title as the table shows it: the program's own in the current language, any
+// other as it came (the page holds titles as text already).
+std::string ShownColumnTitle(const std::string& title) {
+  return TranslatedColumnTitle(title).value_or(title);
+}
+
 }  // namespace
 }  // namespace vantrel
 
@@ -113,4 +121,5 @@ EMSCRIPTEN_BINDINGS(gallery) {
   emscripten::function("galleryCell", &vantrel::Cell);
   emscripten::function("galleryStep", &vantrel::Step);
   emscripten::function("galleryCells", &vantrel::Cells);
+  emscripten::function("shownColumnTitle", &vantrel::ShownColumnTitle);
 }

@@ -59,9 +59,9 @@ val ReadStoredRunBinding(const val& run) {
 
 val JournalTextsBinding() {
   val object = val::object();
-  object.set("restoreCaption", std::string(kRestoreCaption));
-  object.set("noEarlierRun", std::string(kNoEarlierRunText));
-  object.set("noJournal", std::string(kNoJournalText));
+  object.set("restoreCaption", RestoreCaption());
+  object.set("noEarlierRun", NoEarlierRunText());
+  object.set("noJournal", NoJournalText());
   return object;
 }
 

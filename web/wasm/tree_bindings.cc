@@ -55,38 +55,38 @@ std::string MarkName(DigitMark mark) {
 // The tree's fixed texts, and for each origin (by its number) its name, colour and mark.
 val FamilyTreeTextsBinding() {
   val texts = val::object();
-  texts.set("title", std::string(kFamilyTreeTitle));
-  texts.set("back", std::string(kTreeBack));
-  texts.set("backName", std::string(kTreeBackName));
-  texts.set("backTooltip", std::string(kTreeBackTooltip));
-  texts.set("noOrganism", std::string(kNoOrganismSelected));
+  texts.set("title", FamilyTreeTitle());
+  texts.set("back", TreeBackText());
+  texts.set("backName", TreeBackName());
+  texts.set("backTooltip", TreeBackTooltip());
+  texts.set("noOrganism", NoOrganismSelectedText());
   val generations = val::array();
   for (int generation = 1; generation <= kTreeGenerations; ++generation) {
-    generations.call<void>("push", std::string(GenerationName(generation)));
+    generations.call<void>("push", GenerationName(generation));
   }
   texts.set("generations", generations);
   val origins = val::array();
   for (const DigitOrigin origin : {DigitOrigin::kFirstParent, DigitOrigin::kSecondParent,
                                    DigitOrigin::kMutation, DigitOrigin::kRoot}) {
     val style = val::object();
-    style.set("name", std::string(OriginName(origin)));
+    style.set("name", OriginName(origin));
     style.set("colour", OriginColourName(origin));
     style.set("mark", MarkName(OriginMark(origin)));
     origins.set(static_cast<int>(origin), style);
   }
   texts.set("origins", origins);
   val entries = val::array();
-  for (const LegendEntry& entry : kLegendEntries) {
+  for (const LegendEntry& entry : LegendEntries()) {
     val object = val::object();
     object.set("digit", std::string(1, entry.digit));
     object.set("origin", static_cast<int>(entry.origin));
-    object.set("text", std::string(entry.text));
+    object.set("text", entry.text);
     entries.call<void>("push", object);
   }
   val legend = val::object();
-  legend.set("lead", std::string(kLegendLead));
+  legend.set("lead", LegendLead());
   legend.set("entries", entries);
-  legend.set("tail", std::string(kLegendTail));
+  legend.set("tail", LegendTail());
   texts.set("legend", legend);
   return texts;
 }

@@ -530,6 +530,11 @@ export interface VantrelEngineModule {
   galleryStep(geometry: GalleryGeometry, index: number, across: number, down: number): number;
   /** The pictures with a cell between content heights `top` and `bottom` (exclusive). */
   galleryCells(geometry: GalleryGeometry, top: number, bottom: number): GalleryCells;
+  /**
+   * A column's title as the table shows it: "ID", "P1", "P2", "DNA" and "Survival" in the
+   * current language, any other title (one a file brought) as it is.
+   */
+  shownColumnTitle(title: string): string;
   /** Reads a stored run without restoring it. */
   readStoredRun(run: StoredRun): StoredRunReading;
   journalTexts(): JournalTexts;

@@ -1,0 +1,581 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ExperimentPages</name>
+    <message>
+        <source>Experiments</source>
+        <translation>Experimente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Get started with vantrel 2.0
+
+Vantrel is a fun application that shows you some principles of Darwinian evolution in a visual way.
+
+First, you should play around with the tool a bit to discover how it works.
+
+You can do that the easy way by pressing the light bulb button ("idea"). Then, try to develop an organism by pressing the "food" button or the "shoot" button, depending on how well the current organism fits your order.
+
+For example, if you need to create a green circle, you press the "shoot" button when a red line is presented, but you might press the "food" button when you see a blue circle, hoping that it will mutate into a green one.</source>
+        <translation>Los geht's mit Vantrel 2.0
+
+Vantrel ist ein Programm zum Ausprobieren, das dir anschaulich einige Prinzipien der Evolution nach Darwin zeigt.
+
+Spiel zuerst ein bisschen mit dem Programm herum, um herauszufinden, wie es funktioniert.
+
+Am einfachsten geht das mit dem Knopf mit der Glühbirne („Idee“). Versuche dann, einen Organismus zu entwickeln, indem du auf „Füttern“ oder auf „Töten“ drückst – je nachdem, wie gut der aktuelle Organismus zu deinem Auftrag passt.
+
+Wenn du zum Beispiel einen grünen Kreis erschaffen sollst, drückst du „Töten“, sobald eine rote Linie erscheint. Bei einem blauen Kreis drückst du vielleicht „Füttern“, in der Hoffnung, dass er zu einem grünen mutiert.</translation>
+    </message>
+    <message>
+        <source>Exp 1</source>
+        <translation>Exp. 1</translation>
+    </message>
+    <message>
+        <source>Size matters.
+
+When you start with a small population, it will drift far more easy than does a larger population. In a large population, it takes more time for new standards to break through.
+
+For this experiment, you should perform the same task twice, but with a different population setting. In each case, count the number of clicks (feed and shoot) it takes before the population is stable.
+
+First, set the start population count at 10. Press the "new" button to start with a fresh population, and develop an organism as described by the idea button. Keep clicking "feed" and "shoot" until your population developes an organism as described by the idea button.
+
+Second, do the same with a population count of 50. You will see that it takes longer to develop the same organism in the second case.</source>
+        <translation>Die Größe zählt.
+
+Wenn du mit einer kleinen Population beginnst, driftet sie viel leichter als eine größere. In einer großen Population dauert es länger, bis sich etwas Neues durchsetzt.
+
+Für dieses Experiment machst du dieselbe Aufgabe zweimal, aber mit einer anderen Größe der Population. Zähle jedes Mal die Klicks (Füttern und Töten), bis die Population stabil ist.
+
+Stelle zuerst die Startpopulation auf 10. Drücke „Neu“, um mit einer frischen Population zu beginnen, und entwickle einen Organismus, wie ihn der Ideen-Knopf beschreibt. Klicke so lange auf „Füttern“ und „Töten“, bis deine Population einen Organismus entwickelt, wie ihn der Ideen-Knopf beschreibt.
+
+Mach danach dasselbe mit einer Population von 50. Du wirst sehen, dass es im zweiten Fall länger dauert, denselben Organismus zu entwickeln.</translation>
+    </message>
+    <message>
+        <source>Exp 2</source>
+        <translation>Exp. 2</translation>
+    </message>
+    <message>
+        <source>Creativity counts.
+
+The effect of high creativity during evolution can be shown with a simple experiment with three populations (count=20) with different creativity settings (5%, 20% and 50%). 
+
+In the first case, the population will develop new mutations slowly. This is a positive effect when the population does not need to change. 
+
+With very high creativity settings, children will differ from their parents in a radical way (for example, a blue circle and a black line can give birth to a red triangle). This is positive when the population needs to change to survive.</source>
+        <translation>Kreativität zählt.
+
+Wie sich hohe Kreativität in der Evolution auswirkt, zeigt ein einfaches Experiment mit drei Populationen (Anzahl=20) mit unterschiedlicher Kreativität (5 %, 20 % und 50 %).
+
+Im ersten Fall entwickelt die Population nur langsam neue Mutationen. Das ist gut, wenn sich die Population nicht verändern muss.
+
+Bei sehr hoher Kreativität unterscheiden sich die Kinder stark von ihren Eltern (zum Beispiel können ein blauer Kreis und eine schwarze Linie ein rotes Dreieck hervorbringen). Das ist gut, wenn sich die Population verändern muss, um zu überleben.</translation>
+    </message>
+    <message>
+        <source>Exp 3</source>
+        <translation>Exp. 3</translation>
+    </message>
+    <message>
+        <source>Large populations support more genetic diversity.
+
+In this experiment, you will try to develop two organisms at the same time in the same population. You perform this tast twice, once with a small population (count=10), once with a larger population (count=30).
+
+In the small population, you will see it is very difficult not to undo the effects of one positive evolution while concentrating on the second. The population will drift between the two aims.
+
+In the larger population, it will take a while to develop two different organisms but there will be a steady growth towards both aims.</source>
+        <translation>Große Populationen erhalten mehr genetische Vielfalt.
+
+In diesem Experiment versuchst du, in derselben Population gleichzeitig zwei Organismen zu entwickeln. Du machst das zweimal: einmal mit einer kleinen Population (Anzahl=10) und einmal mit einer größeren (Anzahl=30).
+
+In der kleinen Population merkst du, wie schwer es ist, den Fortschritt beim einen Organismus nicht wieder zunichtezumachen, während du dich auf den zweiten konzentrierst. Die Population pendelt zwischen den beiden Zielen hin und her.
+
+In der größeren Population dauert es eine Weile, bis sich zwei verschiedene Organismen entwickeln, aber sie kommt beiden Zielen stetig näher.</translation>
+    </message>
+    <message>
+        <source>Exp 4</source>
+        <translation>Exp. 4</translation>
+    </message>
+    <message>
+        <source>Add constraints, add time.
+
+The more constraints you have, the more difficult it will be to develop an organism that fits these.
+
+Perform five conditions, each one starting with a new population. Each experiment adds a constraint (shape, color, line size, type of line, rotation, presence of spokes,...).
+
+Write down the number of clicks it takes to develop an organism that fits all constraints. You will notice that the number of clicks needed will rise.</source>
+        <translation>Mehr Bedingungen, mehr Zeit.
+
+Je mehr Bedingungen ein Organismus erfüllen muss, desto schwieriger ist es, ihn zu entwickeln.
+
+Mach fünf Versuche, jeden mit einer neuen Population. Mit jedem Versuch kommt eine Bedingung dazu (Form, Farbe, Linienstärke, Linienart, Drehung, mit oder ohne Speichen, …).
+
+Schreib auf, wie viele Klicks du brauchst, bis ein Organismus alle Bedingungen erfüllt. Du wirst merken, dass du immer mehr Klicks brauchst.</translation>
+    </message>
+    <message>
+        <source>Exp 5</source>
+        <translation>Exp. 5</translation>
+    </message>
+    <message>
+        <source>The influence of God.
+
+You are the God of the Vantrel universe. In this experiment, there are two conditions. In one condition, you are very strict about which organisms you tolerate (say, for example, you shoot all non-green and feed all green organisms). In the other case, you occasionally let a "misser" slip through an kill a "hitter".
+
+Notice the effect on your population after a hundred clicks in each case.
+
+After a hundred clicks, press the "idea" button and follow the instruction. Count the number of clicks it takes before a fitting organism developes. This will be substantially smaller in the "loose" condition than in the "strict" condition.</source>
+        <translation>Der Einfluss Gottes.
+
+Du bist der Gott des Vantrel-Universums. In diesem Experiment gibt es zwei Bedingungen. In der einen bist du sehr streng damit, welche Organismen du duldest (du tötest zum Beispiel alle nicht grünen und fütterst alle grünen Organismen). In der anderen lässt du ab und zu einen „Fehlgriff“ durchgehen und tötest einen „Treffer“.
+
+Achte darauf, wie sich deine Population in beiden Fällen nach hundert Klicks verändert hat.
+
+Drücke nach hundert Klicks auf „Idee“ und folge der Anweisung. Zähle, wie viele Klicks es dauert, bis sich ein passender Organismus entwickelt. Unter der „lockeren“ Bedingung sind es deutlich weniger als unter der „strengen“.</translation>
+    </message>
+</context>
+<context>
+    <name>WebLinks</name>
+    <message>
+        <source>Error opening webpage</source>
+        <translation>Fehler beim Öffnen der Webseite</translation>
+    </message>
+    <message>
+        <source>Error Opening Webpage</source>
+        <translation>Fehler beim Öffnen der Webseite</translation>
+    </message>
+    <message>
+        <source>Error w71: Out of Memory</source>
+        <translation>Fehler w71: Nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>Error w72: File not found</source>
+        <translation>Fehler w72: Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Error w73: Directory not</source>
+        <translation>Fehler w73: Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Error w74: Wrong format in EXE</source>
+        <translation>Fehler w74: Falsches Format der EXE-Datei</translation>
+    </message>
+    <message>
+        <source>Error Nr: %1 in ShellExecute</source>
+        <translation>Fehler Nr. %1 in ShellExecute</translation>
+    </message>
+</context>
+<context>
+    <name>TableFile</name>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Fehler beim Schreiben der Datei</translation>
+    </message>
+    <message>
+        <source>File %1 holds no rows below the title row.</source>
+        <translation>Die Datei %1 enthält keine Zeilen unter der Titelzeile.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Open organisms file</source>
+        <translation>Organismen-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>save organisms file</source>
+        <translation>Organismen-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Simple Table Files (%1)</source>
+        <translation>Einfache Tabellendateien (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (%1)</source>
+        <translation>Alle Dateien (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Spreadsheet</name>
+    <message>
+        <source>Cell %1 holds %2 characters; a cell can hold at most %3</source>
+        <translation>Die Zelle %1 enthält %2 Zeichen; eine Zelle kann höchstens %3 enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>kein Dateiname</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>P1</source>
+        <translation>P1</translation>
+    </message>
+    <message>
+        <source>P2</source>
+        <translation>P2</translation>
+    </message>
+    <message>
+        <source>DNA</source>
+        <translation>DNA</translation>
+    </message>
+    <message>
+        <source>Survival</source>
+        <translation>Überleben</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyTree</name>
+    <message>
+        <source>Family tree</source>
+        <translation>Stammbaum</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Back to the previous tree</source>
+        <translation>Zurück zum vorigen Stammbaum</translation>
+    </message>
+    <message>
+        <source>Back to the tree shown before (Alt+Left)</source>
+        <translation>Zurück zum Stammbaum, der vorher zu sehen war (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>No organism selected.</source>
+        <translation>Kein Organismus ausgewählt.</translation>
+    </message>
+    <message>
+        <source>first parent</source>
+        <translation>erster Elternteil</translation>
+    </message>
+    <message>
+        <source>second parent</source>
+        <translation>zweiter Elternteil</translation>
+    </message>
+    <message>
+        <source>mutation</source>
+        <translation>Mutation</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>Wurzel</translation>
+    </message>
+    <message>
+        <source>Digits: </source>
+        <translation>Ziffern: </translation>
+    </message>
+    <message>
+        <source> from the first parent, </source>
+        <translation> vom ersten Elternteil, </translation>
+    </message>
+    <message>
+        <source> from the second parent (underlined), </source>
+        <translation> vom zweiten Elternteil (unterstrichen), </translation>
+    </message>
+    <message>
+        <source> mutation (bold, boxed), </source>
+        <translation> Mutation (fett, eingerahmt), </translation>
+    </message>
+    <message>
+        <source> root (founder or loaded).</source>
+        <translation> Wurzel (Gründer oder geladen).</translation>
+    </message>
+    <message>
+        <source> Click a living ancestor to select it, a dead one to see its tree.</source>
+        <translation> Klicke auf einen lebenden Vorfahren, um ihn auszuwählen, auf einen toten, um seinen Stammbaum zu sehen.</translation>
+    </message>
+    <message>
+        <source>Parents</source>
+        <translation>Eltern</translation>
+    </message>
+    <message>
+        <source>Grandparents</source>
+        <translation>Großeltern</translation>
+    </message>
+    <message>
+        <source>Great-grandparents</source>
+        <translation>Urgroßeltern</translation>
+    </message>
+    <message>
+        <source>Great-great-grandparents</source>
+        <translation>Ururgroßeltern</translation>
+    </message>
+    <message>
+        <source>Great-great-great-grandparents</source>
+        <translation>Urururgroßeltern</translation>
+    </message>
+    <message>
+        <source>ID %1 · living</source>
+        <translation>ID %1 · lebt</translation>
+    </message>
+    <message>
+        <source>ID %1 · dead</source>
+        <translation>ID %1 · tot</translation>
+    </message>
+    <message>
+        <source>%1 · root</source>
+        <translation>%1 · Wurzel</translation>
+    </message>
+    <message>
+        <source>%1 · root (P1 %2, P2 %3)</source>
+        <translation>%1 · Wurzel (P1 %2, P2 %3)</translation>
+    </message>
+    <message>
+        <source>there at the start</source>
+        <translation>von Anfang an da</translation>
+    </message>
+    <message>
+        <source>born in step %1</source>
+        <translation>geboren in Schritt %1</translation>
+    </message>
+    <message>
+        <source>shot in step %1</source>
+        <translation>getötet in Schritt %1</translation>
+    </message>
+    <message>
+        <source>replaced by a new gene pool in step %1</source>
+        <translation>ersetzt durch einen neuen Genpool in Schritt %1</translation>
+    </message>
+    <message>
+        <source>replaced by a load in step %1</source>
+        <translation>ersetzt durch eine geöffnete Tabelle in Schritt %1</translation>
+    </message>
+    <message>
+        <source>living</source>
+        <translation>lebt</translation>
+    </message>
+    <message>
+        <source>Gene pool %1 · P1 %2 · P2 %3 · survival at birth %4
+%5 · %6</source>
+        <translation>Genpool %1 · P1 %2 · P2 %3 · Überleben bei der Geburt %4
+%5 · %6</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n first parent</source>
+        <translation>
+            <numerusform>%n vom ersten Elternteil</numerusform>
+            <numerusform>%n vom ersten Elternteil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second parent</source>
+        <translation>
+            <numerusform>%n vom zweiten Elternteil</numerusform>
+            <numerusform>%n vom zweiten Elternteil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mutation</source>
+        <translation>
+            <numerusform>%n Mutation</numerusform>
+            <numerusform>%n Mutationen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n root</source>
+        <translation>
+            <numerusform>%n von der Wurzel</numerusform>
+            <numerusform>%n von der Wurzel</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Restore population</source>
+        <translation>Population wiederherstellen</translation>
+    </message>
+    <message>
+        <source>There is no journal to restore from in this run.</source>
+        <translation>In dieser Sitzung gibt es kein Journal, aus dem du etwas wiederherstellen kannst.</translation>
+    </message>
+    <message>
+        <source>There is no earlier run to restore.</source>
+        <translation>Es gibt keine frühere Sitzung zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Vantrel ended unexpectedly. Restore the population of that run (%1, %2)?</source>
+        <translation>Vantrel wurde unerwartet beendet. Möchtest du die Population dieser Sitzung wiederherstellen (%1, %2)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n organisms</source>
+        <translation>
+            <numerusform>%n Organismus</numerusform>
+            <numerusform>%n Organismen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps</source>
+        <translation>
+            <numerusform>%n Schritt</numerusform>
+            <numerusform>%n Schritte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Vantrel cannot keep its journal in %1 (%2). It goes on without one: undo still works, but a crash would lose the population.</source>
+        <translation>Vantrel kann sein Journal nicht in %1 führen (%2). Es arbeitet ohne weiter: Rückgängig geht weiterhin, aber bei einem Absturz wäre die Population verloren.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and cannot be restored.</source>
+        <translation>Das Journal %1 ist beschädigt und kann nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The journal %1 was written by a newer version of Vantrel and cannot be read by this one.</source>
+        <translation>Das Journal %1 wurde von einer neueren Version von Vantrel geschrieben und kann von dieser nicht gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The journal %1 was damaged: the last %n steps could not be restored.</source>
+        <translation>
+            <numerusform>Das Journal %1 war beschädigt: Der letzte Schritt konnte nicht wiederhergestellt werden.</numerusform>
+            <numerusform>Das Journal %1 war beschädigt: Die letzten %n Schritte konnten nicht wiederhergestellt werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The journal %1 breaks off; it was restored as far as it fits.</source>
+        <translation>Das Journal %1 bricht ab; es wurde so weit wiederhergestellt, wie es reicht.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the folder cannot be written</source>
+        <translation>in den Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the journal is locked by another program</source>
+        <translation>das Journal ist von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>the journal is damaged</source>
+        <translation>das Journal ist beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>Lab</name>
+    <message numerus="yes">
+        <source>%n runs, %1 reached</source>
+        <translation>
+            <numerusform>%n Durchgang, %1 erreicht</numerusform>
+            <numerusform>%n Durchgänge, %1 erreicht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Condition %1: pop %2 · creativity %3% · bonus %4 · strictness %5 · %6 · first match %7 · stable %8 (q1 / median / q3 clicks) · goal %9</source>
+        <translation>Bedingung %1: Population %2 · Kreativität %3 % · Bonus %4 · Strenge %5 · %6 · erster Treffer %7 · stabil %8 (Q1 / Median / Q3 Klicks) · Ziel %9</translation>
+    </message>
+    <message>
+        <source>Against condition 1, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out):</source>
+        <translation>Im Vergleich mit Bedingung 1, nach den Klicks bis stabil in den Durchgängen, die stabil wurden (Durchgänge, die an der Klickgrenze endeten, zählen nicht mit):</translation>
+    </message>
+    <message>
+        <source>Condition %1 against 1: %2 of %3 and %4 of %5 runs became stable, too few to compare (at least %6 each).</source>
+        <translation>Bedingung %1 gegen 1: %2 von %3 und %4 von %5 Durchgängen wurden stabil, zu wenige für einen Vergleich (mindestens %6 je Bedingung).</translation>
+    </message>
+    <message>
+        <source>Condition %1 against 1: median %2 against %3 clicks to stable (%4 of %5 and %6 of %7 runs stable),</source>
+        <translation>Bedingung %1 gegen 1: Median %2 gegen %3 Klicks bis stabil (%4 von %5 und %6 von %7 Durchgängen stabil),</translation>
+    </message>
+    <message>
+        <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (exact).</source>
+        <translation>Unterschied %1 (95-%-Intervall %2 bis %3), Mann-Whitney %4 (exakt).</translation>
+    </message>
+    <message>
+        <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (normal approximation).</source>
+        <translation>Unterschied %1 (95-%-Intervall %2 bis %3), Mann-Whitney %4 (Normalapproximation).</translation>
+    </message>
+    <message>
+        <source>No clear difference.</source>
+        <translation>Kein klarer Unterschied.</translation>
+    </message>
+    <message>
+        <source>Condition %1 needs fewer clicks.</source>
+        <translation>Bedingung %1 braucht weniger Klicks.</translation>
+    </message>
+    <message>
+        <source>Condition %1 needs more clicks.</source>
+        <translation>Bedingung %1 braucht mehr Klicks.</translation>
+    </message>
+    <message>
+        <source>Export runs</source>
+        <translation>Durchgänge exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (%1)</source>
+        <translation>CSV-Dateien (%1)</translation>
+    </message>
+</context>
+</TS>
