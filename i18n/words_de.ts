@@ -176,7 +176,7 @@
     <message>
         <source>purple</source>
         <extracomment>One form, or the form on its own and the form that takes endings before a noun, separated by a slash (rood/rode).</extracomment>
-        <translation>lila/lilafarben</translation>
+        <translation>violett</translation>
     </message>
     <message>
         <source>yellow</source>

@@ -149,7 +149,7 @@ TEST_F(WordAgreementTest, JudgedWordsAreShownOnTheirOwnAndKeptInEnglish) {
   for (const WordVerdict& verdict : JudgeWords(goal, OrganismWords{})) {
     shown.push_back(ShownWord(verdict));
   }
-  EXPECT_EQ(shown, (std::vector<std::string>{"lila", "Quadrat", "ohne Speichen"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{"violett", "Quadrat", "ohne Speichen"}));
   EXPECT_EQ(JudgeWords(goal, OrganismWords{}).front().word, "purple");
   SetLanguage(Language::kDutch);
   EXPECT_EQ(ShownWord(Aspect::kSize, kMediumSize), "middelgroot");
