@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "lab/colour_words.h"
+#include "lab/organism_wording.h"
+#include "language/catalogue.h"
 
 namespace vantrel {
 
@@ -35,6 +37,30 @@ const ReachableWords& Reachable() {
 
 std::string_view Word(const OrganismWords& words, Aspect aspect) {
   return WordText(aspect, words[aspect]);
+}
+
+std::string DescribeInEnglish(const OrganismWords& words) {
+  if (!words.visible) return "an invisible organism";
+  std::string text = "a ";
+  const std::string_view size = Word(words, Aspect::kSize);
+  const std::string_view intensity = Word(words, Aspect::kIntensity);
+  // "a medium medium green ..." would not say which is which.
+  text += size == intensity ? std::string(size) + "-sized" : std::string(size);
+  for (Aspect aspect : {Aspect::kIntensity, Aspect::kColour, Aspect::kShape, Aspect::kSpokes}) {
+    text += ' ';
+    text += Word(words, aspect);
+  }
+  text += " and ";
+  // Thickness and line style both speak of the pen's width: a word they share is said once.
+  const std::string_view thickness = Word(words, Aspect::kThickness);
+  const std::string_view style = Word(words, Aspect::kLineStyle);
+  text += thickness;
+  if (style != thickness) {
+    text += ' ';
+    text += style;
+  }
+  text += " lines";
+  return text;
 }
 
 }  // namespace
@@ -93,27 +119,10 @@ bool GoalIsReachable(const Goal& goal) {
 }
 
 std::string DescribeOrganism(const OrganismWords& words) {
-  if (!words.visible) return "an invisible organism";
-  std::string text = "a ";
-  const std::string_view size = Word(words, Aspect::kSize);
-  const std::string_view intensity = Word(words, Aspect::kIntensity);
-  // "a medium medium green ..." would not say which is which.
-  text += size == intensity ? std::string(size) + "-sized" : std::string(size);
-  for (Aspect aspect : {Aspect::kIntensity, Aspect::kColour, Aspect::kShape, Aspect::kSpokes}) {
-    text += ' ';
-    text += Word(words, aspect);
+  if (const Grammar* grammar = GrammarOf(CurrentLanguage())) {
+    if (std::optional<std::string> text = ComposeOrganismWords(*grammar, words)) return *text;
   }
-  text += " and ";
-  // Thickness and line style both speak of the pen's width: a word they share is said once.
-  const std::string_view thickness = Word(words, Aspect::kThickness);
-  const std::string_view style = Word(words, Aspect::kLineStyle);
-  text += thickness;
-  if (style != thickness) {
-    text += ' ';
-    text += style;
-  }
-  text += " lines";
-  return text;
+  return DescribeInEnglish(words);
 }
 
 Goal GoalFromIdea(const IdeaWords& idea) {

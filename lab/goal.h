@@ -30,7 +30,8 @@ struct Goal {
 // words is met by no organism: only the user can say it is reached.
 bool MeetsGoal(const Goal& goal, const OrganismWords& words);
 
-// One judged word of a goal and whether an organism meets it, for a ✓/✗ list.
+// One judged word of a goal and whether an organism meets it, for a ✓/✗ list. The word is
+// the goal key's English one; ShownWord (organism_wording.h) gives it in the current language.
 struct WordVerdict {
   Aspect aspect;
   std::string_view word;
@@ -42,8 +43,9 @@ std::vector<WordVerdict> JudgeWords(const Goal& goal, const OrganismWords& words
 // thin lines that are thick). A goal without judged words counts as reachable.
 bool GoalIsReachable(const Goal& goal);
 
-// The organism in the idea's words: "a large dark green square with spokes and thick
-// broken lines", or "an invisible organism".
+// The organism in the idea's words in the current language: "a large dark green square with
+// spokes and thick broken lines", or "an invisible organism"; in English when a translation
+// is missing (see organism_wording.h).
 std::string DescribeOrganism(const OrganismWords& words);
 
 // The goal of an idea: the words its template uses that the program can judge, and the

@@ -1,5 +1,7 @@
 #include "lab/ideas.h"
 
+#include "lab/idea_wording.h"
+
 namespace vantrel {
 
 namespace {
@@ -63,8 +65,7 @@ std::string GenerateIdea(RandomSource& random) { return MakeIdea(random).text; }
 
 Idea MakeIdea(RandomSource& random) {
   Idea idea{DrawIdeaWords(random), {}};
-  idea.text = idea.words.intro;
-  idea.text += CleanUpIdeaSpacing(FillIdeaTemplate(idea.words));
+  idea.text = IdeaText(idea.words);
   return idea;
 }
 

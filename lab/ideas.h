@@ -84,10 +84,12 @@ std::string CollapseDoubleBlanks(std::string_view text);
 // and the first blank before a closing double quote and full stop are removed.
 std::string CleanUpIdeaSpacing(std::string_view sentence);
 
-// A whole idea: ten draws, the template filled and cleaned, the opening in front.
+// A whole idea in the current language: ten draws, whatever the language, the template
+// filled and cleaned, the opening in front (see IdeaText in idea_wording.h).
 std::string GenerateIdea(RandomSource& random);
 
-// The same idea together with the words it was made of, so that a program can judge it.
+// The same idea together with the words it was made of, so that a program can judge it. The
+// words are the English ones the goal keys use; only the text is in the current language.
 struct Idea {
   IdeaWords words;
   std::string text;

@@ -97,6 +97,11 @@ std::string Tr(std::string_view context, std::string_view source) {
   return forms->front();
 }
 
+bool IsTranslated(std::string_view context, std::string_view source) {
+  const std::vector<std::string>* forms = CurrentState().catalogue.Find(context, source);
+  return forms != nullptr && !forms->empty() && !forms->front().empty();
+}
+
 std::string TrN(std::string_view context, std::string_view source, long long count) {
   const Current& current = CurrentState();
   const std::vector<std::string>* forms = current.catalogue.Find(context, source);

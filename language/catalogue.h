@@ -46,6 +46,9 @@ Language CurrentLanguage();
 
 // `source` in the current language; the English source when the catalogue lacks it.
 std::string Tr(std::string_view context, std::string_view source);
+// Whether the current catalogue holds a translation of `source` (as Tr finds it), for text
+// composed of several pieces that falls back to English as a whole when one is missing.
+bool IsTranslated(std::string_view context, std::string_view source);
 // The plural form for `count` of `source` ("%n organisms"), "%n" replaced by the count.
 std::string TrN(std::string_view context, std::string_view source, long long count);
 // `text` with %1 ... %9 replaced by the arguments in one pass, so that an argument's own
