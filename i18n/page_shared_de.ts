@@ -4,122 +4,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>Start with a totally new genepool (N)</source>
-        <translation>Beginne mit einem ganz neuen Genpool (N)</translation>
-    </message>
-    <message>
-        <source>Get an idea to create an organism</source>
-        <translation>Hol dir eine Idee für einen Organismus</translation>
-    </message>
-    <message>
-        <source>Experiment with Vantrel</source>
-        <translation>Experimentiere mit Vantrel</translation>
-    </message>
-    <message>
-        <source>Feed this organism (F)</source>
-        <translation>Füttere diesen Organismus (F)</translation>
-    </message>
-    <message>
-        <source>Kill this organism (S)</source>
-        <translation>Töte diesen Organismus (S)</translation>
-    </message>
-    <message>
-        <source>Advanced options</source>
-        <translation>Erweiterte Optionen</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Undo (Ctrl+Z)</source>
-        <translation>Rückgängig (Ctrl+Z)</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <source>Redo (Ctrl+Shift+Z)</source>
-        <translation>Wiederholen (Ctrl+Shift+Z)</translation>
-    </message>
-    <message>
-        <source>Health of organism</source>
-        <translation>Gesundheit des Organismus</translation>
-    </message>
-    <message>
-        <source>Parameters</source>
-        <translation>Parameter</translation>
-    </message>
-    <message>
-        <source>Start with</source>
-        <translation>Beginnen mit</translation>
-    </message>
-    <message>
-        <source>organisms</source>
-        <translation>Organismen</translation>
-    </message>
-    <message>
-        <source>Amount of creativity</source>
-        <translation>Kreativität</translation>
-    </message>
-    <message>
-        <source>Survival bonus</source>
-        <translation>Überlebensbonus</translation>
-    </message>
-    <message>
-        <source>Yet another</source>
-        <translation>Noch eine</translation>
-    </message>
-    <message>
-        <source>creation!</source>
-        <translation>Kreation!</translation>
-    </message>
-    <message>
-        <source>Vantrel Homepage</source>
-        <translation>Vantrel-Homepage</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Ansicht</translation>
-    </message>
-    <message>
-        <source>Population</source>
-        <translation>Population</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Größe</translation>
-    </message>
-    <message>
-        <source>Picture size (Ctrl+wheel)</source>
-        <translation>Bildgröße (Ctrl+Mausrad)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Family tree</source>
-        <translation>Stammbaum</translation>
-    </message>
-    <message>
-        <source>Lab</source>
-        <translation>Labor</translation>
-    </message>
-    <message>
-        <source>Open the lab notebook (L)</source>
-        <translation>Öffne das Laborheft (L)</translation>
-    </message>
-    <message>
         <source>Lab notebook</source>
         <translation>Laborheft</translation>
     </message>
@@ -252,14 +136,6 @@
         <translation>Klicks bis stabil</translation>
     </message>
     <message>
-        <source>pop</source>
-        <translation>Pop.</translation>
-    </message>
-    <message>
-        <source>bonus</source>
-        <translation>Bonus</translation>
-    </message>
-    <message>
         <source>Run automatically…</source>
         <translation>Automatisch durchführen…</translation>
     </message>
@@ -302,30 +178,6 @@
     <message>
         <source>No automatic runs yet: choose a goal and the conditions, then press Run.</source>
         <translation>Noch keine automatischen Durchgänge: Wähle ein Ziel und die Bedingungen, dann drück auf Starten.</translation>
-    </message>
-    <message>
-        <source>Copy picture</source>
-        <translation>Bild kopieren</translation>
-    </message>
-    <message>
-        <source>Save picture as…</source>
-        <translation>Bild speichern unter…</translation>
-    </message>
-    <message>
-        <source>Save all as one picture…</source>
-        <translation>Alle als ein Gesamtbild speichern…</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Bild speichern unter</translation>
-    </message>
-    <message>
-        <source>Save all as one picture</source>
-        <translation>Alle als ein Gesamtbild speichern</translation>
-    </message>
-    <message>
-        <source>invisible</source>
-        <translation>unsichtbar</translation>
     </message>
 </context>
 </TS>

@@ -4,122 +4,6 @@
 <context>
     <name>Page</name>
     <message>
-        <source>Start with a totally new genepool (N)</source>
-        <translation>Begin met een totaal nieuwe genenpoel (N)</translation>
-    </message>
-    <message>
-        <source>Get an idea to create an organism</source>
-        <translation>Krijg een idee om een organisme te maken</translation>
-    </message>
-    <message>
-        <source>Experiment with Vantrel</source>
-        <translation>Experimenteer met Vantrel</translation>
-    </message>
-    <message>
-        <source>Feed this organism (F)</source>
-        <translation>Voer dit organisme (F)</translation>
-    </message>
-    <message>
-        <source>Kill this organism (S)</source>
-        <translation>Dood dit organisme (S)</translation>
-    </message>
-    <message>
-        <source>Advanced options</source>
-        <translation>Geavanceerde opties</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Openen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Ongedaan maken</translation>
-    </message>
-    <message>
-        <source>Undo (Ctrl+Z)</source>
-        <translation>Ongedaan maken (Ctrl+Z)</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Opnieuw</translation>
-    </message>
-    <message>
-        <source>Redo (Ctrl+Shift+Z)</source>
-        <translation>Opnieuw (Ctrl+Shift+Z)</translation>
-    </message>
-    <message>
-        <source>Health of organism</source>
-        <translation>Gezondheid van het organisme</translation>
-    </message>
-    <message>
-        <source>Parameters</source>
-        <translation>Parameters</translation>
-    </message>
-    <message>
-        <source>Start with</source>
-        <translation>Beginnen met</translation>
-    </message>
-    <message>
-        <source>organisms</source>
-        <translation>organismen</translation>
-    </message>
-    <message>
-        <source>Amount of creativity</source>
-        <translation>Creativiteit</translation>
-    </message>
-    <message>
-        <source>Survival bonus</source>
-        <translation>Overlevingsbonus</translation>
-    </message>
-    <message>
-        <source>Yet another</source>
-        <translation>Weer een</translation>
-    </message>
-    <message>
-        <source>creation!</source>
-        <translation>creatie!</translation>
-    </message>
-    <message>
-        <source>Vantrel Homepage</source>
-        <translation>Vantrel-homepage</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>Bekijken</translation>
-    </message>
-    <message>
-        <source>Population</source>
-        <translation>Populatie</translation>
-    </message>
-    <message>
-        <source>Size</source>
-        <translation>Grootte</translation>
-    </message>
-    <message>
-        <source>Picture size (Ctrl+wheel)</source>
-        <translation>Afbeeldingsgrootte (Ctrl+scrollwiel)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
-        <source>Family tree</source>
-        <translation>Stamboom</translation>
-    </message>
-    <message>
-        <source>Lab</source>
-        <translation>Lab</translation>
-    </message>
-    <message>
-        <source>Open the lab notebook (L)</source>
-        <translation>Open het labschrift (L)</translation>
-    </message>
-    <message>
         <source>Lab notebook</source>
         <translation>Labschrift</translation>
     </message>
@@ -252,14 +136,6 @@
         <translation>klikken tot stabiel</translation>
     </message>
     <message>
-        <source>pop</source>
-        <translation>pop.</translation>
-    </message>
-    <message>
-        <source>bonus</source>
-        <translation>bonus</translation>
-    </message>
-    <message>
         <source>Run automatically…</source>
         <translation>Automatisch uitvoeren…</translation>
     </message>
@@ -302,30 +178,6 @@
     <message>
         <source>No automatic runs yet: choose a goal and the conditions, then press Run.</source>
         <translation>Nog geen automatische rondes: kies een doel en de condities en druk dan op Starten.</translation>
-    </message>
-    <message>
-        <source>Copy picture</source>
-        <translation>Afbeelding kopiëren</translation>
-    </message>
-    <message>
-        <source>Save picture as…</source>
-        <translation>Afbeelding opslaan als…</translation>
-    </message>
-    <message>
-        <source>Save all as one picture…</source>
-        <translation>Alles als één overzichtsafbeelding opslaan…</translation>
-    </message>
-    <message>
-        <source>Save picture as</source>
-        <translation>Afbeelding opslaan als</translation>
-    </message>
-    <message>
-        <source>Save all as one picture</source>
-        <translation>Alles als één overzichtsafbeelding opslaan</translation>
-    </message>
-    <message>
-        <source>invisible</source>
-        <translation>onzichtbaar</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "lab/idea_wording.h"
+#include "lab/organism_wording.h"
 #include "lab/run_csv.h"
 
 namespace vantrel {
@@ -68,12 +70,12 @@ NotebookView ReadNotebook(const LabNotebook& notebook) {
   NotebookView view;
   const Run* run = notebook.current_run();
   if (run != nullptr) ReadCurrentRun(*run, view);
-  view.goal = notebook.goal().text;
+  view.goal = ShownGoalText(notebook.goal().text);
   view.goal_note = NoteOn(notebook);
   view.can_declare_reached = run != nullptr && !run->reached() && !view.goal.empty();
   view.description = notebook.DescribeSelected();
   for (const WordVerdict& verdict : notebook.SelectedVerdicts()) {
-    view.checks.push_back({std::string(verdict.word), verdict.met});
+    view.checks.push_back({ShownWord(verdict), verdict.met});
   }
   const std::vector<LabNotebook::Sample>& samples = notebook.samples();
   view.samples = ThinSamples(samples);

@@ -8,6 +8,7 @@
 #include "gallery/organism_texts.h"
 #include "history/journal_texts.h"
 #include "lab/goal_list.h"
+#include "lab/idea_wording.h"
 #include "lab/run_csv.h"
 #include "organism/raster.h"
 #include "population/population.h"
@@ -46,7 +47,7 @@ EngineChange WebSession::Shoot() {
 }
 
 EngineChange WebSession::NewIdea() {
-  return Changed([this] { idea_ = engine_.NewIdea().text; });
+  return Changed([this] { idea_ = engine_.NewIdea().words; });
 }
 
 EngineChange WebSession::Undo() {
@@ -146,6 +147,8 @@ std::string WebSession::Tooltip(int row) const {
 }
 
 std::string WebSession::OrganismWords() const { return engine_.notebook().DescribeSelected(); }
+
+std::string WebSession::idea() const { return idea_ ? IdeaText(*idea_) : std::string(); }
 
 const std::string& WebSession::Goal() const { return engine_.notebook().goal().text; }
 

@@ -3,11 +3,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/engine.h"
+#include "lab/ideas.h"
 #include "population/clock.h"
 #include "population/parameters.h"
 #include "population/random_source.h"
@@ -110,7 +112,8 @@ class WebSession final : private EngineObserver {
   // The selected organism in words, as the lab notebook describes it.
   std::string OrganismWords() const;
   // The last idea's whole sentence ("" before the first), and the current run's goal.
-  const std::string& idea() const { return idea_; }
+  // In the language of the moment, so that a switch of language rewords it.
+  std::string idea() const;
   const std::string& Goal() const;
   // The current run's judged goal words as vantrel-lab's --goal takes them
   // ("color=green,shape=square"); "" when the goal judges no word.
@@ -139,7 +142,7 @@ class WebSession final : private EngineObserver {
   LcgRandom random_;
   Engine engine_;
   EngineChange last_change_;
-  std::string idea_;
+  std::optional<IdeaWords> idea_;
   std::unique_ptr<JournalFeed> journal_;  // listens to engine_'s history, so goes first
 };
 
