@@ -17,6 +17,7 @@
 
 #include "lab/batch_threads.h"
 #include "lab/goal_list.h"
+#include "lab/organism_wording.h"
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/shown_numbers.h"
 #include "lab/qt/stable_distribution_view.h"
@@ -53,9 +54,9 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A goal word as the list shows it. The list's value is the word's index, so the goal
-// written out keeps the English word whatever the list shows.
-QString ListedWord(Aspect aspect, int word) { return Text(WordText(aspect, word)); }
+// A goal word as the list shows it, in the program's language. The list's value is the
+// word's index, so the goal written out keeps the English word whatever the list shows.
+QString ListedWord(Aspect aspect, int word) { return Text(ShownWord(aspect, word)); }
 
 // "1 condition", "2 conditions": English has no catalogue for its plural forms, so its one
 // form is a text of its own.

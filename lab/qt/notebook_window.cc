@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "lab/organism_wording.h"
 #include "lab/qt/auto_run_panel.h"
 #include "lab/qt/run_comparison_view.h"
 #include "lab/qt/run_curve_view.h"
@@ -72,9 +73,7 @@ QWidget* MakeCounter(const QString& caption, const QString& object_name, QLabel*
 QString VerdictsHtml(const std::vector<WordVerdict>& verdicts) {
   QStringList parts;
   for (const WordVerdict& verdict : verdicts) {
-    const QString word =
-        QString::fromUtf8(verdict.word.data(), static_cast<qsizetype>(verdict.word.size()))
-            .toHtmlEscaped();
+    const QString word = QString::fromStdString(ShownWord(verdict)).toHtmlEscaped();
     parts.append(verdict.met
                      ? QStringLiteral("<span style=\"color:#1b7f3b\">✓ %1</span>").arg(word)
                      : QStringLiteral("<span style=\"color:#c0392b\">✗ %1</span>").arg(word));

@@ -89,6 +89,13 @@ TEST_F(GermanWindowTest, ShowsItsOwnTextsInGerman) {
   EXPECT_TRUE(window_->findChild<QLabel*>(QStringLiteral("lblRun"))
                   ->text()
                   .startsWith(QStringLiteral("Durchgang 1 · von Hand · begonnen 2026-12-08")));
+  // Goal words in the language, in the lists and the judged words; the value stays the word.
+  EXPECT_EQ(panel_->word_box(Aspect::kShape)->currentText(), QStringLiteral("Quadrat"));
+  EXPECT_EQ(panel_->word_box(Aspect::kShape)->currentData().toInt(), kSquare);
+  EXPECT_TRUE(window_->findChild<QLabel*>(QStringLiteral("lblVerdicts"))
+                  ->text()
+                  .contains(QStringLiteral(" Quadrat</span>")))
+      << window_->findChild<QLabel*>(QStringLiteral("lblVerdicts"))->text().toStdString();
 }
 
 // Plural forms follow the count; the goal keeps the words of the command line.
