@@ -331,8 +331,16 @@
 <context>
     <name>vantrel::RunComparisonView</name>
     <message>
-        <source>Run %1%2&lt;br&gt;pop %3 · cr %4%&lt;br&gt;bonus %5</source>
-        <translation>Durchgang %1%2&lt;br&gt;Pop. %3 · Kr. %4 %&lt;br&gt;Bonus %5</translation>
+        <source>Run %1%2</source>
+        <translation>Durchgang %1%2</translation>
+    </message>
+    <message>
+        <source>pop %1 · cr %2%</source>
+        <translation>Pop. %1 · Kr. %2 %</translation>
+    </message>
+    <message>
+        <source>bonus %1</source>
+        <translation>Bonus %1</translation>
     </message>
     <message>
         <source>no match</source>
@@ -401,8 +409,12 @@
 <context>
     <name>vantrel::StableDistributionView</name>
     <message>
-        <source>Condition %1&lt;br&gt;%2/%3 stable</source>
-        <translation>Bedingung %1&lt;br&gt;%2/%3 stabil</translation>
+        <source>Condition %1</source>
+        <translation>Bedingung %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 stable</source>
+        <translation>%1/%2 stabil</translation>
     </message>
     <message>
         <source>clicks to stable</source>

@@ -331,8 +331,16 @@
 <context>
     <name>vantrel::RunComparisonView</name>
     <message>
-        <source>Run %1%2&lt;br&gt;pop %3 · cr %4%&lt;br&gt;bonus %5</source>
-        <translation>Ronde %1%2&lt;br&gt;pop. %3 · cr. %4%&lt;br&gt;bonus %5</translation>
+        <source>Run %1%2</source>
+        <translation>Ronde %1%2</translation>
+    </message>
+    <message>
+        <source>pop %1 · cr %2%</source>
+        <translation>pop. %1 · cr. %2%</translation>
+    </message>
+    <message>
+        <source>bonus %1</source>
+        <translation>bonus %1</translation>
     </message>
     <message>
         <source>no match</source>
@@ -401,8 +409,12 @@
 <context>
     <name>vantrel::StableDistributionView</name>
     <message>
-        <source>Condition %1&lt;br&gt;%2/%3 stable</source>
-        <translation>Conditie %1&lt;br&gt;%2/%3 stabiel</translation>
+        <source>Condition %1</source>
+        <translation>Conditie %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 stable</source>
+        <translation>%1/%2 stabiel</translation>
     </message>
     <message>
         <source>clicks to stable</source>

@@ -118,7 +118,9 @@ AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
 
   auto* left = new QWidget(this);
   left->setLayout(choices);
-  left->setMaximumWidth(400);
+  // The choices keep to a narrow column beside the plot, but never narrower than their
+  // labels need: longer words in another language widen it rather than be cut.
+  left->setMaximumWidth(std::max(400, left->minimumSizeHint().width()));
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(8, 8, 8, 8);
   row->addWidget(left);
@@ -201,13 +203,15 @@ QWidget* AutoRunPanel::MakeConditionsBox() {
                                                  {tr("Creativity"), creativity_},
                                                  {tr("Bonus"), bonus_},
                                                  {tr("Strictness"), strictness_}};
-  int column = 0;
+  // Two by two, each title above its box: room for longer words than English ones.
+  int place = 0;
   for (const auto& [title, field] : fields) {
     auto* label = new QLabel(title, box);
     label->setBuddy(field);
-    values->addWidget(label, 0, column);
-    values->addWidget(field, 1, column++);
+    values->addWidget(label, place / 2 * 2, place % 2);
+    values->addWidget(field, place / 2 * 2 + 1, place % 2);
     choice_boxes_.push_back(field);
+    ++place;
   }
   auto* add = new QPushButton(tr("Add"), box);
   add->setObjectName(QStringLiteral("btnAddCondition"));

@@ -27,17 +27,19 @@ bool IsCompared(const Run& run, const Run* current) {
 }  // namespace
 
 QString RunLabel(const Run& run) {
-  QString label =
-      RunComparisonView::tr("Run %1%2<br>pop %3 · cr %4%<br>bonus %5")
-          .arg(ShownNumber(run.number), run.changes.empty() ? QString() : QStringLiteral("*"),
-               ShownNumber(run.start.start_organisms), ShownNumber(run.start.creativity),
-               ShownNumber(run.start.bonus));
+  // One text a line: the axis shows each on a line of its own.
+  QStringList lines{
+      RunComparisonView::tr("Run %1%2")
+          .arg(ShownNumber(run.number), run.changes.empty() ? QString() : QStringLiteral("*")),
+      RunComparisonView::tr("pop %1 · cr %2%")
+          .arg(ShownNumber(run.start.start_organisms), ShownNumber(run.start.creativity)),
+      RunComparisonView::tr("bonus %1").arg(ShownNumber(run.start.bonus))};
   if (!run.first_match_click) {
-    label += QStringLiteral("<br>") + RunComparisonView::tr("no match");
+    lines << RunComparisonView::tr("no match");
   } else if (!run.stable_click) {
-    label += QStringLiteral("<br>") + RunComparisonView::tr("not stable");
+    lines << RunComparisonView::tr("not stable");
   }
-  return label;
+  return lines.join(QStringLiteral("<br>"));
 }
 
 RunComparisonView::RunComparisonView(QWidget* parent)

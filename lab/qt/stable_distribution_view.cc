@@ -17,8 +17,11 @@
 namespace vantrel {
 
 QString ConditionLabel(int number, int stable_runs, int runs) {
-  return StableDistributionView::tr("Condition %1<br>%2/%3 stable")
-      .arg(ShownNumber(number), ShownNumber(stable_runs), ShownNumber(runs));
+  // One text a line: the axis shows each on a line of its own.
+  return StableDistributionView::tr("Condition %1").arg(ShownNumber(number)) +
+         QStringLiteral("<br>") +
+         StableDistributionView::tr("%1/%2 stable")
+             .arg(ShownNumber(stable_runs), ShownNumber(runs));
 }
 
 StableDistributionView::StableDistributionView(QWidget* parent)
