@@ -17,7 +17,9 @@
 
 #include "lab/batch_threads.h"
 #include "lab/goal_list.h"
+#include "lab/organism_wording.h"
 #include "lab/qt/batch_runner.h"
+#include "lab/qt/shown_numbers.h"
 #include "lab/qt/stable_distribution_view.h"
 
 namespace vantrel {
@@ -31,25 +33,36 @@ constexpr int kStatusLines = 4;
 QString AspectTitle(Aspect aspect) {
   switch (aspect) {
     case Aspect::kColour:
-      return QStringLiteral("Colour");
+      return AutoRunPanel::tr("Colour");
     case Aspect::kIntensity:
-      return QStringLiteral("Intensity");
+      return AutoRunPanel::tr("Intensity");
     case Aspect::kShape:
-      return QStringLiteral("Shape");
+      return AutoRunPanel::tr("Shape");
     case Aspect::kSize:
-      return QStringLiteral("Size");
+      return AutoRunPanel::tr("Size");
     case Aspect::kThickness:
-      return QStringLiteral("Thickness");
+      return AutoRunPanel::tr("Thickness");
     case Aspect::kLineStyle:
-      return QStringLiteral("Line style");
+      return AutoRunPanel::tr("Line style");
     case Aspect::kSpokes:
-      return QStringLiteral("Spokes");
+      return AutoRunPanel::tr("Spokes");
   }
   return {};
 }
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A goal word as the list shows it, in the program's language. The list's value is the
+// word's index, so the goal written out keeps the English word whatever the list shows.
+QString ListedWord(Aspect aspect, int word) { return Text(ShownWord(aspect, word)); }
+
+// "1 condition", "2 conditions": English has no catalogue for its plural forms, so its one
+// form is a text of its own.
+QString ConditionCount(int count) {
+  if (count == 1) return AutoRunPanel::tr("1 condition");
+  return AutoRunPanel::tr("%1 conditions", nullptr, count).arg(ShownNumber(count));
 }
 
 }  // namespace
@@ -66,8 +79,8 @@ AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
       runs_(new QSpinBox(this)),
       max_clicks_(new QSpinBox(this)),
       seed_(new QSpinBox(this)),
-      run_button_(new QPushButton(QStringLiteral("Run"), this)),
-      cancel_button_(new QPushButton(QStringLiteral("Cancel"), this)),
+      run_button_(new QPushButton(tr("Run"), this)),
+      cancel_button_(new QPushButton(tr("Cancel"), this)),
       progress_(new QProgressBar(this)),
       status_(new QLabel(this)),
       distribution_(new StableDistributionView(this)) {
@@ -88,7 +101,7 @@ AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
   progress_->setRange(0, 1);
   progress_->setValue(0);
   progress_->setTextVisible(true);
-  progress_->setFormat(QStringLiteral("%v of %m runs"));
+  LocaliseWidget(*progress_);
   status_->setObjectName(QStringLiteral("lblAutoStatus"));
   status_->setWordWrap(true);
   // The status says one line or four: a height of its own keeps the controls above it in
@@ -105,7 +118,9 @@ AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
 
   auto* left = new QWidget(this);
   left->setLayout(choices);
-  left->setMaximumWidth(400);
+  // The choices keep to a narrow column beside the plot, but never narrower than their
+  // labels need: longer words in another language widen it rather than be cut.
+  left->setMaximumWidth(std::max(400, left->minimumSizeHint().width()));
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(8, 8, 8, 8);
   row->addWidget(left);
@@ -116,6 +131,10 @@ AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
   connect(runner_, &BatchRunner::progressed, this, &AutoRunPanel::BatchProgressed);
   connect(runner_, &BatchRunner::finished, this, &AutoRunPanel::BatchFinished);
 
+  for (QWidget* box : std::initializer_list<QWidget*>{population_, creativity_, bonus_, strictness_,
+                                                      runs_, max_clicks_, seed_}) {
+    LocaliseWidget(*box);
+  }
   ShowConditions();
   Refresh();
 }
@@ -126,15 +145,15 @@ AutoRunPanel::~AutoRunPanel() {
 }
 
 QWidget* AutoRunPanel::MakeGoalBox() {
-  auto* box = new QGroupBox(QStringLiteral("Goal"), this);
+  auto* box = new QGroupBox(tr("Goal"), this);
   auto* grid = new QGridLayout(box);
   grid->setHorizontalSpacing(8);
   for (int i = 0; i < kAspectCount; ++i) {
     const Aspect aspect = kAspects[i];
     auto* words = new QComboBox(box);
     words->setObjectName(QStringLiteral("cbxGoal%1").arg(i));
-    words->addItem(QStringLiteral("any"), kNotJudged);
-    for (int w = 0; w < WordCount(aspect); ++w) words->addItem(Text(WordText(aspect, w)), w);
+    words->addItem(tr("any"), kNotJudged);
+    for (int w = 0; w < WordCount(aspect); ++w) words->addItem(ListedWord(aspect, w), w);
     words->setAccessibleName(AspectTitle(aspect));
     // Only the user's own choice stops the box from following the idea.
     connect(words, &QComboBox::activated, this, [this] {
@@ -148,9 +167,9 @@ QWidget* AutoRunPanel::MakeGoalBox() {
     grid->addWidget(label, i / 2, (i % 2) * 2);
     grid->addWidget(words, i / 2, (i % 2) * 2 + 1);
   }
-  auto* use_idea = new QPushButton(QStringLiteral("Current idea"), box);
+  auto* use_idea = new QPushButton(tr("Current idea"), box);
   use_idea->setObjectName(QStringLiteral("btnUseIdea"));
-  use_idea->setToolTip(QStringLiteral("Take the judged words of the current idea"));
+  use_idea->setToolTip(tr("Take the judged words of the current idea"));
   connect(use_idea, &QPushButton::clicked, this, &AutoRunPanel::onUseIdeaClicked);
   choice_boxes_.push_back(use_idea);
   grid->addWidget(use_idea, kAspectCount / 2, 2, 1, 2);
@@ -160,42 +179,44 @@ QWidget* AutoRunPanel::MakeGoalBox() {
 }
 
 QWidget* AutoRunPanel::MakeConditionsBox() {
-  auto* box = new QGroupBox(QStringLiteral("Conditions"), this);
+  auto* box = new QGroupBox(tr("Conditions"), this);
   population_->setRange(2, 1000);
-  population_->setAccessibleName(QStringLiteral("Population"));
+  population_->setAccessibleName(tr("Population"));
   creativity_->setRange(0, 99);
   creativity_->setSuffix(QStringLiteral(" %"));
-  creativity_->setAccessibleName(QStringLiteral("Creativity"));
+  creativity_->setAccessibleName(tr("Creativity"));
   bonus_->setRange(-1'000'000, 1'000'000);
-  bonus_->setAccessibleName(QStringLiteral("Bonus"));
+  bonus_->setAccessibleName(tr("Bonus"));
   strictness_->setRange(0, 1);
   strictness_->setDecimals(2);
   strictness_->setSingleStep(0.05);
   strictness_->setValue(1);
-  strictness_->setAccessibleName(QStringLiteral("Strictness"));
+  strictness_->setAccessibleName(tr("Strictness"));
   strictness_->setToolTip(
-      QStringLiteral("How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss "
-                     "once in ten clicks"));
+      tr("How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss "
+         "once in ten clicks"));
   conditions_list_->setObjectName(QStringLiteral("lstConditions"));
   conditions_list_->setMaximumHeight(84);
 
   auto* values = new QGridLayout;
-  const std::pair<const char*, QWidget*> fields[] = {{"Population", population_},
-                                                     {"Creativity", creativity_},
-                                                     {"Bonus", bonus_},
-                                                     {"Strictness", strictness_}};
-  int column = 0;
+  const std::pair<QString, QWidget*> fields[] = {{tr("Population"), population_},
+                                                 {tr("Creativity"), creativity_},
+                                                 {tr("Bonus"), bonus_},
+                                                 {tr("Strictness"), strictness_}};
+  // Two by two, each title above its box: room for longer words than English ones.
+  int place = 0;
   for (const auto& [title, field] : fields) {
-    auto* label = new QLabel(QString::fromLatin1(title), box);
+    auto* label = new QLabel(title, box);
     label->setBuddy(field);
-    values->addWidget(label, 0, column);
-    values->addWidget(field, 1, column++);
+    values->addWidget(label, place / 2 * 2, place % 2);
+    values->addWidget(field, place / 2 * 2 + 1, place % 2);
     choice_boxes_.push_back(field);
+    ++place;
   }
-  auto* add = new QPushButton(QStringLiteral("Add"), box);
+  auto* add = new QPushButton(tr("Add"), box);
   add->setObjectName(QStringLiteral("btnAddCondition"));
-  add->setToolTip(QStringLiteral("Add these values as a condition of their own"));
-  auto* remove = new QPushButton(QStringLiteral("Remove"), box);
+  add->setToolTip(tr("Add these values as a condition of their own"));
+  auto* remove = new QPushButton(tr("Remove"), box);
   remove->setObjectName(QStringLiteral("btnRemoveCondition"));
   connect(add, &QPushButton::clicked, this, &AutoRunPanel::onAddConditionClicked);
   connect(remove, &QPushButton::clicked, this, &AutoRunPanel::onRemoveConditionClicked);
@@ -215,20 +236,20 @@ QWidget* AutoRunPanel::MakeConditionsBox() {
 }
 
 QWidget* AutoRunPanel::MakeRunsBox() {
-  auto* box = new QGroupBox(QStringLiteral("Runs"), this);
+  auto* box = new QGroupBox(tr("Runs"), this);
   runs_->setRange(1, 100'000);
   runs_->setValue(kDefaultRuns);
   max_clicks_->setRange(1, std::numeric_limits<int>::max());
   max_clicks_->setValue(kDefaultMaxClicks);
   max_clicks_->setGroupSeparatorShown(true);
-  max_clicks_->setToolTip(QStringLiteral("A run that is not stable by then counts as not reached"));
+  max_clicks_->setToolTip(tr("A run that is not stable by then counts as not reached"));
   seed_->setRange(0, std::numeric_limits<int>::max());
   seed_->setValue(1);
-  seed_->setToolTip(QStringLiteral("The same seed and choices give the same runs"));
+  seed_->setToolTip(tr("The same seed and choices give the same runs"));
   auto* form = new QFormLayout(box);
-  form->addRow(QStringLiteral("Runs per condition"), runs_);
-  form->addRow(QStringLiteral("Most clicks per run"), max_clicks_);
-  form->addRow(QStringLiteral("Seed"), seed_);
+  form->addRow(tr("Runs per condition"), runs_);
+  form->addRow(tr("Most clicks per run"), max_clicks_);
+  form->addRow(tr("Seed"), seed_);
   for (QWidget* field : {static_cast<QWidget*>(runs_), static_cast<QWidget*>(max_clicks_),
                          static_cast<QWidget*>(seed_)}) {
     choice_boxes_.push_back(field);
@@ -287,11 +308,11 @@ void AutoRunPanel::ShowConditions() {
   }
   conditions_list_->clear();
   for (const ConditionChoice& choice : condition_choices_) {
-    conditions_list_->addItem(QStringLiteral("pop %1 · creativity %2% · bonus %3 · strictness %4")
-                                  .arg(choice.parameters.start_organisms)
-                                  .arg(choice.parameters.creativity)
-                                  .arg(choice.parameters.bonus)
-                                  .arg(choice.strictness));
+    conditions_list_->addItem(tr("pop %1 · creativity %2% · bonus %3 · strictness %4")
+                                  .arg(ShownNumber(choice.parameters.start_organisms),
+                                       ShownNumber(choice.parameters.creativity),
+                                       ShownNumber(choice.parameters.bonus),
+                                       ShownDecimal(choice.strictness)));
   }
   conditions_list_->setCurrentRow(static_cast<int>(condition_choices_.size()) - 1);
   ShowPlanSize();
@@ -302,17 +323,17 @@ AutoRunPanel::Choice AutoRunPanel::PlanOfChoices() const {
   Goal goal;
   for (int i = 0; i < kAspectCount; ++i) goal.word[i] = word_boxes_[i]->currentData().toInt();
   if (!goal.HasJudgedWords()) {
-    choice.error = QStringLiteral(
-        "Pick at least one word for the goal: the judge feeds what "
-        "meets it and shoots the rest.");
+    choice.error =
+        tr("Pick at least one word for the goal: the judge feeds what "
+           "meets it and shoots the rest.");
     return choice;
   }
   if (!GoalIsReachable(goal)) {
-    choice.error = QStringLiteral("No organism the genes can make meets this goal.");
+    choice.error = tr("No organism the genes can make meets this goal.");
     return choice;
   }
   if (condition_choices_.empty()) {
-    choice.error = QStringLiteral("Add at least one condition.");
+    choice.error = tr("Add at least one condition.");
     return choice;
   }
   goal.text = FormatGoalList(goal);
@@ -330,7 +351,7 @@ void AutoRunPanel::ShowPlanSize() {
   if (runner_->running()) return;
   // The bar counts the runs the choices will play, goal or not.
   const int total = static_cast<int>(condition_choices_.size()) * runs_->value();
-  progress_->setFormat(total > 0 ? QStringLiteral("%v of %m runs") : QStringLiteral("No runs"));
+  progress_->setFormat(total > 0 ? tr("%v of %m runs", nullptr, total) : tr("No runs"));
   progress_->setRange(0, std::max(1, total));
   progress_->setValue(0);
   const Choice choice = PlanOfChoices();
@@ -340,13 +361,16 @@ void AutoRunPanel::ShowPlanSize() {
     return;
   }
   const int conditions = static_cast<int>(choice.plan.conditions.size());
-  status_->setText(QStringLiteral("Goal %1: %2 condition%3 × %4 runs = %5 runs on %6 threads.")
-                       .arg(QString::fromStdString(choice.plan.conditions.front().goal.text))
-                       .arg(conditions)
-                       .arg(conditions == 1 ? QString() : QStringLiteral("s"))
-                       .arg(choice.plan.runs_per_condition)
-                       .arg(choice.plan.TotalRuns())
-                       .arg(DefaultJobs()));
+  // The goal stays as the command line writes it (color=green): it is what vantrel-lab takes.
+  const int per_condition = choice.plan.runs_per_condition;
+  const int total_runs = choice.plan.TotalRuns();
+  const int threads = DefaultJobs();
+  status_->setText(tr("Goal %1: %2 × %3 = %4 on %5.")
+                       .arg(QString::fromStdString(choice.plan.conditions.front().goal.text),
+                            ConditionCount(conditions),
+                            tr("%1 runs", nullptr, per_condition).arg(ShownNumber(per_condition)),
+                            tr("%1 runs", nullptr, total_runs).arg(ShownNumber(total_runs)),
+                            tr("%1 threads", nullptr, threads).arg(ShownNumber(threads))));
   run_button_->setEnabled(true);
 }
 
@@ -366,7 +390,7 @@ void AutoRunPanel::onRunClicked() {
   const int total = choice.plan.TotalRuns();
   progress_->setRange(0, total);
   progress_->setValue(0);
-  status_->setText(QStringLiteral("Playing %1 runs…").arg(total));
+  status_->setText(tr("Playing %1 runs…", nullptr, total).arg(ShownNumber(total)));
   SetRunning(true);
   clock_.start();
   if (!runner_->Start(std::move(choice.plan), DefaultJobs())) SetRunning(false);
@@ -376,7 +400,7 @@ void AutoRunPanel::onCancelClicked() {
   if (!runner_->running()) return;
   runner_->Cancel();
   cancel_button_->setEnabled(false);
-  status_->setText(QStringLiteral("Stopping…"));
+  status_->setText(tr("Stopping…"));
 }
 
 void AutoRunPanel::BatchProgressed(int done, int total) {
@@ -396,16 +420,15 @@ void AutoRunPanel::BatchFinished(bool cancelled) {
   progress_->setValue(count);
   SetRunning(false);
 
-  const QString seconds = QString::number(static_cast<double>(clock_.elapsed()) / 1000, 'f', 1);
-  QString text = cancelled ? QStringLiteral("Cancelled after %1 s: %2 of %3 runs finished.")
-                                 .arg(seconds)
-                                 .arg(count)
-                                 .arg(runner_->plan().TotalRuns())
-                           : QStringLiteral("%1 runs in %2 s.").arg(count).arg(seconds);
+  const QString seconds = ShownDecimal(static_cast<double>(clock_.elapsed()) / 1000, 1);
+  const int planned = runner_->plan().TotalRuns();
+  QString text = cancelled
+                     ? tr("Cancelled after %1 s: %2 of %3 runs finished.", nullptr, planned)
+                           .arg(seconds, ShownNumber(count), ShownNumber(planned))
+                     : tr("%1 runs in %2 s.", nullptr, count).arg(ShownNumber(count), seconds);
   if (count > 0) {
-    text += QStringLiteral(" They joined the run table as runs %1 to %2.")
-                .arg(first_number)
-                .arg(first_number + count - 1);
+    text += tr(" They joined the run table as runs %1 to %2.")
+                .arg(ShownNumber(first_number), ShownNumber(first_number + count - 1));
   }
   status_->setText(text);
   if (count > 0) emit runsAdded(count);

@@ -14,10 +14,12 @@
 #include <optional>
 #include <string>
 
+#include "lab/organism_wording.h"
 #include "lab/qt/auto_run_panel.h"
 #include "lab/qt/run_comparison_view.h"
 #include "lab/qt/run_curve_view.h"
 #include "lab/qt/run_grid.h"
+#include "lab/qt/shown_numbers.h"
 #include "lab/run_csv.h"
 #include "storage/atomic_file.h"
 #include "storage/spreadsheet.h"
@@ -28,10 +30,10 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-QString Count(int value) { return QString::number(value); }
+QString Count(int value) { return ShownNumber(value); }
 
 QString Event(const std::optional<int>& click) {
-  return click ? QString::number(*click) : QStringLiteral("–");
+  return click ? ShownNumber(*click) : QStringLiteral("–");
 }
 
 QLabel* MakeCaption(const QString& text, QWidget* parent) {
@@ -71,9 +73,7 @@ QWidget* MakeCounter(const QString& caption, const QString& object_name, QLabel*
 QString VerdictsHtml(const std::vector<WordVerdict>& verdicts) {
   QStringList parts;
   for (const WordVerdict& verdict : verdicts) {
-    const QString word =
-        QString::fromUtf8(verdict.word.data(), static_cast<qsizetype>(verdict.word.size()))
-            .toHtmlEscaped();
+    const QString word = QString::fromStdString(ShownWord(verdict)).toHtmlEscaped();
     parts.append(verdict.met
                      ? QStringLiteral("<span style=\"color:#1b7f3b\">✓ %1</span>").arg(word)
                      : QStringLiteral("<span style=\"color:#c0392b\">✗ %1</span>").arg(word));
@@ -85,7 +85,7 @@ QString StartedText(const Run& run) {
   if (!run.started_utc) return {};
   // "2026-12-08T21:36:32Z" as "2026-12-08 21:36 UTC".
   const std::string utc = FormatUtc(*run.started_utc);
-  return QStringLiteral(" · started %1 %2 UTC")
+  return NotebookWindow::tr(" · started %1 %2 UTC")
       .arg(Text(utc.substr(0, 10)), Text(utc.substr(11, 5)));
 }
 
@@ -101,16 +101,16 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
       run_title_(new QLabel(this)),
       description_(new QLabel(this)),
       verdicts_(new QLabel(this)),
-      reached_button_(new QPushButton(QStringLiteral("Reached"), this)),
-      export_button_(new QPushButton(QStringLiteral("Export runs…"), this)),
-      spreadsheet_button_(new QPushButton(QStringLiteral("To spreadsheet"), this)),
-      auto_button_(new QPushButton(QStringLiteral("Run automatically…"), this)),
+      reached_button_(new QPushButton(tr("Reached"), this)),
+      export_button_(new QPushButton(tr("Export runs…"), this)),
+      spreadsheet_button_(new QPushButton(tr("To spreadsheet"), this)),
+      auto_button_(new QPushButton(tr("Run automatically…"), this)),
       tabs_(new QTabWidget(this)),
       curves_(new RunCurveView(this)),
       comparison_(new RunComparisonView(this)),
       auto_run_(new AutoRunPanel(notebook, this)) {
   setObjectName(QStringLiteral("frmNotebook"));
-  setWindowTitle(QStringLiteral("Lab notebook"));
+  setWindowTitle(tr("Lab notebook"));
   resize(960, 780);
   setStyleSheet(QStringLiteral(
       "QFrame#frmGoalCard { background: palette(base); border: 1px solid palette(mid);"
@@ -123,8 +123,8 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
 
   tabs_->setObjectName(QStringLiteral("tabNotebook"));
   tabs_->setDocumentMode(true);
-  tabs_->addTab(curves_, QStringLiteral("This run"));
-  tabs_->addTab(comparison_, QStringLiteral("Compare runs"));
+  tabs_->addTab(curves_, tr("This run"));
+  tabs_->addTab(comparison_, tr("Compare runs"));
   // The automatic runs' form is the tallest page: it scrolls rather than make the window
   // taller than a laptop's screen.
   auto* auto_run_page = new QScrollArea(this);
@@ -132,7 +132,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
   auto_run_page->setFrameShape(QFrame::NoFrame);
   auto_run_page->setWidgetResizable(true);
   auto_run_page->setWidget(auto_run_);
-  tabs_->addTab(auto_run_page, QStringLiteral("Run automatically"));
+  tabs_->addTab(auto_run_page, tr("Run automatically"));
 
   // On a screen smaller than the notebook the whole of it scrolls, so that the window can
   // fit the screen.
@@ -194,21 +194,17 @@ QWidget* NotebookWindow::MakeHeader() {
 
   auto* counters = new QHBoxLayout;
   counters->setSpacing(8);
+  counters->addWidget(MakeCounter(tr("Feeds"), QStringLiteral("lblFeeds"), feeds_, card));
+  counters->addWidget(MakeCounter(tr("Shots"), QStringLiteral("lblShots"), shots_, card));
+  counters->addWidget(MakeCounter(tr("Clicks"), QStringLiteral("lblClicks"), clicks_, card));
   counters->addWidget(
-      MakeCounter(QStringLiteral("Feeds"), QStringLiteral("lblFeeds"), feeds_, card));
-  counters->addWidget(
-      MakeCounter(QStringLiteral("Shots"), QStringLiteral("lblShots"), shots_, card));
-  counters->addWidget(
-      MakeCounter(QStringLiteral("Clicks"), QStringLiteral("lblClicks"), clicks_, card));
-  counters->addWidget(MakeCounter(QStringLiteral("First match"), QStringLiteral("lblFirstMatch"),
-                                  first_match_, card));
-  counters->addWidget(
-      MakeCounter(QStringLiteral("Stable"), QStringLiteral("lblStable"), stable_, card));
+      MakeCounter(tr("First match"), QStringLiteral("lblFirstMatch"), first_match_, card));
+  counters->addWidget(MakeCounter(tr("Stable"), QStringLiteral("lblStable"), stable_, card));
   counters->addStretch();
 
   auto* on_screen = new QVBoxLayout;
   on_screen->setSpacing(2);
-  on_screen->addWidget(MakeCaption(QStringLiteral("On screen"), card));
+  on_screen->addWidget(MakeCaption(tr("On screen"), card));
   on_screen->addWidget(description_);
   on_screen->addWidget(verdicts_);
 
@@ -216,7 +212,7 @@ QWidget* NotebookWindow::MakeHeader() {
   column->setContentsMargins(14, 10, 14, 12);
   column->setSpacing(6);
   auto* title_row = new QHBoxLayout;
-  title_row->addWidget(MakeCaption(QStringLiteral("Goal"), card));
+  title_row->addWidget(MakeCaption(tr("Goal"), card));
   title_row->addStretch();
   title_row->addWidget(run_title_);
   column->addLayout(title_row);
@@ -233,12 +229,12 @@ QWidget* NotebookWindow::MakeButtons() {
   auto* bar = new QWidget(this);
   reached_button_->setObjectName(QStringLiteral("btnReached"));
   export_button_->setObjectName(QStringLiteral("btnExportRuns"));
-  export_button_->setToolTip(QStringLiteral("Write every run to a CSV file (Ctrl+E)"));
+  export_button_->setToolTip(tr("Write every run to a CSV file (Ctrl+E)"));
   spreadsheet_button_->setObjectName(QStringLiteral("btnRunsToSpreadsheet"));
   spreadsheet_button_->setToolTip(
-      QStringLiteral("Open the run table in the spreadsheet, as a workbook of its own"));
+      tr("Open the run table in the spreadsheet, as a workbook of its own"));
   auto_button_->setObjectName(QStringLiteral("btnRunAutomatically"));
-  auto_button_->setToolTip(QStringLiteral("Let the program play the goal many times over"));
+  auto_button_->setToolTip(tr("Let the program play the goal many times over"));
   for (QPushButton* button : {reached_button_, export_button_, spreadsheet_button_, auto_button_}) {
     // Keys belong to the program (F, S, R, ...); a focused button would take Space.
     button->setFocusPolicy(Qt::TabFocus);
@@ -285,25 +281,24 @@ void NotebookWindow::UpdateTexts() {
   const Goal& goal = notebook_.goal();
 
   if (run == nullptr) {
-    run_title_->setText(QStringLiteral("No run yet"));
+    run_title_->setText(tr("No run yet"));
   } else {
-    run_title_->setText(QStringLiteral("Run %1 · %2%3")
-                            .arg(run->number)
-                            .arg(run->mode == RunMode::kHand ? QStringLiteral("by hand")
-                                                             : QStringLiteral("automatic"))
+    run_title_->setText(tr("Run %1 · %2%3")
+                            .arg(ShownNumber(run->number))
+                            .arg(run->mode == RunMode::kHand ? tr("by hand") : tr("automatic"))
                             .arg(StartedText(*run)));
   }
-  goal_->setText(goal.text.empty() ? QStringLiteral("No goal: press the light bulb for an idea.")
+  goal_->setText(goal.text.empty() ? tr("No goal: press the light bulb for an idea.")
                                    : Text(goal.text));
   QString note;
   if (!goal.text.empty() && !goal.HasJudgedWords()) {
-    note = QStringLiteral(
-        "The program cannot judge these words: only you can end this run "
-        "(Reached, key R).");
+    note =
+        tr("The program cannot judge these words: only you can end this run "
+           "(Reached, key R).");
   } else if (!notebook_.GoalCanBeMet()) {
-    note = QStringLiteral(
-        "No organism the genes can make meets this goal: only you can end "
-        "this run (Reached, key R).");
+    note =
+        tr("No organism the genes can make meets this goal: only you can end "
+           "this run (Reached, key R).");
   }
   goal_note_->setText(note);
   goal_note_->setVisible(!note.isEmpty());
@@ -313,22 +308,22 @@ void NotebookWindow::UpdateTexts() {
   clicks_->setText(Count(run != nullptr ? run->clicks() : 0));
   first_match_->setText(Event(run != nullptr ? run->first_match_click : std::nullopt));
   QString stable = Event(run != nullptr ? run->stable_click : std::nullopt);
-  if (run != nullptr && run->reached_by == ReachedBy::kUser) stable += QStringLiteral(" (you)");
+  if (run != nullptr && run->reached_by == ReachedBy::kUser) stable += tr(" (you)");
   stable_->setText(stable);
   // Without a goal there is nothing to reach; the tooltip says so.
   const bool has_goal = !goal.text.empty();
   reached_button_->setEnabled(run != nullptr && !run->reached() && has_goal);
-  reached_button_->setToolTip(
-      has_goal ? QStringLiteral("Say the goal is reached at this click (R)")
-               : QStringLiteral("No goal to reach: press the light bulb for an idea first"));
+  reached_button_->setToolTip(has_goal
+                                  ? tr("Say the goal is reached at this click (R)")
+                                  : tr("No goal to reach: press the light bulb for an idea first"));
 
   description_->setText(Text(notebook_.DescribeSelected()));
   const std::vector<WordVerdict> verdicts = notebook_.SelectedVerdicts();
   if (!verdicts.empty()) {
     verdicts_->setText(VerdictsHtml(verdicts));
   } else {
-    verdicts_->setText(goal.text.empty() ? QStringLiteral("Nothing to judge without a goal.")
-                                         : QStringLiteral("The program judges none of its words."));
+    verdicts_->setText(goal.text.empty() ? tr("Nothing to judge without a goal.")
+                                         : tr("The program judges none of its words."));
   }
   auto_run_->Refresh();
 }

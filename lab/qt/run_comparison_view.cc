@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "lab/qt/chart_title.h"
+#include "lab/qt/shown_numbers.h"
 
 namespace vantrel {
 
@@ -26,26 +27,27 @@ bool IsCompared(const Run& run, const Run* current) {
 }  // namespace
 
 QString RunLabel(const Run& run) {
-  QString label = QStringLiteral("Run %1%2<br>pop %3 · cr %4%<br>bonus %5")
-                      .arg(run.number)
-                      .arg(run.changes.empty() ? QString() : QStringLiteral("*"))
-                      .arg(run.start.start_organisms)
-                      .arg(run.start.creativity)
-                      .arg(run.start.bonus);
+  // One text a line: the axis shows each on a line of its own.
+  QStringList lines{
+      RunComparisonView::tr("Run %1%2")
+          .arg(ShownNumber(run.number), run.changes.empty() ? QString() : QStringLiteral("*")),
+      RunComparisonView::tr("pop %1 · cr %2%")
+          .arg(ShownNumber(run.start.start_organisms), ShownNumber(run.start.creativity)),
+      RunComparisonView::tr("bonus %1").arg(ShownNumber(run.start.bonus))};
   if (!run.first_match_click) {
-    label += QStringLiteral("<br>no match");
+    lines << RunComparisonView::tr("no match");
   } else if (!run.stable_click) {
-    label += QStringLiteral("<br>not stable");
+    lines << RunComparisonView::tr("not stable");
   }
-  return label;
+  return lines.join(QStringLiteral("<br>"));
 }
 
 RunComparisonView::RunComparisonView(QWidget* parent)
     : QWidget(parent),
       note_(new QLabel(this)),
       view_(new QChartView(this)),
-      first_match_(new QBarSet(QStringLiteral("clicks to first match"))),
-      stable_(new QBarSet(QStringLiteral("clicks to stable"))),
+      first_match_(new QBarSet(tr("clicks to first match"))),
+      stable_(new QBarSet(tr("clicks to stable"))),
       categories_(new QBarCategoryAxis),
       clicks_(new QValueAxis) {
   note_->setObjectName(QStringLiteral("lblCompareNote"));
@@ -66,15 +68,16 @@ RunComparisonView::RunComparisonView(QWidget* parent)
   chart->setBackgroundRoundness(0);
   chart->setMargins(QMargins(4, 4, 8, 4));
   chart->legend()->setAlignment(Qt::AlignTop);
-  clicks_->setLabelFormat(QStringLiteral("%d"));
-  clicks_->setTitleText(QStringLiteral("clicks"));
+  clicks_->setLabelFormat(WholeNumberLabels());
+  clicks_->setTitleText(tr("clicks"));
   chart->addAxis(categories_, Qt::AlignBottom);
   chart->addAxis(clicks_, Qt::AlignLeft);
   series->attachAxis(categories_);
   series->attachAxis(clicks_);
+  LocaliseChart(*chart);
   view_->setChart(chart);
   view_->setRenderHint(QPainter::Antialiasing);
-  new ChartTitleFitter(*view_, QStringLiteral("Finished runs by hand"));
+  new ChartTitleFitter(*view_, tr("Finished runs by hand"));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -121,18 +124,18 @@ void RunComparisonView::Update(const LabNotebook& notebook) {
   clicks_->applyNiceNumbers();
 
   if (total == 0) {
-    note_->setText(QStringLiteral(
-        "No run is over yet. A run ends with a new gene pool, a load or a new idea, or "
-        "when it is reached; then it shows here."));
+    note_->setText(
+        tr("No run is over yet. A run ends with a new gene pool, a load or a new idea, or "
+           "when it is reached; then it shows here."));
   } else if (total > compared.size()) {
-    note_->setText(QStringLiteral("The last %1 of %2 runs by hand. Automatic runs are under "
-                                  "\u201cRun automatically\u201d.")
-                       .arg(compared.size())
-                       .arg(total));
+    note_->setText(tr("The last %1 of %2 runs by hand. Automatic runs are under "
+                      "\u201cRun automatically\u201d.")
+                       .arg(ShownNumber(static_cast<long long>(compared.size())),
+                            ShownNumber(static_cast<long long>(total))));
   } else {
     note_->setText(
-        QStringLiteral("Runs by hand, oldest first. * a parameter changed during "
-                       "the run. Automatic runs are under \u201cRun automatically\u201d."));
+        tr("Runs by hand, oldest first. * a parameter changed during "
+           "the run. Automatic runs are under \u201cRun automatically\u201d."));
   }
 }
 

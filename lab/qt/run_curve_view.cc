@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "lab/qt/chart_title.h"
+#include "lab/qt/shown_numbers.h"
 
 namespace vantrel {
 
@@ -62,8 +63,8 @@ CurvePlot::CurvePlot(const QString& title, const QColor& colour, QWidget* parent
     : chart_(new QChart),
       view_(new QChartView(chart_, parent)),
       curve_(new QLineSeries),
-      first_mark_(MarkSeries(QStringLiteral("first match"), kFirstMatchColour)),
-      stable_mark_(MarkSeries(QStringLiteral("stable"), kStableColour)),
+      first_mark_(MarkSeries(RunCurveView::tr("first match"), kFirstMatchColour)),
+      stable_mark_(MarkSeries(RunCurveView::tr("stable"), kStableColour)),
       x_(new QValueAxis),
       y_(new QValueAxis) {
   QFont title_font = chart_->titleFont();
@@ -75,6 +76,7 @@ CurvePlot::CurvePlot(const QString& title, const QColor& colour, QWidget* parent
   chart_->setMargins(QMargins(kLeftMargin, 0, 8, 0));
   chart_->layout()->setContentsMargins(0, 0, 0, 0);
   chart_->legend()->setVisible(false);
+  LocaliseChart(*chart_);
 
   QPen pen(colour);
   pen.setWidthF(2);
@@ -82,7 +84,7 @@ CurvePlot::CurvePlot(const QString& title, const QColor& colour, QWidget* parent
   curve_->setName(title);
   for (QLineSeries* series : {curve_, first_mark_, stable_mark_}) chart_->addSeries(series);
 
-  x_->setLabelFormat(QStringLiteral("%d"));
+  x_->setLabelFormat(WholeNumberLabels());
   for (QValueAxis* axis : {x_, y_}) {
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
@@ -138,20 +140,20 @@ void CurvePlot::PlaceMark(QLineSeries* mark, std::optional<int> click) {
 }
 
 RunCurveView::RunCurveView(QWidget* parent) : QWidget(parent) {
-  plots_[0] = std::make_unique<CurvePlot>(QStringLiteral("Share meeting the goal (%)"),
-                                          QColor(0x1F, 0x6F, 0xC5), this);
-  plots_[1] = std::make_unique<CurvePlot>(QStringLiteral("Distinct DNA strings"),
-                                          QColor(0x7B, 0x1F, 0xA2), this);
-  plots_[2] = std::make_unique<CurvePlot>(QStringLiteral("Mean diversity (bits per DNA digit)"),
+  plots_[0] =
+      std::make_unique<CurvePlot>(tr("Share meeting the goal (%)"), QColor(0x1F, 0x6F, 0xC5), this);
+  plots_[1] =
+      std::make_unique<CurvePlot>(tr("Distinct DNA strings"), QColor(0x7B, 0x1F, 0xA2), this);
+  plots_[2] = std::make_unique<CurvePlot>(tr("Mean diversity (bits per DNA digit)"),
                                           QColor(0x00, 0x89, 0x7B), this);
   plots_[0]->SetLegendVisible(true);
-  plots_[0]->SetYLabelFormat(QStringLiteral("%d"));
-  plots_[1]->SetYLabelFormat(QStringLiteral("%d"));
+  plots_[0]->SetYLabelFormat(WholeNumberLabels());
+  plots_[1]->SetYLabelFormat(WholeNumberLabels());
   plots_[2]->SetYLabelFormat(QStringLiteral("%.1f"));
   plots_[0]->SetRanges(10, 100);
   // Up to log2(10) = 3.32: ten equally common digits at every position.
   plots_[2]->SetRanges(10, kMostBits);
-  plots_[2]->SetXTitle(QStringLiteral("clicks"));
+  plots_[2]->SetXTitle(tr("clicks"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(2);
@@ -163,9 +165,8 @@ RunCurveView::RunCurveView(QWidget* parent) : QWidget(parent) {
 
 void RunCurveView::AlignPlotAreas() {
   // The plot areas start where the widest labels of their value axes end.
-  const std::array<QString, 3> widest_labels{QStringLiteral("100"),
-                                             QString::number(static_cast<int>(distinct_max_)),
-                                             QStringLiteral("0.0")};
+  const std::array<QString, 3> widest_labels{
+      ShownNumber(100), ShownNumber(static_cast<int>(distinct_max_)), ShownDecimal(0, 1)};
   std::array<int, 3> widths{};
   for (std::size_t i = 0; i < plots_.size(); ++i) {
     widths[i] = QFontMetrics(plots_[i]->y_axis()->labelsFont()).horizontalAdvance(widest_labels[i]);

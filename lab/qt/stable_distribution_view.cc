@@ -12,11 +12,16 @@
 #include <algorithm>
 
 #include "lab/qt/chart_title.h"
+#include "lab/qt/shown_numbers.h"
 
 namespace vantrel {
 
 QString ConditionLabel(int number, int stable_runs, int runs) {
-  return QStringLiteral("Condition %1<br>%2/%3 stable").arg(number).arg(stable_runs).arg(runs);
+  // One text a line: the axis shows each on a line of its own.
+  return StableDistributionView::tr("Condition %1").arg(ShownNumber(number)) +
+         QStringLiteral("<br>") +
+         StableDistributionView::tr("%1/%2 stable")
+             .arg(ShownNumber(stable_runs), ShownNumber(runs));
 }
 
 StableDistributionView::StableDistributionView(QWidget* parent)
@@ -27,7 +32,7 @@ StableDistributionView::StableDistributionView(QWidget* parent)
       clicks_(new QValueAxis),
       summary_(new QPlainTextEdit(this)),
       comparison_(new QPlainTextEdit(this)) {
-  boxes_->setName(QStringLiteral("clicks to stable"));
+  boxes_->setName(tr("clicks to stable"));
   boxes_->setBrush(QColor(0xA5, 0xD6, 0xA7));
   QPen pen(QColor(0x1B, 0x5E, 0x20));
   pen.setWidthF(1.5);
@@ -37,16 +42,17 @@ StableDistributionView::StableDistributionView(QWidget* parent)
   chart->setBackgroundRoundness(0);
   chart->setMargins(QMargins(4, 4, 8, 4));
   chart->legend()->setVisible(false);
-  clicks_->setLabelFormat(QStringLiteral("%d"));
-  clicks_->setTitleText(QStringLiteral("clicks to stable"));
+  clicks_->setLabelFormat(WholeNumberLabels());
+  clicks_->setTitleText(tr("clicks to stable"));
   chart->addAxis(categories_, Qt::AlignBottom);
   chart->addAxis(clicks_, Qt::AlignLeft);
   boxes_->attachAxis(categories_);
   boxes_->attachAxis(clicks_);
   clicks_->setRange(0, 100);
+  LocaliseChart(*chart);
   view_->setChart(chart);
   view_->setRenderHint(QPainter::Antialiasing);
-  new ChartTitleFitter(*view_, QStringLiteral("Clicks to stable per condition (automatic runs)"));
+  new ChartTitleFitter(*view_, tr("Clicks to stable per condition (automatic runs)"));
 
   summary_->setObjectName(QStringLiteral("txtSummary"));
   summary_->setReadOnly(true);
@@ -55,17 +61,17 @@ StableDistributionView::StableDistributionView(QWidget* parent)
   summary_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   summary_->setMaximumHeight(110);
   summary_->setPlaceholderText(
-      QStringLiteral("No automatic runs yet: choose a goal and the conditions, then press Run."));
+      tr("No automatic runs yet: choose a goal and the conditions, then press Run."));
 
   // Text rather than marks on the plot: read aloud, selected and copied like the summary.
   comparison_->setObjectName(QStringLiteral("txtComparison"));
-  comparison_->setAccessibleName(QStringLiteral("Comparison with condition 1"));
+  comparison_->setAccessibleName(tr("Comparison with condition 1"));
   comparison_->setReadOnly(true);
   comparison_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   comparison_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   comparison_->setMaximumHeight(110);
   comparison_->setPlaceholderText(
-      QStringLiteral("With two conditions or more, each is compared here with the first."));
+      tr("With two conditions or more, each is compared here with the first."));
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,50 @@
+#include "lab/qt/shown_numbers.h"
+
+#include <QChart>
+#include <QWidget>
+
+#include "language/catalogue.h"
+
+namespace vantrel {
+
+QLocale ShownLocale() {
+  switch (CurrentLanguage()) {
+    case Language::kDutch:
+      return QLocale(QLocale::Dutch, QLocale::Netherlands);
+    case Language::kGerman:
+      return QLocale(QLocale::German, QLocale::Germany);
+    case Language::kEnglish:
+    case Language::kPseudo:
+      break;
+  }
+  return QLocale::c();
+}
+
+QString ShownNumber(long long number) { return ShownLocale().toString(number); }
+
+QString ShownDecimal(double number) {
+  return ShownLocale().toString(number, 'g', QLocale::FloatingPointShortest);
+}
+
+QString ShownDecimal(double number, int decimals) {
+  return ShownLocale().toString(number, 'f', decimals);
+}
+
+void LocaliseChart(QChart& chart) {
+  const QLocale locale = ShownLocale();
+  if (locale == QLocale::c()) return;
+  chart.setLocale(locale);
+  // Qt Charts writes "%d" labels plainly unless told to use the chart's locale.
+  chart.setLocalizeNumbers(true);
+}
+
+QString WholeNumberLabels() {
+  return ShownLocale() == QLocale::c() ? QStringLiteral("%d") : QStringLiteral("%.0f");
+}
+
+void LocaliseWidget(QWidget& widget) {
+  const QLocale locale = ShownLocale();
+  if (locale != QLocale::c()) widget.setLocale(locale);
+}
+
+}  // namespace vantrel
