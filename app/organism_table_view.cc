@@ -1,10 +1,12 @@
 #include "app/organism_table_view.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <array>
 
 #include "app/cell_text_delegate.h"
 #include "app/organism_table_model.h"
+#include "language/catalogue.h"
 
 namespace vantrel {
 
@@ -12,6 +14,8 @@ namespace {
 constexpr std::array kColumnWidths = {64, 66, 54, 187, 52};
 constexpr int kExtraColumnWidth = 64;
 constexpr int kRowHeight = 24;
+// The title's indent and a little room after it.
+constexpr int kTitlePadding = 8;
 
 // The title row drawn like the fixed ID column: plain white cells, no raised header.
 constexpr char kTitleRowStyle[] = R"(
@@ -72,8 +76,18 @@ OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model
 void OrganismTableView::ApplyColumnWidths() {
   // Columns that fall away lose their width, so one that comes back is new.
   column_widths_.resize(static_cast<std::size_t>(model()->columnCount()), kExtraColumnWidth);
+  // English titles fit the form's widths; another language's may run longer ("Überleben"),
+  // and then the column grows to show its title whole.
+  const bool fit_titles = CurrentLanguage() != Language::kEnglish;
   for (std::size_t col = 0; col < column_widths_.size(); ++col) {
-    setColumnWidth(static_cast<int>(col), column_widths_[col]);
+    const int column = static_cast<int>(col);
+    int width = column_widths_[col];
+    if (fit_titles) {
+      const QString title = model()->headerData(column, Qt::Horizontal).toString();
+      width = std::max(width, horizontalHeader()->fontMetrics().horizontalAdvance(title) +
+                                  kTitlePadding);
+    }
+    setColumnWidth(column, width);
   }
 }
 

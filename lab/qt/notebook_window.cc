@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "lab/idea_wording.h"
 #include "lab/organism_wording.h"
 #include "lab/qt/auto_run_panel.h"
 #include "lab/qt/run_comparison_view.h"
@@ -289,7 +290,7 @@ void NotebookWindow::UpdateTexts() {
                             .arg(StartedText(*run)));
   }
   goal_->setText(goal.text.empty() ? tr("No goal: press the light bulb for an idea.")
-                                   : Text(goal.text));
+                                   : Text(ShownGoalText(goal.text)));
   QString note;
   if (!goal.text.empty() && !goal.HasJudgedWords()) {
     note =

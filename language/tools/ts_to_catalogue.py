@@ -65,9 +65,12 @@ def read_ts(path):
 
 
 def pseudo(text):
-    """The text in brackets, a third longer; placeholders stay readable."""
+    """The text in brackets, a third longer; placeholders stay readable. Each paragraph of a
+    longer text is bracketed on its own, since a face may show paragraphs apart."""
     if text == '':
         return text
+    if '\n\n' in text:
+        return '\n\n'.join(pseudo(paragraph) for paragraph in text.split('\n\n'))
     padding = '~' * math.ceil(len(text) / 3)
     return f'[{text} {padding}]'
 
