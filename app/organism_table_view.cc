@@ -84,8 +84,8 @@ void OrganismTableView::ApplyColumnWidths() {
     int width = column_widths_[col];
     if (fit_titles) {
       const QString title = model()->headerData(column, Qt::Horizontal).toString();
-      width = std::max(width, horizontalHeader()->fontMetrics().horizontalAdvance(title) +
-                                  kTitlePadding);
+      width = std::max(width,
+                       horizontalHeader()->fontMetrics().horizontalAdvance(title) + kTitlePadding);
     }
     setColumnWidth(column, width);
   }
