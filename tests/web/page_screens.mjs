@@ -93,7 +93,7 @@ try {
   }
   // The page in another language, with its advanced options open; the German notebook.
   const words = {
-    de: { advanced: 'Erweiterte Optionen', idea: 'Hol dir eine Idee für einen Organismus' },
+    de: { advanced: 'Erweiterte Optionen', idea: 'Hol dir eine Idee für einen neuen Organismus' },
     nl: { advanced: 'Geavanceerde opties', idea: 'Krijg een idee om een organisme te maken' },
   };
   for (const [code, width, height, notebook] of [
