@@ -526,49 +526,6 @@ Drücke nach hundert Klicks auf „Idee“ und folge der Anweisung. Zähle, wie 
 </context>
 <context>
     <name>Lab</name>
-    <message numerus="yes">
-        <source>%n runs, %1 reached</source>
-        <translation>
-            <numerusform>%n Durchgang, %1 erreicht</numerusform>
-            <numerusform>%n Durchgänge, %1 erreicht</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Condition %1: pop %2 · creativity %3% · bonus %4 · strictness %5 · %6 · first match %7 · stable %8 (q1 / median / q3 clicks) · goal %9</source>
-        <translation>Bedingung %1: Population %2 · Kreativität %3 % · Bonus %4 · Strenge %5 · %6 · erster Treffer %7 · stabil %8 (Q1 / Median / Q3 Klicks) · Ziel %9</translation>
-    </message>
-    <message>
-        <source>Against condition 1, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out):</source>
-        <translation>Im Vergleich mit Bedingung 1, nach den Klicks bis stabil in den Durchgängen, die stabil wurden (Durchgänge, die an der Klickgrenze endeten, zählen nicht mit):</translation>
-    </message>
-    <message>
-        <source>Condition %1 against 1: %2 of %3 and %4 of %5 runs became stable, too few to compare (at least %6 each).</source>
-        <translation>Bedingung %1 gegen 1: %2 von %3 und %4 von %5 Durchgängen wurden stabil, zu wenige für einen Vergleich (mindestens %6 je Bedingung).</translation>
-    </message>
-    <message>
-        <source>Condition %1 against 1: median %2 against %3 clicks to stable (%4 of %5 and %6 of %7 runs stable),</source>
-        <translation>Bedingung %1 gegen 1: Median %2 gegen %3 Klicks bis stabil (%4 von %5 und %6 von %7 Durchgängen stabil),</translation>
-    </message>
-    <message>
-        <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (exact).</source>
-        <translation>Unterschied %1 (95-%-Intervall %2 bis %3), Mann-Whitney %4 (exakt).</translation>
-    </message>
-    <message>
-        <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (normal approximation).</source>
-        <translation>Unterschied %1 (95-%-Intervall %2 bis %3), Mann-Whitney %4 (Normalapproximation).</translation>
-    </message>
-    <message>
-        <source>No clear difference.</source>
-        <translation>Kein klarer Unterschied.</translation>
-    </message>
-    <message>
-        <source>Condition %1 needs fewer clicks.</source>
-        <translation>Bedingung %1 braucht weniger Klicks.</translation>
-    </message>
-    <message>
-        <source>Condition %1 needs more clicks.</source>
-        <translation>Bedingung %1 braucht mehr Klicks.</translation>
-    </message>
     <message>
         <source>Export runs</source>
         <translation>Durchgänge exportieren</translation>

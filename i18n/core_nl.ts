@@ -526,49 +526,6 @@ Druk na honderd klikken op "idee" en volg de opdracht. Tel hoeveel klikken het k
 </context>
 <context>
     <name>Lab</name>
-    <message numerus="yes">
-        <source>%n runs, %1 reached</source>
-        <translation>
-            <numerusform>%n ronde, %1 bereikt</numerusform>
-            <numerusform>%n rondes, %1 bereikt</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Condition %1: pop %2 · creativity %3% · bonus %4 · strictness %5 · %6 · first match %7 · stable %8 (q1 / median / q3 clicks) · goal %9</source>
-        <translation>Conditie %1: populatie %2 · creativiteit %3% · bonus %4 · strengheid %5 · %6 · eerste treffer %7 · stabiel %8 (Q1 / mediaan / Q3 klikken) · doel %9</translation>
-    </message>
-    <message>
-        <source>Against condition 1, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out):</source>
-        <translation>Vergeleken met conditie 1, naar de klikken tot stabiel in de rondes die stabiel werden (rondes die bij de kliklimiet stopten, tellen niet mee):</translation>
-    </message>
-    <message>
-        <source>Condition %1 against 1: %2 of %3 and %4 of %5 runs became stable, too few to compare (at least %6 each).</source>
-        <translation>Conditie %1 tegen 1: %2 van %3 en %4 van %5 rondes werden stabiel, te weinig om te vergelijken (minstens %6 per conditie).</translation>
-    </message>
-    <message>
-        <source>Condition %1 against 1: median %2 against %3 clicks to stable (%4 of %5 and %6 of %7 runs stable),</source>
-        <translation>Conditie %1 tegen 1: mediaan %2 tegen %3 klikken tot stabiel (%4 van %5 en %6 van %7 rondes stabiel),</translation>
-    </message>
-    <message>
-        <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (exact).</source>
-        <translation>verschil %1 (95%-interval %2 tot %3), Mann-Whitney %4 (exact).</translation>
-    </message>
-    <message>
-        <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (normal approximation).</source>
-        <translation>verschil %1 (95%-interval %2 tot %3), Mann-Whitney %4 (normale benadering).</translation>
-    </message>
-    <message>
-        <source>No clear difference.</source>
-        <translation>Geen duidelijk verschil.</translation>
-    </message>
-    <message>
-        <source>Condition %1 needs fewer clicks.</source>
-        <translation>Conditie %1 heeft minder klikken nodig.</translation>
-    </message>
-    <message>
-        <source>Condition %1 needs more clicks.</source>
-        <translation>Conditie %1 heeft meer klikken nodig.</translation>
-    </message>
     <message>
         <source>Export runs</source>
         <translation>Rondes exporteren</translation>
