@@ -22,8 +22,8 @@ const require = createRequire(new URL('../../web/page/package.json', import.meta
 const { chromium } = require('playwright-core');
 const axeScript = require.resolve('axe-core/axe.min.js');
 const kNeeds = /^Vantrel needs JavaScript and WebAssembly/;
-// The WebAssembly magic number ("\0asm") as a base64 data: address begins.
-const kWasmInBase64 = 'AGFzbQ';
+// How the single file inlines a WebAssembly file (its bytes gzip-compressed).
+const kWasmInBase64 = 'data:application/wasm;base64,';
 
 // The page and its workers share one copy of the engine's WebAssembly.
 const singleText = readFileSync(path.join(built, 'vantrel.html'), 'utf8');

@@ -15,6 +15,7 @@ import { createServer } from 'node:http';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
+import { gunzipSync, gzipSync } from 'node:zlib';
 
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const ts = require('typescript');
@@ -174,6 +175,15 @@ for (const type of ['application/wasm', 'application/octet-stream']) {
   assert.ok(compiled instanceof WebAssembly.Module, type);
 }
 await assert.rejects(compileEngine(`data:application/wasm;base64,${btoa('<html>')}`));
+// The single file's packed bytes, typed application/wasm, are unpacked before compiling
+// rather than streamed as they are.
+const packedWasm = gzipSync(Buffer.from(emptyWasm, 'base64')).toString('base64');
+const unpack = (bytes) => new Uint8Array(gunzipSync(bytes));
+assert.ok(
+  (await compileEngine(`data:application/wasm;base64,${packedWasm}`, unpack)) instanceof
+    WebAssembly.Module,
+);
+await assert.rejects(compileEngine(`data:application/wasm;base64,${packedWasm}`));
 const missing = createServer((_request, response) => response.writeHead(404).end());
 await new Promise((resolve) => missing.listen(0, '127.0.0.1', resolve));
 try {

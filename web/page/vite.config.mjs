@@ -3,6 +3,8 @@
 // build (VANTREL_ENGINE_MODULE, else the wasm preset's build folder): a folder of static
 // files with a manifest and a service worker. `vite build --mode single` instead writes
 // build/web/vantrel.html, everything inlined, which opens from a file:// address.
+import { mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { gzipSync } from 'node:zlib';
 import { defineConfig } from 'vite';
 import { viteSingleFile } from 'vite-plugin-singlefile';
 import { inlineIcon, offlinePage } from './offline/plugin.mjs';
@@ -16,8 +18,29 @@ const engineFolder = engineModule.replace(/[^/]*$/, '');
 const catalogueFolder = process.env['VANTREL_CATALOGUES'] ?? `${engineFolder}../catalogues/`;
 const icon = `${root}resources/vantrel.svg`;
 
+// The single file carries its WebAssembly and catalogues gzip-compressed (the page unpacks
+// them), as a web server would send them: base64 of the raw WebAssembly alone would make
+// the file half as big again. Writes the packed copies under build/web/packed/ with the
+// names the page imports, and returns their folders.
+function packedInputs() {
+  const packed = `${root}build/web/packed/`;
+  const pack = (from, to, names) => {
+    mkdirSync(to, { recursive: true });
+    for (const name of names) {
+      writeFileSync(`${to}${name}`, gzipSync(readFileSync(`${from}${name}`), { level: 9 }));
+    }
+    return to;
+  };
+  const catalogues = readdirSync(catalogueFolder).filter((name) => name.endsWith('.cat'));
+  return {
+    engine: pack(engineFolder, `${packed}engine/`, ['vantrel_engine.wasm']),
+    catalogues: pack(catalogueFolder, `${packed}catalogues/`, catalogues),
+  };
+}
+
 export default defineConfig(({ mode }) => {
   const single = mode === 'single';
+  const inputs = single ? packedInputs() : { engine: engineFolder, catalogues: catalogueFolder };
   return {
     base: './',
     // Where shared links lead: VANTREL_LINK_BASE when the build names it, else the page's
@@ -28,10 +51,10 @@ export default defineConfig(({ mode }) => {
         'vantrel-engine': engineModule,
         // The WebAssembly, which the page compiles itself: its own file in the site (kept by
         // the service worker with the others), a data: address in the single file.
-        'vantrel-engine-files': engineFolder,
+        'vantrel-engine-files': inputs.engine,
         // The catalogue of the language chosen: its own file in the site, fetched when
         // chosen; a data: address in the single file.
-        'vantrel-catalogues': catalogueFolder,
+        'vantrel-catalogues': inputs.catalogues,
         // The automatic runs' workers: from their own file, or inlined in the single file.
         'autorun-workers': `${root}web/page/src/workers_${single ? 'inline' : 'served'}.ts`,
       },

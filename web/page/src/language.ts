@@ -7,6 +7,7 @@
 // single file; English has none to load.
 import { emptyCatalogue, parseCatalogue, useCatalogue } from './catalogue';
 import { codeOf, preferredLanguage } from './language_codes';
+import { unpacked } from './packed';
 import { translateTexts } from './texts';
 
 const kStorageKey = 'vantrel-language';
@@ -52,7 +53,7 @@ export async function catalogueBytes(code: string): Promise<Uint8Array> {
   try {
     const response = await fetch(address);
     if (!response.ok) throw new Error(`${String(response.status)} ${response.statusText}`);
-    return new Uint8Array(await response.arrayBuffer());
+    return unpacked(new Uint8Array(await response.arrayBuffer()));
   } catch (error) {
     console.warn(`The ${code} texts could not be loaded, English shows instead:`, error);
     return new Uint8Array();

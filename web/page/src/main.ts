@@ -33,6 +33,7 @@ import type { VantrelEngineModule } from 'vantrel-engine';
 import { AutoRunPanel } from './autoruns';
 import { startAutoRunWorker } from 'autorun-workers';
 import { compileEngine } from './engine_compile';
+import { unpacked } from './packed';
 import { startEngine } from './engine_start';
 import engineWasm from 'vantrel-engine-files/vantrel_engine.wasm?url';
 
@@ -94,7 +95,7 @@ interface PageParts {
 async function start(app: HTMLElement): Promise<void> {
   app.setAttribute('aria-busy', 'true');
   const code = startLanguage();
-  const compiling = compileEngine(engineWasm);
+  const compiling = compileEngine(engineWasm, unpacked);
   // The catalogue comes while the WebAssembly compiles.
   const catalogue = await catalogueBytes(code);
   speakOnPage(code, catalogue);
