@@ -76,26 +76,6 @@
         <translation>Die Organismen</translation>
     </message>
     <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>P1</source>
-        <translation>P1</translation>
-    </message>
-    <message>
-        <source>P2</source>
-        <translation>P2</translation>
-    </message>
-    <message>
-        <source>DNA</source>
-        <translation>DNA</translation>
-    </message>
-    <message>
-        <source>Survival</source>
-        <translation>Überleben</translation>
-    </message>
-    <message>
         <source>(opens in a new tab)</source>
         <translation>(öffnet sich in einem neuen Tab)</translation>
     </message>
@@ -180,14 +160,6 @@
         <translation>UTC</translation>
     </message>
     <message>
-        <source>The program cannot judge these words: only you can end this run (Reached, key R).</source>
-        <translation>Das Programm kann diese Wörter nicht beurteilen: Nur du kannst diesen Durchgang beenden (Erreicht, Taste R).</translation>
-    </message>
-    <message>
-        <source>No organism the genes can make meets this goal: only you can end this run (Reached, key R).</source>
-        <translation>Kein Organismus, den die Gene bilden können, erfüllt dieses Ziel: Nur du kannst diesen Durchgang beenden (Erreicht, Taste R).</translation>
-    </message>
-    <message>
         <source>met</source>
         <translation>erfüllt</translation>
     </message>
@@ -212,28 +184,8 @@
         <translation>Die Zahlen</translation>
     </message>
     <message>
-        <source>no match</source>
-        <translation>kein Treffer</translation>
-    </message>
-    <message>
-        <source>not stable</source>
-        <translation>nicht stabil</translation>
-    </message>
-    <message>
         <source>cr</source>
         <translation>Kr.</translation>
-    </message>
-    <message>
-        <source>No run is over yet. A run ends with a new gene pool, a load or a new idea, or when it is reached; then it shows here.</source>
-        <translation>Noch ist kein Durchgang vorbei. Ein Durchgang endet mit einem neuen Genpool, dem Öffnen einer Tabelle oder einer neuen Idee, oder wenn er erreicht ist; dann erscheint er hier.</translation>
-    </message>
-    <message>
-        <source>The last %1 of %2 runs by hand. Automatic runs are under “Run automatically”.</source>
-        <translation>Die letzten %1 von %2 Durchgängen von Hand. Automatische Durchgänge stehen unter „Automatisch durchführen“.</translation>
-    </message>
-    <message>
-        <source>Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under “Run automatically”.</source>
-        <translation>Durchgänge von Hand, die ältesten zuerst. * ein Parameter wurde während des Durchgangs geändert. Automatische Durchgänge stehen unter „Automatisch durchführen“.</translation>
     </message>
     <message>
         <source>Goal (--goal), one per line</source>
@@ -256,16 +208,8 @@
         <translation>Strenge (--strictness)</translation>
     </message>
     <message>
-        <source>How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss once in ten clicks</source>
-        <translation>Wie oft sich der Schiedsrichter an das Ziel hält: Bei 0.9 schießt er bei einem von zehn Klicks einen Treffer ab oder füttert einen Fehlgriff</translation>
-    </message>
-    <message>
         <source>Several values separated by commas make a condition each</source>
         <translation>Mehrere Werte, durch Kommas getrennt, ergeben je eine Bedingung</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation>Durchgänge</translation>
     </message>
     <message>
         <source>Runs per condition (--runs)</source>
@@ -298,14 +242,6 @@
     <message>
         <source>A worker stopped: %1</source>
         <translation>Ein Hintergrundprozess ist ausgefallen: %1</translation>
-    </message>
-    <message>
-        <source>Condition %1</source>
-        <translation>Bedingung %1</translation>
-    </message>
-    <message>
-        <source>%1/%2 stable</source>
-        <translation>%1/%2 stabil</translation>
     </message>
     <message>
         <source>Condition %1: %2 of %3 runs stable, clicks %4 (fewest / q1 / median / q3 / most)</source>
@@ -358,13 +294,6 @@
     <message>
         <source>Restore the population of the last program run (Alt+Shift+R)</source>
         <translation>Stell die Population des letzten Programmlaufs wieder her (Alt+Shift+R)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n organisms</source>
-        <translation>
-            <numerusform>%n Organismus</numerusform>
-            <numerusform>%n Organismen</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n conditions</source>

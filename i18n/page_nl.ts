@@ -76,26 +76,6 @@
         <translation>De organismen</translation>
     </message>
     <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>P1</source>
-        <translation>P1</translation>
-    </message>
-    <message>
-        <source>P2</source>
-        <translation>P2</translation>
-    </message>
-    <message>
-        <source>DNA</source>
-        <translation>DNA</translation>
-    </message>
-    <message>
-        <source>Survival</source>
-        <translation>Overleving</translation>
-    </message>
-    <message>
         <source>(opens in a new tab)</source>
         <translation>(opent in een nieuw tabblad)</translation>
     </message>
@@ -180,14 +160,6 @@
         <translation>UTC</translation>
     </message>
     <message>
-        <source>The program cannot judge these words: only you can end this run (Reached, key R).</source>
-        <translation>Het programma kan deze woorden niet beoordelen: alleen jij kunt deze ronde beëindigen (Bereikt, toets R).</translation>
-    </message>
-    <message>
-        <source>No organism the genes can make meets this goal: only you can end this run (Reached, key R).</source>
-        <translation>Geen organisme dat de genen kunnen maken haalt dit doel: alleen jij kunt deze ronde beëindigen (Bereikt, toets R).</translation>
-    </message>
-    <message>
         <source>met</source>
         <translation>gehaald</translation>
     </message>
@@ -212,28 +184,8 @@
         <translation>De getallen</translation>
     </message>
     <message>
-        <source>no match</source>
-        <translation>geen treffer</translation>
-    </message>
-    <message>
-        <source>not stable</source>
-        <translation>niet stabiel</translation>
-    </message>
-    <message>
         <source>cr</source>
         <translation>cr.</translation>
-    </message>
-    <message>
-        <source>No run is over yet. A run ends with a new gene pool, a load or a new idea, or when it is reached; then it shows here.</source>
-        <translation>Er is nog geen ronde voorbij. Een ronde eindigt met een nieuwe genenpoel, het openen van een tabel of een nieuw idee, of als het doel bereikt is; dan verschijnt ze hier.</translation>
-    </message>
-    <message>
-        <source>The last %1 of %2 runs by hand. Automatic runs are under “Run automatically”.</source>
-        <translation>De laatste %1 van %2 rondes met de hand. Automatische rondes staan onder “Automatisch uitvoeren”.</translation>
-    </message>
-    <message>
-        <source>Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under “Run automatically”.</source>
-        <translation>Rondes met de hand, oudste eerst. * een parameter veranderde tijdens de ronde. Automatische rondes staan onder “Automatisch uitvoeren”.</translation>
     </message>
     <message>
         <source>Goal (--goal), one per line</source>
@@ -256,16 +208,8 @@
         <translation>Strengheid (--strictness)</translation>
     </message>
     <message>
-        <source>How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss once in ten clicks</source>
-        <translation>Hoe vaak de scheidsrechter zich aan het doel houdt: bij 0.9 schiet hij bij één op de tien klikken een treffer neer of voert hij een misser</translation>
-    </message>
-    <message>
         <source>Several values separated by commas make a condition each</source>
         <translation>Meerdere waarden, gescheiden door komma's, vormen elk een conditie</translation>
-    </message>
-    <message>
-        <source>Runs</source>
-        <translation>Rondes</translation>
     </message>
     <message>
         <source>Runs per condition (--runs)</source>
@@ -298,14 +242,6 @@
     <message>
         <source>A worker stopped: %1</source>
         <translation>Een achtergrondproces is gestopt: %1</translation>
-    </message>
-    <message>
-        <source>Condition %1</source>
-        <translation>Conditie %1</translation>
-    </message>
-    <message>
-        <source>%1/%2 stable</source>
-        <translation>%1/%2 stabiel</translation>
     </message>
     <message>
         <source>Condition %1: %2 of %3 runs stable, clicks %4 (fewest / q1 / median / q3 / most)</source>
@@ -358,13 +294,6 @@
     <message>
         <source>Restore the population of the last program run (Alt+Shift+R)</source>
         <translation>Herstel de populatie van de vorige sessie van het programma (Alt+Shift+R)</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n organisms</source>
-        <translation>
-            <numerusform>%n organisme</numerusform>
-            <numerusform>%n organismen</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>%n conditions</source>

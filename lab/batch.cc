@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "lab/decimal_text.h"
 #include "lab/judge.h"
@@ -158,7 +159,9 @@ std::vector<std::string> SummaryLines(const BatchPlan& plan,
     const std::string spreads =
         Arg(Tr(kContext, "first match %1 · stable %2 (q1 / median / q3 clicks) · goal %3"),
             {Spread(result.first_match_clicks), Spread(result.stable_clicks), condition.goal.text});
-    lines.push_back(settings + " · " + counts + " · " + spreads);
+    std::string line = settings;
+    line.append(" · ").append(counts).append(" · ").append(spreads);
+    lines.push_back(std::move(line));
   }
   return lines;
 }

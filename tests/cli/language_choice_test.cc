@@ -41,7 +41,9 @@ TEST(LanguageChoiceTest, FollowsTheEnvironmentInGettextsOrder) {
            Case{{{"LANGUAGE", "pseudo"}, {"LANG", "pseudo"}}, Language::kEnglish},
        }) {
     std::string described;
-    for (const auto& [name, value] : c.variables) described += name + "=" + value + " ";
+    for (const auto& [name, value] : c.variables) {
+      described.append(name).append("=").append(value).append(" ");
+    }
     EXPECT_EQ(FromEnvironment(c.variables), c.expected) << described;
   }
 }

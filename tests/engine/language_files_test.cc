@@ -18,7 +18,7 @@ namespace {
 // cells, after the same seed and the same clicks.
 std::vector<std::string> FilesAfterASession(Language language) {
   SetLanguage(language);
-  testing::FixedClock clock{12 * 3600 * 1000};
+  testing::FixedClock clock{12LL * 3600 * 1000};
   LcgRandom random;
   Engine engine{random, clock};
   engine.NewIdea();

@@ -184,7 +184,7 @@ TEST_F(IdeaWordingTest, ThePseudoLanguageBracketsEveryPiece) {
   for (int sentence = 0; sentence < 5; ++sentence) {
     const std::string idea = IdeaFor({.intro = 3, .sentence = sentence, .intensity = 2});
     EXPECT_TRUE(AllInBrackets(idea)) << idea;
-    EXPECT_EQ(idea.find("%"), std::string::npos) << idea;
+    EXPECT_EQ(idea.find('%'), std::string::npos) << idea;
   }
   EXPECT_FALSE(AllInBrackets("[a] b"));
 }

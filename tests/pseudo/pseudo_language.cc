@@ -36,14 +36,14 @@ std::pair<QString, QString> FirstMessage() {
 
 bool SpeakPseudoLanguage(QString& problem) {
   // One for the whole test program: a translator must outlive every text asked of it.
-  static QTranslator* const translator = new QTranslator(QCoreApplication::instance());
-  if (translator->isEmpty()) {
+  static QTranslator* const kTranslator = new QTranslator(QCoreApplication::instance());
+  if (kTranslator->isEmpty()) {
     const QString file = QStringLiteral(VANTREL_PSEUDO_QM);
-    if (!translator->load(file) || translator->isEmpty()) {
+    if (!kTranslator->load(file) || kTranslator->isEmpty()) {
       problem = QStringLiteral("cannot load the texts of ") + file;
       return false;
     }
-    QCoreApplication::installTranslator(translator);
+    QCoreApplication::installTranslator(kTranslator);
   }
   SetLanguage(Language::kPseudo);
 

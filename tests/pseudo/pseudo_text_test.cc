@@ -70,7 +70,7 @@ TEST(UntranslatedPiecesTest, AnUnclosedBracketLeavesTheRestOutside) {
 class KnownFindingsTest : public ::testing::Test {
  protected:
   QString Write(const char* text) {
-    const QString path = folder_.filePath(QStringLiteral("known.txt"));
+    QString path = folder_.filePath(QStringLiteral("known.txt"));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
