@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Qt-free core and its tests as WebAssembly (Emscripten, preset wasm) and runs
 # the tests under Node, the engine module's calls among them; then plays one scripted game
-# on the desktop's engine (built natively in the dev preset) and on the module, and
-# compares the tables both saved, byte for byte.
+# on the desktop's engine (built natively in the dev preset, or the one VANTREL_PRESET
+# names) and on the module, and compares the tables both saved, byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +12,7 @@ scripts/install-deps.sh
 cmake --preset wasm >/dev/null
 cmake --build --preset wasm
 ctest --preset wasm -j2
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target web_replay
-tests/web/same_tables.sh build/dev/bin/web_replay build/wasm/web/vantrel_engine.mjs
+preset=${VANTREL_PRESET:-dev}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target web_replay
+tests/web/same_tables.sh "build/$preset/bin/web_replay" build/wasm/web/vantrel_engine.mjs

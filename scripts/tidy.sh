@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy (checks in .clang-tidy) on the .cc files changed since a base commit,
-# with the dev build's compile commands (built first when missing).
+# with the dev build's compile commands (built first when missing), or with another
+# preset's when VANTREL_PRESET names it (CI checks with the sanitizer build it already has).
 #   scripts/tidy.sh          changes since the merge-base with origin/main; on main itself,
 #                            or without origin/main, the changes of the last commit
 #   scripts/tidy.sh BASE     changes since the commit BASE (the working tree included)
@@ -9,13 +10,14 @@
 # Prints each finding once; exits 1 when there is any.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build/dev
+preset=${VANTREL_PRESET:-dev}
+build=build/$preset
 
 if [ ! -f "$build/compile_commands.json" ] || [ ! -f "$build/build.ninja" ]; then
-  cmake --preset dev >/dev/null
+  cmake --preset "$preset" >/dev/null
 fi
 # Generated headers (moc, resources) must exist for the Qt files to compile.
-cmake --build --preset dev -j2 >/dev/null
+cmake --build --preset "$preset" -j2 >/dev/null
 
 files=()
 if [ "${1:-}" = "--all" ]; then
@@ -36,7 +38,7 @@ else
   mapfile -t files < <(git diff --name-only --diff-filter=d "$base" -- '*.cc')
 fi
 
-# Only files the dev build compiles have compile commands (not the fuzz targets).
+# Only files the build compiles have compile commands (not the fuzz targets).
 checked=()
 for f in "${files[@]}"; do
   if grep -qF "\"file\": \"$PWD/$f\"" "$build/compile_commands.json"; then
