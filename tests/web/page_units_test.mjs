@@ -270,6 +270,35 @@ assert.deepEqual(['de-AT', 'NL_be', 'pseudo', 'fr', ''].map(codeOf), [
 assert.equal(preferredLanguage(['fr-FR', 'nl-BE', 'de']), 'nl');
 assert.equal(preferredLanguage(['fr', 'pseudo']), 'en', 'never the pseudo-language by preference');
 
+// A download's address outlives the click by far: revoked at once, a busy browser that reads
+// the bytes a little later loses the download without a word.
+const { download } = await pageModule('download.ts');
+const clicked = [];
+const revoked = [];
+const timers = [];
+const kept = [globalThis.document, globalThis.setTimeout, URL.createObjectURL, URL.revokeObjectURL];
+globalThis.document = {
+  createElement: () => ({
+    click() {
+      clicked.push(this.download);
+    },
+    remove() {},
+  }),
+  body: { append() {} },
+};
+globalThis.setTimeout = (run, ms) => timers.push({ run, ms });
+URL.createObjectURL = () => 'blob:table';
+URL.revokeObjectURL = (url) => revoked.push(url);
+try {
+  download(new Blob(['x']), 'organisms.str');
+  assert.deepEqual([clicked, revoked, timers.length], [['organisms.str'], [], 1]);
+  assert.ok(timers[0].ms >= 10_000, `the address is revoked after ${timers[0].ms} ms`);
+  timers[0].run();
+  assert.deepEqual(revoked, ['blob:table'], 'and freed in the end');
+} finally {
+  [globalThis.document, globalThis.setTimeout, URL.createObjectURL, URL.revokeObjectURL] = kept;
+}
+
 console.log(
-  'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue',
+  'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads',
 );
