@@ -125,8 +125,11 @@ void PopulationView::paintEvent(QPaintEvent* event) {
   const QFontMetrics metrics = fontMetrics();
   const QString survival_mark =
       metrics.inFontUcs4(0x2665) ? QStringLiteral("\u2665 ") : QStringLiteral("S ");
+  // The region, not its bounding rect: after a shot the changed cell and the newly
+  // selected one may lie far apart, and the rect between them would repaint every cell.
+  const QRegion& region = event->region();
   for (int index = layout_.FirstIndexIn(top); index < end; ++index) {
-    if (!ToViewport(layout_.Cell(index)).intersects(event->rect())) continue;
+    if (!region.intersects(ToViewport(layout_.Cell(index)))) continue;
     PaintPicture(painter, metrics, survival_mark, index, index + 1 == framed_row_);
   }
 }

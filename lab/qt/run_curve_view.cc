@@ -57,6 +57,14 @@ QLineSeries* MarkSeries(const QString& name, const QColor& colour) {
   return mark;
 }
 
+// Adds `points` to the end of `curve` in one change. QXYSeries::append(QList) adds them
+// one by one, and the chart lays its line out anew after each of them.
+void Extend(QLineSeries& curve, const QList<QPointF>& points) {
+  QList<QPointF> all = curve.points();
+  all.append(points);
+  curve.replace(all);
+}
+
 }  // namespace
 
 CurvePlot::CurvePlot(const QString& title, const QColor& colour, QWidget* parent)
@@ -236,9 +244,9 @@ void RunCurveView::Update(const LabNotebook& notebook) {
   }
   next_ = i;
   if (!share.isEmpty()) {
-    plots_[0]->curve()->append(share);
-    plots_[1]->curve()->append(distinct);
-    plots_[2]->curve()->append(diversity);
+    Extend(*plots_[0]->curve(), share);
+    Extend(*plots_[1]->curve(), distinct);
+    Extend(*plots_[2]->curve(), diversity);
   }
 
   const double last_click = samples.empty() ? 0 : samples.back().click;

@@ -13,7 +13,10 @@ namespace vantrel {
 // pictures together pass a memory budget. Equal DNA strings share one picture.
 class ThumbnailCache {
  public:
-  static constexpr std::size_t kDefaultBudget = 24u << 20;  // bytes
+  // Room for about 1,300 pictures at the gallery's default 96 px: a population of 1,000
+  // and its newest children. A smaller budget made every shot's jump to a random
+  // selection draw a third of the cells in sight anew.
+  static constexpr std::size_t kDefaultBudget = 48u << 20;  // bytes
 
   explicit ThumbnailCache(std::size_t budget = kDefaultBudget) : pictures_(budget) {}
 

@@ -23,6 +23,9 @@ const QTextLayout& TextLayoutCache::Line(const QString& text, const QFont& font)
   QTextOption option;
   option.setWrapMode(QTextOption::ManualWrap);
   layout->setTextOption(option);
+  // Without it the layout drops its shaped glyphs at endLayout() and shapes the text
+  // again on every draw, which is the very work this cache exists to save.
+  layout->setCacheEnabled(true);
   layout->beginLayout();
   QTextLine line = layout->createLine();
   line.setLineWidth(kUnboundedWidth);

@@ -4,7 +4,9 @@
 // desktop's thumbnail cache does.
 import type { Engine } from 'vantrel-engine';
 
-export const kThumbnailBudget = 24 << 20; // bytes of pixels
+// Room for about 1,300 pictures at the default 96 px: a population of 1,000 and its newest
+// children, so a step's jump to a random selection finds the pictures it shows.
+export const kThumbnailBudget = 48 << 20; // bytes of pixels
 
 // The side goes first, so odd DNA text still makes a distinct key.
 function keyOf(dna: string, side: number): string {
