@@ -21,6 +21,7 @@
 #include "lab/qt/run_curve_view.h"
 #include "lab/qt/run_grid.h"
 #include "lab/qt/shown_numbers.h"
+#include "lab/qt/wrapped_label.h"
 #include "lab/run_csv.h"
 #include "storage/atomic_file.h"
 #include "storage/spreadsheet.h"
@@ -97,10 +98,10 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
     : QWidget(parent, Qt::Window),
       notebook_(notebook),
       services_(services),
-      goal_(new QLabel(this)),
+      goal_(new WrappedLabel(this)),
       goal_note_(new QLabel(this)),
       run_title_(new QLabel(this)),
-      description_(new QLabel(this)),
+      description_(new WrappedLabel(this)),
       verdicts_(new QLabel(this)),
       reached_button_(new QPushButton(tr("Reached"), this)),
       export_button_(new QPushButton(tr("Export runs…"), this)),
