@@ -3,86 +3,20 @@
 // sheet named "Runs", every cell text, the whole block a table with filter buttons under
 // the default table style, each column as wide as its longest text plus room for the
 // button (9 to 80 characters). The file is a ZIP of stored (uncompressed) parts: the table
-// is small, and no compressor needs to come to the page for it.
+// is small.
+import { strToU8, zipSync, type Zippable } from 'fflate';
 
 const kMinColumnWidth = 9;
 const kMaxColumnWidth = 80;
 const kFilterButtonWidth = 3;
 export const kSheetName = 'Runs';
 
-const kCrcTable = (() => {
-  const table = new Uint32Array(256);
-  for (let n = 0; n < 256; ++n) {
-    let c = n;
-    for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
-    table[n] = c >>> 0;
-  }
-  return table;
-})();
-
-// The CRC-32 a ZIP entry carries of its bytes.
-export function crc32(bytes: Uint8Array): number {
-  let crc = 0xffffffff;
-  for (const byte of bytes) crc = (kCrcTable[(crc ^ byte) & 0xff] ?? 0) ^ (crc >>> 8);
-  return (crc ^ 0xffffffff) >>> 0;
-}
-
-// The files as one ZIP archive, each stored as it is.
-export function storedZip(files: [string, string][]): Uint8Array<ArrayBuffer> {
-  const encoder = new TextEncoder();
-  const parts: Uint8Array[] = [];
-  const central: Uint8Array[] = [];
-  let offset = 0;
-  for (const [name, text] of files) {
-    const nameBytes = encoder.encode(name);
-    const data = encoder.encode(text);
-    const crc = crc32(data);
-    // Version 2.0, no flags, stored, a fixed time (1980-01-01 00:00) so equal tables give
-    // equal files.
-    const common = (view: DataView, at: number): void => {
-      view.setUint16(at, 20, true);
-      view.setUint16(at + 2, 0x0800, true); // names are UTF-8
-      view.setUint16(at + 4, 0, true);
-      view.setUint16(at + 6, 0, true);
-      view.setUint16(at + 8, 0x21, true);
-      view.setUint32(at + 10, crc, true);
-      view.setUint32(at + 14, data.length, true);
-      view.setUint32(at + 18, data.length, true);
-      view.setUint16(at + 22, nameBytes.length, true);
-      view.setUint16(at + 24, 0, true);
-    };
-    const local = new Uint8Array(30 + nameBytes.length);
-    const localView = new DataView(local.buffer);
-    localView.setUint32(0, 0x04034b50, true);
-    common(localView, 4);
-    local.set(nameBytes, 30);
-    const entry = new Uint8Array(46 + nameBytes.length);
-    const entryView = new DataView(entry.buffer);
-    entryView.setUint32(0, 0x02014b50, true);
-    entryView.setUint16(4, 20, true);
-    common(entryView, 6);
-    entryView.setUint32(42, offset, true);
-    entry.set(nameBytes, 46);
-    parts.push(local, data);
-    central.push(entry);
-    offset += local.length + data.length;
-  }
-  const centralSize = central.reduce((sum, entry) => sum + entry.length, 0);
-  const end = new Uint8Array(22);
-  const endView = new DataView(end.buffer);
-  endView.setUint32(0, 0x06054b50, true);
-  endView.setUint16(8, files.length, true);
-  endView.setUint16(10, files.length, true);
-  endView.setUint32(12, centralSize, true);
-  endView.setUint32(16, offset, true);
-  const all = [...parts, ...central, end];
-  const zip = new Uint8Array(all.reduce((sum, part) => sum + part.length, 0));
-  let at = 0;
-  for (const part of all) {
-    zip.set(part, at);
-    at += part.length;
-  }
-  return zip;
+// The files as one ZIP archive, each stored as it is, all with one fixed time (1980-01-01)
+// so that equal tables give equal files.
+function storedZip(files: [string, string][]): Uint8Array<ArrayBuffer> {
+  const entries: Zippable = {};
+  for (const [name, text] of files) entries[name] = strToU8(text);
+  return zipSync(entries, { level: 0, mtime: new Date(1980, 0, 1) }) as Uint8Array<ArrayBuffer>;
 }
 
 function xml(text: string): string {
