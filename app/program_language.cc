@@ -6,6 +6,7 @@
 #include <string>
 
 #include "language/catalogue.h"
+#include "ui/qt/language_locale.h"
 
 namespace vantrel {
 
@@ -14,21 +15,6 @@ namespace {
 QString Code(Language language) {
   const std::string_view code = LanguageCode(language);
   return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
-}
-
-// The locale that writes numbers as the language does; the pseudo-language is English
-// underneath.
-QLocale LocaleOf(Language language) {
-  switch (language) {
-    case Language::kDutch:
-      return QLocale(QLocale::Dutch, QLocale::Netherlands);
-    case Language::kGerman:
-      return QLocale(QLocale::German, QLocale::Germany);
-    case Language::kEnglish:
-    case Language::kPseudo:
-      break;
-  }
-  return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
 }  // namespace
@@ -62,7 +48,7 @@ ProgramLanguage::ProgramLanguage(Language language, const QString& folder, const
     }
   }
   SetLanguage(language);
-  QLocale::setDefault(LocaleOf(language));
+  QLocale::setDefault(LanguageLocale(language));
 }
 
 ProgramLanguage::~ProgramLanguage() {

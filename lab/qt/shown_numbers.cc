@@ -4,20 +4,15 @@
 #include <QWidget>
 
 #include "language/catalogue.h"
+#include "ui/qt/language_locale.h"
 
 namespace vantrel {
 
 QLocale ShownLocale() {
-  switch (CurrentLanguage()) {
-    case Language::kDutch:
-      return QLocale(QLocale::Dutch, QLocale::Netherlands);
-    case Language::kGerman:
-      return QLocale(QLocale::German, QLocale::Germany);
-    case Language::kEnglish:
-    case Language::kPseudo:
-      break;
-  }
-  return QLocale::c();
+  const Language language = CurrentLanguage();
+  // English keeps the plain numbers the notebook always showed.
+  if (language == Language::kEnglish || language == Language::kPseudo) return QLocale::c();
+  return LanguageLocale(language);
 }
 
 QString ShownNumber(long long number) { return ShownLocale().toString(number); }
