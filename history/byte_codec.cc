@@ -10,11 +10,21 @@ constexpr unsigned kMaxShift = 63;
 }  // namespace
 
 void PutVarint(std::string& out, std::uint64_t value) {
+  // Most numbers (columns, row steps, "the record's text") take one byte.
+  if (value < kMore) {
+    out.push_back(static_cast<char>(value));
+    return;
+  }
+  // Longer ones are gathered first and appended at once.
+  constexpr std::size_t kMaxBytes = 10;
+  char bytes[kMaxBytes];
+  std::size_t size = 0;
   while (value >= kMore) {
-    out.push_back(static_cast<char>((value & kPayload) | kMore));
+    bytes[size++] = static_cast<char>((value & kPayload) | kMore);
     value >>= kPayloadBits;
   }
-  out.push_back(static_cast<char>(value));
+  bytes[size++] = static_cast<char>(value);
+  out.append(bytes, size);
 }
 
 void PutSigned(std::string& out, std::int64_t value) {

@@ -108,7 +108,8 @@ GridState History::CurrentState() const {
 std::string& History::ShadowCell(int col, int row) {
   if (row >= static_cast<int>(shadow_.size())) shadow_.resize(row + 1);
   auto& cells = shadow_[row];
-  if (col >= static_cast<int>(cells.size())) cells.resize(col + 1);
+  // A new row takes every column at once: growing it cell by cell reallocates it each time.
+  if (col >= static_cast<int>(cells.size())) cells.resize(std::max(col + 1, extent_cols_));
   extent_rows_ = std::max(extent_rows_, row + 1);
   extent_cols_ = std::max(extent_cols_, col + 1);
   return cells[col];
@@ -223,7 +224,7 @@ void History::Commit(const GridState& after) {
   auto put_value = [this](std::string& out, std::uint32_t serial, int col, int row,
                           const std::string& text) {
     if (row > 0 && col < kOrganismColumnCount && serial != kNoSerial &&
-        lineage_.CellText(serial, col) == text) {
+        lineage_.CellView(serial, col) == text) {
       PutVarint(out, 0);
     } else {
       PutVarint(out, text.size() + 1);
@@ -232,7 +233,9 @@ void History::Commit(const GridState& after) {
   };
 
   StepEvent event;
+  if (listener_ != nullptr) event.cells.reserve(changed.size());
   std::string cells;
+  cells.reserve(changed.size() * 4);
   int last_row = 0;  // rows go up (cells come sorted by row), so each is stored as a step up
   for (const auto& [col, row] : changed) {
     std::string& shadow = ShadowCell(col, row);
@@ -241,7 +244,11 @@ void History::Commit(const GridState& after) {
     PutSigned(cells, row - last_row);
     last_row = row;
     put_value(cells, serial_before(row), col, row, shadow);
-    put_value(cells, lineage_.SerialInRow(row), col, row, now);
+    if (roots > 0 && row > 0 && row <= static_cast<int>(roots) && col < kOrganismColumnCount) {
+      PutVarint(cells, 0);  // the root was made from this very cell just now
+    } else {
+      put_value(cells, lineage_.SerialInRow(row), col, row, now);
+    }
     shadow = now;
     if (listener_ != nullptr) event.cells.push_back({col, row, now});
   }
@@ -272,7 +279,7 @@ void History::Commit(const GridState& after) {
     event.after = after;
     event.time_ms = pending.time_ms;
     event.births = std::move(pending.births);
-    listener_->StepDone(event);
+    listener_->StepDone(std::move(event));
   }
 }
 

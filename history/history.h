@@ -21,7 +21,8 @@ namespace vantrel {
 class HistoryListener {
  public:
   virtual ~HistoryListener() = default;
-  virtual void StepDone(const StepEvent& event) = 0;
+  // By value: a listener may keep the event (a load's holds every cell of the table).
+  virtual void StepDone(StepEvent event) = 0;
   virtual void StepUndone() = 0;
   virtual void StepRedone() = 0;
   // Only what is kept beside the entries changed (see AnnexSource).

@@ -292,7 +292,7 @@ bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std
   return !own || Exec("COMMIT");
 }
 
-void Journal::StepDone(const StepEvent& event) {
+void Journal::StepDone(StepEvent event) {
   written_ = ++done_;
   WriteEntry(RunEntry::kStep, EncodeStepEvent(event), history_->Annex());
 }

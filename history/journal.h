@@ -109,7 +109,7 @@ class Journal final : public HistoryListener {
   void set_page_limit(int pages) { page_limit_ = pages; }
 
   // HistoryListener
-  void StepDone(const StepEvent& event) override;
+  void StepDone(StepEvent event) override;
   void StepUndone() override;
   void StepRedone() override;
   void Noted() override;

@@ -30,7 +30,8 @@ void Lineage::DropHidden() {
 std::uint32_t Lineage::AddRoot(int row, const RowTexts& texts, std::uint32_t step,
                                std::int64_t ms) {
   DropHidden();
-  std::string blob;
+  std::string& blob = scratch_;
+  blob.clear();
   PutText(blob, texts[kIdColumn]);
   PutText(blob, texts[kP1Column]);
   PutText(blob, texts[kP2Column]);
@@ -58,8 +59,8 @@ std::uint32_t Lineage::AddChild(const Birth& birth, std::uint32_t step, std::int
   const std::uint32_t parent2 = SerialInRow(birth.second_parent_row);
   const std::uint32_t victim = SerialInRow(birth.row);
   const bool own_ids = parent1 == kNoSerial || parent2 == kNoSerial ||
-                       CellText(parent1, kIdColumn) != birth.first_parent_id ||
-                       CellText(parent2, kIdColumn) != birth.second_parent_id;
+                       CellView(parent1, kIdColumn) != birth.first_parent_id ||
+                       CellView(parent2, kIdColumn) != birth.second_parent_id;
   std::string blob;
   PutText(blob, birth.id);
   if (own_ids) {
@@ -127,26 +128,29 @@ Lineage::Texts Lineage::ReadTexts(const Entry& entry, bool with_mutations) const
   return texts;
 }
 
-std::string Lineage::CellText(std::uint32_t serial, int col) const {
+std::string_view Lineage::CellView(std::uint32_t serial, int col) const {
   if (serial >= live_) return {};
   const Entry& entry = entries_[serial];
   const Texts texts = ReadTexts(entry);
+  const bool own_parent_ids = (entry.flags & kOwnParentIds) != 0;
   switch (col) {
     case kIdColumn:
-      return std::string(texts.id);
+      return texts.id;
     case kP1Column:
-      return (entry.flags & kOwnParentIds) != 0 ? std::string(texts.p1)
-                                                : CellText(entry.parent1, kIdColumn);
+      return own_parent_ids ? texts.p1 : CellView(entry.parent1, kIdColumn);
     case kP2Column:
-      return (entry.flags & kOwnParentIds) != 0 ? std::string(texts.p2)
-                                                : CellText(entry.parent2, kIdColumn);
+      return own_parent_ids ? texts.p2 : CellView(entry.parent2, kIdColumn);
     case kDnaColumn:
-      return std::string(texts.dna);
+      return texts.dna;
     case kSurvivalColumn:
-      return std::string(texts.survival);
+      return texts.survival;
     default:
       return {};
   }
+}
+
+std::string Lineage::CellText(std::uint32_t serial, int col) const {
+  return std::string(CellView(serial, col));
 }
 
 OrganismRecord Lineage::Get(std::uint32_t serial) const {
@@ -198,7 +202,7 @@ std::vector<DigitOrigin> Lineage::DigitOrigins(std::uint32_t serial) const {
   const std::size_t size = texts.dna.size();
   if ((entry.flags & kRootFlag) != 0) return std::vector<DigitOrigin>(size, DigitOrigin::kRoot);
   // The head of the first parent runs up to the cut; the rest is the second parent's.
-  const std::size_t first_dna = entry.parent1 < live_ ? CellText(entry.parent1, kDnaColumn).size()
+  const std::size_t first_dna = entry.parent1 < live_ ? CellView(entry.parent1, kDnaColumn).size()
                                                       : static_cast<std::size_t>(kDnaLength);
   const std::size_t head =
       std::min(first_dna, static_cast<std::size_t>(std::max(0, entry.cut - 1)));

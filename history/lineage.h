@@ -54,6 +54,8 @@ class Lineage {
   OrganismRecord Get(std::uint32_t serial) const;
   // The text cell `col` (ID, P1, P2, DNA, Survival) of its row held at its birth.
   std::string CellText(std::uint32_t serial, int col) const;
+  // The same without a copy; valid until the record forgets the organism (DropHidden).
+  std::string_view CellView(std::uint32_t serial, int col) const;
   std::uint32_t SerialInRow(int row) const;
 
   struct Ancestor {
@@ -102,6 +104,7 @@ class Lineage {
   std::deque<Entry> entries_;
   ChunkedBytes texts_;
   std::vector<std::uint32_t> rows_;
+  std::string scratch_;  // a root's texts while they are put together
   std::uint32_t live_ = 0;
   std::uint32_t pool_ = 0;
 };

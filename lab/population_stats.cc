@@ -9,10 +9,16 @@ namespace vantrel {
 
 namespace {
 
-int SymbolAt(const std::string& dna, int index) {
-  if (index >= static_cast<int>(dna.size())) return 10;
+constexpr int kNoDigit = 10;
+constexpr std::size_t kMaxKeyDigits = 15;
+constexpr unsigned kLengthShift = 60;
+constexpr std::uint64_t kValueMask = (std::uint64_t{1} << kLengthShift) - 1;
+constexpr int kDecimal = 10;
+
+int SymbolAt(std::string_view dna, int index) {
+  if (index >= static_cast<int>(dna.size())) return kNoDigit;
   const char c = dna[index];
-  return c >= '0' && c <= '9' ? c - '0' : 10;
+  return c >= '0' && c <= '9' ? c - '0' : kNoDigit;
 }
 
 }  // namespace
@@ -33,12 +39,17 @@ double PopulationStats::MeanEntropyBits() const {
   return std::max(0.0, std::log2(n) - count_log / n / kDnaLength);
 }
 
-void PopulationStats::Add(const std::string& dna, int sign) {
-  if (sign > 0) {
-    ++distinct_[dna];
-  } else if (auto it = distinct_.find(dna); it != distinct_.end() && --it->second == 0) {
-    distinct_.erase(it);
+std::uint64_t PopulationStats::KeyOf(std::string_view dna) {
+  if (dna.size() > kMaxKeyDigits) return kOddKey;
+  std::uint64_t value = 0;
+  for (const char c : dna) {
+    if (c < '0' || c > '9') return kOddKey;
+    value = value * kDecimal + static_cast<std::uint64_t>(c - '0');
   }
+  return (std::uint64_t{dna.size()} << kLengthShift) | value;
+}
+
+void PopulationStats::AddSymbols(std::string_view dna, int sign) {
   for (int i = 0; i < kDnaLength; ++i) {
     int& count = counts_[i][SymbolAt(dna, i)];
     count_log_sums_[i] -= count_logs_[count];
@@ -47,19 +58,68 @@ void PopulationStats::Add(const std::string& dna, int sign) {
   }
 }
 
+void PopulationStats::AddSymbols(std::uint64_t key, int sign) {
+  // The digits come out last first; positions past the string's end count as no digit.
+  const auto length = static_cast<int>(key >> kLengthShift);
+  std::uint64_t value = key & kValueMask;
+  // Digits past the positions counted change nothing here.
+  for (int extra = length - kDnaLength; extra > 0; --extra) value /= kDecimal;
+  for (int i = kDnaLength - 1; i >= 0; --i) {
+    int symbol = kNoDigit;
+    if (i < length) {
+      symbol = static_cast<int>(value % kDecimal);
+      value /= kDecimal;
+    }
+    int& count = counts_[i][symbol];
+    count_log_sums_[i] -= count_logs_[count];
+    count += sign;
+    count_log_sums_[i] += count_logs_[count];
+  }
+}
+
+void PopulationStats::Add(int row, int sign, const std::string* dna) {
+  const std::uint64_t key = keys_[row - 1];
+  if (key != kOddKey) {
+    if (sign > 0) {
+      ++key_counts_[key];
+    } else if (auto it = key_counts_.find(key); it != key_counts_.end() && --it->second == 0) {
+      key_counts_.erase(it);
+    }
+    // Reading the text is cheaper than taking the key apart digit by digit.
+    if (dna != nullptr) {
+      AddSymbols(std::string_view(*dna), sign);
+    } else {
+      AddSymbols(key, sign);
+    }
+    return;
+  }
+  const std::string& text = odd_texts_[row];
+  if (sign > 0) {
+    ++odd_counts_[text];
+  } else if (auto it = odd_counts_.find(text); it != odd_counts_.end() && --it->second == 0) {
+    odd_counts_.erase(it);
+  }
+  AddSymbols(text, sign);
+}
+
 void PopulationStats::GridCellChanged(int col, int row) {
   if (col != kDnaColumn || row < 1 || row > organisms()) return;
-  std::string& kept = dna_[row - 1];
   const std::string& now = grid_.Cell(kDnaColumn, row);
-  if (kept == now) return;
-  Add(kept, -1);
-  kept = now;
-  Add(kept, +1);
+  const std::uint64_t key = KeyOf(now);
+  std::uint64_t& kept = keys_[row - 1];
+  if (key == kept && (key != kOddKey || odd_texts_[row] == now)) return;
+  Add(row, -1);
+  if (kept == kOddKey) odd_texts_.erase(row);
+  kept = key;
+  if (key == kOddKey) odd_texts_[row] = now;
+  Add(row, +1, &now);
 }
 
 void PopulationStats::GridReset() {
-  dna_.clear();
-  distinct_.clear();
+  keys_.clear();
+  odd_texts_.clear();
+  key_counts_.clear();
+  odd_counts_.clear();
   counts_ = {};
   count_log_sums_ = {};
   const std::size_t known = count_logs_.size();
@@ -67,9 +127,14 @@ void PopulationStats::GridReset() {
   for (std::size_t c = known; c < count_logs_.size(); ++c) {
     count_logs_[c] = c > 1 ? static_cast<double>(c) * std::log2(static_cast<double>(c)) : 0.0;
   }
+  // Reserved at once: a table of 100,000 would otherwise grow and rehash step by step.
+  keys_.reserve(count_logs_.size());
+  key_counts_.reserve(count_logs_.size());
   for (int row = 1; row < grid_.RowCount(); ++row) {
-    dna_.push_back(grid_.Cell(kDnaColumn, row));
-    Add(dna_.back(), +1);
+    const std::string& dna = grid_.Cell(kDnaColumn, row);
+    keys_.push_back(KeyOf(dna));
+    if (keys_.back() == kOddKey) odd_texts_[row] = dna;
+    Add(row, +1, &dna);
   }
 }
 

@@ -2,7 +2,9 @@
 #define VANTREL_LAB_POPULATION_STATS_H_
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -22,8 +24,8 @@ class PopulationStats final : public GridObserver {
   PopulationStats(const PopulationStats&) = delete;
   PopulationStats& operator=(const PopulationStats&) = delete;
 
-  int organisms() const { return static_cast<int>(dna_.size()); }
-  int DistinctDna() const { return static_cast<int>(distinct_.size()); }
+  int organisms() const { return static_cast<int>(keys_.size()); }
+  int DistinctDna() const { return static_cast<int>(key_counts_.size() + odd_counts_.size()); }
   // The entropy of the digits at each of the 13 positions, averaged, in bits: 0 when every
   // organism has the same DNA, at most log2(10) (about 3.32). A character that is not a
   // digit, or a position past the end of a short string, counts as an eleventh symbol.
@@ -34,11 +36,23 @@ class PopulationStats final : public GridObserver {
 
  private:
   static constexpr int kSymbols = 11;
-  void Add(const std::string& dna, int sign);
+  // A DNA string of digits only, up to 15 of them, is one number: its length in the top four
+  // bits over the digits' value, so that "01" and "1" differ. kOddKey marks any other text,
+  // which is kept and counted as text.
+  static constexpr std::uint64_t kOddKey = ~std::uint64_t{0};
+  static std::uint64_t KeyOf(std::string_view dna);
+
+  // Counts organism row `row`, whose DNA is `dna`, in (sign +1) or out (-1); without `dna`
+  // its digits are read back from its key.
+  void Add(int row, int sign, const std::string* dna = nullptr);
+  void AddSymbols(std::string_view dna, int sign);
+  void AddSymbols(std::uint64_t key, int sign);
 
   StringGrid& grid_;
-  std::vector<std::string> dna_;  // one per organism row
-  std::unordered_map<std::string, int> distinct_;
+  std::vector<std::uint64_t> keys_;                 // one per organism row
+  std::unordered_map<int, std::string> odd_texts_;  // by organism row, for kOddKey
+  std::unordered_map<std::uint64_t, int> key_counts_;
+  std::unordered_map<std::string, int> odd_counts_;
   std::array<std::array<int, kSymbols>, kDnaLength> counts_{};
   // Per position, the sum of c * log2(c) over its symbol counts c.
   std::array<double, kDnaLength> count_log_sums_{};

@@ -15,7 +15,16 @@ JournalFeed::JournalFeed(History& history) : history_(history) {
 
 JournalFeed::~JournalFeed() { history_.set_listener(nullptr); }
 
-std::vector<JournalRecord> JournalFeed::Take() { return std::exchange(queued_, {}); }
+std::vector<JournalRecord> JournalFeed::Take() {
+  std::vector<JournalRecord> records;
+  records.reserve(queued_.size());
+  for (Queued& queued : queued_) {
+    if (queued.event) queued.record.data = EncodeStepEvent(*queued.event);
+    records.push_back(std::move(queued.record));
+  }
+  queued_.clear();
+  return records;
+}
 
 void JournalFeed::QueueBase() {
   done_ = written_ = 0;
@@ -24,22 +33,21 @@ void JournalFeed::QueueBase() {
   record.data = EncodeSnapshot(history_.TakeSnapshot());
   record.annex = history_.Annex();
   record.organisms = history_.document().grid().RowCount() - 1;
-  queued_.push_back(std::move(record));
+  queued_.push_back({std::move(record), std::nullopt});
 }
 
-void JournalFeed::Queue(RunEntry::Type type, std::string data, std::string annex) {
+void JournalFeed::Queue(RunEntry::Type type, std::string annex, std::optional<StepEvent> event) {
   JournalRecord record;
   record.type = type;
-  record.data = std::move(data);
   record.annex = std::move(annex);
   record.steps = done_;
   record.organisms = history_.document().grid().RowCount() - 1;
-  queued_.push_back(std::move(record));
+  queued_.push_back({std::move(record), std::move(event)});
 }
 
-void JournalFeed::StepDone(const StepEvent& event) {
+void JournalFeed::StepDone(StepEvent event) {
   written_ = ++done_;
-  Queue(RunEntry::kStep, EncodeStepEvent(event), history_.Annex());
+  Queue(RunEntry::kStep, history_.Annex(), std::move(event));
 }
 
 void JournalFeed::StepUndone() {
@@ -48,7 +56,7 @@ void JournalFeed::StepUndone() {
     return;
   }
   --done_;
-  Queue(RunEntry::kUndo, {}, {});
+  Queue(RunEntry::kUndo, {});
 }
 
 void JournalFeed::StepRedone() {
@@ -57,10 +65,10 @@ void JournalFeed::StepRedone() {
     return;
   }
   ++done_;
-  Queue(RunEntry::kRedo, {}, {});
+  Queue(RunEntry::kRedo, {});
 }
 
-void JournalFeed::Noted() { Queue(RunEntry::kNote, {}, history_.Annex()); }
+void JournalFeed::Noted() { Queue(RunEntry::kNote, history_.Annex()); }
 
 namespace {
 

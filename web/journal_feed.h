@@ -39,17 +39,24 @@ class JournalFeed final : public HistoryListener {
   // The records queued since the last call, oldest first.
   std::vector<JournalRecord> Take();
 
-  void StepDone(const StepEvent& event) override;
+  void StepDone(StepEvent event) override;
   void StepUndone() override;
   void StepRedone() override;
   void Noted() override;
 
  private:
+  // A record waiting to be taken. A step keeps its event and is encoded only when taken,
+  // which the page does after the frame: a big load's step then costs its encoding there.
+  struct Queued {
+    JournalRecord record;
+    std::optional<StepEvent> event;
+  };
+
   void QueueBase();
-  void Queue(RunEntry::Type type, std::string data, std::string annex);
+  void Queue(RunEntry::Type type, std::string annex, std::optional<StepEvent> event = {});
 
   History& history_;
-  std::vector<JournalRecord> queued_;
+  std::vector<Queued> queued_;
   int done_ = 0;
   int written_ = 0;
 };

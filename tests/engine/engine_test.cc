@@ -220,8 +220,8 @@ TEST_F(EngineTest, AutomaticRunsStayWhenAHandRunIsUndoneAndRedone) {
 class EntryRecorder final : public HistoryListener {
  public:
   explicit EntryRecorder(const History& history) : history_(history) {}
-  void StepDone(const StepEvent& event) override {
-    entries.push_back({RunEntry::kStep, event, history_.Annex()});
+  void StepDone(StepEvent event) override {
+    entries.push_back({RunEntry::kStep, std::move(event), history_.Annex()});
   }
   void StepUndone() override { entries.push_back({RunEntry::kUndo, {}, {}}); }
   void StepRedone() override { entries.push_back({RunEntry::kRedo, {}, {}}); }

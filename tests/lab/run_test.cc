@@ -124,7 +124,9 @@ std::pair<int, double> Diversity(const StringGrid& grid) {
     std::map<char, int> counts;
     for (int row = 1; row <= n; ++row) {
       const std::string& dna = grid.Cell(kDnaColumn, row);
-      ++counts[position < static_cast<int>(dna.size()) ? dna[position] : '?'];
+      // Any character that is not a digit counts as one symbol with "past the end".
+      const char c = position < static_cast<int>(dna.size()) ? dna[position] : '?';
+      ++counts[c >= '0' && c <= '9' ? c : '?'];
     }
     for (auto [symbol, count] : counts) {
       const double p = static_cast<double>(count) / n;
@@ -144,7 +146,17 @@ TEST(PopulationStatsTest, IncrementalCountsEqualACountFromScratch) {
     } else {
       ShootClick(table.population, 30);
     }
-    if (click % 500 == 0) table.grid.SetCell(kDnaColumn, 2, "12x");  // a loaded oddity
+    // Loaded oddities: a letter, a short string and the same digits without their leading
+    // zero, a string longer than DNA, one too long for a number, an empty one.
+    if (click % 500 == 0) table.grid.SetCell(kDnaColumn, 2, "12x");
+    if (click % 700 == 0) {
+      const std::string dna = table.grid.Cell(kDnaColumn, 3);
+      table.grid.SetCell(kDnaColumn, 4, "0" + dna.substr(1, 5));
+      table.grid.SetCell(kDnaColumn, 5, dna.substr(1, 5));
+      table.grid.SetCell(kDnaColumn, 6, dna + "98");
+      table.grid.SetCell(kDnaColumn, 7, dna + dna);
+      table.grid.SetCell(kDnaColumn, 8, "");
+    }
     if (click % 100 == 0) {
       const auto [distinct, entropy] = Diversity(table.grid);
       ASSERT_EQ(stats.DistinctDna(), distinct) << click;
