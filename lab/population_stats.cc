@@ -77,10 +77,20 @@ void PopulationStats::AddSymbols(std::uint64_t key, int sign) {
   }
 }
 
+void PopulationStats::BuildKeyCounts() {
+  key_counts_.reserve(keys_.size());
+  for (const std::uint64_t key : keys_) {
+    if (key != kOddKey) ++key_counts_[key];
+  }
+  key_counts_built_ = true;
+}
+
 void PopulationStats::Add(int row, int sign, const std::string* dna) {
   const std::uint64_t key = keys_[row - 1];
   if (key != kOddKey) {
-    if (sign > 0) {
+    if (!key_counts_built_) {
+      // Only a reset counts without the map; it counts its keys itself.
+    } else if (sign > 0) {
       ++key_counts_[key];
     } else if (auto it = key_counts_.find(key); it != key_counts_.end() && --it->second == 0) {
       key_counts_.erase(it);
@@ -107,6 +117,7 @@ void PopulationStats::GridCellChanged(int col, int row) {
   const std::string& now = grid_.Cell(kDnaColumn, row);
   const std::uint64_t key = KeyOf(now);
   std::uint64_t& kept = keys_[row - 1];
+  if (!key_counts_built_) BuildKeyCounts();
   if (key == kept && (key != kOddKey || odd_texts_[row] == now)) return;
   Add(row, -1);
   if (kept == kOddKey) odd_texts_.erase(row);
@@ -127,15 +138,18 @@ void PopulationStats::GridReset() {
   for (std::size_t c = known; c < count_logs_.size(); ++c) {
     count_logs_[c] = c > 1 ? static_cast<double>(c) * std::log2(static_cast<double>(c)) : 0.0;
   }
-  // Reserved at once: a table of 100,000 would otherwise grow and rehash step by step.
+  key_counts_built_ = false;
   keys_.reserve(count_logs_.size());
-  key_counts_.reserve(count_logs_.size());
   for (int row = 1; row < grid_.RowCount(); ++row) {
     const std::string& dna = grid_.Cell(kDnaColumn, row);
     keys_.push_back(KeyOf(dna));
     if (keys_.back() == kOddKey) odd_texts_[row] = dna;
     Add(row, +1, &dna);
   }
+  std::vector<std::uint64_t> sorted = keys_;
+  std::sort(sorted.begin(), sorted.end());
+  sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+  distinct_keys_ = sorted.size() - (!sorted.empty() && sorted.back() == kOddKey ? 1 : 0);
 }
 
 }  // namespace vantrel

@@ -165,7 +165,19 @@ TEST(PopulationStatsTest, IncrementalCountsEqualACountFromScratch) {
   }
   table.population.NewGenePool(8);  // a reset recounts
   EXPECT_EQ(stats.organisms(), 7);
+  EXPECT_EQ(stats.DistinctDna(), Diversity(table.grid).first);
   EXPECT_NEAR(stats.MeanEntropyBits(), Diversity(table.grid).second, 1e-9);
+  // A reset with twins and an oddity, then changes counted from what the reset found.
+  {
+    const StringGrid::UpdateScope batch(table.grid);
+    table.grid.SetCell(kDnaColumn, 2, table.grid.Cell(kDnaColumn, 1));
+    table.grid.SetCell(kDnaColumn, 3, "odd");
+  }
+  EXPECT_EQ(stats.DistinctDna(), Diversity(table.grid).first);
+  for (int click = 0; click < 20; ++click) {
+    ShootClick(table.population, 30);
+    ASSERT_EQ(stats.DistinctDna(), Diversity(table.grid).first) << click;
+  }
 }
 
 }  // namespace

@@ -82,9 +82,10 @@ class EngineBinding {
   val LoadTable(const val& bytes, const std::string& file_name) {
     std::string text;
     if (!bytes.isNull() && !bytes.isUndefined()) {
-      const std::vector<std::uint8_t> data =
-          emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
-      text.assign(data.begin(), data.end());
+      // Copied once, straight into the text (a big table is tens of megabytes).
+      text.resize(bytes["length"].as<std::size_t>());
+      val(emscripten::typed_memory_view(text.size(), reinterpret_cast<std::uint8_t*>(text.data())))
+          .call<void>("set", bytes);
     }
     const LoadOutcome outcome = session_.LoadTable(std::move(text), file_name);
     val object = val::object();
