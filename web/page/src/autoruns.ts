@@ -23,6 +23,9 @@ export interface FinishedRuns {
 }
 
 // The panel's first values: the desktop panel's runs and click limit, vantrel-lab's others.
+// The progress bar is brought up to date at most this often while runs play (milliseconds).
+const kProgressInterval = 250;
+
 const kDefaults = {
   runs: '20',
   maxClicks: '1000000',
@@ -60,7 +63,8 @@ export class AutoRunPanel {
   private played: { sweep: LabSweep; records: SweepRecord[] } | null = null;
   private startedAt = 0;
   private total = 0;
-  private progressFrame = 0;
+  private progressTimer = 0;
+  private progressDone = 0;
 
   constructor(
     private readonly vantrel: VantrelEngineModule,
@@ -269,12 +273,16 @@ export class AutoRunPanel {
   }
 
   private progressed(done: number): void {
-    // One repaint a frame, however many runs finish in it.
-    if (this.progressFrame) return;
-    this.progressFrame = requestAnimationFrame(() => {
-      this.progressFrame = 0;
-      if (this.pool.running) this.setProgress(done, this.total);
-    });
+    // A few repaints a second, however many runs finish meanwhile: the page's thread shares
+    // the processor with the workers, and each repaint of the bar is time they lose.
+    this.progressDone = done;
+    if (this.progressTimer) return;
+    this.progressTimer = window.setTimeout(() => {
+      requestAnimationFrame(() => {
+        this.progressTimer = 0;
+        if (this.pool.running) this.setProgress(this.progressDone, this.total);
+      });
+    }, kProgressInterval);
   }
 
   private finished(args: string[], outcome: SweepOutcome): void {
