@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "organism/dna.h"
+#include "population/integer_text.h"
 #include "population/lenient_number.h"
 
 namespace vantrel {
@@ -15,11 +16,12 @@ namespace {
 constexpr int kDigitBase = 10;
 constexpr int kPercent = 100;
 
-// The cells of a parent, copied because the child may be written over that very row.
+// The cells of a parent. The ID is copied because the child may be written over that very
+// row; the DNA is only read while the child is bred, before anything is written.
 struct Parent {
   std::string id;
   int survival;
-  std::string dna;
+  std::string_view dna;
 };
 
 Parent ReadSelected(const Population& population) {
@@ -42,7 +44,9 @@ std::string BreedGenome(std::string_view first, std::string_view second, int cre
                         RandomSource& random, BreedTrace* trace) {
   const int cut = random.Draw(kDnaLength);
   if (trace != nullptr) *trace = BreedTrace{cut, {}};
-  std::string child(Part(first, 1, cut - 1));
+  std::string child;
+  child.reserve(kDnaLength);  // one allocation where a DNA string does not fit in place
+  child = Part(first, 1, cut - 1);
   child += Part(second, std::max(cut, 1), kDnaLength);
 
   const int chance = std::min(creativity, kMaxCreativity);
@@ -68,11 +72,11 @@ Birth GenerateOrganism(Population& population, int creativity) {
   const Parent b = ReadSelected(population);
   grid.SelectRow(birth.row);
 
-  birth.id = std::to_string(population.NewId());
+  birth.id = IntegerText(population.NewId());
   birth.first_parent_id = a.id;
   birth.second_parent_id = b.id;
   birth.dna = BreedGenome(a.dna, b.dna, creativity, population.random(), &birth.trace);
-  birth.survival = std::to_string(std::min(a.survival, b.survival));
+  birth.survival = IntegerText(std::min(a.survival, b.survival));
   grid.SetCell(kIdColumn, birth.row, birth.id);
   grid.SetCell(kP1Column, birth.row, a.id);
   grid.SetCell(kP2Column, birth.row, b.id);
@@ -87,8 +91,7 @@ bool FeedOrganism(Population& population, int bonus) {
   const int fed = grid.SelectedRow();
   const long long score =
       static_cast<long long>(ParseIntOr(population.SelectedSurvival(), 0)) + bonus;
-  grid.SetCell(kSurvivalColumn, fed,
-               std::to_string(std::clamp<long long>(score, INT_MIN, INT_MAX)));
+  grid.SetCell(kSurvivalColumn, fed, IntegerText(std::clamp<long long>(score, INT_MIN, INT_MAX)));
   population.SelectRandomRow();
   return grid.SelectedRow() == fed;
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "organism/dna.h"
+#include "population/integer_text.h"
 
 namespace vantrel {
 
@@ -21,7 +22,7 @@ void Population::NewGenePool(int row_count) {
   }
   grid_.SetRowCount(row_count);
   for (int row = 1; row < grid_.RowCount(); ++row) {
-    grid_.SetCell(kIdColumn, row, std::to_string(NewId()));
+    grid_.SetCell(kIdColumn, row, IntegerText(NewId()));
     grid_.SetCell(kP1Column, row, "0");
     grid_.SetCell(kP2Column, row, "0");
     std::string dna(kDnaLength, '0');

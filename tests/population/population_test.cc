@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <string>
 
+#include "population/integer_text.h"
 #include "population/lenient_number.h"
 #include "tests/support/fakes.h"
 
@@ -101,6 +104,17 @@ TEST(LenientNumberTest, ReadsWholeNumbersOnly) {
   EXPECT_EQ(ParseIntOr("12a", 2), 2);
   EXPECT_EQ(ParseIntOr("-", 2), 2);
   EXPECT_EQ(ParseIntOr("99999999999", 2), 2);
+}
+
+// The table's numbers read back as written, at every length and at both ends of the range.
+TEST(IntegerTextTest, WritesWhatToStringWritesAndReadsBack) {
+  for (long long value : {0LL, 7LL, -7LL, 10LL, -10LL, 99LL, 1000000LL, LLONG_MAX, LLONG_MIN,
+                          static_cast<long long>(INT_MAX), static_cast<long long>(INT_MIN)}) {
+    EXPECT_EQ(IntegerText(value), std::to_string(value));
+  }
+  for (int value = -2000; value <= 2000; value += 7) {
+    EXPECT_EQ(ParseIntOr(IntegerText(value), 0), value);
+  }
 }
 
 }  // namespace
