@@ -77,23 +77,23 @@ void PopulationStats::AddSymbols(std::uint64_t key, int sign) {
   }
 }
 
-void PopulationStats::BuildKeyCounts() {
-  key_counts_.reserve(keys_.size());
-  for (const std::uint64_t key : keys_) {
-    if (key != kOddKey) ++key_counts_[key];
-  }
-  key_counts_built_ = true;
+int PopulationStats::KeyCount(std::uint64_t key) const {
+  int count = 0;
+  const auto at = std::lower_bound(reset_counts_.begin(), reset_counts_.end(),
+                                   std::pair<std::uint64_t, int>{key, 0});
+  if (at != reset_counts_.end() && at->first == key) count = at->second;
+  if (auto it = changed_counts_.find(key); it != changed_counts_.end()) count += it->second;
+  return count;
 }
 
 void PopulationStats::Add(int row, int sign, const std::string* dna) {
   const std::uint64_t key = keys_[row - 1];
   if (key != kOddKey) {
-    if (!key_counts_built_) {
-      // Only a reset counts without the map; it counts its keys itself.
-    } else if (sign > 0) {
-      ++key_counts_[key];
-    } else if (auto it = key_counts_.find(key); it != key_counts_.end() && --it->second == 0) {
-      key_counts_.erase(it);
+    const int before = KeyCount(key);
+    if (before + sign == 0) --distinct_keys_;
+    if (before == 0 && sign > 0) ++distinct_keys_;
+    if (auto it = changed_counts_.try_emplace(key, 0).first; (it->second += sign) == 0) {
+      changed_counts_.erase(it);
     }
     // Reading the text is cheaper than taking the key apart digit by digit.
     if (dna != nullptr) {
@@ -117,7 +117,6 @@ void PopulationStats::GridCellChanged(int col, int row) {
   const std::string& now = grid_.Cell(kDnaColumn, row);
   const std::uint64_t key = KeyOf(now);
   std::uint64_t& kept = keys_[row - 1];
-  if (!key_counts_built_) BuildKeyCounts();
   if (key == kept && (key != kOddKey || odd_texts_[row] == now)) return;
   Add(row, -1);
   if (kept == kOddKey) odd_texts_.erase(row);
@@ -129,7 +128,8 @@ void PopulationStats::GridCellChanged(int col, int row) {
 void PopulationStats::GridReset() {
   keys_.clear();
   odd_texts_.clear();
-  key_counts_.clear();
+  reset_counts_.clear();
+  changed_counts_.clear();
   odd_counts_.clear();
   counts_ = {};
   count_log_sums_ = {};
@@ -138,18 +138,27 @@ void PopulationStats::GridReset() {
   for (std::size_t c = known; c < count_logs_.size(); ++c) {
     count_logs_[c] = c > 1 ? static_cast<double>(c) * std::log2(static_cast<double>(c)) : 0.0;
   }
-  key_counts_built_ = false;
   keys_.reserve(count_logs_.size());
   for (int row = 1; row < grid_.RowCount(); ++row) {
     const std::string& dna = grid_.Cell(kDnaColumn, row);
     keys_.push_back(KeyOf(dna));
-    if (keys_.back() == kOddKey) odd_texts_[row] = dna;
-    Add(row, +1, &dna);
+    if (keys_.back() == kOddKey) {
+      odd_texts_[row] = dna;
+      Add(row, +1, &dna);
+    } else {
+      AddSymbols(std::string_view(dna), +1);
+    }
   }
   std::vector<std::uint64_t> sorted = keys_;
   std::sort(sorted.begin(), sorted.end());
-  sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-  distinct_keys_ = sorted.size() - (!sorted.empty() && sorted.back() == kOddKey ? 1 : 0);
+  for (const std::uint64_t key : sorted) {
+    if (key == kOddKey) break;  // the largest key: the odd texts come last
+    if (reset_counts_.empty() || reset_counts_.back().first != key) {
+      reset_counts_.emplace_back(key, 0);
+    }
+    ++reset_counts_.back().second;
+  }
+  distinct_keys_ = reset_counts_.size();
 }
 
 }  // namespace vantrel

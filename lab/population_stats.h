@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "organism/dna.h"
@@ -25,10 +26,7 @@ class PopulationStats final : public GridObserver {
   PopulationStats& operator=(const PopulationStats&) = delete;
 
   int organisms() const { return static_cast<int>(keys_.size()); }
-  int DistinctDna() const {
-    const std::size_t keys = key_counts_built_ ? key_counts_.size() : distinct_keys_;
-    return static_cast<int>(keys + odd_counts_.size());
-  }
+  int DistinctDna() const { return static_cast<int>(distinct_keys_ + odd_counts_.size()); }
   // The entropy of the digits at each of the 13 positions, averaged, in bits: 0 when every
   // organism has the same DNA, at most log2(10) (about 3.32). A character that is not a
   // digit, or a position past the end of a short string, counts as an eleventh symbol.
@@ -50,16 +48,17 @@ class PopulationStats final : public GridObserver {
   void Add(int row, int sign, const std::string* dna = nullptr);
   void AddSymbols(std::string_view dna, int sign);
   void AddSymbols(std::uint64_t key, int sign);
-  // The count of each digit key, made on the first change after a reset: a reset counts
-  // the distinct keys by sorting them, which is much cheaper for a big table than a map.
-  void BuildKeyCounts();
+  // How many organisms have DNA `key`: as the last reset counted plus the changes since.
+  int KeyCount(std::uint64_t key) const;
 
   StringGrid& grid_;
   std::vector<std::uint64_t> keys_;                 // one per organism row
   std::unordered_map<int, std::string> odd_texts_;  // by organism row, for kOddKey
-  std::unordered_map<std::uint64_t, int> key_counts_;
-  bool key_counts_built_ = true;
-  std::size_t distinct_keys_ = 0;  // while !key_counts_built_
+  // A reset counts the digit keys by sorting them, much cheaper for a big table than
+  // filling a map; the changes after it go to a map of their own.
+  std::vector<std::pair<std::uint64_t, int>> reset_counts_;  // sorted by key
+  std::unordered_map<std::uint64_t, int> changed_counts_;
+  std::size_t distinct_keys_ = 0;
   std::unordered_map<std::string, int> odd_counts_;
   std::array<std::array<int, kSymbols>, kDnaLength> counts_{};
   // Per position, the sum of c * log2(c) over its symbol counts c.
