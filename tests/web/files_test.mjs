@@ -107,7 +107,7 @@ try {
   // cells and table are the desktop's for the same table, odd bytes and all.
   assert.equal(await named('Excel').getAttribute('title'), null);
   const odd = Buffer.from(
-    ' P1 # P2 # DNA # Survival #\r\n 1 # a&b # <x> "q" # Zo\xeb #\r\n 2 #  # \xff\xe9 # 0 #\r\n',
+    ' P1 # P2 # DNA # Survival #\r\n 1 # a&b # <x> "q" # Zo\xeb #\r\n 2 #  # \xff\xe9 # 0\x01 1 #\r\n',
     'latin1',
   );
   const tables = [odd, makeTable(40), Buffer.from(' ID # id #\r\n 1 # 2 #\r\n', 'latin1')];

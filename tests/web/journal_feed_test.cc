@@ -81,6 +81,35 @@ TEST_F(JournalFeedTest, ARestoreBringsBackTheTableStateAndStepsThatUndo) {
   EXPECT_EQ(later_.TableBytes(), before);
 }
 
+// A loaded table replaces every organism in one step; its step is kept until the page takes
+// it, comes back with the steps after it, and undoes and redoes on both sides.
+TEST_F(JournalFeedTest, ALoadedTableAndTheStepsAfterItComeBackAndUndo) {
+  WebSession other{std::make_unique<PinnedClock>(kNoon + 3'600'000)};
+  other.Shoot();
+  other.Feed();
+  const std::string start = played_.TableBytes();
+  ASSERT_TRUE(played_.LoadTable(other.TableBytes(), "other.str").ok);
+  const std::string loaded = played_.TableBytes();
+  ASSERT_NE(loaded, start);
+  played_.Shoot();
+  played_.Feed();
+  const std::string played = played_.TableBytes();
+  kept_.Add(played_.TakeJournal());
+  EXPECT_EQ(kept_.steps, 3);
+
+  ASSERT_TRUE(later_.RestoreRun(kept_.Stored(), played_.FinishedRunsCsv()).ok);
+  EXPECT_EQ(later_.TableBytes(), played);
+  for (WebSession* session : {&played_, &later_}) {
+    session->Undo();
+    session->Undo();
+    EXPECT_EQ(session->TableBytes(), loaded);
+    session->Undo();
+    EXPECT_EQ(session->TableBytes(), start);
+    for (int step = 0; step < 3; ++step) session->Redo();
+    EXPECT_EQ(session->TableBytes(), played);
+  }
+}
+
 TEST_F(JournalFeedTest, AnUndoBeforeTheBaseOrARedoPastItStartsANewBase) {
   played_.Shoot();
   kept_.Add(played_.TakeJournal());
