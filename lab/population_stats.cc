@@ -142,6 +142,7 @@ void PopulationStats::GridReset() {
   for (int row = 1; row < grid_.RowCount(); ++row) {
     const std::string& dna = grid_.Cell(kDnaColumn, row);
     keys_.push_back(KeyOf(dna));
+    // Odd texts are counted here; digit keys by the sort below, cheaper than a map.
     if (keys_.back() == kOddKey) {
       odd_texts_[row] = dna;
       Add(row, +1, &dna);

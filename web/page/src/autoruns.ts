@@ -278,10 +278,8 @@ export class AutoRunPanel {
     this.progressDone = done;
     if (this.progressTimer) return;
     this.progressTimer = window.setTimeout(() => {
-      requestAnimationFrame(() => {
-        this.progressTimer = 0;
-        if (this.pool.running) this.setProgress(this.progressDone, this.total);
-      });
+      this.progressTimer = 0;
+      if (this.pool.running) this.setProgress(this.progressDone, this.total);
     }, kProgressInterval);
   }
 

@@ -3,6 +3,7 @@
 // page, a small record of its counts, its base (the whole table) and its entries, each in
 // the engine's own bytes. Writes go in one transaction each, so a tab that dies keeps
 // every write that completed and none half-done.
+import { joinBytes } from './bytes';
 
 const kDatabase = 'vantrel-journal';
 const kSchema = 1;
@@ -97,16 +98,8 @@ export function joinEntries(values: unknown[]): Uint8Array {
     }
     chunks.push(value);
   }
-  const joined = new Uint8Array(
-    chunks.reduce((size, chunk) => size + chunk.length, 0) + (damaged ? 1 : 0),
-  );
-  let at = 0;
-  for (const chunk of chunks) {
-    joined.set(chunk, at);
-    at += chunk.length;
-  }
-  if (damaged) joined[at] = 255;
-  return joined;
+  if (damaged) chunks.push(Uint8Array.of(255));
+  return joinBytes(chunks);
 }
 
 export class JournalStore {

@@ -4,6 +4,7 @@
 // them, the columns widened to fit. The cells' texts come from the engine; this module only
 // puts them into the parts of an .xlsx file and zips them.
 import { strToU8, zip, zipSync } from 'fflate';
+import { joinBytes } from './bytes';
 
 // Column widths in characters, with room for the header's filter button, as the desktop's.
 const kMinColumnWidth = 9;
@@ -91,13 +92,7 @@ class ByteBlocks {
 
   bytes(): Uint8Array {
     this.flush();
-    const all = new Uint8Array(this.blocks.reduce((size, block) => size + block.length, 0));
-    let at = 0;
-    for (const block of this.blocks) {
-      all.set(block, at);
-      at += block.length;
-    }
-    return all;
+    return joinBytes(this.blocks);
   }
 }
 
