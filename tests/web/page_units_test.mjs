@@ -56,6 +56,19 @@ assert.ok(cache.find('ccc', 10));
 assert.deepEqual([asked, cache.drawn], [['a', 'bb', 'ccc'], 3]);
 // A picture larger than the budget is still handed back.
 assert.equal(new ThumbnailCache(engine, 10).get('d', 10, 1, 10).width, 10);
+// What the owner makes of the pixels is kept, and let go (closed) once it leaves the cache.
+const closed = [];
+const made = new ThumbnailCache(engine, 2 * 1600, (pixels, dna, size, ratio) => ({
+  width: pixels.width,
+  height: pixels.height,
+  close: () => closed.push(dna),
+  made: [dna, size, ratio],
+}));
+assert.deepEqual(made.get('e', 10, 2, 20).made, ['e', 10, 2]);
+made.get('ff', 10, 2, 20);
+assert.deepEqual(closed, []);
+made.get('ggg', 10, 2, 20); // over the budget: e goes, and is closed
+assert.deepEqual([closed, made.find('e', 20)], [['e'], undefined]);
 
 // A population's link: the table's bytes and the parameters come back whole, whatever
 // bytes the table holds; damaged, foreign and other versions' links are refused.

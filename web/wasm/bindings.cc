@@ -20,6 +20,7 @@
 #include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
+#include "web/wasm/copied_array.h"
 #include "web/wasm/files_bindings.h"
 #include "web/wasm/journal_bindings.h"
 #include "web/wasm/notebook_bindings.h"
@@ -98,7 +99,7 @@ class EngineBinding {
 
   val TableBytes() const {
     const std::string bytes = session_.TableBytes();
-    return CopiedBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return CopiedArray(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   }
 
   int RowCount() const { return session_.RowCount(); }
@@ -139,14 +140,16 @@ class EngineBinding {
 
   val ParametersNow() const { return ParametersObject(session_.parameters()); }
 
-  val OrganismRgba(double size, double device_pixel_ratio) const {
-    const std::vector<std::uint8_t> rgba = session_.OrganismRgba(size, device_pixel_ratio);
-    return CopiedBytes(rgba.data(), rgba.size());
+  // Lent, not copied: the page puts the picture on its canvas at once, and a copy of half
+  // a megabyte would take longer than the drawing.
+  val OrganismRgba(double size, double device_pixel_ratio) {
+    organism_rgba_ = session_.OrganismRgba(size, device_pixel_ratio);
+    return val(emscripten::typed_memory_view(organism_rgba_.size(), organism_rgba_.data()));
   }
 
   val PictureRgba(const std::string& dna, double size, double device_pixel_ratio) const {
     const std::vector<std::uint8_t> rgba = WebSession::PictureRgba(dna, size, device_pixel_ratio);
-    return CopiedBytes(rgba.data(), rgba.size());
+    return CopiedArray(rgba.data(), rgba.size());
   }
 
   std::string Tooltip(int row) const { return session_.Tooltip(row); }
@@ -181,12 +184,9 @@ class EngineBinding {
   }
 
  private:
-  // A Uint8Array of its own: a view into the module's memory would go stale when it grows.
-  static val CopiedBytes(const std::uint8_t* data, std::size_t size) {
-    return val::global("Uint8Array").new_(emscripten::typed_memory_view(size, data));
-  }
-
   WebSession session_;
+  // The shown organism's last picture, which organismRgba lends to the page.
+  std::vector<std::uint8_t> organism_rgba_;
 };
 
 int PictureSideBinding(double size, double device_pixel_ratio) {

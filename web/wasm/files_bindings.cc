@@ -14,6 +14,7 @@
 #include "storage/sheet_cells.h"
 #include "storage/table_file.h"
 #include "ui/messages.h"
+#include "web/wasm/copied_array.h"
 
 namespace vantrel {
 
@@ -60,8 +61,7 @@ val WorkbookCellsObject(const StringGrid& grid, int first_row, int row_count) {
   object.set("problem", problem ? ErrorReportText(*problem) : std::string());
   object.set("columns", rows.empty() ? 0 : grid.ColCount());
   object.set("text", text);
-  object.set("lengths", val::global("Uint32Array")
-                            .new_(emscripten::typed_memory_view(lengths.size(), lengths.data())));
+  object.set("lengths", CopiedArray(lengths.data(), lengths.size()));
   return object;
 }
 

@@ -14,6 +14,7 @@
 
 #include "gallery/gallery_layout.h"
 #include "gallery/organism_texts.h"
+#include "web/wasm/copied_array.h"
 
 namespace vantrel {
 namespace {
@@ -80,10 +81,7 @@ val Cells(const GalleryGeometry& geometry, int top, int bottom) {
   val cells = val::object();
   cells.set("first", first);
   cells.set("end", end);
-  // A copy of its own: a view into the module's memory would go stale when it grows.
-  cells.set(
-      "boxes",
-      val::global("Int32Array").new_(emscripten::typed_memory_view(boxes.size(), boxes.data())));
+  cells.set("boxes", CopiedArray(boxes.data(), boxes.size()));
   return cells;
 }
 

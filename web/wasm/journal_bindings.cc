@@ -10,6 +10,7 @@
 #include <string>
 
 #include "history/journal_texts.h"
+#include "web/wasm/copied_array.h"
 
 namespace vantrel {
 namespace {
@@ -17,9 +18,7 @@ namespace {
 using emscripten::val;
 
 val CopiedBytes(const std::string& bytes) {
-  return val::global("Uint8Array")
-      .new_(emscripten::typed_memory_view(bytes.size(),
-                                          reinterpret_cast<const std::uint8_t*>(bytes.data())));
+  return CopiedArray(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 // A Uint8Array's bytes, copied in one go; none for anything else.

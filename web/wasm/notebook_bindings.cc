@@ -9,6 +9,7 @@
 
 #include "lab/run_csv.h"
 #include "web/notebook_view.h"
+#include "web/wasm/copied_array.h"
 
 namespace vantrel {
 namespace {
@@ -47,7 +48,7 @@ val SamplesArray(const std::vector<LabNotebook::Sample>& samples) {
     flat.insert(flat.end(), {static_cast<double>(sample.click), sample.share_meeting_goal,
                              static_cast<double>(sample.distinct_dna), sample.mean_entropy_bits});
   }
-  return val::global("Float64Array").new_(emscripten::typed_memory_view(flat.size(), flat.data()));
+  return CopiedArray(flat.data(), flat.size());
 }
 
 val ComparedArray(const std::vector<ComparedRun>& runs) {

@@ -16,6 +16,7 @@
 #include "gallery/picture_question.h"
 #include "organism/dna.h"
 #include "organism/svg_canvas.h"
+#include "web/wasm/copied_array.h"
 
 namespace vantrel {
 namespace {
@@ -66,9 +67,7 @@ val ContactSheetBinding(const val& organisms) {
   val sheet = val::object();
   sheet.set("width", layout.Width());
   sheet.set("height", layout.Height());
-  sheet.set(
-      "rgba",
-      val::global("Uint8Array").new_(emscripten::typed_memory_view(rgba.size(), rgba.data())));
+  sheet.set("rgba", CopiedArray(rgba.data(), rgba.size()));
   sheet.set("labels", labels);
   sheet.set("fontSize", kSheetFontSize);
   sheet.set("textColour", SvgColour(kSheetTextColour));

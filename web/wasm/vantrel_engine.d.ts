@@ -240,7 +240,9 @@ export declare class Engine {
   parameters(): Parameters;
   /**
    * The shown organism's picture as R, G, B, A bytes for ImageData: `size` CSS pixels
-   * square at `devicePixelRatio`, pictureSide(size, devicePixelRatio) pixels a side.
+   * square at `devicePixelRatio`, pictureSide(size, devicePixelRatio) pixels a side. A view
+   * into the module's memory, lent until the next call into the module: put it on a canvas
+   * (or copy it) at once.
    */
   organismRgba(size: number, devicePixelRatio: number): Uint8Array<ArrayBuffer>;
   /** Any organism's picture, by its DNA, as organismRgba draws the shown one. */

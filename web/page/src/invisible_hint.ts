@@ -15,7 +15,7 @@ export function hintFontSize(pictureHeight: number): number {
 // Writes the hint at the foot of the picture at (left, top), width x height, in the
 // context's own units.
 export function paintInvisibleHint(
-  context: CanvasRenderingContext2D,
+  context: CanvasRenderingContext2D | OffscreenCanvasRenderingContext2D,
   left: number,
   top: number,
   width: number,

@@ -15,5 +15,7 @@ export function drawOrganism(canvas: HTMLCanvasElement, engine: Engine, side: nu
   // The picture is replaced whole each time: a canvas kept in main memory takes it fastest.
   const context = canvas.getContext('2d', { willReadFrequently: true });
   if (!context) return;
-  context.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer), side, side), 0, 0);
+  // The engine lends the bytes in its own memory: used here before any other call into it.
+  const pixels = new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length);
+  context.putImageData(new ImageData(pixels, side, side), 0, 0);
 }

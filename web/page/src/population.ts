@@ -16,7 +16,7 @@ import { onMenuRequest } from './context_menu';
 import { dialogOpen } from './dialog';
 import { paintInvisibleHint } from './invisible_hint';
 import { takesTyping } from './keys';
-import { ThumbnailCache } from './thumbnails';
+import { type PictureMaker, ThumbnailCache } from './thumbnails';
 import { trN } from './catalogue';
 import { texts } from './texts';
 
@@ -70,6 +70,31 @@ function whenIdle(work: (budget: number) => void): void {
   else requestAnimationFrame(() => setTimeout(() => work(kRasterBudget), 0));
 }
 
+// A picture in the view: a bitmap, with the hint already written on it when its pen is
+// invisible, or without OffscreenCanvas (Safari before 16.4) the pixels themselves.
+type ViewPicture = ImageBitmap | ImageData;
+
+// Copying a bitmap onto the canvas costs a fraction of putImageData, and the hint's text
+// is laid out once for each picture instead of at every drawing.
+function bitmapMaker(penInvisible: (dna: string) => boolean): PictureMaker<ViewPicture> {
+  let canvas: OffscreenCanvas | undefined;
+  return (pixels, dna, size, ratio) => {
+    if (typeof OffscreenCanvas === 'undefined') return pixels;
+    canvas ??= new OffscreenCanvas(pixels.width, pixels.height);
+    if (canvas.width !== pixels.width) canvas.width = pixels.width;
+    if (canvas.height !== pixels.height) canvas.height = pixels.height;
+    const context = canvas.getContext('2d');
+    if (!context) return pixels;
+    context.putImageData(pixels, 0, 0);
+    if (penInvisible(dna)) {
+      context.setTransform(ratio, 0, 0, ratio, 0, 0);
+      paintInvisibleHint(context, 0, 0, size, size);
+      context.setTransform(1, 0, 0, 1, 0, 0);
+    }
+    return canvas.transferToImageBitmap();
+  };
+}
+
 function setIfChanged(element: HTMLElement, name: string, value: string): void {
   if (element.getAttribute(name) !== value) element.setAttribute(name, value);
 }
@@ -89,7 +114,7 @@ export class PopulationView {
   private readonly sizeText: HTMLOutputElement;
   private readonly countText: HTMLSpanElement;
   private readonly hint: HTMLParagraphElement;
-  private readonly cache: ThumbnailCache;
+  private readonly cache: ThumbnailCache<ViewPicture>;
   // The option and caption elements in sight, kept from one drawing to the next, and the
   // row each option's name was last read for.
   private readonly optionPool: HTMLDivElement[] = [];
@@ -123,7 +148,11 @@ export class PopulationView {
     private readonly onSelect: (row: number) => void,
   ) {
     const gallery = calls.gallery();
-    this.cache = new ThumbnailCache(engine);
+    this.cache = new ThumbnailCache(
+      engine,
+      undefined,
+      bitmapMaker((dna) => this.penInvisible(dna)),
+    );
     this.size = gallery.defaultPictureSize;
     this.geometry = this.makeGeometry();
     this.shape = calls.galleryShape(this.geometry);
@@ -397,9 +426,16 @@ export class PopulationView {
           context.fill();
         }
         const thumbnail = this.cache.find(organism.dna, side);
-        if (thumbnail) {
-          context.putImageData(thumbnail, Math.round(left * ratio), Math.round(y * ratio));
+        const [x, deviceY] = [Math.round(left * ratio), Math.round(y * ratio)];
+        if (thumbnail instanceof ImageData) {
+          context.putImageData(thumbnail, x, deviceY);
           if (this.penInvisible(organism.dna)) paintInvisibleHint(context, left, y, size, size);
+          painted += 1;
+        } else if (thumbnail) {
+          // Pixel for pixel, in the canvas's own pixels.
+          context.setTransform(1, 0, 0, 1, 0, 0);
+          context.drawImage(thumbnail, x, deviceY);
+          context.setTransform(ratio, 0, 0, ratio, 0, 0);
           painted += 1;
         } else {
           waiting.push(organism.dna);
