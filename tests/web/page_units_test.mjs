@@ -70,6 +70,37 @@ assert.deepEqual(closed, []);
 made.get('ggg', 10, 2, 20); // over the budget: e goes, and is closed
 assert.deepEqual([closed, made.find('e', 20)], [['e'], undefined]);
 
+// An element is written only where the value differs from the one last written to it.
+const { Written } = await pageModule('written.ts');
+const writes = [];
+const element = {
+  setAttribute: (name, value) => writes.push([name, value]),
+  style: {
+    set top(value) {
+      writes.push(['top', value]);
+    },
+  },
+  set textContent(value) {
+    writes.push(['text', value]);
+  },
+};
+const written = new Written(element);
+for (const value of ['1', '1', '2']) {
+  written.attribute('data-row', value);
+  written.style('top', `${value}px`);
+  written.text(value);
+}
+written.attribute('id', '2'); // another attribute, though the same value
+assert.deepEqual(writes, [
+  ['data-row', '1'],
+  ['top', '1px'],
+  ['text', '1'],
+  ['data-row', '2'],
+  ['top', '2px'],
+  ['text', '2'],
+  ['id', '2'],
+]);
+
 // A population's link: the table's bytes and the parameters come back whole, whatever
 // bytes the table holds; damaged, foreign and other versions' links are refused.
 const link = await pageModule('share_link.ts');

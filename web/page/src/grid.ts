@@ -5,6 +5,7 @@
 // ask for a selection; the engine decides it and the grid shows what it says.
 import type { Engine } from 'vantrel-engine';
 import { texts } from './texts';
+import { Written } from './written';
 
 export const kRowHeight = 24; // CSS pixels; every row has this height
 const kOverscan = 4; // rows drawn beyond each edge of the view
@@ -33,26 +34,28 @@ export function rowAfterKey(
 }
 
 // A body row with its five cells, filled in when drawn.
-function makeRow(): HTMLDivElement {
+interface Row {
+  row: Written<HTMLDivElement>;
+  cells: Written<HTMLDivElement>[];
+}
+
+function makeRow(): Row {
   const row = document.createElement('div');
   row.setAttribute('role', 'row');
   row.className = 'grid-row';
-  for (let col = 0; col < texts.columns.length; col += 1) {
+  const cells = texts.columns.map(() => {
     const cell = document.createElement('div');
     cell.setAttribute('role', 'gridcell');
     row.append(cell);
-  }
-  return row;
-}
-
-function setIfChanged(element: HTMLElement, name: string, value: string): void {
-  if (element.getAttribute(name) !== value) element.setAttribute(name, value);
+    return new Written(cell);
+  });
+  return { row: new Written(row), cells };
 }
 
 export class OrganismGrid {
   readonly element: HTMLDivElement;
   private readonly body: HTMLDivElement;
-  private readonly pool: HTMLDivElement[] = [];
+  private readonly pool: Row[] = [];
   private clientHeight = 0;
   private drawnFirst = 0;
   private scrollTarget: number | undefined; // where the next frame scrolls to, if anywhere
@@ -186,23 +189,19 @@ export class OrganismGrid {
     // text where it is the same, would have the browser style and lay them out again.
     while (this.pool.length < rows.length) this.pool.push(makeRow());
     if (this.body.childElementCount !== rows.length) {
-      this.body.replaceChildren(...this.pool.slice(0, rows.length));
+      this.body.replaceChildren(...this.pool.slice(0, rows.length).map(({ row }) => row.element));
     }
     rows.forEach((organism, i) => {
       const index = first + i;
-      const row = this.pool[i];
-      if (!row) return;
-      setIfChanged(row, 'id', `organism-${String(index)}`);
-      setIfChanged(row, 'data-row', String(index));
-      setIfChanged(row, 'aria-rowindex', String(index + 1));
-      setIfChanged(row, 'aria-selected', String(index === selected));
-      const top = `${String((index - 1) * kRowHeight)}px`;
-      if (row.style.top !== top) row.style.top = top;
+      const { row, cells } = this.pool[i] ?? {};
+      if (!row || !cells) return;
+      row.attribute('id', `organism-${String(index)}`);
+      row.attribute('data-row', String(index));
+      row.attribute('aria-rowindex', String(index + 1));
+      row.attribute('aria-selected', String(index === selected));
+      row.style('top', `${String((index - 1) * kRowHeight)}px`);
       const texts = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival];
-      texts.forEach((text, col) => {
-        const cell = row.children[col];
-        if (cell && cell.textContent !== text) cell.textContent = text;
-      });
+      texts.forEach((text, col) => cells[col]?.text(text));
     });
     if (selected > 0 && selected >= first && selected < first + rows.length) {
       this.element.setAttribute('aria-activedescendant', `organism-${String(selected)}`);

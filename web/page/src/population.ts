@@ -19,6 +19,7 @@ import { takesTyping } from './keys';
 import { type PictureMaker, ThumbnailCache } from './thumbnails';
 import { trN } from './catalogue';
 import { texts } from './texts';
+import { Written } from './written';
 
 const kLabelHeight = 18; // the caption's line (page.css: .caption)
 const kFrameWidth = 3;
@@ -48,15 +49,19 @@ const kCellAt = 0;
 const kPictureAt = 4;
 const kLabelAt = 8;
 
-// An element's style property, written only when it changes: an unchanged write still has
-// the browser style and lay the element out again.
-function place(element: HTMLElement, boxes: Int32Array, at: number, height?: number): void {
-  const style = element.style;
+// Places an element on the box at `at` in `boxes` (left, top, width, height).
+function place(element: Written, boxes: Int32Array, at: number, height?: number): void {
   const values = [boxes[at], boxes[at + 1], boxes[at + 2], height ?? boxes[at + 3]];
   (['left', 'top', 'width', 'height'] as const).forEach((name, i) => {
-    const value = `${String(values[i] ?? 0)}px`;
-    if (style[name] !== value) style[name] = value;
+    element.style(name, `${String(values[i] ?? 0)}px`);
   });
+}
+
+// A caption: the ID on the left, the survival on the right.
+interface Caption {
+  box: Written<HTMLDivElement>;
+  id: Written<HTMLSpanElement>;
+  survival: Written<HTMLSpanElement>;
 }
 
 // Runs `work` with the milliseconds it may take: when the page is idle, or after
@@ -117,8 +122,8 @@ export class PopulationView {
   private readonly cache: ThumbnailCache<ViewPicture>;
   // The option and caption elements in sight, kept from one drawing to the next, and the
   // row each option's name was last read for.
-  private readonly optionPool: HTMLDivElement[] = [];
-  private readonly captionPool: HTMLDivElement[] = [];
+  private readonly optionPool: Written<HTMLDivElement>[] = [];
+  private readonly captionPool: Caption[] = [];
   private readonly namedFor: string[] = [];
   private geometry: GalleryGeometry;
   private shape: GalleryShape;
@@ -396,14 +401,21 @@ export class PopulationView {
     while (this.optionPool.length < rows.length) {
       const option = document.createElement('div');
       option.setAttribute('role', 'option');
-      this.optionPool.push(option);
+      this.optionPool.push(new Written(option));
+      const [id, survival] = [document.createElement('span'), document.createElement('span')];
       const caption = document.createElement('div');
-      caption.append(document.createElement('span'), document.createElement('span'));
-      this.captionPool.push(caption);
+      caption.append(id, survival);
+      this.captionPool.push({
+        box: new Written(caption),
+        id: new Written(id),
+        survival: new Written(survival),
+      });
     }
     if (this.options.childElementCount !== rows.length) {
-      this.options.replaceChildren(...this.optionPool.slice(0, rows.length));
-      this.captions.replaceChildren(...this.captionPool.slice(0, rows.length));
+      const shown = (pool: { element: HTMLElement }[]) =>
+        pool.slice(0, rows.length).map((written) => written.element);
+      this.options.replaceChildren(...shown(this.optionPool));
+      this.captions.replaceChildren(...shown(this.captionPool.map((caption) => caption.box)));
     }
     rows.forEach((organism, i) => {
       const row = first + i + 1;
@@ -468,7 +480,7 @@ export class PopulationView {
   // The option over a cell: its row, whether it is selected, and as its name the tooltip,
   // asked of the engine only when the organism in that place changed.
   private showOption(
-    option: HTMLDivElement,
+    option: Written<HTMLDivElement>,
     slot: number,
     row: number,
     organism: TableRow,
@@ -476,32 +488,31 @@ export class PopulationView {
     boxes: Int32Array,
     at: number,
   ): void {
-    setIfChanged(option, 'id', `picture-${String(row)}`);
-    setIfChanged(option, 'data-row', String(row));
-    setIfChanged(option, 'aria-selected', String(selected));
+    option.attribute('id', `picture-${String(row)}`);
+    option.attribute('data-row', String(row));
+    option.attribute('aria-selected', String(selected));
     const key = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival].join('\n');
     if (this.namedFor[slot] !== key) {
       this.namedFor[slot] = key;
       const tooltip = this.engine.tooltip(row);
-      option.setAttribute('aria-label', tooltip);
-      option.title = tooltip;
+      option.attribute('aria-label', tooltip);
+      option.attribute('title', tooltip);
     }
     place(option, boxes, at + kCellAt);
   }
 
   // The ID on the left, the survival on the right, each cut to half the width when longer.
   private showCaption(
-    caption: HTMLDivElement,
+    caption: Caption,
     organism: TableRow,
     selected: boolean,
     boxes: Int32Array,
     at: number,
   ): void {
-    const className = selected ? 'caption selected' : 'caption';
-    if (caption.className !== className) caption.className = className;
-    setText(caption.children[0], organism.id);
-    setText(caption.children[1], `${texts.population.survivalMark}${organism.survival}`);
-    place(caption, boxes, at + kLabelAt, kLabelHeight);
+    caption.box.className(selected ? 'caption selected' : 'caption');
+    caption.id.text(organism.id);
+    caption.survival.text(`${texts.population.survivalMark}${organism.survival}`);
+    place(caption.box, boxes, at + kLabelAt, kLabelHeight);
   }
 
   private arrowKey(event: KeyboardEvent): void {

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes to an element that the page alone changes, remembering what it wrote: reading
+// the element back (getAttribute, style, textContent) is a call into the browser each
+// time, and a step rewrites a few hundred elements in the table and the population view.
+// An unchanged value is not written again: even the same value would have the browser
+// style the element and lay it out anew.
+export class Written<Element extends HTMLElement = HTMLElement> {
+  private readonly values = new Map<string, string>();
+
+  constructor(readonly element: Element) {}
+
+  attribute(name: string, value: string): void {
+    if (this.changed(`@${name}`, value)) this.element.setAttribute(name, value);
+  }
+
+  style(name: 'left' | 'top' | 'width' | 'height', value: string): void {
+    if (this.changed(name, value)) this.element.style[name] = value;
+  }
+
+  className(value: string): void {
+    if (this.changed('class', value)) this.element.className = value;
+  }
+
+  text(value: string): void {
+    if (this.changed('text', value)) this.element.textContent = value;
+  }
+
+  private changed(key: string, value: string): boolean {
+    if (this.values.get(key) === value) return false;
+    this.values.set(key, value);
+    return true;
+  }
+}
