@@ -131,7 +131,8 @@ assert.equal(link.linkBase('', 'file:///stick/vantrel.html#old'), 'file:///stick
 assert.equal(link.linkBase('https://example.org/v/#x', 'http://h/#y'), 'https://example.org/v/');
 
 // The automatic runs' pool with stand-in workers: shares as --shard K/N, each finished run
-// kept, a failed worker's runs kept while the others go on, Cancel ending the workers.
+// kept, a failed worker's runs kept while the others go on, Cancel stopping the workers,
+// and ending one that does not answer.
 class FakeWorker extends EventTarget {
   jobs = [];
   terminated = false;
@@ -150,9 +151,11 @@ class FakeWorker extends EventTarget {
 }
 const { AutoRunPool } = await pageModule('autorun_pool.ts');
 const started = [];
+const kStopWait = 20;
 const pool = new AutoRunPool(
   () => started[started.push(new FakeWorker()) - 1],
   () => 3,
+  kStopWait,
 );
 const seen = [];
 const outcomes = [];
@@ -170,8 +173,8 @@ assert.deepEqual(
     [],
   ],
 );
-started[1].say({ kind: 'run', record: { run: 2 } });
-started[0].say({ kind: 'run', record: { run: 1 } });
+started[1].say({ kind: 'runs', records: [{ run: 2 }] });
+started[0].say({ kind: 'runs', records: [{ run: 1 }] });
 started[0].say({ kind: 'done' });
 assert.deepEqual([seen, outcomes.length, pool.running], [[1, 2], 0, true]);
 started[1].say({ kind: 'failed', message: 'out of memory' });
@@ -194,20 +197,44 @@ assert.deepEqual(
   [first, third, fourth].map((w) => w.jobs.at(-1).shard),
   [1, 2, 3],
 );
-third.say({ kind: 'run', record: { run: 2 } });
+third.say({ kind: 'runs', records: [{ run: 2 }] });
 fourth.crash('script error');
-first.say({ kind: 'run', record: { run: 1 } });
+first.say({ kind: 'runs', records: [{ run: 1 }, { run: 4 }] });
 pool.cancel();
+pool.cancel(); // asked once
+// The busy workers are asked to stop, and post what they finished before they answer.
+assert.deepEqual(
+  [first, third].map((w) => w.jobs.filter((job) => job.kind === 'stop').length),
+  [1, 1],
+);
+first.say({ kind: 'runs', records: [{ run: 7 }] });
+first.say({ kind: 'done' });
+assert.equal(outcomes.length, 1);
+third.say({ kind: 'done' });
 assert.deepEqual(outcomes[1], {
-  records: [{ run: 2 }, { run: 1 }],
+  records: [{ run: 2 }, { run: 1 }, { run: 4 }, { run: 7 }],
   cancelled: true,
   failures: ['script error'],
 });
-assert.ok([first, third, fourth].every((w) => w.terminated));
-// What an ended worker still says comes too late.
-first.say({ kind: 'run', record: { run: 4 } });
-first.say({ kind: 'done' });
+// Workers that stopped stay for the next sweep; the failed one was replaced.
+assert.deepEqual(
+  [first, third, fourth].map((w) => w.terminated),
+  [false, false, true],
+);
+// A worker that does not answer is ended once the wait is over, and replaced; what it
+// says afterwards comes too late.
+pool.play(['--goal', 'shape=line'], 10, listener);
+first.say({ kind: 'runs', records: [{ run: 1 }] });
+pool.cancel();
+third.say({ kind: 'done' });
+started.at(-1).say({ kind: 'done' });
 assert.equal(outcomes.length, 2);
+await new Promise((resolve) => setTimeout(resolve, 2 * kStopWait));
+assert.deepEqual(outcomes[2], { records: [{ run: 1 }], cancelled: true, failures: [] });
+assert.ok(first.terminated);
+first.say({ kind: 'runs', records: [{ run: 4 }] });
+first.say({ kind: 'done' });
+assert.equal(outcomes.length, 3);
 assert.equal(started.filter((w) => !w.terminated).length, 3);
 
 // The engine's WebAssembly compiles whatever type the host gives it, and a missing or

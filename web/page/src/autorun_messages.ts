@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page and an automatic runs' worker say to each other. The page hands a worker
 // the engine's compiled WebAssembly as soon as it starts, then vantrel-lab's options and its
-// share (--shard K/N); the worker answers once its engine is loaded, then with each finished
-// run, then once when its share is done or when it failed.
+// share (--shard K/N), and may ask it to stop; the worker answers once its engine is
+// loaded, then with its finished runs a few times a second, then once when its share is
+// done (or stopped) or when it failed.
 import type { SweepRecord } from 'vantrel-engine';
 
 export interface ShareJob {
@@ -16,10 +17,14 @@ export interface EngineGift {
   compiled: WebAssembly.Module;
 }
 
-export type WorkerOrder = EngineGift | ShareJob;
+export interface StopOrder {
+  kind: 'stop';
+}
+
+export type WorkerOrder = EngineGift | ShareJob | StopOrder;
 
 export type WorkerNews =
   | { kind: 'ready' }
-  | { kind: 'run'; record: SweepRecord }
+  | { kind: 'runs'; records: SweepRecord[] }
   | { kind: 'done' }
   | { kind: 'failed'; message: string };

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic runs' workers: one per processor core the browser reports, started ahead
 // of a sweep so that each has loaded its engine by the time Run is pressed. A sweep gives
-// worker K of N the runs --shard K/N would play; finished runs arrive one by one. Cancel
-// ends the workers at once (a run under way is dropped, the finished ones are kept) and
-// starts fresh ones; a worker that fails keeps its finished runs and the others go on.
+// worker K of N the runs --shard K/N would play; finished runs arrive a few times a second.
+// Cancel asks the workers to stop, and each does so between two runs with all it finished
+// posted; one that does not answer within kStopWait milliseconds (a run that goes on and
+// on) is ended there and replaced, its run under way lost. A worker that fails keeps its
+// finished runs and the others go on.
 import type { SweepRecord } from 'vantrel-engine';
-import type { ShareJob, WorkerNews } from './autorun_messages';
+import type { ShareJob, StopOrder, WorkerNews } from './autorun_messages';
+
+export const kStopWait = 1000;
 
 export interface SweepOutcome {
   records: SweepRecord[];
@@ -32,13 +36,18 @@ export function workerCount(): number {
 
 export class AutoRunPool {
   private workers: PoolWorker[] = [];
-  private sweep: { records: SweepRecord[]; listener: SweepListener; busy: Set<PoolWorker> } | null =
-    null;
+  private sweep: {
+    records: SweepRecord[];
+    listener: SweepListener;
+    busy: Set<PoolWorker>;
+    stopping: boolean;
+  } | null = null;
   private failures: string[] = [];
 
   constructor(
     private readonly startWorker: () => Worker,
     private readonly count: () => number = workerCount,
+    private readonly stopWait = kStopWait,
   ) {}
 
   get running(): boolean {
@@ -75,13 +84,18 @@ export class AutoRunPool {
     this.warm();
     this.failures = [];
     const shards = Math.max(1, Math.min(this.workers.length, total));
-    const sweep = { records: [] as SweepRecord[], listener, busy: new Set<PoolWorker>() };
+    const sweep = {
+      records: [] as SweepRecord[],
+      listener,
+      busy: new Set<PoolWorker>(),
+      stopping: false,
+    };
     this.sweep = sweep;
     this.workers.slice(0, shards).forEach((entry, index) => {
       sweep.busy.add(entry);
       entry.onNews = (news) => {
-        if (news.kind === 'run') {
-          sweep.records.push(news.record);
+        if (news.kind === 'runs') {
+          sweep.records.push(...news.records);
           listener.progressed(sweep.records.length);
           return;
         }
@@ -91,19 +105,26 @@ export class AutoRunPool {
         }
         entry.onNews = null;
         sweep.busy.delete(entry);
-        if (sweep.busy.size === 0) this.finish(false);
+        if (sweep.busy.size === 0) this.finish(sweep.stopping);
       };
       const job: ShareJob = { args, shard: index + 1, shards };
       entry.worker.postMessage(job);
     });
   }
 
-  // Ends the sweep under way; what finished so far is kept.
+  // Stops the sweep under way; what finished so far is kept. The listener hears when the
+  // workers have stopped.
   cancel(): void {
     const sweep = this.sweep;
-    if (!sweep) return;
-    for (const entry of sweep.busy) this.drop(entry);
-    this.finish(true);
+    if (!sweep || sweep.stopping) return;
+    sweep.stopping = true;
+    const stop: StopOrder = { kind: 'stop' };
+    for (const entry of sweep.busy) entry.worker.postMessage(stop);
+    setTimeout(() => {
+      if (this.sweep !== sweep) return;
+      for (const entry of sweep.busy) this.drop(entry);
+      this.finish(true);
+    }, this.stopWait);
   }
 
   private drop(entry: PoolWorker): void {

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An automatic runs' worker: starts its engine from the compiled WebAssembly the page
 // hands it first (no copy of its own to fetch or compile), then plays the share of a sweep
-// it is given, one run after another on its own thread, and posts each finished run at
-// once, so a share stopped half-way keeps what it finished.
-import type { VantrelEngineModule } from 'vantrel-engine';
+// it is given, one run after another on its own thread. It posts its finished runs every
+// kPostInterval milliseconds, not one by one: each message costs the page's thread tens of
+// microseconds, time the workers lose when they share the processor with it. After each
+// post it reads its messages, so that a stop order ends the share there with every
+// finished run posted.
+import type { SweepRecord, VantrelEngineModule } from 'vantrel-engine';
 import type { ShareJob, WorkerNews, WorkerOrder } from './autorun_messages';
 import { startEngine } from './engine_start';
 
@@ -12,6 +15,21 @@ function tell(news: WorkerNews): void {
 }
 
 let loaded: Promise<VantrelEngineModule> | null = null;
+let stopAsked = false;
+
+const kPostInterval = 50; // milliseconds
+
+// Resolves once the messages that came meanwhile have been read.
+function readMessages(): Promise<void> {
+  return new Promise((resolve) => {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = () => {
+      channel.port1.close();
+      resolve();
+    };
+    channel.port2.postMessage(null);
+  });
+}
 
 // Runs played and dropped as soon as the engine is loaded, before any sweep (about a tenth
 // of a second): the browser compiles the judge's busiest code anew, optimised, once it has
@@ -50,9 +68,18 @@ async function play(job: ShareJob): Promise<void> {
   try {
     const error = sweep.error();
     if (error) throw new Error(error);
+    let records: SweepRecord[] = [];
+    let posted = performance.now();
     for (const run of sweep.shardRuns(job.shard, job.shards)) {
-      tell({ kind: 'run', record: sweep.playRun(run) });
+      records.push(sweep.playRun(run));
+      if (performance.now() - posted < kPostInterval) continue;
+      tell({ kind: 'runs', records });
+      records = [];
+      await readMessages();
+      if (stopAsked) break;
+      posted = performance.now();
     }
+    if (records.length > 0) tell({ kind: 'runs', records });
   } finally {
     sweep.delete();
   }
@@ -65,6 +92,11 @@ self.addEventListener('message', (event: MessageEvent<WorkerOrder>) => {
     load(order.compiled);
     return;
   }
+  if ('kind' in order) {
+    stopAsked = true;
+    return;
+  }
+  stopAsked = false;
   play(order).catch((error: unknown) => {
     tell({ kind: 'failed', message: error instanceof Error ? error.message : String(error) });
   });
