@@ -104,6 +104,13 @@ TEST(LenientNumberTest, ReadsWholeNumbersOnly) {
   EXPECT_EQ(ParseIntOr("12a", 2), 2);
   EXPECT_EQ(ParseIntOr("-", 2), 2);
   EXPECT_EQ(ParseIntOr("99999999999", 2), 2);
+  // Either side of the nine digits read without from_chars.
+  EXPECT_EQ(ParseIntOr("999999999", 2), 999999999);
+  EXPECT_EQ(ParseIntOr("+000000012", 2), 12);
+  EXPECT_EQ(ParseIntOr("2147483647", 2), INT_MAX);
+  EXPECT_EQ(ParseIntOr("2147483648", 2), 2);
+  EXPECT_EQ(ParseIntOr("1 2", 2), 2);
+  EXPECT_EQ(ParseIntOr("\xD9", 2), 2);  // a byte above ASCII, as char is signed
 }
 
 // The table's numbers read back as written, at every length and at both ends of the range.
