@@ -80,7 +80,9 @@ Birth GenerateOrganism(Population& population, int creativity) {
   grid.SetCell(kIdColumn, birth.row, birth.id);
   grid.SetCell(kP1Column, birth.row, a.id);
   grid.SetCell(kP2Column, birth.row, b.id);
-  grid.SetCell(kDnaColumn, birth.row, birth.dna);
+  // Written in place: in WebAssembly a DNA string is too long to be kept inside its
+  // std::string, and a copy would allocate.
+  grid.AssignCell(kDnaColumn, birth.row, birth.dna);
   grid.SetCell(kSurvivalColumn, birth.row, birth.survival);
   return birth;
 }

@@ -49,6 +49,23 @@ void StringGrid::SetCell(int col, int row, std::string text) {
   for (GridObserver* observer : observers_) observer->GridCellChanged(col, row);
 }
 
+void StringGrid::AssignCell(int col, int row, std::string_view text) {
+  if (row < 0 || col < 0) return;
+  const bool exists =
+      row < static_cast<int>(rows_.size()) && col < static_cast<int>(rows_[row].size());
+  // A cell that does not exist yet grows the table, which may move the cell `text` views.
+  if (!exists) {
+    SetCell(col, row, std::string(text));
+    return;
+  }
+  rows_[row][col].assign(text);
+  if (update_depth_ > 0) {
+    reset_pending_ = true;
+    return;
+  }
+  for (GridObserver* observer : observers_) observer->GridCellChanged(col, row);
+}
+
 void StringGrid::SelectRow(int row) {
   if (row_count_ < 2) return;
   row = std::clamp(row, 1, row_count_ - 1);

@@ -2,6 +2,7 @@
 #define VANTREL_POPULATION_STRING_GRID_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -43,6 +44,10 @@ class StringGrid {
 
   const std::string& Cell(int col, int row) const;
   void SetCell(int col, int row, std::string text);
+  // As SetCell with a copy of `text`, written into the cell's own storage when the cell
+  // exists: no allocation when the text fits where the old one was. `text` may be a view
+  // of any cell, this one included.
+  void AssignCell(int col, int row, std::string_view text);
 
   // True when there is at least one row below the title row.
   bool HasBodyRows() const { return row_count_ > 1; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -70,6 +71,31 @@ TEST(StringGridTest, ABatchSendsOneResetInsteadOfCellNotifications) {
   EXPECT_EQ(log.resets, 1);
   grid.SetCell(1, 1, "y");
   EXPECT_EQ(log.cells, (std::vector<std::pair<int, int>>{{1, 1}}));
+  grid.RemoveObserver(&log);
+}
+
+// AssignCell writes and notifies as SetCell does, in batches too, and takes its text from
+// any cell: even one that growing the table moves (ASan sees a dangling read).
+TEST(StringGridTest, AssignCellCopiesTextFromAnyCellAsSetCellWould) {
+  StringGrid grid(5, 3);
+  ObserverLog log;
+  grid.AddObserver(&log);
+  grid.SetCell(3, 1, "1234567890123");
+  grid.AssignCell(3, 2, grid.Cell(3, 1));
+  grid.AssignCell(3, 1, std::string_view(grid.Cell(3, 1)).substr(2));  // from itself
+  grid.SetCell(0, 1, "7");
+  grid.AssignCell(2, 40, grid.Cell(0, 1));  // a row and a cell that do not exist yet
+  EXPECT_EQ(grid.Cell(3, 2), "1234567890123");
+  EXPECT_EQ(grid.Cell(3, 1), "34567890123");
+  EXPECT_EQ(grid.Cell(2, 40), "7");
+  EXPECT_EQ(log.cells, (std::vector<std::pair<int, int>>{{3, 1}, {3, 2}, {3, 1}, {0, 1}, {2, 40}}));
+  grid.BeginUpdate();
+  grid.AssignCell(3, 2, "x");
+  grid.EndUpdate();
+  EXPECT_EQ(log.cells.size(), 5U);
+  EXPECT_EQ(log.resets, 1);
+  grid.AssignCell(-1, 1, "nowhere");
+  EXPECT_EQ(log.cells.size(), 5U);
   grid.RemoveObserver(&log);
 }
 
