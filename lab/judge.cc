@@ -18,8 +18,13 @@ bool Stopped(const std::atomic<bool>* stop) {
 }  // namespace
 
 void ShootClick(Population& population, int creativity) {
+  Birth birth;
+  ShootClick(population, creativity, birth);
+}
+
+void ShootClick(Population& population, int creativity, Birth& scratch) {
   if (!population.grid().HasBodyRows()) return;
-  GenerateOrganism(population, creativity);
+  GenerateOrganismInto(population, creativity, scratch);
   population.SelectRandomRow();
 }
 
@@ -37,7 +42,7 @@ Click Judge::ClickOnce(int creativity, int bonus) {
     FeedOrganism(population_, bonus);
     return Click::kFeed;
   }
-  ShootClick(population_, creativity);
+  ShootClick(population_, creativity, scratch_);
   return Click::kShoot;
 }
 

@@ -8,6 +8,7 @@
 #include "lab/goal.h"
 #include "lab/goal_tracker.h"
 #include "lab/run.h"
+#include "population/evolution.h"
 #include "population/population.h"
 #include "population/random_source.h"
 
@@ -31,11 +32,14 @@ class Judge {
   const GoalTracker& tracker_;
   RandomSource& coin_;
   int err_below_;  // a coin draw below this errs
+  Birth scratch_;  // each shot's child, its strings kept for the next
 };
 
 // A shot as the judge makes it: the calls the window's pistol makes (a child in the shown
 // row, then a random row), without the history and the drawing. A feed is FeedOrganism.
 void ShootClick(Population& population, int creativity);
+// The same with a birth whose storage is used again at every shot.
+void ShootClick(Population& population, int creativity, Birth& scratch);
 
 // One automatic run on a population of its own.
 struct JudgeSettings {

@@ -42,11 +42,17 @@ std::string_view Part(std::string_view text, int position, int count) {
 
 std::string BreedGenome(std::string_view first, std::string_view second, int creativity,
                         RandomSource& random, BreedTrace* trace) {
+  std::string child;
+  BreedGenomeInto(first, second, creativity, random, trace, child);
+  return child;
+}
+
+void BreedGenomeInto(std::string_view first, std::string_view second, int creativity,
+                     RandomSource& random, BreedTrace* trace, std::string& child) {
   const int cut = random.Draw(kDnaLength);
   if (trace != nullptr) *trace = BreedTrace{cut, {}};
-  std::string child;
-  child.reserve(kDnaLength);  // one allocation where a DNA string does not fit in place
-  child = Part(first, 1, cut - 1);
+  child.reserve(kDnaLength);  // at most one allocation where a DNA string does not fit in place
+  child.assign(Part(first, 1, cut - 1));
   child += Part(second, std::max(cut, 1), kDnaLength);
 
   const int chance = std::min(creativity, kMaxCreativity);
@@ -56,13 +62,20 @@ std::string BreedGenome(std::string_view first, std::string_view second, int cre
     if (position < child.size()) child[position] = digit;
     if (trace != nullptr) trace->mutations.push_back({static_cast<int>(position), digit});
   }
-  return child;
 }
 
 Birth GenerateOrganism(Population& population, int creativity) {
-  StringGrid& grid = population.grid();
   Birth birth;
-  if (!grid.HasBodyRows()) return birth;
+  GenerateOrganismInto(population, creativity, birth);
+  return birth;
+}
+
+void GenerateOrganismInto(Population& population, int creativity, Birth& birth) {
+  StringGrid& grid = population.grid();
+  if (!grid.HasBodyRows()) {
+    birth = Birth{};
+    return;
+  }
   birth.row = grid.SelectedRow();
   population.SelectRandomRow();
   birth.first_parent_row = grid.SelectedRow();
@@ -75,7 +88,7 @@ Birth GenerateOrganism(Population& population, int creativity) {
   birth.id = IntegerText(population.NewId());
   birth.first_parent_id = a.id;
   birth.second_parent_id = b.id;
-  birth.dna = BreedGenome(a.dna, b.dna, creativity, population.random(), &birth.trace);
+  BreedGenomeInto(a.dna, b.dna, creativity, population.random(), &birth.trace, birth.dna);
   birth.survival = IntegerText(std::min(a.survival, b.survival));
   grid.SetCell(kIdColumn, birth.row, birth.id);
   grid.SetCell(kP1Column, birth.row, a.id);
@@ -84,7 +97,6 @@ Birth GenerateOrganism(Population& population, int creativity) {
   // std::string, and a copy would allocate.
   grid.AssignCell(kDnaColumn, birth.row, birth.dna);
   grid.SetCell(kSurvivalColumn, birth.row, birth.survival);
-  return birth;
 }
 
 bool FeedOrganism(Population& population, int bonus) {

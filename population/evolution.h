@@ -51,12 +51,19 @@ struct Birth {
 // `trace` is given it receives the cut and every mutation; the draws are the same either way.
 std::string BreedGenome(std::string_view first, std::string_view second, int creativity,
                         RandomSource& random, BreedTrace* trace = nullptr);
+// BreedGenome into `child`, whose storage is kept: a caller that breeds over and over
+// allocates nothing (neither `first` nor `second` may view `child`).
+void BreedGenomeInto(std::string_view first, std::string_view second, int creativity,
+                     RandomSource& random, BreedTrace* trace, std::string& child);
 
 // Replaces the organism of the selected row by a child of two random rows (either may be
 // the selected row itself). Both parents are read in full before the row is written; the
 // selection visits the parents and ends on the same row as before. Does nothing on a table
 // without organism rows. Returns what happened, for the history's record.
 Birth GenerateOrganism(Population& population, int creativity);
+// GenerateOrganism into `birth`, whose strings keep their storage from one birth to the
+// next: the automatic judge breeds hundreds of thousands of times.
+void GenerateOrganismInto(Population& population, int creativity, Birth& birth);
 
 // Adds `bonus` to the selected organism's survival score (a score that is not a whole
 // number counts as 0; the sum stops at the ends of int), then selects a random row.

@@ -149,6 +149,37 @@ TEST(GenerateOrganismTest, LoneOrganismBreedsWithItselfAndIdsRestartWithANewPool
   }
 }
 
+// A birth whose strings are used again, after long and short DNA and a mutated child,
+// records and writes what a fresh one would.
+TEST(GenerateOrganismTest, ABirthUsedAgainEqualsAFreshOne) {
+  StringGrid fresh_grid(kOrganismColumnCount, 1);
+  StringGrid reused_grid(kOrganismColumnCount, 1);
+  LcgRandom fresh_random(3);
+  LcgRandom reused_random(3);
+  Population fresh(fresh_grid, fresh_random);
+  Population reused(reused_grid, reused_random);
+  for (StringGrid* grid : {&fresh_grid, &reused_grid}) {
+    grid->SetRowCount(4);
+    const char* const dna[] = {"12", "1234567890123456789", "5"};
+    for (int row = 1; row <= 3; ++row) grid->SetCell(kDnaColumn, row, dna[row - 1]);
+  }
+  Birth scratch;
+  for (int step = 0; step < 300; ++step) {
+    const int creativity = step % 2 == 0 ? 99 : 0;
+    const Birth birth = GenerateOrganism(fresh, creativity);
+    GenerateOrganismInto(reused, creativity, scratch);
+    ASSERT_EQ(std::vector<std::string>({scratch.id, scratch.first_parent_id,
+                                        scratch.second_parent_id, scratch.dna, scratch.survival}),
+              std::vector<std::string>({birth.id, birth.first_parent_id, birth.second_parent_id,
+                                        birth.dna, birth.survival}))
+        << "step " << step;
+    ASSERT_EQ(scratch.trace.mutations.size(), birth.trace.mutations.size()) << "step " << step;
+    ASSERT_EQ(Row(reused_grid, scratch.row), Row(fresh_grid, birth.row)) << "step " << step;
+    fresh_grid.SelectRow(1 + step % 3);
+    reused_grid.SelectRow(1 + step % 3);
+  }
+}
+
 TEST(FeedOrganismTest, AddsTheBonusAndTellsWhetherTheSameRowCameUp) {
   StringGrid grid(kOrganismColumnCount, 3);
   grid.SetCell(kSurvivalColumn, 1, "3");
