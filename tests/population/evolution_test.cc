@@ -68,12 +68,12 @@ class CountingRandom final : public RandomSource {
  public:
   void Seed(std::uint32_t seed) override { lcg_.Seed(seed); }
   int Draw(int n) override {
-    if (n == 10) ++digits_;
+    if (n == 10) ++digits;
     return lcg_.Draw(n);
   }
   std::uint64_t State() const override { return lcg_.State(); }
   void RestoreState(std::uint64_t state) override { lcg_.RestoreState(state); }
-  int digits_ = 0;
+  int digits = 0;
 
  private:
   LcgRandom lcg_{4711};
@@ -84,9 +84,9 @@ TEST(BreedGenomeTest, MutationCountAtCreativity10IsGeometric) {
   CountingRandom random;
   std::array<int, 3> counts{};  // none, one, more
   for (int i = 0; i < kChildren; ++i) {
-    random.digits_ = 0;
+    random.digits = 0;
     BreedGenome(kFirst, kSecond, 10, random);
-    ++counts[std::min(random.digits_, 2)];
+    ++counts[std::min(random.digits, 2)];
   }
   EXPECT_NEAR(counts[0], 0.90 * kChildren, 0.005 * kChildren);
   EXPECT_NEAR(counts[1], 0.09 * kChildren, 0.003 * kChildren);
@@ -100,6 +100,7 @@ struct SelectionLog final : GridObserver {
 
 std::vector<std::string> Row(const StringGrid& grid, int row) {
   std::vector<std::string> cells;
+  cells.reserve(kOrganismColumnCount);
   for (int col = 0; col < kOrganismColumnCount; ++col) cells.push_back(grid.Cell(col, row));
   return cells;
 }
@@ -143,6 +144,8 @@ TEST(GenerateOrganismTest, LoneOrganismBreedsWithItselfAndIdsRestartWithANewPool
   Population population(grid, random);
   for (int pool = 0; pool < 2; ++pool) {
     population.NewGenePool(2);
+    // A copy: the birth writes over the cell.
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization)
     const std::string dna = grid.Cell(kDnaColumn, 1);
     GenerateOrganism(population, 0);
     EXPECT_EQ(Row(grid, 1), (std::vector<std::string>{"2", "1", "1", dna, "0"}));
