@@ -130,9 +130,9 @@ assert.deepEqual(link.fromBase64Url(link.toBase64Url(anyBytes)), anyBytes);
 assert.equal(link.linkBase('', 'file:///stick/vantrel.html#old'), 'file:///stick/vantrel.html');
 assert.equal(link.linkBase('https://example.org/v/#x', 'http://h/#y'), 'https://example.org/v/');
 
-// The automatic runs' pool with stand-in workers: shares as --shard K/N, each finished run
-// kept, a failed worker's runs kept while the others go on, Cancel stopping the workers,
-// and ending one that does not answer.
+// The automatic runs' pool with stand-in workers: shares as --shard K/N, the next share to
+// the worker that finished first, each finished run kept, a failed worker's runs kept
+// while the others go on, Cancel stopping the workers, and ending one that does not answer.
 class FakeWorker extends EventTarget {
   jobs = [];
   terminated = false;
@@ -191,6 +191,21 @@ assert.deepEqual(
 );
 assert.equal(pool.running, false);
 
+// Five runs, five shares: each handed out once, the next to whichever worker is done.
+const shares = (worker) =>
+  worker.jobs.filter((job) => job.shards === 5).map((job) => `${job.shard}/${job.shards}`);
+pool.play(['--goal', 'shape=dot'], 5, listener);
+const [w1, , w3, w4] = started;
+assert.deepEqual([w1, w3, w4].map(shares), [['1/5'], ['2/5'], ['3/5']]);
+w3.say({ kind: 'done' });
+w3.say({ kind: 'done' });
+w1.say({ kind: 'done' });
+w4.say({ kind: 'done' });
+assert.deepEqual([w1, w3, w4].map(shares), [['1/5'], ['2/5', '4/5', '5/5'], ['3/5']]);
+assert.deepEqual([outcomes.length, pool.running], [1, true]);
+w3.say({ kind: 'done' });
+assert.deepEqual([outcomes.length, pool.running], [2, false]);
+
 pool.play(['--goal', 'shape=line'], 10, listener);
 const [first, , third, fourth] = started;
 assert.deepEqual(
@@ -209,9 +224,9 @@ assert.deepEqual(
 );
 first.say({ kind: 'runs', records: [{ run: 7 }] });
 first.say({ kind: 'done' });
-assert.equal(outcomes.length, 1);
+assert.equal(outcomes.length, 2);
 third.say({ kind: 'done' });
-assert.deepEqual(outcomes[1], {
+assert.deepEqual(outcomes[2], {
   records: [{ run: 2 }, { run: 1 }, { run: 4 }, { run: 7 }],
   cancelled: true,
   failures: ['script error'],
@@ -228,13 +243,13 @@ first.say({ kind: 'runs', records: [{ run: 1 }] });
 pool.cancel();
 third.say({ kind: 'done' });
 started.at(-1).say({ kind: 'done' });
-assert.equal(outcomes.length, 2);
+assert.equal(outcomes.length, 3);
 await new Promise((resolve) => setTimeout(resolve, 2 * kStopWait));
-assert.deepEqual(outcomes[2], { records: [{ run: 1 }], cancelled: true, failures: [] });
+assert.deepEqual(outcomes[3], { records: [{ run: 1 }], cancelled: true, failures: [] });
 assert.ok(first.terminated);
 first.say({ kind: 'runs', records: [{ run: 4 }] });
 first.say({ kind: 'done' });
-assert.equal(outcomes.length, 3);
+assert.equal(outcomes.length, 4);
 assert.equal(started.filter((w) => !w.terminated).length, 3);
 
 // The engine's WebAssembly compiles whatever type the host gives it, and a missing or

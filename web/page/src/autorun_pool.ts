@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic runs' workers: one per processor core the browser reports, started ahead
-// of a sweep so that each has loaded its engine by the time Run is pressed. A sweep gives
-// worker K of N the runs --shard K/N would play; finished runs arrive a few times a second.
+// of a sweep so that each has loaded its engine by the time Run is pressed. A sweep is cut
+// into kSharesPerWorker shares per worker, share K of S the runs --shard K/S would play,
+// and a worker that finishes one takes the next: the cores of a shared machine often run
+// at different speeds, and with one fixed share each the sweep would last as long as the
+// slowest core's half. Finished runs arrive a few times a second.
 // Cancel asks the workers to stop, and each does so between two runs with all it finished
 // posted; one that does not answer within kStopWait milliseconds (a run that goes on and
 // on) is ended there and replaced, its run under way lost. A worker that fails keeps its
@@ -10,6 +13,7 @@ import type { SweepRecord } from 'vantrel-engine';
 import type { ShareJob, StopOrder, WorkerNews } from './autorun_messages';
 
 export const kStopWait = 1000;
+const kSharesPerWorker = 8;
 
 export interface SweepOutcome {
   records: SweepRecord[];
@@ -83,7 +87,8 @@ export class AutoRunPool {
     if (this.sweep) return;
     this.warm();
     this.failures = [];
-    const shards = Math.max(1, Math.min(this.workers.length, total));
+    const workers = Math.max(1, Math.min(this.workers.length, total));
+    const shards = Math.max(1, Math.min(workers * kSharesPerWorker, total));
     const sweep = {
       records: [] as SweepRecord[],
       listener,
@@ -91,7 +96,15 @@ export class AutoRunPool {
       stopping: false,
     };
     this.sweep = sweep;
-    this.workers.slice(0, shards).forEach((entry, index) => {
+    let next = 1; // the next share to hand out
+    const handOut = (entry: PoolWorker): boolean => {
+      if (sweep.stopping || next > shards) return false;
+      const job: ShareJob = { args, shard: next, shards };
+      next += 1;
+      entry.worker.postMessage(job);
+      return true;
+    };
+    this.workers.slice(0, workers).forEach((entry) => {
       sweep.busy.add(entry);
       entry.onNews = (news) => {
         if (news.kind === 'runs') {
@@ -102,13 +115,14 @@ export class AutoRunPool {
         if (news.kind === 'failed') {
           this.failures.push(news.message);
           this.drop(entry);
+        } else if (handOut(entry)) {
+          return;
         }
         entry.onNews = null;
         sweep.busy.delete(entry);
         if (sweep.busy.size === 0) this.finish(sweep.stopping);
       };
-      const job: ShareJob = { args, shard: index + 1, shards };
-      entry.worker.postMessage(job);
+      handOut(entry);
     });
   }
 
