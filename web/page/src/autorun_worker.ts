@@ -65,10 +65,10 @@ async function play(job: ShareJob): Promise<void> {
   if (!loaded) throw new Error('no engine was handed to the worker');
   const vantrel = await loaded;
   const sweep = new vantrel.LabSweep(job.args);
+  let records: SweepRecord[] = [];
   try {
     const error = sweep.error();
     if (error) throw new Error(error);
-    let records: SweepRecord[] = [];
     let posted = performance.now();
     for (const run of sweep.shardRuns(job.shard, job.shards)) {
       records.push(sweep.playRun(run));
@@ -79,8 +79,9 @@ async function play(job: ShareJob): Promise<void> {
       if (stopAsked) break;
       posted = performance.now();
     }
-    if (records.length > 0) tell({ kind: 'runs', records });
   } finally {
+    // Finished runs are posted even when a run fails: they stay in the notebook.
+    if (records.length > 0) tell({ kind: 'runs', records });
     sweep.delete();
   }
   tell({ kind: 'done' });
