@@ -18,10 +18,6 @@ void GoalTracker::SetGoal(Goal goal) {
   GridReset();
 }
 
-bool GoalTracker::RowMatches(int row) const {
-  return row >= 1 && row <= organisms() && matches_[row - 1] != 0;
-}
-
 bool GoalTracker::Judge(int row) const {
   return MeetsGoal(goal_, WordsOfDna(grid_.Cell(kDnaColumn, row)));
 }

@@ -29,7 +29,9 @@ class GoalTracker final : public GridObserver {
   // True when the goal has judged words and every organism (at least one) meets them.
   bool AllMatch() const { return matching_ > 0 && matching_ == organisms(); }
   // Whether the organism in `row` (from 1) meets the goal.
-  bool RowMatches(int row) const;
+  bool RowMatches(int row) const {
+    return row >= 1 && row <= organisms() && matches_[row - 1] != 0;
+  }
 
   void GridCellChanged(int col, int row) override;
   void GridReset() override;

@@ -32,11 +32,6 @@ void Population::NewGenePool(int row_count) {
   }
 }
 
-void Population::SelectRandomRow() {
-  if (!grid_.HasBodyRows()) return;
-  grid_.SelectRow(random_.Draw(grid_.RowCount() - 1) + 1);
-}
-
 const std::string& Population::SelectedDna() const {
   return grid_.Cell(kDnaColumn, grid_.SelectedRow());
 }

@@ -42,8 +42,11 @@ class Population {
   // count and the selected row (unless the table shrinks below it). Draws nothing.
   void NewGenePool(int row_count);
 
-  // Selects row k + 1 for a draw k below the number of organism rows.
-  void SelectRandomRow();
+  // Selects row k + 1 for a draw k below the number of organism rows. Defined here: every
+  // step makes one or more of these, and a call costs more than the work.
+  void SelectRandomRow() {
+    if (grid_.HasBodyRows()) grid_.SelectRow(random_.Draw(grid_.RowCount() - 1) + 1);
+  }
 
   // Texts of the selected row's cells.
   const std::string& SelectedDna() const;

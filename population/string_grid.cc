@@ -5,10 +5,6 @@
 
 namespace vantrel {
 
-namespace {
-const std::string kEmpty;
-}  // namespace
-
 StringGrid::StringGrid(int col_count, int row_count)
     : col_count_(std::max(1, col_count)),
       row_count_(std::max(1, row_count)),
@@ -30,10 +26,9 @@ void StringGrid::SetRowCount(int count) {
   NotifyReset();
 }
 
-const std::string& StringGrid::Cell(int col, int row) const {
-  if (row < 0 || col < 0 || row >= static_cast<int>(rows_.size())) return kEmpty;
-  const auto& cells = rows_[row];
-  return col < static_cast<int>(cells.size()) ? cells[col] : kEmpty;
+const std::string& StringGrid::EmptyCell() {
+  static const std::string kEmpty;
+  return kEmpty;
 }
 
 void StringGrid::SetCell(int col, int row, std::string text) {

@@ -42,7 +42,15 @@ class StringGrid {
   void SetColCount(int count);  // at least 1
   void SetRowCount(int count);  // at least 1
 
-  const std::string& Cell(int col, int row) const;
+  const std::string& Cell(int col, int row) const {
+    // Defined here, since every step reads cells: a call costs more than the lookup,
+    // the more so in WebAssembly.
+    if (row >= 0 && col >= 0 && row < static_cast<int>(rows_.size())) {
+      const std::vector<std::string>& cells = rows_[row];
+      if (col < static_cast<int>(cells.size())) return cells[col];
+    }
+    return EmptyCell();
+  }
   void SetCell(int col, int row, std::string text);
   // As SetCell with a copy of `text`, written into the cell's own storage when the cell
   // exists: no allocation when the text fits where the old one was. `text` may be a view
@@ -84,6 +92,8 @@ class StringGrid {
   int selected_row_;
   int update_depth_ = 0;
   bool reset_pending_ = false;
+  static const std::string& EmptyCell();
+
   // rows_[row][col]; rows and columns grow on demand and never shrink.
   std::vector<std::vector<std::string>> rows_;
   std::vector<GridObserver*> observers_;

@@ -111,12 +111,15 @@ TEST(LenientNumberTest, ReadsWholeNumbersOnly) {
   EXPECT_EQ(ParseIntOr("2147483648", 2), 2);
   EXPECT_EQ(ParseIntOr("1 2", 2), 2);
   EXPECT_EQ(ParseIntOr("\xD9", 2), 2);  // a byte above ASCII, as char is signed
+  EXPECT_EQ(ParseIntOr("1/", 2), 2);    // the characters next to the digits
+  EXPECT_EQ(ParseIntOr(":1", 2), 2);
 }
 
 // The table's numbers read back as written, at every length and at both ends of the range.
 TEST(IntegerTextTest, WritesWhatToStringWritesAndReadsBack) {
-  for (long long value : {0LL, 7LL, -7LL, 10LL, -10LL, 99LL, 1000000LL, LLONG_MAX, LLONG_MIN,
-                          static_cast<long long>(INT_MAX), static_cast<long long>(INT_MIN)}) {
+  for (long long value :
+       {0LL, 7LL, -7LL, 10LL, -10LL, 99LL, 100LL, -101LL, 12345LL, 1000000LL, LLONG_MAX, LLONG_MIN,
+        static_cast<long long>(INT_MAX), static_cast<long long>(INT_MIN)}) {
     EXPECT_EQ(IntegerText(value), std::to_string(value));
   }
   for (int value = -2000; value <= 2000; value += 7) {
