@@ -125,6 +125,12 @@ TEST(IntegerTextTest, WritesWhatToStringWritesAndReadsBack) {
   for (int value = -2000; value <= 2000; value += 7) {
     EXPECT_EQ(ParseIntOr(IntegerText(value), 0), value);
   }
+  // Either side of each power of ten: the digits are written two at a time.
+  for (long long power = 1; power <= LLONG_MAX / 10; power *= 10) {
+    for (const long long value : {power - 1, power, power + 1, -power, -power * 10 + 1}) {
+      EXPECT_EQ(IntegerText(value), std::to_string(value)) << value;
+    }
+  }
 }
 
 }  // namespace

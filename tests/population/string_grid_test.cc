@@ -30,7 +30,9 @@ TEST(StringGridTest, CellsOutsideTheSizeKeepTheirTextAndShowAgain) {
   grid.SetRowCount(12);
   EXPECT_EQ(grid.Cell(0, 9), "nine");
   EXPECT_EQ(grid.Cell(4, 11), "");
+  EXPECT_EQ(grid.Cell(3, 9), "");  // a row that holds fewer cells
   EXPECT_EQ(grid.Cell(-1, 0), "");
+  EXPECT_EQ(grid.Cell(0, -1), "");
   EXPECT_EQ(grid.Cell(1000, 1000), "");
 }
 

@@ -5,7 +5,7 @@
 // is not one; the automatic runs' pool shares a sweep among its workers; the engine's
 // WebAssembly compiles from any host and a bad one is refused; the catalogue the build
 // writes reads back whole, a damaged one keeps its texts English, and the language
-// follows the browser's preferences.
+// follows the browser's preferences; a step's measure counts the drawing its frame does.
 //
 //   node page_units_test.mjs
 import assert from 'node:assert/strict';
@@ -385,6 +385,42 @@ try {
   [globalThis.document, globalThis.setTimeout, URL.createObjectURL, URL.revokeObjectURL] = kept;
 }
 
+// A step's measure counts the work its frame does for it: the animation-frame callbacks the
+// step asks for (the views' scrolling and drawing) run after the measure's own has started.
+const { timeStep, kStepMeasure } = await pageModule('step_timing.ts');
+const frame = [];
+const keptFrame = globalThis.requestAnimationFrame;
+globalThis.requestAnimationFrame = (callback) => frame.push(callback);
+const busy = (ms) => {
+  const until = performance.now() + ms;
+  while (performance.now() < until);
+};
+// Node sets its message ports up at the first message: once, before the measure.
+await new Promise((resolve) => {
+  const { port1, port2 } = new MessageChannel();
+  port1.onmessage = () => resolve(port1.close());
+  port2.postMessage(null);
+});
+try {
+  const eventTime = performance.now();
+  timeStep(eventTime, () => {
+    busy(5);
+    requestAnimationFrame(() => busy(60)); // the step's drawing
+  });
+  busy(200); // the wait for the screen's refresh, which is not counted
+  for (const callback of frame.splice(0)) callback(performance.now());
+  let measured;
+  for (let waits = 0; !measured && waits < 100; waits += 1) {
+    await new Promise((resolve) => setTimeout(resolve, 10));
+    [measured] = performance.getEntriesByName(kStepMeasure);
+  }
+  assert.ok(measured, 'the step is measured once its frame is drawn');
+  assert.ok(measured.duration >= 65, `the handling and the drawing: ${measured.duration} ms`);
+  assert.ok(measured.duration < 200, `without the wait for the refresh: ${measured.duration} ms`);
+} finally {
+  globalThis.requestAnimationFrame = keptFrame;
+}
+
 console.log(
-  'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads',
+  'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads, the step measure',
 );
