@@ -6,7 +6,10 @@
 
 namespace vantrel {
 
-GoalTracker::GoalTracker(StringGrid& grid, Goal goal) : grid_(grid), goal_(std::move(goal)) {
+GoalTracker::GoalTracker(StringGrid& grid, Goal goal)
+    : GridObserver({.column = kDnaColumn, .selection = false}),
+      grid_(grid),
+      goal_(std::move(goal)) {
   grid_.AddObserver(this);
   GridReset();
 }
@@ -22,8 +25,8 @@ bool GoalTracker::Judge(int row) const {
   return MeetsGoal(goal_, WordsOfDna(grid_.Cell(kDnaColumn, row)));
 }
 
-void GoalTracker::GridCellChanged(int col, int row) {
-  if (col != kDnaColumn || row < 1 || row > organisms()) return;
+void GoalTracker::GridCellChanged(int /*col*/, int row) {
+  if (row < 1 || row > organisms()) return;  // only DNA cells reach it
   const char now = Judge(row) ? 1 : 0;
   char& was = matches_[row - 1];
   matching_ += now - was;

@@ -28,8 +28,7 @@ void ShootClick(Population& population, int creativity, Birth& scratch) {
   population.SelectRandomRow();
 }
 
-Judge::Judge(Population& population, const GoalTracker& tracker, RandomSource& coin,
-             double strictness)
+Judge::Judge(Population& population, const GoalTracker& tracker, LcgRandom& coin, double strictness)
     : population_(population),
       tracker_(tracker),
       coin_(coin),

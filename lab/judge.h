@@ -17,10 +17,12 @@ namespace vantrel {
 // Plays the user: looks at the shown organism and feeds it when it meets the goal, shoots
 // it otherwise, through the same operations, draws and selection as the buttons. With
 // probability 1 - strictness it errs on purpose (shoots a hit or feeds a miss); that coin
-// comes from a generator of its own, so the population's draws are those of a user.
+// comes from a generator of its own, so the population's draws are those of a user. The
+// coin is an LcgRandom, not any RandomSource: its draw, made at every click, is then
+// inlined rather than called through the interface.
 class Judge {
  public:
-  Judge(Population& population, const GoalTracker& tracker, RandomSource& coin, double strictness);
+  Judge(Population& population, const GoalTracker& tracker, LcgRandom& coin, double strictness);
 
   // One click with the current creativity and survival bonus; says which it was.
   Click ClickOnce(int creativity, int bonus);
@@ -30,7 +32,7 @@ class Judge {
 
   Population& population_;
   const GoalTracker& tracker_;
-  RandomSource& coin_;
+  LcgRandom& coin_;
   int err_below_;  // a coin draw below this errs
   Birth scratch_;  // each shot's child, its strings kept for the next
 };

@@ -23,7 +23,8 @@ int SymbolAt(std::string_view dna, int index) {
 
 }  // namespace
 
-PopulationStats::PopulationStats(StringGrid& grid) : grid_(grid) {
+PopulationStats::PopulationStats(StringGrid& grid)
+    : GridObserver({.column = kDnaColumn, .selection = false}), grid_(grid) {
   grid_.AddObserver(this);
   GridReset();
 }
@@ -112,8 +113,8 @@ void PopulationStats::Add(int row, int sign, const std::string* dna) {
   AddSymbols(text, sign);
 }
 
-void PopulationStats::GridCellChanged(int col, int row) {
-  if (col != kDnaColumn || row < 1 || row > organisms()) return;
+void PopulationStats::GridCellChanged(int /*col*/, int row) {
+  if (row < 1 || row > organisms()) return;  // only DNA cells reach it
   const std::string& now = grid_.Cell(kDnaColumn, row);
   const std::uint64_t key = KeyOf(now);
   std::uint64_t& kept = keys_[row - 1];

@@ -32,7 +32,14 @@ class LcgRandom final : public RandomSource {
   void Seed(std::uint32_t seed) override { seed_ = seed; }
   std::uint32_t seed() const { return seed_; }
 
-  int Draw(int n) override;
+  // Defined here: a caller that holds an LcgRandom itself (an automatic run's coin) gets
+  // the draw inlined rather than called through the interface.
+  int Draw(int n) override {
+    seed_ = seed_ * 134775813u + 1u;
+    if (n < 1) return 0;
+    const std::uint64_t product = std::uint64_t{seed_} * static_cast<std::uint32_t>(n);
+    return static_cast<int>(product >> 32);
+  }
 
   std::uint64_t State() const override { return seed_; }
   void RestoreState(std::uint64_t state) override { seed_ = static_cast<std::uint32_t>(state); }

@@ -41,7 +41,7 @@ void StringGrid::SetCell(int col, int row, std::string text) {
     reset_pending_ = true;
     return;
   }
-  for (GridObserver* observer : observers_) observer->GridCellChanged(col, row);
+  NotifyCellChanged(col, row);
 }
 
 void StringGrid::AssignCell(int col, int row, std::string_view text) {
@@ -58,7 +58,7 @@ void StringGrid::AssignCell(int col, int row, std::string_view text) {
     reset_pending_ = true;
     return;
   }
-  for (GridObserver* observer : observers_) observer->GridCellChanged(col, row);
+  NotifyCellChanged(col, row);
 }
 
 void StringGrid::SelectRow(int row) {
@@ -66,7 +66,9 @@ void StringGrid::SelectRow(int row) {
   row = std::clamp(row, 1, row_count_ - 1);
   if (row == selected_row_) return;
   selected_row_ = row;
-  for (GridObserver* observer : observers_) observer->GridSelectionChanged(row);
+  for (GridObserver* observer : observers_) {
+    if (observer->FollowsSelection()) observer->GridSelectionChanged(row);
+  }
 }
 
 void StringGrid::EndUpdate() {
@@ -80,6 +82,12 @@ void StringGrid::EndUpdate() {
 void StringGrid::AddObserver(GridObserver* observer) { observers_.push_back(observer); }
 
 void StringGrid::RemoveObserver(GridObserver* observer) { std::erase(observers_, observer); }
+
+void StringGrid::NotifyCellChanged(int col, int row) {
+  for (GridObserver* observer : observers_) {
+    if (observer->FollowsColumn(col)) observer->GridCellChanged(col, row);
+  }
+}
 
 void StringGrid::NotifyReset() {
   if (update_depth_ > 0) {

@@ -7,10 +7,25 @@
 
 namespace vantrel {
 
-// Told about changes to a StringGrid, so that a view can follow it.
+// What a GridObserver is told of besides resets, which reach every observer.
+struct GridInterest {
+  static constexpr int kEveryColumn = -1;
+  int column = kEveryColumn;  // cell changes in this column only, or in all of them
+  bool selection = true;      // selection changes
+};
+
+// Told about changes to a StringGrid, so that a view can follow it. The grid checks an
+// observer's interest before calling it, which saves a call through the interface for
+// each change the observer would ignore: a step makes several.
 class GridObserver {
  public:
+  explicit GridObserver(GridInterest interest = {}) : interest_(interest) {}
   virtual ~GridObserver() = default;
+
+  bool FollowsColumn(int col) const {
+    return interest_.column == GridInterest::kEveryColumn || interest_.column == col;
+  }
+  bool FollowsSelection() const { return interest_.selection; }
 
   // One cell's text changed (it may lie outside the current size).
   virtual void GridCellChanged(int /*col*/, int /*row*/) {}
@@ -18,6 +33,9 @@ class GridObserver {
   virtual void GridReset() {}
   // The selected row changed to `row`.
   virtual void GridSelectionChanged(int /*row*/) {}
+
+ private:
+  GridInterest interest_;
 };
 
 // A grid of text cells addressed (col, row), both from 0. Row 0 is the title row and
@@ -85,6 +103,7 @@ class StringGrid {
   void RemoveObserver(GridObserver* observer);
 
  private:
+  void NotifyCellChanged(int col, int row);
   void NotifyReset();
 
   int col_count_;

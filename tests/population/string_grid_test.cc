@@ -11,6 +11,8 @@ namespace {
 // Records what a grid reports to its observers.
 class ObserverLog final : public GridObserver {
  public:
+  explicit ObserverLog(GridInterest interest = {}) : GridObserver(interest) {}
+
   void GridCellChanged(int col, int row) override { cells.push_back({col, row}); }
   void GridReset() override { ++resets; }
   void GridSelectionChanged(int row) override { selections.push_back(row); }
@@ -99,6 +101,27 @@ TEST(StringGridTest, AssignCellCopiesTextFromAnyCellAsSetCellWould) {
   grid.AssignCell(-1, 1, "nowhere");
   EXPECT_EQ(log.cells.size(), 5U);
   grid.RemoveObserver(&log);
+}
+
+TEST(StringGridTest, AnObserverIsToldOnlyOfTheChangesItFollows) {
+  StringGrid grid(5, 10);
+  ObserverLog all;
+  ObserverLog dna_only({.column = 3, .selection = false});
+  grid.AddObserver(&all);
+  grid.AddObserver(&dna_only);
+  grid.SetCell(4, 2, "7");
+  grid.SetCell(3, 2, "0123456789012");
+  grid.AssignCell(3, 5, "0123456789012");
+  grid.AssignCell(0, 5, "9");
+  grid.SelectRow(4);
+  grid.SetRowCount(12);
+  const std::vector<std::pair<int, int>> every{{4, 2}, {3, 2}, {3, 5}, {0, 5}};
+  EXPECT_EQ(all.cells, every);
+  EXPECT_EQ(all.selections, std::vector<int>{4});
+  const std::vector<std::pair<int, int>> dna{{3, 2}, {3, 5}};
+  EXPECT_EQ(dna_only.cells, dna);
+  EXPECT_TRUE(dna_only.selections.empty());
+  EXPECT_EQ(dna_only.resets, 1);  // resets reach everyone
 }
 
 TEST(StringGridTest, AGridWithoutBodyRowsSelectsNothing) {
