@@ -126,10 +126,23 @@ function formatter(fractionDigits: number | undefined): Intl.NumberFormat {
   return made;
 }
 
+// Made once per language, as the formatters are: the population view words its count at
+// every step, and making the rules took longer than the rest of its wording.
+const pluralRulesByLocale = new Map<string, Intl.PluralRules>();
+function pluralRules(): Intl.PluralRules {
+  const locale = numberLocale();
+  let made = pluralRulesByLocale.get(locale);
+  if (!made) {
+    made = new Intl.PluralRules(locale);
+    pluralRulesByLocale.set(locale, made);
+  }
+  return made;
+}
+
 // The plural form for `count` of a text whose English forms are `one` and `other` ("%n"
 // stands for the count): the catalogue's form by the language's plural rule, else English.
 export function trN(one: string, other: string, count: number, context = kPageContext): string {
-  const form = new Intl.PluralRules(numberLocale()).select(count) === 'one' ? 0 : 1;
+  const form = pluralRules().select(count) === 'one' ? 0 : 1;
   const forms = lookUp(current, other, context);
   const chosen = forms?.[Math.min(form, forms.length - 1)] || (form === 0 ? one : other);
   return chosen.replaceAll('%n', groupedNumber(count));
