@@ -204,15 +204,16 @@ try {
         numbers,
         [...numbers].sort((a, b) => a - b),
       );
-      // Two workers take shares of a sixteenth of the runs each (runs K, K + 16, ...),
-      // so only the shares the kept runs came from are played natively: the whole range
-      // up to the last kept number is tens of thousands of runs under the sanitizers.
+      // Two workers take eight shares each, share K being runs K, K + 16, ...: only the
+      // shares the kept runs came from are played natively, since the whole range up to
+      // the last kept number is tens of thousands of runs under the sanitizers.
+      const shares = 16;
       const native = new Map();
       const upTo = String(numbers.at(-1));
-      for (const share of new Set(numbers.map((n) => ((n - 1) % 16) + 1))) {
+      for (const share of new Set(numbers.map((n) => ((n - 1) % shares) + 1))) {
         const csv = nativeCsv({ ...long, 'Runs per condition (--runs)': upTo }, [
           '--shard',
-          `${share}/16`,
+          `${share}/${shares}`,
         ]);
         for (const line of csv.split('\r\n')) native.set(line.split(',')[0], line);
       }

@@ -109,34 +109,36 @@ export function groupedNumber(count: number): string {
   return formatter(undefined).format(count);
 }
 
-// Made once per language and number of digits: making one costs more than using it.
-const formatters = new Map<string, Intl.NumberFormat>();
-function formatter(fractionDigits: number | undefined): Intl.NumberFormat {
-  const key = `${numberLocale()} ${String(fractionDigits)}`;
-  let made = formatters.get(key);
-  if (!made) {
-    made = new Intl.NumberFormat(
-      numberLocale(),
-      fractionDigits === undefined
-        ? { maximumFractionDigits: 20 }
-        : { minimumFractionDigits: fractionDigits, maximumFractionDigits: fractionDigits },
-    );
-    formatters.set(key, made);
+// Formatters and plural rules are made once per language (and number of digits): making
+// one costs more than using it, and the population view words its count at every step.
+function madeOnce<T>(made: Map<string, T>, key: string, make: () => T): T {
+  let found = made.get(key);
+  if (found === undefined) {
+    found = make();
+    made.set(key, found);
   }
-  return made;
+  return found;
 }
 
-// Made once per language, as the formatters are: the population view words its count at
-// every step, and making the rules took longer than the rest of its wording.
+const formatters = new Map<string, Intl.NumberFormat>();
+function formatter(fractionDigits: number | undefined): Intl.NumberFormat {
+  return madeOnce(
+    formatters,
+    `${numberLocale()} ${String(fractionDigits)}`,
+    () =>
+      new Intl.NumberFormat(
+        numberLocale(),
+        fractionDigits === undefined
+          ? { maximumFractionDigits: 20 }
+          : { minimumFractionDigits: fractionDigits, maximumFractionDigits: fractionDigits },
+      ),
+  );
+}
+
 const pluralRulesByLocale = new Map<string, Intl.PluralRules>();
 function pluralRules(): Intl.PluralRules {
   const locale = numberLocale();
-  let made = pluralRulesByLocale.get(locale);
-  if (!made) {
-    made = new Intl.PluralRules(locale);
-    pluralRulesByLocale.set(locale, made);
-  }
-  return made;
+  return madeOnce(pluralRulesByLocale, locale, () => new Intl.PluralRules(locale));
 }
 
 // The plural form for `count` of a text whose English forms are `one` and `other` ("%n"
