@@ -84,9 +84,12 @@ std::string BatchCsvHeader() {
 }
 
 std::string BatchCsvLine(const BatchRun& run) {
+  return BatchCsvLine(run, ShortestDecimal(run.strictness));
+}
+
+std::string BatchCsvLine(const BatchRun& run, std::string_view strictness_text) {
   return RunCsvCells(run.run) + "," + std::to_string(run.condition) + "," +
-         std::to_string(run.seed) + "," + ShortestDecimal(run.strictness) +
-         std::string(kCsvLineEnd);
+         std::to_string(run.seed) + "," + std::string(strictness_text) + std::string(kCsvLineEnd);
 }
 
 Quartiles QuartilesOf(std::vector<int> values) {

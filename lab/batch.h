@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lab/goal.h"
@@ -62,6 +63,9 @@ std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
 // The CSV of a sweep: the notebook's columns, then condition,seed,strictness.
 std::string BatchCsvHeader();
 std::string BatchCsvLine(const BatchRun& run);  // with its CR LF line end
+// The same with the strictness already written (ShortestDecimal of run.strictness), for a
+// caller that writes many lines of few conditions and words each condition's once.
+std::string BatchCsvLine(const BatchRun& run, std::string_view strictness_text);
 
 // The spread of one measure over the runs in which its event happened.
 struct Quartiles {

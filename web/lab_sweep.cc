@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "lab/condition_comparison.h"
+#include "lab/decimal_text.h"
 #include "lab/goal_list.h"
 #include "language/catalogue.h"
 
@@ -36,7 +37,11 @@ LabSweep::LabSweep(const std::vector<std::string>& arguments) {
   }
   const ParsedLabOptions parsed = ParseLabOptions(views);
   error_ = parsed.error;
-  if (error_.empty()) plan_ = PlanOf(parsed.options);
+  if (!error_.empty()) return;
+  plan_ = PlanOf(parsed.options);
+  for (const Condition& condition : plan_.conditions) {
+    strictness_texts_.push_back(ShortestDecimal(condition.strictness));
+  }
 }
 
 std::vector<int> LabSweep::ShardRuns(int shard, int shards) const {
@@ -48,9 +53,12 @@ std::optional<SweepRecord> LabSweep::PlayRun(int run_number) const {
   if (!error_.empty() || run_number < 1 || run_number > plan_.TotalRuns()) return std::nullopt;
   std::optional<BatchRun> run = PlayBatchRun(plan_, run_number, nullptr);
   if (!run) return std::nullopt;
-  return SweepRecord{
-      run_number,         run->condition,    run->run.first_match_click, run->run.stable_click,
-      run->run.reached(), BatchCsvLine(*run)};
+  return SweepRecord{run_number,
+                     run->condition,
+                     run->run.first_match_click,
+                     run->run.stable_click,
+                     run->run.reached(),
+                     BatchCsvLine(*run, strictness_texts_[run->condition - 1])};
 }
 
 std::vector<ConditionResults> LabSweep::Results(const std::vector<SweepRecord>& records) const {

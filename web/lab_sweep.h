@@ -67,6 +67,9 @@ class LabSweep {
  private:
   std::string error_;
   BatchPlan plan_;
+  // Each condition's strictness as its CSV lines write it, worded once rather than for
+  // every run.
+  std::vector<std::string> strictness_texts_;
 };
 
 // The CSV of finished runs exactly as vantrel-lab --csv writes it: the header, then one

@@ -50,6 +50,14 @@ TEST(LabSweepTest, SharesMergedInAnyOrderGiveTheCsvOfTheWholeSweep) {
   EXPECT_EQ(SweepCsv(PlayShard(LabSweep(kSmallSweep), 2, 2)), SweepCsv(PlayShard(sweep, 2, 2)));
 }
 
+TEST(LabSweepTest, EachLineIsTheCommandLinesLineWithItsConditionsStrictness) {
+  const LabSweep sweep(kSmallSweep);
+  for (int n = 1; n <= sweep.plan().TotalRuns(); ++n) {
+    EXPECT_EQ(sweep.PlayRun(n)->csv_line, BatchCsvLine(*PlayBatchRun(sweep.plan(), n, nullptr)))
+        << "run " << n;
+  }
+}
+
 TEST(LabSweepTest, ARecordCarriesItsRunsConditionAndEvents) {
   const LabSweep sweep(kSmallSweep);
   const SweepRecord record = *sweep.PlayRun(6);  // population 8, strictness 1, second run

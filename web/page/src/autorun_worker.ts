@@ -6,7 +6,7 @@
 // microseconds, time the workers lose when they share the processor with it. After each
 // post it reads its messages, so that a stop order ends the share there with every
 // finished run posted.
-import type { SweepRecord, VantrelEngineModule } from 'vantrel-engine';
+import type { LabSweep, SweepRecord, VantrelEngineModule } from 'vantrel-engine';
 import type { ShareJob, WorkerNews, WorkerOrder } from './autorun_messages';
 import { startEngine } from './engine_start';
 
@@ -61,10 +61,23 @@ function load(compiled: WebAssembly.Module): void {
   );
 }
 
+// The sweep of the shares being played, made once for all of them: the options are read
+// once, and the browser does not compile that reading anew, optimised, in the middle of a
+// sweep because a share after share called it.
+let current: { key: string; sweep: LabSweep } | null = null;
+
+function sweepOf(vantrel: VantrelEngineModule, args: string[]): LabSweep {
+  const key = JSON.stringify(args);
+  if (current?.key !== key) {
+    current?.sweep.delete();
+    current = { key, sweep: new vantrel.LabSweep(args) };
+  }
+  return current.sweep;
+}
+
 async function play(job: ShareJob): Promise<void> {
   if (!loaded) throw new Error('no engine was handed to the worker');
-  const vantrel = await loaded;
-  const sweep = new vantrel.LabSweep(job.args);
+  const sweep = sweepOf(await loaded, job.args);
   let records: SweepRecord[] = [];
   try {
     const error = sweep.error();
@@ -82,7 +95,6 @@ async function play(job: ShareJob): Promise<void> {
   } finally {
     // Finished runs are posted even when a run fails: they stay in the notebook.
     if (records.length > 0) tell({ kind: 'runs', records });
-    sweep.delete();
   }
   tell({ kind: 'done' });
 }
