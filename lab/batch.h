@@ -64,7 +64,7 @@ std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
 std::string BatchCsvHeader();
 std::string BatchCsvLine(const BatchRun& run);  // with its CR LF line end
 // The same with the strictness already written (ShortestDecimal of run.strictness), for a
-// caller that writes many lines of few conditions and words each condition's once.
+// caller that writes many lines of few conditions and writes each condition's once.
 std::string BatchCsvLine(const BatchRun& run, std::string_view strictness_text);
 
 // The spread of one measure over the runs in which its event happened.

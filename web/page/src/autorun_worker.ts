@@ -61,9 +61,9 @@ function load(compiled: WebAssembly.Module): void {
   );
 }
 
-// The sweep of the shares being played, made once for all of them: the options are read
-// once, and the browser does not compile that reading anew, optimised, in the middle of a
-// sweep because a share after share called it.
+// The sweep whose shares are being played, made once for all of them: its options are
+// read once, so the browser has no cause to compile that reading anew, optimised, in the
+// middle of a sweep, as it did when share after share read them.
 let current: { key: string; sweep: LabSweep } | null = null;
 
 function sweepOf(vantrel: VantrelEngineModule, args: string[]): LabSweep {
