@@ -13,7 +13,11 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_STATE_HOME=$work/state
 
-xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+# Its own display numbers (from 120), apart from the other tests under Xvfb: xvfb-run
+# picks the first number without a lock file and does not wait for its server to end, so a
+# server of a test just finished, still ending on that number, can remove the new
+# server's socket, and the program then finds no display.
+xvfb-run -a -n 120 -s "-screen 0 1366x768x24" bash -c '
   program=$1 here=$2 state=$3
   "$program" & pid=$!
   wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }

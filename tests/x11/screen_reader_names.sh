@@ -16,7 +16,9 @@ trap 'rm -rf "$work"' EXIT
 export XDG_STATE_HOME=$work/state XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$work/runtime"
 
-dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# Its own display numbers (from 130), apart from the other tests under Xvfb (see
+# closing_main_window_ends_program.sh).
+dbus-run-session -- xvfb-run -a -n 130 -s "-screen 0 1280x1024x24" bash -c '
   program=$1 here=$2
   /usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!
   sleep 0.5
