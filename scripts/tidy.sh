@@ -19,6 +19,25 @@ fi
 # Generated headers (moc, resources) must exist for the Qt files to compile.
 cmake --build --preset "$preset" -j2 >/dev/null
 
+# A build whose test files are compiled in batches lists the batches, not the files: each
+# file gets its batch's command (one target, so the same flags) in a database of our own.
+db=$build
+if grep -q '/Unity/unity_' "$build/compile_commands.json"; then
+  db=$(mktemp -d)
+  trap 'rm -rf "$db"' EXIT
+  python3 - "$build/compile_commands.json" "$db/compile_commands.json" <<'EOF'
+import json, re, sys
+entries = json.load(open(sys.argv[1]))
+for batch in [entry for entry in entries if '/Unity/unity_' in entry['file']]:
+    with open(batch['file']) as unity:
+        for source in re.findall(r'#include "([^"]+)"', unity.read()):
+            command = batch['command'].replace(batch['file'], source)
+            entries.append(dict(batch, file=source, command=command))
+with open(sys.argv[2], 'w') as out:
+    json.dump(entries, out, indent=1)
+EOF
+fi
+
 files=()
 if [ "${1:-}" = "--all" ]; then
   mapfile -t files < <(git ls-files '*.cc')
@@ -41,7 +60,7 @@ fi
 # Only files the build compiles have compile commands (not the fuzz targets).
 checked=()
 for f in "${files[@]}"; do
-  if grep -qF "\"file\": \"$PWD/$f\"" "$build/compile_commands.json"; then
+  if grep -qF "\"file\": \"$PWD/$f\"" "$db/compile_commands.json"; then
     checked+=("$f")
   fi
 done
@@ -53,7 +72,7 @@ echo "tidy: checking ${#checked[@]} file(s)"
 
 # Headers of this repository are checked with the files that include them.
 report=$(printf '%s\0' "${checked[@]}" |
-  xargs -0 -n 4 -P 2 clang-tidy -p "$build" --quiet --header-filter="^$PWD/" 2>/dev/null |
+  xargs -0 -n 4 -P 2 clang-tidy -p "$db" --quiet --header-filter="^$PWD/" 2>/dev/null |
   grep -E '^[^ ]+:[0-9]+:[0-9]+: (warning|error):' | sed "s|^$PWD/||" | grep -v '^build/' |
   sort -u || true)
 if [ -z "$report" ]; then

@@ -9,19 +9,17 @@
 
 #include "lab/goal_list.h"
 #include "lab/lab_options.h"
+#include "tests/lab/parse_args.h"
 
 namespace vantrel {
 namespace {
 
-ParsedLabOptions Parse(std::initializer_list<std::string_view> args) {
-  const std::vector<std::string_view> list(args);
-  return ParseLabOptions(list);
-}
+using testing::ParseArgs;
 
 TEST(BatchTest, ARunDependsOnItsNumberAlone) {
   const ParsedLabOptions parsed =
-      Parse({"--population", "5", "--goal", "shape=square", "--strictness", "1,0.75", "--runs", "3",
-             "--seed", "7", "--max-clicks", "5000"});
+      ParseArgs({"--population", "5", "--goal", "shape=square", "--strictness", "1,0.75", "--runs",
+                 "3", "--seed", "7", "--max-clicks", "5000"});
   ASSERT_EQ(parsed.error, "");
   const BatchPlan plan = PlanOf(parsed.options);
   const std::optional<BatchRun> fifth = PlayBatchRun(plan, 5, nullptr);
@@ -78,29 +76,29 @@ TEST(BatchTest, SummaryLinesSayEachConditionsSettingsAndSpreadsInOneLine) {
 }
 
 TEST(LabOptionsTest, ReadsTheDocumentedExample) {
-  const ParsedLabOptions parsed = Parse({"--population",
-                                         "10,50",
-                                         "--creativity",
-                                         "10",
-                                         "--bonus",
-                                         "1",
-                                         "--goal",
-                                         "shape=square,spokes=yes",
-                                         "--strictness=1,0.9",
-                                         "--runs",
-                                         "200",
-                                         "--seed",
-                                         "7",
-                                         "--csv",
-                                         "runs.csv",
-                                         "--jobs",
-                                         "2",
-                                         "--shard",
-                                         "2/3",
-                                         "--warmup-goal",
-                                         "color=green",
-                                         "--warmup-clicks",
-                                         "100"});
+  const ParsedLabOptions parsed = ParseArgs({"--population",
+                                             "10,50",
+                                             "--creativity",
+                                             "10",
+                                             "--bonus",
+                                             "1",
+                                             "--goal",
+                                             "shape=square,spokes=yes",
+                                             "--strictness=1,0.9",
+                                             "--runs",
+                                             "200",
+                                             "--seed",
+                                             "7",
+                                             "--csv",
+                                             "runs.csv",
+                                             "--jobs",
+                                             "2",
+                                             "--shard",
+                                             "2/3",
+                                             "--warmup-goal",
+                                             "color=green",
+                                             "--warmup-clicks",
+                                             "100"});
   ASSERT_EQ(parsed.error, "");
   const LabOptions& o = parsed.options;
   EXPECT_EQ(o.populations, (std::vector<int>{10, 50}));
@@ -112,12 +110,12 @@ TEST(LabOptionsTest, ReadsTheDocumentedExample) {
   EXPECT_EQ(o.shards, 3);
   EXPECT_EQ(o.warmup_goal->text, "color=green");
   EXPECT_EQ(PlanOf(o).conditions.size(), 4u);
-  EXPECT_TRUE(Parse({"--help"}).options.help);
+  EXPECT_TRUE(ParseArgs({"--help"}).options.help);
 }
 
 TEST(LabOptionsTest, AGoalMaySpellColourEitherWay) {
   for (const char* goal : {"colour=green", "color=green"}) {
-    const ParsedLabOptions parsed = Parse({"--goal", goal});
+    const ParsedLabOptions parsed = ParseArgs({"--goal", goal});
     ASSERT_EQ(parsed.error, "") << goal;
     ASSERT_EQ(parsed.options.goals.size(), 1u);
     EXPECT_EQ(parsed.options.goals[0][Aspect::kColour], kGreen) << goal;

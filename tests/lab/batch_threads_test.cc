@@ -6,14 +6,12 @@
 #include <string_view>
 
 #include "lab/lab_options.h"
+#include "tests/lab/parse_args.h"
 
 namespace vantrel {
 namespace {
 
-ParsedLabOptions Parse(std::initializer_list<std::string_view> args) {
-  const std::vector<std::string_view> list(args);
-  return ParseLabOptions(list);
-}
+using testing::ParseArgs;
 
 std::string Csv(const std::vector<BatchRun>& runs) {
   std::string csv = BatchCsvHeader();
@@ -23,8 +21,8 @@ std::string Csv(const std::vector<BatchRun>& runs) {
 
 TEST(BatchTest, SameCsvForAnyJobsAndForMergedShards) {
   const ParsedLabOptions parsed =
-      Parse({"--population", "5,12", "--goal", "shape=square,spokes=yes", "--strictness", "1,0.9",
-             "--runs", "6", "--seed", "7", "--max-clicks", "20000"});
+      ParseArgs({"--population", "5,12", "--goal", "shape=square,spokes=yes", "--strictness",
+                 "1,0.9", "--runs", "6", "--seed", "7", "--max-clicks", "20000"});
   ASSERT_EQ(parsed.error, "");
   const BatchPlan plan = PlanOf(parsed.options);
   ASSERT_EQ(plan.TotalRuns(), 24);
@@ -54,8 +52,9 @@ TEST(BatchTest, SameCsvForAnyJobsAndForMergedShards) {
 }
 
 TEST(BatchTest, StopKeepsTheFinishedRunsAsAFullSweepHasThem) {
-  const ParsedLabOptions parsed = Parse({"--goal", "shape=square,spokes=yes,color=green,size=large",
-                                         "--runs", "16", "--max-clicks", "100000"});
+  const ParsedLabOptions parsed =
+      ParseArgs({"--goal", "shape=square,spokes=yes,color=green,size=large", "--runs", "16",
+                 "--max-clicks", "100000"});
   ASSERT_EQ(parsed.error, "");
   const BatchPlan plan = PlanOf(parsed.options);
   const std::vector<int> all = ShardRuns(plan.TotalRuns(), 1, 1);

@@ -6,27 +6,23 @@
 #include <vector>
 
 #include "lab/goal.h"
+#include "tests/lab/idea_draws.h"
 #include "tests/lab/language_fixture.h"
 #include "tests/support/fakes.h"
 
 namespace vantrel {
 namespace {
 
+using testing::IdeaDraws;
+using testing::RandomFor;
 using testing::ScriptedRandom;
 
-// Draw indices in the generator's order.
-struct Draws {
-  int intro = 0, sentence = 0, intensity = 0, color = 0, lookalike = 0;
-  int linestyle = 0, spoke = 0, size = 0, thickness = 0, shape = 0;
-};
-
-IdeaWords WordsFor(const Draws& d) {
-  ScriptedRandom random({d.intro, d.sentence, d.intensity, d.color, d.lookalike, d.linestyle,
-                         d.spoke, d.size, d.thickness, d.shape});
+IdeaWords WordsFor(const IdeaDraws& d) {
+  ScriptedRandom random = RandomFor(d);
   return DrawIdeaWords(random);
 }
 
-std::string IdeaFor(const Draws& d) { return IdeaText(WordsFor(d)); }
+std::string IdeaFor(const IdeaDraws& d) { return IdeaText(WordsFor(d)); }
 
 // Replaces one record of a catalogue's bytes, as a damaged file would have it.
 std::string Replaced(std::string_view bytes, const std::string& from, const std::string& to) {
@@ -146,7 +142,7 @@ TEST_F(IdeaWordingTest, EveryLanguageDrawsTheSameTenTimesAndWordsItsOwnWay) {
 TEST_F(IdeaWordingTest, AMissingOrDamagedTranslationGivesTheWholeSentenceInEnglish) {
   const std::string_view german = BuiltInCatalogue("de");
   ASSERT_FALSE(german.empty());
-  const Draws strawberry{.intro = 1, .sentence = 0, .intensity = 0, .color = 0, .lookalike = 0};
+  const IdeaDraws strawberry{.intro = 1, .sentence = 0, .intensity = 0, .color = 0, .lookalike = 0};
   const std::string english = IdeaFor(strawberry);
   // The noun without its article, so its gender is unknown.
   SetLanguage(Language::kGerman, Replaced(german,

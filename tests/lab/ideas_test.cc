@@ -4,37 +4,35 @@
 
 #include <vector>
 
+#include "tests/lab/idea_draws.h"
 #include "tests/support/fakes.h"
 
 namespace vantrel {
 namespace {
 
+using testing::IdeaDraws;
+using testing::RandomFor;
 using testing::ScriptedRandom;
 
-// Draw indices in the generator's order: intro, template, intensity, colour, lookalike,
-// line style, spoke, size, thickness, shape.
-struct Draws {
-  int intro = 0, sentence = 0, intensity = 0, color = 0, lookalike = 0;
-  int linestyle = 0, spoke = 0, size = 0, thickness = 0, shape = 0;
-};
-
-std::string IdeaFor(const Draws& d) {
-  ScriptedRandom random({d.intro, d.sentence, d.intensity, d.color, d.lookalike, d.linestyle,
-                         d.spoke, d.size, d.thickness, d.shape});
+std::string GeneratedIdea(const IdeaDraws& d) {
+  ScriptedRandom random = RandomFor(d);
   std::string idea = GenerateIdea(random);
   EXPECT_EQ(random.remaining(), 0u);
   return idea;
 }
 
 // The sentence after the opening, for checks that do not care which opening was drawn.
-std::string SentenceFor(const Draws& d) { return IdeaFor(d).substr(kIdeaIntros[d.intro].size()); }
+std::string SentenceFor(const IdeaDraws& d) {
+  return GeneratedIdea(d).substr(kIdeaIntros[d.intro].size());
+}
 
 TEST(IdeaGeneratorTest, WorkedExamples) {
-  EXPECT_EQ(IdeaFor({.intro = 3, .sentence = 0, .intensity = 4, .color = 5, .lookalike = 4}),
+  EXPECT_EQ(GeneratedIdea({.intro = 3, .sentence = 0, .intensity = 4, .color = 5, .lookalike = 4}),
             "Use your divine powers to make a being that looks like a purple windmill.");
-  EXPECT_EQ(IdeaFor({.intro = 1, .sentence = 3, .spoke = 1, .size = 0, .thickness = 3, .shape = 1}),
-            "Create an organism that is a tiny triangle without spokes with fat lines.");
-  EXPECT_EQ(IdeaFor({.intro = 4, .sentence = 4, .lookalike = 2}),
+  EXPECT_EQ(
+      GeneratedIdea({.intro = 1, .sentence = 3, .spoke = 1, .size = 0, .thickness = 3, .shape = 1}),
+      "Create an organism that is a tiny triangle without spokes with fat lines.");
+  EXPECT_EQ(GeneratedIdea({.intro = 4, .sentence = 4, .lookalike = 2}),
             "The world needs an organism that will be called \"cube on its side\".");
 }
 

@@ -15,12 +15,12 @@ namespace {
 
 // The genders of the nouns, and the endings an adjective takes after "ein"/"eine", as a
 // German grammar gives them.
-enum Gender { kM, kF, kN };
-const std::map<std::string, Gender> kGermanNouns = {
+enum GermanGender { kM, kF, kN };
+const std::map<std::string, GermanGender> kGermanNouns = {
     {"Linie", kF},    {"Dreieck", kN}, {"Quadrat", kN}, {"Vieleck", kN}, {"Kreis", kM},
     {"Erdbeere", kF}, {"Rad", kN},     {"Würfel", kM},  {"Murmel", kF},  {"Windmühle", kF},
 };
-const std::map<Gender, std::pair<std::string, std::string>> kGermanArticleAndEnding = {
+const std::map<GermanGender, std::pair<std::string, std::string>> kGermanArticleAndEnding = {
     {kM, {"ein", "er"}}, {kF, {"eine", "e"}}, {kN, {"ein", "es"}}};
 // Dutch het-words; every other noun here is a de-word.
 const std::vector<std::string> kDutchHetWords = {"vierkant", "wiel"};

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/web/noon.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
 
 namespace vantrel {
 namespace {
 
-constexpr double kNoon = 12 * 3600 * 1000 + 345;
+using testing::kNoon;
 
 // What the page keeps of its run: the latest base and the entries after it.
 struct Kept {

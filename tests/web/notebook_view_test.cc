@@ -13,7 +13,7 @@ namespace vantrel {
 namespace {
 
 // 2026-12-09 12:00:00.345 UTC.
-constexpr double kNoon = 1'796'817'600'345.0;
+constexpr double kDecember9Noon = 1'796'817'600'345.0;
 
 std::vector<LabNotebook::Sample> Samples(int count) {
   std::vector<LabNotebook::Sample> samples;
@@ -52,7 +52,7 @@ class NotebookViewTest : public ::testing::Test {
  protected:
   NotebookView View() const { return ReadNotebook(session_.engine().notebook()); }
 
-  WebSession session_{std::make_unique<PinnedClock>(kNoon)};
+  WebSession session_{std::make_unique<PinnedClock>(kDecember9Noon)};
 };
 
 TEST_F(NotebookViewTest, WithoutAGoalNothingIsJudgedOrReached) {

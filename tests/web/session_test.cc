@@ -11,12 +11,13 @@
 #include "engine/engine.h"
 #include "population/random_source.h"
 #include "storage/table_file.h"
+#include "tests/web/noon.h"
 #include "web/pinned_clock.h"
 
 namespace vantrel {
 namespace {
 
-constexpr double kNoon = 12 * 3600 * 1000 + 345;
+using testing::kNoon;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 bool Nothing(const EngineChange& change) {
