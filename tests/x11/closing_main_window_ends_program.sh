@@ -17,7 +17,7 @@ export XDG_STATE_HOME=$work/state
 # picks the first number without a lock file and does not wait for its server to end, so a
 # server of a test just finished, still ending on that number, can remove the new
 # server's socket, and the program then finds no display.
-xvfb-run -a -n 120 -s "-screen 0 1366x768x24" bash -c '
+"$here/with_display.sh" 120 1366x768x24 bash -c '
   program=$1 here=$2 state=$3
   "$program" & pid=$!
   wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }

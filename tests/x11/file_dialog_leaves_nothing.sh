@@ -14,7 +14,7 @@ export XDG_STATE_HOME=$work/state
 
 # Its own display numbers (from 110), apart from the other tests under Xvfb (see
 # closing_main_window_ends_program.sh).
-xvfb-run -a -n 110 -s "-screen 0 1280x1024x24" bash -c '
+"$(dirname "$0")/with_display.sh" 110 1280x1024x24 bash -c '
   program=$1 work=$2
   "$program" & pid=$!
   wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }

@@ -18,7 +18,7 @@ mkdir -m 700 "$work/runtime"
 
 # Its own display numbers (from 130), apart from the other tests under Xvfb (see
 # closing_main_window_ends_program.sh).
-dbus-run-session -- xvfb-run -a -n 130 -s "-screen 0 1280x1024x24" bash -c '
+dbus-run-session -- "$here/with_display.sh" 130 1280x1024x24 bash -c '
   program=$1 here=$2
   /usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!
   sleep 0.5
