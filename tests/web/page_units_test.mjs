@@ -168,8 +168,8 @@ pool.play(['--goal', 'shape=square'], 2, listener);
 assert.deepEqual(
   started.map((w) => w.jobs),
   [
-    [{ args: ['--goal', 'shape=square'], shard: 1, shards: 2 }],
-    [{ args: ['--goal', 'shape=square'], shard: 2, shards: 2 }],
+    [{ args: ['--goal', 'shape=square'], picked: [1], shards: 2 }],
+    [{ args: ['--goal', 'shape=square'], picked: [2], shards: 2 }],
     [],
   ],
 );
@@ -193,7 +193,7 @@ assert.equal(pool.running, false);
 
 // Five runs, five shares: each handed out once, the next to whichever worker is done.
 const shares = (worker) =>
-  worker.jobs.filter((job) => job.shards === 5).map((job) => `${job.shard}/${job.shards}`);
+  worker.jobs.filter((job) => job.shards === 5).map((job) => `${job.picked}/${job.shards}`);
 pool.play(['--goal', 'shape=dot'], 5, listener);
 const [w1, , w3, w4] = started;
 assert.deepEqual([w1, w3, w4].map(shares), [['1/5'], ['2/5'], ['3/5']]);
@@ -209,8 +209,8 @@ assert.deepEqual([outcomes.length, pool.running], [2, false]);
 pool.play(['--goal', 'shape=line'], 10, listener);
 const [first, , third, fourth] = started;
 assert.deepEqual(
-  [first, third, fourth].map((w) => w.jobs.at(-1).shard),
-  [1, 2, 3],
+  [first, third, fourth].map((w) => w.jobs.at(-1).picked),
+  [[1], [2], [3]],
 );
 third.say({ kind: 'runs', records: [{ run: 2 }] });
 fourth.crash('script error');
@@ -251,6 +251,33 @@ first.say({ kind: 'runs', records: [{ run: 4 }] });
 first.say({ kind: 'done' });
 assert.equal(outcomes.length, 4);
 assert.equal(started.filter((w) => !w.terminated).length, 3);
+
+// A long sweep: each worker that asks takes a few shares in a row, fewer as they run out,
+// down to single ones; every share is handed out once.
+const idle = started.filter((w) => !w.terminated);
+const handed = idle.map((w) => w.jobs.length);
+pool.play(['--goal', 'shape=star'], 1000, listener);
+const jobs = [];
+for (let turn = 0; pool.running; turn = (turn + 1) % idle.length) {
+  const worker = idle[turn];
+  if (worker.jobs.length === handed[turn]) continue; // nothing new to play
+  const job = worker.jobs[handed[turn]];
+  handed[turn] += 1;
+  jobs.push(job);
+  worker.say({ kind: 'done' });
+}
+const sizes = jobs.map((job) => job.picked.length);
+assert.ok(sizes[0] > 1 && sizes.at(-1) === 1, String(sizes));
+assert.ok(
+  sizes.every((size, i) => i === 0 || size <= sizes[i - 1]),
+  `each job no larger than the one before: ${sizes}`,
+);
+const shards = jobs[0].shards;
+assert.ok(jobs.every((job) => job.shards === shards));
+assert.deepEqual(
+  jobs.flatMap((job) => job.picked).sort((a, b) => a - b),
+  Array.from({ length: shards }, (_, i) => i + 1),
+);
 
 // The engine's WebAssembly compiles whatever type the host gives it, and a missing or
 // broken file is refused rather than left pending.

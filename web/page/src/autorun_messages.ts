@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page and an automatic runs' worker say to each other. The page hands a worker
 // the engine's compiled WebAssembly as soon as it starts, then vantrel-lab's options with
-// one share (--shard K/N) at a time, and may ask it to stop; the worker answers once its
-// engine is loaded, then with its finished runs a few times a second, then once when the
-// share is done (or stopped) or when it failed.
+// a few shares (--shard K/N for each K listed) at a time, and may ask it to stop; the
+// worker answers once its engine is loaded, then with its finished runs a few times a
+// second, then once when the shares are done (or stopped) or when it failed.
 import type { SweepRecord } from 'vantrel-engine';
 
 export interface ShareJob {
   args: string[];
-  shard: number;
+  // The shares K to play, in order, each of `shards`.
+  picked: number[];
   shards: number;
 }
 

@@ -2,9 +2,11 @@
 // The automatic runs' workers: one per processor core the browser reports, started ahead
 // of a sweep so that each has loaded its engine by the time Run is pressed. A sweep is cut
 // into kSharesPerWorker shares per worker, share K of S the runs --shard K/S would play,
-// and a worker that finishes one takes the next: the cores of a shared machine often run
-// at different speeds, and with one fixed share each the sweep would last as long as the
-// slowest core's half. Finished runs arrive a few times a second.
+// and a worker that finishes its shares takes the next few: the cores of a shared machine
+// often run at different speeds, and with one fixed share each the sweep would last as
+// long as the slowest core's half. A worker takes a part of the shares left in proportion
+// (sharesTaken), so the last ones handed out are single shares and the workers end close
+// together, with few messages on the way. Finished runs arrive a few times a second.
 // Cancel asks the workers to stop, and each does so between two runs with all it finished
 // posted; one that does not answer within kStopWait milliseconds (a run that goes on and
 // on) is ended there and replaced, its run under way lost. A worker that fails keeps its
@@ -13,7 +15,13 @@ import type { SweepRecord } from 'vantrel-engine';
 import type { ShareJob, StopOrder, WorkerNews } from './autorun_messages';
 
 export const kStopWait = 1000;
-const kSharesPerWorker = 8;
+const kSharesPerWorker = 32;
+
+// How many of the `left` shares a worker takes when it asks, `workers` playing: half of an
+// even part each, so that what is left shrinks steadily down to single shares.
+export function sharesTaken(left: number, workers: number): number {
+  return Math.min(left, Math.max(1, Math.floor(left / (2 * workers))));
+}
 
 export interface SweepOutcome {
   records: SweepRecord[];
@@ -99,8 +107,10 @@ export class AutoRunPool {
     let next = 1; // the next share to hand out
     const handOut = (entry: PoolWorker): boolean => {
       if (sweep.stopping || next > shards) return false;
-      const job: ShareJob = { args, shard: next, shards };
-      next += 1;
+      const count = sharesTaken(shards - next + 1, workers);
+      const picked = Array.from({ length: count }, (_, i) => next + i);
+      const job: ShareJob = { args, picked, shards };
+      next += count;
       entry.worker.postMessage(job);
       return true;
     };
