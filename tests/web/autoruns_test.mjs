@@ -204,10 +204,10 @@ try {
         numbers,
         [...numbers].sort((a, b) => a - b),
       );
-      // Two workers take eight shares each, share K being runs K, K + 16, ...: only the
+      // Two workers take 32 shares each, share K being runs K, K + 64, ...: only the
       // shares the kept runs came from are played natively, since the whole range up to
       // the last kept number is tens of thousands of runs under the sanitizers.
-      const shares = 16;
+      const shares = 64;
       const native = new Map();
       const upTo = String(numbers.at(-1));
       for (const share of new Set(numbers.map((n) => ((n - 1) % shares) + 1))) {
