@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An automatic runs' worker: starts its engine from the compiled WebAssembly the page
 // hands it first (no copy of its own to fetch or compile), then plays the shares of a
-// sweep it is given, one run after another on its own thread. It posts its finished runs every
-// kPostInterval milliseconds, not one by one: each message costs the page's thread tens of
-// microseconds, time the workers lose when they share the processor with it. After each
-// post it reads its messages, so that a stop order ends the shares there with every
+// sweep it is given, one run after another on its own thread. It posts its finished runs
+// every kPostInterval milliseconds, not one by one: each message costs the page's thread
+// tens of microseconds, time the workers lose when they share the processor with it. After
+// each post it reads its messages, so that a stop order ends the shares there with every
 // finished run posted.
 import type { LabSweep, SweepRecord, VantrelEngineModule } from 'vantrel-engine';
 import type { ShareJob, WorkerNews, WorkerOrder } from './autorun_messages';
