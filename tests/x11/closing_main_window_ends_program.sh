@@ -13,10 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_STATE_HOME=$work/state
 
-# Its own display numbers (from 120), apart from the other tests under Xvfb: xvfb-run
-# picks the first number without a lock file and does not wait for its server to end, so a
-# server of a test just finished, still ending on that number, can remove the new
-# server's socket, and the program then finds no display.
+# Its own display numbers (from 120), apart from the other tests under Xvfb.
 "$here/with_display.sh" 120 1366x768x24 bash -c '
   program=$1 here=$2 state=$3
   "$program" & pid=$!

@@ -7,14 +7,14 @@
 #   file_dialog_leaves_nothing.sh PROGRAM
 set -euo pipefail
 program=$1
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 printf ' P1 # P2 # DNA # Survival #\r\n 0 # 0 # 1234567890123 # 7 #\r\n' >"$work/population.str"
 export XDG_STATE_HOME=$work/state
 
-# Its own display numbers (from 110), apart from the other tests under Xvfb (see
-# closing_main_window_ends_program.sh).
-"$(dirname "$0")/with_display.sh" 110 1280x1024x24 bash -c '
+# Its own display numbers (from 110), apart from the other tests under Xvfb.
+"$here/with_display.sh" 110 1280x1024x24 bash -c '
   program=$1 work=$2
   "$program" & pid=$!
   wait_for() { for _ in $(seq 100); do eval "$1" && return 0; sleep 0.1; done; return 1; }

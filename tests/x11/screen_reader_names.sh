@@ -16,8 +16,7 @@ trap 'rm -rf "$work"' EXIT
 export XDG_STATE_HOME=$work/state XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$work/runtime"
 
-# Its own display numbers (from 130), apart from the other tests under Xvfb (see
-# closing_main_window_ends_program.sh).
+# Its own display numbers (from 130), apart from the other tests under Xvfb.
 dbus-run-session -- "$here/with_display.sh" 130 1280x1024x24 bash -c '
   program=$1 here=$2
   /usr/libexec/at-spi-bus-launcher --launch-immediately & launcher=$!

@@ -5,7 +5,9 @@
 # behind it; so the command starts only once a client can connect, and a server that never
 # answers is replaced by a fresh one (three in all), with what Xvfb said shown.
 #   with_display.sh FIRST_NUMBER WIDTHxHEIGHTxDEPTH COMMAND [ARGS...]
-# FIRST_NUMBER: the lowest display number to try (xvfb-run -a goes up from it).
+# FIRST_NUMBER: the lowest display number to try (xvfb-run -a goes up from it). Each test
+# starts from a number of its own, so that it never starts a server on a number whose
+# server, of a test just ended, may still be going away.
 set -uo pipefail
 first=$1 screen=$2
 shift 2

@@ -19,7 +19,7 @@ const kSharesPerWorker = 32;
 
 // How many of the `left` shares a worker takes when it asks, `workers` playing: half of an
 // even part each, so that what is left shrinks steadily down to single shares.
-export function sharesTaken(left: number, workers: number): number {
+function sharesTaken(left: number, workers: number): number {
   return Math.min(left, Math.max(1, Math.floor(left / (2 * workers))));
 }
 
