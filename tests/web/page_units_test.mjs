@@ -412,40 +412,70 @@ try {
   [globalThis.document, globalThis.setTimeout, URL.createObjectURL, URL.revokeObjectURL] = kept;
 }
 
-// A step's measure counts the work its frame does for it: the animation-frame callbacks the
-// step asks for (the views' scrolling and drawing) run after the measure's own has started.
+// A step's measure counts the work its frame does for it: the browser's own first part of
+// the frame, before any callback (given by the frame's time), and the animation-frame
+// callbacks the step asks for (the views' scrolling and drawing). The page's layout, which
+// the browser may do in a task of its own before the frame, is done within the handling.
 const { timeStep, kStepMeasure } = await pageModule('step_timing.ts');
 const frame = [];
-const keptFrame = globalThis.requestAnimationFrame;
+const [keptFrame, keptDocument] = [globalThis.requestAnimationFrame, globalThis.document];
 globalThis.requestAnimationFrame = (callback) => frame.push(callback);
 const busy = (ms) => {
   const until = performance.now() + ms;
   while (performance.now() < until);
 };
-// Node sets its message ports up at the first message: once, before the measure.
+let laidOut = 0;
+globalThis.document = {
+  documentElement: {
+    getBoundingClientRect: () => {
+      laidOut += 1;
+      busy(20); // the layout
+    },
+  },
+};
+// Node sets its message ports up at the first message: once, before the measures.
 await new Promise((resolve) => {
   const { port1, port2 } = new MessageChannel();
   port1.onmessage = () => resolve(port1.close());
   port2.postMessage(null);
 });
-try {
+// Measures one step whose handling takes `handling` ms; `frame(eventTime)` plays its frame
+// and gives the frame's time.
+const measureStep = async (handling, playFrame) => {
+  performance.clearMeasures(kStepMeasure);
   const eventTime = performance.now();
   timeStep(eventTime, () => {
-    busy(5);
+    busy(handling);
     requestAnimationFrame(() => busy(60)); // the step's drawing
   });
-  busy(200); // the wait for the screen's refresh, which is not counted
-  for (const callback of frame.splice(0)) callback(performance.now());
+  const frameTime = playFrame(eventTime);
+  for (const callback of frame.splice(0)) callback(frameTime);
   let measured;
   for (let waits = 0; !measured && waits < 100; waits += 1) {
     await new Promise((resolve) => setTimeout(resolve, 10));
     [measured] = performance.getEntriesByName(kStepMeasure);
   }
   assert.ok(measured, 'the step is measured once its frame is drawn');
-  assert.ok(measured.duration >= 65, `the handling and the drawing: ${measured.duration} ms`);
-  assert.ok(measured.duration < 200, `without the wait for the refresh: ${measured.duration} ms`);
+  return measured.duration;
+};
+try {
+  // The wait for the screen's refresh, then the browser's 30 ms before the callbacks.
+  const late = await measureStep(5, () => {
+    busy(200);
+    const frameTime = performance.now();
+    busy(30);
+    return frameTime;
+  });
+  assert.equal(laidOut, 1, 'the page is laid out once, within the handling');
+  assert.ok(late >= 115, `the handling, layout, the frame's start and drawing: ${late} ms`);
+  assert.ok(late < 200, `without the wait for the refresh: ${late} ms`);
+  // A frame that began while the step was handled counts from the end of the handling:
+  // the handling is not counted twice.
+  const early = await measureStep(100, (eventTime) => eventTime);
+  assert.ok(early >= 180 && early < 250, `the handling, layout and drawing once: ${early} ms`);
 } finally {
   globalThis.requestAnimationFrame = keptFrame;
+  globalThis.document = keptDocument;
 }
 
 console.log(
