@@ -226,6 +226,16 @@ try {
   // The population view: G opens it; only the pictures in sight are in the page and
   // painted, each with the engine's row as its text alternative.
   const view = page.getByRole('region', { name: 'Population' });
+  // The captions are written on the view's canvas: each text is noted with where it went.
+  await page.evaluate(() => {
+    const write = CanvasRenderingContext2D.prototype.fillText;
+    window.captionsWritten = [];
+    CanvasRenderingContext2D.prototype.fillText = function (text, x, y, ...rest) {
+      if (this.canvas.classList.contains('population-canvas'))
+        window.captionsWritten.push({ text, x, y });
+      return write.call(this, text, x, y, ...rest);
+    };
+  });
   const openedAt = Date.now();
   await page.keyboard.press('g');
   await view.waitFor();
@@ -234,26 +244,29 @@ try {
     name: 'The organisms’ pictures',
   });
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'listbox');
-  const shown = await pictures.getByRole('option').evaluateAll((options) =>
-    options.map((option) => [
-      Number(option.dataset.row),
-      option.getAttribute('aria-label'),
-      // The caption within this option's cell.
-      [...document.querySelectorAll('.caption')]
-        .filter((caption) => {
-          const [cell, text] = [option, caption].map((e) => e.getBoundingClientRect());
-          return text.top > cell.top && text.bottom <= cell.bottom && text.left > cell.left;
-        })
-        .filter(
-          (caption) => caption.getBoundingClientRect().right < option.getBoundingClientRect().right,
-        )
-        .map((caption) => [...caption.children].map((span) => span.textContent))[0],
-    ]),
-  );
   // New pictures come over a few frames; then every one in sight is painted.
   await page.waitForFunction(
     () => document.querySelector('.population-canvas').dataset.waiting === '0',
   );
+  const shown = await pictures.getByRole('option').evaluateAll((options) => {
+    // The texts of the last drawing, two for each picture.
+    const written = window.captionsWritten.slice(-2 * options.length);
+    const canvas = document.querySelector('.population-canvas').getBoundingClientRect();
+    return options.map((option) => {
+      const cell = option.getBoundingClientRect();
+      return [
+        Number(option.dataset.row),
+        option.getAttribute('aria-label'),
+        // The caption within this option's cell, below its picture.
+        written
+          .filter(({ x, y }) => {
+            const [left, top] = [x + canvas.left, y + canvas.top];
+            return left > cell.left && left < cell.right && top > cell.top && top <= cell.bottom;
+          })
+          .map(({ text }) => text),
+      ];
+    });
+  });
   const painted = await page.$eval('.population-canvas', (c) => Number(c.dataset.painted));
   assert.ok(shown.length > 4 && shown.length < 100, `${shown.length} pictures in sight`);
   assert.equal(painted, shown.length, 'only the pictures in sight are painted');

@@ -412,6 +412,19 @@ try {
   [globalThis.document, globalThis.setTimeout, URL.createObjectURL, URL.revokeObjectURL] = kept;
 }
 
+// A caption's text cut to its half of the cell: whole characters, an ellipsis for what is
+// cut, and the first character kept even where the ellipsis then runs over.
+const { fitted } = await pageModule('captions.ts');
+const tenEach = (text) => [...text].length * 10; // every character 10 pixels wide
+assert.equal(fitted('1234', 40, tenEach), '1234', 'a text that fits');
+assert.equal(fitted('12345', 40, tenEach), '123\u2026', 'cut, with room for the ellipsis');
+assert.equal(fitted('12345', 15, tenEach), '1\u2026', 'the first character stays');
+assert.equal(
+  fitted('\u{1f600}\u{1f600}\u{1f600}', 25, tenEach),
+  '\u{1f600}\u2026',
+  'never half a pair',
+);
+
 // A step's measure counts the work its frame does for it: the browser's own first part of
 // the frame, before any callback (given by the frame's time), and the animation-frame
 // callbacks the step asks for (the views' scrolling and drawing). The page's layout, which
@@ -479,5 +492,5 @@ try {
 }
 
 console.log(
-  'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads, the step measure',
+  'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads, captions, the step measure',
 );

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The population view: every organism's picture with its ID and survival under it, the
-// selected one framed. One canvas the size of the view draws only the cells in sight, and
-// transparent options over them carry each organism's text alternative and take clicks
-// and taps, with the captions as text above: 100,000 organisms scroll as lightly as ten.
+// selected one framed. One canvas the size of the view draws only the cells in sight,
+// captions included, and transparent options over them carry each organism's text
+// alternative and take clicks and taps: 100,000 organisms scroll as lightly as ten.
 // The engine decides the selection; the view shows what it says.
 import { closePanel, openPanel } from './panels';
 import type {
@@ -12,6 +12,7 @@ import type {
   TableRow,
   VantrelEngineModule,
 } from 'vantrel-engine';
+import { CaptionWriter } from './captions';
 import { onMenuRequest } from './context_menu';
 import { dialogOpen } from './dialog';
 import { paintInvisibleHint } from './invisible_hint';
@@ -21,7 +22,7 @@ import { trN } from './catalogue';
 import { texts } from './texts';
 import { Written } from './written';
 
-const kLabelHeight = 18; // the caption's line (page.css: .caption)
+const kLabelHeight = 18; // the caption's line
 const kFrameWidth = 3;
 const kZoomStep = 8; // pixels per wheel notch
 const kWheelNotch = 100; // Chromium's pixels of wheel delta per notch
@@ -50,18 +51,11 @@ const kPictureAt = 4;
 const kLabelAt = 8;
 
 // Places an element on the box at `at` in `boxes` (left, top, width, height).
-function place(element: Written, boxes: Int32Array, at: number, height?: number): void {
-  const values = [boxes[at], boxes[at + 1], boxes[at + 2], height ?? boxes[at + 3]];
+function place(element: Written, boxes: Int32Array, at: number): void {
+  const values = [boxes[at], boxes[at + 1], boxes[at + 2], boxes[at + 3]];
   (['left', 'top', 'width', 'height'] as const).forEach((name, i) => {
     element.style(name, `${String(values[i] ?? 0)}px`);
   });
-}
-
-// A caption: the ID on the left, the survival on the right.
-interface Caption {
-  box: Written<HTMLDivElement>;
-  id: Written<HTMLSpanElement>;
-  survival: Written<HTMLSpanElement>;
 }
 
 // Runs `work` with the milliseconds it may take: when the page is idle, or after
@@ -114,16 +108,15 @@ export class PopulationView {
   private readonly content: HTMLDivElement;
   private readonly canvas: HTMLCanvasElement;
   private readonly options: HTMLDivElement;
-  private readonly captions: HTMLDivElement;
+  private captions: CaptionWriter | undefined;
   private readonly slider: HTMLInputElement;
   private readonly sizeText: HTMLOutputElement;
   private readonly countText: HTMLSpanElement;
   private readonly hint: HTMLParagraphElement;
   private readonly cache: ThumbnailCache<ViewPicture>;
-  // The option and caption elements in sight, kept from one drawing to the next, and the
-  // row each option's name was last read for.
+  // The option elements in sight, kept from one drawing to the next, and the row each
+  // option's name was last read for.
   private readonly optionPool: Written<HTMLDivElement>[] = [];
-  private readonly captionPool: Caption[] = [];
   private readonly namedFor: string[] = [];
   private geometry: GalleryGeometry;
   private shape: GalleryShape;
@@ -197,12 +190,9 @@ export class PopulationView {
     this.options = document.createElement('div');
     this.content = document.createElement('div');
     this.content.className = 'population-content';
-    // The captions are text in the page over the canvas, hidden from assistive technology
-    // (each option's name is the whole tooltip) and from the pointer (clicks reach the
-    // options).
-    this.captions = document.createElement('div');
-    this.captions.setAttribute('aria-hidden', 'true');
-    this.content.append(this.canvas, this.options, this.captions);
+    // The canvas, captions included, is hidden from assistive technology: each option's
+    // name is the whole tooltip.
+    this.content.append(this.canvas, this.options);
     this.scroller = document.createElement('div');
     this.scroller.className = 'population-scroller';
     this.scroller.setAttribute('role', 'listbox');
@@ -402,21 +392,13 @@ export class PopulationView {
       const option = document.createElement('div');
       option.setAttribute('role', 'option');
       this.optionPool.push(new Written(option));
-      const [id, survival] = [document.createElement('span'), document.createElement('span')];
-      const caption = document.createElement('div');
-      caption.append(id, survival);
-      this.captionPool.push({
-        box: new Written(caption),
-        id: new Written(id),
-        survival: new Written(survival),
-      });
     }
     if (this.options.childElementCount !== rows.length) {
-      const shown = (pool: { element: HTMLElement }[]) =>
-        pool.slice(0, rows.length).map((written) => written.element);
-      this.options.replaceChildren(...shown(this.optionPool));
-      this.captions.replaceChildren(...shown(this.captionPool.map((caption) => caption.box)));
+      this.options.replaceChildren(
+        ...this.optionPool.slice(0, rows.length).map((written) => written.element),
+      );
     }
+    if (context) this.captions ??= new CaptionWriter(context);
     rows.forEach((organism, i) => {
       const row = first + i + 1;
       const at = i * kBoxNumbers;
@@ -459,11 +441,17 @@ export class PopulationView {
           context.lineWidth = 1;
           context.strokeRect(left + 0.5, y + 0.5, size - 1, size - 1);
         }
+        const label = {
+          left: boxes[at + kLabelAt] ?? 0,
+          top: (boxes[at + kLabelAt + 1] ?? 0) - top,
+          width: boxes[at + kLabelAt + 2] ?? 0,
+          height: kLabelHeight,
+        };
+        const survival = `${texts.population.survivalMark}${organism.survival}`;
+        this.captions?.write(organism.id, survival, label, isSelected);
       }
       const option = this.optionPool[i];
-      const caption = this.captionPool[i];
       if (option) this.showOption(option, i, row, organism, isSelected, boxes, at);
-      if (caption) this.showCaption(caption, organism, isSelected, boxes, at);
     });
     if (selected > first && selected <= end)
       setIfChanged(this.scroller, 'aria-activedescendant', `picture-${String(selected)}`);
@@ -499,20 +487,6 @@ export class PopulationView {
       option.attribute('title', tooltip);
     }
     place(option, boxes, at + kCellAt);
-  }
-
-  // The ID on the left, the survival on the right, each cut to half the width when longer.
-  private showCaption(
-    caption: Caption,
-    organism: TableRow,
-    selected: boolean,
-    boxes: Int32Array,
-    at: number,
-  ): void {
-    caption.box.className(selected ? 'caption selected' : 'caption');
-    caption.id.text(organism.id);
-    caption.survival.text(`${texts.population.survivalMark}${organism.survival}`);
-    place(caption.box, boxes, at + kLabelAt, kLabelHeight);
   }
 
   private arrowKey(event: KeyboardEvent): void {
