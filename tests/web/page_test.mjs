@@ -102,12 +102,18 @@ try {
     saves += 1;
     return bytes;
   };
-  // The grid's organism rows now in the page, without their IDs.
+  // The grid's organism rows now in the page, without their IDs. Each read is one call
+  // into the page: the grid reuses its row elements for other rows as it draws, so an
+  // element found in one call may show another row by the next.
   const gridRows = () =>
-    page.$$eval('[role="grid"] [data-row]', (rows) =>
-      rows.map((row) => [...row.children].slice(1).map((cell) => cell.textContent)),
+    page.evaluate(() =>
+      [...document.querySelectorAll('[role="grid"] [data-row]')].map((row) =>
+        [...row.children].slice(1).map((cell) => cell.textContent),
+      ),
     );
-  const selected = () => page.$eval('[aria-selected="true"][data-row]', (row) => row.dataset.row);
+  const rowOf = (selector) =>
+    page.evaluate((s) => document.querySelector(s)?.dataset.row, selector);
+  const selected = () => rowOf('[aria-selected="true"][data-row]');
 
   // The buttons the desktop's window has, by its names; the table's controls are hidden
   // until "Advanced options" shows them.
@@ -221,6 +227,18 @@ try {
   await page.keyboard.press('s');
   const took = Date.now() - began;
   assert.ok((await page.locator('[data-row]').count()) < 60, 'only the rows in view');
+  // A step draws the rows in view; four more beyond each edge follow once the page is idle,
+  // so that a scroll shows them at once.
+  await page.keyboard.press('Home');
+  await page.keyboard.press('PageDown');
+  await page.keyboard.press('PageDown');
+  await page.waitForFunction(() => {
+    const grid = document.querySelector('[role="grid"]');
+    const rows = [...grid.querySelectorAll('[data-row]')].map((row) => Number(row.dataset.row));
+    const firstInView = Math.floor(grid.scrollTop / 24) + 1;
+    const lastInView = Math.floor((grid.scrollTop + grid.clientHeight - 24) / 24);
+    return Math.min(...rows) <= firstInView - 4 && Math.max(...rows) >= lastInView + 4;
+  });
   await saveMatches('1,000 organisms, the last shot');
 
   // The population view: G opens it; only the pictures in sight are in the page and
@@ -284,17 +302,11 @@ try {
   const selectedRow = Number(
     await pictures.locator('[aria-selected="true"]').getAttribute('data-row'),
   );
-  assert.equal(
-    String(selectedRow),
-    await page.$eval('[role="grid"] [aria-selected="true"]', (r) => r.dataset.row),
-  );
+  assert.equal(String(selectedRow), await rowOf('[role="grid"] [aria-selected="true"]'));
   // A click selects through the engine, and the grid follows; S and Ctrl+Z still act.
   const clicked = shown.find(([row]) => row !== selectedRow)[0];
   await pictures.locator(`[data-row="${clicked}"]`).click();
-  assert.equal(
-    await page.$eval('[role="grid"] [aria-selected="true"]', (r) => r.dataset.row),
-    String(clicked),
-  );
+  assert.equal(await rowOf('[role="grid"] [aria-selected="true"]'), String(clicked));
   const beforeShot = await save();
   await page.keyboard.press('s');
   const afterShot = await save();
@@ -305,8 +317,7 @@ try {
   await page.keyboard.press('Control+y');
   assert.ok((await save()).equals(afterShot), 'Ctrl+Y in the view');
   // The arrows step through the pictures in table order, as the desktop's view does.
-  const gridSelection = () =>
-    page.$eval('[role="grid"] [aria-selected="true"]', (r) => Number(r.dataset.row));
+  const gridSelection = async () => Number(await rowOf('[role="grid"] [aria-selected="true"]'));
   const beforeArrow = await gridSelection();
   await pictures.focus();
   await page.keyboard.press(beforeArrow > 1 ? 'ArrowLeft' : 'ArrowRight');

@@ -4,11 +4,17 @@
 // organisms scrolls and steps as quickly as one of ten. Clicks, taps and the arrow keys
 // ask for a selection; the engine decides it and the grid shows what it says.
 import type { Engine } from 'vantrel-engine';
+import { whenIdle } from './idle';
 import { texts } from './texts';
 import { Written } from './written';
 
 export const kRowHeight = 24; // CSS pixels; every row has this height
-const kOverscan = 4; // rows drawn beyond each edge of the view
+// Rows drawn beyond each edge of the view, so that a scroll shows them at once. A step
+// draws only kStepOverscan of them, and the rest once the page is idle: a step's random
+// selection rewrites every row drawn, and those beyond the view would otherwise make up
+// a third of its drawing.
+const kOverscan = 4;
+const kStepOverscan = 1;
 // The columns' widths in em, as page.css lays them out (ID, P1, P2, DNA, Survival).
 const kColumnWidths = [3.5, 3.5, 3.5, 9, 5];
 
@@ -58,6 +64,8 @@ export class OrganismGrid {
   private readonly pool: Row[] = [];
   private clientHeight = 0;
   private drawnFirst = 0;
+  private drawnOverscan = 0;
+  private pendingFill = false; // the rows beyond the view are drawn when the page is idle
   private scrollTarget: number | undefined; // where the next frame scrolls to, if anywhere
 
   constructor(
@@ -91,7 +99,8 @@ export class OrganismGrid {
 
     // A scroll the grid made itself has already been drawn.
     this.element.addEventListener('scroll', () => {
-      if (this.firstShown() !== this.drawnFirst) this.draw();
+      if (this.firstShown(this.element.scrollTop, this.drawnOverscan) !== this.drawnFirst)
+        this.draw();
     });
     // The view's height, kept so that drawing never has to ask the browser for its layout.
     new ResizeObserver(() => {
@@ -165,7 +174,19 @@ export class OrganismGrid {
         });
       this.scrollTarget = scrollTop;
     }
-    this.draw(scrollTop);
+    this.draw(scrollTop, kStepOverscan);
+    this.fillLater();
+  }
+
+  // Draws the rows beyond the view's edges once the page is idle, where a scroll asked
+  // for and not made yet will put them.
+  private fillLater(): void {
+    if (this.pendingFill) return;
+    this.pendingFill = true;
+    whenIdle(() => {
+      this.pendingFill = false;
+      if (this.drawnOverscan < kOverscan) this.draw(this.scrollTarget ?? this.element.scrollTop);
+    });
   }
 
   // The height in which body rows show, below the title row.
@@ -173,23 +194,27 @@ export class OrganismGrid {
     return Math.max(kRowHeight, this.clientHeight - kRowHeight);
   }
 
-  // The first row drawn for the present scroll position, the overscan included.
-  private firstShown(scrollTop = this.element.scrollTop): number {
-    return Math.max(1, Math.floor(scrollTop / kRowHeight) + 1 - kOverscan);
+  // The first row drawn for the scroll position, `overscan` rows before the view included.
+  private firstShown(scrollTop = this.element.scrollTop, overscan = kOverscan): number {
+    return Math.max(1, Math.floor(scrollTop / kRowHeight) + 1 - overscan);
   }
 
-  private draw(scrollTop = this.element.scrollTop): void {
+  private draw(scrollTop = this.element.scrollTop, overscan = kOverscan): void {
     const count = this.engine.rowCount();
     const selected = this.engine.selectedRow();
-    const first = this.firstShown(scrollTop);
+    const first = this.firstShown(scrollTop, overscan);
     this.drawnFirst = first;
-    const shown = Math.ceil(this.viewHeight() / kRowHeight) + 2 * kOverscan + 1;
+    this.drawnOverscan = overscan;
+    const shown = Math.ceil(this.viewHeight() / kRowHeight) + 2 * overscan + 1;
     const rows = this.engine.rows(first, Math.min(shown, Math.max(0, count - first + 1)));
     // The row elements are kept and only what changed is written: new elements, or new
     // text where it is the same, would have the browser style and lay them out again.
     while (this.pool.length < rows.length) this.pool.push(makeRow());
-    if (this.body.childElementCount !== rows.length) {
-      this.body.replaceChildren(...this.pool.slice(0, rows.length).map(({ row }) => row.element));
+    // Rows come and go at the end, the others staying in place: a row put in again would be
+    // styled and laid out anew.
+    while (this.body.childElementCount > rows.length) this.body.lastElementChild?.remove();
+    for (const { row } of this.pool.slice(this.body.childElementCount, rows.length)) {
+      this.body.append(row.element);
     }
     rows.forEach((organism, i) => {
       const index = first + i;

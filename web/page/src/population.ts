@@ -15,6 +15,7 @@ import type {
 import { CaptionWriter } from './captions';
 import { onMenuRequest } from './context_menu';
 import { dialogOpen } from './dialog';
+import { kIdleBudget, whenIdle } from './idle';
 import { paintInvisibleHint } from './invisible_hint';
 import { takesTyping } from './keys';
 import { type PictureMaker, ThumbnailCache } from './thumbnails';
@@ -27,10 +28,7 @@ const kFrameWidth = 3;
 const kZoomStep = 8; // pixels per wheel notch
 const kWheelNotch = 100; // Chromium's pixels of wheel delta per notch
 // A step, a scroll or opening the view shows at once what is drawn already, new pictures
-// as blank cells; the engine draws those when the page is idle, kRasterBudget
-// milliseconds at a time, or after kRasterWait milliseconds when the page is never idle.
-const kRasterBudget = 8;
-const kRasterWait = 100;
+// as blank cells; the engine draws those when the page is idle (idle.ts).
 const kColors = {
   waiting: '#eee',
   frame: '#0b57d0',
@@ -56,17 +54,6 @@ function place(element: Written, boxes: Int32Array, at: number): void {
   (['left', 'top', 'width', 'height'] as const).forEach((name, i) => {
     element.style(name, `${String(values[i] ?? 0)}px`);
   });
-}
-
-// Runs `work` with the milliseconds it may take: when the page is idle, or after
-// kRasterWait milliseconds when it never is. Safari has no idle callbacks: there it runs
-// after the frame, with the whole budget.
-function whenIdle(work: (budget: number) => void): void {
-  if ('requestIdleCallback' in window)
-    requestIdleCallback((idle) => work(idle.didTimeout ? kRasterBudget : idle.timeRemaining()), {
-      timeout: kRasterWait,
-    });
-  else requestAnimationFrame(() => setTimeout(() => work(kRasterBudget), 0));
 }
 
 // A picture in the view: a bitmap, with the hint already written on it when its pen is
@@ -343,7 +330,7 @@ export class PopulationView {
   }
 
   // Has the engine draw the pictures in sight that are not kept yet when the page is idle
-  // (after the frame that shows a step or a scroll), for up to kRasterBudget milliseconds
+  // (after the frame that shows a step or a scroll), for up to kIdleBudget milliseconds
   // at a time, and paints them in the next frame.
   private rasterLater(): void {
     if (this.pendingRaster) return;
@@ -353,7 +340,7 @@ export class PopulationView {
       if (!this.isOpen) return;
       const ratio = window.devicePixelRatio || 1;
       const side = this.calls.pictureSide(this.size, ratio);
-      const deadline = performance.now() + Math.max(1, Math.min(kRasterBudget, budget));
+      const deadline = performance.now() + Math.max(1, Math.min(kIdleBudget, budget));
       for (const dna of this.waiting) {
         if (performance.now() >= deadline) break;
         this.cache.get(dna, this.size, ratio, side);
