@@ -10,7 +10,8 @@ const kGap = 2; // pixels at least between the two texts
 const kColours = { id: '#000', survival: '#555', selected: '#fff' };
 const kEllipsis = '\u2026';
 const kMostFits = 4096; // fitted texts kept before the oldest are measured again
-// Pixels a text's characters may lose together to kerning in the estimate of its width.
+// Pixels by which a whole text may be wider than the sum of its characters' widths (kerning
+// and shaping), kept free when the sum alone decides that the text fits.
 const kEstimateMargin = 2;
 
 // `text` cut to `width` as `measure` measures it, an ellipsis in place of what is cut. As
@@ -18,7 +19,7 @@ const kEstimateMargin = 2;
 // ellipsis; the writer clips what then runs over.
 export function fitted(text: string, width: number, measure: (text: string) => number): string {
   if (measure(text) <= width) return text;
-  // Whole characters only: a surrogate pair or a mark is never cut in two.
+  // Whole code points only: a surrogate pair is never cut in two.
   const characters = [...text];
   let low = 0;
   let high = characters.length - 1;
