@@ -6,7 +6,7 @@
 import type { Engine } from 'vantrel-engine';
 import { whenIdle } from './idle';
 import { texts } from './texts';
-import { Written } from './written';
+import { showFirst, Written } from './written';
 
 export const kRowHeight = 24; // CSS pixels; every row has this height
 // Rows drawn beyond each edge of the view, so that a scroll shows them at once. A step
@@ -210,12 +210,7 @@ export class OrganismGrid {
     // The row elements are kept and only what changed is written: new elements, or new
     // text where it is the same, would have the browser style and lay them out again.
     while (this.pool.length < rows.length) this.pool.push(makeRow());
-    // Rows come and go at the end, the others staying in place: a row put in again would be
-    // styled and laid out anew.
-    while (this.body.childElementCount > rows.length) this.body.lastElementChild?.remove();
-    for (const { row } of this.pool.slice(this.body.childElementCount, rows.length)) {
-      this.body.append(row.element);
-    }
+    showFirst(this.body, rows.length, (index) => this.pool[index]?.row.element);
     rows.forEach((organism, i) => {
       const index = first + i;
       const { row, cells } = this.pool[i] ?? {};

@@ -8,6 +8,7 @@
 // (storage full or refused, a write that fails) is told once and play goes on without it.
 import type { Change, Engine, JournalRecord, StoredRun, VantrelEngineModule } from 'vantrel-engine';
 import { askYesNo, showMessage } from './dialog';
+import { whenIdle } from './idle';
 import { JournalStore, joinEntries, kJournalVersion, packEntries } from './journal_store';
 import type { RunInfo, StoredBase, StoredEntry } from './journal_store';
 import { texts } from './texts';
@@ -41,15 +42,6 @@ function reason(error: unknown): string {
     return error.message || error.name;
   }
   return texts.journal.refused;
-}
-
-// Runs `work` once the frame in progress is drawn, when the page is idle.
-function afterFrame(work: () => void): void {
-  if (typeof requestIdleCallback === 'function') {
-    requestIdleCallback(work, { timeout: kWriteWithinMs });
-  } else {
-    requestAnimationFrame(() => setTimeout(work, 0));
-  }
 }
 
 // The names of the locks held now: the runs that live in some tab.
@@ -112,10 +104,10 @@ export class PageJournal {
     if (change?.run) this.runsChanged = true;
     if (this.scheduled) return;
     this.scheduled = true;
-    afterFrame(() => {
+    whenIdle(() => {
       this.scheduled = false;
       this.write();
-    });
+    }, kWriteWithinMs);
   }
 
   // Offers the run that ended unexpectedly, when there is one: the newest run that no tab

@@ -21,7 +21,7 @@ import { takesTyping } from './keys';
 import { type PictureMaker, ThumbnailCache } from './thumbnails';
 import { trN } from './catalogue';
 import { texts } from './texts';
-import { Written } from './written';
+import { showFirst, Written } from './written';
 
 const kLabelHeight = 18; // the caption's line
 const kFrameWidth = 3;
@@ -380,11 +380,7 @@ export class PopulationView {
       option.setAttribute('role', 'option');
       this.optionPool.push(new Written(option));
     }
-    if (this.options.childElementCount !== rows.length) {
-      this.options.replaceChildren(
-        ...this.optionPool.slice(0, rows.length).map((written) => written.element),
-      );
-    }
+    showFirst(this.options, rows.length, (index) => this.optionPool[index]?.element);
     if (context) this.captions ??= new CaptionWriter(context);
     rows.forEach((organism, i) => {
       const row = first + i + 1;

@@ -4,6 +4,22 @@
 // time, and a step rewrites a few hundred elements in the table and the population view.
 // An unchanged value is not written again: even the same value would have the browser
 // style the element and lay it out anew.
+// Shows the first `count` elements that `elementAt` gives as the children of `parent`,
+// which already holds the first of them in that order: those beyond `count` go and those
+// missing come at the end, the others staying in place, as an element put in again would
+// be styled and laid out anew.
+export function showFirst(
+  parent: HTMLElement,
+  count: number,
+  elementAt: (index: number) => HTMLElement | undefined,
+): void {
+  while (parent.childElementCount > count) parent.lastElementChild?.remove();
+  for (let index = parent.childElementCount; index < count; index += 1) {
+    const element = elementAt(index);
+    if (element) parent.append(element);
+  }
+}
+
 export class Written<Element extends HTMLElement = HTMLElement> {
   private readonly values = new Map<string, string>();
 
