@@ -433,8 +433,15 @@ export class PopulationView {
         const survival = `${texts.population.survivalMark}${organism.survival}`;
         this.captions?.write(organism.id, survival, label, isSelected);
       }
+    });
+    // The options are written after all the drawing: the canvas styles its text from the
+    // page's style, which a change to the page makes the browser work out again at the
+    // next text drawn, once for every caption were the two interleaved.
+    rows.forEach((organism, i) => {
+      const row = first + i + 1;
       const option = this.optionPool[i];
-      if (option) this.showOption(option, i, row, organism, isSelected, boxes, at);
+      if (option)
+        this.showOption(option, i, row, organism, row === selected, boxes, i * kBoxNumbers);
     });
     if (selected > first && selected <= end)
       setIfChanged(this.scroller, 'aria-activedescendant', `picture-${String(selected)}`);
