@@ -9,51 +9,45 @@
 // conditions) with RUNS / 4 runs each, some of them thousands of clicks long.
 //
 //   node measure_autoruns.mjs SITE [ROUNDS [RUNS]] [--experiment1]
-import { createRequire } from "node:module";
-import path from "node:path";
-import { serveSite } from "./serve_site.mjs";
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { serveSite } from './serve_site.mjs';
 
-const experiment1 = process.argv.includes("--experiment1");
-const [site, rounds = "3", runs = "4000"] = process.argv
+const experiment1 = process.argv.includes('--experiment1');
+const [site, rounds = '3', runs = '4000'] = process.argv
   .slice(2)
-  .filter((arg) => arg !== "--experiment1");
+  .filter((arg) => arg !== '--experiment1');
 const options = experiment1
   ? {
-      goals: "size=large,shape=square,spokes=yes\ncolor=green,intensity=dark",
-      population: "10,50",
+      goals: 'size=large,shape=square,spokes=yes\ncolor=green,intensity=dark',
+      population: '10,50',
       runs: String(Math.max(1, Math.round(Number(runs) / 4))),
     }
-  : { goals: "shape=square", population: "10", runs, maxClicks: "3000" };
-const require = createRequire(
-  new URL("../../web/page/package.json", import.meta.url),
-);
-const { chromium } = require("playwright-core");
+  : { goals: 'shape=square', population: '10', runs, maxClicks: '3000' };
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
 
 const { server, address } = await serveSite(path.resolve(site));
 const browser = await chromium.launch({
-  executablePath: "/usr/bin/chromium",
-  args: ["--no-sandbox"],
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
 });
 
 async function sweepSeconds(workers) {
   const page = await browser.newPage();
   await page.addInitScript((count) => {
-    Object.defineProperty(navigator, "hardwareConcurrency", {
-      get: () => count,
-    });
+    Object.defineProperty(navigator, 'hardwareConcurrency', { get: () => count });
   }, workers);
   await page.goto(address);
   await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
-  await page.keyboard.press("l"); // the lab notebook holds the automatic runs
-  await page.getByRole("button", { name: "Run automatically…" }).click();
-  const panel = page.getByRole("region", { name: "Run automatically" });
-  await panel.getByLabel("Goal (--goal), one per line").fill(options.goals);
-  await panel.getByLabel("Population (--population)").fill(options.population);
-  await panel.getByLabel("Runs per condition (--runs)").fill(options.runs);
+  await page.keyboard.press('l'); // the lab notebook holds the automatic runs
+  await page.getByRole('button', { name: 'Run automatically…' }).click();
+  const panel = page.getByRole('region', { name: 'Run automatically' });
+  await panel.getByLabel('Goal (--goal), one per line').fill(options.goals);
+  await panel.getByLabel('Population (--population)').fill(options.population);
+  await panel.getByLabel('Runs per condition (--runs)').fill(options.runs);
   if (options.maxClicks)
-    await panel
-      .getByLabel("Most clicks per run (--max-clicks)")
-      .fill(options.maxClicks);
+    await panel.getByLabel('Most clicks per run (--max-clicks)').fill(options.maxClicks);
   // The workers load their engines meanwhile.
   await page.waitForTimeout(3000);
   // The page tells when the sweep ends: polling its status from here would take time on
@@ -62,14 +56,14 @@ async function sweepSeconds(workers) {
     () =>
       new Promise((resolve) => {
         new PerformanceObserver((list, observer) => {
-          const entry = list.getEntriesByName("vantrel-sweep")[0];
+          const entry = list.getEntriesByName('vantrel-sweep')[0];
           if (!entry) return;
           observer.disconnect();
           resolve(entry.duration);
-        }).observe({ type: "measure" });
+        }).observe({ type: 'measure' });
       }),
   );
-  await panel.getByRole("button", { name: "Run", exact: true }).click();
+  await panel.getByRole('button', { name: 'Run', exact: true }).click();
   const ms = await measured;
   await page.close();
   return ms / 1000;
@@ -80,18 +74,16 @@ try {
   for (let round = 0; round < Number(rounds); ++round) {
     for (const workers of [1, 2]) {
       times[workers].push(await sweepSeconds(workers));
-      console.log(
-        `round ${round + 1}: ${workers} worker(s) ${times[workers].at(-1).toFixed(2)} s`,
-      );
+      console.log(`round ${round + 1}: ${workers} worker(s) ${times[workers].at(-1).toFixed(2)} s`);
     }
   }
 } finally {
   await browser.close();
   server.close();
 }
-const median = (list) =>
-  [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
+const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
 console.log(
-  `${runs} runs${experiment1 ? " of Experiment 1" : ""}: 1 worker ${median(times[1]).toFixed(2)} s, 2 workers ` +
+  `${runs} runs${experiment1 ? ' of Experiment 1' : ''}: ` +
+    `1 worker ${median(times[1]).toFixed(2)} s, 2 workers ` +
     `${median(times[2]).toFixed(2)} s, ${(median(times[1]) / median(times[2])).toFixed(2)} times`,
 );

@@ -8,46 +8,34 @@
 // machine from a key to the end of a frame, whatever the page. Run by hand:
 //   node tests/web/measure_steps.mjs build/web/site [shots] [--table-only] [notebook]
 //   node tests/web/measure_steps.mjs --floor [shots]
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
-import { createRequire } from "node:module";
-import { tmpdir } from "node:os";
-import path from "node:path";
-import { serveSite } from "./serve_site.mjs";
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { pageScript } from './page_source.mjs';
+import { serveSite } from './serve_site.mjs';
 
-// playwright-core and typescript are among the page's npm tools.
-const require = createRequire(
-  new URL("../../web/page/package.json", import.meta.url),
-);
-const { chromium } = require("playwright-core");
+// playwright-core is one of the page's npm tools.
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { chromium } = require('playwright-core');
 
-const options = new Set(["--table-only", "--floor"]);
+const options = new Set(['--table-only', '--floor']);
 const args = process.argv.slice(2).filter((arg) => !options.has(arg));
-const floor = process.argv.includes("--floor");
-const withView = !floor && !process.argv.includes("--table-only");
-const site = floor ? writeFloorPage() : (args[0] ?? "build/web/site");
+const floor = process.argv.includes('--floor');
+const withView = !floor && !process.argv.includes('--table-only');
+const site = floor ? writeFloorPage() : (args[0] ?? 'build/web/site');
 const shots = Number((floor ? args[0] : args[1]) ?? 200);
-const withNotebook = !floor && args[2] === "notebook";
+const withNotebook = !floor && args[2] === 'notebook';
 const kPause = 50; // milliseconds
 
 // A folder holding the floor page, timed by the page's own step_timing.ts.
 function writeFloorPage() {
-  const ts = require("typescript");
-  const source = readFileSync(
-    new URL("../../web/page/src/step_timing.ts", import.meta.url),
-    "utf8",
-  );
-  const { outputText } = ts.transpileModule(source, {
-    compilerOptions: {
-      module: ts.ModuleKind.ESNext,
-      target: ts.ScriptTarget.ES2022,
-    },
-  });
-  const folder = mkdtempSync(path.join(tmpdir(), "step-floor-"));
-  writeFileSync(path.join(folder, "step_timing.js"), outputText);
+  const folder = mkdtempSync(path.join(tmpdir(), 'step-floor-'));
+  writeFileSync(path.join(folder, 'step_timing.js'), pageScript('step_timing.ts'));
   writeFileSync(
-    path.join(folder, "index.html"),
+    path.join(folder, 'index.html'),
     `<!doctype html><html lang="en"><meta charset="utf-8"><title>Floor</title>
-<main aria-busy="false"><canvas class="picture" width="350" height="350"></canvas><p></p></main>
+<canvas width="350" height="350"></canvas><p></p>
 <script type="module">
 import { timeStep } from './step_timing.js';
 const canvas = document.querySelector('canvas');
@@ -70,8 +58,8 @@ document.addEventListener('keydown', (event) =>
 
 const { server, address } = await serveSite(site);
 const browser = await chromium.launch({
-  executablePath: "/usr/bin/chromium",
-  args: ["--no-sandbox"],
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
 });
 try {
   const page = await browser.newPage({
@@ -79,28 +67,27 @@ try {
   });
   await page.goto(address);
   if (!floor) await startThousand(page);
-  if (withView) await page.keyboard.press("g");
-  if (withNotebook) await page.keyboard.press("l");
+  if (withView) await page.keyboard.press('g');
+  if (withNotebook) await page.keyboard.press('l');
   // A pause after each key, as a person leaves: keys sent back to back queue up behind
   // one another, and each one's time would include the wait for those before it.
   for (let i = 0; i < shots; i += 1) {
-    await page.keyboard.press("s");
+    await page.keyboard.press('s');
     await page.waitForTimeout(kPause);
   }
   await page.waitForFunction(
-    (count) => performance.getEntriesByName("vantrel-step").length >= count,
+    (count) => performance.getEntriesByName('vantrel-step').length >= count,
     shots,
   );
   const times = await page.evaluate(() =>
-    performance.getEntriesByName("vantrel-step").map((entry) => entry.duration),
+    performance.getEntriesByName('vantrel-step').map((entry) => entry.duration),
   );
   times.sort((a, b) => a - b);
-  const at = (share) =>
-    times[Math.min(times.length - 1, Math.floor(share * times.length))];
+  const at = (share) => times[Math.min(times.length - 1, Math.floor(share * times.length))];
   console.log(
-    `${floor ? "floor page, a key" : "shot at 1,000 organisms"}` +
-      `${withView ? " with the population view" : ""}` +
-      `${withNotebook ? ", notebook open" : ""}, ` +
+    `${floor ? 'floor page, a key' : 'shot at 1,000 organisms'}` +
+      `${withView ? ' with the population view' : ''}` +
+      `${withNotebook ? ', notebook open' : ''}, ` +
       `${times.length} keys: median ${at(0.5).toFixed(2)} ms ` +
       `(10% ${at(0.1).toFixed(2)}, 90% ${at(0.9).toFixed(2)} ms)`,
   );
@@ -112,13 +99,10 @@ try {
 
 // 1,000 organisms and the table shown, the keys going to the page.
 async function startThousand(page) {
-  await page
-    .locator('main[aria-busy="false"] [role="grid"]')
-    .waitFor({ state: "attached" });
-  const named = (name, role = "button") =>
-    page.getByRole(role, { name, exact: true });
-  await named("Advanced options").click();
-  await named("Start with", "spinbutton").fill("1001");
-  await named("Start with a totally new genepool (N)").click();
-  await page.locator("main").click({ position: { x: 5, y: 5 } });
+  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
+  await named('Advanced options').click();
+  await named('Start with', 'spinbutton').fill('1001');
+  await named('Start with a totally new genepool (N)').click();
+  await page.locator('main').click({ position: { x: 5, y: 5 } });
 }

@@ -12,21 +12,14 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { gunzipSync, gzipSync } from 'node:zlib';
-
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const ts = require('typescript');
+import { pageScript } from './page_source.mjs';
 
 // A TypeScript file of the page as a module (its imports are types only).
 async function pageModule(name) {
-  const source = readFileSync(new URL(`../../web/page/src/${name}`, import.meta.url), 'utf8');
-  const { outputText } = ts.transpileModule(source, {
-    compilerOptions: { module: ts.ModuleKind.ESNext, target: ts.ScriptTarget.ES2022 },
-  });
-  return import(`data:text/javascript,${encodeURIComponent(outputText)}`);
+  return import(`data:text/javascript,${encodeURIComponent(pageScript(name))}`);
 }
 
 globalThis.ImageData = class {
