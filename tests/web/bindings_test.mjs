@@ -439,6 +439,27 @@ sweep.delete();
 assert.deepEqual([...sweepCalled].sort(), [...sweepMembers.keys()].sort(), 'every LabSweep call');
 called.add('LabSweep');
 
+// A memory reserve: its class against its declarations; written a page at a time however
+// small a slice is asked for, done at its last byte; more than the module can ever have
+// refused, and done at once.
+assert.deepEqual(
+  Object.getOwnPropertyNames(module.MemoryReserve.prototype)
+    .filter((n) => n !== 'constructor')
+    .sort(),
+  [...declaredMembers('class', 'MemoryReserve').keys()].filter((n) => n !== 'delete').sort(),
+  'MemoryReserve: module and declarations',
+);
+const reserve = new module.MemoryReserve(3 * 4096 + 1);
+assert.equal(reserve.ok(), true);
+assert.deepEqual([reserve.touch(4096), reserve.touch(8192), reserve.touch(1)], [false, false, true]);
+reserve.delete();
+for (const bytes of [3.5e9, 2 ** 40]) {
+  const tooMuch = new module.MemoryReserve(bytes);
+  assert.deepEqual([tooMuch.ok(), tooMuch.touch(4096)], [false, true], `${bytes} bytes`);
+  tooMuch.delete();
+}
+called.add('MemoryReserve');
+
 // The language: the engine's texts come from the catalogue handed over; a damaged one or
 // an unknown code leaves them English.
 const record = (...fields) => fields.join('\u001f') + '\u001e';

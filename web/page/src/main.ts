@@ -12,6 +12,7 @@ import type { TableReader } from './files';
 import { OrganismGrid } from './grid';
 import { isRestoreKey, programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
+import { readyMemory } from './memory_ready';
 import { TableOpener } from './open_table';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
@@ -241,12 +242,15 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
   const say = (refusal: { message: string; errorReport: boolean }): void => {
     if (refusal.message) void showMessage(refusal.message, refusal.errorReport);
   };
-  const opener = new TableOpener((bytes, name) => {
-    parameters.commit();
-    const result = engine.loadTable(bytes, name);
-    show(result.change);
-    say(result);
-  });
+  const opener = new TableOpener(
+    (bytes, name) => {
+      parameters.commit();
+      const result = engine.loadTable(bytes, name);
+      show(result.change);
+      say(result);
+    },
+    (fileBytes) => readyMemory((bytes) => new vantrel.MemoryReserve(bytes), fileBytes),
+  );
   const reader: TableReader = {
     load: (bytes, name) => opener.load(bytes, name),
     cannotOpen: (name) => say(vantrel.cannotOpen(name)),
