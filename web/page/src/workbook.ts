@@ -148,7 +148,13 @@ async function sheetParts(
     written += 1;
   }
   strings.add('</sst>');
-  return { sheet: sheet.bytes(), strings: strings.bytes() };
+  // Each part joined into one block in a task of its own: at 100,000 organisms the sheet
+  // alone is several megabytes to copy.
+  const stringBytes = strings.bytes();
+  await nextTask();
+  const sheetBytes = sheet.bytes();
+  await nextTask();
+  return { sheet: sheetBytes, strings: stringBytes };
 }
 
 // The block the table covers, "" for a sheet without cells.
