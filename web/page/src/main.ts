@@ -12,6 +12,8 @@ import type { TableReader } from './files';
 import { OrganismGrid } from './grid';
 import { isRestoreKey, programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
+import { prepareNumbers } from './catalogue';
+import { whenIdle } from './idle';
 import { readyMemory } from './memory_ready';
 import { TableOpener } from './open_table';
 import { ParameterBoxes } from './parameters';
@@ -121,6 +123,7 @@ async function start(app: HTMLElement): Promise<void> {
   // A population sent as a link comes first, before anything else the page offers.
   await openLinkedPopulation(engine, (change) => kept.page.show(change));
   app.setAttribute('aria-busy', 'false');
+  whenIdle(prepareNumbers);
   // The journal opens once the first organism is shown; then a run that ended
   // unexpectedly is offered, after anything else the page shows at start.
   await kept.journal.start();
@@ -137,6 +140,7 @@ async function changeLanguage(kept: Kept, code: string): Promise<void> {
   kept.vantrel.setLanguage(code, catalogue);
   makePage(kept, kept.page.views());
   document.getElementById('language')?.focus();
+  whenIdle(prepareNumbers);
 }
 
 // The page's views, made in the language shown, in place of any made before.
