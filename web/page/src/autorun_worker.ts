@@ -9,6 +9,7 @@
 import type { LabSweep, SweepRecord, VantrelEngineModule } from 'vantrel-engine';
 import type { ShareJob, WorkerNews, WorkerOrder } from './autorun_messages';
 import { startEngine } from './engine_start';
+import { nextTask } from './next_task';
 
 function tell(news: WorkerNews): void {
   self.postMessage(news);
@@ -18,18 +19,6 @@ let loaded: Promise<VantrelEngineModule> | null = null;
 let stopAsked = false;
 
 const kPostInterval = 50; // milliseconds
-
-// Resolves once the messages that came meanwhile have been read.
-function readMessages(): Promise<void> {
-  return new Promise((resolve) => {
-    const channel = new MessageChannel();
-    channel.port1.onmessage = () => {
-      channel.port1.close();
-      resolve();
-    };
-    channel.port2.postMessage(null);
-  });
-}
 
 // Runs played and dropped as soon as the engine is loaded, before any sweep (about a tenth
 // of a second): the browser compiles the judge's busiest code anew, optimised, once it has
@@ -90,7 +79,7 @@ async function play(job: ShareJob): Promise<void> {
         if (performance.now() - posted < kPostInterval) continue;
         tell({ kind: 'runs', records });
         records = [];
-        await readMessages();
+        await nextTask(); // reads the messages that came meanwhile
         if (stopAsked) break;
         posted = performance.now();
       }

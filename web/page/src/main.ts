@@ -15,6 +15,7 @@ import type { KeyAction } from './keys';
 import { prepareNumbers } from './catalogue';
 import { whenIdle } from './idle';
 import { readyMemory } from './memory_ready';
+import { nextTask } from './next_task';
 import { TableOpener } from './open_table';
 import { ParameterBoxes } from './parameters';
 import { keepOffline } from './offline';
@@ -253,7 +254,7 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
       show(result.change);
       say(result);
     },
-    (fileBytes) => readyMemory((bytes) => new vantrel.MemoryReserve(bytes), fileBytes),
+    (fileBytes) => readyMemory((bytes) => new vantrel.MemoryReserve(bytes), fileBytes, nextTask),
   );
   const reader: TableReader = {
     load: (bytes, name) => opener.load(bytes, name),

@@ -10,26 +10,14 @@ export const kLoadMemoryFactor = 16;
 // Written in one task: a few milliseconds, or some 10 ms where fresh memory is slowest.
 export const kSliceBytes = 4 << 20;
 
-// Resolves in a task of its own, after what the page has waiting. A message, unlike a
-// timer, is not held back for 4 ms once several follow one another.
-export function nextTask(): Promise<void> {
-  return new Promise((resolve) => {
-    const channel = new MessageChannel();
-    channel.port1.onmessage = () => {
-      channel.port1.close();
-      resolve();
-    };
-    channel.port2.postMessage(null);
-  });
-}
-
 // Takes the memory a load of `fileBytes` will write and writes to it a slice per task.
 // Resolves to the reserve, to be deleted just before the load so that the load gets its
 // memory, or to nothing when that much memory was not to be had.
 export async function readyMemory(
   take: (bytes: number) => MemoryReserve,
   fileBytes: number,
-  next: () => Promise<void> = nextTask,
+  // Waits for the next task (next_task.ts).
+  next: () => Promise<void>,
 ): Promise<MemoryReserve | undefined> {
   const reserve = take(fileBytes * kLoadMemoryFactor);
   if (!reserve.ok()) {

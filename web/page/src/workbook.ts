@@ -5,6 +5,7 @@
 // puts them into the parts of an .xlsx file and zips them.
 import { strToU8, zip, zipSync } from 'fflate';
 import { joinBytes } from './bytes';
+import { nextTask } from './next_task';
 
 // Column widths in characters, with room for the header's filter button, as the desktop's.
 const kMinColumnWidth = 9;
@@ -72,9 +73,6 @@ export function columnWidths(cells: readonly (readonly string[])[]): number[] {
 // and turned into bytes as they come: no one task encodes a whole sheet.
 const kRowsPerTask = 5000;
 const kTextsPerTask = 20000;
-
-// Resolves in a later task, after what the page has to do meanwhile.
-const nextTask = (): Promise<void> => new Promise((resolve) => setTimeout(resolve));
 
 // Text gathered piece by piece and kept as UTF-8 bytes, one block per flush.
 class ByteBlocks {
