@@ -7,6 +7,7 @@
 import { createRequire } from 'node:module';
 import { loadEngineModule } from './load_module.mjs';
 import { serveSite } from './serve_site.mjs';
+import { startThousand } from './thousand.mjs';
 
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
@@ -30,12 +31,7 @@ const durations = (page, name) =>
 async function openAt1000(context) {
   const page = await context.newPage({ viewport: { width: 1280, height: 800 } });
   await page.goto(address);
-  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
-  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
-  await named('Advanced options').click();
-  await named('Start with', 'spinbutton').fill('1001');
-  await named('Start with a totally new genepool (N)').click();
-  await page.locator('main').click({ position: { x: 5, y: 5 } });
+  await startThousand(page);
   return page;
 }
 

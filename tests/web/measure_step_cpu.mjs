@@ -11,6 +11,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { serveSite } from './serve_site.mjs';
+import { startThousand } from './thousand.mjs';
 
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
@@ -65,12 +66,7 @@ const folder = mkdtempSync(path.join(tmpdir(), 'step_cpu_'));
 try {
   const page = await browser.newPage({ viewport: { width: 1280, height: 800 } });
   await page.goto(address);
-  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
-  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
-  await named('Advanced options').click();
-  await named('Start with', 'spinbutton').fill('1001');
-  await named('Start with a totally new genepool (N)').click();
-  await page.locator('main').click({ position: { x: 5, y: 5 } });
+  await startThousand(page);
   if (withView) await page.keyboard.press('g');
   for (let i = 0; i < 10; i += 1) await page.keyboard.press('s'); // warm up
   await page.waitForTimeout(300);

@@ -14,6 +14,7 @@ import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pageScript } from './page_source.mjs';
 import { serveSite } from './serve_site.mjs';
+import { startThousand } from './thousand.mjs';
 
 // playwright-core is one of the page's npm tools.
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
@@ -95,14 +96,4 @@ try {
   await browser.close();
   server.close();
   if (floor) rmSync(site, { recursive: true });
-}
-
-// 1,000 organisms and the table shown, the keys going to the page.
-async function startThousand(page) {
-  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
-  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
-  await named('Advanced options').click();
-  await named('Start with', 'spinbutton').fill('1001');
-  await named('Start with a totally new genepool (N)').click();
-  await page.locator('main').click({ position: { x: 5, y: 5 } });
 }
