@@ -124,7 +124,6 @@ async function start(app: HTMLElement): Promise<void> {
   // A population sent as a link comes first, before anything else the page offers.
   await openLinkedPopulation(engine, (change) => kept.page.show(change));
   app.setAttribute('aria-busy', 'false');
-  whenIdle(prepareNumbers);
   // The journal opens once the first organism is shown; then a run that ended
   // unexpectedly is offered, after anything else the page shows at start.
   await kept.journal.start();
@@ -141,12 +140,13 @@ async function changeLanguage(kept: Kept, code: string): Promise<void> {
   kept.vantrel.setLanguage(code, catalogue);
   makePage(kept, kept.page.views());
   document.getElementById('language')?.focus();
-  whenIdle(prepareNumbers);
 }
 
 // The page's views, made in the language shown, in place of any made before.
 function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] }): void {
   const { app, compiled, vantrel, engine, journal, dropHint } = kept;
+  // The language's numbers are ready before a view first words a count.
+  whenIdle(prepareNumbers);
   const heading = document.createElement('h1');
   heading.textContent = texts.title;
   const canvas = document.createElement('canvas');

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes to an element that the page alone changes, remembering what it wrote: reading
-// the element back (getAttribute, style, textContent) is a call into the browser each
-// time, and a step rewrites a few hundred elements in the table and the population view.
-// An unchanged value is not written again: even the same value would have the browser
-// style the element and lay it out anew.
+// Changing the page's elements only where something changed: a step rewrites a few hundred
+// elements in the table and the population view, and an element written or put in again,
+// even unchanged, would have the browser style it and lay it out anew.
+
 // Shows the first `count` elements that `elementAt` gives as the children of `parent`,
 // which already holds the first of them in that order: those beyond `count` go and those
 // missing come at the end, the others staying in place, as an element put in again would
@@ -20,6 +19,9 @@ export function showFirst(
   }
 }
 
+// Writes to an element that the page alone changes, remembering what it wrote: reading
+// the element back (getAttribute, style, textContent) is a call into the browser each
+// time. An unchanged value is not written again.
 export class Written<Element extends HTMLElement = HTMLElement> {
   private readonly values = new Map<string, string>();
 
