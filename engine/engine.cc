@@ -144,7 +144,10 @@ TableFileResult Engine::LoadWith(Fill fill) {
   {
     const HistoryStep step(history_, StepKind::kLoad, parameters_);
     result = fill(document_.grid());
-    if (result.ok()) StartRun();
+    if (result.ok()) {
+      population().NameUnnamedRows();
+      StartRun();
+    }
   }
   const bool stepped = history_.position() != position_before;
   if (stepped || result.ok()) FollowHistory(result.ok());

@@ -111,7 +111,9 @@ std::string GenerationName(int generation) {
 std::string CardCaption(const OrganismRecord& record) {
   std::string caption =
       Arg(Tr(kContext, record.IsAlive() ? "ID %1 · living" : "ID %1 · dead"), {record.id});
-  if (record.IsRoot()) {
+  if (record.loaded) {
+    caption = Arg(Tr(kContext, "%1 · loaded root"), {caption});
+  } else if (record.IsRoot()) {
     caption = record.p1 == "0" && record.p2 == "0"
                   ? Arg(Tr(kContext, "%1 · root"), {caption})
                   : Arg(Tr(kContext, "%1 · root (P1 %2, P2 %3)"), {caption, record.p1, record.p2});
@@ -120,9 +122,14 @@ std::string CardCaption(const OrganismRecord& record) {
 }
 
 std::string TreeDetails(const OrganismRecord& record) {
-  const std::string born = record.born_step == 0
-                               ? Tr(kContext, "there at the start")
-                               : Arg(Tr(kContext, "born in step %1"), {Step(record.born_step)});
+  std::string born;
+  if (record.born_step == 0) {
+    born = Tr(kContext, "there at the start");
+  } else if (record.loaded) {
+    born = Arg(Tr(kContext, "loaded in step %1"), {Step(record.born_step)});
+  } else {
+    born = Arg(Tr(kContext, "born in step %1"), {Step(record.born_step)});
+  }
   return Arg(
       Tr(kContext, "Gene pool %1 · P1 %2 · P2 %3 · survival at birth %4\n%5 · %6"),
       {std::to_string(record.pool), record.p1, record.p2, record.survival, born, ExitText(record)});

@@ -71,16 +71,16 @@ History::History(Document& document, const Clock& clock, const Parameters& param
       population_(document.population()),
       clock_(clock),
       initial_parameters_(parameters) {
-  extent_rows_ = grid_.RowCount();
-  extent_cols_ = std::max(grid_.ColCount(), static_cast<int>(kOrganismColumnCount));
-  shadow_.resize(extent_rows_);
-  for (int row = 0; row < extent_rows_; ++row) {
-    for (int col = 0; col < extent_cols_; ++col) ShadowCell(col, row) = grid_.Cell(col, row);
+  for (int row = 0; row < grid_.StoredRowCount(); ++row) {
+    const std::span<const std::string> cells = grid_.StoredCells(row);
+    for (int col = 0; col < static_cast<int>(cells.size()); ++col) {
+      shadow_.SetCell(col, row, cells[col]);
+    }
   }
   lineage_.set_pool(1);
   lineage_.SetRow(0, kNoSerial);
   const std::int64_t now = clock_.UnixMilliseconds();
-  AddRootsFromGrid(0, now);
+  AddRootsFromGrid(0, now, false);
   grid_.AddObserver(this);
 }
 
@@ -103,16 +103,6 @@ void History::GridReset() {
 GridState History::CurrentState() const {
   return {population_.random().State(), population_.counter(), grid_.SelectedRow(),
           grid_.RowCount(), grid_.ColCount()};
-}
-
-std::string& History::ShadowCell(int col, int row) {
-  if (row >= static_cast<int>(shadow_.size())) shadow_.resize(row + 1);
-  auto& cells = shadow_[row];
-  // A new row takes every column at once: growing it cell by cell reallocates it each time.
-  if (col >= static_cast<int>(cells.size())) cells.resize(std::max(col + 1, extent_cols_));
-  extent_rows_ = std::max(extent_rows_, row + 1);
-  extent_cols_ = std::max(extent_cols_, col + 1);
-  return cells[col];
 }
 
 void History::StartPending(StepKind kind, const Parameters& parameters, const GridState& before,
@@ -143,11 +133,12 @@ void History::EndStep() {
 std::vector<std::pair<int, int>> History::ChangedCells() {
   std::vector<std::pair<int, int>> changed;
   if (full_scan_) {
-    const int rows = std::max(extent_rows_, grid_.RowCount());
-    const int cols = std::max(extent_cols_, grid_.ColCount());
+    // Beyond what either the table or its copy stores, both read as empty.
+    const int rows = std::max(grid_.StoredRowCount(), shadow_.StoredRowCount());
     for (int row = 0; row < rows; ++row) {
+      const int cols = std::max(grid_.StoredWidth(row), shadow_.StoredWidth(row));
       for (int col = 0; col < cols; ++col) {
-        if (grid_.Cell(col, row) != ShadowCell(col, row)) changed.emplace_back(col, row);
+        if (grid_.Cell(col, row) != shadow_.Cell(col, row)) changed.emplace_back(col, row);
       }
     }
   } else {
@@ -156,7 +147,7 @@ std::vector<std::pair<int, int>> History::ChangedCells() {
     });
     dirty_.erase(std::unique(dirty_.begin(), dirty_.end()), dirty_.end());
     for (const auto& [col, row] : dirty_) {
-      if (grid_.Cell(col, row) != ShadowCell(col, row)) changed.emplace_back(col, row);
+      if (grid_.Cell(col, row) != shadow_.Cell(col, row)) changed.emplace_back(col, row);
     }
   }
   dirty_.clear();
@@ -164,12 +155,16 @@ std::vector<std::pair<int, int>> History::ChangedCells() {
   return changed;
 }
 
-void History::AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms) {
+void History::AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms, bool loaded) {
+  // A root holds the cells its row shows: a cell the table keeps beyond its columns
+  // belonged to whoever lived in the row before.
+  auto shown = [this](int col, int row) -> std::string_view {
+    return col < grid_.ColCount() ? std::string_view(grid_.Cell(col, row)) : std::string_view();
+  };
   for (int row = 1; row < grid_.RowCount(); ++row) {
     lineage_.AddRoot(row,
-                     {grid_.Cell(0, row), grid_.Cell(1, row), grid_.Cell(2, row),
-                      grid_.Cell(3, row), grid_.Cell(4, row)},
-                     step, time_ms);
+                     {shown(0, row), shown(1, row), shown(2, row), shown(3, row), shown(4, row)},
+                     step, time_ms, loaded);
   }
 }
 
@@ -205,7 +200,7 @@ void History::Commit(const GridState& after) {
     }
     lineage_.set_pool(pending.pool_before + 1);
     lineage_.rows().assign(1, kNoSerial);
-    AddRootsFromGrid(step, pending.time_ms);
+    AddRootsFromGrid(step, pending.time_ms, pending.kind == StepKind::kLoad);
     roots = static_cast<std::uint32_t>(std::max(after.row_count - 1, 0));
   }
 
@@ -238,19 +233,20 @@ void History::Commit(const GridState& after) {
   cells.reserve(changed.size() * 4);
   int last_row = 0;  // rows go up (cells come sorted by row), so each is stored as a step up
   for (const auto& [col, row] : changed) {
-    std::string& shadow = ShadowCell(col, row);
+    const std::string& shadow = shadow_.Cell(col, row);
     const std::string& now = grid_.Cell(col, row);
     PutVarint(cells, static_cast<std::uint64_t>(col));
     PutSigned(cells, row - last_row);
     last_row = row;
     put_value(cells, serial_before(row), col, row, shadow);
-    if (roots > 0 && row > 0 && row <= static_cast<int>(roots) && col < kOrganismColumnCount) {
+    if (roots > 0 && row > 0 && row <= static_cast<int>(roots) && col < kOrganismColumnCount &&
+        col < after.col_count) {
       PutVarint(cells, 0);  // the root was made from this very cell just now
     } else {
       put_value(cells, lineage_.SerialInRow(row), col, row, now);
     }
-    shadow = now;
     if (listener_ != nullptr) event.cells.push_back({col, row, now});
+    shadow_.AssignCell(col, row, now);
   }
 
   std::string blob(1, static_cast<char>(pending.kind));
@@ -333,7 +329,7 @@ void History::ApplyCells(const DecodedStep& step, bool old_side) {
     const auto& value = old_side ? cell.old_text : cell.new_text;
     std::string text =
         value ? std::string(*value) : lineage_.CellText(lineage_.SerialInRow(cell.row), cell.col);
-    ShadowCell(cell.col, cell.row) = text;
+    shadow_.AssignCell(cell.col, cell.row, text);
     grid_.SetCell(cell.col, cell.row, std::move(text));
   }
 }
@@ -407,13 +403,10 @@ Snapshot History::TakeSnapshot() const {
   Snapshot snapshot;
   snapshot.state = CurrentState();
   snapshot.parameters = parameters();
-  snapshot.extent_rows = std::max(extent_rows_, grid_.RowCount());
-  snapshot.extent_cols = std::max(extent_cols_, grid_.ColCount());
-  snapshot.cells.reserve(static_cast<std::size_t>(snapshot.extent_rows) * snapshot.extent_cols);
-  for (int row = 0; row < snapshot.extent_rows; ++row) {
-    for (int col = 0; col < snapshot.extent_cols; ++col) {
-      snapshot.cells.push_back(grid_.Cell(col, row));
-    }
+  snapshot.rows.resize(static_cast<std::size_t>(grid_.StoredRowCount()));
+  for (int row = 0; row < grid_.StoredRowCount(); ++row) {
+    const std::span<const std::string> cells = grid_.StoredCells(row);
+    snapshot.rows[row].assign(cells.begin(), cells.end());
   }
   return snapshot;
 }
@@ -444,15 +437,14 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
     const StringGrid::UpdateScope batch(grid_);
     grid_.SetColCount(base.state.col_count);
     grid_.SetRowCount(base.state.row_count);
-    const int rows = std::max({extent_rows_, grid_.RowCount(), base.extent_rows});
-    const int cols = std::max({extent_cols_, grid_.ColCount(), base.extent_cols});
+    const int base_rows = static_cast<int>(base.rows.size());
+    const int rows = std::max(grid_.StoredRowCount(), base_rows);
     for (int row = 0; row < rows; ++row) {
-      for (int col = 0; col < cols; ++col) {
-        const bool inside = row < base.extent_rows && col < base.extent_cols;
-        const std::string& text =
-            inside ? base.cells[static_cast<std::size_t>(row) * base.extent_cols + col]
-                   : std::string();
-        if (grid_.Cell(col, row) != text) grid_.SetCell(col, row, text);
+      const int base_width = row < base_rows ? static_cast<int>(base.rows[row].size()) : 0;
+      // Last column first: a row that grows is allocated once.
+      for (int col = std::max(grid_.StoredWidth(row), base_width) - 1; col >= 0; --col) {
+        const std::string& text = base.Cell(col, row);
+        if (grid_.Cell(col, row) != text) grid_.AssignCell(col, row, text);
       }
     }
     RestoreCounterAndRandom(base.state);
@@ -489,15 +481,8 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
 }
 
 std::size_t History::MemoryBytes() const {
-  std::size_t shadow = shadow_.capacity() * sizeof(std::vector<std::string>);
-  for (const auto& row : shadow_) {
-    shadow += row.capacity() * sizeof(std::string);
-    for (const std::string& cell : row) {
-      if (cell.capacity() > 15) shadow += cell.capacity() + 1;
-    }
-  }
   return bytes_.MemoryBytes() + offsets_.size() * sizeof(std::uint64_t) + lineage_.MemoryBytes() +
-         shadow;
+         shadow_.MemoryBytes();
 }
 
 }  // namespace vantrel

@@ -133,10 +133,9 @@ class History final : private GridObserver {
   void AddBirth(const Birth& birth, std::int64_t born_ms);
   void Commit(const GridState& after);
   // Every organism row of the grid as a root of the record, born at `step`.
-  void AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms);
+  void AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms, bool loaded);
   void RestoreCounterAndRandom(const GridState& state);
   std::vector<std::pair<int, int>> ChangedCells();
-  std::string& ShadowCell(int col, int row);
   DecodedStep Decode(int index) const;
   void ApplyCells(const DecodedStep& step, bool old_side);
   bool Replay(const StepEvent& event);
@@ -155,9 +154,9 @@ class History final : private GridObserver {
   int position_ = 0;
   std::optional<Pending> pending_;
 
-  std::vector<std::vector<std::string>> shadow_;  // [row][col], the table after position_
-  int extent_rows_ = 0;
-  int extent_cols_ = 0;
+  // The table after position_, hidden cells included. It only stores text: it has no
+  // observers, and its size and selection are not used.
+  StringGrid shadow_{1, 1};
   std::vector<std::pair<int, int>> dirty_;  // (col, row) written since the last step
   bool full_scan_ = false;
   bool applying_ = false;  // the history itself writes the grid

@@ -13,6 +13,7 @@ namespace {
 constexpr std::uint8_t kRootFlag = 1;
 // P1 and P2 are kept as texts because they are not the ID texts of the parent records.
 constexpr std::uint8_t kOwnParentIds = 2;
+constexpr std::uint8_t kLoadedFlag = 4;
 }  // namespace
 
 std::uint32_t Lineage::Append(const Entry& entry) {
@@ -27,8 +28,8 @@ void Lineage::DropHidden() {
   entries_.resize(live_);
 }
 
-std::uint32_t Lineage::AddRoot(int row, const RowTexts& texts, std::uint32_t step,
-                               std::int64_t ms) {
+std::uint32_t Lineage::AddRoot(int row, const RowTexts& texts, std::uint32_t step, std::int64_t ms,
+                               bool loaded) {
   DropHidden();
   std::string& blob = scratch_;
   blob.clear();
@@ -38,16 +39,17 @@ std::uint32_t Lineage::AddRoot(int row, const RowTexts& texts, std::uint32_t ste
   PutText(blob, texts[kSurvivalColumn]);
   PutText(blob, texts[kDnaColumn]);
   PutVarint(blob, 0);
-  const Entry entry{texts_.Append(blob),
-                    ms,
-                    pool_,
-                    kNoSerial,
-                    kNoSerial,
-                    step,
-                    0,
-                    Exit::kAlive,
-                    0,
-                    static_cast<std::uint8_t>(kRootFlag | kOwnParentIds)};
+  const Entry entry{
+      texts_.Append(blob),
+      ms,
+      pool_,
+      kNoSerial,
+      kNoSerial,
+      step,
+      0,
+      Exit::kAlive,
+      0,
+      static_cast<std::uint8_t>(kRootFlag | kOwnParentIds | (loaded ? kLoadedFlag : 0))};
   const std::uint32_t serial = Append(entry);
   SetRow(row, serial);
   return serial;
@@ -171,6 +173,7 @@ OrganismRecord Lineage::Get(std::uint32_t serial) const {
   record.born_ms = entry.born_ms;
   record.left_step = entry.left_step;
   record.exit = entry.exit;
+  record.loaded = (entry.flags & kLoadedFlag) != 0;
   record.trace = {entry.cut, std::move(texts.mutations)};
   return record;
 }

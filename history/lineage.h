@@ -34,7 +34,8 @@ struct OrganismRecord {
   std::int64_t born_ms = 0;
   std::uint32_t left_step = 0;
   Exit exit = Exit::kAlive;
-  BreedTrace trace;  // cut 0 and no mutations for a root
+  BreedTrace trace;     // cut 0 and no mutations for a root
+  bool loaded = false;  // a root that came from a table file
 
   bool IsRoot() const { return first_parent == kNoSerial; }
   bool IsAlive() const { return exit == Exit::kAlive; }
@@ -70,7 +71,9 @@ class Lineage {
   std::size_t MemoryBytes() const;
 
   // Changes, made by the History.
-  std::uint32_t AddRoot(int row, const RowTexts& texts, std::uint32_t step, std::int64_t ms);
+  // A root from a table file (`loaded`) never links to anyone, whatever its P1 and P2 say.
+  std::uint32_t AddRoot(int row, const RowTexts& texts, std::uint32_t step, std::int64_t ms,
+                        bool loaded = false);
   // Adds the child of `birth`, its parents found in their rows, and takes the victim out
   // with kShot. Returns the victim's serial.
   std::uint32_t AddChild(const Birth& birth, std::uint32_t step, std::int64_t ms);

@@ -1,18 +1,25 @@
 #include "history/step.h"
 
-#include <limits>
+#include <algorithm>
+#include <cstdint>
 
 #include "history/byte_codec.h"
+#include "population/table_limits.h"
 
 namespace vantrel {
 
 namespace {
 
-constexpr int kMaxExtent = std::numeric_limits<int>::max() / 2;
+// Rows a table gains cost memory (their records), so an entry may add no more of them
+// than it has bytes: damage cannot make a few bytes claim a huge table.
+bool GrowsWithinItsBytes(int rows_before, int rows_after, std::size_t bytes) {
+  return static_cast<std::uint64_t>(std::max(rows_after - rows_before, 0)) <= bytes;
+}
 
+// A state no table the program takes could be in is damage.
 bool Plausible(const GridState& s) {
-  return s.row_count >= 1 && s.col_count >= 1 && s.row_count < kMaxExtent &&
-         s.col_count < kMaxExtent && s.selected_row >= 0;
+  return s.row_count >= 1 && s.col_count >= 1 && s.row_count <= kMaxTableCells + 1 &&
+         s.col_count <= kMaxTableColumns && s.selected_row >= 0;
 }
 
 }  // namespace
@@ -104,7 +111,7 @@ bool DecodeStepEvent(std::string_view bytes, StepEvent& event) {
     cell.col = static_cast<int>(in.Varint());
     cell.row = static_cast<int>(in.Varint());
     cell.text = std::string(in.Text());
-    if (cell.col < 0 || cell.row < 0 || cell.col >= kMaxExtent || cell.row >= kMaxExtent) {
+    if (cell.col < 0 || cell.row < 0 || cell.col >= kMaxTableColumns || cell.row > kMaxTableCells) {
       return false;
     }
     event.cells.push_back(std::move(cell));
@@ -131,18 +138,43 @@ bool DecodeStepEvent(std::string_view bytes, StepEvent& event) {
     timed.born_ms = in.Signed();
     event.births.push_back(std::move(timed));
   }
-  return in.ok() && in.AtEnd() && Plausible(event.before) && Plausible(event.after);
+  return in.ok() && in.AtEnd() && Plausible(event.before) && Plausible(event.after) &&
+         GrowsWithinItsBytes(event.before.row_count, event.after.row_count, bytes.size());
 }
 
+const std::string& Snapshot::Cell(int col, int row) const {
+  static const std::string kEmpty;
+  if (row < 0 || col < 0 || row >= static_cast<int>(rows.size())) return kEmpty;
+  const std::vector<std::string>& cells = rows[row];
+  return col < static_cast<int>(cells.size()) ? cells[col] : kEmpty;
+}
+
+// A snapshot's cells are written row by row, each row as its count of cells and then the
+// cells, after a 0 where older journals wrote the width of a dense rectangle of cells: the
+// bytes grow with the text the table holds, not with its rows times its columns.
 std::string EncodeSnapshot(const Snapshot& snapshot) {
   std::string out;
   PutGridState(out, snapshot.state);
   PutParameters(out, snapshot.parameters);
-  PutVarint(out, static_cast<std::uint64_t>(snapshot.extent_cols));
-  PutVarint(out, static_cast<std::uint64_t>(snapshot.extent_rows));
-  for (const std::string& cell : snapshot.cells) PutText(out, cell);
+  PutVarint(out, 0);
+  PutVarint(out, snapshot.rows.size());
+  for (const std::vector<std::string>& cells : snapshot.rows) {
+    PutVarint(out, cells.size());
+    for (const std::string& cell : cells) PutText(out, cell);
+  }
   return out;
 }
+
+namespace {
+
+// Appends `text` at `col` of `cells`, leaving out empty trailing cells.
+void KeepCell(std::vector<std::string>& cells, std::size_t col, std::string_view text) {
+  if (text.empty()) return;
+  cells.resize(col + 1);
+  cells[col] = std::string(text);
+}
+
+}  // namespace
 
 bool DecodeSnapshot(std::string_view bytes, Snapshot& snapshot) {
   ByteReader in(bytes);
@@ -151,18 +183,23 @@ bool DecodeSnapshot(std::string_view bytes, Snapshot& snapshot) {
   snapshot.parameters = ReadParameters(in);
   const std::uint64_t cols = in.Varint();
   const std::uint64_t rows = in.Varint();
-  // Every cell takes at least one byte, which bounds the extent by the blob's size.
-  if (!in.ok() || cols == 0 || rows == 0 || cols > bytes.size() || rows > bytes.size() ||
+  // Every row and every cell takes at least one byte, which bounds the counts by the
+  // blob's size before anything is allocated for them.
+  if (!in.ok() || (cols != 0 && rows == 0) || rows > bytes.size() || cols > bytes.size() ||
       cols * rows > bytes.size()) {
     return false;
   }
-  snapshot.extent_cols = static_cast<int>(cols);
-  snapshot.extent_rows = static_cast<int>(rows);
-  snapshot.cells.reserve(cols * rows);
-  for (std::uint64_t i = 0; i < cols * rows && in.ok(); ++i) {
-    snapshot.cells.emplace_back(in.Text());
+  snapshot.rows.resize(rows);
+  for (std::uint64_t row = 0; row < rows && in.ok(); ++row) {
+    // Older journals: a rectangle of `cols` cells a row. Now: each row its own count.
+    const std::uint64_t width = cols != 0 ? cols : in.Varint();
+    if (width > in.Remaining()) return false;
+    for (std::uint64_t col = 0; col < width && in.ok(); ++col) {
+      KeepCell(snapshot.rows[row], col, in.Text());
+    }
   }
-  return in.ok() && in.AtEnd() && Plausible(snapshot.state);
+  return in.ok() && in.AtEnd() && Plausible(snapshot.state) &&
+         GrowsWithinItsBytes(static_cast<int>(rows), snapshot.state.row_count, bytes.size());
 }
 
 }  // namespace vantrel

@@ -73,9 +73,11 @@ bool DecodeStepEvent(std::string_view bytes, StepEvent& event);
 struct Snapshot {
   GridState state;
   Parameters parameters;
-  int extent_cols = 0;
-  int extent_rows = 0;
-  std::vector<std::string> cells;  // row by row over the extent, hidden cells included
+  // rows[row][col], hidden cells included; a row ends at its last non-empty cell, and
+  // every cell beyond reads as the empty text.
+  std::vector<std::vector<std::string>> rows;
+
+  const std::string& Cell(int col, int row) const;
 };
 
 std::string EncodeSnapshot(const Snapshot& snapshot);

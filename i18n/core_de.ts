@@ -174,6 +174,26 @@ Drücke nach hundert Klicks auf „Idee“ und folge der Anweisung. Zähle, wie 
 <context>
     <name>TableFile</name>
     <message>
+        <source>Opened %1. Organisms: %2</source>
+        <translation>%1 geöffnet. Organismen: %2</translation>
+    </message>
+    <message>
+        <source>File %1 makes a table of %2 columns; a table can have at most %3.</source>
+        <translation>Die Datei %1 ergibt eine Tabelle mit %2 Spalten; eine Tabelle kann höchstens %3 haben.</translation>
+    </message>
+    <message>
+        <source>File %1 makes a table of %2 rows and %3 columns, more than the program can hold (at most %4 cells).</source>
+        <translation>Die Datei %1 ergibt eine Tabelle mit %2 Zeilen und %3 Spalten, mehr als das Programm fassen kann (höchstens %4 Zellen).</translation>
+    </message>
+    <message>
+        <source>File %1 is a spreadsheet or another packed file, not a table file. Open reads the table files that Save writes.</source>
+        <translation>Die Datei %1 ist eine Tabellenkalkulation oder eine andere gepackte Datei, keine Tabellendatei. „Öffnen“ liest die Tabellendateien, die „Speichern“ schreibt.</translation>
+    </message>
+    <message>
+        <source>File %1 holds binary data, not text: it is not a table file.</source>
+        <translation>Die Datei %1 enthält Binärdaten, keinen Text: Sie ist keine Tabellendatei.</translation>
+    </message>
+    <message>
         <source>Cannot create file %1</source>
         <translation>Die Datei %1 kann nicht angelegt werden</translation>
     </message>
@@ -297,6 +317,14 @@ Drücke nach hundert Klicks auf „Idee“ und folge der Anweisung. Zähle, wie 
 </context>
 <context>
     <name>FamilyTree</name>
+    <message>
+        <source>%1 · loaded root</source>
+        <translation>%1 · Wurzel aus einer Datei</translation>
+    </message>
+    <message>
+        <source>loaded in step %1</source>
+        <translation>aus einer Datei geöffnet in Schritt %1</translation>
+    </message>
     <message>
         <source>Family tree</source>
         <translation>Stammbaum</translation>

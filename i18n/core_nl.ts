@@ -174,6 +174,26 @@ Druk na honderd klikken op "idee" en volg de opdracht. Tel hoeveel klikken het k
 <context>
     <name>TableFile</name>
     <message>
+        <source>Opened %1. Organisms: %2</source>
+        <translation>%1 geopend. Organismen: %2</translation>
+    </message>
+    <message>
+        <source>File %1 makes a table of %2 columns; a table can have at most %3.</source>
+        <translation>Het bestand %1 geeft een tabel met %2 kolommen; een tabel kan er hoogstens %3 hebben.</translation>
+    </message>
+    <message>
+        <source>File %1 makes a table of %2 rows and %3 columns, more than the program can hold (at most %4 cells).</source>
+        <translation>Het bestand %1 geeft een tabel met %2 rijen en %3 kolommen, meer dan het programma kan bevatten (hoogstens %4 cellen).</translation>
+    </message>
+    <message>
+        <source>File %1 is a spreadsheet or another packed file, not a table file. Open reads the table files that Save writes.</source>
+        <translation>Het bestand %1 is een spreadsheet of een ander ingepakt bestand, geen tabelbestand. ‘Openen’ leest de tabelbestanden die ‘Opslaan’ schrijft.</translation>
+    </message>
+    <message>
+        <source>File %1 holds binary data, not text: it is not a table file.</source>
+        <translation>Het bestand %1 bevat binaire gegevens, geen tekst: het is geen tabelbestand.</translation>
+    </message>
+    <message>
         <source>Cannot create file %1</source>
         <translation>Het bestand %1 kan niet worden aangemaakt</translation>
     </message>
@@ -297,6 +317,14 @@ Druk na honderd klikken op "idee" en volg de opdracht. Tel hoeveel klikken het k
 </context>
 <context>
     <name>FamilyTree</name>
+    <message>
+        <source>%1 · loaded root</source>
+        <translation>%1 · wortel uit een bestand</translation>
+    </message>
+    <message>
+        <source>loaded in step %1</source>
+        <translation>uit een bestand geopend in stap %1</translation>
+    </message>
     <message>
         <source>Family tree</source>
         <translation>Stamboom</translation>

@@ -32,6 +32,12 @@ void Population::NewGenePool(int row_count) {
   }
 }
 
+void Population::NameUnnamedRows() {
+  for (int row = 1; row < grid_.RowCount(); ++row) {
+    if (grid_.Cell(kIdColumn, row).empty()) grid_.SetCell(kIdColumn, row, IntegerText(NewId()));
+  }
+}
+
 const std::string& Population::SelectedDna() const {
   return grid_.Cell(kDnaColumn, grid_.SelectedRow());
 }

@@ -42,6 +42,10 @@ class Population {
   // count and the selected row (unless the table shrinks below it). Draws nothing.
   void NewGenePool(int row_count);
 
+  // Gives every organism row whose ID cell is empty the next ID, as a newborn would get
+  // (a load keeps the ID column, so rows beyond the old table come without one).
+  void NameUnnamedRows();
+
   // Selects row k + 1 for a draw k below the number of organism rows. Defined here: every
   // step makes one or more of these, and a call costs more than the work.
   void SelectRandomRow() {

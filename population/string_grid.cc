@@ -33,10 +33,38 @@ const std::string& StringGrid::EmptyCell() {
 
 void StringGrid::SetCell(int col, int row, std::string text) {
   if (row < 0 || col < 0) return;
-  if (row >= static_cast<int>(rows_.size())) rows_.resize(row + 1);
+  if (col < StoredWidth(row)) {
+    rows_[row][col] = std::move(text);
+    if (rows_[row][col].empty()) TrimRow(row);
+  } else if (!text.empty()) {
+    // An empty text beyond the row's last cell is already what the cell reads: nothing is
+    // stored for it.
+    if (row >= StoredRowCount()) rows_.resize(row + 1);
+    auto& cells = rows_[row];
+    cells.resize(col + 1);
+    cells[col] = std::move(text);
+  }
+  CellWritten(col, row);
+}
+
+void StringGrid::AssignCell(int col, int row, std::string_view text) {
+  if (row < 0 || col < 0) return;
+  // A cell that does not exist yet grows the table, which may move the cell `text` views.
+  if (col >= StoredWidth(row)) {
+    SetCell(col, row, std::string(text));
+    return;
+  }
+  rows_[row][col].assign(text);
+  if (text.empty()) TrimRow(row);
+  CellWritten(col, row);
+}
+
+void StringGrid::TrimRow(int row) {
   auto& cells = rows_[row];
-  if (col >= static_cast<int>(cells.size())) cells.resize(col + 1);
-  cells[col] = std::move(text);
+  while (!cells.empty() && cells.back().empty()) cells.pop_back();
+}
+
+void StringGrid::CellWritten(int col, int row) {
   if (update_depth_ > 0) {
     reset_pending_ = true;
     return;
@@ -44,21 +72,16 @@ void StringGrid::SetCell(int col, int row, std::string text) {
   NotifyCellChanged(col, row);
 }
 
-void StringGrid::AssignCell(int col, int row, std::string_view text) {
-  if (row < 0 || col < 0) return;
-  const bool exists =
-      row < static_cast<int>(rows_.size()) && col < static_cast<int>(rows_[row].size());
-  // A cell that does not exist yet grows the table, which may move the cell `text` views.
-  if (!exists) {
-    SetCell(col, row, std::string(text));
-    return;
+std::size_t StringGrid::MemoryBytes() const {
+  std::size_t bytes = rows_.capacity() * sizeof(std::vector<std::string>);
+  for (const auto& cells : rows_) {
+    bytes += cells.capacity() * sizeof(std::string);
+    for (const std::string& cell : cells) {
+      // Short texts live inside the string itself.
+      if (cell.capacity() > std::string().capacity()) bytes += cell.capacity() + 1;
+    }
   }
-  rows_[row][col].assign(text);
-  if (update_depth_ > 0) {
-    reset_pending_ = true;
-    return;
-  }
-  NotifyCellChanged(col, row);
+  return bytes;
 }
 
 void StringGrid::SelectRow(int row) {

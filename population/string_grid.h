@@ -1,6 +1,8 @@
 #ifndef VANTREL_POPULATION_STRING_GRID_H_
 #define VANTREL_POPULATION_STRING_GRID_H_
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +47,10 @@ class GridObserver {
 // grows back; writing outside the current size stores the text too. A cell never written
 // reads as the empty text.
 //
+// A row stores its cells only up to its last non-empty one, so a grid costs memory for
+// the text it holds, not for its size: a million empty rows of a thousand columns hold
+// nothing but their row entries.
+//
 // Exactly one row is selected while the grid has a row below the title row. Selecting the
 // row already selected notifies nothing; a shrink that cuts off the selected row moves the
 // selection to the last row without a selection notification.
@@ -74,6 +80,21 @@ class StringGrid {
   // exists: no allocation when the text fits where the old one was. `text` may be a view
   // of any cell, this one included.
   void AssignCell(int col, int row, std::string_view text);
+
+  // Rows that hold stored cells lie below StoredRowCount(); row `row` stores its cells
+  // below StoredWidth(row). Every cell beyond them reads as the empty text, so a scan for
+  // text need go no further.
+  int StoredRowCount() const { return static_cast<int>(rows_.size()); }
+  int StoredWidth(int row) const {
+    return row >= 0 && row < StoredRowCount() ? static_cast<int>(rows_[row].size()) : 0;
+  }
+  // The stored cells of `row`, StoredWidth(row) of them.
+  std::span<const std::string> StoredCells(int row) const {
+    if (row < 0 || row >= StoredRowCount()) return {};
+    return rows_[row];
+  }
+  // Bytes the cells take, their row entries included.
+  std::size_t MemoryBytes() const;
 
   // True when there is at least one row below the title row.
   bool HasBodyRows() const { return row_count_ > 1; }
@@ -105,6 +126,9 @@ class StringGrid {
  private:
   void NotifyCellChanged(int col, int row);
   void NotifyReset();
+  // Called after a cell of `row` became empty: drops the row's trailing empty cells.
+  void TrimRow(int row);
+  void CellWritten(int col, int row);
 
   int col_count_;
   int row_count_;
@@ -113,7 +137,7 @@ class StringGrid {
   bool reset_pending_ = false;
   static const std::string& EmptyCell();
 
-  // rows_[row][col]; rows and columns grow on demand and never shrink.
+  // rows_[row][col]; a row holds no empty cells after its last non-empty one.
   std::vector<std::vector<std::string>> rows_;
   std::vector<GridObserver*> observers_;
 };

@@ -18,8 +18,9 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads the whole file into `text`; false when it cannot be opened or read.
-bool ReadAll(const std::string& file_name, std::string& text) {
+}  // namespace
+
+bool ReadWholeFile(const std::string& file_name, std::string& text) {
   FilePtr file(std::fopen(file_name.c_str(), "rb"));
   if (!file) return false;
   std::error_code ignored;
@@ -39,8 +40,6 @@ bool ReadAll(const std::string& file_name, std::string& text) {
   }
   return !std::ferror(file.get());
 }
-
-}  // namespace
 
 void LineBuffer::Clear() {
   text_.clear();
@@ -76,7 +75,7 @@ void LineBuffer::SetText(std::string text) {
 
 FileResult LineBuffer::LoadFromFile(const std::string& file_name) {
   std::string text;
-  if (!ReadAll(file_name, text)) return FileResult::kCannotOpen;
+  if (!ReadWholeFile(file_name, text)) return FileResult::kCannotOpen;
   SetText(std::move(text));
   return FileResult::kOk;
 }

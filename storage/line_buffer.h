@@ -11,6 +11,9 @@
 
 namespace vantrel {
 
+// Reads the whole of `file_name` into `text`; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& file_name, std::string& text);
+
 // An ordered list of text lines of bytes, the go-between of a table file and a grid.
 // Lines are kept back to back in one block of text, so that a file of a million lines
 // costs one allocation for its text and one for the line positions.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "language/catalogue.h"
+#include "language/numbers.h"
 
 namespace vantrel {
 
@@ -81,16 +82,52 @@ TableFileResult FillFromLines(StringGrid& grid, const LineBuffer& buffer,
                               const std::string& file_name) {
   using Status = TableFileResult::Status;
   switch (FillStringGrid(grid, buffer)) {
-    case GridFill::kFilled:
-      return {};
+    case GridFill::kFilled: {
+      TableFileResult result;
+      result.status_line = Arg(Tr("TableFile", "Opened %1. Organisms: %2"),
+                               {file_name, GroupedNumber(grid.RowCount() - 1)});
+      return result;
+    }
     case GridFill::kEmptyFirstLine:
       return {Status::kNothingLoaded, {}};
     case GridFill::kTitleRowOnly:
       // A grid of the title row alone holds nothing to select or work on: refuse it.
       return {Status::kNoBodyRows,
               Arg(Tr("TableFile", "File %1 holds no rows below the title row."), {file_name})};
+    case GridFill::kTooManyColumns:
+      return {
+          Status::kTooLarge,
+          Arg(Tr("TableFile", "File %1 makes a table of %2 columns; a table can have at most %3."),
+              {file_name, GroupedNumber(TableColumnCount(buffer)),
+               GroupedNumber(kMaxTableColumns)})};
+    case GridFill::kTooManyCells:
+      return {Status::kTooLarge,
+              Arg(Tr("TableFile",
+                     "File %1 makes a table of %2 rows and %3 columns, more than the program can "
+                     "hold (at most %4 cells)."),
+                  {file_name, GroupedNumber(buffer.Count()),
+                   GroupedNumber(TableColumnCount(buffer)), GroupedNumber(kMaxTableCells)})};
   }
   return {};
+}
+
+// What a load says of bytes that are plainly no table file: a ZIP container (a
+// spreadsheet's file starts so) or binary data holding NUL bytes. Empty otherwise.
+TableFileResult RefuseForeignBytes(std::string_view text, const std::string& file_name) {
+  using Status = TableFileResult::Status;
+  if (text.starts_with("PK\x03\x04") || text.starts_with("PK\x05\x06")) {
+    return {Status::kSpreadsheet,
+            Arg(Tr("TableFile",
+                   "File %1 is a spreadsheet or another packed file, not a table file. Open reads "
+                   "the table files that Save writes."),
+                {file_name})};
+  }
+  if (text.find('\0') != std::string_view::npos) {
+    return {Status::kBinary,
+            Arg(Tr("TableFile", "File %1 holds binary data, not text: it is not a table file."),
+                {file_name})};
+  }
+  return {Status::kOk, {}};
 }
 
 }  // namespace
@@ -108,9 +145,9 @@ TableFileResult CannotOpenResult(const std::string& file_name) {
 TableFileResult LoadTableFile(StringGrid& grid, const std::string& file_name) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(file_name, error)) return NotAFileResult(file_name);
-  LineBuffer buffer;
-  if (buffer.LoadFromFile(file_name) != FileResult::kOk) return CannotOpenResult(file_name);
-  return FillFromLines(grid, buffer, file_name);
+  std::string text;
+  if (!ReadWholeFile(file_name, text)) return CannotOpenResult(file_name);
+  return vantrel::LoadTableText(grid, std::move(text), file_name);
 }
 
 std::string TableFileText(const StringGrid& grid, std::string_view separator) {
@@ -120,9 +157,16 @@ std::string TableFileText(const StringGrid& grid, std::string_view separator) {
 }
 
 TableFileResult LoadTableText(StringGrid& grid, std::string text, const std::string& file_name) {
+  if (TableFileResult refused = RefuseForeignBytes(text, file_name); !refused.ok()) return refused;
   LineBuffer buffer;
   buffer.SetText(std::move(text));
   return FillFromLines(grid, buffer, file_name);
+}
+
+int TableColumnCount(const LineBuffer& buffer) {
+  const std::string_view first = buffer.Line(0);
+  if (first.empty()) return 0;
+  return CountOccurrences(first, first.substr(first.size() - 1)) + 1;
 }
 
 GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
@@ -131,8 +175,10 @@ GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
   if (buffer.Count() < 2) return GridFill::kTitleRowOnly;
 
   const char separator = first.back();
-  const int col_count = CountOccurrences(first, std::string_view(&separator, 1)) + 1;
+  const int col_count = TableColumnCount(buffer);
   const int row_count = buffer.Count();
+  if (col_count > kMaxTableColumns) return GridFill::kTooManyColumns;
+  if (std::int64_t{col_count} * row_count > kMaxTableCells) return GridFill::kTooManyCells;
 
   const StringGrid::UpdateScope batch(grid);  // one reset for the whole load
   grid.SetColCount(col_count);
@@ -140,20 +186,21 @@ GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
   std::vector<std::string_view> fields(static_cast<std::size_t>(col_count));
   for (int row = 0; row < row_count; ++row) {
     std::string_view rest = buffer.Line(row);
-    bool found = true;
-    for (int col = 1; col < col_count; ++col) {
-      const std::size_t at = found ? rest.find(separator) : std::string_view::npos;
-      found = at != std::string_view::npos;
-      if (!found) {
-        fields[col] = {};
-        continue;
-      }
-      fields[col] = TrimControls(rest.substr(0, at));
+    int filled = 1;  // fields[1, filled) were found on the line; the rest are empty
+    for (; filled < col_count; ++filled) {
+      const std::size_t at = rest.find(separator);
+      if (at == std::string_view::npos) break;
+      fields[filled] = TrimControls(rest.substr(0, at));
       // The separator and the one character after it are dropped unread.
       rest.remove_prefix(std::min(rest.size(), at + 2));
     }
-    // Last column first, so that a row's cells are allocated once.
-    for (int col = col_count - 1; col >= 1; --col) grid.SetCell(col, row, std::string(fields[col]));
+    // Only cells that hold text, or held some before, are written: an empty cell beyond a
+    // row's stored ones costs nothing. Last column first, so a row is allocated once.
+    const int written = std::min(col_count, std::max(filled, grid.StoredWidth(row)));
+    for (int col = written - 1; col >= 1; --col) {
+      const std::string_view text = col < filled ? fields[col] : std::string_view();
+      if (!text.empty() || col < grid.StoredWidth(row)) grid.AssignCell(col, row, text);
+    }
   }
   return GridFill::kFilled;
 }

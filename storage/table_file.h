@@ -1,11 +1,14 @@
 #ifndef VANTREL_STORAGE_TABLE_FILE_H_
 #define VANTREL_STORAGE_TABLE_FILE_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "desktop/file_name_dialog.h"
 #include "population/string_grid.h"
+#include "population/table_limits.h"
 #include "storage/line_buffer.h"
 
 namespace vantrel {
@@ -30,10 +33,19 @@ struct TableFileResult {
     kNoBodyRows,     // it holds the title row alone
     kCannotCreate,   // the file could not be created or replaced
     kWriteError,     // writing failed; the file is as it was
+    kSpreadsheet,    // a ZIP container (a spreadsheet, say), not a table file
+    kBinary,         // it holds NUL bytes: not text
+    kTooLarge,       // its table has more columns or cells than the program holds
   };
+
+  TableFileResult() = default;
+  TableFileResult(Status status_in, std::string text_in)
+      : status(status_in), text(std::move(text_in)) {}
 
   Status status = Status::kOk;
   std::string text;
+  // After a successful load: a line for a status line, naming the file and its organisms.
+  std::string status_line;
 
   bool ok() const { return status == Status::kOk; }
   bool IsErrorReport() const {
@@ -68,7 +80,11 @@ TableFileResult LoadTableText(StringGrid& grid, std::string text, const std::str
 void FillLineBuffer(const StringGrid& grid, LineBuffer& buffer, std::string_view separator);
 
 // The outcome of filling a grid from lines already in a buffer.
-enum class GridFill { kFilled, kEmptyFirstLine, kTitleRowOnly };
+enum class GridFill { kFilled, kEmptyFirstLine, kTitleRowOnly, kTooManyColumns, kTooManyCells };
+
+// The columns a table of the buffer's lines has: one more than the separators on its first
+// line (0 for an empty first line).
+int TableColumnCount(const LineBuffer& buffer);
 
 // The part of LoadTableFile after the file is read: sets the grid from the buffer's
 // lines, or leaves it untouched when the outcome is not kFilled.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "history/family_tree.h"
 #include "lab/run_csv.h"
 #include "population/random_source.h"
 #include "tests/support/fakes.h"
@@ -196,6 +197,45 @@ TEST_F(EngineTest, LoadedBytesAreOneStepWithANewRunAndARefusalChangesNothing) {
   EXPECT_EQ(TableOf(engine_), before);
   EXPECT_EQ(RunCount(), 1);
   engine_.RemoveObserver(&counter);
+}
+
+// A file longer than the table brings rows the ID column never reached: they are named
+// as newborns would be, and every loaded row is a root of its own in the family tree.
+TEST_F(EngineTest, LoadedRowsWithoutAnIdTakeTheNextIdsAndStandAsLoadedRoots) {
+  const int founders = engine_.grid().RowCount() - 1;
+  const int counter = engine_.document().population().counter();
+  std::string file = " P1 # P2 # DNA # Survival #\r\n";
+  for (int i = 0; i < founders + 3; ++i) file += " 13 # 14 # 1234567890123 # 2 #\r\n";
+  ASSERT_TRUE(engine_.LoadTableText(file, "long.str").ok());
+  for (int row = 1; row <= founders; ++row) {
+    EXPECT_EQ(engine_.grid().Cell(kIdColumn, row), std::to_string(row));  // kept
+  }
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(engine_.grid().Cell(kIdColumn, founders + i), std::to_string(counter + i));
+  }
+  const Lineage& lineage = engine_.history().lineage();
+  const OrganismRecord last = lineage.Get(lineage.SerialInRow(founders + 3));
+  EXPECT_TRUE(last.IsRoot() && last.loaded);
+  EXPECT_EQ(last.id, std::to_string(counter + 3));
+  const std::vector<TreeCard> tree =
+      BuildFamilyTree(lineage, last.serial, 3, engine_.grid().RowCount());
+  ASSERT_EQ(tree.size(), 1U);  // no parents, whatever P1 and P2 say
+  EXPECT_EQ(tree[0].caption, "ID " + last.id + " · living · loaded root");
+  EXPECT_NE(tree[0].details.find("loaded in step 1"), std::string::npos) << tree[0].details;
+
+  // Children of the new rows name both parents; undo takes the names and the counter back.
+  for (int i = 0; i < 40; ++i) engine_.Shoot();
+  for (int row = 1; row < engine_.grid().RowCount(); ++row) {
+    EXPECT_FALSE(engine_.grid().Cell(kIdColumn, row).empty());
+    EXPECT_FALSE(engine_.grid().Cell(kP1Column, row).empty());
+  }
+  for (int i = 0; i < 40; ++i) engine_.Undo();
+  EXPECT_EQ(engine_.document().population().counter(), counter + 3);
+  engine_.Undo();
+  EXPECT_EQ(engine_.document().population().counter(), counter);
+  EXPECT_EQ(engine_.grid().RowCount(), founders + 1);
+  engine_.Redo();
+  EXPECT_EQ(engine_.grid().Cell(kIdColumn, founders + 3), std::to_string(counter + 3));
 }
 
 TEST_F(EngineTest, AutomaticRunsStayWhenAHandRunIsUndoneAndRedone) {

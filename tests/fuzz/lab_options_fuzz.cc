@@ -12,6 +12,7 @@
 
 #include "lab/goal_list.h"
 #include "lab/lab_options.h"
+#include "tests/fuzz/memory_bound.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ void CheckGoal(const vantrel::Goal& goal) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const vantrel::fuzz::MemoryBound bound(size);
   const std::string text(reinterpret_cast<const char*>(data), size);
   std::vector<std::string_view> args;
   for (std::size_t start = 0; start <= text.size();) {

@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "history/byte_codec.h"
 #include "tests/history/test_world.h"
 #include "tests/support/fakes.h"
 
@@ -92,6 +93,42 @@ TEST(HistoryTest, ParametersFollowTheStepsAndViewsGetOneResetPerUndo) {
   EXPECT_EQ(counter.resets, 2);
   EXPECT_EQ(world.history.parameters(), (Parameters{}));
   world.document.grid().RemoveObserver(&counter);
+}
+
+// A snapshot's bytes grow with the text it holds, and journals written as a rectangle of
+// cells by earlier versions still read.
+TEST(SnapshotTest, StoresTheTextsNotTheTablesRowsTimesColumnsAndReadsRectangles) {
+  Snapshot snapshot;
+  snapshot.state = {7, 3, 1, 20, 250};
+  snapshot.rows = {{"ID", "P1"}, {}, {"", "", "x"}};
+  const std::string bytes = EncodeSnapshot(snapshot);
+  EXPECT_LT(bytes.size(), 40U);
+  Snapshot read;
+  ASSERT_TRUE(DecodeSnapshot(bytes, read));
+  EXPECT_EQ(read.rows, snapshot.rows);
+  EXPECT_EQ(read.Cell(2, 2), "x");
+  EXPECT_EQ(read.Cell(249, 19), "");
+  // A table claimed far beyond what the bytes hold is damage, not a table.
+  snapshot.state.row_count = 200000;
+  EXPECT_FALSE(DecodeSnapshot(EncodeSnapshot(snapshot), read));
+
+  std::string rectangle;
+  PutGridState(rectangle, {7, 3, 1, 2, 3});
+  PutParameters(rectangle, snapshot.parameters);
+  PutVarint(rectangle, 3);  // columns
+  PutVarint(rectangle, 2);  // rows
+  for (const char* cell : {"ID", "", "", "1", "", "z"}) PutText(rectangle, cell);
+  ASSERT_TRUE(DecodeSnapshot(rectangle, read));
+  EXPECT_EQ(read.rows, (std::vector<std::vector<std::string>>{{"ID"}, {"1", "", "z"}}));
+  // A count of rows or cells beyond what the bytes could hold is refused before any room
+  // is taken for it.
+  std::string huge;
+  PutGridState(huge, {7, 3, 1, 2, 3});
+  PutParameters(huge, snapshot.parameters);
+  PutVarint(huge, 0);
+  PutVarint(huge, 1);
+  PutVarint(huge, std::uint64_t{1} << 40);
+  EXPECT_FALSE(DecodeSnapshot(huge, read));
 }
 
 TEST(LineageTest, RecordsBirthsAndExitsAndForgetsUndoneBirths) {

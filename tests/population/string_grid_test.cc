@@ -38,6 +38,25 @@ TEST(StringGridTest, CellsOutsideTheSizeKeepTheirTextAndShowAgain) {
   EXPECT_EQ(grid.Cell(1000, 1000), "");
 }
 
+TEST(StringGridTest, OnlyCellsUpToARowsLastTextAreStored) {
+  StringGrid grid(1000, 1000000);
+  ObserverLog log;
+  grid.AddObserver(&log);
+  grid.SetCell(999, 999999, "");  // reads as it did: nothing stored, still told
+  EXPECT_EQ(grid.StoredRowCount(), 0);
+  EXPECT_EQ(log.cells.size(), 1U);
+  grid.SetCell(3, 2, "x");
+  grid.AssignCell(1, 2, "y");
+  EXPECT_EQ(grid.StoredWidth(2), 4);
+  grid.SetCell(3, 2, "");  // the last text goes: the row ends at "y"
+  EXPECT_EQ(grid.StoredWidth(2), 2);
+  grid.AssignCell(1, 2, "");
+  EXPECT_EQ(grid.StoredWidth(2), 0);
+  EXPECT_EQ(grid.Cell(1, 2), "");
+  EXPECT_LT(grid.MemoryBytes(), 1000U);
+  grid.RemoveObserver(&log);
+}
+
 TEST(StringGridTest, SelectingTheSelectedRowNotifiesNothing) {
   StringGrid grid(5, 10);
   ObserverLog log;

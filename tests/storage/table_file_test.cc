@@ -198,9 +198,8 @@ TEST_F(TableFileTest, OnlyTheFirst4096BytesOfALineAreRead) {
 
 TEST_F(TableFileTest, MoreRowsShowTheIdTextTheGridKeptOutsideIt) {
   grid_.SetCell(0, 4, "4");  // left behind by an earlier, larger table
-  Load(Write("rows.str",
-             " P #\r\n 1 #\r\n 2 #\r\n 3 #\r\n x #\r\n y #\r\n" + std::string("\0 z #\r\n", 7)));
-  ASSERT_EQ(grid_.RowCount(), 6);  // the text after the NUL byte is not taken
+  Load(Write("rows.str", " P #\r\n 1 #\r\n 2 #\r\n 3 #\r\n x #\r\n y #\r\n"));
+  ASSERT_EQ(grid_.RowCount(), 6);
   EXPECT_EQ(grid_.Cell(0, 4), "4");
   EXPECT_EQ(grid_.Cell(1, 4), "x");
   EXPECT_EQ(grid_.Cell(0, 5), "");
@@ -241,6 +240,74 @@ TEST_F(TableFileTest, BytesLoadAsTheSameBytesInAFileWouldAndNameTheFileInTheirWo
   EXPECT_EQ(title_only.status, TableFileResult::Status::kNoBodyRows);
   EXPECT_EQ(title_only.text, "File title.str holds no rows below the title row.");
   EXPECT_EQ(grid_.Cell(3, 1), "keep");
+}
+
+// Files that are plainly no table, or whose table would be beyond what the program holds,
+// are refused with a word that names the file, and the grid stays as it was.
+TEST_F(TableFileTest, ForeignOrOversizedFilesAreRefusedAndLeaveTheGridAsItWas) {
+  using Status = TableFileResult::Status;
+  const std::string wide_title = " a" + std::string(kMaxTableColumns, '#');
+  std::string tall = " a # b #";
+  for (int i = 0; i < kMaxTableCells / 3 + 1; ++i) tall += "\n";
+  const struct {
+    std::string bytes;
+    Status status;
+    std::string text;
+  } cases[] = {
+      {std::string("PK\x03\x04\x14\0\0\0", 8) + "xl/workbook.xml", Status::kSpreadsheet,
+       "File f.str is a spreadsheet or another packed file, not a table file. Open reads the "
+       "table files that Save writes."},
+      {std::string(" a # b #\r\n x \0 y #\r\n", 20), Status::kBinary,
+       "File f.str holds binary data, not text: it is not a table file."},
+      {wide_title + "\n x #\n", Status::kTooLarge,
+       "File f.str makes a table of 257 columns; a table can have at most 256."},
+      {tall, Status::kTooLarge,
+       "File f.str makes a table of 2,666,667 rows and 3 columns, more than the program can "
+       "hold (at most 8,000,000 cells)."},
+  };
+  for (const auto& c : cases) {
+    grid_.SetCell(3, 1, "keep");
+    const TableFileResult result = LoadTableText(grid_, c.bytes, "f.str");
+    EXPECT_EQ(result.status, c.status) << c.text;
+    EXPECT_EQ(result.text, c.text);
+    EXPECT_FALSE(result.IsErrorReport());
+    EXPECT_EQ(grid_.ColCount(), 5);
+    EXPECT_EQ(grid_.RowCount(), 3);
+    EXPECT_EQ(grid_.Cell(3, 1), "keep");
+  }
+  // The same bytes from a disk are judged the same way.
+  Load(Write("zip.str", cases[0].bytes));
+  ASSERT_EQ(said_.size(), 1U);
+  EXPECT_EQ(said_[0].second, "File " + PathOf("zip.str") +
+                                 " is a spreadsheet or another packed file, not a table file. "
+                                 "Open reads the table files that Save writes.");
+
+  // The largest table allowed still loads, and a good load names its file and organisms.
+  const TableFileResult widest = LoadTableText(
+      grid_, " a" + std::string(kMaxTableColumns - 1, '#') + "\n x #\n y #\n", "wide.str");
+  EXPECT_TRUE(widest.ok());
+  EXPECT_EQ(widest.status_line, "Opened wide.str. Organisms: 2");
+  EXPECT_EQ(grid_.ColCount(), kMaxTableColumns);
+}
+
+// A file of a few bytes may describe a huge table: one line of separators and many empty
+// lines. The grid stores what the file holds, not rows times columns.
+TEST_F(TableFileTest, AWideTableOfEmptyLinesCostsWhatTheFileHolds) {
+  std::string bytes = "a" + std::string(kMaxTableColumns - 1, '#');
+  for (int i = 0; i < 20000; ++i) bytes += "\n";
+  grid_.SetCell(9, 2, "hidden");  // a cell beyond the columns keeps its text
+  ASSERT_TRUE(LoadTableText(grid_, bytes, "wide.str").ok());
+  EXPECT_EQ(grid_.ColCount(), kMaxTableColumns);
+  EXPECT_EQ(grid_.RowCount(), 20000);  // the last line end starts no further line
+  EXPECT_EQ(grid_.Cell(1, 0), "a");
+  EXPECT_EQ(grid_.Cell(200, 19000), "");
+  EXPECT_EQ(grid_.Cell(9, 2), "");  // inside the new width: the load emptied it
+  EXPECT_LT(grid_.MemoryBytes(), 64 * bytes.size());
+
+  // Emptied cells give their room back: a narrow file over the wide one.
+  ASSERT_TRUE(LoadTableText(grid_, " P1 #\n x #\n", "narrow.str").ok());
+  EXPECT_EQ(grid_.StoredWidth(1), 2);
+  EXPECT_EQ(grid_.Cell(1, 1), "x");
 }
 
 TEST_F(TableFileTest, ANameThatIsNoFileOrCannotBeReadIsReported) {
