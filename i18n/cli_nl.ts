@@ -113,8 +113,8 @@ Voorbeeld: --goal color=green,shape=square,spokes=yes</translation>
     <message>
         <source>start population box, 2 to 1000 (default 10; the table then holds
 one organism fewer). Example: --population 10,50</source>
-        <translation>startpopulatie (vak “Beginnen met”), 2 tot 1000 (standaard 10; de tabel bevat dan
-één organisme minder). Voorbeeld: --population 10,50</translation>
+        <translation>startpopulatie (vak “Beginnen met”), 2 tot 1000 (standaard 10;
+de tabel bevat dan één organisme minder). Voorbeeld: --population 10,50</translation>
     </message>
     <message>
         <source>chance of a mutation in percent, 0 to 99 (default 10).
