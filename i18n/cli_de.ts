@@ -168,7 +168,7 @@ Example: --csv runs.csv</source>
         <translation>schreibt eine Zeile je Durchgang: run,mode,started_utc,population,
 creativity,bonus,goal,feeds,shots,clicks,first_match_click,
 stable_click,reached_by,condition,seed,strictness. Am Ende in einem
-Stück geschrieben, auch nach Ctrl+C (mit den bis dahin fertigen
+Stück geschrieben, auch nach Strg+C (mit den bis dahin fertigen
 Durchgängen); in jeder Sprache gleich. Beispiel: --csv runs.csv</translation>
     </message>
     <message>
@@ -216,7 +216,7 @@ Die CSV ist in jeder Sprache gleich. Beispiel: --lang de</translation>
     </message>
     <message>
         <source>Usage: vantrel-lab --goal KEY=WORD[,KEY=WORD...] [options]</source>
-        <translation>Aufruf: vantrel-lab --goal SCHLÜSSEL=WORT[,SCHLÜSSEL=WORT...] [Optionen]</translation>
+        <translation>Aufruf: vantrel-lab --goal SCHLÜSSEL=WORT[,SCHLÜSSEL=WORT …] [Optionen]</translation>
     </message>
     <message>
         <source>Plays the Vantrel experiments automatically: a judge feeds the shown organism when it meets
@@ -255,7 +255,7 @@ Unterschied“, wenn das Intervall 0 enthält. Die CSV enthält nichts davon.</t
         <source>Exit status: 0 done, 1 the CSV could not be written, 2 bad options (before any work),
 130 stopped by Ctrl+C (finished runs are still written).</source>
         <translation>Exit-Status: 0 fertig, 1 die CSV ließ sich nicht schreiben, 2 falsche Optionen (vor jeder
-Arbeit), 130 mit Ctrl+C gestoppt (fertige Durchgänge werden trotzdem geschrieben).</translation>
+Arbeit), 130 mit Strg+C gestoppt (fertige Durchgänge werden trotzdem geschrieben).</translation>
     </message>
     <message>
         <source>Example:</source>
@@ -268,6 +268,26 @@ Arbeit), 130 mit Ctrl+C gestoppt (fertige Durchgänge werden trotzdem geschriebe
     <message>
         <source>no organism can meet %1</source>
         <translation>kein Organismus kann %1 erfüllen</translation>
+    </message>
+    <message>
+        <source>empty goal: give key=value pairs such as shape=square,spokes=yes</source>
+        <translation>leeres Ziel: gib Paare Schlüssel=Wert an, zum Beispiel shape=square,spokes=yes</translation>
+    </message>
+    <message>
+        <source>%1 is not key=value</source>
+        <translation>%1 hat nicht die Form Schlüssel=Wert</translation>
+    </message>
+    <message>
+        <source>unknown key %1 (keys: color or colour, intensity, shape, size, thickness, linestyle, spokes)</source>
+        <translation>unbekannter Schlüssel %1 (Schlüssel: color oder colour, intensity, shape, size, thickness, linestyle, spokes)</translation>
+    </message>
+    <message>
+        <source>key %1 given twice</source>
+        <translation>Schlüssel %1 zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>unknown %1 %2 (one of %3)</source>
+        <translation>unbekannter Wert %2 für %1 (erlaubt: %3)</translation>
     </message>
     <message>
         <source>%1 is not a number from 0 to 1</source>
@@ -317,7 +337,7 @@ Arbeit), 130 mit Ctrl+C gestoppt (fertige Durchgänge werden trotzdem geschriebe
         <source>%1/%2 runs</source>
         <translation>
             <numerusform>%1/%2 Durchgang</numerusform>
-            <numerusform>%1/%2 Durchgängen</numerusform>
+            <numerusform>%1/%2 Durchgänge</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -113,8 +113,8 @@ Voorbeeld: --goal color=green,shape=square,spokes=yes</translation>
     <message>
         <source>start population box, 2 to 1000 (default 10; the table then holds
 one organism fewer). Example: --population 10,50</source>
-        <translation>vak ‘Beginnen met’, 2 tot 1000 (standaard 10; de tabel bevat dan
-één organisme minder). Voorbeeld: --population 10,50</translation>
+        <translation>startpopulatie (vak “Beginnen met”), 2 tot 1000 (standaard 10;
+de tabel bevat dan één organisme minder). Voorbeeld: --population 10,50</translation>
     </message>
     <message>
         <source>chance of a mutation in percent, 0 to 99 (default 10).
@@ -218,7 +218,7 @@ elke taal gelijk. Voorbeeld: --lang nl</translation>
     </message>
     <message>
         <source>Usage: vantrel-lab --goal KEY=WORD[,KEY=WORD...] [options]</source>
-        <translation>Gebruik: vantrel-lab --goal SLEUTEL=WOORD[,SLEUTEL=WOORD...] [opties]</translation>
+        <translation>Gebruik: vantrel-lab --goal SLEUTEL=WOORD[,SLEUTEL=WOORD…] [opties]</translation>
     </message>
     <message>
         <source>Plays the Vantrel experiments automatically: a judge feeds the shown organism when it meets
@@ -250,7 +250,7 @@ eerste kwartiel, de mediaan en het derde kwartiel van de klikken tot de eerste t
 tot stabiel (over de rondes waarin dat gebeurde). Daarna wordt bij twee of meer condities
 elke conditie vergeleken met de eerste, op de klikken tot stabiel van haar rondes die
 stabiel werden: het verschil van de medianen met een 95%-bootstrapinterval (afgeleid van
---seed), de tweezijdige p-waarde van de Mann-Whitney-toets, en "Geen duidelijk verschil"
+--seed), de tweezijdige p-waarde van de Mann-Whitney-toets, en “Geen duidelijk verschil”
 als het interval 0 bevat. De CSV bevat hier niets van.</translation>
     </message>
     <message>
@@ -270,6 +270,26 @@ werk is gedaan), 130 gestopt met Ctrl+C (klare rondes worden toch geschreven).</
     <message>
         <source>no organism can meet %1</source>
         <translation>geen organisme kan aan %1 voldoen</translation>
+    </message>
+    <message>
+        <source>empty goal: give key=value pairs such as shape=square,spokes=yes</source>
+        <translation>leeg doel: geef paren sleutel=waarde, bijvoorbeeld shape=square,spokes=yes</translation>
+    </message>
+    <message>
+        <source>%1 is not key=value</source>
+        <translation>%1 heeft niet de vorm sleutel=waarde</translation>
+    </message>
+    <message>
+        <source>unknown key %1 (keys: color or colour, intensity, shape, size, thickness, linestyle, spokes)</source>
+        <translation>onbekende sleutel %1 (sleutels: color of colour, intensity, shape, size, thickness, linestyle, spokes)</translation>
+    </message>
+    <message>
+        <source>key %1 given twice</source>
+        <translation>sleutel %1 twee keer opgegeven</translation>
+    </message>
+    <message>
+        <source>unknown %1 %2 (one of %3)</source>
+        <translation>onbekende waarde %2 voor %1 (één van %3)</translation>
     </message>
     <message>
         <source>%1 is not a number from 0 to 1</source>

@@ -111,13 +111,13 @@ The more constraints you have, the more difficult it will be to develop an organ
 Perform five conditions, each one starting with a new population. Each experiment adds a constraint (shape, color, line size, type of line, rotation, presence of spokes,...).
 
 Write down the number of clicks it takes to develop an organism that fits all constraints. You will notice that the number of clicks needed will rise.</source>
-        <translation>Mehr Bedingungen, mehr Zeit.
+        <translation>Mehr Anforderungen, mehr Zeit.
 
-Je mehr Bedingungen ein Organismus erfüllen muss, desto schwieriger ist es, ihn zu entwickeln.
+Je mehr Anforderungen ein Organismus erfüllen muss, desto schwieriger ist es, ihn zu entwickeln.
 
-Mach fünf Versuche, jeden mit einer neuen Population. Mit jedem Versuch kommt eine Bedingung dazu (Form, Farbe, Linienstärke, Linienart, Drehung, mit oder ohne Speichen, …).
+Spiel fünf Bedingungen durch, jede mit einer neuen Population. Mit jeder Bedingung kommt eine Anforderung dazu (Form, Farbe, Linienstärke, Linienart, Drehung, mit oder ohne Speichen …).
 
-Schreib auf, wie viele Klicks du brauchst, bis ein Organismus alle Bedingungen erfüllt. Du wirst merken, dass du immer mehr Klicks brauchst.</translation>
+Schreib auf, wie viele Klicks du brauchst, bis ein Organismus alle Anforderungen erfüllt. Du wirst merken, dass du immer mehr Klicks brauchst.</translation>
     </message>
     <message>
         <source>Exp 5</source>
@@ -339,7 +339,7 @@ Drücke nach hundert Klicks auf „Idee“ und folge der Anweisung. Zähle, wie 
     </message>
     <message>
         <source>Back to the tree shown before (Alt+Left)</source>
-        <translation>Zurück zum Stammbaum, der vorher zu sehen war (Alt+Left)</translation>
+        <translation>Zurück zum Stammbaum, der vorher zu sehen war (Alt+Links)</translation>
     </message>
     <message>
         <source>No organism selected.</source>

@@ -31,9 +31,9 @@ Vantrel is een leuk programma dat je op een beeldende manier een paar principes 
 
 Speel eerst een beetje met het programma om te ontdekken hoe het werkt.
 
-Dat gaat het makkelijkst met de knop met het lampje ("idee"). Probeer daarna een organisme te ontwikkelen door op "Voeren" of op "Doden" te drukken, afhankelijk van hoe goed het huidige organisme bij je opdracht past.
+Dat gaat het makkelijkst met de knop met het lampje (“idee”). Probeer daarna een organisme te ontwikkelen door op “Voeren” of op “Doden” te drukken, afhankelijk van hoe goed het huidige organisme bij je opdracht past.
 
-Moet je bijvoorbeeld een groene cirkel maken, dan druk je op "Doden" als er een rode lijn verschijnt, maar misschien op "Voeren" als je een blauwe cirkel ziet, in de hoop dat die tot een groene muteert.</translation>
+Moet je bijvoorbeeld een groene cirkel maken, dan druk je op “Doden” als er een rode lijn verschijnt, maar misschien op “Voeren” als je een blauwe cirkel ziet, in de hoop dat die tot een groene muteert.</translation>
     </message>
     <message>
         <source>Exp 1</source>
@@ -55,7 +55,7 @@ Als je met een kleine populatie begint, drijft die veel makkelijker af dan een g
 
 Voor dit experiment doe je dezelfde opdracht twee keer, maar met een andere grootte van de populatie. Tel elke keer hoeveel klikken (voeren en doden) het kost voordat de populatie stabiel is.
 
-Zet eerst de startpopulatie op 10. Druk op "Nieuw" om met een verse populatie te beginnen, en ontwikkel een organisme zoals de ideeknop het beschrijft. Blijf op "Voeren" en "Doden" klikken tot je populatie een organisme ontwikkelt zoals de ideeknop het beschrijft.
+Zet eerst de startpopulatie op 10. Druk op “Nieuw” om met een verse populatie te beginnen, en ontwikkel een organisme zoals de ideeknop het beschrijft. Blijf op “Voeren” en “Doden” klikken tot je populatie een organisme ontwikkelt zoals de ideeknop het beschrijft.
 
 Doe daarna hetzelfde met een populatie van 50. Je zult zien dat het in het tweede geval langer duurt om hetzelfde organisme te ontwikkelen.</translation>
     </message>
@@ -115,7 +115,7 @@ Write down the number of clicks it takes to develop an organism that fits all co
 
 Hoe meer eisen je stelt, hoe moeilijker het wordt om een organisme te ontwikkelen dat aan al die eisen voldoet.
 
-Doe vijf pogingen, elke keer met een nieuwe populatie. Bij elke poging komt er een eis bij (vorm, kleur, lijndikte, soort lijn, draaiing, wel of geen spaken, ...).
+Speel vijf condities, elke keer met een nieuwe populatie. Bij elke conditie komt er een eis bij (vorm, kleur, lijndikte, soort lijn, draaiing, wel of geen spaken…).
 
 Schrijf op hoeveel klikken het kost om een organisme te ontwikkelen dat aan alle eisen voldoet. Je zult merken dat je steeds meer klikken nodig hebt.</translation>
     </message>
@@ -133,11 +133,11 @@ Notice the effect on your population after a hundred clicks in each case.
 After a hundred clicks, press the "idea" button and follow the instruction. Count the number of clicks it takes before a fitting organism developes. This will be substantially smaller in the "loose" condition than in the "strict" condition.</source>
         <translation>De invloed van God.
 
-Jij bent de God van het Vantrel-universum. In dit experiment zijn er twee situaties. In de ene ben je heel streng in welke organismen je toelaat (je doodt bijvoorbeeld alle niet-groene en voert alle groene organismen). In de andere laat je af en toe een "misser" door en dood je een "treffer".
+Jij bent de God van het Vantrel-universum. In dit experiment zijn er twee condities. In de ene ben je heel streng in welke organismen je toelaat (je doodt bijvoorbeeld alle niet-groene en voert alle groene organismen). In de andere laat je af en toe een “misser” door en dood je een “treffer”.
 
 Let in beide gevallen op wat er na honderd klikken met je populatie is gebeurd.
 
-Druk na honderd klikken op "idee" en volg de opdracht. Tel hoeveel klikken het kost voordat er een passend organisme ontstaat. In de "losse" situatie zijn dat er duidelijk minder dan in de "strenge" situatie.</translation>
+Druk na honderd klikken op “idee” en volg de opdracht. Tel hoeveel klikken het kost voordat er een passend organisme ontstaat. In de “losse” conditie zijn dat er duidelijk minder dan in de “strenge” conditie.</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@ Druk na honderd klikken op "idee" en volg de opdracht. Tel hoeveel klikken het k
     </message>
     <message>
         <source>Back to the tree shown before (Alt+Left)</source>
-        <translation>Terug naar de stamboom van hiervoor (Alt+Left)</translation>
+        <translation>Terug naar de stamboom van hiervoor (Alt+Pijl-links)</translation>
     </message>
     <message>
         <source>No organism selected.</source>
@@ -423,7 +423,7 @@ Druk na honderd klikken op "idee" en volg de opdracht. Tel hoeveel klikken het k
     </message>
     <message>
         <source>there at the start</source>
-        <translation>er vanaf het begin</translation>
+        <translation>aanwezig vanaf het begin</translation>
     </message>
     <message>
         <source>born in step %1</source>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Undo (Ctrl+Z)</source>
-        <translation>Rückgängig (Ctrl+Z)</translation>
+        <translation>Rückgängig (Strg+Z)</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Redo (Ctrl+Shift+Z)</source>
-        <translation>Wiederholen (Ctrl+Shift+Z)</translation>
+        <translation>Wiederholen (Strg+Umschalt+Z)</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Save picture as…</source>
-        <translation>Bild speichern unter…</translation>
+        <translation>Bild speichern unter …</translation>
     </message>
     <message>
         <source>Family tree</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Picture size (Ctrl+wheel)</source>
-        <translation>Bildgröße (Ctrl+Mausrad)</translation>
+        <translation>Bildgröße (Strg+Mausrad)</translation>
     </message>
     <message>
         <source>%L1 px</source>
@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>Save picture as…</source>
-        <translation>Bild speichern unter…</translation>
+        <translation>Bild speichern unter …</translation>
     </message>
     <message>
         <source>Save all as one picture…</source>
-        <translation>Alle als Gesamtbild speichern…</translation>
+        <translation>Alle als Gesamtbild speichern …</translation>
     </message>
     <message>
         <source>Save all as one picture</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Cannot save "%1": %2</source>
-        <translation>"%1" kann nicht gespeichert werden: %2</translation>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>the file could not be written</source>
@@ -210,7 +210,7 @@
     <name>DesktopOpener</name>
     <message>
         <source>the opener was called wrongly</source>
-        <translation>das Öffnungsprogramm wurde falsch aufgerufen</translation>
+        <translation>das Hilfsprogramm zum Öffnen wurde falsch aufgerufen</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>the application failed</source>
-        <translation>das Programm ist gescheitert</translation>
+        <translation>das Programm meldete einen Fehler</translation>
     </message>
     <message>
         <source>the opener failed</source>
-        <translation>das Öffnungsprogramm ist gescheitert</translation>
+        <translation>das Hilfsprogramm zum Öffnen meldete einen Fehler</translation>
     </message>
     <message>
         <source>Cannot open %1 files: the program %2 was not found</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>Cannot create the folder "%1" for the workbook</source>
-        <translation>Der Ordner "%1" für die Arbeitsmappe kann nicht angelegt werden</translation>
+        <translation>Der Ordner „%1“ für die Arbeitsmappe kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot create a file in "%1": %2</source>
-        <translation>In "%1" kann keine Datei angelegt werden: %2</translation>
+        <translation>In „%1“ kann keine Datei angelegt werden: %2</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Get an idea to create an organism</source>
-        <translation>Krijg een idee voor een nieuw organisme</translation>
+        <translation>Vraag een idee voor een nieuw organisme</translation>
     </message>
     <message>
         <source>Experiment with Vantrel</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Cannot save "%1": %2</source>
-        <translation>Kan "%1" niet opslaan: %2</translation>
+        <translation>Kan “%1” niet opslaan: %2</translation>
     </message>
     <message>
         <source>the file could not be written</source>
@@ -210,7 +210,7 @@
     <name>DesktopOpener</name>
     <message>
         <source>the opener was called wrongly</source>
-        <translation>het openprogramma werd verkeerd aangeroepen</translation>
+        <translation>het hulpprogramma om bestanden te openen werd verkeerd aangeroepen</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -222,11 +222,11 @@
     </message>
     <message>
         <source>the application failed</source>
-        <translation>het programma is mislukt</translation>
+        <translation>het programma gaf een fout</translation>
     </message>
     <message>
         <source>the opener failed</source>
-        <translation>het openprogramma is mislukt</translation>
+        <translation>het hulpprogramma om bestanden te openen gaf een fout</translation>
     </message>
     <message>
         <source>Cannot open %1 files: the program %2 was not found</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>%1 stopped abnormally while opening %2</source>
-        <translation>%1 is vastgelopen bij het openen van %2</translation>
+        <translation>%1 is onverwacht gestopt bij het openen van %2</translation>
     </message>
     <message>
         <source>%1 could not open %2: %3 (exit code %4)</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>Cannot create the folder "%1" for the workbook</source>
-        <translation>Kan de map "%1" voor de werkmap niet maken</translation>
+        <translation>Kan de map “%1” voor de werkmap niet maken</translation>
     </message>
     <message>
         <source>Cannot create a file in "%1": %2</source>
-        <translation>Kan geen bestand maken in "%1": %2</translation>
+        <translation>Kan geen bestand maken in “%1”: %2</translation>
     </message>
 </context>
 <context>

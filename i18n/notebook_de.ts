@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Feeds</source>
-        <translation>Fütterungen</translation>
+        <translation>Gefüttert</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation>Schüsse</translation>
+        <translation>Getötet</translation>
     </message>
     <message>
         <source>Clicks</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Write every run to a CSV file (Ctrl+E)</source>
-        <translation>Schreib alle Durchgänge in eine CSV-Datei (Ctrl+E)</translation>
+        <translation>Schreib alle Durchgänge in eine CSV-Datei (Strg+E)</translation>
     </message>
     <message>
         <source>Open the run table in the spreadsheet, as a workbook of its own</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss once in ten clicks</source>
-        <translation>Wie oft sich der Schiedsrichter an das Ziel hält: Bei 0,9 schießt er einmal in zehn Klicks einen Treffer ab oder füttert einen Fehlschlag</translation>
+        <translation>Wie oft sich der Schiedsrichter an das Ziel hält: Bei 0,9 tötet er einmal in zehn Klicks einen Treffer oder füttert einen Fehlgriff</translation>
     </message>
     <message>
         <source>Add</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Most clicks per run</source>
-        <translation>Höchstens Klicks je Durchgang</translation>
+        <translation>Höchstzahl an Klicks je Durchgang</translation>
     </message>
     <message>
         <source>Seed</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Pick at least one word for the goal: the judge feeds what meets it and shoots the rest.</source>
-        <translation>Wähle mindestens ein Wort für das Ziel: Der Schiedsrichter füttert, was es erfüllt, und schießt den Rest ab.</translation>
+        <translation>Wähle mindestens ein Wort für das Ziel: Der Schiedsrichter füttert, was es erfüllt, und tötet den Rest.</translation>
     </message>
     <message>
         <source>No organism the genes can make meets this goal.</source>

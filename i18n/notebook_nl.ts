@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Feeds</source>
-        <translation>Voerbeurten</translation>
+        <translation>Gevoerd</translation>
     </message>
     <message>
         <source>Shots</source>
-        <translation>Schoten</translation>
+        <translation>Gedood</translation>
     </message>
     <message>
         <source>Clicks</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Open the run table in the spreadsheet, as a workbook of its own</source>
-        <translation>Open de tabel met rondes in het spreadsheetprogramma, als een eigen werkmap</translation>
+        <translation>Open de rondetabel in het spreadsheetprogramma, als een eigen werkmap</translation>
     </message>
     <message>
         <source>Let the program play the goal many times over</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss once in ten clicks</source>
-        <translation>Hoe vaak de scheidsrechter zich aan het doel houdt: bij 0,9 schiet hij één keer per tien klikken een treffer neer of voert hij een misser</translation>
+        <translation>Hoe vaak de scheidsrechter zich aan het doel houdt: bij 0,9 doodt hij één keer per tien klikken een treffer of voert hij een misser</translation>
     </message>
     <message>
         <source>Add</source>
@@ -247,7 +247,7 @@
     </message>
     <message>
         <source>Most clicks per run</source>
-        <translation>Hoogstens klikken per ronde</translation>
+        <translation>Maximaal aantal klikken per ronde</translation>
     </message>
     <message>
         <source>Seed</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Pick at least one word for the goal: the judge feeds what meets it and shoots the rest.</source>
-        <translation>Kies minstens één woord voor het doel: de scheidsrechter voert wat eraan voldoet en schiet de rest neer.</translation>
+        <translation>Kies minstens één woord voor het doel: de scheidsrechter voert wat eraan voldoet en doodt de rest.</translation>
     </message>
     <message>
         <source>No organism the genes can make meets this goal.</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source> They joined the run table as runs %1 to %2.</source>
-        <translation> Ze staan nu als rondes %1 tot en met %2 in de tabel met rondes.</translation>
+        <translation> Ze staan nu als rondes %1 tot en met %2 in de rondetabel.</translation>
     </message>
 </context>
 <context>
@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>The last %1 of %2 runs by hand. Automatic runs are under “Run automatically”.</source>
-        <translation>De laatste %1 van %2 rondes met de hand. Automatische rondes vind je onder ‘Automatische rondes’.</translation>
+        <translation>De laatste %1 van %2 rondes met de hand. Automatische rondes vind je onder “Automatische rondes”.</translation>
     </message>
     <message>
         <source>Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under “Run automatically”.</source>
-        <translation>Rondes met de hand, oudste eerst. * Er veranderde een waarde tijdens de ronde. Automatische rondes vind je onder ‘Automatische rondes’.</translation>
+        <translation>Rondes met de hand, oudste eerst. * Er veranderde een waarde tijdens de ronde. Automatische rondes vind je onder “Automatische rondes”.</translation>
     </message>
 </context>
 <context>

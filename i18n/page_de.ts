@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Loading the organisms…</source>
-        <translation>Die Organismen werden geladen…</translation>
+        <translation>Die Organismen werden geladen …</translation>
     </message>
     <message>
         <source>The organisms could not be loaded:</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Opening %1…</source>
-        <translation>%1 wird geöffnet…</translation>
+        <translation>%1 wird geöffnet …</translation>
     </message>
     <message>
         <source>View the whole population (G)</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Share…</source>
-        <translation>Teilen…</translation>
+        <translation>Teilen …</translation>
     </message>
     <message>
         <source>Share</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>This population is too large for a link. Use Save instead.</source>
-        <translation>Diese Population ist zu groß für einen Link. Nimm stattdessen Speichern.</translation>
+        <translation>Diese Population ist zu groß für einen Link. Speichere sie stattdessen.</translation>
     </message>
     <message>
         <source>This link does not hold a Vantrel population.</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Goal (--goal), one per line</source>
-        <translation>Ziel (--goal), eins pro Zeile</translation>
+        <translation>Ziele (--goal), eines pro Zeile</translation>
     </message>
     <message>
         <source>Population (--population)</source>
@@ -213,11 +213,11 @@
     </message>
     <message>
         <source>Runs per condition (--runs)</source>
-        <translation>Durchgänge pro Bedingung (--runs)</translation>
+        <translation>Durchgänge je Bedingung (--runs)</translation>
     </message>
     <message>
         <source>Most clicks per run (--max-clicks)</source>
-        <translation>Höchstens so viele Klicks pro Durchgang (--max-clicks)</translation>
+        <translation>Höchstzahl an Klicks je Durchgang (--max-clicks)</translation>
     </message>
     <message>
         <source>Seed (--seed)</source>
@@ -231,9 +231,12 @@
         <source>Warm-up clicks (--warmup-clicks)</source>
         <translation>Klicks zum Aufwärmen (--warmup-clicks)</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of %2 runs</source>
-        <translation>%1 von %2 Durchgängen</translation>
+        <translation>
+            <numerusform>%1 von %2 Durchgang</numerusform>
+            <numerusform>%1 von %2 Durchgängen</numerusform>
+        </translation>
     </message>
     <message>
         <source>Goal %1: %2 × %3 runs = %4 runs on %5 threads.</source>
@@ -258,6 +261,10 @@
     <message>
         <source>They joined the run table as runs %1 to %2.</source>
         <translation>Sie stehen jetzt als Durchgänge %1 bis %2 in der Tabelle der Durchgänge.</translation>
+    </message>
+    <message>
+        <source>It joined the run table as run %1.</source>
+        <translation>Er steht jetzt als Durchgang %1 in der Tabelle der Durchgänge.</translation>
     </message>
     <message>
         <source>Picture</source>
@@ -285,7 +292,7 @@
     </message>
     <message>
         <source>of the run started %1</source>
-        <translation>des Laufs vom %1</translation>
+        <translation>der Sitzung vom %1</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -293,7 +300,7 @@
     </message>
     <message>
         <source>Restore the population of the last program run (Alt+Shift+R)</source>
-        <translation>Stell die Population des letzten Programmlaufs wieder her (Alt+Shift+R)</translation>
+        <translation>Stell die Population der letzten Sitzung wieder her (Alt+Umschalt+R)</translation>
     </message>
     <message numerus="yes">
         <source>%n conditions</source>

@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>started</source>
-        <translation>begonnen</translation>
+        <translation>gestart</translation>
     </message>
     <message>
         <source>UTC</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Most clicks per run (--max-clicks)</source>
-        <translation>Hoogstens zoveel klikken per ronde (--max-clicks)</translation>
+        <translation>Maximaal aantal klikken per ronde (--max-clicks)</translation>
     </message>
     <message>
         <source>Seed (--seed)</source>
@@ -231,9 +231,12 @@
         <source>Warm-up clicks (--warmup-clicks)</source>
         <translation>Opwarmklikken (--warmup-clicks)</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of %2 runs</source>
-        <translation>%1 van %2 rondes</translation>
+        <translation>
+            <numerusform>%1 van %2 ronde</numerusform>
+            <numerusform>%1 van %2 rondes</numerusform>
+        </translation>
     </message>
     <message>
         <source>Goal %1: %2 × %3 runs = %4 runs on %5 threads.</source>
@@ -258,6 +261,10 @@
     <message>
         <source>They joined the run table as runs %1 to %2.</source>
         <translation>Ze staan nu als rondes %1 tot en met %2 in de rondetabel.</translation>
+    </message>
+    <message>
+        <source>It joined the run table as run %1.</source>
+        <translation>Hij staat nu als ronde %1 in de rondetabel.</translation>
     </message>
     <message>
         <source>Picture</source>

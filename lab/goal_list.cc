@@ -2,9 +2,17 @@
 
 #include <optional>
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 namespace {
+
+// The messages speak the language of vantrel-lab's others; keys and values stay English,
+// as they are typed.
+std::string Says(std::string_view message, std::initializer_list<std::string_view> args = {}) {
+  return Arg(Tr("LabCli", message), args);
+}
 
 std::optional<Aspect> AspectOfKey(std::string_view key) {
   if (key == "colour") return Aspect::kColour;  // the British spelling too
@@ -49,7 +57,7 @@ std::string Quoted(std::string_view text) {
 ParsedGoal ParseGoalList(std::string_view list) {
   ParsedGoal parsed;
   if (list.empty()) {
-    parsed.error = "empty goal: give key=value pairs such as shape=square,spokes=yes";
+    parsed.error = Says("empty goal: give key=value pairs such as shape=square,spokes=yes");
     return parsed;
   }
   while (true) {
@@ -57,26 +65,26 @@ ParsedGoal ParseGoalList(std::string_view list) {
     const std::string_view pair = list.substr(0, comma);
     const std::size_t equals = pair.find('=');
     if (equals == std::string_view::npos) {
-      parsed.error = Quoted(pair) + " is not key=value";
+      parsed.error = Says("%1 is not key=value", {Quoted(pair)});
       return parsed;
     }
     const std::string_view key = pair.substr(0, equals);
     const std::string_view value = pair.substr(equals + 1);
     const std::optional<Aspect> aspect = AspectOfKey(key);
     if (!aspect) {
-      parsed.error =
-          "unknown key " + Quoted(key) +
-          " (keys: color or colour, intensity, shape, size, thickness, linestyle, spokes)";
+      parsed.error = Says(
+          "unknown key %1 (keys: color or colour, intensity, shape, size, thickness, linestyle, "
+          "spokes)",
+          {Quoted(key)});
       return parsed;
     }
     if (parsed.goal[*aspect] != kNotJudged) {
-      parsed.error = "key " + Quoted(key) + " given twice";
+      parsed.error = Says("key %1 given twice", {Quoted(key)});
       return parsed;
     }
     const int word = WordOfValue(*aspect, value);
     if (word == kNotJudged) {
-      parsed.error = "unknown " + std::string(key) + " " + Quoted(value) + " (one of " +
-                     Choices(*aspect) + ")";
+      parsed.error = Says("unknown %1 %2 (one of %3)", {key, Quoted(value), Choices(*aspect)});
       return parsed;
     }
     parsed.goal.Set(*aspect, word);

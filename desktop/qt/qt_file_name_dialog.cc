@@ -6,7 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -21,10 +24,41 @@ QString FilterSuffix(const QString& filter) {
   return kFirstPattern.match(filter).captured(1);
 }
 
+// Qt's own dialog writes its list's sizes and dates with the system's locale, whatever
+// language the program speaks ("10 Dec 2026" under LANG=C in German). This view of its
+// list writes them with the program's locale, the default one, as every other number.
+class LanguageFileList final : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (files == nullptr || role != Qt::DisplayRole) return QIdentityProxyModel::data(index, role);
+    const QModelIndex file = mapToSource(index);
+    const QLocale locale;
+    switch (index.column()) {
+      case kSizeColumn:
+        if (!files->isDir(file)) return locale.formattedDataSize(files->size(file));
+        break;
+      case kDateColumn:
+        return locale.toString(files->lastModified(file), QLocale::ShortFormat);
+      default:
+        break;
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+
+ private:
+  // QFileSystemModel's columns: name, size, type, date modified.
+  static constexpr int kSizeColumn = 1;
+  static constexpr int kDateColumn = 3;
+};
+
 }  // namespace
 
 std::unique_ptr<QFileDialog> QtFileNameDialog::MakeDialog(const FileQuestion& question) const {
   auto dialog = std::make_unique<QFileDialog>(owner_, QString::fromStdString(question.title));
+  dialog->setProxyModel(new LanguageFileList(dialog.get()));
   const bool save = question.mode == FileQuestion::Mode::kSave;
   dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   // A name to open need not exist: the caller reports a missing file itself.

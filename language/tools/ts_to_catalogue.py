@@ -12,13 +12,16 @@ never went through the catalogue.
 
   ts_to_catalogue.py --out DIR [--cc FILE [--cc-languages de,nl,...]]
                      [--pseudo-ts FILE] TS_FILE...
-  ts_to_catalogue.py --check TS_FILE...
+  ts_to_catalogue.py --check [--glossary FILE] TS_FILE...
 
 writes DIR/vantrel_<lang>.cat per language, and with --cc a C++ file that holds the named
 catalogues (all by default) for BuiltInCatalogue(); with --pseudo-ts the pseudo-language
 as a .ts file for lrelease. --check writes nothing and fails, naming each, when a text is
-untranslated in a language that other texts are translated into, or when its placeholders
-(%1 ... %9, %n) differ from the source's.
+untranslated in a language that other texts are translated into, when its placeholders
+(%1 ... %9, %n) differ from the source's, when a translation writes an ellipsis as three dots
+or quotes with straight double quotes (each language has its own marks), or, with a glossary
+(i18n/glossary.tsv), when its English holds a key term and a translation lacks that term's
+word in its language.
 """
 
 import argparse
@@ -146,7 +149,52 @@ def placeholders(text):
     return sorted(re.findall(r'%[1-9n]', text))
 
 
-def check(paths):
+# A glossary term in English is never part of an option, key or column name.
+TERM_BEFORE = r'(?<![\w\-,=])'
+TERM_AFTER = r'(?![\w\-,=])'
+
+
+def read_glossary(path):
+    """The glossary's rows: (term, English pattern, {language: accepted forms}, contexts)."""
+    rows = []
+    with open(path, encoding='utf-8') as file:
+        lines = [line.rstrip('\n') for line in file if line.strip() and not line.startswith('#')]
+    header = lines[0].split('\t')
+    languages = [name for name in header if name not in ('term', 'english', 'contexts')]
+    for number, line in enumerate(lines[1:], start=2):
+        cells = dict(zip(header, line.split('\t')))
+        if not cells.get('term') or not cells.get('english'):
+            sys.exit(f'{path}: row {number} lacks its term or its English')
+        pattern = re.compile(TERM_BEFORE + '(?:' + cells['english'] + ')' + TERM_AFTER,
+                             re.IGNORECASE | re.MULTILINE)
+        accepted = {language: [form.casefold() for form in cells.get(language, '').split('|') if form]
+                    for language in languages}
+        contexts = {context for context in cells.get('contexts', '').split(',') if context}
+        rows.append((cells['term'], pattern, accepted, contexts))
+    return rows
+
+
+def glossary_faults(glossary, context, source, language, forms):
+    """What a translation of `source` lacks of the glossary's words, one line per term."""
+    faults = []
+    english = source
+    for term, pattern, accepted, contexts in glossary:
+        if contexts and context not in contexts:
+            continue
+        # A matched part is blanked out, so a later, shorter term does not see it again.
+        english, found = pattern.subn(lambda match: '\0' * len(match.group()), english)
+        words = accepted.get(language)
+        if not found or not words:
+            continue
+        for form in forms:
+            if not any(word in form.casefold() for word in words):
+                faults.append(f'{language}: glossary: {term!r} is {" or ".join(accepted[language])}:'
+                              f' {context}: {source!r} -> {form!r}')
+                break
+    return faults
+
+
+def check(paths, glossary=()):
     translations = {}  # language -> (context, source) -> forms
     numerus_of = {}
     for path in paths:
@@ -172,6 +220,11 @@ def check(paths):
                     got = placeholders(form)
                 if got != wanted:
                     faults.append(f'{language}: placeholders differ: {context}: {source!r} -> {form!r}')
+            for form in forms:
+                if '...' in form or '"' in form:
+                    faults.append(f'{language}: "..." or straight quotes: {context}: {source!r} -> {form!r}')
+                    break
+            faults += glossary_faults(glossary, context, source, language, forms)
     for fault in faults:
         print(fault, file=sys.stderr)
     return 1 if faults else 0
@@ -179,7 +232,12 @@ def check(paths):
 
 def main():
     if len(sys.argv) > 1 and sys.argv[1] == '--check':
-        sys.exit(check(sys.argv[2:]))
+        paths = sys.argv[2:]
+        glossary = []
+        if paths[:1] == ['--glossary']:
+            glossary = read_glossary(paths[1])
+            paths = paths[2:]
+        sys.exit(check(paths, glossary))
     parser = argparse.ArgumentParser()
     parser.add_argument('--out', required=True)
     parser.add_argument('--cc')

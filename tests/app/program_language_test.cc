@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
 
+#include "desktop/qt/qt_file_name_dialog.h"
 #include "language/catalogue.h"
+#include "storage/table_file.h"
 
 namespace vantrel {
 namespace {
@@ -52,6 +58,43 @@ TEST(ProgramLanguageTest, QtsOwnDialogButtonsSpeakTheLanguage) {
   }
   const ProgramLanguage german(Language::kGerman);
   EXPECT_EQ(Translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+// Qt's own file dialog lists sizes and dates as the program's language writes them, not
+// as the system's locale does (under LANG=C an English "10 Dec 2026 09:30:00").
+TEST(ProgramLanguageTest, FileDialogsListDatesAndSizesInTheLanguage) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QFile file(folder.filePath(QStringLiteral("organisms.str")));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(1536, 'x'));
+  file.flush();  // a later write would move the time again
+  ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 12, 10), QTime(9, 30)),
+                               QFileDevice::FileModificationTime));
+  file.close();
+  const struct {
+    Language language;
+    std::string size;
+    std::string date;
+  } cases[] = {
+      {Language::kGerman, "1,50 KiB", "10.12.26 09:30"},
+      {Language::kDutch, "1,50 KiB", "10-12-2026 09:30"},
+      {Language::kEnglish, "1.50 KiB", "12/10/26 9:30 AM"},
+  };
+  for (const auto& c : cases) {
+    const ProgramLanguage language(c.language);
+    const auto dialog = QtFileNameDialog().MakeDialog(OpenTableFileQuestion());
+    dialog->setDirectory(folder.path());
+    const auto* list = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(list, nullptr);
+    const QAbstractItemModel* files = list->model();
+    for (int wait = 0; wait < 500 && files->rowCount(list->rootIndex()) == 0; ++wait) {
+      QTest::qWait(10);  // the dialog reads its folder in the background
+    }
+    ASSERT_EQ(files->rowCount(list->rootIndex()), 1);
+    EXPECT_EQ(files->index(0, 1, list->rootIndex()).data().toString().toStdString(), c.size);
+    EXPECT_EQ(files->index(0, 3, list->rootIndex()).data().toString().toStdString(), c.date);
+  }
 }
 
 // A damaged or missing translation file is passed over: its texts stay English and the

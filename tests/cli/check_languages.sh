@@ -27,6 +27,11 @@ message() { "$@" 2>&1 >/dev/null | head -n 1 || true; }
   fail "LC_ALL=C is not English"
 [[ $(message in_env LANG=nl_NL.UTF-8 "$lab" --runs x --lang de) == *"keine ganze Zahl"* ]] ||
   fail "--lang does not override the environment"
+# A goal's words stay English; what the program says about them does not.
+[[ $(message in_env LC_ALL=C "$lab" --lang de --goal farbe=rot) == *"unbekannter Schlüssel 'farbe'"* ]] ||
+  fail "--lang de --goal farbe=rot: $(message "$lab" --lang de --goal farbe=rot)"
+[[ $(message in_env LC_ALL=C "$lab" --lang nl --goal color=rood) == *"onbekende waarde 'rood' voor color"* ]] ||
+  fail "--lang nl --goal color=rood: $(message "$lab" --lang nl --goal color=rood)"
 
 # A bad --lang: status 2 and one line naming it, for both programs.
 for program in "$lab" "$vantrel"; do

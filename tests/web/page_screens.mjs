@@ -94,7 +94,7 @@ try {
   // The page in another language, with its advanced options open; the German notebook.
   const words = {
     de: { advanced: 'Erweiterte Optionen', idea: 'Hol dir eine Idee für einen neuen Organismus' },
-    nl: { advanced: 'Geavanceerde opties', idea: 'Krijg een idee om een organisme te maken' },
+    nl: { advanced: 'Geavanceerde opties', idea: 'Vraag een idee voor een nieuw organisme' },
   };
   for (const [code, width, height, notebook] of [
     ['de', 1280, 800, true],

@@ -4,8 +4,9 @@
 // each picture once; a population's link carries its table and parameters and refuses what
 // is not one; the automatic runs' pool shares a sweep among its workers; the engine's
 // WebAssembly compiles from any host and a bad one is refused; the catalogue the build
-// writes reads back whole, a damaged one keeps its texts English, and the language
-// follows the browser's preferences; memory is readied for a big load a slice per task; a
+// writes reads back whole, a damaged one keeps its texts English, the automatic runs'
+// sentences take their counts' plural forms, and the language follows the browser's
+// preferences; memory is readied for a big load a slice per task; a
 // step's measure counts the drawing its frame does.
 //
 //   node page_units_test.mjs
@@ -365,6 +366,59 @@ assert.deepEqual(
   ['1 organism', '1,234 organisms'],
 );
 assert.deepEqual([catalogue.formatNumber(1234), catalogue.formatNumber(2.25, 1)], ['1234', '2.3']);
+
+// The automatic runs' sentences take the plural form of their count, from the catalogue the
+// build makes of the program's own Dutch files; a text the page shares with the notebook
+// window keeps its plural forms there.
+const catalogueUrl = `data:text/javascript,${encodeURIComponent(pageScript('catalogue.ts'))}`;
+const textsScript = pageScript('texts.ts').replace(
+  `from './catalogue'`,
+  `from ${JSON.stringify(catalogueUrl)}`,
+);
+const { texts } = await import(`data:text/javascript,${encodeURIComponent(textsScript)}`);
+const runs = texts.autoruns;
+const sentences = () => [
+  runs.progress(1, 1),
+  runs.progress(3, 20),
+  runs.playing(1),
+  runs.finished(20, 0),
+  runs.finished(1, 0.25),
+  runs.cancelled(1.5, 0, 1),
+  runs.joined(6, 6),
+  runs.joined(6, 8),
+];
+assert.deepEqual(sentences(), [
+  '1 of 1 run',
+  '3 of 20 runs',
+  'Playing 1 run…',
+  '20 runs in 0.0 s.',
+  '1 run in 0.3 s.',
+  'Cancelled after 1.5 s: 0 of 1 run finished.',
+  ' It joined the run table as run 6.',
+  ' They joined the run table as runs 6 to 8.',
+]);
+const i18n = new URL('../../i18n/', import.meta.url).pathname;
+const dutchFolder = mkdtempSync(path.join(tmpdir(), 'page_units_'));
+try {
+  const files = ['core', 'desktop', 'notebook', 'page'].map((area) => `${i18n}${area}_nl.ts`);
+  const tool = new URL('../../language/tools/ts_to_catalogue.py', import.meta.url).pathname;
+  execFileSync('python3', [tool, '--out', dutchFolder, ...files]);
+  const dutch = new Uint8Array(readFileSync(path.join(dutchFolder, 'vantrel_nl.cat')));
+  catalogue.useCatalogue('nl', catalogue.parseCatalogue(dutch));
+} finally {
+  rmSync(dutchFolder, { recursive: true, force: true });
+}
+assert.deepEqual(sentences(), [
+  '1 van 1 ronde',
+  '3 van 20 rondes',
+  '1 ronde wordt gespeeld…',
+  '20 rondes in 0,0 s.',
+  '1 ronde in 0,3 s.',
+  'Geannuleerd na 1,5 s: 0 van 1 ronde klaar.',
+  ' Hij staat nu als ronde 6 in de rondetabel.',
+  ' Ze staan nu als rondes 6 tot en met 8 in de rondetabel.',
+]);
+catalogue.useCatalogue('en', catalogue.emptyCatalogue());
 
 const { codeOf, preferredLanguage } = await pageModule('language_codes.ts');
 assert.deepEqual(['de-AT', 'NL_be', 'pseudo', 'fr', ''].map(codeOf), [

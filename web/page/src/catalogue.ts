@@ -84,7 +84,8 @@ export function numberLocale(): string {
   return currentCode === 'nl' || currentCode === 'de' ? currentCode : 'en';
 }
 
-// `source` in the language shown.
+// `source` in the language shown. A text with plural forms, here or in a desktop window
+// ("%1 runs in %2 s."), goes through trN: this takes a record's first form, the singular.
 export function tr(source: string, context = kPageContext): string {
   const forms = lookUp(current, source, context);
   return forms?.[0] || source;
@@ -150,7 +151,8 @@ function pluralRules(): Intl.PluralRules {
 }
 
 // The plural form for `count` of a text whose English forms are `one` and `other` ("%n"
-// stands for the count): the catalogue's form by the language's plural rule, else English.
+// stands for the count; %1 ... are the caller's to fill): the catalogue's form by the
+// language's plural rule, else English.
 export function trN(one: string, other: string, count: number, context = kPageContext): string {
   const form = pluralRules().select(count) === 'one' ? 0 : 1;
   const forms = lookUp(current, other, context);

@@ -201,7 +201,7 @@ const english = {
     export: 'Export runs…',
     exportName: 'runs.csv',
     progress: (done: number, total: number) =>
-      fill(tr('%1 of %2 runs'), formatNumber(done), formatNumber(total)),
+      fill(trN('%1 of %2 run', '%1 of %2 runs', total), formatNumber(done), formatNumber(total)),
     plan: (goals: string, conditions: number, runs: number, total: number, threads: number) =>
       fill(
         tr('Goal %1: %2 × %3 runs = %4 runs on %5 threads.'),
@@ -211,12 +211,21 @@ const english = {
         formatNumber(total),
         formatNumber(threads),
       ),
-    playing: (total: number) => fill(tr('Playing %1 runs…'), formatNumber(total)),
+    playing: (total: number) =>
+      fill(trN('Playing %1 run…', 'Playing %1 runs…', total), formatNumber(total)),
     finished: (count: number, seconds: number) =>
-      fill(tr('%1 runs in %2 s.'), formatNumber(count), formatNumber(seconds, 1)),
+      fill(
+        trN('%1 run in %2 s.', '%1 runs in %2 s.', count),
+        formatNumber(count),
+        formatNumber(seconds, 1),
+      ),
     cancelled: (seconds: number, count: number, total: number) =>
       fill(
-        tr('Cancelled after %1 s: %2 of %3 runs finished.'),
+        trN(
+          'Cancelled after %1 s: %2 of %3 run finished.',
+          'Cancelled after %1 s: %2 of %3 runs finished.',
+          total,
+        ),
         formatNumber(seconds, 1),
         formatNumber(count),
         formatNumber(total),
@@ -247,11 +256,13 @@ const english = {
     noRuns: 'No automatic runs yet: choose a goal and the conditions, then press Run.',
     joined: (first: number, last: number) =>
       ' ' +
-      fill(
-        tr('They joined the run table as runs %1 to %2.'),
-        formatNumber(first),
-        formatNumber(last),
-      ),
+      (first === last
+        ? fill(tr('It joined the run table as run %1.'), formatNumber(first))
+        : fill(
+            tr('They joined the run table as runs %1 to %2.'),
+            formatNumber(first),
+            formatNumber(last),
+          )),
   },
   pictures: {
     // The menus of the big drawing and of the population's pictures, as the desktop's.
