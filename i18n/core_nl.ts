@@ -187,7 +187,7 @@ Druk na honderd klikken op “idee” en volg de opdracht. Tel hoeveel klikken h
     </message>
     <message>
         <source>File %1 is a spreadsheet or another packed file, not a table file. Open reads the table files that Save writes.</source>
-        <translation>Het bestand %1 is een spreadsheet of een ander ingepakt bestand, geen tabelbestand. ‘Openen’ leest de tabelbestanden die ‘Opslaan’ schrijft.</translation>
+        <translation>Het bestand %1 is een spreadsheet of een ander ingepakt bestand, geen tabelbestand. “Openen” leest de tabelbestanden die “Opslaan” schrijft.</translation>
     </message>
     <message>
         <source>File %1 holds binary data, not text: it is not a table file.</source>
