@@ -59,9 +59,7 @@ try {
     await page.keyboard.press('l');
     // An idea whose words the program judges, so that the picture shows the ✓ and ✗.
     for (let ideas = 0; ideas < 8; ++ideas) {
-      await page
-        .getByRole('button', { name: 'Get an idea to create an organism' })
-        .dispatchEvent('click'); // under the notebook on a phone
+      await page.getByRole('button', { name: 'Idea', exact: true }).dispatchEvent('click'); // under the notebook on a phone
       await page.keyboard.press('Enter');
       if ((await page.locator('.notebook-checks li.met, .notebook-checks li.not-met').count()) > 0)
         break;

@@ -65,7 +65,7 @@ const english = {
     view: { label: 'View', name: 'View the whole population (G)' },
     title: 'Population',
     pictures: 'The organisms’ pictures',
-    size: { label: 'Size', name: 'Picture size', tooltip: 'Picture size (Ctrl+wheel)' },
+    size: { label: 'Size', tooltip: 'Picture size (Ctrl+wheel)' },
     close: 'Close',
     // Before each caption's survival value, as the desktop marks it.
     survivalMark: '\u2665 ',
