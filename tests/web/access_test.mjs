@@ -36,7 +36,10 @@ async function axeViolations(page) {
     const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
     const rules = window.axe.getRules(tags).map((rule) => rule.ruleId);
     const result = await window.axe.run(document, {
-      runOnly: { type: 'rule', values: [...rules, 'label-content-name-mismatch'] },
+      runOnly: {
+        type: 'rule',
+        values: [...rules, 'label-content-name-mismatch'],
+      },
     });
     const ran = [...result.passes, ...result.violations, ...result.inapplicable].map(
       (rule) => rule.id,
@@ -96,7 +99,10 @@ const dialogState = (name, show) => ({
 // The page's states in the order a user might meet them; each enters from the one before.
 const states = [
   { name: 'the start', async enter() {} },
-  { name: 'the advanced options', enter: (page) => page.locator('.advanced-button').click() },
+  {
+    name: 'the advanced options',
+    enter: (page) => page.locator('.advanced-button').click(),
+  },
   dialogState('the idea', (page) => stageButton(page, 0, 1).click()),
   dialogState('the experiments help', (page) => stageButton(page, 0, 2).click()),
   dialogState('the share dialog', (page) =>
@@ -142,6 +148,7 @@ const states = [
     name: 'the automatic runs after a sweep',
     async enter(page) {
       await page.locator('#autoruns-open').click();
+      await autoRuns(page).locator('textarea').fill('shape=square');
       const inputs = autoRuns(page).locator('fieldset input');
       await inputs.nth(0).fill('10'); // --population
       await inputs.nth(4).fill('100000'); // --runs
@@ -172,7 +179,9 @@ const states = [
 
 // The page in language `code` through every state: axe-core and the targets' sizes.
 async function everyState(code) {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await browser.newContext({
+    viewport: { width: 1280, height: 800 },
+  });
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
@@ -245,12 +254,17 @@ try {
     await page.locator('.advanced-button').click();
     assert.deepEqual(await smallTargets(page, 44, 'button, select', true), [], 'touch buttons');
     assert.deepEqual(await smallTargets(page, 24, kControls), [], 'touch targets');
-    await page.locator('.advanced-button').click();
-    for (const [key, panel] of [
-      ['g', '.population'],
-      ['t', '.family-tree'],
-      ['l', '.notebook'],
+    // Each panel with the advanced options shown, then hidden.
+    for (const [key, panel, advanced] of [
+      ['g', '.population', true],
+      ['t', '.family-tree', true],
+      ['l', '.notebook', true],
+      ['g', '.population', false],
+      ['t', '.family-tree', false],
+      ['l', '.notebook', false],
     ]) {
+      const shown = await page.locator('.advanced-button').getAttribute('aria-expanded');
+      if (shown !== String(advanced)) await page.locator('.advanced-button').click();
       await page.locator('h1').click();
       await page.keyboard.press(key);
       await page.locator(`${panel}:not([hidden])`).waitFor();
@@ -270,11 +284,14 @@ try {
       }, panel);
       for (const part of ['picture', 'feed', 'kill']) {
         const { top, bottom } = boxes[part];
-        assert.ok(top >= 0 && bottom <= boxes.screen, `${width}: ${part} in sight with ${panel}`);
+        assert.ok(
+          top >= 0 && bottom <= boxes.screen,
+          `${width}: ${part} in sight with ${panel}, advanced ${advanced}`,
+        );
       }
       assert.ok(
         boxes.panel.top < boxes.screen - 300 && boxes.panel.bottom <= boxes.screen,
-        `${width}: ${panel} in sight ${JSON.stringify(boxes)}`,
+        `${width}: ${panel} in sight, advanced ${advanced}: ${JSON.stringify(boxes)}`,
       );
       assert.deepEqual(await smallTargets(page, 24, kControls), [], `${panel} touch targets`);
       await page.keyboard.press('Escape');
