@@ -168,8 +168,9 @@ try {
   await dead.click();
   assert.equal((await pageTree(page))[0].split(' ')[1], deadId, 'the dead one’s tree');
   assert.equal(await selectedRow(page), row, 'the selection stays');
-  const back = named(page, 'Back to the previous tree');
+  const back = named(page, 'Back');
   assert.ok(await back.isVisible());
+  assert.equal(await back.getAttribute('title'), 'Back to the tree shown before (Alt+Left)');
   await page.keyboard.press('Alt+ArrowLeft');
   assert.deepEqual(await pageTree(page), followed, 'Alt+Left goes back');
   assert.equal(await back.isVisible(), false);

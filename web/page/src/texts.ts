@@ -60,8 +60,9 @@ const english = {
   },
   opening: (name: string) => fill(tr('Opening %1…'), name),
   population: {
-    // The desktop's tooltip says "See the whole population (G)"; the name holds the
-    // button's visible word, as speech input needs.
+    // The desktop's tooltip says "See the whole population (G)"; the page's begins with
+    // the button's word. Each `name` below is a button's tooltip and description; the
+    // button is named by its `label`.
     view: { label: 'View', name: 'View the whole population (G)' },
     title: 'Population',
     pictures: 'The organisms’ pictures',
