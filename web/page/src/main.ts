@@ -60,6 +60,7 @@ function button(
   const element = document.createElement('button');
   element.type = 'button';
   if (icon) {
+    element.className = 'with-icon';
     const picture = document.createElement('img');
     picture.className = 'button-icon';
     picture.src = icon;
