@@ -40,3 +40,5 @@ node tests/web/pseudo_test.mjs build/web/site
 node tests/web/journal_test.mjs build/web/site "$bin"/web_replay
 # The page in German and Dutch, the choice kept, a damaged catalogue, the single file.
 node tests/web/language_test.mjs build/web
+# axe-core on every view and dialog in three languages, target sizes, focus, touch, portrait.
+node tests/web/access_test.mjs build/web/site

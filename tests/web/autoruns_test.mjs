@@ -191,7 +191,7 @@ try {
         .waitFor();
       // The page plays on meanwhile: a shot changes the organism table.
       const before = await page.locator('.grid-body').textContent();
-      await page.getByRole('button', { name: 'Kill this organism (S)' }).click();
+      await page.getByRole('button', { name: 'Kill', exact: true }).click();
       assert.notEqual(await page.locator('.grid-body').textContent(), before);
       await panel.getByRole('button', { name: 'Cancel' }).click();
       await status(panel)

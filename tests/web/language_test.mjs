@@ -47,15 +47,15 @@ try {
   const german = await open('de-DE');
   const { page } = german;
   assert.equal(await page.getAttribute('html', 'lang'), 'de');
-  for (const name of [
-    'Füttere diesen Organismus (F)',
-    'Töte diesen Organismus (S)',
-    'Hol dir eine Idee für einen neuen Organismus',
+  // Named by their German words, described by the desktop's German tooltips.
+  for (const [name, tooltip] of [
+    ['Füttern', 'Füttere diesen Organismus (F)'],
+    ['Töten', 'Töte diesen Organismus (S)'],
   ]) {
-    assert.equal(await named(page, name).count(), 1, name);
+    assert.equal(await named(page, name).getAttribute('title'), tooltip);
   }
   assert.equal(await page.getByText('Die Tabelle enthält keine Organismen').count(), 1);
-  await named(page, 'Sieh dir die ganze Population an (G)').click();
+  await named(page, 'Ansicht').click();
   await page.getByText(/^9 Organismen$/).waitFor();
 
   // Dutch, chosen by keyboard: the same population and history, the focus kept.
@@ -67,9 +67,9 @@ try {
   await page.selectOption('#language', 'nl');
   await page.waitForFunction(() => document.documentElement.lang === 'nl');
   assert.equal(await page.evaluate(() => document.activeElement?.id), 'language');
-  assert.equal(await named(page, 'Voer dit organisme (F)').count(), 1);
+  assert.equal(await named(page, 'Voeren').getAttribute('title'), 'Voer dit organisme (F)');
   assert.deepEqual(await savedTable(page, 'Opslaan'), before, 'the population is kept');
-  assert.ok(await named(page, 'Ongedaan maken (Ctrl+Z)').isEnabled(), 'the history is kept');
+  assert.ok(await named(page, 'Ongedaan maken').isEnabled(), 'the history is kept');
   assert.ok(await page.getByText(/^9 organismen$/).isVisible(), 'views reopen');
   // Escape closes the new page's population view, not one the page replaced.
   await page.locator('h1').click();
@@ -95,7 +95,7 @@ try {
     }),
   );
   await refused.page.selectOption('#language', 'en');
-  await named(refused.page, 'Feed this organism (F)').waitFor();
+  await named(refused.page, 'Feed').waitFor();
   assert.deepEqual(refused.errors, []);
   await refused.context.close();
 

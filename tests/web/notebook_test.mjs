@@ -76,7 +76,7 @@ try {
       .locator('.notebook-counters dd')
       .evaluateAll((cells) => cells.map((c) => c.textContent));
   const idea = async () => {
-    await named('Get an idea to create an organism').click();
+    await named('Idea').click();
     await page.getByRole('dialog', { name: 'Vantrel' }).waitFor();
     await page.keyboard.press('Enter');
   };
@@ -84,7 +84,7 @@ try {
   // The Lab button opens the notebook, its title takes the focus, Escape closes it and
   // gives the focus back.
   assert.equal(await notebook.count(), 0, 'closed at the start');
-  const lab = named('Open the lab notebook (L)');
+  const lab = named('Lab');
   assert.equal(await lab.textContent(), 'Lab');
   await lab.click();
   await notebook.waitFor();

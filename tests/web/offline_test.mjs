@@ -90,15 +90,15 @@ try {
   await accessible(page, 'the start');
   await plays(page, 'the single file');
   await accessible(page, 'Advanced options open');
-  await named(page, 'View the whole population (G)').click();
+  await named(page, 'View').click();
   await page.getByRole('region', { name: 'Population' }).waitFor();
   await accessible(page, 'the population view open');
   await page.keyboard.press('Escape');
-  await named(page, 'Get an idea to create an organism').click();
+  await named(page, 'Idea').click();
   await page.getByRole('dialog', { name: 'Vantrel' }).waitFor();
   await accessible(page, 'the idea');
   await page.keyboard.press('Enter');
-  await named(page, 'Experiment with Vantrel').click();
+  await named(page, 'Experiment').click();
   await page.getByRole('dialog', { name: 'Experiments' }).waitFor();
   await accessible(page, 'the experiments help');
   assert.deepEqual(errors, []);

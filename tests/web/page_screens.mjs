@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the built page with its advanced options open, then with the population
 // view, the family tree, the lab notebook and the automatic runs after a sweep, wide and
-// phone-sized, for the documentation; then the page in German and Dutch, and the German
-// lab notebook. Not a test; run by hand after scripts/web.sh --build.
+// phone-sized, for the documentation; a touch tablet held upright with and without a
+// panel; then the page in German and Dutch, and the German lab notebook. Not a test; run by hand after scripts/web.sh --build.
 //
 //   node page_screens.mjs SITE FOLDER
 import { createRequire } from 'node:module';
@@ -59,9 +59,7 @@ try {
     await page.keyboard.press('l');
     // An idea whose words the program judges, so that the picture shows the ✓ and ✗.
     for (let ideas = 0; ideas < 8; ++ideas) {
-      await page
-        .getByRole('button', { name: 'Get an idea to create an organism' })
-        .dispatchEvent('click'); // under the notebook on a phone
+      await page.getByRole('button', { name: 'Idea', exact: true }).dispatchEvent('click'); // under the notebook on a phone
       await page.keyboard.press('Enter');
       if ((await page.locator('.notebook-checks li.met, .notebook-checks li.not-met').count()) > 0)
         break;
@@ -91,10 +89,35 @@ try {
     await page.screenshot({ path: path.join(folder, `web-${width}x${height}-autoruns.png`) });
     await page.close();
   }
+  // A touch tablet held upright: the page, then with the population view and with the lab
+  // notebook open below the organism.
+  {
+    const page = await browser.newPage({
+      viewport: { width: 810, height: 1080 },
+      hasTouch: true,
+      isMobile: true,
+      timezoneId: 'UTC',
+    });
+    await page.clock.setFixedTime(Date.UTC(2026, 11, 9, 12, 0, 0, 345));
+    await page.goto(address);
+    await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
+    for (const key of 'ssfs') await page.keyboard.press(key);
+    await page.screenshot({ path: path.join(folder, 'web-810x1080.png') });
+    for (const [key, name] of [
+      ['g', 'population'],
+      ['l', 'notebook'],
+    ]) {
+      await page.keyboard.press(key);
+      await page.waitForTimeout(500);
+      await page.screenshot({ path: path.join(folder, `web-810x1080-${name}.png`) });
+      await page.keyboard.press('Escape');
+    }
+    await page.close();
+  }
   // The page in another language, with its advanced options open; the German notebook.
   const words = {
-    de: { advanced: 'Erweiterte Optionen', idea: 'Hol dir eine Idee für einen neuen Organismus' },
-    nl: { advanced: 'Geavanceerde opties', idea: 'Vraag een idee voor een nieuw organisme' },
+    de: { advanced: 'Erweiterte Optionen', idea: 'Idee' },
+    nl: { advanced: 'Geavanceerde opties', idea: 'Idee' },
   };
   for (const [code, width, height, notebook] of [
     ['de', 1280, 800, true],
@@ -112,7 +135,9 @@ try {
       await page.getByRole('button', { name: words[code].advanced }).click();
       await page.keyboard.press('l');
       for (let ideas = 0; ideas < 8; ++ideas) {
-        await page.getByRole('button', { name: words[code].idea }).dispatchEvent('click');
+        await page
+          .getByRole('button', { name: words[code].idea, exact: true })
+          .dispatchEvent('click');
         await page.keyboard.press('Enter');
         const judged = page.locator('.notebook-checks li.met, .notebook-checks li.not-met');
         if ((await judged.count()) > 0) break;

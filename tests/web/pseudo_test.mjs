@@ -213,12 +213,12 @@ try {
   await page.keyboard.press('Escape');
   await menu.waitFor({ state: 'detached' });
 
-  await button('Get an idea to create an organism').click();
+  await button('Idea').click();
   await dialog.waitFor();
   await walk(page, 'idea');
   await closeDialog();
 
-  await button('Experiment with Vantrel').click();
+  await button('Experiment').click();
   const tabs = dialog.getByRole('tab');
   await tabs.first().waitFor();
   for (let i = 0; i < (await tabs.count()); ++i) {

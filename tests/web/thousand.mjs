@@ -6,6 +6,6 @@ export async function startThousand(page) {
   const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
   await named('Advanced options').click();
   await named('Start with', 'spinbutton').fill('1001');
-  await named('Start with a totally new genepool (N)').click();
+  await named('New').click();
   await page.locator('main').click({ position: { x: 5, y: 5 } });
 }

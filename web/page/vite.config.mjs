@@ -55,6 +55,8 @@ export default defineConfig(({ mode }) => {
         // The catalogue of the language chosen: its own file in the site, fetched when
         // chosen; a data: address in the single file.
         'vantrel-catalogues': inputs.catalogues,
+        // The desktop's button pictures, the same files its build compiles in.
+        'vantrel-icons': `${root}resources/icons`,
         // The automatic runs' workers: from their own file, or inlined in the single file.
         'autorun-workers': `${root}web/page/src/workers_${single ? 'inline' : 'served'}.ts`,
       },

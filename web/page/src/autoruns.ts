@@ -6,6 +6,7 @@
 // to stable with the numbers as text, export as vantrel-lab's CSV, and are handed to
 // whoever listens (onRunsFinished), also after Cancel or a failed worker.
 import { panelClosed, panelOpened } from './panels';
+import { switchControls } from './focus_handoff';
 import type { LabSweep, SweepRecord, VantrelEngineModule } from 'vantrel-engine';
 import { AutoRunPool, workerCount } from './autorun_pool';
 import type { SweepOutcome } from './autorun_pool';
@@ -314,9 +315,16 @@ export class AutoRunPanel {
   private setRunning(running: boolean): void {
     for (const { input } of this.fields) input.disabled = running;
     this.warmupGoal.disabled = this.warmupClicks.disabled = running;
-    this.runButton.disabled = running;
-    this.cancelButton.disabled = !running;
-    this.exportButton.disabled = running || !this.played?.records.length;
+    // Run hands the focus to Cancel, and Cancel (or the sweep's end) back to Run.
+    switchControls([
+      { control: this.runButton, enabled: !running, heir: () => this.cancelButton },
+      { control: this.cancelButton, enabled: running, heir: () => this.runButton },
+      {
+        control: this.exportButton,
+        enabled: !running && !!this.played?.records.length,
+        heir: () => this.cancelButton,
+      },
+    ]);
     if (running) this.element.setAttribute('aria-busy', 'true');
     else this.element.removeAttribute('aria-busy');
   }

@@ -40,15 +40,36 @@ import { compileEngine } from './engine_compile';
 import { unpacked } from './packed';
 import { startEngine } from './engine_start';
 import engineWasm from 'vantrel-engine-files/vantrel_engine.wasm?url';
+import { switchControls } from './focus_handoff';
+import starIcon from 'vantrel-icons/star.svg?url';
+import bulbIcon from 'vantrel-icons/bulb.svg?url';
+import tubesIcon from 'vantrel-icons/tubes.svg?url';
+import carrotIcon from 'vantrel-icons/carrot.svg?url';
+import pistolIcon from 'vantrel-icons/pistol.svg?url';
 
-function button(label: string, name: string, act: () => void, keys = ''): HTMLButtonElement {
+// A button named by its visible word, as speech input calls it, with the desktop's
+// longer tooltip as its description, and the desktop's picture before the word where
+// the desktop's button has one.
+function button(
+  label: string,
+  tooltip: string,
+  act: () => void,
+  keys = '',
+  icon = '',
+): HTMLButtonElement {
   const element = document.createElement('button');
   element.type = 'button';
-  element.textContent = label;
-  if (name !== label) {
-    element.setAttribute('aria-label', name);
-    element.title = name;
+  if (icon) {
+    element.className = 'with-icon';
+    const picture = document.createElement('img');
+    picture.className = 'button-icon';
+    picture.src = icon;
+    picture.alt = '';
+    picture.width = picture.height = 24;
+    element.append(picture);
   }
+  element.append(label);
+  if (tooltip !== label) element.title = tooltip;
   if (keys) element.setAttribute('aria-keyshortcuts', keys);
   element.addEventListener('click', act);
   return element;
@@ -186,8 +207,15 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
   const notebook = new NotebookView(engine, () => act('reached'));
   setRunsFileName(vantrel.runsFileName());
 
-  const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F');
-  const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S');
+  const feed = button(texts.feed.label, texts.feed.name, () => act('feed'), 'F', carrotIcon);
+  const shoot = button(texts.shoot.label, texts.shoot.name, () => act('shoot'), 'S', pistolIcon);
+  const newGenePool = button(
+    texts.newGenePool.label,
+    texts.newGenePool.name,
+    () => act('newGenePool'),
+    'N',
+    starIcon,
+  );
   const undo = button(texts.undo.label, texts.undo.name, () => act('undo'), 'Control+Z');
   const redo = button(
     texts.redo.label,
@@ -210,9 +238,15 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
   };
   const showButtons = (): void => {
     const counters = engine.counters();
-    undo.disabled = !counters.canUndo;
-    redo.disabled = !counters.canRedo;
-    feed.disabled = shoot.disabled = engine.rowCount() < 1;
+    const organisms = engine.rowCount() > 0;
+    // Undo at the start of the history hands the focus to Redo, and back; Feed and Kill
+    // to New, which makes a population again.
+    switchControls([
+      { control: undo, enabled: counters.canUndo, heir: () => redo },
+      { control: redo, enabled: counters.canRedo, heir: () => undo },
+      { control: feed, enabled: organisms, heir: () => newGenePool },
+      { control: shoot, enabled: organisms, heir: () => newGenePool },
+    ]);
   };
   const show = (change: Change): void => {
     if (change.table || change.selection) {
@@ -346,11 +380,15 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
     framed.element,
     section(
       'buttons',
-      button(texts.newGenePool.label, texts.newGenePool.name, () => act('newGenePool'), 'N'),
-      button(texts.idea.label, texts.idea.name, idea),
-      button(texts.experiments.label, texts.experiments.name, () => {
-        void showExperiments(vantrel.experimentsHelp());
-      }),
+      newGenePool,
+      button(texts.idea.label, texts.idea.name, idea, '', bulbIcon),
+      button(
+        texts.experiments.label,
+        texts.experiments.name,
+        () => void showExperiments(vantrel.experimentsHelp()),
+        '',
+        tubesIcon,
+      ),
     ),
     section('health', healthLabel, health),
     section(

@@ -10,6 +10,7 @@ import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
 import { barPlot, CurvePlot, kMarkColours, niceCeiling } from './plots';
 import { downloadRunsCsv, downloadRunsWorkbook } from './runs_export';
+import { switchControls } from './focus_handoff';
 import { formatNumber } from './catalogue';
 import { texts } from './texts';
 
@@ -70,12 +71,14 @@ export class NotebookView {
   // Where "Run automatically…" goes: empty until automatic runs come to the page.
   readonly automaticRuns: HTMLElement;
   private readonly runTitle = make('p', 'notebook-run');
-  private readonly goal = make('p', 'notebook-goal');
+  // The goal is the value under its caption, not a heading of what follows.
+  private readonly goal = make('div', 'notebook-goal');
   private readonly goalNote = make('p', 'notebook-note');
   private readonly counters: HTMLElement[] = [];
   private readonly description = make('p');
   private readonly checks = make('ul', 'notebook-checks');
   private readonly reached: HTMLButtonElement;
+  private readonly exportRuns: HTMLButtonElement;
   private readonly plots = make('div', 'notebook-plots');
   private readonly curveNumbers = make('tbody');
   private readonly compareNote = make('p');
@@ -112,10 +115,10 @@ export class NotebookView {
     }
     this.reached = button(t.reached.label, t.reached.name, declareReached);
     this.reached.setAttribute('aria-keyshortcuts', 'R');
-    const exportRuns = button(t.exportRuns.label, t.exportRuns.name, () =>
+    this.exportRuns = button(t.exportRuns.label, t.exportRuns.name, () =>
       downloadRunsCsv(this.engine),
     );
-    exportRuns.setAttribute('aria-keyshortcuts', 'Control+E');
+    this.exportRuns.setAttribute('aria-keyshortcuts', 'Control+E');
     this.automaticRuns = make('div', 'notebook-automatic');
 
     const card = make(
@@ -159,7 +162,7 @@ export class NotebookView {
         'div',
         'buttons',
         this.reached,
-        exportRuns,
+        this.exportRuns,
         button(t.toSpreadsheet.label, t.toSpreadsheet.name, () =>
           downloadRunsWorkbook(this.engine),
         ),
@@ -284,7 +287,10 @@ export class NotebookView {
       const counter = this.counters[i];
       if (counter && counter.textContent !== value) counter.textContent = value;
     });
-    this.reached.disabled = !notebook.canDeclareReached;
+    // Said once, Reached hands the focus to Export runs…, which now has the run to write.
+    switchControls([
+      { control: this.reached, enabled: notebook.canDeclareReached, heir: () => this.exportRuns },
+    ]);
     this.reached.title = notebook.goal ? t.reached.name : t.reached.noGoal;
     this.description.textContent = notebook.description;
     if (notebook.checks.length > 0) {

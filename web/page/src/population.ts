@@ -155,7 +155,6 @@ export class PopulationView {
     this.slider.min = String(gallery.minPictureSize);
     this.slider.max = String(gallery.maxPictureSize);
     this.slider.value = String(this.size);
-    this.slider.setAttribute('aria-label', texts.population.size.name);
     this.slider.title = texts.population.size.tooltip;
     this.slider.addEventListener('input', () => this.setSize(Number(this.slider.value)));
     const sizeLabel = document.createElement('label');

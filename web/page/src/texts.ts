@@ -19,6 +19,8 @@ const english = {
   ok: 'OK',
   yes: 'Yes',
   no: 'No',
+  // A button's `label` is its visible word and its name; its `name` is the desktop's
+  // tooltip, which describes it.
   newGenePool: { label: 'New', name: 'Start with a totally new genepool (N)' },
   idea: { label: 'Idea', name: 'Get an idea to create an organism' },
   experiments: { label: 'Experiment', name: 'Experiment with Vantrel' },
@@ -60,12 +62,12 @@ const english = {
   },
   opening: (name: string) => fill(tr('Opening %1…'), name),
   population: {
-    // The desktop's tooltip says "See the whole population (G)"; the name holds the
-    // button's visible word, as speech input needs.
+    // The desktop's tooltip says "See the whole population (G)"; the page's begins with
+    // the button's word.
     view: { label: 'View', name: 'View the whole population (G)' },
     title: 'Population',
     pictures: 'The organisms’ pictures',
-    size: { label: 'Size', name: 'Picture size', tooltip: 'Picture size (Ctrl+wheel)' },
+    size: { label: 'Size', tooltip: 'Picture size (Ctrl+wheel)' },
     close: 'Close',
     // Before each caption's survival value, as the desktop marks it.
     survivalMark: '\u2665 ',

@@ -50,7 +50,7 @@ export class FamilyTreeView {
     this.backButton = document.createElement('button');
     this.backButton.type = 'button';
     this.backButton.textContent = words.back;
-    this.backButton.setAttribute('aria-label', words.backName);
+    // Named by its word, as speech input calls it; the tooltip describes it.
     this.backButton.title = words.backTooltip;
     this.backButton.setAttribute('aria-keyshortcuts', 'Alt+ArrowLeft');
     this.backButton.hidden = true;

@@ -11,3 +11,10 @@ declare module 'vantrel-engine-files/vantrel_engine.wasm?url' {
   const url: string;
   export default url;
 }
+
+// The desktop's button pictures (resources/icons), as addresses (data: addresses, being
+// small).
+declare module 'vantrel-icons/*.svg?url' {
+  const url: string;
+  export default url;
+}
