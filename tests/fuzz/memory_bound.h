@@ -60,10 +60,26 @@ class MemoryBound {
 }  // namespace vantrel::fuzz
 
 void* operator new(std::size_t size) { return vantrel::fuzz::Counted(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return vantrel::fuzz::Counted(size);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+  return operator new(size, tag);
+}
 void* operator new[](std::size_t size) { return vantrel::fuzz::Counted(size); }
 void operator delete(void* block) noexcept { vantrel::fuzz::Uncounted(block); }
 void operator delete[](void* block) noexcept { vantrel::fuzz::Uncounted(block); }
 void operator delete(void* block, std::size_t) noexcept { vantrel::fuzz::Uncounted(block); }
 void operator delete[](void* block, std::size_t) noexcept { vantrel::fuzz::Uncounted(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept {
+  vantrel::fuzz::Uncounted(block);
+}
+void operator delete[](void* block, const std::nothrow_t&) noexcept {
+  vantrel::fuzz::Uncounted(block);
+}
 
 #endif  // VANTREL_TESTS_FUZZ_MEMORY_BOUND_H_
