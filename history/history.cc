@@ -403,7 +403,10 @@ Snapshot History::TakeSnapshot() const {
   Snapshot snapshot;
   snapshot.state = CurrentState();
   snapshot.parameters = parameters();
-  snapshot.rows.resize(static_cast<std::size_t>(grid_.StoredRowCount()));
+  // Every row up to the table's size, stored text or not, so a reader can tell a table
+  // from a damaged claim of one.
+  snapshot.rows.resize(
+      static_cast<std::size_t>(std::max(grid_.StoredRowCount(), grid_.RowCount())));
   for (int row = 0; row < grid_.StoredRowCount(); ++row) {
     const std::span<const std::string> cells = grid_.StoredCells(row);
     snapshot.rows[row].assign(cells.begin(), cells.end());
@@ -415,6 +418,11 @@ bool History::Replay(const StepEvent& event) {
   if (event.before.row_count != grid_.RowCount() || event.before.col_count != grid_.ColCount()) {
     return false;
   }
+  // Rows beyond the most the table had come with cells (each new organism's ID at least):
+  // damage cannot make a few bytes claim a huge table, whose rows would each cost a record.
+  const std::int64_t most = std::max(replay_rows_, grid_.RowCount());
+  if (event.after.row_count > most + static_cast<std::int64_t>(event.cells.size())) return false;
+  replay_rows_ = std::max(replay_rows_, event.after.row_count);
   StartPending(event.kind, event.parameters, event.before, event.time_ms);
   applying_ = true;
   grid_.SetColCount(event.after.col_count);
@@ -433,6 +441,7 @@ bool History::Replay(const StepEvent& event) {
 bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries,
                       std::vector<int>* positions) {
   BeginStep(StepKind::kRestore, base.parameters);
+  replay_rows_ = static_cast<int>(base.rows.size());
   {
     const StringGrid::UpdateScope batch(grid_);
     grid_.SetColCount(base.state.col_count);

@@ -159,6 +159,7 @@ class History final : private GridObserver {
   StringGrid shadow_{1, 1};
   std::vector<std::pair<int, int>> dirty_;  // (col, row) written since the last step
   bool full_scan_ = false;
+  int replay_rows_ = 0;    // the most rows the table had in the run being restored
   bool applying_ = false;  // the history itself writes the grid
 };
 
