@@ -78,7 +78,8 @@ void MainWindow::LayOutCompactControls(QLabel& health_title) {
 void MainWindow::LayOutAdvancedControls() {
   advanced_panel_ = new QWidget(this);
   advanced_panel_->setObjectName(QStringLiteral("advancedPanel"));
-  table_view_->setMinimumSize(table_view_->size());
+  // The form's size, or more where the titles need it.
+  table_view_->setMinimumSize(table_view_->size().expandedTo(table_view_->minimumSize()));
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(kGap);
