@@ -198,7 +198,7 @@ void MainWindow::CompleteControls() {
   home_page_link_->adjustSize();
 
   // Tab goes down the drawing's column, then down the table's: its buttons, the parameter
-  // boxes and the links. The table has the focus at first.
+  // boxes and the links. The table takes the focus when it is first shown.
   QWidget* previous = advanced_button_;
   for (QWidget* next : std::initializer_list<QWidget*>{
            table_view_, open_button_, save_button_, population_button_, notebook_button_,
@@ -225,10 +225,10 @@ void MainWindow::CompleteControls() {
   // Children made after the window is shown stay hidden until shown themselves.
   for (QObject* child : children()) {
     if (child->isWidgetType() && !built_before.contains(child))
-      static_cast<QWidget*>(child)->show();
+      advanced_controls_.push_back(static_cast<QWidget*>(child));
   }
-  // The panel of the advanced controls is out of sight at the compact width.
-  if (!UsesFormGeometry()) ApplyWidth(wide_);
+  // At the compact width the advanced controls are out of sight, and Tab passes them by.
+  ApplyWidth(wide_);
 }
 
 QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, const QString& hint,

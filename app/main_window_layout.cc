@@ -130,11 +130,13 @@ void MainWindow::LayOutAdvancedControls() {
 
 void MainWindow::ApplyWidth(bool wide) {
   const int form_width = wide ? kAdvancedWidth : kCompactWidth;
+  // The advanced controls beyond the compact width are hidden there, so that Tab never
+  // stops at one out of sight. (In other languages they sit in one panel.)
+  for (QWidget* control : advanced_controls_) control->setVisible(wide);
   if (columns_ == nullptr) {
     setFixedSize(form_width, kHeight);
     return;
   }
-  if (advanced_panel_ != nullptr) advanced_panel_->setVisible(wide);
   // A hidden panel takes no room in the columns' size.
   columns_->invalidate();
   const QSize needed = columns_->sizeHint();

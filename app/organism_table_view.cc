@@ -22,9 +22,11 @@ constexpr int kTitlePadding = 8;
 
 // The title row drawn like the fixed ID column: plain white cells, no raised header.
 constexpr char kTitleRowStyle[] = R"(
-QHeaderView::section {
+QHeaderView, QHeaderView::section {
   background: white;
   border: none;
+}
+QHeaderView::section {
   padding-left: 2px;
 }
 )";

@@ -44,6 +44,8 @@ class KeyboardTest : public testing::MainWindowTest {
 TEST_F(KeyboardTest, TabReachesEveryControlInTheScreensOrderAndEachShowsTheFocus) {
   ShowAdvanced();
   QWidget* table = Child<QWidget>("sgrOrganisms");
+  // The marks show once the keyboard has moved the focus, as a Tab does.
+  Form().setAttribute(Qt::WA_KeyboardFocusChange);
   Child<QWidget>("spbOpen")->setFocus(Qt::TabFocusReason);
   const QImage table_unfocused = Look(*table);
   table->setFocus(Qt::TabFocusReason);
@@ -78,6 +80,17 @@ TEST_F(KeyboardTest, TabReachesEveryControlInTheScreensOrderAndEachShowsTheFocus
     control->setFocus(Qt::TabFocusReason);
     EXPECT_NE(Look(*control), without) << name;
   }
+
+  // At the compact width Tab stays among the controls on screen.
+  Click("spbAdvanced");
+  ASSERT_EQ(QApplication::focusWidget(), Child<QWidget>("spbStart"));
+  std::vector<std::string> compact;
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    compact.push_back(QApplication::focusWidget()->objectName().toStdString());
+  }
+  EXPECT_EQ(compact, (std::vector<std::string>{"spbIdea", "spbExperiments", "spbFeed", "spbShoot",
+                                               "spbAdvanced", "spbStart"}));
 }
 
 // Each new key does what its button does, and its tooltip names it.

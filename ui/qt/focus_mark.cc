@@ -35,7 +35,9 @@ class WheelWithFocusFilter final : public QObject {
 }  // namespace
 
 void PaintFocusMark(QPainter& painter, const QWidget& widget, const QRect& rect) {
-  if (!widget.hasFocus()) return;
+  // Like the style's own focus frames, once the keyboard has moved the focus in the window:
+  // a control that merely holds the focus from the start, or after a click, goes unmarked.
+  if (!widget.hasFocus() || !widget.window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   QPen pen(widget.palette().color(QPalette::Active, QPalette::Highlight));

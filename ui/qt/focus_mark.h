@@ -8,10 +8,10 @@ class QWidget;
 
 namespace vantrel {
 
-// Paints the program's mark of the keyboard focus on `widget` when it has the focus: a frame
-// two pixels wide in the highlight colour just inside `rect`. The style's own focus frame is
-// faint, or missing on flat buttons and tables, and the keyboard's user must see where a key
-// will act.
+// Paints the program's mark of the keyboard focus on `widget` when it has the focus and the
+// keyboard has moved the focus in its window (Tab, say): a frame two pixels wide in the
+// highlight colour just inside `rect`. The style's own focus frame is faint, or missing on
+// flat buttons and tables, and the keyboard's user must see where a key will act.
 void PaintFocusMark(QPainter& painter, const QWidget& widget, const QRect& rect);
 
 // The mouse wheel changes `box` only while it has the focus; otherwise the wheel passes on to
