@@ -365,6 +365,12 @@ void NotebookWindow::onReachedClicked() {
   const Run* run = notebook_.current_run();
   if (run == nullptr || run->reached() || notebook_.goal().text.empty()) return;
   notebook_.DeclareReached();
+  // Reached goes out of use: the focus it had goes on to Export, the next thing to do with
+  // a finished run, and not down the page, which would scroll it.
+  if (reached_button_->hasFocus()) {
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    export_button_->setFocus(Qt::OtherFocusReason);
+  }
   Refresh();
   emit reachedDeclared();
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChartView>
@@ -181,7 +182,12 @@ TEST_F(LabWindowTest, ReachedEndsTheRunForTheUserOnce) {
   QSignalSpy declared(window_.operator->(), &NotebookWindow::reachedDeclared);
   auto* reached = window_->findChild<QPushButton*>(QStringLiteral("btnReached"));
   ASSERT_TRUE(reached->isEnabled());
-  reached->click();
+  // By keyboard: Reached, out of use once pressed, hands the focus to Export.
+  QApplication::setActiveWindow(&*window_);
+  reached->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(reached, Qt::Key_Space);
+  EXPECT_EQ(QApplication::focusWidget(),
+            window_->findChild<QPushButton*>(QStringLiteral("btnExportRuns")));
   EXPECT_EQ(notebook_.current_run()->reached_by, ReachedBy::kUser);
   EXPECT_EQ(notebook_.current_run()->stable_click, 2);
   EXPECT_EQ(LabelText(*window_, "lblStable"), QStringLiteral("2 (you)"));
