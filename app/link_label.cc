@@ -1,6 +1,10 @@
 #include "app/link_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/qt/focus_mark.h"
 
 namespace vantrel {
 
@@ -12,6 +16,9 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
   link_palette.setColor(QPalette::WindowText, Qt::blue);
   setPalette(link_palette);
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
+  // Room for the focus mark around the text.
+  setContentsMargins(2, 2, 2, 2);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -19,6 +26,22 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     emit clicked();
   }
   QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (event->modifiers() == Qt::NoModifier &&
+      (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  QPainter painter(this);
+  PaintFocusMark(painter, *this, rect());
 }
 
 }  // namespace vantrel

@@ -5,7 +5,8 @@
 
 namespace vantrel {
 
-// A label that reads as a web link (blue, underlined, hand cursor) and reports clicks.
+// A label that reads as a web link (blue, underlined, hand cursor) and reports clicks. Tab
+// reaches it, it shows when it has the focus, and Return or Space there count as a click.
 class LinkLabel final : public QLabel {
   Q_OBJECT
 
@@ -17,6 +18,8 @@ class LinkLabel final : public QLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace vantrel

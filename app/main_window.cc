@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/accessible_widgets.h"
 #include "app/link_label.h"
@@ -15,11 +17,25 @@
 #include "app/raw_icon.h"
 #include "app/spin_edit.h"
 #include "history/history.h"
+#include "ui/qt/focus_mark.h"
 #include "ui/qt/form_look.h"
 
 namespace vantrel {
 
 namespace {
+
+// A flat button that Tab reaches, and that shows it has the focus.
+class MarkedToolButton final : public QToolButton {
+ public:
+  using QToolButton::QToolButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QToolButton::paintEvent(event);
+    QPainter painter(this);
+    PaintFocusMark(painter, *this, rect());
+  }
+};
 
 QLabel* MakeLabel(const char* name, const QString& text, QPoint position, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -77,10 +93,11 @@ void MainWindow::BuildCompactControls() {
   new_gene_pool_button_ =
       MakeToolButton("spbStart", QStringLiteral("star"),
                      tr("Start with a totally new genepool (N)"), QRect(8, 376, 33, 33));
-  idea_button_ = MakeToolButton("spbIdea", QStringLiteral("bulb"),
-                                tr("Get an idea to create an organism"), QRect(48, 376, 33, 33));
+  idea_button_ =
+      MakeToolButton("spbIdea", QStringLiteral("bulb"), tr("Get an idea to create an organism (I)"),
+                     QRect(48, 376, 33, 33));
   experiments_button_ = MakeToolButton("spbExperiments", QStringLiteral("tubes"),
-                                       tr("Experiment with Vantrel"), QRect(88, 376, 33, 33));
+                                       tr("Experiment with Vantrel (E)"), QRect(88, 376, 33, 33));
   QLabel* health_title = MakeLabel("Label5", tr("Health of organism"), QPoint(144, 376), this);
   health_label_ = new QLabel(QStringLiteral("0"), this);
   health_label_->setObjectName(QStringLiteral("lblHealth"));
@@ -91,7 +108,7 @@ void MainWindow::BuildCompactControls() {
   shoot_button_ = MakeToolButton("spbShoot", QStringLiteral("pistol"), tr("Kill this organism (S)"),
                                  QRect(284, 376, 33, 33));
   advanced_button_ =
-      MakeToolButton("spbAdvanced", QString(), tr("Advanced options"), QRect(325, 376, 33, 33));
+      MakeToolButton("spbAdvanced", QString(), tr("Advanced options (A)"), QRect(325, 376, 33, 33));
   advanced_button_->setText(QStringLiteral(">>"));
   QFont advanced_font = FormFont(QStringLiteral("MS Sans Serif"));
   advanced_font.setPixelSize(11);
@@ -124,8 +141,10 @@ void MainWindow::CompleteControls() {
 
   open_button_ = MakeToolButton("spbOpen", QString(), QString(), QRect(368, 272, 33, 33));
   open_button_->setText(tr("Open"));
+  open_button_->setToolTip(tr("Open a table file (Ctrl+O)"));
   save_button_ = MakeToolButton("spbSave", QString(), QString(), QRect(408, 272, 33, 33));
   save_button_->setText(tr("Save"));
+  save_button_->setToolTip(tr("Save the table to a file (Ctrl+S)"));
   // In the free strip between the file buttons and the spreadsheet button.
   population_button_ = MakeToolButton("spbPopulation", QString(),
                                       tr("See the whole population (G)"), QRect(448, 272, 33, 33));
@@ -142,6 +161,7 @@ void MainWindow::CompleteControls() {
   UpdateHistoryButtons();
   excel_button_ = MakeToolButton("spbExcel", QString(), QString(), QRect(760, 272, 31, 33));
   excel_button_->setText(QStringLiteral("Excel"));
+  excel_button_->setToolTip(tr("Show the table in the spreadsheet (X)"));
 
   parameters_box_ = new QGroupBox(tr("Parameters"), this);
   parameters_box_->setObjectName(QStringLiteral("grbParameters"));
@@ -177,10 +197,16 @@ void MainWindow::CompleteControls() {
   home_page_link_->move(693, 393);
   home_page_link_->adjustSize();
 
-  // The table first, then the parameter boxes; tool buttons and labels take no focus.
-  setTabOrder(table_view_, start_organisms_box_);
-  setTabOrder(start_organisms_box_, creativity_box_);
-  setTabOrder(creativity_box_, survival_bonus_box_);
+  // Tab goes down the drawing's column, then down the table's: its buttons, the parameter
+  // boxes and the links. The table takes the focus when it is first shown.
+  QWidget* previous = advanced_button_;
+  for (QWidget* next : std::initializer_list<QWidget*>{
+           table_view_, open_button_, save_button_, population_button_, notebook_button_,
+           undo_button_, redo_button_, excel_button_, start_organisms_box_, creativity_box_,
+           survival_bonus_box_, maker_link_, home_page_link_}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
   table_view_->setFocus();
 
   connect(open_button_, &QToolButton::clicked, this, &MainWindow::onOpenClicked);
@@ -199,18 +225,19 @@ void MainWindow::CompleteControls() {
   // Children made after the window is shown stay hidden until shown themselves.
   for (QObject* child : children()) {
     if (child->isWidgetType() && !built_before.contains(child))
-      static_cast<QWidget*>(child)->show();
+      advanced_controls_.push_back(static_cast<QWidget*>(child));
   }
-  // The panel of the advanced controls is out of sight at the compact width.
-  if (!UsesFormGeometry()) ApplyWidth(wide_);
+  // At the compact width the advanced controls are out of sight, and Tab passes them by.
+  ApplyWidth(wide_);
 }
 
 QToolButton* MainWindow::MakeToolButton(const char* name, const QString& icon, const QString& hint,
                                         QRect geometry) {
-  auto* button = new QToolButton(this);
+  auto* button = new MarkedToolButton(this);
   button->setObjectName(QString::fromLatin1(name));
   button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches it; a click leaves the focus where it was, in the table say.
+  button->setFocusPolicy(Qt::TabFocus);
   button->setGeometry(geometry);
   if (!icon.isEmpty()) {
     button->setIcon(RawIcon(icon, {32, 64}));
@@ -232,6 +259,12 @@ void MainWindow::BindKeys() {
   keys_.Bind(Qt::Key_G, [this] { emit populationViewRequested(); });
   keys_.Bind(Qt::Key_T, [this] { emit familyTreeRequested(); });
   keys_.Bind(Qt::Key_L, [this] { emit notebookRequested(); });
+  keys_.Bind(Qt::Key_I, [this] { onIdeaClicked(); });
+  keys_.Bind(Qt::Key_E, [this] { onExperimentsClicked(); });
+  keys_.Bind(Qt::Key_A, [this] { onAdvancedClicked(); });
+  keys_.Bind(Qt::Key_X, [this] { onExcelClicked(); });
+  keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_O), [this] { onOpenClicked(); });
+  keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_S), [this] { onSaveClicked(); });
   // In a parameter box these undo its typing first.
   constexpr auto kUndoFirst = ProgramKeys::InTypedText::kUndoFirst;
   constexpr auto kRedoFirst = ProgramKeys::InTypedText::kRedoFirst;

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/program_keys.h"
 #include "app/workspace.h"
@@ -204,6 +205,9 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   // panel.
   QHBoxLayout* columns_ = nullptr;
   QWidget* advanced_panel_ = nullptr;
+  // The window's own children that the advanced width shows: the controls, or the panel
+  // that holds them.
+  std::vector<QWidget*> advanced_controls_;
   ProgramKeys keys_;
 };
 

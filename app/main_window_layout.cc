@@ -78,7 +78,8 @@ void MainWindow::LayOutCompactControls(QLabel& health_title) {
 void MainWindow::LayOutAdvancedControls() {
   advanced_panel_ = new QWidget(this);
   advanced_panel_->setObjectName(QStringLiteral("advancedPanel"));
-  table_view_->setMinimumSize(table_view_->size());
+  // The form's size, or more where the titles need it.
+  table_view_->setMinimumSize(table_view_->size().expandedTo(table_view_->minimumSize()));
 
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(kGap);
@@ -129,11 +130,13 @@ void MainWindow::LayOutAdvancedControls() {
 
 void MainWindow::ApplyWidth(bool wide) {
   const int form_width = wide ? kAdvancedWidth : kCompactWidth;
+  // The advanced controls beyond the compact width are hidden there, so that Tab never
+  // stops at one out of sight. (In other languages they sit in one panel.)
+  for (QWidget* control : advanced_controls_) control->setVisible(wide);
   if (columns_ == nullptr) {
     setFixedSize(form_width, kHeight);
     return;
   }
-  if (advanced_panel_ != nullptr) advanced_panel_->setVisible(wide);
   // A hidden panel takes no room in the columns' size.
   columns_->invalidate();
   const QSize needed = columns_->sizeHint();

@@ -1,12 +1,15 @@
 #include "app/organism_table_view.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 #include <array>
 
 #include "app/cell_text_delegate.h"
 #include "app/organism_table_model.h"
 #include "language/catalogue.h"
+#include "ui/qt/focus_mark.h"
 
 namespace vantrel {
 
@@ -19,9 +22,11 @@ constexpr int kTitlePadding = 8;
 
 // The title row drawn like the fixed ID column: plain white cells, no raised header.
 constexpr char kTitleRowStyle[] = R"(
-QHeaderView::section {
+QHeaderView, QHeaderView::section {
   background: white;
   border: none;
+}
+QHeaderView::section {
   padding-left: 2px;
 }
 )";
@@ -79,6 +84,7 @@ void OrganismTableView::ApplyColumnWidths() {
   // English titles fit the form's widths; another language's may run longer ("Überleben"),
   // and then the column grows to show its title whole.
   const bool fit_titles = CurrentLanguage() != Language::kEnglish;
+  int total = 0;
   for (std::size_t col = 0; col < column_widths_.size(); ++col) {
     const int column = static_cast<int>(col);
     int width = column_widths_[col];
@@ -88,6 +94,13 @@ void OrganismTableView::ApplyColumnWidths() {
                        horizontalHeader()->fontMetrics().horizontalAdvance(title) + kTitlePadding);
     }
     setColumnWidth(column, width);
+    total += width;
+  }
+  // Wider titles widen the table rather than push its last column out of sight, with room
+  // kept for the vertical scroll bar that a longer table shows.
+  if (fit_titles) {
+    const int needed = total + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    if (minimumWidth() < needed) setMinimumWidth(needed);
   }
 }
 
@@ -101,6 +114,27 @@ void OrganismTableView::ShowGridSelection() {
       index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   scrollTo(index);
   syncing_ = false;
+}
+
+void OrganismTableView::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  QPainter painter(viewport());
+  PaintFocusMark(painter, *this, viewport()->rect());
+}
+
+void OrganismTableView::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  viewport()->update();
+}
+
+void OrganismTableView::focusOutEvent(QFocusEvent* event) {
+  QTableView::focusOutEvent(event);
+  viewport()->update();
+}
+
+void OrganismTableView::scrollContentsBy(int dx, int dy) {
+  QTableView::scrollContentsBy(dx, dy);
+  if (hasFocus()) viewport()->update();
 }
 
 QItemSelectionModel::SelectionFlags OrganismTableView::selectionCommand(const QModelIndex& index,

@@ -11,7 +11,8 @@ namespace vantrel {
 class OrganismTableModel;
 
 // The organism table on screen: whole-row selection that follows the grid's selected row
-// both ways, read-only cells, resizable columns, 24-pixel rows.
+// both ways, read-only cells, resizable columns, 24-pixel rows. With the keyboard focus it
+// shows a frame in the highlight colour.
 class OrganismTableView final : public QTableView {
   Q_OBJECT
 
@@ -25,6 +26,11 @@ class OrganismTableView final : public QTableView {
   void ShowGridSelection();
 
  protected:
+  void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  // Scrolling moves the pixels painted, the focus frame with them: it is painted anew.
+  void scrollContentsBy(int dx, int dy) override;
   // A click, Ctrl+click included, always selects the row under the mouse: the table is
   // never left without a selected row.
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "population/lenient_number.h"
+#include "ui/qt/focus_mark.h"
 
 namespace vantrel {
 
@@ -13,6 +14,7 @@ SpinEdit::SpinEdit(int value, int min_value, int max_value, QWidget* parent)
     : QAbstractSpinBox(parent), min_(min_value), max_(max_value) {
   setAccelerated(false);
   setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+  TakeWheelOnlyWithFocus(*this);
   SetValue(value);
 }
 

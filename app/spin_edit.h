@@ -9,8 +9,9 @@ namespace vantrel {
 //
 // Typing accepts digits, signs and the decimal separator only, and any text made of them
 // stays as typed until the box loses the focus. Then, and when the arrows change it, the
-// value is forced into the limits. Equal limits mean no limits at all. The value is read
-// from the current text; text that is not a whole number reads as the lower limit.
+// value is forced into the limits. The mouse wheel steps it only while it has the focus. Equal
+// limits mean no limits at all. The value is read from the current text; text that is not a whole
+// number reads as the lower limit.
 class SpinEdit final : public QAbstractSpinBox {
   Q_OBJECT
 

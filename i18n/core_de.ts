@@ -563,4 +563,27 @@ Drücke nach hundert Klicks auf „Idee“ und folge der Anweisung. Zähle, wie 
         <translation>CSV-Dateien (%1)</translation>
     </message>
 </context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Save workbook</source>
+        <translation>Arbeitsmappe speichern</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program</source>
+        <translation>Keine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Save the workbook to a file instead?</source>
+        <translation>%1.
+
+Die Arbeitsmappe stattdessen als Datei speichern?</translation>
+    </message>
+</context>
 </TS>

@@ -563,4 +563,27 @@ Druk na honderd klikken op “idee” en volg de opdracht. Tel hoeveel klikken h
         <translation>CSV-bestanden (%1)</translation>
     </message>
 </context>
+<context>
+    <name>Workbook</name>
+    <message>
+        <source>Save workbook</source>
+        <translation>Werkmap opslaan</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-werkmappen (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program</source>
+        <translation>Geen spreadsheetprogramma</translation>
+    </message>
+    <message>
+        <source>%1.
+
+Save the workbook to a file instead?</source>
+        <translation>%1.
+
+De werkmap in plaats daarvan als bestand opslaan?</translation>
+    </message>
+</context>
 </TS>

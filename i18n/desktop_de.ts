@@ -115,6 +115,30 @@
         <source>Family tree</source>
         <translation>Stammbaum</translation>
     </message>
+    <message>
+        <source>Get an idea to create an organism (I)</source>
+        <translation>Hol dir eine Idee für einen neuen Organismus (I)</translation>
+    </message>
+    <message>
+        <source>Experiment with Vantrel (E)</source>
+        <translation>Experimentiere mit Vantrel (E)</translation>
+    </message>
+    <message>
+        <source>Advanced options (A)</source>
+        <translation>Erweiterte Optionen (A)</translation>
+    </message>
+    <message>
+        <source>Open a table file (Ctrl+O)</source>
+        <translation>Öffne eine Tabellendatei (Strg+O)</translation>
+    </message>
+    <message>
+        <source>Save the table to a file (Ctrl+S)</source>
+        <translation>Speichere die Tabelle in einer Datei (Strg+S)</translation>
+    </message>
+    <message>
+        <source>Show the table in the spreadsheet (X)</source>
+        <translation>Zeige die Tabelle in der Tabellenkalkulation (X)</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::PopulationWindow</name>
@@ -274,6 +298,10 @@
     <message>
         <source>Cannot create a file in "%1": %2</source>
         <translation>In „%1“ kann keine Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

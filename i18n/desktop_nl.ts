@@ -115,6 +115,30 @@
         <source>Family tree</source>
         <translation>Stamboom</translation>
     </message>
+    <message>
+        <source>Get an idea to create an organism (I)</source>
+        <translation>Vraag een idee voor een nieuw organisme (I)</translation>
+    </message>
+    <message>
+        <source>Experiment with Vantrel (E)</source>
+        <translation>Experimenteer met Vantrel (E)</translation>
+    </message>
+    <message>
+        <source>Advanced options (A)</source>
+        <translation>Geavanceerde opties (A)</translation>
+    </message>
+    <message>
+        <source>Open a table file (Ctrl+O)</source>
+        <translation>Open een tabelbestand (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Save the table to a file (Ctrl+S)</source>
+        <translation>Sla de tabel op in een bestand (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Show the table in the spreadsheet (X)</source>
+        <translation>Toon de tabel in het spreadsheetprogramma (X)</translation>
+    </message>
 </context>
 <context>
     <name>vantrel::PopulationWindow</name>
@@ -274,6 +298,10 @@
     <message>
         <source>Cannot create a file in "%1": %2</source>
         <translation>Kan geen bestand maken in “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Kan %1 niet schrijven: %2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "storage/spreadsheet.h"
 
+#include "language/catalogue.h"
+
 namespace vantrel {
 
 std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, Spreadsheet& spreadsheet,
@@ -8,6 +10,36 @@ std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, Spreadshe
   std::optional<std::string> failure = spreadsheet.Show(grid, sheet_name);
   cursor.ShowDefault();
   return failure;
+}
+
+std::optional<std::string> ShowOrSaveWorkbook(
+    const StringGrid& grid, Spreadsheet& spreadsheet, BusyCursor& cursor,
+    std::string_view sheet_name,
+    const std::function<std::optional<std::string>(const std::string& reason)>& offer_save) {
+  const std::optional<std::string> reason = spreadsheet.WhyCannotShow();
+  if (!reason) return ExportToSpreadsheet(grid, spreadsheet, cursor, sheet_name);
+  const std::optional<std::string> path = offer_save(*reason);
+  if (!path) return std::nullopt;
+  cursor.ShowHourglass();
+  std::optional<std::string> failure = spreadsheet.Save(grid, sheet_name, *path);
+  cursor.ShowDefault();
+  return failure;
+}
+
+std::string SaveWorkbookOfferCaption() { return Tr("Workbook", "No spreadsheet program"); }
+
+std::string SaveWorkbookOfferText(const std::string& reason) {
+  return Arg(Tr("Workbook", "%1.\n\nSave the workbook to a file instead?"), {reason});
+}
+
+FileQuestion SaveWorkbookQuestion(const std::string& suggested_name) {
+  FileQuestion question;
+  question.mode = FileQuestion::Mode::kSave;
+  question.title = Tr("Workbook", "Save workbook");
+  question.filters = {Tr("Workbook", "Excel workbooks (*.xlsx)")};
+  question.suffix = "xlsx";
+  question.suggested_name = suggested_name;
+  return question;
 }
 
 std::string Latin1ToUtf8(std::string_view bytes) {

@@ -14,6 +14,7 @@
 #include <map>
 #include <string_view>
 
+#include "gallery/qt/invisible_hint.h"
 #include "history/family_tree_texts.h"
 #include "language/catalogue.h"
 
@@ -106,7 +107,10 @@ void OrganismCard::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   int y = kMargin;
-  painter.drawPixmap((width() - picture_.width()) / 2, y, picture_);
+  const QRect picture((width() - picture_.width()) / 2, y, picture_.width(), picture_.height());
+  painter.drawPixmap(picture.topLeft(), picture_);
+  // A blank picture says why, as in the other views.
+  PaintInvisibleHint(painter, picture, dna_.toStdString());
   y += picture_.height();
 
   painter.setFont(CaptionFont());

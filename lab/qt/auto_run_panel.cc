@@ -21,6 +21,7 @@
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/shown_numbers.h"
 #include "lab/qt/stable_distribution_view.h"
+#include "ui/qt/focus_mark.h"
 
 namespace vantrel {
 
@@ -131,10 +132,22 @@ AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
   connect(runner_, &BatchRunner::progressed, this, &AutoRunPanel::BatchProgressed);
   connect(runner_, &BatchRunner::finished, this, &AutoRunPanel::BatchFinished);
 
-  for (QWidget* box : std::initializer_list<QWidget*>{population_, creativity_, bonus_, strictness_,
-                                                      runs_, max_clicks_, seed_}) {
+  // Scrolling the page over a number box scrolls the page: only a focused box takes the wheel.
+  for (QAbstractSpinBox* box : std::initializer_list<QAbstractSpinBox*>{
+           population_, creativity_, bonus_, strictness_, runs_, max_clicks_, seed_}) {
     LocaliseWidget(*box);
+    TakeWheelOnlyWithFocus(*box);
   }
+  // Tab follows the screen: the goal's lists row by row, the condition's boxes, the lists
+  // of conditions and runs, then Run and Cancel.
+  std::vector<QWidget*> order = choice_boxes_;
+  order.push_back(run_button_);
+  order.push_back(cancel_button_);
+  // Then the texts beside the plot.
+  for (const char* text : {"txtSummary", "txtComparison"}) {
+    order.push_back(distribution_->findChild<QWidget*>(QString::fromLatin1(text)));
+  }
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   ShowConditions();
   Refresh();
 }
@@ -375,9 +388,19 @@ void AutoRunPanel::ShowPlanSize() {
 }
 
 void AutoRunPanel::SetRunning(bool running) {
+  // The button that goes out of use hands the focus to its counterpart, which is enabled
+  // first: a disabled button with the focus would pass it on down the page, and the page
+  // would scroll to wherever that is.
+  QPushButton* from = running ? run_button_ : cancel_button_;
+  QPushButton* to = running ? cancel_button_ : run_button_;
+  to->setEnabled(true);
+  if (from->hasFocus()) {
+    // Shown as a focus the keyboard moved, so that the user sees where it went.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    to->setFocus(Qt::OtherFocusReason);
+  }
+  from->setEnabled(false);
   for (QWidget* box : choice_boxes_) box->setEnabled(!running);
-  run_button_->setEnabled(!running);
-  cancel_button_->setEnabled(running);
 }
 
 void AutoRunPanel::onRunClicked() {
@@ -398,8 +421,9 @@ void AutoRunPanel::onRunClicked() {
 
 void AutoRunPanel::onCancelClicked() {
   if (!runner_->running()) return;
+  // Cancel stays enabled, and keeps the focus, until the runs have stopped; pressing it
+  // again asks nothing more.
   runner_->Cancel();
-  cancel_button_->setEnabled(false);
   status_->setText(tr("Stopping…"));
 }
 

@@ -1,6 +1,7 @@
 #include "lab/qt/notebook_window.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -46,6 +47,11 @@ QLabel* MakeCaption(const QString& text, QWidget* parent) {
   font.setLetterSpacing(QFont::PercentageSpacing, 108);
   caption->setFont(font);
   caption->setForegroundRole(QPalette::PlaceholderText);
+  // A capital's accent ("Ü") can reach above the font's ascent, where the label would cut
+  // it off: room above the line for the highest mark of the text as shown.
+  const QFontMetrics metrics(font);
+  const int above = -metrics.tightBoundingRect(text.toUpper()).top() - metrics.ascent();
+  if (above > 0) caption->setContentsMargins(0, above + 1, 0, 0);
   return caption;
 }
 
@@ -133,6 +139,9 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
   auto_run_page->setObjectName(QStringLiteral("scrRunAutomatically"));
   auto_run_page->setFrameShape(QFrame::NoFrame);
   auto_run_page->setWidgetResizable(true);
+  // Tab goes through the page's controls; the scroll area itself would be a stop that
+  // shows nothing.
+  auto_run_page->setFocusPolicy(Qt::NoFocus);
   auto_run_page->setWidget(auto_run_);
   tabs_->addTab(auto_run_page, tr("Run automatically"));
 
@@ -149,6 +158,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
   page_->setObjectName(QStringLiteral("scrNotebook"));
   page_->setFrameShape(QFrame::NoFrame);
   page_->setWidgetResizable(true);
+  page_->setFocusPolicy(Qt::NoFocus);
   page_->setWidget(page);
   auto* whole = new QVBoxLayout(this);
   whole->setContentsMargins(0, 0, 0, 0);
@@ -355,6 +365,12 @@ void NotebookWindow::onReachedClicked() {
   const Run* run = notebook_.current_run();
   if (run == nullptr || run->reached() || notebook_.goal().text.empty()) return;
   notebook_.DeclareReached();
+  // Reached goes out of use: the focus it had goes on to Export, the next thing to do with
+  // a finished run, and not down the page, which would scroll it.
+  if (reached_button_->hasFocus()) {
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    export_button_->setFocus(Qt::OtherFocusReason);
+  }
   Refresh();
   emit reachedDeclared();
 }
@@ -369,8 +385,15 @@ void NotebookWindow::onExportRunsClicked() {
 void NotebookWindow::onToSpreadsheetClicked() {
   StringGrid grid(1, 1);
   FillRunGrid(notebook_.runs().runs(), grid);
-  const std::optional<std::string> failure =
-      ExportToSpreadsheet(grid, services_.excel, services_.busy_cursor, "Runs");
+  const std::optional<std::string> failure = ShowOrSaveWorkbook(
+      grid, services_.excel, services_.busy_cursor, "Runs",
+      [this](const std::string& reason) -> std::optional<std::string> {
+        if (!services_.messages.AskYesNo(SaveWorkbookOfferCaption(),
+                                         SaveWorkbookOfferText(reason))) {
+          return std::nullopt;
+        }
+        return services_.runs_dialog.AskFileName(SaveWorkbookQuestion("runs.xlsx"));
+      });
   if (failure) services_.messages.ShowError(ErrorReportText(*failure));
 }
 

@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kLeftMargin = 4;
 constexpr double kMostBits = 3.5;
+// Tall enough for a value axis of 0, 50 and 100 under a title and a legend.
+constexpr int kMinimumPlotHeight = 150;
 
 const QColor kFirstMatchColour(0xE0, 0x8A, 0x00);
 const QColor kStableColour(0x2E, 0x7D, 0x32);
@@ -105,7 +107,19 @@ CurvePlot::CurvePlot(const QString& title, const QColor& colour, QWidget* parent
   }
   SetRanges(10, 1);
   view_->setRenderHint(QPainter::Antialiasing);
-  view_->setMinimumHeight(120);
+  view_->setMinimumHeight(kMinimumPlotHeight);
+  view_->setFocusPolicy(Qt::NoFocus);
+  QObject::connect(chart_, &QChart::plotAreaChanged, view_, [this] { FitYTicks(); });
+}
+
+void CurvePlot::FitYTicks() {
+  // A label's line and half as much again between labels, at most five steps.
+  const double room = chart_->plotArea().height();
+  const double line = QFontMetricsF(y_->labelsFont()).height() * 1.5;
+  const int most_ticks = std::clamp(static_cast<int>(room / line), 1, 5);
+  double interval = TickInterval(y_max_, most_ticks);
+  if (y_whole_) interval = std::max(1.0, std::ceil(interval));
+  if (interval != y_->tickInterval()) y_->setTickInterval(interval);
 }
 
 void CurvePlot::SetLegendVisible(bool visible) {
@@ -127,8 +141,8 @@ void CurvePlot::SetRanges(double x_max, double y_max) {
   }
   if (y_->max() != y_max || y_->min() != 0) {
     y_->setRange(0, y_max);
-    y_->setTickInterval(TickInterval(y_max, 5));
     y_max_ = y_max;
+    FitYTicks();
     PlaceMark(first_mark_, first_match_);
     PlaceMark(stable_mark_, stable_);
   }
@@ -157,6 +171,7 @@ RunCurveView::RunCurveView(QWidget* parent) : QWidget(parent) {
   plots_[0]->SetLegendVisible(true);
   plots_[0]->SetYLabelFormat(WholeNumberLabels());
   plots_[1]->SetYLabelFormat(WholeNumberLabels());
+  plots_[1]->SetYWholeNumbers(true);
   plots_[2]->SetYLabelFormat(QStringLiteral("%.1f"));
   plots_[0]->SetRanges(10, 100);
   // Up to log2(10) = 3.32: ten equally common digits at every position.

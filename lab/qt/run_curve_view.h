@@ -33,11 +33,15 @@ class CurvePlot {
   void SetLegendVisible(bool visible);
   void SetXTitle(const QString& title);
   void SetYLabelFormat(const QString& format);
+  // The value axis counts whole things: its ticks are whole numbers, never two alike.
+  void SetYWholeNumbers(bool whole) { y_whole_ = whole; }
   void SetRanges(double x_max, double y_max);
   void SetMarks(std::optional<int> first_match, std::optional<int> stable);
 
  private:
   void PlaceMark(QLineSeries* mark, std::optional<int> click);
+  // As many ticks on the value axis as its labels have room for at the plot's height.
+  void FitYTicks();
 
   QChart* chart_;
   QChartView* view_;
@@ -47,6 +51,7 @@ class CurvePlot {
   QValueAxis* x_;
   QValueAxis* y_;
   double y_max_ = 1;
+  bool y_whole_ = false;
   std::optional<int> first_match_;
   std::optional<int> stable_;
 };

@@ -52,6 +52,8 @@ StableDistributionView::StableDistributionView(QWidget* parent)
   LocaliseChart(*chart);
   view_->setChart(chart);
   view_->setRenderHint(QPainter::Antialiasing);
+  // A picture, not a control: Tab passes it by for the texts below, which say the same.
+  view_->setFocusPolicy(Qt::NoFocus);
   new ChartTitleFitter(*view_, tr("Clicks to stable per condition (automatic runs)"));
 
   summary_->setObjectName(QStringLiteral("txtSummary"));

@@ -3,8 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "plugins/qt/plugin_loader.h"
 #include "storage/qt/workbook_writer.h"
@@ -27,6 +31,18 @@ QString FileStem(std::string_view sheet_name) {
 
 QString Say(const char* text) { return QCoreApplication::translate("XlsxSpreadsheet", text); }
 
+// The writer plugin, or nothing with the reason in `problem`.
+WorkbookWriter* LoadWriter(std::string* problem) {
+  std::string reason;
+  auto* writer = LoadPluginAs<WorkbookWriter>(QString::fromLatin1(kXlsxPluginFile), &reason);
+  if (writer == nullptr) {
+    *problem = Say("The spreadsheet writer cannot be loaded: %1")
+                   .arg(QString::fromStdString(reason))
+                   .toStdString();
+  }
+  return writer;
+}
+
 QString DefaultFolder() {
   const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
   return data.isEmpty() ? QString() : data + QStringLiteral("/exports");
@@ -38,19 +54,16 @@ XlsxSpreadsheet::XlsxSpreadsheet(const XlsxSpreadsheetOptions& options)
     : folder_(options.folder.isEmpty() ? DefaultFolder() : options.folder),
       opener_(options.opener, options.mime_query, options.opener_verdict_ms) {}
 
+std::optional<std::string> XlsxSpreadsheet::WhyCannotShow() {
+  return opener_.CheckCanOpen(QString::fromLatin1(kXlsxMimeType), QStringLiteral(".xlsx"));
+}
+
 std::optional<std::string> XlsxSpreadsheet::Show(const StringGrid& grid,
                                                  std::string_view sheet_name) {
-  if (std::optional<std::string> problem =
-          opener_.CheckCanOpen(QString::fromLatin1(kXlsxMimeType), QStringLiteral(".xlsx"))) {
-    return problem;
-  }
+  if (std::optional<std::string> problem = WhyCannotShow()) return problem;
   std::string problem;
-  auto* writer = LoadPluginAs<WorkbookWriter>(QString::fromLatin1(kXlsxPluginFile), &problem);
-  if (writer == nullptr) {
-    return Say("The spreadsheet writer cannot be loaded: %1")
-        .arg(QString::fromStdString(problem))
-        .toStdString();
-  }
+  WorkbookWriter* writer = LoadWriter(&problem);
+  if (writer == nullptr) return problem;
 
   if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
     return Say("Cannot create the folder \"%1\" for the workbook").arg(folder_).toStdString();
@@ -72,6 +85,42 @@ std::optional<std::string> XlsxSpreadsheet::Show(const StringGrid& grid,
     return failure;
   }
   return opener_.Open(path);
+}
+
+std::optional<std::string> XlsxSpreadsheet::Save(const StringGrid& grid,
+                                                 std::string_view sheet_name,
+                                                 const std::string& path) {
+  std::string problem;
+  WorkbookWriter* writer = LoadWriter(&problem);
+  if (writer == nullptr) return problem;
+  // Written beside the target under a name of its own, then put in its place at once: a
+  // failure leaves the file that was there.
+  const QString target = QFile::decodeName(QByteArray::fromStdString(path));
+  QTemporaryFile partial(target + QStringLiteral(".XXXXXX"));
+  partial.setAutoRemove(false);
+  if (!partial.open()) {
+    return Say("Cannot create a file in \"%1\": %2")
+        .arg(QFileInfo(target).absolutePath(), partial.errorString())
+        .toStdString();
+  }
+  // Readable by others, as files the program saves are; a temporary file is its owner's alone.
+  partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                         QFileDevice::ReadOther);
+  const QString written = partial.fileName();
+  partial.close();
+  if (std::optional<std::string> failure =
+          writer->WriteWorkbook(grid, sheet_name, QFile::encodeName(written).toStdString())) {
+    QFile::remove(written);
+    return failure;
+  }
+  if (std::rename(QFile::encodeName(written).constData(), path.c_str()) != 0) {
+    const std::string reason = std::strerror(errno);
+    QFile::remove(written);
+    return Say("Cannot write %1: %2")
+        .arg(target, QString::fromLocal8Bit(reason.c_str()))
+        .toStdString();
+  }
+  return std::nullopt;
 }
 
 }  // namespace vantrel

@@ -27,12 +27,15 @@ struct XlsxSpreadsheetOptions {
 // under a unique name in a per-user folder (by the spreadsheet writer plugin) and opened
 // in the desktop's application for .xlsx files, which the user then carries on with.
 // Nothing is written when no application is registered for .xlsx files; a file that
-// could not be written whole is removed.
+// could not be written whole is removed. A workbook can also be saved where the user says.
 class XlsxSpreadsheet final : public Spreadsheet {
  public:
   explicit XlsxSpreadsheet(const XlsxSpreadsheetOptions& options = {});
 
   std::optional<std::string> Show(const StringGrid& grid, std::string_view sheet_name) override;
+  std::optional<std::string> WhyCannotShow() override;
+  std::optional<std::string> Save(const StringGrid& grid, std::string_view sheet_name,
+                                  const std::string& path) override;
 
   // The folder the workbooks are written to.
   const QString& folder() const { return folder_; }

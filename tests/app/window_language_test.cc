@@ -4,8 +4,11 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <memory>
 #include <string>
@@ -111,6 +114,16 @@ TEST_P(WindowLanguageTest, EveryTextOfTheMainWindowFitsAtBothWidthsAndNothingOve
   ShowAdvanced();
   EXPECT_EQ(CutOffTexts(*form_), std::vector<std::string>{}) << "advanced";
   EXPECT_EQ(Overlaps(*form_), std::vector<std::string>{}) << "advanced";
+  // Every column shows its title whole ("Überleben"), and the table all its columns
+  // without scrolling sideways.
+  auto* table = Child<QTableView>("sgrOrganisms");
+  for (int col = 0; col < table->model()->columnCount(); ++col) {
+    const QString title = table->model()->headerData(col, Qt::Horizontal).toString();
+    EXPECT_GT(table->columnWidth(col),
+              table->horizontalHeader()->fontMetrics().horizontalAdvance(title))
+        << title.toStdString();
+  }
+  EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
   // Never smaller than the form; back at the compact width the panel goes out of sight.
   EXPECT_GE(form_->width(), MainWindow::kAdvancedWidth);
   EXPECT_GE(form_->height(), MainWindow::kHeight);

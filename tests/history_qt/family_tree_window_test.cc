@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QTest>
 
 #include "tests/history/test_world.h"
@@ -83,6 +84,34 @@ TEST_F(FamilyTreeWindowTest, ALivingAncestorIsSelectedAndADeadOneShown) {
   EXPECT_EQ(window_->shown(), 0U);
   EXPECT_EQ(document_.grid().SelectedRow(), 3);
   EXPECT_FALSE(history_->lineage().Get(0).IsAlive());
+}
+
+}  // namespace
+}  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// Pixels of the grey the "invisible" hint is written in.
+int HintPixels(QWidget& card) {
+  const QImage image = card.grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == qRgb(0x90, 0x90, 0x90);
+  }
+  return count;
+}
+
+// An organism with the invisible pen draws nothing: its card says "invisible" under the
+// blank picture, as the other views do, and a visible organism's card does not.
+TEST_F(FamilyTreeWindowTest, AnInvisibleOrganismsCardSaysSo) {
+  Shoot(3, {0, 1, 5, 3, 3, 0, 50});  // digit 4, the pen's style, mutated to 0: invisible
+  const std::uint32_t child = history_->lineage().SerialInRow(3);
+  ASSERT_EQ(history_->lineage().Get(child).dna.substr(3, 1), "0");
+  ASSERT_NE(window_->Card(child), nullptr);
+  ASSERT_NE(window_->Card(0), nullptr);
+  EXPECT_GT(HintPixels(*window_->Card(child)), 10);
+  EXPECT_EQ(HintPixels(*window_->Card(0)), 0);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "lab/qt/auto_run_panel.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QBoxPlotSeries>
 #include <QChartView>
@@ -14,10 +16,13 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
+#include <QWheelEvent>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -57,6 +62,12 @@ class AutoRunPanelTest : public LabWindowTest {
   bool WaitForEnd(int seconds) {
     QSignalSpy finished(&panel_->runner(), &BatchRunner::finished);
     return panel_->runner().running() ? finished.wait(seconds * 1000) : true;
+  }
+
+  // The scroll bar of the whole notebook page.
+  QScrollBar* PageScrollBar() const {
+    return window_->findChild<QAbstractScrollArea*>(QStringLiteral("scrNotebook"))
+        ->verticalScrollBar();
   }
 
   AutoRunPanel* panel_;
@@ -268,9 +279,25 @@ TEST_F(AutoRunPanelTest, CancelStopsTheSweepAndKeepsTheWindowUsable) {
   panel_->onAddConditionClicked();
   panel_->runs_box()->setValue(50);
   panel_->max_clicks_box()->setValue(std::numeric_limits<int>::max());
-  panel_->run_button()->click();
+  // By keyboard, in a window short enough to scroll, scrolled down to the buttons: Run hands
+  // the focus to Cancel and Cancel, once the runs have stopped, back to Run, and the page
+  // stays where it is.
+  window_->resize(900, 420);
+  ShowPanel();
+  QApplication::setActiveWindow(&*window_);
+  panel_->run_button()->setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  window_->findChild<QScrollArea*>(QStringLiteral("scrNotebook"))
+      ->ensureWidgetVisible(panel_->run_button());
+  QScrollBar* bar = PageScrollBar();
+  ASSERT_GT(bar->value(), 0) << "the focus on Run scrolled the page down to it";
+  const int scrolled = bar->value();
+  QTest::keyClick(panel_->run_button(), Qt::Key_Space);
   ASSERT_TRUE(panel_->runner().running());
-  panel_->cancel_button()->click();
+  EXPECT_TRUE(panel_->cancel_button()->hasFocus());
+  EXPECT_EQ(bar->value(), scrolled);
+  QTest::keyClick(panel_->cancel_button(), Qt::Key_Space);
+  EXPECT_TRUE(panel_->cancel_button()->hasFocus()) << "until the runs have stopped";
   QSignalSpy finished(&panel_->runner(), &BatchRunner::finished);
   ASSERT_TRUE(finished.wait(20'000));
   EXPECT_TRUE(finished[0][0].toBool());
@@ -278,6 +305,8 @@ TEST_F(AutoRunPanelTest, CancelStopsTheSweepAndKeepsTheWindowUsable) {
   EXPECT_TRUE(panel_->status()->text().startsWith(QStringLiteral("Cancelled")));
   EXPECT_TRUE(panel_->run_button()->isEnabled());
   EXPECT_FALSE(panel_->cancel_button()->isEnabled());
+  EXPECT_TRUE(panel_->run_button()->hasFocus());
+  EXPECT_EQ(bar->value(), scrolled);
   EXPECT_LT(notebook_.runs().runs().size(), 100u);
 }
 
@@ -299,6 +328,87 @@ TEST_F(AutoRunPanelTest, TheButtonOpensTheAutomaticTab) {
   window_->tabs()->setCurrentIndex(0);
   window_->findChild<QPushButton*>(QStringLiteral("btnRunAutomatically"))->click();
   EXPECT_TRUE(window_->tabs()->currentWidget()->isAncestorOf(panel_));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
+
+namespace vantrel::testing {
+namespace {
+
+// From the goal's first list, Tab visits every choice in the order the screen shows them,
+// row by row, then Run; on round the whole window it stops only where the user sees the
+// focus: never at a scroll area that holds a page.
+TEST_F(AutoRunPanelTest, TabFollowsTheScreenThroughTheChoicesToRunAndStopsAtNothingUnseen) {
+  ChooseWord(Aspect::kColour, kGreen);
+  ShowPanel();
+  QApplication::setActiveWindow(&*window_);
+  panel_->conditions()->setFocus(Qt::TabFocusReason);  // a stop in the middle first
+  panel_->word_box(Aspect::kColour)->setFocus(Qt::TabFocusReason);
+  std::vector<QWidget*> stops;
+  for (QWidget* focus = QApplication::focusWidget(); focus != panel_->run_button();
+       focus = QApplication::focusWidget()) {
+    ASSERT_LT(stops.size(), 40u) << "Tab never reached Run";
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(panel_->isAncestorOf(focus))
+        << focus->metaObject()->className() << " " << focus->objectName().toStdString();
+    stops.push_back(focus);
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+  // 7 lists, "Current idea", 4 condition boxes, Add, Remove, the list, 3 run boxes.
+  EXPECT_EQ(stops.size(), 18u);
+  for (std::size_t i = 1; i < stops.size(); ++i) {
+    const QRect before(stops[i - 1]->mapTo(panel_, QPoint()), stops[i - 1]->size());
+    const QRect after(stops[i]->mapTo(panel_, QPoint()), stops[i]->size());
+    // The next stop is to the right on the same line, or on a line further down.
+    const bool same_line = after.top() < before.bottom() && after.bottom() > before.top();
+    EXPECT_TRUE(same_line ? after.left() > before.left() : after.top() >= before.bottom())
+        << stops[i - 1]->objectName().toStdString() << " then "
+        << stops[i]->objectName().toStdString();
+  }
+  QTest::keyClick(panel_->run_button(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), panel_->findChild<QWidget*>(QStringLiteral("txtSummary")))
+      << "Cancel is disabled: after Run come the texts beside the plot";
+
+  int round = 0;
+  for (QWidget* focus = QApplication::focusWidget(); focus != panel_->run_button();
+       focus = QApplication::focusWidget()) {
+    ASSERT_LT(++round, 60) << "Tab never came back to Run";
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(focus->isVisible()) << focus->objectName().toStdString();
+    EXPECT_EQ(qobject_cast<QScrollArea*>(focus), nullptr) << focus->objectName().toStdString();
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+}
+
+// The wheel over a number box scrolls the page unless the box has the focus.
+TEST_F(AutoRunPanelTest, ANumberBoxTakesTheWheelOnlyWithTheFocus) {
+  window_->resize(900, 420);
+  ShowPanel();
+  QApplication::setActiveWindow(&*window_);
+  QScrollBar* bar = PageScrollBar();
+  ASSERT_GT(bar->maximum(), 0) << "the page must scroll for this test";
+  QSpinBox* runs = panel_->runs_box();
+  const auto turn = [runs] {
+    const QPoint centre = runs->rect().center();
+    QWheelEvent wheel(centre, runs->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    // As from the window system: Qt passes only such a wheel event on to the parent.
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QCoreApplication::instance()->notify(runs, &wheel);  // sendEvent would unmark it
+  };
+  // The tab's own page scrolls first, the notebook's page once that is at its end.
+  QScrollBar* tab_bar =
+      window_->findChild<QAbstractScrollArea*>(QStringLiteral("scrRunAutomatically"))
+          ->verticalScrollBar();
+  panel_->run_button()->setFocus();
+  const int before = bar->value() + tab_bar->value();
+  turn();
+  EXPECT_EQ(runs->value(), 20);
+  EXPECT_GT(bar->value() + tab_bar->value(), before) << "a page scrolled instead";
+  runs->setFocus();
+  turn();
+  EXPECT_EQ(runs->value(), 19);
 }
 
 }  // namespace

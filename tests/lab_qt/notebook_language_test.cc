@@ -10,6 +10,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -18,6 +19,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "lab/condition_comparison.h"
 #include "lab/goal_list.h"
@@ -205,6 +207,29 @@ TEST_F(LabWindowTest, CountsConditionsInEnglishAsBefore) {
       QStringLiteral("Goal shape=square: 2 conditions × 1 runs = 2 runs on ")))
       << panel->status()->text().toStdString();
   EXPECT_EQ(panel->progress()->text(), QStringLiteral("0 of 2 runs"));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
+
+namespace vantrel::testing {
+namespace {
+
+// The captions in capitals keep their accents ("FÜTTERUNGEN", "SCHÜSSE"): no ink of theirs
+// touches a caption's top edge, where it would be cut off.
+TEST_F(GermanWindowTest, CaptionsInCapitalsKeepTheirAccents) {
+  window_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&*window_));
+  int captions = 0;
+  for (QLabel* label : window_->findChildren<QLabel*>()) {
+    if (label->font().capitalization() != QFont::AllUppercase || !label->isVisible()) continue;
+    ++captions;
+    const QImage image = label->grab().toImage();
+    bool blank_top = true;
+    for (int x = 1; x < image.width(); ++x) blank_top &= image.pixel(x, 0) == image.pixel(0, 0);
+    EXPECT_TRUE(blank_top) << label->text().toStdString();
+  }
+  EXPECT_GE(captions, 6);
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include <QTest>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "lab/goal_list.h"
 #include "lab/qt/run_comparison_view.h"
@@ -179,7 +182,12 @@ TEST_F(LabWindowTest, ReachedEndsTheRunForTheUserOnce) {
   QSignalSpy declared(window_.operator->(), &NotebookWindow::reachedDeclared);
   auto* reached = window_->findChild<QPushButton*>(QStringLiteral("btnReached"));
   ASSERT_TRUE(reached->isEnabled());
-  reached->click();
+  // By keyboard: Reached, out of use once pressed, hands the focus to Export.
+  QApplication::setActiveWindow(&*window_);
+  reached->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(reached, Qt::Key_Space);
+  EXPECT_EQ(QApplication::focusWidget(),
+            window_->findChild<QPushButton*>(QStringLiteral("btnExportRuns")));
   EXPECT_EQ(notebook_.current_run()->reached_by, ReachedBy::kUser);
   EXPECT_EQ(notebook_.current_run()->stable_click, 2);
   EXPECT_EQ(LabelText(*window_, "lblStable"), QStringLiteral("2 (you)"));
@@ -303,6 +311,47 @@ TEST_F(LabWindowTest, ComparesTheFinishedRunsByHand) {
   Settle();
   EXPECT_EQ(comparison.shown_runs(), std::vector<int>({2, 3}));
   EXPECT_TRUE(comparison.categories()->at(1).endsWith(QStringLiteral("no match")));
+}
+
+}  // namespace
+}  // namespace vantrel::testing
+
+namespace vantrel::testing {
+namespace {
+
+// How far apart, in pixels, the value axis's labelled ticks are.
+double TickSpacing(const CurvePlot& plot) {
+  const QValueAxis& axis = *plot.y_axis();
+  return plot.chart()->plotArea().height() * axis.tickInterval() / (axis.max() - axis.min());
+}
+
+// The small plots label every tick of their value axes, for two organisms as for many: at
+// least a label's line apart, and the count of distinct strings in whole numbers only.
+TEST_F(LabWindowTest, ThePlotsValueAxesLabelEveryTickInNumbersThatMeanSomething) {
+  StringGrid grid(kOrganismColumnCount, 2);
+  Population two(grid, random_);
+  two.SetUpColumns();
+  two.NewGenePool(2);
+  grid.SelectRow(1);
+  LabNotebook notebook(grid);
+  notebook.StartRun(ParseGoalList("shape=circle").goal, {2, 10, 1}, kStartTime);
+  notebook.AfterClick(Click::kFeed);
+  window_->show();
+  for (const LabNotebook* shown : {&notebook_, &notebook}) {
+    window_->curves()->Update(*shown);
+    QCoreApplication::processEvents();
+    const RunCurveView& curves = *window_->curves();
+    for (const CurvePlot* plot : {&curves.share(), &curves.distinct(), &curves.diversity()}) {
+      const double line = QFontMetricsF(plot->y_axis()->labelsFont()).height();
+      EXPECT_GE(TickSpacing(*plot), line) << plot->curve()->name().toStdString();
+    }
+    const QValueAxis& distinct = *curves.distinct().y_axis();
+    EXPECT_GE(distinct.tickInterval(), 1);
+    EXPECT_EQ(distinct.tickInterval(), std::round(distinct.tickInterval()));
+  }
+  // Up to two strings: a tick for each whole number, where a tenth or a half was before.
+  EXPECT_LE(window_->curves()->distinct().y_axis()->max(), 2);
+  EXPECT_EQ(window_->curves()->distinct().y_axis()->tickInterval(), 1);
 }
 
 }  // namespace

@@ -210,6 +210,38 @@ TEST_F(XlsxExportTest, DesktopFailuresBecomeOneClearText) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// Without a spreadsheet program the reason is known before anything is written, and the
+// workbook can be saved where the user says instead, over an old file; a place that cannot
+// be written is refused.
+TEST_F(XlsxExportTest, WithoutASpreadsheetProgramTheWorkbookIsSavedWhereTheUserSays) {
+  Script("no-mime", QStringLiteral("exit 0"));
+  XlsxSpreadsheet unregistered({Path("exports"), Path("opener"), Path("no-mime"), 10000});
+  EXPECT_EQ(unregistered.WhyCannotShow(), "No application is registered to open .xlsx files");
+  EXPECT_EQ(spreadsheet_.WhyCannotShow(), std::nullopt);
+
+  QFile old(Path("book.xlsx"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  ASSERT_EQ(unregistered.Save(grid_, "Organisms", Path("book.xlsx").toStdString()), std::nullopt);
+  EXPECT_EQ(ReadSheet(Path("book.xlsx")).first, "Organisms");
+  EXPECT_EQ(ReadSheet(Path("book.xlsx")).second.at("D2"), "0001234567891");
+  EXPECT_TRUE(QFileInfo(Path("book.xlsx")).permissions() & QFileDevice::ReadOther);
+  EXPECT_TRUE(Opened().isEmpty());
+  EXPECT_FALSE(QDir(Path("exports")).exists());
+  EXPECT_EQ(QDir(dir_.path()).entryList({QStringLiteral("book.xlsx*")}, QDir::Files),
+            QStringList{QStringLiteral("book.xlsx")});
+
+  // Into a folder that cannot be: refused, and nothing is left behind.
+  QFile blocker(Path("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const std::optional<std::string> failure =
+      unregistered.Save(grid_, "Organisms", Path("blocker/book.xlsx").toStdString());
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_TRUE(failure->starts_with("Cannot create a file in")) << *failure;
+}
+
 TEST_F(XlsxExportTest, LibreOfficeReadsTheSameTexts) {
   const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
   if (soffice.isEmpty()) GTEST_SKIP() << "soffice is not installed";

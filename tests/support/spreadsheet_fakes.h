@@ -13,8 +13,8 @@
 
 namespace vantrel::testing {
 
-// Logs each table shown as `Show("<sheet name>")`, into a log shared with the cursor, keeps
-// its texts, and fails when told to.
+// Logs each table shown as `Show("<sheet name>")` and each saved as `Save("<sheet name>",
+// "<path>")`, into a log shared with the cursor, keeps its texts, and fails when told to.
 class RecordingSpreadsheet final : public Spreadsheet {
  public:
   explicit RecordingSpreadsheet(std::vector<std::string>& log) : log_(log) {}
@@ -23,17 +23,31 @@ class RecordingSpreadsheet final : public Spreadsheet {
   void Fail(std::string description) { failure_ = std::move(description); }
 
   std::vector<std::string> value;  // the texts of the last table shown, row by row
+  // Why no workbook can be shown, as on a desktop without a spreadsheet program.
+  std::optional<std::string> cannot_show;
+
+  std::optional<std::string> WhyCannotShow() override { return cannot_show; }
+  std::optional<std::string> Save(const StringGrid& grid, std::string_view sheet_name,
+                                  const std::string& path) override {
+    log_.push_back("Save(\"" + std::string(sheet_name) + "\", \"" + path + "\")");
+    Keep(grid);
+    return std::exchange(failure_, std::nullopt);
+  }
 
   std::optional<std::string> Show(const StringGrid& grid, std::string_view sheet_name) override {
     log_.push_back("Show(\"" + std::string(sheet_name) + "\")");
-    value.clear();
-    for (int row = 0; row < grid.RowCount(); ++row) {
-      for (int col = 0; col < grid.ColCount(); ++col) value.push_back(grid.Cell(col, row));
-    }
+    Keep(grid);
     return std::exchange(failure_, std::nullopt);
   }
 
  private:
+  void Keep(const StringGrid& grid) {
+    value.clear();
+    for (int row = 0; row < grid.RowCount(); ++row) {
+      for (int col = 0; col < grid.ColCount(); ++col) value.push_back(grid.Cell(col, row));
+    }
+  }
+
   std::vector<std::string>& log_;
   std::optional<std::string> failure_;
 };
