@@ -92,6 +92,10 @@
         <translation>%1 wird geöffnet …</translation>
     </message>
     <message>
+        <source>File %1 is too large to open here: the page opens table files of up to %2 MB.</source>
+        <translation>Die Datei %1 ist zu groß, um sie hier zu öffnen: Die Seite öffnet Tabellendateien bis %2 MB.</translation>
+    </message>
+    <message>
         <source>View the whole population (G)</source>
         <translation>Sieh dir die ganze Population an (G)</translation>
     </message>

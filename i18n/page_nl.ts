@@ -92,6 +92,10 @@
         <translation>%1 wordt geopend…</translation>
     </message>
     <message>
+        <source>File %1 is too large to open here: the page opens table files of up to %2 MB.</source>
+        <translation>Het bestand %1 is te groot om hier te openen: de pagina opent tabelbestanden tot %2 MB.</translation>
+    </message>
+    <message>
         <source>View the whole population (G)</source>
         <translation>Bekijk de hele populatie (G)</translation>
     </message>

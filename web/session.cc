@@ -12,6 +12,7 @@
 #include "lab/run_csv.h"
 #include "organism/raster.h"
 #include "population/population.h"
+#include "storage/spreadsheet.h"
 #include "storage/table_file.h"
 #include "ui/messages.h"
 #include "web/pinned_clock.h"
@@ -62,6 +63,16 @@ EngineChange WebSession::SelectRow(int row) {
   return Changed([this, row] { engine_.SelectRow(row); });
 }
 
+namespace {
+
+// Stands in for the core's status line after a successful Open until the core has one:
+// the file's name and its number of organisms.
+std::string OpenedStatusPlaceholder(const std::string& file_name, int organisms) {
+  return file_name + ": " + std::to_string(organisms);
+}
+
+}  // namespace
+
 LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_name) {
   LoadOutcome outcome;
   outcome.change = Changed([&] {
@@ -71,6 +82,7 @@ LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_nam
     // A failure the program did not handle itself reads as the desktop's error report.
     outcome.message = outcome.error_report ? ErrorReportText(result.text) : result.text;
   });
+  if (outcome.ok) outcome.status = OpenedStatusPlaceholder(file_name, RowCount());
   return outcome;
 }
 
@@ -107,6 +119,30 @@ std::vector<TableRow> WebSession::Rows(int first, int count) const {
   for (int row = first; row < end; ++row) {
     rows.push_back({grid.Cell(kIdColumn, row), grid.Cell(kP1Column, row), grid.Cell(kP2Column, row),
                     grid.Cell(kDnaColumn, row), grid.Cell(kSurvivalColumn, row)});
+  }
+  return rows;
+}
+
+std::vector<std::string> WebSession::ColumnTitles() const {
+  const StringGrid& grid = engine_.grid();
+  std::vector<std::string> titles;
+  for (int col = 0; col < grid.ColCount(); ++col) {
+    const std::string& text = grid.Cell(col, 0);
+    titles.push_back(TranslatedColumnTitle(text).value_or(Latin1ToUtf8(text)));
+  }
+  return titles;
+}
+
+std::vector<std::vector<std::string>> WebSession::ShownRows(int first, int count) const {
+  const StringGrid& grid = engine_.grid();
+  first = std::max(first, 1);
+  const int end = static_cast<int>(
+      std::min<long long>(static_cast<long long>(first) + std::max(count, 0), grid.RowCount()));
+  std::vector<std::vector<std::string>> rows;
+  for (int row = first; row < end; ++row) {
+    std::vector<std::string>& cells = rows.emplace_back();
+    for (int col = 0; col < grid.ColCount(); ++col)
+      cells.push_back(Latin1ToUtf8(grid.Cell(col, row)));
   }
   return rows;
 }

@@ -48,6 +48,8 @@ struct LoadOutcome {
   bool ok = false;
   bool error_report = false;
   std::string message;
+  // After a load that took the file: the status line naming it and its organisms.
+  std::string status;
   EngineChange change;
 };
 
@@ -58,6 +60,14 @@ struct ParameterNumbers {
   double creativity = 0;
   double bonus = 0;
 };
+
+// The largest table file the page opens, in bytes; a larger one is refused from its size
+// before it is read. A load holds the file's bytes in the page and in the module, and the
+// module's grid, history and lineage take some 16 bytes for each byte of the file, in a
+// module whose memory ends at 2 GiB: measured in Node (tests/web/measure_file_limit.mjs),
+// a fresh module loaded files of up to about 110 MB and failed from about 120 MB on, and
+// the page must still undo, breed and save after the load.
+inline constexpr double kMaxTableFileBytes = 64.0 * 1024 * 1024;
 
 // The largest side of an organism picture, in device pixels: a 4096 x 4096 picture
 // already holds 64 MB of pixels.
@@ -95,8 +105,16 @@ class WebSession final : private EngineObserver {
   // What the page shows.
   std::string TableBytes() const;  // what the desktop's Save writes
   int RowCount() const;            // organisms, without the title row
-  // Up to `count` organism rows from row `first` (from 1); none outside the table.
+  // Up to `count` organism rows from row `first` (from 1); none outside the table. The
+  // organism's own cells, which the pictures, the health and the notebook read as the
+  // desktop's views do, whatever columns the table shows.
   std::vector<TableRow> Rows(int first, int count) const;
+  // The table as the desktop's table view shows it: the title row's texts (the program's
+  // own titles in the current language, a file's others as their bytes are shown) and,
+  // of each of up to `count` rows from `first`, exactly the table's columns. Cells are
+  // shown as the desktop shows them, a byte a character (Latin-1), written as UTF-8.
+  std::vector<std::string> ColumnTitles() const;
+  std::vector<std::vector<std::string>> ShownRows(int first, int count) const;
   int SelectedRow() const;
   SessionCounters Counters() const;
   const Parameters& parameters() const { return engine_.parameters(); }

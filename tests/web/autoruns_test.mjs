@@ -13,12 +13,12 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { addAxe } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const [built, nativeLab] = process.argv.slice(2).map((p) => path.resolve(p));
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
-const axeScript = require.resolve('axe-core/axe.min.js');
 
 // The options as the panel's fields hold them, by field name.
 const small = {
@@ -128,7 +128,7 @@ async function sweep(page, panel, fields, workers) {
 async function exported(page, panel) {
   const [download] = await Promise.all([
     page.waitForEvent('download'),
-    panel.getByRole('button', { name: 'Export runs…' }).click(),
+    panel.getByRole('button', { name: 'Export runs' }).click(),
   ]);
   assert.equal(download.suggestedFilename(), 'runs.csv');
   return readFileSync(await download.path(), 'utf8');
@@ -220,7 +220,7 @@ try {
       for (const line of kept) assert.equal(line, native.get(line.split(',')[0]));
 
       // axe-core on the panel with its results.
-      await page.addScriptTag({ path: axeScript });
+      await addAxe(page);
       const violations = await page.evaluate(async () => {
         const result = await window.axe.run('#autoruns', {
           runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },

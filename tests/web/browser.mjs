@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's Chromium for the browser tests, and the page opened in it at a fixed moment.
+import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
+
+// axe-core inside `page`, put there from outside the page: the page's
+// Content-Security-Policy refuses a script tag that is not its own.
+export async function addAxe(page) {
+  if (await page.evaluate(() => 'axe' in window)) return;
+  await page.evaluate(readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
+}
 
 // Debian's Chromium, headless: no browser is downloaded.
 export function launchBrowser() {

@@ -10,15 +10,12 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { launchBrowser, openFixedPage } from './browser.mjs';
+import { addAxe, launchBrowser, openFixedPage } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const [site, nativeReplay] = process.argv.slice(2).map((p) => path.resolve(p));
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const axeScript = require.resolve('axe-core/axe.min.js');
 
 const evening = Date.UTC(2026, 11, 9, 18, 42, 7, 512);
 
@@ -156,15 +153,15 @@ try {
   const expected = nativeRunsCsv();
   assert.ok(expected.toString().startsWith('run,mode,started_utc,population,creativity,bonus,'));
   assert.match(expected.toString(), /,2026-12-09T18:42:07Z,.*,3,user\r\n/, "R's stable click");
-  const [csv] = await Promise.all([page.waitForEvent('download'), named('Export runs…').click()]);
+  const [csv] = await Promise.all([page.waitForEvent('download'), named('Export runs').click()]);
   assert.equal(csv.suggestedFilename(), 'runs.csv');
-  assert.ok(readFileSync(await csv.path()).equals(expected), "Export runs…: the desktop's CSV");
+  assert.ok(readFileSync(await csv.path()).equals(expected), "Export runs: the desktop's CSV");
   // To spreadsheet: a workbook whose one sheet holds the same cells, under a table.
   const [book] = await Promise.all([
     page.waitForEvent('download'),
     named('To spreadsheet').click(),
   ]);
-  assert.equal(book.suggestedFilename(), 'Runs.xlsx');
+  assert.equal(book.suggestedFilename(), 'runs.xlsx');
   const bookPath = await book.path();
   execFileSync('unzip', ['-tq', bookPath]); // every part's CRC
   const part = (name) => execFileSync('unzip', ['-p', bookPath, name]).toString();
@@ -203,7 +200,7 @@ try {
     'the finished runs by hand',
   );
 
-  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
+  await addAxe(page);
   const violations = await page.evaluate(async () => {
     const result = await window.axe.run(document, {
       runOnly: {

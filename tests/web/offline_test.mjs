@@ -14,13 +14,13 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
+import { addAxe } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const built = path.resolve(process.argv[2]);
 const single = pathToFileURL(path.join(built, 'vantrel.html')).href;
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
-const axeScript = require.resolve('axe-core/axe.min.js');
 const kNeeds = /^Vantrel needs JavaScript and WebAssembly/;
 // How the single file inlines a WebAssembly file (its bytes gzip-compressed).
 const kWasmInBase64 = 'data:application/wasm;base64,';
@@ -54,7 +54,7 @@ async function plays(page, where) {
 
 // axe-core inside the page; every violation is listed with the elements it names.
 async function accessible(page, state) {
-  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
+  await addAxe(page);
   const violations = await page.evaluate(async () => {
     const result = await window.axe.run(document, {
       runOnly: {

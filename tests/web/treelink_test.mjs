@@ -15,12 +15,12 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { deflateRawSync } from 'node:zlib';
+import { addAxe } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const [site, nativeReplay] = process.argv.slice(2).map((p) => path.resolve(p));
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
-const axeScript = require.resolve('axe-core/axe.min.js');
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
 const kShots = 14;
@@ -63,7 +63,7 @@ const pageTree = (page) =>
 
 // axe-core inside the page; every violation is listed with the elements it names.
 async function accessible(page, state) {
-  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
+  await addAxe(page);
   const violations = await page.evaluate(async () => {
     const result = await window.axe.run(document, {
       runOnly: {

@@ -8,6 +8,7 @@ import { gzipSync } from 'node:zlib';
 import { defineConfig } from 'vite';
 import { viteSingleFile } from 'vite-plugin-singlefile';
 import { inlineIcon, offlinePage } from './offline/plugin.mjs';
+import { contentSecurityPolicy } from './offline/policy.mjs';
 
 const root = new URL('../..', import.meta.url).pathname;
 const engineModule =
@@ -66,8 +67,12 @@ export default defineConfig(({ mode }) => {
     worker: { format: single ? 'iife' : 'es' },
     publicDir: false,
     plugins: single
-      ? [inlineIcon(icon), viteSingleFile({ outputFileName: 'vantrel.html' })]
-      : [offlinePage(icon)],
+      ? [
+          inlineIcon(icon),
+          viteSingleFile({ outputFileName: 'vantrel.html' }),
+          contentSecurityPolicy(true),
+        ]
+      : [contentSecurityPolicy(false), offlinePage(icon)],
     build: {
       // The single file goes beside the site's folder, which it leaves alone.
       outDir: single ? `${root}build/web` : `${root}build/web/site`,

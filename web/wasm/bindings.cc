@@ -49,6 +49,12 @@ val ParametersObject(const Parameters& parameters) {
   return object;
 }
 
+val StringArray(const std::vector<std::string>& texts) {
+  val array = val::array();
+  for (std::size_t i = 0; i < texts.size(); ++i) array.set(i, texts[i]);
+  return array;
+}
+
 // A field of a parameters object the page passed: its number, or NaN (kept as it was).
 double NumberField(const val& object, const char* name) {
   const val field = object[name];
@@ -93,6 +99,7 @@ class EngineBinding {
     object.set("ok", outcome.ok);
     object.set("errorReport", outcome.error_report);
     object.set("message", outcome.message);
+    object.set("status", outcome.status);
     object.set("change", ChangeObject(outcome.change));
     return object;
   }
@@ -115,6 +122,17 @@ class EngineBinding {
       object.set("dna", row.dna);
       object.set("survival", row.survival);
       rows.set(index++, object);
+    }
+    return rows;
+  }
+
+  val ColumnTitles() const { return StringArray(session_.ColumnTitles()); }
+
+  val ShownRows(int first, int count) const {
+    val rows = val::array();
+    int index = 0;
+    for (const std::vector<std::string>& cells : session_.ShownRows(first, count)) {
+      rows.set(index++, StringArray(cells));
     }
     return rows;
   }
@@ -197,6 +215,8 @@ double SeedAtBinding(double unix_milliseconds) { return SeedAt(unix_milliseconds
 
 // The experiments help as the desktop's dialog shows it: its title, its close button's
 // text and its pages.
+double LargestTableFileBinding() { return kMaxTableFileBytes; }
+
 val ExperimentsHelpBinding() {
   val pages = val::array();
   for (const ExperimentPage& page : ExperimentPages()) {
@@ -252,6 +272,8 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("tableBytes", &EngineBinding::TableBytes)
       .function("rowCount", &EngineBinding::RowCount)
       .function("rows", &EngineBinding::Rows)
+      .function("columnTitles", &EngineBinding::ColumnTitles)
+      .function("shownRows", &EngineBinding::ShownRows)
       .function("selectedRow", &EngineBinding::SelectedRow)
       .function("counters", &EngineBinding::Counters)
       .function("parameters", &EngineBinding::ParametersNow)
@@ -274,6 +296,7 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("restoreRun", &EngineBinding::RestoreRun)
       .function("workbookCells", &EngineBinding::WorkbookCells);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
+  emscripten::function("largestTableFile", &vantrel::LargestTableFileBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);
   emscripten::function("webLinks", &vantrel::WebLinksBinding);

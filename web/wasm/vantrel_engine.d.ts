@@ -19,7 +19,10 @@ export interface Parameters {
   bonus: number;
 }
 
-/** One organism row of the table, as its cells' texts. */
+/**
+ * One organism's own cells, which the pictures and the health read whatever columns the
+ * table shows (the table itself shows shownRows).
+ */
 export interface TableRow {
   id: string;
   p1: string;
@@ -51,6 +54,8 @@ export interface LoadResult {
   /** A failure the program did not handle itself, shown as an error. */
   errorReport: boolean;
   message: string;
+  /** After a load that took the file: the status line naming it and its organisms. */
+  status: string;
   change: Change;
 }
 
@@ -234,6 +239,13 @@ export declare class Engine {
   rowCount(): number;
   /** Up to `count` organism rows from row `first` (from 1). */
   rows(first: number, count: number): TableRow[];
+  /**
+   * The table's column titles as the desktop's table shows them: the program's own in the
+   * current language, a file's others as its bytes read as Latin-1.
+   */
+  columnTitles(): string[];
+  /** Up to `count` rows from row `first` (from 1), each exactly the table's columns. */
+  shownRows(first: number, count: number): string[][];
   /** The organism shown (from 1), or 0 in an empty table. */
   selectedRow(): number;
   counters(): Counters;
@@ -502,6 +514,8 @@ export interface FileRefusal {
 
 export interface VantrelEngineModule {
   Engine: typeof Engine;
+  /** The largest table file the page opens, in bytes. */
+  largestTableFile(): number;
   /** Device pixels of a side of a picture `size` CSS pixels wide (1 to 4096). */
   pictureSide(size: number, devicePixelRatio: number): number;
   /** The seed the engine takes at `unixMilliseconds`: milliseconds since midnight UTC. */

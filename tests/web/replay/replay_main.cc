@@ -2,6 +2,9 @@
 // SaveTableFile for "save") and writes the bytes of every saved table to one file, for
 // comparison with the WebAssembly module playing the same script. With RUNS, it also
 // writes the lab notebook's run table there at the end, as its "Export runs…" writes it.
+// "open FILE" loads a table file as the desktop's Open does, and "shown" writes to OUTPUT
+// what the desktop's table then shows: a line of the column titles and a line per row,
+// cells separated by tabs, and an empty line after the table.
 // "tree" writes the family tree of the shown organism to TREES: a line per card
 // (generation, ID, DNA and each digit's origin as 0-3), and an empty line after each tree.
 //
@@ -20,6 +23,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "gallery/organism_texts.h"
 #include "history/family_tree.h"
 #include "history/family_tree_texts.h"
 #include "lab/run_csv.h"
@@ -93,6 +97,23 @@ class Replay {
       if (!engine_->LoadTable((folder_ / "table.str").string()).ok()) {
         return Fail(number, "cannot load the table saved last");
       }
+    } else if (action == "open") {
+      std::string file;
+      if (!(words >> file)) return Fail(number, "open FILE");
+      engine_->LoadTable(file);
+    } else if (action == "shown") {
+      // As the table view's model reads the grid: row 0 the titles, the program's own in
+      // the current language, and only the grid's columns.
+      const StringGrid& grid = engine_->grid();
+      for (int row = 0; row < grid.RowCount(); ++row) {
+        for (int col = 0; col < grid.ColCount(); ++col) {
+          const std::string& cell = grid.Cell(col, row);
+          if (col > 0) saved_ += '\t';
+          saved_ += row == 0 ? TranslatedColumnTitle(cell).value_or(cell) : cell;
+        }
+        saved_ += '\n';
+      }
+      saved_ += '\n';
     } else if (action == "tree") {
       const Lineage& lineage = engine_->history().lineage();
       const std::uint32_t shown = lineage.SerialInRow(engine_->grid().SelectedRow());

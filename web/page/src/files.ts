@@ -7,16 +7,29 @@ import { texts } from './texts';
 import { workbookBytes } from './workbook';
 
 // What becomes of a file chosen for Open: its bytes loaded, or the desktop's word on a
-// file it cannot read or a name that is no file.
+// file it cannot read or a name that is no file, or the page's on one too large for it.
 export interface TableReader {
   load(bytes: Uint8Array, name: string): void;
   cannotOpen(name: string): void;
   notAFile(name: string): void;
+  tooLarge(name: string): void;
+}
+
+// The largest file the page opens, in bytes: the module's, once it is loaded.
+let largestFile = Infinity;
+
+export function setLargestTableFile(bytes: number): void {
+  largestFile = bytes;
 }
 
 // Reads `file` whole and hands its bytes to `reader`; a file that cannot be read (gone,
-// or a folder) is refused as the desktop refuses one it cannot open.
+// or a folder) is refused as the desktop refuses one it cannot open, and one larger than
+// the page holds from its size, before it is read.
 export function readTableFile(file: File, reader: TableReader): void {
+  if (file.size > largestFile) {
+    reader.tooLarge(file.name);
+    return;
+  }
   file.arrayBuffer().then(
     (buffer) => reader.load(new Uint8Array(buffer), file.name),
     () => reader.cannotOpen(file.name),

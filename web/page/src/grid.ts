@@ -15,8 +15,10 @@ export const kRowHeight = 24; // CSS pixels; every row has this height
 // a third of its drawing.
 const kOverscan = 4;
 const kStepOverscan = 1;
-// The columns' widths in em, as page.css lays them out (ID, P1, P2, DNA, Survival).
+// The columns' widths in em, as page.css lays them out (ID, P1, P2, DNA, Survival), and
+// of any further column a table file brings, as the desktop widens its own.
 const kColumnWidths = [3.5, 3.5, 3.5, 9, 5];
+const kExtraColumnWidth = 3.5;
 
 // The row a key moves the selection to from `selected` among `count` rows, when the key
 // moves it at all; `page` rows fit in the view.
@@ -39,17 +41,17 @@ export function rowAfterKey(
   return next === undefined ? undefined : Math.min(Math.max(next, 1), count);
 }
 
-// A body row with its five cells, filled in when drawn.
+// A body row with a cell for each of the table's columns, filled in when drawn.
 interface Row {
   row: Written<HTMLDivElement>;
   cells: Written<HTMLDivElement>[];
 }
 
-function makeRow(): Row {
+function makeRow(columns: number): Row {
   const row = document.createElement('div');
   row.setAttribute('role', 'row');
   row.className = 'grid-row';
-  const cells = texts.columns.map(() => {
+  const cells = Array.from({ length: columns }, () => {
     const cell = document.createElement('div');
     cell.setAttribute('role', 'gridcell');
     row.append(cell);
@@ -61,7 +63,10 @@ function makeRow(): Row {
 export class OrganismGrid {
   readonly element: HTMLDivElement;
   private readonly body: HTMLDivElement;
-  private readonly pool: Row[] = [];
+  private readonly titles: HTMLDivElement;
+  // The titles shown, as the engine gave them: the table's columns.
+  private shownTitles: string[] = [];
+  private pool: Row[] = [];
   private clientHeight = 0;
   private drawnFirst = 0;
   private drawnOverscan = 0;
@@ -76,7 +81,6 @@ export class OrganismGrid {
     this.element.className = 'grid';
     this.element.setAttribute('role', 'grid');
     this.element.setAttribute('aria-label', texts.tableCaption);
-    this.element.setAttribute('aria-colcount', String(texts.columns.length));
     this.element.tabIndex = 0;
     const head = document.createElement('div');
     head.setAttribute('role', 'rowgroup');
@@ -85,17 +89,13 @@ export class OrganismGrid {
     titles.setAttribute('role', 'row');
     titles.setAttribute('aria-rowindex', '1');
     titles.className = 'grid-row';
-    for (const title of texts.columns) {
-      const cell = document.createElement('div');
-      cell.setAttribute('role', 'columnheader');
-      cell.textContent = title;
-      titles.append(cell);
-    }
+    this.titles = titles;
     head.append(titles);
     this.body = document.createElement('div');
     this.body.setAttribute('role', 'rowgroup');
     this.body.className = 'grid-body';
     this.element.append(head, this.body);
+    this.showTitles();
 
     // A scroll the grid made itself has already been drawn.
     this.element.addEventListener('scroll', () => {
@@ -105,7 +105,7 @@ export class OrganismGrid {
     // The view's height, kept so that drawing never has to ask the browser for its layout.
     new ResizeObserver(() => {
       this.clientHeight = this.element.clientHeight;
-      this.fitTitles(titles);
+      this.fitTitles();
       this.draw();
     }).observe(this.element);
     this.element.addEventListener('click', (event) => {
@@ -126,24 +126,54 @@ export class OrganismGrid {
     });
   }
 
+  // Shows the table's column titles, as many as it has columns; when they change, the
+  // rows are made again with that many cells.
+  private showTitles(): void {
+    const titles = this.engine.columnTitles();
+    const same =
+      titles.length === this.shownTitles.length &&
+      titles.every((title, col) => title === this.shownTitles[col]);
+    if (same) return;
+    this.shownTitles = titles;
+    this.element.setAttribute('aria-colcount', String(titles.length));
+    this.titles.replaceChildren(
+      ...titles.map((title) => {
+        const cell = document.createElement('div');
+        cell.setAttribute('role', 'columnheader');
+        cell.textContent = title;
+        return cell;
+      }),
+    );
+    if (this.pool[0]?.cells.length !== titles.length) {
+      this.pool = [];
+      this.body.replaceChildren();
+    }
+    this.fitTitles();
+  }
+
   // Widens a column whose title is longer than the column (as in another language), in
   // every row alike; measured once the grid is laid out, never while drawing a step.
-  private fitTitles(titles: HTMLElement): void {
+  private fitTitles(): void {
     if (this.clientHeight === 0) return;
-    const em = parseFloat(getComputedStyle(titles).fontSize);
+    const em = parseFloat(getComputedStyle(this.titles).fontSize);
     const range = document.createRange();
     let widened = false;
-    const widths = [...titles.children].map((cell, col) => {
+    const widths = [...this.titles.children].map((cell, col) => {
       range.selectNodeContents(cell);
       // A title may reach into its cell's left padding, as the English ones do; a wider
       // column has room for the title and both paddings.
       const title = range.getBoundingClientRect().width;
-      const width = kColumnWidths[col] ?? 0;
+      const width = kColumnWidths[col] ?? kExtraColumnWidth;
       if (title + 0.4 * em <= width * em) return width;
       widened = true;
       return Math.ceil((title / em + 0.8) * 10) / 10;
     });
-    if (!widened) return;
+    // The page's style lays out the program's own five columns.
+    if (!widened && widths.length === kColumnWidths.length) {
+      this.element.style.removeProperty('--grid-columns');
+      this.element.style.removeProperty('--grid-width');
+      return;
+    }
     this.element.style.setProperty('--grid-columns', widths.map((w) => `${String(w)}em`).join(' '));
     const total = widths.reduce((sum, w) => sum + w, 0);
     this.element.style.setProperty('--grid-width', `${String(total)}em`);
@@ -154,6 +184,7 @@ export class OrganismGrid {
     // Read before anything is written, and scrolled in the frame, so that a step never has
     // the browser lay the page out before its frame.
     const before = this.scrollTarget ?? this.element.scrollTop;
+    this.showTitles();
     const count = this.engine.rowCount();
     // A shorter table leaves the browser scrolled no further than its end.
     let scrollTop = Math.min(before, Math.max(0, (count + 1) * kRowHeight - this.clientHeight));
@@ -206,12 +237,12 @@ export class OrganismGrid {
     this.drawnFirst = first;
     this.drawnOverscan = overscan;
     const shown = Math.ceil(this.viewHeight() / kRowHeight) + 2 * overscan + 1;
-    const rows = this.engine.rows(first, Math.min(shown, Math.max(0, count - first + 1)));
+    const rows = this.engine.shownRows(first, Math.min(shown, Math.max(0, count - first + 1)));
     // The row elements are kept and only what changed is written: new elements, or new
     // text where it is the same, would have the browser style and lay them out again.
-    while (this.pool.length < rows.length) this.pool.push(makeRow());
+    while (this.pool.length < rows.length) this.pool.push(makeRow(this.shownTitles.length));
     showFirst(this.body, rows.length, (index) => this.pool[index]?.row.element);
-    rows.forEach((organism, i) => {
+    rows.forEach((shownCells, i) => {
       const index = first + i;
       const { row, cells } = this.pool[i] ?? {};
       if (!row || !cells) return;
@@ -220,8 +251,7 @@ export class OrganismGrid {
       row.attribute('aria-rowindex', String(index + 1));
       row.attribute('aria-selected', String(index === selected));
       row.style('top', `${String((index - 1) * kRowHeight)}px`);
-      const texts = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival];
-      texts.forEach((text, col) => cells[col]?.text(text));
+      shownCells.forEach((text, col) => cells[col]?.text(text));
     });
     if (selected > 0 && selected >= first && selected < first + rows.length) {
       this.element.setAttribute('aria-activedescendant', `organism-${String(selected)}`);

@@ -7,7 +7,7 @@ import type { Change, Engine } from 'vantrel-engine';
 import { dialogOpen, showMessage } from './dialog';
 import { showExperiments } from './experiments';
 import { acceptDrops } from './drop';
-import { makeFilePicker, saveTable, saveWorkbook } from './files';
+import { makeFilePicker, saveTable, saveWorkbook, setLargestTableFile } from './files';
 import type { TableReader } from './files';
 import { OrganismGrid } from './grid';
 import { isRestoreKey, programKey, takesTyping } from './keys';
@@ -138,12 +138,15 @@ async function start(app: HTMLElement): Promise<void> {
     load: (bytes, name) => kept.page.reader.load(bytes, name),
     cannotOpen: (name) => kept.page.reader.cannotOpen(name),
     notAFile: (name) => kept.page.reader.notAFile(name),
+    tooLarge: (name) => kept.page.reader.tooLarge(name),
   });
+  setLargestTableFile(vantrel.largestTableFile());
   document.addEventListener('keydown', (event) => kept.page.key(event));
   makePage(kept);
   performance.mark(kFirstOrganismMark);
-  // A population sent as a link comes first, before anything else the page offers.
-  await openLinkedPopulation(engine, (change) => kept.page.show(change));
+  // A population sent as a link comes first, before anything else the page offers; the
+  // page goes on whatever the link holds.
+  await openLinkedPopulation(engine, (change) => kept.page.show(change)).catch(() => undefined);
   app.setAttribute('aria-busy', 'false');
   // The journal opens once the first organism is shown; then a run that ended
   // unexpectedly is offered, after anything else the page shows at start.
@@ -287,6 +290,7 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
       const result = engine.loadTable(bytes, name);
       show(result.change);
       say(result);
+      return result.status;
     },
     (fileBytes) => readyMemory((bytes) => new vantrel.MemoryReserve(bytes), fileBytes, nextTask),
   );
@@ -294,6 +298,8 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
     load: (bytes, name) => opener.load(bytes, name),
     cannotOpen: (name) => say(vantrel.cannotOpen(name)),
     notAFile: (name) => say(vantrel.notAFile(name)),
+    tooLarge: (name) =>
+      void showMessage(texts.tooLarge(name, Math.floor(vantrel.largestTableFile() / 2 ** 20))),
   };
   const picker = makeFilePicker(reader);
   const excel = (): void => {

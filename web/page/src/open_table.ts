@@ -2,7 +2,8 @@
 // Opening table files one at a time. A big file first says that it is being opened, and
 // the page shows that before the engine takes it in, then has the memory the load will
 // write readied in short tasks (memory_ready.ts); the table on screen stays until the
-// engine has taken the new one whole (a refused file changes nothing).
+// engine has taken the new one whole (a refused file changes nothing). Once taken, the
+// status names the file and its organisms until the next file is opened.
 import type { MemoryReserve } from 'vantrel-engine';
 import { texts } from './texts';
 
@@ -26,12 +27,13 @@ function painted(): Promise<void> {
 }
 
 export class TableOpener {
-  // The progress text, read out politely; empty when nothing is being opened.
+  // The progress text, read out politely, then what the last file opened holds.
   readonly status: HTMLParagraphElement;
   private queue: Promise<void> = Promise.resolve();
 
   constructor(
-    private readonly open: (bytes: Uint8Array, name: string) => void,
+    // Opens the bytes; returns the status line to show, "" when the file was refused.
+    private readonly open: (bytes: Uint8Array, name: string) => string,
     // Readies memory for a load of a file of that many bytes.
     private readonly readyMemory: (fileBytes: number) => Promise<MemoryReserve | undefined>,
   ) {
@@ -47,6 +49,7 @@ export class TableOpener {
 
   private async run(bytes: Uint8Array, name: string): Promise<void> {
     let reserve: MemoryReserve | undefined;
+    let opened = '';
     if (bytes.length >= kBigFile) {
       this.status.textContent = texts.opening(name);
       await painted();
@@ -56,11 +59,11 @@ export class TableOpener {
     try {
       // Handed back just before the load, which then writes to memory written already.
       reserve?.delete();
-      this.open(bytes, name);
+      opened = this.open(bytes, name);
     } finally {
       // For tests/web/measure_loads.mjs: the engine's load and the page's showing of it.
       performance.measure(kOpenMeasure, { start: began });
-      this.status.textContent = '';
+      this.status.textContent = opened;
     }
   }
 }

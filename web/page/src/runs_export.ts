@@ -5,7 +5,7 @@
 // workbook, which the browser offers to open.
 import { downloadBytes } from './download';
 import type { Engine } from 'vantrel-engine';
-import { kSheetName, runsWorkbook } from './runs_workbook';
+import { runsWorkbook } from './runs_workbook';
 
 let fileName = 'runs.csv';
 
@@ -18,10 +18,11 @@ export function downloadRunsCsv(engine: Engine): void {
   downloadBytes(new TextEncoder().encode(engine.runsCsv()), fileName, 'text/csv');
 }
 
+// The workbook's name is the CSV's with its own ending: runs.csv and runs.xlsx.
 export function downloadRunsWorkbook(engine: Engine): void {
   downloadBytes(
     runsWorkbook(engine.runTable()),
-    `${kSheetName}.xlsx`,
+    `${fileName.replace(/\.csv$/i, '')}.xlsx`,
     'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
   );
 }

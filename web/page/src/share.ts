@@ -46,14 +46,20 @@ export async function sharePopulation(engine: Engine): Promise<void> {
   const note = document.createElement('p');
   note.textContent = texts.share.note;
   body.append(note, label, copy, status);
-  return showDialog(texts.share.title, body, [dialogButton(texts.share.close)], copy);
+  const shown = showDialog(texts.share.title, body, [dialogButton(texts.share.close)], copy);
+  // The address's start in view ("https://…"): a field given its text has its caret, and
+  // its scroll, at the end.
+  field.setSelectionRange(0, 0);
+  field.scrollTop = 0;
+  return shown;
 }
 
 // Opens the population of the page's address, if it carries one: the link's parameters,
 // then its table as one step (Undo brings back the population the page started with). A
-// damaged or foreign link leaves the fresh population and says so. The address loses its
-// fragment either way, so a reload does not load the link over the user's work. Call it
-// at start-up before anything else is offered.
+// damaged or foreign link, or anything else that goes wrong reading it, leaves the fresh
+// population and says so: the page starts as if there were no link. The address loses
+// its fragment either way, so a reload does not load the link over the user's work. Call
+// it at start-up before anything else is offered.
 export async function openLinkedPopulation(
   engine: Engine,
   show: (change: Change) => void,
@@ -61,16 +67,20 @@ export async function openLinkedPopulation(
   const fragment = location.hash.slice(1);
   if (!fragment) return;
   history.replaceState(history.state, '', location.href.replace(/#.*$/, ''));
-  const population = await decodePopulation(fragment);
   const before = engine.parameters();
-  if (population) {
-    engine.setParameters(population.parameters);
-    const result = engine.loadTable(population.table, texts.savedName);
-    if (result.ok) {
-      show({ ...result.change, parameters: true });
-      return;
+  try {
+    const population = await decodePopulation(fragment);
+    if (population) {
+      engine.setParameters(population.parameters);
+      const result = engine.loadTable(population.table, texts.savedName);
+      if (result.ok) {
+        show({ ...result.change, parameters: true });
+        return;
+      }
     }
-    engine.setParameters(before);
+  } catch {
+    // Refused below, as a damaged link is.
   }
+  engine.setParameters(before);
   await showMessage(texts.share.notAPopulation);
 }

@@ -9,6 +9,10 @@ export const kLinkHeader = 'vantrel-population 1';
 export const kFragmentKey = 'population=';
 // Longer addresses are cut short by some mail programs, chats and browsers.
 export const kMaxLinkLength = 8000;
+// Deflate shrinks a stream to no less than 1/1032 of its size (258 bytes a code of at
+// least two bits), so a link of kMaxLinkLength characters, three bytes every four, never
+// inflates beyond this.
+export const kMostInflatedBytes = Math.ceil((kMaxLinkLength * 3) / 4) * 1032;
 
 export interface SharedPopulation {
   table: Uint8Array;
@@ -18,6 +22,38 @@ export interface SharedPopulation {
 async function transformed(bytes: Uint8Array, stream: GenericTransformStream): Promise<Uint8Array> {
   const body = new Blob([bytes as BlobPart]).stream().pipeThrough(stream);
   return new Uint8Array(await new Response(body).arrayBuffer());
+}
+
+// The deflate-raw stream `packed` inflated; undefined when it is damaged or inflates to
+// more than `most` bytes, where inflating stops.
+async function inflated(packed: Uint8Array, most: number): Promise<Uint8Array | undefined> {
+  const reader = new Blob([packed as BlobPart])
+    .stream()
+    .pipeThrough(new DecompressionStream('deflate-raw'))
+    .getReader();
+  const chunks: Uint8Array[] = [];
+  let total = 0;
+  try {
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) break;
+      total += value.length;
+      if (total > most) {
+        reader.cancel().catch(() => undefined);
+        return undefined;
+      }
+      chunks.push(value);
+    }
+  } catch {
+    return undefined;
+  }
+  const whole = new Uint8Array(total);
+  let at = 0;
+  for (const chunk of chunks) {
+    whole.set(chunk, at);
+    at += chunk.length;
+  }
+  return whole;
 }
 
 export function toBase64Url(bytes: Uint8Array): string {
@@ -46,18 +82,15 @@ export async function encodePopulation(population: SharedPopulation): Promise<st
 }
 
 // The population a fragment (without its '#') carries; undefined for a damaged or foreign
-// one: bad base64url, a stream that does not inflate, another header or version, or
-// parameters that are not three whole numbers.
+// one: longer than a shared link can be (not decoded at all), bad base64url, a stream
+// that does not inflate or inflates beyond what such a link can carry, another header or
+// version, or parameters that are not three whole numbers.
 export async function decodePopulation(fragment: string): Promise<SharedPopulation | undefined> {
-  if (!fragment.startsWith(kFragmentKey)) return undefined;
+  if (fragment.length > kMaxLinkLength || !fragment.startsWith(kFragmentKey)) return undefined;
   const packed = fromBase64Url(fragment.slice(kFragmentKey.length));
   if (!packed || packed.length === 0) return undefined;
-  let whole: Uint8Array;
-  try {
-    whole = await transformed(packed, new DecompressionStream('deflate-raw'));
-  } catch {
-    return undefined;
-  }
+  const whole = await inflated(packed, kMostInflatedBytes);
+  if (!whole) return undefined;
   const firstEnd = whole.indexOf(10);
   const secondEnd = whole.indexOf(10, firstEnd + 1);
   if (firstEnd < 0 || secondEnd < 0) return undefined;

@@ -35,7 +35,6 @@ const english = {
   organismPicture: 'The organism shown',
   noOrganism: 'No organism',
   tableCaption: 'The organisms',
-  columns: ['ID', 'P1', 'P2', 'DNA', 'Survival'],
   parameters: 'Parameters',
   startWith: 'Start with',
   organisms: 'organisms',
@@ -61,6 +60,12 @@ const english = {
     several: 'Drop to open the first of these files',
   },
   opening: (name: string) => fill(tr('Opening %1…'), name),
+  tooLarge: (name: string, megabytes: number) =>
+    fill(
+      tr('File %1 is too large to open here: the page opens table files of up to %2 MB.'),
+      name,
+      formatNumber(megabytes),
+    ),
   population: {
     // The desktop's tooltip says "See the whole population (G)"; the page's begins with
     // the button's word.
@@ -125,7 +130,7 @@ const english = {
       name: 'Say the goal is reached at this click (R)',
       noGoal: 'No goal to reach: press the light bulb for an idea first',
     },
-    exportRuns: { label: 'Export runs…', name: 'Write every run to a CSV file (Ctrl+E)' },
+    exportRuns: { label: 'Export runs', name: 'Write every run to a CSV file (Ctrl+E)' },
     toSpreadsheet: {
       label: 'To spreadsheet',
       name: 'Open the run table in the spreadsheet, as a workbook of its own',
@@ -200,7 +205,7 @@ const english = {
     warmupClicks: 'Warm-up clicks (--warmup-clicks)',
     run: 'Run',
     cancel: 'Cancel',
-    export: 'Export runs…',
+    export: 'Export runs',
     exportName: 'runs.csv',
     progress: (done: number, total: number) =>
       fill(trN('%1 of %2 run', '%1 of %2 runs', total), formatNumber(done), formatNumber(total)),
