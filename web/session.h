@@ -62,11 +62,14 @@ struct ParameterNumbers {
 };
 
 // The largest table file the page opens, in bytes; a larger one is refused from its size
-// before it is read. A load holds the file's bytes in the page and in the module, and the
-// module's grid, history and lineage take some 16 bytes for each byte of the file, in a
-// module whose memory ends at 2 GiB: measured in Node (tests/web/measure_file_limit.mjs),
-// a fresh module loaded files of up to about 110 MB and failed from about 120 MB on, and
-// the page must still undo, breed and save after the load.
+// before it is read. The module's memory ends at 2 GiB, and a load and the steps after it
+// take about 14 bytes of it for each byte of the file (the grid, the history's copy, the
+// lineage). Measured in Node with tests/web/measure_file_limit.mjs, a fresh module loading
+// a file, shooting, undoing both, redoing and saving: 35 MB took 518 MB of memory, 70 MB
+// 1,106 MB, 107 MB 1,540 MB, 143 MB all 2,048 MB; at 166 MB the undo failed and at 209 MB
+// the load itself. A page holds more beside the table (the journal's copy, the previous
+// population and its history), so it opens files of up to less than half the first size
+// that failed.
 inline constexpr double kMaxTableFileBytes = 64.0 * 1024 * 1024;
 
 // The largest side of an organism picture, in device pixels: a 4096 x 4096 picture

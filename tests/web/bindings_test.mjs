@@ -161,6 +161,14 @@ assert.deepEqual(
   [false, 'File mine.str holds no rows below the title row.'],
 );
 assert.equal(call(engine, 'rowCount'), 999);
+// A table of three columns shows its own titles and exactly its columns, a byte a
+// character as the desktop shows them; the status names the file.
+const firstId = engine.rows(1, 1)[0].id;
+const three = Uint8Array.from(' A # B #\r\n x1 # caf\u00e9 #\r\n', (c) => c.charCodeAt(0));
+assert.match(call(engine, 'loadTable', three, 'three.str').status, /three\.str/);
+assert.deepEqual(call(engine, 'columnTitles'), ['ID', 'A', 'B']);
+assert.deepEqual(call(engine, 'shownRows', 0, 5), [[firstId, 'x1', 'caf\u00e9']]);
+assert.ok(call(module, 'largestTableFile') > 1 << 20);
 assert.ok(call(engine, 'loadTable', start, 'start.str').ok);
 assert.deepEqual(engine.tableBytes(), start);
 assert.equal(call(module, 'seedAt', noon), 12 * 3600 * 1000 + 345);

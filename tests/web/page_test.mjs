@@ -9,7 +9,7 @@
 //   node page_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, truncateSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { launchBrowser, openFixedPage } from './browser.mjs';
@@ -65,6 +65,22 @@ function nativeTables(steps = script) {
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
+}
+
+// What the desktop's table shows after opening each of `files` in turn (name -> lines):
+// per file, its title row and rows as lists of cell texts. Writes the files to `folder`.
+function nativeShown(folder, files) {
+  let steps = `start ${noon}\n`;
+  for (const [name, lines] of Object.entries(files)) {
+    writeFileSync(path.join(folder, name), Buffer.from(lines.join('\r\n') + '\r\n', 'latin1'));
+    steps += `open ${path.join(folder, name)}\nshown\n`;
+  }
+  writeFileSync(path.join(folder, 'script'), steps);
+  execFileSync(nativeReplay, [path.join(folder, 'script'), path.join(folder, 'out')]);
+  return readFileSync(path.join(folder, 'out'), 'latin1')
+    .split('\n\n')
+    .filter(Boolean)
+    .map((table) => table.split('\n').map((line) => line.split('\t')));
 }
 
 // A table file's organism rows: their P1, P2, DNA and survival texts.
@@ -388,6 +404,54 @@ try {
   assert.equal(saves, tables.length, 'every table of the desktop engine was compared');
   assert.deepEqual(errors, []);
   await checkStartFounders(browser, address, (time) => nativeTables(`start ${time}\nsave\n`)[0]);
+
+  // Files of 2, 3, 5 and 7 columns: the page's table shows each file's own titles and
+  // exactly its columns, cell for cell as the desktop's table (a byte a character), and
+  // the status names the file. Markup in a cell is text, and nothing of it runs.
+  const markup = '<img src=x onerror="window.ran=1">';
+  const folder = mkdtempSync(path.join(tmpdir(), 'page_test_columns_'));
+  try {
+    const files = {
+      'two.str': [' A #', ' a1 #', ' a2 #', ' a3 #'],
+      'three.str': [' A # B #', ' x1 # y1 #', ' x2 # caf\u00e9 #'],
+      'five.str': [' P1 # P2 # DNA # Survival #', ' 1 # 2 # 1234567890123 # 4 #'],
+      'seven.str': [
+        ' A # B # C # D # E # F #',
+        ` ${markup} # b # c # d # e # f #`,
+        ' 1 # 2 # 3 # 4 # 5 # 6 #',
+        ' g # h #',
+      ],
+    };
+    const desktop = nativeShown(folder, files);
+    const fresh = await openFixedPage(browser, address, noon);
+    await fresh.page.getByRole('button', { name: 'Advanced options', exact: true }).click();
+    for (const [index, name] of Object.keys(files).entries()) {
+      await fresh.page.locator('input[type="file"]').setInputFiles(path.join(folder, name));
+      await fresh.page.locator('p.status', { hasText: name }).waitFor();
+      const shown = await fresh.page.evaluate(() => [
+        [...document.querySelectorAll('[role="columnheader"]')].map((cell) => cell.textContent),
+        ...[...document.querySelectorAll('[role="grid"] [data-row]')].map((row) =>
+          [...row.children].map((cell) => cell.textContent),
+        ),
+      ]);
+      assert.deepEqual(shown, desktop[index], `${name}: the desktop's table`);
+    }
+    assert.equal(await fresh.page.locator('[role="grid"] img').count(), 0, 'no element of markup');
+    assert.equal(await fresh.page.evaluate(() => 'ran' in window), false, 'no markup ran');
+    // A file larger than the page holds is refused from its size, by name, unread.
+    const huge = path.join(folder, 'huge.str');
+    writeFileSync(huge, '');
+    truncateSync(huge, 3 * 2 ** 30);
+    await fresh.page.locator('input[type="file"]').setInputFiles(huge);
+    const tooLarge = fresh.page.getByRole('dialog', { name: 'Vantrel' });
+    assert.match(await tooLarge.textContent(), /^VantrelFile huge\.str is too large to open here/);
+    await fresh.page.keyboard.press('Escape');
+    assert.equal(await fresh.page.locator('[role="grid"]').getAttribute('aria-rowcount'), '4');
+    assert.deepEqual(fresh.errors, []);
+    await fresh.context.close();
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
   console.log(
     `page_test: ${saves} tables as the desktop engine's; 1,000 organisms: new, End and S in ${took} ms, the population view open in ${opened} ms`,
   );

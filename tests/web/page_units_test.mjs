@@ -120,6 +120,19 @@ for (const wrong of [
 ]) {
   assert.equal(await link.decodePopulation(wrong), undefined, wrong);
 }
+// A fragment longer than a link can be is refused before it is decoded; the longest that
+// fits inflates whole, and inflating stops as soon as it passes the given size.
+const spaces = (count) => `vantrel-population 1\n1 2 3\n${' '.repeat(count)}`;
+const longest = packed(spaces(6.1e6));
+assert.ok(longest.length < link.kMaxLinkLength, String(longest.length));
+assert.equal((await link.decodePopulation(longest))?.table.length, 6.1e6);
+const tooLong = packed(spaces(6.3e6));
+assert.ok(tooLong.length > link.kMaxLinkLength, String(tooLong.length));
+assert.equal(await link.decodePopulation(tooLong), undefined, 'longer than a link');
+const zeros = deflateRawSync(Buffer.alloc(100000));
+assert.equal(await link.inflated(zeros, 99999), undefined, 'past the size');
+assert.equal((await link.inflated(zeros, 100000))?.length, 100000);
+assert.equal(await link.inflated(zeros.subarray(0, 50), 100000), undefined, 'cut short');
 assert.equal(link.fromBase64Url('-_8AB'), undefined, 'five characters are no base64url');
 assert.deepEqual(link.fromBase64Url(link.toBase64Url(anyBytes)), anyBytes);
 assert.equal(link.linkBase('', 'file:///stick/vantrel.html#old'), 'file:///stick/vantrel.html');

@@ -14,7 +14,7 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
-import { deflateRawSync } from 'node:zlib';
+import { createDeflateRaw, deflateRawSync } from 'node:zlib';
 import { addAxe } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
@@ -24,6 +24,21 @@ const { chromium } = require('playwright-core');
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
 const kShots = 14;
+
+// A link's fragment of about 1.8 MB of base64url that inflates to some 600 MB of table:
+// a population's header, then one table line over and over.
+async function hugeFragment() {
+  const deflate = createDeflateRaw();
+  const chunks = [];
+  deflate.on('data', (chunk) => chunks.push(chunk));
+  const ended = new Promise((resolve) => deflate.on('end', resolve));
+  deflate.write(Buffer.from('vantrel-population 1\n1000 60 3\n P1 # P2 # DNA # Survival #\r\n'));
+  const lines = Buffer.alloc(8 << 20, ' 1 # 2 # 3635074687823 # 0 #\r\n');
+  for (let i = 0; i < 71; ++i) deflate.write(lines);
+  deflate.end();
+  await ended;
+  return `population=${Buffer.concat(chunks).toString('base64url')}`;
+}
 
 // The desktop engine's trees after `steps`: each a list of "generation id dna origins".
 function nativeTrees(steps) {
@@ -222,23 +237,57 @@ try {
   );
   await named(refusal, 'OK').click();
 
-  // A damaged link and a foreign one open a fresh population and say so.
+  // A damaged link, a foreign one, garbage and a link far longer than a shared one (which
+  // would inflate to hundreds of megabytes) open a fresh population and say so, at once,
+  // and the page works.
   const foreign = deflateRawSync(
     Buffer.from('another-program 1\n1 2 3\n ID #\r\n1 #\r\n'),
   ).toString('base64url');
-  for (const fragment of ['population=AAAA!!', `population=${foreign}`, 'somewhere']) {
+  const huge = await hugeFragment();
+  assert.ok(huge.length > 1.7e6 && huge.length < 2e6, String(huge.length));
+  for (const fragment of [
+    'population=AAAA!!',
+    `population=${foreign}`,
+    'somewhere',
+    'population=%00%E2%28%A1<script>\u{1F600}'.repeat(300),
+    huge,
+  ]) {
+    const what = fragment.slice(0, 40);
+    const began = Date.now();
     const wrong = await open(`${address}#${fragment}`);
     const message = wrong.getByRole('dialog', { name: 'Vantrel' });
     assert.equal(
       (await message.locator('p').textContent()).trim(),
       'This link does not hold a Vantrel population.',
-      fragment,
+      what,
     );
+    const seconds = (Date.now() - began) / 1000;
+    assert.ok(seconds < 10, `${what}: refused after ${seconds} s`);
     await named(message, 'OK').click();
     await ready(wrong);
-    assert.equal(await wrong.getAttribute('[role="grid"]', 'aria-rowcount'), '10', fragment);
+    assert.equal(await wrong.getAttribute('[role="grid"]', 'aria-rowcount'), '10', what);
+    assert.equal(await wrong.evaluate(() => location.hash), '', what);
+    const before = await wrong.locator('[role="grid"]').textContent();
+    await wrong.keyboard.press('s');
+    assert.notEqual(await wrong.locator('[role="grid"]').textContent(), before, `${what}: S`);
     await wrong.close();
   }
+
+  // Markup a link brings is text: the cell shows it and nothing of it runs.
+  const markup = '<img src=x onerror="window.ran=1">';
+  const marked = deflateRawSync(
+    Buffer.from(
+      `vantrel-population 1\n9 10 1\n P1 # P2 # DNA # Survival #\r\n ${markup} # 0 # 1234567890123 # 0 #\r\n`,
+    ),
+  ).toString('base64url');
+  const carrier = await open(`${address}#population=${marked}`);
+  await ready(carrier);
+  await named(carrier, 'Advanced options').click();
+  const cell = carrier.locator('[data-row="1"] > :nth-child(2)');
+  assert.equal(await cell.textContent(), markup);
+  assert.equal(await carrier.locator('[role="grid"] img').count(), 0, 'no element made of it');
+  assert.equal(await carrier.evaluate(() => 'ran' in window), false, 'nothing of it ran');
+  await carrier.close();
   assert.deepEqual(errors, [], 'no script errors');
 } finally {
   await browser.close();

@@ -26,7 +26,7 @@ async function transformed(bytes: Uint8Array, stream: GenericTransformStream): P
 
 // The deflate-raw stream `packed` inflated; undefined when it is damaged or inflates to
 // more than `most` bytes, where inflating stops.
-async function inflated(packed: Uint8Array, most: number): Promise<Uint8Array | undefined> {
+export async function inflated(packed: Uint8Array, most: number): Promise<Uint8Array | undefined> {
   const reader = new Blob([packed as BlobPart])
     .stream()
     .pipeThrough(new DecompressionStream('deflate-raw'))
