@@ -13,6 +13,15 @@ export async function addAxe(page) {
   await page.evaluate(readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
 }
 
+// Collects `page`'s uncaught errors in `errors`, and whatever its Content-Security-Policy
+// refused.
+export function collectErrors(page, errors) {
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('console', (message) => {
+    if (/Content.Security.Policy/i.test(message.text())) errors.push(message.text());
+  });
+}
+
 // Debian's Chromium, headless: no browser is downloaded.
 export function launchBrowser() {
   return chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
@@ -20,12 +29,12 @@ export function launchBrowser() {
 
 // A new tab in UTC that takes downloads, its clock fixed at `moment` (milliseconds since
 // 1970), on the page at `address` once its table is there; `errors` collects the page's
-// uncaught errors.
+// uncaught errors and whatever its Content-Security-Policy refused.
 export async function openFixedPage(browser, address, moment) {
   const context = await browser.newContext({ timezoneId: 'UTC', acceptDownloads: true });
   const page = await context.newPage();
   const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
+  collectErrors(page, errors);
   await page.clock.setFixedTime(moment);
   await page.goto(address);
   await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });

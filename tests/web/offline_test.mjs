@@ -14,7 +14,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { addAxe } from './browser.mjs';
+import { addAxe, collectErrors } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const built = path.resolve(process.argv[2]);
@@ -80,9 +80,13 @@ try {
   const disk = await browser.newContext();
   const page = await disk.newPage();
   const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
+  collectErrors(page, errors);
   await page.goto(single);
   await ready(page);
+  // Its policy runs no script but its own, each by its hash.
+  const policy = await page.getAttribute('meta[http-equiv="Content-Security-Policy"]', 'content');
+  assert.match(policy, /script-src 'wasm-unsafe-eval' 'sha256-[^']+'; /);
+  assert.doesNotMatch(policy, /unsafe-inline|'unsafe-eval'|\*/);
   assert.equal(
     await page.evaluate(() => 'serviceWorker' in navigator && !!navigator.serviceWorker.controller),
     false,
@@ -106,7 +110,7 @@ try {
   // Served: installable, then offline after the first visit.
   const served = await browser.newContext();
   const online = await served.newPage();
-  online.on('pageerror', (error) => errors.push(error.message));
+  collectErrors(online, errors);
   const wasmFetches = [];
   online.on('request', (request) => {
     if (request.url().endsWith('.wasm')) wasmFetches.push(request.url());

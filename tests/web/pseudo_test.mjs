@@ -269,10 +269,19 @@ try {
       const box = document.createElement('div');
       box.id = 'pseudo-probe';
       box.style.cssText = 'position:fixed;left:0;top:0;z-index:99999;background:#fff';
-      box.innerHTML =
-        '<p style="width:40px;overflow:hidden;white-space:nowrap">[A long text ~~~~]</p>' +
-        '<button style="position:absolute;left:0;top:40px;width:80px">[A ~]</button>' +
-        '<button style="position:absolute;left:40px;top:45px;width:80px">[B ~]</button>';
+      // Styled through the CSSOM: the page's Content-Security-Policy ignores style
+      // attributes in markup.
+      const part = (tag, style, text) => {
+        const element = document.createElement(tag);
+        element.style.cssText = style;
+        element.textContent = text;
+        return element;
+      };
+      box.append(
+        part('p', 'width:40px;overflow:hidden;white-space:nowrap', '[A long text ~~~~]'),
+        part('button', 'position:absolute;left:0;top:40px;width:80px', '[A ~]'),
+        part('button', 'position:absolute;left:40px;top:45px;width:80px', '[B ~]'),
+      );
       document.body.append(box);
       const seen = (0, eval)(`(${collectSource})`)();
       box.remove();

@@ -225,6 +225,19 @@ try {
   assert.ok(!(await save(opened)).equals(table), 'undo goes back to the fresh population');
   await opened.close();
 
+  // A long address shows its start, not its end.
+  await named(page, 'Start with', 'spinbutton').fill('150');
+  await page.locator('[role="grid"]').focus();
+  await page.keyboard.press('n');
+  await named(page, 'Share…').click();
+  const shared = page.getByRole('dialog', { name: 'Share' });
+  const field = shared.getByRole('textbox', { name: 'Address' });
+  assert.deepEqual(
+    await field.evaluate((f) => [f.scrollTop, f.scrollHeight > 4 * f.clientHeight]),
+    [0, true],
+  );
+  await named(shared, 'Close').click();
+
   // A population too large for a link is refused.
   await named(page, 'Start with', 'spinbutton').fill('1000');
   await page.locator('[role="grid"]').focus();

@@ -17,7 +17,8 @@ function inlineHashes(html, tag) {
 }
 
 // The policy for the page `html`: the served site's, whose scripts, styles, WebAssembly
-// and catalogues are files of its own origin and whose workers start from their own file;
+// and catalogues are files of its own origin (or, the smallest, inlined) and whose workers
+// start from their own file;
 // or, `single`, the one file's, which carries all of them inside (data: addresses) and
 // starts its workers from Blob URLs.
 export function pagePolicy(html, single) {
@@ -27,7 +28,8 @@ export function pagePolicy(html, single) {
     ['script-src', ...own, "'wasm-unsafe-eval'", ...inlineHashes(html, 'script')],
     ['style-src', ...own, ...inlineHashes(html, 'style')],
     ['img-src', ...own, 'data:', 'blob:'],
-    ['connect-src', ...(single ? ['data:'] : own)],
+    // Small files, such as the English catalogue, come inlined as data: addresses.
+    ['connect-src', ...own, 'data:'],
     ['worker-src', ...(single ? ['blob:'] : own)],
     ['manifest-src', ...(single ? ["'none'"] : own)],
     ['base-uri', "'none'"],
