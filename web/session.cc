@@ -63,16 +63,6 @@ EngineChange WebSession::SelectRow(int row) {
   return Changed([this, row] { engine_.SelectRow(row); });
 }
 
-namespace {
-
-// Stands in for the core's status line after a successful Open until the core has one:
-// the file's name and its number of organisms.
-std::string OpenedStatusPlaceholder(const std::string& file_name, int organisms) {
-  return file_name + ": " + std::to_string(organisms);
-}
-
-}  // namespace
-
 LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_name) {
   LoadOutcome outcome;
   outcome.change = Changed([&] {
@@ -81,8 +71,8 @@ LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_nam
     outcome.error_report = result.IsErrorReport();
     // A failure the program did not handle itself reads as the desktop's error report.
     outcome.message = outcome.error_report ? ErrorReportText(result.text) : result.text;
+    outcome.status = result.status_line;
   });
-  if (outcome.ok) outcome.status = OpenedStatusPlaceholder(file_name, RowCount());
   return outcome;
 }
 

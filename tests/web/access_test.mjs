@@ -11,14 +11,11 @@
 //
 //   node access_test.mjs SITE
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
 import path from 'node:path';
-import { launchBrowser } from './browser.mjs';
+import { addAxe, launchBrowser } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const site = path.resolve(process.argv[2]);
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const axeScript = require.resolve('axe-core/axe.min.js');
 const { server, address } = await serveSite(site);
 const browser = await launchBrowser();
 
@@ -30,7 +27,7 @@ const autoRuns = (page) => page.locator('#autoruns');
 
 // axe-core over the page; every violation with the elements it names.
 async function axeViolations(page) {
-  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
+  await addAxe(page);
   return page.evaluate(async () => {
     // The tags' rules, and label-in-name, which axe-core counts as experimental.
     const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'];
