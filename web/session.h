@@ -62,14 +62,14 @@ struct ParameterNumbers {
 };
 
 // The largest table file the page opens, in bytes; a larger one is refused from its size
-// before it is read. The module's memory ends at 2 GiB, and a load and the steps after it
-// take about 14 bytes of it for each byte of the file (the grid, the history's copy, the
-// lineage). Measured in Node with tests/web/measure_file_limit.mjs, a fresh module loading
-// a file, shooting, undoing both, redoing and saving: 35 MB took 518 MB of memory, 70 MB
-// 1,106 MB, 107 MB 1,540 MB, 143 MB all 2,048 MB; at 166 MB the undo failed and at 209 MB
-// the load itself. A page holds more beside the table (the journal's copy, the previous
-// population and its history), so it opens files of up to less than half the first size
-// that failed.
+// before it is read. Measured with tests/web/measure_file_limit.mjs (a fresh module in
+// Node loads a file, shoots, undoes both, redoes and saves): the engine takes no table of
+// more than eight million cells, so files of short cells end near 60 MB (59 MB took 976 MB
+// of the module's 2 GiB); files of long cells took about 7 bytes of memory a byte (128 MB
+// of 100-byte cells 1,315 MB, 256 MB of 1,000-byte cells 1,741 MB), and at 300 MB Save
+// failed. In Chromium a file of 127 MB opened and worked, but the journal could no longer
+// keep it; files of 61 MB (7.75 million cells) and 63 MB opened, worked, kept their
+// journal and saved.
 inline constexpr double kMaxTableFileBytes = 64.0 * 1024 * 1024;
 
 // The largest side of an organism picture, in device pixels: a 4096 x 4096 picture
