@@ -156,14 +156,10 @@ std::vector<std::pair<int, int>> History::ChangedCells() {
 }
 
 void History::AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms, bool loaded) {
-  // A root holds the cells its row shows: a cell the table keeps beyond its columns
-  // belonged to whoever lived in the row before.
-  auto shown = [this](int col, int row) -> std::string_view {
-    return col < grid_.ColCount() ? std::string_view(grid_.Cell(col, row)) : std::string_view();
-  };
   for (int row = 1; row < grid_.RowCount(); ++row) {
     lineage_.AddRoot(row,
-                     {shown(0, row), shown(1, row), shown(2, row), shown(3, row), shown(4, row)},
+                     {grid_.Cell(0, row), grid_.Cell(1, row), grid_.Cell(2, row),
+                      grid_.Cell(3, row), grid_.Cell(4, row)},
                      step, time_ms, loaded);
   }
 }
@@ -239,8 +235,7 @@ void History::Commit(const GridState& after) {
     PutSigned(cells, row - last_row);
     last_row = row;
     put_value(cells, serial_before(row), col, row, shadow);
-    if (roots > 0 && row > 0 && row <= static_cast<int>(roots) && col < kOrganismColumnCount &&
-        col < after.col_count) {
+    if (roots > 0 && row > 0 && row <= static_cast<int>(roots) && col < kOrganismColumnCount) {
       PutVarint(cells, 0);  // the root was made from this very cell just now
     } else {
       put_value(cells, lineage_.SerialInRow(row), col, row, now);
