@@ -241,7 +241,11 @@ void History::Commit(const GridState& after) {
       put_value(cells, lineage_.SerialInRow(row), col, row, now);
     }
     if (listener_ != nullptr) event.cells.push_back({col, row, now});
-    shadow_.AssignCell(col, row, now);
+  }
+  // The copy follows, each row's last column first, so that a row it grows is allocated
+  // once at its final width.
+  for (auto it = changed.rbegin(); it != changed.rend(); ++it) {
+    shadow_.AssignCell(it->first, it->second, grid_.Cell(it->first, it->second));
   }
 
   std::string blob(1, static_cast<char>(pending.kind));

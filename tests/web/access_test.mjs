@@ -90,7 +90,11 @@ const dialogState = (name, show) => ({
     await show(page);
     await page.locator('dialog[open]').waitFor();
   },
-  leave: (page) => page.keyboard.press('Escape'),
+  // Left only once closed: a key sent while it still closes would reach the dialog.
+  async leave(page) {
+    await page.keyboard.press('Escape');
+    await page.locator('dialog[open]').waitFor({ state: 'detached' });
+  },
 });
 
 // The page's states in the order a user might meet them; each enters from the one before.
