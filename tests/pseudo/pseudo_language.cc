@@ -38,7 +38,7 @@ bool SpeakPseudoLanguage(QString& problem) {
   // One for the whole test program: a translator must outlive every text asked of it.
   static QTranslator* const kTranslator = new QTranslator(QCoreApplication::instance());
   if (kTranslator->isEmpty()) {
-    const QString file = QStringLiteral(VANTREL_PSEUDO_QM);
+    const QString file = QStringLiteral(":/i18n/vantrel_pseudo.qm");
     if (!kTranslator->load(file) || kTranslator->isEmpty()) {
       problem = QStringLiteral("cannot load the texts of ") + file;
       return false;
