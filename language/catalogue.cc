@@ -1,5 +1,7 @@
 #include "language/catalogue.h"
 
+#include "language/numbers.h"
+
 namespace vantrel {
 
 namespace {
@@ -103,15 +105,20 @@ bool IsTranslated(std::string_view context, std::string_view source) {
 }
 
 std::string TrN(std::string_view context, std::string_view source, long long count) {
+  return TrN(context, source, source, count);
+}
+
+std::string TrN(std::string_view context, std::string_view one, std::string_view other,
+                long long count) {
   const Current& current = CurrentState();
-  const std::vector<std::string>* forms = current.catalogue.Find(context, source);
+  const std::vector<std::string>* forms = current.catalogue.Find(context, other);
   const auto form = static_cast<std::size_t>(PluralForm(current.language, count));
-  std::string text(source);
+  std::string text(form == 0 ? one : other);
   if (forms != nullptr && !forms->empty()) {
     const std::string& chosen = form < forms->size() ? (*forms)[form] : forms->back();
     if (!chosen.empty()) text = chosen;
   }
-  const std::string number = std::to_string(count);
+  const std::string number = GroupedNumber(count);
   for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at)) {
     text.replace(at, 2, number);
     at += number.size();

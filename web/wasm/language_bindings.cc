@@ -1,6 +1,7 @@
 // The engine's language for the texts it makes (ideas, messages, the experiments help, the
 // notebook's texts): the page fetches the catalogue of the language chosen and hands its
-// bytes over, as the module holds none.
+// bytes over, as the module holds none. The page's own texts and the numbers it shows are
+// looked up and written here too, so that both faces read one catalogue the same way.
 
 #include <emscripten/bind.h>
 
@@ -11,6 +12,7 @@
 
 #include "language/catalogue.h"
 #include "language/language.h"
+#include "language/numbers.h"
 
 namespace vantrel {
 
@@ -37,6 +39,20 @@ std::string SetLanguageBinding(const std::string& code, const val& bytes) {
 
 std::string LanguageBinding() { return std::string(LanguageCode(CurrentLanguage())); }
 
+std::string TrBinding(const std::string& context, const std::string& source) {
+  return Tr(context, source);
+}
+
+std::string TrNBinding(const std::string& context, const std::string& one, const std::string& other,
+                       double count) {
+  return TrN(context, one, other, static_cast<long long>(count));
+}
+
+// A number with `decimals` places, or in its shortest form when `decimals` is negative.
+std::string LocalDecimalBinding(double number, int decimals) {
+  return decimals < 0 ? LocalDecimal(number) : LocalDecimal(number, decimals);
+}
+
 }  // namespace
 
 }  // namespace vantrel
@@ -44,4 +60,7 @@ std::string LanguageBinding() { return std::string(LanguageCode(CurrentLanguage(
 EMSCRIPTEN_BINDINGS(language) {
   emscripten::function("setLanguage", &vantrel::SetLanguageBinding);
   emscripten::function("language", &vantrel::LanguageBinding);
+  emscripten::function("tr", &vantrel::TrBinding);
+  emscripten::function("trN", &vantrel::TrNBinding);
+  emscripten::function("localDecimal", &vantrel::LocalDecimalBinding);
 }
