@@ -127,13 +127,17 @@ std::string TrN(std::string_view context, std::string_view one, std::string_view
 }
 
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> args) {
+  return ArgList(text, std::span(args.begin(), args.size()));
+}
+
+std::string ArgList(std::string_view text, std::span<const std::string_view> args) {
   std::string result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
       const auto index = static_cast<std::size_t>(text[i + 1] - '1');
       if (index < args.size()) {
-        result += *(args.begin() + index);
+        result += args[index];
         ++i;
         continue;
       }

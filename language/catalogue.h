@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -59,6 +60,8 @@ std::string TrN(std::string_view context, std::string_view one, std::string_view
 // `text` with %1 ... %9 replaced by the arguments in one pass, so that an argument's own
 // "%2" stays as it is.
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> args);
+// The same with the arguments in a list made at run time (the page's).
+std::string ArgList(std::string_view text, std::span<const std::string_view> args);
 
 }  // namespace vantrel
 

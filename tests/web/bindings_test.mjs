@@ -494,6 +494,7 @@ assert.deepEqual(
 );
 module.setLanguage('en', new Uint8Array());
 assert.equal(module.trN('Page', '%n run', '%n runs', 1), '1 run');
+assert.equal(call(module, 'arg', '%2 of %1, %3', ['%2', 'x']), 'x of %2, %3');
 // The start population's limits are the ones the engine caps to.
 const limits = call(module, 'limits');
 const capped = new module.Engine(noon);

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "language/catalogue.h"
 #include "language/language.h"
@@ -48,6 +50,12 @@ std::string TrNBinding(const std::string& context, const std::string& one, const
   return TrN(context, one, other, static_cast<long long>(count));
 }
 
+std::string ArgBinding(const std::string& text, const val& args) {
+  const std::vector<std::string> texts = emscripten::vecFromJSArray<std::string>(args);
+  const std::vector<std::string_view> views(texts.begin(), texts.end());
+  return ArgList(text, views);
+}
+
 // A number with `decimals` places, or in its shortest form when `decimals` is negative.
 std::string LocalDecimalBinding(double number, int decimals) {
   return decimals < 0 ? LocalDecimal(number) : LocalDecimal(number, decimals);
@@ -62,5 +70,6 @@ EMSCRIPTEN_BINDINGS(language) {
   emscripten::function("language", &vantrel::LanguageBinding);
   emscripten::function("tr", &vantrel::TrBinding);
   emscripten::function("trN", &vantrel::TrNBinding);
+  emscripten::function("arg", &vantrel::ArgBinding);
   emscripten::function("localDecimal", &vantrel::LocalDecimalBinding);
 }

@@ -587,6 +587,8 @@ export interface VantrelEngineModule {
    * under `other`; "%n" replaced by the count with its thousands grouped.
    */
   trN(context: string, one: string, other: string, count: number): string;
+  /** `text` with %1 ... %9 replaced by `args` in one pass: an argument's own "%2" stays. */
+  arg(text: string, args: string[]): string;
   /**
    * `number` as the language spoken writes a shown number ("1234" and "2.5" in English,
    * "1.234" and "2,5" in Dutch and German): with `decimals` places (a tie rounded away from

@@ -10,7 +10,7 @@ import type { VantrelEngineModule } from 'vantrel-engine';
 export const kPageContext = 'Page';
 
 // The engine's calls the page's texts and numbers need.
-export type Speaker = Pick<VantrelEngineModule, 'tr' | 'trN' | 'localDecimal'>;
+export type Speaker = Pick<VantrelEngineModule, 'tr' | 'trN' | 'arg' | 'localDecimal'>;
 
 let speaker: Speaker | undefined;
 let currentCode = 'en';
@@ -32,7 +32,8 @@ export function dateLocale(): string {
 }
 
 function engine(): Speaker {
-  if (!speaker) throw new Error('The engine writes numbers; it is not running yet.');
+  if (!speaker)
+    throw new Error('The engine writes the sentences and numbers; it is not running yet.');
   return speaker;
 }
 
@@ -56,7 +57,7 @@ export function tr(source: string, context = kPageContext): string {
 
 // `text` with %1 ... %9 replaced in one pass, so that an argument's own "%2" stays.
 export function fill(text: string, ...args: string[]): string {
-  return text.replace(/%([1-9])/g, (whole, digit: string) => args[Number(digit) - 1] ?? whole);
+  return engine().arg(text, args);
 }
 
 // `count` as the language writes a shown number: in English plainly ("1234", "2.5"), in
