@@ -61,6 +61,7 @@ const interfaces = new Map(
     'WorkbookCells',
     'FileRefusal',
     'Limits',
+    'AutoRunDefaults',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -502,6 +503,11 @@ const capsAt = (startOrganisms) => capped.setParameters({ startOrganisms }).star
 assert.deepEqual([capsAt(0), capsAt(1e6)], [limits.minStartOrganisms, limits.maxStartOrganisms]);
 capped.delete();
 assert.ok(limits.keepRuns > 1);
+// The automatic runs' first values are vantrel-lab's but for fewer runs.
+const firstValues = call(module, 'autoRunDefaults');
+const labDefaults = new module.LabSweep(['--goal', 'shape=square']);
+assert.ok(firstValues.runs < labDefaults.totalRuns());
+labDefaults.delete();
 
 assert.deepEqual(
   [...called].sort(),

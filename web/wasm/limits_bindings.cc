@@ -1,9 +1,10 @@
-// The limits and counts the core sets, for the page's boxes and its journal: the page reads
-// them here rather than keeping its own copies.
+// The limits, counts and first values the core sets, for the page's boxes, its journal and
+// its automatic runs: the page reads them here rather than keeping its own copies.
 
 #include <emscripten/bind.h>
 
 #include "history/journal.h"
+#include "lab/lab_options.h"
 #include "population/parameters.h"
 
 namespace vantrel {
@@ -17,16 +18,41 @@ struct Limits {
   int keep_runs = Journal::kKeepRuns;
 };
 
+// What autoRunDefaults() answers: the panel's first values, vantrel-lab's but for the runs.
+struct AutoRunDefaults {
+  int population = LabOptions{}.populations.front();
+  int creativity = LabOptions{}.creativities.front();
+  int bonus = LabOptions{}.bonuses.front();
+  double strictness = LabOptions{}.strictnesses.front();
+  int runs = kPanelRuns;
+  int max_clicks = LabOptions{}.max_clicks;
+  double seed = LabOptions{}.seed;
+  int warmup_clicks = LabOptions{}.warmup_clicks;
+};
+
 Limits LimitsBinding() { return {}; }
+AutoRunDefaults AutoRunDefaultsBinding() { return {}; }
 
 }  // namespace
 
 }  // namespace vantrel
 
 EMSCRIPTEN_BINDINGS(limits) {
-  emscripten::value_object<vantrel::Limits>("Limits")
-      .field("minStartOrganisms", &vantrel::Limits::min_start_organisms)
-      .field("maxStartOrganisms", &vantrel::Limits::max_start_organisms)
-      .field("keepRuns", &vantrel::Limits::keep_runs);
+  using vantrel::AutoRunDefaults;
+  using vantrel::Limits;
+  emscripten::value_object<Limits>("Limits")
+      .field("minStartOrganisms", &Limits::min_start_organisms)
+      .field("maxStartOrganisms", &Limits::max_start_organisms)
+      .field("keepRuns", &Limits::keep_runs);
+  emscripten::value_object<AutoRunDefaults>("AutoRunDefaults")
+      .field("population", &AutoRunDefaults::population)
+      .field("creativity", &AutoRunDefaults::creativity)
+      .field("bonus", &AutoRunDefaults::bonus)
+      .field("strictness", &AutoRunDefaults::strictness)
+      .field("runs", &AutoRunDefaults::runs)
+      .field("maxClicks", &AutoRunDefaults::max_clicks)
+      .field("seed", &AutoRunDefaults::seed)
+      .field("warmupClicks", &AutoRunDefaults::warmup_clicks);
   emscripten::function("limits", &vantrel::LimitsBinding);
+  emscripten::function("autoRunDefaults", &vantrel::AutoRunDefaultsBinding);
 }

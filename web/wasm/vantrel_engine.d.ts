@@ -597,6 +597,20 @@ export interface VantrelEngineModule {
   localDecimal(number: number, decimals: number): string;
   /** The limits and counts the core sets. */
   limits(): Limits;
+  /** The first values of the "Run automatically" panel, as the desktop's panel has them. */
+  autoRunDefaults(): AutoRunDefaults;
+}
+
+/** The first value of each of the automatic runs' boxes, by its vantrel-lab option. */
+export interface AutoRunDefaults {
+  population: number;
+  creativity: number;
+  bonus: number;
+  strictness: number;
+  runs: number;
+  maxClicks: number;
+  seed: number;
+  warmupClicks: number;
 }
 
 export interface Limits {
