@@ -20,18 +20,28 @@ struct Limits {
 
 // What autoRunDefaults() answers: the panel's first values, vantrel-lab's but for the runs.
 struct AutoRunDefaults {
-  int population = LabOptions{}.populations.front();
-  int creativity = LabOptions{}.creativities.front();
-  int bonus = LabOptions{}.bonuses.front();
-  double strictness = LabOptions{}.strictnesses.front();
-  int runs = kPanelRuns;
-  int max_clicks = LabOptions{}.max_clicks;
-  double seed = LabOptions{}.seed;
-  int warmup_clicks = LabOptions{}.warmup_clicks;
+  int population = 0;
+  int creativity = 0;
+  int bonus = 0;
+  double strictness = 0;
+  int runs = 0;
+  int max_clicks = 0;
+  double seed = 0;
+  int warmup_clicks = 0;
 };
 
 Limits LimitsBinding() { return {}; }
-AutoRunDefaults AutoRunDefaultsBinding() { return {}; }
+AutoRunDefaults AutoRunDefaultsBinding() {
+  const LabOptions lab;
+  return {lab.populations.front(),
+          lab.creativities.front(),
+          lab.bonuses.front(),
+          lab.strictnesses.front(),
+          kPanelRuns,
+          lab.max_clicks,
+          static_cast<double>(lab.seed),
+          lab.warmup_clicks};
+}
 
 }  // namespace
 
