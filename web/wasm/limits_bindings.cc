@@ -1,5 +1,6 @@
 // The limits, counts and first values the core sets, for the page's boxes, its journal and
-// its automatic runs: the page reads them here rather than keeping its own copies.
+// its automatic runs: the page reads them here rather than keeping its own copies. The
+// fields are named as vantrel_engine.d.ts declares them.
 
 #include <emscripten/bind.h>
 
@@ -11,36 +12,29 @@ namespace vantrel {
 
 namespace {
 
-// What limits() answers; the names are the declarations' (vantrel_engine.d.ts).
-struct Limits {
-  int min_start_organisms = kMinStartOrganisms;
-  int max_start_organisms = kMaxStartOrganisms;
-  int keep_runs = Journal::kKeepRuns;
-};
+using emscripten::val;
 
-// What autoRunDefaults() answers: the panel's first values, vantrel-lab's but for the runs.
-struct AutoRunDefaults {
-  int population = 0;
-  int creativity = 0;
-  int bonus = 0;
-  double strictness = 0;
-  int runs = 0;
-  int max_clicks = 0;
-  double seed = 0;
-  int warmup_clicks = 0;
-};
+val LimitsBinding() {
+  val limits = val::object();
+  limits.set("minStartOrganisms", kMinStartOrganisms);
+  limits.set("maxStartOrganisms", kMaxStartOrganisms);
+  limits.set("keepRuns", Journal::kKeepRuns);
+  return limits;
+}
 
-Limits LimitsBinding() { return {}; }
-AutoRunDefaults AutoRunDefaultsBinding() {
+// The "Run automatically" panel's first values: vantrel-lab's, but for the runs.
+val AutoRunDefaultsBinding() {
   const LabOptions lab;
-  return {lab.populations.front(),
-          lab.creativities.front(),
-          lab.bonuses.front(),
-          lab.strictnesses.front(),
-          kPanelRuns,
-          lab.max_clicks,
-          static_cast<double>(lab.seed),
-          lab.warmup_clicks};
+  val first = val::object();
+  first.set("population", lab.populations.front());
+  first.set("creativity", lab.creativities.front());
+  first.set("bonus", lab.bonuses.front());
+  first.set("strictness", lab.strictnesses.front());
+  first.set("runs", kPanelRuns);
+  first.set("maxClicks", lab.max_clicks);
+  first.set("seed", static_cast<double>(lab.seed));
+  first.set("warmupClicks", lab.warmup_clicks);
+  return first;
 }
 
 }  // namespace
@@ -48,21 +42,6 @@ AutoRunDefaults AutoRunDefaultsBinding() {
 }  // namespace vantrel
 
 EMSCRIPTEN_BINDINGS(limits) {
-  using vantrel::AutoRunDefaults;
-  using vantrel::Limits;
-  emscripten::value_object<Limits>("Limits")
-      .field("minStartOrganisms", &Limits::min_start_organisms)
-      .field("maxStartOrganisms", &Limits::max_start_organisms)
-      .field("keepRuns", &Limits::keep_runs);
-  emscripten::value_object<AutoRunDefaults>("AutoRunDefaults")
-      .field("population", &AutoRunDefaults::population)
-      .field("creativity", &AutoRunDefaults::creativity)
-      .field("bonus", &AutoRunDefaults::bonus)
-      .field("strictness", &AutoRunDefaults::strictness)
-      .field("runs", &AutoRunDefaults::runs)
-      .field("maxClicks", &AutoRunDefaults::max_clicks)
-      .field("seed", &AutoRunDefaults::seed)
-      .field("warmupClicks", &AutoRunDefaults::warmup_clicks);
   emscripten::function("limits", &vantrel::LimitsBinding);
   emscripten::function("autoRunDefaults", &vantrel::AutoRunDefaultsBinding);
 }
