@@ -35,6 +35,10 @@ struct LabOptions {
   std::optional<Language> language;  // --lang; without it the environment's
 };
 
+// The runs per condition the "Run automatically" panel of either face offers first: fewer than
+// vantrel-lab's, so that a first try is over soon. Its other first values are LabOptions'.
+inline constexpr int kPanelRuns = 20;
+
 struct ParsedLabOptions {
   LabOptions options;
   std::string error;  // one line naming the option, empty when the line is good

@@ -1,5 +1,7 @@
 #include "language/catalogue.h"
 
+#include "language/numbers.h"
+
 namespace vantrel {
 
 namespace {
@@ -103,15 +105,20 @@ bool IsTranslated(std::string_view context, std::string_view source) {
 }
 
 std::string TrN(std::string_view context, std::string_view source, long long count) {
+  return TrN(context, source, source, count);
+}
+
+std::string TrN(std::string_view context, std::string_view one, std::string_view other,
+                long long count) {
   const Current& current = CurrentState();
-  const std::vector<std::string>* forms = current.catalogue.Find(context, source);
+  const std::vector<std::string>* forms = current.catalogue.Find(context, other);
   const auto form = static_cast<std::size_t>(PluralForm(current.language, count));
-  std::string text(source);
+  std::string text(form == 0 ? one : other);
   if (forms != nullptr && !forms->empty()) {
     const std::string& chosen = form < forms->size() ? (*forms)[form] : forms->back();
     if (!chosen.empty()) text = chosen;
   }
-  const std::string number = std::to_string(count);
+  const std::string number = GroupedNumber(count);
   for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at)) {
     text.replace(at, 2, number);
     at += number.size();
@@ -120,13 +127,17 @@ std::string TrN(std::string_view context, std::string_view source, long long cou
 }
 
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> args) {
+  return ArgList(text, std::span(args.begin(), args.size()));
+}
+
+std::string ArgList(std::string_view text, std::span<const std::string_view> args) {
   std::string result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
       const auto index = static_cast<std::size_t>(text[i + 1] - '1');
       if (index < args.size()) {
-        result += *(args.begin() + index);
+        result += args[index];
         ++i;
         continue;
       }

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -49,11 +50,18 @@ std::string Tr(std::string_view context, std::string_view source);
 // Whether the current catalogue holds a translation of `source` (as Tr finds it), for text
 // composed of several pieces that falls back to English as a whole when one is missing.
 bool IsTranslated(std::string_view context, std::string_view source);
-// The plural form for `count` of `source` ("%n organisms"), "%n" replaced by the count.
+// The plural form for `count` of `source` ("%n organisms"), "%n" replaced by the count with
+// its thousands grouped (see GroupedNumber).
 std::string TrN(std::string_view context, std::string_view source, long long count);
+// The same for a text whose English forms are `one` and `other`: its translation is found
+// under `other`, and a count of one without a translation takes `one`.
+std::string TrN(std::string_view context, std::string_view one, std::string_view other,
+                long long count);
 // `text` with %1 ... %9 replaced by the arguments in one pass, so that an argument's own
 // "%2" stays as it is.
 std::string Arg(std::string_view text, std::initializer_list<std::string_view> args);
+// The same with the arguments in a list made at run time (the page's).
+std::string ArgList(std::string_view text, std::span<const std::string_view> args);
 
 }  // namespace vantrel
 

@@ -17,18 +17,18 @@
 
 #include "lab/batch_threads.h"
 #include "lab/goal_list.h"
+#include "lab/lab_options.h"
 #include "lab/organism_wording.h"
 #include "lab/qt/batch_runner.h"
 #include "lab/qt/shown_numbers.h"
 #include "lab/qt/stable_distribution_view.h"
+#include "population/parameters.h"
 #include "ui/qt/focus_mark.h"
 
 namespace vantrel {
 
 namespace {
 
-constexpr int kDefaultRuns = 20;
-constexpr int kDefaultMaxClicks = 1'000'000;
 constexpr int kStatusLines = 4;
 
 QString AspectTitle(Aspect aspect) {
@@ -193,7 +193,7 @@ QWidget* AutoRunPanel::MakeGoalBox() {
 
 QWidget* AutoRunPanel::MakeConditionsBox() {
   auto* box = new QGroupBox(tr("Conditions"), this);
-  population_->setRange(2, 1000);
+  population_->setRange(kMinStartOrganisms, kMaxStartOrganisms);
   population_->setAccessibleName(tr("Population"));
   creativity_->setRange(0, 99);
   creativity_->setSuffix(QStringLiteral(" %"));
@@ -203,7 +203,7 @@ QWidget* AutoRunPanel::MakeConditionsBox() {
   strictness_->setRange(0, 1);
   strictness_->setDecimals(2);
   strictness_->setSingleStep(0.05);
-  strictness_->setValue(1);
+  strictness_->setValue(LabOptions{}.strictnesses.front());
   strictness_->setAccessibleName(tr("Strictness"));
   strictness_->setToolTip(
       tr("How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss "
@@ -251,13 +251,13 @@ QWidget* AutoRunPanel::MakeConditionsBox() {
 QWidget* AutoRunPanel::MakeRunsBox() {
   auto* box = new QGroupBox(tr("Runs"), this);
   runs_->setRange(1, 100'000);
-  runs_->setValue(kDefaultRuns);
+  runs_->setValue(kPanelRuns);
   max_clicks_->setRange(1, std::numeric_limits<int>::max());
-  max_clicks_->setValue(kDefaultMaxClicks);
+  max_clicks_->setValue(LabOptions{}.max_clicks);
   max_clicks_->setGroupSeparatorShown(true);
   max_clicks_->setToolTip(tr("A run that is not stable by then counts as not reached"));
   seed_->setRange(0, std::numeric_limits<int>::max());
-  seed_->setValue(1);
+  seed_->setValue(static_cast<int>(LabOptions{}.seed));
   seed_->setToolTip(tr("The same seed and choices give the same runs"));
   auto* form = new QFormLayout(box);
   form->addRow(tr("Runs per condition"), runs_);

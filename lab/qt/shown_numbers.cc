@@ -2,8 +2,10 @@
 
 #include <QChart>
 #include <QWidget>
+#include <string>
 
 #include "language/catalogue.h"
+#include "language/numbers.h"
 #include "ui/qt/language_locale.h"
 
 namespace vantrel {
@@ -15,14 +17,14 @@ QLocale ShownLocale() {
   return LanguageLocale(language);
 }
 
-QString ShownNumber(long long number) { return ShownLocale().toString(number); }
-
-QString ShownDecimal(double number) {
-  return ShownLocale().toString(number, 'g', QLocale::FloatingPointShortest);
+QString ShownNumber(long long number) {
+  return QString::fromStdString(LocalNumber(std::to_string(number)));
 }
 
+QString ShownDecimal(double number) { return QString::fromStdString(LocalDecimal(number)); }
+
 QString ShownDecimal(double number, int decimals) {
-  return ShownLocale().toString(number, 'f', decimals);
+  return QString::fromStdString(LocalDecimal(number, decimals));
 }
 
 void LocaliseChart(QChart& chart) {

@@ -11,7 +11,8 @@ namespace vantrel {
 
 // Numbers as the notebook shows them (counters, parameters, plot axes), in the format of the
 // language the program speaks: "1.234" and "0,95" in Dutch and German. English keeps the
-// plain "1234" and "0.95" it always showed. Table cells and files never go through here.
+// plain "1234" and "0.95" it always showed. The texts are the core's (language/numbers.h),
+// which the page shows too. Table cells and files never go through here.
 
 // The locale of the program's language: Dutch or German as spoken in the Netherlands and
 // Germany, else the plain C locale.

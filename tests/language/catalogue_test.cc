@@ -62,6 +62,10 @@ TEST_F(CurrentLanguageTest, TranslatesWithPluralsAndFallsBackToTheSource) {
   EXPECT_EQ(Tr("Lab", "Reached"), "Reached");
   EXPECT_EQ(Tr("Lab", "Stable"), "Stable");
   EXPECT_EQ(TrN("Lab", "%n shots", 2), "2 shots");
+  // The count with its thousands grouped; English's singular where no translation has one.
+  EXPECT_EQ(TrN("Lab", "%n clicks", 1234), "1.234 Klicks");
+  EXPECT_EQ(TrN("Lab", "%n shot", "%n shots", 1), "1 shot");
+  EXPECT_EQ(TrN("Lab", "%n click", "%n clicks", 1), "1 Klick");
 }
 
 TEST(CatalogueTest, ArgReplacesEachPlaceholderOnce) {

@@ -52,5 +52,43 @@ TEST(NumbersTest, DutchAndGermanWriteDecimalCommasAndGroupWithPoints) {
   SetLanguage(Language::kEnglish);
 }
 
+TEST(NumbersTest, DecimalsRoundTiesAwayFromZeroAndTakeTheLanguagesMarks) {
+  struct Case {
+    double number;
+    int decimals;  // -1: the shortest form
+    const char* english;
+    const char* german;
+  };
+  const Case cases[] = {
+      {1234, -1, "1234", "1.234"},
+      {2.5, -1, "2.5", "2,5"},
+      {0.1, -1, "0.1", "0,1"},
+      {-1234.5, -1, "-1234.5", "-1.234,5"},
+      {1e-7, -1, "0.0000001", "0,0000001"},
+      {0, -1, "0", "0"},
+      // printf would round these ties to even.
+      {2.25, 1, "2.3", "2,3"},
+      {0.25, 1, "0.3", "0,3"},
+      {-2.25, 1, "-2.3", "-2,3"},
+      {0.125, 2, "0.13", "0,13"},
+      // Not a tie: 2.35 is a little below as a double.
+      {2.35, 1, "2.4", "2,4"},
+      {1.005, 2, "1.00", "1,00"},
+      {9.96, 1, "10.0", "10,0"},
+      {999.5, 0, "1000", "1.000"},
+      {0, 1, "0.0", "0,0"},
+  };
+  for (const Language language : {Language::kEnglish, Language::kGerman}) {
+    SetLanguage(language, "");
+    for (const Case& c : cases) {
+      const std::string shown =
+          c.decimals < 0 ? LocalDecimal(c.number) : LocalDecimal(c.number, c.decimals);
+      EXPECT_EQ(shown, language == Language::kGerman ? c.german : c.english)
+          << c.number << " with " << c.decimals;
+    }
+  }
+  SetLanguage(Language::kEnglish);
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -60,6 +60,8 @@ const interfaces = new Map(
     'JournalTexts',
     'WorkbookCells',
     'FileRefusal',
+    'Limits',
+    'AutoRunDefaults',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -486,7 +488,34 @@ module.setLanguage('nl', germanNote.subarray(4));
 assert.match(module.contactSheetNote(1000, 1200), /^The picture shows the first 1.000 of 1.200/);
 assert.equal(module.setLanguage('xx', germanNote), 'en');
 assert.match(module.contactSheetNote(1000, 1200), /first 1,000 of 1,200/);
+// The page's texts and numbers as the engine reads and writes them (the cases are the
+// page's, in page_units_test.mjs, and the core's).
+module.setLanguage('de', germanNote);
+const galleryNote = 'The picture shows the first %1 of %2 organisms, in table order.';
+assert.deepEqual(
+  [
+    call(module, 'tr', 'Gallery', galleryNote),
+    call(module, 'trN', 'Page', '%n run', '%n runs', 1234),
+    call(module, 'localDecimal', 1234.5, -1),
+    module.localDecimal(0.25, 1),
+  ],
+  ['Erst %1 von %2.', '1.234 runs', '1.234,5', '0,3'],
+);
 module.setLanguage('en', new Uint8Array());
+assert.equal(module.trN('Page', '%n run', '%n runs', 1), '1 run');
+assert.equal(call(module, 'arg', '%2 of %1, %3', ['%2', 'x']), 'x of %2, %3');
+// The start population's limits are the ones the engine caps to.
+const limits = call(module, 'limits');
+const capped = new module.Engine(noon);
+const capsAt = (startOrganisms) => capped.setParameters({ startOrganisms }).startOrganisms;
+assert.deepEqual([capsAt(0), capsAt(1e6)], [limits.minStartOrganisms, limits.maxStartOrganisms]);
+capped.delete();
+assert.ok(limits.keepRuns > 1);
+// The automatic runs' first values are vantrel-lab's but for fewer runs.
+const firstValues = call(module, 'autoRunDefaults');
+const labDefaults = new module.LabSweep(['--goal', 'shape=square']);
+assert.ok(firstValues.runs < labDefaults.totalRuns());
+labDefaults.delete();
 
 assert.deepEqual(
   [...called].sort(),

@@ -9,7 +9,7 @@
 // preferences; memory is readied for a big load a slice per task; a
 // step's measure counts the drawing its frame does.
 //
-//   node page_units_test.mjs
+//   node page_units_test.mjs [vantrel_engine.mjs]
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -17,6 +17,7 @@ import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { gunzipSync, gzipSync } from 'node:zlib';
+import { loadEngineModule } from './load_module.mjs';
 import { pageScript } from './page_source.mjs';
 
 // A TypeScript file of the page as a module (its imports are types only).
@@ -314,8 +315,17 @@ try {
   missing.close();
 }
 
-// The catalogue as the build's tool writes it from a Linguist file, read by the page.
+// The page's texts and numbers come from the engine (built by scripts/web.sh, or the module
+// named on the command line), which reads the catalogue the build's tool writes from a
+// Linguist file.
+const vantrel = await loadEngineModule(
+  process.argv[2] ?? new URL('../../build/wasm/web/vantrel_engine.mjs', import.meta.url).pathname,
+);
 const catalogue = await pageModule('catalogue.ts');
+function speak(code, bytes) {
+  vantrel.setLanguage(code, bytes);
+  catalogue.useCatalogue(code, vantrel);
+}
 function builtCatalogue(messages) {
   const folder = mkdtempSync(path.join(tmpdir(), 'page_units_'));
   try {
@@ -339,9 +349,13 @@ const built = builtCatalogue(
     `</translation></message></context><context><name>PageStart</name>${message('Run', 'Starten')}` +
     `${message('Close', 'Schließen')}</context>`,
 );
-const read = catalogue.parseCatalogue(built);
-assert.equal(read.language, 'de');
-catalogue.useCatalogue('de', read);
+// Before the engine runs: only the page's own texts, found in the bytes.
+assert.deepEqual(
+  ['Run', 'Größe', 'Close', 'Open'].map((text) => catalogue.textBeforeEngine(built, text)),
+  ['Durchgang', 'Maß', 'Close', 'Open'],
+);
+assert.equal(catalogue.tr('Run'), 'Run', 'English before the engine speaks');
+speak('de', built);
 assert.deepEqual(
   [catalogue.tr('Run'), catalogue.tr('Run', 'PageStart'), catalogue.tr('Größe')],
   ['Durchgang', 'Starten', 'Maß'],
@@ -354,23 +368,21 @@ assert.deepEqual(
   ['1 Organismus', '2 Organismen', '1.234 Organismen'],
 );
 assert.deepEqual(
-  [catalogue.formatNumber(1234), catalogue.formatNumber(2.25, 1), catalogue.groupedNumber(1234)],
-  ['1.234', '2,3', '1.234'],
+  [catalogue.formatNumber(1234), catalogue.formatNumber(2.25, 1), catalogue.formatNumber(0.1)],
+  ['1.234', '2,3', '0,1'],
 );
 assert.equal(catalogue.fill('%2 von %1', '%2', 'x'), 'x von %2', 'an argument is not filled again');
 // A record that is not UTF-8 or lacks its translation is left out, and the rest is read;
 // bytes that are no catalogue give none.
 const notUtf8 = [0x50, 0x61, 0x67, 0x65, 0x1f, 0x4f, 0x70, 0x65, 0x6e, 0x1f, 0xff, 0x1e];
 const noTranslation = [0x50, 0x61, 0x67, 0x65, 0x1f, 0x53, 0x1e];
-const damaged = Uint8Array.from([...built, ...notUtf8, ...noTranslation]);
-const survived = catalogue.parseCatalogue(damaged);
-assert.deepEqual([survived.byKey.size, catalogue.lookUp(survived, 'Open')], [5, undefined]);
-const cut = catalogue.parseCatalogue(built.subarray(0, built.indexOf(0x1e, 40) + 3));
-assert.ok(cut.byKey.size < 5 && cut.byKey.size > 0, 'a catalogue cut short keeps what is whole');
+speak('de', Uint8Array.from([...built, ...notUtf8, ...noTranslation]));
+assert.deepEqual([catalogue.tr('Run'), catalogue.tr('Open')], ['Durchgang', 'Open']);
 for (const bytes of [new Uint8Array(), new TextEncoder().encode('<html>\u001eRun')]) {
-  assert.equal(catalogue.parseCatalogue(bytes).byKey.size, 0);
+  speak('de', bytes);
+  assert.equal(catalogue.tr('Run'), 'Run');
 }
-catalogue.useCatalogue('en', catalogue.emptyCatalogue());
+speak('en', new Uint8Array());
 assert.deepEqual(
   [
     catalogue.trN('%n organism', '%n organisms', 1),
@@ -417,7 +429,7 @@ try {
   const tool = new URL('../../language/tools/ts_to_catalogue.py', import.meta.url).pathname;
   execFileSync('python3', [tool, '--out', dutchFolder, ...files]);
   const dutch = new Uint8Array(readFileSync(path.join(dutchFolder, 'vantrel_nl.cat')));
-  catalogue.useCatalogue('nl', catalogue.parseCatalogue(dutch));
+  speak('nl', dutch);
 } finally {
   rmSync(dutchFolder, { recursive: true, force: true });
 }
@@ -431,7 +443,7 @@ assert.deepEqual(sentences(), [
   ' Hij staat nu als ronde 6 in de rondetabel.',
   ' Ze staan nu als rondes 6 tot en met 8 in de rondetabel.',
 ]);
-catalogue.useCatalogue('en', catalogue.emptyCatalogue());
+speak('en', new Uint8Array());
 
 const { codeOf, preferredLanguage } = await pageModule('language_codes.ts');
 assert.deepEqual(['de-AT', 'NL_be', 'pseudo', 'fr', ''].map(codeOf), [

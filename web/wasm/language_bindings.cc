@@ -1,6 +1,7 @@
 // The engine's language for the texts it makes (ideas, messages, the experiments help, the
 // notebook's texts): the page fetches the catalogue of the language chosen and hands its
-// bytes over, as the module holds none.
+// bytes over, as the module holds none. The page's own texts and the numbers it shows are
+// looked up and written here too, so that both faces read one catalogue the same way.
 
 #include <emscripten/bind.h>
 
@@ -8,9 +9,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "language/catalogue.h"
 #include "language/language.h"
+#include "language/numbers.h"
 
 namespace vantrel {
 
@@ -37,6 +41,26 @@ std::string SetLanguageBinding(const std::string& code, const val& bytes) {
 
 std::string LanguageBinding() { return std::string(LanguageCode(CurrentLanguage())); }
 
+std::string TrBinding(const std::string& context, const std::string& source) {
+  return Tr(context, source);
+}
+
+std::string TrNBinding(const std::string& context, const std::string& one, const std::string& other,
+                       double count) {
+  return TrN(context, one, other, static_cast<long long>(count));
+}
+
+std::string ArgBinding(const std::string& text, const val& args) {
+  const std::vector<std::string> texts = emscripten::vecFromJSArray<std::string>(args);
+  const std::vector<std::string_view> views(texts.begin(), texts.end());
+  return ArgList(text, views);
+}
+
+// A number with `decimals` places, or in its shortest form when `decimals` is negative.
+std::string LocalDecimalBinding(double number, int decimals) {
+  return decimals < 0 ? LocalDecimal(number) : LocalDecimal(number, decimals);
+}
+
 }  // namespace
 
 }  // namespace vantrel
@@ -44,4 +68,8 @@ std::string LanguageBinding() { return std::string(LanguageCode(CurrentLanguage(
 EMSCRIPTEN_BINDINGS(language) {
   emscripten::function("setLanguage", &vantrel::SetLanguageBinding);
   emscripten::function("language", &vantrel::LanguageBinding);
+  emscripten::function("tr", &vantrel::TrBinding);
+  emscripten::function("trN", &vantrel::TrNBinding);
+  emscripten::function("arg", &vantrel::ArgBinding);
+  emscripten::function("localDecimal", &vantrel::LocalDecimalBinding);
 }

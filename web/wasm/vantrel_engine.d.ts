@@ -591,6 +591,48 @@ export interface VantrelEngineModule {
   setLanguage(code: string, catalogue: Uint8Array): string;
   /** The code of the language the engine speaks. */
   language(): string;
+  /**
+   * `source` in the language spoken, found in `context` or else under the same source in
+   * any context; `source` itself when the catalogue lacks it.
+   */
+  tr(context: string, source: string): string;
+  /**
+   * The plural form for `count` of a text whose English forms are `one` and `other`, found
+   * under `other`; "%n" replaced by the count with its thousands grouped.
+   */
+  trN(context: string, one: string, other: string, count: number): string;
+  /** `text` with %1 ... %9 replaced by `args` in one pass: an argument's own "%2" stays. */
+  arg(text: string, args: string[]): string;
+  /**
+   * `number` as the language spoken writes a shown number ("1234" and "2.5" in English,
+   * "1.234" and "2,5" in Dutch and German): with `decimals` places (a tie rounded away from
+   * zero), or in its shortest form when `decimals` is negative.
+   */
+  localDecimal(number: number, decimals: number): string;
+  /** The limits and counts the core sets. */
+  limits(): Limits;
+  /** The first values of the "Run automatically" panel, as the desktop's panel has them. */
+  autoRunDefaults(): AutoRunDefaults;
+}
+
+/** The first value of each of the automatic runs' boxes, by its vantrel-lab option. */
+export interface AutoRunDefaults {
+  population: number;
+  creativity: number;
+  bonus: number;
+  strictness: number;
+  runs: number;
+  maxClicks: number;
+  seed: number;
+  warmupClicks: number;
+}
+
+export interface Limits {
+  /** The start population's box: the fewest and the most organisms. */
+  minStartOrganisms: number;
+  maxStartOrganisms: number;
+  /** How many program runs' journals are kept, this one's included. */
+  keepRuns: number;
 }
 
 /** Where the module's WebAssembly comes from, when the caller provides it. */

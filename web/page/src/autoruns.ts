@@ -23,17 +23,8 @@ export interface FinishedRuns {
   cancelled: boolean;
 }
 
-// The panel's first values: the desktop panel's runs and click limit, vantrel-lab's others.
 // The progress bar is brought up to date at most this often while runs play (milliseconds).
 const kProgressInterval = 250;
-
-const kDefaults = {
-  runs: '20',
-  maxClicks: '1000000',
-  seed: '1',
-  strictness: '1',
-  warmupClicks: '100',
-};
 
 interface Field {
   input: HTMLInputElement | HTMLTextAreaElement;
@@ -74,6 +65,8 @@ export class AutoRunPanel {
   ) {
     this.pool = new AutoRunPool(startWorker);
     const t = texts.autoruns;
+    // The panel's first values, the desktop panel's (the core's).
+    const first = vantrel.autoRunDefaults();
     this.element = document.createElement('section');
     this.element.className = 'autoruns';
     this.element.hidden = true;
@@ -93,18 +86,18 @@ export class AutoRunPanel {
 
     const conditions = fieldset(
       t.conditions,
-      this.text('--population', t.population, '10', t.listTip),
-      this.text('--creativity', t.creativity, '10', t.listTip),
-      this.text('--bonus', t.bonus, '1', t.listTip),
-      this.text('--strictness', t.strictness, kDefaults.strictness, t.strictnessTip),
+      this.text('--population', t.population, String(first.population), t.listTip),
+      this.text('--creativity', t.creativity, String(first.creativity), t.listTip),
+      this.text('--bonus', t.bonus, String(first.bonus), t.listTip),
+      this.text('--strictness', t.strictness, String(first.strictness), t.strictnessTip),
     );
     this.warmupGoal = input('');
-    this.warmupClicks = input(kDefaults.warmupClicks);
+    this.warmupClicks = input(String(first.warmupClicks));
     const runs = fieldset(
       t.runsBox,
-      this.text('--runs', t.runs, kDefaults.runs),
-      this.text('--max-clicks', t.maxClicks, kDefaults.maxClicks, t.maxClicksTip),
-      this.text('--seed', t.seed, kDefaults.seed, t.seedTip),
+      this.text('--runs', t.runs, String(first.runs)),
+      this.text('--max-clicks', t.maxClicks, String(first.maxClicks), t.maxClicksTip),
+      this.text('--seed', t.seed, String(first.seed), t.seedTip),
       labelled(t.warmupGoal, this.warmupGoal),
       labelled(t.warmupClicks, this.warmupClicks),
     );

@@ -13,7 +13,6 @@ import { JournalStore, joinEntries, kJournalVersion, packEntries } from './journ
 import type { RunInfo, StoredBase, StoredEntry } from './journal_store';
 import { texts } from './texts';
 
-const kKeepRuns = 10;
 const kMaxBytes = 50 * 1024 * 1024;
 const kLockPrefix = 'vantrel-run-';
 const kFinishedPrefix = 'vantrel-run-finished-';
@@ -253,16 +252,18 @@ export class PageJournal {
     measure(kWriteMeasure, start);
   }
 
-  // Deletes the runs past the newest ten (this one among them) or past 50 MB in all; a
-  // run another tab holds stays, and so does the newest earlier one until it is offered.
+  // Deletes the runs past the newest the core keeps (this one among them) or past 50 MB in
+  // all; a run another tab holds stays, and so does the newest earlier one until it is
+  // offered.
   private async prune(before: RunInfo[]): Promise<void> {
+    const { keepRuns } = this.vantrel.limits();
     const running = await heldLocks();
     const earlier = before.filter((run) => !running.has(kLockPrefix + run.id));
     if (earlier[0] && localStorage.getItem(finishedKey(earlier[0].id)) === null) earlier.shift();
     let kept = 0;
     let total = this.info?.bytes ?? 0;
     for (const run of earlier) {
-      if (kept < kKeepRuns - 1 && total + run.bytes <= kMaxBytes) {
+      if (kept < keepRuns - 1 && total + run.bytes <= kMaxBytes) {
         kept += 1;
         total += run.bytes;
       } else {

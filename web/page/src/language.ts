@@ -5,7 +5,8 @@
 // address overrides both (also for the pseudo-language of the tests). A language fetches
 // its vantrel_<code>.cat when chosen, a file of the site or a data: address inside the
 // single file; English has none to load.
-import { emptyCatalogue, parseCatalogue, useCatalogue } from './catalogue';
+import type { VantrelEngineModule } from 'vantrel-engine';
+import { useCatalogue } from './catalogue';
 import { codeOf, preferredLanguage } from './language_codes';
 import { unpacked } from './packed';
 import { translateTexts } from './texts';
@@ -60,10 +61,11 @@ export async function catalogueBytes(code: string): Promise<Uint8Array> {
   }
 }
 
-// Makes the page speak `code` with the catalogue `bytes`: its texts, its numbers and the
-// document's language.
-export function speakOnPage(code: string, bytes: Uint8Array): void {
-  useCatalogue(code, bytes.length > 0 ? parseCatalogue(bytes) : emptyCatalogue());
+// Makes the engine and the page speak `code` with the catalogue `bytes`: the engine's texts,
+// the page's, its numbers and the document's language.
+export function speakOnPage(vantrel: VantrelEngineModule, code: string, bytes: Uint8Array): void {
+  vantrel.setLanguage(code, bytes);
+  useCatalogue(code, vantrel);
   translateTexts();
   document.documentElement.lang = code === 'pseudo' ? 'en' : code;
 }

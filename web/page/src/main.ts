@@ -12,8 +12,6 @@ import type { TableReader } from './files';
 import { OrganismGrid } from './grid';
 import { isRestoreKey, programKey, takesTyping } from './keys';
 import type { KeyAction } from './keys';
-import { prepareNumbers } from './catalogue';
-import { whenIdle } from './idle';
 import { readyMemory } from './memory_ready';
 import { nextTask } from './next_task';
 import { TableOpener } from './open_table';
@@ -32,6 +30,7 @@ import { framedWithHint } from './invisible_hint';
 import { showPictureMenu } from './picture_menus';
 import { texts } from './texts';
 import { catalogueBytes, rememberLanguage, speakOnPage, startLanguage } from './language';
+import { textBeforeEngine } from './catalogue';
 import { languageChoice } from './language_choice';
 import type { VantrelEngineModule } from 'vantrel-engine';
 import { AutoRunPanel } from './autoruns';
@@ -117,17 +116,20 @@ interface PageParts {
   views(): { advanced: boolean; panels: string[] };
 }
 
+// The catalogue of the language the page starts in, for what it shows before the engine runs.
+let startCatalogue: Uint8Array = new Uint8Array();
+
 async function start(app: HTMLElement): Promise<void> {
   app.setAttribute('aria-busy', 'true');
   const code = startLanguage();
   const compiling = compileEngine(engineWasm, unpacked);
   // The catalogue comes while the WebAssembly compiles.
   const catalogue = await catalogueBytes(code);
-  speakOnPage(code, catalogue);
-  app.textContent = texts.loading;
+  startCatalogue = catalogue;
+  app.textContent = textBeforeEngine(catalogue, texts.loading);
   const compiled = await compiling;
   const vantrel = await startEngine(compiled);
-  vantrel.setLanguage(code, catalogue);
+  speakOnPage(vantrel, code, catalogue);
   // Seeded from the clock, as the desktop program seeds itself.
   const engine: Engine = new vantrel.Engine();
 
@@ -159,9 +161,7 @@ async function start(app: HTMLElement): Promise<void> {
 // open opened again and the focus back on the language choice.
 async function changeLanguage(kept: Kept, code: string): Promise<void> {
   rememberLanguage(code);
-  const catalogue = await catalogueBytes(code);
-  speakOnPage(code, catalogue);
-  kept.vantrel.setLanguage(code, catalogue);
+  speakOnPage(kept.vantrel, code, await catalogueBytes(code));
   makePage(kept, kept.page.views());
   document.getElementById('language')?.focus();
 }
@@ -169,8 +169,6 @@ async function changeLanguage(kept: Kept, code: string): Promise<void> {
 // The page's views, made in the language shown, in place of any made before.
 function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] }): void {
   const { app, compiled, vantrel, engine, journal, dropHint } = kept;
-  // The language's numbers are ready before a view first words a count.
-  whenIdle(prepareNumbers);
   const heading = document.createElement('h1');
   heading.textContent = texts.title;
   const canvas = document.createElement('canvas');
@@ -189,7 +187,7 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
   spoken.className = 'visually-hidden';
   spoken.setAttribute('aria-live', 'polite');
 
-  const parameters = new ParameterBoxes(engine);
+  const parameters = new ParameterBoxes(engine, vantrel.limits());
   const grid = new OrganismGrid(engine, (row) => show(engine.selectRow(row)));
   const population = new PopulationView(engine, vantrel, (row) => show(engine.selectRow(row)));
   onMenuRequest(canvas, (at) => {
@@ -467,13 +465,13 @@ if (app && typeof WebAssembly !== 'object') {
   // Then in the page's language, once its catalogue is there.
   const code = startLanguage();
   void catalogueBytes(code).then((bytes) => {
-    speakOnPage(code, bytes);
-    app.textContent = texts.needs;
+    app.textContent = textBeforeEngine(bytes, texts.needs);
+    document.documentElement.lang = code === 'pseudo' ? 'en' : code;
   });
 } else if (app) {
   keepOffline();
   start(app).catch((error: unknown) => {
-    app.textContent = `${texts.loadFailed} ${String(error)}`;
+    app.textContent = `${textBeforeEngine(startCatalogue, texts.loadFailed)} ${String(error)}`;
     app.setAttribute('aria-busy', 'false');
   });
 }

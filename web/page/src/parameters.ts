@@ -2,12 +2,8 @@
 // The three number boxes that steer a run. A box hands its number to the engine when the
 // user leaves it or presses Enter, and before every action that starts from the
 // parameters; the engine caps it and the box shows the value kept.
-import type { Engine, Parameters } from 'vantrel-engine';
+import type { Engine, Limits, Parameters } from 'vantrel-engine';
 import { texts } from './texts';
-
-// The start population's limits, as the desktop's box has them; the other two have none.
-const kMinStart = 2;
-const kMaxStart = 1000;
 
 type Field = keyof Parameters;
 
@@ -15,14 +11,25 @@ export class ParameterBoxes {
   readonly element: HTMLFieldSetElement;
   private readonly boxes = new Map<Field, HTMLInputElement>();
 
-  constructor(private readonly engine: Engine) {
+  // The start population's box has the core's limits, as the desktop's has; the other two
+  // have none.
+  constructor(
+    private readonly engine: Engine,
+    limits: Limits,
+  ) {
     this.element = document.createElement('fieldset');
     this.element.className = 'parameters';
     const legend = document.createElement('legend');
     legend.textContent = texts.parameters;
     this.element.append(
       legend,
-      this.box('startOrganisms', texts.startWith, texts.organisms, kMinStart, kMaxStart),
+      this.box(
+        'startOrganisms',
+        texts.startWith,
+        texts.organisms,
+        limits.minStartOrganisms,
+        limits.maxStartOrganisms,
+      ),
       this.box('creativity', texts.creativity, texts.percent),
       this.box('bonus', texts.bonus, ''),
     );

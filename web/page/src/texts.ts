@@ -4,7 +4,7 @@
 // help, the link addresses) come from the engine instead. The English texts are the keys
 // of the translations: translateTexts() puts each text's translation in its place, and
 // the sentences with numbers take their template from the catalogue when they are made.
-import { fill, formatNumber, numberLocale, tr, trN } from './catalogue';
+import { dateLocale, fill, formatNumber, tr, trN } from './catalogue';
 
 const english = {
   title: 'Vantrel',
@@ -298,7 +298,7 @@ const english = {
     run: (started: number): string =>
       fill(
         tr('of the run started %1'),
-        new Date(started).toLocaleString(numberLocale(), {
+        new Date(started).toLocaleString(dateLocale(), {
           dateStyle: 'medium',
           timeStyle: 'medium',
         }),
