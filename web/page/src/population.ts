@@ -102,6 +102,7 @@ export class PopulationView {
   private readonly slider: HTMLInputElement;
   private readonly sizeText: HTMLOutputElement;
   private readonly countText: HTMLSpanElement;
+  private countShown = -1; // the count countText words
   private readonly hint: HTMLParagraphElement;
   private readonly cache: ThumbnailCache<ViewPicture>;
   // The option elements in sight, kept from one drawing to the next, and the row each
@@ -268,7 +269,11 @@ export class PopulationView {
     const count = this.geometry.count;
     this.hint.hidden = count > 0;
     setText(this.sizeText, `${String(this.size)} px`);
-    setText(this.countText, trN('%n organism', '%n organisms', count));
+    // Worded again only for a new count: a step keeps it.
+    if (count !== this.countShown) {
+      this.countShown = count;
+      setText(this.countText, trN('%n organism', '%n organisms', count));
+    }
     this.showSelection();
     this.draw();
   }
@@ -410,7 +415,7 @@ export class PopulationView {
     // page's style, which a change to the page makes the browser work out again at the
     // next text drawn, once for every caption were the two interleaved.
     const layerTop = boxes[kCellAt + 1] ?? 0;
-    this.options.style('top', `${String(layerTop)}px`);
+    this.options.style('transform', `translateY(${String(layerTop)}px)`);
     rows.forEach((organism, i) => {
       const row = first + i + 1;
       const option = this.optionPool[i];

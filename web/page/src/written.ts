@@ -33,7 +33,7 @@ export class Written<Element extends HTMLElement = HTMLElement> {
     if (this.changed(`@${name}`, value)) this.element.setAttribute(name, value);
   }
 
-  style(name: 'left' | 'top' | 'width' | 'height', value: string): void {
+  style(name: 'left' | 'top' | 'width' | 'height' | 'transform', value: string): void {
     if (this.changed(name, value)) this.element.style[name] = value;
   }
 
