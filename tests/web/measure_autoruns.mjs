@@ -6,17 +6,22 @@
 // test: the figures depend on the machine. Run by hand after scripts/web.sh --build.
 // The sweep is RUNS short runs (populations of 10 and a goal met within 3,000 clicks, a
 // fraction of a second in all), or with --experiment1 the docs' Experiment 1 (four
-// conditions) with RUNS / 4 runs each, some of them thousands of clicks long.
+// conditions) with RUNS / 4 runs each, some of them thousands of clicks long. With --lab
+// LAB, each round also times the same sweep natively with `LAB --jobs 1` and `--jobs 2`,
+// alternating with the page, and prints the page's speed-up as a share of the lab's.
 //
-//   node measure_autoruns.mjs SITE [ROUNDS [RUNS]] [--experiment1]
+//   node measure_autoruns.mjs SITE [ROUNDS [RUNS]] [--experiment1] [--lab LAB]
+import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { serveSite } from './serve_site.mjs';
 
 const experiment1 = process.argv.includes('--experiment1');
+const labAt = process.argv.indexOf('--lab');
+const lab = labAt > 0 ? path.resolve(process.argv[labAt + 1]) : undefined;
 const [site, rounds = '3', runs = '4000'] = process.argv
   .slice(2)
-  .filter((arg) => arg !== '--experiment1');
+  .filter((arg, i, all) => arg !== '--experiment1' && arg !== '--lab' && all[i - 1] !== '--lab');
 const options = experiment1
   ? {
       goals: 'size=large,shape=square,spokes=yes\ncolor=green,intensity=dark',
@@ -24,6 +29,12 @@ const options = experiment1
       runs: String(Math.max(1, Math.round(Number(runs) / 4))),
     }
   : { goals: 'shape=square', population: '10', runs, maxClicks: '3000' };
+// The same sweep in vantrel-lab's options.
+const labOptions = [
+  ...options.goals.split('\n').flatMap((goal) => ['--goal', goal]),
+  ...['--population', options.population, '--runs', options.runs],
+  ...(options.maxClicks ? ['--max-clicks', options.maxClicks] : []),
+];
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
 
@@ -69,12 +80,24 @@ async function sweepSeconds(workers) {
   return ms / 1000;
 }
 
+// The native lab's wall time for the sweep with `jobs` threads.
+function labSeconds(jobs) {
+  const start = performance.now();
+  execFileSync(lab, [...labOptions, '--jobs', String(jobs)], { stdio: 'ignore' });
+  return (performance.now() - start) / 1000;
+}
+
 const times = { 1: [], 2: [] };
+const native = { 1: [], 2: [] };
 try {
   for (let round = 0; round < Number(rounds); ++round) {
     for (const workers of [1, 2]) {
       times[workers].push(await sweepSeconds(workers));
       console.log(`round ${round + 1}: ${workers} worker(s) ${times[workers].at(-1).toFixed(2)} s`);
+      if (!lab) continue;
+      native[workers].push(labSeconds(workers));
+      const seconds = native[workers].at(-1).toFixed(2);
+      console.log(`round ${round + 1}: vantrel-lab --jobs ${workers} ${seconds} s`);
     }
   }
 } finally {
@@ -87,3 +110,15 @@ console.log(
     `1 worker ${median(times[1]).toFixed(2)} s, 2 workers ` +
     `${median(times[2]).toFixed(2)} s, ${(median(times[1]) / median(times[2])).toFixed(2)} times`,
 );
+if (lab) {
+  const speedUp = (one, two) => median(one) / median(two);
+  const share = speedUp(times[1], times[2]) / speedUp(native[1], native[2]);
+  // Each round's own share too: the machine's load changes from round to round.
+  const rounds = times[1].map((one, i) => one / times[2][i] / (native[1][i] / native[2][i]));
+  console.log(
+    `vantrel-lab: --jobs 1 ${median(native[1]).toFixed(2)} s, --jobs 2 ` +
+      `${median(native[2]).toFixed(2)} s, ${speedUp(native[1], native[2]).toFixed(2)} times; ` +
+      `the page's speed-up is ${share.toFixed(2)} of the lab's ` +
+      `(rounds ${rounds.map((r) => r.toFixed(2)).join(', ')})`,
+  );
+}

@@ -76,8 +76,16 @@ const element = {
       writes.push(['top', value]);
     },
   },
+  // A text written whole leaves one text node, which later texts go into.
   set textContent(value) {
     writes.push(['text', value]);
+    const node = {
+      nodeType: 3,
+      set data(text) {
+        writes.push(['data', text]);
+      },
+    };
+    this.firstChild = this.lastChild = value === '' ? null : node;
   },
 };
 const written = new Written(element);
@@ -87,14 +95,18 @@ for (const value of ['1', '1', '2']) {
   written.text(value);
 }
 written.attribute('id', '2'); // another attribute, though the same value
+written.text(''); // no text node is left empty
+written.text('3');
 assert.deepEqual(writes, [
   ['data-row', '1'],
   ['top', '1px'],
   ['text', '1'],
   ['data-row', '2'],
   ['top', '2px'],
-  ['text', '2'],
+  ['data', '2'],
   ['id', '2'],
+  ['text', ''],
+  ['text', '3'],
 ]);
 
 // A population's link: the table's bytes and the parameters come back whole, whatever

@@ -31,6 +31,14 @@ export function fitted(text: string, width: number, measure: (text: string) => n
   return characters.slice(0, Math.max(1, low)).join('') + kEllipsis;
 }
 
+// A picture's caption: its organism's ID and survival, in its label's box.
+export interface Caption {
+  id: string;
+  survival: string;
+  box: { left: number; top: number; width: number; height: number };
+  selected: boolean;
+}
+
 // Writes captions on one canvas, its context scaled to CSS pixels.
 export class CaptionWriter {
   private readonly fits = new Map<string, string>();
@@ -40,25 +48,31 @@ export class CaptionWriter {
 
   constructor(private readonly context: CanvasRenderingContext2D) {}
 
-  // The caption of the label box at (left, top), `width` x `height`; white on the
-  // selection's frame.
-  write(
-    id: string,
-    survival: string,
-    box: { left: number; top: number; width: number; height: number },
-    selected: boolean,
-  ): void {
+  // Each caption in its label box at (left, top), `width` x `height`; white on the
+  // selection's frame. All the IDs go first, then all the survivals, each in one colour
+  // after the other: the canvas's text state changes a few times a drawing, not at every
+  // text (each change is a call into the browser, the font's a parse of its text).
+  writeAll(captions: readonly Caption[]): void {
     const context = this.context;
-    const half = Math.max(0, (box.width - 2 * kPadding - kGap) / 2);
     context.font = kFont;
     context.textBaseline = 'alphabetic';
-    const baseline = box.top + this.baselineIn(box.height);
-    context.textAlign = 'left';
-    context.fillStyle = selected ? kColours.selected : kColours.id;
-    this.writeWithin(id, box.left + kPadding, baseline, half, box);
-    context.textAlign = 'right';
-    context.fillStyle = selected ? kColours.selected : kColours.survival;
-    this.writeWithin(survival, box.left + box.width - kPadding, baseline, half, box);
+    const parts = [
+      { align: 'left', colour: kColours.id, selected: false },
+      { align: 'left', colour: kColours.selected, selected: true },
+      { align: 'right', colour: kColours.survival, selected: false },
+      { align: 'right', colour: kColours.selected, selected: true },
+    ] as const;
+    for (const { align, colour, selected } of parts) {
+      context.textAlign = align;
+      context.fillStyle = colour;
+      for (const { id, survival, box, selected: isSelected } of captions) {
+        if (isSelected !== selected) continue;
+        const half = Math.max(0, (box.width - 2 * kPadding - kGap) / 2);
+        const baseline = box.top + this.baselineIn(box.height);
+        if (align === 'left') this.writeWithin(id, box.left + kPadding, baseline, half, box);
+        else this.writeWithin(survival, box.left + box.width - kPadding, baseline, half, box);
+      }
+    }
   }
 
   // Writes `text` from x (its left or right end, as aligned) within `width` pixels, cut and

@@ -3,9 +3,15 @@
 // button that has the focus. While one is open the program's keys do nothing.
 import { texts } from './texts';
 
+// The page's dialogs, kept up to date by the browser: each key asks several times whether
+// one is open, and a selector would search the whole page every time.
+let dialogs: HTMLCollectionOf<HTMLDialogElement> | undefined;
+
 // Whether a modal dialog of the page is open.
 export function dialogOpen(): boolean {
-  return document.querySelector('dialog[open]') !== null;
+  dialogs ??= document.getElementsByTagName('dialog');
+  for (const dialog of dialogs) if (dialog.open) return true;
+  return false;
 }
 
 // A modal dialog with `title`, `body` and the buttons of `footer`; `focus` gets the focus

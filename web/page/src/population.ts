@@ -48,9 +48,10 @@ const kCellAt = 0;
 const kPictureAt = 4;
 const kLabelAt = 8;
 
-// Places an element on the box at `at` in `boxes` (left, top, width, height).
-function place(element: Written, boxes: Int32Array, at: number): void {
-  const values = [boxes[at], boxes[at + 1], boxes[at + 2], boxes[at + 3]];
+// Places an element on the box at `at` in `boxes` (left, top, width, height), `above`
+// pixels higher.
+function place(element: Written, boxes: Int32Array, at: number, above: number): void {
+  const values = [boxes[at], (boxes[at + 1] ?? 0) - above, boxes[at + 2], boxes[at + 3]];
   (['left', 'top', 'width', 'height'] as const).forEach((name, i) => {
     element.style(name, `${String(values[i] ?? 0)}px`);
   });
@@ -94,11 +95,14 @@ export class PopulationView {
   private readonly scroller: HTMLDivElement;
   private readonly content: HTMLDivElement;
   private readonly canvas: HTMLCanvasElement;
-  private readonly options: HTMLDivElement;
+  // The options' layer, placed at the top of the first row in sight; each option is placed
+  // within it, so a jump to other rows moves the layer alone and the options stay put.
+  private readonly options: Written<HTMLDivElement>;
   private captions: CaptionWriter | undefined;
   private readonly slider: HTMLInputElement;
   private readonly sizeText: HTMLOutputElement;
   private readonly countText: HTMLSpanElement;
+  private countShown = -1; // the count countText words
   private readonly hint: HTMLParagraphElement;
   private readonly cache: ThumbnailCache<ViewPicture>;
   // The option elements in sight, kept from one drawing to the next, and the row each
@@ -173,12 +177,13 @@ export class PopulationView {
     this.canvas = document.createElement('canvas');
     this.canvas.className = 'population-canvas';
     this.canvas.setAttribute('aria-hidden', 'true');
-    this.options = document.createElement('div');
+    this.options = new Written(document.createElement('div'));
+    this.options.className('population-options');
     this.content = document.createElement('div');
     this.content.className = 'population-content';
     // The canvas, captions included, is hidden from assistive technology: each option's
     // name is the whole tooltip.
-    this.content.append(this.canvas, this.options);
+    this.content.append(this.canvas, this.options.element);
     this.scroller = document.createElement('div');
     this.scroller.className = 'population-scroller';
     this.scroller.setAttribute('role', 'listbox');
@@ -264,7 +269,11 @@ export class PopulationView {
     const count = this.geometry.count;
     this.hint.hidden = count > 0;
     setText(this.sizeText, `${String(this.size)} px`);
-    setText(this.countText, trN('%n organism', '%n organisms', count));
+    // Worded again only for a new count: a step keeps it.
+    if (count !== this.countShown) {
+      this.countShown = count;
+      setText(this.countText, trN('%n organism', '%n organisms', count));
+    }
     this.showSelection();
     this.draw();
   }
@@ -379,68 +388,48 @@ export class PopulationView {
       option.setAttribute('role', 'option');
       this.optionPool.push(new Written(option));
     }
-    showFirst(this.options, rows.length, (index) => this.optionPool[index]?.element);
-    if (context) this.captions ??= new CaptionWriter(context);
-    rows.forEach((organism, i) => {
-      const row = first + i + 1;
-      const at = i * kBoxNumbers;
-      const isSelected = row === selected;
-      if (context) {
-        const left = boxes[at + kPictureAt] ?? 0;
-        const y = (boxes[at + kPictureAt + 1] ?? 0) - top;
-        const size = this.geometry.pictureSize;
-        if (isSelected) {
-          context.fillStyle = kColors.frame;
-          context.beginPath();
-          context.roundRect(
-            left - kFrameWidth,
-            y - kFrameWidth,
-            size + 2 * kFrameWidth,
-            size + (boxes[at + kLabelAt + 3] ?? 0) + kFrameWidth,
-            4,
-          );
-          context.fill();
-        }
-        const thumbnail = this.cache.find(organism.dna, side);
-        const [x, deviceY] = [Math.round(left * ratio), Math.round(y * ratio)];
-        if (thumbnail instanceof ImageData) {
-          context.putImageData(thumbnail, x, deviceY);
-          if (this.penInvisible(organism.dna)) paintInvisibleHint(context, left, y, size, size);
-          painted += 1;
-        } else if (thumbnail) {
-          // Pixel for pixel, in the canvas's own pixels.
-          context.setTransform(1, 0, 0, 1, 0, 0);
-          context.drawImage(thumbnail, x, deviceY);
-          context.setTransform(ratio, 0, 0, ratio, 0, 0);
-          painted += 1;
-        } else {
-          waiting.push(organism.dna);
-          context.fillStyle = kColors.waiting;
-          context.fillRect(left, y, size, size);
-        }
-        if (!isSelected) {
-          context.strokeStyle = kColors.border;
-          context.lineWidth = 1;
-          context.strokeRect(left + 0.5, y + 0.5, size - 1, size - 1);
-        }
-        const label = {
-          left: boxes[at + kLabelAt] ?? 0,
-          top: (boxes[at + kLabelAt + 1] ?? 0) - top,
-          width: boxes[at + kLabelAt + 2] ?? 0,
-          height: kLabelHeight,
-        };
-        const survival = `${texts.population.survivalMark}${organism.survival}`;
-        this.captions?.write(organism.id, survival, label, isSelected);
-      }
-    });
+    showFirst(this.options.element, rows.length, (index) => this.optionPool[index]?.element);
+    if (context) {
+      this.captions ??= new CaptionWriter(context);
+      painted = this.drawPictures(context, rows, first, boxes, selected, side, waiting);
+      // The captions after all the pictures, so that the canvas's text state is set a few
+      // times a drawing rather than at every caption.
+      this.captions.writeAll(
+        rows.map((organism, i) => {
+          const at = i * kBoxNumbers;
+          return {
+            id: organism.id,
+            survival: `${texts.population.survivalMark}${organism.survival}`,
+            box: {
+              left: boxes[at + kLabelAt] ?? 0,
+              top: (boxes[at + kLabelAt + 1] ?? 0) - top,
+              width: boxes[at + kLabelAt + 2] ?? 0,
+              height: kLabelHeight,
+            },
+            selected: first + i + 1 === selected,
+          };
+        }),
+      );
+    }
     // The options are written after all the drawing: the canvas styles its text from the
     // page's style, which a change to the page makes the browser work out again at the
     // next text drawn, once for every caption were the two interleaved.
+    const layerTop = boxes[kCellAt + 1] ?? 0;
+    this.options.style('transform', `translateY(${String(layerTop)}px)`);
     rows.forEach((organism, i) => {
       const row = first + i + 1;
       const option = this.optionPool[i];
       if (option)
-        this.showOption(option, i, row, organism, row === selected, boxes, i * kBoxNumbers);
+        this.showOption(
+          option,
+          i,
+          row,
+          organism,
+          row === selected,
+          boxes,
+          i * kBoxNumbers,
+          layerTop,
+        );
     });
     if (selected > first && selected <= end)
       setIfChanged(this.scroller, 'aria-activedescendant', `picture-${String(selected)}`);
@@ -454,8 +443,68 @@ export class PopulationView {
     this.canvas.dataset.drawn = String(this.cache.drawn);
   }
 
-  // The option over a cell: its row, whether it is selected, and as its name the tooltip,
-  // asked of the engine only when the organism in that place changed.
+  // Draws the pictures of `rows` (the first of them row `first` + 1) with the selection's
+  // frame and the others' borders; puts the DNA of those not drawn yet in `waiting` and
+  // returns how many were painted.
+  private drawPictures(
+    context: CanvasRenderingContext2D,
+    rows: TableRow[],
+    first: number,
+    boxes: Int32Array,
+    selected: number,
+    side: number,
+    waiting: string[],
+  ): number {
+    const ratio = window.devicePixelRatio || 1;
+    const top = this.scrollTop;
+    const size = this.geometry.pictureSize;
+    let painted = 0;
+    rows.forEach((organism, i) => {
+      const at = i * kBoxNumbers;
+      const isSelected = first + i + 1 === selected;
+      const left = boxes[at + kPictureAt] ?? 0;
+      const y = (boxes[at + kPictureAt + 1] ?? 0) - top;
+      if (isSelected) {
+        context.fillStyle = kColors.frame;
+        context.beginPath();
+        context.roundRect(
+          left - kFrameWidth,
+          y - kFrameWidth,
+          size + 2 * kFrameWidth,
+          size + (boxes[at + kLabelAt + 3] ?? 0) + kFrameWidth,
+          4,
+        );
+        context.fill();
+      }
+      const thumbnail = this.cache.find(organism.dna, side);
+      const [x, deviceY] = [Math.round(left * ratio), Math.round(y * ratio)];
+      if (thumbnail instanceof ImageData) {
+        context.putImageData(thumbnail, x, deviceY);
+        if (this.penInvisible(organism.dna)) paintInvisibleHint(context, left, y, size, size);
+        painted += 1;
+      } else if (thumbnail) {
+        // Pixel for pixel, in the canvas's own pixels.
+        context.setTransform(1, 0, 0, 1, 0, 0);
+        context.drawImage(thumbnail, x, deviceY);
+        context.setTransform(ratio, 0, 0, ratio, 0, 0);
+        painted += 1;
+      } else {
+        waiting.push(organism.dna);
+        context.fillStyle = kColors.waiting;
+        context.fillRect(left, y, size, size);
+      }
+      if (!isSelected) {
+        context.strokeStyle = kColors.border;
+        context.lineWidth = 1;
+        context.strokeRect(left + 0.5, y + 0.5, size - 1, size - 1);
+      }
+    });
+    return painted;
+  }
+
+  // The option over a cell, placed within the options' layer at `layerTop`: its row,
+  // whether it is selected, and as its name the tooltip, asked of the engine only when the
+  // organism in that place changed.
   private showOption(
     option: Written<HTMLDivElement>,
     slot: number,
@@ -464,6 +513,7 @@ export class PopulationView {
     selected: boolean,
     boxes: Int32Array,
     at: number,
+    layerTop: number,
   ): void {
     option.attribute('id', `picture-${String(row)}`);
     option.attribute('data-row', String(row));
@@ -475,7 +525,7 @@ export class PopulationView {
       option.attribute('aria-label', tooltip);
       option.attribute('title', tooltip);
     }
-    place(option, boxes, at + kCellAt);
+    place(option, boxes, at + kCellAt, layerTop);
   }
 
   private arrowKey(event: KeyboardEvent): void {

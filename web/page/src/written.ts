@@ -19,6 +19,8 @@ export function showFirst(
   }
 }
 
+const kTextNode = 3; // Node.TEXT_NODE, named here for pages' code that runs without a DOM
+
 // Writes to an element that the page alone changes, remembering what it wrote: reading
 // the element back (getAttribute, style, textContent) is a call into the browser each
 // time. An unchanged value is not written again.
@@ -31,7 +33,7 @@ export class Written<Element extends HTMLElement = HTMLElement> {
     if (this.changed(`@${name}`, value)) this.element.setAttribute(name, value);
   }
 
-  style(name: 'left' | 'top' | 'width' | 'height', value: string): void {
+  style(name: 'left' | 'top' | 'width' | 'height' | 'transform', value: string): void {
     if (this.changed(name, value)) this.element.style[name] = value;
   }
 
@@ -39,8 +41,14 @@ export class Written<Element extends HTMLElement = HTMLElement> {
     if (this.changed('class', value)) this.element.className = value;
   }
 
+  // A new text goes into the element's own text node: textContent would put a new node in
+  // its place, which the browser then styles and lays out as new.
   text(value: string): void {
-    if (this.changed('text', value)) this.element.textContent = value;
+    if (!this.changed('text', value)) return;
+    const node = this.element.firstChild;
+    if (node?.nodeType === kTextNode && node === this.element.lastChild && value !== '')
+      (node as Text).data = value;
+    else this.element.textContent = value;
   }
 
   private changed(key: string, value: string): boolean {
