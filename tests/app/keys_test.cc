@@ -30,6 +30,7 @@ class KeysTest : public testing::MainWindowTest {
 
   std::vector<std::vector<std::string>> Table() {
     std::vector<std::vector<std::string>> rows;
+    rows.reserve(static_cast<std::size_t>(Form().grid().RowCount()));
     for (int row = 0; row < Form().grid().RowCount(); ++row) rows.push_back(Row(row));
     return rows;
   }

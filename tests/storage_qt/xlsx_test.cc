@@ -22,7 +22,7 @@
 
 namespace vantrel {
 
-using namespace Qt::StringLiterals;
+using Qt::StringLiterals::operator""_s;
 namespace {
 
 // One part of an .xlsx file (a zip of XML), through unzip; empty when it is missing.
