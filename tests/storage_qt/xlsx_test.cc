@@ -22,7 +22,8 @@
 
 namespace vantrel {
 
-using Qt::StringLiterals::operator""_s;
+// Qt's string literals live in a namespace of their own.
+using namespace Qt::StringLiterals;  // NOLINT(google-build-using-namespace)
 namespace {
 
 // One part of an .xlsx file (a zip of XML), through unzip; empty when it is missing.
