@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QWidget>
 #include <memory>
@@ -21,7 +22,7 @@ TEST_F(LabWindowTest, NotebookPluginMakesTheWindowOverTheProgramsNotebook) {
   auto* factory = LoadPluginAs<NotebookFactory>(QString::fromLatin1(kNotebookPluginFile), &problem);
   ASSERT_NE(factory, nullptr) << problem;
   const std::unique_ptr<NotebookPanel> panel =
-      factory->MakePanel(notebook_, {messages_, excel_, cursor_});
+      factory->MakePanel(notebook_, actions_, {messages_, excel_, cursor_});
   QSignalSpy declared(panel.get(), &NotebookPanel::reachedDeclared);
   QWidget& window = panel->window();
   EXPECT_TRUE(window.isWindow());
@@ -35,7 +36,10 @@ TEST_F(LabWindowTest, NotebookPluginMakesTheWindowOverTheProgramsNotebook) {
   ASSERT_NE(run_title, nullptr);
   EXPECT_TRUE(run_title->text().startsWith(QStringLiteral("Run 1")));
 
-  panel->DeclareReached();
+  // Reached is asked of the program's actions, not done by the window.
+  auto* reached = window.findChild<QPushButton*>(QStringLiteral("btnReached"));
+  ASSERT_NE(reached, nullptr);
+  reached->click();
   EXPECT_EQ(notebook_.current_run()->reached_by, ReachedBy::kUser);
   EXPECT_EQ(declared.count(), 1);
 }
