@@ -14,6 +14,7 @@
 #include "app/window_place.h"
 #include "history/journal.h"
 #include "lab/run.h"
+#include "lab/run_csv.h"
 #include "population/clock.h"
 
 namespace vantrel {
@@ -143,6 +144,15 @@ TEST_F(ProgramWindowsTest, EachStepRefreshesTheNotebookOnceAndKeyRReachesThrough
     QTest::qWait(10);
     EXPECT_EQ(refreshes(), before + 1) << QKeySequence(step).toString().toStdString();
   }
+
+  // Finished automatic runs join through the engine: the journal keeps the run table, and
+  // the window refreshes once.
+  const int before_runs = refreshes();
+  Workspace().engine().AddRuns({vantrel::Run{}});
+  QTest::qWait(10);
+  EXPECT_EQ(refreshes(), before_runs + 1);
+  EXPECT_EQ(Journal::ReadNotebook(Workspace().journal()->path()),
+            RunsCsv(Workspace().notebook().runs().runs()));
 
   new_unreached_goal();
   QTest::qWait(10);
