@@ -21,7 +21,9 @@ namespace vantrel {
 inline constexpr char kNotebookPluginFile[] = "notebook.so";
 
 // The "Lab notebook" window as the program drives it. Lives in the program's private
-// library, so that the program and the plugin share its metaobject and signals.
+// library, so that the program and the plugin share its metaobject. It tells the program
+// nothing: what the window does goes through the engine, whose change notice the program
+// passes on as Refresh.
 class NotebookPanel : public QObject {
   Q_OBJECT
 
@@ -34,12 +36,6 @@ class NotebookPanel : public QObject {
   virtual void Refresh() = 0;
   // The parameter boxes' values, offered as the condition of automatic runs.
   virtual void SetConditionDefaults(const Parameters& parameters) = 0;
-
- Q_SIGNALS:
-  // The current run was declared reached by the window's button.
-  void reachedDeclared();
-  // This many automatic runs joined the run table.
-  void automaticRunsAdded(int count);
 };
 
 // What the window needs from the program, all owned by the program. The runs file dialog

@@ -11,18 +11,14 @@ namespace vantrel {
 
 namespace {
 
-// The window and its runs file dialog, with the window's signals passed on.
+// The window and its runs file dialog.
 class NotebookWindowPanel final : public NotebookPanel {
  public:
   NotebookWindowPanel(LabNotebook& notebook, NotebookActions& actions,
                       const NotebookProgramServices& services)
       : window_(notebook, actions,
                 NotebookServices{services.messages, runs_dialog_, services.excel,
-                                 services.busy_cursor}) {
-    connect(&window_, &NotebookWindow::reachedDeclared, this, &NotebookPanel::reachedDeclared);
-    connect(&window_, &NotebookWindow::automaticRunsAdded, this,
-            &NotebookPanel::automaticRunsAdded);
-  }
+                                 services.busy_cursor}) {}
 
   QWidget& window() override { return window_; }
   void Refresh() override { window_.Refresh(); }
