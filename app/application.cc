@@ -38,20 +38,24 @@ VantrelApplication::VantrelApplication()
   messages_.SetOwner(&main_window_);
   file_dialog_.SetOwner(&main_window_);
   ProgramKeys& keys = main_window_.keys();
-  keys.Bind(Qt::Key_R, [this] {
-    if (NotebookPanel* panel = notebook_panel_.TryGet()) panel->DeclareReached();
-  });
+  // "Reached" is the engine's, wherever the notebook window is: open, hidden or not made.
+  keys.Bind(Qt::Key_R, [this] { workspace_.engine().DeclareReached(); });
   QObject::connect(&main_window_, &MainWindow::notebookRequested, &main_window_, [this] {
     if (NotebookPanel* panel = notebook_panel_.TryGet()) Present(panel->window(), QSize());
   });
-  QObject::connect(&main_window_, &MainWindow::populationStepped, &main_window_,
-                   [this] { RefreshNotebook(); });
-  // A shot shows several organisms in passing (the parents, the child, the next one): the
-  // notebook looks once, when the event loop comes round.
+  // Every change the engine tells of, and every organism shown in passing (a shot shows
+  // the parents, the child, the next one): the notebook looks once, when the event loop
+  // comes round. The automatic runs' condition follows the parameters the engine took.
   notebook_refresh_.setSingleShot(true);
   notebook_refresh_.setInterval(0);
   QObject::connect(&notebook_refresh_, &QTimer::timeout, &main_window_, [this] {
     if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
+  });
+  QObject::connect(&main_window_, &MainWindow::populationStepped, &notebook_refresh_, [this] {
+    if (NotebookPanel* panel = notebook_panel_.IfMade()) {
+      panel->SetConditionDefaults(workspace_.engine().parameters());
+      notebook_refresh_.start();
+    }
   });
   QObject::connect(&main_window_, &MainWindow::organismChanged, &notebook_refresh_,
                    [this] { notebook_refresh_.start(); });
@@ -112,26 +116,16 @@ std::unique_ptr<NotebookPanel> VantrelApplication::MakeNotebookPanel() {
             .toStdString());
     return nullptr;
   }
-  return factory->MakePanel(workspace_.notebook(), {messages_, excel_, busy_cursor_});
+  // The window reads the notebook and asks the engine for every change.
+  return factory->MakePanel(workspace_.notebook(), workspace_.engine(),
+                            {messages_, excel_, busy_cursor_});
 }
 
 void VantrelApplication::WireNotebookPanel(NotebookPanel& panel) {
-  QObject::connect(&panel, &NotebookPanel::reachedDeclared, &panel, [this, &panel] {
-    workspace_.engine().NotebookChanged();
-    panel.Refresh();
-  });
-  QObject::connect(&panel, &NotebookPanel::automaticRunsAdded, &main_window_,
-                   [this] { main_window_.KeepNotebookInJournal(); });
   main_window_.keys().AddWindow(&panel.window());
   CloseOnEscape(panel.window());
-  RefreshNotebook();
-}
-
-void VantrelApplication::RefreshNotebook() {
-  NotebookPanel* panel = notebook_panel_.IfMade();
-  if (panel == nullptr) return;
-  panel->SetConditionDefaults(main_window_.CurrentParameters());
-  panel->Refresh();
+  panel.SetConditionDefaults(main_window_.CurrentParameters());
+  panel.Refresh();
 }
 
 MainWindowServices VantrelApplication::Services() {

@@ -40,8 +40,6 @@ class VantrelApplication {
   // ends.
   void EndProgram();
   MainWindowServices Services();
-  // Keeps the notebook window, once made, in step with the notebook and the boxes.
-  void RefreshNotebook();
   void WirePopulationWindow(PopulationWindow& window);
   // The notebook window from its plugin, or null after telling the user why it cannot be.
   std::unique_ptr<NotebookPanel> MakeNotebookPanel();

@@ -359,7 +359,7 @@ void MainWindow::EngineChanged(const EngineChange& change) {
     UpdateOrganismButtons();
     if (grid().HasBodyRows()) ShowSelectedOrganism();
   }
-  if (change.run) KeepNotebookInJournal();
+  if (change.run || change.runs) KeepNotebookInJournal();
   ReportJournal();
   emit populationStepped();
 }

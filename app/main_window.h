@@ -84,8 +84,6 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   // Opens the journal and, when an earlier program run ended without closing, offers to
   // restore it. Called once, after the first paint.
   void OpenJournalAndOfferRestore();
-  // Keeps the notebook's run table with the journal, so that a restore brings it back.
-  void KeepNotebookInJournal();
 
  public slots:
   void onNewGenePoolClicked();
@@ -171,6 +169,8 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   void GridSelectionChanged(int row) override;
   // EngineObserver: one finished action, undo or redo.
   void EngineChanged(const EngineChange& change) override;
+  // Keeps the notebook's run table with the journal, so that a restore brings it back.
+  void KeepNotebookInJournal();
 
   Workspace& workspace_;
   MainWindowServices services_;

@@ -20,7 +20,8 @@ class Engine::Action {
   explicit Action(Engine& engine) : engine_(engine) { ++engine_.acting_; }
   ~Action() {
     --engine_.acting_;
-    if (change.table || change.selection || change.run || change.counters || change.parameters) {
+    if (change.table || change.selection || change.run || change.counters || change.parameters ||
+        change.runs) {
       engine_.Notify(change);
     }
   }
@@ -277,9 +278,7 @@ bool Engine::RestoreRuns(std::string_view base_annex, const std::vector<RunEntry
 }
 
 bool Engine::DeclareReached() {
-  const Run* run = notebook_.current_run();
-  if (run == nullptr || run->reached() || notebook_.goal().text.empty()) return false;
-  notebook_.DeclareReached();
+  if (!notebook_.DeclareReached()) return false;
   NotebookChanged();
   return true;
 }
@@ -312,6 +311,7 @@ void Engine::AddRuns(std::vector<Run> runs) {
   Action action(*this);
   notebook_.AddRuns(std::move(runs));
   action.change.counters = true;
+  action.change.runs = true;
 }
 
 void Engine::AddObserver(EngineObserver* observer) { observers_.push_back(observer); }

@@ -10,6 +10,7 @@
 #include "lab/goal.h"
 #include "lab/ideas.h"
 #include "lab/notebook.h"
+#include "lab/notebook_actions.h"
 #include "population/clock.h"
 #include "population/document.h"
 #include "population/parameters.h"
@@ -25,6 +26,7 @@ struct EngineChange {
   bool run = false;         // the notebook's current run is another one
   bool counters = false;    // the current run's counters or goal counts
   bool parameters = false;  // the parameters, as after an undo or a restore
+  bool runs = false;        // finished runs joined the run table
 };
 
 class EngineObserver {
@@ -38,7 +40,7 @@ class EngineObserver {
 // changes the table is one step of the history and, for feeds and shots, one click of the
 // notebook. Creating it seeds the random source from the clock and makes the first
 // population, which history and notebook take as their start.
-class Engine final : private AnnexSource {
+class Engine final : public NotebookActions, private AnnexSource {
  public:
   Engine(RandomSource& random, const Clock& clock);
 
@@ -68,17 +70,14 @@ class Engine final : private AnnexSource {
   bool Restore(const Snapshot& base, std::string_view base_annex,
                const std::vector<RunEntry>& entries, std::vector<Run> finished);
   // The user's "Reached" at the current click; false without a goal or once reached.
-  bool DeclareReached();
+  bool DeclareReached() override;
   // Sets a parameter (capped as the parameter takes it) and returns the value kept.
   int SetParameter(Parameter which, int value);
   void SetParameters(const Parameters& parameters);
   // Shows another organism, as a click on its row does.
   void SelectRow(int row);
-  // The notebook's current run changed outside an action (the notebook window declared the
-  // goal reached itself): the moment and the journal take it over.
-  void NotebookChanged();
   // Finished automatic runs join the notebook's run table.
-  void AddRuns(std::vector<Run> runs);
+  void AddRuns(std::vector<Run> runs) override;
 
   // What the faces read.
   const Parameters& parameters() const { return parameters_; }
@@ -105,6 +104,9 @@ class Engine final : private AnnexSource {
   // A load as one step: `fill` sets the grid and says how that went.
   template <typename Fill>
   TableFileResult LoadWith(Fill fill);
+  // The notebook's current run changed without a step ("Reached"): the moment and the
+  // journal take it over.
+  void NotebookChanged();
   // Tells the notebook of parameters changed since its last click.
   void NoteParameterChanges();
   void StartRun();

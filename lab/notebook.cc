@@ -38,8 +38,11 @@ void LabNotebook::AfterClick(Click click) {
   TakeSample(runs_.Current()->clicks());
 }
 
-void LabNotebook::DeclareReached() {
-  if (runs_.Current() != nullptr) vantrel::DeclareReached(*runs_.Current());
+bool LabNotebook::DeclareReached() {
+  Run* run = runs_.Current();
+  if (run == nullptr || run->reached() || goal().text.empty()) return false;
+  vantrel::DeclareReached(*run);
+  return true;
 }
 
 void LabNotebook::ParameterChanged(Parameter parameter, int value) {

@@ -38,8 +38,9 @@ class LabNotebook {
 
   // After a feed or a shoot has changed the table.
   void AfterClick(Click click);
-  // The user's "Reached" at the current click.
-  void DeclareReached();
+  // The user's "Reached" at the current click; false (and nothing done) without a run or a
+  // goal, or once the run is reached.
+  bool DeclareReached();
   void ParameterChanged(Parameter parameter, int value);
   // Makes `run` the current run again as it was at an earlier or later moment (undo and
   // redo bring it back with the table): its counters, and its goal and curve up to its

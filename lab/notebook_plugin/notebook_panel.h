@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "lab/notebook.h"
+#include "lab/notebook_actions.h"
 #include "lab/run.h"
 #include "storage/busy_cursor.h"
 #include "storage/spreadsheet.h"
@@ -20,7 +21,9 @@ namespace vantrel {
 inline constexpr char kNotebookPluginFile[] = "notebook.so";
 
 // The "Lab notebook" window as the program drives it. Lives in the program's private
-// library, so that the program and the plugin share its metaobject and signals.
+// library, so that the program and the plugin share its metaobject. It tells the program
+// nothing: what the window does goes through the engine, whose change notice the program
+// passes on as Refresh.
 class NotebookPanel : public QObject {
   Q_OBJECT
 
@@ -29,18 +32,10 @@ class NotebookPanel : public QObject {
 
   // The top-level window, to show, place and give the program's keys.
   virtual QWidget& window() = 0;
-  // After every change of the notebook; cheap while the window is hidden.
+  // Once after every change of the notebook; cheap while the window is hidden.
   virtual void Refresh() = 0;
-  // "Reached" at the current click, as the window's button does (key R).
-  virtual void DeclareReached() = 0;
   // The parameter boxes' values, offered as the condition of automatic runs.
   virtual void SetConditionDefaults(const Parameters& parameters) = 0;
-
- Q_SIGNALS:
-  // The current run was declared reached, by the window's button or by DeclareReached.
-  void reachedDeclared();
-  // This many automatic runs joined the run table.
-  void automaticRunsAdded(int count);
 };
 
 // What the window needs from the program, all owned by the program. The runs file dialog
@@ -56,14 +51,15 @@ class NotebookFactory {
  public:
   virtual ~NotebookFactory() = default;
 
-  // A hidden window over `notebook`; `notebook` and the services must outlive it.
-  virtual std::unique_ptr<NotebookPanel> MakePanel(LabNotebook& notebook,
+  // A hidden window over `notebook`, which asks `actions` for Reached and automatic runs;
+  // `notebook`, `actions` and the services must outlive it.
+  virtual std::unique_ptr<NotebookPanel> MakePanel(LabNotebook& notebook, NotebookActions& actions,
                                                    const NotebookProgramServices& services) = 0;
 };
 
 }  // namespace vantrel
 
-#define VANTREL_NOTEBOOK_FACTORY_IID "org.quorvane.Vantrel.NotebookFactory/1.0"
+#define VANTREL_NOTEBOOK_FACTORY_IID "org.quorvane.Vantrel.NotebookFactory/2.0"
 Q_DECLARE_INTERFACE(vantrel::NotebookFactory, VANTREL_NOTEBOOK_FACTORY_IID)
 
 #endif  // VANTREL_LAB_NOTEBOOK_PLUGIN_NOTEBOOK_PANEL_H_

@@ -11,20 +11,17 @@ namespace vantrel {
 
 namespace {
 
-// The window and its runs file dialog, with the window's signals passed on.
+// The window and its runs file dialog.
 class NotebookWindowPanel final : public NotebookPanel {
  public:
-  NotebookWindowPanel(LabNotebook& notebook, const NotebookProgramServices& services)
-      : window_(notebook, NotebookServices{services.messages, runs_dialog_, services.excel,
-                                           services.busy_cursor}) {
-    connect(&window_, &NotebookWindow::reachedDeclared, this, &NotebookPanel::reachedDeclared);
-    connect(&window_, &NotebookWindow::automaticRunsAdded, this,
-            &NotebookPanel::automaticRunsAdded);
-  }
+  NotebookWindowPanel(LabNotebook& notebook, NotebookActions& actions,
+                      const NotebookProgramServices& services)
+      : window_(notebook, actions,
+                NotebookServices{services.messages, runs_dialog_, services.excel,
+                                 services.busy_cursor}) {}
 
   QWidget& window() override { return window_; }
   void Refresh() override { window_.Refresh(); }
-  void DeclareReached() override { window_.onReachedClicked(); }
   void SetConditionDefaults(const Parameters& parameters) override {
     window_.SetConditionDefaults(parameters);
   }
@@ -41,9 +38,9 @@ class NotebookPlugin final : public QObject, public NotebookFactory {
   Q_INTERFACES(vantrel::NotebookFactory)
 
  public:
-  std::unique_ptr<NotebookPanel> MakePanel(LabNotebook& notebook,
+  std::unique_ptr<NotebookPanel> MakePanel(LabNotebook& notebook, NotebookActions& actions,
                                            const NotebookProgramServices& services) override {
-    return std::make_unique<NotebookWindowPanel>(notebook, services);
+    return std::make_unique<NotebookWindowPanel>(notebook, actions, services);
   }
 };
 

@@ -68,9 +68,10 @@ QString ConditionCount(int count) {
 
 }  // namespace
 
-AutoRunPanel::AutoRunPanel(LabNotebook& notebook, QWidget* parent)
+AutoRunPanel::AutoRunPanel(const LabNotebook& notebook, NotebookActions& actions, QWidget* parent)
     : QWidget(parent),
       notebook_(notebook),
+      actions_(actions),
       runner_(new BatchRunner(this)),
       population_(new QSpinBox(this)),
       creativity_(new QSpinBox(this)),
@@ -439,7 +440,7 @@ void AutoRunPanel::BatchFinished(bool cancelled) {
   for (const BatchRun& result : results) runs.push_back(result.run);
   const int first_number = static_cast<int>(notebook_.runs().runs().size()) + 1;
   const int count = static_cast<int>(runs.size());
-  notebook_.AddRuns(std::move(runs));
+  actions_.AddRuns(std::move(runs));
   distribution_->Show(runner_->plan(), results, runner_->comparison());
   progress_->setValue(count);
   SetRunning(false);

@@ -9,6 +9,7 @@
 
 #include "lab/batch.h"
 #include "lab/notebook.h"
+#include "lab/notebook_actions.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -24,7 +25,7 @@ class BatchRunner;
 class StableDistributionView;
 
 // "Run automatically": the judge plays the goal many times over, on a worker thread, and
-// the finished runs join the notebook's run table. The choices are those of the
+// the finished runs join the notebook's run table through `actions`. The choices are those of the
 // command-line lab: the goal's words (the current idea's by default), the conditions
 // (population, creativity, bonus and strictness; the parameter boxes by default), runs per
 // condition, the click limit and the seed. Every choice is a list or a number box, so the
@@ -33,7 +34,8 @@ class AutoRunPanel final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit AutoRunPanel(LabNotebook& notebook, QWidget* parent = nullptr);
+  // `notebook` and `actions` must outlive the panel.
+  AutoRunPanel(const LabNotebook& notebook, NotebookActions& actions, QWidget* parent = nullptr);
   ~AutoRunPanel() override;
 
   AutoRunPanel(const AutoRunPanel&) = delete;
@@ -93,7 +95,8 @@ class AutoRunPanel final : public QWidget {
   void BatchProgressed(int done, int total);
   void BatchFinished(bool cancelled);
 
-  LabNotebook& notebook_;
+  const LabNotebook& notebook_;
+  NotebookActions& actions_;
   BatchRunner* runner_;
   std::array<QComboBox*, kAspectCount> word_boxes_{};
   QSpinBox* population_;

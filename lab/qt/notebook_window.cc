@@ -99,10 +99,11 @@ QString StartedText(const Run& run) {
 
 }  // namespace
 
-NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& services,
-                               QWidget* parent)
+NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
+                               const NotebookServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window),
       notebook_(notebook),
+      actions_(actions),
       services_(services),
       goal_(new WrappedLabel(this)),
       goal_note_(new QLabel(this)),
@@ -116,7 +117,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
       tabs_(new QTabWidget(this)),
       curves_(new RunCurveView(this)),
       comparison_(new RunComparisonView(this)),
-      auto_run_(new AutoRunPanel(notebook, this)) {
+      auto_run_(new AutoRunPanel(notebook, actions, this)) {
   setObjectName(QStringLiteral("frmNotebook"));
   setWindowTitle(tr("Lab notebook"));
   resize(960, 780);
@@ -170,10 +171,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, const NotebookServices& se
   addAction(export_key);
   connect(export_key, &QAction::triggered, this, &NotebookWindow::onExportRunsClicked);
   connect(tabs_, &QTabWidget::currentChanged, this, &NotebookWindow::SchedulePlots);
-  connect(auto_run_, &AutoRunPanel::runsAdded, this, [this](int count) {
-    Refresh();
-    emit automaticRunsAdded(count);
-  });
+  connect(auto_run_, &AutoRunPanel::runsAdded, this, &NotebookWindow::automaticRunsAdded);
 }
 
 NotebookWindow::~NotebookWindow() = default;
@@ -274,6 +272,7 @@ void NotebookWindow::SetConditionDefaults(const Parameters& parameters) {
 }
 
 void NotebookWindow::Refresh() {
+  ++refreshes_;
   curves_->Note(notebook_);
   texts_stale_ = true;
   if (!isVisible()) return;
@@ -362,17 +361,14 @@ void NotebookWindow::UpdatePlots() {
 }
 
 void NotebookWindow::onReachedClicked() {
-  const Run* run = notebook_.current_run();
-  if (run == nullptr || run->reached() || notebook_.goal().text.empty()) return;
-  notebook_.DeclareReached();
-  // Reached goes out of use: the focus it had goes on to Export, the next thing to do with
-  // a finished run, and not down the page, which would scroll it.
+  // Reached goes out of use once the run is reached: the focus it had goes on to Export,
+  // the next thing to do with a finished run, and not down the page, which would scroll
+  // it. It moves first, as the change's refresh may turn the button off at once.
   if (reached_button_->hasFocus()) {
     window()->setAttribute(Qt::WA_KeyboardFocusChange);
     export_button_->setFocus(Qt::OtherFocusReason);
   }
-  Refresh();
-  emit reachedDeclared();
+  if (actions_.DeclareReached()) emit reachedDeclared();
 }
 
 void NotebookWindow::onExportRunsClicked() {

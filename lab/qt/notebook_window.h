@@ -7,6 +7,7 @@
 
 #include "desktop/file_name_dialog.h"
 #include "lab/notebook.h"
+#include "lab/notebook_actions.h"
 #include "storage/busy_cursor.h"
 #include "storage/spreadsheet.h"
 #include "ui/messages.h"
@@ -33,17 +34,21 @@ struct NotebookServices {
 // The window titled "Lab notebook": the current run's goal pinned at the top, its live
 // counters, the organism on screen in words with the judged words it meets, and three
 // tabs: the run over its clicks, finished runs side by side, and automatic runs. It reads
-// the notebook and changes it only through Reached and automatic runs. Closing hides it.
+// the notebook and never changes it: Reached and finished automatic runs are asked of
+// `actions`. Closing hides it.
 //
-// The owner calls Refresh after every change of the notebook (a click, a new run, an undo
-// or redo). Refresh costs little: the texts change at once while the window is shown, the
-// plots once per turn of the event loop, and nothing is drawn while the window is hidden.
+// The owner calls Refresh once after every change of the notebook (a click, a new run, an
+// undo or redo, Reached, automatic runs). Refresh costs little: the texts change at once while the
+// window is shown, the plots once per turn of the event loop, and nothing is drawn while the window
+// is hidden.
 class NotebookWindow final : public QWidget {
   Q_OBJECT
+  // How many times Refresh was called, for the program's tests across the plugin's edge.
+  Q_PROPERTY(int refreshes READ refreshes)
 
  public:
-  // `notebook` and the services must outlive the window.
-  NotebookWindow(LabNotebook& notebook, const NotebookServices& services,
+  // `notebook`, `actions` and the services must outlive the window.
+  NotebookWindow(LabNotebook& notebook, NotebookActions& actions, const NotebookServices& services,
                  QWidget* parent = nullptr);
   ~NotebookWindow() override;
 
@@ -59,6 +64,7 @@ class NotebookWindow final : public QWidget {
   AutoRunPanel* auto_run() const { return auto_run_; }
   // How many times the plots have been brought up to date (coalesced refreshes).
   int plot_updates() const { return plot_updates_; }
+  int refreshes() const { return refreshes_; }
 
   // The least size at which the notebook shows whole; the window itself can be smaller,
   // on a smaller screen, and then scrolls.
@@ -66,7 +72,7 @@ class NotebookWindow final : public QWidget {
 
  public slots:
   void Refresh();
-  // The user says the goal is reached at the current click ("Reached", key R).
+  // The user says the goal is reached at the current click ("Reached").
   void onReachedClicked();
   // "Export runs…" and Ctrl+E: the run table as CSV.
   void onExportRunsClicked();
@@ -76,7 +82,7 @@ class NotebookWindow final : public QWidget {
   void onRunAutomaticallyClicked();
 
  signals:
-  // The user declared the current run reached (the run table changed).
+  // The current run was declared reached from this window.
   void reachedDeclared();
   // `count` automatic runs joined the run table.
   void automaticRunsAdded(int count);
@@ -92,6 +98,7 @@ class NotebookWindow final : public QWidget {
   void UpdatePlots();
 
   LabNotebook& notebook_;
+  NotebookActions& actions_;
   NotebookServices services_;
 
   QLabel* goal_;
@@ -118,6 +125,7 @@ class NotebookWindow final : public QWidget {
   bool plots_scheduled_ = false;
   QElapsedTimer since_plots_;  // since the plots were last drawn
   int plot_updates_ = 0;
+  int refreshes_ = 0;
 };
 
 }  // namespace vantrel

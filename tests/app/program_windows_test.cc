@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,8 @@
 #include "app/application.h"
 #include "app/window_place.h"
 #include "history/journal.h"
+#include "lab/run.h"
+#include "lab/run_csv.h"
 #include "population/clock.h"
 
 namespace vantrel {
@@ -114,6 +117,51 @@ TEST_F(ProgramWindowsTest, EscapeClosesEachToolWindowAsItsCloseButtonDoes) {
     window.close();
   }
   EXPECT_TRUE(Main().isVisible());
+}
+
+// Every step refreshes the notebook window once, whatever it shows in passing, and key R
+// declares "Reached" through the engine wherever the notebook window is: never made yet,
+// or open with the key typed in it.
+TEST_F(ProgramWindowsTest, EachStepRefreshesTheNotebookOnceAndKeyRReachesThroughTheEngine) {
+  const auto new_unreached_goal = [this] {
+    for (int tries = 0; tries < 50; ++tries) {
+      Workspace().engine().NewIdea();
+      if (!Workspace().notebook().current_run()->reached()) return;
+    }
+    FAIL() << "every idea was met at its start";
+  };
+  new_unreached_goal();
+  QApplication::setActiveWindow(&Main());
+  QTest::keyClick(&Main(), Qt::Key_R);
+  EXPECT_EQ(Workspace().notebook().current_run()->reached_by, ReachedBy::kUser);
+
+  QWidget& notebook = Open(Qt::Key_L, "frmNotebook");
+  QTest::qWait(50);
+  const auto refreshes = [&notebook] { return notebook.property("refreshes").toInt(); };
+  for (Qt::Key step : {Qt::Key_S, Qt::Key_F, Qt::Key_N}) {
+    const int before = refreshes();
+    QTest::keyClick(&Main(), step);
+    QTest::qWait(10);
+    EXPECT_EQ(refreshes(), before + 1) << QKeySequence(step).toString().toStdString();
+  }
+
+  // Finished automatic runs join through the engine: the journal keeps the run table, and
+  // the window refreshes once.
+  const int before_runs = refreshes();
+  Workspace().engine().AddRuns({vantrel::Run{}});
+  QTest::qWait(10);
+  EXPECT_EQ(refreshes(), before_runs + 1);
+  EXPECT_EQ(Journal::ReadNotebook(Workspace().journal()->path()),
+            RunsCsv(Workspace().notebook().runs().runs()));
+
+  new_unreached_goal();
+  QTest::qWait(10);
+  const int before = refreshes();
+  Press(notebook, Qt::Key_R);
+  QTest::qWait(10);
+  EXPECT_EQ(Workspace().notebook().current_run()->reached_by, ReachedBy::kUser);
+  EXPECT_EQ(refreshes(), before + 1);
+  notebook.close();
 }
 
 TEST_F(ProgramWindowsTest, ClosingTheMainWindowWithThePopulationOpenEndsTheProgram) {

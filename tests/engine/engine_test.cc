@@ -63,9 +63,13 @@ TEST_F(EngineTest, EachActionTellsItsObserversOnceWhatChanged) {
   engine_.Undo();
   EXPECT_EQ(counter.count, 3);
   EXPECT_TRUE(counter.last.parameters);
+  // Finished automatic runs: the run table changed, for the journal to keep.
+  engine_.AddRuns({vantrel::Run{}});
+  EXPECT_EQ(counter.count, 4);
+  EXPECT_TRUE(counter.last.runs && !counter.last.table && !counter.last.run);
   // Selecting the row already shown changes nothing and says nothing.
   engine_.SelectRow(engine_.grid().SelectedRow());
-  EXPECT_EQ(counter.count, 3);
+  EXPECT_EQ(counter.count, 4);
   engine_.RemoveObserver(&counter);
 }
 

@@ -12,6 +12,7 @@
 #include "desktop/file_name_dialog.h"
 #include "lab/judge.h"
 #include "lab/notebook.h"
+#include "lab/notebook_actions.h"
 #include "lab/qt/notebook_window.h"
 #include "population/evolution.h"
 #include "population/population.h"
@@ -34,6 +35,31 @@ class ScriptedRunsDialog final : public FileNameDialog {
   std::string title;  // of the last question
 };
 
+// The program's side of the window's actions: they change the notebook, and the window then
+// refreshes once, as the program's change notice has it do.
+class RefreshingActions final : public NotebookActions {
+ public:
+  explicit RefreshingActions(LabNotebook& notebook) : notebook_(notebook) {}
+  bool DeclareReached() override {
+    if (!notebook_.DeclareReached()) return false;
+    Changed();
+    return true;
+  }
+  void AddRuns(std::vector<Run> runs) override {
+    notebook_.AddRuns(std::move(runs));
+    Changed();
+  }
+
+  NotebookWindow* window = nullptr;
+
+ private:
+  void Changed() {
+    if (window != nullptr) window->Refresh();
+  }
+
+  LabNotebook& notebook_;
+};
+
 inline constexpr std::int64_t kStartTime = 1796765792;  // 2026-12-08 21:36:32 UTC
 
 // A real notebook over a population of nine organisms from a fixed seed, and the notebook
@@ -44,7 +70,8 @@ class LabWindowTest : public ::testing::Test {
     population_.SetUpColumns();
     population_.NewGenePool(10);
     grid_.SelectRow(1);
-    window_.emplace(notebook_, NotebookServices{messages_, dialog_, excel_, cursor_});
+    window_.emplace(notebook_, actions_, NotebookServices{messages_, dialog_, excel_, cursor_});
+    actions_.window = &*window_;
     window_->resize(900, 760);
   }
 
@@ -77,6 +104,7 @@ class LabWindowTest : public ::testing::Test {
   LcgRandom random_;
   Population population_;
   LabNotebook notebook_{grid_};
+  RefreshingActions actions_{notebook_};
   RecordingMessages messages_;
   ScriptedRunsDialog dialog_;
   std::vector<std::string> excel_log_;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QSignalSpy>
+#include <QPushButton>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -14,15 +14,14 @@
 namespace vantrel::testing {
 namespace {
 
-// The plugin's window, driven as the program drives it: through the panel and its signals
-// only, over the test's notebook and services.
+// The plugin's window, driven as the program drives it: through the panel only, over the
+// test's notebook, actions and services.
 TEST_F(LabWindowTest, NotebookPluginMakesTheWindowOverTheProgramsNotebook) {
   std::string problem;
   auto* factory = LoadPluginAs<NotebookFactory>(QString::fromLatin1(kNotebookPluginFile), &problem);
   ASSERT_NE(factory, nullptr) << problem;
   const std::unique_ptr<NotebookPanel> panel =
-      factory->MakePanel(notebook_, {messages_, excel_, cursor_});
-  QSignalSpy declared(panel.get(), &NotebookPanel::reachedDeclared);
+      factory->MakePanel(notebook_, actions_, {messages_, excel_, cursor_});
   QWidget& window = panel->window();
   EXPECT_TRUE(window.isWindow());
   EXPECT_FALSE(window.isVisible());
@@ -35,9 +34,11 @@ TEST_F(LabWindowTest, NotebookPluginMakesTheWindowOverTheProgramsNotebook) {
   ASSERT_NE(run_title, nullptr);
   EXPECT_TRUE(run_title->text().startsWith(QStringLiteral("Run 1")));
 
-  panel->DeclareReached();
+  // Reached is asked of the program's actions, not done by the window.
+  auto* reached = window.findChild<QPushButton*>(QStringLiteral("btnReached"));
+  ASSERT_NE(reached, nullptr);
+  reached->click();
   EXPECT_EQ(notebook_.current_run()->reached_by, ReachedBy::kUser);
-  EXPECT_EQ(declared.count(), 1);
 }
 
 }  // namespace

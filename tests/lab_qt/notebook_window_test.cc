@@ -182,10 +182,13 @@ TEST_F(LabWindowTest, ReachedEndsTheRunForTheUserOnce) {
   QSignalSpy declared(window_.operator->(), &NotebookWindow::reachedDeclared);
   auto* reached = window_->findChild<QPushButton*>(QStringLiteral("btnReached"));
   ASSERT_TRUE(reached->isEnabled());
-  // By keyboard: Reached, out of use once pressed, hands the focus to Export.
+  // By keyboard: Reached, out of use once pressed, hands the focus to Export. The window
+  // shows the change once, when the program tells it.
   QApplication::setActiveWindow(&*window_);
   reached->setFocus(Qt::TabFocusReason);
+  const int refreshes = window_->refreshes();
   QTest::keyClick(reached, Qt::Key_Space);
+  EXPECT_EQ(window_->refreshes(), refreshes + 1);
   EXPECT_EQ(QApplication::focusWidget(),
             window_->findChild<QPushButton*>(QStringLiteral("btnExportRuns")));
   EXPECT_EQ(notebook_.current_run()->reached_by, ReachedBy::kUser);

@@ -1,0 +1,25 @@
+#ifndef VANTREL_LAB_NOTEBOOK_ACTIONS_H_
+#define VANTREL_LAB_NOTEBOOK_ACTIONS_H_
+
+#include <vector>
+
+#include "lab/run.h"
+
+namespace vantrel {
+
+// The user's actions on the lab notebook, as its windows ask for them. The program performs
+// them (with the history's moment and the journal) and tells its observers what changed;
+// the windows show that, and never change the notebook themselves.
+class NotebookActions {
+ public:
+  virtual ~NotebookActions() = default;
+
+  // The user's "Reached" at the current click; false without a goal or once reached.
+  virtual bool DeclareReached() = 0;
+  // Finished automatic runs join the notebook's run table.
+  virtual void AddRuns(std::vector<Run> runs) = 0;
+};
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_NOTEBOOK_ACTIONS_H_
