@@ -11,13 +11,25 @@
 //
 //   node access_test.mjs SITE
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import path from 'node:path';
 import { addAxe, launchBrowser } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const site = path.resolve(process.argv[2]);
-const { server, address } = await serveSite(site);
-const browser = await launchBrowser();
+// One browser for every case, each in a context of its own.
+let server, address, browser;
+
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  console.log('access_test: axe-core in three languages, targets, focus, touch, portrait');
+});
 
 // Controls found by what does not change with the language.
 const stageButton = (page, row, at) =>
@@ -178,8 +190,9 @@ const states = [
   },
 ];
 
-// The page in language `code` through every state: axe-core and the targets' sizes.
-async function everyState(code) {
+// The page in language `code` through every state, each a subtest of `t`: axe-core and
+// the targets' sizes.
+async function everyState(code, t) {
   const context = await browser.newContext({
     viewport: { width: 1280, height: 800 },
   });
@@ -190,59 +203,66 @@ async function everyState(code) {
   await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
   const found = {};
   for (const state of states) {
-    await state.enter(page);
-    const violations = await axeViolations(page);
-    const small = await smallTargets(page, 24, kControls);
-    found[state.name] = violations.length;
-    assert.deepEqual(violations, [], `axe-core, ${code}, ${state.name}`);
-    assert.deepEqual(small, [], `targets under 24 pixels, ${code}, ${state.name}`);
-    if (state.dialog) await state.leave(page);
+    await t.test(state.name, async () => {
+      await state.enter(page);
+      try {
+        const violations = await axeViolations(page);
+        const small = await smallTargets(page, 24, kControls);
+        found[state.name] = violations.length;
+        assert.deepEqual(violations, [], `axe-core, ${code}, ${state.name}`);
+        assert.deepEqual(small, [], `targets under 24 pixels, ${code}, ${state.name}`);
+      } finally {
+        if (state.dialog) await state.leave(page);
+      }
+    });
   }
   assert.deepEqual(errors, []);
   await context.close();
   return found;
 }
 
-try {
-  // axe-core and the targets in every language and state.
-  for (const code of ['en', 'nl', 'de']) {
-    const found = await everyState(code);
+// axe-core and the targets in every language and state.
+for (const code of ['en', 'nl', 'de']) {
+  test(`axe-core finds nothing and no target is under 24 pixels in every state, ${code}`, async (t) => {
+    const found = await everyState(code, t);
     console.log(`${code}: ${Object.keys(found).length} states, axe-core violations`, found);
-  }
+  });
+}
 
-  // Buttons that turn themselves off hand the focus on.
-  {
-    const context = await browser.newContext();
-    const page = await context.newPage();
-    await page.goto(address);
-    await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
-    await page.locator('.advanced-button').click();
-    await page.keyboard.press('s');
-    for (const [from, to] of [
-      ['Control+Z', 'Control+Shift+Z Control+Y'],
-      ['Control+Shift+Z', 'Control+Z'],
-    ]) {
-      await byKeys(page, from).focus();
-      await page.keyboard.press('Enter');
-      assert.equal(await focused(page), to, `${from} hands the focus on`);
-    }
-    // Reached, once said, to Export runs: a goal from an idea, a click, then Reached.
-    await stageButton(page, 0, 1).click();
-    await page.keyboard.press('Enter');
-    await page.keyboard.press('f');
-    await page.keyboard.press('l');
-    await byKeys(page, 'R').focus();
-    await page.keyboard.press('Enter');
-    assert.equal(await focused(page), 'Control+E', 'Reached hands the focus on');
-    await context.close();
-  }
-
-  // A touch tablet: 44-pixel buttons, and in portrait every panel leaves the organism,
-  // Feed and Kill on the screen, itself beside them.
-  for (const [width, height] of [
-    [810, 1080],
-    [768, 1024],
+// Buttons that turn themselves off hand the focus on.
+test('buttons that turn themselves off hand the focus on', async () => {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(address);
+  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  await page.locator('.advanced-button').click();
+  await page.keyboard.press('s');
+  for (const [from, to] of [
+    ['Control+Z', 'Control+Shift+Z Control+Y'],
+    ['Control+Shift+Z', 'Control+Z'],
   ]) {
+    await byKeys(page, from).focus();
+    await page.keyboard.press('Enter');
+    assert.equal(await focused(page), to, `${from} hands the focus on`);
+  }
+  // Reached, once said, to Export runs: a goal from an idea, a click, then Reached.
+  await stageButton(page, 0, 1).click();
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('f');
+  await page.keyboard.press('l');
+  await byKeys(page, 'R').focus();
+  await page.keyboard.press('Enter');
+  assert.equal(await focused(page), 'Control+E', 'Reached hands the focus on');
+  await context.close();
+});
+
+// A touch tablet: 44-pixel buttons, and in portrait every panel leaves the organism,
+// Feed and Kill on the screen, itself beside them.
+for (const [width, height] of [
+  [810, 1080],
+  [768, 1024],
+]) {
+  test(`a ${width} x ${height} touch tablet: 44-pixel buttons, every panel leaves the organism in sight`, async (t) => {
     const context = await browser.newContext({
       viewport: { width, height },
       hasTouch: true,
@@ -264,43 +284,41 @@ try {
       ['t', '.family-tree', false],
       ['l', '.notebook', false],
     ]) {
-      const shown = await page.locator('.advanced-button').getAttribute('aria-expanded');
-      if (shown !== String(advanced)) await page.locator('.advanced-button').click();
-      await page.locator('h1').click();
-      await page.keyboard.press(key);
-      await page.locator(`${panel}:not([hidden])`).waitFor();
-      await page.waitForTimeout(100);
-      const boxes = await page.evaluate((panel) => {
-        const box = (element) => {
-          const { top, bottom } = element.getBoundingClientRect();
-          return { top: Math.round(top), bottom: Math.round(bottom) };
-        };
-        return {
-          screen: innerHeight,
-          picture: box(document.querySelector('canvas.picture')),
-          feed: box(document.querySelector('button[aria-keyshortcuts="F"]')),
-          kill: box(document.querySelector('button[aria-keyshortcuts="S"]')),
-          panel: box(document.querySelector(panel)),
-        };
-      }, panel);
-      for (const part of ['picture', 'feed', 'kill']) {
-        const { top, bottom } = boxes[part];
+      await t.test(`${panel}, advanced ${advanced}`, async () => {
+        const shown = await page.locator('.advanced-button').getAttribute('aria-expanded');
+        if (shown !== String(advanced)) await page.locator('.advanced-button').click();
+        await page.locator('h1').click();
+        await page.keyboard.press(key);
+        await page.locator(`${panel}:not([hidden])`).waitFor();
+        await page.waitForTimeout(100);
+        const boxes = await page.evaluate((panel) => {
+          const box = (element) => {
+            const { top, bottom } = element.getBoundingClientRect();
+            return { top: Math.round(top), bottom: Math.round(bottom) };
+          };
+          return {
+            screen: innerHeight,
+            picture: box(document.querySelector('canvas.picture')),
+            feed: box(document.querySelector('button[aria-keyshortcuts="F"]')),
+            kill: box(document.querySelector('button[aria-keyshortcuts="S"]')),
+            panel: box(document.querySelector(panel)),
+          };
+        }, panel);
+        for (const part of ['picture', 'feed', 'kill']) {
+          const { top, bottom } = boxes[part];
+          assert.ok(
+            top >= 0 && bottom <= boxes.screen,
+            `${width}: ${part} in sight with ${panel}, advanced ${advanced}`,
+          );
+        }
         assert.ok(
-          top >= 0 && bottom <= boxes.screen,
-          `${width}: ${part} in sight with ${panel}, advanced ${advanced}`,
+          boxes.panel.top < boxes.screen - 300 && boxes.panel.bottom <= boxes.screen,
+          `${width}: ${panel} in sight, advanced ${advanced}: ${JSON.stringify(boxes)}`,
         );
-      }
-      assert.ok(
-        boxes.panel.top < boxes.screen - 300 && boxes.panel.bottom <= boxes.screen,
-        `${width}: ${panel} in sight, advanced ${advanced}: ${JSON.stringify(boxes)}`,
-      );
-      assert.deepEqual(await smallTargets(page, 24, kControls), [], `${panel} touch targets`);
-      await page.keyboard.press('Escape');
+        assert.deepEqual(await smallTargets(page, 24, kControls), [], `${panel} touch targets`);
+        await page.keyboard.press('Escape');
+      });
     }
     await context.close();
-  }
-} finally {
-  await browser.close();
-  server.close();
+  });
 }
-console.log('access_test: axe-core in three languages, targets, focus, touch, portrait');

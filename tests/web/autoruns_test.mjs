@@ -7,6 +7,7 @@
 //
 //   node autoruns_test.mjs BUILD_WEB NATIVE_LAB
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -134,19 +135,32 @@ async function exported(page, panel) {
   return readFileSync(await download.path(), 'utf8');
 }
 
-const expected = nativeCsv(small);
-const { server, address } = await serveSite(path.join(built, 'site'));
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+// One browser for every case; the cases after the sweep on two workers go on in its panel,
+// so they run in this order.
+let expected, server, address, browser, context, page, panel;
 const errors = [];
-try {
-  for (const workers of [1, 2]) {
-    const context = await browser.newContext({ acceptDownloads: true });
-    const page = await context.newPage();
+
+before(async () => {
+  expected = nativeCsv(small);
+  ({ server, address } = await serveSite(path.join(built, 'site')));
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  console.log('autoruns_test: 1 and 2 workers, the single file, Cancel, refusals, axe-core');
+});
+
+for (const workers of [1, 2]) {
+  test(`a sweep on ${workers} worker(s) exports vantrel-lab’s CSV, its plot and numbers`, async () => {
+    context = await browser.newContext({ acceptDownloads: true });
+    page = await context.newPage();
     page.on('pageerror', (error) => errors.push(error.message));
-    const panel = await openPanel(page, address, workers);
+    panel = await openPanel(page, address, workers);
     assert.equal(await sweep(page, panel, small, workers), expected, `${workers} worker(s)`);
     // The runs joined the notebook's run table after its own first run.
     const runs = expected.split('\r\n').length - 2;
@@ -163,85 +177,88 @@ try {
     assert.equal(await panel.locator('.autoruns-summary li').count(), 4);
     const comparison = panel.getByRole('region', { name: 'Comparison with condition 1' });
     assert.deepEqual(await comparison.locator('p, li').allTextContents(), nativeComparison(small));
-    if (workers === 2) {
-      // A refused option shows the command line's words and Run waits for a good one.
-      await fill(panel, { 'Population (--population)': '5,1' });
-      await status(panel)
-        .filter({ hasText: "--population: '1' is not a whole number from 2 to 1000" })
-        .waitFor();
-      assert.ok(await panel.getByRole('button', { name: 'Run', exact: true }).isDisabled());
-      await fill(panel, { 'Population (--population)': '5,8', 'Goal (--goal), one per line': '' });
-      await status(panel)
-        .filter({ hasText: '--goal: missing (for example --goal shape=square,spokes=yes)' })
-        .waitFor();
+    if (workers === 1) await context.close();
+  });
+}
 
-      // Cancel keeps the finished runs: the command line's runs of the same numbers.
-      const long = {
-        ...small,
-        'Population (--population)': '10',
-        'Strictness (--strictness)': '1',
-      };
-      long['Runs per condition (--runs)'] = '100000';
-      long['Most clicks per run (--max-clicks)'] = '3000';
-      await fill(panel, long);
-      await panel.getByRole('button', { name: 'Run', exact: true }).click();
-      await panel
-        .locator('#autoruns-progress-text')
-        .filter({ hasText: /^([5-9]|\d\d+) of/ })
-        .waitFor();
-      // The page plays on meanwhile: a shot changes the organism table.
-      const before = await page.locator('.grid-body').textContent();
-      await page.getByRole('button', { name: 'Kill', exact: true }).click();
-      assert.notEqual(await page.locator('.grid-body').textContent(), before);
-      await panel.getByRole('button', { name: 'Cancel' }).click();
-      await status(panel)
-        .filter({ hasText: /^Cancelled after [\d.]+ s: \d+ of 100000 runs/ })
-        .waitFor();
-      const kept = (await exported(page, panel)).split('\r\n').slice(1, -1);
-      assert.ok(kept.length >= 5, `${kept.length} runs kept`);
-      const numbers = kept.map((line) => Number(line.split(',')[0]));
-      assert.deepEqual(
-        numbers,
-        [...numbers].sort((a, b) => a - b),
-      );
-      // Two workers take 32 shares each, share K being runs K, K + 64, ...: only the
-      // shares the kept runs came from are played natively, since the whole range up to
-      // the last kept number is tens of thousands of runs under the sanitizers.
-      const shares = 64;
-      const native = new Map();
-      const upTo = String(numbers.at(-1));
-      for (const share of new Set(numbers.map((n) => ((n - 1) % shares) + 1))) {
-        const csv = nativeCsv({ ...long, 'Runs per condition (--runs)': upTo }, [
-          '--shard',
-          `${share}/${shares}`,
-        ]);
-        for (const line of csv.split('\r\n')) native.set(line.split(',')[0], line);
-      }
-      for (const line of kept) assert.equal(line, native.get(line.split(',')[0]));
+test('a refused option shows the command line’s words and Run waits for a good one', async () => {
+  await fill(panel, { 'Population (--population)': '5,1' });
+  await status(panel)
+    .filter({ hasText: "--population: '1' is not a whole number from 2 to 1000" })
+    .waitFor();
+  assert.ok(await panel.getByRole('button', { name: 'Run', exact: true }).isDisabled());
+  await fill(panel, { 'Population (--population)': '5,8', 'Goal (--goal), one per line': '' });
+  await status(panel)
+    .filter({ hasText: '--goal: missing (for example --goal shape=square,spokes=yes)' })
+    .waitFor();
+});
 
-      // axe-core on the panel with its results.
-      await addAxe(page);
-      const violations = await page.evaluate(async () => {
-        const result = await window.axe.run('#autoruns', {
-          runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
-        });
-        return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
-      });
-      assert.deepEqual(violations, [], 'axe-core on the panel');
-    }
-    await context.close();
+test('Cancel keeps the finished runs, the command line’s runs of the same numbers', async () => {
+  const long = {
+    ...small,
+    'Population (--population)': '10',
+    'Strictness (--strictness)': '1',
+  };
+  long['Runs per condition (--runs)'] = '100000';
+  long['Most clicks per run (--max-clicks)'] = '3000';
+  await fill(panel, long);
+  await panel.getByRole('button', { name: 'Run', exact: true }).click();
+  await panel
+    .locator('#autoruns-progress-text')
+    .filter({ hasText: /^([5-9]|\d\d+) of/ })
+    .waitFor();
+  // The page plays on meanwhile: a shot changes the organism table.
+  const before = await page.locator('.grid-body').textContent();
+  await page.getByRole('button', { name: 'Kill', exact: true }).click();
+  assert.notEqual(await page.locator('.grid-body').textContent(), before);
+  await panel.getByRole('button', { name: 'Cancel' }).click();
+  await status(panel)
+    .filter({ hasText: /^Cancelled after [\d.]+ s: \d+ of 100000 runs/ })
+    .waitFor();
+  const kept = (await exported(page, panel)).split('\r\n').slice(1, -1);
+  assert.ok(kept.length >= 5, `${kept.length} runs kept`);
+  const numbers = kept.map((line) => Number(line.split(',')[0]));
+  assert.deepEqual(
+    numbers,
+    [...numbers].sort((a, b) => a - b),
+  );
+  // Two workers take 32 shares each, share K being runs K, K + 64, ...: only the
+  // shares the kept runs came from are played natively, since the whole range up to
+  // the last kept number is tens of thousands of runs under the sanitizers.
+  const shares = 64;
+  const native = new Map();
+  const upTo = String(numbers.at(-1));
+  for (const share of new Set(numbers.map((n) => ((n - 1) % shares) + 1))) {
+    const csv = nativeCsv({ ...long, 'Runs per condition (--runs)': upTo }, [
+      '--shard',
+      `${share}/${shares}`,
+    ]);
+    for (const line of csv.split('\r\n')) native.set(line.split(',')[0], line);
   }
+  for (const line of kept) assert.equal(line, native.get(line.split(',')[0]));
+});
 
-  // The single file from a disk starts its workers from inlined code.
+test('axe-core finds nothing on the panel with its results', async () => {
+  await addAxe(page);
+  const violations = await page.evaluate(async () => {
+    const result = await window.axe.run('#autoruns', {
+      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
+    });
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
+  });
+  assert.deepEqual(violations, [], 'axe-core on the panel');
+  await context.close();
+});
+
+test('the single file from a disk starts its workers from inlined code', async () => {
   const disk = await browser.newContext({ acceptDownloads: true });
   const page = await disk.newPage();
   page.on('pageerror', (error) => errors.push(error.message));
   const panel = await openPanel(page, pathToFileURL(path.join(built, 'vantrel.html')).href, 2);
   assert.equal(await sweep(page, panel, small, 2), expected, 'the single file');
   await disk.close();
+});
+
+test('no page made an error', () => {
   assert.deepEqual(errors, []);
-} finally {
-  await browser.close();
-  server.close();
-}
-console.log('autoruns_test: 1 and 2 workers, the single file, Cancel, refusals, axe-core');
+});

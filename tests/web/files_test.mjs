@@ -8,6 +8,7 @@
 //
 //   node files_test.mjs SITE NATIVE_WORKBOOK
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -78,33 +79,45 @@ function desktopWorkbooks(tables) {
   }
 }
 
-const { server, address } = await serveSite(site);
-const browser = await launchBrowser();
-try {
-  const { page, errors } = await openFixedPage(browser, address, noon);
-  await page.getByRole('button', { name: 'Advanced options' }).click();
-  const named = (name) => page.getByRole('button', { name, exact: true });
-  const download = async (name) => {
-    const [file] = await Promise.all([page.waitForEvent('download'), named(name).click()]);
-    return {
-      name: file.suggestedFilename(),
-      bytes: readFileSync(await file.path()),
-    };
-  };
-  const saved = async () => (await download('Save')).bytes;
-  const rowCount = () => page.getAttribute('[role="grid"]', 'aria-rowcount');
-  const open = (name, buffer) =>
-    page.locator('input[type="file"]').setInputFiles({ name, mimeType: 'text/plain', buffer });
-  // The message the page shows next, closed with OK; `role` tells the error reports.
-  const message = async (role = 'dialog') => {
-    const box = page.getByRole(role, { name: 'Vantrel' });
-    const text = await box.locator('p.message').textContent();
-    await box.getByRole('button', { name: 'OK' }).click();
-    return text;
-  };
+// One browser and one tab for every case: each goes on from the table the one before it
+// left, so they run in this order.
+let server, address, browser, page, errors, workbookBytes, two;
 
-  // Excel: the desktop's name and no tooltip, as its other text buttons; the workbook's
-  // cells and table are the desktop's for the same table, odd bytes and all.
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await launchBrowser();
+  ({ page, errors } = await openFixedPage(browser, address, noon));
+  await page.getByRole('button', { name: 'Advanced options' }).click();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+const named = (name) => page.getByRole('button', { name, exact: true });
+const download = async (name) => {
+  const [file] = await Promise.all([page.waitForEvent('download'), named(name).click()]);
+  return {
+    name: file.suggestedFilename(),
+    bytes: readFileSync(await file.path()),
+  };
+};
+const saved = async () => (await download('Save')).bytes;
+const rowCount = () => page.getAttribute('[role="grid"]', 'aria-rowcount');
+const open = (name, buffer) =>
+  page.locator('input[type="file"]').setInputFiles({ name, mimeType: 'text/plain', buffer });
+// The message the page shows next, closed with OK; `role` tells the error reports.
+const message = async (role = 'dialog') => {
+  const box = page.getByRole(role, { name: 'Vantrel' });
+  const text = await box.locator('p.message').textContent();
+  await box.getByRole('button', { name: 'OK' }).click();
+  return text;
+};
+
+// Excel: the desktop's name and no tooltip, as its other text buttons; the workbook's
+// cells and table are the desktop's for the same table, odd bytes and all.
+test('Excel downloads the workbook the desktop writes for the same table', async () => {
   assert.equal(await named('Excel').getAttribute('title'), null);
   const odd = Buffer.from(
     ' P1 # P2 # DNA # Survival #\r\n 1 # a&b # <x> "q" # Zo\xeb #\r\n 2 #  # \xff\xe9 # 0\x01 1 #\r\n',
@@ -120,10 +133,11 @@ try {
     assert.equal(workbook.name, 'Organisms');
     assert.deepEqual(workbook, readWorkbook(desktop[i]), `table ${i + 1}`);
   }
-  const workbookBytes = (await download('Excel')).bytes;
+  workbookBytes = (await download('Excel')).bytes;
   assert.equal(readWorkbook(workbookBytes).table.headers, false); // "ID", "id"
+});
 
-  // A workbook that cannot be offered says why, as an error report, and changes nothing.
+test('a workbook that cannot be offered says why, as an error report, and changes nothing', async () => {
   const before = await saved();
   await page.evaluate(() => {
     window.keptCreateObjectURL = URL.createObjectURL;
@@ -135,9 +149,11 @@ try {
   assert.equal(await message('alertdialog'), 'No room for the workbook.');
   await page.evaluate(() => (URL.createObjectURL = window.keptCreateObjectURL));
   assert.ok((await saved()).equals(before));
+});
 
-  // Dropping: the hint while files are over the page, the first of several files opened,
-  // a bad file refused with the picker's message and the population kept.
+// Dropping: the hint while files are over the page, the first of several files opened,
+// a bad file refused with the picker's message and the population kept.
+test('a dropped file opens as a picked one, the first of several; a bad one is refused', async () => {
   const drop = (files, target = '.stage canvas') =>
     page.evaluate(
       ([files, target]) => {
@@ -161,7 +177,7 @@ try {
       },
       [files, target],
     );
-  const two = makeTable(2).toString('latin1');
+  two = makeTable(2).toString('latin1');
   assert.deepEqual(
     await drop([
       ['two.str', two],
@@ -179,11 +195,13 @@ try {
   ]);
   assert.equal(await message(), 'File bad.str holds no rows below the title row.');
   assert.equal((await saved()).toString('latin1'), two);
+});
 
-  // Files that are no table, as the desktop takes them: an empty file and one whose first
-  // line is empty say nothing and change nothing; the page's own workbook is a spreadsheet
-  // and bytes holding NUL are binary, each said in the engine's words; one huge line is a
-  // title row alone; any other text is a table cut at its first line's last character.
+// Files that are no table, as the desktop takes them: an empty file and one whose first
+// line is empty say nothing and change nothing; the page's own workbook is a spreadsheet
+// and bytes holding NUL are binary, each said in the engine's words; one huge line is a
+// title row alone; any other text is a table cut at its first line's last character.
+test('files that are no table get the desktop’s answer', async () => {
   await open('empty.str', Buffer.alloc(0));
   await open('blank.str', Buffer.from('\r\n 1 # 2 #\r\n'));
   await open('organisms.xlsx', workbookBytes);
@@ -205,9 +223,11 @@ try {
   await open('notes.txt', Buffer.from('Shopping:\nmilk: 2\n'));
   assert.equal(await rowCount(), '2');
   assert.equal((await saved()).toString('latin1'), ' Shopping #\r\n milk #\r\n');
+});
 
-  // 100,000 organisms, made in the page and dropped (Playwright's own transfer of a file
-  // that size would take longer than the page): the grid reaches the last one.
+// 100,000 organisms, made in the page and dropped (Playwright's own transfer of a file
+// that size would take longer than the page): the grid reaches the last one.
+test('a table of 100,000 organisms opens and the grid reaches its last row', async () => {
   const many = makeTable(100000);
   // What the status says meanwhile, noted as it changes.
   await page.evaluate(() => {
@@ -254,9 +274,8 @@ try {
       .slice(0, 4)
       .map((cell) => cell.trim()),
   );
+});
+
+test('the page made no error', () => {
   assert.deepEqual(errors, []);
-  console.log('files_test: workbook, drops, bad files and 100,000 organisms as the desktop');
-} finally {
-  await browser.close();
-  server.close();
-}
+});

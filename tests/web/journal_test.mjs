@@ -8,6 +8,7 @@
 //
 //   node journal_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -39,7 +40,9 @@ function nativeTables(...steps) {
   }
 }
 
-const { server, address } = await serveSite(site);
+// One profile on disk for every case, and its browser started once: each case goes on from
+// the journal the one before it left, so they run in this order.
+let server, address, context, page, shotAfter;
 const profile = mkdtempSync(path.join(tmpdir(), 'journal_profile_'));
 const launch = () =>
   chromium.launchPersistentContext(profile, {
@@ -151,8 +154,19 @@ async function acceptOffer(page, organisms, steps) {
   await dialog.waitFor({ state: 'detached' });
 }
 
-let context = await launch();
-try {
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  context = await launch();
+});
+
+after(async () => {
+  await context?.close().catch(() => {});
+  server?.close();
+  rmSync(profile, { recursive: true, force: true });
+  console.log('journal_test: crash, kill, reload, two tabs, damage, refused and full storage');
+});
+
+test('a tab that crashes while another plays is offered once and restored byte for byte', async () => {
   // Two tabs: the older one crashes while the newer one still plays.
   const crashing = await open(context, noon);
   await written(crashing, 0, 0); // steps before the journal opens are in its base
@@ -170,12 +184,13 @@ try {
   await crashing.close(); // the clock is the context's: set it in live pages only
 
   // The next tab offers the crashed run, not the one the other tab holds.
-  const [crashedNative, shotAfter] = nativeTables(
+  let crashedNative;
+  [crashedNative, shotAfter] = nativeTables(
     `start ${noon}`,
     ...['shoot', 'shoot', 'shoot', 'feed', 'undo', 'shoot', 'save', 'shoot', 'save'],
   );
   const [laterStart] = nativeTables(`start ${later}`, 'save');
-  let page = await open(context, later);
+  page = await open(context, later);
   await acceptOffer(page, 9, 4);
   assert.ok(crashed.equals(crashedNative), 'the page played as the desktop engine');
   assert.ok((await save(page)).equals(crashed), 'the crashed tab’s table, byte for byte');
@@ -186,7 +201,9 @@ try {
   for (let i = 0; i < 6; i += 1) await page.keyboard.press('Control+Shift+z');
   await written(page, 6, 20);
   await other.close();
+});
 
+test('a reload is not offered, and Alt+Shift+R brings its run back', async () => {
   // A reload is no crash: nothing is offered, and Alt+Shift+R brings that run back.
   await page.reload();
   await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
@@ -198,7 +215,9 @@ try {
   await written(page, 6, 20);
   assert.equal(await messageDialog(page).count(), 0);
   assert.ok((await save(page)).equals(shotAfter), 'Alt+Shift+R restores the run before');
+});
 
+test('a browser killed with SIGKILL offers its run on its next start', async () => {
   // A browser killed with SIGKILL: the same profile offers the run on its next start.
   await page.keyboard.press('s');
   await written(page, 7, 21);
@@ -214,8 +233,9 @@ try {
     ...['shoot', 'shoot', 'shoot', 'feed', 'undo', 'shoot', 'shoot', 'shoot', 'save'],
   );
   assert.ok(killed.equals(afterKill));
+});
 
-  // A damaged entry: the steps before it come back, with one message.
+test('a damaged entry restores the steps before it with one message', async () => {
   page = await open(context, noon);
   await written(page, 0, 0); // steps before the journal opens are in its base
   for (const key of ['s', 's', 's']) await page.keyboard.press(key);
@@ -269,8 +289,10 @@ try {
   assert.ok((await save(page)).equals(afterTwo), 'the two steps before the damage');
   await page.keyboard.press('s');
   assert.ok((await save(page)).equals(afterThree), 'play goes on as before');
+});
 
-  // Storage refused at the start, or full at the first step: one message, and play goes on.
+// Storage refused at the start, or full at the first step: one message, and play goes on.
+test('storage refused or full says so once, and play goes on', async (t) => {
   const [played] = nativeTables(`start ${noon}`, 'shoot', 'feed', 'shoot', 'save');
   const failures = [
     [
@@ -295,27 +317,24 @@ try {
     ],
   ];
   for (const [before, failure, reason] of failures) {
-    page = await open(context, noon, (tab) => tab.addInitScript(failure));
-    // A key pressed before the journal has its base would only go into that base.
-    if (before.length) await written(page, 0, 0);
-    for (const key of before) await page.keyboard.press(key);
-    const told = messageDialog(page);
-    await told.waitFor();
-    assert.equal(
-      await told.locator('p').textContent(),
-      `Vantrel cannot keep its journal in this browser’s storage (${reason}). It goes on ` +
-        'without one: undo still works, but a crash would lose the population.',
-    );
-    await page.keyboard.press('Enter');
-    for (const key of ['s', 'f', 's'].slice(before.length)) await page.keyboard.press(key);
-    await page.waitForTimeout(200);
-    assert.equal(await told.count(), 0, 'said once');
-    assert.ok((await save(page)).equals(played), `play goes on without the journal: ${reason}`);
-    await page.close();
+    await t.test(reason, async () => {
+      page = await open(context, noon, (tab) => tab.addInitScript(failure));
+      // A key pressed before the journal has its base would only go into that base.
+      if (before.length) await written(page, 0, 0);
+      for (const key of before) await page.keyboard.press(key);
+      const told = messageDialog(page);
+      await told.waitFor();
+      assert.equal(
+        await told.locator('p').textContent(),
+        `Vantrel cannot keep its journal in this browser’s storage (${reason}). It goes on ` +
+          'without one: undo still works, but a crash would lose the population.',
+      );
+      await page.keyboard.press('Enter');
+      for (const key of ['s', 'f', 's'].slice(before.length)) await page.keyboard.press(key);
+      await page.waitForTimeout(200);
+      assert.equal(await told.count(), 0, 'said once');
+      assert.ok((await save(page)).equals(played), `play goes on without the journal: ${reason}`);
+      await page.close();
+    });
   }
-} finally {
-  await context.close().catch(() => {});
-  server.close();
-  rmSync(profile, { recursive: true, force: true });
-}
-console.log('journal_test: crash, kill, reload, two tabs, damage, refused and full storage');
+});

@@ -9,6 +9,7 @@
 //
 //   node language_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -17,8 +18,22 @@ import { serveSite } from './serve_site.mjs';
 
 const built = path.resolve(process.argv[2]);
 const site = path.join(built, 'site');
-const { server, address } = await serveSite(site);
-const browser = await launchBrowser();
+// One browser for every case; the first three go on in the same German tab, so they run
+// in this order.
+let server, address, browser, german;
+
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await launchBrowser();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  console.log(
+    'language_test: German, Dutch, remembered, refused storage, damaged, pseudo, no WebAssembly, single',
+  );
+});
 
 const named = (page, name) => page.getByRole('button', { name, exact: true });
 // The buttons whose visible word is `word`.
@@ -42,9 +57,9 @@ async function open(locale, at = address, prepare = async () => {}) {
   return { context, page, errors };
 }
 
-try {
+test('German from the browser’s preferences, the engine’s texts with the page’s', async () => {
   // German from the browser's preferences, the engine's texts with the page's.
-  const german = await open('de-DE');
+  german = await open('de-DE');
   const { page } = german;
   assert.equal(await page.getAttribute('html', 'lang'), 'de');
   // Named by their German words, described by the desktop's German tooltips.
@@ -57,7 +72,10 @@ try {
   assert.equal(await page.getByText('Die Tabelle enthält keine Organismen').count(), 1);
   await named(page, 'Ansicht').click();
   await page.getByText(/^9 Organismen$/).waitFor();
+});
 
+test('Dutch chosen by keyboard keeps the population, its history and the focus', async () => {
+  const { page } = german;
   // Dutch, chosen by keyboard: the same population and history, the focus kept.
   await page.keyboard.press('s');
   await page.keyboard.press('f');
@@ -75,7 +93,10 @@ try {
   await page.locator('h1').click();
   await page.keyboard.press('Escape');
   assert.equal(await page.getByText(/^9 organismen$/).isVisible(), false);
+});
 
+test('the choice is remembered across a reload, over the browser’s preference', async () => {
+  const { page } = german;
   // Remembered across a reload, over the browser's preference.
   await page.reload();
   await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
@@ -83,7 +104,9 @@ try {
   assert.equal(await page.inputValue('#language'), 'nl');
   assert.deepEqual(german.errors, []);
   await german.context.close();
+});
 
+test('where storage is refused, the browser’s language and a choice for the visit', async () => {
   // Storage refused: the browser's language, and a choice that holds for the visit.
   const refused = await open('de', address, (context) =>
     context.addInitScript(() => {
@@ -98,7 +121,9 @@ try {
   await named(refused.page, 'Feed').waitFor();
   assert.deepEqual(refused.errors, []);
   await refused.context.close();
+});
 
+test('a damaged catalogue leaves its texts English; a missing or foreign one all, and play goes on', async (t) => {
   // A damaged catalogue: the damaged record's text English, the rest German; one that
   // cannot be had or is no catalogue at all: English, and the page plays on.
   const catalogueName = readdirSync(path.join(site, 'assets')).find((name) =>
@@ -115,16 +140,25 @@ try {
     [{ status: 404 }, 'Feed', 'Kill'],
     [{ body: '<html>not found</html>' }, 'Feed', 'Kill'],
   ]) {
-    const served = await open('de', address, (_context, tab) =>
-      tab.route(`**/${catalogueName}`, (route) => route.fulfill(answer)),
-    );
-    assert.equal(await labelled(served.page, feedWord).count(), 1);
-    assert.equal(await labelled(served.page, killWord).count(), 1);
-    await served.page.keyboard.press('s');
-    assert.deepEqual(served.errors, []);
-    await served.context.close();
+    const what = answer.status
+      ? 'the catalogue not found'
+      : Buffer.isBuffer(answer.body)
+        ? 'a damaged record'
+        : 'no catalogue at all';
+    await t.test(what, async () => {
+      const served = await open('de', address, (_context, tab) =>
+        tab.route(`**/${catalogueName}`, (route) => route.fulfill(answer)),
+      );
+      assert.equal(await labelled(served.page, feedWord).count(), 1);
+      assert.equal(await labelled(served.page, killWord).count(), 1);
+      await served.page.keyboard.press('s');
+      assert.deepEqual(served.errors, []);
+      await served.context.close();
+    });
   }
+});
 
+test('the pseudo-language brackets the texts; on a phone the columns widen to their titles', async () => {
   // The pseudo-language brackets the page's texts; on a phone the table's columns widen
   // to their longer titles, in the header and every row alike.
   const pseudo = await open('en', `${address}?lang=pseudo`, (_context, tab) =>
@@ -146,7 +180,9 @@ try {
   });
   assert.deepEqual(fits, [true, true, true, true, true]);
   await pseudo.context.close();
+});
 
+test('a browser without WebAssembly is told what the page needs in its language', async () => {
   // A browser without WebAssembly is told what the page needs in its language.
   const noWasm = await browser.newContext({ locale: 'de' });
   await noWasm.addInitScript(() => delete globalThis.WebAssembly);
@@ -154,16 +190,12 @@ try {
   await told.goto(address);
   await told.getByText(/^Vantrel braucht JavaScript und WebAssembly/).waitFor();
   await noWasm.close();
+});
 
+test('the single file carries its catalogues and speaks German from the disk', async () => {
   // The single file carries its catalogues and speaks German from the disk.
   const single = await open('de', pathToFileURL(path.join(built, 'vantrel.html')).href);
   assert.equal(await labelled(single.page, 'Füttern').count(), 1);
   assert.deepEqual(single.errors, []);
   await single.context.close();
-} finally {
-  await browser.close();
-  server.close();
-}
-console.log(
-  'language_test: German, Dutch, remembered, refused storage, damaged, pseudo, no WebAssembly, single',
-);
+});

@@ -8,6 +8,7 @@
 //
 //   node notebook_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -61,25 +62,35 @@ function csvRows(text) {
     );
 }
 
-const { server, address } = await serveSite(site);
-const browser = await launchBrowser();
-try {
-  const { page, errors } = await openFixedPage(browser, address, evening);
-  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
-  const notebook = page.getByRole('region', { name: 'Lab notebook' });
-  const reached = named('Reached');
-  const counters = () =>
-    notebook
-      .locator('.notebook-counters dd')
-      .evaluateAll((cells) => cells.map((c) => c.textContent));
-  const idea = async () => {
-    await named('Idea').click();
-    await page.getByRole('dialog', { name: 'Vantrel' }).waitFor();
-    await page.keyboard.press('Enter');
-  };
+// One browser and one tab for every case: each goes on from where the one before it left
+// the page, so they run in this order.
+let server, address, browser, page, errors, notebook, reached, box, expected;
 
-  // The Lab button opens the notebook, its title takes the focus, Escape closes it and
-  // gives the focus back.
+const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
+const counters = () =>
+  notebook.locator('.notebook-counters dd').evaluateAll((cells) => cells.map((c) => c.textContent));
+const idea = async () => {
+  await named('Idea').click();
+  await page.getByRole('dialog', { name: 'Vantrel' }).waitFor();
+  await page.keyboard.press('Enter');
+};
+
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await launchBrowser();
+  ({ page, errors } = await openFixedPage(browser, address, evening));
+  notebook = page.getByRole('region', { name: 'Lab notebook' });
+  reached = named('Reached');
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// The Lab button opens the notebook, its title takes the focus, Escape closes it and
+// gives the focus back.
+test('Lab opens the notebook and Escape closes it, the focus going and coming back', async () => {
   assert.equal(await notebook.count(), 0, 'closed at the start');
   const lab = named('Lab');
   assert.equal(await lab.textContent(), 'Lab');
@@ -91,8 +102,11 @@ try {
   await page.keyboard.press('Escape');
   assert.equal(await notebook.count(), 0, 'Escape closes it');
   assert.equal(await page.evaluate(() => document.activeElement?.textContent), 'Lab');
-  // With the population view open too, Escape closes the panel that has the focus, then
-  // the one left.
+});
+
+// With the population view open too, Escape closes the panel that has the focus, then
+// the one left.
+test('with the population view open too, Escape closes the focused panel first', async () => {
   const pictures = page.getByRole('listbox', { name: 'The organisms’ pictures' });
   await page.keyboard.press('g');
   await page.keyboard.press('l');
@@ -101,8 +115,10 @@ try {
   assert.deepEqual([await notebook.count(), await pictures.isVisible()], [0, true]);
   await page.keyboard.press('Escape');
   assert.equal(await pictures.isVisible(), false, 'then the population view');
+});
 
-  // The script, by keys and buttons, the notebook open from the idea on.
+// The script, by keys and buttons, the notebook open from the idea on.
+test('an idea’s goal, its judged words and the counters show in the notebook', async () => {
   await page.keyboard.press('s');
   await page.keyboard.press('f');
   await idea();
@@ -114,10 +130,12 @@ try {
   assert.ok(goal.length > 0 && goal !== 'No goal: press the light bulb for an idea.');
   assert.ok((await notebook.locator('.notebook-checks li').count()) > 0, 'judged words listed');
   assert.ok(await reached.isEnabled());
+});
 
+test('R says the goal is reached, but not in a number box', async () => {
   // L and R do nothing in a number box.
   await named('Advanced options').click();
-  const box = page.getByRole('spinbutton').first();
+  box = page.getByRole('spinbutton').first();
   await box.focus();
   await page.keyboard.press('r');
   assert.ok(await reached.isEnabled(), 'R in a number box is typing');
@@ -127,7 +145,9 @@ try {
   await page.keyboard.press('r');
   assert.ok(await reached.isDisabled(), 'R says the goal is reached');
   assert.equal((await counters())[4], '3 (you)');
+});
 
+test('the counters follow the rest of the clicks, an undo among them', async () => {
   await page.keyboard.press('f');
   await page.keyboard.press('n');
   await page.keyboard.press('s');
@@ -138,7 +158,9 @@ try {
   await page.keyboard.press('Control+z');
   await page.keyboard.press('s');
   assert.deepEqual((await counters()).slice(0, 3), ['1', '1', '2']);
+});
 
+test('L opens the closed notebook, but not in a number box', async () => {
   // Closed, L still opens it only outside a text entry.
   await named('Close').click();
   await named('Advanced options').click();
@@ -148,15 +170,20 @@ try {
   await page.locator('body').click({ position: { x: 2, y: 2 } });
   await page.keyboard.press('l');
   await notebook.waitFor();
+});
 
-  // The run table leaves the page as the desktop's notebook writes it.
-  const expected = nativeRunsCsv();
+// The run table leaves the page as the desktop's notebook writes it.
+test('Export runs gives the desktop notebook’s CSV byte for byte', async () => {
+  expected = nativeRunsCsv();
   assert.ok(expected.toString().startsWith('run,mode,started_utc,population,creativity,bonus,'));
   assert.match(expected.toString(), /,2026-12-09T18:42:07Z,.*,3,user\r\n/, "R's stable click");
   const [csv] = await Promise.all([page.waitForEvent('download'), named('Export runs').click()]);
   assert.equal(csv.suggestedFilename(), 'runs.csv');
   assert.ok(readFileSync(await csv.path()).equals(expected), "Export runs: the desktop's CSV");
-  // To spreadsheet: a workbook whose one sheet holds the same cells, under a table.
+});
+
+// To spreadsheet: a workbook whose one sheet holds the same cells, under a table.
+test('To spreadsheet gives a workbook of the same cells; the counters are the last run', async () => {
   const [book] = await Promise.all([
     page.waitForEvent('download'),
     named('To spreadsheet').click(),
@@ -181,7 +208,9 @@ try {
   assert.match(part('xl/tables/table1.xml'), new RegExp(`ref="A1:M${csvCells.length}"`));
   const lastRun = expected.toString().trim().split('\r\n').at(-1).split(',');
   assert.deepEqual((await counters()).slice(0, 3), lastRun.slice(-6, -3), 'counters are the run');
+});
 
+test('the plots carry their numbers as text', async () => {
   await notebook.locator('summary').first().click();
   await notebook.locator('summary').last().click();
   const curveRows = notebook.locator('.notebook-numbers').first().locator('tbody tr');
@@ -199,7 +228,9 @@ try {
     ['Run 1', 'Run 2', 'Run 3'],
     'the finished runs by hand',
   );
+});
 
+test('axe-core finds no WCAG 2.1 A or AA fault with the notebook open', async () => {
   await addAxe(page);
   const violations = await page.evaluate(async () => {
     const result = await window.axe.run(document, {
@@ -211,9 +242,9 @@ try {
     return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`);
   });
   assert.deepEqual(violations, [], 'axe-core with the notebook open');
+});
+
+test('the page made no script error', () => {
   assert.deepEqual(errors, [], 'no script errors');
   console.log("notebook_test: the page exports the desktop notebook's run table");
-} finally {
-  await browser.close();
-  server.close();
-}
+});

@@ -9,6 +9,7 @@
 //
 //   node offline_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
@@ -24,10 +25,6 @@ const { chromium } = require('playwright-core');
 const kNeeds = /^Vantrel needs JavaScript and WebAssembly/;
 // How the single file inlines a WebAssembly file (its bytes gzip-compressed).
 const kWasmInBase64 = 'data:application/wasm;base64,';
-
-// The page and its workers share one copy of the engine's WebAssembly.
-const singleText = readFileSync(path.join(built, 'vantrel.html'), 'utf8');
-assert.equal(singleText.split(kWasmInBase64).length - 1, 1, 'the single file holds one engine');
 
 const ready = (page) =>
   page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
@@ -68,16 +65,37 @@ async function accessible(page, state) {
 }
 
 // A copy of the folder, which the test rebuilds in place as a new version would be.
-const site = mkdtempSync(path.join(tmpdir(), 'offline_test_'));
-cpSync(path.join(built, 'site'), site, { recursive: true });
-const { server, address } = await serveSite(site);
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
+let site, server, address, browser, disk, served, online;
+const errors = [];
+
+before(async () => {
+  site = mkdtempSync(path.join(tmpdir(), 'offline_test_'));
+  cpSync(path.join(built, 'site'), site, { recursive: true });
+  ({ server, address } = await serveSite(site));
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox'],
+  });
 });
-try {
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  if (site) rmSync(site, { recursive: true, force: true });
+  console.log(
+    'offline_test: single file, installable, updated, offline, axe-core clean, needs told',
+  );
+});
+
+// The page and its workers share one copy of the engine's WebAssembly.
+test('the single file holds the engine’s WebAssembly once', () => {
+  const singleText = readFileSync(path.join(built, 'vantrel.html'), 'utf8');
+  assert.equal(singleText.split(kWasmInBase64).length - 1, 1, 'the single file holds one engine');
+});
+
+test('the single file plays from a disk under its own policy; axe-core through its states', async () => {
   // The single file from a disk, with axe-core through the page's states.
-  const disk = await browser.newContext();
+  disk = await browser.newContext();
   const page = await disk.newPage();
   const errors = [];
   collectErrors(page, errors);
@@ -106,10 +124,12 @@ try {
   await page.getByRole('dialog', { name: 'Experiments' }).waitFor();
   await accessible(page, 'the experiments help');
   assert.deepEqual(errors, []);
+});
 
+test('served, the page fetches its engine once and can be installed', async () => {
   // Served: installable, then offline after the first visit.
-  const served = await browser.newContext();
-  const online = await served.newPage();
+  served = await browser.newContext();
+  online = await served.newPage();
   collectErrors(online, errors);
   const wasmFetches = [];
   online.on('request', (request) => {
@@ -133,7 +153,9 @@ try {
   // Playwright's contexts are private windows, where Chromium never installs; nothing else.
   const faults = installabilityErrors.filter(({ errorId }) => errorId !== 'in-incognito');
   assert.deepEqual(faults, [], 'the page can be installed');
+});
 
+test('a new build replaces the old files, and the folder plays offline', async () => {
   // A new build: a new cache takes the place of the old one and serves the new files.
   const cacheNames = () => online.evaluate(() => caches.keys());
   const [first] = await cacheNames();
@@ -166,7 +188,9 @@ try {
   await online.reload();
   await ready(online);
   await plays(online, 'offline');
+});
 
+test('without scripts or without WebAssembly, one sentence says what is needed', async () => {
   // Without scripts, and without WebAssembly: one sentence says what is needed.
   const noScripts = await browser.newContext({ javaScriptEnabled: false });
   const bare = await noScripts.newPage();
@@ -176,12 +200,8 @@ try {
   await noWasm.addInitScript(() => delete globalThis.WebAssembly);
   await noWasm.goto(single);
   assert.match(await noWasm.locator('main').innerText(), kNeeds);
+});
+
+test('no page made an error', () => {
   assert.deepEqual(errors, []);
-  console.log(
-    'offline_test: single file, installable, updated, offline, axe-core clean, needs told',
-  );
-} finally {
-  await browser.close();
-  server.close();
-  rmSync(site, { recursive: true, force: true });
-}
+});

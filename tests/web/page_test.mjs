@@ -8,6 +8,7 @@
 //
 //   node page_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, truncateSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -98,42 +99,57 @@ function tableRows(bytes) {
     );
 }
 
-const { server, address } = await serveSite(site);
+// One browser and one tab for the whole walk: each case below goes on from where the one
+// before it left the page, so they run in this order.
+let server, address, browser, page, errors, tables, named;
+let saves = 0;
+let started, start, took, opened, view, pictures, shown;
 
-const browser = await launchBrowser();
-try {
-  const { page, errors } = await openFixedPage(browser, address, noon);
-  const named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
-  const tables = nativeTables();
-  let saves = 0;
-  const save = async () => {
-    const [download] = await Promise.all([page.waitForEvent('download'), named('Save').click()]);
-    assert.equal(download.suggestedFilename(), 'organisms.str');
-    return readFileSync(await download.path());
-  };
-  // Saves and checks the table against the desktop engine's next one.
-  const saveMatches = async (what) => {
-    const bytes = await save();
-    assert.ok(bytes.equals(tables[saves]), `${what}: the desktop engine's table ${saves}`);
-    saves += 1;
-    return bytes;
-  };
-  // The grid's organism rows now in the page, without their IDs. Each read is one call
-  // into the page: the grid reuses its row elements for other rows as it draws, so an
-  // element found in one call may show another row by the next.
-  const gridRows = () =>
-    page.evaluate(() =>
-      [...document.querySelectorAll('[role="grid"] [data-row]')].map((row) =>
-        [...row.children].slice(1).map((cell) => cell.textContent),
-      ),
-    );
-  const rowOf = (selector) =>
-    page.evaluate((s) => document.querySelector(s)?.dataset.row, selector);
-  const selected = () => rowOf('[aria-selected="true"][data-row]');
+// The table the page saves now.
+async function save() {
+  const [download] = await Promise.all([page.waitForEvent('download'), named('Save').click()]);
+  assert.equal(download.suggestedFilename(), 'organisms.str');
+  return readFileSync(await download.path());
+}
+// Saves and checks the table against the desktop engine's next one.
+async function saveMatches(what) {
+  const bytes = await save();
+  assert.ok(bytes.equals(tables[saves]), `${what}: the desktop engine's table ${saves}`);
+  saves += 1;
+  return bytes;
+}
+// The grid's organism rows now in the page, without their IDs. Each read is one call
+// into the page: the grid reuses its row elements for other rows as it draws, so an
+// element found in one call may show another row by the next.
+const gridRows = () =>
+  page.evaluate(() =>
+    [...document.querySelectorAll('[role="grid"] [data-row]')].map((row) =>
+      [...row.children].slice(1).map((cell) => cell.textContent),
+    ),
+  );
+const rowOf = (selector) => page.evaluate((s) => document.querySelector(s)?.dataset.row, selector);
+const selected = () => rowOf('[aria-selected="true"][data-row]');
 
-  // The buttons the desktop's window has, named by their words and described by the
-  // desktop's tooltips, with its pictures; the table's controls are hidden until
-  // "Advanced options" shows them.
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await launchBrowser();
+  ({ page, errors } = await openFixedPage(browser, address, noon));
+  named = (name, role = 'button') => page.getByRole(role, { name, exact: true });
+  tables = nativeTables();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  console.log(
+    `page_test: ${saves} tables as the desktop engine's; 1,000 organisms: new, End and S in ${took} ms, the population view open in ${opened} ms`,
+  );
+});
+
+// The buttons the desktop's window has, named by their words and described by the
+// desktop's tooltips, with its pictures; the table's controls are hidden until
+// "Advanced options" shows them.
+test('the buttons are the desktop window’s, with its tooltips and pictures', async () => {
   for (const [name, tooltip] of [
     ['New', 'Start with a totally new genepool (N)'],
     ['Idea', 'Get an idea to create an organism'],
@@ -144,6 +160,9 @@ try {
     assert.equal(await named(name).getAttribute('title'), tooltip);
     assert.equal(await named(name).locator('img[alt=""]').count(), 1, name);
   }
+});
+
+test('Advanced options shows the table’s controls', async () => {
   const advanced = named('Advanced options');
   assert.equal(await advanced.getAttribute('aria-expanded'), 'false');
   assert.equal(await named('Open').isVisible(), false);
@@ -151,13 +170,16 @@ try {
   assert.equal(await advanced.getAttribute('aria-expanded'), 'true');
   assert.equal(await named('Undo').getAttribute('title'), 'Undo (Ctrl+Z)');
   assert.equal(await named('Redo').isDisabled(), true);
+});
 
-  const started = await saveMatches('the start');
+test('the start and S save the desktop engine’s tables', async () => {
+  started = await saveMatches('the start');
   assert.deepEqual(await gridRows(), tableRows(started), 'the grid shows the table');
   await page.keyboard.press('s');
   await saveMatches('S');
+});
 
-  // A step of each kind, by keys and by buttons.
+test('a step of each kind, by keys and by buttons; no key acts under a dialog', async () => {
   await page.keyboard.press('f');
   await named('Kill').click();
   await named('New').click();
@@ -180,9 +202,11 @@ try {
   await page.keyboard.press('Control+z');
   await page.keyboard.press('Control+y');
   await saveMatches('feed, kill, new, idea, S, undo twice and the two redo keys');
+});
 
+test('the number boxes keep what the engine caps; the grid selects by click and keys', async () => {
   // The number boxes: the engine caps, the box shows what it kept; keys there are typing.
-  const start = named('Start with', 'spinbutton');
+  start = named('Start with', 'spinbutton');
   await start.fill('5000');
   await start.press('Tab');
   assert.equal(await start.inputValue(), '1000', 'the start population is capped');
@@ -205,8 +229,9 @@ try {
   assert.equal(await selected(), '3', 'Home and the arrow keys select');
   await page.keyboard.press('s');
   await saveMatches('row 3 shot');
+});
 
-  // Open: a good file becomes the table; a bad one is refused and changes nothing.
+test('Open takes a good file and refuses a bad one, changing nothing', async () => {
   const picker = page.locator('input[type="file"]');
   const table = await save();
   await picker.setInputFiles({
@@ -233,8 +258,9 @@ try {
   assert.ok((await save()).equals(started), 'a good file becomes the table');
   await page.keyboard.press('Control+z');
   assert.ok((await save()).equals(table), 'and its load is undone as a step');
+});
 
-  // 1,000 organisms: only the rows in view are in the page, and a step stays quick.
+test('1,000 organisms: only the rows in view are in the page, and a step stays quick', async () => {
   await start.fill('1000');
   const grid = page.locator('[role="grid"]');
   await grid.focus();
@@ -243,7 +269,7 @@ try {
   await page.keyboard.press('End');
   assert.equal(await selected(), '999', 'End selects the last organism');
   await page.keyboard.press('s');
-  const took = Date.now() - began;
+  took = Date.now() - began;
   assert.ok((await page.locator('[data-row]').count()) < 60, 'only the rows in view');
   // A step draws the rows in view; four more beyond each edge follow once the page is idle,
   // so that a scroll shows them at once.
@@ -258,10 +284,12 @@ try {
     return Math.min(...rows) <= firstInView - 4 && Math.max(...rows) >= lastInView + 4;
   });
   await saveMatches('1,000 organisms, the last shot');
+});
 
-  // The population view: G opens it; only the pictures in sight are in the page and
-  // painted, each with the engine's row as its text alternative.
-  const view = page.getByRole('region', { name: 'Population' });
+// The population view: G opens it; only the pictures in sight are in the page and
+// painted, each with the engine's row as its text alternative.
+test('the population view paints only the pictures in sight, each with its row', async () => {
+  view = page.getByRole('region', { name: 'Population' });
   // The captions are written on the view's canvas: each text is noted with where it went.
   await page.evaluate(() => {
     const write = CanvasRenderingContext2D.prototype.fillText;
@@ -275,8 +303,8 @@ try {
   const openedAt = Date.now();
   await page.keyboard.press('g');
   await view.waitFor();
-  const opened = Date.now() - openedAt;
-  const pictures = view.getByRole('listbox', {
+  opened = Date.now() - openedAt;
+  pictures = view.getByRole('listbox', {
     name: 'The organisms’ pictures',
   });
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'listbox');
@@ -284,7 +312,7 @@ try {
   await page.waitForFunction(
     () => document.querySelector('.population-canvas').dataset.waiting === '0',
   );
-  const shown = await pictures.getByRole('option').evaluateAll((options) => {
+  shown = await pictures.getByRole('option').evaluateAll((options) => {
     // The texts of the last drawing, two for each picture.
     const written = window.captionsWritten.slice(-2 * options.length);
     const canvas = document.querySelector('.population-canvas').getBoundingClientRect();
@@ -317,6 +345,9 @@ try {
       `P1 ${p1}\nP2 ${p2}\nDNA ${dna}\nSurvival ${survival}`,
     );
   });
+});
+
+test('the population view selects through the engine; S, Ctrl+Z, Ctrl+Y and arrows act', async () => {
   const selectedRow = Number(
     await pictures.locator('[aria-selected="true"]').getAttribute('data-row'),
   );
@@ -340,6 +371,9 @@ try {
   await pictures.focus();
   await page.keyboard.press(beforeArrow > 1 ? 'ArrowLeft' : 'ArrowRight');
   assert.equal(await gridSelection(), beforeArrow > 1 ? beforeArrow - 1 : 2, 'an arrow steps');
+});
+
+test('the population view zooms between 48 and 200 pixels; Escape closes it', async () => {
   // Zoom: Ctrl+wheel and the slider stop at 48 and 200 pixels.
   const sizeShown = () => view.locator('output').textContent();
   await pictures.hover();
@@ -360,8 +394,9 @@ try {
   );
   await page.keyboard.press('Escape');
   assert.equal(await view.isVisible(), false, 'Escape closes the view');
+});
 
-  // The experiments help: six pages, Close focused.
+test('the experiments help has six pages, Close focused', async () => {
   await named('Experiment').click();
   const help = page.getByRole('dialog', { name: 'Experiments' });
   assert.equal(await help.getByRole('tab').count(), 6);
@@ -372,7 +407,9 @@ try {
   assert.match(await help.getByRole('tabpanel').textContent(), /^Size matters\./);
   await named('Close').click();
   assert.equal(await help.count(), 0);
+});
 
+test('the links open in a new tab; the words are in the picture’s label', async () => {
   for (const [name, address] of [
     ['Quorvane', 'http://www.quorvane.example?vantrel2'],
     ['Vantrel Homepage', 'http://www.quorvane.example/vantrel/'],
@@ -388,6 +425,9 @@ try {
     words.length > 0 &&
       (await page.locator('canvas.picture').getAttribute('aria-label')).includes(words),
   );
+});
+
+test('from a phone’s width up nothing scrolls sideways; there the view fills the window', async () => {
   // From a phone's width up, nothing makes the page scroll sideways.
   for (const width of [360, 1280]) {
     await page.setViewportSize({ width, height: 800 });
@@ -401,13 +441,21 @@ try {
   assert.deepEqual([box.x, box.y, box.width, box.height], [0, 0, 360, 800]);
   await named('Close').click();
   assert.equal(await view.isVisible(), false, 'Close closes the view');
+});
+
+test('every table of the desktop engine was compared, and the page made no error', () => {
   assert.equal(saves, tables.length, 'every table of the desktop engine was compared');
   assert.deepEqual(errors, []);
-  await checkStartFounders(browser, address, (time) => nativeTables(`start ${time}\nsave\n`)[0]);
+});
 
-  // Files of 2, 3, 5 and 7 columns: the page's table shows each file's own titles and
-  // exactly its columns, cell for cell as the desktop's table (a byte a character), and
-  // the status names the file. Markup in a cell is text, and nothing of it runs.
+test('the founders are the desktop engine’s for the same moment', async () => {
+  await checkStartFounders(browser, address, (time) => nativeTables(`start ${time}\nsave\n`)[0]);
+});
+
+// Files of 2, 3, 5 and 7 columns: the page's table shows each file's own titles and
+// exactly its columns, cell for cell as the desktop's table (a byte a character), and
+// the status names the file. Markup in a cell is text, and nothing of it runs.
+test('a file’s own columns are shown as the desktop shows them; a huge file is refused', async () => {
   const markup = '<img src=x onerror="window.ran=1">';
   const folder = mkdtempSync(path.join(tmpdir(), 'page_test_columns_'));
   try {
@@ -452,10 +500,4 @@ try {
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
-  console.log(
-    `page_test: ${saves} tables as the desktop engine's; 1,000 organisms: new, End and S in ${took} ms, the population view open in ${opened} ms`,
-  );
-} finally {
-  await browser.close();
-  server.close();
-}
+});

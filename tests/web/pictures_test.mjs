@@ -8,6 +8,7 @@
 //
 //   node pictures_test.mjs SITE PICTURE_DIGESTS
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { execFile } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -61,10 +62,22 @@ const fnvSource = `(bytes) => {
   return hash.toString(16).padStart(8, '0');
 }`;
 
-const { server, address } = await serveSite(site);
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
+// One browser for every case; the cases after the two ratios share one tab at ratio 1 and
+// go on from where the one before left it, so they run in this order.
+let server, address, browser, native, context, page, errors, canvas, menu;
+
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  console.log('pictures_test: 200 organisms at ratio 1 and 2, the menus, copy and save');
 });
 
 // A page at `ratio` with the 200 organisms loaded and the first one shown.
@@ -94,9 +107,8 @@ async function pageWithTable(ratio, options = {}) {
   return { context, page, errors };
 }
 
-try {
-  // The same pixels as the desktop, organism by organism, at both ratios.
-  for (const [index, ratio] of [1, 2].entries()) {
+for (const [index, ratio] of [1, 2].entries()) {
+  test(`the big drawing holds the desktop's pixels at ratio ${ratio}`, async () => {
     const { context, page, errors } = await pageWithTable(ratio);
     const digests = await page.evaluate((count) => {
       const fnv = window.fnv;
@@ -120,41 +132,43 @@ try {
     });
     assert.deepEqual(errors, []);
     await context.close();
-  }
+  });
+}
 
-  const native = await nativeDigests;
-  const { context, page, errors } = await pageWithTable(1, {
+const items = () => menu.getByRole('menuitem').allTextContents();
+const focusedText = () => page.evaluate(() => document.activeElement.textContent);
+// The digest of a PNG's pixels, decoded by the browser.
+const pngDigest = (bytes) =>
+  page.evaluate(
+    async (data) => {
+      const image = await createImageBitmap(new Blob([new Uint8Array(data)]));
+      const canvas = new OffscreenCanvas(image.width, image.height);
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      const pixels = context.getImageData(0, 0, image.width, image.height).data;
+      return [image.width, image.height, window.fnv(pixels)];
+    },
+    [...bytes],
+  );
+const choose = async (command, format) => {
+  await menu.getByRole('menuitem', { name: command }).click();
+  const dialog = page.getByRole('dialog');
+  await dialog.getByRole('radio', { name: new RegExp(`^${format} `) }).check();
+  const [download] = await Promise.all([
+    page.waitForEvent('download'),
+    dialog.getByRole('button', { name: 'Save' }).click(),
+  ]);
+  return [download.suggestedFilename(), readFileSync(await download.path())];
+};
+
+test('right click gives the desktop’s two commands; copy gives the 350-pixel picture', async () => {
+  native = await nativeDigests;
+  ({ context, page, errors } = await pageWithTable(1, {
     permissions: ['clipboard-read', 'clipboard-write'],
     hasTouch: true,
-  });
-  const canvas = page.locator('canvas.picture');
-  const menu = page.getByRole('menu');
-  const items = () => menu.getByRole('menuitem').allTextContents();
-  const focusedText = () => page.evaluate(() => document.activeElement.textContent);
-  // The digest of a PNG's pixels, decoded by the browser.
-  const pngDigest = (bytes) =>
-    page.evaluate(
-      async (data) => {
-        const image = await createImageBitmap(new Blob([new Uint8Array(data)]));
-        const canvas = new OffscreenCanvas(image.width, image.height);
-        const context = canvas.getContext('2d');
-        context.drawImage(image, 0, 0);
-        const pixels = context.getImageData(0, 0, image.width, image.height).data;
-        return [image.width, image.height, window.fnv(pixels)];
-      },
-      [...bytes],
-    );
-  const choose = async (command, format) => {
-    await menu.getByRole('menuitem', { name: command }).click();
-    const dialog = page.getByRole('dialog');
-    await dialog.getByRole('radio', { name: new RegExp(`^${format} `) }).check();
-    const [download] = await Promise.all([
-      page.waitForEvent('download'),
-      dialog.getByRole('button', { name: 'Save' }).click(),
-    ]);
-    return [download.suggestedFilename(), readFileSync(await download.path())];
-  };
-
+  }));
+  canvas = page.locator('canvas.picture');
+  menu = page.getByRole('menu');
   // Right click: the desktop's two commands; copy gives the 350-pixel picture.
   await page.keyboard.press('Home');
   await canvas.click({ button: 'right' });
@@ -175,7 +189,9 @@ try {
     }
   });
   assert.deepEqual(await pngDigest(copied), [350, 350, native.get(dnas[0])[0]]);
+});
 
+test('Save picture as gives a PNG of the same pixels and an SVG of the same figure', async () => {
   // Save picture as: PNG of the same pixels, SVG of the same figure.
   await canvas.click({ button: 'right' });
   const [pngName, png] = await choose('Save picture as…', 'PNG');
@@ -196,7 +212,9 @@ try {
   const [vertexDigit, spokesDigit] = [Number(dnas[0][0]), Number(dnas[0][12])];
   const strokes = (vertexDigit + 2) * (spokesDigit % 2 === 0 ? 2 : 1);
   assert.deepEqual(drawn, [0, '350', `Organism ${dnas[0]}`, dnas[0][3] === '0' ? 0 : strokes]);
+});
 
+test('Shift+F10 opens the menu on the drawing; arrows wrap, Escape gives the focus back', async () => {
   // By keys: Shift+F10 on the focused drawing; arrows wrap, Escape gives the focus back.
   await canvas.focus();
   await page.keyboard.press('Shift+F10');
@@ -212,7 +230,9 @@ try {
   await page.keyboard.press('ContextMenu');
   assert.equal(await menu.count(), 1);
   await page.keyboard.press('Escape');
+});
 
+test('a finger held still opens the menu; a tap or a moving finger does not', async () => {
   // A finger held still for half a second opens it; a tap or a moving finger does not.
   const box = await canvas.boundingBox();
   const [x, y] = [box.x + 100, box.y + 100];
@@ -235,7 +255,9 @@ try {
   await touch('touchEnd');
   assert.equal(await menu.count(), 1, 'and lifting the finger leaves it open');
   await page.keyboard.press('Escape');
+});
 
+test('the invisible pen’s hint is under its organism’s drawing only', async () => {
   // The invisible pen's hint under the drawing (organism 3), not under organism 4's.
   const hint = page.locator('.invisible-hint');
   await page.locator('[role="grid"]').focus();
@@ -244,7 +266,9 @@ try {
   assert.ok(await hint.isVisible(), 'invisible pen: hint shown');
   await page.keyboard.press('ArrowDown');
   assert.ok(!(await hint.isVisible()), 'visible pen: no hint');
+});
 
+test('each picture of the population view has the menu, with the sheet and the tree', async () => {
   // The population view: each picture has the menu, with "Save all as one picture…" and
   // "Family tree".
   await page.keyboard.press('g');
@@ -277,7 +301,9 @@ try {
   await page.keyboard.press('Escape');
   assert.ok(await population.isVisible());
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('role')), 'listbox');
+});
 
+test('the thumbnail shows the hint; Family tree selects the organism and shows its tree', async () => {
   // The hint at the foot of organism 3's thumbnail: grey pixels in a blank picture.
   const greys = await page.evaluate(() => {
     const view = document.querySelector('.population-canvas');
@@ -301,9 +327,8 @@ try {
   await menu.getByRole('menuitem', { name: 'Family tree' }).click();
   await page.getByRole('region', { name: 'The organism and its ancestors' }).waitFor();
   assert.equal(await page.locator('#picture-1').getAttribute('aria-selected'), 'true');
+});
+
+test('the page made no error', () => {
   assert.deepEqual(errors, []);
-  console.log('pictures_test: 200 organisms at ratio 1 and 2, the menus, copy and save');
-} finally {
-  await browser.close();
-  server.close();
-}
+});

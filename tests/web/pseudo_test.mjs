@@ -15,6 +15,7 @@
 //   node pseudo_test.mjs SITE [LIST]       LIST defaults to tests/pseudo/known_untranslated.txt
 //   VANTREL_PSEUDO_LIST=FILE node ...      also writes what the walk finds, one a line
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
@@ -183,41 +184,59 @@ async function walk(page, view) {
   for (const pair of overlaps) add(`overlap: ${pair}`, view);
 }
 
-const { server, address } = await serveSite(site);
-const browser = await launchBrowser();
-try {
+// One browser and one tab for the whole walk: each view is reached from where the one
+// before it left the page, so the cases run in this order.
+let server, address, browser, page, dialog;
+const errors = [];
+
+const button = (english) => page.getByRole('button', { name: named(english) });
+const closeDialog = async () => {
+  await page.keyboard.press('Escape');
+  await dialog.waitFor({ state: 'detached' });
+};
+
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await launchBrowser();
   const context = await browser.newContext({ timezoneId: 'UTC' });
   await context.addInitScript(() => localStorage.setItem('vantrel-language', 'pseudo'));
-  const page = await context.newPage();
-  const errors = [];
+  page = await context.newPage();
   page.on('pageerror', (error) => errors.push(error.message));
   await page.clock.setFixedTime(noon);
   await page.goto(`${address}?lang=pseudo`);
   await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
-  const button = (english) => page.getByRole('button', { name: named(english) });
-  const dialog = page.getByRole('dialog');
-  const closeDialog = async () => {
-    await page.keyboard.press('Escape');
-    await dialog.waitFor({ state: 'detached' });
-  };
+  dialog = page.getByRole('dialog');
+});
 
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+test('the walk reads the main view, compact and with its advanced options', async () => {
   await walk(page, 'main');
   await page.locator('.advanced-button').click();
   for (const key of ['s', 'f', 's', 'f']) await page.keyboard.press(key);
   await walk(page, 'advanced options');
+});
 
+test('the walk reads the picture menu', async () => {
   const menu = page.getByRole('menu');
   await page.locator('canvas.picture').click({ button: 'right' });
   await menu.waitFor();
   await walk(page, 'picture menu');
   await page.keyboard.press('Escape');
   await menu.waitFor({ state: 'detached' });
+});
 
+test('the walk reads an idea', async () => {
   await button('Idea').click();
   await dialog.waitFor();
   await walk(page, 'idea');
   await closeDialog();
+});
 
+test('the walk reads every page of the experiments', async () => {
   await button('Experiment').click();
   const tabs = dialog.getByRole('tab');
   await tabs.first().waitFor();
@@ -226,13 +245,17 @@ try {
     await walk(page, `experiments, page ${i + 1}`);
   }
   await closeDialog();
+});
 
+test('the walk reads a restore with nothing to restore', async () => {
   await page.locator('body').click({ position: { x: 2, y: 2 } });
   await page.keyboard.press('Alt+Shift+R');
   await dialog.waitFor();
   await walk(page, 'restore');
   await closeDialog();
+});
 
+test('the walk reads the population and the family tree', async () => {
   for (const [key, view] of [
     ['g', 'population'],
     ['t', 'family tree'],
@@ -243,7 +266,9 @@ try {
     await walk(page, view);
     await page.keyboard.press('Escape');
   }
+});
 
+test('the walk reads the notebook and its automatic runs', async () => {
   await page.locator('body').click({ position: { x: 2, y: 2 } });
   await page.keyboard.press('l');
   await page.keyboard.press('r');
@@ -252,8 +277,10 @@ try {
   await page.locator('#autoruns-open').click();
   await page.waitForTimeout(300);
   await walk(page, 'automatic runs');
+});
 
-  // On a phone the panels fill the screen, the one opened last on top.
+test('on a phone the walk reads the panels, the one opened last on top', async () => {
+  // The panels fill the screen, the one opened last on top.
   await page.setViewportSize({ width: 390, height: 844 });
   await page.waitForTimeout(200);
   await walk(page, 'phone, automatic runs');
@@ -261,7 +288,9 @@ try {
   await walk(page, 'phone, notebook');
   await page.keyboard.press('Escape');
   await walk(page, 'phone, advanced options');
+});
 
+test('the walk’s own eyes see a probe’s cut text and overlapping buttons', async () => {
   // The walk's own eyes, on a probe of known faults laid over the page for a moment: a
   // text cut short by its box and a button over another.
   const probe = await page.evaluate(
@@ -294,8 +323,13 @@ try {
     [collect.toString()],
   );
   assert.deepEqual(probe, { cut: ['[A long text ~~~~]'], overlaps: 1 }, 'the walk sees faults');
+});
 
+test('the page raised no error', () => {
   assert.deepEqual(errors, [], 'the page raised no error');
+});
+
+test('what the walk finds is what the list of known findings holds', async () => {
   if (process.env.VANTREL_PSEUDO_LIST) {
     writeFileSync(
       process.env.VANTREL_PSEUDO_LIST,
@@ -311,7 +345,4 @@ try {
   if (report) assert.fail(`The pseudo-language walk of the page differs from ${list}:\n${report}`);
   console.log(`pseudo_test: ${findings.size} findings, all of them listed`);
   if (bracketed === 0) console.log('pseudo_test: no text in the pseudo-language: was it chosen?');
-} finally {
-  await browser.close();
-  server.close();
-}
+});

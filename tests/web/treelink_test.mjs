@@ -9,6 +9,7 @@
 //
 //   node treelink_test.mjs SITE NATIVE_REPLAY
 import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -91,13 +92,44 @@ async function accessible(page, state) {
   assert.deepEqual(violations, [], `axe-core, ${state}`);
 }
 
-const { server, address } = await serveSite(site);
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
-try {
-  const context = await browser.newContext({
+// One browser and one first tab for every case: each goes on from where the one before it
+// left that tab, so they run in this order.
+let server, address, browser, context, page, tree, row, followed, steps;
+const errors = [];
+
+const open = async (where) => {
+  const page = await context.newPage();
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(where);
+  return page;
+};
+const ready = (page) =>
+  page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+const named = (page, name, role = 'button') => page.getByRole(role, { name, exact: true });
+const save = async (page) => {
+  const [download] = await Promise.all([
+    page.waitForEvent('download'),
+    named(page, 'Save').click(),
+  ]);
+  return readFileSync(await download.path());
+};
+// One call into the page: the grid reuses its row elements as it draws.
+const selectedRow = (page) =>
+  page.evaluate(() => document.querySelector('[aria-selected="true"][data-row]')?.dataset.row);
+const boxes = (page) =>
+  Promise.all(
+    ['Start with', 'Amount of creativity', 'Survival bonus'].map((name) =>
+      named(page, name, 'spinbutton').inputValue(),
+    ),
+  );
+
+before(async () => {
+  ({ server, address } = await serveSite(site));
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox'],
+  });
+  context = await browser.newContext({
     timezoneId: 'UTC',
     acceptDownloads: true,
   });
@@ -105,42 +137,22 @@ try {
     origin: address.replace(/\/$/, ''),
   });
   await context.clock.setFixedTime(noon);
-  const errors = [];
-  const open = async (where) => {
-    const page = await context.newPage();
-    page.on('pageerror', (error) => errors.push(error.message));
-    await page.goto(where);
-    return page;
-  };
-  const ready = (page) =>
-    page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
-  const named = (page, name, role = 'button') => page.getByRole(role, { name, exact: true });
-  const save = async (page) => {
-    const [download] = await Promise.all([
-      page.waitForEvent('download'),
-      named(page, 'Save').click(),
-    ]);
-    return readFileSync(await download.path());
-  };
-  // One call into the page: the grid reuses its row elements as it draws.
-  const selectedRow = (page) =>
-    page.evaluate(() => document.querySelector('[aria-selected="true"][data-row]')?.dataset.row);
-  const boxes = (page) =>
-    Promise.all(
-      ['Start with', 'Amount of creativity', 'Survival bonus'].map((name) =>
-        named(page, name, 'spinbutton').inputValue(),
-      ),
-    );
-
-  const page = await open(address);
+  page = await open(address);
   await ready(page);
   await named(page, 'Advanced options').click();
   for (let i = 0; i < kShots; i += 1) await page.keyboard.press('s');
-  let steps = `shoot ${kShots}\ntree\n`;
+  steps = `shoot ${kShots}\ntree\n`;
+});
 
-  // T opens the tree of the shown organism: the desktop engine's cards and origins.
+after(async () => {
+  await browser?.close();
+  server?.close();
+  console.log('treelink_test: the tree equals the desktop engine’s; links round-trip');
+});
+
+test('T opens the tree of the shown organism: the desktop engine’s cards and origins', async () => {
   await page.keyboard.press('t');
-  const tree = page.locator('.family-tree');
+  tree = page.locator('.family-tree');
   assert.ok(await tree.isVisible(), 'T opens the family tree');
   const first = await pageTree(page);
   assert.deepEqual(first, nativeTrees(steps)[0], 'the tree after the shots');
@@ -161,23 +173,25 @@ try {
     if (mark.startsWith('2')) assert.equal(mark, '2none700');
   }
   await accessible(page, 'the family tree open');
+});
 
-  // A living ancestor selects its row, and the tree follows; by the keyboard.
+test('a living ancestor selects its row by the keyboard, and the tree follows', async () => {
   const living = page.locator('button.tree-card', { hasText: 'living' }).first();
   const livingId = /^ID (\S+)/.exec(await living.locator('.tree-caption').textContent())[1];
   await living.focus();
   await page.keyboard.press('Enter');
-  const row = await selectedRow(page);
+  row = await selectedRow(page);
   assert.equal(
     await page.$eval(`[data-row="${row}"] > :first-child`, (cell) => cell.textContent),
     livingId,
     'the living ancestor is selected',
   );
   steps += `select ${row}\ntree\n`;
-  const followed = await pageTree(page);
+  followed = await pageTree(page);
   assert.deepEqual(followed, nativeTrees(steps)[1], 'the tree of the selected ancestor');
+});
 
-  // A dead ancestor shows its own tree; Back and Alt+Left return.
+test('a dead ancestor shows its own tree; Back and Alt+Left return', async () => {
   const dead = page.locator('button.tree-card', { hasText: 'dead' }).first();
   const deadId = /^ID (\S+)/.exec(await dead.locator('.tree-caption').textContent())[1];
   await dead.click();
@@ -192,14 +206,16 @@ try {
   await page.locator('button.tree-card', { hasText: 'dead' }).first().click();
   await back.click();
   assert.deepEqual(await pageTree(page), followed, 'Back goes back');
+});
 
-  // Escape closes it; T in a number box is typing.
+test('Escape closes the tree; T in a number box is typing', async () => {
   await page.keyboard.press('Escape');
   assert.equal(await tree.isVisible(), false, 'Escape closes the tree');
   await named(page, 'Start with', 'spinbutton').press('t');
   assert.equal(await tree.isVisible(), false, 'T in a number box does nothing');
+});
 
-  // Share: the address opens the same table and parameters in a new page.
+test('Share gives an address that opens the same table and parameters in a new page', async () => {
   await named(page, 'Start with', 'spinbutton').fill('7');
   await named(page, 'Amount of creativity', 'spinbutton').fill('40');
   await named(page, 'Survival bonus', 'spinbutton').fill('2');
@@ -224,8 +240,9 @@ try {
   await named(opened, 'Undo').click();
   assert.ok(!(await save(opened)).equals(table), 'undo goes back to the fresh population');
   await opened.close();
+});
 
-  // A long address shows its start, not its end.
+test('a long address shows its start, not its end', async () => {
   await named(page, 'Start with', 'spinbutton').fill('150');
   await page.locator('[role="grid"]').focus();
   await page.keyboard.press('n');
@@ -237,8 +254,9 @@ try {
     [0, true],
   );
   await named(shared, 'Close').click();
+});
 
-  // A population too large for a link is refused.
+test('a population too large for a link is refused', async () => {
   await named(page, 'Start with', 'spinbutton').fill('1000');
   await page.locator('[role="grid"]').focus();
   await page.keyboard.press('n');
@@ -249,10 +267,12 @@ try {
     'This population is too large for a link. Use Save instead.',
   );
   await named(refusal, 'OK').click();
+});
 
-  // A damaged link, a foreign one, garbage and a link far longer than a shared one (which
-  // would inflate to hundreds of megabytes) open a fresh population and say so, at once,
-  // and the page works.
+// A damaged link, a foreign one, garbage and a link far longer than a shared one (which
+// would inflate to hundreds of megabytes) open a fresh population and say so, at once,
+// and the page works.
+test('a link that holds no population opens a fresh one and says so', async (t) => {
   const foreign = deflateRawSync(
     Buffer.from('another-program 1\n1 2 3\n ID #\r\n1 #\r\n'),
   ).toString('base64url');
@@ -266,27 +286,33 @@ try {
     huge,
   ]) {
     const what = fragment.slice(0, 40);
-    const began = Date.now();
-    const wrong = await open(`${address}#${fragment}`);
-    const message = wrong.getByRole('dialog', { name: 'Vantrel' });
-    assert.equal(
-      (await message.locator('p').textContent()).trim(),
-      'This link does not hold a Vantrel population.',
-      what,
-    );
-    const seconds = (Date.now() - began) / 1000;
-    assert.ok(seconds < 10, `${what}: refused after ${seconds} s`);
-    await named(message, 'OK').click();
-    await ready(wrong);
-    assert.equal(await wrong.getAttribute('[role="grid"]', 'aria-rowcount'), '10', what);
-    assert.equal(await wrong.evaluate(() => location.hash), '', what);
-    const before = await wrong.locator('[role="grid"]').textContent();
-    await wrong.keyboard.press('s');
-    assert.notEqual(await wrong.locator('[role="grid"]').textContent(), before, `${what}: S`);
-    await wrong.close();
+    await t.test(what, async () => {
+      const began = Date.now();
+      const wrong = await open(`${address}#${fragment}`);
+      try {
+        const message = wrong.getByRole('dialog', { name: 'Vantrel' });
+        assert.equal(
+          (await message.locator('p').textContent()).trim(),
+          'This link does not hold a Vantrel population.',
+          what,
+        );
+        const seconds = (Date.now() - began) / 1000;
+        assert.ok(seconds < 10, `${what}: refused after ${seconds} s`);
+        await named(message, 'OK').click();
+        await ready(wrong);
+        assert.equal(await wrong.getAttribute('[role="grid"]', 'aria-rowcount'), '10', what);
+        assert.equal(await wrong.evaluate(() => location.hash), '', what);
+        const before = await wrong.locator('[role="grid"]').textContent();
+        await wrong.keyboard.press('s');
+        assert.notEqual(await wrong.locator('[role="grid"]').textContent(), before, `${what}: S`);
+      } finally {
+        await wrong.close();
+      }
+    });
   }
+});
 
-  // Markup a link brings is text: the cell shows it and nothing of it runs.
+test('markup a link brings is text: the cell shows it and nothing of it runs', async () => {
   const markup = '<img src=x onerror="window.ran=1">';
   const marked = deflateRawSync(
     Buffer.from(
@@ -301,9 +327,8 @@ try {
   assert.equal(await carrier.locator('[role="grid"] img').count(), 0, 'no element made of it');
   assert.equal(await carrier.evaluate(() => 'ran' in window), false, 'nothing of it ran');
   await carrier.close();
+});
+
+test('no page made a script error', () => {
   assert.deepEqual(errors, [], 'no script errors');
-} finally {
-  await browser.close();
-  server.close();
-}
-console.log('treelink_test: the tree equals the desktop engine’s; links round-trip');
+});
