@@ -10,16 +10,13 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { addAxe } from './browser.mjs';
+import { addAxe, launchBrowser } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const [built, nativeLab] = process.argv.slice(2).map((p) => path.resolve(p));
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
 
 // The options as the panel's fields hold them, by field name.
 const small = {
@@ -143,10 +140,7 @@ const errors = [];
 before(async () => {
   expected = nativeCsv(small);
   ({ server, address } = await serveSite(path.join(built, 'site')));
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox'],
-  });
+  browser = await launchBrowser();
 });
 
 after(async () => {

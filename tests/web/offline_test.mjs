@@ -11,17 +11,14 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { addAxe, collectErrors } from './browser.mjs';
+import { addAxe, collectErrors, launchBrowser } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const built = path.resolve(process.argv[2]);
 const single = pathToFileURL(path.join(built, 'vantrel.html')).href;
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
 const kNeeds = /^Vantrel needs JavaScript and WebAssembly/;
 // How the single file inlines a WebAssembly file (its bytes gzip-compressed).
 const kWasmInBase64 = 'data:application/wasm;base64,';
@@ -72,10 +69,7 @@ before(async () => {
   site = mkdtempSync(path.join(tmpdir(), 'offline_test_'));
   cpSync(path.join(built, 'site'), site, { recursive: true });
   ({ server, address } = await serveSite(site));
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox'],
-  });
+  browser = await launchBrowser();
 });
 
 after(async () => {

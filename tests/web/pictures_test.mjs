@@ -11,13 +11,11 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { execFile } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
+import { launchBrowser } from './browser.mjs';
 import { serveSite } from './serve_site.mjs';
 
 const [site, digestTool] = process.argv.slice(2).map((p) => path.resolve(p));
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
 
 // 200 DNA strings from a fixed seed; the third has the invisible pen, the fourth not.
 let seed = 20261209;
@@ -68,10 +66,7 @@ let server, address, browser, native, context, page, errors, canvas, menu;
 
 before(async () => {
   ({ server, address } = await serveSite(site));
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox'],
-  });
+  browser = await launchBrowser();
 });
 
 after(async () => {
