@@ -1,6 +1,5 @@
 #include "history/step.h"
 
-#include <algorithm>
 #include <cstdint>
 
 #include "history/byte_codec.h"
