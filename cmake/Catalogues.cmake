@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's translations come from Qt Linguist files, i18n/<area>_<language>.ts. The
-# build turns them into catalogues the Qt-free core reads (language/tools/ts_to_catalogue.py):
+# build turns them into catalogues the Qt-free core reads (tools/catalogues/ts_to_catalogue.py):
 # ${PROJECT_BINARY_DIR}/catalogues/vantrel_<language>.cat, one per language and one for the
 # pseudo-language, and a C++ file that holds them for BuiltInCatalogue(). The WebAssembly
 # build holds none: the page fetches the one it needs.
@@ -18,10 +18,10 @@ function(vantrel_catalogues target)
   endif()
   add_custom_command(
     OUTPUT ${cc} ${VANTREL_PSEUDO_TS}
-    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/language/tools/ts_to_catalogue.py
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/catalogues/ts_to_catalogue.py
             --out ${VANTREL_CATALOGUE_DIR} --cc ${cc} ${built_in} --pseudo-ts ${VANTREL_PSEUDO_TS}
             ${VANTREL_TS_FILES}
-    DEPENDS ${PROJECT_SOURCE_DIR}/language/tools/ts_to_catalogue.py ${VANTREL_TS_FILES}
+    DEPENDS ${PROJECT_SOURCE_DIR}/tools/catalogues/ts_to_catalogue.py ${VANTREL_TS_FILES}
     COMMENT "Making the catalogues of the translations"
     VERBATIM)
   target_sources(${target} PRIVATE ${cc})

@@ -60,7 +60,7 @@ printf '%-44s %10.2f x\n' "ratio (the budget is 1.3 x)" \
 
 # Small files that once took the machine's memory: the 60 KB file of one wide title line
 # and 20,000 empty lines, and the slowest inputs the table reader's fuzzer found
-# (bench/inputs/). Each opened in a fresh process, natively and with the page's engine.
+# (tools/bench/inputs/). Each opened in a fresh process, natively and with the page's engine.
 {
   printf 'a'
   head -c 20000 /dev/zero | tr '\0' '#'
@@ -69,7 +69,7 @@ printf '%-44s %10.2f x\n' "ratio (the budget is 1.3 x)" \
 echo
 echo "Opening small files (time of the load; peak resident memory before and after it)"
 module=build/wasm/web/vantrel_engine.mjs
-for file in "$scratch/wide-60k.str" bench/inputs/*.str; do
+for file in "$scratch/wide-60k.str" tools/bench/inputs/*.str; do
   printf '%s\n  native: %s\n' "$(basename "$file")" "$("$bin/open_probe" "$file")"
   if [ -f "$module" ]; then
     printf '  page:   %s\n' \

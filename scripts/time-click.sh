@@ -20,8 +20,8 @@ median() { sed -n 's/^median_ns //p'; }
 native=()
 wasm=()
 for round in 1 2 3; do
-  native+=("$(build/timing-native/web/judged_click_timing "$@" | median)")
-  wasm+=("$(node --no-experimental-fetch build/timing-wasm/web/judged_click_timing.js "$@" | median)")
+  native+=("$(build/timing-native/tools/timing/judged_click_timing "$@" | median)")
+  wasm+=("$(node --no-experimental-fetch build/timing-wasm/tools/timing/judged_click_timing.js "$@" | median)")
   echo "round $round: native ${native[-1]} ns, WebAssembly ${wasm[-1]} ns a click"
 done
 middle() { printf '%s\n' "$@" | sort -g | sed -n 2p; }

@@ -10,11 +10,11 @@
 #include "lab/goal_list.h"
 #include "lab/idea_wording.h"
 #include "lab/run_csv.h"
+#include "messages/messages.h"
 #include "organism/raster.h"
 #include "population/population.h"
 #include "storage/spreadsheet.h"
 #include "storage/table_file.h"
-#include "ui/messages.h"
 #include "web/pinned_clock.h"
 
 namespace vantrel {

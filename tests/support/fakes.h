@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "messages/messages.h"
 #include "organism/canvas.h"
 #include "population/clock.h"
 #include "population/random_source.h"
-#include "ui/messages.h"
 
 namespace vantrel::testing {
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/organism_view.h"
-#include "app/workspace.h"
+#include "desktop/app/main_window.h"
+#include "desktop/app/organism_view.h"
+#include "desktop/app/workspace.h"
+#include "desktop/ui/experiments_dialog.h"
 #include "population/random_source.h"
 #include "tests/support/fakes.h"
 #include "tests/support/service_fakes.h"
 #include "tests/support/spreadsheet_fakes.h"
-#include "ui/qt/experiments_dialog.h"
 
 namespace vantrel::testing {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "desktop/file_name_dialog.h"
-#include "ui/web_shell.h"
+#include "messages/web_shell.h"
+#include "storage/file_name_dialog.h"
 
 namespace vantrel::testing {
 

@@ -357,7 +357,7 @@ test('the catalogue reads back whole, a damaged one keeps its texts English, plu
         path.join(folder, 'units_de.ts'),
         `<?xml version="1.0" encoding="utf-8"?><TS version="2.1" language="de">${messages}</TS>`,
       );
-      const tool = new URL('../../language/tools/ts_to_catalogue.py', import.meta.url).pathname;
+      const tool = new URL('../../tools/catalogues/ts_to_catalogue.py', import.meta.url).pathname;
       execFileSync('python3', [tool, '--out', folder, path.join(folder, 'units_de.ts')]);
       return new Uint8Array(readFileSync(path.join(folder, 'vantrel_de.cat')));
     } finally {
@@ -457,7 +457,7 @@ test('the catalogue reads back whole, a damaged one keeps its texts English, plu
   const dutchFolder = mkdtempSync(path.join(tmpdir(), 'page_units_'));
   try {
     const files = ['core', 'desktop', 'notebook', 'page'].map((area) => `${i18n}${area}_nl.ts`);
-    const tool = new URL('../../language/tools/ts_to_catalogue.py', import.meta.url).pathname;
+    const tool = new URL('../../tools/catalogues/ts_to_catalogue.py', import.meta.url).pathname;
     execFileSync('python3', [tool, '--out', dutchFolder, ...files]);
     const dutch = new Uint8Array(readFileSync(path.join(dutchFolder, 'vantrel_nl.cat')));
     speak('nl', dutch);

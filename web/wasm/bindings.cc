@@ -15,9 +15,9 @@
 
 #include "gallery/gallery_layout.h"
 #include "gallery/organism_texts.h"
+#include "messages/experiment_pages.h"
+#include "messages/web_links.h"
 #include "population/clock.h"
-#include "ui/experiment_pages.h"
-#include "ui/web_links.h"
 #include "web/pinned_clock.h"
 #include "web/session.h"
 #include "web/wasm/copied_array.h"

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "messages/messages.h"
 #include "storage/sheet_cells.h"
 #include "storage/table_file.h"
-#include "ui/messages.h"
 #include "web/wasm/copied_array.h"
 
 namespace vantrel {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "organism/qt/organism_image.h"
+#include "desktop/organism/organism_image.h"
 #include "organism/raster.h"
 
 namespace vantrel {

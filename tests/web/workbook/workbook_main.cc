@@ -12,10 +12,10 @@
 #include <optional>
 #include <string>
 
+#include "desktop/plugins/plugin_loader.h"
+#include "desktop/storage/workbook_writer.h"
 #include "engine/engine.h"
-#include "plugins/qt/plugin_loader.h"
 #include "population/random_source.h"
-#include "storage/qt/workbook_writer.h"
 #include "web/pinned_clock.h"
 
 namespace vantrel {

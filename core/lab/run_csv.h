@@ -1,0 +1,50 @@
+#ifndef VANTREL_LAB_RUN_CSV_H_
+#define VANTREL_LAB_RUN_CSV_H_
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lab/run.h"
+#include "storage/file_name_dialog.h"
+
+namespace vantrel {
+
+// The run table as CSV (RFC 4180: CR LF line ends, one header line, UTF-8 as given).
+inline constexpr std::string_view kRunCsvHeader =
+    "run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,"
+    "first_match_click,stable_click,reached_by";
+inline constexpr std::string_view kCsvLineEnd = "\r\n";
+
+// A cell as CSV: quoted, with its quotes doubled, when it holds a comma, a quote or a line
+// break; as it is otherwise.
+std::string CsvField(std::string_view text);
+
+// 2026-12-08T21:36:32Z for a time in seconds since 1970-01-01 00:00 UTC.
+std::string FormatUtc(std::int64_t seconds);
+
+// The cells of one run in the header's order. Events that did not happen leave their cell
+// empty.
+std::vector<std::string> RunCells(const Run& run);
+// The same as CSV, joined by commas, without a line end.
+std::string RunCsvCells(const Run& run);
+
+// Header and one line per run.
+std::string RunsCsv(std::span<const Run> runs);
+
+// The rows of RFC 4180 text, each a list of cells: quoted cells may hold commas, doubled
+// quotes and line breaks; CR LF, CR and LF end a row.
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text);
+
+// The runs of a table written by RunsCsv, read back (the parameter changes within a run are
+// not in the table and are not restored). Lines with too few cells are passed over.
+std::vector<Run> ParseRunsCsv(std::string_view csv);
+
+// What the export dialog of the run table asks: a CSV file to save, titled "Export runs".
+FileQuestion ExportRunsQuestion();
+
+}  // namespace vantrel
+
+#endif  // VANTREL_LAB_RUN_CSV_H_

@@ -1,0 +1,137 @@
+#include "desktop/app/application.h"
+
+#include <QCoreApplication>
+#include <QScreen>
+#include <QTimer>
+#include <string>
+#include <utility>
+
+#include "desktop/plugins/plugin_loader.h"
+#include "desktop/ui/close_on_escape.h"
+#include "desktop/windows/window_place.h"
+#include "lab/goal.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kJournalDelayMs = 100;
+
+}  // namespace
+
+VantrelApplication::VantrelApplication()
+    : main_window_(workspace_, Services()),
+      population_window_(
+          [this] {
+            return std::make_unique<PopulationWindow>(workspace_.document().grid(), file_dialog_,
+                                                      messages_);
+          },
+          [this](PopulationWindow& window) { WirePopulationWindow(window); }),
+      family_tree_window_(
+          [this] { return std::make_unique<FamilyTreeWindow>(workspace_.history()); },
+          [this](FamilyTreeWindow& window) {
+            main_window_.keys().AddWindow(&window);
+            CloseOnEscape(window);
+          }),
+      notebook_panel_([this] { return MakeNotebookPanel(); },
+                      [this](NotebookPanel& panel) { WireNotebookPanel(panel); }) {
+  messages_.SetOwner(&main_window_);
+  file_dialog_.SetOwner(&main_window_);
+  ProgramKeys& keys = main_window_.keys();
+  // "Reached" is the engine's, wherever the notebook window is: open, hidden or not made.
+  keys.Bind(Qt::Key_R, [this] { workspace_.engine().DeclareReached(); });
+  QObject::connect(&main_window_, &MainWindow::notebookRequested, &main_window_, [this] {
+    if (NotebookPanel* panel = notebook_panel_.TryGet()) Present(panel->window(), QSize());
+  });
+  // Every change the engine tells of, and every organism shown in passing (a shot shows
+  // the parents, the child, the next one): the notebook looks once, when the event loop
+  // comes round. The automatic runs' condition follows the parameters the engine took.
+  notebook_refresh_.setSingleShot(true);
+  notebook_refresh_.setInterval(0);
+  QObject::connect(&notebook_refresh_, &QTimer::timeout, &main_window_, [this] {
+    if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
+  });
+  QObject::connect(&main_window_, &MainWindow::populationStepped, &notebook_refresh_, [this] {
+    if (NotebookPanel* panel = notebook_panel_.IfMade()) {
+      panel->SetConditionDefaults(workspace_.engine().parameters());
+      notebook_refresh_.start();
+    }
+  });
+  QObject::connect(&main_window_, &MainWindow::organismChanged, &notebook_refresh_,
+                   [this] { notebook_refresh_.start(); });
+  QObject::connect(&main_window_, &MainWindow::populationViewRequested, &main_window_,
+                   [this] { Present(population_window_.Get(), QSize()); });
+  QObject::connect(&main_window_, &MainWindow::familyTreeRequested, &main_window_,
+                   [this] { Present(family_tree_window_.Get(), FamilyTreeWindow::kReadableSize); });
+  // The main window's close ends the program: the journal is closed by then.
+  QObject::connect(&main_window_, &MainWindow::closed, &main_window_, [this] { EndProgram(); });
+  // The journal opens a moment after the first organism is on screen, so start-up does not
+  // wait for it; steps made before are part of the state it starts from.
+  QObject::connect(&main_window_, &MainWindow::firstPainted, &main_window_, [this] {
+    QTimer::singleShot(kJournalDelayMs, &main_window_, &MainWindow::OpenJournalAndOfferRestore);
+  });
+}
+
+void VantrelApplication::Present(QWidget& window, QSize readable) {
+  if (!window.property("vantrel_placed").toBool()) {
+    const QScreen* screen = main_window_.screen();
+    window.setGeometry(
+        WindowPlace(window, readable, main_window_, screen->availableGeometry(), placed_++));
+    window.setProperty("vantrel_placed", true);
+  }
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void VantrelApplication::EndProgram() {
+  notebook_refresh_.stop();
+  QWidget* windows[] = {
+      population_window_.IfMade(), family_tree_window_.IfMade(),
+      notebook_panel_.IfMade() != nullptr ? &notebook_panel_.IfMade()->window() : nullptr};
+  for (QWidget* window : windows) {
+    if (window != nullptr) window->close();
+  }
+  QCoreApplication::quit();
+}
+
+void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
+  main_window_.keys().AddWindow(&window);
+  CloseOnEscape(window);
+  window.SetExtraTooltipLine(
+      [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
+  QObject::connect(&window, &PopulationWindow::familyTreeRequested, &window, [this](int row) {
+    workspace_.engine().SelectRow(row);
+    Present(family_tree_window_.Get(), FamilyTreeWindow::kReadableSize);
+  });
+}
+
+std::unique_ptr<NotebookPanel> VantrelApplication::MakeNotebookPanel() {
+  std::string problem;
+  auto* factory = LoadPluginAs<NotebookFactory>(QString::fromLatin1(kNotebookPluginFile), &problem);
+  if (factory == nullptr) {
+    messages_.ShowMessage(
+        QCoreApplication::translate("VantrelApplication", "The lab notebook cannot be opened: %1")
+            .arg(QString::fromStdString(problem))
+            .toStdString());
+    return nullptr;
+  }
+  // The window reads the notebook and asks the engine for every change.
+  return factory->MakePanel(workspace_.notebook(), workspace_.engine(),
+                            {messages_, excel_, busy_cursor_});
+}
+
+void VantrelApplication::WireNotebookPanel(NotebookPanel& panel) {
+  main_window_.keys().AddWindow(&panel.window());
+  CloseOnEscape(panel.window());
+  panel.SetConditionDefaults(main_window_.CurrentParameters());
+  panel.Refresh();
+}
+
+MainWindowServices VantrelApplication::Services() {
+  return {messages_,  file_dialog_,
+          excel_,     busy_cursor_,
+          web_shell_, [this]() -> ExperimentsDialog& { return experiments_.Get(); }};
+}
+
+}  // namespace vantrel

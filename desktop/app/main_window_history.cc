@@ -1,0 +1,85 @@
+#include <optional>
+#include <string>
+
+#include "desktop/app/main_window.h"
+#include "history/history.h"
+#include "history/journal.h"
+#include "history/journal_texts.h"
+#include "lab/run_csv.h"
+#include "messages/messages.h"
+
+namespace vantrel {
+
+namespace {
+
+std::string RestoreQuestion(const EarlierRun& run) {
+  return vantrel::RestoreQuestion(run.organisms, run.steps);
+}
+
+}  // namespace
+
+void MainWindow::KeepNotebookInJournal() {
+  // Finished runs change only when a run starts or automatic runs arrive; the current
+  // run's counters follow at the next run start or at the close.
+  if (Journal* journal = workspace_.journal()) {
+    journal->SaveNotebook(RunsCsv(workspace_.notebook().runs().runs()));
+  }
+}
+
+void MainWindow::onUndoClicked() { engine().Undo(); }
+
+void MainWindow::onRedoClicked() { engine().Redo(); }
+
+void MainWindow::ReportJournal() {
+  Journal* journal = workspace_.journal();
+  if (journal == nullptr) return;
+  const std::string message = journal->TakeMessage();
+  if (!message.empty()) services_.messages.ShowMessage(message);
+}
+
+void MainWindow::OpenJournalAndOfferRestore() {
+  std::string message;
+  if (!workspace_.OpenJournal(Journal::DefaultFolder(), message)) {
+    if (!message.empty()) services_.messages.ShowMessage(message);
+    return;
+  }
+  const std::optional<EarlierRun> crashed = workspace_.journal()->FindCrashedRun();
+  if (!crashed) return;
+  if (crashed->reading != EarlierRun::Reading::kReadable) {
+    services_.messages.ShowMessage(Journal::UnreadableMessage(*crashed));
+    return;
+  }
+  if (services_.messages.AskYesNo(RestoreCaption(), RestoreQuestion(*crashed))) {
+    RestoreRun(*crashed);
+  }
+}
+
+void MainWindow::onRestoreLastRunClicked() {
+  Journal* journal = workspace_.journal();
+  if (journal == nullptr) {
+    services_.messages.ShowMessage(NoJournalText());
+    return;
+  }
+  const std::optional<EarlierRun> latest = journal->FindLatestRun();
+  if (!latest) {
+    services_.messages.ShowMessage(NoEarlierRunText());
+    return;
+  }
+  RestoreRun(*latest);
+}
+
+void MainWindow::RestoreRun(const EarlierRun& run) {
+  std::string message;
+  workspace_.journal()->RestoreRun(
+      run,
+      [this, &run](const RunContents& contents) {
+        // The experiment runs of that program run join this one's run table.
+        return engine().Restore(contents.base, contents.base_annex, contents.entries,
+                                ParseRunsCsv(Journal::ReadNotebook(run.path)));
+      },
+      message);
+  // Also after a restore: a damaged end is told once what could be read is back.
+  if (!message.empty()) services_.messages.ShowMessage(message);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,403 @@
+#include "desktop/notebook/notebook_window.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "desktop/notebook/auto_run_panel.h"
+#include "desktop/notebook/run_comparison_view.h"
+#include "desktop/notebook/run_curve_view.h"
+#include "desktop/notebook/run_grid.h"
+#include "desktop/notebook/shown_numbers.h"
+#include "desktop/notebook/wrapped_label.h"
+#include "lab/idea_wording.h"
+#include "lab/organism_wording.h"
+#include "lab/run_csv.h"
+#include "storage/atomic_file.h"
+#include "storage/spreadsheet.h"
+
+namespace vantrel {
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString Count(int value) { return ShownNumber(value); }
+
+QString Event(const std::optional<int>& click) {
+  return click ? ShownNumber(*click) : QStringLiteral("–");
+}
+
+QLabel* MakeCaption(const QString& text, QWidget* parent) {
+  auto* caption = new QLabel(text, parent);
+  QFont font = caption->font();
+  font.setPointSizeF(font.pointSizeF() * 0.85);
+  font.setCapitalization(QFont::AllUppercase);
+  font.setLetterSpacing(QFont::PercentageSpacing, 108);
+  caption->setFont(font);
+  caption->setForegroundRole(QPalette::PlaceholderText);
+  // A capital's accent ("Ü") can reach above the font's ascent, where the label would cut
+  // it off: room above the line for the highest mark of the text as shown.
+  const QFontMetrics metrics(font);
+  const int above = -metrics.tightBoundingRect(text.toUpper()).top() - metrics.ascent();
+  if (above > 0) caption->setContentsMargins(0, above + 1, 0, 0);
+  return caption;
+}
+
+// A number with its caption below, in a box of fixed width so that a changing number
+// never moves its neighbours.
+QWidget* MakeCounter(const QString& caption, const QString& object_name, QLabel*& value,
+                     QWidget* parent) {
+  auto* box = new QFrame(parent);
+  box->setObjectName(QStringLiteral("frmCounter"));
+  value = new QLabel(QStringLiteral("0"), box);
+  value->setObjectName(object_name);
+  QFont font = value->font();
+  font.setPointSizeF(font.pointSizeF() * 1.7);
+  font.setBold(true);
+  value->setFont(font);
+  value->setAccessibleName(caption);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(12, 6, 12, 6);
+  column->setSpacing(0);
+  column->addWidget(value);
+  column->addWidget(MakeCaption(caption, box));
+  box->setMinimumWidth(96);
+  box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  return box;
+}
+
+QString VerdictsHtml(const std::vector<WordVerdict>& verdicts) {
+  QStringList parts;
+  for (const WordVerdict& verdict : verdicts) {
+    const QString word = QString::fromStdString(ShownWord(verdict)).toHtmlEscaped();
+    parts.append(verdict.met
+                     ? QStringLiteral("<span style=\"color:#1b7f3b\">✓ %1</span>").arg(word)
+                     : QStringLiteral("<span style=\"color:#c0392b\">✗ %1</span>").arg(word));
+  }
+  return parts.join(QStringLiteral("&nbsp;&nbsp;&nbsp;"));
+}
+
+QString StartedText(const Run& run) {
+  if (!run.started_utc) return {};
+  // "2026-12-08T21:36:32Z" as "2026-12-08 21:36 UTC".
+  const std::string utc = FormatUtc(*run.started_utc);
+  return NotebookWindow::tr(" · started %1 %2 UTC")
+      .arg(Text(utc.substr(0, 10)), Text(utc.substr(11, 5)));
+}
+
+}  // namespace
+
+NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
+                               const NotebookServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      notebook_(notebook),
+      actions_(actions),
+      services_(services),
+      goal_(new WrappedLabel(this)),
+      goal_note_(new QLabel(this)),
+      run_title_(new QLabel(this)),
+      description_(new WrappedLabel(this)),
+      verdicts_(new QLabel(this)),
+      reached_button_(new QPushButton(tr("Reached"), this)),
+      export_button_(new QPushButton(tr("Export runs…"), this)),
+      spreadsheet_button_(new QPushButton(tr("To spreadsheet"), this)),
+      auto_button_(new QPushButton(tr("Run automatically…"), this)),
+      tabs_(new QTabWidget(this)),
+      curves_(new RunCurveView(this)),
+      comparison_(new RunComparisonView(this)),
+      auto_run_(new AutoRunPanel(notebook, actions, this)) {
+  setObjectName(QStringLiteral("frmNotebook"));
+  setWindowTitle(tr("Lab notebook"));
+  resize(960, 780);
+  setStyleSheet(QStringLiteral(
+      "QFrame#frmGoalCard { background: palette(base); border: 1px solid palette(mid);"
+      " border-radius: 6px; }"
+      "QFrame#frmCounter { background: palette(base); border: 1px solid palette(midlight);"
+      " border-radius: 6px; }"
+      "QLabel#lblGoalNote { background: #fff4d6; color: #6b4e00; border: 1px solid #f0d48a;"
+      " border-radius: 4px; padding: 4px 8px; }"
+      "QPushButton#btnReached { font-weight: bold; padding: 4px 18px; }"));
+
+  tabs_->setObjectName(QStringLiteral("tabNotebook"));
+  tabs_->setDocumentMode(true);
+  tabs_->addTab(curves_, tr("This run"));
+  tabs_->addTab(comparison_, tr("Compare runs"));
+  // The automatic runs' form is the tallest page: it scrolls rather than make the window
+  // taller than a laptop's screen.
+  auto* auto_run_page = new QScrollArea(this);
+  auto_run_page->setObjectName(QStringLiteral("scrRunAutomatically"));
+  auto_run_page->setFrameShape(QFrame::NoFrame);
+  auto_run_page->setWidgetResizable(true);
+  // Tab goes through the page's controls; the scroll area itself would be a stop that
+  // shows nothing.
+  auto_run_page->setFocusPolicy(Qt::NoFocus);
+  auto_run_page->setWidget(auto_run_);
+  tabs_->addTab(auto_run_page, tr("Run automatically"));
+
+  // On a screen smaller than the notebook the whole of it scrolls, so that the window can
+  // fit the screen.
+  auto* page = new QWidget(this);
+  auto* column = new QVBoxLayout(page);
+  column->setContentsMargins(12, 12, 12, 8);
+  column->setSpacing(10);
+  column->addWidget(MakeHeader());
+  column->addWidget(MakeButtons());
+  column->addWidget(tabs_, 1);
+  page_ = new QScrollArea(this);
+  page_->setObjectName(QStringLiteral("scrNotebook"));
+  page_->setFrameShape(QFrame::NoFrame);
+  page_->setWidgetResizable(true);
+  page_->setFocusPolicy(Qt::NoFocus);
+  page_->setWidget(page);
+  auto* whole = new QVBoxLayout(this);
+  whole->setContentsMargins(0, 0, 0, 0);
+  whole->addWidget(page_);
+
+  // A window action like the program's keys, which the program adds to this window too.
+  auto* export_key = new QAction(this);
+  export_key->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  addAction(export_key);
+  connect(export_key, &QAction::triggered, this, &NotebookWindow::onExportRunsClicked);
+  connect(tabs_, &QTabWidget::currentChanged, this, &NotebookWindow::SchedulePlots);
+  connect(auto_run_, &AutoRunPanel::runsAdded, this, &NotebookWindow::automaticRunsAdded);
+}
+
+NotebookWindow::~NotebookWindow() = default;
+
+QSize NotebookWindow::minimumSizeHint() const { return page_->widget()->minimumSizeHint(); }
+
+QWidget* NotebookWindow::MakeHeader() {
+  auto* card = new QFrame(this);
+  card->setObjectName(QStringLiteral("frmGoalCard"));
+
+  goal_->setObjectName(QStringLiteral("lblGoal"));
+  goal_->setWordWrap(true);
+  goal_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  QFont goal_font = goal_->font();
+  goal_font.setPointSizeF(goal_font.pointSizeF() * 1.45);
+  goal_font.setBold(true);
+  goal_->setFont(goal_font);
+  goal_note_->setObjectName(QStringLiteral("lblGoalNote"));
+  goal_note_->setWordWrap(true);
+  goal_note_->hide();
+  run_title_->setObjectName(QStringLiteral("lblRun"));
+  run_title_->setForegroundRole(QPalette::PlaceholderText);
+  description_->setObjectName(QStringLiteral("lblDescription"));
+  description_->setWordWrap(true);
+  verdicts_->setObjectName(QStringLiteral("lblVerdicts"));
+  verdicts_->setTextFormat(Qt::RichText);
+  QFont verdict_font = verdicts_->font();
+  verdict_font.setPointSizeF(verdict_font.pointSizeF() * 1.15);
+  verdicts_->setFont(verdict_font);
+
+  auto* counters = new QHBoxLayout;
+  counters->setSpacing(8);
+  counters->addWidget(MakeCounter(tr("Feeds"), QStringLiteral("lblFeeds"), feeds_, card));
+  counters->addWidget(MakeCounter(tr("Shots"), QStringLiteral("lblShots"), shots_, card));
+  counters->addWidget(MakeCounter(tr("Clicks"), QStringLiteral("lblClicks"), clicks_, card));
+  counters->addWidget(
+      MakeCounter(tr("First match"), QStringLiteral("lblFirstMatch"), first_match_, card));
+  counters->addWidget(MakeCounter(tr("Stable"), QStringLiteral("lblStable"), stable_, card));
+  counters->addStretch();
+
+  auto* on_screen = new QVBoxLayout;
+  on_screen->setSpacing(2);
+  on_screen->addWidget(MakeCaption(tr("On screen"), card));
+  on_screen->addWidget(description_);
+  on_screen->addWidget(verdicts_);
+
+  auto* column = new QVBoxLayout(card);
+  column->setContentsMargins(14, 10, 14, 12);
+  column->setSpacing(6);
+  auto* title_row = new QHBoxLayout;
+  title_row->addWidget(MakeCaption(tr("Goal"), card));
+  title_row->addStretch();
+  title_row->addWidget(run_title_);
+  column->addLayout(title_row);
+  column->addWidget(goal_);
+  column->addWidget(goal_note_);
+  column->addSpacing(4);
+  column->addLayout(counters);
+  column->addSpacing(4);
+  column->addLayout(on_screen);
+  return card;
+}
+
+QWidget* NotebookWindow::MakeButtons() {
+  auto* bar = new QWidget(this);
+  reached_button_->setObjectName(QStringLiteral("btnReached"));
+  export_button_->setObjectName(QStringLiteral("btnExportRuns"));
+  export_button_->setToolTip(tr("Write every run to a CSV file (Ctrl+E)"));
+  spreadsheet_button_->setObjectName(QStringLiteral("btnRunsToSpreadsheet"));
+  spreadsheet_button_->setToolTip(
+      tr("Open the run table in the spreadsheet, as a workbook of its own"));
+  auto_button_->setObjectName(QStringLiteral("btnRunAutomatically"));
+  auto_button_->setToolTip(tr("Let the program play the goal many times over"));
+  for (QPushButton* button : {reached_button_, export_button_, spreadsheet_button_, auto_button_}) {
+    // Keys belong to the program (F, S, R, ...); a focused button would take Space.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(false);
+  }
+  auto* row = new QHBoxLayout(bar);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(reached_button_);
+  row->addSpacing(12);
+  row->addWidget(export_button_);
+  row->addWidget(spreadsheet_button_);
+  row->addStretch();
+  row->addWidget(auto_button_);
+
+  connect(reached_button_, &QPushButton::clicked, this, &NotebookWindow::onReachedClicked);
+  connect(export_button_, &QPushButton::clicked, this, &NotebookWindow::onExportRunsClicked);
+  connect(spreadsheet_button_, &QPushButton::clicked, this,
+          &NotebookWindow::onToSpreadsheetClicked);
+  connect(auto_button_, &QPushButton::clicked, this, &NotebookWindow::onRunAutomaticallyClicked);
+  return bar;
+}
+
+void NotebookWindow::SetConditionDefaults(const Parameters& parameters) {
+  auto_run_->SetConditionDefaults(parameters);
+}
+
+void NotebookWindow::Refresh() {
+  ++refreshes_;
+  curves_->Note(notebook_);
+  texts_stale_ = true;
+  if (!isVisible()) return;
+  UpdateTexts();
+  SchedulePlots();
+}
+
+void NotebookWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (texts_stale_) UpdateTexts();
+  SchedulePlots();
+}
+
+void NotebookWindow::UpdateTexts() {
+  texts_stale_ = false;
+  const Run* run = notebook_.current_run();
+  const Goal& goal = notebook_.goal();
+
+  if (run == nullptr) {
+    run_title_->setText(tr("No run yet"));
+  } else {
+    run_title_->setText(tr("Run %1 · %2%3")
+                            .arg(ShownNumber(run->number))
+                            .arg(run->mode == RunMode::kHand ? tr("by hand") : tr("automatic"))
+                            .arg(StartedText(*run)));
+  }
+  goal_->setText(goal.text.empty() ? tr("No goal: press the light bulb for an idea.")
+                                   : Text(ShownGoalText(goal.text)));
+  QString note;
+  if (!goal.text.empty() && !goal.HasJudgedWords()) {
+    note =
+        tr("The program cannot judge these words: only you can end this run "
+           "(Reached, key R).");
+  } else if (!notebook_.GoalCanBeMet()) {
+    note =
+        tr("No organism the genes can make meets this goal: only you can end "
+           "this run (Reached, key R).");
+  }
+  goal_note_->setText(note);
+  goal_note_->setVisible(!note.isEmpty());
+
+  feeds_->setText(Count(run != nullptr ? run->feeds : 0));
+  shots_->setText(Count(run != nullptr ? run->shots : 0));
+  clicks_->setText(Count(run != nullptr ? run->clicks() : 0));
+  first_match_->setText(Event(run != nullptr ? run->first_match_click : std::nullopt));
+  QString stable = Event(run != nullptr ? run->stable_click : std::nullopt);
+  if (run != nullptr && run->reached_by == ReachedBy::kUser) stable += tr(" (you)");
+  stable_->setText(stable);
+  // Without a goal there is nothing to reach; the tooltip says so.
+  const bool has_goal = !goal.text.empty();
+  reached_button_->setEnabled(run != nullptr && !run->reached() && has_goal);
+  reached_button_->setToolTip(has_goal
+                                  ? tr("Say the goal is reached at this click (R)")
+                                  : tr("No goal to reach: press the light bulb for an idea first"));
+
+  description_->setText(Text(notebook_.DescribeSelected()));
+  const std::vector<WordVerdict> verdicts = notebook_.SelectedVerdicts();
+  if (!verdicts.empty()) {
+    verdicts_->setText(VerdictsHtml(verdicts));
+  } else {
+    verdicts_->setText(goal.text.empty() ? tr("Nothing to judge without a goal.")
+                                         : tr("The program judges none of its words."));
+  }
+  auto_run_->Refresh();
+}
+
+void NotebookWindow::SchedulePlots() {
+  if (plots_scheduled_ || !isVisible()) return;
+  plots_scheduled_ = true;
+  // At most one drawing of the plots per interval, however fast the clicks come: the
+  // table and the organism keep up with every click, the curves follow a moment later.
+  constexpr qint64 kPlotIntervalMs = 40;
+  const qint64 since = since_plots_.isValid() ? since_plots_.elapsed() : kPlotIntervalMs;
+  QTimer::singleShot(static_cast<int>(std::max<qint64>(0, kPlotIntervalMs - since)), this,
+                     &NotebookWindow::UpdatePlots);
+}
+
+void NotebookWindow::UpdatePlots() {
+  plots_scheduled_ = false;
+  since_plots_.start();
+  if (!isVisible()) return;
+  ++plot_updates_;
+  // Only the tab on screen is drawn; the others catch up when they are chosen.
+  if (tabs_->currentWidget() == curves_) curves_->Update(notebook_);
+  if (tabs_->currentWidget() == comparison_) comparison_->Update(notebook_);
+}
+
+void NotebookWindow::onReachedClicked() {
+  // Reached goes out of use once the run is reached: the focus it had goes on to Export,
+  // the next thing to do with a finished run, and not down the page, which would scroll
+  // it. It moves first, as the change's refresh may turn the button off at once.
+  if (reached_button_->hasFocus()) {
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    export_button_->setFocus(Qt::OtherFocusReason);
+  }
+  if (actions_.DeclareReached()) emit reachedDeclared();
+}
+
+void NotebookWindow::onExportRunsClicked() {
+  const std::optional<std::string> path = services_.runs_dialog.AskFileName(ExportRunsQuestion());
+  if (!path) return;
+  const std::string error = WriteFileAtomically(*path, RunsCsv(notebook_.runs().runs()));
+  if (!error.empty()) services_.messages.ShowError(ErrorReportText(error));
+}
+
+void NotebookWindow::onToSpreadsheetClicked() {
+  StringGrid grid(1, 1);
+  FillRunGrid(notebook_.runs().runs(), grid);
+  const std::optional<std::string> failure = ShowOrSaveWorkbook(
+      grid, services_.excel, services_.busy_cursor, "Runs",
+      [this](const std::string& reason) -> std::optional<std::string> {
+        if (!services_.messages.AskYesNo(SaveWorkbookOfferCaption(),
+                                         SaveWorkbookOfferText(reason))) {
+          return std::nullopt;
+        }
+        return services_.runs_dialog.AskFileName(SaveWorkbookQuestion("runs.xlsx"));
+      });
+  if (failure) services_.messages.ShowError(ErrorReportText(*failure));
+}
+
+void NotebookWindow::onRunAutomaticallyClicked() {
+  tabs_->setCurrentIndex(tabs_->count() - 1);
+  if (!isVisible()) show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,130 @@
+#include "desktop/notebook/stable_distribution_view.h"
+
+#include <QBarCategoryAxis>
+#include <QBoxPlotSeries>
+#include <QBoxSet>
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "desktop/notebook/chart_title.h"
+#include "desktop/notebook/shown_numbers.h"
+
+namespace vantrel {
+
+QString ConditionLabel(int number, int stable_runs, int runs) {
+  // One text a line: the axis shows each on a line of its own.
+  return StableDistributionView::tr("Condition %1").arg(ShownNumber(number)) +
+         QStringLiteral("<br>") +
+         StableDistributionView::tr("%1/%2 stable")
+             .arg(ShownNumber(stable_runs), ShownNumber(runs));
+}
+
+StableDistributionView::StableDistributionView(QWidget* parent)
+    : QWidget(parent),
+      view_(new QChartView(this)),
+      boxes_(new QBoxPlotSeries),
+      categories_(new QBarCategoryAxis),
+      clicks_(new QValueAxis),
+      summary_(new QPlainTextEdit(this)),
+      comparison_(new QPlainTextEdit(this)) {
+  boxes_->setName(tr("clicks to stable"));
+  boxes_->setBrush(QColor(0xA5, 0xD6, 0xA7));
+  QPen pen(QColor(0x1B, 0x5E, 0x20));
+  pen.setWidthF(1.5);
+  boxes_->setPen(pen);
+  auto* chart = new QChart;
+  chart->addSeries(boxes_);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(4, 4, 8, 4));
+  chart->legend()->setVisible(false);
+  clicks_->setLabelFormat(WholeNumberLabels());
+  clicks_->setTitleText(tr("clicks to stable"));
+  chart->addAxis(categories_, Qt::AlignBottom);
+  chart->addAxis(clicks_, Qt::AlignLeft);
+  boxes_->attachAxis(categories_);
+  boxes_->attachAxis(clicks_);
+  clicks_->setRange(0, 100);
+  LocaliseChart(*chart);
+  view_->setChart(chart);
+  view_->setRenderHint(QPainter::Antialiasing);
+  // A picture, not a control: Tab passes it by for the texts below, which say the same.
+  view_->setFocusPolicy(Qt::NoFocus);
+  new ChartTitleFitter(*view_, tr("Clicks to stable per condition (automatic runs)"));
+
+  summary_->setObjectName(QStringLiteral("txtSummary"));
+  summary_->setReadOnly(true);
+  // One line per condition, wrapped at the width: never scrolled sideways.
+  summary_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  summary_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  summary_->setMaximumHeight(110);
+  summary_->setPlaceholderText(
+      tr("No automatic runs yet: choose a goal and the conditions, then press Run."));
+
+  // Text rather than marks on the plot: read aloud, selected and copied like the summary.
+  comparison_->setObjectName(QStringLiteral("txtComparison"));
+  comparison_->setAccessibleName(tr("Comparison with condition 1"));
+  comparison_->setReadOnly(true);
+  comparison_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  comparison_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  comparison_->setMaximumHeight(110);
+  comparison_->setPlaceholderText(
+      tr("With two conditions or more, each is compared here with the first."));
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(view_, 1);
+  column->addWidget(summary_);
+  column->addWidget(comparison_);
+}
+
+void StableDistributionView::Show(const BatchPlan& plan, const std::vector<BatchRun>& runs,
+                                  const std::vector<std::string>& comparison) {
+  boxes_->clear();
+  categories_->clear();
+  QStringList labels;
+  QList<QBoxSet*> boxes;
+  int most = 0;
+  const std::vector<ConditionResults> results = ResultsByCondition(plan, runs);
+  for (int c = 0; c < static_cast<int>(results.size()); ++c) {
+    const std::vector<int>& stable = results[c].stable_clicks;
+    const QString label = ConditionLabel(c + 1, static_cast<int>(stable.size()), results[c].runs);
+    labels.append(label);
+    auto* box = new QBoxSet;
+    if (!stable.empty()) {
+      const Quartiles q = QuartilesOf(stable);
+      const auto [low, high] = std::minmax_element(stable.begin(), stable.end());
+      box->setValue(QBoxSet::LowerExtreme, *low);
+      box->setValue(QBoxSet::LowerQuartile, q.q1);
+      box->setValue(QBoxSet::Median, q.median);
+      box->setValue(QBoxSet::UpperQuartile, q.q3);
+      box->setValue(QBoxSet::UpperExtreme, *high);
+      most = std::max(most, *high);
+    } else {
+      // Nothing to draw: the box sits flat at zero and the label says none were stable.
+      box->setBrush(Qt::NoBrush);
+    }
+    boxes.append(box);
+  }
+  // The axis first: the series takes its categories from it.
+  categories_->append(labels);
+  boxes_->append(boxes);
+  clicks_->setRange(0, std::max(10, most + most / 10 + 1));
+  clicks_->applyNiceNumbers();
+  QStringList lines;
+  for (const std::string& line : SummaryLines(plan, results)) {
+    lines << QString::fromStdString(line);
+  }
+  summary_->setPlainText(lines.join(QLatin1Char('\n')));
+  QStringList comparisons;
+  for (const std::string& line : comparison) {
+    comparisons << QString::fromStdString(line);
+  }
+  comparison_->setPlainText(comparisons.join(QLatin1Char('\n')));
+}
+
+}  // namespace vantrel
