@@ -20,7 +20,6 @@
 #include "lab/qt/auto_run_panel.h"
 #include "lab/qt/run_comparison_view.h"
 #include "lab/qt/run_curve_view.h"
-#include "lab/qt/run_grid.h"
 #include "lab/qt/shown_numbers.h"
 #include "lab/qt/wrapped_label.h"
 #include "lab/run_csv.h"
@@ -379,10 +378,8 @@ void NotebookWindow::onExportRunsClicked() {
 }
 
 void NotebookWindow::onToSpreadsheetClicked() {
-  StringGrid grid(1, 1);
-  FillRunGrid(notebook_.runs().runs(), grid);
   const std::optional<std::string> failure = ShowOrSaveWorkbook(
-      grid, services_.excel, services_.busy_cursor, "Runs",
+      {{RunsSheet(notebook_.runs().runs())}}, services_.excel, services_.busy_cursor,
       [this](const std::string& reason) -> std::optional<std::string> {
         if (!services_.messages.AskYesNo(SaveWorkbookOfferCaption(),
                                          SaveWorkbookOfferText(reason))) {
