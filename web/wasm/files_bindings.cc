@@ -1,7 +1,6 @@
 // The engine's calls for the page's files: what the desktop says of a file it cannot read
 // at all.
 
-
 #include <emscripten/bind.h>
 
 #include <string>

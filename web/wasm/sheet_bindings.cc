@@ -36,7 +36,9 @@ val StringArray(const std::vector<std::string>& texts) {
   return array;
 }
 
-Sheet RunsOf(const WebSession& session) { return RunsSheet(session.engine().notebook().runs().runs()); }
+Sheet RunsOf(const WebSession& session) {
+  return RunsSheet(session.engine().notebook().runs().runs());
+}
 
 }  // namespace
 
@@ -65,9 +67,8 @@ val SheetCellsValue(const WebSession& session, const std::string& kind, int firs
     const Sheet sheet = RunsOf(session);
     const int cols = std::max(sheet.format.col_count, 1);
     const auto first = static_cast<std::size_t>(std::clamp(first_row, 0, sheet.format.row_count));
-    const auto end = static_cast<std::size_t>(
-        std::clamp<long long>(static_cast<long long>(first) + std::max(row_count, 0), first,
-                              sheet.format.row_count));
+    const auto end = static_cast<std::size_t>(std::clamp<long long>(
+        static_cast<long long>(first) + std::max(row_count, 0), first, sheet.format.row_count));
     cells.assign(sheet.cells.begin() + static_cast<std::ptrdiff_t>(first * cols),
                  sheet.cells.begin() + static_cast<std::ptrdiff_t>(end * cols));
   }
