@@ -19,10 +19,9 @@ constexpr double kFilterButtonWidth = 3;
 
 bool IsControl(unsigned char byte) { return byte < 0x20; }
 
-// Control characters XML 1.0 cannot carry at all.
-bool NotInXml(unsigned char byte) {
-  return IsControl(byte) && byte != '\t' && byte != '\n' && byte != '\r';
-}
+// Control characters a cell's text cannot carry as they are: all but tab and line feed
+// (XML reads a carriage return back as a line feed).
+bool Escaped(unsigned char byte) { return IsControl(byte) && byte != '\t' && byte != '\n'; }
 
 bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -91,7 +90,7 @@ std::string SheetText(std::string_view utf8) {
   text.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size(); ++i) {
     const auto byte = static_cast<unsigned char>(utf8[i]);
-    if (NotInXml(byte) || EscapeFormAt(utf8, i)) {
+    if (Escaped(byte) || EscapeFormAt(utf8, i)) {
       char form[8];
       std::snprintf(form, sizeof form, "_x%04X_", static_cast<unsigned>(byte));
       text += form;

@@ -52,9 +52,9 @@ struct Workbook {
   std::vector<Sheet> sheets;
 };
 
-// The text of `utf8` as a sheet's file holds it. A control character XML cannot carry
-// (below U+0020 but tab, line feed and carriage return) is written _xHHHH_, which
-// spreadsheets read back as that character, so that no cell loses any of its text; an
+// The text of `utf8` as a sheet's file holds it. A control character (below U+0020 but tab
+// and line feed, which XML keeps as they are) is written _xHHHH_, which spreadsheets read
+// back as that character, so that no cell loses any of its text; an
 // underscore that would begin such a form is itself written _x005F_, so that the texts
 // "_x0001_" and "\x01" stay apart.
 std::string SheetText(std::string_view utf8);

@@ -18,8 +18,9 @@ TEST(SheetTextTest, KeepsEveryCharacterInAFormTheFileCanHold) {
       {"0001234567890", "0001234567890"},
       {"0\x01 1", "0_x0001_ 1"},
       {std::string("\0\x08\x0b\x0c\x0e\x1f", 6), "_x0000__x0008__x000B__x000C__x000E__x001F_"},
-      {"tab\tline\nreturn\r", "tab\tline\nreturn\r"},  // XML carries these itself
-      {"a&b <x> \"q\" \x7f", "a&b <x> \"q\" \x7f"},    // XML's own escaping is the writer's
+      {"tab\tline\n", "tab\tline\n"},                // XML carries these itself
+      {"return\r\n", "return_x000D_\n"},             // XML would read it back as a line feed
+      {"a&b <x> \"q\" \x7f", "a&b <x> \"q\" \x7f"},  // XML's own escaping is the writer's
       {"Zo\xc3\xab", "Zo\xc3\xab"},
       {"_x0041_", "_x005F_x0041_"},  // read back as itself, not as "A"
       {"_x00e9_x", "_x005F_x00e9_x"},
