@@ -1,5 +1,6 @@
 #include "lab/run_csv.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -206,6 +207,23 @@ std::vector<Run> ParseRunsCsv(std::string_view csv) {
     runs.push_back(std::move(run));
   }
   return runs;
+}
+
+Sheet RunsSheet(std::span<const Run> runs) {
+  std::vector<std::vector<std::string>> rows(1);
+  for (std::size_t start = 0; start <= kRunCsvHeader.size();) {
+    const std::size_t comma = std::min(kRunCsvHeader.find(',', start), kRunCsvHeader.size());
+    rows.front().emplace_back(kRunCsvHeader.substr(start, comma - start));
+    start = comma + 1;
+  }
+  for (const Run& run : runs) rows.push_back(RunCells(run));
+  // In the header's order: run, mode, started_utc, population, creativity, bonus, goal,
+  // feeds, shots, clicks, first_match_click, stable_click, reached_by.
+  constexpr CellType kText = CellType::kText;
+  constexpr CellType kNumber = CellType::kNumber;
+  return MakeSheet(kRunsSheetName, rows,
+                   {kNumber, kText, kText, kNumber, kNumber, kNumber, kText, kNumber, kNumber,
+                    kNumber, kNumber, kNumber, kText});
 }
 
 FileQuestion ExportRunsQuestion() {

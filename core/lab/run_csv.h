@@ -9,6 +9,7 @@
 
 #include "lab/run.h"
 #include "storage/file_name_dialog.h"
+#include "storage/workbook.h"
 
 namespace vantrel {
 
@@ -41,6 +42,13 @@ std::vector<std::vector<std::string>> ParseCsv(std::string_view text);
 // The runs of a table written by RunsCsv, read back (the parameter changes within a run are
 // not in the table and are not restored). Lines with too few cells are passed over.
 std::vector<Run> ParseRunsCsv(std::string_view csv);
+
+// The name of the run table's sheet.
+inline constexpr char kRunsSheetName[] = "Runs";
+
+// The run table as "To spreadsheet" shows it: the header's names, then each run's cells as
+// the CSV has them; the counts and the starting parameters are numbers, the rest text.
+Sheet RunsSheet(std::span<const Run> runs);
 
 // What the export dialog of the run table asks: a CSV file to save, titled "Export runs".
 FileQuestion ExportRunsQuestion();

@@ -4,24 +4,23 @@
 
 namespace vantrel {
 
-std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, Spreadsheet& spreadsheet,
-                                               BusyCursor& cursor, std::string_view sheet_name) {
+std::optional<std::string> ExportToSpreadsheet(const Workbook& book, Spreadsheet& spreadsheet,
+                                               BusyCursor& cursor) {
   cursor.ShowHourglass();
-  std::optional<std::string> failure = spreadsheet.Show(grid, sheet_name);
+  std::optional<std::string> failure = spreadsheet.Show(book);
   cursor.ShowDefault();
   return failure;
 }
 
 std::optional<std::string> ShowOrSaveWorkbook(
-    const StringGrid& grid, Spreadsheet& spreadsheet, BusyCursor& cursor,
-    std::string_view sheet_name,
+    const Workbook& book, Spreadsheet& spreadsheet, BusyCursor& cursor,
     const std::function<std::optional<std::string>(const std::string& reason)>& offer_save) {
   const std::optional<std::string> reason = spreadsheet.WhyCannotShow();
-  if (!reason) return ExportToSpreadsheet(grid, spreadsheet, cursor, sheet_name);
+  if (!reason) return ExportToSpreadsheet(book, spreadsheet, cursor);
   const std::optional<std::string> path = offer_save(*reason);
   if (!path) return std::nullopt;
   cursor.ShowHourglass();
-  std::optional<std::string> failure = spreadsheet.Save(grid, sheet_name, *path);
+  std::optional<std::string> failure = spreadsheet.Save(book, *path);
   cursor.ShowDefault();
   return failure;
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "population/string_grid.h"
 #include "storage/busy_cursor.h"
 #include "storage/file_name_dialog.h"
+#include "storage/workbook.h"
 
 namespace vantrel {
 
@@ -17,10 +17,9 @@ class Spreadsheet {
  public:
   virtual ~Spreadsheet() = default;
 
-  // Puts the whole grid, title row included, as texts from cell A1 on the one sheet, named
-  // `sheet_name`, of a new workbook, formatted as a table, and opens that workbook in the
-  // spreadsheet application. The grid is never changed. Returns why that failed, if it did.
-  virtual std::optional<std::string> Show(const StringGrid& grid, std::string_view sheet_name) = 0;
+  // Opens `book` as a new workbook in the spreadsheet application. Returns why that failed,
+  // if it did.
+  virtual std::optional<std::string> Show(const Workbook& book) = 0;
 
   // Why Show cannot open a workbook on this desktop (no application is registered for
   // them), or nothing when it can.
@@ -28,20 +27,18 @@ class Spreadsheet {
 
   // Writes the workbook Show would open to `path` instead, replacing a file there; returns
   // why that failed, if it did, and then leaves any file at `path` as it was.
-  virtual std::optional<std::string> Save(const StringGrid& grid, std::string_view sheet_name,
-                                          const std::string& path) = 0;
+  virtual std::optional<std::string> Save(const Workbook& book, const std::string& path) = 0;
 };
 
-// Shows the grid in `spreadsheet` under the hourglass; returns the failure to report.
-std::optional<std::string> ExportToSpreadsheet(const StringGrid& grid, Spreadsheet& spreadsheet,
-                                               BusyCursor& cursor, std::string_view sheet_name);
+// Shows `book` in `spreadsheet` under the hourglass; returns the failure to report.
+std::optional<std::string> ExportToSpreadsheet(const Workbook& book, Spreadsheet& spreadsheet,
+                                               BusyCursor& cursor);
 
-// Shows the grid in `spreadsheet` under the hourglass. Where the desktop has no application
+// Shows `book` in `spreadsheet` under the hourglass. Where the desktop has no application
 // for workbooks, `offer_save` is asked with the reason whether to save the workbook instead;
 // it answers with the path to save to, or nothing. Returns the failure to report.
 std::optional<std::string> ShowOrSaveWorkbook(
-    const StringGrid& grid, Spreadsheet& spreadsheet, BusyCursor& cursor,
-    std::string_view sheet_name,
+    const Workbook& book, Spreadsheet& spreadsheet, BusyCursor& cursor,
     const std::function<std::optional<std::string>(const std::string& reason)>& offer_save);
 
 // The caption and the text of the offer to save a workbook that cannot be shown because

@@ -18,7 +18,6 @@
 #include "desktop/notebook/auto_run_panel.h"
 #include "desktop/notebook/run_comparison_view.h"
 #include "desktop/notebook/run_curve_view.h"
-#include "desktop/notebook/run_grid.h"
 #include "desktop/notebook/shown_numbers.h"
 #include "desktop/notebook/wrapped_label.h"
 #include "lab/idea_wording.h"
@@ -379,10 +378,8 @@ void NotebookWindow::onExportRunsClicked() {
 }
 
 void NotebookWindow::onToSpreadsheetClicked() {
-  StringGrid grid(1, 1);
-  FillRunGrid(notebook_.runs().runs(), grid);
   const std::optional<std::string> failure = ShowOrSaveWorkbook(
-      grid, services_.excel, services_.busy_cursor, "Runs",
+      {{RunsSheet(notebook_.runs().runs())}}, services_.excel, services_.busy_cursor,
       [this](const std::string& reason) -> std::optional<std::string> {
         if (!services_.messages.AskYesNo(SaveWorkbookOfferCaption(),
                                          SaveWorkbookOfferText(reason))) {

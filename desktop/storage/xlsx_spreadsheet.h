@@ -4,7 +4,6 @@
 #include <QString>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "desktop/files/helper_launcher.h"
 #include "desktop/storage/desktop_opener.h"
@@ -23,19 +22,19 @@ struct XlsxSpreadsheetOptions {
   int opener_verdict_ms = 3000;
 };
 
-// The spreadsheet application of a Linux desktop: each table is written as an .xlsx file
-// under a unique name in a per-user folder (by the spreadsheet writer plugin) and opened
-// in the desktop's application for .xlsx files, which the user then carries on with.
-// Nothing is written when no application is registered for .xlsx files; a file that
-// could not be written whole is removed. A workbook can also be saved where the user says.
+// The spreadsheet application of a Linux desktop: each workbook is made into an .xlsx file
+// by the spreadsheet writer plugin, written (by the program's one atomic writer) under a
+// unique name in a per-user folder and opened in the desktop's application for .xlsx
+// files, which the user then carries on with. Nothing is written when no application is
+// registered for .xlsx files; a file that could not be written whole is removed. A
+// workbook can also be saved where the user says.
 class XlsxSpreadsheet final : public Spreadsheet {
  public:
   explicit XlsxSpreadsheet(const XlsxSpreadsheetOptions& options = {});
 
-  std::optional<std::string> Show(const StringGrid& grid, std::string_view sheet_name) override;
+  std::optional<std::string> Show(const Workbook& book) override;
   std::optional<std::string> WhyCannotShow() override;
-  std::optional<std::string> Save(const StringGrid& grid, std::string_view sheet_name,
-                                  const std::string& path) override;
+  std::optional<std::string> Save(const Workbook& book, const std::string& path) override;
 
   // The folder the workbooks are written to.
   const QString& folder() const { return folder_; }

@@ -1,12 +1,15 @@
-// The spreadsheet writer plugin: writes workbooks with libxlsxwriter, which brings
-// OpenSSL's crypto library with it, so the program loads it only when a workbook is written.
+// The spreadsheet writer plugin: puts workbooks into the .xlsx container with libxlsxwriter,
+// which brings OpenSSL's crypto library with it, so the program loads it only when a
+// workbook is written. What the workbook holds is the core's (storage/workbook.h); this
+// only hands it to the library.
 #include <xlsxwriter.h>
 
+#include <QDir>
+#include <QFile>
 #include <QObject>
-#include <QSet>
 #include <QString>
-#include <algorithm>
-#include <string_view>
+#include <QTemporaryFile>
+#include <cstdlib>
 #include <vector>
 
 #include "desktop/storage/workbook_writer.h"
@@ -16,48 +19,18 @@ namespace vantrel {
 
 namespace {
 
-// Excel keeps table column names to this many characters.
-constexpr int kMaxHeaderLength = 255;
-// Column widths, in characters, given to the table.
-constexpr double kMinColumnWidth = 9;
-constexpr double kMaxColumnWidth = 80;
-// Room for the header's filter button.
-constexpr double kFilterButtonWidth = 3;
-
-bool HasControlCharacter(std::string_view text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char byte) { return static_cast<unsigned char>(byte) < 0x20; });
-}
-
-// A table's column names must be present, unique regardless of case, and plain text.
-bool UsableAsHeaders(const std::vector<std::string>& titles) {
-  QSet<QString> seen;
-  for (const std::string& title : titles) {
-    const QString text = QString::fromStdString(title);
-    if (text.isEmpty() || text.size() > kMaxHeaderLength || HasControlCharacter(title)) {
-      return false;
-    }
-    const QString folded = text.toCaseFolded();
-    if (seen.contains(folded)) return false;
-    seen.insert(folded);
-  }
-  return true;
-}
-
-// The whole block under the default table style, its columns widened to fit.
-std::optional<std::string> AddTable(lxw_worksheet* worksheet, const SheetTexts& rows,
-                                    const StringGrid& grid) {
-  if (rows.empty() || rows[0].empty()) return std::nullopt;
-  const int bottom = static_cast<int>(rows.size()) - 1;
-  const int right = static_cast<int>(rows[0].size()) - 1;
+// The table over the whole block, named by its header row where it has one.
+std::optional<std::string> AddTable(lxw_worksheet* worksheet, const SheetFormat& format) {
+  if (!format.table) return std::nullopt;
+  const auto bottom = static_cast<lxw_row_t>(format.row_count - 1);
+  const auto right = static_cast<lxw_col_t>(format.col_count - 1);
   // The headers are given explicitly: without them the header row would be overwritten.
-  const std::vector<std::string>& titles = rows[0];
-  std::vector<lxw_table_column> columns(titles.size());
+  std::vector<lxw_table_column> columns(format.column_names.size());
   std::vector<lxw_table_column*> column_list;
   lxw_table_options options{};
-  if (bottom >= 1 && UsableAsHeaders(titles)) {
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-      columns[i].header = const_cast<char*>(titles[i].c_str());
+  if (format.header_row) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      columns[i].header = const_cast<char*>(format.column_names[i].c_str());
       column_list.push_back(&columns[i]);
     }
     column_list.push_back(nullptr);
@@ -65,40 +38,38 @@ std::optional<std::string> AddTable(lxw_worksheet* worksheet, const SheetTexts& 
   } else {
     options.no_header_row = LXW_TRUE;
   }
-  const lxw_error added = worksheet_add_table(worksheet, 0, 0, static_cast<lxw_row_t>(bottom),
-                                              static_cast<lxw_col_t>(right), &options);
+  const lxw_error added = worksheet_add_table(worksheet, 0, 0, bottom, right, &options);
   if (added != LXW_NO_ERROR) {
-    return "Cannot format A1:" + CellName(bottom, right) + ": " + lxw_strerror(added);
-  }
-  for (int col = 0; col <= right; ++col) {
-    std::size_t longest = 0;
-    for (int row = 0; row <= bottom; ++row) longest = std::max(longest, grid.Cell(col, row).size());
-    const double width = std::clamp(static_cast<double>(longest) + kFilterButtonWidth,
-                                    kMinColumnWidth, kMaxColumnWidth);
-    worksheet_set_column(worksheet, static_cast<lxw_col_t>(col), static_cast<lxw_col_t>(col), width,
-                         nullptr);
+    return "Cannot format A1:" + CellName(format.row_count - 1, format.col_count - 1) + ": " +
+           lxw_strerror(added);
   }
   return std::nullopt;
 }
 
-std::optional<std::string> WriteSheet(lxw_workbook* book, const StringGrid& grid,
-                                      const SheetTexts& rows, const std::string& sheet_name) {
-  lxw_worksheet* worksheet = workbook_add_worksheet(book, sheet_name.c_str());
-  if (worksheet == nullptr) return "Cannot add a worksheet named \"" + sheet_name + "\"";
-  for (std::size_t row = 0; row < rows.size(); ++row) {
-    for (std::size_t col = 0; col < rows[row].size(); ++col) {
-      const std::string& text = rows[row][col];
-      if (text.empty()) continue;
-      const lxw_error written =
-          worksheet_write_string(worksheet, static_cast<lxw_row_t>(row),
-                                 static_cast<lxw_col_t>(col), text.c_str(), nullptr);
-      if (written != LXW_NO_ERROR) {
-        return "Cannot write cell " + CellName(static_cast<int>(row), static_cast<int>(col)) +
-               ": " + lxw_strerror(written);
-      }
+std::optional<std::string> WriteSheet(lxw_workbook* book, const Sheet& sheet) {
+  const SheetFormat& format = sheet.format;
+  lxw_worksheet* worksheet = workbook_add_worksheet(book, format.name.c_str());
+  if (worksheet == nullptr) return "Cannot add a worksheet named \"" + format.name + "\"";
+  for (std::size_t i = 0; i < sheet.cells.size(); ++i) {
+    const SheetCell& cell = sheet.cells[i];
+    if (cell.text.empty()) continue;
+    const auto row = static_cast<lxw_row_t>(i / format.col_count);
+    const auto col = static_cast<lxw_col_t>(i % format.col_count);
+    const lxw_error written =
+        cell.type == CellType::kNumber
+            ? worksheet_write_number(worksheet, row, col, std::strtod(cell.text.c_str(), nullptr),
+                                     nullptr)
+            : worksheet_write_string(worksheet, row, col, cell.text.c_str(), nullptr);
+    if (written != LXW_NO_ERROR) {
+      return "Cannot write cell " + CellName(static_cast<int>(row), col) + ": " +
+             lxw_strerror(written);
     }
   }
-  return AddTable(worksheet, rows, grid);
+  for (int col = 0; col < format.col_count; ++col) {
+    worksheet_set_column(worksheet, static_cast<lxw_col_t>(col), static_cast<lxw_col_t>(col),
+                         format.widths[col], nullptr);
+  }
+  return AddTable(worksheet, format);
 }
 
 class XlsxPlugin final : public QObject, public WorkbookWriter {
@@ -107,21 +78,29 @@ class XlsxPlugin final : public QObject, public WorkbookWriter {
   Q_INTERFACES(vantrel::WorkbookWriter)
 
  public:
-  std::optional<std::string> WriteWorkbook(const StringGrid& grid, std::string_view sheet_name,
-                                           const std::string& path) override {
-    // All texts are checked before anything is written.
-    SheetTexts rows;
-    if (std::optional<std::string> problem = SheetCellTexts(grid, &rows)) return problem;
-    lxw_workbook* book = workbook_new(path.c_str());
-    if (book == nullptr) return "Cannot create a workbook for " + path;
-    if (std::optional<std::string> problem =
-            WriteSheet(book, grid, rows, std::string(sheet_name))) {
-      lxw_workbook_free(book);
-      return problem;
+  std::optional<std::string> WorkbookBytes(const Workbook& book, std::string* bytes) override {
+    // The library writes to a file by its name only: a private one in the temporary folder,
+    // read back and removed.
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/vantrel-workbook-XXXXXX.xlsx"));
+    if (!file.open()) {
+      return "Cannot create a file in \"" + QDir::tempPath().toStdString() +
+             "\": " + file.errorString().toStdString();
+    }
+    file.close();
+    const std::string path = QFile::encodeName(file.fileName()).toStdString();
+    lxw_workbook* workbook = workbook_new(path.c_str());
+    if (workbook == nullptr) return "Cannot create a workbook for " + path;
+    for (const Sheet& sheet : book.sheets) {
+      if (std::optional<std::string> problem = WriteSheet(workbook, sheet)) {
+        lxw_workbook_free(workbook);
+        return problem;
+      }
     }
     // Writes the file and frees the workbook, also when writing fails.
-    const lxw_error closed = workbook_close(book);
+    const lxw_error closed = workbook_close(workbook);
     if (closed != LXW_NO_ERROR) return "Cannot write " + path + ": " + lxw_strerror(closed);
+    if (!file.open()) return "Cannot read " + path + ": " + file.errorString().toStdString();
+    *bytes = file.readAll().toStdString();
     return std::nullopt;
   }
 };

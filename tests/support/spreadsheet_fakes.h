@@ -3,18 +3,18 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
-#include "population/string_grid.h"
 #include "storage/busy_cursor.h"
 #include "storage/spreadsheet.h"
+#include "storage/workbook.h"
 
 namespace vantrel::testing {
 
-// Logs each table shown as `Show("<sheet name>")` and each saved as `Save("<sheet name>",
-// "<path>")`, into a log shared with the cursor, keeps its texts, and fails when told to.
+// Logs each workbook shown as `Show("<first sheet's name>")` and each saved as
+// `Save("<first sheet's name>", "<path>")`, into a log shared with the cursor, keeps the
+// texts of its first sheet, and fails when told to.
 class RecordingSpreadsheet final : public Spreadsheet {
  public:
   explicit RecordingSpreadsheet(std::vector<std::string>& log) : log_(log) {}
@@ -22,30 +22,28 @@ class RecordingSpreadsheet final : public Spreadsheet {
   // The next Show fails with `description`.
   void Fail(std::string description) { failure_ = std::move(description); }
 
-  std::vector<std::string> value;  // the texts of the last table shown, row by row
+  std::vector<std::string> value;  // the first sheet's texts of the last workbook, row by row
   // Why no workbook can be shown, as on a desktop without a spreadsheet program.
   std::optional<std::string> cannot_show;
 
   std::optional<std::string> WhyCannotShow() override { return cannot_show; }
-  std::optional<std::string> Save(const StringGrid& grid, std::string_view sheet_name,
-                                  const std::string& path) override {
-    log_.push_back("Save(\"" + std::string(sheet_name) + "\", \"" + path + "\")");
-    Keep(grid);
+  std::optional<std::string> Save(const Workbook& book, const std::string& path) override {
+    log_.push_back("Save(\"" + Keep(book) + "\", \"" + path + "\")");
     return std::exchange(failure_, std::nullopt);
   }
 
-  std::optional<std::string> Show(const StringGrid& grid, std::string_view sheet_name) override {
-    log_.push_back("Show(\"" + std::string(sheet_name) + "\")");
-    Keep(grid);
+  std::optional<std::string> Show(const Workbook& book) override {
+    log_.push_back("Show(\"" + Keep(book) + "\")");
     return std::exchange(failure_, std::nullopt);
   }
 
  private:
-  void Keep(const StringGrid& grid) {
+  // Keeps the first sheet's texts; its name.
+  std::string Keep(const Workbook& book) {
     value.clear();
-    for (int row = 0; row < grid.RowCount(); ++row) {
-      for (int col = 0; col < grid.ColCount(); ++col) value.push_back(grid.Cell(col, row));
-    }
+    if (book.sheets.empty()) return "";
+    for (const SheetCell& cell : book.sheets.front().cells) value.push_back(cell.text);
+    return book.sheets.front().format.name;
   }
 
   std::vector<std::string>& log_;

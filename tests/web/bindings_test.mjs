@@ -59,7 +59,8 @@ const interfaces = new Map(
     'StoredRunReading',
     'RestoreResult',
     'JournalTexts',
-    'WorkbookCells',
+    'SheetFormat',
+    'SheetCells',
     'FileRefusal',
     'Limits',
     'AutoRunDefaults',
@@ -105,6 +106,15 @@ function call(target, name, ...args) {
   const answer = target[name](...args);
   checkShape(answer, member.type, `${name}()`);
   return answer;
+}
+
+// A sheet's cells as texts.
+function sheetTexts({ text, lengths }) {
+  const cells = [];
+  for (let at = 0, i = 0; i < lengths.length; at += lengths[i], i += 1) {
+    cells.push(text.slice(at, at + lengths[i]));
+  }
+  return cells;
 }
 
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
@@ -269,12 +279,16 @@ test('every call on one engine answers in its declared shape', async () => {
   assert.equal(csv[1], '1,hand,2026-12-09T12:00:00Z,10,10,1,,0,0,0,,,');
   assert.match(csv[2], /^2,hand,2026-12-09T12:00:00Z,10,10,1,.+,0,1,1,\d*,1,user$/);
   assert.deepEqual(csv.slice(3), ['']);
+  const runs = call(lab, 'sheet', 'runs');
+  assert.deepEqual([runs.name, runs.rows, runs.columns, runs.headerRow], ['Runs', 3, 13, true]);
+  const runCells = sheetTexts(call(lab, 'sheetCells', 'runs', 1, 5));
+  assert.equal(runCells.length, 2 * 13, 'two runs, cell by cell');
+  assert.equal(runCells[13 + 6], reached.goal, 'a goal with quotes and commas is one cell');
   assert.deepEqual(
-    call(lab, 'runTable').map((row) => row.length),
-    [13, 13, 13],
-    'the header and two runs, cell by cell',
+    [...lab.sheetCells('runs', 1, 1).numbers],
+    [1, 0, 0, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0],
+    'counts are numbers; a click that never came is a blank text',
   );
-  assert.equal(lab.runTable()[2][6], reached.goal, 'a goal with quotes and commas is one cell');
   lab.delete();
   // Pictures: SVG, file names, the invisible pen and the contact sheet.
   assert.match(
@@ -378,16 +392,18 @@ test('the workbook’s cells: the title row first, every cell as text', async ()
       'l.str',
     ).ok,
   );
-  assert.equal(engine.workbookCells(1, 5).lengths.length, 2);
-  const workbook = call(engine, 'workbookCells', 0, 100);
-  const cells = [];
-  for (let at = 0, i = 0; i < workbook.lengths.length; at += workbook.lengths[i], i += 1) {
-    cells.push(workbook.text.slice(at, at + workbook.lengths[i]));
-  }
+  assert.equal(engine.sheetCells('organisms', 1, 5).lengths.length, 2);
+  const sheet = call(engine, 'sheet', 'organisms');
+  assert.deepEqual(
+    [sheet.name, sheet.rows, sheet.columns, [...sheet.widths], sheet.columnNames],
+    ['Organisms', 2, 2, [9, 9], ['ID', 'P1']],
+  );
+  const workbook = call(engine, 'sheetCells', 'organisms', 0, 100);
+  const cells = sheetTexts(workbook);
   assert.equal(cells.length, 4);
   assert.deepEqual(
-    [workbook.problem, workbook.columns, cells[0], cells[1], cells[3]],
-    ['', 2, 'ID', 'P1', 'Zo\u00eb'],
+    [workbook.problem, cells[0], cells[1], cells[3], [...workbook.numbers]],
+    ['', 'ID', 'P1', 'Zo\u00eb', [0, 0, 0, 0]],
   );
   assert.deepEqual(call(module, 'notAFile', 'dir'), {
     message: 'Cannot open file dir.',

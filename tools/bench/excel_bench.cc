@@ -8,6 +8,7 @@
 
 #include "desktop/storage/xlsx_spreadsheet.h"
 #include "population/string_grid.h"
+#include "storage/sheet_cells.h"
 #include "storage/spreadsheet.h"
 
 namespace vantrel {
@@ -48,7 +49,10 @@ void BM_ExportToXlsxFile(benchmark::State& state) {
                                10000});
   NoCursor cursor;
   for (auto _ : state) {
-    if (auto failure = ExportToSpreadsheet(grid, spreadsheet, cursor, "Organisms")) {
+    Workbook book;
+    auto failure = OrganismsWorkbook(grid, &book);
+    if (!failure) failure = ExportToSpreadsheet(book, spreadsheet, cursor);
+    if (failure) {
       state.SkipWithError(failure->c_str());
       break;
     }

@@ -21,9 +21,9 @@
 #include "web/pinned_clock.h"
 #include "web/session.h"
 #include "web/wasm/copied_array.h"
-#include "web/wasm/files_bindings.h"
 #include "web/wasm/journal_bindings.h"
 #include "web/wasm/notebook_bindings.h"
+#include "web/wasm/sheet_bindings.h"
 #include "web/wasm/tree_bindings.h"
 
 namespace vantrel {
@@ -180,7 +180,6 @@ class EngineBinding {
   val DeclareReached() { return ChangeObject(session_.DeclareReached()); }
   val Notebook() const { return NotebookObject(session_); }
   std::string RunsCsv() const { return RunsCsvText(session_); }
-  val RunTable() const { return RunTableRows(session_); }
   // Automatic runs (vantrel-lab's CSV) joining the notebook: the first number and count.
   val AddRuns(const std::string& runs_csv) {
     int first = 0;
@@ -197,8 +196,10 @@ class EngineBinding {
   std::string FinishedRuns() const { return session_.FinishedRunsCsv(); }
   val RestoreRun(const val& run) { return RestoreRunValue(session_, run); }
 
-  val WorkbookCells(int first_row, int row_count) const {
-    return WorkbookCellsObject(session_.engine().grid(), first_row, row_count);
+  // The workbooks' sheets (sheet_bindings.h).
+  val Sheet(const std::string& kind) const { return SheetValue(session_, kind); }
+  val SheetCells(const std::string& kind, int first_row, int row_count) const {
+    return SheetCellsValue(session_, kind, first_row, row_count);
   }
 
  private:
@@ -288,13 +289,13 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("declareReached", &EngineBinding::DeclareReached)
       .function("notebook", &EngineBinding::Notebook)
       .function("runsCsv", &EngineBinding::RunsCsv)
-      .function("runTable", &EngineBinding::RunTable)
       .function("addRuns", &EngineBinding::AddRuns)
       .function("startJournal", &EngineBinding::StartJournal)
       .function("takeJournal", &EngineBinding::TakeJournal)
       .function("finishedRuns", &EngineBinding::FinishedRuns)
       .function("restoreRun", &EngineBinding::RestoreRun)
-      .function("workbookCells", &EngineBinding::WorkbookCells);
+      .function("sheet", &EngineBinding::Sheet)
+      .function("sheetCells", &EngineBinding::SheetCells);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
   emscripten::function("largestTableFile", &vantrel::LargestTableFileBinding);
   emscripten::function("seedAt", &vantrel::SeedAtBinding);

@@ -95,16 +95,6 @@ val NotebookObject(const WebSession& session) {
   return object;
 }
 
-val RunTableRows(const WebSession& session) {
-  val rows = val::array();
-  for (const std::vector<std::string>& cells : ParseCsv(RunsCsvText(session))) {
-    val row = val::array();
-    for (const std::string& cell : cells) row.call<void>("push", cell);
-    rows.call<void>("push", row);
-  }
-  return rows;
-}
-
 std::string RunsCsvText(const WebSession& session) {
   return RunsCsv(session.engine().notebook().runs().runs());
 }

@@ -16,10 +16,6 @@ emscripten::val NotebookObject(const WebSession& session);
 // The run table as the desktop's "Export runs…" writes it.
 std::string RunsCsvText(const WebSession& session);
 
-// The same table as rows of cells, the header's names first: what "To spreadsheet" puts
-// in its sheet.
-emscripten::val RunTableRows(const WebSession& session);
-
 }  // namespace vantrel
 
 #endif  // VANTREL_WEB_WASM_NOTEBOOK_BINDINGS_H_

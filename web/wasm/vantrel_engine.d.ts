@@ -277,8 +277,6 @@ export declare class Engine {
   notebook(): Notebook;
   /** The run table as the desktop's "Export runs…" writes it (CSV, CR LF). */
   runsCsv(): string;
-  /** The same table as rows of cells, the header's names first, as a sheet holds it. */
-  runTable(): string[][];
   /**
    * Finished automatic runs (vantrel-lab's CSV, its header first) join the run table under
    * the next numbers, as mode "judge"; `first` is the first one's number.
@@ -294,10 +292,15 @@ export declare class Engine {
   /** Restores a run read back from the journal, as one step that can be undone. */
   restoreRun(run: StoredRun): RestoreResult;
   /**
-   * The texts of the workbook the desktop's "Excel" writes, rows `firstRow` (0 is the title
-   * row) to `firstRow + rowCount - 1`, or the error report instead.
+   * A sheet of the workbooks both faces write, without its cells: "organisms" is the
+   * table's ("Excel"), "runs" the run table's ("To spreadsheet").
    */
-  workbookCells(firstRow: number, rowCount: number): WorkbookCells;
+  sheet(kind: SheetKind): SheetFormat;
+  /**
+   * That sheet's cells, rows `firstRow` (0 is the title row) to `firstRow + rowCount - 1`,
+   * or the error report that refuses the sheet.
+   */
+  sheetCells(kind: SheetKind, firstRow: number, rowCount: number): SheetCells;
 }
 
 /**
@@ -495,14 +498,33 @@ export interface GalleryCells {
   boxes: Int32Array<ArrayBuffer>;
 }
 
+/** The workbooks' sheets: the organisms table's and the run table's. */
+export type SheetKind = 'organisms' | 'runs';
+
 /**
- * Rows of the workbook's cells, `columns` to a row: their texts
- * back to back, and each one's length. A `problem` ("" if none) refuses them all.
+ * A sheet as the core defines it: its name, its size, each column's width in characters,
+ * whether its block is a table under the default table style and whether that table's
+ * first row names its columns, and the table's column names as the file holds them.
  */
-export interface WorkbookCells {
+export interface SheetFormat {
+  name: string;
+  rows: number;
+  columns: number;
+  widths: Float64Array<ArrayBuffer>;
+  table: boolean;
+  headerRow: boolean;
+  columnNames: string[];
+}
+
+/**
+ * Rows of a sheet's cells, row by row: their texts as the file holds them, back to back,
+ * each one's length, and 1 for each cell that is a number (0 for text). A `problem` ("" if
+ * none) refuses them all; an empty text is a blank cell.
+ */
+export interface SheetCells {
   text: string;
   lengths: Uint32Array<ArrayBuffer>;
-  columns: number;
+  numbers: Uint8Array<ArrayBuffer>;
   problem: string;
 }
 

@@ -32,12 +32,13 @@ std::vector<std::string> FilesAfterASession(Language language) {
   engine.DeclareReached();
   engine.NewIdea();
   engine.Shoot();
-  SheetTexts cells;
-  const std::optional<std::string> refused = SheetCellTexts(engine.grid(), &cells);
+  Workbook book;
+  const std::optional<std::string> refused = OrganismsWorkbook(engine.grid(), &book);
   std::vector<std::string> files = {TableFileText(engine.grid()),
                                     RunsCsv(engine.notebook().runs().runs()), refused.value_or("")};
-  for (const auto& row : cells) {
-    for (const std::string& cell : row) files.push_back(cell);
+  for (const Sheet& sheet : book.sheets) {
+    files.insert(files.end(), sheet.format.column_names.begin(), sheet.format.column_names.end());
+    for (const SheetCell& cell : sheet.cells) files.push_back(cell.text);
   }
   SetLanguage(Language::kEnglish);
   return files;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace vantrel {
 namespace {
 
@@ -58,6 +61,40 @@ TEST(RunCsvTest, ATableReadsBackAsTheSameTable) {
   EXPECT_EQ(read[0].started_utc, hand.started_utc);
   EXPECT_EQ(read[1].started_utc, std::nullopt);
   EXPECT_EQ(RunsCsv(read), csv);
+}
+
+// The sheet of "To spreadsheet" holds the CSV's cells, each in its own cell, the counts
+// as numbers and every character of a goal.
+TEST(RunsSheetTest, HoldsEveryCsvCellWithTheCountsAsNumbers) {
+  std::vector<vantrel::Run> runs(2);
+  runs[0].number = 1;
+  runs[0].goal = "looks like a red, \"quoted\" strawberry \xe2\x9c\x93";
+  runs[0].start = {10, 20, -3};
+  runs[0].stable_click = 7;
+  runs[0].reached_by = ReachedBy::kUser;
+  runs[1].number = 2;
+  runs[1].mode = RunMode::kJudge;
+  runs[1].goal = "color=green,shape=square";
+  const Sheet sheet = RunsSheet(runs);
+  ASSERT_EQ(sheet.format.col_count, 13);
+  ASSERT_EQ(sheet.format.row_count, 3);
+  EXPECT_EQ(sheet.format.name, "Runs");
+  EXPECT_TRUE(sheet.format.header_row);
+  EXPECT_EQ(sheet.format.column_names.front(), "run");
+  EXPECT_EQ(sheet.format.column_names.back(), "reached_by");
+  const auto cell = [&sheet](int row, int col) { return sheet.cells[row * 13 + col]; };
+  const std::vector<std::vector<std::string>> csv = ParseCsv(RunsCsv(runs));
+  for (int row = 0; row < 3; ++row) {
+    for (int col = 0; col < 13; ++col) EXPECT_EQ(cell(row, col).text, csv[row][col]);
+  }
+  const CellType kNumber = CellType::kNumber;
+  EXPECT_EQ(cell(0, 0).type, CellType::kText);
+  EXPECT_EQ(cell(1, 0).type, kNumber);
+  EXPECT_EQ(cell(1, 5), (SheetCell{"-3", kNumber}));  // bonus
+  EXPECT_EQ(cell(1, 11), (SheetCell{"7", kNumber}));  // stable_click
+  EXPECT_EQ(cell(2, 11).text, "");                    // never stable
+  EXPECT_EQ(cell(1, 6).type, CellType::kText);
+  EXPECT_EQ(cell(1, 12), (SheetCell{"user"}));
 }
 
 TEST(RunCsvTest, UtcTimesAcrossEpochAndLeapDay) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/sheet_cells.h"
 #include "tests/support/spreadsheet_fakes.h"
 
 namespace vantrel {
@@ -15,21 +16,24 @@ using testing::RecordingSpreadsheet;
 
 // The hourglass is shown for the whole export and taken back also when it fails, whose
 // text is passed on unchanged.
-TEST(ExportToSpreadsheetTest, ShowsTheTableUnderTheHourglassAndPassesTheFailureOn) {
+TEST(ExportToSpreadsheetTest, ShowsTheWorkbookUnderTheHourglassAndPassesTheFailureOn) {
   std::vector<std::string> log;
   RecordingSpreadsheet spreadsheet(log);
   RecordingCursor cursor(log);
   StringGrid grid(2, 2);
   grid.SetCell(0, 0, "ID");
   grid.SetCell(1, 1, "Zo\xeb");
+  Workbook book;
+  ASSERT_EQ(OrganismsWorkbook(grid, &book), std::nullopt);
 
-  EXPECT_EQ(ExportToSpreadsheet(grid, spreadsheet, cursor, "Organisms"), std::nullopt);
+  EXPECT_EQ(ExportToSpreadsheet(book, spreadsheet, cursor), std::nullopt);
   EXPECT_EQ(log, (std::vector<std::string>{"hourglass", "Show(\"Organisms\")", "default"}));
-  EXPECT_EQ(spreadsheet.value, (std::vector<std::string>{"ID", "", "", "Zo\xeb"}));
+  EXPECT_EQ(spreadsheet.value, (std::vector<std::string>{"ID", "", "", "Zo\xc3\xab"}));
 
   log.clear();
   spreadsheet.Fail("No application is registered to open .xlsx files");
-  EXPECT_EQ(ExportToSpreadsheet(grid, spreadsheet, cursor, "Runs"),
+  book.sheets[0].format.name = "Runs";
+  EXPECT_EQ(ExportToSpreadsheet(book, spreadsheet, cursor),
             "No application is registered to open .xlsx files");
   EXPECT_EQ(log, (std::vector<std::string>{"hourglass", "Show(\"Runs\")", "default"}));
 }

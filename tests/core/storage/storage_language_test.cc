@@ -84,8 +84,8 @@ TEST_F(StorageLanguageTest, ATooLongCellIsNamedInGerman) {
   VANTREL_SPEAK(Language::kGerman);
   StringGrid grid(3, 2);
   grid.SetCell(2, 1, std::string(kXlsxMaxTextLength + 1, 'x'));
-  SheetTexts rows;
-  const std::optional<std::string> refused = SheetCellTexts(grid, &rows);
+  Workbook book;
+  const std::optional<std::string> refused = OrganismsWorkbook(grid, &book);
   ASSERT_TRUE(refused.has_value());
   EXPECT_EQ(refused->rfind("Die Zelle C2 enthält 32768 Zeichen", 0), 0u) << *refused;
   EXPECT_NE(refused->find("32767"), std::string::npos);

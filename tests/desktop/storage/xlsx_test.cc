@@ -13,12 +13,12 @@
 #include <string>
 #include <utility>
 
-#include "desktop/plugins/plugin_loader.h"
 #include "desktop/storage/qt_busy_cursor.h"
-#include "desktop/storage/workbook_writer.h"
 #include "desktop/storage/xlsx_spreadsheet.h"
 #include "population/string_grid.h"
+#include "storage/sheet_cells.h"
 #include "storage/spreadsheet.h"
+#include "storage/workbook.h"
 
 namespace vantrel {
 
@@ -94,7 +94,14 @@ class XlsxExportTest : public ::testing::Test {
     script.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   }
   std::optional<std::string> Export(XlsxSpreadsheet& spreadsheet) {
-    return ExportToSpreadsheet(grid_, spreadsheet, cursor_, "Organisms");
+    Workbook book;
+    if (std::optional<std::string> refused = OrganismsWorkbook(grid_, &book)) return refused;
+    return ExportToSpreadsheet(book, spreadsheet, cursor_);
+  }
+  Workbook Book() const {
+    Workbook book;
+    EXPECT_EQ(OrganismsWorkbook(grid_, &book), std::nullopt);
+    return book;
   }
   std::optional<std::string> Export() { return Export(spreadsheet_); }
   // The files the opener was given, in order.
@@ -182,15 +189,17 @@ TEST_F(XlsxExportTest, AnUnwritableTargetIsReportedAndLeavesNoFile) {
                                  "\" for the workbook");
   EXPECT_TRUE(Opened().isEmpty());
 
-  // The writer itself, given a path it cannot write, says so and leaves nothing behind.
-  std::string problem;
-  auto* writer = LoadPluginAs<WorkbookWriter>(QString::fromLatin1(kXlsxPluginFile), &problem);
-  ASSERT_NE(writer, nullptr) << problem;
-  const std::string target = Path("blocker/book.xlsx").toStdString();
-  const std::optional<std::string> failure = writer->WriteWorkbook(grid_, "Organisms", target);
+  // The writer, given no temporary folder to make the workbook in, says so; nothing is
+  // left behind and nothing opened.
+  const QByteArray temporary = qgetenv("TMPDIR");
+  qputenv("TMPDIR", Path("blocker").toUtf8());
+  const std::optional<std::string> failure = Export();
+  qputenv("TMPDIR", temporary);
   ASSERT_TRUE(failure.has_value());
-  EXPECT_TRUE(failure->starts_with("Cannot write " + target + ": ")) << *failure;
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(target)));
+  EXPECT_TRUE(failure->starts_with("Cannot create a file in \"" + Path("blocker").toStdString()))
+      << *failure;
+  EXPECT_TRUE(QDir(Path("exports")).entryList(QDir::Files).isEmpty());
+  EXPECT_TRUE(Opened().isEmpty());
 }
 
 TEST_F(XlsxExportTest, DesktopFailuresBecomeOneClearText) {
@@ -224,7 +233,7 @@ TEST_F(XlsxExportTest, WithoutASpreadsheetProgramTheWorkbookIsSavedWhereTheUserS
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.write("old");
   old.close();
-  ASSERT_EQ(unregistered.Save(grid_, "Organisms", Path("book.xlsx").toStdString()), std::nullopt);
+  ASSERT_EQ(unregistered.Save(Book(), Path("book.xlsx").toStdString()), std::nullopt);
   EXPECT_EQ(ReadSheet(Path("book.xlsx")).first, "Organisms");
   EXPECT_EQ(ReadSheet(Path("book.xlsx")).second.at("D2"), "0001234567891");
   EXPECT_TRUE(QFileInfo(Path("book.xlsx")).permissions() & QFileDevice::ReadOther);
@@ -238,9 +247,31 @@ TEST_F(XlsxExportTest, WithoutASpreadsheetProgramTheWorkbookIsSavedWhereTheUserS
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   const std::optional<std::string> failure =
-      unregistered.Save(grid_, "Organisms", Path("blocker/book.xlsx").toStdString());
-  ASSERT_TRUE(failure.has_value());
-  EXPECT_TRUE(failure->starts_with("Cannot create a file in")) << *failure;
+      unregistered.Save(Book(), Path("blocker/book.xlsx").toStdString());
+  EXPECT_EQ(failure,
+            "Cannot create a file in \"" + Path("blocker").toStdString() + "\": Not a directory");
+  // Over a folder: refused with the folder's name, which stays as it was.
+  ASSERT_TRUE(QDir().mkpath(Path("folder.xlsx/inside")));
+  EXPECT_EQ(unregistered.Save(Book(), Path("folder.xlsx").toStdString()),
+            "Cannot write " + Path("folder.xlsx").toStdString() + ": Is a directory");
+  EXPECT_TRUE(QFileInfo(Path("folder.xlsx/inside")).isDir());
+}
+
+// Every sheet of a workbook goes into the file, each cell of its type: a count is a number.
+TEST_F(XlsxExportTest, EverySheetIsWrittenWithItsNumbersAsNumbers) {
+  Workbook book = Book();
+  book.sheets.push_back(
+      MakeSheet("Runs", {{"run", "goal"}, {"12", "square"}}, {CellType::kNumber, CellType::kText}));
+  ASSERT_EQ(spreadsheet_.Save(book, Path("two.xlsx").toStdString()), std::nullopt);
+  const QString xlsx = Path("two.xlsx");
+  EXPECT_EQ(Captures(Part(xlsx, "xl/workbook.xml"), R"re(<sheet name="([^"]*)")re"),
+            (QStringList{QStringLiteral("Organisms"), QStringLiteral("Runs")}));
+  const QString runs = Part(xlsx, "xl/worksheets/sheet2.xml");
+  EXPECT_TRUE(runs.contains(QLatin1String("<c r=\"A2\"><v>12</v></c>"))) << runs.toStdString();
+  EXPECT_TRUE(runs.contains(QLatin1String("<c r=\"B2\" t=\"s\">"))) << runs.toStdString();
+  EXPECT_EQ(
+      Captures(Part(xlsx, "xl/tables/table2.xml"), R"re(<tableColumn id="\d+" name="([^"]*)")re"),
+      (QStringList{QStringLiteral("run"), QStringLiteral("goal")}));
 }
 
 TEST_F(XlsxExportTest, LibreOfficeReadsTheSameTexts) {

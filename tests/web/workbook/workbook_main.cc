@@ -16,6 +16,8 @@
 #include "desktop/storage/workbook_writer.h"
 #include "engine/engine.h"
 #include "population/random_source.h"
+#include "storage/atomic_file.h"
+#include "storage/sheet_cells.h"
 #include "web/pinned_clock.h"
 
 namespace vantrel {
@@ -38,8 +40,14 @@ int WriteWorkbooks(int argc, char** argv) {
   for (int table = 3; table < argc; ++table) {
     const TableFileResult loaded = engine.LoadTable(argv[table]);
     const std::string output = std::string(argv[2]) + "/" + std::to_string(table - 2) + ".xlsx";
-    std::optional<std::string> failure =
-        loaded.ok() ? writer->WriteWorkbook(engine.grid(), "Organisms", output) : loaded.text;
+    Workbook book;
+    std::string bytes;
+    std::optional<std::string> failure = loaded.ok() ? OrganismsWorkbook(engine.grid(), &book)
+                                                     : std::optional<std::string>(loaded.text);
+    if (!failure) failure = writer->WorkbookBytes(book, &bytes);
+    if (!failure) {
+      if (std::string error = WriteFileAtomically(output, bytes); !error.empty()) failure = error;
+    }
     if (failure) {
       std::cerr << "web_workbook: " << argv[table] << ": " << *failure << "\n";
       return 1;

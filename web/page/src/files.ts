@@ -2,9 +2,9 @@
 // Open, Save and Excel: a table file the user picks or drops is read whole and handed on
 // as bytes; Save downloads the table's bytes and Excel the workbook of its cells.
 import { downloadBytes } from './download';
-import type { Engine, WorkbookCells } from 'vantrel-engine';
+import type { Engine, SheetCells } from 'vantrel-engine';
 import { texts } from './texts';
-import { workbookBytes } from './workbook';
+import { workbookBytes, type WorkbookSheet } from './workbook';
 
 // What becomes of a file chosen for Open: its bytes loaded, or the desktop's word on a
 // file it cannot read or a name that is no file, or the page's on one too large for it.
@@ -55,19 +55,6 @@ export function saveTable(engine: Engine): void {
   downloadBytes(engine.tableBytes(), texts.savedName, 'application/octet-stream');
 }
 
-// The engine's cells as rows of texts.
-export function sheetRows({ text, lengths, columns }: WorkbookCells): string[][] {
-  const rows: string[][] = [];
-  let at = 0;
-  for (let cell = 0; cell < lengths.length; cell += 1) {
-    if (cell % columns === 0) rows.push([]);
-    const length = lengths[cell] ?? 0;
-    rows[rows.length - 1]?.push(text.slice(at, at + length));
-    at += length;
-  }
-  return rows;
-}
-
 // Rows taken from the engine between two yields to the page, so that it stays responsive.
 const kRowsPerTask = 20000;
 
@@ -78,23 +65,23 @@ function tableMoment(engine: Engine): string {
   return [run, feeds, shots, organismCounter, engine.rowCount()].join(' ');
 }
 
-// The workbook's cells of the whole table, rows of texts from the title row on, or the
-// error report that refuses them. A big table is taken a slice at a time with the page
-// going on between slices; a step taken meanwhile starts it again, so that the workbook
-// holds one table.
-async function tableCells(engine: Engine): Promise<string[][] | string> {
+// The organisms sheet of the whole table, or the error report that refuses it. A big
+// table is taken a slice at a time with the page going on between slices; a step taken
+// meanwhile starts it again, so that the workbook holds one table.
+async function tableSheet(engine: Engine): Promise<WorkbookSheet | string> {
   for (;;) {
     const moment = tableMoment(engine);
-    const total = engine.rowCount() + 1;
-    const rows: string[][] = [];
-    for (let first = 0; first < total && tableMoment(engine) === moment; first += kRowsPerTask) {
+    const format = engine.sheet('organisms');
+    const cells: SheetCells[] = [];
+    let first = 0;
+    for (; first < format.rows && tableMoment(engine) === moment; first += kRowsPerTask) {
       if (first > 0) await new Promise((resolve) => setTimeout(resolve));
       if (tableMoment(engine) !== moment) break;
-      const cells = engine.workbookCells(first, kRowsPerTask);
-      if (cells.problem) return cells.problem;
-      rows.push(...sheetRows(cells));
+      const slice = engine.sheetCells('organisms', first, kRowsPerTask);
+      if (slice.problem) return slice.problem;
+      cells.push(slice);
     }
-    if (tableMoment(engine) === moment && rows.length === total) return rows;
+    if (tableMoment(engine) === moment && first >= format.rows) return { format, cells };
   }
 }
 
@@ -105,10 +92,10 @@ export async function saveWorkbook(
   errorReport: (text: string) => string,
 ): Promise<string> {
   try {
-    const rows = await tableCells(engine);
-    if (typeof rows === 'string') return rows;
-    const bytes = await workbookBytes(rows, texts.excel.sheet);
-    downloadBytes(new Uint8Array(bytes), texts.excel.fileName, texts.excel.type);
+    const sheet = await tableSheet(engine);
+    if (typeof sheet === 'string') return sheet;
+    const bytes = await workbookBytes([sheet]);
+    downloadBytes(bytes, texts.excel.fileName, texts.excel.type);
     return '';
   } catch (error: unknown) {
     // Running out of memory on a huge table, say: the page goes on as it was.

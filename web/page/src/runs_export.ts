@@ -5,7 +5,7 @@
 // workbook, which the browser offers to open.
 import { downloadBytes } from './download';
 import type { Engine } from 'vantrel-engine';
-import { runsWorkbook } from './runs_workbook';
+import { workbookBytes } from './workbook';
 
 let fileName = 'runs.csv';
 
@@ -18,11 +18,16 @@ export function downloadRunsCsv(engine: Engine): void {
   downloadBytes(new TextEncoder().encode(engine.runsCsv()), fileName, 'text/csv');
 }
 
-// The workbook's name is the CSV's with its own ending: runs.csv and runs.xlsx.
+// The run table's sheet as the engine defines it, in a workbook of its own, whose name is
+// the CSV's with its own ending: runs.csv and runs.xlsx.
 export function downloadRunsWorkbook(engine: Engine): void {
-  downloadBytes(
-    runsWorkbook(engine.runTable()),
-    `${fileName.replace(/\.csv$/i, '')}.xlsx`,
-    'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
-  );
+  const format = engine.sheet('runs');
+  const cells = engine.sheetCells('runs', 0, format.rows);
+  void workbookBytes([{ format, cells: [cells] }]).then((bytes) => {
+    downloadBytes(
+      bytes,
+      `${fileName.replace(/\.csv$/i, '')}.xlsx`,
+      'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
+    );
+  });
 }

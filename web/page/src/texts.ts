@@ -49,8 +49,7 @@ const english = {
   savedName: 'organisms.str',
   excel: {
     label: 'Excel',
-    // The desktop names the sheet and the page names the file after it.
-    sheet: 'Organisms',
+    // The file is named after the sheet, which the engine names.
     fileName: 'organisms.xlsx',
     type: 'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
   },
@@ -321,7 +320,6 @@ const kKept = new Set([
   'advanced.collapsed',
   'advanced.expanded',
   'excel.label',
-  'excel.sheet',
   'excel.fileName',
   'excel.type',
   'population.survivalMark',

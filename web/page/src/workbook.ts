@@ -1,42 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The workbook the desktop's "Excel" writes, made in the page: one sheet of texts from cell
-// A1, under the default table style with the first row as column headers when it can name
-// them, the columns widened to fit. The cells' texts come from the engine; this module only
-// puts them into the parts of an .xlsx file and zips them.
-import { strToU8, zip, zipSync } from 'fflate';
+// The page's one workbook writer: puts the sheets the engine defines (their cells and
+// types, widths and tables, all from the core) into the parts of an .xlsx file and zips
+// them. It knows the file's format and nothing of what a sheet holds.
+import { strToU8, zip, zipSync, type Zippable } from 'fflate';
+import type { SheetCells, SheetFormat } from 'vantrel-engine';
 import { joinBytes } from './bytes';
 import { nextTask } from './next_task';
 
-// Column widths in characters, with room for the header's filter button, as the desktop's.
-const kMinColumnWidth = 9;
-const kMaxColumnWidth = 80;
-const kFilterButtonWidth = 3;
-// Excel keeps table column names to this many characters.
-const kMaxHeaderLength = 255;
+// A sheet to write: its format and its cells, slices of whole rows in order from the first.
+export interface WorkbookSheet {
+  format: SheetFormat;
+  cells: readonly SheetCells[];
+}
 
 const kSpreadsheetMl = 'http://schemas.openxmlformats.org/spreadsheetml/2006/main';
 const kRelationships = 'http://schemas.openxmlformats.org/officeDocument/2006/relationships';
 const kPackageRelationships = 'http://schemas.openxmlformats.org/package/2006/relationships';
+const kContentType = 'application/vnd.openxmlformats-officedocument.spreadsheetml';
 const kDeclaration = '<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n';
 
-// A text as XML character data; characters XML cannot hold are written as _xHHHH_, the
-// form spreadsheets read back as the character.
-export function xmlText(text: string): string {
-  // Most texts (digits, plain words) need nothing: one test instead of five replacements.
-  if (!/[&<>"\u0000-\u0008\u000b\u000c\u000e-\u001f]/.test(text)) return text;
+// A text as XML character data. The engine's texts are already as the file holds them;
+// only XML's own characters are left.
+function xmlText(text: string): string {
+  // Most texts (digits, plain words) need nothing: one test instead of four replacements.
+  if (!/[&<>"]/.test(text)) return text;
   return text
     .replace(/&/g, '&amp;')
     .replace(/</g, '&lt;')
     .replace(/>/g, '&gt;')
-    .replace(/"/g, '&quot;')
-    .replace(
-      /[\u0000-\u0008\u000b\u000c\u000e-\u001f]/g,
-      (c) => `_x${c.charCodeAt(0).toString(16).toUpperCase().padStart(4, '0')}_`,
-    );
+    .replace(/"/g, '&quot;');
 }
 
-// The sheet's name of the cell in `row` and `col`, both from 0: "A1", "AA6".
-export function cellName(row: number, col: number): string {
+// The file's name of the cell in `row` and `col`, both from 0: "A1", "AA6".
+function cellName(row: number, col: number): string {
   let letters = '';
   for (let number = col + 1; number > 0; number = Math.floor((number - 1) / 26)) {
     letters = String.fromCharCode(65 + ((number - 1) % 26)) + letters;
@@ -44,31 +40,19 @@ export function cellName(row: number, col: number): string {
   return `${letters}${String(row + 1)}`;
 }
 
-// Whether the first row can name a table's columns: every title present, plain text, not
-// too long, and unique regardless of case.
-export function usableAsHeaders(titles: readonly string[]): boolean {
-  const seen = new Set<string>();
-  for (const title of titles) {
-    if (!title || title.length > kMaxHeaderLength || /[\u0000-\u001f]/.test(title)) return false;
-    const folded = title.toLowerCase();
-    if (seen.has(folded)) return false;
-    seen.add(folded);
-  }
-  return true;
-}
-
-// Each column's width: its longest text plus the filter button, within the limits.
-export function columnWidths(cells: readonly (readonly string[])[]): number[] {
-  const widths: number[] = [];
-  for (const row of cells) {
-    row.forEach((text, col) => (widths[col] = Math.max(widths[col] ?? 0, text.length)));
-  }
-  return widths.map((longest) =>
-    Math.min(Math.max(longest + kFilterButtonWidth, kMinColumnWidth), kMaxColumnWidth),
+function relationships(links: [type: string, target: string][]): string {
+  return (
+    `${kDeclaration}<Relationships xmlns="${kPackageRelationships}">` +
+    links
+      .map(
+        ([type, target], i) =>
+          `<Relationship Id="rId${String(i + 1)}" Type="${kRelationships}/${type}" Target="${target}"/>`,
+      )
+      .join('') +
+    '</Relationships>'
   );
 }
 
-// The sheet's rows and its shared strings: each distinct text once, cells by index.
 // Rows and texts are written between two yields to the page, so that it stays responsive,
 // and turned into bytes as they come: no one task encodes a whole sheet.
 const kRowsPerTask = 5000;
@@ -94,164 +78,196 @@ class ByteBlocks {
   }
 }
 
-async function sheetParts(
-  cells: readonly (readonly string[])[],
-): Promise<{ sheet: Uint8Array; strings: Uint8Array }> {
-  const cols = columnWidths(cells)
-    .map((width, c) => {
-      const n = String(c + 1);
-      return `<col min="${n}" max="${n}" width="${String(width)}" customWidth="1"/>`;
-    })
-    .join('');
-  const sheet = new ByteBlocks();
-  sheet.add(`${kDeclaration}<worksheet xmlns="${kSpreadsheetMl}" xmlns:r="${kRelationships}">`);
-  if (cols) sheet.add(`<cols>${cols}</cols>`);
-  sheet.add('<sheetData>');
-  const indices = new Map<string, number>();
-  let count = 0;
-  for (const [r, row] of cells.entries()) {
-    if (r > 0 && r % kRowsPerTask === 0) {
-      sheet.flush();
-      await nextTask();
+// The workbook's shared texts: each distinct text once, cells by index.
+class SharedTexts {
+  readonly indices = new Map<string, number>();
+  count = 0;
+
+  indexOf(text: string): number {
+    this.count += 1;
+    let index = this.indices.get(text);
+    if (index === undefined) {
+      index = this.indices.size;
+      this.indices.set(text, index);
     }
-    const written: string[] = [];
-    row.forEach((text, c) => {
-      if (!text) return; // blank cells are left out
-      let index = indices.get(text);
-      if (index === undefined) {
-        index = indices.size;
-        indices.set(text, index);
+    return index;
+  }
+
+  async part(): Promise<Uint8Array> {
+    const part = new ByteBlocks();
+    part.add(
+      `${kDeclaration}<sst xmlns="${kSpreadsheetMl}" count="${String(this.count)}" ` +
+        `uniqueCount="${String(this.indices.size)}">`,
+    );
+    let written = 0;
+    for (const text of this.indices.keys()) {
+      if (written > 0 && written % kTextsPerTask === 0) {
+        part.flush();
+        await nextTask();
       }
-      count += 1;
-      written.push(`<c r="${cellName(r, c)}" t="s"><v>${String(index)}</v></c>`);
-    });
-    if (written.length) sheet.add(`<row r="${String(r + 1)}">${written.join('')}</row>`);
-  }
-  sheet.add('</sheetData>');
-  if (tableRange(cells)) sheet.add('<tableParts count="1"><tablePart r:id="rId1"/></tableParts>');
-  sheet.add('</worksheet>');
-
-  const strings = new ByteBlocks();
-  strings.add(
-    `${kDeclaration}<sst xmlns="${kSpreadsheetMl}" count="${String(count)}" ` +
-      `uniqueCount="${String(indices.size)}">`,
-  );
-  let written = 0;
-  for (const text of indices.keys()) {
-    if (written > 0 && written % kTextsPerTask === 0) {
-      strings.flush();
-      await nextTask();
+      part.add(`<si><t xml:space="preserve">${xmlText(text)}</t></si>`);
+      written += 1;
     }
-    strings.add(`<si><t xml:space="preserve">${xmlText(text)}</t></si>`);
-    written += 1;
+    part.add('</sst>');
+    return part.bytes();
   }
-  strings.add('</sst>');
-  // Each part joined into one block in a task of its own: at 100,000 organisms the sheet
-  // alone is several megabytes to copy.
-  const stringBytes = strings.bytes();
-  await nextTask();
-  const sheetBytes = sheet.bytes();
-  await nextTask();
-  return { sheet: sheetBytes, strings: stringBytes };
 }
 
-// The block the table covers, "" for a sheet without cells.
-function tableRange(cells: readonly (readonly string[])[]): string {
-  const width = cells[0]?.length ?? 0;
-  return width ? `A1:${cellName(cells.length - 1, width - 1)}` : '';
+// The block a sheet's table covers.
+function tableRange({ rows, columns }: SheetFormat): string {
+  return `A1:${cellName(rows - 1, columns - 1)}`;
 }
 
-// The table over the whole block: named columns when the first row can name them and a row
-// follows it, else the style alone without a header row.
-function tablePart(cells: readonly (readonly string[])[]): string {
-  const range = tableRange(cells);
-  const titles = cells[0] ?? [];
-  const headers = cells.length > 1 && usableAsHeaders(titles);
-  const columns = titles
-    .map((title, c) => {
-      const name = headers ? title : `Column${String(c + 1)}`;
-      return `<tableColumn id="${String(c + 1)}" name="${xmlText(name)}"/>`;
-    })
+async function sheetPart(
+  { format, cells }: WorkbookSheet,
+  shared: SharedTexts,
+): Promise<Uint8Array> {
+  const part = new ByteBlocks();
+  part.add(`${kDeclaration}<worksheet xmlns="${kSpreadsheetMl}" xmlns:r="${kRelationships}">`);
+  if (format.columns) {
+    part.add('<cols>');
+    format.widths.forEach((width, c) => {
+      const n = String(c + 1);
+      part.add(`<col min="${n}" max="${n}" width="${String(width)}" customWidth="1"/>`);
+    });
+    part.add('</cols>');
+  }
+  part.add('<sheetData>');
+  let row = 0;
+  for (const { text, lengths, numbers } of cells) {
+    let at = 0;
+    for (let first = 0; first < lengths.length; first += format.columns, row += 1) {
+      if (row > 0 && row % kRowsPerTask === 0) {
+        part.flush();
+        await nextTask();
+      }
+      const written: string[] = [];
+      for (let col = 0; col < format.columns; col += 1) {
+        const length = lengths[first + col] ?? 0;
+        const value = text.slice(at, at + length);
+        at += length;
+        if (!value) continue; // blank cells are left out
+        const name = cellName(row, col);
+        written.push(
+          numbers[first + col]
+            ? `<c r="${name}"><v>${value}</v></c>`
+            : `<c r="${name}" t="s"><v>${String(shared.indexOf(value))}</v></c>`,
+        );
+      }
+      if (written.length) part.add(`<row r="${String(row + 1)}">${written.join('')}</row>`);
+    }
+  }
+  part.add('</sheetData>');
+  if (format.table) part.add('<tableParts count="1"><tablePart r:id="rId1"/></tableParts>');
+  part.add('</worksheet>');
+  // Joined into one block in a task of its own: at 100,000 organisms the sheet alone is
+  // several megabytes to copy.
+  await nextTask();
+  return part.bytes();
+}
+
+// The table over a sheet's block, named by its header row or without one.
+function tablePart(format: SheetFormat, id: number): string {
+  const range = tableRange(format);
+  const columns = format.columnNames
+    .map((name, c) => `<tableColumn id="${String(c + 1)}" name="${xmlText(name)}"/>`)
     .join('');
+  const name = `Table${String(id)}`;
   return (
-    `${kDeclaration}<table xmlns="${kSpreadsheetMl}" id="1" name="Table1" ` +
-    `displayName="Table1" ref="${range}"${headers ? '' : ' headerRowCount="0"'} ` +
-    `totalsRowShown="0">${headers ? `<autoFilter ref="${range}"/>` : ''}` +
-    `<tableColumns count="${String(titles.length)}">${columns}</tableColumns>` +
+    `${kDeclaration}<table xmlns="${kSpreadsheetMl}" id="${String(id)}" name="${name}" ` +
+    `displayName="${name}" ref="${range}"${format.headerRow ? '' : ' headerRowCount="0"'} ` +
+    `totalsRowShown="0">${format.headerRow ? `<autoFilter ref="${range}"/>` : ''}` +
+    `<tableColumns count="${String(format.columnNames.length)}">${columns}</tableColumns>` +
     '<tableStyleInfo name="TableStyleMedium9" showFirstColumn="0" showLastColumn="0" ' +
     'showRowStripes="1" showColumnStripes="0"/></table>'
   );
 }
 
-// The bytes of a workbook holding `cells` (rows of texts) on one sheet named `sheetName`.
-// The parts are compressed in workers, off the page's thread (a sheet of 100,000 rows
-// takes seconds); where no worker can start, on the page's thread.
+const kStyles =
+  `${kDeclaration}<styleSheet xmlns="${kSpreadsheetMl}">` +
+  '<fonts count="1"><font><sz val="11"/><name val="Calibri"/></font></fonts>' +
+  '<fills count="2"><fill><patternFill patternType="none"/></fill>' +
+  '<fill><patternFill patternType="gray125"/></fill></fills>' +
+  '<borders count="1"><border><left/><right/><top/><bottom/><diagonal/></border></borders>' +
+  '<cellStyleXfs count="1"><xf numFmtId="0" fontId="0" fillId="0" borderId="0"/></cellStyleXfs>' +
+  '<cellXfs count="1"><xf numFmtId="0" fontId="0" fillId="0" borderId="0" xfId="0"/></cellXfs>' +
+  '<cellStyles count="1"><cellStyle name="Normal" xfId="0" builtinId="0"/></cellStyles>' +
+  '</styleSheet>';
+
+// The bytes of a workbook of `sheets`. The parts are compressed in workers, off the page's
+// thread (a sheet of 100,000 rows takes seconds); where no worker can start, on the page's
+// thread. Every part carries one fixed time, so that equal workbooks give equal files.
 export async function workbookBytes(
-  cells: readonly (readonly string[])[],
-  sheetName: string,
-): Promise<Uint8Array> {
-  const { sheet, strings } = await sheetParts(cells);
-  const hasTable = tableRange(cells) !== '';
-  const type = 'application/vnd.openxmlformats-officedocument';
-  const parts: Record<string, string | Uint8Array> = {
-    '[Content_Types].xml':
-      `${kDeclaration}<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">` +
-      '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>' +
-      '<Default Extension="xml" ContentType="application/xml"/>' +
-      `<Override PartName="/xl/workbook.xml" ContentType="${type}.spreadsheetml.sheet.main+xml"/>` +
-      `<Override PartName="/xl/worksheets/sheet1.xml" ContentType="${type}.spreadsheetml.worksheet+xml"/>` +
-      `<Override PartName="/xl/styles.xml" ContentType="${type}.spreadsheetml.styles+xml"/>` +
-      `<Override PartName="/xl/sharedStrings.xml" ContentType="${type}.spreadsheetml.sharedStrings+xml"/>` +
-      (hasTable
-        ? `<Override PartName="/xl/tables/table1.xml" ContentType="${type}.spreadsheetml.table+xml"/>`
-        : '') +
-      '</Types>',
-    '_rels/.rels':
-      `${kDeclaration}<Relationships xmlns="${kPackageRelationships}">` +
-      `<Relationship Id="rId1" Type="${kRelationships}/officeDocument" Target="xl/workbook.xml"/>` +
-      '</Relationships>',
-    'xl/workbook.xml':
-      `${kDeclaration}<workbook xmlns="${kSpreadsheetMl}" xmlns:r="${kRelationships}">` +
-      `<sheets><sheet name="${xmlText(sheetName)}" sheetId="1" r:id="rId1"/></sheets></workbook>`,
-    'xl/_rels/workbook.xml.rels':
-      `${kDeclaration}<Relationships xmlns="${kPackageRelationships}">` +
-      `<Relationship Id="rId1" Type="${kRelationships}/worksheet" Target="worksheets/sheet1.xml"/>` +
-      `<Relationship Id="rId2" Type="${kRelationships}/styles" Target="styles.xml"/>` +
-      `<Relationship Id="rId3" Type="${kRelationships}/sharedStrings" Target="sharedStrings.xml"/>` +
-      '</Relationships>',
-    'xl/styles.xml':
-      `${kDeclaration}<styleSheet xmlns="${kSpreadsheetMl}">` +
-      '<fonts count="1"><font><sz val="11"/><name val="Calibri"/></font></fonts>' +
-      '<fills count="2"><fill><patternFill patternType="none"/></fill>' +
-      '<fill><patternFill patternType="gray125"/></fill></fills>' +
-      '<borders count="1"><border><left/><right/><top/><bottom/><diagonal/></border></borders>' +
-      '<cellStyleXfs count="1"><xf numFmtId="0" fontId="0" fillId="0" borderId="0"/></cellStyleXfs>' +
-      '<cellXfs count="1"><xf numFmtId="0" fontId="0" fillId="0" borderId="0" xfId="0"/></cellXfs>' +
-      '<cellStyles count="1"><cellStyle name="Normal" xfId="0" builtinId="0"/></cellStyles>' +
-      '</styleSheet>',
-    'xl/sharedStrings.xml': strings,
-    'xl/worksheets/sheet1.xml': sheet,
-  };
-  if (hasTable) {
-    parts['xl/worksheets/_rels/sheet1.xml.rels'] =
-      `${kDeclaration}<Relationships xmlns="${kPackageRelationships}">` +
-      `<Relationship Id="rId1" Type="${kRelationships}/table" Target="../tables/table1.xml"/>` +
-      '</Relationships>';
-    parts['xl/tables/table1.xml'] = tablePart(cells);
+  sheets: readonly WorkbookSheet[],
+): Promise<Uint8Array<ArrayBuffer>> {
+  const shared = new SharedTexts();
+  const parts: Record<string, string | Uint8Array> = {};
+  const overrides: [string, string][] = [
+    ['/xl/workbook.xml', 'sheet.main'],
+    ['/xl/styles.xml', 'styles'],
+    ['/xl/sharedStrings.xml', 'sharedStrings'],
+  ];
+  let tables = 0;
+  for (const [i, sheet] of sheets.entries()) {
+    const n = String(i + 1);
+    parts[`xl/worksheets/sheet${n}.xml`] = await sheetPart(sheet, shared);
+    overrides.push([`/xl/worksheets/sheet${n}.xml`, 'worksheet']);
+    if (sheet.format.table) {
+      tables += 1;
+      const t = String(tables);
+      parts[`xl/worksheets/_rels/sheet${n}.xml.rels`] = relationships([
+        ['table', `../tables/table${t}.xml`],
+      ]);
+      parts[`xl/tables/table${t}.xml`] = tablePart(sheet.format, tables);
+      overrides.push([`/xl/tables/table${t}.xml`, 'table']);
+    }
   }
-  const files: Record<string, Uint8Array> = {};
+  parts['xl/sharedStrings.xml'] = await shared.part();
+  parts['xl/styles.xml'] = kStyles;
+  parts['[Content_Types].xml'] =
+    `${kDeclaration}<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">` +
+    '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>' +
+    '<Default Extension="xml" ContentType="application/xml"/>' +
+    overrides
+      .map(
+        ([part, type]) =>
+          `<Override PartName="${part}" ContentType="${kContentType}.${type}+xml"/>`,
+      )
+      .join('') +
+    '</Types>';
+  parts['_rels/.rels'] = relationships([['officeDocument', 'xl/workbook.xml']]);
+  parts['xl/workbook.xml'] =
+    `${kDeclaration}<workbook xmlns="${kSpreadsheetMl}" xmlns:r="${kRelationships}"><sheets>` +
+    sheets
+      .map(
+        ({ format }, i) =>
+          `<sheet name="${xmlText(format.name)}" sheetId="${String(i + 1)}" r:id="rId${String(i + 1)}"/>`,
+      )
+      .join('') +
+    '</sheets></workbook>';
+  parts['xl/_rels/workbook.xml.rels'] = relationships([
+    ...sheets.map((_, i): [string, string] => [
+      'worksheet',
+      `worksheets/sheet${String(i + 1)}.xml`,
+    ]),
+    ['styles', 'styles.xml'],
+    ['sharedStrings', 'sharedStrings.xml'],
+  ]);
+  // The content types first, where readers look for them.
+  const files: Zippable = { '[Content_Types].xml': new Uint8Array() };
   for (const [name, part] of Object.entries(parts)) {
     files[name] = typeof part === 'string' ? strToU8(part) : part;
   }
+  const options = { level: 6, mtime: new Date(1980, 0, 1) } as const;
+  const onThread = () => zipSync(files, { ...options, level: 1 }) as Uint8Array<ArrayBuffer>;
   return new Promise((resolve, reject) => {
     try {
-      zip(files, { level: 6 }, (error, bytes) => {
-        if (!error) resolve(bytes);
-        else resolve(zipSync(files, { level: 1 }));
+      zip(files, options, (error, bytes) => {
+        resolve(error ? onThread() : (bytes as Uint8Array<ArrayBuffer>));
       });
     } catch {
       try {
-        resolve(zipSync(files, { level: 1 }));
+        resolve(onThread());
       } catch (error: unknown) {
         reject(error instanceof Error ? error : new Error(String(error)));
       }
