@@ -434,7 +434,7 @@ test('the automatic runs’ sweep answers as declared', async () => {
   const records = [4, 1, 3, 2].map((n) => sweepCall(sweep, 'playRun', n));
   assert.equal(sweepCall(sweep, 'playRun', 5).run, 0);
   assert.deepEqual(
-    sweepCall(sweep, 'boxes', records).map((box) => box.runs),
+    sweepCall(sweep, 'boxes', records).boxes.map((box) => box.runs),
     [2, 2],
   );
   assert.equal(sweepCall(sweep, 'summary', records).length, 2);

@@ -169,6 +169,25 @@ export interface ComparedRun {
   bonus: number;
   firstMatchClick: number;
   stableClick: number;
+  /** Its label, a line each: "Run 3*", "pop 10 · cr 10%", "bonus 1", "no match"… */
+  label: string[];
+}
+
+/** A plot's value axis from 0 to `max`, a tick every `step`. */
+export interface ValueAxis {
+  max: number;
+  step: number;
+}
+
+/**
+ * The scales of the run's three plots (share in percent, distinct DNA strings, mean
+ * diversity in bits): one x axis over the clicks, a y axis each.
+ */
+export interface CurveScales {
+  xMax: number;
+  xTick: number;
+  yMax: number[];
+  yTick: number[];
 }
 
 /** What the lab notebook shows, as the engine's notebook holds it; -1 for no click. */
@@ -178,10 +197,16 @@ export interface Notebook {
   automatic: boolean;
   /** "2026-12-09 12:00" (UTC), "" when unknown. */
   started: string;
+  /** "Run 3 · by hand · started 2026-12-09 12:00 UTC", or "No run yet". */
+  runTitle: string;
   /** "" without a goal. */
   goal: string;
+  /** The goal as shown, or what to do without one. */
+  goalText: string;
   /** Why only the user can end the run: "notJudged", "unreachable" or "". */
   goalNote: string;
+  /** That reason in words; "" without one. */
+  goalNoteText: string;
   feeds: number;
   shots: number;
   clicks: number;
@@ -189,22 +214,29 @@ export interface Notebook {
   stableClick: number;
   /** The user said the goal is reached ("Reached"). */
   reachedByUser: boolean;
+  /** The five counters as shown: feeds, shots, clicks, first match, stable. */
+  counters: string[];
   canDeclareReached: boolean;
   /** The shown organism in words. */
   description: string;
   checks: WordCheck[];
+  /** What stands in for the checks when there are none. */
+  checksNote: string;
   /**
    * The run's curve, four numbers a point: the click, the share of organisms meeting the
    * goal (0 to 1), the distinct DNA strings and the mean diversity in bits per DNA digit.
    * At most 500 points, evenly thinned out of a long run.
    */
   samples: Float64Array<ArrayBuffer>;
-  /** The most distinct DNA strings the run's plot must hold. */
-  mostDistinct: number;
+  scales: CurveScales;
   /** The latest 12 finished runs by hand, oldest first. */
   compared: ComparedRun[];
   /** How many finished runs by hand there are in all. */
   comparedTotal: number;
+  /** The note above their plot. */
+  comparedNote: string;
+  /** The value axis of their bars. */
+  comparedAxis: ValueAxis;
 }
 
 /** The engine: every action of the user, then what the page reads back. */
@@ -389,6 +421,12 @@ export interface StableBox {
   high: number;
 }
 
+/** The box plot of a sweep: a box per condition and the value axis they share. */
+export interface StablePlot {
+  boxes: StableBox[];
+  axis: ValueAxis;
+}
+
 /**
  * A sweep of automatic runs from vantrel-lab's options (the words after the program's
  * name, e.g. ['--goal', 'shape=square', '--runs', '20']), refused with its words.
@@ -404,7 +442,7 @@ export declare class LabSweep {
   shardRuns(shard: number, shards: number): number[];
   /** Plays one run on the calling thread. */
   playRun(run: number): SweepRecord;
-  boxes(records: SweepRecord[]): StableBox[];
+  boxes(records: SweepRecord[]): StablePlot;
   /** The desktop's summary, a line per condition. */
   summary(records: SweepRecord[]): string[];
   /**

@@ -1,4 +1,4 @@
-#include "web/lab_sweep.h"
+#include "lab/sweep.h"
 
 #include <gtest/gtest.h>
 
