@@ -45,6 +45,9 @@ const interfaces = new Map(
     'FamilyTreeTexts',
     'WordCheck',
     'ComparedRun',
+    'CurveScales',
+    'ValueAxis',
+    'StablePlot',
     'Notebook',
     'JoinedRuns',
     'SweepRecord',
@@ -530,6 +533,14 @@ test('the language, the texts and numbers, the limits and the first values come 
       module.localDecimal(0.25, 1),
     ],
     ['Erst %1 von %2.', '1.234 runs', '1.234,5', '0,3'],
+  );
+  // A moment in the browser's own local time, as the language writes it.
+  const local = new Date(noon);
+  const two = (n) => String(n).padStart(2, '0');
+  const time = [local.getHours(), local.getMinutes(), local.getSeconds()].map(two).join(':');
+  assert.equal(
+    call(module, 'localDateTime', noon),
+    `${two(local.getDate())}.${two(local.getMonth() + 1)}.${local.getFullYear()} ${time}`,
   );
   module.setLanguage('en', new Uint8Array());
   assert.equal(module.trN('Page', '%n run', '%n runs', 1), '1 run');

@@ -1,7 +1,8 @@
 // The engine's language for the texts it makes (ideas, messages, the experiments help, the
 // notebook's texts): the page fetches the catalogue of the language chosen and hands its
 // bytes over, as the module holds none. The page's own texts and the numbers it shows are
-// looked up and written here too, so that both faces read one catalogue the same way.
+// looked up and written here too (and its dates), so that both faces read one catalogue the same
+// way.
 
 #include <emscripten/bind.h>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "language/catalogue.h"
+#include "language/dates.h"
 #include "language/language.h"
 #include "language/numbers.h"
 
@@ -61,6 +63,11 @@ std::string LocalDecimalBinding(double number, int decimals) {
   return decimals < 0 ? LocalDecimal(number) : LocalDecimal(number, decimals);
 }
 
+// Milliseconds since 1970 UTC as the language writes the local date and time.
+std::string LocalDateTimeBinding(double unix_ms) {
+  return LocalDateTime(static_cast<std::int64_t>(unix_ms));
+}
+
 }  // namespace
 
 }  // namespace vantrel
@@ -72,4 +79,5 @@ EMSCRIPTEN_BINDINGS(language) {
   emscripten::function("trN", &vantrel::TrNBinding);
   emscripten::function("arg", &vantrel::ArgBinding);
   emscripten::function("localDecimal", &vantrel::LocalDecimalBinding);
+  emscripten::function("localDateTime", &vantrel::LocalDateTimeBinding);
 }

@@ -8,8 +8,8 @@
 #include <array>
 #include <string>
 
-#include "lab/run_csv.h"
 #include "lab/notebook_view.h"
+#include "lab/run_csv.h"
 #include "web/wasm/copied_array.h"
 
 namespace vantrel {

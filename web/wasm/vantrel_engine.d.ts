@@ -647,6 +647,12 @@ export interface VantrelEngineModule {
    * zero), or in its shortest form when `decimals` is negative.
    */
   localDecimal(number: number, decimals: number): string;
+  /**
+   * A moment (milliseconds since 1970 UTC) as the language spoken writes a date and time,
+   * in the browser's time zone: "2026-12-08 21:36:32", "08-12-2026 21:36:32" or
+   * "08.12.2026 21:36:32".
+   */
+  localDateTime(unixMilliseconds: number): string;
   /** The limits and counts the core sets. */
   limits(): Limits;
   /** The first values of the "Run automatically" panel, as the desktop's panel has them. */

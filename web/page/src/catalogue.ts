@@ -10,7 +10,10 @@ import type { VantrelEngineModule } from 'vantrel-engine';
 export const kPageContext = 'Page';
 
 // The engine's calls the page's texts and numbers need.
-export type Speaker = Pick<VantrelEngineModule, 'tr' | 'trN' | 'arg' | 'localDecimal'>;
+export type Speaker = Pick<
+  VantrelEngineModule,
+  'tr' | 'trN' | 'arg' | 'localDecimal' | 'localDateTime'
+>;
 
 let speaker: Speaker | undefined;
 let currentCode = 'en';
@@ -24,11 +27,6 @@ export function useCatalogue(code: string, engine: Speaker): void {
 
 export function languageCode(): string {
   return currentCode;
-}
-
-// The locale of dates: the pseudo-language writes them as English does.
-export function dateLocale(): string {
-  return currentCode === 'nl' || currentCode === 'de' ? currentCode : 'en';
 }
 
 function engine(): Speaker {
@@ -64,6 +62,12 @@ export function fill(text: string, ...args: string[]): string {
 // Dutch and German with their separators ("1.234", "2,5"); with `fractionDigits` places.
 export function formatNumber(count: number, fractionDigits = -1): string {
   return engine().localDecimal(count, fractionDigits);
+}
+
+// A moment (milliseconds since 1970) as the language writes a date and time, as the
+// desktop writes it, in the browser's time zone.
+export function formatDateTime(unixMilliseconds: number): string {
+  return engine().localDateTime(unixMilliseconds);
 }
 
 // The plural form for `count` of a text whose English forms are `one` and `other` ("%n"

@@ -4,7 +4,7 @@
 // help, the link addresses) come from the engine instead. The English texts are the keys
 // of the translations: translateTexts() puts each text's translation in its place, and
 // the sentences with numbers take their template from the catalogue when they are made.
-import { dateLocale, fill, formatNumber, tr, trN } from './catalogue';
+import { fill, formatDateTime, formatNumber, tr, trN } from './catalogue';
 
 const english = {
   title: 'Vantrel',
@@ -295,14 +295,7 @@ const english = {
     where: 'this browser’s storage',
     refused: 'the browser refused it',
     // How the journal's messages name a run the page kept.
-    run: (started: number): string =>
-      fill(
-        tr('of the run started %1'),
-        new Date(started).toLocaleString(dateLocale(), {
-          dateStyle: 'medium',
-          timeStyle: 'medium',
-        }),
-      ),
+    run: (started: number): string => fill(tr('of the run started %1'), formatDateTime(started)),
     restoreLastRun: {
       label: 'Restore',
       name: 'Restore the population of the last program run (Alt+Shift+R)',
