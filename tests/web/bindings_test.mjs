@@ -48,6 +48,7 @@ const interfaces = new Map(
     'CurveScales',
     'ValueAxis',
     'StablePlot',
+    'LanguageName',
     'Notebook',
     'JoinedRuns',
     'SweepRecord',
@@ -534,6 +535,13 @@ test('the language, the texts and numbers, the limits and the first values come 
     ],
     ['Erst %1 von %2.', '1.234 runs', '1.234,5', '0,3'],
   );
+  // The languages, the choice by preference, and the texts of one context.
+  assert.deepEqual(
+    call(module, 'languages').map(({ code }) => code),
+    ['en', 'nl', 'de', 'pseudo'],
+  );
+  assert.equal(call(module, 'preferredLanguage', ['fr', 'pseudo', 'NL-be']), 'nl');
+  assert.deepEqual(call(module, 'translatedTexts', 'Gallery'), [[galleryNote, 'Erst %1 von %2.']]);
   // A moment in the browser's own local time, as the language writes it.
   const local = new Date(noon);
   const two = (n) => String(n).padStart(2, '0');

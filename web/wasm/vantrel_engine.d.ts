@@ -653,10 +653,37 @@ export interface VantrelEngineModule {
    * "08.12.2026 21:36:32".
    */
   localDateTime(unixMilliseconds: number): string;
+  /** Every language by its code and its own name, the pseudo-language last. */
+  languages(): LanguageName[];
+  /**
+   * The code of the first of `tags` (language tags, best first) the engine speaks, "en"
+   * when none is; never the pseudo-language, which is only chosen by name.
+   */
+  preferredLanguage(tags: string[]): string;
+  /** The translated texts of `context` in the language spoken: [English, translation]. */
+  translatedTexts(context: string): string[][];
   /** The limits and counts the core sets. */
   limits(): Limits;
   /** The first values of the "Run automatically" panel, as the desktop's panel has them. */
   autoRunDefaults(): AutoRunDefaults;
+}
+
+/** A language: its code ("nl") and its name in itself ("Nederlands"). */
+export interface LanguageName {
+  code: string;
+  name: string;
+}
+
+/**
+ * What the page needs before the engine runs, written by the engine when it is built
+ * (vantrel_start.json beside it): every language's code, the languages the user chooses
+ * among, and per code the translations of the texts the page shows before the engine runs
+ * (context PageBeforeEngine) by their English.
+ */
+export interface StartTable {
+  codes: string[];
+  choices: LanguageName[];
+  texts: Record<string, Record<string, string>>;
 }
 
 /** The first value of each of the automatic runs' boxes, by its vantrel-lab option. */

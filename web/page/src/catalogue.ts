@@ -3,7 +3,7 @@
 // forms and the numbers it shows, all asked of the engine, which reads the catalogue of the
 // language shown (see language.ts) and writes numbers as the desktop does. Until the engine
 // runs (while it compiles, or in a browser without WebAssembly) the texts are English.
-import type { VantrelEngineModule } from 'vantrel-engine';
+import type { StartTable, VantrelEngineModule } from 'vantrel-engine';
 
 // Every text of the page's own is in this context; a text the desktop shows too is found
 // under its source in whichever context its translation lives.
@@ -36,15 +36,10 @@ function engine(): Speaker {
 }
 
 // A text shown before the engine runs (while it compiles, when it cannot start, or in a
-// browser without WebAssembly) in the language of the catalogue `bytes`: found by its
-// record's start, the page's context and the English text each followed by U+001F. Every
-// other text, and every plural form, the engine reads.
-export function textBeforeEngine(bytes: Uint8Array, source: string): string {
-  const key = `\u001e${kPageContext}\u001f${source}\u001f`;
-  const text = new TextDecoder().decode(bytes);
-  const at = text.indexOf(key);
-  const translation = at < 0 ? '' : /^[^\u001e\u001f]*/.exec(text.slice(at + key.length))?.[0];
-  return translation || source;
+// browser without WebAssembly) in language `code`, from the table the engine wrote when it
+// was built. Every other text, and every plural form, the engine reads.
+export function textBeforeEngine(table: StartTable, code: string, source: string): string {
+  return table.texts[code]?.[source] ?? source;
 }
 
 // `source` in the language shown. A text with plural forms, here or in a desktop window
