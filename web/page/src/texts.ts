@@ -102,29 +102,14 @@ const english = {
     title: 'Lab notebook',
     close: 'Close',
     goal: 'Goal',
-    noRun: 'No run yet',
     run: 'Run',
-    byHand: 'by hand',
-    automatic: 'automatic',
-    started: 'started',
-    utc: 'UTC',
-    noGoal: 'No goal: press the light bulb for an idea.',
-    notes: {
-      notJudged:
-        'The program cannot judge these words: only you can end this run (Reached, key R).',
-      unreachable:
-        'No organism the genes can make meets this goal: only you can end this run (Reached, key R).',
-    },
     counters: ['Feeds', 'Shots', 'Clicks', 'First match', 'Stable'],
     noClick: '–',
-    byYou: ' (you)',
     onScreen: 'On screen',
     met: '✓',
     notMet: '✗',
     metWord: 'met',
     notMetWord: 'not met',
-    nothingToJudge: 'Nothing to judge without a goal.',
-    judgesNone: 'The program judges none of its words.',
     reached: {
       label: 'Reached',
       name: 'Say the goal is reached at this click (R)',
@@ -150,21 +135,6 @@ const english = {
     compareTitle: 'Finished runs by hand',
     clicksToFirstMatch: 'clicks to first match',
     clicksToStable: 'clicks to stable',
-    noMatch: 'no match',
-    notStable: 'not stable',
-    population: 'pop',
-    creativity: 'cr',
-    bonus: 'bonus',
-    noRunOver:
-      'No run is over yet. A run ends with a new gene pool, a load or a new idea, or when it is reached; then it shows here.',
-    lastRuns: (shown: number, total: number) =>
-      fill(
-        tr(
-          'The last %1 of %2 runs by hand. Automatic runs are under \u201cRun automatically\u201d.',
-        ),
-        formatNumber(shown),
-        formatNumber(total),
-      ),
     // A value at a click, and a plot's course from its first to its last value.
     valueAtClick: (value: string, click: number) =>
       fill(tr('%1 at click %2'), value, formatNumber(click)),
@@ -176,8 +146,6 @@ const english = {
         to,
         formatNumber(toClick),
       ),
-    runsOldestFirst:
-      'Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under \u201cRun automatically\u201d.',
   },
   // The automatic runs, in the words of the desktop's "Run automatically" page; each field
   // names the vantrel-lab option it stands for, whose words and limits it takes.
