@@ -7,10 +7,14 @@
 #include "lab/decimal_text.h"
 #include "lab/goal_list.h"
 #include "language/catalogue.h"
+#include "language/numbers.h"
 
 namespace vantrel {
 
 namespace {
+
+// The context of the box plot's texts in the catalogues.
+constexpr std::string_view kBoxes = "vantrel::StableDistributionView";
 
 // Options of the command line that only make sense for one machine's processes and files.
 bool PageRefuses(std::string_view argument) {
@@ -93,6 +97,9 @@ std::vector<StableBox> StableBoxes(const std::vector<ConditionResults>& results)
       box.q3 = q.q3;
       box.high = *high;
     }
+    box.label = {Arg(Tr(kBoxes, "Condition %1"), {LocalNumber(std::to_string(box.condition))}),
+                 Arg(Tr(kBoxes, "%1/%2 stable"), {LocalNumber(std::to_string(box.stable_runs)),
+                                                  LocalNumber(std::to_string(box.runs))})};
     boxes.push_back(box);
   }
   return boxes;

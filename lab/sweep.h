@@ -34,6 +34,8 @@ struct StableBox {
   double median = 0;
   double q3 = 0;
   double high = 0;
+  // Its label under the plot, a line each: "Condition 2", "7/10 stable".
+  std::vector<std::string> label;
 };
 // One box per condition, in order.
 std::vector<StableBox> StableBoxes(const std::vector<ConditionResults>& results);

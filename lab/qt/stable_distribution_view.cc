@@ -12,16 +12,14 @@
 
 #include "lab/qt/chart_title.h"
 #include "lab/qt/shown_numbers.h"
-#include "lab/sweep.h"
 
 namespace vantrel {
 
-QString ConditionLabel(int number, int stable_runs, int runs) {
+QString ConditionLabel(const StableBox& box) {
   // One text a line: the axis shows each on a line of its own.
-  return StableDistributionView::tr("Condition %1").arg(ShownNumber(number)) +
-         QStringLiteral("<br>") +
-         StableDistributionView::tr("%1/%2 stable")
-             .arg(ShownNumber(stable_runs), ShownNumber(runs));
+  QStringList lines;
+  for (const std::string& line : box.label) lines << QString::fromStdString(line);
+  return lines.join(QStringLiteral("<br>"));
 }
 
 StableDistributionView::StableDistributionView(QWidget* parent)
@@ -91,7 +89,7 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
   const std::vector<ConditionResults> results = ResultsByCondition(plan, runs);
   const std::vector<StableBox> stable_boxes = StableBoxes(results);
   for (const StableBox& stable : stable_boxes) {
-    labels.append(ConditionLabel(stable.condition, stable.stable_runs, stable.runs));
+    labels.append(ConditionLabel(stable));
     auto* box = new QBoxSet;
     if (stable.stable_runs > 0) {
       box->setValue(QBoxSet::LowerExtreme, stable.low);

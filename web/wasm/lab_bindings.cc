@@ -121,6 +121,7 @@ class LabSweepBinding {
       object.set("median", box.median);
       object.set("q3", box.q3);
       object.set("high", box.high);
+      object.set("label", Lines(box.label));
       boxes.call<void>("push", object);
     }
     return boxes;

@@ -419,6 +419,8 @@ export interface StableBox {
   median: number;
   q3: number;
   high: number;
+  /** Its label under the plot, a line each: "Condition 2", "7/10 stable". */
+  label: string[];
 }
 
 /** The box plot of a sweep: a box per condition and the value axis they share. */

@@ -52,10 +52,7 @@ export function boxPlot({ boxes, axis }: StablePlot): SVGSVGElement {
   boxes.forEach((box, index) => {
     const middle = kLeft + kColumn * (index + 0.5);
     const half = kColumn * 0.25;
-    svg.append(
-      label(middle, kHeight - kBottom + 18, texts.autoruns.condition(box.condition)),
-      label(middle, kHeight - kBottom + 34, texts.autoruns.stable(box.stableRuns, box.runs)),
-    );
+    svg.append(...box.label.map((line, i) => label(middle, kHeight - kBottom + 18 + 16 * i, line)));
     if (box.stableRuns === 0) return;
     const pen = { stroke: kPen, 'stroke-width': 1.5 };
     svg.append(

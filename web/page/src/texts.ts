@@ -208,9 +208,6 @@ const english = {
     failed: (message: string) => fill(tr('A worker stopped: %1'), message),
     chartTitle: 'Clicks to stable per condition (automatic runs)',
     axis: 'clicks to stable',
-    condition: (number: number) => fill(tr('Condition %1'), formatNumber(number)),
-    stable: (stable: number, runs: number) =>
-      fill(tr('%1/%2 stable'), formatNumber(stable), formatNumber(runs)),
     box: (number: number, stable: number, runs: number, five: string) =>
       stable > 0
         ? fill(
