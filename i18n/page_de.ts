@@ -20,18 +20,6 @@
         <translation>Deutsch</translation>
     </message>
     <message>
-        <source>Loading the organisms…</source>
-        <translation>Die Organismen werden geladen …</translation>
-    </message>
-    <message>
-        <source>The organisms could not be loaded:</source>
-        <translation>Die Organismen konnten nicht geladen werden:</translation>
-    </message>
-    <message>
-        <source>Vantrel needs JavaScript and WebAssembly: please turn them on or use a newer browser.</source>
-        <translation>Vantrel braucht JavaScript und WebAssembly: Bitte schalte sie ein oder nimm einen neueren Browser.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -319,6 +307,21 @@
     <message>
         <source>Run</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>PageBeforeEngine</name>
+    <message>
+        <source>Loading the organisms…</source>
+        <translation>Die Organismen werden geladen …</translation>
+    </message>
+    <message>
+        <source>The organisms could not be loaded:</source>
+        <translation>Die Organismen konnten nicht geladen werden:</translation>
+    </message>
+    <message>
+        <source>Vantrel needs JavaScript and WebAssembly: please turn them on or use a newer browser.</source>
+        <translation>Vantrel braucht JavaScript und WebAssembly: Bitte schalte sie ein oder nimm einen neueren Browser.</translation>
     </message>
 </context>
 </TS>

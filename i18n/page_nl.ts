@@ -20,18 +20,6 @@
         <translation>Deutsch</translation>
     </message>
     <message>
-        <source>Loading the organisms…</source>
-        <translation>De organismen worden geladen…</translation>
-    </message>
-    <message>
-        <source>The organisms could not be loaded:</source>
-        <translation>De organismen konden niet worden geladen:</translation>
-    </message>
-    <message>
-        <source>Vantrel needs JavaScript and WebAssembly: please turn them on or use a newer browser.</source>
-        <translation>Vantrel heeft JavaScript en WebAssembly nodig: zet ze aan of gebruik een nieuwere browser.</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -319,6 +307,21 @@
     <message>
         <source>Run</source>
         <translation>Starten</translation>
+    </message>
+</context>
+<context>
+    <name>PageBeforeEngine</name>
+    <message>
+        <source>Loading the organisms…</source>
+        <translation>De organismen worden geladen…</translation>
+    </message>
+    <message>
+        <source>The organisms could not be loaded:</source>
+        <translation>De organismen konden niet worden geladen:</translation>
+    </message>
+    <message>
+        <source>Vantrel needs JavaScript and WebAssembly: please turn them on or use a newer browser.</source>
+        <translation>Vantrel heeft JavaScript en WebAssembly nodig: zet ze aan of gebruik een nieuwere browser.</translation>
     </message>
 </context>
 </TS>

@@ -116,13 +116,18 @@ std::vector<ConditionResults> ResultsByCondition(const BatchPlan& plan,
   std::vector<ConditionResults> results(plan.conditions.size());
   for (const BatchRun& run : runs) {
     if (run.condition < 1 || run.condition > static_cast<int>(results.size())) continue;
-    ConditionResults& result = results[run.condition - 1];
-    ++result.runs;
-    if (run.run.reached()) ++result.reached;
-    if (run.run.first_match_click) result.first_match_clicks.push_back(*run.run.first_match_click);
-    if (run.run.stable_click) result.stable_clicks.push_back(*run.run.stable_click);
+    results[run.condition - 1].Add(run.run.first_match_click, run.run.stable_click,
+                                   run.run.reached());
   }
   return results;
+}
+
+void ConditionResults::Add(const std::optional<int>& first_match_click,
+                           const std::optional<int>& stable_click, bool was_reached) {
+  ++runs;
+  if (was_reached) ++reached;
+  if (first_match_click) first_match_clicks.push_back(*first_match_click);
+  if (stable_click) stable_clicks.push_back(*stable_click);
 }
 
 std::string SummaryTable(const BatchPlan& plan, const std::vector<BatchRun>& runs) {

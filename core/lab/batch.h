@@ -82,6 +82,10 @@ struct ConditionResults {
   int reached = 0;
   std::vector<int> first_match_clicks;  // of the runs that had a first match
   std::vector<int> stable_clicks;       // of the runs that became stable
+
+  // Counts one more run with its events.
+  void Add(const std::optional<int>& first_match_click, const std::optional<int>& stable_click,
+           bool was_reached);
 };
 // One entry per condition of `plan`, in its order, gathered in one pass over `runs`.
 std::vector<ConditionResults> ResultsByCondition(const BatchPlan& plan,

@@ -81,6 +81,18 @@ const std::vector<std::string>* Catalogue::Find(std::string_view context,
   return any == by_source_.end() ? nullptr : &any->second;
 }
 
+std::vector<std::pair<std::string, std::string>> Catalogue::TextsOf(
+    std::string_view context) const {
+  std::vector<std::pair<std::string, std::string>> texts;
+  for (auto it = by_key_.lower_bound(std::pair{std::string(context), std::string()});
+       it != by_key_.end() && it->first.first == context; ++it) {
+    if (!it->second.empty() && !it->second.front().empty()) {
+      texts.emplace_back(it->first.second, it->second.front());
+    }
+  }
+  return texts;
+}
+
 void SetLanguage(Language language) {
   SetLanguage(language, BuiltInCatalogue(LanguageCode(language)));
 }
@@ -97,6 +109,10 @@ std::string Tr(std::string_view context, std::string_view source) {
   const std::vector<std::string>* forms = CurrentState().catalogue.Find(context, source);
   if (forms == nullptr || forms->empty() || forms->front().empty()) return std::string(source);
   return forms->front();
+}
+
+std::vector<std::pair<std::string, std::string>> TranslatedTexts(std::string_view context) {
+  return CurrentState().catalogue.TextsOf(context);
 }
 
 bool IsTranslated(std::string_view context, std::string_view source) {

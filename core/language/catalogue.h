@@ -28,6 +28,8 @@ class Catalogue {
   // The forms for `source` in `context`, else for the same source in any context (a text
   // the desktop and the page share is translated once); nullptr when it has none.
   const std::vector<std::string>* Find(std::string_view context, std::string_view source) const;
+  // Every translated text of `context`: its English source and its (first) translation.
+  std::vector<std::pair<std::string, std::string>> TextsOf(std::string_view context) const;
 
  private:
   std::map<std::pair<std::string, std::string>, std::vector<std::string>, std::less<>> by_key_;
@@ -47,6 +49,9 @@ Language CurrentLanguage();
 
 // `source` in the current language; the English source when the catalogue lacks it.
 std::string Tr(std::string_view context, std::string_view source);
+// Every translated text of `context` in the current language, by its English source: what
+// the build writes into the page for the texts it shows before the engine runs.
+std::vector<std::pair<std::string, std::string>> TranslatedTexts(std::string_view context);
 // Whether the current catalogue holds a translation of `source` (as Tr finds it), for text
 // composed of several pieces that falls back to English as a whole when one is missing.
 bool IsTranslated(std::string_view context, std::string_view source);

@@ -13,7 +13,7 @@ struct LanguageInfo {
   std::string_view name;
 };
 
-constexpr std::array<LanguageInfo, 4> kLanguages = {{
+constexpr std::array<LanguageInfo, 4> kLanguageInfos = {{
     {Language::kEnglish, "en", "English"},
     {Language::kDutch, "nl", "Nederlands"},
     {Language::kGerman, "de", "Deutsch"},
@@ -21,10 +21,10 @@ constexpr std::array<LanguageInfo, 4> kLanguages = {{
 }};
 
 const LanguageInfo& InfoOf(Language language) {
-  for (const LanguageInfo& info : kLanguages) {
+  for (const LanguageInfo& info : kLanguageInfos) {
     if (info.language == language) return info;
   }
-  return kLanguages[0];
+  return kLanguageInfos[0];
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ std::optional<Language> LanguageFromCode(std::string_view code) {
   for (const char c : code.substr(0, end)) {
     lowered += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   }
-  for (const LanguageInfo& info : kLanguages) {
+  for (const LanguageInfo& info : kLanguageInfos) {
     if (lowered == info.code) return info.language;
   }
   return std::nullopt;

@@ -12,6 +12,9 @@ namespace vantrel {
 // third longer, so that a text that never went through the catalogue stands out; it is only
 // ever chosen by name, never from the system's preferences.
 enum class Language { kEnglish, kDutch, kGerman, kPseudo };
+// Every language, the pseudo-language last; the user chooses among the others.
+inline constexpr Language kLanguages[] = {Language::kEnglish, Language::kDutch, Language::kGerman,
+                                          Language::kPseudo};
 
 // "en", "nl", "de", "pseudo": the code in catalogue and file names, --lang and the page.
 std::string_view LanguageCode(Language language);

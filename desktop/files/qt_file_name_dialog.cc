@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "language/dates.h"
+
 namespace vantrel {
 
 namespace {
@@ -26,7 +28,8 @@ QString FilterSuffix(const QString& filter) {
 
 // Qt's own dialog writes its list's sizes and dates with the system's locale, whatever
 // language the program speaks ("10 Dec 2026" under LANG=C in German). This view of its
-// list writes them with the program's locale, the default one, as every other number.
+// list writes its sizes with the program's locale, the default one, as every other number,
+// and its dates as the core writes a date in the program's language, as the page does.
 class LanguageFileList final : public QIdentityProxyModel {
  public:
   using QIdentityProxyModel::QIdentityProxyModel;
@@ -41,7 +44,7 @@ class LanguageFileList final : public QIdentityProxyModel {
         if (!files->isDir(file)) return locale.formattedDataSize(files->size(file));
         break;
       case kDateColumn:
-        return locale.toString(files->lastModified(file), QLocale::ShortFormat);
+        return QString::fromStdString(LocalDateTime(files->lastModified(file).toMSecsSinceEpoch()));
       default:
         break;
     }

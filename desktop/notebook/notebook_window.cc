@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -21,6 +22,7 @@
 #include "desktop/notebook/shown_numbers.h"
 #include "desktop/notebook/wrapped_label.h"
 #include "lab/idea_wording.h"
+#include "lab/notebook_view.h"
 #include "lab/organism_wording.h"
 #include "lab/run_csv.h"
 #include "storage/atomic_file.h"
@@ -31,12 +33,6 @@ namespace vantrel {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-QString Count(int value) { return ShownNumber(value); }
-
-QString Event(const std::optional<int>& click) {
-  return click ? ShownNumber(*click) : QStringLiteral("–");
-}
 
 QLabel* MakeCaption(const QString& text, QWidget* parent) {
   auto* caption = new QLabel(text, parent);
@@ -77,23 +73,14 @@ QWidget* MakeCounter(const QString& caption, const QString& object_name, QLabel*
   return box;
 }
 
-QString VerdictsHtml(const std::vector<WordVerdict>& verdicts) {
+QString VerdictsHtml(const std::vector<WordCheck>& checks) {
   QStringList parts;
-  for (const WordVerdict& verdict : verdicts) {
-    const QString word = QString::fromStdString(ShownWord(verdict)).toHtmlEscaped();
-    parts.append(verdict.met
-                     ? QStringLiteral("<span style=\"color:#1b7f3b\">✓ %1</span>").arg(word)
-                     : QStringLiteral("<span style=\"color:#c0392b\">✗ %1</span>").arg(word));
+  for (const WordCheck& check : checks) {
+    const QString word = QString::fromStdString(check.word).toHtmlEscaped();
+    parts.append(check.met ? QStringLiteral("<span style=\"color:#1b7f3b\">✓ %1</span>").arg(word)
+                           : QStringLiteral("<span style=\"color:#c0392b\">✗ %1</span>").arg(word));
   }
   return parts.join(QStringLiteral("&nbsp;&nbsp;&nbsp;"));
-}
-
-QString StartedText(const Run& run) {
-  if (!run.started_utc) return {};
-  // "2026-12-08T21:36:32Z" as "2026-12-08 21:36 UTC".
-  const std::string utc = FormatUtc(*run.started_utc);
-  return NotebookWindow::tr(" · started %1 %2 UTC")
-      .arg(Text(utc.substr(0, 10)), Text(utc.substr(11, 5)));
 }
 
 }  // namespace
@@ -287,54 +274,20 @@ void NotebookWindow::showEvent(QShowEvent* event) {
 
 void NotebookWindow::UpdateTexts() {
   texts_stale_ = false;
-  const Run* run = notebook_.current_run();
-  const Goal& goal = notebook_.goal();
-
-  if (run == nullptr) {
-    run_title_->setText(tr("No run yet"));
-  } else {
-    run_title_->setText(tr("Run %1 · %2%3")
-                            .arg(ShownNumber(run->number))
-                            .arg(run->mode == RunMode::kHand ? tr("by hand") : tr("automatic"))
-                            .arg(StartedText(*run)));
-  }
-  goal_->setText(goal.text.empty() ? tr("No goal: press the light bulb for an idea.")
-                                   : Text(ShownGoalText(goal.text)));
-  QString note;
-  if (!goal.text.empty() && !goal.HasJudgedWords()) {
-    note =
-        tr("The program cannot judge these words: only you can end this run "
-           "(Reached, key R).");
-  } else if (!notebook_.GoalCanBeMet()) {
-    note =
-        tr("No organism the genes can make meets this goal: only you can end "
-           "this run (Reached, key R).");
-  }
-  goal_note_->setText(note);
-  goal_note_->setVisible(!note.isEmpty());
-
-  feeds_->setText(Count(run != nullptr ? run->feeds : 0));
-  shots_->setText(Count(run != nullptr ? run->shots : 0));
-  clicks_->setText(Count(run != nullptr ? run->clicks() : 0));
-  first_match_->setText(Event(run != nullptr ? run->first_match_click : std::nullopt));
-  QString stable = Event(run != nullptr ? run->stable_click : std::nullopt);
-  if (run != nullptr && run->reached_by == ReachedBy::kUser) stable += tr(" (you)");
-  stable_->setText(stable);
+  const NotebookView view = ReadNotebook(notebook_);
+  run_title_->setText(Text(view.run_title));
+  goal_->setText(Text(view.goal_text));
+  goal_note_->setText(Text(view.goal_note_text));
+  goal_note_->setVisible(view.goal_note != GoalNote::kNone);
+  const std::array<QLabel*, 5> counters{feeds_, shots_, clicks_, first_match_, stable_};
+  for (std::size_t i = 0; i < counters.size(); ++i) counters[i]->setText(Text(view.counters[i]));
   // Without a goal there is nothing to reach; the tooltip says so.
-  const bool has_goal = !goal.text.empty();
-  reached_button_->setEnabled(run != nullptr && !run->reached() && has_goal);
-  reached_button_->setToolTip(has_goal
+  reached_button_->setEnabled(view.can_declare_reached);
+  reached_button_->setToolTip(!view.goal.empty()
                                   ? tr("Say the goal is reached at this click (R)")
                                   : tr("No goal to reach: press the light bulb for an idea first"));
-
-  description_->setText(Text(notebook_.DescribeSelected()));
-  const std::vector<WordVerdict> verdicts = notebook_.SelectedVerdicts();
-  if (!verdicts.empty()) {
-    verdicts_->setText(VerdictsHtml(verdicts));
-  } else {
-    verdicts_->setText(goal.text.empty() ? tr("Nothing to judge without a goal.")
-                                         : tr("The program judges none of its words."));
-  }
+  description_->setText(Text(view.description));
+  verdicts_->setText(view.checks.empty() ? Text(view.checks_note) : VerdictsHtml(view.checks));
   auto_run_->Refresh();
 }
 

@@ -13,32 +13,14 @@
 
 #include "desktop/notebook/chart_title.h"
 #include "desktop/notebook/shown_numbers.h"
+#include "lab/notebook_view.h"
 
 namespace vantrel {
 
-namespace {
-
-bool IsCompared(const Run& run, const Run* current) {
-  if (run.mode != RunMode::kHand) return false;
-  if (&run == current && !run.reached()) return false;
-  return run.clicks() > 0 || run.reached();
-}
-
-}  // namespace
-
 QString RunLabel(const Run& run) {
   // One text a line: the axis shows each on a line of its own.
-  QStringList lines{
-      RunComparisonView::tr("Run %1%2")
-          .arg(ShownNumber(run.number), run.changes.empty() ? QString() : QStringLiteral("*")),
-      RunComparisonView::tr("pop %1 · cr %2%")
-          .arg(ShownNumber(run.start.start_organisms), ShownNumber(run.start.creativity)),
-      RunComparisonView::tr("bonus %1").arg(ShownNumber(run.start.bonus))};
-  if (!run.first_match_click) {
-    lines << RunComparisonView::tr("no match");
-  } else if (!run.stable_click) {
-    lines << RunComparisonView::tr("not stable");
-  }
+  QStringList lines;
+  for (const std::string& line : ComparedRunLabel(run)) lines << QString::fromStdString(line);
   return lines.join(QStringLiteral("<br>"));
 }
 
@@ -95,24 +77,16 @@ void RunComparisonView::Update(const LabNotebook& notebook) {
   if (now == drawn_) return;
   drawn_ = now;
 
-  std::vector<const Run*> compared;
-  for (const Run& run : runs) {
-    if (IsCompared(run, current)) compared.push_back(&run);
-  }
-  const std::size_t total = compared.size();
-  if (total > kMaxRuns) compared.erase(compared.begin(), compared.end() - kMaxRuns);
-
+  const ComparedRuns compared = ComparedRunsOf(notebook);
   shown_runs_.clear();
   QList<qreal> first_match;
   QList<qreal> stable;
   QStringList labels;
-  int most = 0;
-  for (const Run* run : compared) {
+  for (const Run* run : compared.shown) {
     shown_runs_.push_back(run->number);
     first_match.append(run->first_match_click.value_or(0));
     stable.append(run->stable_click.value_or(0));
     labels.append(RunLabel(*run));
-    most = std::max({most, run->first_match_click.value_or(0), run->stable_click.value_or(0)});
   }
   first_match_->remove(0, first_match_->count());
   stable_->remove(0, stable_->count());
@@ -120,23 +94,11 @@ void RunComparisonView::Update(const LabNotebook& notebook) {
   stable_->append(stable);
   categories_->clear();
   categories_->append(labels);
-  clicks_->setRange(0, std::max(10, most + most / 8 + 1));
-  clicks_->applyNiceNumbers();
-
-  if (total == 0) {
-    note_->setText(
-        tr("No run is over yet. A run ends with a new gene pool, a load or a new idea, or "
-           "when it is reached; then it shows here."));
-  } else if (total > compared.size()) {
-    note_->setText(tr("The last %1 of %2 runs by hand. Automatic runs are under "
-                      "\u201cRun automatically\u201d.")
-                       .arg(ShownNumber(static_cast<long long>(compared.size())),
-                            ShownNumber(static_cast<long long>(total))));
-  } else {
-    note_->setText(
-        tr("Runs by hand, oldest first. * a parameter changed during "
-           "the run. Automatic runs are under \u201cRun automatically\u201d."));
-  }
+  const ValueAxis axis = ComparisonAxis(compared.shown);
+  clicks_->setRange(0, axis.max);
+  clicks_->setTickCount(axis.ticks);
+  note_->setText(QString::fromStdString(
+      ComparedNote(static_cast<int>(compared.shown.size()), compared.total)));
 }
 
 }  // namespace vantrel

@@ -18,14 +18,11 @@ namespace vantrel {
 
 // The runs played by hand that are over (or reached), side by side: the clicks to the
 // first match and to stable, each run labelled by its population, creativity and bonus.
-// Runs without a click that nobody declared reached are left out: every new gene pool or
-// idea starts one.
+// Which runs, their labels and the note above them are the core's (lab/notebook_view.h).
 class RunComparisonView final : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kMaxRuns = 12;  // the latest ones; more would not be readable
-
   explicit RunComparisonView(QWidget* parent = nullptr);
 
   // Redraws when the runs to compare have changed since the last call.

@@ -15,39 +15,19 @@
 
 #include "desktop/notebook/chart_title.h"
 #include "desktop/notebook/shown_numbers.h"
+#include "lab/notebook_view.h"
+#include "lab/plot_axes.h"
 
 namespace vantrel {
 
 namespace {
 
 constexpr int kLeftMargin = 4;
-constexpr double kMostBits = 3.5;
 // Tall enough for a value axis of 0, 50 and 100 under a title and a legend.
 constexpr int kMinimumPlotHeight = 150;
 
 const QColor kFirstMatchColour(0xE0, 0x8A, 0x00);
 const QColor kStableColour(0x2E, 0x7D, 0x32);
-
-// The smallest round number (1, 1.5, 2, 3, 4, 5, 6 or 8 times a power of ten) that is at
-// least `value`, so an axis grows now and then rather than with every click.
-double NiceCeiling(double value) {
-  if (value <= 1) return 1;
-  const double power = std::pow(10.0, std::floor(std::log10(value)));
-  for (const double step : {1.0, 1.5, 2.0, 3.0, 4.0, 5.0, 6.0, 8.0, 10.0}) {
-    if (step * power >= value) return step * power;
-  }
-  return 10 * power;
-}
-
-// A round distance between ticks (1, 2 or 5 times a power of ten) that puts at most
-// `most_ticks` ticks after 0 on an axis from 0 to `max`.
-double TickInterval(double max, int most_ticks) {
-  double interval = std::pow(10.0, std::floor(std::log10(std::max(max, 1e-9) / most_ticks)));
-  for (const double step : {1.0, 2.0, 5.0, 10.0}) {
-    if (max / (step * interval) <= most_ticks) return step * interval;
-  }
-  return 10 * interval;
-}
 
 QLineSeries* MarkSeries(const QString& name, const QColor& colour) {
   auto* mark = new QLineSeries;
@@ -105,7 +85,7 @@ CurvePlot::CurvePlot(const QString& title, const QColor& colour, QWidget* parent
     series->attachAxis(x_);
     series->attachAxis(y_);
   }
-  SetRanges(10, 1);
+  SetRanges(10, 1, TickInterval(10, 8));
   view_->setRenderHint(QPainter::Antialiasing);
   view_->setMinimumHeight(kMinimumPlotHeight);
   view_->setFocusPolicy(Qt::NoFocus);
@@ -117,8 +97,7 @@ void CurvePlot::FitYTicks() {
   const double room = chart_->plotArea().height();
   const double line = QFontMetricsF(y_->labelsFont()).height() * 1.5;
   const int most_ticks = std::clamp(static_cast<int>(room / line), 1, 5);
-  double interval = TickInterval(y_max_, most_ticks);
-  if (y_whole_) interval = std::max(1.0, std::ceil(interval));
+  const double interval = TickInterval(y_max_, most_ticks, y_whole_);
   if (interval != y_->tickInterval()) y_->setTickInterval(interval);
 }
 
@@ -134,10 +113,10 @@ void CurvePlot::SetXTitle(const QString& title) { x_->setTitleText(title); }
 
 void CurvePlot::SetYLabelFormat(const QString& format) { y_->setLabelFormat(format); }
 
-void CurvePlot::SetRanges(double x_max, double y_max) {
+void CurvePlot::SetRanges(double x_max, double y_max, double x_tick) {
   if (x_->max() != x_max || x_->min() != 0) {
     x_->setRange(0, x_max);
-    x_->setTickInterval(TickInterval(x_max, 8));
+    x_->setTickInterval(x_tick);
   }
   if (y_->max() != y_max || y_->min() != 0) {
     y_->setRange(0, y_max);
@@ -173,9 +152,11 @@ RunCurveView::RunCurveView(QWidget* parent) : QWidget(parent) {
   plots_[1]->SetYLabelFormat(WholeNumberLabels());
   plots_[1]->SetYWholeNumbers(true);
   plots_[2]->SetYLabelFormat(QStringLiteral("%.1f"));
-  plots_[0]->SetRanges(10, 100);
-  // Up to log2(10) = 3.32: ten equally common digits at every position.
-  plots_[2]->SetRanges(10, kMostBits);
+  const CurveScales before_any_click;
+  for (std::size_t i = 0; i < plots_.size(); ++i) {
+    plots_[i]->SetRanges(before_any_click.x_max, before_any_click.y_max[i],
+                         before_any_click.x_tick);
+  }
   plots_[2]->SetXTitle(tr("clicks"));
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -243,8 +224,8 @@ void RunCurveView::Update(const LabNotebook& notebook) {
   low_water_ = samples.size();
 
   // Too many samples for the plot: draw one in `stride_`, twice as few each time, anew.
-  if (samples.size() > static_cast<std::size_t>(kMaxPoints) * stride_) {
-    while (samples.size() > static_cast<std::size_t>(kMaxPoints) * stride_) stride_ *= 2;
+  if (const int stride = CurveStride(samples.size()); stride > stride_) {
+    stride_ = stride;
     Clear();
   }
   QList<QPointF> share;
@@ -264,17 +245,13 @@ void RunCurveView::Update(const LabNotebook& notebook) {
     Extend(*plots_[2]->curve(), diversity);
   }
 
-  const double last_click = samples.empty() ? 0 : samples.back().click;
-  const double x_max = NiceCeiling(std::max(10.0, last_click));
-  int most_distinct = notebook.goal_counts().organisms();
-  if (!samples.empty()) most_distinct = std::max(most_distinct, samples.front().distinct_dna);
-  const double distinct_max = NiceCeiling(std::max(1, most_distinct));
-  if (x_max != x_max_ || distinct_max != distinct_max_) {
-    x_max_ = x_max;
-    distinct_max_ = distinct_max;
-    plots_[0]->SetRanges(x_max, 100);
-    plots_[1]->SetRanges(x_max, distinct_max);
-    plots_[2]->SetRanges(x_max, kMostBits);
+  const CurveScales scales = CurveScalesOf(notebook);
+  if (scales.x_max != x_max_ || scales.y_max[1] != distinct_max_) {
+    x_max_ = scales.x_max;
+    distinct_max_ = scales.y_max[1];
+    for (std::size_t i = 0; i < plots_.size(); ++i) {
+      plots_[i]->SetRanges(scales.x_max, scales.y_max[i], scales.x_tick);
+    }
     AlignPlotAreas();
   }
   const std::optional<int> first = run != nullptr ? run->first_match_click : std::nullopt;

@@ -35,7 +35,8 @@ class CurvePlot {
   void SetYLabelFormat(const QString& format);
   // The value axis counts whole things: its ticks are whole numbers, never two alike.
   void SetYWholeNumbers(bool whole) { y_whole_ = whole; }
-  void SetRanges(double x_max, double y_max);
+  // The axes from 0 to `x_max` and `y_max`, a tick every `x_tick` clicks.
+  void SetRanges(double x_max, double y_max, double x_tick);
   void SetMarks(std::optional<int> first_match, std::optional<int> stable);
 
  private:
@@ -59,14 +60,12 @@ class CurvePlot {
 // The current run over its clicks: the share of organisms meeting the goal, the number of
 // distinct DNA strings and the mean diversity in bits, one plot each. New clicks are
 // appended to the plots; only an undo or a new run redraws them from the start. Past
-// kMaxPoints clicks every other sample is left out, and so on, so a long run draws as
+// kMaxCurvePoints clicks every other sample is left out, and so on, so a long run draws as
 // fast as a short one.
 class RunCurveView final : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kMaxPoints = 500;
-
   explicit RunCurveView(QWidget* parent = nullptr);
 
   // Takes note of the notebook's samples after a change, without drawing. It must see

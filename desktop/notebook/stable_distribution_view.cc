@@ -9,19 +9,17 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <algorithm>
 
 #include "desktop/notebook/chart_title.h"
 #include "desktop/notebook/shown_numbers.h"
 
 namespace vantrel {
 
-QString ConditionLabel(int number, int stable_runs, int runs) {
+QString ConditionLabel(const StableBox& box) {
   // One text a line: the axis shows each on a line of its own.
-  return StableDistributionView::tr("Condition %1").arg(ShownNumber(number)) +
-         QStringLiteral("<br>") +
-         StableDistributionView::tr("%1/%2 stable")
-             .arg(ShownNumber(stable_runs), ShownNumber(runs));
+  QStringList lines;
+  for (const std::string& line : box.label) lines << QString::fromStdString(line);
+  return lines.join(QStringLiteral("<br>"));
 }
 
 StableDistributionView::StableDistributionView(QWidget* parent)
@@ -88,22 +86,17 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
   categories_->clear();
   QStringList labels;
   QList<QBoxSet*> boxes;
-  int most = 0;
   const std::vector<ConditionResults> results = ResultsByCondition(plan, runs);
-  for (int c = 0; c < static_cast<int>(results.size()); ++c) {
-    const std::vector<int>& stable = results[c].stable_clicks;
-    const QString label = ConditionLabel(c + 1, static_cast<int>(stable.size()), results[c].runs);
-    labels.append(label);
+  const std::vector<StableBox> stable_boxes = StableBoxes(results);
+  for (const StableBox& stable : stable_boxes) {
+    labels.append(ConditionLabel(stable));
     auto* box = new QBoxSet;
-    if (!stable.empty()) {
-      const Quartiles q = QuartilesOf(stable);
-      const auto [low, high] = std::minmax_element(stable.begin(), stable.end());
-      box->setValue(QBoxSet::LowerExtreme, *low);
-      box->setValue(QBoxSet::LowerQuartile, q.q1);
-      box->setValue(QBoxSet::Median, q.median);
-      box->setValue(QBoxSet::UpperQuartile, q.q3);
-      box->setValue(QBoxSet::UpperExtreme, *high);
-      most = std::max(most, *high);
+    if (stable.stable_runs > 0) {
+      box->setValue(QBoxSet::LowerExtreme, stable.low);
+      box->setValue(QBoxSet::LowerQuartile, stable.q1);
+      box->setValue(QBoxSet::Median, stable.median);
+      box->setValue(QBoxSet::UpperQuartile, stable.q3);
+      box->setValue(QBoxSet::UpperExtreme, stable.high);
     } else {
       // Nothing to draw: the box sits flat at zero and the label says none were stable.
       box->setBrush(Qt::NoBrush);
@@ -113,8 +106,9 @@ void StableDistributionView::Show(const BatchPlan& plan, const std::vector<Batch
   // The axis first: the series takes its categories from it.
   categories_->append(labels);
   boxes_->append(boxes);
-  clicks_->setRange(0, std::max(10, most + most / 10 + 1));
-  clicks_->applyNiceNumbers();
+  const ValueAxis axis = StableAxis(stable_boxes);
+  clicks_->setRange(0, axis.max);
+  clicks_->setTickCount(axis.ticks);
   QStringList lines;
   for (const std::string& line : SummaryLines(plan, results)) {
     lines << QString::fromStdString(line);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lab/batch.h"
+#include "lab/sweep.h"
 
 class QBarCategoryAxis;
 class QBoxPlotSeries;
@@ -44,9 +45,10 @@ class StableDistributionView final : public QWidget {
   QPlainTextEdit* comparison_;
 };
 
-// A condition's label on the axis: its number in the summary below the plot (which
-// gives its settings) and how many of its runs became stable. Longer labels would be cut.
-QString ConditionLabel(int number, int stable_runs, int runs);
+// A condition's label on the axis, the core's lines (its number in the summary below the
+// plot, which gives its settings, and how many of its runs became stable) one above the
+// other. Longer labels would be cut.
+QString ConditionLabel(const StableBox& box);
 
 }  // namespace vantrel
 

@@ -45,6 +45,10 @@ const interfaces = new Map(
     'FamilyTreeTexts',
     'WordCheck',
     'ComparedRun',
+    'CurveScales',
+    'ValueAxis',
+    'StablePlot',
+    'LanguageName',
     'Notebook',
     'JoinedRuns',
     'SweepRecord',
@@ -450,7 +454,7 @@ test('the automatic runs’ sweep answers as declared', async () => {
   const records = [4, 1, 3, 2].map((n) => sweepCall(sweep, 'playRun', n));
   assert.equal(sweepCall(sweep, 'playRun', 5).run, 0);
   assert.deepEqual(
-    sweepCall(sweep, 'boxes', records).map((box) => box.runs),
+    sweepCall(sweep, 'boxes', records).boxes.map((box) => box.runs),
     [2, 2],
   );
   assert.equal(sweepCall(sweep, 'summary', records).length, 2);
@@ -546,6 +550,21 @@ test('the language, the texts and numbers, the limits and the first values come 
       module.localDecimal(0.25, 1),
     ],
     ['Erst %1 von %2.', '1.234 runs', '1.234,5', '0,3'],
+  );
+  // The languages, the choice by preference, and the texts of one context.
+  assert.deepEqual(
+    call(module, 'languages').map(({ code }) => code),
+    ['en', 'nl', 'de', 'pseudo'],
+  );
+  assert.equal(call(module, 'preferredLanguage', ['fr', 'pseudo', 'NL-be']), 'nl');
+  assert.deepEqual(call(module, 'translatedTexts', 'Gallery'), [[galleryNote, 'Erst %1 von %2.']]);
+  // A moment in the browser's own local time, as the language writes it.
+  const local = new Date(noon);
+  const two = (n) => String(n).padStart(2, '0');
+  const time = [local.getHours(), local.getMinutes(), local.getSeconds()].map(two).join(':');
+  assert.equal(
+    call(module, 'localDateTime', noon),
+    `${two(local.getDate())}.${two(local.getMonth() + 1)}.${local.getFullYear()} ${time}`,
   );
   module.setLanguage('en', new Uint8Array());
   assert.equal(module.trN('Page', '%n run', '%n runs', 1), '1 run');

@@ -342,9 +342,9 @@ test('the engine’s WebAssembly compiles from any host and a bad one is refused
 // named on the command line), which reads the catalogue the build's tool writes from a
 // Linguist file.
 test('the catalogue reads back whole, a damaged one keeps its texts English, plurals and languages', async () => {
-  const vantrel = await loadEngineModule(
-    process.argv[2] ?? new URL('../../build/wasm/web/vantrel_engine.mjs', import.meta.url).pathname,
-  );
+  const modulePath =
+    process.argv[2] ?? new URL('../../build/wasm/web/vantrel_engine.mjs', import.meta.url).pathname;
+  const vantrel = await loadEngineModule(modulePath);
   const catalogue = await pageModule('catalogue.ts');
   function speak(code, bytes) {
     vantrel.setLanguage(code, bytes);
@@ -371,12 +371,34 @@ test('the catalogue reads back whole, a damaged one keeps its texts English, plu
       '<message numerus="yes"><source>%n organisms</source><translation>' +
       '<numerusform>%n Organismus</numerusform><numerusform>%n Organismen</numerusform>' +
       `</translation></message></context><context><name>PageStart</name>${message('Run', 'Starten')}` +
-      `${message('Close', 'Schließen')}</context>`,
+      `${message('Close', 'Schließen')}</context>` +
+      `<context><name>PageBeforeEngine</name>${message('Laden…', 'Lädt…')}</context>`,
   );
-  // Before the engine runs: only the page's own texts, found in the bytes.
+  // Before the engine runs: the table the engine writes when it is built, of the texts of
+  // PageBeforeEngine alone.
+  const folder = mkdtempSync(path.join(tmpdir(), 'page_units_'));
+  let table;
+  try {
+    writeFileSync(path.join(folder, 'vantrel_de.cat'), built);
+    const tool = new URL('../../web/wasm/start_table.mjs', import.meta.url).pathname;
+    const out = path.join(folder, 'start.json');
+    execFileSync('node', ['--no-experimental-fetch', tool, modulePath, folder, out]);
+    table = JSON.parse(readFileSync(out, 'utf8'));
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
   assert.deepEqual(
-    ['Run', 'Größe', 'Close', 'Open'].map((text) => catalogue.textBeforeEngine(built, text)),
-    ['Durchgang', 'Maß', 'Close', 'Open'],
+    [
+      ['de', 'Laden…'],
+      ['de', 'Run'],
+      ['nl', 'Laden…'],
+      ['fr', 'Laden…'],
+    ].map(([code, text]) => catalogue.textBeforeEngine(table, code, text)),
+    ['Lädt…', 'Run', 'Laden…', 'Laden…'],
+  );
+  assert.deepEqual(
+    table.choices.map(({ code, name }) => `${code} ${name}`),
+    ['en English', 'nl Nederlands', 'de Deutsch'],
   );
   assert.equal(catalogue.tr('Run'), 'Run', 'English before the engine speaks');
   speak('de', built);
@@ -477,16 +499,13 @@ test('the catalogue reads back whole, a damaged one keeps its texts English, plu
   speak('en', new Uint8Array());
 
   const { codeOf, preferredLanguage } = await pageModule('language_codes.ts');
-  assert.deepEqual(['de-AT', 'NL_be', 'pseudo', 'fr', ''].map(codeOf), [
-    'de',
-    'nl',
-    'pseudo',
-    '',
-    '',
-  ]);
-  assert.equal(preferredLanguage(['fr-FR', 'nl-BE', 'de']), 'nl');
+  assert.deepEqual(
+    ['de-AT', 'NL_be', 'pseudo', 'fr', ''].map((tag) => codeOf(table, tag)),
+    ['de', 'nl', 'pseudo', '', ''],
+  );
+  assert.equal(preferredLanguage(table, ['fr-FR', 'nl-BE', 'de']), 'nl');
   assert.equal(
-    preferredLanguage(['fr', 'pseudo']),
+    preferredLanguage(table, ['fr', 'pseudo']),
     'en',
     'never the pseudo-language by preference',
   );

@@ -50,6 +50,8 @@ export default defineConfig(({ mode }) => {
     resolve: {
       alias: {
         'vantrel-engine': engineModule,
+        // What the page shows before the engine runs, which the engine wrote beside itself.
+        'vantrel-start': `${engineFolder}vantrel_start.json`,
         // The WebAssembly, which the page compiles itself: its own file in the site (kept by
         // the service worker with the others), a data: address in the single file.
         'vantrel-engine-files': inputs.engine,

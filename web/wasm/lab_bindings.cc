@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "web/lab_sweep.h"
+#include "lab/sweep.h"
+#include "web/wasm/notebook_bindings.h"
 
 namespace vantrel {
 namespace {
@@ -99,9 +100,18 @@ class LabSweepBinding {
     return RecordObject(sweep_.PlayRun(run_number).value_or(SweepRecord{}));
   }
 
+  // The boxes and their value axis.
   val Boxes(const val& records) const {
+    const std::vector<StableBox> boxes = sweep_.Boxes(RecordsOf(records));
+    val plot = val::object();
+    plot.set("boxes", BoxArray(boxes));
+    plot.set("axis", AxisObject(StableAxis(boxes)));
+    return plot;
+  }
+
+  static val BoxArray(const std::vector<StableBox>& stable_boxes) {
     val boxes = val::array();
-    for (const StableBox& box : sweep_.Boxes(RecordsOf(records))) {
+    for (const StableBox& box : stable_boxes) {
       val object = val::object();
       object.set("condition", box.condition);
       object.set("runs", box.runs);
@@ -111,6 +121,7 @@ class LabSweepBinding {
       object.set("median", box.median);
       object.set("q3", box.q3);
       object.set("high", box.high);
+      object.set("label", Lines(box.label));
       boxes.call<void>("push", object);
     }
     return boxes;

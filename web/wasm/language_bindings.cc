@@ -1,7 +1,8 @@
 // The engine's language for the texts it makes (ideas, messages, the experiments help, the
 // notebook's texts): the page fetches the catalogue of the language chosen and hands its
 // bytes over, as the module holds none. The page's own texts and the numbers it shows are
-// looked up and written here too, so that both faces read one catalogue the same way.
+// looked up and written here too (and its dates), so that both faces read one catalogue the same
+// way.
 
 #include <emscripten/bind.h>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "language/catalogue.h"
+#include "language/dates.h"
 #include "language/language.h"
 #include "language/numbers.h"
 
@@ -61,6 +63,42 @@ std::string LocalDecimalBinding(double number, int decimals) {
   return decimals < 0 ? LocalDecimal(number) : LocalDecimal(number, decimals);
 }
 
+// Every language as {code, name}, the pseudo-language last.
+val LanguagesBinding() {
+  val languages = val::array();
+  for (const Language language : kLanguages) {
+    val object = val::object();
+    object.set("code", std::string(LanguageCode(language)));
+    object.set("name", std::string(LanguageName(language)));
+    languages.call<void>("push", object);
+  }
+  return languages;
+}
+
+// The translated texts of `context` in the language spoken, [source, translation] each.
+val TranslatedTextsBinding(const std::string& context) {
+  val texts = val::array();
+  for (const auto& [source, translation] : TranslatedTexts(context)) {
+    val pair = val::array();
+    pair.call<void>("push", source);
+    pair.call<void>("push", translation);
+    texts.call<void>("push", pair);
+  }
+  return texts;
+}
+
+// The code of the first of `tags` (best first) the engine speaks, "en" when none is; never
+// the pseudo-language, which is only chosen by name.
+std::string PreferredLanguageBinding(const val& tags) {
+  const std::vector<std::string> codes = emscripten::vecFromJSArray<std::string>(tags);
+  return std::string(LanguageCode(PreferredLanguage(codes)));
+}
+
+// Milliseconds since 1970 UTC as the language writes the local date and time.
+std::string LocalDateTimeBinding(double unix_ms) {
+  return LocalDateTime(static_cast<std::int64_t>(unix_ms));
+}
+
 }  // namespace
 
 }  // namespace vantrel
@@ -72,4 +110,8 @@ EMSCRIPTEN_BINDINGS(language) {
   emscripten::function("trN", &vantrel::TrNBinding);
   emscripten::function("arg", &vantrel::ArgBinding);
   emscripten::function("localDecimal", &vantrel::LocalDecimalBinding);
+  emscripten::function("localDateTime", &vantrel::LocalDateTimeBinding);
+  emscripten::function("languages", &vantrel::LanguagesBinding);
+  emscripten::function("preferredLanguage", &vantrel::PreferredLanguageBinding);
+  emscripten::function("translatedTexts", &vantrel::TranslatedTextsBinding);
 }

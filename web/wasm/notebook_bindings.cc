@@ -5,10 +5,11 @@
 
 #include <emscripten/bind.h>
 
+#include <array>
 #include <string>
 
+#include "lab/notebook_view.h"
 #include "lab/run_csv.h"
-#include "web/notebook_view.h"
 #include "web/wasm/copied_array.h"
 
 namespace vantrel {
@@ -51,6 +52,27 @@ val SamplesArray(const std::vector<LabNotebook::Sample>& samples) {
   return CopiedArray(flat.data(), flat.size());
 }
 
+val Numbers(const std::array<double, 3>& numbers) {
+  val array = val::array();
+  for (double number : numbers) array.call<void>("push", number);
+  return array;
+}
+
+val Strings(const auto& texts) {
+  val array = val::array();
+  for (const std::string& text : texts) array.call<void>("push", text);
+  return array;
+}
+
+val ScalesObject(const CurveScales& scales) {
+  val object = val::object();
+  object.set("xMax", scales.x_max);
+  object.set("xTick", scales.x_tick);
+  object.set("yMax", Numbers(scales.y_max));
+  object.set("yTick", Numbers(scales.y_tick));
+  return object;
+}
+
 val ComparedArray(const std::vector<ComparedRun>& runs) {
   val array = val::array();
   for (const ComparedRun& run : runs) {
@@ -62,6 +84,7 @@ val ComparedArray(const std::vector<ComparedRun>& runs) {
     object.set("bonus", run.start.bonus);
     object.set("firstMatchClick", run.first_match_click);
     object.set("stableClick", run.stable_click);
+    object.set("label", Strings(run.label));
     array.call<void>("push", object);
   }
   return array;
@@ -71,27 +94,41 @@ std::string RunsFileNameBinding() { return ExportRunsQuestion().suggested_name; 
 
 }  // namespace
 
+val AxisObject(const ValueAxis& axis) {
+  val object = val::object();
+  object.set("max", axis.max);
+  object.set("step", axis.Step());
+  return object;
+}
+
 val NotebookObject(const WebSession& session) {
   const NotebookView view = ReadNotebook(session.engine().notebook());
   val object = val::object();
   object.set("run", view.run_number);
   object.set("automatic", view.automatic);
   object.set("started", view.started);
+  object.set("runTitle", view.run_title);
   object.set("goal", view.goal);
+  object.set("goalText", view.goal_text);
   object.set("goalNote", NoteName(view.goal_note));
+  object.set("goalNoteText", view.goal_note_text);
   object.set("feeds", view.feeds);
   object.set("shots", view.shots);
   object.set("clicks", view.clicks);
   object.set("firstMatchClick", view.first_match_click);
   object.set("stableClick", view.stable_click);
   object.set("reachedByUser", view.reached_by_user);
+  object.set("counters", Strings(view.counters));
   object.set("canDeclareReached", view.can_declare_reached);
   object.set("description", view.description);
   object.set("checks", ChecksArray(view.checks));
+  object.set("checksNote", view.checks_note);
   object.set("samples", SamplesArray(view.samples));
-  object.set("mostDistinct", view.most_distinct);
+  object.set("scales", ScalesObject(view.scales));
   object.set("compared", ComparedArray(view.compared));
   object.set("comparedTotal", view.compared_total);
+  object.set("comparedNote", view.compared_note);
+  object.set("comparedAxis", AxisObject(view.compared_axis));
   return object;
 }
 

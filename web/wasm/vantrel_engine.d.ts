@@ -169,6 +169,25 @@ export interface ComparedRun {
   bonus: number;
   firstMatchClick: number;
   stableClick: number;
+  /** Its label, a line each: "Run 3*", "pop 10 · cr 10%", "bonus 1", "no match"… */
+  label: string[];
+}
+
+/** A plot's value axis from 0 to `max`, a tick every `step`. */
+export interface ValueAxis {
+  max: number;
+  step: number;
+}
+
+/**
+ * The scales of the run's three plots (share in percent, distinct DNA strings, mean
+ * diversity in bits): one x axis over the clicks, a y axis each.
+ */
+export interface CurveScales {
+  xMax: number;
+  xTick: number;
+  yMax: number[];
+  yTick: number[];
 }
 
 /** What the lab notebook shows, as the engine's notebook holds it; -1 for no click. */
@@ -178,10 +197,16 @@ export interface Notebook {
   automatic: boolean;
   /** "2026-12-09 12:00" (UTC), "" when unknown. */
   started: string;
+  /** "Run 3 · by hand · started 2026-12-09 12:00 UTC", or "No run yet". */
+  runTitle: string;
   /** "" without a goal. */
   goal: string;
+  /** The goal as shown, or what to do without one. */
+  goalText: string;
   /** Why only the user can end the run: "notJudged", "unreachable" or "". */
   goalNote: string;
+  /** That reason in words; "" without one. */
+  goalNoteText: string;
   feeds: number;
   shots: number;
   clicks: number;
@@ -189,22 +214,29 @@ export interface Notebook {
   stableClick: number;
   /** The user said the goal is reached ("Reached"). */
   reachedByUser: boolean;
+  /** The five counters as shown: feeds, shots, clicks, first match, stable. */
+  counters: string[];
   canDeclareReached: boolean;
   /** The shown organism in words. */
   description: string;
   checks: WordCheck[];
+  /** What stands in for the checks when there are none. */
+  checksNote: string;
   /**
    * The run's curve, four numbers a point: the click, the share of organisms meeting the
    * goal (0 to 1), the distinct DNA strings and the mean diversity in bits per DNA digit.
    * At most 500 points, evenly thinned out of a long run.
    */
   samples: Float64Array<ArrayBuffer>;
-  /** The most distinct DNA strings the run's plot must hold. */
-  mostDistinct: number;
+  scales: CurveScales;
   /** The latest 12 finished runs by hand, oldest first. */
   compared: ComparedRun[];
   /** How many finished runs by hand there are in all. */
   comparedTotal: number;
+  /** The note above their plot. */
+  comparedNote: string;
+  /** The value axis of their bars. */
+  comparedAxis: ValueAxis;
 }
 
 /** The engine: every action of the user, then what the page reads back. */
@@ -390,6 +422,14 @@ export interface StableBox {
   median: number;
   q3: number;
   high: number;
+  /** Its label under the plot, a line each: "Condition 2", "7/10 stable". */
+  label: string[];
+}
+
+/** The box plot of a sweep: a box per condition and the value axis they share. */
+export interface StablePlot {
+  boxes: StableBox[];
+  axis: ValueAxis;
 }
 
 /**
@@ -407,7 +447,7 @@ export declare class LabSweep {
   shardRuns(shard: number, shards: number): number[];
   /** Plays one run on the calling thread. */
   playRun(run: number): SweepRecord;
-  boxes(records: SweepRecord[]): StableBox[];
+  boxes(records: SweepRecord[]): StablePlot;
   /** The desktop's summary, a line per condition. */
   summary(records: SweepRecord[]): string[];
   /**
@@ -631,10 +671,43 @@ export interface VantrelEngineModule {
    * zero), or in its shortest form when `decimals` is negative.
    */
   localDecimal(number: number, decimals: number): string;
+  /**
+   * A moment (milliseconds since 1970 UTC) as the language spoken writes a date and time,
+   * in the browser's time zone: "2026-12-08 21:36:32", "08-12-2026 21:36:32" or
+   * "08.12.2026 21:36:32".
+   */
+  localDateTime(unixMilliseconds: number): string;
+  /** Every language by its code and its own name, the pseudo-language last. */
+  languages(): LanguageName[];
+  /**
+   * The code of the first of `tags` (language tags, best first) the engine speaks, "en"
+   * when none is; never the pseudo-language, which is only chosen by name.
+   */
+  preferredLanguage(tags: string[]): string;
+  /** The translated texts of `context` in the language spoken: [English, translation]. */
+  translatedTexts(context: string): string[][];
   /** The limits and counts the core sets. */
   limits(): Limits;
   /** The first values of the "Run automatically" panel, as the desktop's panel has them. */
   autoRunDefaults(): AutoRunDefaults;
+}
+
+/** A language: its code ("nl") and its name in itself ("Nederlands"). */
+export interface LanguageName {
+  code: string;
+  name: string;
+}
+
+/**
+ * What the page needs before the engine runs, written by the engine when it is built
+ * (vantrel_start.json beside it): every language's code, the languages the user chooses
+ * among, and per code the translations of the texts the page shows before the engine runs
+ * (context PageBeforeEngine) by their English.
+ */
+export interface StartTable {
+  codes: string[];
+  choices: LanguageName[];
+  texts: Record<string, Record<string, string>>;
 }
 
 /** The first value of each of the automatic runs' boxes, by its vantrel-lab option. */

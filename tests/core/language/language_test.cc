@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
 #include "language/catalogue.h"
+#include "language/dates.h"
 #include "language/numbers.h"
 
 namespace vantrel {
@@ -88,6 +92,39 @@ TEST(NumbersTest, DecimalsRoundTiesAwayFromZeroAndTakeTheLanguagesMarks) {
     }
   }
   SetLanguage(Language::kEnglish);
+}
+
+// Both faces write a moment in the machine's local time, each language its own way.
+TEST(DatesTest, EachLanguageWritesTheLocalDateAndTime) {
+  const char* zone = std::getenv("TZ");
+  const std::string earlier_zone = zone != nullptr ? zone : "";
+  setenv("TZ", "CET-1", 1);  // an hour ahead of UTC, all year round
+  tzset();
+  // 2026-12-08 21:36:32.5 UTC, and a moment before 1970.
+  constexpr std::int64_t kEvening = 1'796'765'792'500;
+  constexpr std::int64_t kBefore1970 = -500;
+  const struct {
+    Language language;
+    std::string evening;
+    std::string before_1970;
+  } cases[] = {
+      {Language::kEnglish, "2026-12-08 22:36:32", "1970-01-01 00:59:59"},
+      {Language::kDutch, "08-12-2026 22:36:32", "01-01-1970 00:59:59"},
+      {Language::kGerman, "08.12.2026 22:36:32", "01.01.1970 00:59:59"},
+      {Language::kPseudo, "2026-12-08 22:36:32", "1970-01-01 00:59:59"},
+  };
+  for (const auto& c : cases) {
+    SetLanguage(c.language, "");
+    EXPECT_EQ(LocalDateTime(kEvening), c.evening) << LanguageCode(c.language);
+    EXPECT_EQ(LocalDateTime(kBefore1970), c.before_1970) << LanguageCode(c.language);
+  }
+  SetLanguage(Language::kEnglish);
+  if (zone != nullptr) {
+    setenv("TZ", earlier_zone.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+  tzset();
 }
 
 }  // namespace

@@ -154,7 +154,8 @@ TEST_F(GermanWindowTest, WritesNumbersAsGermanDoes) {
   EXPECT_FALSE(texts.filter(QRegularExpression(QStringLiteral("^\\d\\.000$"))).isEmpty())
       << texts.join(QLatin1Char('|')).toStdString();
   EXPECT_TRUE(texts.filter(QRegularExpression(QStringLiteral("^\\d000$"))).isEmpty());
-  EXPECT_EQ(ConditionLabel(1, 2, 2), QStringLiteral("Bedingung 1<br>2/2 stabil"));
+  EXPECT_EQ(ConditionLabel(StableBoxes({ConditionResults{2, 2, {}, {5, 7}}})[0]),
+            QStringLiteral("Bedingung 1<br>2/2 stabil"));
 
   BackToEnglish();
   EXPECT_EQ(ShownNumber(1'234'567), QStringLiteral("1234567"));

@@ -339,9 +339,9 @@ export class AutoRunPanel {
       this.summary.append(none);
       return;
     }
-    const boxes = this.played.sweep.boxes(records);
-    this.numbers.before(boxPlot(boxes));
-    for (const box of boxes) this.numbers.append(item(boxText(box)));
+    const plot = this.played.sweep.boxes(records);
+    this.numbers.before(boxPlot(plot));
+    for (const box of plot.boxes) this.numbers.append(item(boxText(box)));
     for (const line of this.played.sweep.summary(records)) this.summary.append(item(line));
     // The first line says how the runs are counted; a line per later condition follows.
     const [heading, ...lines] = this.played.sweep.comparison(records);

@@ -2,7 +2,7 @@
 // The clicks to stable per condition of an automatic sweep as a box plot in SVG, as the
 // desktop draws it: whiskers from the fewest to the most clicks, the box from the first to
 // the third quartile, a line at the median; a condition without stable runs has no box.
-import type { StableBox } from 'vantrel-engine';
+import type { StableBox, StablePlot } from 'vantrel-engine';
 import { formatNumber } from './catalogue';
 import { texts } from './texts';
 
@@ -14,15 +14,6 @@ const kBottom = 44;
 const kColumn = 96;
 const kFill = '#a5d6a7';
 const kPen = '#1b5e20';
-
-// The axis' top and step: a round step (1, 2 or 5 times a power of ten) of which five or
-// fewer reach past `most`.
-export function axisScale(most: number): { top: number; step: number } {
-  const wanted = Math.max(10, most + most / 10 + 1) / 5;
-  const power = 10 ** Math.floor(Math.log10(wanted));
-  const step = [1, 2, 5, 10].map((m) => m * power).find((s) => s >= wanted) ?? 10 * power;
-  return { top: step * Math.ceil(Math.max(10, most + most / 10 + 1) / step), step };
-}
 
 function shape(name: string, attributes: Record<string, string | number>): SVGElement {
   const element = document.createElementNS(kSvg, name);
@@ -36,35 +27,32 @@ function label(x: number, y: number, text: string, anchor = 'middle'): SVGElemen
   return element;
 }
 
-export function boxPlot(boxes: readonly StableBox[]): SVGSVGElement {
+// The boxes on the engine's axis, the desktop's.
+export function boxPlot({ boxes, axis }: StablePlot): SVGSVGElement {
   const width = kLeft + Math.max(3, boxes.length) * kColumn + 8;
   const svg = shape('svg', {
     viewBox: `0 0 ${String(width)} ${String(kHeight)}`,
     class: 'box-plot',
     'aria-hidden': 'true',
   }) as SVGSVGElement;
-  const most = Math.max(0, ...boxes.filter((b) => b.stableRuns > 0).map((b) => b.high));
-  const { top, step } = axisScale(most);
+  const { max: top, step } = axis;
   const plotHeight = kHeight - kTop - kBottom;
   const y = (clicks: number): number => kTop + plotHeight * (1 - clicks / top);
 
-  for (let tick = 0; tick <= top; tick += step) {
+  for (let tick = 0; tick <= top + step / 2; tick += step) {
     svg.append(
       shape('line', { x1: kLeft, x2: width - 8, y1: y(tick), y2: y(tick), stroke: '#ddd' }),
       label(kLeft - 6, y(tick) + 4, formatNumber(tick), 'end'),
     );
   }
-  const axis = label(14, kTop + plotHeight / 2, texts.autoruns.axis);
-  axis.setAttribute('transform', `rotate(-90 14 ${String(kTop + plotHeight / 2)})`);
-  svg.append(axis, shape('line', { x1: kLeft, x2: kLeft, y1: kTop, y2: y(0), stroke: '#444' }));
+  const title = label(14, kTop + plotHeight / 2, texts.autoruns.axis);
+  title.setAttribute('transform', `rotate(-90 14 ${String(kTop + plotHeight / 2)})`);
+  svg.append(title, shape('line', { x1: kLeft, x2: kLeft, y1: kTop, y2: y(0), stroke: '#444' }));
 
   boxes.forEach((box, index) => {
     const middle = kLeft + kColumn * (index + 0.5);
     const half = kColumn * 0.25;
-    svg.append(
-      label(middle, kHeight - kBottom + 18, texts.autoruns.condition(box.condition)),
-      label(middle, kHeight - kBottom + 34, texts.autoruns.stable(box.stableRuns, box.runs)),
-    );
+    svg.append(...box.label.map((line, i) => label(middle, kHeight - kBottom + 18 + 16 * i, line)));
     if (box.stableRuns === 0) return;
     const pen = { stroke: kPen, 'stroke-width': 1.5 };
     svg.append(

@@ -3,14 +3,17 @@
 // forms and the numbers it shows, all asked of the engine, which reads the catalogue of the
 // language shown (see language.ts) and writes numbers as the desktop does. Until the engine
 // runs (while it compiles, or in a browser without WebAssembly) the texts are English.
-import type { VantrelEngineModule } from 'vantrel-engine';
+import type { StartTable, VantrelEngineModule } from 'vantrel-engine';
 
 // Every text of the page's own is in this context; a text the desktop shows too is found
 // under its source in whichever context its translation lives.
 export const kPageContext = 'Page';
 
 // The engine's calls the page's texts and numbers need.
-export type Speaker = Pick<VantrelEngineModule, 'tr' | 'trN' | 'arg' | 'localDecimal'>;
+export type Speaker = Pick<
+  VantrelEngineModule,
+  'tr' | 'trN' | 'arg' | 'localDecimal' | 'localDateTime'
+>;
 
 let speaker: Speaker | undefined;
 let currentCode = 'en';
@@ -26,11 +29,6 @@ export function languageCode(): string {
   return currentCode;
 }
 
-// The locale of dates: the pseudo-language writes them as English does.
-export function dateLocale(): string {
-  return currentCode === 'nl' || currentCode === 'de' ? currentCode : 'en';
-}
-
 function engine(): Speaker {
   if (!speaker)
     throw new Error('The engine writes the sentences and numbers; it is not running yet.');
@@ -38,15 +36,10 @@ function engine(): Speaker {
 }
 
 // A text shown before the engine runs (while it compiles, when it cannot start, or in a
-// browser without WebAssembly) in the language of the catalogue `bytes`: found by its
-// record's start, the page's context and the English text each followed by U+001F. Every
-// other text, and every plural form, the engine reads.
-export function textBeforeEngine(bytes: Uint8Array, source: string): string {
-  const key = `\u001e${kPageContext}\u001f${source}\u001f`;
-  const text = new TextDecoder().decode(bytes);
-  const at = text.indexOf(key);
-  const translation = at < 0 ? '' : /^[^\u001e\u001f]*/.exec(text.slice(at + key.length))?.[0];
-  return translation || source;
+// browser without WebAssembly) in language `code`, from the table the engine wrote when it
+// was built. Every other text, and every plural form, the engine reads.
+export function textBeforeEngine(table: StartTable, code: string, source: string): string {
+  return table.texts[code]?.[source] ?? source;
 }
 
 // `source` in the language shown. A text with plural forms, here or in a desktop window
@@ -64,6 +57,12 @@ export function fill(text: string, ...args: string[]): string {
 // Dutch and German with their separators ("1.234", "2,5"); with `fractionDigits` places.
 export function formatNumber(count: number, fractionDigits = -1): string {
   return engine().localDecimal(count, fractionDigits);
+}
+
+// A moment (milliseconds since 1970) as the language writes a date and time, as the
+// desktop writes it, in the browser's time zone.
+export function formatDateTime(unixMilliseconds: number): string {
+  return engine().localDateTime(unixMilliseconds);
 }
 
 // The plural form for `count` of a text whose English forms are `one` and `other` ("%n"

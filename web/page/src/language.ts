@@ -9,6 +9,7 @@ import type { VantrelEngineModule } from 'vantrel-engine';
 import { useCatalogue } from './catalogue';
 import { codeOf, preferredLanguage } from './language_codes';
 import { unpacked } from './packed';
+import { kStartTable } from './start_table';
 import { translateTexts } from './texts';
 
 const kStorageKey = 'vantrel-language';
@@ -21,7 +22,7 @@ const catalogueAddresses = import.meta.glob<string>('vantrel-catalogues/vantrel_
 
 function remembered(): string {
   try {
-    return codeOf(localStorage.getItem(kStorageKey) ?? '');
+    return codeOf(kStartTable, localStorage.getItem(kStorageKey) ?? '');
   } catch {
     return ''; // storage refused: the browser's preferences decide
   }
@@ -29,8 +30,8 @@ function remembered(): string {
 
 // The language to start in.
 export function startLanguage(): string {
-  const asked = codeOf(new URLSearchParams(location.search).get('lang') ?? '');
-  return asked || remembered() || preferredLanguage(navigator.languages);
+  const asked = codeOf(kStartTable, new URLSearchParams(location.search).get('lang') ?? '');
+  return asked || remembered() || preferredLanguage(kStartTable, navigator.languages);
 }
 
 // Keeps the user's choice for the next visit; where storage is refused it lasts as long

@@ -2,7 +2,7 @@
 // The language choice at the top of the page: a named list of the languages, each written
 // in itself, that calls `choose` with the code picked.
 import { languageCode, tr } from './catalogue';
-import { kLanguages } from './language_codes';
+import { kStartTable } from './start_table';
 import { texts } from './texts';
 
 export function languageChoice(choose: (code: string) => void): HTMLElement {
@@ -10,7 +10,7 @@ export function languageChoice(choose: (code: string) => void): HTMLElement {
   label.className = 'language-choice';
   const select = document.createElement('select');
   select.id = 'language';
-  for (const { code, name } of kLanguages) {
+  for (const { code, name } of kStartTable.choices) {
     const option = document.createElement('option');
     option.value = code;
     option.lang = code;

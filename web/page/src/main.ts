@@ -31,6 +31,7 @@ import { showPictureMenu } from './picture_menus';
 import { texts } from './texts';
 import { catalogueBytes, rememberLanguage, speakOnPage, startLanguage } from './language';
 import { textBeforeEngine } from './catalogue';
+import { kStartTable } from './start_table';
 import { languageChoice } from './language_choice';
 import type { VantrelEngineModule } from 'vantrel-engine';
 import { AutoRunPanel } from './autoruns';
@@ -116,17 +117,17 @@ interface PageParts {
   views(): { advanced: boolean; panels: string[] };
 }
 
-// The catalogue of the language the page starts in, for what it shows before the engine runs.
-let startCatalogue: Uint8Array = new Uint8Array();
+// The language the page starts in, for what it shows before the engine runs.
+let startCode = 'en';
 
 async function start(app: HTMLElement): Promise<void> {
   app.setAttribute('aria-busy', 'true');
   const code = startLanguage();
+  startCode = code;
   const compiling = compileEngine(engineWasm, unpacked);
+  app.textContent = textBeforeEngine(kStartTable, code, texts.loading);
   // The catalogue comes while the WebAssembly compiles.
   const catalogue = await catalogueBytes(code);
-  startCatalogue = catalogue;
-  app.textContent = textBeforeEngine(catalogue, texts.loading);
   const compiled = await compiling;
   const vantrel = await startEngine(compiled);
   speakOnPage(vantrel, code, catalogue);
@@ -462,16 +463,14 @@ function makePage(kept: Kept, views = { advanced: false, panels: [] as string[] 
 const app = document.getElementById('app');
 if (app && typeof WebAssembly !== 'object') {
   app.textContent = texts.needs;
-  // Then in the page's language, once its catalogue is there.
+  // Then in the page's language.
   const code = startLanguage();
-  void catalogueBytes(code).then((bytes) => {
-    app.textContent = textBeforeEngine(bytes, texts.needs);
-    document.documentElement.lang = code === 'pseudo' ? 'en' : code;
-  });
+  app.textContent = textBeforeEngine(kStartTable, code, texts.needs);
+  document.documentElement.lang = code === 'pseudo' ? 'en' : code;
 } else if (app) {
   keepOffline();
   start(app).catch((error: unknown) => {
-    app.textContent = `${textBeforeEngine(startCatalogue, texts.loadFailed)} ${String(error)}`;
+    app.textContent = `${textBeforeEngine(kStartTable, startCode, texts.loadFailed)} ${String(error)}`;
     app.setAttribute('aria-busy', 'false');
   });
 }

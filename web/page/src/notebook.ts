@@ -8,14 +8,13 @@ import { closePanel, openPanel } from './panels';
 import type { ComparedRun, Engine, Notebook } from 'vantrel-engine';
 import { dialogOpen } from './dialog';
 import { takesTyping } from './keys';
-import { barPlot, CurvePlot, kMarkColours, niceCeiling } from './plots';
+import { barPlot, CurvePlot, kMarkColours } from './plots';
 import { downloadRunsCsv, downloadRunsWorkbook } from './runs_export';
 import { switchControls } from './focus_handoff';
 import { formatNumber } from './catalogue';
 import { texts } from './texts';
 
 const t = texts.notebook;
-const kMostBits = 3.5; // log2(10) = 3.32: ten equally common digits at every position
 const kCurveColours = ['#1f6fc5', '#7b1fa2', '#00897b'];
 const kBarColours: [string, string] = ['#b36b00', '#2e7d32'];
 const kPlotInterval = 40; // milliseconds between two drawings of the plots at the most
@@ -54,16 +53,9 @@ function clickText(click: number): string {
   return click < 0 ? t.noClick : formatNumber(click);
 }
 
-// A run's label in the comparison, as the desktop writes it on its axis.
+// A run's label in the comparison, the lines the desktop writes on its axis on one line.
 export function runLabel(run: ComparedRun): string {
-  const lines = [
-    `${t.run} ${formatNumber(run.number)}${run.parametersChanged ? '*' : ''}`,
-    `${t.population} ${formatNumber(run.startOrganisms)} · ${t.creativity} ${formatNumber(run.creativity)}%`,
-    `${t.bonus} ${formatNumber(run.bonus)}`,
-  ];
-  if (run.firstMatchClick < 0) lines.push(t.noMatch);
-  else if (run.stableClick < 0) lines.push(t.notStable);
-  return lines.join(' · ');
+  return run.label.join(' · ');
 }
 
 export class NotebookView {
@@ -264,26 +256,11 @@ export class NotebookView {
   }
 
   private showHeader(notebook: Notebook): void {
-    this.runTitle.textContent =
-      notebook.run === 0
-        ? t.noRun
-        : [
-            `${t.run} ${formatNumber(notebook.run)}`,
-            notebook.automatic ? t.automatic : t.byHand,
-            ...(notebook.started ? [`${t.started} ${notebook.started} ${t.utc}`] : []),
-          ].join(' · ');
-    this.goal.textContent = notebook.goal || t.noGoal;
-    const note = notebook.goalNote === 'notJudged' || notebook.goalNote === 'unreachable';
-    this.goalNote.textContent = note ? t.notes[notebook.goalNote as keyof typeof t.notes] : '';
-    this.goalNote.hidden = !note;
-    const values = [
-      formatNumber(notebook.feeds),
-      formatNumber(notebook.shots),
-      formatNumber(notebook.clicks),
-      clickText(notebook.firstMatchClick),
-      clickText(notebook.stableClick) + (notebook.reachedByUser ? t.byYou : ''),
-    ];
-    values.forEach((value, i) => {
+    this.runTitle.textContent = notebook.runTitle;
+    this.goal.textContent = notebook.goalText;
+    this.goalNote.textContent = notebook.goalNoteText;
+    this.goalNote.hidden = !notebook.goalNoteText;
+    notebook.counters.forEach((value, i) => {
       const counter = this.counters[i];
       if (counter && counter.textContent !== value) counter.textContent = value;
     });
@@ -303,7 +280,7 @@ export class NotebookView {
         }),
       );
     } else {
-      this.checks.replaceChildren(make('li', '', notebook.goal ? t.judgesNone : t.nothingToJudge));
+      this.checks.replaceChildren(make('li', '', notebook.checksNote));
     }
   }
 
@@ -330,21 +307,18 @@ export class NotebookView {
   }
 
   private showCurves(notebook: Notebook): void {
-    const samples = notebook.samples;
-    const count = samples.length / kSampleFields;
-    const lastClick = count > 0 ? (samples[(count - 1) * kSampleFields] ?? 0) : 0;
-    const xMax = niceCeiling(Math.max(10, lastClick));
-    // Each plot: its field of a sample, its scale's maximum and how its numbers read.
-    const measures: [number, number, number, (v: number) => string][] = [
-      [1, 100, 100, (v) => formatNumber(Math.round(v))],
-      [2, 1, niceCeiling(notebook.mostDistinct), (v) => formatNumber(Math.round(v))],
-      [3, 1, kMostBits, (v) => formatNumber(v, 1)],
+    const { samples, scales } = notebook;
+    // Each plot: its field of a sample, its factor and how its numbers read.
+    const measures: [number, number, (v: number) => string][] = [
+      [1, 100, (v) => formatNumber(Math.round(v))],
+      [2, 1, (v) => formatNumber(Math.round(v))],
+      [3, 1, (v) => formatNumber(v, 1)],
     ];
     const marks = [
       notebook.firstMatchClick >= 0 ? t.valueAtClick(t.firstMatch, notebook.firstMatchClick) : '',
       notebook.stableClick >= 0 ? t.valueAtClick(t.stable, notebook.stableClick) : '',
     ].filter(Boolean);
-    measures.forEach(([field, factor, yMax, format], i) => {
+    measures.forEach(([field, factor, format], i) => {
       const curve = this.curves[i];
       if (!curve) return;
       const points: [number, number][] = [];
@@ -353,8 +327,10 @@ export class NotebookView {
       );
       curve.plot.update({
         points,
-        xMax,
-        yMax,
+        xMax: scales.xMax,
+        xTick: scales.xTick,
+        yMax: scales.yMax[i] ?? 1,
+        yTick: scales.yTick[i] ?? 1,
         yFormat: format,
         firstMatch: notebook.firstMatchClick,
         stable: notebook.stableClick,
@@ -371,15 +347,10 @@ export class NotebookView {
 
   private showComparison(notebook: Notebook): void {
     const runs = notebook.compared;
-    const shown = JSON.stringify([notebook.comparedTotal, runs]);
+    const shown = JSON.stringify([notebook.comparedNote, runs]);
     if (shown === this.comparedShown) return;
     this.comparedShown = shown;
-    this.compareNote.textContent =
-      notebook.comparedTotal === 0
-        ? t.noRunOver
-        : notebook.comparedTotal > runs.length
-          ? t.lastRuns(runs.length, notebook.comparedTotal)
-          : t.runsOldestFirst;
+    this.compareNote.textContent = notebook.comparedNote;
     const figure = make('figure', 'notebook-plot');
     const legend = make('p', 'notebook-legend');
     [t.clicksToFirstMatch, t.clicksToStable].forEach((name, i) => {
@@ -396,6 +367,7 @@ export class NotebookView {
           values: [Math.max(0, run.firstMatchClick), Math.max(0, run.stableClick)],
         })),
         kBarColours,
+        notebook.comparedAxis,
       ),
     );
     this.bars.replaceChildren(figure);

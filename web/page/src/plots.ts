@@ -1,36 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The notebook's plots as SVG drawn here: a measure over the run's clicks with the first
-// match and stable clicks as dashed lines, and finished runs as pairs of bars. The axes
-// grow as the desktop's do (round maxima, at most 8 ticks across and 5 up), so a plot
-// changes its scale now and then rather than with every click. The plots scale with the
+// match and stable clicks as dashed lines, and finished runs as pairs of bars. The axes'
+// ranges and ticks are the engine's, the desktop's: a plot changes its scale now and then
+// rather than with every click. The plots scale with the
 // page: 360 units across are the drawing at 360 CSS pixels.
+import type { ValueAxis } from 'vantrel-engine';
 import { formatNumber } from './catalogue';
 
 const kNs = 'http://www.w3.org/2000/svg';
 export const kPlotWidth = 360;
 const kMargin = { left: 34, right: 8, top: 8, bottom: 20 };
 export const kMarkColours = { firstMatch: '#b36b00', stable: '#2e7d32' };
-
-// The smallest round number (1, 1.5, 2, 3, 4, 5, 6 or 8 times a power of ten) that is at
-// least `value`, and at least 1.
-export function niceCeiling(value: number): number {
-  if (value <= 1) return 1;
-  const power = 10 ** Math.floor(Math.log10(value));
-  for (const step of [1, 1.5, 2, 3, 4, 5, 6, 8, 10]) {
-    if (step * power >= value) return step * power;
-  }
-  return 10 * power;
-}
-
-// A round distance between ticks (1, 2 or 5 times a power of ten) that puts at most
-// `mostTicks` ticks after 0 on an axis from 0 to `max`.
-export function tickInterval(max: number, mostTicks: number): number {
-  const interval = 10 ** Math.floor(Math.log10(Math.max(max, 1e-9) / mostTicks));
-  for (const step of [1, 2, 5, 10]) {
-    if (max / (step * interval) <= mostTicks) return step * interval;
-  }
-  return 10 * interval;
-}
 
 // The ticks from 0 to `max`, `interval` apart.
 export function ticks(max: number, interval: number): number[] {
@@ -67,18 +47,19 @@ interface Axes {
   y: (value: number) => number;
 }
 
-// Grid lines and labels of both axes; the x axis's labels come from `xLabel`.
+// Grid lines and labels of both axes; the x axis's labels come from `xTicks`.
 function drawAxes(
   svg: SVGSVGElement,
   height: number,
   yMax: number,
+  yTick: number,
   yFormat: (value: number) => string,
   xTicks: { at: number; label: string }[],
   x: (value: number) => number,
 ): Axes {
   const bottom = height - kMargin.bottom;
   const y = (value: number): number => bottom - (value / yMax) * (bottom - kMargin.top);
-  for (const value of ticks(yMax, tickInterval(yMax, 5))) {
+  for (const value of ticks(yMax, yTick)) {
     svg.append(
       element('line', {
         x1: kMargin.left,
@@ -108,7 +89,9 @@ function drawAxes(
 export interface CurveOptions {
   points: [number, number][];
   xMax: number;
+  xTick: number;
   yMax: number;
+  yTick: number;
   yFormat: (value: number) => string;
   firstMatch: number; // -1: none
   stable: number; // -1: none
@@ -133,18 +116,26 @@ export class CurvePlot {
   }
 
   update(options: CurveOptions): void {
-    const scale = `${String(options.xMax)} ${String(options.yMax)}`;
+    const scale = [options.xMax, options.xTick, options.yMax, options.yTick].join(' ');
     if (scale !== this.scale) {
       this.scale = scale;
       const x = (click: number): number =>
         kMargin.left + (click / options.xMax) * (kPlotWidth - kMargin.left - kMargin.right);
-      const xTicks = ticks(options.xMax, tickInterval(options.xMax, 8)).map((at) => ({
+      const xTicks = ticks(options.xMax, options.xTick).map((at) => ({
         at,
         label: formatNumber(at),
       }));
       const axes = canvas(this.height);
       this.x = x;
-      this.y = drawAxes(axes, this.height, options.yMax, options.yFormat, xTicks, x).y;
+      this.y = drawAxes(
+        axes,
+        this.height,
+        options.yMax,
+        options.yTick,
+        options.yFormat,
+        xTicks,
+        x,
+      ).y;
       this.axes.replaceChildren(...axes.childNodes);
     }
     const { x, y } = this;
@@ -177,16 +168,18 @@ export interface BarGroup {
   values: [number, number];
 }
 
-// Pairs of bars (first match, stable) per run, each with its value over it.
-export function barPlot(groups: BarGroup[], colours: [string, string]): SVGSVGElement {
+// Pairs of bars (first match, stable) per run, each with its value over it, on `axis`.
+export function barPlot(
+  groups: BarGroup[],
+  colours: [string, string],
+  axis: ValueAxis,
+): SVGSVGElement {
   const height = 170;
-  const most = Math.max(0, ...groups.flatMap((group) => group.values));
-  const yMax = niceCeiling(Math.max(10, most + Math.floor(most / 8) + 1));
   const svg = canvas(height);
   const width = (kPlotWidth - kMargin.left - kMargin.right) / Math.max(1, groups.length);
   const x = (index: number): number => kMargin.left + (index + 0.5) * width;
   const xTicks = groups.map((group, index) => ({ at: index, label: group.label }));
-  const { y } = drawAxes(svg, height, yMax, (v) => formatNumber(v), xTicks, x);
+  const { y } = drawAxes(svg, height, axis.max, axis.step, (v) => formatNumber(v), xTicks, x);
   const bar = Math.min(18, width * 0.35);
   groups.forEach((group, index) => {
     group.values.forEach((value, which) => {

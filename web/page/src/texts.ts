@@ -4,7 +4,7 @@
 // help, the link addresses) come from the engine instead. The English texts are the keys
 // of the translations: translateTexts() puts each text's translation in its place, and
 // the sentences with numbers take their template from the catalogue when they are made.
-import { dateLocale, fill, formatNumber, tr, trN } from './catalogue';
+import { fill, formatDateTime, formatNumber, tr, trN } from './catalogue';
 
 const english = {
   title: 'Vantrel',
@@ -101,29 +101,14 @@ const english = {
     title: 'Lab notebook',
     close: 'Close',
     goal: 'Goal',
-    noRun: 'No run yet',
     run: 'Run',
-    byHand: 'by hand',
-    automatic: 'automatic',
-    started: 'started',
-    utc: 'UTC',
-    noGoal: 'No goal: press the light bulb for an idea.',
-    notes: {
-      notJudged:
-        'The program cannot judge these words: only you can end this run (Reached, key R).',
-      unreachable:
-        'No organism the genes can make meets this goal: only you can end this run (Reached, key R).',
-    },
     counters: ['Feeds', 'Shots', 'Clicks', 'First match', 'Stable'],
     noClick: '–',
-    byYou: ' (you)',
     onScreen: 'On screen',
     met: '✓',
     notMet: '✗',
     metWord: 'met',
     notMetWord: 'not met',
-    nothingToJudge: 'Nothing to judge without a goal.',
-    judgesNone: 'The program judges none of its words.',
     reached: {
       label: 'Reached',
       name: 'Say the goal is reached at this click (R)',
@@ -149,21 +134,6 @@ const english = {
     compareTitle: 'Finished runs by hand',
     clicksToFirstMatch: 'clicks to first match',
     clicksToStable: 'clicks to stable',
-    noMatch: 'no match',
-    notStable: 'not stable',
-    population: 'pop',
-    creativity: 'cr',
-    bonus: 'bonus',
-    noRunOver:
-      'No run is over yet. A run ends with a new gene pool, a load or a new idea, or when it is reached; then it shows here.',
-    lastRuns: (shown: number, total: number) =>
-      fill(
-        tr(
-          'The last %1 of %2 runs by hand. Automatic runs are under \u201cRun automatically\u201d.',
-        ),
-        formatNumber(shown),
-        formatNumber(total),
-      ),
     // A value at a click, and a plot's course from its first to its last value.
     valueAtClick: (value: string, click: number) =>
       fill(tr('%1 at click %2'), value, formatNumber(click)),
@@ -175,8 +145,6 @@ const english = {
         to,
         formatNumber(toClick),
       ),
-    runsOldestFirst:
-      'Runs by hand, oldest first. * a parameter changed during the run. Automatic runs are under \u201cRun automatically\u201d.',
   },
   // The automatic runs, in the words of the desktop's "Run automatically" page; each field
   // names the vantrel-lab option it stands for, whose words and limits it takes.
@@ -239,9 +207,6 @@ const english = {
     failed: (message: string) => fill(tr('A worker stopped: %1'), message),
     chartTitle: 'Clicks to stable per condition (automatic runs)',
     axis: 'clicks to stable',
-    condition: (number: number) => fill(tr('Condition %1'), formatNumber(number)),
-    stable: (stable: number, runs: number) =>
-      fill(tr('%1/%2 stable'), formatNumber(stable), formatNumber(runs)),
     box: (number: number, stable: number, runs: number, five: string) =>
       stable > 0
         ? fill(
@@ -294,14 +259,7 @@ const english = {
     where: 'this browser’s storage',
     refused: 'the browser refused it',
     // How the journal's messages name a run the page kept.
-    run: (started: number): string =>
-      fill(
-        tr('of the run started %1'),
-        new Date(started).toLocaleString(dateLocale(), {
-          dateStyle: 'medium',
-          timeStyle: 'medium',
-        }),
-      ),
+    run: (started: number): string => fill(tr('of the run started %1'), formatDateTime(started)),
     restoreLastRun: {
       label: 'Restore',
       name: 'Restore the population of the last program run (Alt+Shift+R)',

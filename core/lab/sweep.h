@@ -1,5 +1,5 @@
-#ifndef VANTREL_WEB_LAB_SWEEP_H_
-#define VANTREL_WEB_LAB_SWEEP_H_
+#ifndef VANTREL_LAB_SWEEP_H_
+#define VANTREL_LAB_SWEEP_H_
 
 #include <optional>
 #include <string>
@@ -8,6 +8,7 @@
 
 #include "lab/batch.h"
 #include "lab/lab_options.h"
+#include "lab/plot_axes.h"
 
 namespace vantrel {
 
@@ -22,8 +23,8 @@ struct SweepRecord {
   std::string csv_line;  // with its CR LF line end
 };
 
-// One condition's clicks to stable as a box plot draws them (whiskers from the fewest to
-// the most clicks), with how many of its runs were played and became stable.
+// One condition's clicks to stable as both faces' box plots draw them (whiskers from the
+// fewest to the most clicks), with how many of its runs were played and became stable.
 struct StableBox {
   int condition = 0;  // from 1
   int runs = 0;
@@ -33,11 +34,18 @@ struct StableBox {
   double median = 0;
   double q3 = 0;
   double high = 0;
+  // Its label under the plot, a line each: "Condition 2", "7/10 stable".
+  std::vector<std::string> label;
 };
+// One box per condition, in order.
+std::vector<StableBox> StableBoxes(const std::vector<ConditionResults>& results);
+// The box plot's value axis: round, and a little above the most clicks of any box.
+ValueAxis StableAxis(const std::vector<StableBox>& boxes);
 
-// A sweep of automatic runs as vantrel-lab plays it, for a page whose workers each play a
-// share: the same options, limits and refusals as the command line, the same runs for the
-// same seed, the same CSV lines. The options the command line has for its own machine
+// A sweep of automatic runs as vantrel-lab plays it, one run at a time, for a face whose
+// workers each play a share (the page's): the same options, limits and refusals as the command
+// line, the same runs for the same seed, the same CSV lines. The options the command line has for
+// its own machine
 // (--csv, --jobs, --shard, --quiet, --help) are refused: a page shares the runs itself.
 class LabSweep {
  public:
@@ -78,4 +86,4 @@ std::string SweepCsv(std::vector<SweepRecord> records);
 
 }  // namespace vantrel
 
-#endif  // VANTREL_WEB_LAB_SWEEP_H_
+#endif  // VANTREL_LAB_SWEEP_H_

@@ -1,4 +1,4 @@
-#include "web/lab_sweep.h"
+#include "lab/sweep.h"
 
 #include <gtest/gtest.h>
 
@@ -112,6 +112,7 @@ TEST(LabSweepTest, BoxesSpanEachConditionsClicksToStable) {
   EXPECT_EQ(boxes[1].median, 25);
   EXPECT_EQ(boxes[1].q3, 32.5);
   EXPECT_EQ(boxes[1].high, 40);
+  EXPECT_EQ(boxes[1].label, (std::vector<std::string>{"Condition 2", "4/5 stable"}));
   EXPECT_EQ(boxes[3].runs, 1);
   EXPECT_EQ(boxes[3].stable_runs, 0);
   EXPECT_EQ(boxes[3].high, 0);

@@ -1,4 +1,4 @@
-#include "web/lab_sweep.h"
+#include "lab/sweep.h"
 
 #include <algorithm>
 #include <string_view>
@@ -7,10 +7,14 @@
 #include "lab/decimal_text.h"
 #include "lab/goal_list.h"
 #include "language/catalogue.h"
+#include "language/numbers.h"
 
 namespace vantrel {
 
 namespace {
+
+// The context of the box plot's texts in the catalogues.
+constexpr std::string_view kBoxes = "vantrel::StableDistributionView";
 
 // Options of the command line that only make sense for one machine's processes and files.
 bool PageRefuses(std::string_view argument) {
@@ -65,19 +69,20 @@ std::vector<ConditionResults> LabSweep::Results(const std::vector<SweepRecord>& 
   std::vector<ConditionResults> results(plan_.conditions.size());
   for (const SweepRecord& record : records) {
     if (record.condition < 1 || record.condition > static_cast<int>(results.size())) continue;
-    ConditionResults& result = results[record.condition - 1];
-    ++result.runs;
-    if (record.reached) ++result.reached;
-    if (record.first_match_click) result.first_match_clicks.push_back(*record.first_match_click);
-    if (record.stable_click) result.stable_clicks.push_back(*record.stable_click);
+    results[record.condition - 1].Add(record.first_match_click, record.stable_click,
+                                      record.reached);
   }
   return results;
 }
 
 std::vector<StableBox> LabSweep::Boxes(const std::vector<SweepRecord>& records) const {
+  return StableBoxes(Results(records));
+}
+
+std::vector<StableBox> StableBoxes(const std::vector<ConditionResults>& results) {
   std::vector<StableBox> boxes;
   int number = 0;
-  for (const ConditionResults& result : Results(records)) {
+  for (const ConditionResults& result : results) {
     StableBox box;
     box.condition = ++number;
     box.runs = result.runs;
@@ -92,9 +97,20 @@ std::vector<StableBox> LabSweep::Boxes(const std::vector<SweepRecord>& records) 
       box.q3 = q.q3;
       box.high = *high;
     }
+    box.label = {Arg(Tr(kBoxes, "Condition %1"), {LocalNumber(std::to_string(box.condition))}),
+                 Arg(Tr(kBoxes, "%1/%2 stable"), {LocalNumber(std::to_string(box.stable_runs)),
+                                                  LocalNumber(std::to_string(box.runs))})};
     boxes.push_back(box);
   }
   return boxes;
+}
+
+ValueAxis StableAxis(const std::vector<StableBox>& boxes) {
+  int most = 0;
+  for (const StableBox& box : boxes) {
+    if (box.stable_runs > 0) most = std::max(most, static_cast<int>(box.high));
+  }
+  return RoundAxis(std::max(10, most + most / 10 + 1));
 }
 
 std::vector<std::string> LabSweep::Summary(const std::vector<SweepRecord>& records) const {
