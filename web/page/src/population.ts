@@ -14,10 +14,9 @@ import type {
 } from 'vantrel-engine';
 import { CaptionWriter } from './captions';
 import { onMenuRequest } from './context_menu';
-import { dialogOpen } from './dialog';
 import { kIdleBudget, whenIdle } from './idle';
 import { paintInvisibleHint } from './invisible_hint';
-import { takesTyping } from './keys';
+import type { Keymap } from './keymap';
 import { type PictureMaker, ThumbnailCache } from './thumbnails';
 import { trN } from './catalogue';
 import { texts } from './texts';
@@ -233,7 +232,6 @@ export class PopulationView {
       if (this.isOpen && (this.width !== this.drawnWidth || this.height !== this.drawnHeight))
         this.update();
     }).observe(this.scroller);
-    document.addEventListener('keydown', (event) => this.programKey(event));
   }
 
   get isOpen(): boolean {
@@ -569,15 +567,8 @@ export class PopulationView {
     else this.setSize((this.pinch.size * distance) / this.pinch.distance);
   }
 
-  // G opens the view (Escape closes it: panels.ts); never under a dialog or while the user types.
-  private programKey(event: KeyboardEvent): void {
-    // A view the page replaced when the language changed answers no more keys.
-    if (!this.element.isConnected) return;
-    if (dialogOpen() || takesTyping(event.target)) return;
-    if (event.ctrlKey || event.metaKey || event.altKey) return;
-    if (event.key === 'g' || event.key === 'G') {
-      event.preventDefault();
-      this.open();
-    }
+  // G opens the view (Escape closes it: panels.ts).
+  bindKeys(keymap: Keymap): void {
+    keymap.bind('G', () => this.open());
   }
 }
