@@ -108,6 +108,9 @@ export class PopulationView {
   // option's name was last read for.
   private readonly optionPool: Written<HTMLDivElement>[] = [];
   private readonly namedFor: string[] = [];
+  // The row and contents each option stands for since the last drawing.
+  private readonly holds: { row: number; key: string }[] = [];
+  private pendingNames = false;
   private geometry: GalleryGeometry;
   private shape: GalleryShape;
   private size: number;
@@ -517,13 +520,33 @@ export class PopulationView {
     option.attribute('data-row', String(row));
     option.attribute('aria-selected', String(selected));
     const key = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival].join('\n');
-    if (this.namedFor[slot] !== key) {
-      this.namedFor[slot] = key;
-      const tooltip = this.engine.tooltip(row);
-      option.attribute('aria-label', tooltip);
-      option.attribute('title', tooltip);
-    }
+    this.holds[slot] = { row, key };
+    // The selected option, which the screen reader reads out at once, is named now; the
+    // others once the page is idle, as a step moves the view to other organisms.
+    if (selected) this.name(slot);
+    else if (this.namedFor[slot] !== key) this.nameLater();
     place(option, boxes, at + kCellAt, layerTop);
+  }
+
+  // Names the option in `slot` after the organism it holds, when that changed.
+  private name(slot: number): void {
+    const held = this.holds[slot];
+    const option = this.optionPool[slot];
+    if (!held || !option || this.namedFor[slot] === held.key) return;
+    this.namedFor[slot] = held.key;
+    const tooltip = this.engine.tooltip(held.row);
+    option.attribute('aria-label', tooltip);
+    option.attribute('title', tooltip);
+  }
+
+  private nameLater(): void {
+    if (this.pendingNames) return;
+    this.pendingNames = true;
+    whenIdle(() => {
+      this.pendingNames = false;
+      const shown = this.options.element.childElementCount;
+      for (let slot = 0; slot < shown; slot += 1) this.name(slot);
+    });
   }
 
   private arrowKey(event: KeyboardEvent): void {
