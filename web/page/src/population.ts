@@ -521,9 +521,10 @@ export class PopulationView {
     option.attribute('aria-selected', String(selected));
     const key = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival].join('\n');
     this.holds[slot] = { row, key };
-    // The selected option, which the screen reader reads out at once, is named now; the
-    // others once the page is idle, as a step moves the view to other organisms.
-    if (selected) this.name(slot);
+    // The selected option, which the screen reader reads out at once, and an option never
+    // named are named now; the others once the page is idle, as a step moves the view to
+    // other organisms and would otherwise ask the engine for every tooltip in sight.
+    if (selected || this.namedFor[slot] === undefined) this.name(slot);
     else if (this.namedFor[slot] !== key) this.nameLater();
     place(option, boxes, at + kCellAt, layerTop);
   }
