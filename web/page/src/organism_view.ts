@@ -8,6 +8,7 @@ import { framedWithHint } from './invisible_hint';
 import { drawOrganism, kPictureSize } from './picture';
 import { showPictureMenu } from './picture_menus';
 import { texts } from './texts';
+import { Written } from './written';
 
 export class OrganismView {
   // The picture in its frame, and the health with its label.
@@ -17,7 +18,9 @@ export class OrganismView {
   readonly spoken: HTMLParagraphElement;
   private readonly canvas: HTMLCanvasElement;
   private readonly framed: ReturnType<typeof framedWithHint>;
-  private readonly value: HTMLSpanElement;
+  private readonly value: Written<HTMLSpanElement>;
+  private readonly words: Written<HTMLParagraphElement>;
+  private readonly label: Written<HTMLCanvasElement>;
 
   constructor(
     private readonly vantrel: VantrelEngineModule,
@@ -35,24 +38,28 @@ export class OrganismView {
     this.canvas = canvas;
     this.framed = framedWithHint(canvas);
     this.picture = this.framed.element;
-    this.value = document.createElement('span');
-    this.value.className = 'health-value';
+    const value = document.createElement('span');
+    value.className = 'health-value';
+    this.value = new Written(value);
     const label = document.createElement('span');
     label.textContent = `${texts.health} `;
-    this.health = [label, this.value];
+    this.health = [label, value];
     this.spoken = document.createElement('p');
-    this.spoken.className = 'visually-hidden';
+    this.spoken.className = 'visually-hidden spoken';
     this.spoken.setAttribute('aria-live', 'polite');
+    this.words = new Written(this.spoken);
+    this.label = new Written(canvas);
   }
 
   refresh(): void {
     const { engine, vantrel } = this;
     const selected = engine.selectedRow();
     const organism = selected > 0 ? engine.rows(selected, 1)[0] : undefined;
-    this.value.textContent = organism?.survival ?? '0';
+    // Written into the elements' own text nodes, which the browser lays out again alone.
+    this.value.text(organism?.survival ?? '0');
     const words = organism ? engine.organismWords() : texts.noOrganism;
-    this.canvas.setAttribute('aria-label', `${texts.organismPicture}: ${words}`);
-    this.spoken.textContent = words;
+    this.label.attribute('aria-label', `${texts.organismPicture}: ${words}`);
+    this.words.text(words);
     this.framed.show(organism !== undefined && vantrel.penInvisible(organism.dna));
     drawOrganism(this.canvas, engine, vantrel.pictureSide(kPictureSize, window.devicePixelRatio));
   }

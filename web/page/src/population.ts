@@ -394,10 +394,15 @@ export class PopulationView {
       this.captions ??= new CaptionWriter(context);
       painted = this.drawPictures(context, rows, first, boxes, selected, side, waiting);
       // The captions after all the pictures, so that the canvas's text state is set a few
-      // times a drawing rather than at every caption.
+      // times a drawing rather than at every caption. A caption comes with its picture (and
+      // the selected one's at once): a step that moves the view elsewhere writes one
+      // caption, and the rest come with the pictures drawn when the page is idle.
+      const waits = new Set(waiting);
       this.captions.writeAll(
-        rows.map((organism, i) => {
+        rows.flatMap((organism, i) => {
           const at = i * kBoxNumbers;
+          const isSelected = first + i + 1 === selected;
+          if (!isSelected && waits.has(organism.dna)) return [];
           return {
             id: organism.id,
             survival: `${texts.population.survivalMark}${organism.survival}`,
@@ -407,7 +412,7 @@ export class PopulationView {
               width: boxes[at + kLabelAt + 2] ?? 0,
               height: kLabelHeight,
             },
-            selected: first + i + 1 === selected,
+            selected: isSelected,
           };
         }),
       );
