@@ -4,29 +4,25 @@
 // which the views made before give up with their keys when the page is made again.
 import type { Change, Engine, VantrelEngineModule } from 'vantrel-engine';
 import { AdvancedOptions } from './advanced';
-import { AutoRunPanel } from './autoruns';
-import { startAutoRunWorker } from 'autorun-workers';
 import { Controller } from './controller';
-import { dialogOpen, showMessage } from './dialog';
+import { showMessage } from './dialog';
 import { showExperiments } from './experiments';
 import { makeFilePicker, saveTable, saveWorkbook } from './files';
 import type { TableReader } from './files';
 import { switchControls } from './focus_handoff';
 import { OrganismGrid } from './grid';
 import type { PageJournal } from './journal';
-import { Keymap } from './keymap';
-import { takesTyping } from './keys';
 import { languageChoice } from './language_choice';
 import { NotebookView } from './notebook';
+import { notebookAutoRuns } from './notebook_auto_runs';
 import { OrganismView } from './organism_view';
+import { pageKeys } from './page_keys';
 import { type ActionName, kViewParts, pageActions, type ViewName } from './page_actions';
-import { bindEscape } from './panels';
 import { ParameterBoxes } from './parameters';
 import { showPictureMenu } from './picture_menus';
 import { PopulationView } from './population';
 import { setRunsFileName } from './runs_export';
 import { sharePopulation } from './share';
-import { timeStep } from './step_timing';
 import { tableReader } from './table_reader';
 import { texts } from './texts';
 import { FamilyTreeView } from './tree';
@@ -141,22 +137,7 @@ export function makePage(
     });
   };
 
-  // The automatic runs, part of the lab notebook as on the desktop; their runs join its
-  // run table.
-  const autoRuns = new AutoRunPanel(
-    vantrel,
-    () => startAutoRunWorker(compiled),
-    () => engine.goalList(),
-  );
-  const autoRunsButton = button(texts.autoruns.open, texts.autoruns.open, () => autoRuns.open());
-  autoRunsButton.id = 'autoruns-open';
-  autoRunsButton.setAttribute('aria-controls', autoRuns.element.id);
-  notebook.automaticRuns.append(autoRunsButton);
-  autoRuns.onRunsFinished = ({ csv }) => {
-    const joined = engine.addRuns(csv);
-    if (joined.count > 0) autoRuns.noteJoined(joined.first, joined.first + joined.count - 1);
-    notebook.update();
-  };
+  const autoRuns = notebookAutoRuns(vantrel, compiled, engine, notebook);
 
   const advanced = new AdvancedOptions({
     grid,
@@ -223,21 +204,7 @@ export function makePage(
   for (const [name, shows] of Object.entries(kViewParts))
     controller.addView({ shows, refresh: refresh[name as ViewName] });
 
-  // The program's keys, quiet under a dialog and while the user types. A step asked for by
-  // a key is timed with the frame that shows it.
-  const keymap = new Keymap((event) => dialogOpen() || takesTyping(event.target));
-  for (const [name, action] of Object.entries(controller.actions) as [
-    ActionName,
-    typeof controller.actions.feed,
-  ][])
-    if (action.keys)
-      keymap.bind(action.keys, (event) => void timeStep(event.timeStamp, () => act(name)));
-  keymap.bind('Alt+Shift+R', restoreLastRun);
-  population.bindKeys(keymap);
-  tree.bindKeys(keymap);
-  notebook.bindKeys(keymap);
-  bindEscape(keymap);
-  keymap.listen(document);
+  const keymap = pageKeys({ controller, restoreLastRun, panels: [population, tree, notebook] });
 
   app.replaceChildren(
     section(
