@@ -95,6 +95,45 @@ test('Dutch chosen by keyboard keeps the population, its history and the focus',
   assert.equal(await page.getByText(/^9 organismen$/).isVisible(), false);
 });
 
+test('after two switches of language each key acts once, and no key listener is left behind', async () => {
+  const { context, page } = await open('en-GB');
+  // The document's keydown listeners, as the browser's developer tools list them.
+  const keyListeners = async () => {
+    const client = await context.newCDPSession(page);
+    const { result } = await client.send('Runtime.evaluate', {
+      expression: 'document',
+    });
+    const { listeners } = await client.send('DOMDebugger.getEventListeners', {
+      objectId: result.objectId,
+    });
+    await client.detach();
+    return listeners.filter((listener) => listener.type === 'keydown').length;
+  };
+  const before = await keyListeners();
+  for (const key of ['g', 'l']) await page.keyboard.press(key);
+  for (const code of ['de', 'en']) {
+    await page.selectOption('#language', code);
+    await page.waitForFunction((lang) => document.documentElement.lang === lang, code);
+  }
+  assert.equal(await keyListeners(), before);
+  // The notebook's counters (feeds, shots, clicks) count each step once.
+  const counters = async () =>
+    (await page.locator('.notebook-counters dd').allTextContents()).slice(0, 3);
+  await page.locator('#picture-1').click();
+  for (const key of ['f', 's']) await page.keyboard.press(key);
+  assert.deepEqual(await counters(), ['1', '1', '2']);
+  await page.keyboard.press('Control+z');
+  assert.deepEqual(await counters(), ['1', '0', '1']);
+  // Escape closes one panel: the population view, which holds the focus; then the notebook.
+  const views = [page.getByText(/^9 organisms$/), page.locator('.notebook-counters')];
+  const shown = () => Promise.all(views.map((view) => view.isVisible()));
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await shown(), [false, true]);
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await shown(), [false, false]);
+  await context.close();
+});
+
 test('the choice is remembered across a reload, over the browser’s preference', async () => {
   const { page } = german;
   // Remembered across a reload, over the browser's preference.

@@ -5,9 +5,12 @@
 // event to the end of the frame's drawing, as the page measures it (step_timing.ts). With
 // --floor, the same measure on a page that does next to nothing at a key (new pixels in a
 // 350 x 350 canvas, a new number in a paragraph): what the browser itself takes on this
-// machine from a key to the end of a frame, whatever the page. Run by hand:
+// machine from a key to the end of a frame, whatever the page. With --against-floor, the
+// page and the floor page in one run, taking turns every ten keys so that both see the
+// same machine, and the ratio of their medians. Run by hand:
 //   node tests/web/measure_steps.mjs build/web/site [shots] [--table-only] [notebook]
 //   node tests/web/measure_steps.mjs --floor [shots]
+//   node tests/web/measure_steps.mjs build/web/site [shots] --against-floor
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
@@ -20,14 +23,16 @@ import { startThousand } from './thousand.mjs';
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
 
-const options = new Set(['--table-only', '--floor']);
+const options = new Set(['--table-only', '--floor', '--against-floor']);
 const args = process.argv.slice(2).filter((arg) => !options.has(arg));
-const floor = process.argv.includes('--floor');
-const withView = !floor && !process.argv.includes('--table-only');
-const site = floor ? writeFloorPage() : (args[0] ?? 'build/web/site');
-const shots = Number((floor ? args[0] : args[1]) ?? 200);
-const withNotebook = !floor && args[2] === 'notebook';
+const floorOnly = process.argv.includes('--floor');
+const againstFloor = process.argv.includes('--against-floor');
+const withView = !floorOnly && !process.argv.includes('--table-only');
+const site = args[floorOnly ? -1 : 0] ?? 'build/web/site';
+const shots = Number((floorOnly ? args[0] : args[1]) ?? 200);
+const withNotebook = !floorOnly && args[2] === 'notebook';
 const kPause = 50; // milliseconds
+const kTurn = 10; // keys on one page before the other's turn
 
 // A folder holding the floor page, timed by the page's own step_timing.ts.
 function writeFloorPage() {
@@ -57,49 +62,98 @@ document.addEventListener('keydown', (event) =>
   return folder;
 }
 
-const { server, address } = await serveSite(site);
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
-try {
-  const page = await browser.newPage({
-    viewport: { width: 1280, height: 800 },
-  });
+// The median and the 10th and 90th percentiles of `times`.
+function spread(times) {
+  const sorted = [...times].sort((a, b) => a - b);
+  const at = (share) => sorted[Math.min(sorted.length - 1, Math.floor(share * sorted.length))];
+  return { median: at(0.5), low: at(0.1), high: at(0.9) };
+}
+
+const described = (times) => {
+  const { median, low, high } = spread(times);
+  return (
+    `${times.length} keys: median ${median.toFixed(2)} ms ` +
+    `(10% ${low.toFixed(2)}, 90% ${high.toFixed(2)} ms)`
+  );
+};
+
+// A page to press keys on, and how many of its steps have been measured so far.
+async function openPage(browser, address, prepare) {
+  const page = await browser.newPage({ viewport: { width: 1280, height: 800 } });
   await page.goto(address);
-  if (!floor) await startThousand(page);
-  if (withView) await page.keyboard.press('g');
-  if (withNotebook) await page.keyboard.press('l');
-  // A pause after each key, as a person leaves: keys sent back to back queue up behind
-  // one another, and each one's time would include the wait for those before it. The key
-  // is let go halfway, as a person's finger is, not at once as press() does: Chromium holds
-  // a page's messages back after an input event until its next frame, and a key let go at
-  // once often arrives just after the step's frame, when the measure's message is still
-  // on its way, which then waits for one frame more (a tenth of the keys with the view).
-  for (let i = 0; i < shots; i += 1) {
+  await prepare(page);
+  return page;
+}
+
+// Presses S `count` times on `page`, a pause after each key, as a person leaves: keys sent
+// back to back queue up behind one another, and each one's time would include the wait
+// for those before it. The key is let go halfway, as a person's finger is, not at once as
+// press() does: Chromium holds a page's messages back after an input event until its next
+// frame, and a key let go at once often arrives just after the step's frame, when the
+// measure's message is still on its way, which then waits for one frame more.
+async function press(page, count) {
+  await page.bringToFront();
+  for (let i = 0; i < count; i += 1) {
     await page.keyboard.down('s');
     await page.waitForTimeout(kPause / 2);
     await page.keyboard.up('s');
     await page.waitForTimeout(kPause / 2);
   }
+}
+
+// The times measured on `page`, once all `count` are there.
+async function measured(page, count) {
   await page.waitForFunction(
-    (count) => performance.getEntriesByName('vantrel-step').length >= count,
-    shots,
+    (expected) => performance.getEntriesByName('vantrel-step').length >= expected,
+    count,
   );
-  const times = await page.evaluate(() =>
+  return page.evaluate(() =>
     performance.getEntriesByName('vantrel-step').map((entry) => entry.duration),
   );
-  times.sort((a, b) => a - b);
-  const at = (share) => times[Math.min(times.length - 1, Math.floor(share * times.length))];
-  console.log(
-    `${floor ? 'floor page, a key' : 'shot at 1,000 organisms'}` +
-      `${withView ? ' with the population view' : ''}` +
-      `${withNotebook ? ', notebook open' : ''}, ` +
-      `${times.length} keys: median ${at(0.5).toFixed(2)} ms ` +
-      `(10% ${at(0.1).toFixed(2)}, 90% ${at(0.9).toFixed(2)} ms)`,
-  );
+}
+
+const floorFolder = floorOnly || againstFloor ? writeFloorPage() : undefined;
+const served = [];
+const serve = async (folder) => {
+  const one = await serveSite(folder);
+  served.push(one.server);
+  return one.address;
+};
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+try {
+  const pages = [];
+  if (!floorOnly) {
+    const page = await openPage(browser, await serve(site), async (opened) => {
+      await startThousand(opened);
+      if (withView) await opened.keyboard.press('g');
+      if (withNotebook) await opened.keyboard.press('l');
+    });
+    pages.push({ page, name: 'shot at 1,000 organisms' });
+  }
+  if (floorFolder)
+    pages.push({
+      page: await openPage(browser, await serve(floorFolder), async () => {}),
+      name: 'floor page, a key',
+    });
+  for (let done = 0; done < shots; done += kTurn)
+    for (const { page } of pages) await press(page, Math.min(kTurn, shots - done));
+  const results = [];
+  for (const { page, name } of pages) {
+    const times = await measured(page, shots);
+    results.push(spread(times).median);
+    const what =
+      page === pages[0].page && !floorOnly
+        ? `${name}${withView ? ' with the population view' : ''}${withNotebook ? ', notebook open' : ''}`
+        : name;
+    console.log(`${what}, ${described(times)}`);
+  }
+  if (results.length === 2)
+    console.log(`ratio of the medians: ${(results[0] / results[1]).toFixed(2)}x the floor`);
 } finally {
   await browser.close();
-  server.close();
-  if (floor) rmSync(site, { recursive: true });
+  for (const server of served) server.close();
+  if (floorFolder) rmSync(floorFolder, { recursive: true });
 }

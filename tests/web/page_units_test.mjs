@@ -675,3 +675,76 @@ test('a step’s measure counts the drawing its frame does', async () => {
     'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads, memory for a big load, captions, the step measure',
   );
 });
+
+// The program's keys by name, as the page binds them: a letter with or without Shift,
+// Command for Ctrl, Alt+Shift+R by the key's place; nothing else with Alt.
+test('a key press is named as the page binds its keys', async () => {
+  const { keyName } = await pageModule('keys.ts');
+  const press = (key, more = {}) => ({
+    key,
+    code: '',
+    ctrlKey: false,
+    metaKey: false,
+    shiftKey: false,
+    altKey: false,
+    ...more,
+  });
+  for (const [event, name] of [
+    [press('s'), 'S'],
+    [press('S', { shiftKey: true }), 'S'],
+    [press('Escape'), 'Escape'],
+    [press('z', { ctrlKey: true }), 'Control+Z'],
+    [press('z', { metaKey: true }), 'Control+Z'],
+    [press('Z', { ctrlKey: true, shiftKey: true }), 'Control+Shift+Z'],
+    [press('y', { ctrlKey: true }), 'Control+Y'],
+    [press('®', { altKey: true, shiftKey: true, code: 'KeyR' }), 'Alt+Shift+R'],
+    [press('ArrowLeft', { altKey: true }), 'Alt+ArrowLeft'],
+    [press('f', { altKey: true }), undefined],
+    [press('z', { altKey: true, ctrlKey: true }), undefined],
+  ])
+    assert.equal(keyName(event), name, JSON.stringify(event));
+});
+
+// One step refreshes each view once, and only the views that show what it changed: the
+// page's own actions and view table through its controller, on the engine itself.
+test('one step refreshes each view once', async () => {
+  const vantrel = await loadEngineModule(
+    process.argv[2] ?? new URL('../../build/wasm/web/vantrel_engine.mjs', import.meta.url).pathname,
+  );
+  const { Controller } = await pageModule('controller.ts');
+  const { kViewParts, pageActions } = await pageModule('page_actions.ts');
+  const { makeTable } = await import('./make_table.mjs');
+  const engine = new vantrel.Engine();
+  const controller = new Controller(
+    pageActions({ engine, commitParameters: () => {}, showIdea: () => {} }),
+  );
+  let refreshes = {};
+  for (const [name, shows] of Object.entries(kViewParts))
+    controller.addView({
+      shows,
+      refresh: () => (refreshes[name] = (refreshes[name] ?? 0) + 1),
+    });
+  const organismViews = { grid: 1, population: 1, tree: 1, organism: 1 };
+  const everyStep = { buttons: 1, notebook: 1, journal: 1 };
+  for (const [step, take, refreshed] of [
+    ['a shot', () => controller.act('shoot'), { ...organismViews, ...everyStep }],
+    [
+      'an undo, which takes back the parameters too',
+      () => controller.act('undo'),
+      { ...organismViews, ...everyStep, parameters: 1 },
+    ],
+    ['a selection', () => controller.show(engine.selectRow(3)), { ...organismViews, ...everyStep }],
+    [
+      'a load',
+      () => controller.show(engine.loadTable(new Uint8Array(makeTable(20)), 'twenty.str').change),
+      { ...organismViews, ...everyStep },
+    ],
+    ['a new gene pool', () => controller.act('newGenePool'), { ...organismViews, ...everyStep }],
+    ['a redo with nothing to redo (not enabled)', () => controller.act('redo'), {}],
+  ]) {
+    refreshes = {};
+    take();
+    assert.deepEqual(refreshes, refreshed, step);
+  }
+  engine.delete();
+});

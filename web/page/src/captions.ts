@@ -54,7 +54,9 @@ export class CaptionWriter {
   // text (each change is a call into the browser, the font's a parse of its text).
   writeAll(captions: readonly Caption[]): void {
     const context = this.context;
-    context.font = kFont;
+    // Set only when it differs (a new canvas size resets it): setting a font, even the
+    // same, has the browser work out the page's style in the middle of a step's writing.
+    if (context.font !== kFont) context.font = kFont;
     context.textBaseline = 'alphabetic';
     const parts = [
       { align: 'left', colour: kColours.id, selected: false },

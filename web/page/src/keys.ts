@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's keys, as the desktop binds them: F feeds, S shoots, N starts a new gene
-// pool, R says the goal is reached, Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. None acts
-// while the user types.
-
-export type KeyAction = 'feed' | 'shoot' | 'newGenePool' | 'reached' | 'undo' | 'redo';
+// The program's keys by name, as aria-keyshortcuts writes them: "F", "Control+Z",
+// "Control+Shift+Z", "Alt+Shift+R", "Alt+ArrowLeft", "Escape". None acts while the user
+// types.
 
 interface KeyPress {
   key: string;
@@ -14,22 +12,19 @@ interface KeyPress {
   altKey: boolean;
 }
 
-// The action a key press asks for, if any. Command stands in for Ctrl on a Mac.
-export function programKey(press: KeyPress): KeyAction | undefined {
-  if (press.altKey) return undefined;
-  const key = press.key.toLowerCase();
-  if (press.ctrlKey || press.metaKey) {
-    if (key === 'z') return press.shiftKey ? 'redo' : 'undo';
-    if (key === 'y' && !press.shiftKey) return 'redo';
-    return undefined;
+// The name of a key press among the program's keys, if it can be one. Command stands in
+// for Ctrl on a Mac; a key without Ctrl is the same key with Shift (F and Shift+F feed).
+// Alt+Shift+R goes by the key's place, as Alt changes the character on a Mac.
+export function keyName(press: KeyPress): string | undefined {
+  const command = press.ctrlKey || press.metaKey;
+  const key = press.key.length === 1 ? press.key.toUpperCase() : press.key;
+  if (press.altKey) {
+    if (command) return undefined;
+    if (press.shiftKey) return press.code === 'KeyR' ? 'Alt+Shift+R' : undefined;
+    return key === 'ArrowLeft' ? 'Alt+ArrowLeft' : undefined;
   }
-  const plain: Record<string, KeyAction> = {
-    f: 'feed',
-    s: 'shoot',
-    n: 'newGenePool',
-    r: 'reached',
-  };
-  return plain[key];
+  if (command) return `Control+${press.shiftKey ? 'Shift+' : ''}${key}`;
+  return key;
 }
 
 // Input types that take no typing: a key there still belongs to the program.
@@ -51,12 +46,4 @@ export function takesTyping(target: EventTarget | null): boolean {
   if (target.isContentEditable) return true;
   if (target instanceof HTMLTextAreaElement || target instanceof HTMLSelectElement) return true;
   return target instanceof HTMLInputElement && !kNoTyping.has(target.type);
-}
-
-// Alt+Shift+R restores the last run (the desktop's Ctrl+Shift+R reloads a browser's page).
-// By the key's place, as Alt changes the character on a Mac.
-export function isRestoreKey(press: KeyPress): boolean {
-  return (
-    press.altKey && press.shiftKey && !press.ctrlKey && !press.metaKey && press.code === 'KeyR'
-  );
 }

@@ -6,8 +6,7 @@
 // screen, the whole screen on a narrow one; L opens it, Escape or Close closes it.
 import { closePanel, openPanel } from './panels';
 import type { ComparedRun, Engine, Notebook } from 'vantrel-engine';
-import { dialogOpen } from './dialog';
-import { takesTyping } from './keys';
+import type { Keymap } from './keymap';
 import { barPlot, CurvePlot, kMarkColours } from './plots';
 import { downloadRunsCsv, downloadRunsWorkbook } from './runs_export';
 import { switchControls } from './focus_handoff';
@@ -169,25 +168,17 @@ export class NotebookView {
       this.compareDetails,
     );
     this.makeCurves();
-    document.addEventListener('keydown', (event) => this.programKey(event));
   }
 
-  // L opens the notebook (Escape closes it: panels.ts), and Ctrl+E exports the runs while it is open,
-  // as in the desktop's notebook window; never under a dialog or while the user types.
-  private programKey(event: KeyboardEvent): void {
-    // A view the page replaced when the language changed answers no more keys.
-    if (!this.element.isConnected) return;
-    if (dialogOpen() || takesTyping(event.target) || event.altKey || event.shiftKey) return;
-    const key = event.key.toLowerCase();
-    if (event.ctrlKey || event.metaKey) {
-      if (key === 'e' && this.isOpen) {
-        event.preventDefault();
-        downloadRunsCsv(this.engine);
-      }
-    } else if (key === 'l') {
-      event.preventDefault();
-      this.open();
-    }
+  // L opens the notebook (Escape closes it: panels.ts), and Ctrl+E exports the runs while
+  // it is open, as in the desktop's notebook window.
+  bindKeys(keymap: Keymap): void {
+    keymap.bind('L', () => this.open());
+    keymap.bind(
+      'Control+E',
+      () => downloadRunsCsv(this.engine),
+      () => this.isOpen,
+    );
   }
 
   get isOpen(): boolean {

@@ -3,9 +3,8 @@
 // runs) can be open together; Escape closes one at a time: the panel that holds the
 // focus, else the one opened last. Never under a dialog or a menu, nor while the user
 // types. On a narrow screen, where each fills it, the one opened last lies on top.
-import { dialogOpen } from './dialog';
 import { menuOpen } from './context_menu';
-import { takesTyping } from './keys';
+import type { Keymap } from './keymap';
 
 interface Panel {
   element: HTMLElement;
@@ -57,11 +56,12 @@ export function panelForEscape(target: EventTarget | null): Panel | undefined {
   return holder ?? live.at(-1);
 }
 
-document.addEventListener('keydown', (event) => {
-  if (event.key !== 'Escape' || event.ctrlKey || event.metaKey || event.altKey) return;
-  if (dialogOpen() || menuOpen() || takesTyping(event.target)) return;
-  const panel = panelForEscape(event.target);
-  if (!panel) return;
-  event.preventDefault();
-  panel.close();
-});
+// Escape closes the panel that holds the focus, else the one opened last; never under a
+// menu (the dialogs and typing keep every key: keymap.ts).
+export function bindEscape(keymap: Keymap): void {
+  keymap.bind(
+    'Escape',
+    (event) => panelForEscape(event.target)?.close(),
+    (event) => !menuOpen() && panelForEscape(event.target) !== undefined,
+  );
+}

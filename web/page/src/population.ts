@@ -14,10 +14,9 @@ import type {
 } from 'vantrel-engine';
 import { CaptionWriter } from './captions';
 import { onMenuRequest } from './context_menu';
-import { dialogOpen } from './dialog';
 import { kIdleBudget, whenIdle } from './idle';
 import { paintInvisibleHint } from './invisible_hint';
-import { takesTyping } from './keys';
+import type { Keymap } from './keymap';
 import { type PictureMaker, ThumbnailCache } from './thumbnails';
 import { trN } from './catalogue';
 import { texts } from './texts';
@@ -109,6 +108,9 @@ export class PopulationView {
   // option's name was last read for.
   private readonly optionPool: Written<HTMLDivElement>[] = [];
   private readonly namedFor: string[] = [];
+  // The row and contents each option stands for since the last drawing.
+  private readonly holds: { row: number; key: string }[] = [];
+  private pendingNames = false;
   private geometry: GalleryGeometry;
   private shape: GalleryShape;
   private size: number;
@@ -233,7 +235,6 @@ export class PopulationView {
       if (this.isOpen && (this.width !== this.drawnWidth || this.height !== this.drawnHeight))
         this.update();
     }).observe(this.scroller);
-    document.addEventListener('keydown', (event) => this.programKey(event));
   }
 
   get isOpen(): boolean {
@@ -393,10 +394,15 @@ export class PopulationView {
       this.captions ??= new CaptionWriter(context);
       painted = this.drawPictures(context, rows, first, boxes, selected, side, waiting);
       // The captions after all the pictures, so that the canvas's text state is set a few
-      // times a drawing rather than at every caption.
+      // times a drawing rather than at every caption. A caption comes with its picture (and
+      // the selected one's at once): a step that moves the view elsewhere writes one
+      // caption, and the rest come with the pictures drawn when the page is idle.
+      const waits = new Set(waiting);
       this.captions.writeAll(
-        rows.map((organism, i) => {
+        rows.flatMap((organism, i) => {
           const at = i * kBoxNumbers;
+          const isSelected = first + i + 1 === selected;
+          if (!isSelected && waits.has(organism.dna)) return [];
           return {
             id: organism.id,
             survival: `${texts.population.survivalMark}${organism.survival}`,
@@ -406,7 +412,7 @@ export class PopulationView {
               width: boxes[at + kLabelAt + 2] ?? 0,
               height: kLabelHeight,
             },
-            selected: first + i + 1 === selected,
+            selected: isSelected,
           };
         }),
       );
@@ -519,13 +525,34 @@ export class PopulationView {
     option.attribute('data-row', String(row));
     option.attribute('aria-selected', String(selected));
     const key = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival].join('\n');
-    if (this.namedFor[slot] !== key) {
-      this.namedFor[slot] = key;
-      const tooltip = this.engine.tooltip(row);
-      option.attribute('aria-label', tooltip);
-      option.attribute('title', tooltip);
-    }
+    this.holds[slot] = { row, key };
+    // The selected option, which the screen reader reads out at once, and an option never
+    // named are named now; the others once the page is idle, as a step moves the view to
+    // other organisms and would otherwise ask the engine for every tooltip in sight.
+    if (selected || this.namedFor[slot] === undefined) this.name(slot);
+    else if (this.namedFor[slot] !== key) this.nameLater();
     place(option, boxes, at + kCellAt, layerTop);
+  }
+
+  // Names the option in `slot` after the organism it holds, when that changed.
+  private name(slot: number): void {
+    const held = this.holds[slot];
+    const option = this.optionPool[slot];
+    if (!held || !option || this.namedFor[slot] === held.key) return;
+    this.namedFor[slot] = held.key;
+    const tooltip = this.engine.tooltip(held.row);
+    option.attribute('aria-label', tooltip);
+    option.attribute('title', tooltip);
+  }
+
+  private nameLater(): void {
+    if (this.pendingNames) return;
+    this.pendingNames = true;
+    whenIdle(() => {
+      this.pendingNames = false;
+      const shown = this.options.element.childElementCount;
+      for (let slot = 0; slot < shown; slot += 1) this.name(slot);
+    });
   }
 
   private arrowKey(event: KeyboardEvent): void {
@@ -569,15 +596,8 @@ export class PopulationView {
     else this.setSize((this.pinch.size * distance) / this.pinch.distance);
   }
 
-  // G opens the view (Escape closes it: panels.ts); never under a dialog or while the user types.
-  private programKey(event: KeyboardEvent): void {
-    // A view the page replaced when the language changed answers no more keys.
-    if (!this.element.isConnected) return;
-    if (dialogOpen() || takesTyping(event.target)) return;
-    if (event.ctrlKey || event.metaKey || event.altKey) return;
-    if (event.key === 'g' || event.key === 'G') {
-      event.preventDefault();
-      this.open();
-    }
+  // G opens the view (Escape closes it: panels.ts).
+  bindKeys(keymap: Keymap): void {
+    keymap.bind('G', () => this.open());
   }
 }

@@ -8,8 +8,7 @@
 // (Alt+Left) returns.
 import { closePanel, openPanel } from './panels';
 import type { Engine, FamilyTree, FamilyTreeTexts, TreeCard } from 'vantrel-engine';
-import { dialogOpen } from './dialog';
-import { takesTyping } from './keys';
+import type { Keymap } from './keymap';
 import { ThumbnailCache } from './thumbnails';
 import { texts } from './texts';
 
@@ -83,7 +82,6 @@ export class FamilyTreeView {
       const card = (event.target as HTMLElement).closest('button[data-serial]');
       if (card instanceof HTMLElement) this.cardClicked(Number(card.dataset.serial));
     });
-    document.addEventListener('keydown', (event) => this.programKey(event));
   }
 
   get isOpen(): boolean {
@@ -270,21 +268,13 @@ export class FamilyTreeView {
     return legend;
   }
 
-  // T opens the tree (Escape closes it: panels.ts), Alt+Left goes back; never under a
-  // dialog or while the user types.
-  private programKey(event: KeyboardEvent): void {
-    // A view the page replaced when the language changed answers no more keys.
-    if (!this.element.isConnected) return;
-    if (dialogOpen() || takesTyping(event.target)) return;
-    if (event.altKey && event.key === 'ArrowLeft' && this.isOpen && this.back.length > 0) {
-      event.preventDefault();
-      this.goBack();
-      return;
-    }
-    if (event.ctrlKey || event.metaKey || event.altKey) return;
-    if (event.key === 't' || event.key === 'T') {
-      event.preventDefault();
-      this.open();
-    }
+  // T opens the tree (Escape closes it: panels.ts), Alt+Left goes back while it can.
+  bindKeys(keymap: Keymap): void {
+    keymap.bind('T', () => this.open());
+    keymap.bind(
+      'Alt+ArrowLeft',
+      () => this.goBack(),
+      () => this.isOpen && this.back.length > 0,
+    );
   }
 }
