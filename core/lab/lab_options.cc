@@ -155,7 +155,7 @@ struct Parser {
 };
 
 bool TakesValue(std::string_view name) {
-  return name != "--help" && name != "-h" && name != "--quiet";
+  return name != "--help" && name != "-h" && name != "--quiet" && name != "--summarize";
 }
 
 }  // namespace
@@ -186,6 +186,16 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
       }
       if (name == "--quiet") {
         o.quiet = true;
+      } else if (name == "--summarize") {
+        // The files are every argument after it up to the next option.
+        o.summarize = true;
+        while (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+          o.summarize_files.emplace_back(args[++i]);
+        }
+        if (o.summarize_files.empty()) {
+          parsed.error = Says(name, "no file to summarize");
+          return parsed;
+        }
       } else {
         o.help = true;
       }
@@ -201,7 +211,7 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
     parsed.error = parser.Take(name, value);
     if (!parsed.error.empty()) return parsed;
   }
-  if (o.help) return parsed;
+  if (o.help || o.summarize) return parsed;
   if (o.goals.empty()) {
     parsed.error = Says("--goal", "missing (for example --goal shape=square,spokes=yes)");
     return parsed;

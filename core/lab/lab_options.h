@@ -31,7 +31,10 @@ struct LabOptions {
   int shard = 1;         // this share, from 1
   int shards = 1;        // of so many
   bool help = false;
-  bool quiet = false;                // no progress bar
+  bool quiet = false;  // no progress bar
+  // --summarize FILE...: summarize these runs files (PoolRunsFiles) and play nothing.
+  bool summarize = false;
+  std::vector<std::string> summarize_files;
   std::optional<Language> language;  // --lang; without it the environment's
 };
 
