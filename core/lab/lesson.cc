@@ -233,6 +233,23 @@ std::string LessonFragment(std::string_view compressed) {
   return "#lesson=" + Base64UrlEncode(compressed);
 }
 
+std::string CleanPupilName(std::string_view name) {
+  std::string clean;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) clean += c;
+  }
+  const std::size_t first = clean.find_first_not_of(' ');
+  clean = first == std::string::npos ? std::string() : clean.substr(first);
+  if (clean.size() > kMaxPupilNameBytes) {
+    std::size_t end = kMaxPupilNameBytes;
+    while (end > 0 && (static_cast<unsigned char>(clean[end]) & 0xC0) == 0x80) --end;
+    clean.resize(end);
+  }
+  while (!clean.empty() && clean.back() == ' ') clean.pop_back();
+  return clean;
+}
+
 std::string NotALessonMessage() {
   return Tr("Lesson", "This link does not hold a Vantrel lesson.");
 }

@@ -69,6 +69,11 @@ std::optional<std::string_view> LessonLinkData(std::string_view link);
 // The link's fragment for the compressed lesson: "#lesson=" and the base64url of the bytes.
 std::string LessonFragment(std::string_view compressed);
 
+// A pupil's name as runs keep it: control characters dropped, spaces at either end trimmed,
+// at most kMaxPupilNameBytes (whole UTF-8 characters).
+inline constexpr std::size_t kMaxPupilNameBytes = 100;
+std::string CleanPupilName(std::string_view name);
+
 // "This link does not hold a Vantrel lesson." in the current language.
 std::string NotALessonMessage();
 
