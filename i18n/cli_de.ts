@@ -162,16 +162,16 @@ Beispiel: --warmup-goal color=green --warmup-clicks 100</translation>
     <message>
         <source>write one line per run: run,mode,started_utc,population,creativity,
 bonus,goal,feeds,shots,clicks,first_match_click,stable_click,
-reached_by,condition,seed,strictness,pupil,lesson (the last two
-empty). Written atomically at the end, also after Ctrl+C (with the
-runs finished so far).
+reached_by,condition,seed,strictness,pupil,lesson (the last two as
+--pupil and --lesson give them). Written atomically at the end, also
+after Ctrl+C (with the runs finished so far).
 Example: --csv runs.csv</source>
         <translation>schreibt eine Zeile je Durchgang: run,mode,started_utc,population,
 creativity,bonus,goal,feeds,shots,clicks,first_match_click,
 stable_click,reached_by,condition,seed,strictness,pupil,lesson (die
-letzten beiden leer). Am Ende in einem Stück geschrieben, auch nach
-Strg+C (mit den bis dahin fertigen Durchgängen); in jeder Sprache
-gleich. Beispiel: --csv runs.csv</translation>
+letzten beiden, wie --pupil und --lesson sie angeben). Am Ende in einem
+Stück geschrieben, auch nach Strg+C (mit den bis dahin fertigen
+Durchgängen); in jeder Sprache gleich. Beispiel: --csv runs.csv</translation>
     </message>
     <message>
         <source>threads (default: the number of cores). Example: --jobs 2</source>
@@ -372,6 +372,30 @@ ergeben die der ganzen Reihe. Beispiel: --summarize shard1.csv shard2.csv</trans
     <message>
         <source>%1: cannot be read</source>
         <translation>%1: lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>--pupil NAME</source>
+        <translation>--pupil NAME</translation>
+    </message>
+    <message>
+        <source>the name in the CSV's pupil column (default: none).
+Example: --pupil Anna</source>
+        <translation>der Name in der Spalte pupil der CSV (Standard: keiner).
+Beispiel: --pupil Anna</translation>
+    </message>
+    <message>
+        <source>--lesson ID</source>
+        <translation>--lesson ID</translation>
+    </message>
+    <message>
+        <source>the lesson's 8 hex digits in the CSV's lesson column (default: none).
+Example: --lesson 0a1b2c3d</source>
+        <translation>die 8 Hexadezimalziffern der Lektion in der Spalte lesson der CSV
+(Standard: keine). Beispiel: --lesson 0a1b2c3d</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson's 8 hex digits</source>
+        <translation>%1 sind nicht die 8 Hexadezimalziffern einer Lektion</translation>
     </message>
 </context>
 <context>

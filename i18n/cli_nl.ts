@@ -164,16 +164,16 @@ Voorbeeld: --warmup-clicks 100</translation>
     <message>
         <source>write one line per run: run,mode,started_utc,population,creativity,
 bonus,goal,feeds,shots,clicks,first_match_click,stable_click,
-reached_by,condition,seed,strictness,pupil,lesson (the last two
-empty). Written atomically at the end, also after Ctrl+C (with the
-runs finished so far).
+reached_by,condition,seed,strictness,pupil,lesson (the last two as
+--pupil and --lesson give them). Written atomically at the end, also
+after Ctrl+C (with the runs finished so far).
 Example: --csv runs.csv</source>
         <translation>schrijft één regel per ronde: run,mode,started_utc,population,
 creativity,bonus,goal,feeds,shots,clicks,first_match_click,
 stable_click,reached_by,condition,seed,strictness,pupil,lesson (de
-laatste twee leeg). Aan het eind in één keer geschreven, ook na Ctrl+C
-(met de rondes die klaar zijn); in elke taal gelijk.
-Voorbeeld: --csv runs.csv</translation>
+laatste twee zoals --pupil en --lesson ze geven). Aan het eind in één
+keer geschreven, ook na Ctrl+C (met de rondes die klaar zijn); in elke
+taal gelijk. Voorbeeld: --csv runs.csv</translation>
     </message>
     <message>
         <source>threads (default: the number of cores). Example: --jobs 2</source>
@@ -374,6 +374,30 @@ die van de hele reeks. Voorbeeld: --summarize shard1.csv shard2.csv</translation
     <message>
         <source>%1: cannot be read</source>
         <translation>%1: kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>--pupil NAME</source>
+        <translation>--pupil NAAM</translation>
+    </message>
+    <message>
+        <source>the name in the CSV's pupil column (default: none).
+Example: --pupil Anna</source>
+        <translation>de naam in de kolom pupil van de CSV (standaard: geen).
+Voorbeeld: --pupil Anna</translation>
+    </message>
+    <message>
+        <source>--lesson ID</source>
+        <translation>--lesson ID</translation>
+    </message>
+    <message>
+        <source>the lesson's 8 hex digits in the CSV's lesson column (default: none).
+Example: --lesson 0a1b2c3d</source>
+        <translation>de 8 hexadecimale cijfers van de les in de kolom lesson van de CSV
+(standaard: geen). Voorbeeld: --lesson 0a1b2c3d</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson's 8 hex digits</source>
+        <translation>%1 zijn niet de 8 hexadecimale cijfers van een les</translation>
     </message>
 </context>
 <context>

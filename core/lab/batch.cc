@@ -83,6 +83,8 @@ std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
       PlayJudgedRun(SettingsOf(plan, c), seed, CoinSeed(plan.base_seed, run_number), stop);
   if (!run) return std::nullopt;
   run->number = run_number;
+  run->pupil = plan.pupil;
+  run->lesson = plan.lesson;
   return BatchRun{std::move(*run), condition + 1, seed, c.strictness};
 }
 

@@ -29,6 +29,8 @@ struct BatchPlan {
   int max_clicks = 1'000'000;
   std::optional<Goal> warmup_goal;
   int warmup_clicks = 0;
+  std::string pupil;  // written with every run (empty: none)
+  std::string lesson;
 
   int TotalRuns() const { return static_cast<int>(conditions.size()) * runs_per_condition; }
   int ConditionOf(int run_number) const { return (run_number - 1) / runs_per_condition; }
@@ -62,7 +64,7 @@ std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
                                      const std::atomic<bool>* stop);
 
 // The CSV of a sweep: the runs' measures, then condition,seed,strictness, then the owner's
-// columns (empty: vantrel-lab plays for no pupil).
+// columns (the plan's pupil and lesson, empty without).
 std::string BatchCsvHeader();
 std::string BatchCsvLine(const BatchRun& run);  // with its CR LF line end
 // The same with the strictness already written (ShortestDecimal of run.strictness), for a

@@ -7,6 +7,7 @@
 
 #include "lab/decimal_text.h"
 #include "lab/goal_list.h"
+#include "lab/lesson.h"
 #include "language/catalogue.h"
 
 namespace vantrel {
@@ -130,6 +131,14 @@ struct Parser {
     } else if (name == "--csv") {
       if (value.empty()) return Says(name, "no file name");
       o.csv_path = std::string(value);
+    } else if (name == "--pupil") {
+      o.pupil = CleanPupilName(value);
+    } else if (name == "--lesson") {
+      if (value.size() != 8 ||
+          value.find_first_not_of("0123456789abcdef") != std::string_view::npos) {
+        return Says(name, "%1 is not a lesson's 8 hex digits", {Quoted(value)});
+      }
+      o.lesson = std::string(value);
     } else if (name == "--shard") {
       const std::size_t slash = value.find('/');
       long long k = 0;
@@ -275,6 +284,8 @@ BatchPlan PlanOf(const LabOptions& options) {
   plan.max_clicks = options.max_clicks;
   plan.warmup_goal = options.warmup_goal;
   plan.warmup_clicks = options.warmup_goal ? options.warmup_clicks : 0;
+  plan.pupil = options.pupil;
+  plan.lesson = options.lesson;
   return plan;
 }
 

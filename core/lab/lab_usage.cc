@@ -49,10 +49,16 @@ constexpr OptionHelp kOptions[] = {
     {"--csv FILE",
      "write one line per run: run,mode,started_utc,population,creativity,\n"
      "bonus,goal,feeds,shots,clicks,first_match_click,stable_click,\n"
-     "reached_by,condition,seed,strictness,pupil,lesson (the last two\n"
-     "empty). Written atomically at the end, also after Ctrl+C (with the\n"
-     "runs finished so far).\n"
+     "reached_by,condition,seed,strictness,pupil,lesson (the last two as\n"
+     "--pupil and --lesson give them). Written atomically at the end, also\n"
+     "after Ctrl+C (with the runs finished so far).\n"
      "Example: --csv runs.csv"},
+    {"--pupil NAME",
+     "the name in the CSV's pupil column (default: none).\n"
+     "Example: --pupil Anna"},
+    {"--lesson ID",
+     "the lesson's 8 hex digits in the CSV's lesson column (default: none).\n"
+     "Example: --lesson 0a1b2c3d"},
     {"--jobs N", "threads (default: the number of cores). Example: --jobs 2"},
     {"--shard K/N",
      "play only the K-th of N equal shares of the runs (every N-th run\n"
