@@ -1,19 +1,21 @@
 // vantrel-lab: plays the experiments automatically from the command line. Reads the options,
 // checks them all (and that the CSV can be written) before any work, plays the runs on
 // threads, then writes the CSV and prints the summary with each condition compared with
-// the first.
+// the first of its goal; or, with --summarize, prints the summary of runs files.
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "lab/batch_threads.h"
+#include "lab/class_results.h"
 #include "lab/condition_comparison.h"
 #include "lab/lab_options.h"
 #include "language/catalogue.h"
@@ -41,6 +43,33 @@ void DrawProgress(int done, int total) {
   std::fflush(stderr);
 }
 
+// --summarize: pools the files' runs and prints their summary; what was skipped goes to
+// standard error. Status 1 when a file could not be read.
+int Summarize(const std::vector<std::string>& paths) {
+  std::vector<vantrel::RunsFile> files;
+  int status = 0;
+  for (const std::string& path : paths) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      const std::string error = vantrel::Arg(vantrel::Tr("LabCli", "%1: cannot be read"), {path});
+      std::fprintf(stderr, "vantrel-lab: %s\n", error.c_str());
+      status = 1;
+      continue;
+    }
+    // One byte past the limit is enough to know the file is too large.
+    std::string text(vantrel::kMaxRunsFileBytes + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    files.push_back({path, std::move(text)});
+  }
+  const vantrel::ClassResults results = vantrel::PoolRunsFiles(files);
+  for (const std::string& skipped : results.skipped) {
+    std::fprintf(stderr, "vantrel-lab: %s\n", skipped.c_str());
+  }
+  std::fputs(vantrel::ClassSummary(results).c_str(), stdout);
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,6 +88,7 @@ int main(int argc, char** argv) {
     std::fputs(vantrel::LabUsage().c_str(), stdout);
     return 0;
   }
+  if (options.summarize) return Summarize(options.summarize_files);
   if (!options.csv_path.empty()) {
     const std::string error = vantrel::CheckWritable(options.csv_path);
     if (!error.empty()) {

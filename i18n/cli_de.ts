@@ -162,12 +162,14 @@ Beispiel: --warmup-goal color=green --warmup-clicks 100</translation>
     <message>
         <source>write one line per run: run,mode,started_utc,population,creativity,
 bonus,goal,feeds,shots,clicks,first_match_click,stable_click,
-reached_by,condition,seed,strictness. Written atomically at the end,
-also after Ctrl+C (with the runs finished so far).
+reached_by,condition,seed,strictness,pupil,lesson (the last two as
+--pupil and --lesson give them). Written atomically at the end, also
+after Ctrl+C (with the runs finished so far).
 Example: --csv runs.csv</source>
         <translation>schreibt eine Zeile je Durchgang: run,mode,started_utc,population,
 creativity,bonus,goal,feeds,shots,clicks,first_match_click,
-stable_click,reached_by,condition,seed,strictness. Am Ende in einem
+stable_click,reached_by,condition,seed,strictness,pupil,lesson (die
+letzten beiden, wie --pupil und --lesson sie angeben). Am Ende in einem
 Stück geschrieben, auch nach Strg+C (mit den bis dahin fertigen
 Durchgängen); in jeder Sprache gleich. Beispiel: --csv runs.csv</translation>
     </message>
@@ -239,17 +241,19 @@ condition, and each condition is played --runs times.</source>
     <message>
         <source>Prints a summary per condition on standard output: runs, reached, and the first quartile,
 median and third quartile of the clicks to the first match and to stable (over the runs in
-which that happened). Then, with two conditions or more, each is compared with the first by
-the clicks to stable of its runs that became stable: the difference of the medians with a
-95% bootstrap interval (seeded from --seed), the Mann-Whitney test's two-sided p-value, and
+which that happened). Then each condition is compared with the first condition of the same
+goal by the clicks to stable of its runs that became stable: the difference of the medians
+with a 95% bootstrap interval (seeded from the clicks compared), the Mann-Whitney test's
+two-sided p-value (adjusted by Holm's method when there are several comparisons), and
 "No clear difference" when the interval holds 0. The CSV holds none of this.</source>
         <translation>Gibt je Bedingung eine Zusammenfassung auf der Standardausgabe aus: Durchgänge, erreicht,
 und das erste Quartil, den Median und das dritte Quartil der Klicks bis zum ersten Treffer
-und bis stabil (über die Durchgänge, in denen das geschah). Dann, bei zwei oder mehr
-Bedingungen, wird jede mit der ersten verglichen, nach den Klicks bis stabil ihrer stabil
+und bis stabil (über die Durchgänge, in denen das geschah). Dann wird jede Bedingung mit der
+ersten Bedingung mit demselben Ziel verglichen, nach den Klicks bis stabil ihrer stabil
 gewordenen Durchgänge: die Differenz der Mediane mit einem 95-%-Bootstrap-Intervall
-(abgeleitet von --seed), der zweiseitige p-Wert des Mann-Whitney-Tests und „Kein klarer
-Unterschied“, wenn das Intervall 0 enthält. Die CSV enthält nichts davon.</translation>
+(abgeleitet von den verglichenen Klicks), der zweiseitige p-Wert des Mann-Whitney-Tests
+(nach Holm korrigiert, wenn es mehrere Vergleiche gibt) und „Kein klarer Unterschied“, wenn
+das Intervall 0 enthält. Die CSV enthält nichts davon.</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 the CSV could not be written, 2 bad options (before any work),
@@ -347,6 +351,52 @@ Arbeit), 130 mit Strg+C gestoppt (fertige Durchgänge werden trotzdem geschriebe
             <numerusform>gestoppt; %1 von %2 Durchgängen fertig</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--summarize FILES</source>
+        <translation>--summarize DATEIEN</translation>
+    </message>
+    <message>
+        <source>play nothing: pool the runs of these CSV files (vantrel-lab's and the
+notebook's exports) and print their summary, per pupil where the
+files name several. The shards of a sweep give the whole sweep's.
+Example: --summarize shard1.csv shard2.csv</source>
+        <translation>spielt nichts: legt die Durchgänge dieser CSV-Dateien zusammen (von
+vantrel-lab und aus dem Laborheft) und gibt ihre Zusammenfassung aus,
+je Schüler, wenn die Dateien mehrere nennen. Die Teile einer Reihe
+ergeben die der ganzen Reihe. Beispiel: --summarize shard1.csv shard2.csv</translation>
+    </message>
+    <message>
+        <source>no file to summarize</source>
+        <translation>keine Datei zum Zusammenfassen</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>--pupil NAME</source>
+        <translation>--pupil NAME</translation>
+    </message>
+    <message>
+        <source>the name in the CSV's pupil column (default: none).
+Example: --pupil Anna</source>
+        <translation>der Name in der Spalte pupil der CSV (Standard: keiner).
+Beispiel: --pupil Anna</translation>
+    </message>
+    <message>
+        <source>--lesson ID</source>
+        <translation>--lesson ID</translation>
+    </message>
+    <message>
+        <source>the lesson's 8 hex digits in the CSV's lesson column (default: none).
+Example: --lesson 0a1b2c3d</source>
+        <translation>die 8 Hexadezimalziffern der Lektion in der Spalte lesson der CSV
+(Standard: keine). Beispiel: --lesson 0a1b2c3d</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson's 8 hex digits</source>
+        <translation>%1 sind nicht die 8 Hexadezimalziffern einer Lektion</translation>
+    </message>
 </context>
 <context>
     <name>LabSummary</name>
@@ -406,12 +456,12 @@ Arbeit), 130 mit Strg+C gestoppt (fertige Durchgänge werden trotzdem geschriebe
         <translation>Ziel</translation>
     </message>
     <message>
-        <source>Condition %1 against 1: %2 of %3 and %4 of %5 runs became stable, too few to compare (at least %6 each).</source>
-        <translation>Bedingung %1 gegen 1: %2 von %3 und %4 von %5 Durchgängen wurden stabil, zu wenige für einen Vergleich (mindestens %6 je Bedingung).</translation>
+        <source>Condition %1 against %2: %3 of %4 and %5 of %6 runs became stable, too few to compare (at least %7 each).</source>
+        <translation>Bedingung %1 gegen %2: %3 von %4 und %5 von %6 Durchgängen wurden stabil, zu wenige für einen Vergleich (mindestens %7 je Bedingung).</translation>
     </message>
     <message>
-        <source>Condition %1 against 1: median %2 against %3 clicks to stable (%4 of %5 and %6 of %7 runs stable), </source>
-        <translation>Bedingung %1 gegen 1: Median %2 gegen %3 Klicks bis stabil (%4 von %5 und %6 von %7 Durchgängen stabil), </translation>
+        <source>Condition %1 against %2: median %3 against %4 clicks to stable (%5 of %6 and %7 of %8 runs stable), </source>
+        <translation>Bedingung %1 gegen %2: Median %3 gegen %4 Klicks bis stabil (%5 von %6 und %7 von %8 Durchgängen stabil), </translation>
     </message>
     <message>
         <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (exact). </source>
@@ -434,8 +484,12 @@ Arbeit), 130 mit Strg+C gestoppt (fertige Durchgänge werden trotzdem geschriebe
         <translation>Bedingung %1 braucht mehr Klicks.</translation>
     </message>
     <message>
-        <source>Against condition 1, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out):</source>
-        <translation>Gegen Bedingung 1, nach den Klicks bis stabil der stabil gewordenen Durchgänge (an der Klickgrenze gestoppte Durchgänge zählen nicht):</translation>
+        <source>Against the first condition of the same goal, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out):</source>
+        <translation>Gegen die erste Bedingung mit demselben Ziel, nach den Klicks bis stabil der stabil gewordenen Durchgänge (an der Klickgrenze gestoppte Durchgänge zählen nicht):</translation>
+    </message>
+    <message>
+        <source>Against the first condition of the same goal, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out); the p-values are adjusted for the %1 comparisons (Holm):</source>
+        <translation>Gegen die erste Bedingung mit demselben Ziel, nach den Klicks bis stabil der stabil gewordenen Durchgänge (an der Klickgrenze gestoppte Durchgänge zählen nicht); die p-Werte sind für die %1 Vergleiche korrigiert (Holm):</translation>
     </message>
 </context>
 </TS>

@@ -164,14 +164,16 @@ Voorbeeld: --warmup-clicks 100</translation>
     <message>
         <source>write one line per run: run,mode,started_utc,population,creativity,
 bonus,goal,feeds,shots,clicks,first_match_click,stable_click,
-reached_by,condition,seed,strictness. Written atomically at the end,
-also after Ctrl+C (with the runs finished so far).
+reached_by,condition,seed,strictness,pupil,lesson (the last two as
+--pupil and --lesson give them). Written atomically at the end, also
+after Ctrl+C (with the runs finished so far).
 Example: --csv runs.csv</source>
         <translation>schrijft één regel per ronde: run,mode,started_utc,population,
 creativity,bonus,goal,feeds,shots,clicks,first_match_click,
-stable_click,reached_by,condition,seed,strictness. Aan het eind in
-één keer geschreven, ook na Ctrl+C (met de rondes die klaar zijn); in
-elke taal gelijk. Voorbeeld: --csv runs.csv</translation>
+stable_click,reached_by,condition,seed,strictness,pupil,lesson (de
+laatste twee zoals --pupil en --lesson ze geven). Aan het eind in één
+keer geschreven, ook na Ctrl+C (met de rondes die klaar zijn); in elke
+taal gelijk. Voorbeeld: --csv runs.csv</translation>
     </message>
     <message>
         <source>threads (default: the number of cores). Example: --jobs 2</source>
@@ -241,17 +243,19 @@ condition, and each condition is played --runs times.</source>
     <message>
         <source>Prints a summary per condition on standard output: runs, reached, and the first quartile,
 median and third quartile of the clicks to the first match and to stable (over the runs in
-which that happened). Then, with two conditions or more, each is compared with the first by
-the clicks to stable of its runs that became stable: the difference of the medians with a
-95% bootstrap interval (seeded from --seed), the Mann-Whitney test's two-sided p-value, and
+which that happened). Then each condition is compared with the first condition of the same
+goal by the clicks to stable of its runs that became stable: the difference of the medians
+with a 95% bootstrap interval (seeded from the clicks compared), the Mann-Whitney test's
+two-sided p-value (adjusted by Holm's method when there are several comparisons), and
 "No clear difference" when the interval holds 0. The CSV holds none of this.</source>
         <translation>Drukt per conditie een samenvatting af op standaarduitvoer: rondes, bereikt, en het
 eerste kwartiel, de mediaan en het derde kwartiel van de klikken tot de eerste treffer en
-tot stabiel (over de rondes waarin dat gebeurde). Daarna wordt bij twee of meer condities
-elke conditie vergeleken met de eerste, op de klikken tot stabiel van haar rondes die
-stabiel werden: het verschil van de medianen met een 95%-bootstrapinterval (afgeleid van
---seed), de tweezijdige p-waarde van de Mann-Whitney-toets, en “Geen duidelijk verschil”
-als het interval 0 bevat. De CSV bevat hier niets van.</translation>
+tot stabiel (over de rondes waarin dat gebeurde). Daarna wordt elke conditie vergeleken met
+de eerste conditie met hetzelfde doel, op de klikken tot stabiel van haar rondes die stabiel
+werden: het verschil van de medianen met een 95%-bootstrapinterval (afgeleid van de
+vergeleken klikken), de tweezijdige p-waarde van de Mann-Whitney-toets (gecorrigeerd met de
+methode van Holm bij meer vergelijkingen), en “Geen duidelijk verschil” als het interval 0
+bevat. De CSV bevat hier niets van.</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 the CSV could not be written, 2 bad options (before any work),
@@ -349,6 +353,52 @@ werk is gedaan), 130 gestopt met Ctrl+C (klare rondes worden toch geschreven).</
             <numerusform>gestopt; %1 van %2 rondes klaar</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--summarize FILES</source>
+        <translation>--summarize BESTANDEN</translation>
+    </message>
+    <message>
+        <source>play nothing: pool the runs of these CSV files (vantrel-lab's and the
+notebook's exports) and print their summary, per pupil where the
+files name several. The shards of a sweep give the whole sweep's.
+Example: --summarize shard1.csv shard2.csv</source>
+        <translation>speelt niets: voegt de rondes van deze CSV-bestanden samen (van
+vantrel-lab en uit het labschrift) en drukt hun samenvatting af, per
+leerling als de bestanden er meer noemen. De delen van een reeks geven
+die van de hele reeks. Voorbeeld: --summarize shard1.csv shard2.csv</translation>
+    </message>
+    <message>
+        <source>no file to summarize</source>
+        <translation>geen bestand om samen te vatten</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1: kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>--pupil NAME</source>
+        <translation>--pupil NAAM</translation>
+    </message>
+    <message>
+        <source>the name in the CSV's pupil column (default: none).
+Example: --pupil Anna</source>
+        <translation>de naam in de kolom pupil van de CSV (standaard: geen).
+Voorbeeld: --pupil Anna</translation>
+    </message>
+    <message>
+        <source>--lesson ID</source>
+        <translation>--lesson ID</translation>
+    </message>
+    <message>
+        <source>the lesson's 8 hex digits in the CSV's lesson column (default: none).
+Example: --lesson 0a1b2c3d</source>
+        <translation>de 8 hexadecimale cijfers van de les in de kolom lesson van de CSV
+(standaard: geen). Voorbeeld: --lesson 0a1b2c3d</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson's 8 hex digits</source>
+        <translation>%1 zijn niet de 8 hexadecimale cijfers van een les</translation>
+    </message>
 </context>
 <context>
     <name>LabSummary</name>
@@ -408,12 +458,12 @@ werk is gedaan), 130 gestopt met Ctrl+C (klare rondes worden toch geschreven).</
         <translation>doel</translation>
     </message>
     <message>
-        <source>Condition %1 against 1: %2 of %3 and %4 of %5 runs became stable, too few to compare (at least %6 each).</source>
-        <translation>Conditie %1 tegen 1: %2 van %3 en %4 van %5 rondes werden stabiel, te weinig om te vergelijken (minstens %6 per conditie).</translation>
+        <source>Condition %1 against %2: %3 of %4 and %5 of %6 runs became stable, too few to compare (at least %7 each).</source>
+        <translation>Conditie %1 tegen %2: %3 van %4 en %5 van %6 rondes werden stabiel, te weinig om te vergelijken (minstens %7 per conditie).</translation>
     </message>
     <message>
-        <source>Condition %1 against 1: median %2 against %3 clicks to stable (%4 of %5 and %6 of %7 runs stable), </source>
-        <translation>Conditie %1 tegen 1: mediaan %2 tegen %3 klikken tot stabiel (%4 van %5 en %6 van %7 rondes stabiel), </translation>
+        <source>Condition %1 against %2: median %3 against %4 clicks to stable (%5 of %6 and %7 of %8 runs stable), </source>
+        <translation>Conditie %1 tegen %2: mediaan %3 tegen %4 klikken tot stabiel (%5 van %6 en %7 van %8 rondes stabiel), </translation>
     </message>
     <message>
         <source>difference %1 (95% interval %2 to %3), Mann-Whitney %4 (exact). </source>
@@ -436,8 +486,12 @@ werk is gedaan), 130 gestopt met Ctrl+C (klare rondes worden toch geschreven).</
         <translation>Conditie %1 heeft meer klikken nodig.</translation>
     </message>
     <message>
-        <source>Against condition 1, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out):</source>
-        <translation>Tegen conditie 1, op de klikken tot stabiel van de rondes die stabiel werden (rondes gestopt bij de kliklimiet tellen niet mee):</translation>
+        <source>Against the first condition of the same goal, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out):</source>
+        <translation>Tegen de eerste conditie met hetzelfde doel, op de klikken tot stabiel van de rondes die stabiel werden (rondes gestopt bij de kliklimiet tellen niet mee):</translation>
+    </message>
+    <message>
+        <source>Against the first condition of the same goal, by the clicks to stable of the runs that became stable (runs stopped at the click limit are left out); the p-values are adjusted for the %1 comparisons (Holm):</source>
+        <translation>Tegen de eerste conditie met hetzelfde doel, op de klikken tot stabiel van de rondes die stabiel werden (rondes gestopt bij de kliklimiet tellen niet mee); de p-waarden zijn gecorrigeerd voor de %1 vergelijkingen (Holm):</translation>
     </message>
 </context>
 </TS>

@@ -586,4 +586,54 @@ Save the workbook to a file instead?</source>
 Die Arbeitsmappe stattdessen als Datei speichern?</translation>
     </message>
 </context>
+<context>
+    <name>ClassResults</name>
+    <message>
+        <source>%1: larger than %2 MB, skipped.</source>
+        <translation>%1: größer als %2 MB, übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1: not a runs file, skipped.</source>
+        <translation>%1: keine Datei mit Durchgängen, übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: damaged, skipped.</source>
+        <translation>%1, Zeile %2: beschädigt, übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: run %3 was read before, skipped.</source>
+        <translation>%1, Zeile %2: Durchgang %3 wurde schon gelesen, übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: more than %3 runs in all, the rest skipped.</source>
+        <translation>%1, Zeile %2: mehr als %3 Durchgänge insgesamt, der Rest übersprungen.</translation>
+    </message>
+    <message>
+        <source>No runs to summarize.</source>
+        <translation>Keine Durchgänge zum Zusammenfassen.</translation>
+    </message>
+    <message>
+        <source>Runs of no lesson, kept apart:</source>
+        <translation>Durchgänge ohne Lektion, getrennt gehalten:</translation>
+    </message>
+    <message>
+        <source>Runs of another lesson (%1), kept apart:</source>
+        <translation>Durchgänge einer anderen Lektion (%1), getrennt gehalten:</translation>
+    </message>
+    <message>
+        <source>Runs without a name:</source>
+        <translation>Durchgänge ohne Namen:</translation>
+    </message>
+    <message>
+        <source>Pupil %1:</source>
+        <translation>Schüler %1:</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>This link does not hold a Vantrel lesson.</source>
+        <translation>Dieser Link enthält keine Vantrel-Lektion.</translation>
+    </message>
+</context>
 </TS>

@@ -586,4 +586,54 @@ Save the workbook to a file instead?</source>
 De werkmap in plaats daarvan als bestand opslaan?</translation>
     </message>
 </context>
+<context>
+    <name>ClassResults</name>
+    <message>
+        <source>%1: larger than %2 MB, skipped.</source>
+        <translation>%1: groter dan %2 MB, overgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1: not a runs file, skipped.</source>
+        <translation>%1: geen bestand met rondes, overgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: damaged, skipped.</source>
+        <translation>%1, regel %2: beschadigd, overgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: run %3 was read before, skipped.</source>
+        <translation>%1, regel %2: ronde %3 is al eerder gelezen, overgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: more than %3 runs in all, the rest skipped.</source>
+        <translation>%1, regel %2: meer dan %3 rondes in totaal, de rest overgeslagen.</translation>
+    </message>
+    <message>
+        <source>No runs to summarize.</source>
+        <translation>Geen rondes om samen te vatten.</translation>
+    </message>
+    <message>
+        <source>Runs of no lesson, kept apart:</source>
+        <translation>Rondes zonder les, apart gehouden:</translation>
+    </message>
+    <message>
+        <source>Runs of another lesson (%1), kept apart:</source>
+        <translation>Rondes van een andere les (%1), apart gehouden:</translation>
+    </message>
+    <message>
+        <source>Runs without a name:</source>
+        <translation>Rondes zonder naam:</translation>
+    </message>
+    <message>
+        <source>Pupil %1:</source>
+        <translation>Leerling %1:</translation>
+    </message>
+</context>
+<context>
+    <name>Lesson</name>
+    <message>
+        <source>This link does not hold a Vantrel lesson.</source>
+        <translation>Deze link bevat geen Vantrel-les.</translation>
+    </message>
+</context>
 </TS>

@@ -284,12 +284,41 @@ bool Engine::DeclareReached() {
 }
 
 int Engine::SetParameter(Parameter which, int value) {
+  if (parameters_locked()) return parameters_.Get(which);
   const int capped = CapParameter(which, value);
   parameters_.Set(which, capped);
   return capped;
 }
 
-void Engine::SetParameters(const Parameters& parameters) { parameters_ = Capped(parameters); }
+void Engine::SetParameters(const Parameters& parameters) {
+  if (!parameters_locked()) parameters_ = Capped(parameters);
+}
+
+LessonOpening Engine::OpenLesson(std::string_view text) {
+  const ParsedLesson parsed = ParseLesson(text);
+  if (!parsed.lesson) return {false, NotALessonMessage()};
+  const Lesson& lesson = *parsed.lesson;
+  Action action(*this);
+  lesson_ =
+      OpenLessonState{LessonId(text), lesson.title, lesson.experiment, lesson.lock_parameters};
+  if (lesson.parameters) parameters_ = Capped(*lesson.parameters);
+  {
+    const HistoryStep step(history_, StepKind::kNewGenePool, parameters_);
+    // As the program starts from its clock: the same seed, the same founders.
+    document_.random().Seed(lesson.start_ms);
+    population().NewGenePool(parameters_.start_organisms);
+    notebook_.SetOwner(notebook_.pupil(), lesson_->id);
+    StartRun(lesson.goal.value_or(Goal{}));
+  }
+  FollowHistory(true);
+  action.change = {true, true, true, true, true};
+  return {true, parsed.goal_problem};
+}
+
+void Engine::SetPupil(std::string_view name) {
+  notebook_.SetOwner(CleanPupilName(name), notebook_.lesson());
+  NotebookChanged();
+}
 
 void Engine::SelectRow(int row) {
   if (row < 1 || row >= document_.grid().RowCount() || row == document_.grid().SelectedRow()) {
@@ -309,6 +338,10 @@ void Engine::NotebookChanged() {
 
 void Engine::AddRuns(std::vector<Run> runs) {
   Action action(*this);
+  for (Run& run : runs) {
+    run.pupil = notebook_.pupil();
+    run.lesson = notebook_.lesson();
+  }
   notebook_.AddRuns(std::move(runs));
   action.change.counters = true;
   action.change.runs = true;

@@ -1,6 +1,7 @@
 #ifndef VANTREL_ENGINE_ENGINE_H_
 #define VANTREL_ENGINE_ENGINE_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "history/history.h"
 #include "lab/goal.h"
 #include "lab/ideas.h"
+#include "lab/lesson.h"
 #include "lab/notebook.h"
 #include "lab/notebook_actions.h"
 #include "population/clock.h"
@@ -27,6 +29,22 @@ struct EngineChange {
   bool counters = false;    // the current run's counters or goal counts
   bool parameters = false;  // the parameters, as after an undo or a restore
   bool runs = false;        // finished runs joined the run table
+};
+
+// The lesson the engine opened last, as the faces show it.
+struct OpenLessonState {
+  std::string id;      // LessonId of its text; every run from its opening on carries it
+  std::string title;   // plain text, shown as text
+  int experiment = 0;  // the experiment whose help opens first; 0: none
+  bool lock_parameters = false;
+};
+
+// What OpenLesson did.
+struct LessonOpening {
+  bool opened = false;
+  // What to tell the user, in the current language: NotALessonMessage() when the text is no
+  // lesson, the goal's problem when the lesson opened without its goal; else empty.
+  std::string message;
 };
 
 class EngineObserver {
@@ -71,16 +89,28 @@ class Engine final : public NotebookActions, private AnnexSource {
                const std::vector<RunEntry>& entries, std::vector<Run> finished);
   // The user's "Reached" at the current click; false without a goal or once reached.
   bool DeclareReached() override;
-  // Sets a parameter (capped as the parameter takes it) and returns the value kept.
+  // Sets a parameter (capped as the parameter takes it) and returns the value kept; while a
+  // lesson locks the parameters, nothing changes and the value in force comes back.
   int SetParameter(Parameter which, int value);
   void SetParameters(const Parameters& parameters);
   // Shows another organism, as a click on its row does.
   void SelectRow(int row);
+  // Opens a lesson from its text (the face has taken it out of the link): one step of the
+  // history, as a new gene pool is, that seeds the random source from the lesson's time as
+  // the clock at that time would (the same founders), takes its parameters and starts the
+  // notebook's run aiming for its goal (none without one). A locked lesson's parameters
+  // refuse changes until another lesson opens. Nothing changes when the text is no lesson.
+  LessonOpening OpenLesson(std::string_view text);
+  // The pupil's name (cleaned by CleanPupilName) for the current run and every run after it.
+  void SetPupil(std::string_view name);
   // Finished automatic runs join the notebook's run table.
   void AddRuns(std::vector<Run> runs) override;
 
   // What the faces read.
   const Parameters& parameters() const { return parameters_; }
+  bool parameters_locked() const { return lesson_ && lesson_->lock_parameters; }
+  // The lesson opened last; nothing before the first.
+  const std::optional<OpenLessonState>& lesson() const { return lesson_; }
   Document& document() { return document_; }
   const Document& document() const { return document_; }
   const StringGrid& grid() const { return document_.grid(); }
@@ -131,6 +161,7 @@ class Engine final : public NotebookActions, private AnnexSource {
   Parameters noted_parameters_ = kStartParameters;  // as the notebook last knew them
   std::vector<EngineObserver*> observers_;
   int acting_ = 0;
+  std::optional<OpenLessonState> lesson_;
 };
 
 }  // namespace vantrel

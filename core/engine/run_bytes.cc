@@ -60,6 +60,11 @@ std::string EncodeRunState(const RunState& state) {
   PutVarint(out, static_cast<std::uint64_t>(run.reached_by));
   for (const int word : state.goal.word) PutSigned(out, word);
   PutText(out, state.goal.text);
+  // Whose run it is, added later: a run state written before has nothing after the goal.
+  if (!run.pupil.empty() || !run.lesson.empty()) {
+    PutText(out, run.pupil);
+    PutText(out, run.lesson);
+  }
   return out;
 }
 
@@ -103,6 +108,10 @@ bool DecodeRunState(std::string_view bytes, RunState& state) {
     state.goal.Set(aspect, word);
   }
   state.goal.text = std::string(in.Text());
+  if (in.ok() && !in.AtEnd()) {
+    run.pupil = std::string(in.Text());
+    run.lesson = std::string(in.Text());
+  }
   return in.ok() && in.AtEnd() && run.id != 0 && run.feeds >= 0 && run.shots >= 0;
 }
 

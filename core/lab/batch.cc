@@ -57,8 +57,15 @@ std::uint32_t CoinSeed(std::uint32_t base_seed, int run_number) {
   return SeedOf(base_seed, run_number, 0xC011);
 }
 
-std::uint32_t ComparisonSeed(std::uint32_t base_seed, int condition) {
-  return SeedOf(base_seed, condition, 0xB0075);
+std::uint32_t ComparisonSeed(const std::vector<int>& first, const std::vector<int>& other) {
+  std::uint64_t state = 0xB0075;
+  for (const std::vector<int>* values : {&first, &other}) {
+    std::vector<int> sorted = *values;
+    std::sort(sorted.begin(), sorted.end());
+    state = Mix(state ^ sorted.size());
+    for (const int value : sorted) state = Mix(state ^ static_cast<std::uint32_t>(value));
+  }
+  return static_cast<std::uint32_t>(state >> 32);
 }
 
 std::vector<int> ShardRuns(int total_runs, int shard, int shards) {
@@ -76,11 +83,14 @@ std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
       PlayJudgedRun(SettingsOf(plan, c), seed, CoinSeed(plan.base_seed, run_number), stop);
   if (!run) return std::nullopt;
   run->number = run_number;
+  run->pupil = plan.pupil;
+  run->lesson = plan.lesson;
   return BatchRun{std::move(*run), condition + 1, seed, c.strictness};
 }
 
 std::string BatchCsvHeader() {
-  return std::string(kRunCsvHeader) + ",condition,seed,strictness" + std::string(kCsvLineEnd);
+  return std::string(kRunMeasureColumns) + ",condition,seed,strictness," +
+         std::string(kRunOwnerColumns) + std::string(kCsvLineEnd);
 }
 
 std::string BatchCsvLine(const BatchRun& run) {
@@ -88,8 +98,9 @@ std::string BatchCsvLine(const BatchRun& run) {
 }
 
 std::string BatchCsvLine(const BatchRun& run, std::string_view strictness_text) {
-  return RunCsvCells(run.run) + "," + std::to_string(run.condition) + "," +
-         std::to_string(run.seed) + "," + std::string(strictness_text) + std::string(kCsvLineEnd);
+  return RunMeasureCsvCells(run.run) + "," + std::to_string(run.condition) + "," +
+         std::to_string(run.seed) + "," + std::string(strictness_text) + "," +
+         RunOwnerCsvCells(run.run) + std::string(kCsvLineEnd);
 }
 
 Quartiles QuartilesOf(std::vector<int> values) {

@@ -29,6 +29,8 @@ struct BatchPlan {
   int max_clicks = 1'000'000;
   std::optional<Goal> warmup_goal;
   int warmup_clicks = 0;
+  std::string pupil;  // written with every run (empty: none)
+  std::string lesson;
 
   int TotalRuns() const { return static_cast<int>(conditions.size()) * runs_per_condition; }
   int ConditionOf(int run_number) const { return (run_number - 1) / runs_per_condition; }
@@ -38,9 +40,10 @@ struct BatchPlan {
 // number, so a run's result depends on nothing else.
 std::uint32_t RunSeed(std::uint32_t base_seed, int run_number);
 std::uint32_t CoinSeed(std::uint32_t base_seed, int run_number);
-// The seed of the bootstrap that compares condition `condition` (from 1) with the first:
-// a stream of its own, so the comparison never moves a run's draws.
-std::uint32_t ComparisonSeed(std::uint32_t base_seed, int condition);
+// The seed of the bootstrap that compares two conditions' clicks, made from those clicks
+// (in any order) alone: the same runs give the same interval, whether they come from one
+// sweep, its shards or pupils' files, and the comparison never moves a run's draws.
+std::uint32_t ComparisonSeed(const std::vector<int>& first, const std::vector<int>& other);
 
 // The run numbers of share `shard` (from 1) of `shards`: every shards-th run, so shares
 // differ in size by one at most and mix the conditions alike.
@@ -60,7 +63,8 @@ struct BatchRun {
 std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
                                      const std::atomic<bool>* stop);
 
-// The CSV of a sweep: the notebook's columns, then condition,seed,strictness.
+// The CSV of a sweep: the runs' measures, then condition,seed,strictness, then the owner's
+// columns (the plan's pupil and lesson, empty without).
 std::string BatchCsvHeader();
 std::string BatchCsvLine(const BatchRun& run);  // with its CR LF line end
 // The same with the strictness already written (ShortestDecimal of run.strictness), for a

@@ -1,5 +1,6 @@
 #include "lab/condition_comparison.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -34,23 +35,23 @@ std::string Describe(const ConditionComparison& c) {
   const std::string condition = Count(c.condition);
   if (!c.compared) {
     return Arg(Tr(kContext,
-                  "Condition %1 against 1: %2 of %3 and %4 of %5 runs became stable, too few to "
-                  "compare (at least %6 each)."),
-               {condition, Count(c.stable), Count(c.runs), Count(c.first_stable),
+                  "Condition %1 against %2: %3 of %4 and %5 of %6 runs became stable, too few to "
+                  "compare (at least %7 each)."),
+               {condition, Count(c.against), Count(c.stable), Count(c.runs), Count(c.first_stable),
                 Count(c.first_runs), Count(kMinimumStableRuns)});
   }
   std::string text =
       Arg(Tr(kContext,
-             "Condition %1 against 1: median %2 against %3 clicks to stable (%4 of %5 and %6 of "
-             "%7 runs stable), "),
-          {condition, Clicks(c.median), Clicks(c.first_median), Count(c.stable), Count(c.runs),
-           Count(c.first_stable), Count(c.first_runs)});
+             "Condition %1 against %2: median %3 against %4 clicks to stable (%5 of %6 and %7 of "
+             "%8 runs stable), "),
+          {condition, Count(c.against), Clicks(c.median), Clicks(c.first_median), Count(c.stable),
+           Count(c.runs), Count(c.first_stable), Count(c.first_runs)});
   text += Arg(
       Tr(kContext, c.test.exact ? "difference %1 (95% interval %2 to %3), Mann-Whitney %4 (exact). "
                                 : "difference %1 (95% interval %2 to %3), Mann-Whitney %4 (normal "
                                   "approximation). "),
       {Clicks(c.difference.difference, true), Clicks(c.difference.low, true),
-       Clicks(c.difference.high, true), PValue(c.test.p)});
+       Clicks(c.difference.high, true), PValue(c.adjusted_p)});
   if (c.difference.SpansZero()) return text + Tr(kContext, "No clear difference.");
   return text + Arg(Tr(kContext, c.difference.high < 0 ? "Condition %1 needs fewer clicks."
                                                        : "Condition %1 needs more clicks."),
@@ -59,29 +60,64 @@ std::string Describe(const ConditionComparison& c) {
 
 }  // namespace
 
-std::vector<ConditionComparison> CompareWithFirst(const BatchPlan& plan,
-                                                  const std::vector<ConditionResults>& results) {
+std::vector<double> HolmAdjusted(const std::vector<double>& p) {
+  std::vector<std::size_t> order(p.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&p](std::size_t a, std::size_t b) { return p[a] < p[b]; });
+  std::vector<double> adjusted(p.size());
+  double running = 0;
+  for (std::size_t rank = 0; rank < order.size(); ++rank) {
+    const double scaled = p[order[rank]] * static_cast<double>(order.size() - rank);
+    running = std::min(1.0, std::max(running, scaled));
+    adjusted[order[rank]] = running;
+  }
+  return adjusted;
+}
+
+std::vector<ConditionComparison> CompareLikeWithLike(const BatchPlan& plan,
+                                                     const std::vector<ConditionResults>& results) {
   std::vector<ConditionComparison> comparisons;
-  if (results.empty()) return comparisons;
-  const ConditionResults& first = results.front();
-  for (std::size_t i = 1; i < results.size(); ++i) {
+  const std::size_t count = std::min(plan.conditions.size(), results.size());
+  for (std::size_t i = 1; i < count; ++i) {
+    std::size_t against = 0;
+    while (against < i && plan.conditions[against].goal.text != plan.conditions[i].goal.text) {
+      ++against;
+    }
+    if (against == i) continue;
+    const ConditionResults& first = results[against];
     const ConditionResults& here = results[i];
     ConditionComparison c;
     c.condition = static_cast<int>(i) + 1;
+    c.against = static_cast<int>(against) + 1;
     c.stable = static_cast<int>(here.stable_clicks.size());
     c.runs = here.runs;
     c.first_stable = static_cast<int>(first.stable_clicks.size());
     c.first_runs = first.runs;
     c.compared = c.stable >= kMinimumStableRuns && c.first_stable >= kMinimumStableRuns;
     if (c.compared) {
-      c.median = MedianOf(here.stable_clicks);
-      c.first_median = MedianOf(first.stable_clicks);
-      c.difference = BootstrapMedianDifference(first.stable_clicks, here.stable_clicks,
-                                               ComparisonSeed(plan.base_seed, c.condition));
-      c.test = MannWhitneyTest(here.stable_clicks, first.stable_clicks);
+      // Sorted, so that the bootstrap's draws do not depend on the order the runs came in.
+      std::vector<int> first_clicks = first.stable_clicks;
+      std::vector<int> clicks = here.stable_clicks;
+      std::sort(first_clicks.begin(), first_clicks.end());
+      std::sort(clicks.begin(), clicks.end());
+      c.median = MedianOf(clicks);
+      c.first_median = MedianOf(first_clicks);
+      c.difference =
+          BootstrapMedianDifference(first_clicks, clicks, ComparisonSeed(first_clicks, clicks));
+      c.test = MannWhitneyTest(clicks, first_clicks);
     }
-    c.text = Describe(c);
     comparisons.push_back(std::move(c));
+  }
+  std::vector<double> p;
+  for (const ConditionComparison& c : comparisons) {
+    if (c.compared) p.push_back(c.test.p);
+  }
+  const std::vector<double> adjusted = HolmAdjusted(p);
+  std::size_t next = 0;
+  for (ConditionComparison& c : comparisons) {
+    if (c.compared) c.adjusted_p = adjusted[next++];
+    c.text = Describe(c);
   }
   return comparisons;
 }
@@ -89,22 +125,34 @@ std::vector<ConditionComparison> CompareWithFirst(const BatchPlan& plan,
 std::vector<std::string> ComparisonLines(const BatchPlan& plan,
                                          const std::vector<ConditionResults>& results) {
   std::vector<std::string> lines;
-  const std::vector<ConditionComparison> comparisons = CompareWithFirst(plan, results);
+  const std::vector<ConditionComparison> comparisons = CompareLikeWithLike(plan, results);
   if (comparisons.empty()) return lines;
-  lines.push_back(Tr(kContext,
-                     "Against condition 1, by the clicks to stable of the runs that became stable "
-                     "(runs stopped at the click limit are left out):"));
+  const auto tested = std::count_if(comparisons.begin(), comparisons.end(),
+                                    [](const ConditionComparison& c) { return c.compared; });
+  lines.push_back(
+      tested > 1
+          ? Arg(Tr(kContext,
+                   "Against the first condition of the same goal, by the clicks to stable of the "
+                   "runs that became stable (runs stopped at the click limit are left out); the "
+                   "p-values are adjusted for the %1 comparisons (Holm):"),
+                {Count(static_cast<int>(tested))})
+          : Tr(kContext,
+               "Against the first condition of the same goal, by the clicks to stable of the "
+               "runs that became stable (runs stopped at the click limit are left out):"));
   for (const ConditionComparison& c : comparisons) lines.push_back(c.text);
   return lines;
 }
 
-std::string SummaryReport(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
-  const std::vector<ConditionResults> results = ResultsByCondition(plan, runs);
+std::string SummaryReport(const BatchPlan& plan, const std::vector<ConditionResults>& results) {
   std::string report = SummaryTable(plan, results);
   const std::vector<std::string> lines = ComparisonLines(plan, results);
   if (!lines.empty()) report += "\n";
   for (const std::string& line : lines) report += line + "\n";
   return report;
+}
+
+std::string SummaryReport(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+  return SummaryReport(plan, ResultsByCondition(plan, runs));
 }
 
 }  // namespace vantrel

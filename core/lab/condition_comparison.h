@@ -10,12 +10,15 @@
 
 namespace vantrel {
 
-// Is a condition's difference from the first one real or chance? Each condition of a sweep
-// is compared with the first by the clicks to stable, over the runs that became stable
+// Is a condition's difference from another real or chance? Like is compared with like: each
+// condition with the first condition of the same goal (a condition that is the first of its
+// goal is compared with none), by the clicks to stable, over the runs that became stable
 // (as the summary's quartiles count them; runs stopped at the click limit are left out):
 // the difference of the medians with a 95 % bootstrap interval and the Mann–Whitney test.
+// Where a summary makes several comparisons their p-values are adjusted for it (Holm).
 struct ConditionComparison {
-  int condition = 0;  // from 2; compared with condition 1
+  int condition = 0;  // from 1
+  int against = 0;    // the first condition of the same goal, from 1
   int stable = 0;     // runs of this condition that became stable
   int runs = 0;
   int first_stable = 0;
@@ -25,25 +28,33 @@ struct ConditionComparison {
   MedianDifference difference;  // this condition's median − the first's
   double median = 0;
   double first_median = 0;
-  RankTest test;     // U of this condition's clicks against the first's
-  std::string text;  // the comparison as one line of prose
+  RankTest test;          // U of this condition's clicks against the first's
+  double adjusted_p = 0;  // test.p adjusted for the summary's comparisons (Holm)
+  std::string text;       // the comparison as one line of prose, with the adjusted p
 };
+
+// Holm's step-down adjustment of `p` for their number: the i-th smallest times (n - i),
+// never below the one before it and never above 1; in the order given.
+std::vector<double> HolmAdjusted(const std::vector<double>& p);
 
 // Fewer stable runs than this in either condition tell nothing about medians.
 inline constexpr int kMinimumStableRuns = 5;
 
-// One entry per condition after the first, in order. The bootstrap's draws come from
-// ComparisonSeed(plan.base_seed, condition), so the same sweep gives the same text.
-std::vector<ConditionComparison> CompareWithFirst(const BatchPlan& plan,
-                                                  const std::vector<ConditionResults>& results);
+// One entry per condition that has an earlier condition of the same goal, in order. The
+// bootstrap's draws come from ComparisonSeed of the clicks compared, so the same runs give
+// the same text.
+std::vector<ConditionComparison> CompareLikeWithLike(const BatchPlan& plan,
+                                                     const std::vector<ConditionResults>& results);
 
-// What the lab shows under its summary: a heading that says how runs are counted, then a
-// line per condition after the first; nothing with fewer than two conditions.
+// What the lab shows under its summary: a heading that says what is compared, how runs are
+// counted and whether the p-values are adjusted, then a line per comparison; nothing when no
+// two conditions share a goal.
 std::vector<std::string> ComparisonLines(const BatchPlan& plan,
                                          const std::vector<ConditionResults>& results);
 
-// vantrel-lab's standard output: the summary table, then the comparison lines after an
-// empty line when there are any.
+// The summary as text, the same on every face and in vantrel-lab's standard output: the
+// summary table, then the comparison lines after an empty line when there are any.
+std::string SummaryReport(const BatchPlan& plan, const std::vector<ConditionResults>& results);
 std::string SummaryReport(const BatchPlan& plan, const std::vector<BatchRun>& runs);
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 
 #include "lab/decimal_text.h"
 #include "lab/goal_list.h"
+#include "lab/lesson.h"
 #include "language/catalogue.h"
 
 namespace vantrel {
@@ -130,6 +131,14 @@ struct Parser {
     } else if (name == "--csv") {
       if (value.empty()) return Says(name, "no file name");
       o.csv_path = std::string(value);
+    } else if (name == "--pupil") {
+      o.pupil = CleanPupilName(value);
+    } else if (name == "--lesson") {
+      if (value.size() != 8 ||
+          value.find_first_not_of("0123456789abcdef") != std::string_view::npos) {
+        return Says(name, "%1 is not a lesson's 8 hex digits", {Quoted(value)});
+      }
+      o.lesson = std::string(value);
     } else if (name == "--shard") {
       const std::size_t slash = value.find('/');
       long long k = 0;
@@ -155,7 +164,7 @@ struct Parser {
 };
 
 bool TakesValue(std::string_view name) {
-  return name != "--help" && name != "-h" && name != "--quiet";
+  return name != "--help" && name != "-h" && name != "--quiet" && name != "--summarize";
 }
 
 }  // namespace
@@ -186,6 +195,16 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
       }
       if (name == "--quiet") {
         o.quiet = true;
+      } else if (name == "--summarize") {
+        // The files are every argument after it up to the next option.
+        o.summarize = true;
+        while (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
+          o.summarize_files.emplace_back(args[++i]);
+        }
+        if (o.summarize_files.empty()) {
+          parsed.error = Says(name, "no file to summarize");
+          return parsed;
+        }
       } else {
         o.help = true;
       }
@@ -201,7 +220,7 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
     parsed.error = parser.Take(name, value);
     if (!parsed.error.empty()) return parsed;
   }
-  if (o.help) return parsed;
+  if (o.help || o.summarize) return parsed;
   if (o.goals.empty()) {
     parsed.error = Says("--goal", "missing (for example --goal shape=square,spokes=yes)");
     return parsed;
@@ -265,6 +284,8 @@ BatchPlan PlanOf(const LabOptions& options) {
   plan.max_clicks = options.max_clicks;
   plan.warmup_goal = options.warmup_goal;
   plan.warmup_clicks = options.warmup_goal ? options.warmup_clicks : 0;
+  plan.pupil = options.pupil;
+  plan.lesson = options.lesson;
   return plan;
 }
 

@@ -27,11 +27,16 @@ struct LabOptions {
   std::optional<Goal> warmup_goal;
   int warmup_clicks = 100;
   std::string csv_path;  // empty: no CSV
+  std::string pupil;     // --pupil, for the CSV's pupil column
+  std::string lesson;    // --lesson, 8 hex digits for the CSV's lesson column
   int jobs = 0;          // 0: one per core
   int shard = 1;         // this share, from 1
   int shards = 1;        // of so many
   bool help = false;
-  bool quiet = false;                // no progress bar
+  bool quiet = false;  // no progress bar
+  // --summarize FILE...: summarize these runs files (PoolRunsFiles) and play nothing.
+  bool summarize = false;
+  std::vector<std::string> summarize_files;
   std::optional<Language> language;  // --lang; without it the environment's
 };
 

@@ -49,9 +49,16 @@ constexpr OptionHelp kOptions[] = {
     {"--csv FILE",
      "write one line per run: run,mode,started_utc,population,creativity,\n"
      "bonus,goal,feeds,shots,clicks,first_match_click,stable_click,\n"
-     "reached_by,condition,seed,strictness. Written atomically at the end,\n"
-     "also after Ctrl+C (with the runs finished so far).\n"
+     "reached_by,condition,seed,strictness,pupil,lesson (the last two as\n"
+     "--pupil and --lesson give them). Written atomically at the end, also\n"
+     "after Ctrl+C (with the runs finished so far).\n"
      "Example: --csv runs.csv"},
+    {"--pupil NAME",
+     "the name in the CSV's pupil column (default: none).\n"
+     "Example: --pupil Anna"},
+    {"--lesson ID",
+     "the lesson's 8 hex digits in the CSV's lesson column (default: none).\n"
+     "Example: --lesson 0a1b2c3d"},
     {"--jobs N", "threads (default: the number of cores). Example: --jobs 2"},
     {"--shard K/N",
      "play only the K-th of N equal shares of the runs (every N-th run\n"
@@ -63,6 +70,11 @@ constexpr OptionHelp kOptions[] = {
      "    --shard {}/4 --csv shard{}.csv ::: 1 2 3 4\n"
      "  { head -n 1 shard1.csv; tail -q -n +2 shard*.csv | sort -t, -k1,1n; } \\\n"
      "    > runs.csv"},
+    {"--summarize FILES",
+     "play nothing: pool the runs of these CSV files (vantrel-lab's and the\n"
+     "notebook's exports) and print their summary, per pupil where the\n"
+     "files name several. The shards of a sweep give the whole sweep's.\n"
+     "Example: --summarize shard1.csv shard2.csv"},
     {"--quiet",
      "no progress bar (it is drawn on standard error only when that is a\n"
      "terminal)."},
@@ -114,12 +126,14 @@ std::string LabUsage() {
               "quartile,\n"
               "median and third quartile of the clicks to the first match and to stable (over the "
               "runs in\n"
-              "which that happened). Then, with two conditions or more, each is compared with the "
-              "first by\n"
-              "the clicks to stable of its runs that became stable: the difference of the medians "
-              "with a\n"
-              "95% bootstrap interval (seeded from --seed), the Mann-Whitney test's two-sided "
-              "p-value, and\n"
+              "which that happened). Then each condition is compared with the first condition of "
+              "the same\n"
+              "goal by the clicks to stable of its runs that became stable: the difference of the "
+              "medians\n"
+              "with a 95% bootstrap interval (seeded from the clicks compared), the Mann-Whitney "
+              "test's\n"
+              "two-sided p-value (adjusted by Holm's method when there are several comparisons), "
+              "and\n"
               "\"No clear difference\" when the interval holds 0. The CSV holds none of this.") +
            "\n\n" +
            Tr(kContext,

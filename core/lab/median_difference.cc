@@ -29,12 +29,27 @@ class SplitMix64 {
   std::uint64_t state_;
 };
 
-// The median of a resample of `values` drawn into `scratch`.
-double ResampledMedian(const std::vector<int>& values, SplitMix64& random,
-                       std::vector<int>& scratch) {
-  scratch.resize(values.size());
-  for (int& v : scratch) v = values[random.Below(values.size())];
-  return MedianOf(scratch);
+// The median of a resample of `sorted` (ascending): the draws are counted per place, and the
+// middle places of the resample are found by walking the counts, which gives the order
+// statistics of the drawn values without sorting or selecting them. `counts` is scratch.
+double ResampledMedian(const std::vector<int>& sorted, SplitMix64& random,
+                       std::vector<int>& counts) {
+  const std::size_t size = sorted.size();
+  counts.assign(size, 0);
+  for (std::size_t i = 0; i < size; ++i) ++counts[random.Below(size)];
+  // The value at rank `rank` (from 0) of the resample.
+  const auto at_rank = [&](std::size_t rank) {
+    std::size_t seen = 0;
+    for (std::size_t place = 0; place < size; ++place) {
+      seen += static_cast<std::size_t>(counts[place]);
+      if (seen > rank) return sorted[place];
+    }
+    return sorted.back();
+  };
+  const std::size_t half = size / 2;
+  const double upper = at_rank(half);
+  if (size % 2 == 1) return upper;
+  return (at_rank(half - 1) + upper) / 2;
 }
 
 // The value at `fraction` of the sorted `values`, interpolating between ranks as the
@@ -65,13 +80,18 @@ MedianDifference BootstrapMedianDifference(const std::vector<int>& a, const std:
   MedianDifference result;
   if (a.empty() || b.empty()) return result;
   result.difference = MedianOf(b) - MedianOf(a);
+  // Drawn from the sorted values: the interval does not depend on the order they came in.
+  std::vector<int> sorted_a = a;
+  std::vector<int> sorted_b = b;
+  std::sort(sorted_a.begin(), sorted_a.end());
+  std::sort(sorted_b.begin(), sorted_b.end());
   SplitMix64 random(seed);
   std::vector<double> differences;
   differences.reserve(static_cast<std::size_t>(std::max(1, resamples)));
   std::vector<int> scratch;
   for (int r = 0; r < resamples; ++r) {
-    const double median_a = ResampledMedian(a, random, scratch);
-    differences.push_back(ResampledMedian(b, random, scratch) - median_a);
+    const double median_a = ResampledMedian(sorted_a, random, scratch);
+    differences.push_back(ResampledMedian(sorted_b, random, scratch) - median_a);
   }
   if (differences.empty()) {
     result.low = result.high = result.difference;

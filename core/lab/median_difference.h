@@ -24,7 +24,9 @@ inline constexpr int kBootstrapResamples = 2000;
 
 // Draws from a random source of its own seeded with `seed`, and by a rule of its own
 // (not the C++ library's distributions, which differ between libraries), so the interval
-// is the same on every machine and in the browser. Both samples must hold a value.
+// is the same on every machine and in the browser. The resamples are drawn from each sample
+// sorted, so the same values in any order give the same interval. Both samples must hold a
+// value.
 MedianDifference BootstrapMedianDifference(const std::vector<int>& a, const std::vector<int>& b,
                                            std::uint64_t seed, int resamples = kBootstrapResamples,
                                            double level = 0.95);

@@ -16,6 +16,8 @@ void LabNotebook::StartRun(const Parameters& parameters, std::int64_t now_utc) {
 void LabNotebook::BeginRun(const Parameters& parameters, std::int64_t now_utc) {
   samples_.clear();
   Run& run = runs_.Start(RunMode::kHand, parameters, goal().text, now_utc);
+  run.pupil = pupil_;
+  run.lesson = lesson_;
   RecordRunStart(run, tracker_.counts());
   TakeSample(0);
 }
@@ -78,6 +80,15 @@ void LabNotebook::WithdrawRun(std::uint32_t id) {
 
 void LabNotebook::AddRuns(std::vector<Run> runs) {
   for (Run& run : runs) runs_.Add(std::move(run));
+}
+
+void LabNotebook::SetOwner(std::string pupil, std::string lesson) {
+  pupil_ = std::move(pupil);
+  lesson_ = std::move(lesson);
+  if (Run* current = runs_.Current()) {
+    current->pupil = pupil_;
+    current->lesson = lesson_;
+  }
 }
 
 const Run* LabNotebook::current_run() const { return runs_.Current(); }

@@ -55,6 +55,11 @@ class LabNotebook {
   void WithdrawRun(std::uint32_t id);
   // Finished automatic runs join the run table.
   void AddRuns(std::vector<Run> runs);
+  // Whose runs these are: the current run and every run started or added from now on carry
+  // the pupil's name and the lesson's identifier (empty: none).
+  void SetOwner(std::string pupil, std::string lesson);
+  const std::string& pupil() const { return pupil_; }
+  const std::string& lesson() const { return lesson_; }
 
   const Goal& goal() const { return tracker_.goal(); }
   // False when no organism the genes can make meets the goal: only the user can end the run.
@@ -87,6 +92,8 @@ class LabNotebook {
   RunTable runs_;
   std::vector<Sample> samples_;
   std::map<std::uint32_t, RunContext> set_aside_;
+  std::string pupil_;
+  std::string lesson_;
 };
 
 }  // namespace vantrel

@@ -37,6 +37,8 @@ struct Run {
   std::optional<int> first_match_click;
   std::optional<int> stable_click;
   ReachedBy reached_by = ReachedBy::kNone;
+  std::string pupil;   // the name the pupil gave; empty without one
+  std::string lesson;  // LessonId of the lesson the run belongs to; empty without one
 
   int clicks() const { return feeds + shots; }
   bool reached() const { return reached_by != ReachedBy::kNone; }

@@ -86,17 +86,35 @@ std::vector<std::string> RunCells(const Run& run) {
           std::to_string(run.clicks()),
           Optional(run.first_match_click),
           Optional(run.stable_click),
-          std::string(ReachedByText(run.reached_by))};
+          std::string(ReachedByText(run.reached_by)),
+          run.pupil,
+          run.lesson};
 }
 
-std::string RunCsvCells(const Run& run) {
-  const std::vector<std::string> cells = RunCells(run);
+namespace {
+
+constexpr std::size_t kMeasureCount = 13;
+
+std::string JoinCsv(const std::vector<std::string>& cells, std::size_t from, std::size_t to) {
   std::string line;
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) line += ',';
+  for (std::size_t i = from; i < to; ++i) {
+    if (i > from) line += ',';
     line += CsvField(cells[i]);
   }
   return line;
+}
+
+}  // namespace
+
+std::string RunCsvCells(const Run& run) {
+  const std::vector<std::string> cells = RunCells(run);
+  return JoinCsv(cells, 0, cells.size());
+}
+
+std::string RunMeasureCsvCells(const Run& run) { return JoinCsv(RunCells(run), 0, kMeasureCount); }
+
+std::string RunOwnerCsvCells(const Run& run) {
+  return CsvField(run.pupil) + "," + CsvField(run.lesson);
 }
 
 std::string RunsCsv(std::span<const Run> runs) {
@@ -159,7 +177,8 @@ std::optional<int> OptionalInt(const std::string& cell) {
   return std::atoi(cell.c_str());
 }
 
-// Seconds since 1970-01-01 00:00 UTC from "2026-12-08T21:36:32Z"; nothing for other text.
+}  // namespace
+
 std::optional<std::int64_t> ParseUtc(const std::string& text) {
   int year = 0;
   int month = 0;
@@ -181,12 +200,19 @@ std::optional<std::int64_t> ParseUtc(const std::string& text) {
   return days * 86400 + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
 }
 
-}  // namespace
-
 std::vector<Run> ParseRunsCsv(std::string_view csv) {
-  constexpr std::size_t kColumns = 13;
+  constexpr std::size_t kColumns = kMeasureCount;
   std::vector<Run> runs;
   const std::vector<std::vector<std::string>> rows = ParseCsv(csv);
+  // The owner's columns by their names: vantrel-lab's CSV has its own before them.
+  std::optional<std::size_t> pupil_column;
+  std::optional<std::size_t> lesson_column;
+  if (!rows.empty()) {
+    for (std::size_t k = 0; k < rows[0].size(); ++k) {
+      if (rows[0][k] == "pupil") pupil_column = k;
+      if (rows[0][k] == "lesson") lesson_column = k;
+    }
+  }
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const std::vector<std::string>& cells = rows[i];
     if (cells.size() < kColumns) continue;
@@ -204,6 +230,8 @@ std::vector<Run> ParseRunsCsv(std::string_view csv) {
     run.reached_by = cells[12] == "program" ? ReachedBy::kProgram
                      : cells[12] == "user"  ? ReachedBy::kUser
                                             : ReachedBy::kNone;
+    if (pupil_column && *pupil_column < cells.size()) run.pupil = cells[*pupil_column];
+    if (lesson_column && *lesson_column < cells.size()) run.lesson = cells[*lesson_column];
     runs.push_back(std::move(run));
   }
   return runs;
@@ -218,21 +246,42 @@ Sheet RunsSheet(std::span<const Run> runs) {
   }
   for (const Run& run : runs) rows.push_back(RunCells(run));
   // In the header's order: run, mode, started_utc, population, creativity, bonus, goal,
-  // feeds, shots, clicks, first_match_click, stable_click, reached_by.
+  // feeds, shots, clicks, first_match_click, stable_click, reached_by, pupil, lesson.
   constexpr CellType kText = CellType::kText;
   constexpr CellType kNumber = CellType::kNumber;
   return MakeSheet(kRunsSheetName, rows,
                    {kNumber, kText, kText, kNumber, kNumber, kNumber, kText, kNumber, kNumber,
-                    kNumber, kNumber, kNumber, kText});
+                    kNumber, kNumber, kNumber, kText, kText, kText});
 }
 
-FileQuestion ExportRunsQuestion() {
+std::string RunsFileName(std::string_view pupil) {
+  constexpr std::size_t kMaxNameBytes = 64;
+  std::string name;
+  for (const char c : pupil) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool unsafe = byte < 0x20 || byte == 0x7F ||
+                        std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
+    name += unsafe ? '_' : c;
+  }
+  const std::size_t first = name.find_first_not_of(" .");
+  name = first == std::string::npos ? std::string() : name.substr(first);
+  if (name.size() > kMaxNameBytes) {
+    std::size_t end = kMaxNameBytes;
+    // Not inside a character: back to the first byte of the one cut.
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+    name.resize(end);
+  }
+  while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+  return name.empty() ? "runs.csv" : "runs-" + name + ".csv";
+}
+
+FileQuestion ExportRunsQuestion(std::string_view pupil) {
   FileQuestion question;
   question.mode = FileQuestion::Mode::kSave;
   question.title = Tr("Lab", "Export runs");
   question.filters = {Arg(Tr("Lab", "CSV files (%1)"), {"*.csv"})};
   question.suffix = "csv";
-  question.suggested_name = "runs.csv";
+  question.suggested_name = RunsFileName(pupil);
   return question;
 }
 

@@ -19,6 +19,20 @@ grep -q '^cond  pop' "$work/en.txt" || fail "English summary: $(cat "$work/en.tx
 grep -q '^Bed\. Pop\.' "$work/de.txt" && grep -q ' 0,9 .* 1\.[0-9][0-9][0-9],[0-9]' "$work/de.txt" ||
   fail "German summary: $(cat "$work/de.txt")"
 
+# A sweep played in shards and summarized together prints what the whole sweep printed, in
+# the language asked for; a file that is no runs file is named on standard error.
+for lang in en de; do
+  in_env LANG=C "$lab" "${sweep[@]}" --lang "$lang" --csv "$work/whole.csv" >"$work/whole.txt"
+  for k in 1 2 3; do
+    in_env LANG=C "$lab" "${sweep[@]}" --shard "$k/3" --csv "$work/shard$k.csv" >/dev/null
+  done
+  echo "not,a,runs,file" >"$work/other.csv"
+  in_env LANG=C "$lab" --lang "$lang" --summarize "$work"/shard{3,1,2}.csv "$work/other.csv" \
+    >"$work/pooled.txt" 2>"$work/pooled.err"
+  cmp -s "$work/whole.txt" "$work/pooled.txt" || fail "shards summarized ($lang): $(cat "$work/pooled.txt")"
+  grep -q "other.csv" "$work/pooled.err" || fail "the foreign file is not named ($lang)"
+done
+
 # The first message already speaks the language, --lang before or after the bad option.
 message() { "$@" 2>&1 >/dev/null | head -n 1 || true; }
 [[ $(message in_env LANGUAGE=fr:nl LANG=de_DE.UTF-8 "$lab" --runs x) == *"geen geheel getal"* ]] ||

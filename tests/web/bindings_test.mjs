@@ -278,19 +278,19 @@ test('every call on one engine answers in its declared shape', async () => {
   const csv = call(lab, 'runsCsv').split('\r\n');
   assert.equal(
     csv[0],
-    'run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,first_match_click,stable_click,reached_by',
+    'run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,first_match_click,stable_click,reached_by,pupil,lesson',
   );
-  assert.equal(csv[1], '1,hand,2026-12-09T12:00:00Z,10,10,1,,0,0,0,,,');
-  assert.match(csv[2], /^2,hand,2026-12-09T12:00:00Z,10,10,1,.+,0,1,1,\d*,1,user$/);
+  assert.equal(csv[1], '1,hand,2026-12-09T12:00:00Z,10,10,1,,0,0,0,,,,,');
+  assert.match(csv[2], /^2,hand,2026-12-09T12:00:00Z,10,10,1,.+,0,1,1,\d*,1,user,,$/);
   assert.deepEqual(csv.slice(3), ['']);
   const runs = call(lab, 'sheet', 'runs');
-  assert.deepEqual([runs.name, runs.rows, runs.columns, runs.headerRow], ['Runs', 3, 13, true]);
+  assert.deepEqual([runs.name, runs.rows, runs.columns, runs.headerRow], ['Runs', 3, 15, true]);
   const runCells = sheetTexts(call(lab, 'sheetCells', 'runs', 1, 5));
-  assert.equal(runCells.length, 2 * 13, 'two runs, cell by cell');
-  assert.equal(runCells[13 + 6], reached.goal, 'a goal with quotes and commas is one cell');
+  assert.equal(runCells.length, 2 * 15, 'two runs, cell by cell');
+  assert.equal(runCells[15 + 6], reached.goal, 'a goal with quotes and commas is one cell');
   assert.deepEqual(
     [...lab.sheetCells('runs', 1, 1).numbers],
-    [1, 0, 0, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0],
+    [1, 0, 0, 1, 1, 1, 0, 1, 1, 1, 0, 0, 0, 0, 0],
     'counts are numbers; a click that never came is a blank text',
   );
   lab.delete();

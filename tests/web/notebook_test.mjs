@@ -176,7 +176,11 @@ test('L opens the closed notebook, but not in a number box', async () => {
 test('Export runs gives the desktop notebook’s CSV byte for byte', async () => {
   expected = nativeRunsCsv();
   assert.ok(expected.toString().startsWith('run,mode,started_utc,population,creativity,bonus,'));
-  assert.match(expected.toString(), /,2026-12-09T18:42:07Z,.*,3,user\r\n/, "R's stable click");
+  assert.match(
+    expected.toString(),
+    /,2026-12-09T18:42:07Z,.*,3,user,,\r\n/,
+    "R's stable click, no pupil or lesson",
+  );
   const [csv] = await Promise.all([page.waitForEvent('download'), named('Export runs').click()]);
   assert.equal(csv.suggestedFilename(), 'runs.csv');
   assert.ok(readFileSync(await csv.path()).equals(expected), "Export runs: the desktop's CSV");
@@ -211,9 +215,9 @@ test('To spreadsheet gives a workbook of the same cells; the counters are the la
     ),
   );
   assert.deepEqual(sheetCells, csvCells, 'the sheet holds the CSV cells');
-  assert.match(part('xl/tables/table1.xml'), new RegExp(`ref="A1:M${csvCells.length}"`));
+  assert.match(part('xl/tables/table1.xml'), new RegExp(`ref="A1:O${csvCells.length}"`));
   const lastRun = expected.toString().trim().split('\r\n').at(-1).split(',');
-  assert.deepEqual((await counters()).slice(0, 3), lastRun.slice(-6, -3), 'counters are the run');
+  assert.deepEqual((await counters()).slice(0, 3), lastRun.slice(-8, -5), 'counters are the run');
 });
 
 test('the plots carry their numbers as text', async () => {

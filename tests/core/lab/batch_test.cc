@@ -30,7 +30,8 @@ TEST(BatchTest, ARunDependsOnItsNumberAlone) {
   EXPECT_EQ(fifth->seed, RunSeed(7, 5));
   EXPECT_EQ(BatchCsvLine(*PlayBatchRun(plan, 5, nullptr)), BatchCsvLine(*fifth));
   EXPECT_NE(BatchCsvLine(*PlayBatchRun(plan, 4, nullptr)), BatchCsvLine(*fifth));
-  EXPECT_EQ(BatchCsvLine(*fifth).substr(BatchCsvLine(*fifth).size() - 7), ",0.75\r\n");
+  // The strictness, then the owner's columns, empty: vantrel-lab plays for no pupil.
+  EXPECT_EQ(BatchCsvLine(*fifth).substr(BatchCsvLine(*fifth).size() - 9), ",0.75,,\r\n");
 
   const std::atomic<bool> stop{true};
   EXPECT_FALSE(PlayBatchRun(plan, 1, &stop).has_value());
@@ -111,6 +112,20 @@ TEST(LabOptionsTest, ReadsTheDocumentedExample) {
   EXPECT_EQ(o.warmup_goal->text, "color=green");
   EXPECT_EQ(PlanOf(o).conditions.size(), 4u);
   EXPECT_TRUE(ParseArgs({"--help"}).options.help);
+
+  // Whose runs: every run of the plan carries them into the CSV's last columns.
+  const ParsedLabOptions owned =
+      ParseArgs({"--goal", "shape=square", "--runs", "1", "--pupil", " Anna\t", "--lesson",
+                 "0a1b2c3d", "--max-clicks", "50"});
+  ASSERT_EQ(owned.error, "");
+  const std::optional<BatchRun> run = PlayBatchRun(PlanOf(owned.options), 1, nullptr);
+  ASSERT_TRUE(run.has_value());
+  EXPECT_TRUE(BatchCsvLine(*run).ends_with(",Anna,0a1b2c3d\r\n")) << BatchCsvLine(*run);
+
+  // --summarize takes the files up to the next option, and needs no goal.
+  const ParsedLabOptions summarize = ParseArgs({"--summarize", "a.csv", "b.csv", "--lang", "de"});
+  ASSERT_EQ(summarize.error, "");
+  EXPECT_EQ(summarize.options.summarize_files, (std::vector<std::string>{"a.csv", "b.csv"}));
 }
 
 TEST(LabOptionsTest, AGoalMaySpellColourEitherWay) {
@@ -142,6 +157,10 @@ TEST(LabOptionsTest, BadOptionsNameTheOption) {
       {{"--goal", "shape=line", "--frobnicate", "1"}, "unknown option '--frobnicate'"},
       {{"--goal", "shape=line", "--warmup-clicks", "5"}, "--warmup-clicks: needs --warmup-goal"},
       {{"--goal", "shape=line", "--quiet=1"}, "--quiet: takes no value"},
+      {{"--goal", "shape=line", "--lesson", "0A1B2C3D"}, "--lesson: '0A1B2C3D'"},
+      {{"--goal", "shape=line", "--lesson", "0a1b2c3"}, "--lesson: '0a1b2c3'"},
+      {{"--summarize"}, "--summarize: no file to summarize"},
+      {{"--summarize", "--goal", "shape=line"}, "--summarize: no file to summarize"},
       {{"runs.csv"}, "unexpected argument 'runs.csv'"},
       {{"--population", "10"}, "--goal: missing"},
       {{"--goal", "shape=line", "--runs", "100000000", "--population", "10,20"}, "--runs:"},

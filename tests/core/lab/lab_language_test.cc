@@ -135,10 +135,11 @@ TEST_F(LabLanguageTest, TheGermanSummaryWritesNumbersTheGermanWayInAlignedColumn
 }
 
 TEST_F(LabLanguageTest, TheComparisonKeepsItsSignsAndUsesDecimalCommas) {
-  const BatchPlan plan = TwoConditions();
+  BatchPlan plan = TwoConditions();
+  plan.conditions[1].goal = plan.conditions[0].goal;  // only like is compared with like
   const std::vector<ConditionResults> results = ManyClicks();
   SetLanguage(Language::kDutch);
-  const std::string text = CompareWithFirst(plan, results).at(0).text;
+  const std::string text = CompareLikeWithLike(plan, results).at(0).text;
   EXPECT_TRUE(std::regex_search(text, std::regex("^Conditie 2 tegen 1: mediaan 24,5 tegen "
                                                  "1\\.725,0 klikken tot stabiel")))
       << text;

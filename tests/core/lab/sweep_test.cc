@@ -64,7 +64,7 @@ TEST(LabSweepTest, ARecordCarriesItsRunsConditionAndEvents) {
   EXPECT_EQ(record.run, 6);
   EXPECT_EQ(record.condition, 3);
   EXPECT_TRUE(record.csv_line.starts_with("6,judge,,8,"));
-  EXPECT_TRUE(record.csv_line.ends_with(",3," + std::to_string(RunSeed(7, 6)) + ",1\r\n"));
+  EXPECT_TRUE(record.csv_line.ends_with(",3," + std::to_string(RunSeed(7, 6)) + ",1,,\r\n"));
   EXPECT_EQ(record.reached, record.stable_click.has_value());
   EXPECT_FALSE(sweep.PlayRun(0).has_value());
   EXPECT_FALSE(sweep.PlayRun(9).has_value());

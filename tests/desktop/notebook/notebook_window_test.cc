@@ -273,11 +273,12 @@ TEST_F(LabWindowTest, SendsTheRunTableToASheetCalledRuns) {
   Play(Click::kShoot);
   window_->findChild<QPushButton*>(QStringLiteral("btnRunsToSpreadsheet"))->click();
   EXPECT_EQ(excel_log_, (std::vector<std::string>{"hourglass", "Show(\"Runs\")", "default"}));
-  ASSERT_EQ(excel_.value.size(), 2u * 13u);
+  ASSERT_EQ(excel_.value.size(), 2u * 15u);
   EXPECT_EQ(excel_.value[0], "run");
   EXPECT_EQ(excel_.value[12], "reached_by");
-  EXPECT_EQ(excel_.value[13 + 5], "3");                                         // bonus
-  EXPECT_EQ(excel_.value[13 + 6], "looks like a red, \"quoted\" strawberry.");  // goal, whole
+  EXPECT_EQ(excel_.value[14], "lesson");
+  EXPECT_EQ(excel_.value[15 + 5], "3");                                         // bonus
+  EXPECT_EQ(excel_.value[15 + 6], "looks like a red, \"quoted\" strawberry.");  // goal, whole
   EXPECT_TRUE(messages_.shown().empty());
 
   excel_.Fail("no spreadsheet program");
