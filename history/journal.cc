@@ -294,7 +294,8 @@ bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std
 
 void Journal::StepDone(StepEvent event) {
   written_ = ++done_;
-  WriteEntry(RunEntry::kStep, EncodeStepEvent(event), history_->Annex());
+  WriteEntry(RunEntry::kStep, EncodeStepEvent(event, &history_->document().grid()),
+             history_->Annex());
 }
 
 void Journal::StepUndone() {

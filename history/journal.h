@@ -50,7 +50,8 @@ struct RunContents {
 class Journal final : public HistoryListener {
  public:
   // 2: the program's annex (the notebook's run) beside the base and every entry.
-  static constexpr int kSchemaVersion = 2;
+  // 3: the entry of a step that put a whole table in place (a load) holds that table.
+  static constexpr int kSchemaVersion = 3;
   static constexpr int kKeepRuns = 10;
   static constexpr std::uint64_t kMaxBytes = 200ULL * 1024 * 1024;
 

@@ -7,6 +7,7 @@
 
 #include "population/evolution.h"
 #include "population/parameters.h"
+#include "population/string_grid.h"
 
 namespace vantrel {
 
@@ -57,6 +58,11 @@ struct StepEvent {
   std::int64_t time_ms = 0;
   std::vector<CellChange> cells;
   std::vector<TimedBirth> births;
+  // A step that put a whole table in place (a load, a restore) is told by that table,
+  // hidden cells included, instead of by `cells`. Read back, the table is in `table`; as
+  // the step happens, it is the grid's own, which EncodeStepEvent is then given.
+  bool whole_table = false;
+  StringGrid::Rows table;
 };
 
 class ByteReader;
@@ -65,7 +71,8 @@ Parameters ReadParameters(ByteReader& in);
 void PutGridState(std::string& out, const GridState& state);
 GridState ReadGridState(ByteReader& in);
 
-std::string EncodeStepEvent(const StepEvent& event);
+// A whole-table event's table is read from `grid` when one is given, else from its `table`.
+std::string EncodeStepEvent(const StepEvent& event, const StringGrid* grid = nullptr);
 // False when `bytes` is not a whole event.
 bool DecodeStepEvent(std::string_view bytes, StepEvent& event);
 

@@ -33,6 +33,7 @@ const std::string& StringGrid::EmptyCell() {
 
 void StringGrid::SetCell(int col, int row, std::string text) {
   if (row < 0 || col < 0) return;
+  if (watcher_ != nullptr) watcher_->CellWriting(col, row, Cell(col, row));
   if (col < StoredWidth(row)) {
     rows_[row][col] = std::move(text);
     if (rows_[row][col].empty()) TrimRow(row);
@@ -54,6 +55,7 @@ void StringGrid::AssignCell(int col, int row, std::string_view text) {
     SetCell(col, row, std::string(text));
     return;
   }
+  if (watcher_ != nullptr) watcher_->CellWriting(col, row, rows_[row][col]);
   rows_[row][col].assign(text);
   if (text.empty()) TrimRow(row);
   CellWritten(col, row);
@@ -72,9 +74,9 @@ void StringGrid::CellWritten(int col, int row) {
   NotifyCellChanged(col, row);
 }
 
-std::size_t StringGrid::MemoryBytes() const {
-  std::size_t bytes = rows_.capacity() * sizeof(std::vector<std::string>);
-  for (const auto& cells : rows_) {
+std::size_t StringGrid::MemoryBytes(const Rows& rows) {
+  std::size_t bytes = rows.capacity() * sizeof(std::vector<std::string>);
+  for (const auto& cells : rows) {
     bytes += cells.capacity() * sizeof(std::string);
     for (const std::string& cell : cells) {
       // Short texts live inside the string itself.
@@ -82,6 +84,23 @@ std::size_t StringGrid::MemoryBytes() const {
     }
   }
   return bytes;
+}
+
+void StringGrid::SwapCells(Rows& rows) {
+  rows_.swap(rows);
+  NotifyReset();
+}
+
+bool StringGrid::SameCells(const Rows& rows) const {
+  const std::size_t count = std::max(rows_.size(), rows.size());
+  for (std::size_t row = 0; row < count; ++row) {
+    const std::span<const std::string> mine = StoredCells(static_cast<int>(row));
+    const std::span<const std::string> theirs = row < rows.size()
+                                                    ? std::span<const std::string>(rows[row])
+                                                    : std::span<const std::string>();
+    if (!std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end())) return false;
+  }
+  return true;
 }
 
 void StringGrid::SelectRow(int row) {

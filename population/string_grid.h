@@ -40,6 +40,14 @@ class GridObserver {
   GridInterest interest_;
 };
 
+// Told the text a cell holds just before each write to it, whatever the update scope: what
+// an undo record needs, and what an observer, told after the write, can no longer read.
+class CellWriteWatcher {
+ public:
+  virtual ~CellWriteWatcher() = default;
+  virtual void CellWriting(int col, int row, const std::string& before) = 0;
+};
+
 // A grid of text cells addressed (col, row), both from 0. Row 0 is the title row and
 // column 0 the fixed column; rows 1 and up are the selectable rows.
 //
@@ -56,6 +64,10 @@ class GridObserver {
 // selection to the last row without a selection notification.
 class StringGrid {
  public:
+  // The stored cells, rows[row][col]; a row holds no empty cells after its last non-empty
+  // one (and may hold none at all).
+  using Rows = std::vector<std::vector<std::string>>;
+
   StringGrid(int col_count, int row_count);
 
   StringGrid(const StringGrid&) = delete;
@@ -94,7 +106,17 @@ class StringGrid {
     return rows_[row];
   }
   // Bytes the cells take, their row entries included.
-  std::size_t MemoryBytes() const;
+  std::size_t MemoryBytes() const { return MemoryBytes(rows_); }
+  static std::size_t MemoryBytes(const Rows& rows);
+
+  // Exchanges every stored cell with `rows`, keeping the size and the selection: a whole
+  // table changes hands without a copy. Observers hear one reset; the watcher nothing.
+  void SwapCells(Rows& rows);
+  // True when `rows` holds exactly the text this grid stores, cell for cell.
+  bool SameCells(const Rows& rows) const;
+
+  // The one watcher of writes (nullptr: none).
+  void set_write_watcher(CellWriteWatcher* watcher) { watcher_ = watcher; }
 
   // True when there is at least one row below the title row.
   bool HasBodyRows() const { return row_count_ > 1; }
@@ -138,8 +160,9 @@ class StringGrid {
   static const std::string& EmptyCell();
 
   // rows_[row][col]; a row holds no empty cells after its last non-empty one.
-  std::vector<std::vector<std::string>> rows_;
+  Rows rows_;
   std::vector<GridObserver*> observers_;
+  CellWriteWatcher* watcher_ = nullptr;
 };
 
 }  // namespace vantrel
