@@ -61,14 +61,20 @@ void KeepCell(std::vector<std::string>& cells, std::size_t col, std::string_view
   cells[col] = std::string(text);
 }
 
-// A table's rows, each as its count of cells and then the cells.
+// A table's rows, each as its count of cells and then the cells. With a `sink`, `out` is
+// handed to it and emptied whenever it holds `piece` bytes or more.
 void PutRows(std::string& out, std::size_t count,
-             const std::function<std::span<const std::string>(std::size_t)>& row) {
+             const std::function<std::span<const std::string>(std::size_t)>& row,
+             const ByteSink* sink = nullptr, std::size_t piece = 0) {
   PutVarint(out, count);
   for (std::size_t index = 0; index < count; ++index) {
     const std::span<const std::string> cells = row(index);
     PutVarint(out, cells.size());
     for (const std::string& cell : cells) PutText(out, cell);
+    if (sink != nullptr && out.size() >= piece) {
+      (*sink)(out);
+      out.clear();
+    }
   }
 }
 
@@ -91,6 +97,14 @@ bool ReadRows(ByteReader& in, StringGrid::Rows& rows) {
 }  // namespace
 
 std::string EncodeStepEvent(const StepEvent& event, const StringGrid* grid) {
+  std::string out;
+  WriteStepEvent(event, grid, std::size_t{64} * 1024,
+                 [&out](std::string_view bytes) { out.append(bytes); });
+  return out;
+}
+
+void WriteStepEvent(const StepEvent& event, const StringGrid* grid, std::size_t piece,
+                    const ByteSink& sink) {
   std::string out;
   out.push_back(static_cast<char>(event.kind));
   PutParameters(out, event.parameters);
@@ -126,14 +140,18 @@ std::string EncodeStepEvent(const StepEvent& event, const StringGrid* grid) {
   if (event.whole_table) {
     if (grid != nullptr) {
       const int rows = std::max(grid->StoredRowCount(), grid->RowCount());
-      PutRows(out, static_cast<std::size_t>(rows),
-              [grid](std::size_t row) { return grid->StoredCells(static_cast<int>(row)); });
+      PutRows(
+          out, static_cast<std::size_t>(rows),
+          [grid](std::size_t row) { return grid->StoredCells(static_cast<int>(row)); }, &sink,
+          piece);
     } else {
-      PutRows(out, event.table.size(),
-              [&event](std::size_t row) { return std::span<const std::string>(event.table[row]); });
+      PutRows(
+          out, event.table.size(),
+          [&event](std::size_t row) { return std::span<const std::string>(event.table[row]); },
+          &sink, piece);
     }
   }
-  return out;
+  if (!out.empty()) sink(out);
 }
 
 bool DecodeStepEvent(std::string_view bytes, StepEvent& event) {

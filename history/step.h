@@ -1,8 +1,11 @@
 #ifndef VANTREL_HISTORY_STEP_H_
 #define VANTREL_HISTORY_STEP_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "population/evolution.h"
@@ -73,6 +76,12 @@ GridState ReadGridState(ByteReader& in);
 
 // A whole-table event's table is read from `grid` when one is given, else from its `table`.
 std::string EncodeStepEvent(const StepEvent& event, const StringGrid* grid = nullptr);
+// Takes the bytes of an encoding piece by piece.
+using ByteSink = std::function<void(std::string_view)>;
+// The bytes of EncodeStepEvent, handed to `sink` in pieces of about `piece` bytes (one
+// row's more at most): a whole table's event is never held at once.
+void WriteStepEvent(const StepEvent& event, const StringGrid* grid, std::size_t piece,
+                    const ByteSink& sink);
 // False when `bytes` is not a whole event.
 bool DecodeStepEvent(std::string_view bytes, StepEvent& event);
 
