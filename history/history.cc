@@ -116,34 +116,46 @@ void History::EndStep() {
 }
 
 void History::ReplaceTable(StringGrid& table) {
-  StringGrid::Rows rows;
-  table.SwapCells(rows);
-  ReplaceRows(std::move(rows), table.ColCount(), table.RowCount());
+  StringGrid::Cells cells;
+  table.SwapCells(cells);
+  ReplaceCells(std::move(cells), table.ColCount(), table.RowCount());
 }
 
-void History::ReplaceRows(StringGrid::Rows rows, int col_count, int row_count) {
+void History::ReplaceCells(const std::vector<std::vector<std::string>>& rows, int col_count,
+                           int row_count) {
+  StringGrid table(col_count, row_count);
+  for (int row = static_cast<int>(rows.size()) - 1; row >= 0; --row) {
+    // Last column first: a row is given its room once.
+    for (int col = static_cast<int>(rows[row].size()) - 1; col >= 0; --col) {
+      table.SetCell(col, row, rows[row][col]);
+    }
+  }
+  ReplaceTable(table);
+}
+
+void History::ReplaceCells(StringGrid::Cells cells, int col_count, int row_count) {
   if (!pending_) return;
   const StringGrid::UpdateScope batch(grid_);
-  grid_.SwapCells(rows);
+  grid_.SwapCells(cells);
   grid_.SetColCount(col_count);
   grid_.SetRowCount(row_count);
   if (pending_->replaced) return;  // the step keeps the table it started from
   // Cells written earlier in the step go back to their text before it.
   if (!written_.empty()) {
     StringGrid before(1, 1);
-    before.SwapCells(rows);
+    before.SwapCells(cells);
     for (auto it = written_.rbegin(); it != written_.rend(); ++it) {
       before.SetCell(it->col, it->row, std::move(it->before));
     }
-    before.SwapCells(rows);
+    before.SwapCells(cells);
     written_.clear();
   }
-  pending_->replaced = std::move(rows);
+  pending_->replaced = std::move(cells);
 }
 
-void History::ExchangeTable(StringGrid::Rows& rows, const GridState& state) {
+void History::ExchangeTable(StringGrid::Cells& cells, const GridState& state) {
   const StringGrid::UpdateScope batch(grid_);
-  grid_.SwapCells(rows);
+  grid_.SwapCells(cells);
   grid_.SetColCount(state.col_count);
   grid_.SetRowCount(state.row_count);
 }
@@ -447,7 +459,7 @@ bool History::Replay(const StepEvent& event) {
   replay_rows_ = std::max(replay_rows_, event.after.row_count);
   StartPending(event.kind, event.parameters, event.before, event.time_ms);
   if (event.whole_table) {
-    ReplaceRows(event.table, event.after.col_count, event.after.row_count);
+    ReplaceCells(event.table, event.after.col_count, event.after.row_count);
   } else {
     grid_.SetColCount(event.after.col_count);
     grid_.SetRowCount(event.after.row_count);
@@ -465,7 +477,7 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
   replay_rows_ = static_cast<int>(base.rows.size());
   {
     const StringGrid::UpdateScope batch(grid_);
-    ReplaceRows(base.rows, base.state.col_count, base.state.row_count);
+    ReplaceCells(base.rows, base.state.col_count, base.state.row_count);
     RestoreCounterAndRandom(base.state);
   }
   grid_.SelectRow(base.state.selected_row);
@@ -497,7 +509,7 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
 
 std::size_t History::MemoryBytes() const {
   std::size_t tables = 0;
-  for (const auto& [index, rows] : tables_) tables += StringGrid::MemoryBytes(rows);
+  for (const auto& [index, cells] : tables_) tables += cells.MemoryBytes();
   return bytes_.MemoryBytes() + offsets_.size() * sizeof(std::uint64_t) + lineage_.MemoryBytes() +
          tables + written_.capacity() * sizeof(WrittenCell);
 }

@@ -127,7 +127,7 @@ class History final : private CellWriteWatcher {
     std::int64_t time_ms;
     std::vector<std::pair<int, std::uint32_t>> victims;  // row and serial, birth order
     std::vector<TimedBirth> births;
-    std::optional<StringGrid::Rows> replaced;  // the table before ReplaceTable, whole
+    std::optional<StringGrid::Cells> replaced;  // the table before ReplaceTable, whole
   };
   // A cell's text before its first write since the last step.
   struct WrittenCell {
@@ -138,9 +138,12 @@ class History final : private CellWriteWatcher {
   struct DecodedStep;
 
   void CellWriting(int col, int row, const std::string& before) override;
-  void ReplaceRows(StringGrid::Rows rows, int col_count, int row_count);
+  void ReplaceCells(StringGrid::Cells cells, int col_count, int row_count);
+  // The same for a table read back from a journal: the grid takes a copy of `rows`.
+  void ReplaceCells(const std::vector<std::vector<std::string>>& rows, int col_count,
+                    int row_count);
   // Puts `rows` in the grid's place with the size of `state`; `rows` takes the grid's cells.
-  void ExchangeTable(StringGrid::Rows& rows, const GridState& state);
+  void ExchangeTable(StringGrid::Cells& cells, const GridState& state);
 
   GridState CurrentState() const;
   void StartPending(StepKind kind, const Parameters& parameters, const GridState& before,
@@ -172,7 +175,7 @@ class History final : private CellWriteWatcher {
 
   // Of each step that replaced the whole table, by index: the table on the other side of
   // it (the one before it while it is done, the one after it while it is undone).
-  std::map<int, StringGrid::Rows> tables_;
+  std::map<int, StringGrid::Cells> tables_;
   std::vector<WrittenCell> written_;  // every write since the last step, in order
   int replay_rows_ = 0;               // the most rows the table had in the run being restored
   bool applying_ = false;             // the history itself writes the grid

@@ -80,7 +80,7 @@ void PutRows(std::string& out, std::size_t count,
 
 // Reads what PutRows wrote; false when a count claims more than the bytes hold (every row
 // and every cell takes at least one byte).
-bool ReadRows(ByteReader& in, StringGrid::Rows& rows) {
+bool ReadRows(ByteReader& in, std::vector<std::vector<std::string>>& rows) {
   const std::uint64_t count = in.Varint();
   if (!in.ok() || count > in.Remaining()) return false;
   rows.assign(count, {});

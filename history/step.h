@@ -65,7 +65,7 @@ struct StepEvent {
   // hidden cells included, instead of by `cells`. Read back, the table is in `table`; as
   // the step happens, it is the grid's own, which EncodeStepEvent is then given.
   bool whole_table = false;
-  StringGrid::Rows table;
+  std::vector<std::vector<std::string>> table;
 };
 
 class ByteReader;
