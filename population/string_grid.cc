@@ -33,18 +33,24 @@ const std::string& StringGrid::EmptyCell() {
 
 std::uint32_t StringGrid::Cells::Take(std::uint32_t count) {
   // A row never straddles two blocks: one that does not fit in what is left of the last
-  // block starts the next, and one wider than a block has one of its own.
+  // block starts the next, and one wider than a block has one of its own to itself.
   const std::uint32_t left =
       (end_ >> kBlockShift) < blocks_.size() ? kBlockCells - (end_ & (kBlockCells - 1)) : 0;
-  if (count > left) {
-    unused_ += left;
-    end_ += left;
-    const std::uint32_t blocks = (count + kBlockCells - 1) >> kBlockShift;
-    blocks_.push_back(std::make_unique<std::string[]>(std::size_t{blocks} << kBlockShift));
-    blocks_.resize(blocks_.size() + blocks - 1);  // the wide block's other places stay empty
+  if (count <= left) {
+    end_ += count;
+    return end_ - count;
   }
+  unused_ += left;
+  end_ += left;
   const std::uint32_t first = end_;
+  const std::uint32_t blocks = (count + kBlockCells - 1) >> kBlockShift;
+  blocks_.push_back(std::make_unique<std::string[]>(std::size_t{blocks} << kBlockShift));
   end_ += count;
+  if (blocks > 1) {
+    blocks_.resize(blocks_.size() + blocks - 1);  // the wide block's other places stay empty
+    unused_ += (blocks << kBlockShift) - count;
+    end_ = first + (blocks << kBlockShift);
+  }
   return first;
 }
 
@@ -109,7 +115,7 @@ void StringGrid::SetCell(int col, int row, std::string text) {
   if (row < 0 || col < 0) return;
   if (watcher_ != nullptr) watcher_->CellWriting(col, row, Cell(col, row));
   if (col < StoredWidth(row)) {
-    std::string& cell = *cells_.At(cells_.rows_[row].first + col);
+    std::string& cell = cells_.At(cells_.rows_[row].first)[col];
     cell = std::move(text);
     if (cell.empty()) cells_.Trim(row);
   } else if (!text.empty()) {
@@ -129,7 +135,7 @@ void StringGrid::AssignCell(int col, int row, std::string_view text) {
     return;
   }
   if (watcher_ != nullptr) watcher_->CellWriting(col, row, Cell(col, row));
-  cells_.At(cells_.rows_[row].first + col)->assign(text);
+  cells_.At(cells_.rows_[row].first)[col].assign(text);
   if (text.empty()) cells_.Trim(row);
   CellWritten(col, row);
 }

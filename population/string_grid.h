@@ -96,6 +96,8 @@ class StringGrid {
       std::uint32_t room = 0;   // cells the row may fill before it moves
     };
 
+    // The cell at `index`: a row's first cell, from which its others follow (a wide row's
+    // reach past the first block of its own).
     std::string* At(std::uint32_t index) const {
       return blocks_[index >> kBlockShift].get() + (index & (kBlockCells - 1));
     }
@@ -131,7 +133,7 @@ class StringGrid {
     // the more so in WebAssembly.
     if (row >= 0 && col >= 0 && row < cells_.RowCount()) {
       const Cells::Slot slot = cells_.rows_[row];
-      if (static_cast<std::uint32_t>(col) < slot.width) return *cells_.At(slot.first + col);
+      if (static_cast<std::uint32_t>(col) < slot.width) return cells_.At(slot.first)[col];
     }
     return EmptyCell();
   }
