@@ -47,6 +47,13 @@ void JournalFeed::Queue(RunEntry::Type type, std::string annex, std::optional<St
 
 void JournalFeed::StepDone(StepEvent event) {
   written_ = ++done_;
+  if (event.whole_table) {
+    // Its table is the grid as it is now, not as it will be when the page takes the record.
+    std::string data = EncodeStepEvent(event, &history_.document().grid());
+    Queue(RunEntry::kStep, history_.Annex());
+    queued_.back().record.data = std::move(data);
+    return;
+  }
   Queue(RunEntry::kStep, history_.Annex(), std::move(event));
 }
 

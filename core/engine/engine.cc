@@ -140,19 +140,22 @@ Idea Engine::NewIdea() {
 template <typename Fill>
 TableFileResult Engine::LoadWith(Fill fill) {
   Action action(*this);
-  TableFileResult result;
+  // The file fills a table of its own, which then takes the grid's place whole: the step
+  // keeps the table it replaced as it was, not a record of every cell.
+  StringGrid loaded(1, 1);
+  CopyFixedColumn(document_.grid(), loaded);
+  const TableFileResult result = fill(loaded);
+  if (!result.ok()) return result;
   const int position_before = history_.position();
   {
     const HistoryStep step(history_, StepKind::kLoad, parameters_);
-    result = fill(document_.grid());
-    if (result.ok()) {
-      population().NameUnnamedRows();
-      StartRun();
-    }
+    history_.ReplaceTable(loaded);
+    population().NameUnnamedRows();
+    StartRun();
   }
   const bool stepped = history_.position() != position_before;
-  if (stepped || result.ok()) FollowHistory(result.ok());
-  action.change = {stepped, stepped, result.ok(), result.ok(), false};
+  FollowHistory(true);
+  action.change = {stepped, stepped, true, true, false};
   return result;
 }
 

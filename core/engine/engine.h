@@ -131,7 +131,8 @@ class Engine final : public NotebookActions, private AnnexSource {
   class Action;
 
   static Document& StartFirstPopulation(Document& document, const Clock& clock);
-  // A load as one step: `fill` sets the grid and says how that went.
+  // A load as one step: `fill` sets a table of its own and says how that went; a table it
+  // filled takes the grid's place.
   template <typename Fill>
   TableFileResult LoadWith(Fill fill);
   // The notebook's current run changed without a step ("Reached"): the moment and the

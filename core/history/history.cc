@@ -8,9 +8,6 @@ namespace vantrel {
 
 namespace {
 
-// More written cells than this in one step are found by comparing the whole table.
-constexpr std::size_t kMaxDirtyCells = 4096;
-
 Exit ExitFor(StepKind kind) {
   return kind == StepKind::kNewGenePool ? Exit::kNewGenePool : Exit::kLoad;
 }
@@ -71,33 +68,20 @@ History::History(Document& document, const Clock& clock, const Parameters& param
       population_(document.population()),
       clock_(clock),
       initial_parameters_(parameters) {
-  for (int row = 0; row < grid_.StoredRowCount(); ++row) {
-    const std::span<const std::string> cells = grid_.StoredCells(row);
-    for (int col = 0; col < static_cast<int>(cells.size()); ++col) {
-      shadow_.SetCell(col, row, cells[col]);
-    }
-  }
   lineage_.set_pool(1);
   lineage_.SetRow(0, kNoSerial);
   const std::int64_t now = clock_.UnixMilliseconds();
   AddRootsFromGrid(0, now, false);
-  grid_.AddObserver(this);
+  grid_.set_write_watcher(this);
 }
 
-History::~History() { grid_.RemoveObserver(this); }
+History::~History() { grid_.set_write_watcher(nullptr); }
 
-void History::GridCellChanged(int col, int row) {
-  if (applying_ || full_scan_) return;
-  if (dirty_.size() >= kMaxDirtyCells) {
-    full_scan_ = true;
-    dirty_.clear();
-    return;
-  }
-  dirty_.emplace_back(col, row);
-}
-
-void History::GridReset() {
-  if (!applying_) full_scan_ = true;
+void History::CellWriting(int col, int row, const std::string& before) {
+  // Once a step has put a whole table in place, it keeps the one it replaced: what is
+  // written after that belongs to the new table, which the grid holds.
+  if (applying_ || (pending_ && pending_->replaced)) return;
+  written_.push_back({col, row, before});
 }
 
 GridState History::CurrentState() const {
@@ -107,7 +91,8 @@ GridState History::CurrentState() const {
 
 void History::StartPending(StepKind kind, const Parameters& parameters, const GridState& before,
                            std::int64_t time_ms) {
-  pending_ = Pending{kind, parameters, before, lineage_.size(), lineage_.pool(), time_ms, {}, {}};
+  pending_ =
+      Pending{kind, parameters, before, lineage_.size(), lineage_.pool(), time_ms, {}, {}, {}};
 }
 
 void History::BeginStep(StepKind kind, const Parameters& parameters) {
@@ -130,28 +115,65 @@ void History::EndStep() {
   if (pending_) Commit(CurrentState());
 }
 
-std::vector<std::pair<int, int>> History::ChangedCells() {
-  std::vector<std::pair<int, int>> changed;
-  if (full_scan_) {
-    // Beyond what either the table or its copy stores, both read as empty.
-    const int rows = std::max(grid_.StoredRowCount(), shadow_.StoredRowCount());
-    for (int row = 0; row < rows; ++row) {
-      const int cols = std::max(grid_.StoredWidth(row), shadow_.StoredWidth(row));
-      for (int col = 0; col < cols; ++col) {
-        if (grid_.Cell(col, row) != shadow_.Cell(col, row)) changed.emplace_back(col, row);
-      }
-    }
-  } else {
-    std::sort(dirty_.begin(), dirty_.end(), [](auto a, auto b) {
-      return std::pair(a.second, a.first) < std::pair(b.second, b.first);
-    });
-    dirty_.erase(std::unique(dirty_.begin(), dirty_.end()), dirty_.end());
-    for (const auto& [col, row] : dirty_) {
-      if (grid_.Cell(col, row) != shadow_.Cell(col, row)) changed.emplace_back(col, row);
+void History::ReplaceTable(StringGrid& table) {
+  StringGrid::Cells cells;
+  table.SwapCells(cells);
+  ReplaceCells(std::move(cells), table.ColCount(), table.RowCount());
+}
+
+void History::ReplaceCells(const std::vector<std::vector<std::string>>& rows, int col_count,
+                           int row_count) {
+  StringGrid table(col_count, row_count);
+  for (int row = static_cast<int>(rows.size()) - 1; row >= 0; --row) {
+    // Last column first: a row is given its room once.
+    for (int col = static_cast<int>(rows[row].size()) - 1; col >= 0; --col) {
+      table.SetCell(col, row, rows[row][col]);
     }
   }
-  dirty_.clear();
-  full_scan_ = false;
+  ReplaceTable(table);
+}
+
+void History::ReplaceCells(StringGrid::Cells cells, int col_count, int row_count) {
+  if (!pending_) return;
+  const StringGrid::UpdateScope batch(grid_);
+  grid_.SwapCells(cells);
+  grid_.SetColCount(col_count);
+  grid_.SetRowCount(row_count);
+  if (pending_->replaced) return;  // the step keeps the table it started from
+  // Cells written earlier in the step go back to their text before it.
+  if (!written_.empty()) {
+    StringGrid before(1, 1);
+    before.SwapCells(cells);
+    for (auto it = written_.rbegin(); it != written_.rend(); ++it) {
+      before.SetCell(it->col, it->row, std::move(it->before));
+    }
+    before.SwapCells(cells);
+    written_.clear();
+  }
+  pending_->replaced = std::move(cells);
+}
+
+void History::ExchangeTable(StringGrid::Cells& cells, const GridState& state) {
+  const StringGrid::UpdateScope batch(grid_);
+  grid_.SwapCells(cells);
+  grid_.SetColCount(state.col_count);
+  grid_.SetRowCount(state.row_count);
+}
+
+std::vector<History::WrittenCell> History::TakeChanges() {
+  // Stable: the first write to a cell holds its text from before the step.
+  std::stable_sort(written_.begin(), written_.end(),
+                   [](const WrittenCell& a, const WrittenCell& b) {
+                     return std::pair(a.row, a.col) < std::pair(b.row, b.col);
+                   });
+  std::vector<WrittenCell> changed;
+  for (std::size_t i = 0; i < written_.size(); ++i) {
+    WrittenCell& cell = written_[i];
+    if (i > 0 && written_[i - 1].row == cell.row && written_[i - 1].col == cell.col) continue;
+    if (grid_.Cell(cell.col, cell.row) != cell.before) changed.push_back(std::move(cell));
+  }
+  // A step that wrote a whole table (a new gene pool) leaves no room kept for the next.
+  std::vector<WrittenCell>().swap(written_);
   return changed;
 }
 
@@ -173,15 +195,24 @@ void History::Commit(const GridState& after) {
   Pending pending = std::move(*pending_);
   pending_.reset();
   const auto step = static_cast<std::uint32_t>(position_ + 1);
-  const std::vector<std::pair<int, int>> changed = ChangedCells();
-  // An action that changed nothing (a load that failed, a feed of an empty table) is no
-  // step: there would be nothing to undo, and the steps to redo stay.
-  if (changed.empty() && pending.victims.empty() && after == pending.before) return;
+  std::vector<WrittenCell> changed = TakeChanges();
+  const bool whole = pending.replaced.has_value();
+  // A whole table is kept as it was, not cell by cell.
+  if (whole) changed.clear();
+  // An action that changed nothing (a load that failed, a feed of an empty table, a table
+  // put in place of the same) is no step: there would be nothing to undo, and the steps
+  // to redo stay.
+  if (pending.victims.empty() && after == pending.before &&
+      (whole ? grid_.SameCells(*pending.replaced) : changed.empty())) {
+    return;
+  }
   // A new step makes the undone ones unreachable.
   if (position_ < StepCount()) {
     bytes_.Truncate(offsets_[position_]);
     offsets_.resize(position_);
+    tables_.erase(tables_.lower_bound(position_), tables_.end());
   }
+  if (whole) tables_[position_] = std::move(*pending.replaced);
   lineage_.DropHidden();
 
   std::vector<std::uint32_t> old_rows;
@@ -228,13 +259,14 @@ void History::Commit(const GridState& after) {
   std::string cells;
   cells.reserve(changed.size() * 4);
   int last_row = 0;  // rows go up (cells come sorted by row), so each is stored as a step up
-  for (const auto& [col, row] : changed) {
-    const std::string& shadow = shadow_.Cell(col, row);
+  for (const WrittenCell& cell : changed) {
+    const int col = cell.col;
+    const int row = cell.row;
     const std::string& now = grid_.Cell(col, row);
     PutVarint(cells, static_cast<std::uint64_t>(col));
     PutSigned(cells, row - last_row);
     last_row = row;
-    put_value(cells, serial_before(row), col, row, shadow);
+    put_value(cells, serial_before(row), col, row, cell.before);
     if (roots > 0 && row > 0 && row <= static_cast<int>(roots) && col < kOrganismColumnCount) {
       PutVarint(cells, 0);  // the root was made from this very cell just now
     } else {
@@ -242,12 +274,6 @@ void History::Commit(const GridState& after) {
     }
     if (listener_ != nullptr) event.cells.push_back({col, row, now});
   }
-  // The copy follows, each row's last column first, so that a row it grows is allocated
-  // once at its final width.
-  for (auto it = changed.rbegin(); it != changed.rend(); ++it) {
-    shadow_.AssignCell(it->first, it->second, grid_.Cell(it->first, it->second));
-  }
-
   std::string blob(1, static_cast<char>(pending.kind));
   PutParameters(blob, pending.parameters);
   PutGridState(blob, pending.before);
@@ -274,6 +300,7 @@ void History::Commit(const GridState& after) {
     event.after = after;
     event.time_ms = pending.time_ms;
     event.births = std::move(pending.births);
+    event.whole_table = whole;
     listener_->StepDone(std::move(event));
   }
 }
@@ -326,10 +353,9 @@ void History::ApplyCells(const DecodedStep& step, bool old_side) {
   grid_.SetRowCount(state.row_count);
   for (const DecodedStep::Cell& cell : step.cells) {
     const auto& value = old_side ? cell.old_text : cell.new_text;
-    std::string text =
-        value ? std::string(*value) : lineage_.CellText(lineage_.SerialInRow(cell.row), cell.col);
-    shadow_.AssignCell(cell.col, cell.row, text);
-    grid_.SetCell(cell.col, cell.row, std::move(text));
+    grid_.SetCell(
+        cell.col, cell.row,
+        value ? std::string(*value) : lineage_.CellText(lineage_.SerialInRow(cell.row), cell.col));
   }
 }
 
@@ -349,7 +375,11 @@ bool History::Undo() {
     if (it->second != kNoSerial) lineage_.Return(it->second);
   }
   lineage_.SetLive(step.first_serial);
-  ApplyCells(step, true);
+  if (const auto table = tables_.find(position_ - 1); table != tables_.end()) {
+    ExchangeTable(table->second, step.before);
+  } else {
+    ApplyCells(step, true);
+  }
   RestoreCounterAndRandom(step.before);
   applying_ = false;
   --position_;
@@ -382,7 +412,11 @@ bool History::Redo() {
     }
     lineage_.set_pool(step.pool_before + 1);
   }
-  ApplyCells(step, false);
+  if (const auto table = tables_.find(position_); table != tables_.end()) {
+    ExchangeTable(table->second, step.after);
+  } else {
+    ApplyCells(step, false);
+  }
   RestoreCounterAndRandom(step.after);
   applying_ = false;
   ++position_;
@@ -420,17 +454,17 @@ bool History::Replay(const StepEvent& event) {
   // Rows beyond the most the table had come with cells (each new organism's ID at least):
   // damage cannot make a few bytes claim a huge table, whose rows would each cost a record.
   const std::int64_t most = std::max(replay_rows_, grid_.RowCount());
-  if (event.after.row_count > most + static_cast<std::int64_t>(event.cells.size())) return false;
+  const std::size_t told = event.whole_table ? event.table.size() : event.cells.size();
+  if (event.after.row_count > most + static_cast<std::int64_t>(told)) return false;
   replay_rows_ = std::max(replay_rows_, event.after.row_count);
   StartPending(event.kind, event.parameters, event.before, event.time_ms);
-  applying_ = true;
-  grid_.SetColCount(event.after.col_count);
-  grid_.SetRowCount(event.after.row_count);
-  for (const CellChange& cell : event.cells) {
-    grid_.SetCell(cell.col, cell.row, cell.text);
-    dirty_.emplace_back(cell.col, cell.row);
+  if (event.whole_table) {
+    ReplaceCells(event.table, event.after.col_count, event.after.row_count);
+  } else {
+    grid_.SetColCount(event.after.col_count);
+    grid_.SetRowCount(event.after.row_count);
+    for (const CellChange& cell : event.cells) grid_.SetCell(cell.col, cell.row, cell.text);
   }
-  applying_ = false;
   for (const TimedBirth& timed : event.births) AddBirth(timed.birth, timed.born_ms);
   Commit(event.after);
   RestoreCounterAndRandom(event.after);
@@ -443,18 +477,7 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
   replay_rows_ = static_cast<int>(base.rows.size());
   {
     const StringGrid::UpdateScope batch(grid_);
-    grid_.SetColCount(base.state.col_count);
-    grid_.SetRowCount(base.state.row_count);
-    const int base_rows = static_cast<int>(base.rows.size());
-    const int rows = std::max(grid_.StoredRowCount(), base_rows);
-    for (int row = 0; row < rows; ++row) {
-      const int base_width = row < base_rows ? static_cast<int>(base.rows[row].size()) : 0;
-      // Last column first: a row that grows is allocated once.
-      for (int col = std::max(grid_.StoredWidth(row), base_width) - 1; col >= 0; --col) {
-        const std::string& text = base.Cell(col, row);
-        if (grid_.Cell(col, row) != text) grid_.AssignCell(col, row, text);
-      }
-    }
+    ReplaceCells(base.rows, base.state.col_count, base.state.row_count);
     RestoreCounterAndRandom(base.state);
   }
   grid_.SelectRow(base.state.selected_row);
@@ -479,18 +502,16 @@ bool History::Restore(const Snapshot& base, const std::vector<RunEntry>& entries
       }
       if (positions != nullptr) positions->push_back(position_);
     }
-    applying_ = true;
   }
-  applying_ = false;
-  dirty_.clear();
-  full_scan_ = false;
   grid_.SelectRow(selected);
   return ok;
 }
 
 std::size_t History::MemoryBytes() const {
+  std::size_t tables = 0;
+  for (const auto& [index, cells] : tables_) tables += cells.MemoryBytes();
   return bytes_.MemoryBytes() + offsets_.size() * sizeof(std::uint64_t) + lineage_.MemoryBytes() +
-         shadow_.MemoryBytes();
+         tables + written_.capacity() * sizeof(WrittenCell);
 }
 
 }  // namespace vantrel

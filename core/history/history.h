@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -51,11 +52,13 @@ struct RunEntry {
 // Undo and redo of the steps made on a Document, and the record of every organism.
 //
 // A step is bracketed by BeginStep and EndStep (or a HistoryStep scope); a shot reports
-// its child with RecordBirth in between. The history keeps a shadow copy of the table and
-// stores, per step, only the cells that differ, the state around them (size, selection,
-// organism counter, random source) and the parameter boxes; a cell whose text is what the
-// record already holds for the organism in its row is stored as a reference to it.
-class History final : private GridObserver {
+// its child with RecordBirth in between. The grid tells the history each cell's text before
+// it is written, and a step stores only the cells that differ, the state around them (size,
+// selection, organism counter, random source) and the parameter boxes; a cell whose text is
+// what the record already holds for the organism in its row is stored as a reference to it.
+// A step that puts a whole table in place (ReplaceTable: a load, a restore) keeps the table
+// it replaced whole instead, and undo and redo exchange the two.
+class History final : private CellWriteWatcher {
  public:
   // Takes the document's present table as the start; its rows become roots of gene pool 1.
   History(Document& document, const Clock& clock, const Parameters& parameters);
@@ -71,6 +74,9 @@ class History final : private GridObserver {
   // After the action: records what changed, drops the steps that could be redone and tells
   // the listener. An action that changed nothing at all is not recorded.
   void EndStep();
+  // Inside a step: the grid takes `table`'s cells (moved, `table` keeps none) and size, and
+  // the step keeps the cells the grid held before it, whole. Ignored outside a step.
+  void ReplaceTable(StringGrid& table);
 
   bool CanUndo() const { return position_ > 0 && !pending_; }
   bool CanRedo() const { return position_ < StepCount() && !pending_; }
@@ -108,7 +114,7 @@ class History final : private GridObserver {
     if (listener_ != nullptr) listener_->Noted();
   }
 
-  // Bytes held by the steps, the record and the shadow copy.
+  // Bytes held by the steps, the tables they replaced and the record.
   std::size_t MemoryBytes() const;
 
  private:
@@ -121,11 +127,23 @@ class History final : private GridObserver {
     std::int64_t time_ms;
     std::vector<std::pair<int, std::uint32_t>> victims;  // row and serial, birth order
     std::vector<TimedBirth> births;
+    std::optional<StringGrid::Cells> replaced;  // the table before ReplaceTable, whole
+  };
+  // A cell's text before its first write since the last step.
+  struct WrittenCell {
+    int col;
+    int row;
+    std::string before;
   };
   struct DecodedStep;
 
-  void GridCellChanged(int col, int row) override;
-  void GridReset() override;
+  void CellWriting(int col, int row, const std::string& before) override;
+  void ReplaceCells(StringGrid::Cells cells, int col_count, int row_count);
+  // The same for a table read back from a journal: the grid takes a copy of `rows`.
+  void ReplaceCells(const std::vector<std::vector<std::string>>& rows, int col_count,
+                    int row_count);
+  // Puts `rows` in the grid's place with the size of `state`; `rows` takes the grid's cells.
+  void ExchangeTable(StringGrid::Cells& cells, const GridState& state);
 
   GridState CurrentState() const;
   void StartPending(StepKind kind, const Parameters& parameters, const GridState& before,
@@ -135,7 +153,8 @@ class History final : private GridObserver {
   // Every organism row of the grid as a root of the record, born at `step`.
   void AddRootsFromGrid(std::uint32_t step, std::int64_t time_ms, bool loaded);
   void RestoreCounterAndRandom(const GridState& state);
-  std::vector<std::pair<int, int>> ChangedCells();
+  // The cells written since the last step whose text now differs, by row and column.
+  std::vector<WrittenCell> TakeChanges();
   DecodedStep Decode(int index) const;
   void ApplyCells(const DecodedStep& step, bool old_side);
   bool Replay(const StepEvent& event);
@@ -154,13 +173,12 @@ class History final : private GridObserver {
   int position_ = 0;
   std::optional<Pending> pending_;
 
-  // The table after position_, hidden cells included. It only stores text: it has no
-  // observers, and its size and selection are not used.
-  StringGrid shadow_{1, 1};
-  std::vector<std::pair<int, int>> dirty_;  // (col, row) written since the last step
-  bool full_scan_ = false;
-  int replay_rows_ = 0;    // the most rows the table had in the run being restored
-  bool applying_ = false;  // the history itself writes the grid
+  // Of each step that replaced the whole table, by index: the table on the other side of
+  // it (the one before it while it is done, the one after it while it is undone).
+  std::map<int, StringGrid::Cells> tables_;
+  std::vector<WrittenCell> written_;  // every write since the last step, in order
+  int replay_rows_ = 0;               // the most rows the table had in the run being restored
+  bool applying_ = false;             // the history itself writes the grid
 };
 
 // Brackets one step: BeginStep now, EndStep when the scope ends.

@@ -24,6 +24,8 @@ namespace {
 constexpr char kPrefix[] = "run-";
 constexpr char kSuffix[] = ".journal";
 constexpr char kLockSuffix[] = ".lock";
+// A whole table's entry goes to the file in pieces of this size.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
 // A prepared statement that finalizes itself.
 class Statement {
@@ -228,8 +230,10 @@ bool Journal::Open(History& history) {
       std::to_string(started) +
       ", 0, 0, 0);"
       "CREATE TABLE base(id INTEGER PRIMARY KEY, snapshot BLOB NOT NULL, annex BLOB);"
-      "CREATE TABLE entries(seq INTEGER PRIMARY KEY, type INTEGER NOT NULL, data BLOB,"
-      " annex BLOB);"
+      // The data last: SQLite then makes an entry's room for a whole table without
+      // holding it in memory, and the table is written into it a piece at a time.
+      "CREATE TABLE entries(seq INTEGER PRIMARY KEY, type INTEGER NOT NULL, annex BLOB,"
+      " data BLOB);"
       "CREATE TABLE notebook(id INTEGER PRIMARY KEY, text BLOB NOT NULL);"
       "COMMIT;";
   if (!Exec(setup.c_str())) {
@@ -267,17 +271,28 @@ bool Journal::WriteBase() {
 
 // Writes one entry (an empty kStep entry only updates the counts) in its own transaction,
 // or in the one a restore holds open.
-bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex) {
+bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex,
+                         const StepEvent* whole) {
   if (db_ == nullptr) return false;
   const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
   if (own && !Exec("BEGIN")) return false;
   int code = SQLITE_DONE;
-  if (!(type == RunEntry::kStep && data.empty())) {
+  std::uint64_t whole_size = 0;
+  if (whole != nullptr) {
+    WriteStepEvent(*whole, &history_->document().grid(), kPieceBytes,
+                   [&whole_size](std::string_view bytes) { whole_size += bytes.size(); });
+  }
+  if (!(type == RunEntry::kStep && data.empty() && whole == nullptr)) {
     sqlite3_bind_int(insert_, 1, type);
-    sqlite3_bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    if (whole != nullptr) {
+      sqlite3_bind_zeroblob64(insert_, 2, whole_size);
+    } else {
+      sqlite3_bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    }
     sqlite3_bind_blob(insert_, 3, annex.data(), static_cast<int>(annex.size()), SQLITE_STATIC);
     code = sqlite3_step(insert_);
     sqlite3_reset(insert_);
+    if (code == SQLITE_DONE && whole != nullptr) code = WriteWholeData(*whole, whole_size);
   }
   if (code == SQLITE_DONE) {
     sqlite3_bind_int(update_, 1, done_);
@@ -292,8 +307,29 @@ bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std
   return !own || Exec("COMMIT");
 }
 
+int Journal::WriteWholeData(const StepEvent& event, std::uint64_t size) {
+  sqlite3_blob* blob = nullptr;
+  int code =
+      sqlite3_blob_open(db_, "main", "entries", "data", sqlite3_last_insert_rowid(db_), 1, &blob);
+  std::uint64_t offset = 0;
+  WriteStepEvent(event, &history_->document().grid(), kPieceBytes, [&](std::string_view bytes) {
+    // A table that changed between the two passes cannot happen: both run in this call.
+    if (code != SQLITE_OK || offset + bytes.size() > size) return;
+    code = sqlite3_blob_write(blob, bytes.data(), static_cast<int>(bytes.size()),
+                              static_cast<int>(offset));
+    offset += bytes.size();
+  });
+  sqlite3_blob_close(blob);
+  return code == SQLITE_OK ? SQLITE_DONE : code;
+}
+
 void Journal::StepDone(StepEvent event) {
   written_ = ++done_;
+  if (event.whole_table) {
+    // A whole table is written into the file as it is encoded, never held as bytes at once.
+    WriteEntry(RunEntry::kStep, std::string(), history_->Annex(), &event);
+    return;
+  }
   WriteEntry(RunEntry::kStep, EncodeStepEvent(event), history_->Annex());
 }
 

@@ -50,7 +50,8 @@ struct RunContents {
 class Journal final : public HistoryListener {
  public:
   // 2: the program's annex (the notebook's run) beside the base and every entry.
-  static constexpr int kSchemaVersion = 2;
+  // 3: the entry of a step that put a whole table in place (a load) holds that table.
+  static constexpr int kSchemaVersion = 3;
   static constexpr int kKeepRuns = 10;
   static constexpr std::uint64_t kMaxBytes = 200ULL * 1024 * 1024;
 
@@ -118,7 +119,12 @@ class Journal final : public HistoryListener {
   // The runs whose journals lie in the folder, newest first, not yet read.
   std::vector<EarlierRun> EarlierRuns() const;
   bool Exec(const char* sql);
-  bool WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex);
+  // With `whole`, a step that put a whole table in place, the data are its event written
+  // straight from the grid into the file, a piece at a time, in place of `data`.
+  bool WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex,
+                  const StepEvent* whole = nullptr);
+  // Writes `event`'s bytes into the data of the entry just inserted, `size` bytes long.
+  int WriteWholeData(const StepEvent& event, std::uint64_t size);
   bool WriteBase();
   // Runs `sql`, an insert with one blob parameter, with `bytes`; on failure the journal fails.
   bool PutBlob(const char* sql, std::string_view bytes, std::string_view second = {});

@@ -1,6 +1,9 @@
 #include "history/step.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <span>
 
 #include "history/byte_codec.h"
 #include "population/table_limits.h"
@@ -49,7 +52,59 @@ GridState ReadGridState(ByteReader& in) {
   return s;
 }
 
-std::string EncodeStepEvent(const StepEvent& event) {
+namespace {
+
+// Appends `text` at `col` of `cells`, leaving out empty trailing cells.
+void KeepCell(std::vector<std::string>& cells, std::size_t col, std::string_view text) {
+  if (text.empty()) return;
+  cells.resize(col + 1);
+  cells[col] = std::string(text);
+}
+
+// A table's rows, each as its count of cells and then the cells. With a `sink`, `out` is
+// handed to it and emptied whenever it holds `piece` bytes or more.
+void PutRows(std::string& out, std::size_t count,
+             const std::function<std::span<const std::string>(std::size_t)>& row,
+             const ByteSink* sink = nullptr, std::size_t piece = 0) {
+  PutVarint(out, count);
+  for (std::size_t index = 0; index < count; ++index) {
+    const std::span<const std::string> cells = row(index);
+    PutVarint(out, cells.size());
+    for (const std::string& cell : cells) PutText(out, cell);
+    if (sink != nullptr && out.size() >= piece) {
+      (*sink)(out);
+      out.clear();
+    }
+  }
+}
+
+// Reads what PutRows wrote; false when a count claims more than the bytes hold (every row
+// and every cell takes at least one byte).
+bool ReadRows(ByteReader& in, std::vector<std::vector<std::string>>& rows) {
+  const std::uint64_t count = in.Varint();
+  if (!in.ok() || count > in.Remaining()) return false;
+  rows.assign(count, {});
+  for (std::uint64_t row = 0; row < count && in.ok(); ++row) {
+    const std::uint64_t width = in.Varint();
+    if (width > in.Remaining()) return false;
+    for (std::uint64_t col = 0; col < width && in.ok(); ++col) {
+      KeepCell(rows[row], col, in.Text());
+    }
+  }
+  return in.ok();
+}
+
+}  // namespace
+
+std::string EncodeStepEvent(const StepEvent& event, const StringGrid* grid) {
+  std::string out;
+  WriteStepEvent(event, grid, std::size_t{64} * 1024,
+                 [&out](std::string_view bytes) { out.append(bytes); });
+  return out;
+}
+
+void WriteStepEvent(const StepEvent& event, const StringGrid* grid, std::size_t piece,
+                    const ByteSink& sink) {
   std::string out;
   out.push_back(static_cast<char>(event.kind));
   PutParameters(out, event.parameters);
@@ -81,7 +136,22 @@ std::string EncodeStepEvent(const StepEvent& event) {
     }
     PutSigned(out, timed.born_ms);
   }
-  return out;
+  // Only a whole-table event goes on: with its table, every row up to the table's size.
+  if (event.whole_table) {
+    if (grid != nullptr) {
+      const int rows = std::max(grid->StoredRowCount(), grid->RowCount());
+      PutRows(
+          out, static_cast<std::size_t>(rows),
+          [grid](std::size_t row) { return grid->StoredCells(static_cast<int>(row)); }, &sink,
+          piece);
+    } else {
+      PutRows(
+          out, event.table.size(),
+          [&event](std::size_t row) { return std::span<const std::string>(event.table[row]); },
+          &sink, piece);
+    }
+  }
+  if (!out.empty()) sink(out);
 }
 
 bool DecodeStepEvent(std::string_view bytes, StepEvent& event) {
@@ -131,6 +201,14 @@ bool DecodeStepEvent(std::string_view bytes, StepEvent& event) {
     timed.born_ms = in.Signed();
     event.births.push_back(std::move(timed));
   }
+  if (in.ok() && !in.AtEnd()) {
+    // Every row of the table is written: damage cannot make a few bytes claim a huge one.
+    event.whole_table = true;
+    if (!ReadRows(in, event.table) ||
+        event.table.size() < static_cast<std::size_t>(std::max(event.after.row_count, 0))) {
+      return false;
+    }
+  }
   return in.ok() && in.AtEnd() && Plausible(event.before) && Plausible(event.after);
 }
 
@@ -149,24 +227,11 @@ std::string EncodeSnapshot(const Snapshot& snapshot) {
   PutGridState(out, snapshot.state);
   PutParameters(out, snapshot.parameters);
   PutVarint(out, 0);
-  PutVarint(out, snapshot.rows.size());
-  for (const std::vector<std::string>& cells : snapshot.rows) {
-    PutVarint(out, cells.size());
-    for (const std::string& cell : cells) PutText(out, cell);
-  }
+  PutRows(out, snapshot.rows.size(), [&snapshot](std::size_t row) {
+    return std::span<const std::string>(snapshot.rows[row]);
+  });
   return out;
 }
-
-namespace {
-
-// Appends `text` at `col` of `cells`, leaving out empty trailing cells.
-void KeepCell(std::vector<std::string>& cells, std::size_t col, std::string_view text) {
-  if (text.empty()) return;
-  cells.resize(col + 1);
-  cells[col] = std::string(text);
-}
-
-}  // namespace
 
 bool DecodeSnapshot(std::string_view bytes, Snapshot& snapshot) {
   ByteReader in(bytes);

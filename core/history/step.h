@@ -1,12 +1,16 @@
 #ifndef VANTREL_HISTORY_STEP_H_
 #define VANTREL_HISTORY_STEP_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "population/evolution.h"
 #include "population/parameters.h"
+#include "population/string_grid.h"
 
 namespace vantrel {
 
@@ -57,6 +61,11 @@ struct StepEvent {
   std::int64_t time_ms = 0;
   std::vector<CellChange> cells;
   std::vector<TimedBirth> births;
+  // A step that put a whole table in place (a load, a restore) is told by that table,
+  // hidden cells included, instead of by `cells`. Read back, the table is in `table`; as
+  // the step happens, it is the grid's own, which EncodeStepEvent is then given.
+  bool whole_table = false;
+  std::vector<std::vector<std::string>> table;
 };
 
 class ByteReader;
@@ -65,7 +74,14 @@ Parameters ReadParameters(ByteReader& in);
 void PutGridState(std::string& out, const GridState& state);
 GridState ReadGridState(ByteReader& in);
 
-std::string EncodeStepEvent(const StepEvent& event);
+// A whole-table event's table is read from `grid` when one is given, else from its `table`.
+std::string EncodeStepEvent(const StepEvent& event, const StringGrid* grid = nullptr);
+// Takes the bytes of an encoding piece by piece.
+using ByteSink = std::function<void(std::string_view)>;
+// The bytes of EncodeStepEvent, handed to `sink` in pieces of about `piece` bytes (one
+// row's more at most): a whole table's event is never held at once.
+void WriteStepEvent(const StepEvent& event, const StringGrid* grid, std::size_t piece,
+                    const ByteSink& sink);
 // False when `bytes` is not a whole event.
 bool DecodeStepEvent(std::string_view bytes, StepEvent& event);
 

@@ -205,6 +205,12 @@ GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer) {
   return GridFill::kFilled;
 }
 
+void CopyFixedColumn(const StringGrid& grid, StringGrid& table) {
+  for (int row = grid.StoredRowCount() - 1; row >= 0; --row) {
+    if (!grid.Cell(0, row).empty()) table.SetCell(0, row, grid.Cell(0, row));
+  }
+}
+
 FileQuestion OpenTableFileQuestion() {
   FileQuestion question;
   question.mode = FileQuestion::Mode::kOpen;

@@ -90,6 +90,11 @@ int TableColumnCount(const LineBuffer& buffer);
 // lines, or leaves it untouched when the outcome is not kFilled.
 GridFill FillStringGrid(StringGrid& grid, const LineBuffer& buffer);
 
+// A load writes every column of `grid` but the fixed one, whose IDs stay. Copies that
+// column into `table`, an empty grid a load can fill in `grid`'s place and hand over whole:
+// the filled table then shows exactly what the load would have left in `grid`.
+void CopyFixedColumn(const StringGrid& grid, StringGrid& table);
+
 // What the open and save dialogs of table files ask: any name is taken, and saving
 // replaces an existing file without a question.
 FileQuestion OpenTableFileQuestion();

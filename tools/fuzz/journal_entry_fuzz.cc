@@ -34,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const vantrel::fuzz::MemoryBound bound(size);
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-  RequireStableRoundTrip<vantrel::StepEvent>(bytes, vantrel::DecodeStepEvent,
-                                             vantrel::EncodeStepEvent);
+  RequireStableRoundTrip<vantrel::StepEvent>(
+      bytes, vantrel::DecodeStepEvent,
+      [](const vantrel::StepEvent& event) { return vantrel::EncodeStepEvent(event); });
   RequireStableRoundTrip<vantrel::Snapshot>(bytes, vantrel::DecodeSnapshot,
                                             vantrel::EncodeSnapshot);
   RequireStableRoundTrip<vantrel::RunState>(bytes, vantrel::DecodeRunState,

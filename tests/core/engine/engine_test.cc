@@ -260,11 +260,14 @@ TEST_F(EngineTest, AutomaticRunsStayWhenAHandRunIsUndoneAndRedone) {
 }
 
 // Records every step, undo and redo with what the history keeps beside it, as a journal
-// does.
+// does: a step that put a whole table in place with that table, read back from its bytes.
 class EntryRecorder final : public HistoryListener {
  public:
-  explicit EntryRecorder(const History& history) : history_(history) {}
+  EntryRecorder(const History& history, const StringGrid& grid) : history_(history), grid_(grid) {}
   void StepDone(StepEvent event) override {
+    if (event.whole_table) {
+      EXPECT_TRUE(DecodeStepEvent(EncodeStepEvent(event, &grid_), event));
+    }
     entries.push_back({RunEntry::kStep, std::move(event), history_.Annex()});
   }
   void StepUndone() override { entries.push_back({RunEntry::kUndo, {}, {}}); }
@@ -274,6 +277,7 @@ class EntryRecorder final : public HistoryListener {
 
  private:
   const History& history_;
+  const StringGrid& grid_;
 };
 
 // Random actions, undos and redos: going back and forth through the history always shows
@@ -286,7 +290,7 @@ TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsew
     Engine engine(random, clock);
     const Snapshot base = engine.history().TakeSnapshot();
     const std::string base_annex = engine.history().Annex();
-    EntryRecorder recorder(engine.history());
+    EntryRecorder recorder(engine.history(), engine.grid());
     engine.history().set_listener(&recorder);
 
     LcgRandom chooser;

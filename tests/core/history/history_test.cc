@@ -131,6 +131,74 @@ TEST(SnapshotTest, StoresTheTextsNotTheTablesRowsTimesColumnsAndReadsRectangles)
   EXPECT_FALSE(DecodeSnapshot(huge, read));
 }
 
+// A load is told to the journal by the table it left, hidden cells included, and undone it
+// gives back the table it replaced whole; an earlier journal's load, told cell by cell,
+// still restores the same table.
+TEST(HistoryTest, ALoadIsToldByItsWholeTableAndAnEarlierCellByCellLoadStillRestores) {
+  struct Last final : HistoryListener {
+    explicit Last(const StringGrid& grid) : grid(grid) {}
+    void StepDone(StepEvent event) override {
+      bytes = EncodeStepEvent(event, &grid);
+      ASSERT_TRUE(DecodeStepEvent(bytes, read));
+    }
+    void StepUndone() override {}
+    void StepRedone() override {}
+    const StringGrid& grid;
+    std::string bytes;
+    StepEvent read;
+  };
+  World world(8);
+  world.history.BeginStep(StepKind::kFeed, world.parameters);
+  world.document.grid().SetCell(7, 30, "hidden");
+  world.history.EndStep();
+  const Snapshot base = world.history.TakeSnapshot();
+  const FullState before = world.State();
+  Last last(world.document.grid());
+  world.history.set_listener(&last);
+  std::mt19937 dice(3);
+  while (world.history.StepCount() == 1) world.Load(dice);
+  world.history.set_listener(nullptr);
+  const FullState after = world.State();
+  ASSERT_TRUE(last.read.whole_table);
+  EXPECT_TRUE(last.read.cells.empty());
+  EXPECT_TRUE(world.document.grid().SameCells([&] {
+    StringGrid table(1, 1);
+    for (std::size_t row = 0; row < last.read.table.size(); ++row) {
+      for (std::size_t col = 0; col < last.read.table[row].size(); ++col) {
+        table.SetCell(static_cast<int>(col), static_cast<int>(row), last.read.table[row][col]);
+      }
+    }
+    StringGrid::Cells cells;
+    table.SwapCells(cells);
+    return cells;
+  }()));
+  ASSERT_TRUE(world.history.Undo());
+  EXPECT_EQ(world.State(), before);
+  EXPECT_EQ(world.document.grid().Cell(7, 30), "hidden");
+
+  // The same load as earlier versions wrote it: every cell that differs, and no table.
+  StepEvent earlier = last.read;
+  earlier.whole_table = false;
+  earlier.table.clear();
+  for (int row = 0; row < 40; ++row) {
+    for (int col = 0; col < 10; ++col) {
+      const std::string& text = row < static_cast<int>(last.read.table.size()) &&
+                                        col < static_cast<int>(last.read.table[row].size())
+                                    ? last.read.table[row][col]
+                                    : std::string();
+      if (text != base.Cell(col, row)) earlier.cells.push_back({col, row, text});
+    }
+  }
+  StepEvent read;
+  ASSERT_TRUE(DecodeStepEvent(EncodeStepEvent(earlier), read));
+  EXPECT_FALSE(read.whole_table);
+  World restored(99);
+  ASSERT_TRUE(restored.history.Restore(base, {{RunEntry::kStep, read, ""}}));
+  EXPECT_EQ(restored.State(), after);
+  ASSERT_TRUE(restored.history.Undo());
+  EXPECT_EQ(restored.State(), before);
+}
+
 TEST(LineageTest, RecordsBirthsAndExitsAndForgetsUndoneBirths) {
   World world(5, 4);
   const Lineage& lineage = world.history.lineage();

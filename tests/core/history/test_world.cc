@@ -65,8 +65,12 @@ void World::Load(std::mt19937& dice) {
   }
   LineBuffer buffer;
   buffer.SetText(std::move(text));
+  // As the engine loads: into a table of its own, which takes the grid's place whole.
+  StringGrid loaded(1, 1);
+  CopyFixedColumn(document.grid(), loaded);
+  if (FillStringGrid(loaded, buffer) != GridFill::kFilled) return;
   const HistoryStep step(history, StepKind::kLoad, parameters);
-  FillStringGrid(document.grid(), buffer);
+  history.ReplaceTable(loaded);
 }
 
 std::string TableText(const StringGrid& grid) {

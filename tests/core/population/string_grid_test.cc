@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -152,6 +154,64 @@ TEST(StringGridTest, AGridWithoutBodyRowsSelectsNothing) {
   EXPECT_EQ(grid.SelectedRow(), 0);
   grid.SetRowCount(3);
   EXPECT_EQ(grid.SelectedRow(), 1);
+}
+
+// Rows that grow, shrink and move between the blocks they share (a row wider than a block
+// included, and gathered anew when most room lies unused) read as plain rows of text would,
+// and the watcher is told each cell's text before each write.
+TEST(StringGridTest, RowsReadAsWrittenWhateverTheyShareAndTheWatcherSeesEachOldText) {
+  struct Watcher final : CellWriteWatcher {
+    void CellWriting(int col, int row, const std::string& before) override {
+      EXPECT_EQ(before, (*model)[row][col]);
+      ++told;
+    }
+    std::vector<std::vector<std::string>>* model = nullptr;
+    int told = 0;
+  };
+  std::vector<std::vector<std::string>> model(40, std::vector<std::string>(5000));
+  Watcher watcher;
+  watcher.model = &model;
+  StringGrid grid(5, 40);
+  grid.set_write_watcher(&watcher);
+  std::mt19937 dice(7);
+  for (int i = 0; i < 40000; ++i) {
+    const int row = std::uniform_int_distribution(0, 39)(dice);
+    const int col = i % 997 == 0 ? 4500 : std::uniform_int_distribution(0, 12)(dice);
+    const std::string text = dice() % 3 == 0 ? "" : std::to_string(dice() % 1000);
+    if (i % 2 == 0) {
+      grid.SetCell(col, row, text);
+    } else {
+      grid.AssignCell(col, row, text);
+    }
+    model[row][col] = text;
+  }
+  EXPECT_EQ(watcher.told, 40000);
+  auto expect_model = [&model](const StringGrid& grid) {
+    for (int row = 0; row < 40; ++row) {
+      int width = 0;
+      for (int col = 0; col < 5000; ++col) {
+        ASSERT_EQ(grid.Cell(col, row), model[row][col]) << col << ", " << row;
+        if (!model[row][col].empty()) width = col + 1;
+      }
+      EXPECT_EQ(grid.StoredWidth(row), width);
+    }
+  };
+  expect_model(grid);
+
+  // A whole table changes hands, and one written afresh holds the same cells.
+  StringGrid::Cells cells;
+  grid.SwapCells(cells);
+  EXPECT_EQ(grid.StoredRowCount(), 0);
+  EXPECT_FALSE(grid.SameCells(cells));
+  StringGrid other(5, 40);
+  other.SwapCells(cells);
+  expect_model(other);
+  StringGrid afresh(5, 40);
+  for (int row = 39; row >= 0; --row) {
+    for (int col = 4999; col >= 0; --col) afresh.SetCell(col, row, model[row][col]);
+  }
+  afresh.SwapCells(cells);
+  EXPECT_TRUE(other.SameCells(cells));
 }
 
 }  // namespace
