@@ -2,7 +2,6 @@
 #define VANTREL_HISTORY_JOURNAL_H_
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
