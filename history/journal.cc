@@ -338,7 +338,7 @@ std::optional<EarlierRun> Journal::FindCrashedRun() const {
       return std::move(run);
     }
     run.steps = contents->steps;
-    if (run.steps == 0 && contents->lost_steps == 0) return std::nullopt;
+    if (!WorthOffering(*contents)) return std::nullopt;
     return std::move(run);
   }
   return std::nullopt;

@@ -38,6 +38,10 @@ std::optional<RunContents> ReadJournal(const StoredJournal& stored, std::string&
   return contents;
 }
 
+bool WorthOffering(const RunContents& contents) {
+  return contents.steps > 0 || contents.lost_steps > 0;
+}
+
 JournalKeeper::JournalKeeper(History& history, JournalStore& store)
     : history_(history), store_(store) {
   WriteBase();

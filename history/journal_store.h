@@ -71,6 +71,10 @@ class JournalStore {
 // run's end were lost. Both faces read their runs through this.
 std::optional<RunContents> ReadJournal(const StoredJournal& stored, std::string& message);
 
+// Whether a run that ended unexpectedly is worth offering to restore: it did at least one
+// step that can be read, or lost some to damage (which the user is then told of).
+bool WorthOffering(const RunContents& contents);
+
 // Keeps a History's record in a JournalStore as the session goes: the present table as the
 // base, then one entry per step, undo, redo and note. An undo before the base or a redo
 // past what was written cannot be an entry: the table as it is then becomes a new base.
