@@ -4,16 +4,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "history/journal_texts.h"
-
 namespace vantrel {
-
-JournalFeed::JournalFeed(History& history) : history_(history) {
-  QueueBase();
-  history_.set_listener(this);
-}
-
-JournalFeed::~JournalFeed() { history_.set_listener(nullptr); }
 
 std::vector<JournalRecord> JournalFeed::Take() {
   std::vector<JournalRecord> records;
@@ -26,56 +17,36 @@ std::vector<JournalRecord> JournalFeed::Take() {
   return records;
 }
 
-void JournalFeed::QueueBase() {
-  done_ = written_ = 0;
+bool JournalFeed::WriteBase(std::string snapshot, std::string annex, int organisms) {
   JournalRecord record;
   record.base = true;
-  record.data = EncodeSnapshot(history_.TakeSnapshot());
-  record.annex = history_.Annex();
-  record.organisms = history_.document().grid().RowCount() - 1;
-  queued_.push_back({std::move(record), std::nullopt});
-}
-
-void JournalFeed::Queue(RunEntry::Type type, std::string annex, std::optional<StepEvent> event) {
-  JournalRecord record;
-  record.type = type;
+  record.data = std::move(snapshot);
   record.annex = std::move(annex);
-  record.steps = done_;
-  record.organisms = history_.document().grid().RowCount() - 1;
-  queued_.push_back({std::move(record), std::move(event)});
+  record.organisms = organisms;
+  queued_.push_back({std::move(record), std::nullopt});
+  return true;
 }
 
-void JournalFeed::StepDone(StepEvent event) {
-  written_ = ++done_;
-  if (event.whole_table) {
+bool JournalFeed::AppendEntry(JournalEntry entry) {
+  JournalRecord record;
+  record.type = entry.type;
+  record.annex = std::move(entry.annex);
+  record.steps = entry.steps;
+  record.organisms = entry.organisms;
+  if (entry.event && entry.event->whole_table) {
     // Its table is the grid as it is now, not as it will be when the page takes the record.
-    std::string data = EncodeStepEvent(event, &history_.document().grid());
-    Queue(RunEntry::kStep, history_.Annex());
-    queued_.back().record.data = std::move(data);
-    return;
+    record.data = EncodeStepEvent(*entry.event, entry.grid);
+    queued_.push_back({std::move(record), std::nullopt});
+    return true;
   }
-  Queue(RunEntry::kStep, history_.Annex(), std::move(event));
+  queued_.push_back({std::move(record), std::move(entry.event)});
+  return true;
 }
 
-void JournalFeed::StepUndone() {
-  if (done_ == 0) {
-    QueueBase();  // the step lies before the base
-    return;
-  }
-  --done_;
-  Queue(RunEntry::kUndo, {});
+bool JournalFeed::KeepFinishedRuns(std::string csv) {
+  finished_runs_ = std::move(csv);
+  return true;
 }
-
-void JournalFeed::StepRedone() {
-  if (done_ == written_) {
-    QueueBase();
-    return;
-  }
-  ++done_;
-  Queue(RunEntry::kRedo, {});
-}
-
-void JournalFeed::Noted() { Queue(RunEntry::kNote, history_.Annex()); }
 
 namespace {
 
@@ -110,40 +81,29 @@ std::string PackEntries(const std::vector<JournalRecord>& entries) {
   return out;
 }
 
-std::optional<RunContents> ReadStoredRun(const StoredRun& run, std::string& message) {
-  RunContents contents;
-  if (!DecodeSnapshot(run.base, contents.base)) {
-    message = JournalDamagedText(run.name);
-    return std::nullopt;
-  }
-  contents.base_annex = run.base_annex;
+StoredJournal Unpack(const StoredRun& run) {
+  StoredJournal stored;
+  stored.base = run.base;
+  stored.base_annex = run.base_annex;
+  stored.steps_at_end = run.steps_at_end;
+  stored.name = run.name;
   std::string_view in = run.entries;
-  int done = 0;
-  bool whole = true;
   while (!in.empty()) {
     const auto type = static_cast<unsigned char>(in.front());
     in.remove_prefix(1);
     std::string_view data;
     std::string_view annex;
-    RunEntry entry;
-    if (type > RunEntry::kNote || !TakeBytes(in, data) || !TakeBytes(in, annex)) {
-      whole = false;
+    if (!TakeBytes(in, data) || !TakeBytes(in, annex)) {
+      stored.whole = false;
       break;
     }
-    entry.type = static_cast<RunEntry::Type>(type);
-    if (entry.type == RunEntry::kStep && !DecodeStepEvent(data, entry.event)) {
-      whole = false;
-      break;
-    }
-    entry.annex = std::string(annex);
-    if (entry.type == RunEntry::kStep || entry.type == RunEntry::kRedo) ++done;
-    if (entry.type == RunEntry::kUndo) done = std::max(done - 1, 0);
-    contents.entries.push_back(std::move(entry));
+    stored.entries.push_back({type, std::string(data), std::string(annex)});
   }
-  contents.steps = done;
-  contents.lost_steps = whole ? 0 : std::max(run.steps_at_end - done, 0);
-  if (!whole) message = JournalLostStepsText(run.name, contents.lost_steps);
-  return contents;
+  return stored;
+}
+
+std::optional<RunContents> ReadStoredRun(const StoredRun& run, std::string& message) {
+  return ReadJournal(Unpack(run), message);
 }
 
 }  // namespace vantrel

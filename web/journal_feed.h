@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "history/history.h"
-#include "history/journal.h"
+#include "history/journal_store.h"
 
 namespace vantrel {
 
@@ -23,26 +23,23 @@ struct JournalRecord {
   int organisms = 0;
 };
 
-// Collects a History's steps, undos and redos as journal records while the page plays,
-// for the page to take after each frame and store where it keeps its journal. It follows
-// the desktop journal: a base first, one entry per step, undo and redo; an undo before the
-// base or a redo past what was written starts a new base.
-class JournalFeed final : public HistoryListener {
+// The page's JournalStore: it queues what the engine's journal keeper writes, for the page
+// to take after each frame and store in IndexedDB (web/page/src/journal.ts).
+class JournalFeed final : public JournalStore {
  public:
-  // Queues the present table as the base and listens to `history` until destroyed.
-  explicit JournalFeed(History& history);
-  ~JournalFeed() override;
+  JournalFeed() = default;
 
   JournalFeed(const JournalFeed&) = delete;
   JournalFeed& operator=(const JournalFeed&) = delete;
 
   // The records queued since the last call, oldest first.
   std::vector<JournalRecord> Take();
+  // The notebook's finished runs as CSV, as last kept.
+  const std::string& finished_runs() const { return finished_runs_; }
 
-  void StepDone(StepEvent event) override;
-  void StepUndone() override;
-  void StepRedone() override;
-  void Noted() override;
+  bool WriteBase(std::string snapshot, std::string annex, int organisms) override;
+  bool AppendEntry(JournalEntry entry) override;
+  bool KeepFinishedRuns(std::string csv) override;
 
  private:
   // A record waiting to be taken. A step keeps its event and is encoded only when taken,
@@ -52,13 +49,8 @@ class JournalFeed final : public HistoryListener {
     std::optional<StepEvent> event;
   };
 
-  void QueueBase();
-  void Queue(RunEntry::Type type, std::string annex, std::optional<StepEvent> event = {});
-
-  History& history_;
   std::vector<Queued> queued_;
-  int done_ = 0;
-  int written_ = 0;
+  std::string finished_runs_;
 };
 
 // A run as the page read it back from its journal.
@@ -75,9 +67,11 @@ struct StoredRun {
 // 4-byte little-endian length and its bytes. The page packs them so; tests use this.
 std::string PackEntries(const std::vector<JournalRecord>& entries);
 
-// Reads a stored run as the desktop reads its journal file: a base that cannot be read
-// gives nullopt and `message`; entries are read up to the first that cannot be, and then
-// `message` tells how many steps were lost.
+// The run's bytes as ReadJournal reads them; entries cut short end the unpacking and make it
+// not whole.
+StoredJournal Unpack(const StoredRun& run);
+
+// Reads a stored run as the desktop reads its journal file (ReadJournal).
 std::optional<RunContents> ReadStoredRun(const StoredRun& run, std::string& message);
 
 }  // namespace vantrel

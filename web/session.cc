@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "gallery/organism_texts.h"
-#include "history/journal_texts.h"
 #include "lab/goal_list.h"
 #include "lab/idea_wording.h"
 #include "lab/run_csv.h"
@@ -24,7 +23,10 @@ WebSession::WebSession(std::unique_ptr<Clock> clock)
   engine_.AddObserver(this);
 }
 
-WebSession::~WebSession() { engine_.RemoveObserver(this); }
+WebSession::~WebSession() {
+  engine_.StopJournal();
+  engine_.RemoveObserver(this);
+}
 
 void WebSession::EngineChanged(const EngineChange& change) { last_change_ = change; }
 
@@ -184,7 +186,9 @@ std::string WebSession::GoalList() const {
 }
 
 void WebSession::StartJournal() {
-  if (!journal_) journal_ = std::make_unique<JournalFeed>(engine_.history());
+  if (journal_) return;
+  journal_ = std::make_unique<JournalFeed>();
+  engine_.KeepJournal(*journal_);
 }
 
 std::vector<JournalRecord> WebSession::TakeJournal() {
@@ -192,19 +196,13 @@ std::vector<JournalRecord> WebSession::TakeJournal() {
 }
 
 std::string WebSession::FinishedRunsCsv() const {
-  return RunsCsv(engine_.notebook().runs().runs());
+  return journal_ ? journal_->finished_runs() : RunsCsv(engine_.notebook().runs().runs());
 }
 
 LoadOutcome WebSession::RestoreRun(const StoredRun& run, std::string_view runs_csv) {
   LoadOutcome outcome;
-  const std::optional<RunContents> contents = ReadStoredRun(run, outcome.message);
-  if (!contents) return outcome;
-  outcome.ok = true;
   outcome.change = Changed([&] {
-    if (!engine_.Restore(contents->base, contents->base_annex, contents->entries,
-                         ParseRunsCsv(runs_csv))) {
-      outcome.message = JournalBreaksOffText(run.name);
-    }
+    outcome.ok = engine_.RestoreJournal(Unpack(run), ParseRunsCsv(runs_csv), outcome.message);
   });
   return outcome;
 }

@@ -164,7 +164,7 @@ class WebSession final : private EngineObserver {
   Engine engine_;
   EngineChange last_change_;
   std::optional<IdeaWords> idea_;
-  std::unique_ptr<JournalFeed> journal_;  // listens to engine_'s history, so goes first
+  std::unique_ptr<JournalFeed> journal_;
 };
 
 // How many device pixels a picture `size` CSS pixels wide has at `device_pixel_ratio`:

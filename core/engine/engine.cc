@@ -9,17 +9,17 @@
 #include <utility>
 
 #include "engine/run_bytes.h"
+#include "history/journal_texts.h"
+#include "lab/run_csv.h"
 #include "population/evolution.h"
 
 namespace vantrel {
 
-// One action: while it runs the engine is acting, and when it ends the observers hear once
-// what it changed.
+// One action: when it ends the observers hear once what it changed.
 class Engine::Action {
  public:
-  explicit Action(Engine& engine) : engine_(engine) { ++engine_.acting_; }
+  explicit Action(Engine& engine) : engine_(engine) {}
   ~Action() {
-    --engine_.acting_;
     if (change.table || change.selection || change.run || change.counters || change.parameters ||
         change.runs) {
       engine_.Notify(change);
@@ -44,7 +44,38 @@ Engine::Engine(RandomSource& random, const Clock& clock)
   history_.set_annex_source(this);
 }
 
-Engine::~Engine() { history_.set_annex_source(nullptr); }
+Engine::~Engine() {
+  journal_.reset();
+  history_.set_annex_source(nullptr);
+}
+
+void Engine::KeepJournal(JournalStore& store) {
+  journal_ = std::make_unique<JournalKeeper>(history_, store);
+  KeepFinishedRuns();
+}
+
+void Engine::StopJournal() {
+  if (!journal_) return;
+  KeepFinishedRuns();
+  journal_.reset();
+}
+
+void Engine::KeepFinishedRuns() {
+  if (journal_) journal_->store().KeepFinishedRuns(RunsCsv(notebook_.runs().runs()));
+}
+
+bool Engine::RestoreJournal(const StoredJournal& stored, std::vector<Run> finished,
+                            std::string& message) {
+  const std::optional<RunContents> contents = ReadJournal(stored, message);
+  if (!contents) return false;
+  if (journal_) journal_->store().BeginBatch();
+  const bool whole =
+      Restore(contents->base, contents->base_annex, contents->entries, std::move(finished));
+  if (journal_) journal_->store().EndBatch();
+  // A damaged end was told by ReadJournal; what could be read is back.
+  if (!whole) message = JournalBreaksOffText(stored.name);
+  return true;
+}
 
 std::string Engine::Annex() const {
   const Run* run = notebook_.current_run();
@@ -357,6 +388,9 @@ void Engine::RemoveObserver(EngineObserver* observer) {
 }
 
 void Engine::Notify(const EngineChange& change) {
+  // Finished runs change only when a run starts or automatic runs arrive; the current
+  // run's counters follow at the next run start or when the journal stops.
+  if (change.run || change.runs) KeepFinishedRuns();
   // A copy: an observer may remove itself.
   const std::vector<EngineObserver*> observers = observers_;
   for (EngineObserver* observer : observers) observer->EngineChanged(change);

@@ -1,6 +1,7 @@
 #ifndef VANTREL_ENGINE_ENGINE_H_
 #define VANTREL_ENGINE_ENGINE_H_
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "engine/run_timeline.h"
 #include "history/history.h"
+#include "history/journal_store.h"
 #include "lab/goal.h"
 #include "lab/ideas.h"
 #include "lab/lesson.h"
@@ -106,6 +108,19 @@ class Engine final : public NotebookActions, private AnnexSource {
   // Finished automatic runs join the notebook's run table.
   void AddRuns(std::vector<Run> runs) override;
 
+  // The record of the session. From KeepJournal on, `store` keeps the present table as its
+  // base and then every step, undo, redo and note, and the notebook's finished runs
+  // whenever they change (the face owns the store and hands it over once it is open).
+  // StopJournal keeps the finished runs a last time and lets the store go.
+  void KeepJournal(JournalStore& store);
+  void StopJournal();
+  bool keeps_journal() const { return journal_ != nullptr; }
+  // Restores a run read back from a store (ReadJournal) as Restore does, its finished runs
+  // joining the notebook; what the restore writes lands in the journal as one batch. False
+  // and `message` when its base cannot be read; `message` also tells of a damaged end or of
+  // entries that did not fit, after what could be read is back.
+  bool RestoreJournal(const StoredJournal& stored, std::vector<Run> finished, std::string& message);
+
   // What the faces read.
   const Parameters& parameters() const { return parameters_; }
   bool parameters_locked() const { return lesson_ && lesson_->lock_parameters; }
@@ -121,8 +136,6 @@ class Engine final : public NotebookActions, private AnnexSource {
   LabNotebook& notebook() { return notebook_; }
   const LabNotebook& notebook() const { return notebook_; }
   bool HasOrganisms() const { return document_.grid().HasBodyRows(); }
-  // True while an action runs: the table's own notifications then precede the engine's.
-  bool acting() const { return acting_ > 0; }
 
   void AddObserver(EngineObserver* observer);
   void RemoveObserver(EngineObserver* observer);
@@ -152,6 +165,8 @@ class Engine final : public NotebookActions, private AnnexSource {
   // AnnexSource: the notebook's current run with its goal.
   std::string Annex() const override;
   void Notify(const EngineChange& change);
+  // The finished runs changed: the journal keeps them.
+  void KeepFinishedRuns();
 
   const Clock& clock_;
   Document document_;
@@ -161,8 +176,8 @@ class Engine final : public NotebookActions, private AnnexSource {
   Parameters parameters_ = kStartParameters;
   Parameters noted_parameters_ = kStartParameters;  // as the notebook last knew them
   std::vector<EngineObserver*> observers_;
-  int acting_ = 0;
   std::optional<OpenLessonState> lesson_;
+  std::unique_ptr<JournalKeeper> journal_;
 };
 
 }  // namespace vantrel

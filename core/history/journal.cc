@@ -174,8 +174,6 @@ void Journal::Fail(const std::string& what) {
 }
 
 void Journal::CloseDatabase() {
-  if (history_ != nullptr) history_->set_listener(nullptr);
-  history_ = nullptr;
   if (db_ == nullptr) return;  // nothing opened, perhaps not even SQLite
   sqlite3_finalize(insert_);
   sqlite3_finalize(update_);
@@ -191,7 +189,7 @@ bool Journal::Exec(const char* sql) {
   return false;
 }
 
-bool Journal::Open(History& history) {
+bool Journal::Open() {
   if (db_ != nullptr) return true;
   std::error_code error;
   fs::create_directories(folder_, error);
@@ -214,7 +212,6 @@ bool Journal::Open(History& history) {
     RemoveRun(path_);
     return false;
   }
-  history_ = &history;
   const std::string limit =
       page_limit_ > 0 ? "PRAGMA max_page_count=" + std::to_string(page_limit_) + ";" : "";
   const std::string setup =
@@ -248,71 +245,73 @@ bool Journal::Open(History& history) {
     RemoveRun(path_);
     return false;
   }
-  if (!WriteBase()) {
-    RemoveRun(path_);
-    return false;
-  }
-  history.set_listener(this);
   Prune();
   return true;
 }
 
-bool Journal::WriteBase() {
-  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
-  if (own && !Exec("BEGIN")) return false;
-  if (!Exec("DELETE FROM entries")) return false;
-  if (!PutBlob("INSERT OR REPLACE INTO base VALUES(1, ?, ?)",
-               EncodeSnapshot(history_->TakeSnapshot()), history_->Annex())) {
-    return false;
-  }
-  done_ = written_ = 0;
-  return WriteEntry(RunEntry::kStep, std::string(), std::string()) && (!own || Exec("COMMIT"));
+bool Journal::BeginOwn(bool& own) {
+  own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
+  return !own || Exec("BEGIN");
 }
 
-// Writes one entry (an empty kStep entry only updates the counts) in its own transaction,
-// or in the one a restore holds open.
-bool Journal::WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex,
-                         const StepEvent* whole) {
-  if (db_ == nullptr) return false;
-  const bool own = !in_batch_ && sqlite3_get_autocommit(db_) != 0;
-  if (own && !Exec("BEGIN")) return false;
-  int code = SQLITE_DONE;
+bool Journal::UpdateCounts(int steps, int organisms) {
+  sqlite3_bind_int(update_, 1, steps);
+  sqlite3_bind_int(update_, 2, organisms);
+  const int code = sqlite3_step(update_);
+  sqlite3_reset(update_);
+  if (code == SQLITE_DONE) return true;
+  Fail(Reason(db_, code));
+  return false;
+}
+
+bool Journal::WriteBase(std::string snapshot, std::string annex, int organisms) {
+  bool own = false;
+  if (db_ == nullptr || !BeginOwn(own)) return false;
+  if (!Exec("DELETE FROM entries")) return false;
+  if (!PutBlob("INSERT OR REPLACE INTO base VALUES(1, ?, ?)", snapshot, annex)) return false;
+  return UpdateCounts(0, organisms) && (!own || Exec("COMMIT"));
+}
+
+bool Journal::AppendEntry(JournalEntry entry) {
+  bool own = false;
+  if (db_ == nullptr || !BeginOwn(own)) return false;
+  // A whole table is written into the file as it is encoded, never held as bytes at once:
+  // first its size, then its pieces into the blob made that large.
+  const StepEvent* whole =
+      entry.event && entry.event->whole_table && entry.grid != nullptr ? &*entry.event : nullptr;
   std::uint64_t whole_size = 0;
+  std::string data;
   if (whole != nullptr) {
-    WriteStepEvent(*whole, &history_->document().grid(), kPieceBytes,
+    WriteStepEvent(*whole, entry.grid, kPieceBytes,
                    [&whole_size](std::string_view bytes) { whole_size += bytes.size(); });
+  } else if (entry.event) {
+    data = EncodeStepEvent(*entry.event);
   }
-  if (!(type == RunEntry::kStep && data.empty() && whole == nullptr)) {
-    sqlite3_bind_int(insert_, 1, type);
-    if (whole != nullptr) {
-      sqlite3_bind_zeroblob64(insert_, 2, whole_size);
-    } else {
-      sqlite3_bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
-    }
-    sqlite3_bind_blob(insert_, 3, annex.data(), static_cast<int>(annex.size()), SQLITE_STATIC);
-    code = sqlite3_step(insert_);
-    sqlite3_reset(insert_);
-    if (code == SQLITE_DONE && whole != nullptr) code = WriteWholeData(*whole, whole_size);
+  sqlite3_bind_int(insert_, 1, entry.type);
+  if (whole != nullptr) {
+    sqlite3_bind_zeroblob64(insert_, 2, whole_size);
+  } else {
+    sqlite3_bind_blob(insert_, 2, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
   }
-  if (code == SQLITE_DONE) {
-    sqlite3_bind_int(update_, 1, done_);
-    sqlite3_bind_int(update_, 2, history_->document().grid().RowCount() - 1);
-    code = sqlite3_step(update_);
-    sqlite3_reset(update_);
-  }
+  sqlite3_bind_blob(insert_, 3, entry.annex.data(), static_cast<int>(entry.annex.size()),
+                    SQLITE_STATIC);
+  int code = sqlite3_step(insert_);
+  sqlite3_reset(insert_);
+  if (code == SQLITE_DONE && whole != nullptr)
+    code = WriteWholeData(*whole, *entry.grid, whole_size);
   if (code != SQLITE_DONE) {
     Fail(Reason(db_, code));
     return false;
   }
-  return !own || Exec("COMMIT");
+  return UpdateCounts(entry.steps, entry.organisms) && (!own || Exec("COMMIT"));
 }
 
-int Journal::WriteWholeData(const StepEvent& event, std::uint64_t size) {
+int Journal::WriteWholeData(const StepEvent& event, const StringGrid& grid, std::uint64_t size) {
   sqlite3_blob* blob = nullptr;
   int code =
       sqlite3_blob_open(db_, "main", "entries", "data", sqlite3_last_insert_rowid(db_), 1, &blob);
   std::uint64_t offset = 0;
-  WriteStepEvent(event, &history_->document().grid(), kPieceBytes, [&](std::string_view bytes) {
+  WriteStepEvent(event, &grid, kPieceBytes, [&](std::string_view bytes) {
     // A table that changed between the two passes cannot happen: both run in this call.
     if (code != SQLITE_OK || offset + bytes.size() > size) return;
     code = sqlite3_blob_write(blob, bytes.data(), static_cast<int>(bytes.size()),
@@ -323,35 +322,12 @@ int Journal::WriteWholeData(const StepEvent& event, std::uint64_t size) {
   return code == SQLITE_OK ? SQLITE_DONE : code;
 }
 
-void Journal::StepDone(StepEvent event) {
-  written_ = ++done_;
-  if (event.whole_table) {
-    // A whole table is written into the file as it is encoded, never held as bytes at once.
-    WriteEntry(RunEntry::kStep, std::string(), history_->Annex(), &event);
-    return;
-  }
-  WriteEntry(RunEntry::kStep, EncodeStepEvent(event), history_->Annex());
-}
+void Journal::BeginBatch() { in_batch_ = db_ != nullptr && Exec("BEGIN"); }
 
-void Journal::StepUndone() {
-  if (done_ == 0) {
-    WriteBase();  // the step lies before this journal's start
-    return;
-  }
-  --done_;
-  WriteEntry(RunEntry::kUndo, std::string(), std::string());
+void Journal::EndBatch() {
+  if (in_batch_ && db_ != nullptr) Exec("COMMIT");
+  in_batch_ = false;
 }
-
-void Journal::StepRedone() {
-  if (done_ == written_) {
-    WriteBase();
-    return;
-  }
-  ++done_;
-  WriteEntry(RunEntry::kRedo, std::string(), std::string());
-}
-
-void Journal::Noted() { WriteEntry(RunEntry::kNote, std::string(), history_->Annex()); }
 
 void Journal::ReleaseLock() {
   if (lock_fd_ < 0) return;
@@ -399,7 +375,7 @@ std::optional<EarlierRun> Journal::FindCrashedRun() const {
       return std::move(run);
     }
     run.steps = contents->steps;
-    if (run.steps == 0 && contents->lost_steps == 0) return std::nullopt;
+    if (!WorthOffering(*contents)) return std::nullopt;
     return std::move(run);
   }
   return std::nullopt;
@@ -425,7 +401,7 @@ std::optional<EarlierRun> Journal::FindLatestRun() const {
   return std::nullopt;
 }
 
-std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string& message) {
+std::optional<StoredJournal> Journal::ReadStored(const std::string& path, std::string& message) {
   const std::string damaged = JournalDamagedText(path);
   const Reader reader(path);
   if (reader.db() == nullptr) {
@@ -442,66 +418,36 @@ std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string
     return std::nullopt;
   }
   const bool with_annex = version.Int(0) >= 2;
-  RunContents contents;
+  StoredJournal stored;
+  stored.name = path;
   Statement base(reader.db(), with_annex ? "SELECT snapshot, annex FROM base WHERE id = 1"
                                          : "SELECT snapshot, NULL FROM base WHERE id = 1");
-  if (!base.Row() || !DecodeSnapshot(base.Blob(0), contents.base)) {
-    message = damaged;
-    return std::nullopt;
+  if (base.Row()) {
+    stored.base = std::string(base.Blob(0));
+    stored.base_annex = std::string(base.Blob(1));
   }
-  contents.base_annex = std::string(base.Blob(1));
   Statement info(reader.db(), "SELECT steps FROM run");
-  const int steps_at_end = info.Row() ? static_cast<int>(info.Int(0)) : -1;
-  // Entries are read up to the first that cannot be: the steps before it still restore.
+  const bool counted = info.Row();
+  stored.steps_at_end = counted ? static_cast<int>(info.Int(0)) : 0;
   Statement entries(reader.db(), with_annex ? "SELECT type, data, annex FROM entries ORDER BY seq"
                                             : "SELECT type, data, NULL FROM entries ORDER BY seq");
-  int done = 0;
   while (entries.Row()) {
-    RunEntry entry;
     const std::int64_t type = entries.Int(0);
-    if (type < RunEntry::kStep || type > RunEntry::kNote) break;
-    entry.type = static_cast<RunEntry::Type>(type);
-    if (entry.type == RunEntry::kStep && !DecodeStepEvent(entries.Blob(1), entry.event)) break;
-    entry.annex = std::string(entries.Blob(2));
-    if (entry.type == RunEntry::kStep || entry.type == RunEntry::kRedo) ++done;
-    if (entry.type == RunEntry::kUndo) done = std::max(done - 1, 0);
-    contents.entries.push_back(std::move(entry));
+    stored.entries.push_back({type < 0 || type > 255 ? 255 : static_cast<int>(type),
+                              std::string(entries.Blob(1)), std::string(entries.Blob(2))});
   }
-  contents.steps = done;
-  const bool whole = entries.Done() && steps_at_end >= 0;
-  contents.lost_steps = whole ? 0 : std::max(steps_at_end - done, 0);
-  if (!whole) {
-    message = JournalLostStepsText(path, contents.lost_steps);
-  }
-  return contents;
+  stored.whole = entries.Done() && counted;
+  return stored;
 }
 
-bool Journal::RestoreRun(const EarlierRun& run, History& history, std::string& message) {
-  return RestoreRun(
-      run,
-      [&history](const RunContents& contents) {
-        return history.Restore(contents.base, contents.entries);
-      },
-      message);
+std::optional<RunContents> Journal::ReadRun(const std::string& path, std::string& message) {
+  const std::optional<StoredJournal> stored = ReadStored(path, message);
+  if (!stored) return std::nullopt;
+  return ReadJournal(*stored, message);
 }
 
-bool Journal::RestoreRun(const EarlierRun& run,
-                         const std::function<bool(const RunContents&)>& restore,
-                         std::string& message) {
-  const std::optional<RunContents> contents = ReadRun(run.path, message);
-  if (!contents) return false;
-  const bool batch = db_ != nullptr && Exec("BEGIN");
-  in_batch_ = batch;
-  const bool ok = restore(*contents);
-  in_batch_ = false;
-  if (batch && db_ != nullptr) Exec("COMMIT");
-  if (!ok) message = JournalBreaksOffText(run.path);
-  // A damaged end was told in `message` by ReadRun; what could be read is restored.
-  return ok;
-}
-
-bool Journal::SaveNotebook(std::string_view text) {
-  return db_ != nullptr && PutBlob("INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", text);
+bool Journal::KeepFinishedRuns(std::string csv) {
+  return db_ != nullptr && PutBlob("INSERT OR REPLACE INTO notebook(id, text) VALUES(1, ?)", csv);
 }
 
 bool Journal::PutBlob(const char* sql, std::string_view bytes, std::string_view second) {

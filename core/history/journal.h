@@ -2,13 +2,12 @@
 #define VANTREL_HISTORY_JOURNAL_H_
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "history/history.h"
+#include "history/journal_store.h"
 #include "population/clock.h"
 
 struct sqlite3;
@@ -30,24 +29,15 @@ struct EarlierRun {
   Reading reading = Reading::kReadable;
 };
 
-// What a restore found in a journal file.
-struct RunContents {
-  Snapshot base;
-  std::string base_annex;         // kept beside the base; empty when none was
-  std::vector<RunEntry> entries;  // up to the first that cannot be read
-  int steps = 0;                  // steps done after the entries read
-  int lost_steps = 0;             // steps done at its end that could not be read
-};
-
-// Writes every step, undo and redo of a History to an SQLite file as it happens, so a run
-// that ends without closing its window can be restored by the next one.
+// The desktop's JournalStore: keeps the record of a program run in an SQLite file as it
+// happens, so a run that ends without closing its window can be restored by the next one.
 //
 // One file per program run in `folder` (see DefaultFolder), write-ahead log with normal
 // synchronisation and one transaction per step. A run holds an exclusive flock on a lock
 // file beside its journal while it runs and marks the journal closed on Close(). Any
 // failure turns the journal off for the rest of the run; message() then holds the text to
 // show once, and the program goes on without it.
-class Journal final : public HistoryListener {
+class Journal final : public JournalStore {
  public:
   // 2: the program's annex (the notebook's run) beside the base and every entry.
   // 3: the entry of a step that put a whole table in place (a load) holds that table.
@@ -64,9 +54,9 @@ class Journal final : public HistoryListener {
   // $XDG_STATE_HOME/vantrel, else $HOME/.local/state/vantrel.
   static std::string DefaultFolder();
 
-  // Creates this run's journal with the history's present state as its start, prunes old
-  // runs and listens to `history` from then on. False (and message()) when it cannot.
-  bool Open(History& history);
+  // Creates this run's journal and prunes old runs; its base is the first thing written to
+  // it. False (and message()) when it cannot.
+  bool Open();
   bool active() const { return db_ != nullptr; }
   // The one text to show about a failure since the last call; empty when all is well.
   std::string TakeMessage();
@@ -82,22 +72,12 @@ class Journal final : public HistoryListener {
   static std::string UnreadableMessage(const EarlierRun& run);
   // The newest earlier run that is not running now, closed or not (Ctrl+Shift+R).
   std::optional<EarlierRun> FindLatestRun() const;
-  // Reads a run. A damaged file or one from a newer version gives nullopt and `message`. A
-  // file damaged after its start gives the entries before the damage, its lost steps and
-  // `message` saying how many steps could not be read.
+  // Reads a run as ReadJournal does. A file that is no journal, or one from a newer
+  // version, gives nullopt and `message`.
   static std::optional<RunContents> ReadRun(const std::string& path, std::string& message);
-  // Reads `run` and restores it into the history as one restore step and its steps; this
-  // run's journal keeps all of it in one transaction. False and `message` on failure.
-  bool RestoreRun(const EarlierRun& run, History& history, std::string& message);
-  // The same, with `restore` doing the restore into the history (and whatever goes with
-  // it); its return says whether every entry fitted.
-  bool RestoreRun(const EarlierRun& run, const std::function<bool(const RunContents&)>& restore,
-                  std::string& message);
-
-  // Keeps `text` (the lab notebook's run table) with this run's journal, replacing what was
-  // kept before; written in its own transaction. False when the journal is off.
-  bool SaveNotebook(std::string_view text);
-  // The text an earlier run kept with SaveNotebook; empty when it kept none.
+  // The run's bytes as the file keeps them; nullopt and `message` as ReadRun.
+  static std::optional<StoredJournal> ReadStored(const std::string& path, std::string& message);
+  // The text an earlier run kept with KeepFinishedRuns; empty when it kept none.
   static std::string ReadNotebook(const std::string& path);
 
   // Deletes the journals of runs that are not running, beyond the newest kKeepRuns and
@@ -109,23 +89,23 @@ class Journal final : public HistoryListener {
   // Caps the file at `pages` pages of 4 KiB, so tests can meet a full disk.
   void set_page_limit(int pages) { page_limit_ = pages; }
 
-  // HistoryListener
-  void StepDone(StepEvent event) override;
-  void StepUndone() override;
-  void StepRedone() override;
-  void Noted() override;
+  // JournalStore; each write is one transaction, or part of the batch that is open.
+  bool WriteBase(std::string snapshot, std::string annex, int organisms) override;
+  bool AppendEntry(JournalEntry entry) override;
+  bool KeepFinishedRuns(std::string csv) override;
+  void BeginBatch() override;
+  void EndBatch() override;
 
  private:
   // The runs whose journals lie in the folder, newest first, not yet read.
   std::vector<EarlierRun> EarlierRuns() const;
   bool Exec(const char* sql);
-  // With `whole`, a step that put a whole table in place, the data are its event written
-  // straight from the grid into the file, a piece at a time, in place of `data`.
-  bool WriteEntry(RunEntry::Type type, const std::string& data, const std::string& annex,
-                  const StepEvent* whole = nullptr);
-  // Writes `event`'s bytes into the data of the entry just inserted, `size` bytes long.
-  int WriteWholeData(const StepEvent& event, std::uint64_t size);
-  bool WriteBase();
+  // Begins a transaction unless one is open; true when this call began it.
+  bool BeginOwn(bool& own);
+  bool UpdateCounts(int steps, int organisms);
+  // Writes `event`'s whole table, read from `grid`, into the data of the entry just
+  // inserted, `size` bytes long.
+  int WriteWholeData(const StepEvent& event, const StringGrid& grid, std::uint64_t size);
   // Runs `sql`, an insert with one blob parameter, with `bytes`; on failure the journal fails.
   bool PutBlob(const char* sql, std::string_view bytes, std::string_view second = {});
   void Fail(const std::string& what);
@@ -135,7 +115,6 @@ class Journal final : public HistoryListener {
 
   std::string folder_;
   const Clock& clock_;
-  History* history_ = nullptr;
   sqlite3* db_ = nullptr;
   sqlite3_stmt* insert_ = nullptr;
   sqlite3_stmt* update_ = nullptr;
@@ -143,9 +122,6 @@ class Journal final : public HistoryListener {
   int lock_fd_ = -1;
   int page_limit_ = 0;
   bool in_batch_ = false;
-  // Steps done and steps written since the base: an undo or redo beyond them writes a new base.
-  int done_ = 0;
-  int written_ = 0;
   std::string message_;
 };
 

@@ -23,15 +23,19 @@ VantrelApplication::VantrelApplication()
     : main_window_(workspace_, Services()),
       population_window_(
           [this] {
-            return std::make_unique<PopulationWindow>(workspace_.document().grid(), file_dialog_,
-                                                      messages_);
+            return std::make_unique<PopulationWindow>(workspace_.document().grid(), SelectRow(),
+                                                      file_dialog_, messages_);
           },
           [this](PopulationWindow& window) { WirePopulationWindow(window); }),
       family_tree_window_(
-          [this] { return std::make_unique<FamilyTreeWindow>(workspace_.history()); },
+          [this] { return std::make_unique<FamilyTreeWindow>(workspace_.history(), SelectRow()); },
           [this](FamilyTreeWindow& window) {
             main_window_.keys().AddWindow(&window);
             CloseOnEscape(window);
+            QObject::connect(&workspace_.model(), &EngineModel::changed, &window,
+                             [&window](const EngineChange& change) {
+                               if (change.table || change.selection) window.Follow();
+                             });
           }),
       notebook_panel_([this] { return MakeNotebookPanel(); },
                       [this](NotebookPanel& panel) { WireNotebookPanel(panel); }) {
@@ -43,22 +47,19 @@ VantrelApplication::VantrelApplication()
   QObject::connect(&main_window_, &MainWindow::notebookRequested, &main_window_, [this] {
     if (NotebookPanel* panel = notebook_panel_.TryGet()) Present(panel->window(), QSize());
   });
-  // Every change the engine tells of, and every organism shown in passing (a shot shows
-  // the parents, the child, the next one): the notebook looks once, when the event loop
-  // comes round. The automatic runs' condition follows the parameters the engine took.
+  // Every change the engine tells of: the notebook looks once, when the event loop comes
+  // round. The automatic runs' condition follows the parameters the engine took.
   notebook_refresh_.setSingleShot(true);
   notebook_refresh_.setInterval(0);
   QObject::connect(&notebook_refresh_, &QTimer::timeout, &main_window_, [this] {
     if (NotebookPanel* panel = notebook_panel_.IfMade()) panel->Refresh();
   });
-  QObject::connect(&main_window_, &MainWindow::populationStepped, &notebook_refresh_, [this] {
+  QObject::connect(&workspace_.model(), &EngineModel::changed, &notebook_refresh_, [this] {
     if (NotebookPanel* panel = notebook_panel_.IfMade()) {
       panel->SetConditionDefaults(workspace_.engine().parameters());
       notebook_refresh_.start();
     }
   });
-  QObject::connect(&main_window_, &MainWindow::organismChanged, &notebook_refresh_,
-                   [this] { notebook_refresh_.start(); });
   QObject::connect(&main_window_, &MainWindow::populationViewRequested, &main_window_,
                    [this] { Present(population_window_.Get(), QSize()); });
   QObject::connect(&main_window_, &MainWindow::familyTreeRequested, &main_window_,
@@ -95,9 +96,17 @@ void VantrelApplication::EndProgram() {
   QCoreApplication::quit();
 }
 
+std::function<void(int)> VantrelApplication::SelectRow() {
+  return [this](int row) { workspace_.engine().SelectRow(row); };
+}
+
 void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
   main_window_.keys().AddWindow(&window);
   CloseOnEscape(window);
+  QObject::connect(&workspace_.model(), &EngineModel::changed, &window,
+                   [&window](const EngineChange& change) {
+                     if (change.table || change.selection) window.Follow(change.table);
+                   });
   window.SetExtraTooltipLine(
       [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
   QObject::connect(&window, &PopulationWindow::familyTreeRequested, &window, [this](int row) {

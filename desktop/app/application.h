@@ -2,6 +2,7 @@
 #define VANTREL_DESKTOP_APP_APPLICATION_H_
 
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "desktop/app/main_window.h"
@@ -40,6 +41,8 @@ class VantrelApplication {
   // ends.
   void EndProgram();
   MainWindowServices Services();
+  // What a window calls to show another organism: the engine's selection.
+  std::function<void(int)> SelectRow();
   void WirePopulationWindow(PopulationWindow& window);
   // The notebook window from its plugin, or null after telling the user why it cannot be.
   std::unique_ptr<NotebookPanel> MakeNotebookPanel();

@@ -59,18 +59,14 @@ MainWindow::MainWindow(Workspace& workspace, const MainWindowServices& services,
   InstallAccessibleWidgets();
   BuildCompactControls();
   BindKeys();
-  grid().AddObserver(this);
-  engine().AddObserver(this);
+  connect(&workspace_.model(), &EngineModel::changed, this, &MainWindow::EngineChanged);
   // The workspace has made the first population; show row 1's organism, compact.
   UpdateOrganismButtons();
   PaintOrganism(grid().Cell(kDnaColumn, 1));
   ApplyWidth(false);
 }
 
-MainWindow::~MainWindow() {
-  engine().RemoveObserver(this);
-  grid().RemoveObserver(this);
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildCompactControls() {
   setWindowTitle(QStringLiteral("Vantrel 2.0"));
@@ -132,7 +128,7 @@ void MainWindow::CompleteControls() {
   const QObjectList built_before = children();
 
   model_ = new OrganismTableModel(grid(), this);
-  table_view_ = new OrganismTableView(grid(), model_, this);
+  table_view_ = new OrganismTableView(engine(), model_, this);
   table_view_->setObjectName(QStringLiteral("sgrOrganisms"));
   table_view_->setGeometry(368, 16, 425, 249);
   QPalette table_palette = table_view_->palette();
@@ -336,22 +332,6 @@ void MainWindow::UpdateOrganismButtons() {
   shoot_button_->setEnabled(grid().HasBodyRows());
 }
 
-void MainWindow::GridReset() {
-  // During an action the engine tells what changed once, at its end.
-  if (engine().acting()) return;
-  // A table built later shows the grid's selection from the start.
-  if (table_view_ != nullptr) table_view_->ShowGridSelection();
-  UpdateOrganismButtons();
-  // A load or a new gene pool may leave the same row selected with other cells in it.
-  if (grid().HasBodyRows()) ShowSelectedOrganism();
-}
-
-void MainWindow::GridSelectionChanged(int /*row*/) {
-  if (engine().acting()) return;
-  if (table_view_ != nullptr) table_view_->ShowGridSelection();
-  ShowSelectedOrganism();
-}
-
 void MainWindow::EngineChanged(const EngineChange& change) {
   if (change.parameters) SetParameters(engine().parameters());
   if (change.table || change.selection) {
@@ -359,13 +339,11 @@ void MainWindow::EngineChanged(const EngineChange& change) {
     UpdateOrganismButtons();
     if (grid().HasBodyRows()) ShowSelectedOrganism();
   }
-  if (change.run || change.runs) KeepNotebookInJournal();
   ReportJournal();
   emit populationStepped();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  KeepNotebookInJournal();
   workspace_.CloseJournal();
   keys_.Stop();
   QWidget::closeEvent(event);

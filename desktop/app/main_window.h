@@ -48,7 +48,7 @@ struct MainWindowServices {
 // advanced width the organism table, file and spreadsheet buttons, parameters and links.
 // It shows the workspace's population and acts on it, each action one step of the history
 // and one click of the lab notebook; the workspace outlives the window.
-class MainWindow final : public QWidget, private GridObserver, private EngineObserver {
+class MainWindow final : public QWidget {
   Q_OBJECT
 
  public:
@@ -164,13 +164,8 @@ class MainWindow final : public QWidget, private GridObserver, private EngineObs
   // Tells the user how a load or save went, in the box its kind calls for.
   void ReportTableFileResult(const TableFileResult& result);
 
-  // GridObserver: the table's selection and size changes.
-  void GridReset() override;
-  void GridSelectionChanged(int row) override;
-  // EngineObserver: one finished action, undo or redo.
-  void EngineChanged(const EngineChange& change) override;
-  // Keeps the notebook's run table with the journal, so that a restore brings it back.
-  void KeepNotebookInJournal();
+  // One finished action, undo or redo, as the engine model tells it.
+  void EngineChanged(const EngineChange& change);
 
   Workspace& workspace_;
   MainWindowServices services_;

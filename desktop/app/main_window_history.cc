@@ -18,14 +18,6 @@ std::string RestoreQuestion(const EarlierRun& run) {
 
 }  // namespace
 
-void MainWindow::KeepNotebookInJournal() {
-  // Finished runs change only when a run starts or automatic runs arrive; the current
-  // run's counters follow at the next run start or at the close.
-  if (Journal* journal = workspace_.journal()) {
-    journal->SaveNotebook(RunsCsv(workspace_.notebook().runs().runs()));
-  }
-}
-
 void MainWindow::onUndoClicked() { engine().Undo(); }
 
 void MainWindow::onRedoClicked() { engine().Redo(); }
@@ -70,14 +62,7 @@ void MainWindow::onRestoreLastRunClicked() {
 
 void MainWindow::RestoreRun(const EarlierRun& run) {
   std::string message;
-  workspace_.journal()->RestoreRun(
-      run,
-      [this, &run](const RunContents& contents) {
-        // The experiment runs of that program run join this one's run table.
-        return engine().Restore(contents.base, contents.base_annex, contents.entries,
-                                ParseRunsCsv(Journal::ReadNotebook(run.path)));
-      },
-      message);
+  workspace_.RestoreRun(run, message);
   // Also after a restore: a damaged end is told once what could be read is back.
   if (!message.empty()) services_.messages.ShowMessage(message);
 }

@@ -33,8 +33,10 @@ QHeaderView::section {
 
 }  // namespace
 
-OrganismTableView::OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent)
-    : QTableView(parent), grid_(grid), column_widths_(kColumnWidths.begin(), kColumnWidths.end()) {
+OrganismTableView::OrganismTableView(Engine& engine, OrganismTableModel* model, QWidget* parent)
+    : QTableView(parent),
+      engine_(engine),
+      column_widths_(kColumnWidths.begin(), kColumnWidths.end()) {
   setModel(model);
   // What a screen reader calls the table.
   setAccessibleName(tr("Organisms"));
@@ -105,7 +107,7 @@ void OrganismTableView::ApplyColumnWidths() {
 }
 
 void OrganismTableView::ShowGridSelection() {
-  const int row = grid_.SelectedRow() - 1;
+  const int row = engine_.grid().SelectedRow() - 1;
   if (row < 0 || row >= model()->rowCount()) return;
   syncing_ = true;
   const QModelIndex index =
@@ -146,7 +148,7 @@ QItemSelectionModel::SelectionFlags OrganismTableView::selectionCommand(const QM
 
 void OrganismTableView::OnCurrentRowChanged(const QModelIndex& current) {
   if (syncing_ || !current.isValid()) return;
-  grid_.SelectRow(current.row() + 1);
+  engine_.SelectRow(current.row() + 1);
 }
 
 }  // namespace vantrel

@@ -4,25 +4,25 @@
 #include <QTableView>
 #include <vector>
 
-#include "population/string_grid.h"
+#include "engine/engine.h"
 
 namespace vantrel {
 
 class OrganismTableModel;
 
-// The organism table on screen: whole-row selection that follows the grid's selected row
-// both ways, read-only cells, resizable columns, 24-pixel rows. With the keyboard focus it
-// shows a frame in the highlight colour.
+// The organism table on screen: whole-row selection that shows the grid's selected row and
+// selects through the engine, read-only cells, resizable columns, 24-pixel rows. With the
+// keyboard focus it shows a frame in the highlight colour.
 class OrganismTableView final : public QTableView {
   Q_OBJECT
 
  public:
-  OrganismTableView(StringGrid& grid, OrganismTableModel* model, QWidget* parent = nullptr);
+  OrganismTableView(Engine& engine, OrganismTableModel* model, QWidget* parent = nullptr);
 
   // Gives every column its width: 64, 66, 54, 187 and 52 at first, then what the user
   // dragged it to. A column the table gains is 64 wide.
   void ApplyColumnWidths();
-  // Moves the view's current row to the grid's selected row without notifying the grid.
+  // Moves the view's current row to the grid's selected row without selecting it again.
   void ShowGridSelection();
 
  protected:
@@ -39,7 +39,7 @@ class OrganismTableView final : public QTableView {
  private:
   void OnCurrentRowChanged(const QModelIndex& current);
 
-  StringGrid& grid_;
+  Engine& engine_;
   // One width per column, kept across model resets, which forget them.
   std::vector<int> column_widths_;
   bool syncing_ = false;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "desktop/app/engine_model.h"
 #include "engine/engine.h"
 #include "history/journal.h"
 #include "population/clock.h"
@@ -12,16 +13,19 @@
 namespace vantrel {
 
 // The desktop's document: the engine (table, population, history, lab notebook, parameters)
-// and the journal that keeps its history on disk once opened. The composition root owns one
-// and hands it to the windows by reference.
+// and the SQLite store in which the engine keeps its journal once opened. The composition root owns
+// one and hands it to the windows by reference.
 class Workspace {
  public:
-  Workspace(RandomSource& random, const Clock& clock) : clock_(clock), engine_(random, clock) {}
+  Workspace(RandomSource& random, const Clock& clock)
+      : clock_(clock), engine_(random, clock), model_(engine_) {}
 
   Workspace(const Workspace&) = delete;
   Workspace& operator=(const Workspace&) = delete;
 
   Engine& engine() { return engine_; }
+  // What every window of the desktop listens to.
+  EngineModel& model() { return model_; }
   Document& document() { return engine_.document(); }
   History& history() { return engine_.history(); }
   LabNotebook& notebook() { return engine_.notebook(); }
@@ -32,13 +36,17 @@ class Workspace {
   // Opens this run's journal in `folder`. False, with the text to show once, when it cannot:
   // the program then runs without one.
   bool OpenJournal(const std::string& folder, std::string& message);
-  // Marks the journal closed (a normal end of the program run).
+  // The engine keeps the notebook's runs a last time and lets the journal go, which is then
+  // marked closed (a normal end of the program run).
   void CloseJournal();
+  // Restores `run` from its journal; `message` tells what to say (a damaged run).
+  void RestoreRun(const EarlierRun& run, std::string& message);
 
  private:
   const Clock& clock_;
+  std::unique_ptr<Journal> journal_;  // outlives the engine that writes to it
   Engine engine_;
-  std::unique_ptr<Journal> journal_;
+  EngineModel model_;
 };
 
 }  // namespace vantrel

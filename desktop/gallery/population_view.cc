@@ -24,9 +24,11 @@ constexpr int kZoomStep = 8;  // pixels per wheel notch
 
 }  // namespace
 
-PopulationView::PopulationView(StringGrid& grid, QWidget* parent)
+PopulationView::PopulationView(const StringGrid& grid, std::function<void(int row)> select_row,
+                               QWidget* parent)
     : QAbstractScrollArea(parent),
       grid_(grid),
+      select_row_(std::move(select_row)),
       layout_(0, GalleryLayout::kDefaultPictureSize, 0, 0),
       hint_(new QLabel(QString::fromStdString(EmptyGalleryHint()), viewport())) {
   setObjectName(QStringLiteral("PopulationView"));
@@ -185,7 +187,7 @@ void PopulationView::resizeEvent(QResizeEvent* event) {
 void PopulationView::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   if (event->button() != Qt::LeftButton) return;
-  if (const int row = RowAt(event->position().toPoint()); row > 0) grid_.SelectRow(row);
+  if (const int row = RowAt(event->position().toPoint()); row > 0) select_row_(row);
 }
 
 void PopulationView::keyPressEvent(QKeyEvent* event) {
@@ -212,7 +214,7 @@ void PopulationView::keyPressEvent(QKeyEvent* event) {
   const int selected = grid_.SelectedRow();
   if (selected < 1) return;
   const int target = layout_.Step(selected - 1, across, down);
-  if (target >= 0) grid_.SelectRow(target + 1);
+  if (target >= 0) select_row_(target + 1);
 }
 
 void PopulationView::wheelEvent(QWheelEvent* event) {

@@ -17,12 +17,14 @@ namespace vantrel {
 
 // Every organism of the table as a picture, in rows that wrap with the width. Only the
 // pictures in sight are painted, from a cache, so a table of any length opens at once.
-// Clicks and arrow keys select through the grid; nothing else here touches the table.
+// Clicks and arrow keys ask for a row through `select_row` (the engine's selection);
+// nothing here changes the table.
 class PopulationView final : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
-  explicit PopulationView(StringGrid& grid, QWidget* parent = nullptr);
+  PopulationView(const StringGrid& grid, std::function<void(int row)> select_row,
+                 QWidget* parent = nullptr);
 
   int picture_size() const { return layout_.picture_size(); }
   // Clamped to the gallery's sizes; keeps the selected picture in view.
@@ -72,7 +74,8 @@ class PopulationView final : public QAbstractScrollArea {
   QRect ToViewport(const GalleryLayout::Rect& rect) const;
   void ScrollToIndex(int index);
 
-  StringGrid& grid_;
+  const StringGrid& grid_;
+  std::function<void(int row)> select_row_;
   GalleryLayout layout_;
   ThumbnailCache cache_;
   TextLayoutCache captions_;

@@ -23,13 +23,14 @@ QString PixelsText(int size) { return PopulationWindow::tr("%L1 px").arg(size); 
 
 }  // namespace
 
-PopulationWindow::PopulationWindow(StringGrid& grid, FileNameDialog& dialog,
-                                   MessageService& messages, QWidget* parent)
+PopulationWindow::PopulationWindow(const StringGrid& grid, std::function<void(int row)> select_row,
+                                   FileNameDialog& dialog, MessageService& messages,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window),
       grid_(grid),
       dialog_(dialog),
       messages_(messages),
-      view_(new PopulationView(grid, this)),
+      view_(new PopulationView(grid, std::move(select_row), this)),
       zoom_(new QSlider(Qt::Horizontal, this)),
       zoom_label_(new QLabel(this)),
       count_(new QLabel(this)) {
@@ -75,11 +76,10 @@ PopulationWindow::PopulationWindow(StringGrid& grid, FileNameDialog& dialog,
   connect(view_, &PopulationView::contextMenuRequested, this,
           [this](int row, const QPoint& position) { ContextMenuFor(row)->exec(position); });
 
-  grid_.AddObserver(this);
   UpdateCount();
 }
 
-PopulationWindow::~PopulationWindow() { grid_.RemoveObserver(this); }
+PopulationWindow::~PopulationWindow() = default;
 
 void PopulationWindow::SetExtraTooltipLine(
     std::function<std::string(const std::string& dna)> line) {
@@ -123,17 +123,14 @@ void PopulationWindow::UpdateCount() {
   count_->setText(tr("%Ln organism(s)", nullptr, total));
 }
 
-void PopulationWindow::GridCellChanged(int /*col*/, int row) {
-  // Any column may show: the picture, its ID, its survival or its tooltip.
-  if (row >= 1 && row < grid_.RowCount()) view_->UpdateRow(row);
-}
-
-void PopulationWindow::GridReset() {
-  view_->Relayout();
+void PopulationWindow::Follow(bool table) {
+  setProperty("refreshes", property("refreshes").toInt() + 1);
+  if (table) {
+    // Any cell may show: the picture, its ID, its survival or its tooltip.
+    view_->Relayout();
+    UpdateCount();
+  }
   view_->ShowSelection();
-  UpdateCount();
 }
-
-void PopulationWindow::GridSelectionChanged(int /*row*/) { view_->ShowSelection(); }
 
 }  // namespace vantrel

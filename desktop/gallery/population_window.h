@@ -18,17 +18,18 @@ namespace vantrel {
 
 class PopulationView;
 
-// The "Population" window: the whole table as pictures that follow every change of the
-// grid at once. Selecting a picture selects its row through the grid, so every other view
-// of the table follows as after a click in the table. Its menus copy and save pictures;
-// nothing here changes the table but the selection. Closing the window hides it.
-class PopulationWindow final : public QWidget, public GridObserver {
+// The "Population" window: the whole table as pictures, which follow each change once it
+// is told (Follow). Selecting a picture asks for its row through `select_row` (the
+// engine's selection), so every other view of the table follows as after a click in the
+// table. Its menus copy and save pictures; nothing here changes the table. Closing the
+// window hides it.
+class PopulationWindow final : public QWidget {
   Q_OBJECT
 
  public:
   // `grid`, `dialog` and `messages` must outlive the window.
-  PopulationWindow(StringGrid& grid, FileNameDialog& dialog, MessageService& messages,
-                   QWidget* parent = nullptr);
+  PopulationWindow(const StringGrid& grid, std::function<void(int row)> select_row,
+                   FileNameDialog& dialog, MessageService& messages, QWidget* parent = nullptr);
   ~PopulationWindow() override;
 
   PopulationWindow(const PopulationWindow&) = delete;
@@ -47,9 +48,9 @@ class PopulationWindow final : public QWidget, public GridObserver {
   PopulationView* view() const { return view_; }
   QSlider* zoom() const { return zoom_; }
 
-  void GridCellChanged(int col, int row) override;
-  void GridReset() override;
-  void GridSelectionChanged(int row) override;
+  // After an action: the pictures, their number and the frame when `table` changed, else
+  // the frame on the selected picture. Once per action.
+  void Follow(bool table);
 
  signals:
   // The user asked for organism `row`'s family tree.
@@ -58,7 +59,7 @@ class PopulationWindow final : public QWidget, public GridObserver {
  private:
   void UpdateCount();
 
-  StringGrid& grid_;
+  const StringGrid& grid_;
   FileNameDialog& dialog_;
   MessageService& messages_;
   PopulationView* view_;

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShowEvent>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <map>
 #include <string_view>
@@ -178,9 +177,11 @@ void TreeCanvas::paintEvent(QPaintEvent* event) {
   }
 }
 
-FamilyTreeWindow::FamilyTreeWindow(History& history, QWidget* parent)
+FamilyTreeWindow::FamilyTreeWindow(History& history, std::function<void(int row)> select_row,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window),
       history_(history),
+      select_row_(std::move(select_row)),
       back_button_(new QPushButton(Text(TreeBackText()), this)),
       scroll_(new QScrollArea(this)),
       canvas_(new TreeCanvas(scroll_)) {
@@ -210,35 +211,21 @@ FamilyTreeWindow::FamilyTreeWindow(History& history, QWidget* parent)
   outer->addLayout(top);
   outer->addWidget(scroll_, 1);
   resize(900, 640);
-  history_.document().grid().AddObserver(this);
 }
 
-FamilyTreeWindow::~FamilyTreeWindow() { history_.document().grid().RemoveObserver(this); }
+FamilyTreeWindow::~FamilyTreeWindow() = default;
 
-void FamilyTreeWindow::GridCellChanged(int /*col*/, int row) {
-  if (row == history_.document().grid().SelectedRow()) FollowSelectionLater();
+void FamilyTreeWindow::Follow() {
+  if (isVisible()) FollowSelection();
 }
-
-void FamilyTreeWindow::GridReset() { FollowSelectionLater(); }
-
-void FamilyTreeWindow::GridSelectionChanged(int /*row*/) { FollowSelectionLater(); }
 
 void FamilyTreeWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   FollowSelection();
 }
 
-void FamilyTreeWindow::FollowSelectionLater() {
-  if (follow_pending_ || !isVisible()) return;
-  follow_pending_ = true;
-  // The record learns of a birth only after the grid shows it; look once the step is over.
-  QTimer::singleShot(0, this, [this] {
-    follow_pending_ = false;
-    FollowSelection();
-  });
-}
-
 void FamilyTreeWindow::FollowSelection() {
+  setProperty("refreshes", property("refreshes").toInt() + 1);
   back_.clear();
   back_button_->hide();
   ShowSerial(history_.lineage().SerialInRow(history_.document().grid().SelectedRow()));
@@ -337,10 +324,10 @@ OrganismCard* FamilyTreeWindow::Card(std::uint32_t serial) const {
 }
 
 void FamilyTreeWindow::CardClicked(std::uint32_t serial) {
-  StringGrid& grid = history_.document().grid();
+  const StringGrid& grid = history_.document().grid();
   for (int row = 1; row < grid.RowCount(); ++row) {
     if (history_.lineage().SerialInRow(row) == serial) {
-      grid.SelectRow(row);
+      select_row_(row);
       ShowSerial(serial);
       return;
     }

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -93,10 +94,10 @@ class TreeCanvas final : public QWidget {
 // The window titled "Family tree": the selected organism (or a dead one clicked in the
 // tree) and its ancestors up to kGenerations back, one row of cards per generation, with
 // lines from each child to its parents; it scrolls when they do not fit. Clicking a living
-// ancestor selects its row in the table; clicking a dead one shows it, and "Back" returns
-// to the tree shown before. It follows the table's selection and redraws after every
-// step, undo and redo.
-class FamilyTreeWindow final : public QWidget, private GridObserver {
+// ancestor asks for its row through `select_row` (the engine's selection); clicking a dead
+// one shows it, and "Back" returns to the tree shown before. It follows the table's
+// selection when told (Follow), once after every action.
+class FamilyTreeWindow final : public QWidget {
   Q_OBJECT
 
  public:
@@ -104,7 +105,8 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
   // The least size at which a tree can be read, legend and a row of cards in sight.
   static constexpr QSize kReadableSize{600, 500};
 
-  explicit FamilyTreeWindow(History& history, QWidget* parent = nullptr);
+  FamilyTreeWindow(History& history, std::function<void(int row)> select_row,
+                   QWidget* parent = nullptr);
   ~FamilyTreeWindow() override;
 
   // Shows the organism with this serial and its ancestors.
@@ -115,6 +117,9 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
   // Back to the tree shown before a dead ancestor's; nothing when there is none.
   void GoBack();
 
+  // After an action: shows the selected row's organism when the window is shown.
+  void Follow();
+
   QPushButton* back_button() const { return back_button_; }
   QScrollArea* scroll_area() const { return scroll_; }
   TreeCanvas* canvas() const { return canvas_; }
@@ -123,22 +128,16 @@ class FamilyTreeWindow final : public QWidget, private GridObserver {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void GridCellChanged(int col, int row) override;
-  void GridReset() override;
-  void GridSelectionChanged(int row) override;
-
-  // Shows the organism of the selected row, once the step that changed it has ended.
-  void FollowSelectionLater();
   // Shows the selected row's organism; the trees shown before are forgotten.
   void FollowSelection();
   void Rebuild();
   void CardClicked(std::uint32_t serial);
 
   History& history_;
+  std::function<void(int row)> select_row_;
   // The tree is rebuilt after every step, and most of its organisms are the same as before.
   ThumbnailCache pictures_;
   std::uint32_t shown_ = kNoSerial;
-  bool follow_pending_ = false;
   // What the cards were built from: the organism, the record's size and the history's
   // position. While they stay the same (a feed, a click on the same row) nothing is rebuilt.
   struct Built {

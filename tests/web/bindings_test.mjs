@@ -363,8 +363,14 @@ test('what one engine’s journal wrote, another restores to the same table', as
     readable: true,
     steps: 2,
     lostSteps: 0,
+    offer: true,
     message: '',
   });
+  // A run without a step is not offered.
+  assert.equal(
+    call(module, 'readStoredRun', { ...stored, entries: new Uint8Array(0), stepsAtEnd: 0 }).offer,
+    false,
+  );
   const restored = call(engine, 'restoreRun', stored);
   assert.ok(restored.ok && restored.change.table);
   assert.deepEqual(engine.tableBytes(), played.tableBytes());

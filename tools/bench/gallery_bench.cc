@@ -125,7 +125,8 @@ void BM_GalleryOpen(benchmark::State& state) {
   NoDialog dialog;
   NoMessages messages;
   for (auto _ : state) {
-    PopulationWindow window(table.grid, dialog, messages);
+    PopulationWindow window(
+        table.grid, [](int /*row*/) {}, dialog, messages);
     window.resize(1000, 800);
     benchmark::DoNotOptimize(window.grab());
   }
@@ -138,7 +139,8 @@ void BM_GalleryFollowsShot(benchmark::State& state) {
   Table table(static_cast<int>(state.range(0)));
   NoDialog dialog;
   NoMessages messages;
-  PopulationWindow window(table.grid, dialog, messages);
+  PopulationWindow window(
+      table.grid, [](int /*row*/) {}, dialog, messages);
   window.resize(1000, 800);
   window.show();
   QCoreApplication::processEvents();  // the window is exposed: repaint() paints from now on
@@ -152,6 +154,7 @@ void BM_GalleryFollowsShot(benchmark::State& state) {
     std::snprintf(dna, sizeof dna, "9999%04d%02d990", (step / 100) % 10000, step % 100);
     table.grid.SetCell(kDnaColumn, victim, dna);
     table.grid.SelectRow(1 + (step * 13) % 40);
+    window.Follow(true);
     window.view()->viewport()->repaint();
   }
 }
@@ -162,7 +165,8 @@ void BM_GalleryScrollPage(benchmark::State& state) {
   Table table(static_cast<int>(state.range(0)));
   NoDialog dialog;
   NoMessages messages;
-  PopulationWindow window(table.grid, dialog, messages);
+  PopulationWindow window(
+      table.grid, [](int /*row*/) {}, dialog, messages);
   window.resize(1000, 800);
   window.grab();
   QScrollBar* bar = window.view()->verticalScrollBar();

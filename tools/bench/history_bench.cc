@@ -113,7 +113,8 @@ void BM_ShotWithHistoryAndJournal(benchmark::State& state) {
   const TempFolder folder;
   Session session;
   Journal journal(folder.path, session.clock);
-  if (!journal.Open(*session.history)) state.SkipWithError("journal did not open");
+  if (!journal.Open()) state.SkipWithError("journal did not open");
+  const JournalKeeper keeper(*session.history, journal);
   for (auto _ : state) session.Shoot();
 }
 BENCHMARK(BM_ShotWithHistoryAndJournal);
@@ -122,10 +123,11 @@ BENCHMARK(BM_ShotWithHistoryAndJournal);
 void BM_ShotWithFamilyTreeOpen(benchmark::State& state) {
   Session session;
   for (int i = 0; i < 5000; ++i) session.Shoot();  // ancestors five generations deep
-  FamilyTreeWindow window(*session.history);
+  FamilyTreeWindow window(*session.history, [](int /*row*/) {});
   window.show();
   for (auto _ : state) {
     session.Shoot();
+    window.Follow();
     QCoreApplication::processEvents();
   }
 }
@@ -137,7 +139,8 @@ void BM_JournalRestore100000Steps(benchmark::State& state) {
   {
     Session writer(7);
     Journal journal(folder.path, writer.clock);
-    journal.Open(*writer.history);
+    journal.Open();
+    const JournalKeeper keeper(*writer.history, journal);
     for (int i = 0; i < 100000; ++i) (i % 3 == 0) ? writer.Feed() : writer.Shoot();
     path = journal.path();
   }
@@ -146,8 +149,8 @@ void BM_JournalRestore100000Steps(benchmark::State& state) {
     auto session = std::make_unique<Session>(8);
     state.ResumeTiming();
     std::string message;
-    if (!Journal(folder.path, session->clock)
-             .RestoreRun(EarlierRun{path}, *session->history, message)) {
+    const std::optional<RunContents> contents = Journal::ReadRun(path, message);
+    if (!contents || !session->history->Restore(contents->base, contents->entries)) {
       state.SkipWithError(message.c_str());
     }
     state.PauseTiming();

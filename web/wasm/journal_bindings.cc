@@ -44,7 +44,8 @@ StoredRun StoredRunOf(const val& run) {
 }
 
 // Whether a stored run can be restored and how many steps would come back, without
-// restoring it: { readable, steps, lostSteps, message }.
+// restoring it: { readable, steps, lostSteps, offer, message }, `offer` saying whether a
+// run that ended unexpectedly is worth offering.
 val ReadStoredRunBinding(const val& run) {
   std::string message;
   const std::optional<RunContents> contents = ReadStoredRun(StoredRunOf(run), message);
@@ -52,6 +53,7 @@ val ReadStoredRunBinding(const val& run) {
   object.set("readable", contents.has_value());
   object.set("steps", contents ? contents->steps : 0);
   object.set("lostSteps", contents ? contents->lost_steps : 0);
+  object.set("offer", contents.has_value() && WorthOffering(*contents));
   object.set("message", message);
   return object;
 }

@@ -370,6 +370,8 @@ export interface StoredRunReading {
   readable: boolean;
   steps: number;
   lostSteps: number;
+  /** Whether a run that ended unexpectedly is worth offering to restore. */
+  offer: boolean;
   message: string;
 }
 

@@ -259,26 +259,145 @@ TEST_F(EngineTest, AutomaticRunsStayWhenAHandRunIsUndoneAndRedone) {
   EXPECT_EQ(Current().number, 2);
 }
 
-// Records every step, undo and redo with what the history keeps beside it, as a journal
-// does: a step that put a whole table in place with that table, read back from its bytes.
-class EntryRecorder final : public HistoryListener {
- public:
-  EntryRecorder(const History& history, const StringGrid& grid) : history_(history), grid_(grid) {}
-  void StepDone(StepEvent event) override {
-    if (event.whole_table) {
-      EXPECT_TRUE(DecodeStepEvent(EncodeStepEvent(event, &grid_), event));
-    }
-    entries.push_back({RunEntry::kStep, std::move(event), history_.Annex()});
-  }
-  void StepUndone() override { entries.push_back({RunEntry::kUndo, {}, {}}); }
-  void StepRedone() override { entries.push_back({RunEntry::kRedo, {}, {}}); }
-  void Noted() override { entries.push_back({RunEntry::kNote, {}, history_.Annex()}); }
-  std::vector<RunEntry> entries;
+StoredJournal Named(std::string name) {
+  StoredJournal stored;
+  stored.name = std::move(name);
+  return stored;
+}
 
- private:
-  const History& history_;
-  const StringGrid& grid_;
+// Keeps a session's journal in memory as the page's storage does: the latest base and the
+// entries after it, in the bytes a store keeps. Fails every write after `fail_after`.
+class MemoryStore final : public JournalStore {
+ public:
+  bool WriteBase(std::string snapshot, std::string annex, int /*organisms*/) override {
+    ++bases;
+    stored.base = std::move(snapshot);
+    stored.base_annex = std::move(annex);
+    stored.entries.clear();
+    stored.steps_at_end = 0;
+    return ++writes <= fail_after;
+  }
+  bool AppendEntry(JournalEntry entry) override {
+    stored.entries.push_back({entry.type,
+                              entry.event ? EncodeStepEvent(*entry.event, entry.grid) : "",
+                              std::move(entry.annex)});
+    stored.steps_at_end = entry.steps;
+    return ++writes <= fail_after;
+  }
+  bool KeepFinishedRuns(std::string csv) override {
+    finished = std::move(csv);
+    return true;
+  }
+  std::vector<int> Types() const {
+    std::vector<int> types;
+    for (const StoredJournal::Entry& entry : stored.entries) types.push_back(entry.type);
+    return types;
+  }
+
+  StoredJournal stored = Named("of the test");
+  std::string finished;
+  int bases = 0;
+  int writes = 0;
+  int fail_after = 1 << 30;
 };
+
+// When the journal writes a base, what each entry is, and when the finished runs are kept:
+// the journal's rules, which both faces' stores follow.
+TEST_F(EngineTest, TheJournalWritesABaseThenOneEntryPerStepUndoRedoAndNote) {
+  const auto unreached_idea = [](Engine& engine) {
+    for (int tries = 0; tries < 50; ++tries) {
+      engine.NewIdea();
+      if (!engine.notebook().current_run()->reached()) return;
+    }
+  };
+  const struct {
+    const char* name;
+    std::function<void(Engine&)> before;  // done before the journal starts
+    std::function<void(Engine&)> act;
+    int bases;
+    std::vector<int> types;
+    int steps;
+    bool runs_kept = false;
+  } cases[] = {
+      {"shot", {}, [](Engine& e) { e.Shoot(); }, 1, {RunEntry::kStep}, 1},
+      {"shot and undo",
+       {},
+       [](Engine& e) { e.Shoot(), e.Undo(); },
+       1,
+       {RunEntry::kStep, RunEntry::kUndo},
+       0,
+       true},
+      {"undo and redo",
+       {},
+       [](Engine& e) { e.Feed(), e.Undo(), e.Redo(); },
+       1,
+       {RunEntry::kStep, RunEntry::kUndo, RunEntry::kRedo},
+       1,
+       true},
+      {"undo before the base",
+       [](Engine& e) { e.Shoot(); },
+       [](Engine& e) { e.Undo(); },
+       2,
+       {},
+       0,
+       true},
+      {"redo past the written",
+       [](Engine& e) { e.Shoot(), e.Undo(); },
+       [](Engine& e) { e.Redo(); },
+       2,
+       {},
+       0,
+       true},
+      {"Reached", unreached_idea, [](Engine& e) { e.DeclareReached(); }, 1, {RunEntry::kNote}, 0},
+      {"finished runs", {}, [](Engine& e) { e.AddRuns({vantrel::Run{}}); }, 1, {}, 0, true},
+  };
+  for (const auto& c : cases) {
+    FixedClock clock(4242);
+    LcgRandom random;
+    Engine engine(random, clock);
+    if (c.before) c.before(engine);
+    MemoryStore store;
+    engine.KeepJournal(store);
+    const std::string kept_at_start = store.finished;
+    c.act(engine);
+    EXPECT_EQ(store.bases, c.bases) << c.name;
+    EXPECT_EQ(store.Types(), c.types) << c.name;
+    EXPECT_EQ(store.stored.steps_at_end, c.steps) << c.name;
+    // The run table is kept when runs join it or another moment's run comes back (undo,
+    // redo), and with the current run's counts when the journal stops.
+    const std::string runs = RunsCsv(engine.notebook().runs().runs());
+    EXPECT_EQ(store.finished == runs, c.runs_kept || kept_at_start == runs) << c.name;
+    engine.StopJournal();
+    EXPECT_EQ(store.finished, runs) << c.name;
+  }
+}
+
+// A store that fails is written to no more, and the session goes on; a damaged entry
+// restores the steps before it and tells how many were lost.
+TEST_F(EngineTest, AFailedStoreIsLeftAndADamagedEntryEndsTheRestoreWithWhatItLost) {
+  MemoryStore failing;
+  failing.fail_after = 3;
+  engine_.KeepJournal(failing);
+  for (int i = 0; i < 5; ++i) engine_.Shoot();
+  EXPECT_EQ(failing.writes, 4);  // the base, two shots, and the write that failed
+  EXPECT_TRUE(engine_.Undo());
+
+  MemoryStore store;
+  FixedClock clock(777);
+  LcgRandom random;
+  Engine played(random, clock);
+  played.KeepJournal(store);
+  for (int i = 0; i < 4; ++i) played.Shoot();
+  store.stored.entries[2].data = "not a step";
+  std::string message;
+  ASSERT_TRUE(engine_.RestoreJournal(store.stored, {}, message));
+  EXPECT_EQ(message,
+            "The journal of the test was damaged: the last 2 steps could not be restored.");
+  EXPECT_TRUE(engine_.Undo());
+  store.stored.base = "no table";
+  EXPECT_FALSE(engine_.RestoreJournal(store.stored, {}, message));
+  EXPECT_EQ(message, "The journal of the test is damaged and cannot be restored.");
+}
 
 // Random actions, undos and redos: going back and forth through the history always shows
 // the table and run counters that belonged to each moment, and a restore of everything
@@ -288,10 +407,8 @@ TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsew
     FixedClock clock(static_cast<std::int64_t>(seed) * 7919);
     LcgRandom random;
     Engine engine(random, clock);
-    const Snapshot base = engine.history().TakeSnapshot();
-    const std::string base_annex = engine.history().Annex();
-    EntryRecorder recorder(engine.history(), engine.grid());
-    engine.history().set_listener(&recorder);
+    MemoryStore store;
+    engine.KeepJournal(store);
 
     LcgRandom chooser;
     chooser.Seed(seed);
@@ -334,7 +451,8 @@ TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsew
       moments.push_back({TableOf(engine), engine.notebook().current_run()->clicks(),
                          static_cast<int>(engine.notebook().runs().runs().size())});
     }
-    const std::vector<RunEntry> entries = recorder.entries;
+    const StoredJournal stored = store.stored;
+    const std::string finished = store.finished;
     const std::string runs_at_end = RunsCsv(engine.notebook().runs().runs());
     const std::vector<std::string> table_at_end = TableOf(engine);
     const int end = engine.history().position();
@@ -352,7 +470,9 @@ TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsew
     FixedClock other_clock(99);
     LcgRandom other_random;
     Engine restored(other_random, other_clock);
-    EXPECT_TRUE(restored.Restore(base, base_annex, entries, {}));
+    std::string message;
+    EXPECT_TRUE(restored.RestoreJournal(stored, ParseRunsCsv(finished), message));
+    EXPECT_EQ(message, "");
     EXPECT_EQ(TableOf(restored), table_at_end) << "seed " << seed;
     // The run in progress goes on with its counts, and the restored steps undo with theirs.
     const vantrel::Run& at_end = *engine.notebook().current_run();
@@ -365,7 +485,6 @@ TEST(EnginePropertyTest, RandomActionsUndoAndRedoToTheSameMomentsAndRestoreElsew
       ASSERT_EQ(TableOf(restored), moment.table) << "seed " << seed;
       ASSERT_EQ(restored.notebook().current_run()->clicks(), moment.clicks) << "seed " << seed;
     }
-    engine.history().set_listener(nullptr);
   }
 }
 

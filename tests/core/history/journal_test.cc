@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <random>
 
 #include "tests/core/history/test_world.h"
@@ -42,15 +44,21 @@ class JournalTest : public ::testing::Test {
   FakeClock clock_;
 };
 
+// Opens `journal` and keeps `history` in it as the engine does; null when it cannot open.
+std::unique_ptr<JournalKeeper> Keep(Journal& journal, History& history) {
+  if (!journal.Open()) return nullptr;
+  return std::make_unique<JournalKeeper>(history, journal);
+}
+
 // Restores `path` into a fresh world of another seed and checks it against `expected`,
 // then that undo reaches back through the run to its start and redo comes forward again.
 void ExpectRestoredRun(const std::string& path, World& original, const FullState& start) {
   World restored(4711);
   const FullState fresh = restored.State();
   std::string message;
-  ASSERT_TRUE(Journal(fs::path(path).parent_path(), restored.clock)
-                  .RestoreRun(EarlierRun{path}, restored.history, message))
-      << message;
+  const std::optional<RunContents> contents = Journal::ReadRun(path, message);
+  ASSERT_TRUE(contents) << message;
+  ASSERT_TRUE(restored.history.Restore(contents->base, contents->entries));
   const FullState end = original.State();
   ASSERT_EQ(restored.State(), end);
   EXPECT_EQ(restored.history.parameters(), original.history.parameters());
@@ -70,7 +78,8 @@ TEST_F(JournalTest, ARunStillRunningIsNotOfferedAndRestoresWithItsWholeHistory) 
   World world(21);
   const FullState start = world.State();
   Journal journal(folder_, clock_);
-  ASSERT_TRUE(journal.Open(world.history)) << journal.TakeMessage();
+  const auto keeper = Keep(journal, world.history);
+  ASSERT_TRUE(keeper) << journal.TakeMessage();
   std::mt19937 dice(21);
   testing::PlayRandomSteps(world, dice, 150);
   for (int i = 0; i < 20; ++i) world.history.Undo();
@@ -92,7 +101,8 @@ TEST_F(JournalTest, UndoBeforeTheJournalsStartStartsItAnew) {
   std::mt19937 dice(13);
   testing::PlayRandomSteps(world, dice, 5);
   Journal journal(folder_, clock_);
-  ASSERT_TRUE(journal.Open(world.history));
+  const auto keeper = Keep(journal, world.history);
+  ASSERT_TRUE(keeper);
   world.Shoot(20);
   for (int i = 0; i < 3; ++i) world.history.Undo();  // two of them reach past the start
   world.history.Redo();
@@ -174,7 +184,9 @@ TEST_F(JournalTest, AKilledRunDamagedInTheMiddleRestoresEveryStepBeforeTheDamage
   EXPECT_LT(run->steps, all_steps);
   const int lost = all_steps - run->steps;
   World restored(4711);
-  ASSERT_TRUE(next.RestoreRun(*run, restored.history, message));
+  const std::optional<RunContents> contents = Journal::ReadRun(run->path, message);
+  ASSERT_TRUE(contents);
+  ASSERT_TRUE(restored.history.Restore(contents->base, contents->entries));
   EXPECT_EQ(message, "The journal " + run->path + " was damaged: the last " + std::to_string(lost) +
                          " steps could not be restored.");
   // The restore step and the readable steps can be undone.
@@ -203,12 +215,13 @@ TEST_F(JournalTest, AnUnwritableFolderOrAFullDiskLeaveTheProgramWithoutAJournal)
   std::ofstream(folder_ + "/file") << "x";
   World world(5);
   Journal nowhere(folder_ + "/file/vantrel", clock_);
-  EXPECT_FALSE(nowhere.Open(world.history));
+  EXPECT_FALSE(Keep(nowhere, world.history));
   EXPECT_NE(nowhere.TakeMessage().find("/file/vantrel"), std::string::npos);
 
   Journal small(folder_, clock_);
   small.set_page_limit(12);
-  ASSERT_TRUE(small.Open(world.history));
+  const auto small_keeper = Keep(small, world.history);
+  ASSERT_TRUE(small_keeper);
   std::mt19937 dice(5);
   for (int i = 0; i < 2000 && small.active(); ++i) testing::PlayRandomSteps(world, dice, 1);
   EXPECT_FALSE(small.active());
@@ -225,7 +238,8 @@ TEST_F(JournalTest, DamagedAndNewerJournalsAreRefusedWithAReason) {
   std::string closed_path;
   {
     Journal old(folder_, clock_);
-    ASSERT_TRUE(old.Open(world.history));
+    const auto keeper = Keep(old, world.history);
+    ASSERT_TRUE(keeper);
     world.Feed(2);
     closed_path = old.path();
   }
@@ -243,7 +257,8 @@ TEST_F(JournalTest, DamagedAndNewerJournalsAreRefusedWithAReason) {
   // The newest run did not end normally but cannot be read: the user hears why, and no
   // older run is offered in its place.
   Journal next(folder_, clock_);
-  ASSERT_TRUE(next.Open(world.history));
+  const auto keeper = Keep(next, world.history);
+  ASSERT_TRUE(keeper);
   const std::optional<EarlierRun> crashed = next.FindCrashedRun();
   ASSERT_TRUE(crashed.has_value());
   EXPECT_EQ(crashed->reading, EarlierRun::Reading::kNewer);
@@ -257,12 +272,14 @@ TEST_F(JournalTest, PruningKeepsTheNewestRunsWithinTheSizeLimit) {
   World world(2);
   for (int i = 0; i < 12; ++i) {
     Journal run(folder_, clock_);
-    ASSERT_TRUE(run.Open(world.history));
+    const auto keeper = Keep(run, world.history);
+    ASSERT_TRUE(keeper);
     world.Feed(1);
   }
   EXPECT_EQ(CountJournals(), 10);
   Journal last(folder_, clock_);
-  ASSERT_TRUE(last.Open(world.history));
+  const auto keeper = Keep(last, world.history);
+  ASSERT_TRUE(keeper);
   const std::optional<EarlierRun> newest = last.FindLatestRun();
   last.Prune(10, 1);
   EXPECT_EQ(CountJournals(), 1);

@@ -32,7 +32,7 @@ TEST_F(AccessibilityTest, TheDrawingIsAnImageDescribedInWords) {
   EXPECT_EQ(drawing->role(), QAccessible::Graphic);
   EXPECT_EQ(drawing->text(QAccessible::Name), u"Organism");
   for (int row : {1, 2}) {
-    Form().grid().SelectRow(row);
+    Form().engine().SelectRow(row);
     EXPECT_EQ(drawing->text(QAccessible::Description).toStdString(),
               DescribeOrganism(WordsOfDna(Form().population().SelectedDna())));
   }

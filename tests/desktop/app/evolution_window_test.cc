@@ -46,7 +46,12 @@ TEST_F(EvolutionWindowTest, FeedingShowsTheNewScoreEvenWhenTheSameRowComesUp) {
 }
 
 TEST_F(EvolutionWindowTest, TableWithoutOrganismsDisablesFeedAndShoot) {
+  // No action of the engine empties the table (a file of titles alone is refused): the
+  // window hears of the emptied table as it would of an action's.
   Form().grid().SetRowCount(1);
+  EngineChange emptied;
+  emptied.table = true;
+  emit Form().workspace().model().changed(emptied);
   EXPECT_FALSE(Child<QToolButton>("spbFeed")->isEnabled());
   EXPECT_FALSE(Child<QToolButton>("spbShoot")->isEnabled());
   const std::vector<std::string> titles = Row(0);

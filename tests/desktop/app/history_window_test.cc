@@ -129,7 +129,6 @@ TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
     std::string message;
     if (!earlier.OpenJournal(Journal::DefaultFolder(), message)) _exit(1);
     for (int i = 0; i < 5; ++i) earlier.engine().Shoot();
-    earlier.journal()->SaveNotebook(RunsCsv(earlier.notebook().runs().runs()));
     std::string table;
     for (int row = 0; row < earlier.document().grid().RowCount(); ++row) {
       table += earlier.document().grid().Cell(kDnaColumn, row) + "\n";

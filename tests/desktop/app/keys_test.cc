@@ -79,7 +79,7 @@ TEST_F(KeysTest, FeedShootAndNewGenePoolKeysActExactlyAsTheirButtons) {
   const int selected = Form().grid().SelectedRow();
 
   random_.RestoreState(start);
-  Form().grid().SelectRow(start_row);
+  Form().engine().SelectRow(start_row);
   Child<OrganismTableView>("sgrOrganisms")->setFocus();
   for (Qt::Key key : {Qt::Key_N, Qt::Key_F, Qt::Key_S, Qt::Key_S, Qt::Key_F}) Press(key);
   EXPECT_EQ(Table(), by_buttons);

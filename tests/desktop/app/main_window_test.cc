@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, ArrowKeysInTheTableChangeTheShownOrganism) {
 
 TEST_F(MainWindowTest, ProgramSelectionMovesTheTableCursor) {
   auto* table = Child<QAbstractItemView>("sgrOrganisms");
-  form_->grid().SelectRow(6);
+  form_->engine().SelectRow(6);
   EXPECT_EQ(table->currentIndex().row(), 5);
   EXPECT_EQ(*Drawing()->dna(), form_->grid().Cell(kDnaColumn, 6));
 }

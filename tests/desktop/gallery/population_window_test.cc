@@ -57,13 +57,25 @@ class PopulationWindowTest : public ::testing::Test {
  protected:
   PopulationWindowTest() : grid_(kOrganismColumnCount, 1) {
     Fill(12);
-    window_.emplace(grid_, dialog_, messages_);
+    // Selects as the engine does: the row, then the window told of the change.
+    window_.emplace(
+        grid_,
+        [this](int row) {
+          grid_.SelectRow(row);
+          window_->Follow(false);
+        },
+        dialog_, messages_);
     window_->resize(600, 500);
     window_->show();
   }
 
-  // Organisms 1 .. count - 1 with distinct visible DNA strings, survival 10 * row.
+  // Organisms 1 .. count - 1 with distinct visible DNA strings, survival 10 * row; the
+  // window is told of the change as after an action.
   void Fill(int row_count) {
+    FillGrid(row_count);
+    if (window_) window_->Follow(true);
+  }
+  void FillGrid(int row_count) {
     StringGrid::UpdateScope scope(grid_);
     grid_.SetRowCount(row_count);
     for (int row = 1; row < row_count; ++row) {
@@ -138,6 +150,7 @@ TEST_F(PopulationWindowTest, AnInvisibleOrganismsPictureSaysInvisible) {
   std::string dna = grid_.Cell(kDnaColumn, 2);
   dna[3] = '0';  // the invisible pen
   grid_.SetCell(kDnaColumn, 2, dna);
+  window_->Follow(true);
   QApplication::processEvents();
   // Inside the picture's one-pixel frame.
   const auto inside = [](const QImage& image) {
@@ -176,6 +189,7 @@ TEST_F(PopulationWindowTest, ClickAndArrowKeysSelectThroughTheGrid) {
 TEST_F(PopulationWindowTest, FollowsCellChangesResetsAndSelection) {
   const QImage before = Picture(3);
   grid_.SetCell(kDnaColumn, 3, "9999999999990");
+  window_->Follow(true);
   QApplication::processEvents();
   EXPECT_GT(MeanDifference(before, Picture(3)), 1.0);
   EXPECT_NE(View().TooltipText(3).find("DNA 9999999999990"), std::string::npos);
@@ -183,6 +197,7 @@ TEST_F(PopulationWindowTest, FollowsCellChangesResetsAndSelection) {
   Fill(400);  // one reset
   EXPECT_EQ(View().layout().count(), 399);
   grid_.SelectRow(390);
+  window_->Follow(false);
   // The selected picture is scrolled into view and framed in the highlight colour.
   const QRect picture = View().PictureRect(390);
   EXPECT_TRUE(View().viewport()->rect().contains(picture));
@@ -197,6 +212,7 @@ TEST_F(PopulationWindowTest, FollowsCellChangesResetsAndSelection) {
 
 TEST_F(PopulationWindowTest, ATableWithoutOrganismsShowsTheHint) {
   grid_.SetRowCount(1);
+  window_->Follow(true);
   EXPECT_TRUE(View().ShowsHint());
   auto* hint = View().findChild<QLabel*>(QStringLiteral("lblEmptyHint"));
   ASSERT_NE(hint, nullptr);

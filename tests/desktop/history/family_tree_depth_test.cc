@@ -56,7 +56,11 @@ class FamilyTreeDepthTest : public ::testing::Test {
   }
 
   testing::World world_;
-  FamilyTreeWindow window_{world_.history};
+  // Selects as the engine does: the row, then the window told of the change.
+  FamilyTreeWindow window_{world_.history, [this](int row) {
+                             world_.document.grid().SelectRow(row);
+                             window_.Follow();
+                           }};
 };
 
 TEST_F(FamilyTreeDepthTest, FiveGenerationsScrollWithEveryCardWhole) {
@@ -144,7 +148,7 @@ TEST_F(FamilyTreeDepthTest, FollowingTheTableForgetsTheWayBack) {
   QTest::mouseClick(dead, Qt::LeftButton);
   ASSERT_TRUE(window_.back_button()->isVisible());
   world_.Shoot(10);
-  QCoreApplication::processEvents();
+  window_.Follow();  // as the engine's change tells it after the shot
   EXPECT_EQ(window_.shown(), Selected());
   EXPECT_FALSE(window_.back_button()->isVisible());
   window_.GoBack();  // nothing to go back to

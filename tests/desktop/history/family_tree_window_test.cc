@@ -28,17 +28,22 @@ class FamilyTreeWindowTest : public ::testing::Test {
     }
     document_.population().set_counter(3);
     history_ = std::make_unique<History>(document_, clock_, Parameters{});
-    window_ = std::make_unique<FamilyTreeWindow>(*history_);
+    // Selects as the engine does: the row, then the window told of the change.
+    window_ = std::make_unique<FamilyTreeWindow>(*history_, [this](int row) { Select(row); });
     window_->show();
   }
 
+  void Select(int row) {
+    document_.grid().SelectRow(row);
+    window_->Follow();
+  }
   void Shoot(int victim, const std::vector<int>& draws) {
     document_.grid().SelectRow(victim);
     for (int value : draws) random_.Push(value);
     history_->BeginStep(StepKind::kShoot, {});
     history_->RecordBirth(GenerateOrganism(document_.population(), 10));
     history_->EndStep();
-    QCoreApplication::processEvents();
+    window_->Follow();
   }
 
   testing::ScriptedRandom random_;
@@ -63,7 +68,7 @@ TEST_F(FamilyTreeWindowTest, ShowsTheSelectedChildWithEachDigitsOriginAndItsPare
 
   // Undo takes the child away; the window follows to the organism back in row 3.
   history_->Undo();
-  QCoreApplication::processEvents();
+  window_->Follow();
   EXPECT_EQ(window_->shown(), 2U);
 }
 
@@ -77,8 +82,7 @@ TEST_F(FamilyTreeWindowTest, ALivingAncestorIsSelectedAndADeadOneShown) {
 
   // Row 1's founder dies; from the child's tree a click on it shows it, selecting nothing.
   Shoot(1, {2, 2, 0, 50});
-  document_.grid().SelectRow(3);
-  QCoreApplication::processEvents();
+  Select(3);
   ASSERT_EQ(window_->shown(), child);
   QTest::mouseClick(window_->Card(0), Qt::LeftButton);
   EXPECT_EQ(window_->shown(), 0U);

@@ -129,7 +129,7 @@ export class PageJournal {
         await showMessage(reading.message);
         return;
       }
-      if (reading.steps === 0 && reading.lostSteps === 0) return;
+      if (!reading.offer) return;
       const question = this.vantrel.restoreQuestion(run.organisms, reading.steps);
       // Asked once: whatever the answer, another tab does not offer it again, not even one
       // opened while this question waits for its answer.

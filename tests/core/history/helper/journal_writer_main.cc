@@ -19,10 +19,11 @@ int main(int argc, char** argv) {
   std::mt19937 dice(seed);
   vantrel::testing::FakeClock journal_clock;
   vantrel::Journal journal(argv[1], journal_clock);
-  if (!journal.Open(world.history)) {
+  if (!journal.Open()) {
     std::fprintf(stderr, "%s\n", journal.TakeMessage().c_str());
     return 1;
   }
+  const vantrel::JournalKeeper keeper(world.history, journal);
   vantrel::testing::PlayRandomSteps(world, dice, std::atoi(argv[3]));
   world.history.Undo();
   world.history.Undo();
