@@ -674,8 +674,6 @@ export interface VantrelEngineModule {
   gallery(): Gallery;
   /** The family tree's texts and digit styles. */
   familyTreeTexts(): FamilyTreeTexts;
-  /** The file name the desktop proposes for the run table's CSV. */
-  runsFileName(): string;
   LabSweep: typeof LabSweep;
   ClassResults: typeof ClassResults;
   /** The compressed lesson a link (whole address or fragment) carries, or null. */
