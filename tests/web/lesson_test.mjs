@@ -193,6 +193,13 @@ test("the pupil's name names the runs, and three files pool into the engine's cl
   const exported = await download(page, () => page.keyboard.press('Control+e'));
   assert.equal(exported.name, 'runs-Anna.csv');
   assert.match(exported.bytes.toString(), /pupil,lesson\r\n.*,Anna,\r\n/);
+  // The browser remembers the name, and the engine has it again after a reload.
+  await page.reload();
+  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  await page.keyboard.press('l');
+  assert.equal(await page.getByLabel('Name').inputValue(), 'Anna');
+  const again = await download(page, () => page.keyboard.press('Control+e'));
+  assert.equal(again.name, 'runs-Anna.csv');
 
   const files = [
     runsFile('Anna', 30),

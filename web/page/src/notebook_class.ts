@@ -8,6 +8,9 @@ import { texts } from './texts';
 import { button } from './widgets';
 
 const kNameKey = 'vantrel-pupil';
+// Whether the remembered name has gone to the engine: once a visit, not again each time
+// the views are made in another language.
+let handedOver = false;
 
 function stored(): string {
   try {
@@ -43,7 +46,8 @@ export function notebookClassParts(
     engine.setPupil(field.value);
   });
   label.append(words, field);
-  if (field.value) engine.setPupil(field.value);
+  if (field.value && !handedOver) engine.setPupil(field.value);
+  handedOver = true;
   const open = button(texts.classResults.open, texts.classResults.open, () => {
     void import('./class_results').then(({ showClassResults }) => showClassResults(vantrel));
   });
