@@ -12,9 +12,13 @@ import { after, before, test } from 'node:test';
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { deflateRawSync, inflateRawSync } from 'node:zlib';
+import { createRequire } from 'node:module';
 import { collectErrors, launchBrowser } from './browser.mjs';
 import { loadEngineModule } from './load_module.mjs';
 import { serveSite } from './serve_site.mjs';
+
+const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
+const { default: decodeQR } = require('@paulmillr/qr/decode.js');
 
 const [site, modulePath] = process.argv.slice(2).map((p) => path.resolve(p));
 const vantrel = await loadEngineModule(modulePath);
@@ -156,6 +160,17 @@ test("the teacher's dialog gives a link and QR code that open the lesson it desc
     .locator('svg.lesson-qr')
     .evaluate((svg) => svg.getBoundingClientRect().width);
   assert.ok(side >= 300, `QR code ${side} pixels wide`);
+  // The QR code read back, from its pixels as the page draws them, is the link.
+  const pixels = await dialog.locator('svg.lesson-qr').evaluate(async (svg) => {
+    const picture = new Image();
+    picture.src = `data:image/svg+xml,${encodeURIComponent(new XMLSerializer().serializeToString(svg))}`;
+    await picture.decode();
+    const canvas = new OffscreenCanvas(400, 400);
+    const context = canvas.getContext('2d');
+    context.drawImage(picture, 0, 0, 400, 400);
+    return [...context.getImageData(0, 0, 400, 400).data];
+  });
+  assert.equal(decodeQR({ width: 400, height: 400, data: Uint8Array.from(pixels) }), link);
   await page.keyboard.press('Escape');
   await page.context().close();
 
