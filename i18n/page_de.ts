@@ -389,6 +389,10 @@
         <source>Name</source>
         <translation>Name</translation>
     </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
 </context>
 <context>
     <name>PageStart</name>

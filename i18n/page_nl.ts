@@ -389,6 +389,10 @@
         <source>Name</source>
         <translation>Naam</translation>
     </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Werkblad afdrukken</translation>
+    </message>
 </context>
 <context>
     <name>PageStart</name>

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the teacher's lesson dialog with its QR code and of a class's results (three
-// pupils' runs files of one lesson and a file that is none), wide and phone-sized, for the
-// documentation. Not a test; run by hand after scripts/web.sh --build.
+// pupils' runs files of one lesson and a file that is none), wide and phone-sized, and the
+// worksheet of a lesson printed to PDF (A4, as Chromium prints it) and rendered to PNG by
+// pdftoppm, for the documentation. Not a test; run by hand after scripts/web.sh --build.
 //
 //   node lesson_screens.mjs SITE MODULE FOLDER
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { deflateRawSync } from 'node:zlib';
 import { launchBrowser } from './browser.mjs';
@@ -82,6 +86,36 @@ try {
     await page.screenshot({ path: path.join(folder, `web-${width}x${height}-class-results.png`) });
     await page.close();
   }
+  // The worksheet of a lesson with an experiment, in German, as the browser prints it.
+  const { text: printed } = vantrel.lessonText({
+    title: 'Kleine Populationen driften',
+    startSeconds: 10 * 3600,
+    parameters: [10, 10, 1],
+    goal: 'color=red,shape=square',
+    experiment: 1,
+    lockParameters: true,
+  });
+  const link = `${address}?lang=de${vantrel.lessonFragment(deflateRawSync(Buffer.from(printed)))}`;
+  const page = await browser.newPage({ timezoneId: 'UTC' });
+  await page.goto(link);
+  await page.locator('dialog[open]').waitFor();
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('l');
+  await page.evaluate(() => (window.print = () => undefined));
+  await page.getByRole('button', { name: 'Arbeitsblatt drucken' }).click();
+  await page.locator('.worksheet').waitFor({ state: 'attached' });
+  const scratch = mkdtempSync(path.join(tmpdir(), 'worksheet_'));
+  const pdf = path.join(scratch, 'worksheet.pdf');
+  await page.pdf({ path: pdf, format: 'A4' });
+  execFileSync('pdftoppm', [
+    '-png',
+    '-r',
+    '60',
+    '-singlefile',
+    pdf,
+    path.join(folder, 'web-worksheet'),
+  ]);
+  rmSync(scratch, { recursive: true, force: true });
 } finally {
   await browser.close();
   server.close();

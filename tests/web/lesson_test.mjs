@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lessons and class results in the system's Chromium. A lesson link opened at two moments
 // gives the founders the engine gives for the lesson, its parameters read-only, its
-// experiment's help and its title as text; damaged and foreign links say so and the page
-// starts without them; the teacher's dialog makes a link and its QR code that open the
-// lesson it describes; the pupil's name names the exported runs; three files pooled, one
-// of them no runs file, show the engine's summary and plot, name the bad file, and save.
+// experiment's help, its title as text and its worksheet for print; damaged and foreign
+// links say so and the page starts without them; the teacher's dialog makes a link and a
+// QR code that reads back as the link and opens the lesson it describes; the pupil's name
+// names the exported runs; three files pooled, one of them no runs file, show the engine's
+// summary and plot, name the bad file, and save.
 //
 //   node lesson_test.mjs SITE MODULE
 import assert from 'node:assert/strict';
@@ -106,6 +107,19 @@ test('a lesson link opens the same founders at any moment, locked, with its help
     ]);
     assert.ok(!page.url().includes('#'), 'the fragment is taken off the address');
     assert.deepEqual(await savedTable(page), founders, `founders at ${moment}`);
+    // The worksheet, printed, is the only thing on the page: the title as text, the help
+    // of experiment 4, a row to write each run's counts in.
+    await page.keyboard.press('l');
+    await page.evaluate(() => (window.print = () => undefined));
+    await page.getByRole('button', { name: 'Print worksheet' }).click();
+    await page.emulateMedia({ media: 'print' });
+    assert.equal(await page.locator('main').isVisible(), false);
+    const sheet = page.locator('.worksheet');
+    assert.equal(await sheet.locator('h1').textContent(), '<b onmouseover=alert(1)>Drift</b>');
+    assert.equal(await sheet.locator('h2').nth(1).textContent(), 'Exp 4');
+    assert.equal(await sheet.locator('tbody tr').count(), 6);
+    await page.emulateMedia({ media: 'screen' });
+    assert.equal(await sheet.isVisible(), false);
     assert.deepEqual(errors, []);
     await page.context().close();
   }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The notebook's parts for a class: the pupil's "Name" (kept by the browser, stamped by the
-// engine on every run and naming the exported runs file) and "Class results…", whose view
-// is loaded when first asked for.
+// engine on every run and naming the exported runs file), "Class results…" and "Print
+// worksheet", whose views are loaded when first asked for.
 import type { Engine, VantrelEngineModule } from 'vantrel-engine';
 import type { NotebookView } from './notebook';
 import { texts } from './texts';
@@ -52,6 +52,9 @@ export function notebookClassParts(
     void import('./class_results').then(({ showClassResults }) => showClassResults(vantrel));
   });
   open.id = 'class-results-open';
-  notebook.automaticRuns.append(open);
+  const print = button(texts.worksheet, texts.worksheet, () => {
+    void import('./worksheet').then(({ printWorksheet }) => printWorksheet(vantrel, engine));
+  });
+  notebook.automaticRuns.append(open, print);
   notebook.automaticRuns.before(label);
 }

@@ -132,6 +132,7 @@ const english = {
   },
   // The notebook's field for whose runs these are.
   pupil: 'Name',
+  worksheet: 'Print worksheet',
   notebook: {
     // The desktop's Lab button shows "Lab"; its tooltip names the key.
     open: { label: 'Lab', name: 'Open the lab notebook (L)' },
