@@ -301,6 +301,98 @@
             <numerusform>%n Bedingungen</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Prepare a lesson…</source>
+        <translation>Lektion vorbereiten…</translation>
+    </message>
+    <message>
+        <source>Prepare a lesson</source>
+        <translation>Lektion vorbereiten</translation>
+    </message>
+    <message>
+        <source>Every pupil who opens this link starts from the same population, with the same goal.</source>
+        <translation>Alle Schülerinnen und Schüler, die diesen Link öffnen, beginnen mit derselben Population und demselben Ziel.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Start (time of day, UTC)</source>
+        <translation>Start (Uhrzeit, UTC)</translation>
+    </message>
+    <message>
+        <source>(any)</source>
+        <translation>(beliebig)</translation>
+    </message>
+    <message>
+        <source>Experiment help opened first</source>
+        <translation>Zuerst geöffnete Experimenthilfe</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Lock parameters</source>
+        <translation>Parameter sperren</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: select it and copy it yourself.</source>
+        <translation>Der Link konnte nicht kopiert werden: Markieren und kopieren Sie ihn selbst.</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>QR-Code des Links</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>Klassenergebnisse…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Klassenergebnisse</translation>
+    </message>
+    <message>
+        <source>Choose runs files…</source>
+        <translation>Dateien der Durchgänge wählen…</translation>
+    </message>
+    <message>
+        <source>Or drop the pupils’ runs files here.</source>
+        <translation>Oder die Dateien der Durchgänge der Schüler hierher ziehen.</translation>
+    </message>
+    <message>
+        <source>Named and skipped</source>
+        <translation>Genannt und übersprungen</translation>
+    </message>
+    <message>
+        <source>Another lesson</source>
+        <translation>Eine andere Lektion</translation>
+    </message>
+    <message>
+        <source>Save summary</source>
+        <translation>Zusammenfassung speichern</translation>
+    </message>
+    <message>
+        <source>Save pooled runs</source>
+        <translation>Zusammengelegte Durchgänge speichern</translation>
+    </message>
+    <message>
+        <source>%1 is too large to pool.</source>
+        <translation>%1 ist zu groß zum Zusammenlegen.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
 </context>
 <context>
     <name>PageStart</name>

@@ -301,6 +301,98 @@
             <numerusform>%n condities</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Prepare a lesson…</source>
+        <translation>Les voorbereiden…</translation>
+    </message>
+    <message>
+        <source>Prepare a lesson</source>
+        <translation>Les voorbereiden</translation>
+    </message>
+    <message>
+        <source>Every pupil who opens this link starts from the same population, with the same goal.</source>
+        <translation>Elke leerling die deze link opent, begint met dezelfde populatie en hetzelfde doel.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Start (time of day, UTC)</source>
+        <translation>Start (tijdstip, UTC)</translation>
+    </message>
+    <message>
+        <source>(any)</source>
+        <translation>(alle)</translation>
+    </message>
+    <message>
+        <source>Experiment help opened first</source>
+        <translation>Hulp bij experiment die eerst opent</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Lock parameters</source>
+        <translation>Parameters vergrendelen</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>The link could not be copied: select it and copy it yourself.</source>
+        <translation>De link kon niet worden gekopieerd: selecteer hem en kopieer hem zelf.</translation>
+    </message>
+    <message>
+        <source>QR code of the link</source>
+        <translation>QR-code van de link</translation>
+    </message>
+    <message>
+        <source>Class results…</source>
+        <translation>Klasresultaten…</translation>
+    </message>
+    <message>
+        <source>Class results</source>
+        <translation>Klasresultaten</translation>
+    </message>
+    <message>
+        <source>Choose runs files…</source>
+        <translation>Rondebestanden kiezen…</translation>
+    </message>
+    <message>
+        <source>Or drop the pupils’ runs files here.</source>
+        <translation>Of sleep de rondebestanden van de leerlingen hierheen.</translation>
+    </message>
+    <message>
+        <source>Named and skipped</source>
+        <translation>Genoemd en overgeslagen</translation>
+    </message>
+    <message>
+        <source>Another lesson</source>
+        <translation>Een andere les</translation>
+    </message>
+    <message>
+        <source>Save summary</source>
+        <translation>Samenvatting opslaan</translation>
+    </message>
+    <message>
+        <source>Save pooled runs</source>
+        <translation>Samengevoegde rondes opslaan</translation>
+    </message>
+    <message>
+        <source>%1 is too large to pool.</source>
+        <translation>%1 is te groot om samen te voegen.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Werkblad afdrukken</translation>
+    </message>
 </context>
 <context>
     <name>PageStart</name>

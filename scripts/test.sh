@@ -40,5 +40,7 @@ node tests/web/pseudo_test.mjs build/web/site
 node tests/web/journal_test.mjs build/web/site "$bin"/web_replay
 # The page in German and Dutch, the choice kept, a damaged catalogue, the single file.
 node tests/web/language_test.mjs build/web
+# Lessons opened from links and prepared, the pupil's name, a class's runs files pooled.
+node tests/web/lesson_test.mjs build/web/site build/wasm/web/vantrel_engine.mjs
 # axe-core on every view and dialog in three languages, target sizes, focus, touch, portrait.
 node tests/web/access_test.mjs build/web/site

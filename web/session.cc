@@ -78,6 +78,14 @@ LoadOutcome WebSession::LoadTable(std::string bytes, const std::string& file_nam
   return outcome;
 }
 
+EngineChange WebSession::OpenLesson(std::string_view text, LessonOpening& opening) {
+  return Changed([&] { opening = engine_.OpenLesson(text); });
+}
+
+EngineChange WebSession::SetPupil(std::string_view name) {
+  return Changed([&] { engine_.SetPupil(name); });
+}
+
 EngineChange WebSession::DeclareReached() {
   return Changed([this] { engine_.DeclareReached(); });
 }

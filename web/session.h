@@ -100,6 +100,10 @@ class WebSession final : private EngineObserver {
   Parameters SetParameters(const ParameterNumbers& numbers);
   // The user's "Reached" at the current click; nothing without a goal or once reached.
   EngineChange DeclareReached();
+  // Opens a lesson from its text (Engine::OpenLesson); `opening` says how it went.
+  EngineChange OpenLesson(std::string_view text, LessonOpening& opening);
+  // The pupil's name on the current run and every later one (Engine::SetPupil).
+  EngineChange SetPupil(std::string_view name);
   // Finished automatic runs, as lines of the run table's CSV after its header (extra
   // columns are ignored), join the notebook's run table under the next numbers. Returns
   // how many joined; `first_number` takes the first one's number.

@@ -109,6 +109,16 @@ const dialogState = (name, show) => ({
   },
 });
 
+// A runs file of three runs by hand, as the notebook exports them.
+const kRunsFile = [
+  'run,mode,started_utc,population,creativity,bonus,goal,feeds,shots,clicks,' +
+    'first_match_click,stable_click,reached_by,pupil,lesson',
+  '1,hand,2026-12-09T12:00:00Z,10,10,1,is a square.,3,20,23,12,18,,Anna,',
+  '2,hand,2026-12-09T12:01:00Z,10,10,1,is a square.,4,30,34,20,30,,Anna,',
+  '3,hand,2026-12-09T12:02:00Z,10,10,1,is a square.,2,15,17,9,14,,Ben,',
+  '',
+].join('\r\n');
+
 // The page's states in the order a user might meet them; each enters from the one before.
 const states = [
   { name: 'the start', async enter() {} },
@@ -121,6 +131,10 @@ const states = [
   dialogState('the share dialog', (page) =>
     page.locator('#advanced .buttons button').nth(2).click(),
   ),
+  dialogState('the lesson dialog with its QR code', async (page) => {
+    await page.locator('#lesson-prepare').click();
+    await page.locator('dialog[open] svg.lesson-qr').waitFor();
+  }),
   dialogState('the restore answer', (page) => byKeys(page, 'Alt+Shift+R').click()),
   dialogState('a file message', (page) =>
     page.locator('input[type="file"]').setInputFiles({
@@ -157,6 +171,14 @@ const states = [
       await page.locator('.notebook:not([hidden])').waitFor();
     },
   },
+  dialogState('the class results of two files, one no runs file', async (page) => {
+    await page.locator('#class-results-open').click();
+    await page.locator('dialog[open] input[type="file"]').setInputFiles([
+      { name: 'runs.csv', mimeType: 'text/csv', buffer: Buffer.from(kRunsFile) },
+      { name: 'notes.txt', mimeType: 'text/plain', buffer: Buffer.from('notes\n') },
+    ]);
+    await page.locator('dialog[open] .class-skipped').waitFor();
+  }),
   {
     name: 'the automatic runs after a sweep',
     async enter(page) {

@@ -68,13 +68,21 @@ const interfaces = new Map(
     'FileRefusal',
     'Limits',
     'AutoRunDefaults',
+    'LessonOpening',
+    'OpenLesson',
+    'LessonTextResult',
+    'GoalAspect',
+    'LessonLimits',
+    'ClassGroup',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
 
 // Checks `value` against a declared type name.
 function checkShape(value, type, where) {
-  if (type.endsWith('[]')) {
+  if (type.endsWith(' | null')) {
+    if (value !== null) checkShape(value, type.slice(0, -' | null'.length), where);
+  } else if (type.endsWith('[]')) {
     assert.ok(Array.isArray(value), `${where} is an array`);
     value.forEach((item, i) => checkShape(item, type.slice(0, -2), `${where}[${i}]`));
   } else if (type === 'void') {
@@ -274,7 +282,6 @@ test('every call on one engine answers in its declared shape', async () => {
     [2],
     'a reached run is compared at once',
   );
-  assert.equal(call(module, 'runsFileName'), 'runs.csv');
   const csv = call(lab, 'runsCsv').split('\r\n');
   assert.equal(
     csv[0],
@@ -478,7 +485,10 @@ test('the automatic runs’ sweep answers as declared', async () => {
   );
   // The sweep's runs join a notebook after its own run, renumbered, as judged runs.
   const joining = new module.Engine(noon);
-  assert.deepEqual(call(joining, 'addRuns', sweepCsvText), { first: 2, count: 4 });
+  assert.deepEqual(call(joining, 'addRuns', sweepCsvText), {
+    first: 2,
+    count: 4,
+  });
   assert.deepEqual(
     joining
       .runsCsv()
@@ -487,7 +497,10 @@ test('the automatic runs’ sweep answers as declared', async () => {
       .map((line) => line.split(',').slice(0, 2).join()),
     ['1,hand', '2,judge', '3,judge', '4,judge', '5,judge'],
   );
-  assert.deepEqual(joining.addRuns(sweepCsvText.split('\r\n')[0]), { first: 6, count: 0 });
+  assert.deepEqual(joining.addRuns(sweepCsvText.split('\r\n')[0]), {
+    first: 6,
+    count: 0,
+  });
   joining.delete();
   const refusedSweep = new module.LabSweep(['--goal', 'shape=square', '--runs', '0']);
   assert.equal(refusedSweep.error(), "--runs: '0' is not a whole number from 1 to 100000000");
@@ -497,6 +510,95 @@ test('the automatic runs’ sweep answers as declared', async () => {
   sweep.delete();
   assert.deepEqual([...sweepCalled].sort(), [...sweepMembers.keys()].sort(), 'every LabSweep call');
   called.add('LabSweep');
+});
+
+// Lessons and class results: a lesson made from the teacher's choices opens, locks and
+// names its runs; links are told apart and carry their bytes; runs files pool.
+test('lessons and class results answer as declared', async () => {
+  const choices = {
+    title: 'Drift',
+    startSeconds: 37230,
+    parameters: [10, 10, 1],
+    goal: 'color=red',
+    experiment: 4,
+    lockParameters: true,
+  };
+  const { text, problem } = call(module, 'lessonText', choices);
+  assert.equal(problem, '');
+  assert.match(text, /^vantrel-lesson 1\ntime 10:20:30\n/);
+  const refusedGoal = call(module, 'lessonText', {
+    ...choices,
+    goal: 'color=sky',
+  });
+  assert.equal(refusedGoal.text, '');
+  assert.notEqual(refusedGoal.problem, '');
+  const lessonEngine = new module.Engine(noon);
+  assert.equal(call(lessonEngine, 'lesson'), null);
+  assert.deepEqual(call(lessonEngine, 'openLesson', 'vantrel-lesson 2\n'), {
+    opened: false,
+    message: call(module, 'notALessonMessage'),
+    change: {
+      table: false,
+      selection: false,
+      run: false,
+      counters: false,
+      parameters: false,
+    },
+  });
+  assert.equal(call(lessonEngine, 'openLesson', text).opened, true);
+  const open = call(lessonEngine, 'lesson');
+  assert.deepEqual([open.title, open.experiment, open.lockParameters], ['Drift', 4, true]);
+  assert.match(open.id, /^[0-9a-f]{8}$/);
+  assert.equal(call(lessonEngine, 'parametersLocked'), true);
+  assert.equal(call(lessonEngine, 'runsFileName'), 'runs.csv');
+  call(lessonEngine, 'setPupil', ' Anna ');
+  assert.equal(lessonEngine.runsFileName(), 'runs-Anna.csv');
+  for (let i = 0; i < 5; ++i) lessonEngine.shoot();
+  lessonEngine.newGenePool();
+  const runs = lessonEngine.runsCsv();
+  lessonEngine.delete();
+
+  for (const [link, isLesson] of [
+    ['https://example.org/vantrel/#lesson=AAAA', true],
+    ['lesson=AAAA', true],
+    ['#lesson=@@', true],
+    ['#population=AAAA', false],
+    ['', false],
+  ]) {
+    assert.equal(call(module, 'isLessonLink', link), isLesson, link);
+  }
+  const bytes = Uint8Array.of(0, 1, 250, 255);
+  const fragment = call(module, 'lessonFragment', bytes);
+  assert.equal(fragment, '#lesson=AAH6_w');
+  assert.deepEqual(call(module, 'lessonLinkBytes', `https://x/${fragment}`), bytes);
+  assert.equal(module.lessonLinkBytes('#lesson=@@'), null);
+  const shape = call(module, 'goalWords').find((aspect) => aspect.key === 'shape');
+  assert.ok(shape.words.includes('square'));
+  assert.equal(call(module, 'lessonLimits').lastExperiment, 5);
+
+  const classMembers = declaredMembers('class', 'ClassResults');
+  const classCalled = new Set(['delete']);
+  const pooled = new module.ClassResults([
+    { name: 'runs-Anna.csv', bytes: new TextEncoder().encode(runs) },
+    { name: 'notes.txt', bytes: new TextEncoder().encode('no runs here') },
+  ]);
+  const classCall = (name) => {
+    classCalled.add(name);
+    const answer = pooled[name]();
+    checkShape(answer, classMembers.get(name).type, `ClassResults.${name}()`);
+    return answer;
+  };
+  assert.equal(classCall('filesRead'), 1); // the runs files among them
+  assert.ok(classCall('groups').some((group) => group.pupils.includes('Anna')));
+  assert.equal(classCall('skipped').length, 1);
+  assert.match(pooled.skipped()[0], /notes\.txt/);
+  assert.ok(classCall('summary').length > 0);
+  const pooledRuns = classCall('pooledCsv').split('\r\n').filter(Boolean).length - 1;
+  assert.equal(classCall('sheet').rows, pooledRuns + 1);
+  assert.equal(classCall('sheetCells').problem, '');
+  pooled.delete();
+  assert.deepEqual([...classCalled].sort(), [...classMembers.keys()].sort(), 'every call');
+  called.add('ClassResults');
 });
 
 // A memory reserve: its class against its declarations; written a page at a time however

@@ -9,12 +9,15 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "engine/engine.h"
 #include "gallery/gallery_layout.h"
 #include "gallery/organism_texts.h"
+#include "lab/run_csv.h"
 #include "messages/experiment_pages.h"
 #include "messages/web_links.h"
 #include "population/clock.h"
@@ -178,6 +181,34 @@ class EngineBinding {
   // The family tree of an organism by its serial, or of the selected one (negative).
   val FamilyTree(double serial) const { return FamilyTreeObject(session_, serial); }
   val DeclareReached() { return ChangeObject(session_.DeclareReached()); }
+
+  // A lesson's text opened: {opened, message, change}.
+  val OpenLesson(const std::string& text) {
+    LessonOpening opening;
+    const EngineChange change = session_.OpenLesson(text, opening);
+    val object = val::object();
+    object.set("opened", opening.opened);
+    object.set("message", opening.message);
+    object.set("change", ChangeObject(change));
+    return object;
+  }
+  // The lesson opened last, or null.
+  val Lesson() const {
+    const std::optional<OpenLessonState>& lesson = session_.engine().lesson();
+    if (!lesson) return val::null();
+    val object = val::object();
+    object.set("id", lesson->id);
+    object.set("title", lesson->title);
+    object.set("experiment", lesson->experiment);
+    object.set("lockParameters", lesson->lock_parameters);
+    return object;
+  }
+  bool ParametersLocked() const { return session_.engine().parameters_locked(); }
+  val SetPupil(const std::string& name) { return ChangeObject(session_.SetPupil(name)); }
+  // "runs.csv", or the pupil's runs-<name>.csv.
+  std::string RunsFileName() const {
+    return vantrel::RunsFileName(session_.engine().notebook().pupil());
+  }
   val Notebook() const { return NotebookObject(session_); }
   std::string RunsCsv() const { return RunsCsvText(session_); }
   // Automatic runs (vantrel-lab's CSV) joining the notebook: the first number and count.
@@ -287,6 +318,11 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("goalList", &EngineBinding::GoalList)
       .function("familyTree", &EngineBinding::FamilyTree)
       .function("declareReached", &EngineBinding::DeclareReached)
+      .function("openLesson", &EngineBinding::OpenLesson)
+      .function("lesson", &EngineBinding::Lesson)
+      .function("parametersLocked", &EngineBinding::ParametersLocked)
+      .function("setPupil", &EngineBinding::SetPupil)
+      .function("runsFileName", &EngineBinding::RunsFileName)
       .function("notebook", &EngineBinding::Notebook)
       .function("runsCsv", &EngineBinding::RunsCsv)
       .function("addRuns", &EngineBinding::AddRuns)

@@ -1,9 +1,7 @@
-// The lab notebook's readers for the page (embind): the view as one plain object, the run
-// table's CSV and its file name. The Engine class (bindings.cc) hands its session here.
+// The lab notebook's readers for the page (embind): the view as one plain object and the run
+// table's CSV. The Engine class (bindings.cc) hands its session here.
 
 #include "web/wasm/notebook_bindings.h"
-
-#include <emscripten/bind.h>
 
 #include <array>
 #include <string>
@@ -90,8 +88,6 @@ val ComparedArray(const std::vector<ComparedRun>& runs) {
   return array;
 }
 
-std::string RunsFileNameBinding() { return ExportRunsQuestion().suggested_name; }
-
 }  // namespace
 
 val AxisObject(const ValueAxis& axis) {
@@ -137,7 +133,3 @@ std::string RunsCsvText(const WebSession& session) {
 }
 
 }  // namespace vantrel
-
-EMSCRIPTEN_BINDINGS(notebook) {
-  emscripten::function("runsFileName", &vantrel::RunsFileNameBinding);
-}

@@ -42,10 +42,28 @@ Sheet RunsOf(const WebSession& session) {
 
 }  // namespace
 
-val SheetValue(const WebSession& session, const std::string& kind) {
-  const SheetFormat format = kind == kOrganisms ? OrganismsSheetFormat(session.engine().grid())
-                             : kind == kRuns    ? RunsOf(session).format
-                                                : SheetFormat();
+val CellsValue(const std::vector<SheetCell>& cells, const std::string& problem) {
+  // One string and the cells' lengths: a value for each of a million cells would cost
+  // seconds.
+  std::string text;
+  std::vector<std::uint32_t> lengths;
+  std::vector<std::uint8_t> numbers;
+  lengths.reserve(cells.size());
+  numbers.reserve(cells.size());
+  for (const SheetCell& cell : cells) {
+    text += cell.text;
+    lengths.push_back(PageLength(cell.text));
+    numbers.push_back(cell.type == CellType::kNumber ? 1 : 0);
+  }
+  val object = val::object();
+  object.set("problem", problem);
+  object.set("text", text);
+  object.set("lengths", CopiedArray(lengths.data(), lengths.size()));
+  object.set("numbers", CopiedArray(numbers.data(), numbers.size()));
+  return object;
+}
+
+val SheetFormatValue(const SheetFormat& format) {
   val object = val::object();
   object.set("name", format.name);
   object.set("rows", format.row_count);
@@ -55,6 +73,12 @@ val SheetValue(const WebSession& session, const std::string& kind) {
   object.set("headerRow", format.header_row);
   object.set("columnNames", StringArray(format.column_names));
   return object;
+}
+
+val SheetValue(const WebSession& session, const std::string& kind) {
+  return SheetFormatValue(kind == kOrganisms ? OrganismsSheetFormat(session.engine().grid())
+                          : kind == kRuns    ? RunsOf(session).format
+                                             : SheetFormat());
 }
 
 val SheetCellsValue(const WebSession& session, const std::string& kind, int first_row,
@@ -72,24 +96,7 @@ val SheetCellsValue(const WebSession& session, const std::string& kind, int firs
     cells.assign(sheet.cells.begin() + static_cast<std::ptrdiff_t>(first * cols),
                  sheet.cells.begin() + static_cast<std::ptrdiff_t>(end * cols));
   }
-  // One string and the cells' lengths: a value for each of a million cells would cost
-  // seconds.
-  std::string text;
-  std::vector<std::uint32_t> lengths;
-  std::vector<std::uint8_t> numbers;
-  lengths.reserve(cells.size());
-  numbers.reserve(cells.size());
-  for (const SheetCell& cell : cells) {
-    text += cell.text;
-    lengths.push_back(PageLength(cell.text));
-    numbers.push_back(cell.type == CellType::kNumber ? 1 : 0);
-  }
-  val object = val::object();
-  object.set("problem", problem ? ErrorReportText(*problem) : std::string());
-  object.set("text", text);
-  object.set("lengths", CopiedArray(lengths.data(), lengths.size()));
-  object.set("numbers", CopiedArray(numbers.data(), numbers.size()));
-  return object;
+  return CellsValue(cells, problem ? ErrorReportText(*problem) : std::string());
 }
 
 }  // namespace vantrel

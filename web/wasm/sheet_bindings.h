@@ -4,7 +4,9 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <vector>
 
+#include "storage/workbook.h"
 #include "web/session.h"
 
 namespace vantrel {
@@ -21,6 +23,11 @@ emscripten::val SheetValue(const WebSession& session, const std::string& kind);
 // page's characters, which are numbers; or the error report that refuses them all.
 emscripten::val SheetCellsValue(const WebSession& session, const std::string& kind, int first_row,
                                 int row_count);
+
+// A sheet's format and cells as SheetValue and SheetCellsValue give them, for a workbook
+// the page has from elsewhere (the class's pooled runs).
+emscripten::val SheetFormatValue(const SheetFormat& format);
+emscripten::val CellsValue(const std::vector<SheetCell>& cells, const std::string& problem);
 
 }  // namespace vantrel
 

@@ -305,6 +305,19 @@ export declare class Engine {
   familyTree(serial: number): FamilyTree;
   /** The user's "Reached" at the current click; no change without a goal or once reached. */
   declareReached(): Change;
+  /**
+   * Opens a lesson from its text, as one step that can be undone: the founders of its time,
+   * its parameters, its goal's run. `message` is what to say ("" for nothing).
+   */
+  openLesson(text: string): LessonOpening;
+  /** The lesson opened last, or null. */
+  lesson(): OpenLesson | null;
+  /** Whether the open lesson keeps the parameters as it set them. */
+  parametersLocked(): boolean;
+  /** The pupil's name on the current run and every later one. */
+  setPupil(name: string): Change;
+  /** The name for the run table's CSV: "runs.csv", or "runs-<pupil>.csv". */
+  runsFileName(): string;
   /** The lab notebook as it stands. */
   notebook(): Notebook;
   /** The run table as the desktop's "Export runs…" writes it (CSV, CR LF). */
@@ -460,6 +473,77 @@ export declare class LabSweep {
   delete(): void;
 }
 
+/** What opening a lesson did. */
+export interface LessonOpening {
+  opened: boolean;
+  message: string;
+  change: Change;
+}
+
+/** The lesson open: its identifier in the runs, title, experiment to help with (0: none). */
+export interface OpenLesson {
+  id: string;
+  title: string;
+  experiment: number;
+  lockParameters: boolean;
+}
+
+/** A teacher's choices for a lesson; `goal` a key=value list ("" for none). */
+export interface LessonChoices {
+  title: string;
+  startSeconds: number;
+  parameters?: [number, number, number];
+  goal: string;
+  experiment: number;
+  lockParameters: boolean;
+}
+
+/** A lesson's text ("" when refused) and why a goal was refused ("" if it was not). */
+export interface LessonTextResult {
+  text: string;
+  problem: string;
+}
+
+/** An aspect's key and the words --goal takes for it. */
+export interface GoalAspect {
+  key: string;
+  words: string[];
+}
+
+export interface LessonLimits {
+  /** The most bytes of text a lesson holds. */
+  lessonBytes: number;
+  lastExperiment: number;
+  /** The largest runs file pooled. */
+  runsFileBytes: number;
+}
+
+/** One lesson's runs (or those of none, lesson ""), pooled. */
+export interface ClassGroup {
+  lesson: string;
+  pupils: string[];
+  runs: number;
+  plot: StablePlot;
+}
+
+/** Runs files pooled into the class's results. */
+export declare class ClassResults {
+  constructor(files: { name: string; bytes: Uint8Array }[]);
+  /** The summary every face shows and saves. */
+  summary(): string;
+  /** A sentence for each file, line or run named and skipped. */
+  skipped(): string[];
+  filesRead(): number;
+  /** The class's lesson first, every other lesson's runs apart. */
+  groups(): ClassGroup[];
+  /** The pooled runs as one CSV in vantrel-lab's layout. */
+  pooledCsv(): string;
+  /** The pooled runs' sheet and its cells, for the page's workbook writer. */
+  sheet(): SheetFormat;
+  sheetCells(): SheetCells;
+  delete(): void;
+}
+
 /**
  * Memory taken ahead of a big load and written to a slice at a time: the first write to
  * fresh memory can cost as much as the load's own work, and done beforehand in short calls
@@ -592,9 +676,21 @@ export interface VantrelEngineModule {
   gallery(): Gallery;
   /** The family tree's texts and digit styles. */
   familyTreeTexts(): FamilyTreeTexts;
-  /** The file name the desktop proposes for the run table's CSV. */
-  runsFileName(): string;
   LabSweep: typeof LabSweep;
+  ClassResults: typeof ClassResults;
+  /** The compressed lesson a link (whole address or fragment) carries, or null. */
+  lessonLinkBytes(link: string): Uint8Array<ArrayBuffer> | null;
+  /** Whether a link (whole address or fragment) is meant as a lesson, sound or damaged. */
+  isLessonLink(link: string): boolean;
+  /** "#lesson=" and the base64url of the compressed lesson. */
+  lessonFragment(compressed: Uint8Array): string;
+  /** The lesson text of the teacher's choices. */
+  lessonText(choices: LessonChoices): LessonTextResult;
+  /** The goal words vantrel-lab --goal takes, per aspect. */
+  goalWords(): GoalAspect[];
+  lessonLimits(): LessonLimits;
+  /** "This link does not hold a Vantrel lesson." in the language shown. */
+  notALessonMessage(): string;
   MemoryReserve: typeof MemoryReserve;
   /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
   sweepCsv(records: SweepRecord[]): string;

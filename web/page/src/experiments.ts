@@ -7,7 +7,9 @@ import { dialogButton, showDialog } from './dialog';
 // window keeps its page.
 let shownPage = 0;
 
-export function showExperiments(help: ExperimentsHelp): Promise<void> {
+// Opens at `page` when given (a lesson's experiment), else at the page shown last.
+export function showExperiments(help: ExperimentsHelp, page?: number): Promise<void> {
+  if (page !== undefined) shownPage = page;
   const body = document.createElement('div');
   const tabs = document.createElement('div');
   tabs.setAttribute('role', 'tablist');

@@ -3,7 +3,7 @@
 // and behind "Advanced options" the organism table, the file and history buttons, the
 // parameters and the links. It starts the engine, keeps it while the views are made again
 // in another language, and opens a population sent as a link.
-import type { Engine } from 'vantrel-engine';
+import type { Change, Engine } from 'vantrel-engine';
 import { acceptDrops } from './drop';
 import { setLargestTableFile } from './files';
 import { keepOffline } from './offline';
@@ -51,7 +51,14 @@ async function start(app: HTMLElement): Promise<void> {
   performance.mark(kFirstOrganismMark);
   // A population sent as a link comes first, before anything else the page offers; the
   // page goes on whatever the link holds.
-  await openLinkedPopulation(engine, (change) => kept.page.show(change)).catch(() => undefined);
+  const show = (change: Change): void => kept.page.show(change);
+  await (
+    vantrel.isLessonLink(location.hash)
+      ? import('./lesson_open').then(({ openLinkedLesson }) =>
+          openLinkedLesson(vantrel, engine, show),
+        )
+      : openLinkedPopulation(engine, show)
+  ).catch(() => undefined);
   app.setAttribute('aria-busy', 'false');
   // The journal opens once the first organism is shown; then a run that ended
   // unexpectedly is offered, after anything else the page shows at start.

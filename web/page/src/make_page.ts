@@ -13,15 +13,16 @@ import { switchControls } from './focus_handoff';
 import { OrganismGrid } from './grid';
 import type { PageJournal } from './journal';
 import { languageChoice } from './language_choice';
+import { lessonTitle } from './lesson_title';
 import { NotebookView } from './notebook';
 import { notebookAutoRuns } from './notebook_auto_runs';
+import { notebookClassParts } from './notebook_class';
 import { OrganismView } from './organism_view';
 import { pageKeys } from './page_keys';
 import { type ActionName, kViewParts, pageActions, type ViewName } from './page_actions';
 import { ParameterBoxes } from './parameters';
 import { showPictureMenu } from './picture_menus';
 import { PopulationView } from './population';
-import { setRunsFileName } from './runs_export';
 import { sharePopulation } from './share';
 import { tableReader } from './table_reader';
 import { texts } from './texts';
@@ -99,7 +100,6 @@ export function makePage(
       tree.open();
     });
   const notebook = new NotebookView(engine, () => act('reached'));
-  setRunsFileName(vantrel.runsFileName());
 
   // The buttons of an action in the table, with its keys.
   const actionButton = (
@@ -138,6 +138,9 @@ export function makePage(
   };
 
   const autoRuns = notebookAutoRuns(vantrel, compiled, engine, notebook);
+  notebookClassParts(vantrel, engine, notebook);
+  const lesson = lessonTitle(engine);
+  controller.addView({ shows: ['run'], refresh: lesson.update });
 
   const advanced = new AdvancedOptions({
     grid,
@@ -157,6 +160,15 @@ export function makePage(
         'Alt+Shift+R',
       ),
       button(texts.excel.label, texts.excel.label, excel),
+      Object.assign(
+        button(texts.lesson.prepare, texts.lesson.prepare, () => {
+          commitParameters();
+          void import('./lesson_dialog').then(({ prepareLesson }) =>
+            prepareLesson(vantrel, engine),
+          );
+        }),
+        { id: 'lesson-prepare' },
+      ),
       picker,
     ],
     parameters: parameters.element,
@@ -210,6 +222,7 @@ export function makePage(
     section(
       'page-header',
       heading,
+      lesson.element,
       languageChoice((code) => void changeLanguage(kept, code)),
     ),
     opener.status,

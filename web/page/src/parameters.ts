@@ -43,8 +43,13 @@ export class ParameterBoxes {
     this.show(this.engine.setParameters(typed));
   }
 
+  // The values in force; read-only while a lesson keeps them.
   show(parameters: Parameters): void {
-    for (const [field, box] of this.boxes) box.value = String(parameters[field]);
+    const locked = this.engine.parametersLocked();
+    for (const [field, box] of this.boxes) {
+      box.value = String(parameters[field]);
+      box.readOnly = locked;
+    }
   }
 
   private box(field: Field, label: string, unit: string, min?: number, max?: number): HTMLElement {

@@ -7,15 +7,9 @@ import { downloadBytes } from './download';
 import type { Engine } from 'vantrel-engine';
 import { workbookBytes } from './workbook';
 
-let fileName = 'runs.csv';
-
-// The name the engine proposes, once the module is loaded.
-export function setRunsFileName(name: string): void {
-  if (name) fileName = name;
-}
-
+// The engine names the file after the pupil where there is one: runs-Anna.csv.
 export function downloadRunsCsv(engine: Engine): void {
-  downloadBytes(new TextEncoder().encode(engine.runsCsv()), fileName, 'text/csv');
+  downloadBytes(new TextEncoder().encode(engine.runsCsv()), engine.runsFileName(), 'text/csv');
 }
 
 // The run table's sheet as the engine defines it, in a workbook of its own, whose name is
@@ -26,7 +20,7 @@ export function downloadRunsWorkbook(engine: Engine): void {
   void workbookBytes([{ format, cells: [cells] }]).then((bytes) => {
     downloadBytes(
       bytes,
-      `${fileName.replace(/\.csv$/i, '')}.xlsx`,
+      `${engine.runsFileName().replace(/\.csv$/i, '')}.xlsx`,
       'application/vnd.openxmlformats-officedocument.spreadsheetml.sheet',
     );
   });

@@ -95,6 +95,44 @@ const english = {
     tooLarge: 'This population is too large for a link. Use Save instead.',
     notAPopulation: 'This link does not hold a Vantrel population.',
   },
+  lesson: {
+    prepare: 'Prepare a lesson…',
+    title: 'Prepare a lesson',
+    note: 'Every pupil who opens this link starts from the same population, with the same goal.',
+    lessonTitle: 'Title',
+    start: 'Start (time of day, UTC)',
+    goal: 'Goal',
+    // The goal words stay as vantrel-lab --goal takes them; this is the choice of none.
+    anyWord: '(any)',
+    experiment: 'Experiment help opened first',
+    none: 'None',
+    lock: 'Lock parameters',
+    link: 'Link',
+    copy: 'Copy',
+    copied: 'Copied.',
+    copyFailed: 'The link could not be copied: select it and copy it yourself.',
+    qr: 'QR code of the link',
+    close: 'Close',
+  },
+  classResults: {
+    open: 'Class results…',
+    title: 'Class results',
+    choose: 'Choose runs files…',
+    drop: 'Or drop the pupils’ runs files here.',
+    skipped: 'Named and skipped',
+    otherLesson: 'Another lesson',
+    saveSummary: 'Save summary',
+    saveCsv: 'Save pooled runs',
+    saveWorkbook: 'To spreadsheet',
+    close: 'Close',
+    summaryName: 'class-summary.txt',
+    pooledName: 'class-runs.csv',
+    workbookName: 'class-runs.xlsx',
+    tooLarge: (name: string): string => fill(tr('%1 is too large to pool.'), name),
+  },
+  // The notebook's field for whose runs these are.
+  pupil: 'Name',
+  worksheet: 'Print worksheet',
   notebook: {
     // The desktop's Lab button shows "Lab"; its tooltip names the key.
     open: { label: 'Lab', name: 'Open the lab notebook (L)' },
@@ -287,6 +325,9 @@ const kKept = new Set([
   'autoruns.goalExample',
   'autoruns.exportName',
   'pictures.sheetName',
+  'classResults.summaryName',
+  'classResults.pooledName',
+  'classResults.workbookName',
 ]);
 
 // Texts whose English word means something else elsewhere on the page: their own context.
