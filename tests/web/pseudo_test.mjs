@@ -6,13 +6,13 @@
 // for each text shown or given to a screen reader (text, aria-label, title, alt,
 // placeholder). Words outside the pseudo-language's brackets, texts cut off and controls
 // lying over one another are findings; what the walk still finds is listed under [page] in
-// tests/pseudo/known_untranslated.txt, and the walk fails on a finding missing there and on
+// tests/desktop/pseudo/known_untranslated.txt, and the walk fails on a finding missing there and on
 // an entry it no longer finds, so the list only shrinks.
 //
 // The page is asked for the pseudo-language both ways it may take a choice: the address's
 // "?lang=pseudo" and the stored choice (localStorage "vantrel-language").
 //
-//   node pseudo_test.mjs SITE [LIST]       LIST defaults to tests/pseudo/known_untranslated.txt
+//   node pseudo_test.mjs SITE [LIST]       LIST defaults to tests/desktop/pseudo/known_untranslated.txt
 //   VANTREL_PSEUDO_LIST=FILE node ...      also writes what the walk finds, one a line
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
@@ -31,7 +31,9 @@ import { serveSite } from './serve_site.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const site = path.resolve(process.argv[2] ?? 'build/web/site');
-const list = path.resolve(process.argv[3] ?? path.join(here, '../pseudo/known_untranslated.txt'));
+const list = path.resolve(
+  process.argv[3] ?? path.join(here, '../desktop/pseudo/known_untranslated.txt'),
+);
 
 // The rules themselves, on texts of known verdict (the desktop's walk has the same).
 assert.deepEqual(untranslatedPieces('[Health of organism ~~~~~~]: 57'), []);

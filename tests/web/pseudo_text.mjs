@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules of the pseudo-language walks, as tests/pseudo/pseudo_text.cc and
+// The rules of the pseudo-language walks, as tests/desktop/pseudo/pseudo_text.cc and
 // known_findings.cc hold them for the desktop: which pieces of a shown text lie outside the
 // brackets of "[Open ~~]" and still say something in words, how a finding is written so
 // that it is the same every run, and the list of findings still allowed.
