@@ -654,10 +654,6 @@ Die Arbeitsmappe stattdessen als Datei speichern?</translation>
         <source>shoots %1, strength %2%</source>
         <translation>tötet %1, Stärke %2 %</translation>
     </message>
-    <message>
-        <source>learner: %1 of %2 runs stable</source>
-        <translation>Lerner: %1 von %2 Durchgängen stabil</translation>
-    </message>
     <message numerus="yes">
         <source>Predicted %1 of your last %n clicks</source>
         <translation>

@@ -654,10 +654,6 @@ De werkmap in plaats daarvan als bestand opslaan?</translation>
         <source>shoots %1, strength %2%</source>
         <translation>schiet %1 dood, sterkte %2%</translation>
     </message>
-    <message>
-        <source>learner: %1 of %2 runs stable</source>
-        <translation>leerling: %1 van %2 rondes stabiel</translation>
-    </message>
     <message numerus="yes">
         <source>Predicted %1 of your last %n clicks</source>
         <translation>
