@@ -15,7 +15,9 @@ constexpr char kMark = 'L';
 std::string JoinAnnex(const LearnerState& learner, std::string_view run_state) {
   std::string block = learner.learner.Encode();
   PutSigned(block, learner.judged_clicks);
-  std::string out(1, kMark);
+  std::string out;
+  out.reserve(1 + 2 + block.size() + run_state.size());
+  out.push_back(kMark);
   PutVarint(out, block.size());
   out += block;
   out += run_state;

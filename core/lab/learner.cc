@@ -116,6 +116,7 @@ std::vector<LearnedTrait> Learner::Strongest(int count, int min_strength) const 
 
 std::string Learner::Encode() const {
   std::string out;
+  out.reserve(1 + 8 * (kLearnerFeatureCount + 1) + 4 + 4);
   out.push_back(static_cast<char>(kFormat));
   for (const double weight : weights_) PutBits(out, std::bit_cast<std::uint64_t>(weight), 8);
   PutBits(out, std::bit_cast<std::uint64_t>(bias_), 8);
