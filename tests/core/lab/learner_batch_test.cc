@@ -27,8 +27,8 @@ std::vector<std::string> Cells(std::string line) {
 
 TEST(LearnerBatchTest, EachLearnerIsAConditionAndTheCsvEndsWithItsColumns) {
   const ParsedLabOptions parsed =
-      ParseArgs({"--goal", "color=green", "--strictness", "1,0.9", "--learner",
-                 "0,10,30", "--runs", "4", "--max-clicks", "3000", "--seed", "3"});
+      ParseArgs({"--goal", "color=green", "--strictness", "1,0.9", "--learner", "0,10,30", "--runs",
+                 "4", "--max-clicks", "3000", "--seed", "3"});
   ASSERT_EQ(parsed.error, "");
   const BatchPlan plan = PlanOf(parsed.options);
   ASSERT_TRUE(plan.learner);
