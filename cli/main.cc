@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
 
   int status = 0;
   if (!options.csv_path.empty()) {
-    std::string csv = vantrel::BatchCsvHeader();
+    std::string csv = vantrel::BatchCsvHeader(plan.learner);
     for (const vantrel::BatchRun& run : runs) csv += vantrel::BatchCsvLine(run);
     const std::string error = vantrel::WriteFileAtomically(options.csv_path, csv);
     if (!error.empty()) {

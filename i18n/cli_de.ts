@@ -75,6 +75,21 @@ verändert. Das Programm öffnet sein Fenster und nimmt keine eigenen Argumente.
 <context>
     <name>LabCli</name>
     <message>
+        <source>--learner LIST</source>
+        <translation>--learner LISTE</translation>
+    </message>
+    <message>
+        <source>the judge clicks K times, then a learner trained on those clicks
+plays on alone until stable or --max-clicks; a condition per K,
+0 for none. Adds the CSV columns learner,judge_clicks and the
+judge's clicks to the summary. Example: --learner 0,10,30,100</source>
+        <translation>der Schiedsrichter klickt K-mal, dann spielt ein auf diese Klicks
+trainierter Lerner allein weiter bis stabil oder --max-clicks; eine
+Bedingung je K, 0 für keinen. Fügt die CSV-Spalten learner,judge_clicks
+und die Klicks des Schiedsrichters zur Zusammenfassung hinzu.
+Beispiel: --learner 0,10,30,100</translation>
+    </message>
+    <message>
         <source>--population LIST</source>
         <translation>--population LISTE</translation>
     </message>
@@ -400,6 +415,14 @@ Example: --lesson 0a1b2c3d</source>
 </context>
 <context>
     <name>LabSummary</name>
+    <message>
+        <source>By the judge's clicks to stable (the learner's clicks left out):</source>
+        <translation>Nach den Klicks des Schiedsrichters bis stabil (ohne die Klicks des Lerners):</translation>
+    </message>
+    <message>
+        <source>Condition %1 (learner after %2 clicks): the learner brought %3 of %4 runs to stable.</source>
+        <translation>Bedingung %1 (Lerner nach %2 Klicks): der Lerner machte %3 von %4 Durchgängen stabil.</translation>
+    </message>
     <message>
         <source>Condition %1: pop %2 · creativity %3% · bonus %4 · strictness %5</source>
         <translation>Bedingung %1: Pop. %2 · Kreativität %3 % · Bonus %4 · Strenge %5</translation>

@@ -75,6 +75,21 @@ zijn venster en neemt geen eigen argumenten.</translation>
 <context>
     <name>LabCli</name>
     <message>
+        <source>--learner LIST</source>
+        <translation>--learner LIJST</translation>
+    </message>
+    <message>
+        <source>the judge clicks K times, then a learner trained on those clicks
+plays on alone until stable or --max-clicks; a condition per K,
+0 for none. Adds the CSV columns learner,judge_clicks and the
+judge's clicks to the summary. Example: --learner 0,10,30,100</source>
+        <translation>de scheidsrechter klikt K keer, daarna speelt een leerling die op die
+klikken getraind is alleen verder tot stabiel of --max-clicks; een
+conditie per K, 0 voor geen. Voegt de CSV-kolommen learner,judge_clicks
+en de klikken van de scheidsrechter aan de samenvatting toe.
+Voorbeeld: --learner 0,10,30,100</translation>
+    </message>
+    <message>
         <source>--population LIST</source>
         <translation>--population LIJST</translation>
     </message>
@@ -402,6 +417,14 @@ Example: --lesson 0a1b2c3d</source>
 </context>
 <context>
     <name>LabSummary</name>
+    <message>
+        <source>By the judge's clicks to stable (the learner's clicks left out):</source>
+        <translation>Naar de klikken van de scheidsrechter tot stabiel (zonder de klikken van de leerling):</translation>
+    </message>
+    <message>
+        <source>Condition %1 (learner after %2 clicks): the learner brought %3 of %4 runs to stable.</source>
+        <translation>Conditie %1 (leerling na %2 klikken): de leerling maakte %3 van %4 rondes stabiel.</translation>
+    </message>
     <message>
         <source>Condition %1: pop %2 · creativity %3% · bonus %4 · strictness %5</source>
         <translation>Conditie %1: pop. %2 · creativiteit %3% · bonus %4 · strengheid %5</translation>

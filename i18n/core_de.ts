@@ -636,4 +636,30 @@ Die Arbeitsmappe stattdessen als Datei speichern?</translation>
         <translation>Dieser Link enthält keine Vantrel-Lektion.</translation>
     </message>
 </context>
+<context>
+    <name>Learner</name>
+    <message>
+        <source>What you select for</source>
+        <translation>Worauf du selektierst</translation>
+    </message>
+    <message>
+        <source>Judge like me</source>
+        <translation>Urteile wie ich</translation>
+    </message>
+    <message>
+        <source>keeps %1, strength %2%</source>
+        <translation>behält %1, Stärke %2 %</translation>
+    </message>
+    <message>
+        <source>shoots %1, strength %2%</source>
+        <translation>tötet %1, Stärke %2 %</translation>
+    </message>
+    <message numerus="yes">
+        <source>Predicted %1 of your last %n clicks</source>
+        <translation>
+            <numerusform>%1 deines letzten Klicks vorhergesagt</numerusform>
+            <numerusform>%1 deiner letzten %n Klicks vorhergesagt</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

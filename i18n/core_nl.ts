@@ -636,4 +636,30 @@ De werkmap in plaats daarvan als bestand opslaan?</translation>
         <translation>Deze link bevat geen Vantrel-les.</translation>
     </message>
 </context>
+<context>
+    <name>Learner</name>
+    <message>
+        <source>What you select for</source>
+        <translation>Waar je op selecteert</translation>
+    </message>
+    <message>
+        <source>Judge like me</source>
+        <translation>Oordeel zoals ik</translation>
+    </message>
+    <message>
+        <source>keeps %1, strength %2%</source>
+        <translation>houdt %1, sterkte %2%</translation>
+    </message>
+    <message>
+        <source>shoots %1, strength %2%</source>
+        <translation>schiet %1 dood, sterkte %2%</translation>
+    </message>
+    <message numerus="yes">
+        <source>Predicted %1 of your last %n clicks</source>
+        <translation>
+            <numerusform>%1 van je laatste klik voorspeld</numerusform>
+            <numerusform>%1 van je laatste %n klikken voorspeld</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

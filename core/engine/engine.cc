@@ -10,6 +10,7 @@
 
 #include "engine/run_bytes.h"
 #include "history/journal_texts.h"
+#include "lab/goal_words.h"
 #include "lab/run_csv.h"
 #include "population/evolution.h"
 
@@ -21,7 +22,7 @@ class Engine::Action {
   explicit Action(Engine& engine) : engine_(engine) {}
   ~Action() {
     if (change.table || change.selection || change.run || change.counters || change.parameters ||
-        change.runs) {
+        change.runs || change.learner) {
       engine_.Notify(change);
     }
   }
@@ -41,6 +42,7 @@ Engine::Engine(RandomSource& random, const Clock& clock)
       notebook_(document_.grid()) {
   StartRun();
   timeline_.Record(0, notebook_, true);
+  RecordLearner();
   history_.set_annex_source(this);
 }
 
@@ -79,8 +81,8 @@ bool Engine::RestoreJournal(const StoredJournal& stored, std::vector<Run> finish
 
 std::string Engine::Annex() const {
   const Run* run = notebook_.current_run();
-  if (run == nullptr) return {};
-  return EncodeRunState({*run, notebook_.goal()});
+  if (run == nullptr) return JoinAnnex(learner_, {});
+  return JoinAnnex(learner_, EncodeRunState({*run, notebook_.goal()}));
 }
 
 Document& Engine::StartFirstPopulation(Document& document, const Clock& clock) {
@@ -92,11 +94,13 @@ Document& Engine::StartFirstPopulation(Document& document, const Clock& clock) {
 
 void Engine::StartRun() {
   noted_parameters_ = parameters_;
+  learner_.judged_clicks = 0;
   notebook_.StartRun(parameters_, clock_.UnixMilliseconds() / 1000);
 }
 
 void Engine::StartRun(Goal goal) {
   noted_parameters_ = parameters_;
+  learner_.judged_clicks = 0;
   notebook_.StartRun(std::move(goal), parameters_, clock_.UnixMilliseconds() / 1000);
 }
 
@@ -112,6 +116,12 @@ void Engine::NoteParameterChanges() {
 
 void Engine::FollowHistory(bool step_started_run) {
   timeline_.Record(static_cast<std::size_t>(history_.position()), notebook_, step_started_run);
+  RecordLearner();
+}
+
+void Engine::RecordLearner() {
+  learner_moments_.resize(static_cast<std::size_t>(history_.position()));
+  learner_moments_.push_back(learner_);
 }
 
 void Engine::NewGenePool() {
@@ -131,11 +141,13 @@ bool Engine::Feed() {
   NoteParameterChanges();
   {
     const HistoryStep step(history_, StepKind::kFeed, parameters_);
+    learner_.learner.Learn(WordsOfDna(population().SelectedDna()), true);
     FeedOrganism(population(), parameters_.bonus);
     notebook_.AfterClick(Click::kFeed);
   }
   FollowHistory(false);
   action.change = {true, true, false, true, false};
+  action.change.learner = true;
   return true;
 }
 
@@ -145,12 +157,14 @@ bool Engine::Shoot() {
   NoteParameterChanges();
   {
     const HistoryStep step(history_, StepKind::kShoot, parameters_);
+    learner_.learner.Learn(WordsOfDna(population().SelectedDna()), false);
     history_.RecordBirth(GenerateOrganism(population(), parameters_.creativity));
     population().SelectRandomRow();
     notebook_.AfterClick(Click::kShoot);
   }
   FollowHistory(false);
   action.change = {true, true, false, true, false};
+  action.change.learner = true;
   return true;
 }
 
@@ -160,11 +174,13 @@ Idea Engine::NewIdea() {
   {
     const HistoryStep step(history_, StepKind::kIdea, parameters_);
     idea = MakeIdea(document_.random());
+    learner_.learner.Reset();
     // A new idea is a new experiment run on the population as it stands, aiming for it.
     StartRun(GoalFromIdea(idea.words));
   }
   FollowHistory(true);
   action.change = {false, false, true, true, false};
+  action.change.learner = true;
   return idea;
 }
 
@@ -209,8 +225,11 @@ bool Engine::Travel(bool (History::*move)()) {
   Action action(*this);
   if (!(history_.*move)()) return false;
   timeline_.Move(from, static_cast<std::size_t>(history_.position()), notebook_);
+  const auto to = static_cast<std::size_t>(history_.position());
+  if (to < learner_moments_.size()) learner_ = learner_moments_[to];
   parameters_ = noted_parameters_ = history_.parameters();
   action.change = {true, true, true, true, true};
+  action.change.learner = true;
   return true;
 }
 
@@ -220,6 +239,7 @@ bool Engine::Restore(const Snapshot& base, std::string_view base_annex,
   std::vector<int> positions;
   const bool whole = history_.Restore(base, entries, &positions);
   parameters_ = noted_parameters_ = history_.parameters();
+  RestoreLearner(base_annex, entries, positions);
   if (!RestoreRuns(base_annex, entries, positions, finished)) {
     // Nothing was kept beside the entries: the runs of that program run join this one's
     // run table, and a new run starts on the restored population.
@@ -228,6 +248,7 @@ bool Engine::Restore(const Snapshot& base, std::string_view base_annex,
     FollowHistory(true);
   }
   action.change = {true, true, true, true, true};
+  action.change.learner = true;
   return whole;
 }
 
@@ -237,7 +258,7 @@ bool Engine::RestoreRuns(std::string_view base_annex, const std::vector<RunEntry
   std::map<int, RunState> at;
   bool any = false;
   RunState state;
-  if (DecodeRunState(base_annex, state)) {
+  if (DecodeRunState(SplitAnnex(base_annex).run_state, state)) {
     at[positions.front()] = state;
     any = true;
   }
@@ -247,13 +268,14 @@ bool Engine::RestoreRuns(std::string_view base_annex, const std::vector<RunEntry
     if (entry.type == RunEntry::kStep) {
       at.erase(at.upper_bound(position - 1), at.end());
       const auto before = at.find(position - 1);
-      if (DecodeRunState(entry.annex, state)) {
+      if (DecodeRunState(SplitAnnex(entry.annex).run_state, state)) {
         at[position] = state;
         any = true;
       } else if (before != at.end()) {
         at[position] = before->second;
       }
-    } else if (entry.type == RunEntry::kNote && DecodeRunState(entry.annex, state)) {
+    } else if (entry.type == RunEntry::kNote &&
+               DecodeRunState(SplitAnnex(entry.annex).run_state, state)) {
       at[position] = state;
       any = true;
     }
@@ -342,10 +364,12 @@ LessonOpening Engine::OpenLesson(std::string_view text) {
     document_.random().Seed(lesson.start_ms);
     population().NewGenePool(parameters_.start_organisms);
     notebook_.SetOwner(notebook_.pupil(), lesson_->id);
+    learner_.learner.Reset();
     StartRun(lesson.goal.value_or(Goal{}));
   }
   FollowHistory(true);
   action.change = {true, true, true, true, true};
+  action.change.learner = true;
   return {true, parsed.goal_problem};
 }
 
@@ -379,6 +403,74 @@ void Engine::AddRuns(std::vector<Run> runs) {
   notebook_.AddRuns(std::move(runs));
   action.change.counters = true;
   action.change.runs = true;
+}
+
+void Engine::RestoreLearner(std::string_view base_annex, const std::vector<RunEntry>& entries,
+                            const std::vector<int>& positions) {
+  if (positions.empty()) return;
+  // As RestoreRuns: the state each position had, a step dropping the moments beyond it. An
+  // entry without a learner (a journal from before it) carries the one before it on.
+  std::map<int, LearnerState> at;
+  at[positions.front()] = SplitAnnex(base_annex).learner.value_or(learner_);
+  for (std::size_t i = 0; i + 1 < positions.size(); ++i) {
+    const RunEntry& entry = entries[i];
+    const int position = positions[i + 1];
+    const std::optional<LearnerState> kept = SplitAnnex(entry.annex).learner;
+    if (entry.type == RunEntry::kStep) {
+      at.erase(at.upper_bound(position - 1), at.end());
+      const auto after = at.upper_bound(position - 1);
+      at[position] = kept.value_or(after == at.begin() ? learner_ : std::prev(after)->second);
+    } else if (entry.type == RunEntry::kNote && kept) {
+      at[position] = *kept;
+    }
+  }
+  learner_moments_.resize(static_cast<std::size_t>(positions.front()));
+  LearnerState carried = at.begin()->second;
+  for (int position = positions.front(); position <= history_.StepCount(); ++position) {
+    const auto kept = at.find(position);
+    if (kept != at.end()) carried = kept->second;
+    learner_moments_.push_back(carried);
+  }
+  learner_ = learner_moments_[static_cast<std::size_t>(positions.back())];
+}
+
+std::optional<double> Engine::ChanceKept(int row) const {
+  const StringGrid& grid = document_.grid();
+  if (row < 1 || row >= grid.RowCount()) return std::nullopt;
+  return learner_.learner.ChanceKeptDna(grid.Cell(kDnaColumn, row));
+}
+
+void Engine::ResetLearner() {
+  Action action(*this);
+  learner_.learner.Reset();
+  const auto position = static_cast<std::size_t>(history_.position());
+  if (position < learner_moments_.size()) learner_moments_[position] = learner_;
+  history_.Note();
+  action.change.learner = true;
+}
+
+int Engine::JudgeLikeMe(int clicks) {
+  if (!HasOrganisms() || clicks < 1) return 0;
+  Action action(*this);
+  NoteParameterChanges();
+  {
+    const HistoryStep step(history_, StepKind::kShoot, parameters_);
+    for (int i = 0; i < clicks && HasOrganisms(); ++i) {
+      if (learner_.learner.PredictsKept(WordsOfDna(population().SelectedDna()))) {
+        FeedOrganism(population(), parameters_.bonus);
+        notebook_.AfterClick(Click::kFeed);
+      } else {
+        history_.RecordBirth(GenerateOrganism(population(), parameters_.creativity));
+        population().SelectRandomRow();
+        notebook_.AfterClick(Click::kShoot);
+      }
+      ++learner_.judged_clicks;
+    }
+  }
+  FollowHistory(false);
+  action.change = {true, true, false, true, false};
+  action.change.learner = true;
+  return clicks;
 }
 
 void Engine::AddObserver(EngineObserver* observer) { observers_.push_back(observer); }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/learner_state.h"
 #include "engine/run_timeline.h"
 #include "history/history.h"
 #include "history/journal_store.h"
@@ -31,6 +32,7 @@ struct EngineChange {
   bool counters = false;    // the current run's counters or goal counts
   bool parameters = false;  // the parameters, as after an undo or a restore
   bool runs = false;        // finished runs joined the run table
+  bool learner = false;     // what the learner learned, or its own clicks
 };
 
 // The lesson the engine opened last, as the faces show it.
@@ -120,6 +122,24 @@ class Engine final : public NotebookActions, private AnnexSource {
   // and `message` when its base cannot be read; `message` also tells of a damaged end or of
   // entries that did not fit, after what could be read is back.
   bool RestoreJournal(const StoredJournal& stored, std::vector<Run> finished, std::string& message);
+  // The learner ("What you select for", core/lab/learner.h) learns from every feed (kept)
+  // and shot (rejected) of the organism shown, inside the click's step: undo forgets what
+  // the click taught, redo teaches it again, and the journal keeps it beside each entry, so
+  // a restore brings it back. A new gene pool or a load keeps it; a new idea or a lesson
+  // starts it afresh, and so does ResetLearner (no step: the journal notes it).
+  const Learner& learner() const { return learner_.learner; }
+  // The learner's own clicks in the current run ("Judge like me"); the run's clicks less
+  // these are the user's.
+  int learner_clicks() const { return learner_.judged_clicks; }
+  // The chance, 0 to 1, that the user keeps the organism in `row`; nothing for a row
+  // outside the table's organisms.
+  std::optional<double> ChanceKept(int row) const;
+  void ResetLearner();
+  // "Judge like me": the learner clicks `clicks` times on the organism shown as the user
+  // would, feeding what it predicts kept and shooting the rest, as ONE step of the history
+  // (one undo takes all of them back). It learns nothing from its own clicks. Returns the
+  // clicks made: none without organisms or for `clicks` < 1.
+  int JudgeLikeMe(int clicks);
 
   // What the faces read.
   const Parameters& parameters() const { return parameters_; }
@@ -167,6 +187,11 @@ class Engine final : public NotebookActions, private AnnexSource {
   void Notify(const EngineChange& change);
   // The finished runs changed: the journal keeps them.
   void KeepFinishedRuns();
+  // The learner's state is recorded for the history's present position after every step.
+  void RecordLearner();
+  // The learner of each position a restore went through, from the annexes kept.
+  void RestoreLearner(std::string_view base_annex, const std::vector<RunEntry>& entries,
+                      const std::vector<int>& positions);
 
   const Clock& clock_;
   Document document_;
@@ -178,6 +203,8 @@ class Engine final : public NotebookActions, private AnnexSource {
   std::vector<EngineObserver*> observers_;
   std::optional<OpenLessonState> lesson_;
   std::unique_ptr<JournalKeeper> journal_;
+  LearnerState learner_;
+  std::vector<LearnerState> learner_moments_;  // by the history's position
 };
 
 }  // namespace vantrel

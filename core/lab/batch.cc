@@ -44,6 +44,7 @@ JudgeSettings SettingsOf(const BatchPlan& plan, const Condition& condition) {
   settings.max_clicks = plan.max_clicks;
   settings.warmup_goal = plan.warmup_goal;
   settings.warmup_clicks = plan.warmup_clicks;
+  settings.learner_after = condition.learner;
   return settings;
 }
 
@@ -79,18 +80,21 @@ std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
   const int condition = plan.ConditionOf(run_number);
   const Condition& c = plan.conditions[condition];
   const std::uint32_t seed = RunSeed(plan.base_seed, run_number);
-  std::optional<Run> run =
-      PlayJudgedRun(SettingsOf(plan, c), seed, CoinSeed(plan.base_seed, run_number), stop);
+  int judge_clicks = 0;
+  std::optional<Run> run = PlayJudgedRun(SettingsOf(plan, c), seed,
+                                         CoinSeed(plan.base_seed, run_number), stop, &judge_clicks);
   if (!run) return std::nullopt;
   run->number = run_number;
   run->pupil = plan.pupil;
   run->lesson = plan.lesson;
-  return BatchRun{std::move(*run), condition + 1, seed, c.strictness};
+  return BatchRun{std::move(*run), condition + 1, seed,        c.strictness,
+                  plan.learner,    c.learner,     judge_clicks};
 }
 
-std::string BatchCsvHeader() {
+std::string BatchCsvHeader(bool learner_columns) {
   return std::string(kRunMeasureColumns) + ",condition,seed,strictness," +
-         std::string(kRunOwnerColumns) + std::string(kCsvLineEnd);
+         std::string(kRunOwnerColumns) + (learner_columns ? ",learner,judge_clicks" : "") +
+         std::string(kCsvLineEnd);
 }
 
 std::string BatchCsvLine(const BatchRun& run) {
@@ -100,7 +104,11 @@ std::string BatchCsvLine(const BatchRun& run) {
 std::string BatchCsvLine(const BatchRun& run, std::string_view strictness_text) {
   return RunMeasureCsvCells(run.run) + "," + std::to_string(run.condition) + "," +
          std::to_string(run.seed) + "," + std::string(strictness_text) + "," +
-         RunOwnerCsvCells(run.run) + std::string(kCsvLineEnd);
+         RunOwnerCsvCells(run.run) +
+         (run.learner_columns
+              ? "," + std::to_string(run.learner) + "," + std::to_string(run.judge_clicks)
+              : std::string()) +
+         std::string(kCsvLineEnd);
 }
 
 Quartiles QuartilesOf(std::vector<int> values) {

@@ -18,6 +18,9 @@ struct Condition {
   Goal goal;  // its text is the key=value list
   Parameters parameters;
   double strictness = 1.0;
+  // The judge's clicks before the learner (lab/learner.h), trained on them, plays on alone;
+  // 0: no learner, the judge plays the whole run.
+  int learner = 0;
 };
 
 // A sweep: every condition played `runs_per_condition` times. Runs are numbered from 1,
@@ -31,6 +34,9 @@ struct BatchPlan {
   int warmup_clicks = 0;
   std::string pupil;  // written with every run (empty: none)
   std::string lesson;
+  // Whether the sweep compares learners (--learner): the CSV gains the columns
+  // learner,judge_clicks and the summary the judge's clicks.
+  bool learner = false;
 
   int TotalRuns() const { return static_cast<int>(conditions.size()) * runs_per_condition; }
   int ConditionOf(int run_number) const { return (run_number - 1) / runs_per_condition; }
@@ -55,6 +61,10 @@ struct BatchRun {
   int condition = 0;  // from 1
   std::uint32_t seed = 0;
   double strictness = 1.0;
+  // With the plan's learner columns: the condition's learner and the judge's clicks.
+  bool learner_columns = false;
+  int learner = 0;
+  int judge_clicks = 0;
 };
 
 // Plays run `run_number` of `plan` on the calling thread. A run is self-contained: its
@@ -64,8 +74,9 @@ std::optional<BatchRun> PlayBatchRun(const BatchPlan& plan, int run_number,
                                      const std::atomic<bool>* stop);
 
 // The CSV of a sweep: the runs' measures, then condition,seed,strictness, then the owner's
-// columns (the plan's pupil and lesson, empty without).
-std::string BatchCsvHeader();
+// columns (the plan's pupil and lesson, empty without), then, for a sweep of learners,
+// learner,judge_clicks (the lines of runs with learner_columns have them).
+std::string BatchCsvHeader(bool learner_columns = false);
 std::string BatchCsvLine(const BatchRun& run);  // with its CR LF line end
 // The same with the strictness already written (ShortestDecimal of run.strictness), for a
 // caller that writes many lines of few conditions and writes each condition's once.

@@ -55,7 +55,13 @@ std::vector<std::string> ComparisonLines(const BatchPlan& plan,
 // The summary as text, the same on every face and in vantrel-lab's standard output: the
 // summary table, then the comparison lines after an empty line when there are any.
 std::string SummaryReport(const BatchPlan& plan, const std::vector<ConditionResults>& results);
+// With the runs of a sweep of learners (plan.learner), LearnerReport follows.
 std::string SummaryReport(const BatchPlan& plan, const std::vector<BatchRun>& runs);
+
+// For a sweep of learners: the summary table and comparisons again by the judge's clicks to
+// stable (a run the learner made stable counts the judge's clicks before it took over), then
+// per condition with a learner how many runs the learner brought to stable.
+std::string LearnerReport(const BatchPlan& plan, const std::vector<BatchRun>& runs);
 
 }  // namespace vantrel
 

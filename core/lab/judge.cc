@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lab/learner.h"
 #include "population/evolution.h"
 #include "population/string_grid.h"
 
@@ -37,6 +38,10 @@ Judge::Judge(Population& population, const GoalTracker& tracker, LcgRandom& coin
 Click Judge::ClickOnce(int creativity, int bonus) {
   bool feed = tracker_.RowMatches(population_.grid().SelectedRow());
   if (err_below_ > 0 && coin_.Draw(kCoinSides) < err_below_) feed = !feed;
+  return ClickAs(feed, creativity, bonus);
+}
+
+Click Judge::ClickAs(bool feed, int creativity, int bonus) {
   if (feed) {
     FeedOrganism(population_, bonus);
     return Click::kFeed;
@@ -46,7 +51,8 @@ Click Judge::ClickOnce(int creativity, int bonus) {
 }
 
 std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t seed,
-                                 std::uint32_t coin_seed, const std::atomic<bool>* stop) {
+                                 std::uint32_t coin_seed, const std::atomic<bool>* stop,
+                                 int* judge_clicks) {
   StringGrid grid(kOrganismColumnCount, 2);
   LcgRandom random(seed);
   LcgRandom coin(coin_seed);
@@ -70,13 +76,29 @@ std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t se
   run.start = p;
   run.goal = settings.goal.text;
   RecordRunStart(run, tracker.counts());
+  Learner learner;
+  const int learner_after = settings.learner_after;
+  int judged = 0;
   while (!run.reached() && run.clicks() < settings.max_clicks) {
     if (run.clicks() % kStopCheckEvery == 0 && Stopped(stop)) return std::nullopt;
     // The click first, then the counts it left: as arguments of one call the two could be
     // evaluated in either order, and GCC read the counts from before the click.
-    const Click click = judge.ClickOnce(p.creativity, p.bonus);
+    Click click;
+    if (learner_after <= 0) {
+      click = judge.ClickOnce(p.creativity, p.bonus);
+      ++judged;
+    } else if (judged < learner_after) {
+      const OrganismWords shown = WordsOfDna(population.SelectedDna());
+      click = judge.ClickOnce(p.creativity, p.bonus);
+      learner.Learn(shown, click == Click::kFeed);
+      ++judged;
+    } else {
+      const bool feed = learner.PredictsKept(WordsOfDna(population.SelectedDna()));
+      click = judge.ClickAs(feed, p.creativity, p.bonus);
+    }
     RecordClick(run, click, tracker.counts());
   }
+  if (judge_clicks != nullptr) *judge_clicks = judged;
   return run;
 }
 

@@ -26,6 +26,8 @@ class Judge {
 
   // One click with the current creativity and survival bonus; says which it was.
   Click ClickOnce(int creativity, int bonus);
+  // A feed or a shot as told (the learner's), through the same calls.
+  Click ClickAs(bool feed, int creativity, int bonus);
 
  private:
   static constexpr int kCoinSides = 1'000'000;
@@ -51,13 +53,18 @@ struct JudgeSettings {
   int max_clicks = 1'000'000;
   std::optional<Goal> warmup_goal;  // judged for the first warmup_clicks, not counted
   int warmup_clicks = 0;
+  // After this many of the judge's clicks (counted from the run's start), a learner trained
+  // on them plays on alone, feeding what it predicts kept; 0: the judge plays throughout.
+  int learner_after = 0;
 };
 
 // Plays a run from a new gene pool drawn from `seed` (the judge's coin from `coin_seed`)
 // until the population is stable or `max_clicks` clicks. Returns nothing when `stop` was set
-// before the run finished.
+// before the run finished. `judge_clicks`, when given, receives the clicks the judge made
+// (all of them without a learner).
 std::optional<Run> PlayJudgedRun(const JudgeSettings& settings, std::uint32_t seed,
-                                 std::uint32_t coin_seed, const std::atomic<bool>* stop);
+                                 std::uint32_t coin_seed, const std::atomic<bool>* stop,
+                                 int* judge_clicks = nullptr);
 
 }  // namespace vantrel
 

@@ -111,6 +111,8 @@ struct Parser {
         }
         o.strictnesses.push_back(s);
       }
+    } else if (name == "--learner") {
+      error = WholeList(name, value, 0, std::numeric_limits<int>::max(), o.learners);
     } else if (name == "--runs") {
       if ((error = Whole(name, value, 1, kMaxTotalRuns, n)).empty()) o.runs = static_cast<int>(n);
     } else if (name == "--seed") {
@@ -231,8 +233,9 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args) {
   }
   // Multiplied step by step so that long lists cannot overflow the count.
   long long total = o.runs;
-  for (std::size_t size : {o.goals.size(), o.populations.size(), o.creativities.size(),
-                           o.bonuses.size(), o.strictnesses.size()}) {
+  for (std::size_t size :
+       {o.goals.size(), o.populations.size(), o.creativities.size(), o.bonuses.size(),
+        o.strictnesses.size(), std::max<std::size_t>(o.learners.size(), 1)}) {
     total = std::min(total * static_cast<long long>(size), kMaxTotalRuns + 1);
   }
   if (total > kMaxTotalRuns) {
@@ -273,7 +276,13 @@ BatchPlan PlanOf(const LabOptions& options) {
       for (int creativity : options.creativities) {
         for (int bonus : options.bonuses) {
           for (double strictness : options.strictnesses) {
-            plan.conditions.push_back({goal, {population, creativity, bonus}, strictness});
+            if (options.learners.empty()) {
+              plan.conditions.push_back({goal, {population, creativity, bonus}, strictness});
+            }
+            for (int learner : options.learners) {
+              plan.conditions.push_back(
+                  {goal, {population, creativity, bonus}, strictness, learner});
+            }
           }
         }
       }
@@ -286,6 +295,7 @@ BatchPlan PlanOf(const LabOptions& options) {
   plan.warmup_clicks = options.warmup_goal ? options.warmup_clicks : 0;
   plan.pupil = options.pupil;
   plan.lesson = options.lesson;
+  plan.learner = !options.learners.empty();
   return plan;
 }
 

@@ -21,6 +21,9 @@ struct LabOptions {
   std::vector<int> creativities{10};
   std::vector<int> bonuses{1};
   std::vector<double> strictnesses{1.0};
+  // --learner: the judge's clicks before the learner plays on alone, a condition each
+  // (0: no learner); empty without the option.
+  std::vector<int> learners;
   int runs = 100;
   std::uint32_t seed = 1;
   int max_clicks = 1'000'000;
@@ -58,8 +61,8 @@ ParsedLabOptions ParseLabOptions(std::span<const std::string_view> args);
 // would skip it.
 std::optional<Language> LanguageArgument(std::span<const std::string_view> args);
 
-// The grid of conditions: every goal with every population, creativity, bonus and
-// strictness (the last varying fastest).
+// The grid of conditions: every goal with every population, creativity, bonus,
+// strictness and learner (the last varying fastest).
 BatchPlan PlanOf(const LabOptions& options);
 
 // The text of --help.

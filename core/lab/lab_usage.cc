@@ -36,6 +36,11 @@ constexpr OptionHelp kOptions[] = {
     {"--strictness LIST",
      "0 to 1 (default 1): with probability 1 - strictness the judge errs on\n"
      "purpose, shooting a hit or feeding a miss. Example: --strictness 1,0.9"},
+    {"--learner LIST",
+     "the judge clicks K times, then a learner trained on those clicks\n"
+     "plays on alone until stable or --max-clicks; a condition per K,\n"
+     "0 for none. Adds the CSV columns learner,judge_clicks and the\n"
+     "judge's clicks to the summary. Example: --learner 0,10,30,100"},
     {"--runs N", "runs per condition (default 100). Example: --runs 200"},
     {"--seed S", "base seed, 0 to 4294967295 (default 1). Example: --seed 7"},
     {"--max-clicks N",

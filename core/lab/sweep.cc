@@ -121,10 +121,10 @@ std::vector<std::string> LabSweep::Comparison(const std::vector<SweepRecord>& re
   return ComparisonLines(plan_, Results(records));
 }
 
-std::string SweepCsv(std::vector<SweepRecord> records) {
+std::string SweepCsv(std::vector<SweepRecord> records, bool learner_columns) {
   std::sort(records.begin(), records.end(),
             [](const SweepRecord& a, const SweepRecord& b) { return a.run < b.run; });
-  std::string csv = BatchCsvHeader();
+  std::string csv = BatchCsvHeader(learner_columns);
   for (const SweepRecord& record : records) csv += record.csv_line;
   return csv;
 }

@@ -82,7 +82,8 @@ class LabSweep {
 
 // The CSV of finished runs exactly as vantrel-lab --csv writes it: the header, then one
 // line per run in run order, whichever share played it.
-std::string SweepCsv(std::vector<SweepRecord> records);
+// `learner_columns`: the plan compares learners (BatchPlan::learner), as its lines do.
+std::string SweepCsv(std::vector<SweepRecord> records, bool learner_columns = false);
 
 }  // namespace vantrel
 

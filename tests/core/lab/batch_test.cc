@@ -164,6 +164,9 @@ TEST(LabOptionsTest, BadOptionsNameTheOption) {
       {{"runs.csv"}, "unexpected argument 'runs.csv'"},
       {{"--population", "10"}, "--goal: missing"},
       {{"--goal", "shape=line", "--runs", "100000000", "--population", "10,20"}, "--runs:"},
+      {{"--goal", "shape=line", "--learner", "-1"}, "--learner: '-1'"},
+      {{"--goal", "shape=line", "--learner", "10,x"}, "--learner: 'x'"},
+      {{"--goal", "shape=line", "--runs", "60000000", "--learner", "0,10"}, "--runs:"},
   };
   for (const auto& [args, error] : cases) {
     const std::string got = ParseLabOptions(args).error;
