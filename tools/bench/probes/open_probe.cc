@@ -49,9 +49,13 @@ int main(int argc, char** argv) {
   vantrel::SystemClock clock;
   vantrel::Engine engine(random, clock);
   vantrel::Journal journal(journal_folder, clock);
-  if (!journal_folder.empty() && !journal.Open(engine.history())) {
-    std::fprintf(stderr, "no journal: %s\n", journal.TakeMessage().c_str());
-    return 1;
+  if (!journal_folder.empty()) {
+    if (!journal.Open()) {
+      std::fprintf(stderr, "no journal: %s\n", journal.TakeMessage().c_str());
+      return 1;
+    }
+    // As the desktop hands its journal to the engine once it is open.
+    engine.KeepJournal(journal);
   }
   const std::size_t size = bytes.size();
   const long before = PeakKiB();
