@@ -319,15 +319,26 @@ test('the engine’s WebAssembly compiles from any host and a bad one is refused
     assert.ok(compiled instanceof WebAssembly.Module, type);
   }
   await assert.rejects(compileEngine(`data:application/wasm;base64,${btoa('<html>')}`));
-  // The single file's packed bytes, typed application/wasm, are unpacked before compiling
-  // rather than streamed as they are.
-  const packedWasm = gzipSync(Buffer.from(emptyWasm, 'base64')).toString('base64');
-  const unpack = (bytes) => new Uint8Array(gunzipSync(bytes));
-  assert.ok(
-    (await compileEngine(`data:application/wasm;base64,${packedWasm}`, unpack)) instanceof
-      WebAssembly.Module,
-  );
-  await assert.rejects(compileEngine(`data:application/wasm;base64,${packedWasm}`));
+  // The single file's packed bytes, typed application/wasm, are unpacked as they compile
+  // by the browser's stream, or whole by `unpack` where there is no such stream; packed
+  // bytes that are no WebAssembly, or cut short, are refused.
+  const packed = (bytes) => `data:application/wasm;base64,${gzipSync(bytes).toString('base64')}`;
+  const packedWasm = packed(Buffer.from(emptyWasm, 'base64'));
+  let unpacked = 0;
+  const unpack = (bytes) => (++unpacked, new Uint8Array(gunzipSync(bytes)));
+  assert.ok((await compileEngine(packedWasm, unpack)) instanceof WebAssembly.Module);
+  assert.equal(unpacked, 0, 'streamed, not unpacked whole');
+  await assert.rejects(compileEngine(packed(Buffer.from('<html>')), unpack));
+  const cut = gzipSync(Buffer.from(emptyWasm, 'base64')).subarray(0, 12).toString('base64');
+  await assert.rejects(compileEngine(`data:application/wasm;base64,${cut}`, unpack));
+  const stream = globalThis.DecompressionStream;
+  try {
+    globalThis.DecompressionStream = undefined;
+    assert.ok((await compileEngine(packedWasm, unpack)) instanceof WebAssembly.Module);
+    assert.equal(unpacked, 1, 'unpacked whole without the stream');
+  } finally {
+    globalThis.DecompressionStream = stream;
+  }
   const missing = createServer((_request, response) => response.writeHead(404).end());
   await new Promise((resolve) => missing.listen(0, '127.0.0.1', resolve));
   try {
