@@ -601,32 +601,6 @@ test('lessons and class results answer as declared', async () => {
   called.add('ClassResults');
 });
 
-// A memory reserve: its class against its declarations; written a page at a time however
-// small a slice is asked for, done at its last byte; more than the module can ever have
-// refused, and done at once.
-test('a memory reserve is written a page at a time and refuses what cannot be had', async () => {
-  assert.deepEqual(
-    Object.getOwnPropertyNames(module.MemoryReserve.prototype)
-      .filter((n) => n !== 'constructor')
-      .sort(),
-    [...declaredMembers('class', 'MemoryReserve').keys()].filter((n) => n !== 'delete').sort(),
-    'MemoryReserve: module and declarations',
-  );
-  const reserve = new module.MemoryReserve(3 * 4096 + 1);
-  assert.equal(reserve.ok(), true);
-  assert.deepEqual(
-    [reserve.touch(4096), reserve.touch(8192), reserve.touch(1)],
-    [false, false, true],
-  );
-  reserve.delete();
-  for (const bytes of [3.5e9, 2 ** 40]) {
-    const tooMuch = new module.MemoryReserve(bytes);
-    assert.deepEqual([tooMuch.ok(), tooMuch.touch(4096)], [false, true], `${bytes} bytes`);
-    tooMuch.delete();
-  }
-  called.add('MemoryReserve');
-});
-
 // The language: the engine's texts come from the catalogue handed over; a damaged one or
 // an unknown code leaves them English.
 test('the language, the texts and numbers, the limits and the first values come from the engine', async () => {

@@ -319,15 +319,26 @@ test('the engine’s WebAssembly compiles from any host and a bad one is refused
     assert.ok(compiled instanceof WebAssembly.Module, type);
   }
   await assert.rejects(compileEngine(`data:application/wasm;base64,${btoa('<html>')}`));
-  // The single file's packed bytes, typed application/wasm, are unpacked before compiling
-  // rather than streamed as they are.
-  const packedWasm = gzipSync(Buffer.from(emptyWasm, 'base64')).toString('base64');
-  const unpack = (bytes) => new Uint8Array(gunzipSync(bytes));
-  assert.ok(
-    (await compileEngine(`data:application/wasm;base64,${packedWasm}`, unpack)) instanceof
-      WebAssembly.Module,
-  );
-  await assert.rejects(compileEngine(`data:application/wasm;base64,${packedWasm}`));
+  // The single file's packed bytes, typed application/wasm, are unpacked as they compile
+  // by the browser's stream, or whole by `unpack` where there is no such stream; packed
+  // bytes that are no WebAssembly, or cut short, are refused.
+  const packed = (bytes) => `data:application/wasm;base64,${gzipSync(bytes).toString('base64')}`;
+  const packedWasm = packed(Buffer.from(emptyWasm, 'base64'));
+  let unpacked = 0;
+  const unpack = (bytes) => (++unpacked, new Uint8Array(gunzipSync(bytes)));
+  assert.ok((await compileEngine(packedWasm, unpack)) instanceof WebAssembly.Module);
+  assert.equal(unpacked, 0, 'streamed, not unpacked whole');
+  await assert.rejects(compileEngine(packed(Buffer.from('<html>')), unpack));
+  const cut = gzipSync(Buffer.from(emptyWasm, 'base64')).subarray(0, 12).toString('base64');
+  await assert.rejects(compileEngine(`data:application/wasm;base64,${cut}`, unpack));
+  const stream = globalThis.DecompressionStream;
+  try {
+    globalThis.DecompressionStream = undefined;
+    assert.ok((await compileEngine(packedWasm, unpack)) instanceof WebAssembly.Module);
+    assert.equal(unpacked, 1, 'unpacked whole without the stream');
+  } finally {
+    globalThis.DecompressionStream = stream;
+  }
   const missing = createServer((_request, response) => response.writeHead(404).end());
   await new Promise((resolve) => missing.listen(0, '127.0.0.1', resolve));
   try {
@@ -547,48 +558,6 @@ test('a download’s address outlives the click', async () => {
   }
 });
 
-// Memory readied for a big load: taken at the load's estimate, written a slice per task
-// until done and handed over; memory not to be had, or a failed write, leaves nothing
-// taken.
-test('memory is readied for a big load a slice per task', async () => {
-  {
-    const { readyMemory, kLoadMemoryFactor, kSliceBytes } = await pageModule('memory_ready.ts');
-    const events = [];
-    const reserveOf =
-      ({ ok = true, slices = 3, fails = false } = {}) =>
-      (bytes) => {
-        events.push(`take ${bytes}`);
-        let left = slices;
-        return {
-          ok: () => ok,
-          touch: (slice) => {
-            if (fails) throw new Error('no memory');
-            events.push(`touch ${slice}`);
-            return --left === 0;
-          },
-          delete: () => events.push('delete'),
-        };
-      };
-    const next = async () => events.push('next task');
-    const reserve = await readyMemory(reserveOf(), 1000, next);
-    const touch = `touch ${kSliceBytes}`;
-    assert.deepEqual(events.splice(0), [
-      `take ${1000 * kLoadMemoryFactor}`,
-      touch,
-      'next task',
-      touch,
-      'next task',
-      touch,
-    ]);
-    reserve.delete();
-    assert.deepEqual(events.splice(0), ['delete'], 'the reserve is the caller’s to hand back');
-    assert.equal(await readyMemory(reserveOf({ ok: false }), 1000, next), undefined);
-    assert.deepEqual(events.splice(0), [`take ${1000 * kLoadMemoryFactor}`, 'delete']);
-    await assert.rejects(readyMemory(reserveOf({ fails: true }), 1000, next), /no memory/);
-    assert.deepEqual(events.splice(0), [`take ${1000 * kLoadMemoryFactor}`, 'delete']);
-  }
-});
-
 // A caption's text cut to its half of the cell: whole characters, an ellipsis for what is
 // cut, and the first character kept even where the ellipsis then runs over.
 test('a caption’s text is cut to its half of the cell', async () => {
@@ -672,7 +641,7 @@ test('a step’s measure counts the drawing its frame does', async () => {
   }
 
   console.log(
-    'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads, memory for a big load, captions, the step measure',
+    'page_units_test: the thumbnail cache, links, the automatic runs pool, the engine, the catalogue, downloads, captions, the step measure',
   );
 });
 

@@ -544,20 +544,6 @@ export declare class ClassResults {
   delete(): void;
 }
 
-/**
- * Memory taken ahead of a big load and written to a slice at a time: the first write to
- * fresh memory can cost as much as the load's own work, and done beforehand in short calls
- * it leaves the load no long task. Deleted, it goes back for the load to use.
- */
-export declare class MemoryReserve {
-  /** Takes `bytes` of memory; ok() is false when there is not that much to be had. */
-  constructor(bytes: number);
-  ok(): boolean;
-  /** Writes to the pages of up to `bytes` more of it; true once all of it is written. */
-  touch(bytes: number): boolean;
-  delete(): void;
-}
-
 /** An organism on a contact sheet. */
 export interface SheetOrganism {
   id: string;
@@ -691,7 +677,6 @@ export interface VantrelEngineModule {
   lessonLimits(): LessonLimits;
   /** "This link does not hold a Vantrel lesson." in the language shown. */
   notALessonMessage(): string;
-  MemoryReserve: typeof MemoryReserve;
   /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
   sweepCsv(records: SweepRecord[]): string;
   /** An organism's drawing as an SVG document, 350 pixels square, as the desktop saves it. */

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening table files one at a time. A big file first says that it is being opened, and
-// the page shows that before the engine takes it in, then has the memory the load will
-// write readied in short tasks (memory_ready.ts); the table on screen stays until the
+// the page shows that before the engine takes it in; the table on screen stays until the
 // engine has taken the new one whole (a refused file changes nothing). Once taken, the
 // status names the file and its organisms until the next file is opened.
-import type { MemoryReserve } from 'vantrel-engine';
 import { texts } from './texts';
 
 export const kOpenMeasure = 'vantrel-open';
@@ -34,8 +32,6 @@ export class TableOpener {
   constructor(
     // Opens the bytes; returns the status line to show, "" when the file was refused.
     private readonly open: (bytes: Uint8Array, name: string) => string,
-    // Readies memory for a load of a file of that many bytes.
-    private readonly readyMemory: (fileBytes: number) => Promise<MemoryReserve | undefined>,
   ) {
     this.status = document.createElement('p');
     this.status.className = 'status';
@@ -48,17 +44,13 @@ export class TableOpener {
   }
 
   private async run(bytes: Uint8Array, name: string): Promise<void> {
-    let reserve: MemoryReserve | undefined;
     let opened = '';
     if (bytes.length >= kBigFile) {
       this.status.textContent = texts.opening(name);
       await painted();
-      reserve = await this.readyMemory(bytes.length).catch(() => undefined);
     }
     const began = performance.now();
     try {
-      // Handed back just before the load, which then writes to memory written already.
-      reserve?.delete();
       opened = this.open(bytes, name);
     } finally {
       // For tests/web/measure_loads.mjs: the engine's load and the page's showing of it.

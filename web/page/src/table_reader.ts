@@ -4,8 +4,6 @@
 import type { Change, Engine, VantrelEngineModule } from 'vantrel-engine';
 import { showMessage } from './dialog';
 import type { TableReader } from './files';
-import { readyMemory } from './memory_ready';
-import { nextTask } from './next_task';
 import { TableOpener } from './open_table';
 import { texts } from './texts';
 
@@ -26,16 +24,13 @@ export function tableReader({ vantrel, engine, commitParameters, show }: ReaderN
   reader: TableReader;
   opener: TableOpener;
 } {
-  const opener = new TableOpener(
-    (bytes, name) => {
-      commitParameters();
-      const result = engine.loadTable(bytes, name);
-      show(result.change);
-      say(result);
-      return result.status;
-    },
-    (fileBytes) => readyMemory((bytes) => new vantrel.MemoryReserve(bytes), fileBytes, nextTask),
-  );
+  const opener = new TableOpener((bytes, name) => {
+    commitParameters();
+    const result = engine.loadTable(bytes, name);
+    show(result.change);
+    say(result);
+    return result.status;
+  });
   const reader: TableReader = {
     load: (bytes, name) => opener.load(bytes, name),
     cannotOpen: (name) => say(vantrel.cannotOpen(name)),
