@@ -75,12 +75,6 @@ std::vector<std::string> StringsOf(const val& array) {
   return strings;
 }
 
-val Lines(const std::vector<std::string>& lines) {
-  val array = val::array();
-  for (const std::string& line : lines) array.call<void>("push", line);
-  return array;
-}
-
 class LabSweepBinding {
  public:
   explicit LabSweepBinding(const val& arguments) : sweep_(StringsOf(arguments)) {}
@@ -101,35 +95,13 @@ class LabSweepBinding {
   }
 
   // The boxes and their value axis.
-  val Boxes(const val& records) const {
-    const std::vector<StableBox> boxes = sweep_.Boxes(RecordsOf(records));
-    val plot = val::object();
-    plot.set("boxes", BoxArray(boxes));
-    plot.set("axis", AxisObject(StableAxis(boxes)));
-    return plot;
+  val Boxes(const val& records) const { return StablePlotObject(sweep_.Boxes(RecordsOf(records))); }
+
+  val Summary(const val& records) const { return StringArray(sweep_.Summary(RecordsOf(records))); }
+
+  val Comparison(const val& records) const {
+    return StringArray(sweep_.Comparison(RecordsOf(records)));
   }
-
-  static val BoxArray(const std::vector<StableBox>& stable_boxes) {
-    val boxes = val::array();
-    for (const StableBox& box : stable_boxes) {
-      val object = val::object();
-      object.set("condition", box.condition);
-      object.set("runs", box.runs);
-      object.set("stableRuns", box.stable_runs);
-      object.set("low", box.low);
-      object.set("q1", box.q1);
-      object.set("median", box.median);
-      object.set("q3", box.q3);
-      object.set("high", box.high);
-      object.set("label", Lines(box.label));
-      boxes.call<void>("push", object);
-    }
-    return boxes;
-  }
-
-  val Summary(const val& records) const { return Lines(sweep_.Summary(RecordsOf(records))); }
-
-  val Comparison(const val& records) const { return Lines(sweep_.Comparison(RecordsOf(records))); }
 
  private:
   LabSweep sweep_;

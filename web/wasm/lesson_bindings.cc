@@ -35,12 +35,6 @@ std::string BytesOf(const val& bytes) {
   return text;
 }
 
-val Strings(const std::vector<std::string>& texts) {
-  val array = val::array();
-  for (const std::string& text : texts) array.call<void>("push", text);
-  return array;
-}
-
 // The compressed lesson a link (a whole address or its fragment) carries, or null.
 val LessonLinkBytes(const std::string& link) {
   const std::optional<std::string_view> data = LessonLinkData(link);
@@ -151,22 +145,18 @@ class ClassResultsBinding {
   }
 
   std::string Summary() const { return ClassSummary(results_); }
-  val Skipped() const { return Strings(results_.skipped); }
+  val Skipped() const { return StringArray(results_.skipped); }
   int FilesRead() const { return results_.files_read; }
 
   // Per group: {lesson, pupils, runs, plot: {boxes, axis}}.
   val Groups() const {
     val groups = val::array();
     for (const ClassGroup& group : results_.groups) {
-      const std::vector<StableBox> boxes = StableBoxes(GroupResults(group));
-      val plot = val::object();
-      plot.set("boxes", BoxesValue(boxes));
-      plot.set("axis", AxisObject(StableAxis(boxes)));
       val object = val::object();
       object.set("lesson", group.lesson);
-      object.set("pupils", Strings(group.pupils));
+      object.set("pupils", StringArray(group.pupils));
       object.set("runs", static_cast<int>(group.runs.size()));
-      object.set("plot", plot);
+      object.set("plot", StablePlotObject(StableBoxes(GroupResults(group))));
       groups.call<void>("push", object);
     }
     return groups;
@@ -185,24 +175,6 @@ class ClassResultsBinding {
   }
 
  private:
-  static val BoxesValue(const std::vector<StableBox>& boxes) {
-    val array = val::array();
-    for (const StableBox& box : boxes) {
-      val object = val::object();
-      object.set("condition", box.condition);
-      object.set("runs", box.runs);
-      object.set("stableRuns", box.stable_runs);
-      object.set("low", box.low);
-      object.set("q1", box.q1);
-      object.set("median", box.median);
-      object.set("q3", box.q3);
-      object.set("high", box.high);
-      object.set("label", Strings(box.label));
-      array.call<void>("push", object);
-    }
-    return array;
-  }
-
   void Pool() {
     if (!workbook_) workbook_ = PooledRunsWorkbook(results_);
     if (workbook_->sheets.empty()) workbook_->sheets.emplace_back();

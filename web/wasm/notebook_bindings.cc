@@ -56,12 +56,6 @@ val Numbers(const std::array<double, 3>& numbers) {
   return array;
 }
 
-val Strings(const auto& texts) {
-  val array = val::array();
-  for (const std::string& text : texts) array.call<void>("push", text);
-  return array;
-}
-
 val ScalesObject(const CurveScales& scales) {
   val object = val::object();
   object.set("xMax", scales.x_max);
@@ -82,13 +76,40 @@ val ComparedArray(const std::vector<ComparedRun>& runs) {
     object.set("bonus", run.start.bonus);
     object.set("firstMatchClick", run.first_match_click);
     object.set("stableClick", run.stable_click);
-    object.set("label", Strings(run.label));
+    object.set("label", StringArray(run.label));
     array.call<void>("push", object);
   }
   return array;
 }
 
 }  // namespace
+
+val StringArray(const std::vector<std::string>& texts) {
+  val array = val::array();
+  for (const std::string& text : texts) array.call<void>("push", text);
+  return array;
+}
+
+val StablePlotObject(const std::vector<StableBox>& boxes) {
+  val array = val::array();
+  for (const StableBox& box : boxes) {
+    val object = val::object();
+    object.set("condition", box.condition);
+    object.set("runs", box.runs);
+    object.set("stableRuns", box.stable_runs);
+    object.set("low", box.low);
+    object.set("q1", box.q1);
+    object.set("median", box.median);
+    object.set("q3", box.q3);
+    object.set("high", box.high);
+    object.set("label", StringArray(box.label));
+    array.call<void>("push", object);
+  }
+  val plot = val::object();
+  plot.set("boxes", array);
+  plot.set("axis", AxisObject(StableAxis(boxes)));
+  return plot;
+}
 
 val AxisObject(const ValueAxis& axis) {
   val object = val::object();
@@ -114,7 +135,7 @@ val NotebookObject(const WebSession& session) {
   object.set("firstMatchClick", view.first_match_click);
   object.set("stableClick", view.stable_click);
   object.set("reachedByUser", view.reached_by_user);
-  object.set("counters", Strings(view.counters));
+  object.set("counters", StringArray({view.counters.begin(), view.counters.end()}));
   object.set("canDeclareReached", view.can_declare_reached);
   object.set("description", view.description);
   object.set("checks", ChecksArray(view.checks));

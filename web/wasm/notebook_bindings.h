@@ -4,8 +4,10 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <vector>
 
 #include "lab/plot_axes.h"
+#include "lab/sweep.h"
 #include "web/session.h"
 
 namespace vantrel {
@@ -16,6 +18,13 @@ emscripten::val NotebookObject(const WebSession& session);
 
 // A plot's value axis as the page draws it: {max, step}, the ticks from 0 `step` apart.
 emscripten::val AxisObject(const ValueAxis& axis);
+
+// Texts as an array of strings.
+emscripten::val StringArray(const std::vector<std::string>& texts);
+
+// A box plot of stable clicks as the page draws it: {boxes, axis}, each box with its
+// condition, runs, quartiles, whiskers and label lines.
+emscripten::val StablePlotObject(const std::vector<StableBox>& boxes);
 
 // The run table as the desktop's "Export runs…" writes it.
 std::string RunsCsvText(const WebSession& session);
