@@ -19,7 +19,7 @@ constexpr int kJournalDelayMs = 100;
 
 }  // namespace
 
-VantrelApplication::VantrelApplication()
+VantrelApplication::VantrelApplication(const std::optional<std::string>& lesson_text)
     : main_window_(workspace_, Services()),
       population_window_(
           [this] {
@@ -71,6 +71,26 @@ VantrelApplication::VantrelApplication()
   QObject::connect(&main_window_, &MainWindow::firstPainted, &main_window_, [this] {
     QTimer::singleShot(kJournalDelayMs, &main_window_, &MainWindow::OpenJournalAndOfferRestore);
   });
+  if (lesson_text) {
+    const LessonOpening opening = workspace_.engine().OpenLesson(*lesson_text);
+    if (opening.opened) {
+      QObject::connect(
+          &main_window_, &MainWindow::firstPainted, &main_window_,
+          [this, message = opening.message] { ShowLessonStart(message); },
+          Qt::SingleShotConnection);
+    }
+  }
+}
+
+void VantrelApplication::ShowLessonStart(const std::string& message) {
+  const std::optional<OpenLessonState>& lesson = workspace_.engine().lesson();
+  if (lesson && lesson->experiment > 0) {
+    ExperimentsDialog& help = experiments_.Get();
+    help.ShowExperiment(lesson->experiment);
+    help.show();
+    help.raise();
+  }
+  if (!message.empty()) messages_.ShowMessage(message);
 }
 
 void VantrelApplication::Present(QWidget& window, QSize readable) {
