@@ -12,6 +12,10 @@
         <translation>Erreicht</translation>
     </message>
     <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
         <source>Export runs…</source>
         <translation>Durchgänge exportieren …</translation>
     </message>

@@ -12,6 +12,10 @@
         <translation>Bereikt</translation>
     </message>
     <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
         <source>Export runs…</source>
         <translation>Rondes exporteren…</translation>
     </message>

@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,6 +24,7 @@
 #include "desktop/notebook/shown_numbers.h"
 #include "desktop/notebook/wrapped_label.h"
 #include "lab/idea_wording.h"
+#include "lab/lesson.h"
 #include "lab/notebook_view.h"
 #include "lab/organism_wording.h"
 #include "lab/run_csv.h"
@@ -31,6 +34,12 @@
 namespace vantrel {
 
 namespace {
+
+// Where the pupil's name is remembered between runs of the program.
+QSettings PupilSettings() {
+  return QSettings(QStringLiteral("Vantrel"), QStringLiteral("vantrel"));
+}
+constexpr char kPupilKey[] = "notebook/pupil";
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -96,6 +105,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
       run_title_(new QLabel(this)),
       description_(new WrappedLabel(this)),
       verdicts_(new QLabel(this)),
+      pupil_(new QLineEdit(this)),
       reached_button_(new QPushButton(tr("Reached"), this)),
       export_button_(new QPushButton(tr("Export runs…"), this)),
       spreadsheet_button_(new QPushButton(tr("To spreadsheet"), this)),
@@ -158,9 +168,23 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
   connect(export_key, &QAction::triggered, this, &NotebookWindow::onExportRunsClicked);
   connect(tabs_, &QTabWidget::currentChanged, this, &NotebookWindow::SchedulePlots);
   connect(auto_run_, &AutoRunPanel::runsAdded, this, &NotebookWindow::automaticRunsAdded);
+
+  // The name remembered from the last time, for this run and every run after it.
+  pupil_->setText(PupilSettings().value(QLatin1String(kPupilKey)).toString());
+  if (!pupil_->text().isEmpty()) TakePupil();
+  connect(pupil_, &QLineEdit::editingFinished, this, &NotebookWindow::TakePupil);
 }
 
-NotebookWindow::~NotebookWindow() = default;
+void NotebookWindow::TakePupil() {
+  const std::string name = CleanPupilName(pupil_->text().toStdString());
+  pupil_->setText(QString::fromStdString(name));
+  PupilSettings().setValue(QLatin1String(kPupilKey), pupil_->text());
+  if (name != notebook_.pupil()) actions_.SetPupil(name);
+}
+
+// The name field says its editing finished when it loses the focus as the window goes,
+// after this window's own part is gone.
+NotebookWindow::~NotebookWindow() { disconnect(pupil_, nullptr, this, nullptr); }
 
 QSize NotebookWindow::minimumSizeHint() const { return page_->widget()->minimumSizeHint(); }
 
@@ -244,6 +268,16 @@ QWidget* NotebookWindow::MakeButtons() {
   row->addWidget(spreadsheet_button_);
   row->addStretch();
   row->addWidget(auto_button_);
+  row->addSpacing(12);
+  // Optional: whose runs these are, in the runs file and its name.
+  auto* pupil_label = new QLabel(tr("Name"), bar);
+  pupil_label->setBuddy(pupil_);
+  pupil_->setObjectName(QStringLiteral("edtPupil"));
+  pupil_->setAccessibleName(tr("Name"));
+  pupil_->setMaxLength(static_cast<int>(kMaxPupilNameBytes));
+  pupil_->setMinimumWidth(QFontMetrics(pupil_->font()).horizontalAdvance(QLatin1Char('M')) * 12);
+  row->addWidget(pupil_label);
+  row->addWidget(pupil_);
 
   connect(reached_button_, &QPushButton::clicked, this, &NotebookWindow::onReachedClicked);
   connect(export_button_, &QPushButton::clicked, this, &NotebookWindow::onExportRunsClicked);
@@ -324,7 +358,8 @@ void NotebookWindow::onReachedClicked() {
 }
 
 void NotebookWindow::onExportRunsClicked() {
-  const std::optional<std::string> path = services_.runs_dialog.AskFileName(ExportRunsQuestion());
+  const std::optional<std::string> path =
+      services_.runs_dialog.AskFileName(ExportRunsQuestion(notebook_.pupil()));
   if (!path) return;
   const std::string error = WriteFileAtomically(*path, RunsCsv(notebook_.runs().runs()));
   if (!error.empty()) services_.messages.ShowError(ErrorReportText(error));

@@ -13,6 +13,7 @@
 #include "storage/spreadsheet.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
@@ -94,6 +95,8 @@ class NotebookWindow final : public QWidget {
   QWidget* MakeHeader();
   QWidget* MakeButtons();
   void UpdateTexts();
+  // The "Name" field's text, cleaned, to the engine and the settings.
+  void TakePupil();
   void SchedulePlots();
   void UpdatePlots();
 
@@ -111,6 +114,7 @@ class NotebookWindow final : public QWidget {
   QLabel* stable_;
   QLabel* description_;
   QLabel* verdicts_;
+  QLineEdit* pupil_;
   QPushButton* reached_button_;
   QPushButton* export_button_;
   QPushButton* spreadsheet_button_;

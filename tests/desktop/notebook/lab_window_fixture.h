@@ -27,12 +27,14 @@ class ScriptedRunsDialog final : public FileNameDialog {
  public:
   std::optional<std::string> AskFileName(const FileQuestion& question) override {
     title = question.title;
+    suggested = question.suggested_name;
     ++asked;
     return answer;
   }
   std::optional<std::string> answer;
   int asked = 0;
-  std::string title;  // of the last question
+  std::string title;      // of the last question
+  std::string suggested;  // its file name
 };
 
 // The program's side of the window's actions: they change the notebook, and the window then
@@ -50,7 +52,13 @@ class RefreshingActions final : public NotebookActions {
     Changed();
   }
 
+  void SetPupil(std::string_view name) override {
+    notebook_.SetOwner(std::string(name), notebook_.lesson());
+    pupil = std::string(name);
+  }
+
   NotebookWindow* window = nullptr;
+  std::string pupil;
 
  private:
   void Changed() {
