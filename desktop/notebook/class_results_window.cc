@@ -80,7 +80,6 @@ ClassResultsWindow::ClassResultsWindow(MessageService& messages, FileNameDialog&
   }
   for (QPushButton* button : {choose, save_summary, save_runs, to_spreadsheet}) {
     button->setAutoDefault(false);
-    button->setAccessibleName(button->text().remove(QStringLiteral("…")));
   }
   files_read_->setObjectName(QStringLiteral("lblFilesRead"));
   files_read_->setTextFormat(Qt::PlainText);
@@ -127,7 +126,7 @@ void ClassResultsWindow::OpenFiles(const std::vector<std::string>& paths) {
 }
 
 void ClassResultsWindow::Show() {
-  files_read_->setText(tr("%n file(s) read", nullptr, results_.files_read));
+  files_read_->setText(tr("Files read: %1").arg(results_.files_read));
   summary_->setPlainText(QString::fromStdString(ClassSummary(results_)));
   QStringList skipped;
   for (const std::string& line : results_.skipped) skipped << QString::fromStdString(line);

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "desktop/notebook/auto_run_panel.h"
+#include "desktop/notebook/class_results_window.h"
 #include "desktop/notebook/run_comparison_view.h"
 #include "desktop/notebook/run_curve_view.h"
 #include "desktop/notebook/shown_numbers.h"
@@ -110,6 +111,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
       export_button_(new QPushButton(tr("Export runs…"), this)),
       spreadsheet_button_(new QPushButton(tr("To spreadsheet"), this)),
       auto_button_(new QPushButton(tr("Run automatically…"), this)),
+      class_button_(new QPushButton(tr("Class results…"), this)),
       tabs_(new QTabWidget(this)),
       curves_(new RunCurveView(this)),
       comparison_(new RunComparisonView(this)),
@@ -255,7 +257,10 @@ QWidget* NotebookWindow::MakeButtons() {
       tr("Open the run table in the spreadsheet, as a workbook of its own"));
   auto_button_->setObjectName(QStringLiteral("btnRunAutomatically"));
   auto_button_->setToolTip(tr("Let the program play the goal many times over"));
-  for (QPushButton* button : {reached_button_, export_button_, spreadsheet_button_, auto_button_}) {
+  class_button_->setObjectName(QStringLiteral("btnClassResults"));
+  class_button_->setToolTip(tr("Pool the runs files of a whole class"));
+  for (QPushButton* button :
+       {reached_button_, export_button_, spreadsheet_button_, auto_button_, class_button_}) {
     // Keys belong to the program (F, S, R, ...); a focused button would take Space.
     button->setFocusPolicy(Qt::TabFocus);
     button->setAutoDefault(false);
@@ -268,6 +273,7 @@ QWidget* NotebookWindow::MakeButtons() {
   row->addWidget(spreadsheet_button_);
   row->addStretch();
   row->addWidget(auto_button_);
+  row->addWidget(class_button_);
   row->addSpacing(12);
   // Optional: whose runs these are, in the runs file and its name.
   auto* pupil_label = new QLabel(tr("Name"), bar);
@@ -284,6 +290,7 @@ QWidget* NotebookWindow::MakeButtons() {
   connect(spreadsheet_button_, &QPushButton::clicked, this,
           &NotebookWindow::onToSpreadsheetClicked);
   connect(auto_button_, &QPushButton::clicked, this, &NotebookWindow::onRunAutomaticallyClicked);
+  connect(class_button_, &QPushButton::clicked, this, &NotebookWindow::onClassResultsClicked);
   return bar;
 }
 
@@ -383,6 +390,16 @@ void NotebookWindow::onRunAutomaticallyClicked() {
   if (!isVisible()) show();
   raise();
   activateWindow();
+}
+
+void NotebookWindow::onClassResultsClicked() {
+  if (class_results_ == nullptr) {
+    class_results_ = new ClassResultsWindow(services_.messages, services_.runs_dialog,
+                                            services_.excel, services_.busy_cursor, this);
+  }
+  class_results_->show();
+  class_results_->raise();
+  class_results_->activateWindow();
 }
 
 }  // namespace vantrel

@@ -21,6 +21,7 @@ class QTabWidget;
 namespace vantrel {
 
 class AutoRunPanel;
+class ClassResultsWindow;
 class RunComparisonView;
 class RunCurveView;
 
@@ -63,6 +64,7 @@ class NotebookWindow final : public QWidget {
   RunCurveView* curves() const { return curves_; }
   RunComparisonView* comparison() const { return comparison_; }
   AutoRunPanel* auto_run() const { return auto_run_; }
+  ClassResultsWindow* class_results() const { return class_results_; }
   // How many times the plots have been brought up to date (coalesced refreshes).
   int plot_updates() const { return plot_updates_; }
   int refreshes() const { return refreshes_; }
@@ -81,6 +83,8 @@ class NotebookWindow final : public QWidget {
   void onToSpreadsheetClicked();
   // "Run automatically…": shows the automatic runs' tab.
   void onRunAutomaticallyClicked();
+  // "Class results…": the window that pools many runs files, made when first asked for.
+  void onClassResultsClicked();
 
  signals:
   // The current run was declared reached from this window.
@@ -119,6 +123,8 @@ class NotebookWindow final : public QWidget {
   QPushButton* export_button_;
   QPushButton* spreadsheet_button_;
   QPushButton* auto_button_;
+  QPushButton* class_button_;
+  ClassResultsWindow* class_results_ = nullptr;
   QScrollArea* page_ = nullptr;
   QTabWidget* tabs_;
   RunCurveView* curves_;

@@ -31,7 +31,13 @@ class ScriptedRunsDialog final : public FileNameDialog {
     ++asked;
     return answer;
   }
+  std::vector<std::string> AskFileNames(const FileQuestion& question) override {
+    title = question.title;
+    ++asked;
+    return answers;
+  }
   std::optional<std::string> answer;
+  std::vector<std::string> answers;  // to a question for several files
   int asked = 0;
   std::string title;      // of the last question
   std::string suggested;  // its file name
