@@ -309,6 +309,9 @@ void NotebookWindow::Refresh() {
 
 void NotebookWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // The window keeps the focus itself at first, so that the program's letter keys do not
+  // type into the name field; Tab reaches the field.
+  if (focusWidget() == nullptr) setFocus(Qt::OtherFocusReason);
   if (texts_stale_) UpdateTexts();
   SchedulePlots();
 }
