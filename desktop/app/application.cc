@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "desktop/files/pupil_setting.h"
 #include "desktop/plugins/plugin_loader.h"
 #include "desktop/ui/close_on_escape.h"
 #include "desktop/windows/window_place.h"
@@ -71,6 +72,11 @@ VantrelApplication::VantrelApplication(const std::optional<std::string>& lesson_
   QObject::connect(&main_window_, &MainWindow::firstPainted, &main_window_, [this] {
     QTimer::singleShot(kJournalDelayMs, &main_window_, &MainWindow::OpenJournalAndOfferRestore);
   });
+  // The name remembered from the notebook names the runs from the start, before the
+  // notebook is first opened.
+  if (const QString pupil = RememberedPupil(); !pupil.isEmpty()) {
+    workspace_.engine().SetPupil(pupil.toStdString());
+  }
   if (lesson_text) {
     const LessonOpening opening = workspace_.engine().OpenLesson(*lesson_text);
     if (opening.opened) {

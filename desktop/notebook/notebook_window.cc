@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -18,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "desktop/files/pupil_setting.h"
 #include "desktop/notebook/auto_run_panel.h"
 #include "desktop/notebook/class_results_window.h"
 #include "desktop/notebook/run_comparison_view.h"
@@ -35,12 +35,6 @@
 namespace vantrel {
 
 namespace {
-
-// Where the pupil's name is remembered between runs of the program.
-QSettings PupilSettings() {
-  return QSettings(QStringLiteral("Vantrel"), QStringLiteral("vantrel"));
-}
-constexpr char kPupilKey[] = "notebook/pupil";
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -172,7 +166,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
   connect(auto_run_, &AutoRunPanel::runsAdded, this, &NotebookWindow::automaticRunsAdded);
 
   // The name remembered from the last time, for this run and every run after it.
-  pupil_->setText(PupilSettings().value(QLatin1String(kPupilKey)).toString());
+  pupil_->setText(RememberedPupil());
   if (!pupil_->text().isEmpty()) TakePupil();
   connect(pupil_, &QLineEdit::editingFinished, this, &NotebookWindow::TakePupil);
 }
@@ -180,7 +174,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
 void NotebookWindow::TakePupil() {
   const std::string name = CleanPupilName(pupil_->text().toStdString());
   pupil_->setText(QString::fromStdString(name));
-  PupilSettings().setValue(QLatin1String(kPupilKey), pupil_->text());
+  RememberPupil(pupil_->text());
   if (name != notebook_.pupil()) actions_.SetPupil(name);
 }
 

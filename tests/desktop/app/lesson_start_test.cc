@@ -9,12 +9,21 @@
 
 #include "desktop/app/application.h"
 #include "desktop/app/spin_edit.h"
+#include "desktop/files/pupil_setting.h"
 #include "engine/engine.h"
 #include "population/random_source.h"
 #include "tests/support/fakes.h"
 
 namespace vantrel {
 namespace {
+
+// The settings of this test program live in a folder of its own, set before anything reads
+// them, so that no test finds a name from the machine's own settings.
+QTemporaryDir& SettingsFolder() {
+  static QTemporaryDir folder;
+  return folder;
+}
+const bool kSettingsIsolated = qputenv("XDG_CONFIG_HOME", SettingsFolder().path().toLocal8Bit());
 
 std::vector<std::string> Cells(const StringGrid& grid) {
   std::vector<std::string> cells{std::to_string(grid.SelectedRow())};
@@ -35,6 +44,7 @@ std::vector<SpinEdit*> ParameterBoxes(MainWindow& window) {
 // The program as main() builds it from `vantrel --lesson`, against a bare engine opening
 // the same text, as the page's engine does.
 TEST(LessonStartTest, TheProgramOpensTheLessonBeforeItsFirstPaint) {
+  ASSERT_TRUE(kSettingsIsolated);
   QTemporaryDir state;
   qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
   struct Case {
@@ -82,6 +92,17 @@ TEST(LessonStartTest, TheProgramOpensTheLessonBeforeItsFirstPaint) {
       help->hide();
     }
     window.close();
+  }
+}
+
+TEST(LessonStartTest, TheRememberedNameNamesTheRunsFromTheStart) {
+  ASSERT_TRUE(kSettingsIsolated);
+  QTemporaryDir state;
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+  for (const char* name : {"Anna", ""}) {
+    RememberPupil(QString::fromUtf8(name));
+    VantrelApplication program;
+    EXPECT_EQ(program.workspace().notebook().pupil(), name);
   }
 }
 
