@@ -20,16 +20,17 @@
         <translation>unbekannte Option '%1' (siehe vantrel --help)</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--help | --version] [--lang CODE] [Qt options]</source>
-        <translation>Aufruf: vantrel [--help | --version] [--lang CODE] [Qt-Optionen]</translation>
+        <source>Usage: vantrel [--help | --version] [--lang CODE] [--lesson LINK] [Qt options]</source>
+        <translation>Aufruf: vantrel [--help | --version] [--lang CODE] [--lesson LINK] [Qt-Optionen]</translation>
     </message>
     <message>
         <source>Play creator and watch Darwinian evolution happen: feed the organisms you like,
-shoot the ones you don't, and see the population change. Opens its window and
-takes no arguments of its own.</source>
+shoot the ones you don't, and see the population change. Opens its window, with
+the lesson a teacher's link holds when --lesson gives one.</source>
         <translation>Spiel Schöpfer und sieh zu, wie darwinsche Evolution geschieht: Füttere die
 Organismen, die dir gefallen, töte die anderen und sieh, wie sich die Population
-verändert. Das Programm öffnet sein Fenster und nimmt keine eigenen Argumente.</translation>
+verändert. Das Programm öffnet sein Fenster, mit der Lektion aus dem Link einer
+Lehrkraft, wenn --lesson einen angibt.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -46,6 +47,10 @@ verändert. Das Programm öffnet sein Fenster und nimmt keine eigenen Argumente.
     <message>
         <source>the language of the program: en, nl or de</source>
         <translation>die Sprache des Programms: en, nl oder de</translation>
+    </message>
+    <message>
+        <source>open the lesson of a link (the address or its #lesson=)</source>
+        <translation>die Lektion eines Links öffnen (die Adresse oder ihr #lesson=)</translation>
     </message>
     <message>
         <source>Qt's own options work as in every Qt program, for example:</source>

@@ -20,16 +20,16 @@
         <translation>onbekende optie '%1' (zie vantrel --help)</translation>
     </message>
     <message>
-        <source>Usage: vantrel [--help | --version] [--lang CODE] [Qt options]</source>
-        <translation>Gebruik: vantrel [--help | --version] [--lang CODE] [Qt-opties]</translation>
+        <source>Usage: vantrel [--help | --version] [--lang CODE] [--lesson LINK] [Qt options]</source>
+        <translation>Gebruik: vantrel [--help | --version] [--lang CODE] [--lesson LINK] [Qt-opties]</translation>
     </message>
     <message>
         <source>Play creator and watch Darwinian evolution happen: feed the organisms you like,
-shoot the ones you don't, and see the population change. Opens its window and
-takes no arguments of its own.</source>
+shoot the ones you don't, and see the population change. Opens its window, with
+the lesson a teacher's link holds when --lesson gives one.</source>
         <translation>Speel schepper en zie darwinistische evolutie gebeuren: voer de organismen die je
 leuk vindt, dood de andere en zie hoe de populatie verandert. Het programma opent
-zijn venster en neemt geen eigen argumenten.</translation>
+zijn venster, met de les uit de link van een leraar als --lesson die geeft.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -46,6 +46,10 @@ zijn venster en neemt geen eigen argumenten.</translation>
     <message>
         <source>the language of the program: en, nl or de</source>
         <translation>de taal van het programma: en, nl of de</translation>
+    </message>
+    <message>
+        <source>open the lesson of a link (the address or its #lesson=)</source>
+        <translation>de les uit een link openen (het adres of zijn #lesson=)</translation>
     </message>
     <message>
         <source>Qt's own options work as in every Qt program, for example:</source>

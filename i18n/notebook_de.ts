@@ -12,6 +12,18 @@
         <translation>Erreicht</translation>
     </message>
     <message>
+        <source>Class results…</source>
+        <translation>Klassenergebnisse …</translation>
+    </message>
+    <message>
+        <source>Pool the runs files of a whole class</source>
+        <translation>Die Dateien mit Durchgängen einer ganzen Klasse zusammenführen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
         <source>Export runs…</source>
         <translation>Durchgänge exportieren …</translation>
     </message>
@@ -126,6 +138,57 @@
     <message>
         <source>The program judges none of its words.</source>
         <translation>Das Programm beurteilt keines seiner Wörter.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ClassResultsWindow</name>
+    <message>
+        <source>Class results</source>
+        <translation>Klassenergebnisse</translation>
+    </message>
+    <message>
+        <source>Choose runs files…</source>
+        <translation>Dateien mit Durchgängen wählen …</translation>
+    </message>
+    <message>
+        <source>Save summary</source>
+        <translation>Zusammenfassung speichern</translation>
+    </message>
+    <message>
+        <source>Save pooled runs</source>
+        <translation>Zusammengeführte Durchgänge speichern</translation>
+    </message>
+    <message>
+        <source>To spreadsheet</source>
+        <translation>In Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Choose runs files or drop them here.</source>
+        <translation>Wähle Dateien mit Durchgängen oder zieh sie hierher.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
+    <message>
+        <source>Files read: %1</source>
+        <translation>Gelesene Dateien: %1</translation>
+    </message>
+    <message>
+        <source>Choose runs files</source>
+        <translation>Dateien mit Durchgängen wählen</translation>
+    </message>
+    <message>
+        <source>CSV files (%1)</source>
+        <translation>CSV-Dateien (%1)</translation>
+    </message>
+    <message>
+        <source>Text files (%1)</source>
+        <translation>Textdateien (%1)</translation>
     </message>
 </context>
 <context>

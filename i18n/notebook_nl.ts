@@ -12,6 +12,18 @@
         <translation>Bereikt</translation>
     </message>
     <message>
+        <source>Class results…</source>
+        <translation>Klasresultaten…</translation>
+    </message>
+    <message>
+        <source>Pool the runs files of a whole class</source>
+        <translation>De rondebestanden van een hele klas samenvoegen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
         <source>Export runs…</source>
         <translation>Rondes exporteren…</translation>
     </message>
@@ -126,6 +138,57 @@
     <message>
         <source>The program judges none of its words.</source>
         <translation>Het programma beoordeelt geen van de woorden.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel::ClassResultsWindow</name>
+    <message>
+        <source>Class results</source>
+        <translation>Klasresultaten</translation>
+    </message>
+    <message>
+        <source>Choose runs files…</source>
+        <translation>Rondebestanden kiezen…</translation>
+    </message>
+    <message>
+        <source>Save summary</source>
+        <translation>Samenvatting opslaan</translation>
+    </message>
+    <message>
+        <source>Save pooled runs</source>
+        <translation>Samengevoegde rondes opslaan</translation>
+    </message>
+    <message>
+        <source>To spreadsheet</source>
+        <translation>Naar spreadsheet</translation>
+    </message>
+    <message>
+        <source>Choose runs files or drop them here.</source>
+        <translation>Kies rondebestanden of sleep ze hierheen.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Samenvatting</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Overgeslagen</translation>
+    </message>
+    <message>
+        <source>Files read: %1</source>
+        <translation>Gelezen bestanden: %1</translation>
+    </message>
+    <message>
+        <source>Choose runs files</source>
+        <translation>Rondebestanden kiezen</translation>
+    </message>
+    <message>
+        <source>CSV files (%1)</source>
+        <translation>CSV-bestanden (%1)</translation>
+    </message>
+    <message>
+        <source>Text files (%1)</source>
+        <translation>Tekstbestanden (%1)</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ packages=(
   xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils bc
   dpkg-dev appstream file man-db clang-format clang-tidy
   at-spi2-core python3-pyatspi dbus emscripten googletest chromium
-  libboost-math-dev python3 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  libboost-math-dev zlib1g-dev python3 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()

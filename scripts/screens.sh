@@ -81,3 +81,30 @@ for lang in de nl; do
   rm -rf "$state"
 done
 ls -l "$out"/1366x768-notebook-??.png
+# The class results: two pupils' runs files made by vantrel-lab and a file that is none,
+# chosen at once (Ctrl+A in the file list) from the notebook's "Class results…".
+class=$(mktemp -d)
+lab=$(dirname "$program")/vantrel-lab
+for pupil in Anna:1 Ben:2; do
+  "$lab" --goal shape=square --goal color=green --population 6,20 --runs 30 --seed 3 \
+    --max-clicks 1500 --pupil "${pupil%%:*}" --shard "${pupil##*:}/2" \
+    --csv "$class/${pupil%%:*}.csv" >/dev/null
+done
+printf 'shopping list\nmilk\n' >"$class/notes.csv"
+state=$(mktemp -d)
+XDG_STATE_HOME=$state XDG_CONFIG_HOME=$state xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+  program=$1 out=$2 class=$3
+  "$program" & pid=$!
+  for _ in $(seq 100); do xdotool search --onlyvisible --pid $pid >/dev/null 2>&1 && break; sleep 0.1; done
+  sleep 1.5
+  xdotool mousemove 400 300 click 1
+  xdotool key l; sleep 2
+  xdotool mousemove 1120 214 click 1; sleep 1.5
+  xdotool mousemove 72 21 click 1; sleep 1.5
+  xdotool type --delay 5 "$class/"; xdotool key Return; sleep 0.7
+  xdotool mousemove 600 226 click 1; xdotool key ctrl+a Return; sleep 1.5
+  import -window root png:- | convert - -colors 128 "PNG8:$out/1366x768-class-results.png"
+  kill $pid
+' bash "$program" "$out" "$class"
+rm -rf "$state" "$class"
+ls -l "$out"/1366x768-class-results.png

@@ -106,7 +106,7 @@ class Engine final : public NotebookActions, private AnnexSource {
   // refuse changes until another lesson opens. Nothing changes when the text is no lesson.
   LessonOpening OpenLesson(std::string_view text);
   // The pupil's name (cleaned by CleanPupilName) for the current run and every run after it.
-  void SetPupil(std::string_view name);
+  void SetPupil(std::string_view name) override;
   // Finished automatic runs join the notebook's run table.
   void AddRuns(std::vector<Run> runs) override;
 

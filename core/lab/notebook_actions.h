@@ -1,6 +1,7 @@
 #ifndef VANTREL_LAB_NOTEBOOK_ACTIONS_H_
 #define VANTREL_LAB_NOTEBOOK_ACTIONS_H_
 
+#include <string_view>
 #include <vector>
 
 #include "lab/run.h"
@@ -18,6 +19,8 @@ class NotebookActions {
   virtual bool DeclareReached() = 0;
   // Finished automatic runs join the notebook's run table.
   virtual void AddRuns(std::vector<Run> runs) = 0;
+  // The pupil's name from the notebook's "Name" field, for the current run and those after.
+  virtual void SetPupil(std::string_view name) = 0;
 };
 
 }  // namespace vantrel

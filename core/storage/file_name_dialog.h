@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -35,6 +36,13 @@ class FileNameDialog {
   // file system takes them), or nothing when the user cancelled. A name to open need not
   // denote an existing file: the caller reports a missing one.
   virtual std::optional<std::string> AskFileName(const FileQuestion& question) = 0;
+  // To open: several files at once, none when the user cancelled. Where a dialog takes one
+  // file only, the one it gives.
+  virtual std::vector<std::string> AskFileNames(const FileQuestion& question) {
+    std::optional<std::string> one = AskFileName(question);
+    if (!one) return {};
+    return {std::move(*one)};
+  }
 };
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "desktop/files/pupil_setting.h"
 #include "desktop/plugins/plugin_loader.h"
 #include "desktop/ui/close_on_escape.h"
 #include "desktop/windows/window_place.h"
@@ -19,7 +20,7 @@ constexpr int kJournalDelayMs = 100;
 
 }  // namespace
 
-VantrelApplication::VantrelApplication()
+VantrelApplication::VantrelApplication(const std::optional<std::string>& lesson_text)
     : main_window_(workspace_, Services()),
       population_window_(
           [this] {
@@ -71,6 +72,31 @@ VantrelApplication::VantrelApplication()
   QObject::connect(&main_window_, &MainWindow::firstPainted, &main_window_, [this] {
     QTimer::singleShot(kJournalDelayMs, &main_window_, &MainWindow::OpenJournalAndOfferRestore);
   });
+  // The name remembered from the notebook names the runs from the start, before the
+  // notebook is first opened.
+  if (const QString pupil = RememberedPupil(); !pupil.isEmpty()) {
+    workspace_.engine().SetPupil(pupil.toStdString());
+  }
+  if (lesson_text) {
+    const LessonOpening opening = workspace_.engine().OpenLesson(*lesson_text);
+    if (opening.opened) {
+      QObject::connect(
+          &main_window_, &MainWindow::firstPainted, &main_window_,
+          [this, message = opening.message] { ShowLessonStart(message); },
+          Qt::SingleShotConnection);
+    }
+  }
+}
+
+void VantrelApplication::ShowLessonStart(const std::string& message) {
+  const std::optional<OpenLessonState>& lesson = workspace_.engine().lesson();
+  if (lesson && lesson->experiment > 0) {
+    ExperimentsDialog& help = experiments_.Get();
+    help.ShowExperiment(lesson->experiment);
+    help.show();
+    help.raise();
+  }
+  if (!message.empty()) messages_.ShowMessage(message);
 }
 
 void VantrelApplication::Present(QWidget& window, QSize readable) {

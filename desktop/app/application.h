@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "desktop/app/main_window.h"
 #include "desktop/app/on_demand.h"
@@ -27,7 +29,9 @@ namespace vantrel {
 // order, so the windows go before the workspace and the services they use.
 class VantrelApplication {
  public:
-  VantrelApplication();
+  // With a lesson's text (from --lesson), the engine opens it before the window is first
+  // shown, and the experiment it names opens in the help once the window is on screen.
+  explicit VantrelApplication(const std::optional<std::string>& lesson_text = std::nullopt);
 
   MainWindow& main_window() { return main_window_; }
   Workspace& workspace() { return workspace_; }
@@ -47,6 +51,9 @@ class VantrelApplication {
   // The notebook window from its plugin, or null after telling the user why it cannot be.
   std::unique_ptr<NotebookPanel> MakeNotebookPanel();
   void WireNotebookPanel(NotebookPanel& panel);
+  // After the first paint: the lesson's experiment in the help, and what the opening had
+  // to say (an unknown goal).
+  void ShowLessonStart(const std::string& message);
 
   LcgRandom random_;
   SystemClock clock_;

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
 
 #include "desktop/app/accessible_widgets.h"
 #include "desktop/app/link_label.h"
@@ -311,6 +312,22 @@ void MainWindow::SetParameters(const Parameters& parameters) {
   start_organisms_box_->SetValue(parameters.start_organisms);
   creativity_box_->SetValue(parameters.creativity);
   survival_bonus_box_->SetValue(parameters.bonus);
+  FollowLesson();
+}
+
+// A lesson's title in the window's title (plain text there), and its locked parameters as
+// boxes that show their values and take no typing.
+void MainWindow::FollowLesson() {
+  const std::optional<OpenLessonState>& lesson = engine().lesson();
+  const QString program = QStringLiteral("Vantrel 2.0");
+  setWindowTitle(lesson && !lesson->title.empty()
+                     ? QString::fromStdString(lesson->title) + QStringLiteral(" \u2014 ") + program
+                     : program);
+  if (start_organisms_box_ == nullptr) return;
+  const bool locked = engine().parameters_locked();
+  for (SpinEdit* box : {start_organisms_box_, creativity_box_, survival_bonus_box_}) {
+    box->setReadOnly(locked);
+  }
 }
 
 void MainWindow::onNewGenePoolClicked() {
@@ -339,6 +356,7 @@ void MainWindow::EngineChanged(const EngineChange& change) {
     UpdateOrganismButtons();
     if (grid().HasBodyRows()) ShowSelectedOrganism();
   }
+  FollowLesson();
   ReportJournal();
   emit populationStepped();
 }

@@ -147,6 +147,7 @@ class MainWindow final : public QWidget {
   // instead of the form's fixed geometry (main_window_layout.cc): the compact ones, then
   // the advanced ones in a panel beside them.
   void LayOutCompactControls(QLabel& health_title);
+  void FollowLesson();
   void LayOutAdvancedControls();
   // Fixes the window's size: the form's compact or advanced width in English, else what the
   // layouts need, never less than the form.

@@ -5,6 +5,8 @@
 #include <iostream>
 #include <string_view>
 
+#include "desktop/command_line/lesson_link.h"
+#include "lab/lesson.h"
 #include "language/catalogue.h"
 #include "language/language_choice.h"
 #include "language/text_width.h"
@@ -44,7 +46,7 @@ constexpr std::string_view kContext = "CommandLine";
 // `message` (in the current language, naming the argument as %1) with the argument, in
 // one line after the program's name.
 CommandLineVerdict Refuse(std::string_view message, std::string_view argument) {
-  return {CommandLineAction::kRefuse, "vantrel: " + Arg(Tr(kContext, message), {argument}), {}};
+  return {CommandLineAction::kRefuse, "vantrel: " + Arg(Tr(kContext, message), {argument}), {}, {}};
 }
 
 const QtOption* FindQtOption(std::string_view name) {
@@ -69,6 +71,7 @@ CommandLineVerdict ReadCommandLine(int argc, const char* const* argv) {
     if (decided) return;
     decided = true;
     decision.language = verdict.language;
+    decision.lesson_text = std::move(verdict.lesson_text);
     verdict = std::move(decision);
   };
   // Read to the end even after the decisive argument, so that a later --lang still picks
@@ -76,11 +79,11 @@ CommandLineVerdict ReadCommandLine(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--help" || argument == "-h") {
-      decide({CommandLineAction::kHelp, {}, {}});
+      decide({CommandLineAction::kHelp, {}, {}, {}});
       continue;
     }
     if (argument == "--version") {
-      decide({CommandLineAction::kVersion, {}, {}});
+      decide({CommandLineAction::kVersion, {}, {}, {}});
       continue;
     }
     if (argument == "--lang" || argument.starts_with("--lang=")) {
@@ -97,6 +100,23 @@ CommandLineVerdict ReadCommandLine(int argc, const char* const* argv) {
         verdict.language = language;
       } else {
         decide(Refuse("unknown language '%1' after --lang (it can be en, nl or de)", code));
+      }
+      continue;
+    }
+    if (argument == "--lesson" || argument.starts_with("--lesson=")) {
+      std::string_view link;
+      if (argument != "--lesson") {
+        link = argument.substr(9);
+      } else if (i + 1 < argc) {
+        link = argv[++i];
+      } else {
+        decide(Refuse("missing value after '%1' (see vantrel --help)", argument));
+        continue;
+      }
+      if (std::optional<std::string> text = LessonTextFromLink(link)) {
+        verdict.lesson_text = std::move(text);
+      } else {
+        decide({CommandLineAction::kRefuse, "vantrel: " + NotALessonMessage(), {}, {}});
       }
       continue;
     }
@@ -128,15 +148,18 @@ std::string OptionLine(std::string_view names, std::string_view description) {
 
 std::string HelpText() {
   std::string help =
-      Tr(kContext, "Usage: vantrel [--help | --version] [--lang CODE] [Qt options]") + "\n\n" +
+      Tr(kContext,
+         "Usage: vantrel [--help | --version] [--lang CODE] [--lesson LINK] [Qt options]") +
+      "\n\n" +
       Tr(kContext,
          "Play creator and watch Darwinian evolution happen: feed the organisms you like,\n"
-         "shoot the ones you don't, and see the population change. Opens its window and\n"
-         "takes no arguments of its own.") +
+         "shoot the ones you don't, and see the population change. Opens its window, with\n"
+         "the lesson a teacher's link holds when --lesson gives one.") +
       "\n\n" + Tr(kContext, "Options:") + "\n";
   help += OptionLine("-h, --help", "print this help and exit");
   help += OptionLine("--version", "print the version and exit");
   help += OptionLine("--lang CODE", "the language of the program: en, nl or de");
+  help += OptionLine("--lesson LINK", "open the lesson of a link (the address or its #lesson=)");
   help += "\n" + Tr(kContext, "Qt's own options work as in every Qt program, for example:") + "\n";
   help += OptionLine("-platform NAME", "window system plugin: xcb, wayland or offscreen");
   help += OptionLine("-display DISPLAY", "X display to open the window on");

@@ -27,6 +27,9 @@ struct CommandLineVerdict {
   // The language --lang names (the last good one), nothing without one: the desktop then
   // takes the language from the environment (LanguageFromEnvironment in language_choice.h).
   std::optional<Language> language;
+  // The lesson's text --lesson LINK carries (the last one), for the engine to open before
+  // the window is first shown; nothing without --lesson. A link without a lesson refuses.
+  std::optional<std::string> lesson_text;
 };
 
 // Reads argv[1] to argv[argc - 1] from left to right; the first argument that is --help,

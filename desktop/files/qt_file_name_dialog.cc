@@ -113,4 +113,17 @@ std::optional<std::string> QtFileNameDialog::AskFileName(const FileQuestion& que
   return QFile::encodeName(name).toStdString();
 }
 
+std::vector<std::string> QtFileNameDialog::AskFileNames(const FileQuestion& question) {
+  const std::unique_ptr<QFileDialog> dialog = MakeDialog(question);
+  dialog->setFileMode(QFileDialog::ExistingFiles);
+  std::vector<std::string> names;
+  if (dialog->exec() != QDialog::Accepted) return names;
+  for (const QString& name : dialog->selectedFiles()) {
+    const QFileInfo chosen(name);
+    last_folder_ = chosen.absolutePath();
+    names.push_back(QFile::encodeName(name).toStdString());
+  }
+  return names;
+}
+
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "storage/file_name_dialog.h"
 
@@ -28,6 +29,7 @@ class QtFileNameDialog final : public FileNameDialog {
   void SetOwner(QWidget* owner) { owner_ = owner; }
 
   std::optional<std::string> AskFileName(const FileQuestion& question) override;
+  std::vector<std::string> AskFileNames(const FileQuestion& question) override;
 
   // A dialog set up for `question` as AskFileName shows it, not yet shown (for tests).
   std::unique_ptr<QFileDialog> MakeDialog(const FileQuestion& question) const;

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -16,12 +17,15 @@
 #include <optional>
 #include <string>
 
+#include "desktop/files/pupil_setting.h"
 #include "desktop/notebook/auto_run_panel.h"
+#include "desktop/notebook/class_results_window.h"
 #include "desktop/notebook/run_comparison_view.h"
 #include "desktop/notebook/run_curve_view.h"
 #include "desktop/notebook/shown_numbers.h"
 #include "desktop/notebook/wrapped_label.h"
 #include "lab/idea_wording.h"
+#include "lab/lesson.h"
 #include "lab/notebook_view.h"
 #include "lab/organism_wording.h"
 #include "lab/run_csv.h"
@@ -96,10 +100,12 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
       run_title_(new QLabel(this)),
       description_(new WrappedLabel(this)),
       verdicts_(new QLabel(this)),
+      pupil_(new QLineEdit(this)),
       reached_button_(new QPushButton(tr("Reached"), this)),
       export_button_(new QPushButton(tr("Export runs…"), this)),
       spreadsheet_button_(new QPushButton(tr("To spreadsheet"), this)),
       auto_button_(new QPushButton(tr("Run automatically…"), this)),
+      class_button_(new QPushButton(tr("Class results…"), this)),
       tabs_(new QTabWidget(this)),
       curves_(new RunCurveView(this)),
       comparison_(new RunComparisonView(this)),
@@ -158,9 +164,23 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
   connect(export_key, &QAction::triggered, this, &NotebookWindow::onExportRunsClicked);
   connect(tabs_, &QTabWidget::currentChanged, this, &NotebookWindow::SchedulePlots);
   connect(auto_run_, &AutoRunPanel::runsAdded, this, &NotebookWindow::automaticRunsAdded);
+
+  // The name remembered from the last time, for this run and every run after it.
+  pupil_->setText(RememberedPupil());
+  if (!pupil_->text().isEmpty()) TakePupil();
+  connect(pupil_, &QLineEdit::editingFinished, this, &NotebookWindow::TakePupil);
 }
 
-NotebookWindow::~NotebookWindow() = default;
+void NotebookWindow::TakePupil() {
+  const std::string name = CleanPupilName(pupil_->text().toStdString());
+  pupil_->setText(QString::fromStdString(name));
+  RememberPupil(pupil_->text());
+  if (name != notebook_.pupil()) actions_.SetPupil(name);
+}
+
+// The name field says its editing finished when it loses the focus as the window goes,
+// after this window's own part is gone.
+NotebookWindow::~NotebookWindow() { disconnect(pupil_, nullptr, this, nullptr); }
 
 QSize NotebookWindow::minimumSizeHint() const { return page_->widget()->minimumSizeHint(); }
 
@@ -231,7 +251,10 @@ QWidget* NotebookWindow::MakeButtons() {
       tr("Open the run table in the spreadsheet, as a workbook of its own"));
   auto_button_->setObjectName(QStringLiteral("btnRunAutomatically"));
   auto_button_->setToolTip(tr("Let the program play the goal many times over"));
-  for (QPushButton* button : {reached_button_, export_button_, spreadsheet_button_, auto_button_}) {
+  class_button_->setObjectName(QStringLiteral("btnClassResults"));
+  class_button_->setToolTip(tr("Pool the runs files of a whole class"));
+  for (QPushButton* button :
+       {reached_button_, export_button_, spreadsheet_button_, auto_button_, class_button_}) {
     // Keys belong to the program (F, S, R, ...); a focused button would take Space.
     button->setFocusPolicy(Qt::TabFocus);
     button->setAutoDefault(false);
@@ -244,12 +267,24 @@ QWidget* NotebookWindow::MakeButtons() {
   row->addWidget(spreadsheet_button_);
   row->addStretch();
   row->addWidget(auto_button_);
+  row->addWidget(class_button_);
+  row->addSpacing(12);
+  // Optional: whose runs these are, in the runs file and its name.
+  auto* pupil_label = new QLabel(tr("Name"), bar);
+  pupil_label->setBuddy(pupil_);
+  pupil_->setObjectName(QStringLiteral("edtPupil"));
+  pupil_->setAccessibleName(tr("Name"));
+  pupil_->setMaxLength(static_cast<int>(kMaxPupilNameBytes));
+  pupil_->setMinimumWidth(QFontMetrics(pupil_->font()).horizontalAdvance(QLatin1Char('M')) * 12);
+  row->addWidget(pupil_label);
+  row->addWidget(pupil_);
 
   connect(reached_button_, &QPushButton::clicked, this, &NotebookWindow::onReachedClicked);
   connect(export_button_, &QPushButton::clicked, this, &NotebookWindow::onExportRunsClicked);
   connect(spreadsheet_button_, &QPushButton::clicked, this,
           &NotebookWindow::onToSpreadsheetClicked);
   connect(auto_button_, &QPushButton::clicked, this, &NotebookWindow::onRunAutomaticallyClicked);
+  connect(class_button_, &QPushButton::clicked, this, &NotebookWindow::onClassResultsClicked);
   return bar;
 }
 
@@ -268,6 +303,9 @@ void NotebookWindow::Refresh() {
 
 void NotebookWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // The window keeps the focus itself at first, so that the program's letter keys do not
+  // type into the name field; Tab reaches the field.
+  if (focusWidget() == nullptr) setFocus(Qt::OtherFocusReason);
   if (texts_stale_) UpdateTexts();
   SchedulePlots();
 }
@@ -324,7 +362,8 @@ void NotebookWindow::onReachedClicked() {
 }
 
 void NotebookWindow::onExportRunsClicked() {
-  const std::optional<std::string> path = services_.runs_dialog.AskFileName(ExportRunsQuestion());
+  const std::optional<std::string> path =
+      services_.runs_dialog.AskFileName(ExportRunsQuestion(notebook_.pupil()));
   if (!path) return;
   const std::string error = WriteFileAtomically(*path, RunsCsv(notebook_.runs().runs()));
   if (!error.empty()) services_.messages.ShowError(ErrorReportText(error));
@@ -348,6 +387,16 @@ void NotebookWindow::onRunAutomaticallyClicked() {
   if (!isVisible()) show();
   raise();
   activateWindow();
+}
+
+void NotebookWindow::onClassResultsClicked() {
+  if (class_results_ == nullptr) {
+    class_results_ = new ClassResultsWindow(services_.messages, services_.runs_dialog,
+                                            services_.excel, services_.busy_cursor, this);
+  }
+  class_results_->show();
+  class_results_->raise();
+  class_results_->activateWindow();
 }
 
 }  // namespace vantrel

@@ -13,6 +13,7 @@
 #include "storage/spreadsheet.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
@@ -20,6 +21,7 @@ class QTabWidget;
 namespace vantrel {
 
 class AutoRunPanel;
+class ClassResultsWindow;
 class RunComparisonView;
 class RunCurveView;
 
@@ -62,6 +64,7 @@ class NotebookWindow final : public QWidget {
   RunCurveView* curves() const { return curves_; }
   RunComparisonView* comparison() const { return comparison_; }
   AutoRunPanel* auto_run() const { return auto_run_; }
+  ClassResultsWindow* class_results() const { return class_results_; }
   // How many times the plots have been brought up to date (coalesced refreshes).
   int plot_updates() const { return plot_updates_; }
   int refreshes() const { return refreshes_; }
@@ -80,6 +83,8 @@ class NotebookWindow final : public QWidget {
   void onToSpreadsheetClicked();
   // "Run automatically…": shows the automatic runs' tab.
   void onRunAutomaticallyClicked();
+  // "Class results…": the window that pools many runs files, made when first asked for.
+  void onClassResultsClicked();
 
  signals:
   // The current run was declared reached from this window.
@@ -94,6 +99,8 @@ class NotebookWindow final : public QWidget {
   QWidget* MakeHeader();
   QWidget* MakeButtons();
   void UpdateTexts();
+  // The "Name" field's text, cleaned, to the engine and the settings.
+  void TakePupil();
   void SchedulePlots();
   void UpdatePlots();
 
@@ -111,10 +118,13 @@ class NotebookWindow final : public QWidget {
   QLabel* stable_;
   QLabel* description_;
   QLabel* verdicts_;
+  QLineEdit* pupil_;
   QPushButton* reached_button_;
   QPushButton* export_button_;
   QPushButton* spreadsheet_button_;
   QPushButton* auto_button_;
+  QPushButton* class_button_;
+  ClassResultsWindow* class_results_ = nullptr;
   QScrollArea* page_ = nullptr;
   QTabWidget* tabs_;
   RunCurveView* curves_;

@@ -131,4 +131,10 @@ void ExperimentsDialog::ArrangeByLayout() {
 
 void ExperimentsDialog::onCloseClicked() { reject(); }
 
+void ExperimentsDialog::ShowExperiment(int number) {
+  if (number >= 1 && number < kPageCount) pages_->setCurrentIndex(number);
+}
+
+int ExperimentsDialog::CurrentPage() const { return pages_->currentIndex(); }
+
 }  // namespace vantrel

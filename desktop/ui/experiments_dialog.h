@@ -25,6 +25,10 @@ class ExperimentsDialog final : public QDialog {
 
   explicit ExperimentsDialog(QWidget* parent = nullptr);
 
+  // Turns to experiment `number` (1 to 5; the introduction is the first page).
+  void ShowExperiment(int number);
+  int CurrentPage() const;
+
  public slots:
   // "Close": ends a modal showing with the cancel result and hides the window.
   void onCloseClicked();

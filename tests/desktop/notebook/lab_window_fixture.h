@@ -27,12 +27,20 @@ class ScriptedRunsDialog final : public FileNameDialog {
  public:
   std::optional<std::string> AskFileName(const FileQuestion& question) override {
     title = question.title;
+    suggested = question.suggested_name;
     ++asked;
     return answer;
   }
+  std::vector<std::string> AskFileNames(const FileQuestion& question) override {
+    title = question.title;
+    ++asked;
+    return answers;
+  }
   std::optional<std::string> answer;
+  std::vector<std::string> answers;  // to a question for several files
   int asked = 0;
-  std::string title;  // of the last question
+  std::string title;      // of the last question
+  std::string suggested;  // its file name
 };
 
 // The program's side of the window's actions: they change the notebook, and the window then
@@ -50,7 +58,13 @@ class RefreshingActions final : public NotebookActions {
     Changed();
   }
 
+  void SetPupil(std::string_view name) override {
+    notebook_.SetOwner(std::string(name), notebook_.lesson());
+    pupil = std::string(name);
+  }
+
   NotebookWindow* window = nullptr;
+  std::string pupil;
 
  private:
   void Changed() {
