@@ -191,7 +191,7 @@ TableFileResult Engine::LoadWith(Fill fill) {
   // keeps the table it replaced as it was, not a record of every cell.
   StringGrid loaded(1, 1);
   CopyFixedColumn(document_.grid(), loaded);
-  const TableFileResult result = fill(loaded);
+  TableFileResult result = fill(loaded);
   if (!result.ok()) return result;
   const int position_before = history_.position();
   {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -109,7 +110,7 @@ std::vector<LearnedTrait> Learner::Strongest(int count, int min_strength) const 
     for (int word = 0; word < WordCount(aspect); ++word) {
       const double weight = weights_[FeatureOffset(aspect) + word];
       const double away = Logistic(weight) - 0.5;
-      const int strength = static_cast<int>((away < 0 ? -away : away) * 200 + 0.5);
+      const int strength = static_cast<int>(std::lround((away < 0 ? -away : away) * 200));
       if (strength < min_strength || strength == 0) continue;
       traits.push_back({aspect, word, weight, weight > 0, strength, {}});
     }

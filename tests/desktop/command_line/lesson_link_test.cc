@@ -54,6 +54,8 @@ TEST(LessonLinkTest, TakesTheWholeAddressOrItsFragmentAndRefusesAnythingElse) {
   // Within a lesson's limit when inflated, but a byte too long: no lesson.
   std::string too_large = kLesson;
   too_large += "title " + std::string(kMaxLessonBytes, 'a') + "\n";
+  // Fifty million bytes of one letter deflate into a link of a few tens of kilobytes.
+  const std::string huge_text(std::size_t{50} * 1000 * 1000, 'x');
   struct Case {
     std::string link;
     bool lesson;
@@ -72,7 +74,7 @@ TEST(LessonLinkTest, TakesTheWholeAddressOrItsFragmentAndRefusesAnythingElse) {
       {Fragment("vantrel-population 1\n10 10 1\n"), false},  // foreign
       {Fragment("vantrel-lesson 1\ntitle no time\n"), false},
       {Fragment(too_large), false},
-      {Fragment(std::string(50'000'000, 'x')), false},  // a small link of a huge text
+      {Fragment(huge_text), false},  // a small link of a huge text
   };
   for (const Case& test : cases) {
     const std::optional<std::string> text = LessonTextFromLink(test.link);
