@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The program's one private shared library: every folder library (core and Qt edge) the
+# The program's one private shared library: every folder library (core and desktop) the
 # program and its plugins share, whole, so that each table, cache and metaobject exists
 # once in the process. Installed beside the plugins; the program finds it through its
 # RUNPATH, a plugin through its own folder. Included after every folder has added its
-# libraries (vantrel_folder_libraries) and its extra sources (VANTREL_PRIVATE_SOURCES).
+# libraries (vantrel_core_library, vantrel_desktop_library) and its extra sources
+# (VANTREL_PRIVATE_SOURCES).
 get_property(parts GLOBAL PROPERTY VANTREL_PRIVATE_PARTS)
 get_property(extra_sources GLOBAL PROPERTY VANTREL_PRIVATE_SOURCES)
 add_library(vantrel_private SHARED ${extra_sources})
