@@ -38,7 +38,7 @@ std::string DeflateRaw(const std::string& bytes) {
 
 std::string Fragment(const std::string& text) { return LessonFragment(DeflateRaw(text)); }
 
-CommandLineVerdict Read(const std::vector<const char*>& arguments) {
+CommandLineVerdict ReadWith(const std::vector<const char*>& arguments) {
   std::vector<const char*> argv = {"vantrel"};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   return ReadCommandLine(static_cast<int>(argv.size()), argv.data());
@@ -83,8 +83,8 @@ TEST(LessonLinkTest, TakesTheWholeAddressOrItsFragmentAndRefusesAnythingElse) {
       EXPECT_EQ(*text, kLesson);
     }
     const std::string joined = "--lesson=" + test.link;
-    const CommandLineVerdict verdict = Read({joined.c_str()});
-    EXPECT_EQ(Read({"--lesson", test.link.c_str()}).lesson_text, verdict.lesson_text);
+    const CommandLineVerdict verdict = ReadWith({joined.c_str()});
+    EXPECT_EQ(ReadWith({"--lesson", test.link.c_str()}).lesson_text, verdict.lesson_text);
     if (test.lesson) {
       EXPECT_EQ(verdict.action, CommandLineAction::kRun);
       EXPECT_EQ(verdict.lesson_text, std::optional<std::string>(kLesson));
@@ -93,7 +93,7 @@ TEST(LessonLinkTest, TakesTheWholeAddressOrItsFragmentAndRefusesAnythingElse) {
       EXPECT_EQ(verdict.error, "vantrel: This link does not hold a Vantrel lesson.");
     }
   }
-  EXPECT_EQ(Read({"--lesson"}).action, CommandLineAction::kRefuse);
+  EXPECT_EQ(ReadWith({"--lesson"}).action, CommandLineAction::kRefuse);
 }
 
 TEST(LessonLinkTest, InflatingStopsAtTheLimit) {
