@@ -90,14 +90,8 @@ class EngineBinding {
 
   // `bytes` is a Uint8Array (or any array of bytes).
   val LoadTable(const val& bytes, const std::string& file_name) {
-    std::string text;
-    if (!bytes.isNull() && !bytes.isUndefined()) {
-      // Copied once, straight into the text (a big table is tens of megabytes).
-      text.resize(bytes["length"].as<std::size_t>());
-      val(emscripten::typed_memory_view(text.size(), reinterpret_cast<std::uint8_t*>(text.data())))
-          .call<void>("set", bytes);
-    }
-    const LoadOutcome outcome = session_.LoadTable(std::move(text), file_name);
+    // Copied once, straight into the text (a big table is tens of megabytes).
+    const LoadOutcome outcome = session_.LoadTable(BytesOf(bytes), file_name);
     val object = val::object();
     object.set("ok", outcome.ok);
     object.set("errorReport", outcome.error_report);
@@ -109,7 +103,7 @@ class EngineBinding {
 
   val TableBytes() const {
     const std::string bytes = session_.TableBytes();
-    return CopiedArray(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return CopiedBytes(bytes);
   }
 
   int RowCount() const { return session_.RowCount(); }

@@ -17,25 +17,12 @@ namespace {
 
 using emscripten::val;
 
-val CopiedBytes(const std::string& bytes) {
-  return CopiedArray(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
-
-// A Uint8Array's bytes, copied in one go; none for anything else.
-std::string BytesOf(const val& bytes) {
-  if (!bytes.instanceof (val::global("Uint8Array"))) return {};
-  std::string out(bytes["length"].as<std::size_t>(), '\0');
-  val(emscripten::typed_memory_view(out.size(), reinterpret_cast<std::uint8_t*>(out.data())))
-      .call<void>("set", bytes);
-  return out;
-}
-
 StoredRun StoredRunOf(const val& run) {
   StoredRun stored;
   if (run.typeOf().as<std::string>() != "object" || run.isNull()) return stored;
-  stored.base = BytesOf(run["base"]);
-  stored.base_annex = BytesOf(run["baseAnnex"]);
-  stored.entries = BytesOf(run["entries"]);
+  stored.base = Uint8ArrayBytes(run["base"]);
+  stored.base_annex = Uint8ArrayBytes(run["baseAnnex"]);
+  stored.entries = Uint8ArrayBytes(run["entries"]);
   const val steps = run["stepsAtEnd"];
   stored.steps_at_end = steps.isNumber() ? steps.as<int>() : 0;
   const val name = run["name"];

@@ -17,6 +17,7 @@
 #include "language/dates.h"
 #include "language/language.h"
 #include "language/numbers.h"
+#include "web/wasm/copied_array.h"
 
 namespace vantrel {
 
@@ -24,20 +25,11 @@ namespace {
 
 using emscripten::val;
 
-// A Uint8Array's bytes, copied in one go; none for anything else.
-std::string CatalogueBytes(const val& bytes) {
-  if (!bytes.instanceof (val::global("Uint8Array"))) return {};
-  std::string out(bytes["length"].as<std::size_t>(), '\0');
-  val(emscripten::typed_memory_view(out.size(), reinterpret_cast<std::uint8_t*>(out.data())))
-      .call<void>("set", bytes);
-  return out;
-}
-
 // An unknown code speaks English, whatever catalogue comes with it; damaged bytes leave
 // their texts in English.
 std::string SetLanguageBinding(const std::string& code, const val& bytes) {
   const std::optional<Language> language = LanguageFromCode(code);
-  SetLanguage(language.value_or(Language::kEnglish), language ? CatalogueBytes(bytes) : "");
+  SetLanguage(language.value_or(Language::kEnglish), language ? Uint8ArrayBytes(bytes) : "");
   return std::string(LanguageCode(language.value_or(Language::kEnglish)));
 }
 

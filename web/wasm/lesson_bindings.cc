@@ -26,22 +26,13 @@ namespace {
 
 using emscripten::val;
 
-std::string BytesOf(const val& bytes) {
-  std::string text;
-  if (bytes.isNull() || bytes.isUndefined()) return text;
-  text.resize(bytes["length"].as<std::size_t>());
-  val(emscripten::typed_memory_view(text.size(), reinterpret_cast<std::uint8_t*>(text.data())))
-      .call<void>("set", bytes);
-  return text;
-}
-
 // The compressed lesson a link (a whole address or its fragment) carries, or null.
 val LessonLinkBytes(const std::string& link) {
   const std::optional<std::string_view> data = LessonLinkData(link);
   if (!data) return val::null();
   const std::optional<std::string> bytes = Base64UrlDecode(*data);
   if (!bytes || bytes->empty()) return val::null();
-  return CopiedArray(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
+  return CopiedBytes(*bytes);
 }
 
 // Whether a link is meant as a lesson, sound or damaged.
