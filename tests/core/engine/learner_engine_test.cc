@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "engine/learner_state.h"
 #include "population/random_source.h"
+#include "tests/core/engine/entry_recorder.h"
 #include "tests/support/fakes.h"
 
 namespace vantrel {
@@ -148,28 +149,12 @@ TEST_F(LearnerEngineTest, TellsItsObserversWhenTheLearnerChanged) {
   engine_.RemoveObserver(&counter);
 }
 
-// Records the entries with their annexes, as the journal does.
-class Recorder final : public HistoryListener {
- public:
-  explicit Recorder(const History& history) : history_(history) {}
-  void StepDone(StepEvent event) override {
-    entries.push_back({RunEntry::kStep, std::move(event), history_.Annex()});
-  }
-  void StepUndone() override { entries.push_back({RunEntry::kUndo, {}, {}}); }
-  void StepRedone() override { entries.push_back({RunEntry::kRedo, {}, {}}); }
-  void Noted() override { entries.push_back({RunEntry::kNote, {}, history_.Annex()}); }
-  std::vector<RunEntry> entries;
-
- private:
-  const History& history_;
-};
-
 // A restored session brings back the learner of every moment; a journal written before the
 // learner existed (annexes without it) restores as ever and keeps the learner in force.
 TEST_F(LearnerEngineTest, ARestoredSessionBringsTheLearnerBack) {
   const Snapshot base = engine_.history().TakeSnapshot();
   const std::string base_annex = engine_.history().Annex();
-  Recorder recorder(engine_.history());
+  EntryRecorder recorder(engine_.history());
   engine_.history().set_listener(&recorder);
   for (int i = 0; i < 12; ++i) i % 4 == 0 ? engine_.Feed() : engine_.Shoot();
   engine_.JudgeLikeMe(7);

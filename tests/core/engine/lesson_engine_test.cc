@@ -7,6 +7,7 @@
 #include "lab/lesson.h"
 #include "lab/run_csv.h"
 #include "population/random_source.h"
+#include "tests/core/engine/entry_recorder.h"
 #include "tests/support/fakes.h"
 
 namespace vantrel {
@@ -37,22 +38,6 @@ class NoticeCounter final : public EngineObserver {
  public:
   void EngineChanged(const EngineChange& /*change*/) override { ++count; }
   int count = 0;
-};
-
-// Steps, undos, redos and notes as a journal keeps them.
-class LessonEntryRecorder final : public HistoryListener {
- public:
-  explicit LessonEntryRecorder(const History& history) : history_(history) {}
-  void StepDone(StepEvent event) override {
-    entries.push_back({RunEntry::kStep, std::move(event), history_.Annex()});
-  }
-  void StepUndone() override { entries.push_back({RunEntry::kUndo, {}, {}}); }
-  void StepRedone() override { entries.push_back({RunEntry::kRedo, {}, {}}); }
-  void Noted() override { entries.push_back({RunEntry::kNote, {}, history_.Annex()}); }
-  std::vector<RunEntry> entries;
-
- private:
-  const History& history_;
 };
 
 // The same clicks on every engine.
@@ -162,7 +147,7 @@ TEST(LessonEngineTest, RunsCarryThePupilAndTheLessonThroughUndoAndARestore) {
   Engine engine(random, clock);
   const Snapshot base = engine.history().TakeSnapshot();
   const std::string base_annex = engine.history().Annex();
-  LessonEntryRecorder recorder(engine.history());
+  EntryRecorder recorder(engine.history());
   engine.history().set_listener(&recorder);
   const std::vector<std::string> before_lesson = CellsOf(engine);
 
