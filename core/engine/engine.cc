@@ -125,6 +125,7 @@ void Engine::RecordLearner() {
 }
 
 void Engine::NewGenePool() {
+  FinishJudging();
   Action action(*this);
   {
     const HistoryStep step(history_, StepKind::kNewGenePool, parameters_);
@@ -136,6 +137,7 @@ void Engine::NewGenePool() {
 }
 
 bool Engine::Feed() {
+  FinishJudging();
   if (!HasOrganisms()) return false;
   Action action(*this);
   NoteParameterChanges();
@@ -152,6 +154,7 @@ bool Engine::Feed() {
 }
 
 bool Engine::Shoot() {
+  FinishJudging();
   if (!HasOrganisms()) return false;
   Action action(*this);
   NoteParameterChanges();
@@ -169,6 +172,7 @@ bool Engine::Shoot() {
 }
 
 Idea Engine::NewIdea() {
+  FinishJudging();
   Action action(*this);
   Idea idea;
   {
@@ -186,6 +190,7 @@ Idea Engine::NewIdea() {
 
 template <typename Fill>
 TableFileResult Engine::LoadWith(Fill fill) {
+  FinishJudging();
   Action action(*this);
   // The file fills a table of its own, which then takes the grid's place whole: the step
   // keeps the table it replaced as it was, not a record of every cell.
@@ -221,6 +226,7 @@ bool Engine::Undo() { return Travel(&History::Undo); }
 bool Engine::Redo() { return Travel(&History::Redo); }
 
 bool Engine::Travel(bool (History::*move)()) {
+  FinishJudging();
   const auto from = static_cast<std::size_t>(history_.position());
   Action action(*this);
   if (!(history_.*move)()) return false;
@@ -235,6 +241,7 @@ bool Engine::Travel(bool (History::*move)()) {
 
 bool Engine::Restore(const Snapshot& base, std::string_view base_annex,
                      const std::vector<RunEntry>& entries, std::vector<Run> finished) {
+  FinishJudging();
   Action action(*this);
   std::vector<int> positions;
   const bool whole = history_.Restore(base, entries, &positions);
@@ -334,6 +341,7 @@ bool Engine::RestoreRuns(std::string_view base_annex, const std::vector<RunEntry
 }
 
 bool Engine::DeclareReached() {
+  FinishJudging();
   if (!notebook_.DeclareReached()) return false;
   NotebookChanged();
   return true;
@@ -351,6 +359,7 @@ void Engine::SetParameters(const Parameters& parameters) {
 }
 
 LessonOpening Engine::OpenLesson(std::string_view text) {
+  FinishJudging();
   const ParsedLesson parsed = ParseLesson(text);
   if (!parsed.lesson) return {false, NotALessonMessage()};
   const Lesson& lesson = *parsed.lesson;
@@ -374,6 +383,7 @@ LessonOpening Engine::OpenLesson(std::string_view text) {
 }
 
 void Engine::SetPupil(std::string_view name) {
+  FinishJudging();
   notebook_.SetOwner(CleanPupilName(name), notebook_.lesson());
   NotebookChanged();
 }
@@ -441,6 +451,7 @@ std::optional<double> Engine::ChanceKept(int row) const {
 }
 
 void Engine::ResetLearner() {
+  FinishJudging();
   Action action(*this);
   learner_.learner.Reset();
   const auto position = static_cast<std::size_t>(history_.position());
@@ -449,28 +460,54 @@ void Engine::ResetLearner() {
   action.change.learner = true;
 }
 
-int Engine::JudgeLikeMe(int clicks) {
-  if (!HasOrganisms() || clicks < 1) return 0;
-  Action action(*this);
+bool Engine::StartJudging() {
+  if (judging_ || !HasOrganisms()) return false;
   NoteParameterChanges();
-  {
-    const HistoryStep step(history_, StepKind::kShoot, parameters_);
-    for (int i = 0; i < clicks && HasOrganisms(); ++i) {
-      if (learner_.learner.PredictsKept(WordsOfDna(population().SelectedDna()))) {
-        FeedOrganism(population(), parameters_.bonus);
-        notebook_.AfterClick(Click::kFeed);
-      } else {
-        history_.RecordBirth(GenerateOrganism(population(), parameters_.creativity));
-        population().SelectRandomRow();
-        notebook_.AfterClick(Click::kShoot);
-      }
-      ++learner_.judged_clicks;
+  history_.BeginStep(StepKind::kShoot, parameters_);
+  judging_ = true;
+  return true;
+}
+
+int Engine::JudgeMore(int clicks) {
+  if (!judging_ || clicks < 1) return 0;
+  Action action(*this);
+  int made = 0;
+  for (; made < clicks && HasOrganisms(); ++made) {
+    if (learner_.learner.PredictsKept(WordsOfDna(population().SelectedDna()))) {
+      FeedOrganism(population(), parameters_.bonus);
+      notebook_.AfterClick(Click::kFeed);
+    } else {
+      history_.RecordBirth(GenerateOrganism(population(), parameters_.creativity));
+      population().SelectRandomRow();
+      notebook_.AfterClick(Click::kShoot);
     }
+    ++learner_.judged_clicks;
   }
-  FollowHistory(false);
   action.change = {true, true, false, true, false};
   action.change.learner = true;
-  return clicks;
+  return made;
+}
+
+void Engine::StopJudging() {
+  if (!judging_) return;
+  Action action(*this);
+  FinishJudging();
+  action.change = {true, true, false, true, false};
+  action.change.learner = true;
+}
+
+void Engine::FinishJudging() {
+  if (!judging_) return;
+  judging_ = false;
+  history_.EndStep();
+  FollowHistory(false);
+}
+
+int Engine::JudgeLikeMe(int clicks) {
+  if (clicks < 1 || !StartJudging()) return 0;
+  const int made = JudgeMore(clicks);
+  StopJudging();
+  return made;
 }
 
 void Engine::AddObserver(EngineObserver* observer) { observers_.push_back(observer); }

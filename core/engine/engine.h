@@ -135,10 +135,18 @@ class Engine final : public NotebookActions, private AnnexSource {
   // outside the table's organisms.
   std::optional<double> ChanceKept(int row) const;
   void ResetLearner();
-  // "Judge like me": the learner clicks `clicks` times on the organism shown as the user
-  // would, feeding what it predicts kept and shooting the rest, as ONE step of the history
-  // (one undo takes all of them back). It learns nothing from its own clicks. Returns the
-  // clicks made: none without organisms or for `clicks` < 1.
+  // "Judge like me": the learner clicks on the organism shown as the user would, feeding
+  // what it predicts kept and shooting the rest, and learns nothing from its own clicks.
+  // From StartJudging to StopJudging its clicks are ONE step of the history (one undo takes
+  // all of them back), however many JudgeMore calls the face makes at its own pace; each
+  // call is one change for the observers. Any other action stops the judging first, so a
+  // step is never left open. StartJudging is false without organisms or while judging.
+  bool StartJudging();
+  // Returns the clicks made: none when not judging or for `clicks` < 1.
+  int JudgeMore(int clicks);
+  void StopJudging();
+  bool judging() const { return judging_; }
+  // StartJudging, JudgeMore(`clicks`) and StopJudging at once.
   int JudgeLikeMe(int clicks);
 
   // What the faces read.
@@ -187,6 +195,8 @@ class Engine final : public NotebookActions, private AnnexSource {
   void Notify(const EngineChange& change);
   // The finished runs changed: the journal keeps them.
   void KeepFinishedRuns();
+  // Closes the judging's step, as StopJudging does, inside the action that calls it.
+  void FinishJudging();
   // The learner's state is recorded for the history's present position after every step.
   void RecordLearner();
   // The learner of each position a restore went through, from the annexes kept.
@@ -205,6 +215,7 @@ class Engine final : public NotebookActions, private AnnexSource {
   std::unique_ptr<JournalKeeper> journal_;
   LearnerState learner_;
   std::vector<LearnerState> learner_moments_;  // by the history's position
+  bool judging_ = false;                       // a judging step is open
 };
 
 }  // namespace vantrel

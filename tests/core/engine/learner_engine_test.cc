@@ -129,6 +129,63 @@ TEST_F(LearnerEngineTest, JudgeLikeMeIsOneStepOfClicksAsTheLearnerPredicts) {
   EXPECT_EQ(engine_.history().position(), 0);
 }
 
+// Judging at the face's pace: however the clicks are split between JudgeMore calls, they
+// make the table one JudgeLikeMe makes, as one step; another action first closes the step.
+TEST_F(LearnerEngineTest, PacedJudgingIsOneStepThatAnyOtherActionCloses) {
+  enum After { kStop, kFeed, kUndo, kGenePool };
+  struct Case {
+    std::vector<int> paces;
+    After after;
+    int steps;  // the history's steps after the first shot
+  };
+  const Case cases[] = {{{7}, kStop, 1},
+                        {{1, 2, 4}, kStop, 1},
+                        {{3, 4}, kFeed, 2},
+                        {{2, 5}, kUndo, 0},
+                        {{7}, kGenePool, 2}};
+  LcgRandom reference_random;
+  Engine reference(reference_random, clock_);
+  reference.Shoot();
+  reference.JudgeLikeMe(7);
+  for (const Case& c : cases) {
+    LcgRandom random;
+    Engine engine(random, clock_);
+    engine.Shoot();
+    struct Counter final : EngineObserver {
+      void EngineChanged(const EngineChange&) override { ++count; }
+      int count = 0;
+    } counter;
+    engine.AddObserver(&counter);
+    ASSERT_TRUE(engine.StartJudging());
+    EXPECT_FALSE(engine.StartJudging());
+    for (const int pace : c.paces) EXPECT_EQ(engine.JudgeMore(pace), pace);
+    EXPECT_EQ(counter.count, static_cast<int>(c.paces.size()));
+    EXPECT_FALSE(engine.history().CanUndo()) << "a judging step is open";
+    EXPECT_EQ(engine.history().TakeSnapshot().rows, reference.history().TakeSnapshot().rows);
+    switch (c.after) {
+      case kStop:
+        engine.StopJudging();
+        break;
+      case kFeed:
+        engine.Feed();
+        break;
+      case kUndo:
+        engine.Undo();
+        break;
+      case kGenePool:
+        engine.NewGenePool();
+        break;
+    }
+    engine.RemoveObserver(&counter);
+    EXPECT_FALSE(engine.judging());
+    EXPECT_EQ(engine.JudgeMore(1), 0);
+    EXPECT_EQ(engine.history().position() - 1, c.steps);
+    if (c.after == kStop) {
+      EXPECT_EQ(engine.history().TakeSnapshot().rows, reference.history().TakeSnapshot().rows);
+    }
+  }
+}
+
 TEST_F(LearnerEngineTest, TellsItsObserversWhenTheLearnerChanged) {
   struct Counter final : EngineObserver {
     void EngineChanged(const EngineChange& change) override {
