@@ -661,5 +661,48 @@ Die Arbeitsmappe stattdessen als Datei speichern?</translation>
             <numerusform>%1 deiner letzten %n Klicks vorhergesagt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Forget what it learned</source>
+        <translation>Gelerntes vergessen</translation>
+    </message>
+    <message>
+        <source>Chance kept</source>
+        <translation>Chance aufs Behalten</translation>
+    </message>
+    <message>
+        <source>Clicks</source>
+        <translation>Klicks</translation>
+    </message>
+    <message>
+        <source>Clicks per second</source>
+        <translation>Klicks pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Feed and kill organisms: it learns what you select for from your clicks.</source>
+        <translation>Füttere und töte Organismen: aus deinen Klicks lernt es, worauf du selektierst.</translation>
+    </message>
+    <message>
+        <source>%1% kept</source>
+        <translation>%1 % behalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Judged %1 of %n clicks</source>
+        <translation>
+            <numerusform>%1 von %n Klick beurteilt</numerusform>
+            <numerusform>%1 von %n Klicks beurteilt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your clicks: %1</source>
+        <translation>Deine Klicks: %1</translation>
+    </message>
+    <message>
+        <source>Clicks of the learner: %1</source>
+        <translation>Klicks des Lernmodells: %1</translation>
+    </message>
 </context>
 </TS>

@@ -661,5 +661,48 @@ De werkmap in plaats daarvan als bestand opslaan?</translation>
             <numerusform>%1 van je laatste %n klikken voorspeld</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Forget what it learned</source>
+        <translation>Geleerde vergeten</translation>
+    </message>
+    <message>
+        <source>Chance kept</source>
+        <translation>Kans op houden</translation>
+    </message>
+    <message>
+        <source>Clicks</source>
+        <translation>Klikken</translation>
+    </message>
+    <message>
+        <source>Clicks per second</source>
+        <translation>Klikken per seconde</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Feed and kill organisms: it learns what you select for from your clicks.</source>
+        <translation>Voer en dood organismen: uit je klikken leert het waar je op selecteert.</translation>
+    </message>
+    <message>
+        <source>%1% kept</source>
+        <translation>%1% gehouden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Judged %1 of %n clicks</source>
+        <translation>
+            <numerusform>%1 van %n klik beoordeeld</numerusform>
+            <numerusform>%1 van %n klikken beoordeeld</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your clicks: %1</source>
+        <translation>Je klikken: %1</translation>
+    </message>
+    <message>
+        <source>Clicks of the learner: %1</source>
+        <translation>Klikken van het leermodel: %1</translation>
+    </message>
 </context>
 </TS>
