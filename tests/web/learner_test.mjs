@@ -8,12 +8,12 @@
 // early.
 //
 //   node learner_test.mjs SITE MODULE
-import assert from "node:assert/strict";
-import { after, before, test } from "node:test";
-import path from "node:path";
-import { launchBrowser, openFixedPage } from "./browser.mjs";
-import { loadEngineModule } from "./load_module.mjs";
-import { serveSite } from "./serve_site.mjs";
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import path from 'node:path';
+import { launchBrowser, openFixedPage } from './browser.mjs';
+import { loadEngineModule } from './load_module.mjs';
+import { serveSite } from './serve_site.mjs';
 
 const [site, modulePath] = process.argv.slice(2).map((p) => path.resolve(p));
 const noon = Date.UTC(2026, 11, 9, 12, 0, 0, 345);
@@ -34,20 +34,20 @@ after(async () => {
 function engineAfter(clicks) {
   const engine = new vantrel.Engine(noon);
   for (const key of clicks) {
-    if (key === "f") engine.feed();
+    if (key === 'f') engine.feed();
     else engine.shoot();
   }
   return engine;
 }
 
 // Presses Tab until the element `id` has the focus (at most 80 times), then `key`.
-async function tabTo(page, id, key = "Enter") {
+async function tabTo(page, id, key = 'Enter') {
   for (let i = 0; i < 80; i += 1) {
     if (await page.evaluate((id) => document.activeElement?.id === id, id)) {
       if (key) await page.keyboard.press(key);
       return;
     }
-    await page.keyboard.press("Tab");
+    await page.keyboard.press('Tab');
   }
   assert.fail(`Tab never reached #${id}`);
 }
@@ -56,30 +56,25 @@ async function tabTo(page, id, key = "Enter") {
 async function notebookAfter(clicks) {
   const opened = await openFixedPage(browser, address, noon);
   const { page } = opened;
-  await page.locator("h1").click();
+  await page.locator('h1').click();
   for (const key of clicks) await page.keyboard.press(key);
-  await page.keyboard.press("l");
-  await page.locator(".notebook:not([hidden]) #learner-title").waitFor();
+  await page.keyboard.press('l');
+  await page.locator('.notebook:not([hidden]) #learner-title').waitFor();
   return opened;
 }
 
 // What "What you select for" shows.
 const shown = (page) =>
   page.evaluate(() => {
-    const text = (selector) =>
-      document.querySelector(selector)?.textContent ?? "";
+    const text = (selector) => document.querySelector(selector)?.textContent ?? '';
     return {
-      traits: [
-        ...document.querySelectorAll(
-          ".learner-traits li:not(.learner-nothing)",
-        ),
-      ].map((item) => item.firstChild.textContent),
-      accuracy: document.querySelector(".learner-accuracy").hidden
-        ? ""
-        : text(".learner-accuracy"),
-      clicks: text(".learner-clicks"),
-      spoken: text("#learner-spoken"),
-      nothing: text(".learner-nothing"),
+      traits: [...document.querySelectorAll('.learner-traits li:not(.learner-nothing)')].map(
+        (item) => item.firstChild.textContent,
+      ),
+      accuracy: document.querySelector('.learner-accuracy').hidden ? '' : text('.learner-accuracy'),
+      clicks: text('.learner-clicks'),
+      spoken: text('#learner-spoken'),
+      nothing: text('.learner-nothing'),
     };
   });
 
@@ -89,7 +84,7 @@ const tableShown = (page) =>
   page.evaluate(() => {
     const grid = document.querySelector('[role="grid"]');
     const selected = grid.querySelector('[aria-selected="true"]');
-    return `${grid.getAttribute("aria-rowcount")}: ${selected?.textContent ?? ""}`;
+    return `${grid.getAttribute('aria-rowcount')}: ${selected?.textContent ?? ''}`;
   });
 
 // The engine's learner as the page should show it.
@@ -100,16 +95,16 @@ function expected(engine) {
     traits,
     accuracy: learner.accuracy,
     clicks: `${learner.userClicksText} · ${learner.learnerClicksText}`,
-    spoken: [...traits, learner.accuracy].filter(Boolean).join("; "),
-    nothing: traits.length === 0 ? vantrel.learnerTexts().nothingLearned : "",
+    spoken: [...traits, learner.accuracy].filter(Boolean).join('; '),
+    nothing: traits.length === 0 ? vantrel.learnerTexts().nothingLearned : '',
   };
 }
 
 const kWordCases = [
-  { name: "before any click", clicks: "" },
-  { name: "after one shot", clicks: "s" },
-  { name: "after feeds and shots", clicks: "ffsfssfsffssf" },
-  { name: "after many shots", clicks: "ssssssssssssssssssssssss" },
+  { name: 'before any click', clicks: '' },
+  { name: 'after one shot', clicks: 's' },
+  { name: 'after feeds and shots', clicks: 'ffsfssfsffssf' },
+  { name: 'after many shots', clicks: 'ssssssssssssssssssssssss' },
 ];
 
 for (const { name, clicks } of kWordCases) {
@@ -117,19 +112,15 @@ for (const { name, clicks } of kWordCases) {
     const { context, page, errors } = await notebookAfter(clicks);
     const engine = engineAfter(clicks);
     assert.deepEqual(await shown(page), expected(engine));
-    if (clicks.length > 0) assert.notEqual((await shown(page)).accuracy, "");
+    if (clicks.length > 0) assert.notEqual((await shown(page)).accuracy, '');
     // One more click, made with the notebook open, shows at once.
-    await page.keyboard.press("f");
+    await page.keyboard.press('f');
     engine.feed();
-    assert.deepEqual(
-      await shown(page),
-      expected(engine),
-      "the click the notebook saw",
-    );
+    assert.deepEqual(await shown(page), expected(engine), 'the click the notebook saw');
     // Forget what it learned, by the keyboard: nothing learned, no prediction.
-    await tabTo(page, "learner-reset");
+    await tabTo(page, 'learner-reset');
     const reset = await shown(page);
-    assert.equal(reset.accuracy, "");
+    assert.equal(reset.accuracy, '');
     assert.deepEqual(reset.traits, []);
     assert.equal(reset.nothing, vantrel.learnerTexts().nothingLearned);
     engine.delete();
@@ -138,44 +129,36 @@ for (const { name, clicks } of kWordCases) {
   });
 }
 
-test("the chances of being kept show on the big picture and in the population view on request", async () => {
-  const clicks = "ffssfsfsfs";
+test('the chances of being kept show on the big picture and in the population view on request', async () => {
+  const clicks = 'ffssfsfsfs';
   const { context, page, errors } = await notebookAfter(clicks);
   const engine = engineAfter(clicks);
-  const badge = page.locator("#organism-chance");
+  const badge = page.locator('#organism-chance');
   const option = (row) => page.locator(`#picture-${String(row)}`);
-  assert.equal(await badge.isHidden(), true, "hidden until asked for");
+  assert.equal(await badge.isHidden(), true, 'hidden until asked for');
   // Each state of the toggle, twice on and off, by the keyboard.
   for (const on of [true, false, true]) {
-    await tabTo(page, "learner-chances");
-    assert.equal(
-      await page.locator("#learner-chances").getAttribute("aria-pressed"),
-      String(on),
-    );
+    await tabTo(page, 'learner-chances');
+    assert.equal(await page.locator('#learner-chances').getAttribute('aria-pressed'), String(on));
     const selected = engine.selectedRow();
     const words = engine.chanceKeptText(selected);
     assert.match(words, /^\d{1,3}% kept$/);
     assert.equal(await badge.isVisible(), on);
     if (on) assert.equal(await badge.textContent(), words);
-    const label = await page
-      .locator("canvas.picture")
-      .getAttribute("aria-label");
+    const label = await page.locator('canvas.picture').getAttribute('aria-label');
     assert.equal(label.endsWith(words), on, label);
   }
   // The population view names each organism with its chance.
-  await page.keyboard.press("g");
+  await page.keyboard.press('g');
   await option(1).waitFor();
   for (const row of [1, 2, 3]) {
-    const label = await option(row).getAttribute("aria-label");
+    const label = await option(row).getAttribute('aria-label');
     assert.equal(label, `${engine.tooltip(row)} ${engine.chanceKeptText(row)}`);
   }
   // A shot with the chances shown: the new organism's chance comes with it.
-  await page.keyboard.press("s");
+  await page.keyboard.press('s');
   engine.shoot();
-  assert.equal(
-    await badge.textContent(),
-    engine.chanceKeptText(engine.selectedRow()),
-  );
+  assert.equal(await badge.textContent(), engine.chanceKeptText(engine.selectedRow()));
   engine.delete();
   assert.deepEqual(errors, []);
   await context.close();
@@ -185,89 +168,67 @@ test("the chances of being kept show on the big picture and in the population vi
 // ends: by itself, Cancel (Enter on it, where the focus went) or Escape.
 const kJudgeCases = [
   {
-    name: "plays its clicks at its pace",
+    name: 'plays its clicks at its pace',
     clicks: 12,
     pace: 30,
-    stop: "none",
+    stop: 'none',
     least: 300,
   },
   {
-    name: "plays slowly enough to watch",
+    name: 'plays slowly enough to watch',
     clicks: 6,
     pace: 8,
-    stop: "none",
+    stop: 'none',
     least: 600,
   },
-  { name: "stops early on Cancel", clicks: 1000, pace: 20, stop: "Enter" },
-  { name: "stops early on Escape", clicks: 1000, pace: 20, stop: "Escape" },
+  { name: 'stops early on Cancel', clicks: 1000, pace: 20, stop: 'Enter' },
+  { name: 'stops early on Escape', clicks: 1000, pace: 20, stop: 'Escape' },
 ];
 
 for (const { name, clicks, pace, stop, least } of kJudgeCases) {
   test(`Judge like me ${name}, as one step for undo`, async () => {
-    const { context, page, errors } = await notebookAfter("ffssfs");
-    const progress = page.locator("#learner-progress");
+    const { context, page, errors } = await notebookAfter('ffssfs');
+    const progress = page.locator('#learner-progress');
     const rowsBefore = await tableShown(page);
-    const before = expected(engineAfter("ffssfs"));
-    await tabTo(page, "learner-judge-clicks", "");
-    await page.keyboard.press("Control+A");
+    const before = expected(engineAfter('ffssfs'));
+    await tabTo(page, 'learner-judge-clicks', '');
+    await page.keyboard.press('Control+A');
     await page.keyboard.type(String(clicks));
-    await page.keyboard.press("Tab");
-    await page.keyboard.press("Control+A");
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Control+A');
     await page.keyboard.type(String(pace));
     const started = Date.now();
-    await page.keyboard.press("Enter");
+    await page.keyboard.press('Enter');
     // Playing: Cancel has the focus, and the table follows part of the way.
-    assert.equal(
-      await page.evaluate(() => document.activeElement?.id),
-      "learner-cancel",
-    );
+    assert.equal(await page.evaluate(() => document.activeElement?.id), 'learner-cancel');
     await progress.filter({ hasText: /^Judged [1-9]\d* of / }).waitFor();
     const partway = await progress.textContent();
-    assert.notEqual(
-      partway,
-      `Judged ${String(clicks)} of ${String(clicks)} clicks`,
-    );
-    if (stop === "none") {
-      await progress
-        .filter({ hasText: `Judged ${String(clicks)} of` })
-        .waitFor();
+    assert.notEqual(partway, `Judged ${String(clicks)} of ${String(clicks)} clicks`);
+    if (stop === 'none') {
+      await progress.filter({ hasText: `Judged ${String(clicks)} of` }).waitFor();
     } else {
       await page.waitForTimeout(300);
       await page.keyboard.press(stop);
     }
-    await page.locator("#learner-judge:not([disabled])").waitFor();
+    await page.locator('#learner-judge:not([disabled])').waitFor();
     const took = Date.now() - started;
     if (least)
-      assert.ok(
-        took >= least,
-        `${String(clicks)} clicks at ${String(pace)}/s in ${took} ms`,
-      );
-    assert.equal(
-      await page.evaluate(() => document.activeElement?.id),
-      "learner-judge",
-    );
-    const made = Number(
-      (await progress.textContent()).match(/^Judged (\d+)/)[1],
-    );
-    if (stop === "none") assert.equal(made, clicks);
+      assert.ok(took >= least, `${String(clicks)} clicks at ${String(pace)}/s in ${took} ms`);
+    assert.equal(await page.evaluate(() => document.activeElement?.id), 'learner-judge');
+    const made = Number((await progress.textContent()).match(/^Judged (\d+)/)[1]);
+    if (stop === 'none') assert.equal(made, clicks);
     else assert.ok(made > 0 && made < clicks, `stopped after ${String(made)}`);
     // The learner's clicks counted apart from the user's six, its words unchanged.
     const after = await shown(page);
-    assert.equal(
-      after.clicks,
-      `Your clicks: 6 · Clicks of the learner: ${String(made)}`,
-    );
+    assert.equal(after.clicks, `Your clicks: 6 · Clicks of the learner: ${String(made)}`);
     assert.deepEqual(after.traits, before.traits);
     assert.notEqual(await tableShown(page), rowsBefore);
     // One undo takes every one of its clicks back.
-    await page.locator("h2#notebook-title").focus();
-    await page.keyboard.press("Control+Z");
-    assert.equal(
-      (await shown(page)).clicks,
-      "Your clicks: 6 · Clicks of the learner: 0",
-    );
+    await page.locator('h2#notebook-title').focus();
+    await page.keyboard.press('Control+Z');
+    assert.equal((await shown(page)).clicks, 'Your clicks: 6 · Clicks of the learner: 0');
     assert.equal(await tableShown(page), rowsBefore);
-    await page.keyboard.press("Control+Shift+Z");
+    await page.keyboard.press('Control+Shift+Z');
     assert.equal(
       (await shown(page)).clicks,
       `Your clicks: 6 · Clicks of the learner: ${String(made)}`,
