@@ -73,9 +73,10 @@ export class LearnerView {
     this.element.setAttribute('aria-labelledby', heading.id);
     this.accuracy = new Written(make('p', 'learner-accuracy'));
     this.clicks = new Written(make('p', 'learner-clicks'));
-    // The words and the prediction, read out without interrupting when they change.
+    // The words and the prediction, read out whole without interrupting when they change
+    // (a status is polite and atomic).
     this.spoken = new Written(make('p', 'visually-hidden'));
-    this.spoken.element.setAttribute('aria-live', 'polite');
+    this.spoken.element.setAttribute('role', 'status');
     this.spoken.element.id = 'learner-spoken';
 
     this.chanceToggle = button(t.chances, () => this.toggleChances());
