@@ -149,6 +149,7 @@ export class LearnerView {
 
   // Shows the engine's learner as it is now.
   refresh(): void {
+    const start = performance.now();
     const learner = this.engine.learner();
     const shown = JSON.stringify(learner.traits);
     if (shown !== this.traitsShown) {
@@ -171,6 +172,7 @@ export class LearnerView {
     const words = learner.traits.map((trait) => trait.text);
     this.spoken.text([...words, learner.accuracy].filter(Boolean).join('; '));
     if (!this.judging.running) switchControls(this.judgeSwitches(false));
+    performance.measure('vantrel-learner-texts', { start });
   }
 
   private toggleChances(): void {
