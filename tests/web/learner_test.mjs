@@ -184,9 +184,17 @@ const kJudgeCases = [
   },
   { name: 'stops early on Cancel', clicks: 1000, pace: 20, stop: 'Enter' },
   { name: 'stops early on Escape', clicks: 1000, pace: 20, stop: 'Escape' },
+  // Back in the pace box (Judge like me is off while it plays), where the page's keys are quiet.
+  {
+    name: 'stops early on Escape in a box',
+    clicks: 1000,
+    pace: 20,
+    stop: 'Shift+Tab Escape',
+    focus: 'learner-judge-pace',
+  },
 ];
 
-for (const { name, clicks, pace, stop, least } of kJudgeCases) {
+for (const { name, clicks, pace, stop, least, focus = 'learner-judge' } of kJudgeCases) {
   test(`Judge like me ${name}, as one step for undo`, async () => {
     const { context, page, errors } = await notebookAfter('ffssfs');
     const progress = page.locator('#learner-progress');
@@ -209,13 +217,13 @@ for (const { name, clicks, pace, stop, least } of kJudgeCases) {
       await progress.filter({ hasText: `Judged ${String(clicks)} of` }).waitFor();
     } else {
       await page.waitForTimeout(300);
-      await page.keyboard.press(stop);
+      for (const key of stop.split(' ')) await page.keyboard.press(key);
     }
     await page.locator('#learner-judge:not([disabled])').waitFor();
     const took = Date.now() - started;
     if (least)
       assert.ok(took >= least, `${String(clicks)} clicks at ${String(pace)}/s in ${took} ms`);
-    assert.equal(await page.evaluate(() => document.activeElement?.id), 'learner-judge');
+    assert.equal(await page.evaluate(() => document.activeElement?.id), focus);
     const made = Number((await progress.textContent()).match(/^Judged (\d+)/)[1]);
     if (stop === 'none') assert.equal(made, clicks);
     else assert.ok(made > 0 && made < clicks, `stopped after ${String(made)}`);

@@ -94,8 +94,13 @@ export class LearnerView {
       input.step = '1';
       input.value = String(value);
       // Enter in either box starts the judging, as the button does.
-      // The key goes no further: the focus moves to Cancel, which it would press.
+      // The key goes no further: the focus moves to Cancel, which it would press. Escape,
+      // which the page's keys leave to a box, stops the judging here too.
       input.addEventListener('keydown', (event) => {
+        if (event.key === 'Escape' && this.judging.running) {
+          event.preventDefault();
+          this.judging.stop();
+        }
         if (event.key !== 'Enter') return;
         event.preventDefault();
         this.start();
