@@ -160,6 +160,11 @@ test('the chances of being kept show on the big picture and in the population vi
   await page.keyboard.press('s');
   engine.shoot();
   assert.equal(await badge.textContent(), engine.chanceKeptText(engine.selectedRow()));
+  // The page made again in another language keeps them shown, in its words.
+  const chance = Math.round(100 * engine.chanceKept(engine.selectedRow()));
+  await page.getByRole('combobox', { name: 'Language' }).selectOption('nl');
+  await badge.filter({ hasText: `${String(chance)}% gehouden` }).waitFor();
+  assert.equal(await page.locator('#learner-chances').getAttribute('aria-pressed'), 'true');
   engine.delete();
   assert.deepEqual(errors, []);
   await context.close();

@@ -180,7 +180,8 @@ export class LearnerView {
     performance.measure('vantrel-learner-texts', { start });
   }
 
-  private toggleChances(): void {
+  // Shows the chances, or hides them.
+  toggleChances(): void {
     this.chances.shown = !this.chances.shown;
     this.chanceToggle.setAttribute('aria-pressed', String(this.chances.shown));
     this.showChances();

@@ -53,7 +53,7 @@ interface PageParts {
   show(change: Change): void;
   reader: TableReader;
   // Opens again in the new page what was open in this one.
-  views(): { advanced: boolean; panels: string[] };
+  views(): { advanced: boolean; panels: string[]; chances?: boolean };
   // Takes the page's keys away before another page is made.
   takeAway(): void;
 }
@@ -74,7 +74,10 @@ const kEverything: Change = {
 export function makePage(
   kept: Kept,
   changeLanguage: ChangeLanguage,
-  views = { advanced: false, panels: [] as string[] },
+  views: { advanced: boolean; panels: string[]; chances?: boolean } = {
+    advanced: false,
+    panels: [],
+  },
 ): void {
   const { app, compiled, vantrel, engine, journal, dropHint } = kept;
   kept.page?.takeAway();
@@ -263,6 +266,7 @@ export function makePage(
     reader,
     views: () => ({
       advanced: advanced.isOpen,
+      chances: learner.chances.shown,
       panels: Object.entries(panels)
         .filter(([, view]) => !view.element.hidden)
         .map(([name]) => name),
@@ -276,5 +280,6 @@ export function makePage(
   for (const name of Object.keys(kViewParts) as ViewName[])
     if (name !== 'journal') refresh[name](kEverything);
   if (views.advanced) advanced.button.click();
+  if (views.chances) learner.toggleChances();
   for (const name of views.panels) panels[name as keyof typeof panels].open();
 }
