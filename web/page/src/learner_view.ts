@@ -34,7 +34,7 @@ function button(label: string, act: () => void): HTMLButtonElement {
   return element;
 }
 
-// A whole number typed into `input`, within `least` and `most`; `fallback` for none.
+// The whole number `text` (a box's value) within `least` and `most`; `fallback` for none.
 export function wholeWithin(text: string, least: number, most: number, fallback: number): number {
   const number = Math.trunc(Number(text));
   if (text.trim() === '' || !Number.isFinite(number)) return fallback;
@@ -85,6 +85,7 @@ export class LearnerView {
     const reset = button(t.reset, () => this.show(this.engine.resetLearner()));
     reset.id = 'learner-reset';
 
+    const judgeRow = make('div', 'learner-judge');
     const number = (label: string, value: number, most: number, id: string): HTMLInputElement => {
       const input = make('input');
       input.type = 'number';
@@ -93,9 +94,9 @@ export class LearnerView {
       input.max = String(most);
       input.step = '1';
       input.value = String(value);
-      // Enter in either box starts the judging, as the button does.
-      // The key goes no further: the focus moves to Cancel, which it would press. Escape,
-      // which the page's keys leave to a box, stops the judging here too.
+      // Enter in either box starts the judging, as the button does, and goes no further:
+      // the focus moves to Cancel, which the key would press. Escape, which the page's keys
+      // leave to a box, stops the judging here too.
       input.addEventListener('keydown', (event) => {
         if (event.key === 'Escape' && this.judging.running) {
           event.preventDefault();
@@ -112,7 +113,6 @@ export class LearnerView {
       judgeRow.append(caption);
       return input;
     };
-    const judgeRow = make('div', 'learner-judge');
     this.clickCount = number(t.clicks, t.firstClicks, t.mostClicks, 'learner-judge-clicks');
     this.pace = number(t.pace, t.firstPace, t.fastestPace, 'learner-judge-pace');
     this.judge = button(t.judgeLikeMe, () => this.start());
