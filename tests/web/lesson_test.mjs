@@ -160,6 +160,28 @@ test('a lesson comes back with its title and locked parameters when its run is r
   await page.context().close();
 });
 
+test('a lesson whose goal names an unknown word says so and opens without that goal', async () => {
+  const plaid = lesson.replace('goal color=red,shape=square', 'goal color=plaid,shape=square');
+  assert.notEqual(plaid, lesson);
+  const { page, errors } = await openFixedPage(browser, `${address}${fragment(plaid)}`, noon);
+  const message = page.locator('dialog[open] .message');
+  await message.waitFor();
+  assert.match(await message.textContent(), /'plaid'/);
+  await page.keyboard.press('Escape');
+  // The lesson is open (its title, its locked parameters), its run without a goal.
+  await page.locator('#experiment-tab-4[aria-selected="true"]').waitFor();
+  await page.keyboard.press('Escape');
+  assert.equal(
+    await page.locator('.lesson-title').textContent(),
+    '<b onmouseover=alert(1)>Drift</b>',
+  );
+  assert.equal((await parameterBoxes(page))[0].readOnly, true);
+  await page.keyboard.press('l');
+  assert.match(await page.locator('.notebook-goal').textContent(), /^No goal/);
+  assert.deepEqual(errors, []);
+  await page.context().close();
+});
+
 test('damaged and foreign lesson links say so and the page starts without them', async () => {
   const population = Buffer.from('vantrel-population 1\n10 10 1\n');
   const whole = fragment(lesson);
