@@ -73,6 +73,7 @@ const interfaces = new Map(
     'LessonTextResult',
     'GoalAspect',
     'LessonLimits',
+    'Worksheet',
     'ClassGroup',
     'LearnedTrait',
     'LearnerState',
@@ -583,6 +584,14 @@ test('lessons and class results answer as declared', async () => {
   const shape = call(module, 'goalWords').find((aspect) => aspect.key === 'shape');
   assert.ok(shape.words.includes('square'));
   assert.equal(call(module, 'lessonLimits').lastExperiment, 5);
+  // The goal as pupils read it; a list the program cannot read says why.
+  assert.equal(call(module, 'goalSentence', 'shape=square,color=red'), 'a red square');
+  assert.equal(call(module, 'goalSentence', ''), '');
+  assert.match(module.goalSentence('color=sky'), /'sky'/);
+  const sheet = call(module, 'worksheet', 1);
+  assert.ok(sheet.steps.length >= 3 && sheet.questions.length >= 3);
+  assert.equal(sheet.countColumns.length, 5);
+  assert.deepEqual([module.worksheet(0).steps, module.worksheet(6).questions], [[], []]);
 
   const classMembers = declaredMembers('class', 'ClassResults');
   const classCalled = new Set(['delete']);

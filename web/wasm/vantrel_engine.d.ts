@@ -585,6 +585,17 @@ export interface LessonLimits {
   runsFileBytes: number;
 }
 
+/** What a printed worksheet holds for one experiment besides its title and goal. */
+export interface Worksheet {
+  stepsHeading: string;
+  steps: string[];
+  countsHeading: string;
+  /** The run's number first, then the counts the pupil writes down. */
+  countColumns: string[];
+  questionsHeading: string;
+  questions: string[];
+}
+
 /** One lesson's runs (or those of none, lesson ""), pooled. */
 export interface ClassGroup {
   lesson: string;
@@ -747,6 +758,10 @@ export interface VantrelEngineModule {
   lessonLimits(): LessonLimits;
   /** "This link does not hold a Vantrel lesson." in the language shown. */
   notALessonMessage(): string;
+  /** The goal of a key=value list as pupils read it; "" for none, the list's fault if bad. */
+  goalSentence(list: string): string;
+  /** The worksheet's steps and questions for experiment 1 to 5 (none for others). */
+  worksheet(experiment: number): Worksheet;
   /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
   sweepCsv(records: SweepRecord[]): string;
   /** An organism's drawing as an SVG document, 350 pixels square, as the desktop saves it. */
