@@ -483,6 +483,15 @@ test('the automatic runs’ sweep answers as declared', async () => {
       .map((line) => line.split(',')[0]),
     ['1', '2', '3', '4'],
   );
+  // The sweep's own CSV is the same; a sweep of learners adds the learner's columns.
+  assert.equal(sweepCall(sweep, 'csv', records), sweepCsvText);
+  const learning = new module.LabSweep(['--goal', 'shape=square', '--learner', '0,5']);
+  const learnt = learning.csv([2, 1].map((n) => learning.playRun(n * 100)));
+  assert.deepEqual(
+    learnt.split('\r\n').map((line) => line.split(',').slice(-2)[0]),
+    ['learner', '0', '5', ''],
+  );
+  learning.delete();
   // The sweep's runs join a notebook after its own run, renumbered, as judged runs.
   const joining = new module.Engine(noon);
   assert.deepEqual(call(joining, 'addRuns', sweepCsvText), {

@@ -103,6 +103,12 @@ class LabSweepBinding {
     return StringArray(sweep_.Comparison(RecordsOf(records)));
   }
 
+  // vantrel-lab's CSV of these records, with the learner's columns when the sweep compares
+  // learners (--learner), as the command line writes them.
+  std::string Csv(const val& records) const {
+    return SweepCsv(RecordsOf(records), sweep_.plan().learner);
+  }
+
  private:
   LabSweep sweep_;
 };
@@ -123,6 +129,7 @@ EMSCRIPTEN_BINDINGS(lab) {
       .function("playRun", &LabSweepBinding::PlayRun)
       .function("boxes", &LabSweepBinding::Boxes)
       .function("summary", &LabSweepBinding::Summary)
-      .function("comparison", &LabSweepBinding::Comparison);
+      .function("comparison", &LabSweepBinding::Comparison)
+      .function("csv", &LabSweepBinding::Csv);
   emscripten::function("sweepCsv", &vantrel::SweepCsvBinding);
 }

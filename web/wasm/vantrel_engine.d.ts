@@ -470,6 +470,11 @@ export declare class LabSweep {
    * then a line per condition after the first; empty with one condition.
    */
   comparison(records: SweepRecord[]): string[];
+  /**
+   * vantrel-lab's CSV of the records: the header, then a line per run in run order; with the
+   * columns learner,judge_clicks when the sweep compares learners (--learner).
+   */
+  csv(records: SweepRecord[]): string;
   delete(): void;
 }
 
@@ -677,7 +682,10 @@ export interface VantrelEngineModule {
   lessonLimits(): LessonLimits;
   /** "This link does not hold a Vantrel lesson." in the language shown. */
   notALessonMessage(): string;
-  /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
+  /**
+   * vantrel-lab's CSV of the records: the header, then a line per run in run order (without
+   * the learner's columns: LabSweep.csv writes a sweep's CSV with them where it has them).
+   */
   sweepCsv(records: SweepRecord[]): string;
   /** An organism's drawing as an SVG document, 350 pixels square, as the desktop saves it. */
   organismSvg(dna: string): string;

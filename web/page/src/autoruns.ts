@@ -29,6 +29,8 @@ const kProgressInterval = 250;
 interface Field {
   input: HTMLInputElement | HTMLTextAreaElement;
   option: string;
+  // Left out of the command line while the field is empty (the option has no first value).
+  optional?: boolean;
 }
 
 export class AutoRunPanel {
@@ -90,6 +92,7 @@ export class AutoRunPanel {
       this.text('--creativity', t.creativity, String(first.creativity), t.listTip),
       this.text('--bonus', t.bonus, String(first.bonus), t.listTip),
       this.text('--strictness', t.strictness, String(first.strictness), t.strictnessTip),
+      this.text('--learner', t.learner, '', t.learnerTip, true),
     );
     this.warmupGoal = input('');
     this.warmupClicks = input(String(first.warmupClicks));
@@ -193,7 +196,8 @@ export class AutoRunPanel {
   // warm-up only with a warm-up goal.
   optionWords(): string[] {
     const words: string[] = [];
-    for (const { input, option } of this.fields) {
+    for (const { input, option, optional } of this.fields) {
+      if (optional && !input.value.trim()) continue;
       if (option !== '--goal') {
         words.push(option, input.value.trim());
         continue;
@@ -209,11 +213,17 @@ export class AutoRunPanel {
     return words;
   }
 
-  private text(option: string, title: string, value: string, tip = ''): HTMLElement {
+  private text(
+    option: string,
+    title: string,
+    value: string,
+    tip = '',
+    optional = false,
+  ): HTMLElement {
     const box = input(value);
     if (tip) box.title = tip;
     box.addEventListener('input', () => this.showPlan());
-    this.fields.push({ input: box, option });
+    this.fields.push({ input: box, option, optional });
     return labelled(title, box);
   }
 
@@ -295,7 +305,7 @@ export class AutoRunPanel {
     this.status.textContent = text;
     this.element.dataset['finished'] = String(records.length);
     if (records.length > 0) {
-      const csv = this.vantrel.sweepCsv(records);
+      const csv = this.csvOf(records);
       this.onRunsFinished?.({ args, records, csv, cancelled: outcome.cancelled });
     }
   }
@@ -353,10 +363,15 @@ export class AutoRunPanel {
     this.comparison.append(note, list);
   }
 
+  // vantrel-lab's CSV of the runs, with the learner's columns when the sweep has them.
+  private csvOf(records: SweepRecord[]): string {
+    return this.played ? this.played.sweep.csv(records) : this.vantrel.sweepCsv(records);
+  }
+
   private exportRuns(): void {
     const records = this.played?.records ?? [];
     if (records.length === 0) return;
-    const blob = new Blob([this.vantrel.sweepCsv(records)], { type: 'text/csv' });
+    const blob = new Blob([this.csvOf(records)], { type: 'text/csv' });
     const url = URL.createObjectURL(blob);
     const link = document.createElement('a');
     link.href = url;
