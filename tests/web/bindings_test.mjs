@@ -43,6 +43,7 @@ const interfaces = new Map(
     'LegendEntry',
     'FamilyTreeLegend',
     'FamilyTreeTexts',
+    'LearnerState',
     'WordCheck',
     'ComparedRun',
     'CurveScales',
@@ -254,6 +255,18 @@ test('every call on one engine answers in its declared shape', async () => {
   }
   assert.equal(module.galleryStep({ ...ten, count: 0 }, 0, 1, 0), -1);
   assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
+  // The learner's state and words: nothing said before a click, its record after three.
+  const learning = new module.Engine(noon);
+  const fresh = call(learning, 'learnerState');
+  assert.deepEqual([fresh.strongest, fresh.accuracy], [[], '']);
+  learning.feed();
+  learning.shoot();
+  learning.shoot();
+  const learned = call(learning, 'learnerState');
+  assert.equal(learned.bytes.length, fresh.bytes.length);
+  assert.notDeepEqual(learned.bytes, fresh.bytes);
+  assert.match(learned.accuracy, /^Predicted [0-3] of your last 3 clicks$/);
+  learning.delete();
   // The family tree of the shown organism, and of an organism by its serial.
   const tree = call(engine, 'familyTree', -1);
   assert.equal(tree.cards[0].id, engine.rows(engine.selectedRow(), 1)[0].id);

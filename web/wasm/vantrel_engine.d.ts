@@ -110,6 +110,16 @@ export interface FamilyTree {
   cards: TreeCard[];
 }
 
+/** What the engine's learner has learned from the clicks so far. */
+export interface LearnerState {
+  /** Its whole state as the desktop's engine encodes it (doubles by their bits). */
+  bytes: Uint8Array<ArrayBuffer>;
+  /** The traits it weighs most, strongest first: "keeps red, strength 64%". */
+  strongest: string[];
+  /** "Predicted 14 of your last 20 clicks"; "" before a click. */
+  accuracy: string;
+}
+
 /** How the family tree marks the digits of one origin. */
 export interface OriginStyle {
   name: string;
@@ -303,6 +313,8 @@ export declare class Engine {
   goalList(): string;
   /** The family tree of organism `serial`, or of the shown organism for -1. */
   familyTree(serial: number): FamilyTree;
+  /** The learner's state and words, to compare with the desktop's after the same clicks. */
+  learnerState(): LearnerState;
   /** The user's "Reached" at the current click; no change without a goal or once reached. */
   declareReached(): Change;
   /**
