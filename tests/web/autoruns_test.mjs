@@ -69,10 +69,15 @@ function nativeRefusal(fields) {
   assert.fail(`vantrel-lab took ${args.join(' ')}`);
 }
 
+// What vantrel-lab prints of a sweep.
+function nativeSummary(fields) {
+  const args = Object.entries(fields).flatMap(([name, value]) => [fieldOptions[name], value]);
+  return execFileSync(nativeLab, [...args, '--quiet'], { encoding: 'utf8' });
+}
+
 // What vantrel-lab's summary prints after its table: the comparison with condition 1.
 function nativeComparison(fields) {
-  const args = Object.entries(fields).flatMap(([name, value]) => [fieldOptions[name], value]);
-  const summary = execFileSync(nativeLab, [...args, '--quiet'], { encoding: 'utf8' });
+  const summary = nativeSummary(fields);
   return summary
     .slice(summary.indexOf('\n\n') + 2)
     .trimEnd()
@@ -192,6 +197,13 @@ for (const workers of [1, 2]) {
     assert.match(expectedWithLearner, /,learner,judge_clicks\r\n/);
     const learned = await sweep(page, panel, withLearner, workers);
     assert.equal(learned, expectedWithLearner, `${workers} worker(s) with the learner`);
+    // The summary again by the judge's clicks: its heading, comparisons and the learners'
+    // lines are lines of vantrel-lab's summary, a line per condition with a learner.
+    const learners = panel.getByRole('region', { name: /^By the judge's clicks to stable/ });
+    const said = await learners.locator('p, ul:not(:first-of-type) li').allTextContents();
+    const native = new Set(nativeSummary(withLearner).split('\n'));
+    assert.deepEqual(said.filter((line) => !native.has(line)), []);
+    assert.equal(said.filter((line) => / \(learner after 10 clicks\): /.test(line)).length, 4);
     await fill(panel, { [learnerField]: '' });
     if (workers === 1) await context.close();
   });

@@ -53,6 +53,7 @@ const interfaces = new Map(
     'Notebook',
     'JoinedRuns',
     'SweepRecord',
+    'LearnerLines',
     'StableBox',
     'SheetLabel',
     'ContactSheet',
@@ -499,11 +500,25 @@ test('the automatic runs’ sweep answers as declared', async () => {
   // The sweep's own CSV is the same; a sweep of learners adds the learner's columns.
   assert.equal(sweepCall(sweep, 'csv', records), sweepCsvText);
   const learning = new module.LabSweep(['--goal', 'shape=square', '--learner', '0,5']);
-  const learnt = learning.csv([2, 1].map((n) => learning.playRun(n * 100)));
+  const learnerRecords = [2, 1].map((n) => learning.playRun(n * 100));
+  const learnt = learning.csv(learnerRecords);
   assert.deepEqual(
     learnt.split('\r\n').map((line) => line.split(',').slice(-2)[0]),
     ['learner', '0', '5', ''],
   );
+  // Each record's judge's clicks travel with it, as the last column of its line says.
+  for (const record of learnerRecords) {
+    assert.equal(`${record.judgeClicks}\r\n`, record.csvLine.split(',').at(-1));
+  }
+  const learners = sweepCall(learning, 'learners', learnerRecords);
+  assert.equal(learners.summary.length, 2);
+  assert.match(learners.brought.join(), /^Condition 2 \(learner after 5 clicks\): /);
+  assert.deepEqual(sweepCall(sweep, 'learners', records), {
+    heading: '',
+    summary: [],
+    comparison: [],
+    brought: [],
+  });
   learning.delete();
   // The sweep's runs join a notebook after its own run, renumbered, as judged runs.
   const joining = new module.Engine(noon);

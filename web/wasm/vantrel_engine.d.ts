@@ -437,6 +437,20 @@ export interface SweepRecord {
   reached: boolean;
   /** Its line of vantrel-lab's CSV, with the CR LF line end. */
   csvLine: string;
+  /** The judge's clicks (before the learner took over, in a sweep of learners). */
+  judgeClicks: number;
+}
+
+/** What the summary of a sweep of learners adds; all empty for a sweep without learners. */
+export interface LearnerLines {
+  /** "By the judge's clicks to stable (the learner's clicks left out):" */
+  heading: string;
+  /** By the judge's clicks to stable: a line per condition, as summary() words them. */
+  summary: string[];
+  /** The same compared with each goal's first condition, as comparison() words them. */
+  comparison: string[];
+  /** Per condition with a learner: how many runs the learner brought to stable. */
+  brought: string[];
 }
 
 /** One condition's clicks to stable for a box plot; all five values 0 without stable runs. */
@@ -482,6 +496,8 @@ export declare class LabSweep {
    * then a line per condition after the first; empty with one condition.
    */
   comparison(records: SweepRecord[]): string[];
+  /** What vantrel-lab's summary of a sweep of learners adds, from the same records. */
+  learners(records: SweepRecord[]): LearnerLines;
   /**
    * vantrel-lab's CSV of the records: the header, then a line per run in run order; with the
    * columns learner,judge_clicks when the sweep compares learners (--learner).

@@ -52,6 +52,7 @@ export class AutoRunPanel {
   private readonly numbers: HTMLUListElement;
   private readonly summary: HTMLUListElement;
   private readonly comparison: HTMLElement;
+  private readonly learners: HTMLElement;
   private readonly pool: AutoRunPool;
   private goalEdited = false;
   private played: { sweep: LabSweep; records: SweepRecord[] } | null = null;
@@ -139,6 +140,11 @@ export class AutoRunPanel {
     this.comparison = document.createElement('section');
     this.comparison.className = 'autoruns-comparison';
     this.comparison.setAttribute('aria-label', t.comparison);
+    // For a sweep of learners: the summary again by the judge's clicks, titled by its
+    // first line.
+    this.learners = document.createElement('section');
+    this.learners.className = 'autoruns-learners';
+    this.learners.setAttribute('aria-labelledby', 'autoruns-learners-heading');
 
     const bar = document.createElement('div');
     bar.className = 'autoruns-bar';
@@ -162,6 +168,7 @@ export class AutoRunPanel {
       summaryHeading,
       this.summary,
       this.comparison,
+      this.learners,
     );
     this.showResults([]);
   }
@@ -343,6 +350,8 @@ export class AutoRunPanel {
     this.numbers.replaceChildren();
     this.summary.replaceChildren();
     this.comparison.replaceChildren();
+    this.learners.replaceChildren();
+    this.learners.hidden = true;
     if (!this.played || records.length === 0) {
       const none = document.createElement('li');
       none.textContent = texts.autoruns.noRuns;
@@ -354,13 +363,18 @@ export class AutoRunPanel {
     for (const box of plot.boxes) this.numbers.append(item(boxText(box)));
     for (const line of this.played.sweep.summary(records)) this.summary.append(item(line));
     // The first line says how the runs are counted; a line per later condition follows.
-    const [heading, ...lines] = this.played.sweep.comparison(records);
-    if (heading === undefined) return;
-    const note = document.createElement('p');
-    note.textContent = heading;
-    const list = document.createElement('ul');
-    list.append(...lines.map(item));
-    this.comparison.append(note, list);
+    this.comparison.append(...headedList(this.played.sweep.comparison(records)));
+    const learners = this.played.sweep.learners(records);
+    if (!learners.heading) return;
+    const heading = document.createElement('p');
+    heading.id = 'autoruns-learners-heading';
+    heading.textContent = learners.heading;
+    const summary = document.createElement('ul');
+    summary.append(...learners.summary.map(item));
+    const brought = document.createElement('ul');
+    brought.append(...learners.brought.map(item));
+    this.learners.append(heading, summary, ...headedList(learners.comparison), brought);
+    this.learners.hidden = false;
   }
 
   // vantrel-lab's CSV of the runs, with the learner's columns when the sweep has them.
@@ -420,6 +434,16 @@ function fieldset(legend: string, ...children: HTMLElement[]): HTMLFieldSetEleme
   title.textContent = legend;
   element.append(title, ...children);
   return element;
+}
+
+// Lines whose first says what the others are: a paragraph and a list; nothing for no lines.
+function headedList([heading, ...lines]: string[]): HTMLElement[] {
+  if (heading === undefined) return [];
+  const note = document.createElement('p');
+  note.textContent = heading;
+  const list = document.createElement('ul');
+  list.append(...lines.map(item));
+  return [note, list];
 }
 
 function item(text: string): HTMLLIElement {
