@@ -200,7 +200,7 @@ export class AutoRunPanel {
   }
 
   // vantrel-lab's options as the fields say them: a --goal per non-empty line, the
-  // warm-up only with a warm-up goal.
+  // learner list only when given, the warm-up only with a warm-up goal.
   optionWords(): string[] {
     const words: string[] = [];
     for (const { input, option, optional } of this.fields) {
