@@ -43,7 +43,7 @@ const interfaces = new Map(
     'LegendEntry',
     'FamilyTreeLegend',
     'FamilyTreeTexts',
-    'LearnerState',
+    'LearnerRecord',
     'WordCheck',
     'ComparedRun',
     'CurveScales',

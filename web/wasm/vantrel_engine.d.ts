@@ -159,8 +159,8 @@ export interface FamilyTree {
   cards: TreeCard[];
 }
 
-/** What the engine's learner has learned from the clicks so far. */
-export interface LearnerState {
+/** What the engine's learner has learned from the clicks so far, as bytes and words. */
+export interface LearnerRecord {
   /** Its whole state as the desktop's engine encodes it (doubles by their bits). */
   bytes: Uint8Array<ArrayBuffer>;
   /** The traits it weighs most, strongest first: "keeps red, strength 64%". */
@@ -363,7 +363,7 @@ export declare class Engine {
   /** The family tree of organism `serial`, or of the shown organism for -1. */
   familyTree(serial: number): FamilyTree;
   /** The learner's state and words, to compare with the desktop's after the same clicks. */
-  learnerState(): LearnerState;
+  learnerState(): LearnerRecord;
   /** The user's "Reached" at the current click; no change without a goal or once reached. */
   declareReached(): Change;
   /**
