@@ -3,24 +3,30 @@
 // for 100,000 and 1,000,000 organisms (make_table.mjs), opened through the file picker, the
 // time from the choice to the grid showing the table's last row, and the longest task the
 // main thread ran meanwhile (PerformanceObserver 'longtask': tasks over 50 ms), then the
-// same for one shot (S) after it and for Excel's workbook.
+// same for one shot (S) after it and for Excel's workbook. With --open-only, the opening
+// alone, its line ending in the page's own measure as `vantrel-open N ms` (scripts/time-load.sh
+// reads it).
 //
-//   node measure_loads.mjs SITE [ROWS ...]
-import { createRequire } from 'node:module';
-import path from 'node:path';
-import { makeTableText } from './make_table.mjs';
-import { serveSite } from './serve_site.mjs';
+//   node measure_loads.mjs SITE [ROWS ...] [--open-only]
+import { createRequire } from "node:module";
+import path from "node:path";
+import { makeTableText } from "./make_table.mjs";
+import { serveSite } from "./serve_site.mjs";
 
-const site = path.resolve(process.argv[2]);
-const sizes = process.argv.slice(3).map(Number);
+const openOnly = process.argv.includes("--open-only");
+const args = process.argv.slice(2).filter((arg) => arg !== "--open-only");
+const site = path.resolve(args[0]);
+const sizes = args.slice(1).map(Number);
 if (!sizes.length) sizes.push(100000, 1000000);
-const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
-const { chromium } = require('playwright-core');
+const require = createRequire(
+  new URL("../../web/page/package.json", import.meta.url),
+);
+const { chromium } = require("playwright-core");
 
 const { server, address } = await serveSite(site);
 const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium',
-  args: ['--no-sandbox'],
+  executablePath: "/usr/bin/chromium",
+  args: ["--no-sandbox"],
 });
 
 // Long tasks since the last call, and the longest of them.
@@ -30,7 +36,12 @@ const takeTasks = (page) =>
     return Math.max(0, ...tasks.map((task) => task.duration));
   });
 const nextFrame = (page) =>
-  page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
+  page.evaluate(
+    () =>
+      new Promise((resolve) =>
+        requestAnimationFrame(() => setTimeout(resolve)),
+      ),
+  );
 
 try {
   for (const rows of sizes) {
@@ -39,14 +50,18 @@ try {
     });
     await page.addInitScript(() => {
       window.measuredTasks = [];
-      new PerformanceObserver((list) => window.measuredTasks.push(...list.getEntries())).observe({
-        type: 'longtask',
+      new PerformanceObserver((list) =>
+        window.measuredTasks.push(...list.getEntries()),
+      ).observe({
+        type: "longtask",
         buffered: true,
       });
     });
     await page.goto(address);
-    await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
-    await page.getByRole('button', { name: 'Advanced options' }).click();
+    await page
+      .locator('main[aria-busy="false"] [role="grid"]')
+      .waitFor({ state: "attached" });
+    await page.getByRole("button", { name: "Advanced options" }).click();
     // The file is made in the page: Playwright's own transfer of it would be measured too.
     const size = await page.evaluate(
       ([make, rows]) => {
@@ -65,24 +80,36 @@ try {
     await page.evaluate(() => {
       const picker = document.querySelector('input[type="file"]');
       picker.files = window.measuredFile;
-      picker.dispatchEvent(new Event('change'));
+      picker.dispatchEvent(new Event("change"));
     });
     await page.waitForFunction(
-      (count) => document.querySelector('[role="grid"]').getAttribute('aria-rowcount') === count,
+      (count) =>
+        document
+          .querySelector('[role="grid"]')
+          .getAttribute("aria-rowcount") === count,
       String(rows + 1),
       { polling: 50, timeout: 120000 },
     );
     await page.locator('[role="grid"]').focus();
-    await page.keyboard.press('End');
+    await page.keyboard.press("End");
     await page.locator(`[role="grid"] [data-row="${rows}"]`).waitFor();
     await nextFrame(page);
     const opened = Date.now() - began;
     const openWork = await page.evaluate(
-      () => performance.getEntriesByName('vantrel-open').at(-1)?.duration ?? NaN,
+      () =>
+        performance.getEntriesByName("vantrel-open").at(-1)?.duration ?? NaN,
     );
     const openTask = await takeTasks(page);
+    if (openOnly) {
+      console.log(
+        `${rows} organisms: open to the last row shown ${opened} ms, longest task ` +
+          `${openTask.toFixed(0)} ms, vantrel-open ${openWork.toFixed(1)} ms`,
+      );
+      await page.close();
+      continue;
+    }
     const shotBegan = Date.now();
-    await page.keyboard.press('s');
+    await page.keyboard.press("s");
     await nextFrame(page);
     const shot = Date.now() - shotBegan;
     const shotTask = await takeTasks(page);
@@ -94,14 +121,18 @@ try {
     );
     const excelBegan = Date.now();
     await Promise.all([
-      page.waitForEvent('download', { timeout: 600000 }),
+      page.waitForEvent("download", { timeout: 600000 }),
       page.evaluate(() =>
-        [...document.querySelectorAll('button')].find((b) => b.textContent === 'Excel').click(),
+        [...document.querySelectorAll("button")]
+          .find((b) => b.textContent === "Excel")
+          .click(),
       ),
     ]);
     const excel = Date.now() - excelBegan;
     const excelTask = await takeTasks(page);
-    console.log(`  Excel to the download ${excel} ms, longest task ${excelTask.toFixed(0)} ms`);
+    console.log(
+      `  Excel to the download ${excel} ms, longest task ${excelTask.toFixed(0)} ms`,
+    );
     await page.close();
   }
 } finally {
