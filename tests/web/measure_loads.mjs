@@ -3,16 +3,23 @@
 // for 100,000 and 1,000,000 organisms (make_table.mjs), opened through the file picker, the
 // time from the choice to the grid showing the table's last row, and the longest task the
 // main thread ran meanwhile (PerformanceObserver 'longtask': tasks over 50 ms), then the
-// same for one shot (S) after it and for Excel's workbook.
+// same for one shot (S) after it and for Excel's workbook. With --open-only, the opening
+// alone, its line ending in the page's own measure as `vantrel-open N ms` and the main
+// thread's processor time in the tasks that ran it (from a Chromium trace) as `processor
+// N ms` (scripts/time-load.sh reads both).
 //
-//   node measure_loads.mjs SITE [ROWS ...]
+//   node measure_loads.mjs SITE [ROWS ...] [--open-only]
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { makeTableText } from './make_table.mjs';
 import { serveSite } from './serve_site.mjs';
 
-const site = path.resolve(process.argv[2]);
-const sizes = process.argv.slice(3).map(Number);
+const openOnly = process.argv.includes('--open-only');
+const args = process.argv.slice(2).filter((arg) => arg !== '--open-only');
+const site = path.resolve(args[0]);
+const sizes = args.slice(1).map(Number);
 if (!sizes.length) sizes.push(100000, 1000000);
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
@@ -32,6 +39,29 @@ const takeTasks = (page) =>
 const nextFrame = (page) =>
   page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve))));
 
+// The main thread's processor time (ms) in the top-level tasks of a trace's `events` that
+// overlap the page's measure `name`: on a machine whose other programs take the processor,
+// steadier than the measure's own wall time.
+function processorTime(events, name) {
+  const main = events.find((e) => e.name === 'thread_name' && e.args?.name === 'CrRendererMain');
+  const begin = events.find((e) => e.name === name && e.ph === 'b')?.ts;
+  const end = events.find((e) => e.name === name && e.ph === 'e')?.ts;
+  if (!main || begin === undefined || end === undefined) return NaN;
+  const tasks = events
+    .filter((e) => e.pid === main.pid && e.tid === main.tid && e.ph === 'X')
+    .filter((e) => e.tdur !== undefined && e.ts <= end && e.ts + e.dur >= begin)
+    .sort((a, b) => a.ts - b.ts || b.dur - a.dur);
+  let used = 0;
+  let counted = -1;
+  for (const task of tasks) {
+    if (task.ts < counted) continue; // within a task counted already
+    counted = task.ts + task.dur;
+    used += task.tdur / 1000;
+  }
+  return used;
+}
+
+const traces = mkdtempSync(path.join(tmpdir(), 'measure_loads_'));
 try {
   for (const rows of sizes) {
     const page = await browser.newPage({
@@ -61,6 +91,12 @@ try {
     );
     await nextFrame(page);
     await takeTasks(page);
+    const trace = path.join(traces, `${rows}.json`);
+    if (openOnly)
+      await browser.startTracing(page, {
+        path: trace,
+        categories: ['devtools.timeline', 'blink.user_timing'],
+      });
     const began = Date.now();
     await page.evaluate(() => {
       const picker = document.querySelector('input[type="file"]');
@@ -81,6 +117,18 @@ try {
       () => performance.getEntriesByName('vantrel-open').at(-1)?.duration ?? NaN,
     );
     const openTask = await takeTasks(page);
+    if (openOnly) {
+      await browser.stopTracing();
+      const parsed = JSON.parse(readFileSync(trace, 'utf8'));
+      const used = processorTime(parsed.traceEvents ?? parsed, 'vantrel-open');
+      console.log(
+        `${rows} organisms: open to the last row shown ${opened} ms, longest task ` +
+          `${openTask.toFixed(0)} ms, vantrel-open ${openWork.toFixed(1)} ms, ` +
+          `processor ${used.toFixed(1)} ms`,
+      );
+      await page.close();
+      continue;
+    }
     const shotBegan = Date.now();
     await page.keyboard.press('s');
     await nextFrame(page);
@@ -107,4 +155,5 @@ try {
 } finally {
   await browser.close();
   server.close();
+  rmSync(traces, { recursive: true, force: true });
 }
