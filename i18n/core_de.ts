@@ -661,5 +661,53 @@ Die Arbeitsmappe stattdessen als Datei speichern?</translation>
             <numerusform>%1 deiner letzten %n Klicks vorhergesagt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing learned yet: every feed and every shot teaches it.</source>
+        <translation>Noch nichts gelernt: jedes Füttern und jedes Töten lehrt es etwas.</translation>
+    </message>
+    <message>
+        <source>No trait stands out yet.</source>
+        <translation>Noch fällt kein Merkmal auf.</translation>
+    </message>
+    <message>
+        <source>Your clicks: %1 · by Judge like me: %2</source>
+        <translation>Deine Klicks: %1 · von Urteile wie ich: %2</translation>
+    </message>
+    <message>
+        <source>Forget what was learned</source>
+        <translation>Gelerntes vergessen</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Chance kept: %1</source>
+        <translation>Chance, dass du behältst: %1</translation>
+    </message>
+    <message>
+        <source>Show chance kept</source>
+        <translation>Chance, dass du behältst, zeigen</translation>
+    </message>
+    <message>
+        <source>Clicks</source>
+        <translation>Klicks</translation>
+    </message>
+    <message>
+        <source>Clicks per second</source>
+        <translation>Klicks pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Click %1 of %2</source>
+        <translation>Klick %1 von %2</translation>
+    </message>
 </context>
 </TS>

@@ -661,5 +661,53 @@ De werkmap in plaats daarvan als bestand opslaan?</translation>
             <numerusform>%1 van je laatste %n klikken voorspeld</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing learned yet: every feed and every shot teaches it.</source>
+        <translation>Nog niets geleerd: elke keer voeren en elke keer doodschieten leert het iets.</translation>
+    </message>
+    <message>
+        <source>No trait stands out yet.</source>
+        <translation>Nog valt geen kenmerk op.</translation>
+    </message>
+    <message>
+        <source>Your clicks: %1 · by Judge like me: %2</source>
+        <translation>Jouw klikken: %1 · door Oordeel zoals ik: %2</translation>
+    </message>
+    <message>
+        <source>Forget what was learned</source>
+        <translation>Vergeet wat geleerd is</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>Chance kept: %1</source>
+        <translation>Kans dat je houdt: %1</translation>
+    </message>
+    <message>
+        <source>Show chance kept</source>
+        <translation>Kans dat je houdt tonen</translation>
+    </message>
+    <message>
+        <source>Clicks</source>
+        <translation>Klikken</translation>
+    </message>
+    <message>
+        <source>Clicks per second</source>
+        <translation>Klikken per seconde</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spelen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Click %1 of %2</source>
+        <translation>Klik %1 van %2</translation>
+    </message>
 </context>
 </TS>
