@@ -13,8 +13,8 @@ program=${1:-build/dev/bin/vantrel}
 out=docs/screens
 mkdir -p "$out"
 
-# The notebook's "What you select for" after forty-five clicks that feed one organism in
-# three, then "Judge like me" playing 300 clicks at 4 a second, with the chances of being
+# The notebook's "What you select for" after forty clicks that feed one organism in
+# four, then "Judge like me" playing 300 clicks at 4 a second, with the chances of being
 # kept shown (K) on the big drawing and in the population view, on the laptop's screen.
 learner_screens() {
   local state
@@ -26,7 +26,7 @@ learner_screens() {
     sleep 1.5
     xdotool mousemove 530 564 click 1; sleep 0.7   # ">>": the advanced width
     xdotool mousemove 400 300 click 1
-    for _ in $(seq 15); do xdotool key f; sleep 0.05; xdotool key s; sleep 0.05; xdotool key s; sleep 0.05; done
+    for _ in $(seq 10); do xdotool key s; sleep 0.05; xdotool key s; sleep 0.05; xdotool key s; sleep 0.05; xdotool key f; sleep 0.05; done
     sleep 0.5
     xdotool key l; sleep 1.5
     import -window root png:- | convert - -colors 128 "PNG8:$out/1366x768-notebook-learner.png"
