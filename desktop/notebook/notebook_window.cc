@@ -236,19 +236,16 @@ QWidget* NotebookWindow::MakeHeader() {
   column->addLayout(title_row);
   column->addWidget(goal_);
   column->addWidget(goal_note_);
-  // What the learner found sits beside the counters and the organism on screen.
-  auto* left = new QVBoxLayout;
-  left->setSpacing(6);
-  left->addLayout(counters);
-  left->addSpacing(4);
-  left->addLayout(on_screen);
-  left->addStretch();
+  column->addSpacing(4);
+  column->addLayout(counters);
+  column->addSpacing(4);
+  // What the learner found sits beside the organism on screen, under the counters.
   auto* lower = new QHBoxLayout;
   lower->setSpacing(12);
-  lower->addLayout(left, 3);
+  lower->addLayout(on_screen, 3);
+  on_screen->addStretch();
   selected_for_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QLatin1Char('M')) * 18);
   lower->addWidget(selected_for_, 2);
-  column->addSpacing(4);
   column->addLayout(lower);
   return card;
 }
