@@ -1,6 +1,7 @@
 // A click with the notebook open: the engine's shot or feed, then the notebook's "What you
 // select for" brought up to date and painted, as the program does before the next frame.
-// BM_ClickAndSelectedForWords times the click and the group's words with their painting;
+// BM_ClickAndSelectedForRefresh times the click and the group's words set in its labels,
+// BM_ClickAndSelectedForWords the same with their painting;
 // BM_ClickAndNotebookTexts the click and every text of the shown notebook window laid out
 // and painted (the plots, drawn at most once in 40 ms, are left out). A frame at 60 Hz is
 // 16.7 ms.
@@ -42,6 +43,21 @@ struct TaughtWorkspace {
   LcgRandom random;
   Workspace workspace{random, clock};
 };
+
+// The click and the group's labels set, without painting them.
+void BM_ClickAndSelectedForRefresh(benchmark::State& state) {
+  TaughtWorkspace taught;
+  SelectedForPanel panel(taught.engine().notebook(), taught.engine());
+  panel.resize(360, 220);
+  panel.show();
+  QCoreApplication::processEvents();
+  int i = 0;
+  for (auto _ : state) {
+    taught.Click(i++);
+    panel.Refresh();
+  }
+}
+BENCHMARK(BM_ClickAndSelectedForRefresh)->Unit(benchmark::kMicrosecond);
 
 void BM_ClickAndSelectedForWords(benchmark::State& state) {
   TaughtWorkspace taught;
