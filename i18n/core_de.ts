@@ -630,6 +630,173 @@ Die Arbeitsmappe stattdessen als Datei speichern?</translation>
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>What to do</source>
+        <translation>Was du tust</translation>
+    </message>
+    <message>
+        <source>Your counts</source>
+        <translation>Deine Zählungen</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Durchgang</translation>
+    </message>
+    <message>
+        <source>Feeds</source>
+        <translation>Füttern</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Töten</translation>
+    </message>
+    <message>
+        <source>Clicks to first match</source>
+        <translation>Klicks bis zum ersten Treffer</translation>
+    </message>
+    <message>
+        <source>Clicks to stable</source>
+        <translation>Klicks bis stabil</translation>
+    </message>
+    <message>
+        <source>Set the start population to 10 and press "New" for a fresh population.</source>
+        <translation>Stelle die Startpopulation auf 10 und drücke „Neu“ für eine frische Population.</translation>
+    </message>
+    <message>
+        <source>Take the lesson's goal, or press the idea button (the light bulb) for one.</source>
+        <translation>Nimm das Ziel der Lektion, oder drücke den Ideen-Knopf (die Glühbirne) für eines.</translation>
+    </message>
+    <message>
+        <source>Feed and shoot until an organism matches the goal, then go on until the population is stable. Write down your counts.</source>
+        <translation>Füttere und töte, bis ein Organismus zum Ziel passt, und mach weiter, bis die Population stabil ist. Schreib deine Zahlen auf.</translation>
+    </message>
+    <message>
+        <source>Do the same with a start population of 50.</source>
+        <translation>Mach dasselbe mit einer Startpopulation von 50.</translation>
+    </message>
+    <message>
+        <source>Which population reached the goal in fewer clicks?</source>
+        <translation>Welche Population hat das Ziel mit weniger Klicks erreicht?</translation>
+    </message>
+    <message>
+        <source>Why does a small population drift more easily than a large one?</source>
+        <translation>Warum driftet eine kleine Population leichter als eine große?</translation>
+    </message>
+    <message>
+        <source>Compare your counts with your classmates'. Did everyone find the same difference?</source>
+        <translation>Vergleiche deine Zahlen mit denen deiner Mitschüler. Haben alle denselben Unterschied gefunden?</translation>
+    </message>
+    <message>
+        <source>Set the start population to 20 and the creativity to 5, then press "New".</source>
+        <translation>Stelle die Startpopulation auf 20 und die Kreativität auf 5, dann drücke „Neu“.</translation>
+    </message>
+    <message>
+        <source>Feed and shoot towards the goal until the population is stable. Write down your counts.</source>
+        <translation>Füttere und töte auf das Ziel hin, bis die Population stabil ist. Schreib deine Zahlen auf.</translation>
+    </message>
+    <message>
+        <source>Do the same with the creativity at 20, and again at 50, each time after "New".</source>
+        <translation>Mach dasselbe mit der Kreativität auf 20 und noch einmal auf 50, jedes Mal nach „Neu“.</translation>
+    </message>
+    <message>
+        <source>At which creativity did the children look most like their parents?</source>
+        <translation>Bei welcher Kreativität sahen die Kinder ihren Eltern am ähnlichsten?</translation>
+    </message>
+    <message>
+        <source>Which setting reached the goal in the fewest clicks, and which was hardest to keep stable?</source>
+        <translation>Welche Einstellung hat das Ziel mit den wenigsten Klicks erreicht, und bei welcher blieb die Population am schwersten stabil?</translation>
+    </message>
+    <message>
+        <source>When is high creativity good for a population, and when is low creativity better?</source>
+        <translation>Wann ist hohe Kreativität gut für eine Population, und wann ist niedrige besser?</translation>
+    </message>
+    <message>
+        <source>Choose two different organisms to develop at the same time, for example a green circle and a red line.</source>
+        <translation>Wähle zwei verschiedene Organismen, die du gleichzeitig entwickelst, zum Beispiel einen grünen Kreis und eine rote Linie.</translation>
+    </message>
+    <message>
+        <source>Set the start population to 10 and press "New".</source>
+        <translation>Stelle die Startpopulation auf 10 und drücke „Neu“.</translation>
+    </message>
+    <message>
+        <source>Feed what looks like either of them and shoot the rest until both are in the population. Write down your counts.</source>
+        <translation>Füttere, was einem der beiden ähnelt, und töte den Rest, bis beide in der Population sind. Schreib deine Zahlen auf.</translation>
+    </message>
+    <message>
+        <source>Do the same with a start population of 30.</source>
+        <translation>Mach dasselbe mit einer Startpopulation von 30.</translation>
+    </message>
+    <message>
+        <source>In the small population, could you keep both organisms, or did it drift between them?</source>
+        <translation>Konntest du in der kleinen Population beide Organismen behalten, oder driftete sie zwischen ihnen hin und her?</translation>
+    </message>
+    <message>
+        <source>How did the larger population move towards both aims?</source>
+        <translation>Wie hat sich die größere Population auf beide Ziele zubewegt?</translation>
+    </message>
+    <message>
+        <source>Why can a larger population hold more different organisms?</source>
+        <translation>Warum kann eine größere Population mehr verschiedene Organismen halten?</translation>
+    </message>
+    <message>
+        <source>Press "New" and develop an organism with one demand, for example its shape. Write down your counts.</source>
+        <translation>Drücke „Neu“ und entwickle einen Organismus mit einer Vorgabe, zum Beispiel seiner Form. Schreib deine Zahlen auf.</translation>
+    </message>
+    <message>
+        <source>Press "New" again and add a second demand, for example its colour.</source>
+        <translation>Drücke wieder „Neu“ und nimm eine zweite Vorgabe dazu, zum Beispiel seine Farbe.</translation>
+    </message>
+    <message>
+        <source>Go on until you have five conditions, each adding one demand: line width, kind of line, spokes.</source>
+        <translation>Mach weiter, bis du fünf Bedingungen hast, jede mit einer Vorgabe mehr: Linienbreite, Art der Linie, Speichen.</translation>
+    </message>
+    <message>
+        <source>How did the number of clicks change with each demand you added?</source>
+        <translation>Wie hat sich die Zahl der Klicks mit jeder neuen Vorgabe verändert?</translation>
+    </message>
+    <message>
+        <source>Did every demand add the same number of clicks? Which one cost the most?</source>
+        <translation>Hat jede Vorgabe gleich viele Klicks mehr gekostet? Welche hat am meisten gekostet?</translation>
+    </message>
+    <message>
+        <source>What does this tell you about how long nature takes to shape an organism with many features?</source>
+        <translation>Was sagt dir das darüber, wie lange die Natur braucht, um einen Organismus mit vielen Merkmalen zu formen?</translation>
+    </message>
+    <message>
+        <source>Press "New" and be strict for a hundred clicks: feed every green organism and shoot all others.</source>
+        <translation>Drücke „Neu“ und sei hundert Klicks lang streng: Füttere jeden grünen Organismus und töte alle anderen.</translation>
+    </message>
+    <message>
+        <source>Press the idea button (the light bulb) and follow the idea. Write down your counts until an organism fits it.</source>
+        <translation>Drücke den Ideen-Knopf (die Glühbirne) und folge der Idee. Schreib deine Zahlen auf, bis ein Organismus dazu passt.</translation>
+    </message>
+    <message>
+        <source>Press "New" and be loose for a hundred clicks: now and then let a non-green organism live and shoot a green one.</source>
+        <translation>Drücke „Neu“ und sei hundert Klicks lang locker: Lass ab und zu einen nicht grünen Organismus leben und töte einen grünen.</translation>
+    </message>
+    <message>
+        <source>Press the idea button again and write down your counts until an organism fits.</source>
+        <translation>Drücke wieder den Ideen-Knopf und schreib deine Zahlen auf, bis ein Organismus passt.</translation>
+    </message>
+    <message>
+        <source>How did your population look after a hundred strict clicks, and after a hundred loose ones?</source>
+        <translation>Wie sah deine Population nach hundert strengen Klicks aus, und wie nach hundert lockeren?</translation>
+    </message>
+    <message>
+        <source>After which condition did the idea take fewer clicks?</source>
+        <translation>Nach welcher Bedingung hat die Idee weniger Klicks gebraucht?</translation>
+    </message>
+    <message>
+        <source>Why can letting a few "missers" live help a population to change later?</source>
+        <translation>Warum kann es einer Population helfen, sich später zu verändern, wenn ein paar „Fehlgriffe“ leben dürfen?</translation>
+    </message>
+</context>
+<context>
     <name>Lesson</name>
     <message>
         <source>This link does not hold a Vantrel lesson.</source>
@@ -662,32 +829,12 @@ Die Arbeitsmappe stattdessen als Datei speichern?</translation>
         </translation>
     </message>
     <message>
-        <source>Nothing learned yet: every feed and every shot teaches it.</source>
-        <translation>Noch nichts gelernt: jedes Füttern und jedes Töten lehrt es etwas.</translation>
-    </message>
-    <message>
-        <source>No trait stands out yet.</source>
-        <translation>Noch fällt kein Merkmal auf.</translation>
-    </message>
-    <message>
-        <source>Your clicks: %1 · by Judge like me: %2</source>
-        <translation>Deine Klicks: %1 · von Urteile wie ich: %2</translation>
-    </message>
-    <message>
-        <source>Forget what was learned</source>
+        <source>Forget what it learned</source>
         <translation>Gelerntes vergessen</translation>
     </message>
     <message>
-        <source>%1%</source>
-        <translation>%1 %</translation>
-    </message>
-    <message>
-        <source>Chance kept: %1</source>
-        <translation>Chance, dass du behältst: %1</translation>
-    </message>
-    <message>
-        <source>Show chance kept</source>
-        <translation>Chance, dass du behältst, zeigen</translation>
+        <source>Chance kept</source>
+        <translation>Chance aufs Behalten</translation>
     </message>
     <message>
         <source>Clicks</source>
@@ -698,16 +845,31 @@ Die Arbeitsmappe stattdessen als Datei speichern?</translation>
         <translation>Klicks pro Sekunde</translation>
     </message>
     <message>
-        <source>Play</source>
-        <translation>Spielen</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Click %1 of %2</source>
-        <translation>Klick %1 von %2</translation>
+        <source>Feed and kill organisms: it learns what you select for from your clicks.</source>
+        <translation>Füttere und töte Organismen: aus deinen Klicks lernt es, worauf du selektierst.</translation>
+    </message>
+    <message>
+        <source>%1% kept</source>
+        <translation>%1 % behalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Judged %1 of %n clicks</source>
+        <translation>
+            <numerusform>%1 von %n Klick beurteilt</numerusform>
+            <numerusform>%1 von %n Klicks beurteilt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your clicks: %1</source>
+        <translation>Deine Klicks: %1</translation>
+    </message>
+    <message>
+        <source>Clicks of the learner: %1</source>
+        <translation>Klicks des Lernmodells: %1</translation>
     </message>
 </context>
 </TS>

@@ -630,6 +630,173 @@ De werkmap in plaats daarvan als bestand opslaan?</translation>
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>What to do</source>
+        <translation>Wat je doet</translation>
+    </message>
+    <message>
+        <source>Your counts</source>
+        <translation>Jouw tellingen</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Vragen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ronde</translation>
+    </message>
+    <message>
+        <source>Feeds</source>
+        <translation>Voeren</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Doden</translation>
+    </message>
+    <message>
+        <source>Clicks to first match</source>
+        <translation>Klikken tot de eerste treffer</translation>
+    </message>
+    <message>
+        <source>Clicks to stable</source>
+        <translation>Klikken tot stabiel</translation>
+    </message>
+    <message>
+        <source>Set the start population to 10 and press "New" for a fresh population.</source>
+        <translation>Zet de startpopulatie op 10 en druk op “Nieuw” voor een verse populatie.</translation>
+    </message>
+    <message>
+        <source>Take the lesson's goal, or press the idea button (the light bulb) for one.</source>
+        <translation>Neem het doel van de les, of druk op de ideeknop (de gloeilamp) voor een doel.</translation>
+    </message>
+    <message>
+        <source>Feed and shoot until an organism matches the goal, then go on until the population is stable. Write down your counts.</source>
+        <translation>Voer en dood tot een organisme bij het doel past, en ga door tot de populatie stabiel is. Schrijf je tellingen op.</translation>
+    </message>
+    <message>
+        <source>Do the same with a start population of 50.</source>
+        <translation>Doe hetzelfde met een startpopulatie van 50.</translation>
+    </message>
+    <message>
+        <source>Which population reached the goal in fewer clicks?</source>
+        <translation>Welke populatie bereikte het doel met minder klikken?</translation>
+    </message>
+    <message>
+        <source>Why does a small population drift more easily than a large one?</source>
+        <translation>Waarom drijft een kleine populatie makkelijker af dan een grote?</translation>
+    </message>
+    <message>
+        <source>Compare your counts with your classmates'. Did everyone find the same difference?</source>
+        <translation>Vergelijk je tellingen met die van je klasgenoten. Vond iedereen hetzelfde verschil?</translation>
+    </message>
+    <message>
+        <source>Set the start population to 20 and the creativity to 5, then press "New".</source>
+        <translation>Zet de startpopulatie op 20 en de creativiteit op 5, en druk dan op “Nieuw”.</translation>
+    </message>
+    <message>
+        <source>Feed and shoot towards the goal until the population is stable. Write down your counts.</source>
+        <translation>Voer en dood in de richting van het doel tot de populatie stabiel is. Schrijf je tellingen op.</translation>
+    </message>
+    <message>
+        <source>Do the same with the creativity at 20, and again at 50, each time after "New".</source>
+        <translation>Doe hetzelfde met de creativiteit op 20, en nog eens op 50, elke keer na “Nieuw”.</translation>
+    </message>
+    <message>
+        <source>At which creativity did the children look most like their parents?</source>
+        <translation>Bij welke creativiteit leken de kinderen het meest op hun ouders?</translation>
+    </message>
+    <message>
+        <source>Which setting reached the goal in the fewest clicks, and which was hardest to keep stable?</source>
+        <translation>Welke instelling bereikte het doel met de minste klikken, en bij welke bleef de populatie het moeilijkst stabiel?</translation>
+    </message>
+    <message>
+        <source>When is high creativity good for a population, and when is low creativity better?</source>
+        <translation>Wanneer is hoge creativiteit goed voor een populatie, en wanneer is lage beter?</translation>
+    </message>
+    <message>
+        <source>Choose two different organisms to develop at the same time, for example a green circle and a red line.</source>
+        <translation>Kies twee verschillende organismen om tegelijk te ontwikkelen, bijvoorbeeld een groene cirkel en een rode lijn.</translation>
+    </message>
+    <message>
+        <source>Set the start population to 10 and press "New".</source>
+        <translation>Zet de startpopulatie op 10 en druk op “Nieuw”.</translation>
+    </message>
+    <message>
+        <source>Feed what looks like either of them and shoot the rest until both are in the population. Write down your counts.</source>
+        <translation>Voer wat op een van beide lijkt en dood de rest, tot beide in de populatie zitten. Schrijf je tellingen op.</translation>
+    </message>
+    <message>
+        <source>Do the same with a start population of 30.</source>
+        <translation>Doe hetzelfde met een startpopulatie van 30.</translation>
+    </message>
+    <message>
+        <source>In the small population, could you keep both organisms, or did it drift between them?</source>
+        <translation>Kon je in de kleine populatie beide organismen houden, of dreef ze tussen de twee heen en weer?</translation>
+    </message>
+    <message>
+        <source>How did the larger population move towards both aims?</source>
+        <translation>Hoe bewoog de grotere populatie naar beide doelen?</translation>
+    </message>
+    <message>
+        <source>Why can a larger population hold more different organisms?</source>
+        <translation>Waarom kan een grotere populatie meer verschillende organismen bevatten?</translation>
+    </message>
+    <message>
+        <source>Press "New" and develop an organism with one demand, for example its shape. Write down your counts.</source>
+        <translation>Druk op “Nieuw” en ontwikkel een organisme met één eis, bijvoorbeeld zijn vorm. Schrijf je tellingen op.</translation>
+    </message>
+    <message>
+        <source>Press "New" again and add a second demand, for example its colour.</source>
+        <translation>Druk weer op “Nieuw” en voeg een tweede eis toe, bijvoorbeeld zijn kleur.</translation>
+    </message>
+    <message>
+        <source>Go on until you have five conditions, each adding one demand: line width, kind of line, spokes.</source>
+        <translation>Ga door tot je vijf condities hebt, elk met één eis meer: lijndikte, soort lijn, spaken.</translation>
+    </message>
+    <message>
+        <source>How did the number of clicks change with each demand you added?</source>
+        <translation>Hoe veranderde het aantal klikken met elke eis die je toevoegde?</translation>
+    </message>
+    <message>
+        <source>Did every demand add the same number of clicks? Which one cost the most?</source>
+        <translation>Kostte elke eis evenveel klikken extra? Welke kostte het meest?</translation>
+    </message>
+    <message>
+        <source>What does this tell you about how long nature takes to shape an organism with many features?</source>
+        <translation>Wat zegt dit over hoe lang de natuur nodig heeft om een organisme met veel kenmerken te vormen?</translation>
+    </message>
+    <message>
+        <source>Press "New" and be strict for a hundred clicks: feed every green organism and shoot all others.</source>
+        <translation>Druk op “Nieuw” en wees honderd klikken lang streng: voer elk groen organisme en dood alle andere.</translation>
+    </message>
+    <message>
+        <source>Press the idea button (the light bulb) and follow the idea. Write down your counts until an organism fits it.</source>
+        <translation>Druk op de ideeknop (de gloeilamp) en volg het idee. Schrijf je tellingen op tot een organisme erbij past.</translation>
+    </message>
+    <message>
+        <source>Press "New" and be loose for a hundred clicks: now and then let a non-green organism live and shoot a green one.</source>
+        <translation>Druk op “Nieuw” en wees honderd klikken lang los: laat af en toe een niet-groen organisme leven en dood een groen.</translation>
+    </message>
+    <message>
+        <source>Press the idea button again and write down your counts until an organism fits.</source>
+        <translation>Druk weer op de ideeknop en schrijf je tellingen op tot een organisme past.</translation>
+    </message>
+    <message>
+        <source>How did your population look after a hundred strict clicks, and after a hundred loose ones?</source>
+        <translation>Hoe zag je populatie eruit na honderd strenge klikken, en na honderd losse?</translation>
+    </message>
+    <message>
+        <source>After which condition did the idea take fewer clicks?</source>
+        <translation>Na welke conditie kostte het idee minder klikken?</translation>
+    </message>
+    <message>
+        <source>Why can letting a few "missers" live help a population to change later?</source>
+        <translation>Waarom kan het een populatie later helpen veranderen als je een paar “missers” laat leven?</translation>
+    </message>
+</context>
+<context>
     <name>Lesson</name>
     <message>
         <source>This link does not hold a Vantrel lesson.</source>
@@ -662,32 +829,12 @@ De werkmap in plaats daarvan als bestand opslaan?</translation>
         </translation>
     </message>
     <message>
-        <source>Nothing learned yet: every feed and every shot teaches it.</source>
-        <translation>Nog niets geleerd: elke keer voeren en elke keer doodschieten leert het iets.</translation>
+        <source>Forget what it learned</source>
+        <translation>Geleerde vergeten</translation>
     </message>
     <message>
-        <source>No trait stands out yet.</source>
-        <translation>Nog valt geen kenmerk op.</translation>
-    </message>
-    <message>
-        <source>Your clicks: %1 · by Judge like me: %2</source>
-        <translation>Jouw klikken: %1 · door Oordeel zoals ik: %2</translation>
-    </message>
-    <message>
-        <source>Forget what was learned</source>
-        <translation>Vergeet wat geleerd is</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <translation>%1%</translation>
-    </message>
-    <message>
-        <source>Chance kept: %1</source>
-        <translation>Kans dat je houdt: %1</translation>
-    </message>
-    <message>
-        <source>Show chance kept</source>
-        <translation>Kans dat je houdt tonen</translation>
+        <source>Chance kept</source>
+        <translation>Kans op houden</translation>
     </message>
     <message>
         <source>Clicks</source>
@@ -698,16 +845,31 @@ De werkmap in plaats daarvan als bestand opslaan?</translation>
         <translation>Klikken per seconde</translation>
     </message>
     <message>
-        <source>Play</source>
-        <translation>Spelen</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
-        <source>Click %1 of %2</source>
-        <translation>Klik %1 van %2</translation>
+        <source>Feed and kill organisms: it learns what you select for from your clicks.</source>
+        <translation>Voer en dood organismen: uit je klikken leert het waar je op selecteert.</translation>
+    </message>
+    <message>
+        <source>%1% kept</source>
+        <translation>%1% gehouden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Judged %1 of %n clicks</source>
+        <translation>
+            <numerusform>%1 van %n klik beoordeeld</numerusform>
+            <numerusform>%1 van %n klikken beoordeeld</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your clicks: %1</source>
+        <translation>Je klikken: %1</translation>
+    </message>
+    <message>
+        <source>Clicks of the learner: %1</source>
+        <translation>Klikken van het leermodel: %1</translation>
     </message>
 </context>
 </TS>

@@ -124,6 +124,39 @@
     </message>
 </context>
 <context>
+    <name>GoalInWords</name>
+    <message>
+        <source>organism</source>
+        <extracomment>The noun said when a goal chooses no shape. Starts with the definite article, which gives the gender: der/die/das, de/het.</extracomment>
+        <translation>der Organismus</translation>
+    </message>
+    <message>
+        <source>%1 with spokes</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 mit Speichen</translation>
+    </message>
+    <message>
+        <source>%1 without spokes</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 ohne Speichen</translation>
+    </message>
+    <message>
+        <source>%1 with %2 lines</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 mit %2 Linien</translation>
+    </message>
+    <message>
+        <source>%1 with spokes and %2 lines</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 mit Speichen und %2 Linien</translation>
+    </message>
+    <message>
+        <source>%1 without spokes, with %2 lines</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 ohne Speichen, mit %2 Linien</translation>
+    </message>
+</context>
+<context>
     <name>IdeaIntensity</name>
     <message>
         <source>pale</source>

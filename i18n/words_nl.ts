@@ -124,6 +124,39 @@
     </message>
 </context>
 <context>
+    <name>GoalInWords</name>
+    <message>
+        <source>organism</source>
+        <extracomment>The noun said when a goal chooses no shape. Starts with the definite article, which gives the gender: der/die/das, de/het.</extracomment>
+        <translation>het organisme</translation>
+    </message>
+    <message>
+        <source>%1 with spokes</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 met spaken</translation>
+    </message>
+    <message>
+        <source>%1 without spokes</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 zonder spaken</translation>
+    </message>
+    <message>
+        <source>%1 with %2 lines</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 met %2 lijnen</translation>
+    </message>
+    <message>
+        <source>%1 with spokes and %2 lines</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 met spaken en %2 lijnen</translation>
+    </message>
+    <message>
+        <source>%1 without spokes, with %2 lines</source>
+        <extracomment>A goal of chosen words. %1 is a noun phrase with its article (nominative), %2 the adjectives before the plural lines after with (dative).</extracomment>
+        <translation>%1 zonder spaken, met %2 lijnen</translation>
+    </message>
+</context>
+<context>
     <name>IdeaIntensity</name>
     <message>
         <source>pale</source>

@@ -42,5 +42,7 @@ node tests/web/journal_test.mjs build/web/site "$bin"/web_replay
 node tests/web/language_test.mjs build/web
 # Lessons opened from links and prepared, the pupil's name, a class's runs files pooled.
 node tests/web/lesson_test.mjs build/web/site build/wasm/web/vantrel_engine.mjs
+# "What you select for" against the engine in Node, the chances, "Judge like me" by keys.
+node tests/web/learner_test.mjs build/web/site build/wasm/web/vantrel_engine.mjs
 # axe-core on every view and dialog in three languages, target sizes, focus, touch, portrait.
 node tests/web/access_test.mjs build/web/site

@@ -86,6 +86,24 @@ EngineChange WebSession::SetPupil(std::string_view name) {
   return Changed([&] { engine_.SetPupil(name); });
 }
 
+EngineChange WebSession::ResetLearner() {
+  return Changed([this] { engine_.ResetLearner(); });
+}
+
+bool WebSession::StartJudging() {
+  bool started = false;
+  Changed([this, &started] { started = engine_.StartJudging(); });
+  return started;
+}
+
+EngineChange WebSession::JudgeMore(int clicks) {
+  return Changed([this, clicks] { engine_.JudgeMore(clicks); });
+}
+
+EngineChange WebSession::StopJudging() {
+  return Changed([this] { engine_.StopJudging(); });
+}
+
 EngineChange WebSession::DeclareReached() {
   return Changed([this] { engine_.DeclareReached(); });
 }

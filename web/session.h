@@ -108,6 +108,15 @@ class WebSession final : private EngineObserver {
   // columns are ignored), join the notebook's run table under the next numbers. Returns
   // how many joined; `first_number` takes the first one's number.
   int AddRuns(std::string_view runs_csv, int& first_number);
+  // The learner forgets what it learned (Engine::ResetLearner).
+  EngineChange ResetLearner();
+  // "Judge like me" at the page's pace: StartJudging opens the one step (false without
+  // organisms or while judging), each JudgeMore makes up to `clicks` of the learner's
+  // clicks and says what they changed, StopJudging closes the step (Cancel, Escape or the
+  // count reached).
+  bool StartJudging();
+  EngineChange JudgeMore(int clicks);
+  EngineChange StopJudging();
 
   // What the page shows.
   std::string TableBytes() const;  // what the desktop's Save writes

@@ -16,6 +16,30 @@
 
 namespace vantrel {
 
+namespace {
+
+// The lesson the restored program run had open last: the newest text kept beside the
+// entries restored (`positions` has one more than those) or beside their base. Nothing when
+// none was kept: a run without a lesson, or a journal from before lessons were kept.
+std::optional<OpenLessonState> KeptLesson(std::string_view base_annex,
+                                          const std::vector<RunEntry>& entries,
+                                          const std::vector<int>& positions) {
+  std::optional<std::string_view> text = SplitAnnex(base_annex).lesson_text;
+  const std::size_t restored = positions.empty() ? 0 : positions.size() - 1;
+  for (std::size_t i = 0; i < restored && i < entries.size(); ++i) {
+    if (const std::optional<std::string_view> kept = SplitAnnex(entries[i].annex).lesson_text) {
+      text = kept;
+    }
+  }
+  if (!text) return std::nullopt;
+  const ParsedLesson parsed = ParseLesson(*text);
+  if (!parsed.lesson) return std::nullopt;
+  return OpenLessonState{LessonId(*text), parsed.lesson->title, parsed.lesson->experiment,
+                         parsed.lesson->lock_parameters, std::string(*text)};
+}
+
+}  // namespace
+
 // One action: when it ends the observers hear once what it changed.
 class Engine::Action {
  public:
@@ -81,8 +105,9 @@ bool Engine::RestoreJournal(const StoredJournal& stored, std::vector<Run> finish
 
 std::string Engine::Annex() const {
   const Run* run = notebook_.current_run();
-  if (run == nullptr) return JoinAnnex(learner_, {});
-  return JoinAnnex(learner_, EncodeRunState({*run, notebook_.goal()}));
+  const std::string_view lesson_text = lesson_ ? std::string_view(lesson_->text) : "";
+  if (run == nullptr) return JoinAnnex(learner_, {}, lesson_text);
+  return JoinAnnex(learner_, EncodeRunState({*run, notebook_.goal()}), lesson_text);
 }
 
 Document& Engine::StartFirstPopulation(Document& document, const Clock& clock) {
@@ -247,6 +272,9 @@ bool Engine::Restore(const Snapshot& base, std::string_view base_annex,
   const bool whole = history_.Restore(base, entries, &positions);
   parameters_ = noted_parameters_ = history_.parameters();
   RestoreLearner(base_annex, entries, positions);
+  if (std::optional<OpenLessonState> kept = KeptLesson(base_annex, entries, positions)) {
+    lesson_ = std::move(kept);
+  }
   if (!RestoreRuns(base_annex, entries, positions, finished)) {
     // Nothing was kept beside the entries: the runs of that program run join this one's
     // run table, and a new run starts on the restored population.
@@ -364,8 +392,8 @@ LessonOpening Engine::OpenLesson(std::string_view text) {
   if (!parsed.lesson) return {false, NotALessonMessage()};
   const Lesson& lesson = *parsed.lesson;
   Action action(*this);
-  lesson_ =
-      OpenLessonState{LessonId(text), lesson.title, lesson.experiment, lesson.lock_parameters};
+  lesson_ = OpenLessonState{LessonId(text), lesson.title, lesson.experiment, lesson.lock_parameters,
+                            std::string(text)};
   if (lesson.parameters) parameters_ = Capped(*lesson.parameters);
   {
     const HistoryStep step(history_, StepKind::kNewGenePool, parameters_);

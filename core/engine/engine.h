@@ -41,6 +41,7 @@ struct OpenLessonState {
   std::string title;   // plain text, shown as text
   int experiment = 0;  // the experiment whose help opens first; 0: none
   bool lock_parameters = false;
+  std::string text;  // as opened; the journal keeps it, so a restore opens it again
 };
 
 // What OpenLesson did.
@@ -87,8 +88,9 @@ class Engine final : public NotebookActions, private AnnexSource {
   // Restores an earlier program run (read from its journal) as one step and its own steps;
   // `finished` are the experiment runs it had measured. The notebook's run of each entry
   // (kept beside it, and beside the base) comes back with it, so the run in progress goes
-  // on with its counts and the restored steps undo with theirs. False when an entry did not
-  // fit.
+  // on with its counts and the restored steps undo with theirs. The lesson it had open last
+  // is open again, its title, experiment and lock with it (without one kept, the lesson
+  // open stays). False when an entry did not fit.
   bool Restore(const Snapshot& base, std::string_view base_annex,
                const std::vector<RunEntry>& entries, std::vector<Run> finished);
   // The user's "Reached" at the current click; false without a goal or once reached.

@@ -18,14 +18,17 @@ struct LearnerState {
   friend bool operator==(const LearnerState&, const LearnerState&) = default;
 };
 
-// What the journal keeps beside an entry: the learner first, marked by the byte 'L' and its
-// length, then the notebook's run state as before. An annex written before the learner
-// existed (starting with the run state's format byte, or empty) has no learner.
-std::string JoinAnnex(const LearnerState& learner, std::string_view run_state);
+// What the journal keeps beside an entry: the text of the lesson open, if one is, marked by
+// the byte 'E' and its length; the learner, marked by the byte 'L' and its length; then the
+// notebook's run state as before. An annex written before the lesson or the learner was
+// kept (starting with 'L', with the run state's format byte, or empty) has none of it.
+std::string JoinAnnex(const LearnerState& learner, std::string_view run_state,
+                      std::string_view lesson_text = {});
 
 struct AnnexParts {
   std::optional<LearnerState> learner;  // nothing when absent or damaged
   std::string_view run_state;
+  std::optional<std::string_view> lesson_text;  // nothing when absent or damaged
 };
 AnnexParts SplitAnnex(std::string_view annex);
 

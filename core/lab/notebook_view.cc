@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "lab/idea_wording.h"
+#include "lab/goal_sentence.h"
 #include "lab/organism_wording.h"
 #include "lab/run_csv.h"
 #include "language/catalogue.h"
@@ -190,7 +190,7 @@ NotebookView ReadNotebook(const LabNotebook& notebook) {
   NotebookView view;
   const Run* run = notebook.current_run();
   ReadCurrentRun(run, view);
-  view.goal = ShownGoalText(notebook.goal().text);
+  view.goal = GoalSentence(notebook.goal());
   view.goal_text =
       view.goal.empty() ? Tr(kWindow, "No goal: press the light bulb for an idea.") : view.goal;
   view.goal_note = NoteOn(notebook);

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "lab/learner.h"
-#include "lab/learner_words.h"
+#include "lab/learner_texts.h"
 
 namespace vantrel {
 
@@ -34,11 +34,11 @@ QSpinBox* MakeBox(const char* name, int value, int max, QWidget* parent) {
 JudgeDialog::JudgeDialog(EngineModel& model, QWidget* parent)
     : QDialog(parent),
       model_(model),
-      clicks_(MakeBox("speJudgeClicks", kJudgeDefaultClicks, kJudgeMaxClicks, this)),
-      pace_(MakeBox("speJudgePace", kJudgeDefaultPace, kJudgeMaxPace, this)),
+      clicks_(MakeBox("speJudgeClicks", kFirstJudgedClicks, kMostJudgedClicks, this)),
+      pace_(MakeBox("speJudgePace", kFirstJudgingPace, kFastestJudgingPace, this)),
       progress_(new QLabel(this)),
-      play_(new QPushButton(Text(JudgePlayText()), this)),
-      cancel_(new QPushButton(Text(JudgeCancelText()), this)) {
+      play_(new QPushButton(Text(JudgeLikeMeText()), this)),
+      cancel_(new QPushButton(Text(CancelJudgingText()), this)) {
   setObjectName(QStringLiteral("frmJudgeLikeMe"));
   setWindowTitle(Text(JudgeLikeMeText()));
   progress_->setObjectName(QStringLiteral("lblJudgeProgress"));
@@ -48,10 +48,10 @@ JudgeDialog::JudgeDialog(EngineModel& model, QWidget* parent)
   cancel_->setObjectName(QStringLiteral("btnJudgeCancel"));
 
   auto* form = new QFormLayout;
-  form->addRow(Text(JudgeClicksLabel()), clicks_);
-  form->addRow(Text(JudgePaceLabel()), pace_);
-  clicks_->setAccessibleName(Text(JudgeClicksLabel()));
-  pace_->setAccessibleName(Text(JudgePaceLabel()));
+  form->addRow(Text(JudgedClicksText()), clicks_);
+  form->addRow(Text(JudgingPaceText()), pace_);
+  clicks_->setAccessibleName(Text(JudgedClicksText()));
+  pace_->setAccessibleName(Text(JudgingPaceText()));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(play_);
@@ -134,7 +134,7 @@ void JudgeDialog::Finish() {
 }
 
 void JudgeDialog::ShowProgress() {
-  const QString text = total_ > 0 ? Text(JudgeProgressText(played_, total_)) : QString();
+  const QString text = total_ > 0 ? Text(JudgingProgressText(played_, total_)) : QString();
   if (text == progress_->text()) return;
   progress_->setText(text);
   progress_->setAccessibleName(text);

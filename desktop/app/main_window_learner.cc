@@ -6,14 +6,14 @@
 #include "desktop/app/main_window.h"
 #include "desktop/app/organism_view.h"
 #include "lab/learner.h"
-#include "lab/learner_words.h"
+#include "lab/learner_texts.h"
 
 namespace vantrel {
 
 void MainWindow::BindLearnerKeys() {
   chance_action_ = keys_.Bind(Qt::Key_K, [this] { ShowChances(chance_action_->isChecked()); });
   chance_action_->setCheckable(true);
-  chance_action_->setText(QString::fromStdString(ShowChanceKeptText()));
+  chance_action_->setText(QString::fromStdString(ShowChancesText()));
   judge_action_ = keys_.Bind(Qt::Key_J, [this] { onJudgeLikeMeClicked(); });
   judge_action_->setText(QString::fromStdString(JudgeLikeMeText()) + QStringLiteral("…"));
 }

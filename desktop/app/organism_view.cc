@@ -6,7 +6,7 @@
 #include "desktop/gallery/invisible_hint.h"
 #include "desktop/organism/organism_image.h"
 #include "lab/goal.h"
-#include "lab/learner_words.h"
+#include "lab/learner_texts.h"
 
 namespace vantrel {
 

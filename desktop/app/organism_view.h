@@ -26,7 +26,7 @@ class OrganismView final : public QWidget {
   // and in its description; nothing hides it.
   void ShowChance(std::optional<double> chance);
   const std::optional<double>& chance() const { return chance_; }
-  // The chance as shown ("Chance kept: 64%"); empty while hidden.
+  // The chance as shown ("64% kept"); empty while hidden.
   QString chance_text() const;
   const std::optional<std::string>& dna() const { return dna_; }
 

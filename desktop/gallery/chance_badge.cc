@@ -23,7 +23,7 @@ void PaintChanceBadge(QPainter& painter, const QRect& picture, const QString& te
   painter.drawRoundedRect(badge, 3, 3);
   painter.setPen(Qt::white);
   painter.drawText(badge, Qt::AlignCenter,
-                   metrics.elidedText(text, Qt::ElideLeft, badge.width() - 4));
+                   metrics.elidedText(text, Qt::ElideRight, badge.width() - 4));
   painter.restore();
 }
 

@@ -7,7 +7,7 @@
 
 namespace vantrel {
 
-// An organism's chance of being kept (`text`, "64%" or "Chance kept: 64%") in a small
+// An organism's chance of being kept (`text`, "64% kept") in a small
 // dark badge at the top right of `picture`, readable over any drawing.
 void PaintChanceBadge(QPainter& painter, const QRect& picture, const QString& text);
 

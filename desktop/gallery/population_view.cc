@@ -14,7 +14,7 @@
 #include "desktop/gallery/chance_badge.h"
 #include "desktop/gallery/invisible_hint.h"
 #include "gallery/organism_texts.h"
-#include "lab/learner_words.h"
+#include "lab/learner_texts.h"
 #include "population/population.h"
 
 namespace vantrel {
@@ -118,7 +118,7 @@ void PopulationView::SetChanceKept(std::function<std::optional<double>(int row)>
 QString PopulationView::ChanceText(int row) const {
   if (!chance_kept_) return {};
   const std::optional<double> chance = chance_kept_(row);
-  return chance ? QString::fromStdString(ChancePercentText(*chance)) : QString();
+  return chance ? QString::fromStdString(ChanceKeptText(*chance)) : QString();
 }
 
 void PopulationView::RepaintPictures() { viewport()->update(); }

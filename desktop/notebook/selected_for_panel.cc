@@ -5,10 +5,12 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "lab/learner_words.h"
+#include "lab/learner.h"
+#include "lab/learner_texts.h"
 
 namespace vantrel {
 
@@ -46,7 +48,7 @@ SelectedForPanel::SelectedForPanel(const LabNotebook& notebook, NotebookActions&
       traits_(MakePlainLabel("lblSelectedFor", this)),
       accuracy_(MakePlainLabel("lblPredicted", this)),
       clicks_(MakePlainLabel("lblJudgedClicks", this)),
-      forget_(new QPushButton(Text(ForgetLearnedText()), this)) {
+      forget_(new QPushButton(Text(ResetLearnerText()), this)) {
   setObjectName(QStringLiteral("grbSelectedFor"));
   QFont traits_font = traits_->font();
   traits_font.setPointSizeF(traits_font.pointSizeF() * 1.1);
@@ -70,13 +72,17 @@ SelectedForPanel::SelectedForPanel(const LabNotebook& notebook, NotebookActions&
 
 void SelectedForPanel::Refresh() {
   const Learner& learner = actions_.learner();
+  // The traits it weighs most, one a line, or what it needs before it can say any.
   QStringList lines;
-  for (const std::string& line : SelectedForLines(learner)) lines.append(Text(line));
+  for (const LearnedTrait& trait : learner.Strongest()) lines.append(Text(trait.text));
+  if (lines.isEmpty()) lines.append(Text(NothingLearnedText()));
   Say(*traits_, lines.join(QLatin1Char('\n')));
   Say(*accuracy_, Text(learner.AccuracyText()));
   const Run* run = notebook_.current_run();
-  Say(*clicks_,
-      Text(JudgedClicksText(run != nullptr ? run->clicks() : 0, actions_.learner_clicks())));
+  const int learner_clicks = actions_.learner_clicks();
+  const int user_clicks = std::max(0, (run != nullptr ? run->clicks() : 0) - learner_clicks);
+  Say(*clicks_, Text(UserClicksText(user_clicks)) + QStringLiteral(" · ") +
+                    Text(LearnerClicksText(learner_clicks)));
   forget_->setEnabled(learner.clicks() > 0);
 }
 

@@ -2,7 +2,8 @@
 // The page for every hand, in English, Dutch and German: axe-core (WCAG 2.0, 2.1 and 2.2
 // A and AA, and its best practices, with label-in-name) finds nothing on the main page,
 // with the advanced options, the population view, the family tree, the lab notebook with
-// its automatic runs after a sweep, and under every dialog; every control is a target of
+// what the learner learned, the chances shown and Judge like me playing, its automatic
+// runs after a sweep, and under every dialog; every control is a target of
 // at least 24 x 24 pixels there (links in running text excepted); a button that turns
 // itself off hands the focus on (Undo to Redo and back, Run to Cancel and back, Reached
 // to Export runs) instead of dropping it on the body. On a touch tablet the buttons are
@@ -171,6 +172,30 @@ const states = [
       await page.locator('.notebook:not([hidden])').waitFor();
     },
   },
+  {
+    name: 'what the learner learned, with the chances shown',
+    async enter(page) {
+      await page.keyboard.press('f');
+      await page.keyboard.press('s');
+      await page.locator('#learner-chances').click();
+      await page.locator('#organism-chance:not([hidden])').waitFor();
+    },
+  },
+  {
+    name: 'Judge like me playing',
+    async enter(page) {
+      await page.locator('#learner-judge-clicks').fill('10000');
+      await page.locator('#learner-judge-pace').fill('2');
+      await page.locator('#learner-judge').click();
+      await page.locator('#learner-cancel:not([disabled])').waitFor();
+    },
+    // Escape stops it before it closes any panel.
+    async leave(page) {
+      await page.keyboard.press('Escape');
+      await page.locator('#learner-judge:not([disabled])').waitFor();
+      await page.locator('.notebook:not([hidden])').waitFor();
+    },
+  },
   dialogState('the class results of two files, one no runs file', async (page) => {
     await page.locator('#class-results-open').click();
     await page.locator('dialog[open] input[type="file"]').setInputFiles([
@@ -234,7 +259,7 @@ async function everyState(code, t) {
         assert.deepEqual(violations, [], `axe-core, ${code}, ${state.name}`);
         assert.deepEqual(small, [], `targets under 24 pixels, ${code}, ${state.name}`);
       } finally {
-        if (state.dialog) await state.leave(page);
+        if (state.leave) await state.leave(page);
       }
     });
   }

@@ -73,7 +73,11 @@ const interfaces = new Map(
     'LessonTextResult',
     'GoalAspect',
     'LessonLimits',
+    'Worksheet',
     'ClassGroup',
+    'LearnedTrait',
+    'LearnerState',
+    'LearnerTexts',
   ].map((name) => [name, declaredMembers('interface', name)]),
 );
 const moduleMembers = declaredMembers('interface', 'VantrelEngineModule');
@@ -375,7 +379,11 @@ test('what one engine’s journal wrote, another restores to the same table', as
   });
   // A run without a step is not offered.
   assert.equal(
-    call(module, 'readStoredRun', { ...stored, entries: new Uint8Array(0), stepsAtEnd: 0 }).offer,
+    call(module, 'readStoredRun', {
+      ...stored,
+      entries: new Uint8Array(0),
+      stepsAtEnd: 0,
+    }).offer,
     false,
   );
   const restored = call(engine, 'restoreRun', stored);
@@ -543,6 +551,7 @@ test('lessons and class results answer as declared', async () => {
       run: false,
       counters: false,
       parameters: false,
+      learner: false,
     },
   });
   assert.equal(call(lessonEngine, 'openLesson', text).opened, true);
@@ -575,6 +584,14 @@ test('lessons and class results answer as declared', async () => {
   const shape = call(module, 'goalWords').find((aspect) => aspect.key === 'shape');
   assert.ok(shape.words.includes('square'));
   assert.equal(call(module, 'lessonLimits').lastExperiment, 5);
+  // The goal as pupils read it; a list the program cannot read says why.
+  assert.equal(call(module, 'goalSentence', 'shape=square,color=red'), 'a red square');
+  assert.equal(call(module, 'goalSentence', ''), '');
+  assert.match(module.goalSentence('color=sky'), /'sky'/);
+  const sheet = call(module, 'worksheet', 1);
+  assert.ok(sheet.steps.length >= 3 && sheet.questions.length >= 3);
+  assert.equal(sheet.countColumns.length, 5);
+  assert.deepEqual([module.worksheet(0).steps, module.worksheet(6).questions], [[], []]);
 
   const classMembers = declaredMembers('class', 'ClassResults');
   const classCalled = new Set(['delete']);
@@ -663,6 +680,49 @@ test('the language, the texts and numbers, the limits and the first values come 
   const labDefaults = new module.LabSweep(['--goal', 'shape=square']);
   assert.ok(firstValues.runs < labDefaults.totalRuns());
   labDefaults.delete();
+});
+
+// The learner: its words follow the user's clicks, never its own; the chances lie within
+// 0 and 1 and only for organisms; "Judge like me" is one step however many calls it takes.
+test('the learner and Judge like me answer as declared', () => {
+  const judged = new module.Engine(noon);
+  const texts = call(module, 'learnerTexts');
+  assert.ok(texts.firstClicks <= texts.mostClicks && texts.firstPace <= texts.fastestPace);
+  assert.equal(call(module, 'judgingProgress', 3, 20), 'Judged 3 of 20 clicks');
+  assert.equal(module.judgingProgress(0, 1), 'Judged 0 of 1 click');
+  assert.deepEqual(call(judged, 'learner').traits, []);
+  for (const key of 'ffssfsfsfsss') {
+    if (key === 'f') judged.feed();
+    else judged.shoot();
+  }
+  const learned = call(judged, 'learner');
+  assert.ok(learned.traits.length > 0 && learned.accuracy.startsWith('Predicted '));
+  assert.equal(learned.userClicks, 12);
+  const rows = judged.rowCount();
+  for (const [row, inside] of [
+    [0, false],
+    [1, true],
+    [rows, true],
+    [rows + 1, false],
+  ]) {
+    const chance = call(judged, 'chanceKept', row);
+    assert.equal(chance !== null && chance >= 0 && chance <= 1, inside, `row ${row}`);
+    assert.equal(call(judged, 'chanceKeptText', row) !== '', inside, `row ${row} in words`);
+  }
+  // Three calls of the learner's clicks, one step: one undo takes all of them back.
+  assert.equal(call(judged, 'startJudging'), true);
+  assert.equal(judged.startJudging(), false, 'while judging');
+  assert.equal(call(judged, 'judging'), true);
+  for (const clicks of [2, 3, 1]) assert.equal(call(judged, 'judgeMore', clicks).learner, true);
+  assert.equal(call(judged, 'stopJudging').learner, true);
+  const after = judged.learner();
+  assert.deepEqual([after.userClicks, after.learnerClicks], [12, 6]);
+  assert.deepEqual(after.traits, learned.traits, 'it learns nothing from its own clicks');
+  judged.undo();
+  assert.equal(judged.learner().learnerClicks, 0);
+  assert.equal(call(judged, 'resetLearner').learner, true);
+  assert.deepEqual([judged.learner().traits, judged.learner().accuracy], [[], '']);
+  judged.delete();
 });
 
 test('every declared call is made', () => {

@@ -107,8 +107,8 @@ test('a lesson link opens the same founders at any moment, locked, with its help
     ]);
     assert.ok(!page.url().includes('#'), 'the fragment is taken off the address');
     assert.deepEqual(await savedTable(page), founders, `founders at ${moment}`);
-    // The worksheet, printed, is the only thing on the page: the title as text, the help
-    // of experiment 4, a row to write each run's counts in.
+    // The worksheet, printed, is the only thing on the page: the title as text, the goal's
+    // sentence, experiment 4's steps and questions, a row to write each run's counts in.
     await page.keyboard.press('l');
     await page.evaluate(() => (window.print = () => undefined));
     await page.getByRole('button', { name: 'Print worksheet' }).click();
@@ -117,12 +117,69 @@ test('a lesson link opens the same founders at any moment, locked, with its help
     const sheet = page.locator('.worksheet');
     assert.equal(await sheet.locator('h1').textContent(), '<b onmouseover=alert(1)>Drift</b>');
     assert.equal(await sheet.locator('h2').nth(1).textContent(), 'Exp 4');
+    assert.equal(await sheet.locator('p').first().textContent(), 'a red square');
+    const parts = vantrel.worksheet(4);
+    assert.deepEqual(
+      await sheet.locator('ol').first().locator('li').allTextContents(),
+      parts.steps,
+    );
+    assert.equal(await sheet.locator('ol').last().locator('li').count(), parts.questions.length);
+    assert.deepEqual(await sheet.locator('thead th').allTextContents(), parts.countColumns);
     assert.equal(await sheet.locator('tbody tr').count(), 6);
     await page.emulateMedia({ media: 'screen' });
     assert.equal(await sheet.isVisible(), false);
     assert.deepEqual(errors, []);
     await page.context().close();
   }
+});
+
+test('a lesson comes back with its title and locked parameters when its run is restored', async () => {
+  const { page, errors } = await openFixedPage(browser, `${address}${fragment(lesson)}`, noon);
+  await page.locator('#experiment-tab-4[aria-selected="true"]').waitFor();
+  await page.keyboard.press('Escape');
+  for (const key of ['s', 's', 'f']) await page.keyboard.press(key);
+  await page.waitForTimeout(1000); // the journal writes when the page is idle
+  // A reload starts without the lesson (the address lost its fragment); Alt+Shift+R
+  // restores the run before it, the lesson with it.
+  await page.reload();
+  await page.locator('main[aria-busy="false"] [role="grid"]').waitFor({ state: 'attached' });
+  assert.equal(await page.locator('.lesson-title').isVisible(), false);
+  assert.equal((await parameterBoxes(page))[0].readOnly, false);
+  await page.keyboard.press('Alt+Shift+R');
+  await page.locator('.lesson-title:visible').waitFor();
+  assert.equal(
+    await page.locator('.lesson-title').textContent(),
+    '<b onmouseover=alert(1)>Drift</b>',
+  );
+  assert.deepEqual(await parameterBoxes(page), [
+    { value: '12', readOnly: true },
+    { value: '20', readOnly: true },
+    { value: '2', readOnly: true },
+  ]);
+  assert.deepEqual(errors, []);
+  await page.context().close();
+});
+
+test('a lesson whose goal names an unknown word says so and opens without that goal', async () => {
+  const plaid = lesson.replace('goal color=red,shape=square', 'goal color=plaid,shape=square');
+  assert.notEqual(plaid, lesson);
+  const { page, errors } = await openFixedPage(browser, `${address}${fragment(plaid)}`, noon);
+  const message = page.locator('dialog[open] .message');
+  await message.waitFor();
+  assert.match(await message.textContent(), /'plaid'/);
+  await page.keyboard.press('Escape');
+  // The lesson is open (its title, its locked parameters), its run without a goal.
+  await page.locator('#experiment-tab-4[aria-selected="true"]').waitFor();
+  await page.keyboard.press('Escape');
+  assert.equal(
+    await page.locator('.lesson-title').textContent(),
+    '<b onmouseover=alert(1)>Drift</b>',
+  );
+  assert.equal((await parameterBoxes(page))[0].readOnly, true);
+  await page.keyboard.press('l');
+  assert.match(await page.locator('.notebook-goal').textContent(), /^No goal/);
+  assert.deepEqual(errors, []);
+  await page.context().close();
 });
 
 test('damaged and foreign lesson links say so and the page starts without them', async () => {

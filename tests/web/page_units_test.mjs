@@ -7,7 +7,7 @@
 // writes reads back whole, a damaged one keeps its texts English, the automatic runs'
 // sentences take their counts' plural forms, and the language follows the browser's
 // preferences; memory is readied for a big load a slice per task; a
-// step's measure counts the drawing its frame does.
+// step's measure counts the drawing its frame does; "Judge like me" keeps its pace.
 //
 //   node page_units_test.mjs [vantrel_engine.mjs]
 import assert from 'node:assert/strict';
@@ -716,4 +716,55 @@ test('one step refreshes each view once', async () => {
     assert.deepEqual(refreshes, refreshed, step);
   }
   engine.delete();
+});
+
+// "Judge like me" at a pace: each frame makes the clicks due since the start, the first at
+// once, never more than asked; it closes the engine's step once, and not at all when
+// another action closed it first.
+test('Judge like me makes the clicks its pace has made due each frame, then stops', async () => {
+  const { clicksDue, Judging } = await pageModule('judging.ts');
+  for (const [elapsed, pace, total, due] of [
+    [0, 5, 20, 1],
+    [-3, 5, 20, 1],
+    [199, 5, 20, 1],
+    [201, 5, 20, 2],
+    [1000, 5, 20, 6],
+    [60_000, 5, 20, 20],
+    [16, 100, 500, 2],
+  ])
+    assert.equal(clicksDue(elapsed, pace, total), due, `${elapsed} ms at ${pace}/s`);
+  const frames = [];
+  globalThis.requestAnimationFrame = (callback) => frames.push(callback);
+  globalThis.cancelAnimationFrame = () => (frames.length = 0);
+  for (const { closedByAnother, made, stops } of [
+    { closedByAnother: false, made: [1, 1, 3], stops: 1 },
+    { closedByAnother: true, made: [1, 1], stops: 0 },
+  ]) {
+    const engine = { open: false, made: [], stops: 0 };
+    Object.assign(engine, {
+      startJudging: () => !engine.open && (engine.open = true),
+      judgeMore: (clicks) => (engine.made.push(clicks), { table: true }),
+      stopJudging: () => ((engine.stops += 1), (engine.open = false), { table: true }),
+      judging: () => engine.open,
+      rowCount: () => 10,
+    });
+    const shown = [];
+    const judging = new Judging(engine, {
+      show: (change) => shown.push(change),
+      progress: () => undefined,
+      running: () => undefined,
+    });
+    const start = performance.now();
+    judging.start(5, 10);
+    judging.start(5, 10); // while judging: nothing
+    frames.shift()(start + 150);
+    if (closedByAnother) engine.open = false;
+    frames.shift()?.(start + 450);
+    assert.deepEqual(engine.made, made);
+    assert.equal(engine.stops, stops);
+    assert.equal(judging.running, false);
+    assert.equal(frames.length, 0, 'no frame asked for after the end');
+    // The change that closed the step tells the buttons, which offer Undo now.
+    if (stops) assert.equal(shown.at(-1).counters, true);
+  }
 });

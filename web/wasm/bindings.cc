@@ -6,6 +6,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -17,6 +18,8 @@
 #include "engine/engine.h"
 #include "gallery/gallery_layout.h"
 #include "gallery/organism_texts.h"
+#include "lab/learner.h"
+#include "lab/learner_texts.h"
 #include "lab/run_csv.h"
 #include "messages/experiment_pages.h"
 #include "messages/web_links.h"
@@ -41,6 +44,7 @@ val ChangeObject(const EngineChange& change) {
   object.set("run", change.run);
   object.set("counters", change.counters);
   object.set("parameters", change.parameters);
+  object.set("learner", change.learner);
   return object;
 }
 
@@ -215,6 +219,47 @@ class EngineBinding {
     return joined;
   }
 
+  // The learner: what it weighs most in words, how often it predicted the last clicks, and
+  // the run's clicks, the user's apart from its own.
+  val Learner() const {
+    const vantrel::Learner& learner = session_.engine().learner();
+    val traits = val::array();
+    int index = 0;
+    for (const LearnedTrait& trait : learner.Strongest()) {
+      val object = val::object();
+      object.set("text", trait.text);
+      object.set("strength", trait.strength);
+      object.set("keeps", trait.keeps);
+      traits.set(index++, object);
+    }
+    const int learner_clicks = session_.engine().learner_clicks();
+    const int user_clicks = std::max(0, session_.Counters().clicks - learner_clicks);
+    val object = val::object();
+    object.set("traits", traits);
+    object.set("accuracy", learner.AccuracyText());
+    object.set("clicks", learner.clicks());
+    object.set("userClicks", user_clicks);
+    object.set("learnerClicks", learner_clicks);
+    object.set("userClicksText", UserClicksText(user_clicks));
+    object.set("learnerClicksText", LearnerClicksText(learner_clicks));
+    return object;
+  }
+  // The chance that the user keeps the organism in `row`, 0 to 1, and in words; null and
+  // "" outside the table's organisms.
+  val ChanceKept(int row) const {
+    const std::optional<double> chance = session_.engine().ChanceKept(row);
+    return chance ? val(*chance) : val::null();
+  }
+  std::string ChanceKeptWords(int row) const {
+    const std::optional<double> chance = session_.engine().ChanceKept(row);
+    return chance ? ChanceKeptText(*chance) : std::string();
+  }
+  val ResetLearner() { return ChangeObject(session_.ResetLearner()); }
+  bool StartJudging() { return session_.StartJudging(); }
+  val JudgeMore(int clicks) { return ChangeObject(session_.JudgeMore(clicks)); }
+  val StopJudging() { return ChangeObject(session_.StopJudging()); }
+  bool Judging() const { return session_.engine().judging(); }
+
   // The journal (journal_bindings.h).
   void StartJournal() { session_.StartJournal(); }
   val TakeJournal() { return JournalRecordsValue(session_.TakeJournal()); }
@@ -264,6 +309,28 @@ val WebLinksBinding() {
   links.set("makerHomePage", std::string(kMakerHomePage));
   links.set("productPage", std::string(kProductPage));
   return links;
+}
+
+// The learner's texts beside the page's controls, and the limits of "Judge like me".
+val LearnerTextsBinding() {
+  val object = val::object();
+  object.set("heading", WhatYouSelectForHeading());
+  object.set("judgeLikeMe", JudgeLikeMeText());
+  object.set("reset", ResetLearnerText());
+  object.set("chances", ShowChancesText());
+  object.set("clicks", JudgedClicksText());
+  object.set("pace", JudgingPaceText());
+  object.set("cancel", CancelJudgingText());
+  object.set("nothingLearned", NothingLearnedText());
+  object.set("mostClicks", kMostJudgedClicks);
+  object.set("firstClicks", kFirstJudgedClicks);
+  object.set("fastestPace", kFastestJudgingPace);
+  object.set("firstPace", kFirstJudgingPace);
+  return object;
+}
+
+std::string JudgingProgressBinding(int made, int clicks) {
+  return JudgingProgressText(made, clicks);
 }
 
 // The population view's picture sizes, the padding around each picture, and what it
@@ -324,6 +391,14 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("takeJournal", &EngineBinding::TakeJournal)
       .function("finishedRuns", &EngineBinding::FinishedRuns)
       .function("restoreRun", &EngineBinding::RestoreRun)
+      .function("learner", &EngineBinding::Learner)
+      .function("chanceKept", &EngineBinding::ChanceKept)
+      .function("chanceKeptText", &EngineBinding::ChanceKeptWords)
+      .function("resetLearner", &EngineBinding::ResetLearner)
+      .function("startJudging", &EngineBinding::StartJudging)
+      .function("judgeMore", &EngineBinding::JudgeMore)
+      .function("stopJudging", &EngineBinding::StopJudging)
+      .function("judging", &EngineBinding::Judging)
       .function("sheet", &EngineBinding::Sheet)
       .function("sheetCells", &EngineBinding::SheetCells);
   emscripten::function("pictureSide", &vantrel::PictureSideBinding);
@@ -332,4 +407,6 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
   emscripten::function("experimentsHelp", &vantrel::ExperimentsHelpBinding);
   emscripten::function("webLinks", &vantrel::WebLinksBinding);
   emscripten::function("gallery", &vantrel::GalleryBinding);
+  emscripten::function("learnerTexts", &vantrel::LearnerTextsBinding);
+  emscripten::function("judgingProgress", &vantrel::JudgingProgressBinding);
 }

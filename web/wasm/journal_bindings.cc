@@ -99,6 +99,7 @@ val RestoreRunValue(WebSession& session, const val& run) {
   change.set("run", outcome.change.run);
   change.set("counters", outcome.change.counters);
   change.set("parameters", outcome.change.parameters);
+  change.set("learner", outcome.change.learner);
   object.set("change", change);
   return object;
 }

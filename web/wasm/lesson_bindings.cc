@@ -1,7 +1,8 @@
 // Lessons and a class's results for the page (embind): a lesson link's bytes and fragment,
-// the teacher's lesson text from the dialog's choices, the goal words the dialog offers, and
-// runs files pooled into the class's summary, box plots, CSV and workbook. The page inflates
-// and deflates; every rule of the texts is the core's. Declared in vantrel_engine.d.ts.
+// the teacher's lesson text from the dialog's choices, the goal words the dialog offers and
+// the goal's sentence, the worksheet's steps and questions, and runs files pooled into the
+// class's summary, box plots, CSV and workbook. The page inflates and deflates; every rule
+// of the texts is the core's. Declared in vantrel_engine.d.ts.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -14,9 +15,11 @@
 
 #include "lab/class_results.h"
 #include "lab/goal_list.h"
+#include "lab/goal_sentence.h"
 #include "lab/goal_words.h"
 #include "lab/lesson.h"
 #include "lab/sweep.h"
+#include "messages/worksheet.h"
 #include "web/wasm/copied_array.h"
 #include "web/wasm/notebook_bindings.h"
 #include "web/wasm/sheet_bindings.h"
@@ -111,6 +114,28 @@ val GoalWordsBinding() {
   return aspects;
 }
 
+// The goal of a key=value list as the pupils will read it, "" for none; the list's own
+// problem when it is not one the program reads.
+std::string GoalSentenceBinding(const std::string& list) {
+  if (list.empty()) return std::string();
+  const ParsedGoal parsed = ParseGoalList(list);
+  return parsed.error.empty() ? GoalSentence(parsed.goal) : parsed.error;
+}
+
+// The printed worksheet's parts for an experiment (1 to 5; no steps for any other):
+// {stepsHeading, steps, countsHeading, countColumns, questionsHeading, questions}.
+val WorksheetBinding(int experiment) {
+  const Worksheet sheet = ExperimentWorksheet(experiment);
+  val object = val::object();
+  object.set("stepsHeading", sheet.steps_heading);
+  object.set("steps", StringArray(sheet.steps));
+  object.set("countsHeading", sheet.counts_heading);
+  object.set("countColumns", StringArray(sheet.count_columns));
+  object.set("questionsHeading", sheet.questions_heading);
+  object.set("questions", StringArray(sheet.questions));
+  return object;
+}
+
 val LessonLimitsBinding() {
   val limits = val::object();
   limits.set("lessonBytes", static_cast<double>(kMaxLessonBytes));
@@ -186,6 +211,8 @@ EMSCRIPTEN_BINDINGS(lesson) {
   emscripten::function("lessonText", &vantrel::LessonTextBinding);
   emscripten::function("goalWords", &vantrel::GoalWordsBinding);
   emscripten::function("lessonLimits", &vantrel::LessonLimitsBinding);
+  emscripten::function("goalSentence", &vantrel::GoalSentenceBinding);
+  emscripten::function("worksheet", &vantrel::WorksheetBinding);
   emscripten::function("notALessonMessage", &vantrel::NotALessonMessage);
   emscripten::class_<ClassResultsBinding>("ClassResults")
       .constructor<const emscripten::val&>()

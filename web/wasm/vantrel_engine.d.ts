@@ -10,6 +10,55 @@ export interface Change {
   run: boolean;
   counters: boolean;
   parameters: boolean;
+  /** What the learner learned, or its own clicks. */
+  learner: boolean;
+}
+
+/** A trait the learner weighs, as "What you select for" shows it. */
+export interface LearnedTrait {
+  /** "keeps red, strength 64%" in the language shown. */
+  text: string;
+  /** 0 to 100: how far the trait alone moves the chance of being kept from even. */
+  strength: number;
+  keeps: boolean;
+}
+
+/** The learner as the notebook shows it. */
+export interface LearnerState {
+  /** The traits weighed most, strongest first (at most four). */
+  traits: LearnedTrait[];
+  /** "Predicted 14 of your last 20 clicks"; "" before the first click. */
+  accuracy: string;
+  /** The clicks it learned from since the start or its reset. */
+  clicks: number;
+  /** The current run's clicks: the user's, the learner's own ("Judge like me"). */
+  userClicks: number;
+  learnerClicks: number;
+  /** "Your clicks: 12", "Clicks of the learner: 40". */
+  userClicksText: string;
+  learnerClicksText: string;
+}
+
+/** The learner's texts beside the page's controls, and the limits of "Judge like me". */
+export interface LearnerTexts {
+  /** "What you select for" */
+  heading: string;
+  /** "Judge like me" */
+  judgeLikeMe: string;
+  /** The reset button's word. */
+  reset: string;
+  /** The word of the toggle that shows each organism's chance of being kept. */
+  chances: string;
+  /** The labels of the number of clicks and of the pace (clicks per second). */
+  clicks: string;
+  pace: string;
+  cancel: string;
+  /** What the learner says before its first click. */
+  nothingLearned: string;
+  mostClicks: number;
+  firstClicks: number;
+  fastestPace: number;
+  firstPace: number;
 }
 
 /** The three numbers that steer a run. */
@@ -346,6 +395,24 @@ export declare class Engine {
    * or the error report that refuses the sheet.
    */
   sheetCells(kind: SheetKind, firstRow: number, rowCount: number): SheetCells;
+  /** What the learner weighs most, its predictions and the run's clicks by whom. */
+  learner(): LearnerState;
+  /** The chance, 0 to 1, that the user keeps organism `row` (from 1); null outside. */
+  chanceKept(row: number): number | null;
+  /** That chance in whole percent ("64% kept"); "" outside the table's organisms. */
+  chanceKeptText(row: number): string;
+  /** The learner forgets what it learned (no step of the history). */
+  resetLearner(): Change;
+  /**
+   * "Judge like me" at the page's pace: opens one step of the history; false without
+   * organisms or while judging. Any other action closes it first.
+   */
+  startJudging(): boolean;
+  /** The learner's next `clicks` clicks in the user's place, and what they changed. */
+  judgeMore(clicks: number): Change;
+  /** Closes the step: the clicks made so far stay, one undo takes them all back. */
+  stopJudging(): Change;
+  judging(): boolean;
 }
 
 /**
@@ -518,6 +585,17 @@ export interface LessonLimits {
   runsFileBytes: number;
 }
 
+/** What a printed worksheet holds for one experiment besides its title and goal. */
+export interface Worksheet {
+  stepsHeading: string;
+  steps: string[];
+  countsHeading: string;
+  /** The run's number first, then the counts the pupil writes down. */
+  countColumns: string[];
+  questionsHeading: string;
+  questions: string[];
+}
+
 /** One lesson's runs (or those of none, lesson ""), pooled. */
 export interface ClassGroup {
   lesson: string;
@@ -660,6 +738,9 @@ export interface VantrelEngineModule {
   webLinks(): WebLinks;
   /** The population view's sizes and hint, as the desktop program has them. */
   gallery(): Gallery;
+  learnerTexts(): LearnerTexts;
+  /** "Judged 3 of 20 clicks" in the language shown. */
+  judgingProgress(made: number, clicks: number): string;
   /** The family tree's texts and digit styles. */
   familyTreeTexts(): FamilyTreeTexts;
   LabSweep: typeof LabSweep;
@@ -677,6 +758,10 @@ export interface VantrelEngineModule {
   lessonLimits(): LessonLimits;
   /** "This link does not hold a Vantrel lesson." in the language shown. */
   notALessonMessage(): string;
+  /** The goal of a key=value list as pupils read it; "" for none, the list's fault if bad. */
+  goalSentence(list: string): string;
+  /** The worksheet's steps and questions for experiment 1 to 5 (none for others). */
+  worksheet(experiment: number): Worksheet;
   /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
   sweepCsv(records: SweepRecord[]): string;
   /** An organism's drawing as an SVG document, 350 pixels square, as the desktop saves it. */

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/learner_state.h"
 #include "lab/lesson.h"
 #include "lab/run_csv.h"
 #include "population/random_source.h"
@@ -176,6 +177,80 @@ TEST(LessonEngineTest, RunsCarryThePupilAndTheLessonThroughUndoAndARestore) {
   ASSERT_TRUE(engine.Redo());
   for (int i = 0; i < 40; ++i) ASSERT_TRUE(engine.Redo());
   EXPECT_EQ(CellsOf(engine), played);
+}
+
+// An annex as a journal written before lessons were kept has it (the learner, then the run
+// state), or before the learner too (the run state alone).
+enum class AnnexAge { kNow, kBeforeLessons, kBeforeLearner };
+
+std::string Aged(const std::string& annex, AnnexAge age) {
+  const AnnexParts parts = SplitAnnex(annex);
+  switch (age) {
+    case AnnexAge::kNow:
+      return annex;
+    case AnnexAge::kBeforeLessons:
+      return JoinAnnex(parts.learner.value_or(LearnerState{}), parts.run_state);
+    case AnnexAge::kBeforeLearner:
+      return std::string(parts.run_state);
+  }
+  return annex;
+}
+
+TEST(LessonEngineTest, ARestoreOpensTheLessonItHadOpenLastAndOldJournalsStillRestore) {
+  const std::string unlocked =
+      "vantrel-lesson 1\ntime 08:00:00\nexperiment 2\ntitle Creativity counts\n";
+  struct Case {
+    const char* name;
+    std::vector<std::string> lessons;  // opened in turn, the clicks played after each
+    AnnexAge age;
+    bool lesson_back;  // the last lesson opened comes back (else no lesson is open)
+  };
+  const Case cases[] = {
+      {"a locked lesson", {kLesson}, AnnexAge::kNow, true},
+      {"an unlocked lesson", {unlocked}, AnnexAge::kNow, true},
+      {"the second of two lessons", {kLesson, unlocked}, AnnexAge::kNow, true},
+      {"no lesson", {}, AnnexAge::kNow, false},
+      {"a journal from before lessons were kept", {kLesson}, AnnexAge::kBeforeLessons, false},
+      {"a journal from before the learner", {kLesson}, AnnexAge::kBeforeLearner, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FixedClock clock(5);
+    LcgRandom random;
+    Engine engine(random, clock);
+    const Snapshot base = engine.history().TakeSnapshot();
+    const std::string base_annex = Aged(engine.history().Annex(), c.age);
+    EntryRecorder recorder(engine.history());
+    engine.history().set_listener(&recorder);
+    for (const std::string& lesson : c.lessons) {
+      ASSERT_TRUE(engine.OpenLesson(lesson).opened);
+      Play(engine);
+    }
+    engine.history().set_listener(nullptr);
+    std::vector<RunEntry> entries = recorder.entries;
+    for (RunEntry& entry : entries) entry.annex = Aged(entry.annex, c.age);
+
+    FixedClock other_clock(99);
+    LcgRandom other_random;
+    Engine restored(other_random, other_clock);
+    ASSERT_TRUE(restored.Restore(base, base_annex, entries, {}));
+    EXPECT_EQ(CellsOf(restored), CellsOf(engine));
+    EXPECT_EQ(restored.parameters(), engine.parameters());
+    ASSERT_EQ(restored.lesson().has_value(), c.lesson_back);
+    if (!c.lesson_back) {
+      EXPECT_FALSE(restored.parameters_locked());
+      continue;
+    }
+    const OpenLessonState& open = *engine.lesson();
+    EXPECT_EQ(restored.lesson()->id, open.id);
+    EXPECT_EQ(restored.lesson()->title, open.title);
+    EXPECT_EQ(restored.lesson()->experiment, open.experiment);
+    EXPECT_EQ(restored.parameters_locked(), open.lock_parameters);
+    // A locked lesson's parameters refuse a change again.
+    const int creativity = restored.parameters().creativity;
+    EXPECT_EQ(restored.SetParameter(Parameter::kCreativity, creativity + 1),
+              open.lock_parameters ? creativity : creativity + 1);
+  }
 }
 
 }  // namespace

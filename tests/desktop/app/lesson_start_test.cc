@@ -12,6 +12,7 @@
 #include "desktop/files/pupil_setting.h"
 #include "engine/engine.h"
 #include "population/random_source.h"
+#include "tests/core/engine/entry_recorder.h"
 #include "tests/support/fakes.h"
 
 namespace vantrel {
@@ -104,6 +105,42 @@ TEST(LessonStartTest, TheRememberedNameNamesTheRunsFromTheStart) {
     VantrelApplication program;
     EXPECT_EQ(program.workspace().notebook().pupil(), name);
   }
+}
+
+// After a crash the restored run brings its lesson back: the title in the title bar and the
+// locked parameters read-only again, in a program started without the lesson.
+TEST(LessonStartTest, ARestoredRunBringsBackItsLessonsTitleAndLock) {
+  ASSERT_TRUE(kSettingsIsolated);
+  QTemporaryDir state;
+  qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+  LcgRandom random;
+  testing::FixedClock clock(77'000'000);
+  Engine played(random, clock);
+  const Snapshot base = played.history().TakeSnapshot();
+  const std::string base_annex = played.history().Annex();
+  EntryRecorder recorder(played.history());
+  played.history().set_listener(&recorder);
+  ASSERT_TRUE(played
+                  .OpenLesson("vantrel-lesson 1\ntime 10:20:30\nparameters 12 30 2\n"
+                              "lock parameters\ntitle Drift\n")
+                  .opened);
+  played.Shoot();
+  played.Feed();
+  played.history().set_listener(nullptr);
+
+  VantrelApplication program;
+  MainWindow& window = program.main_window();
+  window.show();
+  window.onAdvancedClicked();
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Vantrel 2.0"));
+  ASSERT_TRUE(program.workspace().engine().Restore(base, base_annex, recorder.entries, {}));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Drift \u2014 Vantrel 2.0"));
+  for (SpinEdit* box : ParameterBoxes(window)) {
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isReadOnly());
+  }
+  EXPECT_EQ(ParameterBoxes(window)[1]->Value(), 30);
+  window.close();
 }
 
 }  // namespace

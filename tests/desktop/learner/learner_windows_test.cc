@@ -17,7 +17,8 @@
 #include "desktop/app/organism_view.h"
 #include "desktop/gallery/population_view.h"
 #include "desktop/gallery/population_window.h"
-#include "lab/learner_words.h"
+#include "lab/learner.h"
+#include "lab/learner_texts.h"
 
 namespace vantrel {
 namespace {
@@ -107,7 +108,7 @@ TEST_F(LearnerWindowsTest, NotebookWordsFollowTheUsersFeedsAndShots) {
     const char* every_line_starts;  // null: no rule for the lines
   };
   const std::vector<Case> cases = {
-      {"nothing yet", "", "Nothing learned yet"},
+      {"nothing yet", "", "Feed and kill organisms"},
       {"feeds only", "ffffff", "keeps "},
       {"shots only", "ssssss", "shoots "},
       {"mixed", "fsfssffsfsss", nullptr},
@@ -120,9 +121,10 @@ TEST_F(LearnerWindowsTest, NotebookWordsFollowTheUsersFeedsAndShots) {
     Keys(test.keys);
     EXPECT_EQ(engine().learner().clicks(), static_cast<int>(test.keys.size())) << test.name;
     QStringList lines;
-    for (const std::string& line : SelectedForLines(engine().learner())) {
-      lines.append(QString::fromStdString(line));
+    for (const LearnedTrait& trait : engine().learner().Strongest()) {
+      lines.append(QString::fromStdString(trait.text));
     }
+    if (lines.isEmpty()) lines.append(QString::fromStdString(NothingLearnedText()));
     const QString words = panel.traits_text();
     EXPECT_EQ(words, lines.join(QLatin1Char('\n'))) << test.name;
     EXPECT_FALSE(words.isEmpty()) << test.name;
@@ -142,7 +144,7 @@ TEST_F(LearnerWindowsTest, NotebookWordsFollowTheUsersFeedsAndShots) {
           QStringLiteral("of your last %1 clicks").arg(test.keys.size())))
           << test.name;
     }
-    EXPECT_EQ(panel.clicks_text(), QStringLiteral("Your clicks: %1 · by Judge like me: 0")
+    EXPECT_EQ(panel.clicks_text(), QStringLiteral("Your clicks: %1 · Clicks of the learner: 0")
                                        .arg(run_clicks + static_cast<int>(test.keys.size())))
         << test.name;
     EXPECT_EQ(panel.forget->isEnabled(), !test.keys.empty()) << test.name;
@@ -154,7 +156,7 @@ TEST_F(LearnerWindowsTest, NotebookWordsFollowTheUsersFeedsAndShots) {
 TEST_F(LearnerWindowsTest, ChanceToggleShowsPercentagesOnTheDrawingAndThePictures) {
   auto& population = dynamic_cast<PopulationWindow&>(Open(Qt::Key_G, "frmPopulation"));
   const OrganismView& drawing = *Main().organism_view();
-  const QRegularExpression percent(QStringLiteral("^\\d{1,3}%$"));
+  const QRegularExpression percent(QStringLiteral("^\\d{1,3}% kept$"));
   struct Case {
     const char* name;
     std::string keys;
@@ -169,18 +171,17 @@ TEST_F(LearnerWindowsTest, ChanceToggleShowsPercentagesOnTheDrawingAndThePicture
     ASSERT_TRUE(Main().shows_chances()) << test.name;
     const std::optional<double> shown = engine().ChanceKept(engine().grid().SelectedRow());
     ASSERT_TRUE(shown) << test.name;
-    EXPECT_EQ(drawing.chance_text(),
-              QStringLiteral("Chance kept: %1%").arg(std::lround(*shown * 100)))
+    EXPECT_EQ(drawing.chance_text(), QStringLiteral("%1% kept").arg(std::lround(*shown * 100)))
         << test.name;
     EXPECT_TRUE(drawing.accessibleDescription().endsWith(drawing.chance_text())) << test.name;
     for (int row = 1; row < engine().grid().RowCount(); ++row) {
       const QString text = population.view()->ChanceText(row);
       EXPECT_TRUE(percent.match(text).hasMatch()) << test.name << ": " << text.toStdString();
-      EXPECT_EQ(text, QStringLiteral("%1%").arg(std::lround(*engine().ChanceKept(row) * 100)))
+      EXPECT_EQ(text, QStringLiteral("%1% kept").arg(std::lround(*engine().ChanceKept(row) * 100)))
           << test.name << " row " << row;
     }
     if (test.keys.empty()) {
-      EXPECT_EQ(drawing.chance_text(), QStringLiteral("Chance kept: 50%"));
+      EXPECT_EQ(drawing.chance_text(), QStringLiteral("50% kept"));
     }
 
     QTest::keyClick(&Main(), Qt::Key_K);
@@ -238,8 +239,8 @@ TEST_F(LearnerWindowsTest, JudgeLikeMePlaysItsClicksAsOneUndoStep) {
     EXPECT_EQ(engine().learner(), learned) << test.name << ": it learns nothing from itself";
     EXPECT_EQ(engine().history().position(), position + 1) << test.name;
     QCoreApplication::processEvents();
-    EXPECT_TRUE(
-        panel.clicks_text().endsWith(QStringLiteral("by Judge like me: %1").arg(judged + played)))
+    EXPECT_TRUE(panel.clicks_text().endsWith(
+        QStringLiteral("Clicks of the learner: %1").arg(judged + played)))
         << test.name << ": " << panel.clicks_text().toStdString();
 
     QApplication::setActiveWindow(&Main());

@@ -77,7 +77,7 @@ def learner():
     nodes = walk(program(), [])
     failures = []
     drawings = [node for node in nodes if node.getRoleName() == "image" and node.name == "Organism"]
-    if not drawings or not re.search(r"\nChance kept: \d+%$", drawings[0].description):
+    if not drawings or not re.search(r"\n\d+% kept$", drawings[0].description):
         failures.append("the drawing's description holds no chance of being kept")
     labels = [node.name for node in nodes if node.getRoleName() == "label"]
     traits = [name for name in labels if re.match(r"(keeps|shoots) .*, strength \d+%", name)]
@@ -85,7 +85,7 @@ def learner():
         failures.append("no label says what the user selects for")
     if not any(re.match(r"Predicted \d+ of your last 6 clicks$", name) for name in labels):
         failures.append("no label says how often the learner predicted the clicks")
-    if "Your clicks: 6 · by Judge like me: 0" not in labels:
+    if "Your clicks: 6 · Clicks of the learner: 0" not in labels:
         failures.append("no label counts the user's clicks apart")
     if failures:
         print("Labels the screen reader sees:")

@@ -105,6 +105,11 @@ export function prepareLesson(vantrel: VantrelEngineModule, engine: Engine): Pro
     goal.append(labelled(key, select));
     return { key, select };
   });
+  // The goal as the pupils will read it, in the language shown.
+  const sentence = document.createElement('p');
+  sentence.className = 'lesson-goal-sentence';
+  sentence.setAttribute('aria-live', 'polite');
+  goal.append(sentence);
   const pages = vantrel.experimentsHelp().pages;
   const experiment = choice([
     ['0', t.none],
@@ -142,6 +147,7 @@ export function prepareLesson(vantrel: VantrelEngineModule, engine: Engine): Pro
       .filter(({ select }) => select.value)
       .map(({ key, select }) => `${key}=${select.value}`)
       .join(',');
+    sentence.textContent = vantrel.goalSentence(goalList);
     const result = vantrel.lessonText({
       title: title.value,
       startSeconds: seconds(start.value || timeOfDayNow()),

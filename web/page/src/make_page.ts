@@ -13,6 +13,7 @@ import { switchControls } from './focus_handoff';
 import { OrganismGrid } from './grid';
 import type { PageJournal } from './journal';
 import { languageChoice } from './language_choice';
+import { LearnerView } from './learner_view';
 import { lessonTitle } from './lesson_title';
 import { NotebookView } from './notebook';
 import { notebookAutoRuns } from './notebook_auto_runs';
@@ -52,7 +53,7 @@ interface PageParts {
   show(change: Change): void;
   reader: TableReader;
   // Opens again in the new page what was open in this one.
-  views(): { advanced: boolean; panels: string[] };
+  views(): { advanced: boolean; panels: string[]; chances?: boolean };
   // Takes the page's keys away before another page is made.
   takeAway(): void;
 }
@@ -66,13 +67,17 @@ const kEverything: Change = {
   run: true,
   counters: true,
   parameters: true,
+  learner: true,
 };
 
 // Makes the page's views in place of any made before, with `views` open.
 export function makePage(
   kept: Kept,
   changeLanguage: ChangeLanguage,
-  views = { advanced: false, panels: [] as string[] },
+  views: { advanced: boolean; panels: string[]; chances?: boolean } = {
+    advanced: false,
+    panels: [],
+  },
 ): void {
   const { app, compiled, vantrel, engine, journal, dropHint } = kept;
   kept.page?.takeAway();
@@ -87,10 +92,22 @@ export function makePage(
   const act = (name: ActionName): void => void controller.act(name);
   const select = (row: number): void => controller.show(engine.selectRow(row));
 
-  const organism = new OrganismView(vantrel, engine);
+  // "What you select for" in the notebook; its toggle shows the chances on the big picture
+  // and in the population view.
+  const learner = new LearnerView(
+    vantrel,
+    engine,
+    (change) => controller.show(change),
+    () => {
+      organism.refresh();
+      population.update();
+    },
+  );
+  const organism = new OrganismView(vantrel, engine, learner.chances);
   const grid = new OrganismGrid(engine, select);
   const population = new PopulationView(engine, vantrel, select);
   population.penInvisible = (dna) => vantrel.penInvisible(dna);
+  population.chanceText = (row) => (learner.chances.shown ? engine.chanceKeptText(row) : '');
   const tree = new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, select);
   // A picture of the population view also offers its organism's family tree, shown as
   // the desktop shows it: the organism selected, then its tree.
@@ -99,7 +116,7 @@ export function makePage(
       select(chosen);
       tree.open();
     });
-  const notebook = new NotebookView(engine, () => act('reached'));
+  const notebook = new NotebookView(engine, () => act('reached'), learner);
 
   // The buttons of an action in the table, with its keys.
   const actionButton = (
@@ -216,7 +233,12 @@ export function makePage(
   for (const [name, shows] of Object.entries(kViewParts))
     controller.addView({ shows, refresh: refresh[name as ViewName] });
 
-  const keymap = pageKeys({ controller, restoreLastRun, panels: [population, tree, notebook] });
+  const keymap = pageKeys({
+    controller,
+    restoreLastRun,
+    panels: [population, tree, notebook],
+    escapeFirst: { applies: () => learner.isJudging, act: () => learner.stopJudging() },
+  });
 
   app.replaceChildren(
     section(
@@ -244,15 +266,20 @@ export function makePage(
     reader,
     views: () => ({
       advanced: advanced.isOpen,
+      chances: learner.chances.shown,
       panels: Object.entries(panels)
         .filter(([, view]) => !view.element.hidden)
         .map(([name]) => name),
     }),
-    takeAway: () => keymap.takeAway(),
+    takeAway: () => {
+      learner.stopJudging();
+      keymap.takeAway();
+    },
   };
   // Everything is new to the views just made; the journal has it already.
   for (const name of Object.keys(kViewParts) as ViewName[])
     if (name !== 'journal') refresh[name](kEverything);
   if (views.advanced) advanced.button.click();
+  if (views.chances) learner.toggleChances();
   for (const name of views.panels) panels[name as keyof typeof panels].open();
 }

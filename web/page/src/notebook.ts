@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lab notebook: the current run's goal, its counters, the shown organism in words
 // with the judged words it meets, "Reached", the export of the run table, the run's three
-// plots and the finished runs side by side, each plot with its numbers as text. Everything
+// plots and the finished runs side by side, each plot with its numbers as text, and what
+// the learner learned from the user's clicks ("What you select for"). Everything
 // comes from the engine's notebook; the view only lays it out. Beside the rest on a wide
 // screen, the whole screen on a narrow one; L opens it, Escape or Close closes it.
 import { closePanel, openPanel } from './panels';
@@ -84,9 +85,11 @@ export class NotebookView {
   private readonly curves: { plot: CurvePlot; summary: HTMLElement }[] = [];
 
   // `declareReached` is the page's R: the engine's Reached, then the page shows the change.
+  // `learner` ("What you select for") is shown below the buttons, refreshed with the texts.
   constructor(
     private readonly engine: Engine,
     declareReached: () => void,
+    private readonly learner?: { element: HTMLElement; refresh(): void },
   ) {
     this.element = make('section', 'notebook');
     this.element.hidden = true;
@@ -159,6 +162,7 @@ export class NotebookView {
         ),
         this.automaticRuns,
       ),
+      ...(learner ? [learner.element] : []),
       make('h3', '', t.thisRun),
       this.plots,
       this.curveDetails,
@@ -202,6 +206,7 @@ export class NotebookView {
     const start = performance.now();
     this.latest = this.engine.notebook();
     this.showHeader(this.latest);
+    this.learner?.refresh();
     performance.measure('vantrel-notebook-texts', { start });
     if (this.plotsDue) return;
     this.plotsDue = true;

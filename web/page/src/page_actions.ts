@@ -5,16 +5,27 @@
 import type { Engine } from 'vantrel-engine';
 import type { Action, ChangePart } from './controller';
 
-const kEveryPart: readonly ChangePart[] = ['table', 'selection', 'run', 'counters', 'parameters'];
+const kEveryPart: readonly ChangePart[] = [
+  'table',
+  'selection',
+  'run',
+  'counters',
+  'parameters',
+  'learner',
+];
 const kOrganisms: readonly ChangePart[] = ['table', 'selection'];
+// The big picture and the population view show each organism's chance of being kept on
+// request, which follows what the learner learned.
+const kOrganismsAndChances: readonly ChangePart[] = ['table', 'selection', 'learner'];
 
 // What each view shows of a change. The buttons follow every step, as do the notebook
-// (its counters, its run and the organism in words) and the journal, which writes it down.
+// (its counters, its run, the organism in words and the learner) and the journal, which
+// writes it down.
 export const kViewParts = {
   grid: kOrganisms,
-  population: kOrganisms,
+  population: kOrganismsAndChances,
   tree: kOrganisms,
-  organism: kOrganisms,
+  organism: kOrganismsAndChances,
   parameters: ['parameters'],
   buttons: kEveryPart,
   notebook: kEveryPart,

@@ -6,7 +6,7 @@ import type { Controller } from './controller';
 import { dialogOpen } from './dialog';
 import { Keymap } from './keymap';
 import { takesTyping } from './keys';
-import { bindEscape } from './panels';
+import { bindEscape, type EscapeFirst } from './panels';
 import { timeStep } from './step_timing';
 
 export interface PageKeys<Name extends string> {
@@ -14,6 +14,8 @@ export interface PageKeys<Name extends string> {
   restoreLastRun(): void;
   // The views with keys of their own (G, T, L, Ctrl+E, Alt+Left).
   panels: { bindKeys(keymap: Keymap): void }[];
+  // What Escape stops before it closes a panel.
+  escapeFirst?: EscapeFirst;
 }
 
 // A keymap listening on the document until it is taken away with the views.
@@ -21,6 +23,7 @@ export function pageKeys<Name extends string>({
   controller,
   restoreLastRun,
   panels,
+  escapeFirst,
 }: PageKeys<Name>): Keymap {
   const keymap = new Keymap((event) => dialogOpen() || takesTyping(event.target));
   for (const name of Object.keys(controller.actions) as Name[]) {
@@ -30,7 +33,7 @@ export function pageKeys<Name extends string>({
   }
   keymap.bind('Alt+Shift+R', restoreLastRun);
   for (const panel of panels) panel.bindKeys(keymap);
-  bindEscape(keymap);
+  bindEscape(keymap, escapeFirst);
   keymap.listen(document);
   return keymap;
 }

@@ -56,12 +56,23 @@ export function panelForEscape(target: EventTarget | null): Panel | undefined {
   return holder ?? live.at(-1);
 }
 
-// Escape closes the panel that holds the focus, else the one opened last; never under a
-// menu (the dialogs and typing keep every key: keymap.ts).
-export function bindEscape(keymap: Keymap): void {
+// Something Escape stops before it closes any panel ("Judge like me" while it plays).
+export interface EscapeFirst {
+  applies(): boolean;
+  act(): void;
+}
+
+// Escape stops `first` while it applies, else closes the panel that holds the focus, else
+// the one opened last; never under a menu (the dialogs and typing keep every key:
+// keymap.ts).
+export function bindEscape(keymap: Keymap, first?: EscapeFirst): void {
   keymap.bind(
     'Escape',
-    (event) => panelForEscape(event.target)?.close(),
-    (event) => !menuOpen() && panelForEscape(event.target) !== undefined,
+    (event) => {
+      if (first?.applies()) first.act();
+      else panelForEscape(event.target)?.close();
+    },
+    (event) =>
+      !menuOpen() && (first?.applies() === true || panelForEscape(event.target) !== undefined),
   );
 }

@@ -2,7 +2,9 @@
 // The population view: every organism's picture with its ID and survival under it, the
 // selected one framed. One canvas the size of the view draws only the cells in sight,
 // captions included, and transparent options over them carry each organism's text
-// alternative and take clicks and taps: 100,000 organisms scroll as lightly as ten.
+// alternative and take clicks and taps: 100,000 organisms scroll as lightly as ten. On
+// request each picture carries its organism's chance of being kept, as the learner sees
+// it, in its corner and in its option's name.
 // The engine decides the selection; the view shows what it says.
 import { closePanel, openPanel } from './panels';
 import type {
@@ -81,6 +83,31 @@ function bitmapMaker(penInvisible: (dna: string) => boolean): PictureMaker<ViewP
   };
 }
 
+// A chance of being kept in the top left corner of a picture at (left, top), `size` wide:
+// dark text on a light plate, cut to the picture.
+const kChanceFont = '12px system-ui, sans-serif'; // the captions' font: set once a drawing
+function paintChance(
+  context: CanvasRenderingContext2D,
+  text: string,
+  left: number,
+  top: number,
+  size: number,
+): void {
+  if (context.font !== kChanceFont) context.font = kChanceFont;
+  context.textAlign = 'left';
+  context.textBaseline = 'middle';
+  const width = Math.min(size - 4, context.measureText(text).width + 6);
+  context.fillStyle = 'rgba(255, 255, 255, 0.9)';
+  context.fillRect(left + 2, top + 2, width, 16);
+  context.fillStyle = '#000';
+  context.save();
+  context.beginPath();
+  context.rect(left + 2, top + 2, width, 16);
+  context.clip();
+  context.fillText(text, left + 5, top + 10);
+  context.restore();
+}
+
 function setIfChanged(element: HTMLElement, name: string, value: string): void {
   if (element.getAttribute(name) !== value) element.setAttribute(name, value);
 }
@@ -132,6 +159,8 @@ export class PopulationView {
   // invisible pen (its picture then says so); set by the page.
   pictureMenu: (row: number, x: number, y: number) => void = () => undefined;
   penInvisible: (dna: string) => boolean = () => false;
+  // Organism `row`'s chance of being kept in words, "" while the chances are not shown.
+  chanceText: (row: number) => string = () => '';
 
   constructor(
     private readonly engine: Engine,
@@ -504,6 +533,8 @@ export class PopulationView {
         context.lineWidth = 1;
         context.strokeRect(left + 0.5, y + 0.5, size - 1, size - 1);
       }
+      const chance = this.chanceText(first + i + 1);
+      if (chance) paintChance(context, chance, left, y, size);
     });
     return painted;
   }
@@ -524,7 +555,14 @@ export class PopulationView {
     option.attribute('id', `picture-${String(row)}`);
     option.attribute('data-row', String(row));
     option.attribute('aria-selected', String(selected));
-    const key = [organism.id, organism.p1, organism.p2, organism.dna, organism.survival].join('\n');
+    const key = [
+      organism.id,
+      organism.p1,
+      organism.p2,
+      organism.dna,
+      organism.survival,
+      this.chanceText(row),
+    ].join('\n');
     this.holds[slot] = { row, key };
     // The selected option, which the screen reader reads out at once, and an option never
     // named are named now; the others once the page is idle, as a step moves the view to
@@ -541,7 +579,8 @@ export class PopulationView {
     if (!held || !option || this.namedFor[slot] === held.key) return;
     this.namedFor[slot] = held.key;
     const tooltip = this.engine.tooltip(held.row);
-    option.attribute('aria-label', tooltip);
+    const chance = this.chanceText(held.row);
+    option.attribute('aria-label', chance ? `${tooltip} ${chance}` : tooltip);
     option.attribute('title', tooltip);
   }
 
