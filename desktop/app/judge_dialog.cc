@@ -1,6 +1,7 @@
 #include "desktop/app/judge_dialog.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -40,6 +41,9 @@ JudgeDialog::JudgeDialog(EngineModel& model, QWidget* parent)
       play_(new QPushButton(Text(JudgeLikeMeText()), this)),
       cancel_(new QPushButton(Text(CancelJudgingText()), this)) {
   setObjectName(QStringLiteral("frmJudgeLikeMe"));
+  // A dialog of today's look, not the main window's form font and colours.
+  setFont(QApplication::font(this));
+  setPalette(QApplication::palette(this));
   setWindowTitle(Text(JudgeLikeMeText()));
   progress_->setObjectName(QStringLiteral("lblJudgeProgress"));
   progress_->setTextFormat(Qt::PlainText);
@@ -60,6 +64,8 @@ JudgeDialog::JudgeDialog(EngineModel& model, QWidget* parent)
   column->addLayout(form);
   column->addWidget(progress_);
   column->addLayout(buttons);
+  // As large as its words, in every language, also while the progress line grows.
+  column->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(play_, &QPushButton::clicked, this, &JudgeDialog::Play);
   connect(cancel_, &QPushButton::clicked, this, &JudgeDialog::reject);
