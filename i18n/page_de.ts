@@ -204,6 +204,14 @@
         <translation>Mehrere Werte, durch Kommas getrennt, ergeben je eine Bedingung</translation>
     </message>
     <message>
+        <source>Learner after clicks (--learner)</source>
+        <translation>Lerner nach Klicks (--learner)</translation>
+    </message>
+    <message>
+        <source>The judge's clicks before a learner trained on them plays on alone: a condition each, 0 for none; empty for no learner</source>
+        <translation>Klicks des Schiedsrichters, bevor ein darauf trainierter Lerner allein weiterspielt: je eine Bedingung, 0 für keinen; leer für keinen Lerner</translation>
+    </message>
+    <message>
         <source>Runs per condition (--runs)</source>
         <translation>Durchgänge je Bedingung (--runs)</translation>
     </message>

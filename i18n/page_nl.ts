@@ -204,6 +204,14 @@
         <translation>Meerdere waarden, gescheiden door komma's, vormen elk een conditie</translation>
     </message>
     <message>
+        <source>Learner after clicks (--learner)</source>
+        <translation>Leerling na klikken (--learner)</translation>
+    </message>
+    <message>
+        <source>The judge's clicks before a learner trained on them plays on alone: a condition each, 0 for none; empty for no learner</source>
+        <translation>Klikken van de scheidsrechter voordat een leerling die erop getraind is alleen verder speelt: elk een conditie, 0 voor geen; leeg voor geen leerling</translation>
+    </message>
+    <message>
         <source>Runs per condition (--runs)</source>
         <translation>Rondes per conditie (--runs)</translation>
     </message>

@@ -157,40 +157,46 @@ std::string SummaryReport(const BatchPlan& plan, const std::vector<BatchRun>& ru
   return report;
 }
 
-std::string LearnerReport(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
-  std::vector<ConditionResults> judged(plan.conditions.size());
+LearnerSummary SummarizeLearners(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+  LearnerSummary summary;
+  summary.heading =
+      Tr(kContext, "By the judge's clicks to stable (the learner's clicks left out):");
+  summary.judged.resize(plan.conditions.size());
   std::vector<int> brought(plan.conditions.size(), 0);
   for (const BatchRun& run : runs) {
-    if (run.condition < 1 || run.condition > static_cast<int>(judged.size())) continue;
+    if (run.condition < 1 || run.condition > static_cast<int>(summary.judged.size())) continue;
     const Run& r = run.run;
     const std::size_t c = static_cast<std::size_t>(run.condition) - 1;
     // A run the judge made stable counts its stable click; one the learner made stable, the
     // judge's clicks before it took over.
     std::optional<int> stable;
     if (r.stable_click) stable = std::min(*r.stable_click, run.judge_clicks);
-    judged[c].Add(r.first_match_click, stable, r.reached());
+    summary.judged[c].Add(r.first_match_click, stable, r.reached());
     if (r.stable_click && plan.conditions[c].learner > 0 && *r.stable_click > run.judge_clicks) {
       ++brought[c];
     }
   }
-  std::string report =
-      Tr(kContext, "By the judge's clicks to stable (the learner's clicks left out):");
-  report += "\n" + SummaryTable(plan, judged);
-  const std::vector<std::string> lines = ComparisonLines(plan, judged);
-  if (!lines.empty()) report += "\n";
-  for (const std::string& line : lines) report += line + "\n";
-  bool first = true;
   for (std::size_t c = 0; c < plan.conditions.size(); ++c) {
     if (plan.conditions[c].learner <= 0) continue;
-    if (first) report += "\n";
-    first = false;
-    report += Arg(Tr(kContext,
-                     "Condition %1 (learner after %2 clicks): the learner brought %3 of %4 runs to "
-                     "stable."),
-                  {Count(static_cast<int>(c) + 1), Count(plan.conditions[c].learner),
-                   Count(brought[c]), Count(judged[c].runs)}) +
-              "\n";
+    summary.brought.push_back(
+        Arg(Tr(kContext,
+               "Condition %1 (learner after %2 clicks): the learner brought %3 of %4 runs to "
+               "stable."),
+            {Count(static_cast<int>(c) + 1), Count(plan.conditions[c].learner), Count(brought[c]),
+             Count(summary.judged[c].runs)}));
   }
+  return summary;
+}
+
+std::string LearnerReport(const BatchPlan& plan, const std::vector<BatchRun>& runs) {
+  const LearnerSummary summary = SummarizeLearners(plan, runs);
+  std::string report = summary.heading;
+  report += "\n" + SummaryTable(plan, summary.judged);
+  const std::vector<std::string> lines = ComparisonLines(plan, summary.judged);
+  if (!lines.empty()) report += "\n";
+  for (const std::string& line : lines) report += line + "\n";
+  if (!summary.brought.empty()) report += "\n";
+  for (const std::string& line : summary.brought) report += line + "\n";
   return report;
 }
 

@@ -58,9 +58,20 @@ std::string SummaryReport(const BatchPlan& plan, const std::vector<ConditionResu
 // With the runs of a sweep of learners (plan.learner), LearnerReport follows.
 std::string SummaryReport(const BatchPlan& plan, const std::vector<BatchRun>& runs);
 
-// For a sweep of learners: the summary table and comparisons again by the judge's clicks to
-// stable (a run the learner made stable counts the judge's clicks before it took over), then
-// per condition with a learner how many runs the learner brought to stable.
+// What a sweep of learners adds to its summary, in parts that each face lays out its own way.
+struct LearnerSummary {
+  // "By the judge's clicks to stable (the learner's clicks left out):"
+  std::string heading;
+  // Per condition, by the judge's clicks to stable: a run the learner made stable counts the
+  // judge's clicks before it took over.
+  std::vector<ConditionResults> judged;
+  // A line per condition with a learner: how many runs the learner brought to stable.
+  std::vector<std::string> brought;
+};
+LearnerSummary SummarizeLearners(const BatchPlan& plan, const std::vector<BatchRun>& runs);
+
+// For a sweep of learners: the heading, the summary table and comparisons of the judged
+// results, then the learners' lines (SummarizeLearners).
 std::string LearnerReport(const BatchPlan& plan, const std::vector<BatchRun>& runs);
 
 }  // namespace vantrel

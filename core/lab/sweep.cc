@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "lab/condition_comparison.h"
 #include "lab/decimal_text.h"
@@ -62,7 +63,8 @@ std::optional<SweepRecord> LabSweep::PlayRun(int run_number) const {
                      run->run.first_match_click,
                      run->run.stable_click,
                      run->run.reached(),
-                     BatchCsvLine(*run, strictness_texts_[run->condition - 1])};
+                     BatchCsvLine(*run, strictness_texts_[run->condition - 1]),
+                     run->judge_clicks};
 }
 
 std::vector<ConditionResults> LabSweep::Results(const std::vector<SweepRecord>& records) const {
@@ -119,6 +121,25 @@ std::vector<std::string> LabSweep::Summary(const std::vector<SweepRecord>& recor
 
 std::vector<std::string> LabSweep::Comparison(const std::vector<SweepRecord>& records) const {
   return ComparisonLines(plan_, Results(records));
+}
+
+LearnerLines LabSweep::Learners(const std::vector<SweepRecord>& records) const {
+  if (!plan_.learner) return {};
+  // The runs as far as the learners' summary reads them.
+  std::vector<BatchRun> runs;
+  runs.reserve(records.size());
+  for (const SweepRecord& record : records) {
+    BatchRun run;
+    run.condition = record.condition;
+    run.judge_clicks = record.judge_clicks;
+    run.run.first_match_click = record.first_match_click;
+    run.run.stable_click = record.stable_click;
+    run.run.reached_by = record.reached ? ReachedBy::kProgram : ReachedBy::kNone;
+    runs.push_back(std::move(run));
+  }
+  LearnerSummary summary = SummarizeLearners(plan_, runs);
+  return {std::move(summary.heading), SummaryLines(plan_, summary.judged),
+          ComparisonLines(plan_, summary.judged), std::move(summary.brought)};
 }
 
 std::string SweepCsv(std::vector<SweepRecord> records, bool learner_columns) {

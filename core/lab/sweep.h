@@ -21,6 +21,8 @@ struct SweepRecord {
   std::optional<int> stable_click;
   bool reached = false;
   std::string csv_line;  // with its CR LF line end
+  // The judge's clicks (before the learner took over, in a sweep of learners).
+  int judge_clicks = 0;
 };
 
 // One condition's clicks to stable as both faces' box plots draw them (whiskers from the
@@ -41,6 +43,19 @@ struct StableBox {
 std::vector<StableBox> StableBoxes(const std::vector<ConditionResults>& results);
 // The box plot's value axis: round, and a little above the most clicks of any box.
 ValueAxis StableAxis(const std::vector<StableBox>& boxes);
+
+// What a sweep of learners (--learner) adds to the summary, as lines a face lays out; all
+// empty for a sweep without learners.
+struct LearnerLines {
+  // "By the judge's clicks to stable (the learner's clicks left out):"
+  std::string heading;
+  // By the judge's clicks to stable: a line per condition as LabSweep::Summary's, and the
+  // comparisons as LabSweep::Comparison's.
+  std::vector<std::string> summary;
+  std::vector<std::string> comparison;
+  // Per condition with a learner: how many runs the learner brought to stable.
+  std::vector<std::string> brought;
+};
 
 // A sweep of automatic runs as vantrel-lab plays it, one run at a time, for a face whose
 // workers each play a share (the page's): the same options, limits and refusals as the command
@@ -71,6 +86,8 @@ class LabSweep {
   // Each condition compared with the first, as vantrel-lab's summary ends: a heading line,
   // then a line per condition after the first; nothing with one condition.
   std::vector<std::string> Comparison(const std::vector<SweepRecord>& records) const;
+  // What vantrel-lab's summary of a sweep of learners adds, from the same records.
+  LearnerLines Learners(const std::vector<SweepRecord>& records) const;
 
  private:
   std::string error_;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Run automatically" in the system's Chromium: a small sweep played by one worker and by
 // two exports the same bytes as vantrel-lab --csv for the same options and seed; a refused
-// option shows the command line's words; Cancel keeps the finished runs, which are the
-// command line's runs of the same numbers; the page plays on while the workers run;
+// option shows the command line's words; with the learner, the same bytes with its columns,
+// and a refused learner list the command line's words; Cancel keeps the finished runs, which
+// are the command line's runs of the same numbers; the page plays on while the workers run;
 // axe-core finds nothing on the panel; the single file plays a sweep from file://.
 //
 //   node autoruns_test.mjs BUILD_WEB NATIVE_LAB
@@ -38,7 +39,11 @@ const fieldOptions = {
   'Runs per condition (--runs)': '--runs',
   'Most clicks per run (--max-clicks)': '--max-clicks',
   'Seed (--seed)': '--seed',
+  'Learner after clicks (--learner)': '--learner',
 };
+const learnerField = 'Learner after clicks (--learner)';
+// The small sweep with a learner taking over after 10 of the judge's clicks, and without.
+const withLearner = { ...small, [learnerField]: '0,10' };
 
 // vantrel-lab's CSV for the same fields (and any further options).
 function nativeCsv(fields, extra = []) {
@@ -53,10 +58,26 @@ function nativeCsv(fields, extra = []) {
   }
 }
 
+// vantrel-lab's message for options it refuses, without its name.
+function nativeRefusal(fields) {
+  const args = Object.entries(fields).flatMap(([name, value]) => [fieldOptions[name], value]);
+  try {
+    execFileSync(nativeLab, [...args, '--quiet'], { stdio: 'pipe' });
+  } catch (error) {
+    return String(error.stderr).trim().replace(/^vantrel-lab: /, '');
+  }
+  assert.fail(`vantrel-lab took ${args.join(' ')}`);
+}
+
+// What vantrel-lab prints of a sweep.
+function nativeSummary(fields) {
+  const args = Object.entries(fields).flatMap(([name, value]) => [fieldOptions[name], value]);
+  return execFileSync(nativeLab, [...args, '--quiet'], { encoding: 'utf8' });
+}
+
 // What vantrel-lab's summary prints after its table: the comparison with condition 1.
 function nativeComparison(fields) {
-  const args = Object.entries(fields).flatMap(([name, value]) => [fieldOptions[name], value]);
-  const summary = execFileSync(nativeLab, [...args, '--quiet'], { encoding: 'utf8' });
+  const summary = nativeSummary(fields);
   return summary
     .slice(summary.indexOf('\n\n') + 2)
     .trimEnd()
@@ -134,11 +155,12 @@ async function exported(page, panel) {
 
 // One browser for every case; the cases after the sweep on two workers go on in its panel,
 // so they run in this order.
-let expected, server, address, browser, context, page, panel;
+let expected, expectedWithLearner, server, address, browser, context, page, panel;
 const errors = [];
 
 before(async () => {
   expected = nativeCsv(small);
+  expectedWithLearner = nativeCsv(withLearner);
   ({ server, address } = await serveSite(path.join(built, 'site')));
   browser = await launchBrowser();
 });
@@ -171,9 +193,33 @@ for (const workers of [1, 2]) {
     assert.equal(await panel.locator('.autoruns-summary li').count(), 4);
     const comparison = panel.getByRole('region', { name: 'Comparison with condition 1' });
     assert.deepEqual(await comparison.locator('p, li').allTextContents(), nativeComparison(small));
+    // With the learner: twice the conditions, and the CSV's columns learner,judge_clicks.
+    assert.match(expectedWithLearner, /,learner,judge_clicks\r\n/);
+    const learned = await sweep(page, panel, withLearner, workers);
+    assert.equal(learned, expectedWithLearner, `${workers} worker(s) with the learner`);
+    // The summary again by the judge's clicks: its heading, comparisons and the learners'
+    // lines are lines of vantrel-lab's summary, a line per condition with a learner.
+    const learners = panel.getByRole('region', { name: /^By the judge's clicks to stable/ });
+    const said = await learners.locator('p, ul:not(:first-of-type) li').allTextContents();
+    const native = new Set(nativeSummary(withLearner).split('\n'));
+    assert.deepEqual(said.filter((line) => !native.has(line)), []);
+    assert.equal(said.filter((line) => / \(learner after 10 clicks\): /.test(line)).length, 4);
+    await fill(panel, { [learnerField]: '' });
     if (workers === 1) await context.close();
   });
 }
+
+test('a refused learner list shows vantrel-lab’s words; an empty one is none', async () => {
+  for (const list of ['-1', '10,x', '0,,30', '5 10']) {
+    const fields = { ...small, [learnerField]: list };
+    await fill(panel, fields);
+    await status(panel).filter({ hasText: nativeRefusal(fields) }).waitFor({ timeout: 2000 });
+    assert.ok(await panel.getByRole('button', { name: 'Run', exact: true }).isDisabled(), list);
+  }
+  await fill(panel, { [learnerField]: ' ' });
+  await status(panel).filter({ hasText: ': 4 conditions × 6 runs' }).waitFor({ timeout: 2000 });
+  await fill(panel, { [learnerField]: '' });
+});
 
 test('a refused option shows the command line’s words and Run waits for a good one', async () => {
   await fill(panel, { 'Population (--population)': '5,1' });

@@ -43,6 +43,7 @@ const interfaces = new Map(
     'LegendEntry',
     'FamilyTreeLegend',
     'FamilyTreeTexts',
+    'LearnerRecord',
     'WordCheck',
     'ComparedRun',
     'CurveScales',
@@ -52,6 +53,7 @@ const interfaces = new Map(
     'Notebook',
     'JoinedRuns',
     'SweepRecord',
+    'LearnerLines',
     'StableBox',
     'SheetLabel',
     'ContactSheet',
@@ -258,6 +260,18 @@ test('every call on one engine answers in its declared shape', async () => {
   }
   assert.equal(module.galleryStep({ ...ten, count: 0 }, 0, 1, 0), -1);
   assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
+  // The learner's state and words: nothing said before a click, its record after three.
+  const learning = new module.Engine(noon);
+  const fresh = call(learning, 'learnerState');
+  assert.deepEqual([fresh.strongest, fresh.accuracy], [[], '']);
+  learning.feed();
+  learning.shoot();
+  learning.shoot();
+  const learned = call(learning, 'learnerState');
+  assert.equal(learned.bytes.length, fresh.bytes.length);
+  assert.notDeepEqual(learned.bytes, fresh.bytes);
+  assert.match(learned.accuracy, /^Predicted [0-3] of your last 3 clicks$/);
+  learning.delete();
   // The family tree of the shown organism, and of an organism by its serial.
   const tree = call(engine, 'familyTree', -1);
   assert.equal(tree.cards[0].id, engine.rows(engine.selectedRow(), 1)[0].id);
@@ -491,6 +505,29 @@ test('the automatic runs’ sweep answers as declared', async () => {
       .map((line) => line.split(',')[0]),
     ['1', '2', '3', '4'],
   );
+  // The sweep's own CSV is the same; a sweep of learners adds the learner's columns.
+  assert.equal(sweepCall(sweep, 'csv', records), sweepCsvText);
+  const learning = new module.LabSweep(['--goal', 'shape=square', '--learner', '0,5']);
+  const learnerRecords = [2, 1].map((n) => learning.playRun(n * 100));
+  const learnt = learning.csv(learnerRecords);
+  assert.deepEqual(
+    learnt.split('\r\n').map((line) => line.split(',').slice(-2)[0]),
+    ['learner', '0', '5', ''],
+  );
+  // Each record's judge's clicks travel with it, as the last column of its line says.
+  for (const record of learnerRecords) {
+    assert.equal(`${record.judgeClicks}\r\n`, record.csvLine.split(',').at(-1));
+  }
+  const learners = sweepCall(learning, 'learners', learnerRecords);
+  assert.equal(learners.summary.length, 2);
+  assert.match(learners.brought.join(), /^Condition 2 \(learner after 5 clicks\): /);
+  assert.deepEqual(sweepCall(sweep, 'learners', records), {
+    heading: '',
+    summary: [],
+    comparison: [],
+    brought: [],
+  });
+  learning.delete();
   // The sweep's runs join a notebook after its own run, renumbered, as judged runs.
   const joining = new module.Engine(noon);
   assert.deepEqual(call(joining, 'addRuns', sweepCsvText), {

@@ -8,32 +8,44 @@
 // fraction of a second in all), or with --experiment1 the docs' Experiment 1 (four
 // conditions) with RUNS / 4 runs each, some of them thousands of clicks long. With --lab
 // LAB, each round also times the same sweep natively with `LAB --jobs 1` and `--jobs 2`,
-// alternating with the page, and prints the page's speed-up as a share of the lab's.
+// alternating with the page, and prints the page's speed-up as a share of the lab's. With
+// --learner LIST, the sweep has a learner take over after each of LIST's judge's clicks, a
+// condition each (the panel's learner field and the lab's --learner), RUNS runs in all.
 //
-//   node measure_autoruns.mjs SITE [ROUNDS [RUNS]] [--experiment1] [--lab LAB]
+//   node measure_autoruns.mjs SITE [ROUNDS [RUNS]] [--experiment1] [--lab LAB] [--learner LIST]
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import path from 'node:path';
 import { serveSite } from './serve_site.mjs';
 
 const experiment1 = process.argv.includes('--experiment1');
-const labAt = process.argv.indexOf('--lab');
-const lab = labAt > 0 ? path.resolve(process.argv[labAt + 1]) : undefined;
+const valueOf = (name) => {
+  const at = process.argv.indexOf(name);
+  return at > 0 ? process.argv[at + 1] : undefined;
+};
+const lab = valueOf('--lab') && path.resolve(valueOf('--lab'));
+const learner = valueOf('--learner');
+const named = ['--lab', '--learner'];
 const [site, rounds = '3', runs = '4000'] = process.argv
   .slice(2)
-  .filter((arg, i, all) => arg !== '--experiment1' && arg !== '--lab' && all[i - 1] !== '--lab');
+  .filter(
+    (arg, i, all) => arg !== '--experiment1' && !named.includes(arg) && !named.includes(all[i - 1]),
+  );
+const conditions = (experiment1 ? 4 : 1) * (learner ? learner.split(',').length : 1);
+const perCondition = String(Math.max(1, Math.round(Number(runs) / conditions)));
 const options = experiment1
   ? {
       goals: 'size=large,shape=square,spokes=yes\ncolor=green,intensity=dark',
       population: '10,50',
-      runs: String(Math.max(1, Math.round(Number(runs) / 4))),
+      runs: perCondition,
     }
-  : { goals: 'shape=square', population: '10', runs, maxClicks: '3000' };
+  : { goals: 'shape=square', population: '10', runs: perCondition, maxClicks: '3000' };
 // The same sweep in vantrel-lab's options.
 const labOptions = [
   ...options.goals.split('\n').flatMap((goal) => ['--goal', goal]),
   ...['--population', options.population, '--runs', options.runs],
   ...(options.maxClicks ? ['--max-clicks', options.maxClicks] : []),
+  ...(learner ? ['--learner', learner] : []),
 ];
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
@@ -59,6 +71,7 @@ async function sweepSeconds(workers) {
   await panel.getByLabel('Runs per condition (--runs)').fill(options.runs);
   if (options.maxClicks)
     await panel.getByLabel('Most clicks per run (--max-clicks)').fill(options.maxClicks);
+  if (learner) await panel.getByLabel('Learner after clicks (--learner)').fill(learner);
   // The workers load their engines meanwhile.
   await page.waitForTimeout(3000);
   // The page tells when the sweep ends: polling its status from here would take time on
@@ -106,7 +119,8 @@ try {
 }
 const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
 console.log(
-  `${runs} runs${experiment1 ? ' of Experiment 1' : ''}: ` +
+  `${runs} runs${experiment1 ? ' of Experiment 1' : ''}` +
+    `${learner ? `, learner after ${learner} clicks` : ''}: ` +
     `1 worker ${median(times[1]).toFixed(2)} s, 2 workers ` +
     `${median(times[2]).toFixed(2)} s, ${(median(times[1]) / median(times[2])).toFixed(2)} times`,
 );

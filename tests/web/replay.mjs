@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Plays actions.txt on the WebAssembly module, as replay/replay_main.cc plays it on the
-// desktop's engine, and writes the bytes of every saved table to one file.
+// desktop's engine, and writes the bytes of every saved table and what the learner has
+// learned at each "learner" to one file, in the same layout. "language CODE" hands the
+// module the catalogue the build made beside it.
 //
 //   node replay.mjs MODULE SCRIPT OUTPUT
 import { readFileSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
 import { loadEngineModule } from './load_module.mjs';
 
 const [modulePath, scriptPath, outputPath] = process.argv.slice(2);
@@ -71,6 +74,20 @@ lines.forEach((line, index) => {
       lastSaved = engine.tableBytes();
       saved.push(lastSaved);
       break;
+    case 'learner': {
+      const { bytes, strongest, accuracy } = engine.learnerState();
+      const lines = [Buffer.from(bytes).toString('hex'), ...strongest, accuracy, ''];
+      saved.push(Buffer.from(`${lines.join('\n')}\n`, 'utf8'));
+      break;
+    }
+    case 'language': {
+      const name = `vantrel_${args[0]}.cat`;
+      const catalogue = path.join(path.dirname(modulePath), '..', 'catalogues', name);
+      if (module.setLanguage(args[0], readFileSync(catalogue)) !== args[0]) {
+        fail(number, 'language CODE');
+      }
+      break;
+    }
     case 'load':
       if (!lastSaved || !engine.loadTable(lastSaved, 'table.str').ok) {
         fail(number, 'cannot load the table saved last');

@@ -30,6 +30,7 @@ val RecordObject(const SweepRecord& record) {
   object.set("stableClick", ClickOrNone(record.stable_click));
   object.set("reached", record.reached);
   object.set("csvLine", record.csv_line);
+  object.set("judgeClicks", record.judge_clicks);
   return object;
 }
 
@@ -59,6 +60,7 @@ std::vector<SweepRecord> RecordsOf(const val& records) {
     record.reached = object["reached"].isTrue();
     const val line = object["csvLine"];
     if (line.isString()) record.csv_line = line.as<std::string>();
+    record.judge_clicks = IntField(object, "judgeClicks", 0);
     result.push_back(std::move(record));
   }
   return result;
@@ -103,6 +105,23 @@ class LabSweepBinding {
     return StringArray(sweep_.Comparison(RecordsOf(records)));
   }
 
+  // What the summary of a sweep of learners adds: { heading, summary, comparison, brought }.
+  val Learners(const val& records) const {
+    const LearnerLines lines = sweep_.Learners(RecordsOf(records));
+    val object = val::object();
+    object.set("heading", lines.heading);
+    object.set("summary", StringArray(lines.summary));
+    object.set("comparison", StringArray(lines.comparison));
+    object.set("brought", StringArray(lines.brought));
+    return object;
+  }
+
+  // vantrel-lab's CSV of these records, with the learner's columns when the sweep compares
+  // learners (--learner), as the command line writes them.
+  std::string Csv(const val& records) const {
+    return SweepCsv(RecordsOf(records), sweep_.plan().learner);
+  }
+
  private:
   LabSweep sweep_;
 };
@@ -123,6 +142,8 @@ EMSCRIPTEN_BINDINGS(lab) {
       .function("playRun", &LabSweepBinding::PlayRun)
       .function("boxes", &LabSweepBinding::Boxes)
       .function("summary", &LabSweepBinding::Summary)
-      .function("comparison", &LabSweepBinding::Comparison);
+      .function("comparison", &LabSweepBinding::Comparison)
+      .function("learners", &LabSweepBinding::Learners)
+      .function("csv", &LabSweepBinding::Csv);
   emscripten::function("sweepCsv", &vantrel::SweepCsvBinding);
 }

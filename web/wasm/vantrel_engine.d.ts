@@ -159,6 +159,16 @@ export interface FamilyTree {
   cards: TreeCard[];
 }
 
+/** What the engine's learner has learned from the clicks so far, as bytes and words. */
+export interface LearnerRecord {
+  /** Its whole state as the desktop's engine encodes it (doubles by their bits). */
+  bytes: Uint8Array<ArrayBuffer>;
+  /** The traits it weighs most, strongest first: "keeps red, strength 64%". */
+  strongest: string[];
+  /** "Predicted 14 of your last 20 clicks"; "" before a click. */
+  accuracy: string;
+}
+
 /** How the family tree marks the digits of one origin. */
 export interface OriginStyle {
   name: string;
@@ -352,6 +362,8 @@ export declare class Engine {
   goalList(): string;
   /** The family tree of organism `serial`, or of the shown organism for -1. */
   familyTree(serial: number): FamilyTree;
+  /** The learner's state and words, to compare with the desktop's after the same clicks. */
+  learnerState(): LearnerRecord;
   /** The user's "Reached" at the current click; no change without a goal or once reached. */
   declareReached(): Change;
   /**
@@ -492,6 +504,20 @@ export interface SweepRecord {
   reached: boolean;
   /** Its line of vantrel-lab's CSV, with the CR LF line end. */
   csvLine: string;
+  /** The judge's clicks (before the learner took over, in a sweep of learners). */
+  judgeClicks: number;
+}
+
+/** What the summary of a sweep of learners adds; all empty for a sweep without learners. */
+export interface LearnerLines {
+  /** "By the judge's clicks to stable (the learner's clicks left out):" */
+  heading: string;
+  /** By the judge's clicks to stable: a line per condition, as summary() words them. */
+  summary: string[];
+  /** The same compared with each goal's first condition, as comparison() words them. */
+  comparison: string[];
+  /** Per condition with a learner: how many runs the learner brought to stable. */
+  brought: string[];
 }
 
 /** One condition's clicks to stable for a box plot; all five values 0 without stable runs. */
@@ -537,6 +563,13 @@ export declare class LabSweep {
    * then a line per condition after the first; empty with one condition.
    */
   comparison(records: SweepRecord[]): string[];
+  /** What vantrel-lab's summary of a sweep of learners adds, from the same records. */
+  learners(records: SweepRecord[]): LearnerLines;
+  /**
+   * vantrel-lab's CSV of the records: the header, then a line per run in run order; with the
+   * columns learner,judge_clicks when the sweep compares learners (--learner).
+   */
+  csv(records: SweepRecord[]): string;
   delete(): void;
 }
 
@@ -762,7 +795,10 @@ export interface VantrelEngineModule {
   goalSentence(list: string): string;
   /** The worksheet's steps and questions for experiment 1 to 5 (none for others). */
   worksheet(experiment: number): Worksheet;
-  /** vantrel-lab's CSV of the records: the header, then a line per run in run order. */
+  /**
+   * vantrel-lab's CSV of the records: the header, then a line per run in run order (without
+   * the learner's columns: LabSweep.csv writes a sweep's CSV with them where it has them).
+   */
   sweepCsv(records: SweepRecord[]): string;
   /** An organism's drawing as an SVG document, 350 pixels square, as the desktop saves it. */
   organismSvg(dna: string): string;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "lab/condition_comparison.h"
+
 namespace vantrel {
 namespace {
 
@@ -120,6 +122,48 @@ TEST(LabSweepTest, BoxesSpanEachConditionsClicksToStable) {
   const std::vector<std::string> summary = sweep.Summary(records);
   ASSERT_EQ(summary.size(), 4u);
   EXPECT_NE(summary[1].find("5 runs, 4 reached"), std::string::npos) << summary[1];
+}
+
+// What the records of a sweep of learners say of the learners is what vantrel-lab's summary
+// says of the same runs, played whole; a sweep without learners says nothing of them.
+TEST(LabSweepTest, ALearnersSweepSaysWhatTheCommandLineSaysOfItsLearners) {
+  std::vector<std::string> arguments = kSmallSweep;
+  arguments.insert(arguments.end(), {"--learner", "0,10", "--runs", "6"});
+  const LabSweep sweep(arguments);
+  ASSERT_EQ(sweep.error(), "");
+  std::vector<SweepRecord> records = PlayShard(sweep, 2, 2);
+  const std::vector<SweepRecord> first = PlayShard(sweep, 1, 2);
+  records.insert(records.end(), first.rbegin(), first.rend());
+  std::vector<BatchRun> runs;
+  for (int n = 1; n <= sweep.plan().TotalRuns(); ++n) {
+    runs.push_back(*PlayBatchRun(sweep.plan(), n, nullptr));
+  }
+  for (const SweepRecord& record : records) {
+    const std::string& line = record.csv_line;
+    const std::string last = line.substr(line.rfind(',') + 1);
+    EXPECT_EQ(std::to_string(record.judge_clicks) + "\r\n", last) << line;
+  }
+
+  const LearnerLines learners = sweep.Learners(records);
+  const std::string report = LearnerReport(sweep.plan(), runs);
+  EXPECT_EQ(report.substr(0, learners.heading.size() + 1), learners.heading + "\n");
+  std::string brought;
+  for (const std::string& line : learners.brought) brought += line + "\n";
+  ASSERT_EQ(learners.brought.size(), 4u);  // the four conditions with a learner
+  EXPECT_EQ(report.substr(report.size() - brought.size()), brought);
+  ASSERT_FALSE(learners.comparison.empty());
+  for (const std::string& line : learners.comparison) {
+    EXPECT_NE(report.find(line + "\n"), std::string::npos) << line;
+  }
+  ASSERT_EQ(learners.summary.size(), 8u);
+  // The learner's clicks are left out: a condition whose learner brought runs to stable
+  // reads otherwise than in the summary of all clicks.
+  EXPECT_NE(learners.summary, sweep.Summary(records));
+
+  const LabSweep plain(kSmallSweep);
+  const LearnerLines none = plain.Learners(PlayShard(plain, 1, 1));
+  EXPECT_EQ(none.heading, "");
+  EXPECT_TRUE(none.summary.empty() && none.comparison.empty() && none.brought.empty());
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 // cells separated by tabs, and an empty line after the table.
 // "tree" writes the family tree of the shown organism to TREES: a line per card
 // (generation, ID, DNA and each digit's origin as 0-3), and an empty line after each tree.
+// "learner" writes to OUTPUT what the learner has learned: a line of its encoded state in
+// hex, a line per trait it weighs most, a line of its record of predictions, and an empty
+// line; "language CODE" speaks a language from then on (its words among them).
 //
 //   web_replay SCRIPT OUTPUT [RUNS [TREES]]
 
@@ -26,7 +29,10 @@
 #include "gallery/organism_texts.h"
 #include "history/family_tree.h"
 #include "history/family_tree_texts.h"
+#include "lab/learner.h"
 #include "lab/run_csv.h"
+#include "language/catalogue.h"
+#include "language/language.h"
 #include "population/parameters.h"
 #include "population/random_source.h"
 #include "storage/table_file.h"
@@ -114,6 +120,21 @@ class Replay {
         saved_ += '\n';
       }
       saved_ += '\n';
+    } else if (action == "learner") {
+      const Learner& learner = engine_->learner();
+      for (const unsigned char byte : learner.Encode()) {
+        saved_ += "0123456789abcdef"[byte >> 4];
+        saved_ += "0123456789abcdef"[byte & 15];
+      }
+      saved_ += '\n';
+      for (const LearnedTrait& trait : learner.Strongest()) saved_ += trait.text + '\n';
+      saved_ += learner.AccuracyText() + "\n\n";
+    } else if (action == "language") {
+      std::string code;
+      const std::optional<Language> language =
+          words >> code ? LanguageFromCode(code) : std::nullopt;
+      if (!language) return Fail(number, "language CODE");
+      SetLanguage(*language);
     } else if (action == "tree") {
       const Lineage& lineage = engine_->history().lineage();
       const std::uint32_t shown = lineage.SerialInRow(engine_->grid().SelectedRow());

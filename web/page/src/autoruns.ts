@@ -29,6 +29,8 @@ const kProgressInterval = 250;
 interface Field {
   input: HTMLInputElement | HTMLTextAreaElement;
   option: string;
+  // Left out of the command line while the field is empty (the option has no first value).
+  optional?: boolean;
 }
 
 export class AutoRunPanel {
@@ -50,6 +52,7 @@ export class AutoRunPanel {
   private readonly numbers: HTMLUListElement;
   private readonly summary: HTMLUListElement;
   private readonly comparison: HTMLElement;
+  private readonly learners: HTMLElement;
   private readonly pool: AutoRunPool;
   private goalEdited = false;
   private played: { sweep: LabSweep; records: SweepRecord[] } | null = null;
@@ -90,6 +93,7 @@ export class AutoRunPanel {
       this.text('--creativity', t.creativity, String(first.creativity), t.listTip),
       this.text('--bonus', t.bonus, String(first.bonus), t.listTip),
       this.text('--strictness', t.strictness, String(first.strictness), t.strictnessTip),
+      this.text('--learner', t.learner, '', t.learnerTip, true),
     );
     this.warmupGoal = input('');
     this.warmupClicks = input(String(first.warmupClicks));
@@ -136,6 +140,11 @@ export class AutoRunPanel {
     this.comparison = document.createElement('section');
     this.comparison.className = 'autoruns-comparison';
     this.comparison.setAttribute('aria-label', t.comparison);
+    // For a sweep of learners: the summary again by the judge's clicks, titled by its
+    // first line.
+    this.learners = document.createElement('section');
+    this.learners.className = 'autoruns-learners';
+    this.learners.setAttribute('aria-labelledby', 'autoruns-learners-heading');
 
     const bar = document.createElement('div');
     bar.className = 'autoruns-bar';
@@ -159,6 +168,7 @@ export class AutoRunPanel {
       summaryHeading,
       this.summary,
       this.comparison,
+      this.learners,
     );
     this.showResults([]);
   }
@@ -190,10 +200,11 @@ export class AutoRunPanel {
   }
 
   // vantrel-lab's options as the fields say them: a --goal per non-empty line, the
-  // warm-up only with a warm-up goal.
+  // learner list only when given, the warm-up only with a warm-up goal.
   optionWords(): string[] {
     const words: string[] = [];
-    for (const { input, option } of this.fields) {
+    for (const { input, option, optional } of this.fields) {
+      if (optional && !input.value.trim()) continue;
       if (option !== '--goal') {
         words.push(option, input.value.trim());
         continue;
@@ -209,11 +220,17 @@ export class AutoRunPanel {
     return words;
   }
 
-  private text(option: string, title: string, value: string, tip = ''): HTMLElement {
+  private text(
+    option: string,
+    title: string,
+    value: string,
+    tip = '',
+    optional = false,
+  ): HTMLElement {
     const box = input(value);
     if (tip) box.title = tip;
     box.addEventListener('input', () => this.showPlan());
-    this.fields.push({ input: box, option });
+    this.fields.push({ input: box, option, optional });
     return labelled(title, box);
   }
 
@@ -295,7 +312,7 @@ export class AutoRunPanel {
     this.status.textContent = text;
     this.element.dataset['finished'] = String(records.length);
     if (records.length > 0) {
-      const csv = this.vantrel.sweepCsv(records);
+      const csv = this.csvOf(records);
       this.onRunsFinished?.({ args, records, csv, cancelled: outcome.cancelled });
     }
   }
@@ -333,6 +350,8 @@ export class AutoRunPanel {
     this.numbers.replaceChildren();
     this.summary.replaceChildren();
     this.comparison.replaceChildren();
+    this.learners.replaceChildren();
+    this.learners.hidden = true;
     if (!this.played || records.length === 0) {
       const none = document.createElement('li');
       none.textContent = texts.autoruns.noRuns;
@@ -344,19 +363,29 @@ export class AutoRunPanel {
     for (const box of plot.boxes) this.numbers.append(item(boxText(box)));
     for (const line of this.played.sweep.summary(records)) this.summary.append(item(line));
     // The first line says how the runs are counted; a line per later condition follows.
-    const [heading, ...lines] = this.played.sweep.comparison(records);
-    if (heading === undefined) return;
-    const note = document.createElement('p');
-    note.textContent = heading;
-    const list = document.createElement('ul');
-    list.append(...lines.map(item));
-    this.comparison.append(note, list);
+    this.comparison.append(...headedList(this.played.sweep.comparison(records)));
+    const learners = this.played.sweep.learners(records);
+    if (!learners.heading) return;
+    const heading = document.createElement('p');
+    heading.id = 'autoruns-learners-heading';
+    heading.textContent = learners.heading;
+    const summary = document.createElement('ul');
+    summary.append(...learners.summary.map(item));
+    const brought = document.createElement('ul');
+    brought.append(...learners.brought.map(item));
+    this.learners.append(heading, summary, ...headedList(learners.comparison), brought);
+    this.learners.hidden = false;
+  }
+
+  // vantrel-lab's CSV of the runs, with the learner's columns when the sweep has them.
+  private csvOf(records: SweepRecord[]): string {
+    return this.played ? this.played.sweep.csv(records) : this.vantrel.sweepCsv(records);
   }
 
   private exportRuns(): void {
     const records = this.played?.records ?? [];
     if (records.length === 0) return;
-    const blob = new Blob([this.vantrel.sweepCsv(records)], { type: 'text/csv' });
+    const blob = new Blob([this.csvOf(records)], { type: 'text/csv' });
     const url = URL.createObjectURL(blob);
     const link = document.createElement('a');
     link.href = url;
@@ -405,6 +434,16 @@ function fieldset(legend: string, ...children: HTMLElement[]): HTMLFieldSetEleme
   title.textContent = legend;
   element.append(title, ...children);
   return element;
+}
+
+// Lines whose first says what the others are: a paragraph and a list; nothing for no lines.
+function headedList([heading, ...lines]: string[]): HTMLElement[] {
+  if (heading === undefined) return [];
+  const note = document.createElement('p');
+  note.textContent = heading;
+  const list = document.createElement('ul');
+  list.append(...lines.map(item));
+  return [note, list];
 }
 
 function item(text: string): HTMLLIElement {

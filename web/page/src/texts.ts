@@ -200,6 +200,9 @@ const english = {
     strictnessTip:
       'How often the judge goes by the goal: 0.9 shoots a hit or feeds a miss once in ten clicks',
     listTip: 'Several values separated by commas make a condition each',
+    learner: 'Learner after clicks (--learner)',
+    learnerTip:
+      "The judge's clicks before a learner trained on them plays on alone: a condition each, 0 for none; empty for no learner",
     runsBox: 'Runs',
     runs: 'Runs per condition (--runs)',
     maxClicks: 'Most clicks per run (--max-clicks)',
