@@ -6,11 +6,49 @@
 # window and the experiments window in German and Dutch on the laptop's screen.
 #   scripts/screens.sh [PROGRAM]     (default: the dev build's)
 #   VANTREL_SCREENS=languages scripts/screens.sh    (only the German and Dutch ones)
+#   VANTREL_SCREENS=learner scripts/screens.sh      (only the learner's two)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/dev/bin/vantrel}
 out=docs/screens
 mkdir -p "$out"
+
+# The notebook's "What you select for" after forty clicks that feed one organism in
+# four, then "Judge like me" playing 300 clicks at 4 a second, with the chances of being
+# kept shown (K) on the big drawing and in the population view, on the laptop's screen.
+learner_screens() {
+  local state
+  state=$(mktemp -d)
+  XDG_STATE_HOME=$state XDG_CONFIG_HOME=$state xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+    program=$1 out=$2
+    "$program" & pid=$!
+    for _ in $(seq 100); do xdotool search --onlyvisible --pid $pid >/dev/null 2>&1 && break; sleep 0.1; done
+    sleep 1.5
+    xdotool mousemove 530 564 click 1; sleep 0.7   # ">>": the advanced width
+    xdotool mousemove 400 300 click 1
+    for _ in $(seq 10); do xdotool key s; sleep 0.05; xdotool key s; sleep 0.05; xdotool key s; sleep 0.05; xdotool key f; sleep 0.05; done
+    sleep 0.5
+    xdotool key l; sleep 1.5
+    import -window root png:- | convert - -colors 128 "PNG8:$out/1366x768-notebook-learner.png"
+    xdotool key Escape; sleep 0.5
+    xdotool mousemove 400 300 click 1
+    xdotool key g; sleep 1.5
+    xdotool mousemove 400 300 click 1
+    xdotool key k; sleep 0.3
+    xdotool key j; sleep 1
+    xdotool key ctrl+a; xdotool type 300; xdotool key Tab ctrl+a; xdotool type 4
+    xdotool key Return; sleep 2.6
+    import -window root png:- | convert - -colors 128 "PNG8:$out/1366x768-judge-like-me.png"
+    xdotool key Escape; sleep 0.3
+    kill $pid
+  ' bash "$program" "$out"
+  rm -rf "$state"
+  ls -l "$out"/1366x768-notebook-learner.png "$out"/1366x768-judge-like-me.png
+}
+if [[ ${VANTREL_SCREENS:-} == learner ]]; then
+  learner_screens
+  exit
+fi
 screens="1366x768 1920x1080"
 [[ ${VANTREL_SCREENS:-} == languages ]] && screens=
 for screen in $screens; do
@@ -108,3 +146,4 @@ XDG_STATE_HOME=$state XDG_CONFIG_HOME=$state xvfb-run -a -s "-screen 0 1366x768x
 ' bash "$program" "$out" "$class"
 rm -rf "$state" "$class"
 ls -l "$out"/1366x768-class-results.png
+learner_screens

@@ -129,14 +129,14 @@ class Engine final : public NotebookActions, private AnnexSource {
   // the click taught, redo teaches it again, and the journal keeps it beside each entry, so
   // a restore brings it back. A new gene pool or a load keeps it; a new idea or a lesson
   // starts it afresh, and so does ResetLearner (no step: the journal notes it).
-  const Learner& learner() const { return learner_.learner; }
+  const Learner& learner() const override { return learner_.learner; }
   // The learner's own clicks in the current run ("Judge like me"); the run's clicks less
   // these are the user's.
-  int learner_clicks() const { return learner_.judged_clicks; }
+  int learner_clicks() const override { return learner_.judged_clicks; }
   // The chance, 0 to 1, that the user keeps the organism in `row`; nothing for a row
   // outside the table's organisms.
   std::optional<double> ChanceKept(int row) const;
-  void ResetLearner();
+  void ResetLearner() override;
   // "Judge like me": the learner clicks on the organism shown as the user would, feeding
   // what it predicts kept and shooting the rest, and learns nothing from its own clicks.
   // From StartJudging to StopJudging its clicks are ONE step of the history (one undo takes

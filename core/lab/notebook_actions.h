@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lab/learner.h"
 #include "lab/run.h"
 
 namespace vantrel {
@@ -21,6 +22,12 @@ class NotebookActions {
   virtual void AddRuns(std::vector<Run> runs) = 0;
   // The pupil's name from the notebook's "Name" field, for the current run and those after.
   virtual void SetPupil(std::string_view name) = 0;
+  // What the learner learned from the user's feeds and shots ("What you select for").
+  virtual const Learner& learner() const = 0;
+  // The learner's own clicks in the current run ("Judge like me").
+  virtual int learner_clicks() const = 0;
+  // The learner forgets what it learned.
+  virtual void ResetLearner() = 0;
 };
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "desktop/files/pupil_setting.h"
+#include "desktop/gallery/population_view.h"
 #include "desktop/plugins/plugin_loader.h"
 #include "desktop/ui/close_on_escape.h"
 #include "desktop/windows/window_place.h"
@@ -132,7 +133,22 @@ void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
   QObject::connect(&workspace_.model(), &EngineModel::changed, &window,
                    [&window](const EngineChange& change) {
                      if (change.table || change.selection) window.Follow(change.table);
+                     // Every organism's chance moves with what the learner learned.
+                     if (change.learner && window.view()->shows_chances()) {
+                       window.view()->RepaintPictures();
+                     }
                    });
+  // The chances of being kept, shown and hidden with the main window's K.
+  window.AddMenuActions({main_window_.chance_action(), main_window_.judge_action()});
+  const auto show_chances = [this, &window](bool shown) {
+    if (!shown) {
+      window.SetChanceKept({});
+      return;
+    }
+    window.SetChanceKept([this](int row) { return workspace_.engine().ChanceKept(row); });
+  };
+  show_chances(main_window_.shows_chances());
+  QObject::connect(&main_window_, &MainWindow::chancesShown, &window, show_chances);
   window.SetExtraTooltipLine(
       [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
   QObject::connect(&window, &PopulationWindow::familyTreeRequested, &window, [this](int row) {

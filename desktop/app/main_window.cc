@@ -276,6 +276,7 @@ void MainWindow::BindKeys() {
              [this] { onRestoreLastRunClicked(); });
   // The picture, not a cell, also when the table has the focus.
   keys_.Bind(QKeyCombination(Qt::ControlModifier, Qt::Key_C), [this] { onCopyPictureClicked(); });
+  BindLearnerKeys();
 }
 
 void MainWindow::UpdateHistoryButtons() {
@@ -356,6 +357,7 @@ void MainWindow::EngineChanged(const EngineChange& change) {
     UpdateOrganismButtons();
     if (grid().HasBodyRows()) ShowSelectedOrganism();
   }
+  if (change.table || change.selection || change.learner) UpdateChance();
   FollowLesson();
   ReportJournal();
   emit populationStepped();

@@ -11,6 +11,7 @@
 #include "population/document.h"
 #include "population/string_grid.h"
 
+class QAction;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -22,6 +23,7 @@ class BusyCursor;
 class Spreadsheet;
 class ExperimentsDialog;
 class FileNameDialog;
+class JudgeDialog;
 class LinkLabel;
 class MessageService;
 class OrganismTableModel;
@@ -81,6 +83,16 @@ class MainWindow final : public QWidget {
   // organism is on screen, and before anything that needs them.
   void CompleteControls();
 
+  // K, checkable, in the pictures' menus: each organism's chance of being kept on the big
+  // drawing and in the population view.
+  QAction* chance_action() const { return chance_action_; }
+  bool shows_chances() const;
+  // J, in the pictures' menus: "Judge like me…".
+  QAction* judge_action() const { return judge_action_; }
+  // Made when first asked for; null before.
+  JudgeDialog* judge_dialog() const { return judge_dialog_; }
+  OrganismView* organism_view() const { return organism_view_; }
+
   // Opens the journal and, when an earlier program run ended without closing, offers to
   // restore it. Called once, after the first paint.
   void OpenJournalAndOfferRestore();
@@ -111,6 +123,9 @@ class MainWindow final : public QWidget {
   // Pictures of the organism shown (main_window_pictures.cc).
   void onCopyPictureClicked();
   void onSavePictureClicked();
+  // The learner (main_window_learner.cc).
+  void ShowChances(bool shown);
+  void onJudgeLikeMeClicked();
 
  signals:
   // The user asked for the population view (key G or its button).
@@ -125,6 +140,8 @@ class MainWindow final : public QWidget {
   void notebookRequested();
   // Another organism is shown.
   void organismChanged();
+  // The chances of being kept were shown or hidden.
+  void chancesShown(bool shown);
   // The window closed: the journal is closed and no key acts any more. The program ends.
   void closed();
 
@@ -164,6 +181,10 @@ class MainWindow final : public QWidget {
   void UpdateHistoryButtons();
   // Tells the user how a load or save went, in the box its kind calls for.
   void ReportTableFileResult(const TableFileResult& result);
+
+  // The learner's keys and the chance on the big drawing.
+  void BindLearnerKeys();
+  void UpdateChance();
 
   // One finished action, undo or redo, as the engine model tells it.
   void EngineChanged(const EngineChange& change);
@@ -205,6 +226,9 @@ class MainWindow final : public QWidget {
   // that holds them.
   std::vector<QWidget*> advanced_controls_;
   ProgramKeys keys_;
+  QAction* chance_action_ = nullptr;
+  QAction* judge_action_ = nullptr;
+  JudgeDialog* judge_dialog_ = nullptr;
 };
 
 }  // namespace vantrel

@@ -17,6 +17,9 @@ void MainWindow::ShowPictureMenu(QPoint position) {
   menu.addAction(tr("Copy picture"), this, &MainWindow::onCopyPictureClicked);
   menu.addAction(tr("Save picture as…"), this, &MainWindow::onSavePictureClicked);
   menu.addAction(tr("Family tree"), this, &MainWindow::familyTreeRequested);
+  menu.addSeparator();
+  menu.addAction(chance_action_);
+  menu.addAction(judge_action_);
   menu.exec(organism_view_->mapToGlobal(position));
 }
 

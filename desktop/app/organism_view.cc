@@ -2,9 +2,11 @@
 
 #include <QPainter>
 
+#include "desktop/gallery/chance_badge.h"
 #include "desktop/gallery/invisible_hint.h"
 #include "desktop/organism/organism_image.h"
 #include "lab/goal.h"
+#include "lab/learner_texts.h"
 
 namespace vantrel {
 
@@ -18,11 +20,28 @@ void OrganismView::ShowDna(const std::string& dna) {
   if (dna_ == dna) return;
   dna_ = dna;
   picture_ = QImage();
-  // The organism in words, for a screen reader and as the drawing's tooltip.
-  const QString words = QString::fromStdString(DescribeOrganism(WordsOfDna(dna)));
+  Describe();
+  update();
+}
+
+void OrganismView::ShowChance(std::optional<double> chance) {
+  if (chance_ == chance) return;
+  chance_ = chance;
+  if (dna_) Describe();
+  update();
+}
+
+QString OrganismView::chance_text() const {
+  return chance_ ? QString::fromStdString(ChanceKeptText(*chance_)) : QString();
+}
+
+// The organism in words, for a screen reader and as the drawing's tooltip, with the
+// chance on a line of its own.
+void OrganismView::Describe() {
+  QString words = QString::fromStdString(DescribeOrganism(WordsOfDna(*dna_)));
+  if (chance_) words += QLatin1Char('\n') + chance_text();
   setAccessibleDescription(words);
   setToolTip(words);
-  update();
 }
 
 void OrganismView::paintEvent(QPaintEvent* /*event*/) {
@@ -37,6 +56,7 @@ void OrganismView::paintEvent(QPaintEvent* /*event*/) {
   }
   painter.drawImage(QPoint(0, 0), picture_);
   PaintInvisibleHint(painter, QRect(0, 0, kSize, kSize), *dna_);
+  if (chance_) PaintChanceBadge(painter, rect(), chance_text());
   if (!painted_) {
     painted_ = true;
     emit firstPainted();

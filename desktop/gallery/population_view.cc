@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "desktop/gallery/chance_badge.h"
 #include "desktop/gallery/invisible_hint.h"
 #include "gallery/organism_texts.h"
+#include "lab/learner_texts.h"
 #include "population/population.h"
 
 namespace vantrel {
@@ -108,8 +110,25 @@ QRect PopulationView::PictureRect(int row) const {
   return ToViewport(layout_.Picture(row - 1));
 }
 
+void PopulationView::SetChanceKept(std::function<std::optional<double>(int row)> chance) {
+  chance_kept_ = std::move(chance);
+  RepaintPictures();
+}
+
+QString PopulationView::ChanceText(int row) const {
+  if (!chance_kept_) return {};
+  const std::optional<double> chance = chance_kept_(row);
+  return chance ? QString::fromStdString(ChanceKeptText(*chance)) : QString();
+}
+
+void PopulationView::RepaintPictures() { viewport()->update(); }
+
 std::string PopulationView::TooltipText(int row) const {
   std::string text = OrganismTooltip(grid_, row);
+  if (chance_kept_) {
+    if (const std::optional<double> chance = chance_kept_(row))
+      text += "\n" + ChanceKeptText(*chance);
+  }
   if (extra_tooltip_line_) {
     const std::string extra = extra_tooltip_line_(grid_.Cell(kDnaColumn, row));
     if (!extra.empty()) text += "\n" + extra;
@@ -156,6 +175,7 @@ void PopulationView::PaintPicture(QPainter& painter, const QFontMetrics& metrics
   }
   painter.drawImage(picture.topLeft(), thumbnail);
   PaintInvisibleHint(painter, picture, grid_.Cell(kDnaColumn, row));
+  if (chance_kept_) PaintChanceBadge(painter, picture, ChanceText(row));
   if (!selected) {
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(picture.adjusted(0, 0, -1, -1));

@@ -2,7 +2,9 @@
 #define VANTREL_DESKTOP_GALLERY_POPULATION_VIEW_H_
 
 #include <QAbstractScrollArea>
+#include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "desktop/organism/thumbnail_cache.h"
@@ -33,6 +35,15 @@ class PopulationView final : public QAbstractScrollArea {
   void SetExtraTooltipLine(std::function<std::string(const std::string& dna)> line) {
     extra_tooltip_line_ = std::move(line);
   }
+
+  // Each organism's chance of being kept, by row, in a corner of its picture and in its
+  // tooltip; an empty function shows none. Repaints the pictures in sight.
+  void SetChanceKept(std::function<std::optional<double>(int row)> chance);
+  bool shows_chances() const { return static_cast<bool>(chance_kept_); }
+  // The chance shown on organism `row`'s picture ("64%"); empty when none is shown.
+  QString ChanceText(int row) const;
+  // Repaints every picture in sight, as after the chances changed.
+  void RepaintPictures();
 
   // Call after the table's size changed, or anything in it may have.
   void Relayout();
@@ -82,6 +93,7 @@ class PopulationView final : public QAbstractScrollArea {
   QLabel* hint_;
   int framed_row_ = 0;
   std::function<std::string(const std::string& dna)> extra_tooltip_line_;
+  std::function<std::optional<double>(int row)> chance_kept_;
 };
 
 }  // namespace vantrel

@@ -86,6 +86,10 @@ void PopulationWindow::SetExtraTooltipLine(
   view_->SetExtraTooltipLine(std::move(line));
 }
 
+void PopulationWindow::SetChanceKept(std::function<std::optional<double>(int row)> chance) {
+  view_->SetChanceKept(std::move(chance));
+}
+
 std::unique_ptr<QMenu> PopulationWindow::ContextMenuFor(int row) {
   auto menu = std::make_unique<QMenu>(this);
   menu->addAction(tr("Copy picture"), this, [this, row] { CopyPicture(row); });
@@ -93,6 +97,10 @@ std::unique_ptr<QMenu> PopulationWindow::ContextMenuFor(int row) {
   menu->addAction(tr("Save all as one picture…"), this, [this] { SaveAllPictures(); });
   menu->addSeparator();
   menu->addAction(tr("Family tree"), this, [this, row] { emit familyTreeRequested(row); });
+  if (!menu_actions_.isEmpty()) {
+    menu->addSeparator();
+    menu->addActions(menu_actions_);
+  }
   return menu;
 }
 

@@ -1,15 +1,18 @@
 #ifndef VANTREL_DESKTOP_GALLERY_POPULATION_WINDOW_H_
 #define VANTREL_DESKTOP_GALLERY_POPULATION_WINDOW_H_
 
+#include <QList>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "messages/messages.h"
 #include "population/string_grid.h"
 #include "storage/file_name_dialog.h"
 
+class QAction;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -37,6 +40,11 @@ class PopulationWindow final : public QWidget {
 
   // A further tooltip line for a picture, from its DNA; empty adds nothing.
   void SetExtraTooltipLine(std::function<std::string(const std::string& dna)> line);
+
+  // Each organism's chance of being kept on its picture (PopulationView::SetChanceKept).
+  void SetChanceKept(std::function<std::optional<double>(int row)> chance);
+  // Further entries of every picture's menu, after its own (the program's, owned by it).
+  void AddMenuActions(const QList<QAction*>& actions) { menu_actions_ += actions; }
 
   // The menu a picture offers, not yet shown: "Copy picture", "Save picture as…",
   // "Save all as one picture…", "Family tree".
@@ -66,6 +74,7 @@ class PopulationWindow final : public QWidget {
   QSlider* zoom_;
   QLabel* zoom_label_;
   QLabel* count_;
+  QList<QAction*> menu_actions_;
 };
 
 }  // namespace vantrel

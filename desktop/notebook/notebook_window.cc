@@ -22,6 +22,7 @@
 #include "desktop/notebook/class_results_window.h"
 #include "desktop/notebook/run_comparison_view.h"
 #include "desktop/notebook/run_curve_view.h"
+#include "desktop/notebook/selected_for_panel.h"
 #include "desktop/notebook/shown_numbers.h"
 #include "desktop/notebook/wrapped_label.h"
 #include "lab/idea_wording.h"
@@ -100,6 +101,7 @@ NotebookWindow::NotebookWindow(LabNotebook& notebook, NotebookActions& actions,
       run_title_(new QLabel(this)),
       description_(new WrappedLabel(this)),
       verdicts_(new QLabel(this)),
+      selected_for_(new SelectedForPanel(notebook, actions, this)),
       pupil_(new QLineEdit(this)),
       reached_button_(new QPushButton(tr("Reached"), this)),
       export_button_(new QPushButton(tr("Export runs…"), this)),
@@ -237,7 +239,14 @@ QWidget* NotebookWindow::MakeHeader() {
   column->addSpacing(4);
   column->addLayout(counters);
   column->addSpacing(4);
-  column->addLayout(on_screen);
+  // What the learner found sits beside the organism on screen, under the counters.
+  auto* lower = new QHBoxLayout;
+  lower->setSpacing(12);
+  lower->addLayout(on_screen, 3);
+  on_screen->addStretch();
+  selected_for_->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QLatin1Char('M')) * 18);
+  lower->addWidget(selected_for_, 2);
+  column->addLayout(lower);
   return card;
 }
 
@@ -326,6 +335,7 @@ void NotebookWindow::UpdateTexts() {
                                   : tr("No goal to reach: press the light bulb for an idea first"));
   description_->setText(Text(view.description));
   verdicts_->setText(view.checks.empty() ? Text(view.checks_note) : VerdictsHtml(view.checks));
+  selected_for_->Refresh();
   auto_run_->Refresh();
 }
 

@@ -24,6 +24,7 @@ class AutoRunPanel;
 class ClassResultsWindow;
 class RunComparisonView;
 class RunCurveView;
+class SelectedForPanel;
 
 // What the notebook window needs from the program, all owned by the caller.
 struct NotebookServices {
@@ -34,7 +35,8 @@ struct NotebookServices {
 };
 
 // The window titled "Lab notebook": the current run's goal pinned at the top, its live
-// counters, the organism on screen in words with the judged words it meets, and three
+// counters, the organism on screen in words with the judged words it meets, what the
+// learner found the user selects for, and three
 // tabs: the run over its clicks, finished runs side by side, and automatic runs. It reads
 // the notebook and never changes it: Reached and finished automatic runs are asked of
 // `actions`. Closing hides it.
@@ -65,6 +67,7 @@ class NotebookWindow final : public QWidget {
   RunComparisonView* comparison() const { return comparison_; }
   AutoRunPanel* auto_run() const { return auto_run_; }
   ClassResultsWindow* class_results() const { return class_results_; }
+  SelectedForPanel* selected_for() const { return selected_for_; }
   // How many times the plots have been brought up to date (coalesced refreshes).
   int plot_updates() const { return plot_updates_; }
   int refreshes() const { return refreshes_; }
@@ -118,6 +121,7 @@ class NotebookWindow final : public QWidget {
   QLabel* stable_;
   QLabel* description_;
   QLabel* verdicts_;
+  SelectedForPanel* selected_for_;
   QLineEdit* pupil_;
   QPushButton* reached_button_;
   QPushButton* export_button_;

@@ -16,8 +16,10 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <QXmlStreamReader>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "desktop/gallery/organism_picture.h"
 #include "desktop/gallery/population_view.h"
@@ -235,6 +237,45 @@ TEST_F(PopulationWindowTest, TooltipAndZoom) {
   window_->zoom()->setValue(500);
   EXPECT_EQ(View().picture_size(), 200);
   EXPECT_EQ(Picture(1).size(), QSize(200, 200));
+}
+
+// Each picture shows its own chance of being kept, as a whole percentage in a badge and in
+// its tooltip, while chances are shown; the program's actions join every picture's menu.
+TEST_F(PopulationWindowTest, ChancesOfBeingKeptShowOnEachPictureOnRequest) {
+  struct Case {
+    int row;
+    double chance;
+    const char* shown;
+  };
+  const std::vector<Case> cases = {{1, 0.0, "0% kept"},
+                                   {2, 0.004, "0% kept"},
+                                   {3, 0.505, "51% kept"},
+                                   {4, 0.5, "50% kept"},
+                                   {5, 1.0, "100% kept"}};
+  const QImage plain = Picture(3);
+  window_->SetChanceKept([&cases](int row) -> std::optional<double> {
+    for (const Case& test : cases) {
+      if (test.row == row) return test.chance;
+    }
+    return std::nullopt;
+  });
+  for (const Case& test : cases) {
+    EXPECT_EQ(View().ChanceText(test.row), QString::fromLatin1(test.shown)) << test.row;
+    EXPECT_NE(View().TooltipText(test.row).find(test.shown), std::string::npos) << test.row;
+  }
+  // A row the chance function knows nothing of shows none.
+  EXPECT_TRUE(View().ChanceText(7).isEmpty());
+  EXPECT_GT(MeanDifference(Picture(3), plain), 0.5);
+
+  window_->SetChanceKept({});
+  EXPECT_TRUE(View().ChanceText(3).isEmpty());
+  EXPECT_EQ(View().TooltipText(3).find("kept"), std::string::npos);
+  EXPECT_EQ(MeanDifference(Picture(3), plain), 0);
+
+  QAction extra(QStringLiteral("Chance kept"));
+  window_->AddMenuActions({&extra});
+  const std::unique_ptr<QMenu> menu = window_->ContextMenuFor(2);
+  EXPECT_EQ(menu->actions().back(), &extra);
 }
 
 TEST_F(PopulationWindowTest, ContextMenuCopiesSavesAndAsksForTheFamilyTree) {

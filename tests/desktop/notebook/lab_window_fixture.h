@@ -62,9 +62,17 @@ class RefreshingActions final : public NotebookActions {
     notebook_.SetOwner(std::string(name), notebook_.lesson());
     pupil = std::string(name);
   }
+  const Learner& learner() const override { return learned; }
+  int learner_clicks() const override { return judged; }
+  void ResetLearner() override {
+    learned.Reset();
+    Changed();
+  }
 
   NotebookWindow* window = nullptr;
   std::string pupil;
+  Learner learned;  // taught by the tests' clicks
+  int judged = 0;   // the learner's own clicks
 
  private:
   void Changed() {

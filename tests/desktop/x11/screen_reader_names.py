@@ -1,7 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the main window through AT-SPI and checks what a screen reader would say of its
 controls: each parameter box named by its label, the table and the drawing named, the
-drawing an image with the organism in words, the two web links as links."""
+drawing an image with the organism in words, the two web links as links. Then, after a
+few feeds and shots, K and L: the drawing's chance of being kept in its description and
+the notebook's "What you select for" in words."""
+import re
+import subprocess
 import sys
 import time
 
@@ -59,4 +63,37 @@ def main():
     print(f"{len(nodes)} accessible objects, all named as expected")
 
 
+def learner():
+    # The main window has the keys once clicked; it sits where it asks, with no window
+    # manager.
+    subprocess.run(["xdotool", "mousemove", "400", "300", "click", "1"], check=True)
+    for key in "sfsffs":
+        subprocess.run(["xdotool", "key", key], check=True)
+        time.sleep(0.1)
+    subprocess.run(["xdotool", "key", "k"], check=True)
+    time.sleep(0.5)
+    subprocess.run(["xdotool", "key", "l"], check=True)
+    time.sleep(2)
+    nodes = walk(program(), [])
+    failures = []
+    drawings = [node for node in nodes if node.getRoleName() == "image" and node.name == "Organism"]
+    if not drawings or not re.search(r"\n\d+% kept$", drawings[0].description):
+        failures.append("the drawing's description holds no chance of being kept")
+    labels = [node.name for node in nodes if node.getRoleName() == "label"]
+    traits = [name for name in labels if re.match(r"(keeps|shoots) .*, strength \d+%", name)]
+    if not traits:
+        failures.append("no label says what the user selects for")
+    if not any(re.match(r"Predicted \d+ of your last 6 clicks$", name) for name in labels):
+        failures.append("no label says how often the learner predicted the clicks")
+    if "Your clicks: 6 · Clicks of the learner: 0" not in labels:
+        failures.append("no label counts the user's clicks apart")
+    if failures:
+        print("Labels the screen reader sees:")
+        for name in labels:
+            print(f"  {name!r}")
+        sys.exit("\n".join(failures))
+    print(f"the notebook says what the user selects for: {traits[0]!r}")
+
+
 main()
+learner()
