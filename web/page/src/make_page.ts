@@ -14,9 +14,7 @@ import { OrganismGrid } from './grid';
 import type { PageJournal } from './journal';
 import { languageChoice } from './language_choice';
 import { lessonTitle } from './lesson_title';
-import { NotebookView } from './notebook';
-import { notebookAutoRuns } from './notebook_auto_runs';
-import { notebookClassParts } from './notebook_class';
+import { LazyPanel } from './lazy_panel';
 import { OrganismView } from './organism_view';
 import { pageKeys } from './page_keys';
 import { type ActionName, kViewParts, pageActions, type ViewName } from './page_actions';
@@ -26,7 +24,6 @@ import { PopulationView } from './population';
 import { sharePopulation } from './share';
 import { tableReader } from './table_reader';
 import { texts } from './texts';
-import { FamilyTreeView } from './tree';
 import { button, section } from './widgets';
 import starIcon from 'vantrel-icons/star.svg?url';
 import bulbIcon from 'vantrel-icons/bulb.svg?url';
@@ -68,12 +65,13 @@ const kEverything: Change = {
   parameters: true,
 };
 
-// Makes the page's views in place of any made before, with `views` open.
-export function makePage(
+// Makes the page's views in place of any made before, with `views` open; resolves once
+// those are open (a panel not loaded yet opens when its part has come).
+export async function makePage(
   kept: Kept,
   changeLanguage: ChangeLanguage,
   views = { advanced: false, panels: [] as string[] },
-): void {
+): Promise<void> {
   const { app, compiled, vantrel, engine, journal, dropHint } = kept;
   kept.page?.takeAway();
   const heading = document.createElement('h1');
@@ -91,7 +89,16 @@ export function makePage(
   const grid = new OrganismGrid(engine, select);
   const population = new PopulationView(engine, vantrel, select);
   population.penInvisible = (dna) => vantrel.penInvisible(dna);
-  const tree = new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, select);
+  // The family tree, the lab notebook and the automatic runs are loaded and made when
+  // first opened.
+  const tree = new LazyPanel(
+    () =>
+      import('./tree').then(
+        ({ FamilyTreeView }) =>
+          new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, select),
+      ),
+    'T',
+  );
   // A picture of the population view also offers its organism's family tree, shown as
   // the desktop shows it: the organism selected, then its tree.
   population.pictureMenu = (row, x, y) =>
@@ -99,7 +106,24 @@ export function makePage(
       select(chosen);
       tree.open();
     });
-  const notebook = new NotebookView(engine, () => act('reached'));
+  // The notebook holds the automatic runs' button and the class's parts, so the three
+  // come together, whichever is opened first.
+  let lab: ReturnType<typeof makeLab> | undefined;
+  const makeLab = async () => {
+    const [{ NotebookView }, { notebookAutoRuns }, { notebookClassParts }] = await Promise.all([
+      import('./notebook'),
+      import('./notebook_auto_runs'),
+      import('./notebook_class'),
+    ]);
+    const made = new NotebookView(engine, () => act('reached'));
+    const parts = { notebook: made, autoRuns: notebookAutoRuns(vantrel, compiled, engine, made) };
+    notebookClassParts(vantrel, engine, made);
+    void notebook.load();
+    void autoRuns.load();
+    return parts;
+  };
+  const notebook = new LazyPanel(async () => (await (lab ??= makeLab())).notebook, 'L');
+  const autoRuns = new LazyPanel(async () => (await (lab ??= makeLab())).autoRuns);
 
   // The buttons of an action in the table, with its keys.
   const actionButton = (
@@ -137,8 +161,6 @@ export function makePage(
     });
   };
 
-  const autoRuns = notebookAutoRuns(vantrel, compiled, engine, notebook);
-  notebookClassParts(vantrel, engine, notebook);
   const lesson = lessonTitle(engine);
   controller.addView({ shows: ['run'], refresh: lesson.update });
 
@@ -245,7 +267,7 @@ export function makePage(
     views: () => ({
       advanced: advanced.isOpen,
       panels: Object.entries(panels)
-        .filter(([, view]) => !view.element.hidden)
+        .filter(([, view]) => view.isOpen)
         .map(([name]) => name),
     }),
     takeAway: () => keymap.takeAway(),
@@ -254,5 +276,5 @@ export function makePage(
   for (const name of Object.keys(kViewParts) as ViewName[])
     if (name !== 'journal') refresh[name](kEverything);
   if (views.advanced) advanced.button.click();
-  for (const name of views.panels) panels[name as keyof typeof panels].open();
+  await Promise.all(views.panels.map((name) => panels[name as keyof typeof panels].open()));
 }
