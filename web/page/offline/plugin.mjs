@@ -72,17 +72,10 @@ export function offlinePage(iconFile) {
       pngs = await renderPngIcons(readFileSync(iconFile));
       if (pngs.size === 0) this.warn('no Chromium: the icon is an SVG only, and not installable');
     },
-    transformIndexHtml(_html, { bundle }) {
-      // The engine's WebAssembly starts downloading with the page's script rather than
-      // once the script runs; the page's fetch (same origin, CORS mode) then takes it.
-      const wasm = Object.keys(bundle ?? {}).filter((name) => name.endsWith('.wasm'));
-      const preloads = wasm.map((href) => ({
-        tag: 'link',
-        attrs: { rel: 'preload', href, as: 'fetch', type: 'application/wasm', crossorigin: '' },
-        injectTo: 'head',
-      }));
+    // The engine's WebAssembly is not preloaded: the page asks for it once it has painted
+    // that it is loading (main.ts), so that the first paint does not wait behind it.
+    transformIndexHtml() {
       return [
-        ...preloads,
         { tag: 'link', attrs: { rel: 'manifest', href: kManifest }, injectTo: 'head' },
         {
           tag: 'link',
