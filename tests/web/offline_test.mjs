@@ -83,10 +83,14 @@ after(async () => {
   );
 });
 
-// The page and its workers share one copy of the engine's WebAssembly.
-test('the single file holds the engine’s WebAssembly once', () => {
+// The page and its workers share one copy of the engine's WebAssembly, which comes after
+// the page's styles and first sentence, so that those show while the file arrives.
+test('the single file holds the engine’s WebAssembly once, after its first sentence', () => {
   const singleText = readFileSync(path.join(built, 'vantrel.html'), 'utf8');
   assert.equal(singleText.split(kWasmInBase64).length - 1, 1, 'the single file holds one engine');
+  const before = singleText.slice(0, singleText.indexOf('<script'));
+  assert.match(before, /<style[\s\S]*class="before-engine"/);
+  assert.ok(before.length < 40000, `${before.length} bytes before the scripts`);
 });
 
 test('the single file plays from a disk under its own policy; axe-core through its states', async () => {
