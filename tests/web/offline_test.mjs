@@ -5,7 +5,9 @@
 // axe-core finds no WCAG 2.1 A or AA fault in the start state, with "Advanced options" open,
 // with the population view open, under the idea and under the experiments help; without
 // scripts or without WebAssembly the page says what it needs; the single file holds the
-// engine's WebAssembly once, and the served page fetches it once, preloaded.
+// engine's WebAssembly once; the served page says it is loading before any script, fetches
+// its engine once, after that first paint, and the family tree's and the lab notebook's
+// code when they are first opened, online or offline.
 //
 //   node offline_test.mjs BUILD_WEB     (the folder holding site/ and vantrel.html)
 import assert from 'node:assert/strict';
@@ -81,10 +83,14 @@ after(async () => {
   );
 });
 
-// The page and its workers share one copy of the engine's WebAssembly.
-test('the single file holds the engine’s WebAssembly once', () => {
+// The page and its workers share one copy of the engine's WebAssembly, which comes after
+// the page's styles and first sentence, so that those show while the file arrives.
+test('the single file holds the engine’s WebAssembly once, after its first sentence', () => {
   const singleText = readFileSync(path.join(built, 'vantrel.html'), 'utf8');
   assert.equal(singleText.split(kWasmInBase64).length - 1, 1, 'the single file holds one engine');
+  const before = singleText.slice(0, singleText.indexOf('<script'));
+  assert.match(before, /<style[\s\S]*class="before-engine"/);
+  assert.ok(before.length < 40000, `${before.length} bytes before the scripts`);
 });
 
 test('the single file plays from a disk under its own policy; axe-core through its states', async () => {
@@ -120,19 +126,38 @@ test('the single file plays from a disk under its own policy; axe-core through i
   assert.deepEqual(errors, []);
 });
 
-test('served, the page fetches its engine once and can be installed', async () => {
+test('served, the page paints, then fetches its engine once; panels load when opened; installable', async () => {
   // Served: installable, then offline after the first visit.
   served = await browser.newContext();
   online = await served.newPage();
   collectErrors(online, errors);
   const wasmFetches = [];
+  const scripts = [];
   online.on('request', (request) => {
     if (request.url().endsWith('.wasm')) wasmFetches.push(request.url());
+    if (request.url().endsWith('.js')) scripts.push(request.url());
   });
   await online.goto(address);
   await ready(online);
-  // The page's fetch takes the preloaded WebAssembly rather than asking for it again.
   assert.equal(wasmFetches.length, 1, `the engine fetched once: ${wasmFetches.join(', ')}`);
+  // The HTML's sentence is painted before the engine is asked for.
+  const [paint, wasm] = await online.evaluate(() => [
+    performance.getEntriesByName('first-contentful-paint')[0]?.startTime,
+    performance.getEntriesByType('resource').find(({ name }) => name.endsWith('.wasm'))?.startTime,
+  ]);
+  assert.ok(paint < wasm, `painted at ${paint} ms, the engine asked for at ${wasm} ms`);
+  // Each panel's code comes when it is first opened, and its key works at once.
+  for (const [key, panel] of [
+    ['t', '.family-tree'],
+    ['l', '.notebook'],
+  ]) {
+    const before = scripts.length;
+    assert.equal(await online.locator(panel).count(), 0, `${panel} is not made at start`);
+    await online.keyboard.press(key);
+    await online.locator(`${panel}:not([hidden])`).waitFor();
+    assert.ok(scripts.length > before, `${panel}: its code loaded when opened`);
+    await online.keyboard.press('Escape');
+  }
   await online.evaluate(async () => {
     await navigator.serviceWorker.ready;
     if (navigator.serviceWorker.controller) return;
@@ -182,6 +207,9 @@ test('a new build replaces the old files, and the folder plays offline', async (
   await online.reload();
   await ready(online);
   await plays(online, 'offline');
+  // The notebook's code, loaded on its first use, was kept with the other files.
+  await online.keyboard.press('l');
+  await online.locator('.notebook:not([hidden])').waitFor();
 });
 
 test('without scripts or without WebAssembly, one sentence says what is needed', async () => {

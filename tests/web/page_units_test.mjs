@@ -768,3 +768,69 @@ test('Judge like me makes the clicks its pace has made due each frame, then stop
     if (stops) assert.equal(shown.at(-1).counters, true);
   }
 });
+
+// A panel loaded on first use: a hidden placeholder until then, made once however often
+// it is opened, open while its part comes, its own keys in place of the opening key once
+// made, and asked for again after a failed load.
+test('a panel loaded on first use stands in, opens, takes its keys and retries', async () => {
+  const { LazyPanel } = await pageModule('lazy_panel.ts');
+  const element = (name) => ({
+    name,
+    hidden: true,
+    replaceWith(other) {
+      this.replacedBy = other;
+    },
+  });
+  globalThis.document = { createElement: () => element('placeholder') };
+  const bound = new Map();
+  const keymap = {
+    bind(key, act) {
+      if (bound.has(key)) throw new Error(`${key} is bound twice`);
+      bound.set(key, act);
+    },
+    unbind: (key) => bound.delete(key),
+  };
+  const events = [];
+  let failures = 1;
+  const panel = new LazyPanel(async () => {
+    events.push('made');
+    if (failures-- > 0) throw new Error('offline');
+    return {
+      element: element('notebook'),
+      open() {
+        this.element.hidden = false;
+        events.push('opened');
+      },
+      update: () => events.push('updated'),
+      bindKeys: (map) => {
+        map.bind('L', () => events.push('own L'));
+        map.bind('Control+E', () => {});
+      },
+    };
+  }, 'L');
+  panel.bindKeys(keymap);
+  const placeholder = panel.element;
+  assert.deepEqual(
+    [placeholder.name, placeholder.hidden, panel.isOpen],
+    ['placeholder', true, false],
+  );
+  panel.update();
+  const warn = console.warn;
+  console.warn = () => {};
+  await bound.get('L')();
+  console.warn = warn;
+  assert.deepEqual([events, panel.isOpen, panel.element.name], [['made'], false, 'placeholder']);
+  const opening = panel.open();
+  assert.equal(panel.isOpen, true, 'open while its part comes');
+  await Promise.all([opening, panel.open()]);
+  assert.deepEqual(events, ['made', 'made', 'opened', 'opened']);
+  assert.deepEqual(
+    [placeholder.replacedBy.name, panel.element.name, panel.isOpen],
+    ['notebook', 'notebook', true],
+  );
+  assert.deepEqual([...bound.keys()], ['L', 'Control+E']);
+  bound.get('L')();
+  panel.update();
+  assert.deepEqual(events.slice(-2), ['own L', 'updated']);
+  delete globalThis.document;
+});

@@ -7,7 +7,7 @@ import { mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
 import { defineConfig } from 'vite';
 import { viteSingleFile } from 'vite-plugin-singlefile';
-import { inlineIcon, offlinePage } from './offline/plugin.mjs';
+import { inlineIcon, inlineScriptsLast, offlinePage } from './offline/plugin.mjs';
 import { contentSecurityPolicy } from './offline/policy.mjs';
 
 const root = new URL('../..', import.meta.url).pathname;
@@ -72,6 +72,7 @@ export default defineConfig(({ mode }) => {
       ? [
           inlineIcon(icon),
           viteSingleFile({ outputFileName: 'vantrel.html' }),
+          inlineScriptsLast(),
           contentSecurityPolicy(true),
         ]
       : [contentSecurityPolicy(false), offlinePage(icon)],

@@ -61,6 +61,38 @@ export function inlineIcon(iconFile) {
   };
 }
 
+// `html` with its module scripts moved from the head to the end of the body. A module
+// script runs once the page is parsed wherever it stands; at the end, the page's styles and
+// its first sentence come before it, so a browser can show them while the rest arrives.
+export function scriptsLast(html) {
+  const scripts = [];
+  const rest = html.replace(/<script type="module"[^>]*>[\s\S]*?<\/script>\s*/g, (script) => {
+    scripts.push(script.trim());
+    return '';
+  });
+  const end = rest.lastIndexOf('</body>');
+  if (scripts.length === 0 || end < 0) return html;
+  return `${rest.slice(0, end)}${scripts.join('\n')}\n  ${rest.slice(end)}`;
+}
+
+// The single file's inlined scripts moved after its content.
+export function inlineScriptsLast() {
+  return {
+    name: 'vantrel-inline-scripts-last',
+    apply: 'build',
+    enforce: 'post',
+    generateBundle: {
+      order: 'post',
+      handler(_options, bundle) {
+        for (const item of Object.values(bundle)) {
+          if (item.type === 'asset' && item.fileName.endsWith('.html'))
+            item.source = scriptsLast(String(item.source));
+        }
+      },
+    },
+  };
+}
+
 // Runs after Vite has written the page, so the worker's list holds index.html too.
 export function offlinePage(iconFile) {
   let pngs = new Map();
@@ -72,17 +104,10 @@ export function offlinePage(iconFile) {
       pngs = await renderPngIcons(readFileSync(iconFile));
       if (pngs.size === 0) this.warn('no Chromium: the icon is an SVG only, and not installable');
     },
-    transformIndexHtml(_html, { bundle }) {
-      // The engine's WebAssembly starts downloading with the page's script rather than
-      // once the script runs; the page's fetch (same origin, CORS mode) then takes it.
-      const wasm = Object.keys(bundle ?? {}).filter((name) => name.endsWith('.wasm'));
-      const preloads = wasm.map((href) => ({
-        tag: 'link',
-        attrs: { rel: 'preload', href, as: 'fetch', type: 'application/wasm', crossorigin: '' },
-        injectTo: 'head',
-      }));
+    // The engine's WebAssembly is not preloaded: the page asks for it once it has painted
+    // that it is loading (main.ts), so that the first paint does not wait behind it.
+    transformIndexHtml() {
       return [
-        ...preloads,
         { tag: 'link', attrs: { rel: 'manifest', href: kManifest }, injectTo: 'head' },
         {
           tag: 'link',

@@ -29,6 +29,11 @@ export class Keymap {
     }
   }
 
+  // Frees each of `keys` to be bound again.
+  unbind(keys: string): void {
+    for (const key of keys.split(' ')) this.bindings.delete(key);
+  }
+
   // Listens on `target` (the document) until taken away.
   listen(target: EventTarget): void {
     this.target = target;

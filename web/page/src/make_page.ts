@@ -15,9 +15,7 @@ import type { PageJournal } from './journal';
 import { languageChoice } from './language_choice';
 import { LearnerView } from './learner_view';
 import { lessonTitle } from './lesson_title';
-import { NotebookView } from './notebook';
-import { notebookAutoRuns } from './notebook_auto_runs';
-import { notebookClassParts } from './notebook_class';
+import { LazyPanel } from './lazy_panel';
 import { OrganismView } from './organism_view';
 import { pageKeys } from './page_keys';
 import { type ActionName, kViewParts, pageActions, type ViewName } from './page_actions';
@@ -27,7 +25,6 @@ import { PopulationView } from './population';
 import { sharePopulation } from './share';
 import { tableReader } from './table_reader';
 import { texts } from './texts';
-import { FamilyTreeView } from './tree';
 import { button, section } from './widgets';
 import starIcon from 'vantrel-icons/star.svg?url';
 import bulbIcon from 'vantrel-icons/bulb.svg?url';
@@ -70,15 +67,16 @@ const kEverything: Change = {
   learner: true,
 };
 
-// Makes the page's views in place of any made before, with `views` open.
-export function makePage(
+// Makes the page's views in place of any made before, with `views` open; resolves once
+// those are open (a panel not loaded yet opens when its part has come).
+export async function makePage(
   kept: Kept,
   changeLanguage: ChangeLanguage,
   views: { advanced: boolean; panels: string[]; chances?: boolean } = {
     advanced: false,
     panels: [],
   },
-): void {
+): Promise<void> {
   const { app, compiled, vantrel, engine, journal, dropHint } = kept;
   kept.page?.takeAway();
   const heading = document.createElement('h1');
@@ -108,7 +106,16 @@ export function makePage(
   const population = new PopulationView(engine, vantrel, select);
   population.penInvisible = (dna) => vantrel.penInvisible(dna);
   population.chanceText = (row) => (learner.chances.shown ? engine.chanceKeptText(row) : '');
-  const tree = new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, select);
+  // The family tree, the lab notebook and the automatic runs are loaded and made when
+  // first opened.
+  const tree = new LazyPanel(
+    () =>
+      import('./tree').then(
+        ({ FamilyTreeView }) =>
+          new FamilyTreeView(engine, vantrel.familyTreeTexts(), vantrel.pictureSide, select),
+      ),
+    'T',
+  );
   // A picture of the population view also offers its organism's family tree, shown as
   // the desktop shows it: the organism selected, then its tree.
   population.pictureMenu = (row, x, y) =>
@@ -116,7 +123,24 @@ export function makePage(
       select(chosen);
       tree.open();
     });
-  const notebook = new NotebookView(engine, () => act('reached'), learner);
+  // The notebook holds the automatic runs' button and the class's parts, so the three
+  // come together, whichever is opened first.
+  let lab: ReturnType<typeof makeLab> | undefined;
+  const makeLab = async () => {
+    const [{ NotebookView }, { notebookAutoRuns }, { notebookClassParts }] = await Promise.all([
+      import('./notebook'),
+      import('./notebook_auto_runs'),
+      import('./notebook_class'),
+    ]);
+    const made = new NotebookView(engine, () => act('reached'), learner);
+    const parts = { notebook: made, autoRuns: notebookAutoRuns(vantrel, compiled, engine, made) };
+    notebookClassParts(vantrel, engine, made);
+    void notebook.load();
+    void autoRuns.load();
+    return parts;
+  };
+  const notebook = new LazyPanel(async () => (await (lab ??= makeLab())).notebook, 'L');
+  const autoRuns = new LazyPanel(async () => (await (lab ??= makeLab())).autoRuns);
 
   // The buttons of an action in the table, with its keys.
   const actionButton = (
@@ -154,8 +178,6 @@ export function makePage(
     });
   };
 
-  const autoRuns = notebookAutoRuns(vantrel, compiled, engine, notebook);
-  notebookClassParts(vantrel, engine, notebook);
   const lesson = lessonTitle(engine);
   controller.addView({ shows: ['run'], refresh: lesson.update });
 
@@ -268,7 +290,7 @@ export function makePage(
       advanced: advanced.isOpen,
       chances: learner.chances.shown,
       panels: Object.entries(panels)
-        .filter(([, view]) => !view.element.hidden)
+        .filter(([, view]) => view.isOpen)
         .map(([name]) => name),
     }),
     takeAway: () => {
@@ -281,5 +303,5 @@ export function makePage(
     if (name !== 'journal') refresh[name](kEverything);
   if (views.advanced) advanced.button.click();
   if (views.chances) learner.toggleChances();
-  for (const name of views.panels) panels[name as keyof typeof panels].open();
+  await Promise.all(views.panels.map((name) => panels[name as keyof typeof panels].open()));
 }

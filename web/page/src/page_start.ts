@@ -42,7 +42,7 @@ export async function startPage(
     tooLarge: (name) => kept.page.reader.tooLarge(name),
   });
   setLargestTableFile(vantrel.largestTableFile());
-  makePage(kept, changeLanguage);
+  void makePage(kept, changeLanguage);
   performance.mark(kFirstOrganismMark);
   keepOffline();
   // A population or a lesson sent as a link comes first, before anything else the page
@@ -68,6 +68,6 @@ export async function startPage(
 async function changeLanguage(kept: Kept, code: string): Promise<void> {
   rememberLanguage(code);
   speakOnPage(kept.vantrel, code, await catalogueBytes(code));
-  makePage(kept, changeLanguage, kept.page.views());
+  await makePage(kept, changeLanguage, kept.page.views());
   document.getElementById('language')?.focus();
 }
