@@ -137,9 +137,14 @@ test('the chances of being kept show on the big picture and in the population vi
   const badge = page.locator('#organism-chance');
   const option = (row) => page.locator(`#picture-${String(row)}`);
   assert.equal(await badge.isHidden(), true, 'hidden until asked for');
-  // Each state of the toggle, twice on and off, by the keyboard.
-  for (const on of [true, false, true]) {
-    await tabTo(page, 'learner-chances');
+  // Each state of the toggle, twice on and off, by the keyboard: the button, then its key.
+  for (const [on, byKey] of [
+    [true, false],
+    [false, true],
+    [true, true],
+  ]) {
+    if (byKey) await page.keyboard.press('k');
+    else await tabTo(page, 'learner-chances');
     assert.equal(await page.locator('#learner-chances').getAttribute('aria-pressed'), String(on));
     const selected = engine.selectedRow();
     const words = engine.chanceKeptText(selected);
@@ -160,6 +165,9 @@ test('the chances of being kept show on the big picture and in the population vi
   await page.keyboard.press('s');
   engine.shoot();
   assert.equal(await badge.textContent(), engine.chanceKeptText(engine.selectedRow()));
+  // J brings the number of clicks to judge to hand.
+  await page.keyboard.press('j');
+  assert.equal(await page.evaluate(() => document.activeElement?.id), 'learner-judge-clicks');
   // The page made again in another language keeps them shown, in its words.
   const chance = Math.round(100 * engine.chanceKept(engine.selectedRow()));
   await page.getByRole('combobox', { name: 'Language' }).selectOption('nl');

@@ -8,6 +8,7 @@
 import type { Change, Engine, LearnerTexts, VantrelEngineModule } from 'vantrel-engine';
 import { switchControls } from './focus_handoff';
 import { Judging } from './judging';
+import type { Keymap } from './keymap';
 import { Written } from './written';
 
 // Whether the organisms' chances of being kept are shown, which the big picture and the
@@ -178,6 +179,20 @@ export class LearnerView {
     this.spoken.text([...words, learner.accuracy].filter(Boolean).join('; '));
     if (!this.judging.running) switchControls(this.judgeSwitches(false));
     performance.measure('vantrel-learner-texts', { start });
+  }
+
+  // K shows or hides the chances; J brings the judging's number of clicks to hand, as the
+  // desktop's keys do. `openNotebook` resolves once the notebook, which holds this view,
+  // is open.
+  bindKeys(keymap: Keymap, openNotebook: () => Promise<void>): void {
+    this.chanceToggle.setAttribute('aria-keyshortcuts', 'K');
+    this.judge.setAttribute('aria-keyshortcuts', 'J');
+    keymap.bind('K', () => this.toggleChances());
+    keymap.bind('J', async () => {
+      await openNotebook();
+      this.clickCount.focus();
+      this.clickCount.select();
+    });
   }
 
   // Shows the chances, or hides them.

@@ -258,7 +258,12 @@ export async function makePage(
   const keymap = pageKeys({
     controller,
     restoreLastRun,
-    panels: [population, tree, notebook],
+    panels: [
+      population,
+      tree,
+      notebook,
+      { bindKeys: (keys) => learner.bindKeys(keys, () => notebook.open()) },
+    ],
     escapeFirst: { applies: () => learner.isJudging, act: () => learner.stopJudging() },
   });
 
