@@ -9,6 +9,7 @@ import { dialogButton, showDialog } from './dialog';
 import { downloadBytes } from './download';
 import { texts } from './texts';
 import { workbookBytes } from './workbook';
+import { make } from './make_element';
 
 const t = texts.classResults;
 
@@ -20,17 +21,6 @@ export const kClassResultsMeasures = {
   pool: 'vantrel-class-pool',
   painted: 'vantrel-class-results-painted',
 } as const;
-
-function make<K extends keyof HTMLElementTagNameMap>(
-  name: K,
-  className: string,
-  ...children: (Node | string)[]
-): HTMLElementTagNameMap[K] {
-  const node = document.createElement(name);
-  if (className) node.className = className;
-  node.append(...children);
-  return node;
-}
 
 // The results laid out: the summary, each lesson's box plot with its numbers, the skipped.
 function resultsView(results: ClassResults, refused: string[]): HTMLElement {

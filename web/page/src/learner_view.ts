@@ -10,22 +10,12 @@ import { switchControls } from './focus_handoff';
 import { Judging } from './judging';
 import type { Keymap } from './keymap';
 import { Written } from './written';
+import { make } from './make_element';
 
 // Whether the organisms' chances of being kept are shown, which the big picture and the
 // population view read when they draw.
 export interface Chances {
   shown: boolean;
-}
-
-function make<K extends keyof HTMLElementTagNameMap>(
-  name: K,
-  className = '',
-  ...children: (Node | string)[]
-): HTMLElementTagNameMap[K] {
-  const node = document.createElement(name);
-  if (className) node.className = className;
-  node.append(...children);
-  return node;
 }
 
 function button(label: string, act: () => void): HTMLButtonElement {

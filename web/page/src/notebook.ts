@@ -13,6 +13,7 @@ import { downloadRunsCsv, downloadRunsWorkbook } from './runs_export';
 import { switchControls } from './focus_handoff';
 import { formatNumber } from './catalogue';
 import { texts } from './texts';
+import { make } from './make_element';
 
 const t = texts.notebook;
 const kCurveColours = ['#1f6fc5', '#7b1fa2', '#00897b'];
@@ -28,17 +29,6 @@ function forEachSample(
   for (let i = 0; i + kSampleFields <= samples.length; i += kSampleFields) {
     visit(samples[i] ?? 0, samples[i + 1] ?? 0, samples[i + 2] ?? 0, samples[i + 3] ?? 0);
   }
-}
-
-function make<K extends keyof HTMLElementTagNameMap>(
-  name: K,
-  className = '',
-  ...children: (Node | string)[]
-): HTMLElementTagNameMap[K] {
-  const node = document.createElement(name);
-  if (className) node.className = className;
-  node.append(...children);
-  return node;
 }
 
 function button(label: string, name: string, act: () => void): HTMLButtonElement {
