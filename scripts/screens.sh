@@ -53,7 +53,7 @@ screens="1366x768 1920x1080"
 [[ ${VANTREL_SCREENS:-} == languages ]] && screens=
 for screen in $screens; do
   state=$(mktemp -d)
-  XDG_STATE_HOME=$state xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
+  XDG_STATE_HOME=$state XDG_CONFIG_HOME=$state xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
     program=$1 out=$2 screen=$3
     "$program" & pid=$!
     for _ in $(seq 100); do xdotool search --onlyvisible --pid $pid >/dev/null 2>&1 && break; sleep 0.1; done
@@ -78,7 +78,7 @@ done
 # button 104 pixels in from the left.
 for language in de nl; do
   state=$(mktemp -d)
-  XDG_STATE_HOME=$state xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+  XDG_STATE_HOME=$state XDG_CONFIG_HOME=$state xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
     program=$1 out=$2 language=$3
     "$program" --lang "$language" & pid=$!
     for _ in $(seq 100); do xdotool search --onlyvisible --pid $pid >/dev/null 2>&1 && break; sleep 0.1; done
@@ -104,7 +104,7 @@ ls -l "$out"
 # are longer than English ones.
 for lang in de nl; do
   state=$(mktemp -d)
-  XDG_STATE_HOME=$state xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
+  XDG_STATE_HOME=$state XDG_CONFIG_HOME=$state xvfb-run -a -s "-screen 0 1366x768x24" bash -c '
     program=$1 out=$2 lang=$3
     "$program" --lang "$lang" & pid=$!
     for _ in $(seq 100); do xdotool search --onlyvisible --pid $pid >/dev/null 2>&1 && break; sleep 0.1; done
