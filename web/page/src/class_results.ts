@@ -9,6 +9,7 @@ import { dialogButton, showDialog } from './dialog';
 import { downloadBytes } from './download';
 import { texts } from './texts';
 import { workbookBytes } from './workbook';
+import { whenIdle } from './idle';
 import { make } from './make_element';
 
 const t = texts.classResults;
@@ -115,6 +116,14 @@ export function showClassResults(vantrel: VantrelEngineModule): Promise<void> {
     );
   });
   body.append(make('div', 'buttons', choose, ...saves), picker, drop, shown);
+  // While the teacher picks the files, a pooling of no runs has the browser compile the
+  // engine's reading and pooling, which a first pooling would otherwise wait for.
+  whenIdle(() => {
+    if (results) return;
+    const empty = new vantrel.ClassResults([{ name: '', bytes: text(vantrel.sweepCsv([])) }]);
+    resultsView(empty, []);
+    empty.delete();
+  });
   const close = dialogButton(t.close);
   return showDialog(t.title, body, [close], choose, 'class').finally(() => results?.delete());
 }
