@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the lab notebook's "What you select for" after a user fed the round ones and
 // killed the rest, the chances shown on the big picture, and of "Judge like me" playing
-// with the population view beside it, wide and phone-sized, for the documentation. Not a
+// with the population view beside it, wide, tablet- and phone-sized, for the documentation. Not a
 // test; run by hand after scripts/web.sh --build.
 //
 //   node learner_screens.mjs SITE FOLDER
@@ -15,9 +15,15 @@ const browser = await launchBrowser();
 try {
   for (const [width, height] of [
     [1280, 800],
+    [810, 1080],
     [390, 844],
   ]) {
-    const page = await browser.newPage({ viewport: { width, height }, timezoneId: 'UTC' });
+    // The tablet's size is a touch screen's.
+    const page = await browser.newPage({
+      viewport: { width, height },
+      timezoneId: 'UTC',
+      hasTouch: width === 810,
+    });
     await page.clock.setFixedTime(Date.UTC(2026, 11, 9, 12, 0, 0, 345));
     await page.goto(address);
     await page.locator('main[aria-busy="false"] canvas.picture').waitFor();
