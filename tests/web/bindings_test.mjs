@@ -74,6 +74,7 @@ const interfaces = new Map(
     'OpenLesson',
     'LessonTextResult',
     'GoalAspect',
+    'GoalWord',
     'LessonLimits',
     'Worksheet',
     'ClassGroup',
@@ -625,6 +626,17 @@ test('lessons and class results answer as declared', async () => {
   assert.equal(call(module, 'goalSentence', 'shape=square,color=red'), 'a red square');
   assert.equal(call(module, 'goalSentence', ''), '');
   assert.match(module.goalSentence('color=sky'), /'sky'/);
+  // An idea drawn for a lesson is judged words the goal's choices offer, the same for the
+  // same seed, and always a goal the pupils' faces read.
+  const offered = new Map(module.goalWords().map(({ key, words }) => [key, words]));
+  for (let seed = 1; seed <= 40; seed += 1) {
+    const chosen = call(module, 'ideaGoal', seed);
+    assert.deepEqual(module.ideaGoal(seed), chosen);
+    for (const { key, word } of chosen)
+      assert.ok(offered.get(key)?.includes(word), `${key}=${word}`);
+    const list = chosen.map(({ key, word }) => `${key}=${word}`).join(',');
+    assert.doesNotMatch(module.goalSentence(list), /'/, list);
+  }
   const sheet = call(module, 'worksheet', 1);
   assert.ok(sheet.steps.length >= 3 && sheet.questions.length >= 3);
   assert.equal(sheet.countColumns.length, 5);

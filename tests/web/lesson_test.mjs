@@ -212,6 +212,21 @@ test("the teacher's dialog gives a link and QR code that open the lesson it desc
   await page.locator('.advanced-button').click();
   await page.getByRole('button', { name: 'Prepare a lesson…' }).click();
   const dialog = page.locator('dialog[open]');
+  // An idea drawn as the goal: its words fill the goal's choices, read back as a sentence.
+  await dialog.getByRole('button', { name: 'Idea' }).click();
+  const drawn = await dialog
+    .locator('fieldset select')
+    .evaluateAll((selects) =>
+      selects
+        .filter((s) => s.value)
+        .map((s) => `${s.closest('label').querySelector('span').textContent}=${s.value}`),
+    );
+  assert.ok(drawn.length > 0, 'the idea judges some words');
+  await dialog
+    .locator('.lesson-goal-sentence')
+    .filter({ hasText: vantrel.goalSentence(drawn.join(',')) })
+    .waitFor();
+  for (const select of await dialog.locator('fieldset select').all()) await select.selectOption('');
   await dialog.getByLabel('Title').fill('Small populations drift');
   await dialog.getByLabel('Start (time of day, UTC)').fill('10:20:30');
   await dialog.getByLabel('shape').selectOption('square');

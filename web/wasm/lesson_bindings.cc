@@ -14,12 +14,15 @@
 #include <vector>
 
 #include "lab/class_results.h"
+#include "lab/goal.h"
 #include "lab/goal_list.h"
 #include "lab/goal_sentence.h"
 #include "lab/goal_words.h"
+#include "lab/ideas.h"
 #include "lab/lesson.h"
 #include "lab/sweep.h"
 #include "messages/worksheet.h"
+#include "population/random_source.h"
 #include "web/wasm/copied_array.h"
 #include "web/wasm/notebook_bindings.h"
 #include "web/wasm/sheet_bindings.h"
@@ -112,6 +115,23 @@ val GoalWordsBinding() {
     aspects.call<void>("push", object);
   }
   return aspects;
+}
+
+// The judged words of an idea drawn as the light bulb draws one, from a random source of
+// its own seeded with `seed` (the engine's stays as it is): [{key, word}], as goalWords
+// names them.
+val IdeaGoalBinding(std::uint32_t seed) {
+  LcgRandom random(seed);
+  const Goal goal = GoalFromIdea(MakeIdea(random).words);
+  val chosen = val::array();
+  for (const Aspect aspect : kAspects) {
+    if (goal[aspect] == kNotJudged) continue;
+    val pair = val::object();
+    pair.set("key", std::string(AspectKey(aspect)));
+    pair.set("word", std::string(WordText(aspect, goal[aspect])));
+    chosen.call<void>("push", pair);
+  }
+  return chosen;
 }
 
 // The goal of a key=value list as the pupils will read it, "" for none; the list's own
@@ -210,6 +230,7 @@ EMSCRIPTEN_BINDINGS(lesson) {
   emscripten::function("lessonFragment", &vantrel::LessonFragmentBinding);
   emscripten::function("lessonText", &vantrel::LessonTextBinding);
   emscripten::function("goalWords", &vantrel::GoalWordsBinding);
+  emscripten::function("ideaGoal", &vantrel::IdeaGoalBinding);
   emscripten::function("lessonLimits", &vantrel::LessonLimitsBinding);
   emscripten::function("goalSentence", &vantrel::GoalSentenceBinding);
   emscripten::function("worksheet", &vantrel::WorksheetBinding);

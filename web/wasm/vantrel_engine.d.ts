@@ -605,6 +605,12 @@ export interface LessonTextResult {
 }
 
 /** An aspect's key and the words --goal takes for it. */
+/** One judged word of a goal: its aspect's key and the word. */
+export interface GoalWord {
+  key: string;
+  word: string;
+}
+
 export interface GoalAspect {
   key: string;
   words: string[];
@@ -788,6 +794,11 @@ export interface VantrelEngineModule {
   lessonText(choices: LessonChoices): LessonTextResult;
   /** The goal words vantrel-lab --goal takes, per aspect. */
   goalWords(): GoalAspect[];
+  /**
+   * The judged words of an idea drawn as the light bulb draws one, from a random source
+   * seeded with `seed` (the engine's is left as it is), keyed as goalWords keys them.
+   */
+  ideaGoal(seed: number): GoalWord[];
   lessonLimits(): LessonLimits;
   /** "This link does not hold a Vantrel lesson." in the language shown. */
   notALessonMessage(): string;

@@ -105,6 +105,17 @@ export function prepareLesson(vantrel: VantrelEngineModule, engine: Engine): Pro
     goal.append(labelled(key, select));
     return { key, select };
   });
+  // An idea drawn as the light bulb draws one, with a random source of its own: its words
+  // become the goal's choices.
+  const idea = dialogButton(texts.idea.label);
+  idea.title = texts.idea.name;
+  idea.addEventListener('click', () => {
+    const chosen = vantrel.ideaGoal(crypto.getRandomValues(new Uint32Array(1))[0] ?? 0);
+    for (const { key, select } of words)
+      select.value = chosen.find((pair) => pair.key === key)?.word ?? '';
+    void remake();
+  });
+  goal.append(idea);
   // The goal as the pupils will read it, in the language shown.
   const sentence = document.createElement('p');
   sentence.className = 'lesson-goal-sentence';
