@@ -43,7 +43,6 @@ const interfaces = new Map(
     'LegendEntry',
     'FamilyTreeLegend',
     'FamilyTreeTexts',
-    'LearnerRecord',
     'WordCheck',
     'ComparedRun',
     'CurveScales',
@@ -263,12 +262,12 @@ test('every call on one engine answers in its declared shape', async () => {
   assert.match(call(module, 'webLinks').productPage, /^http:\/\/www\.quorvane\.example\//);
   // The learner's state and words: nothing said before a click, its record after three.
   const learning = new module.Engine(noon);
-  const fresh = call(learning, 'learnerState');
-  assert.deepEqual([fresh.strongest, fresh.accuracy], [[], '']);
+  const fresh = { bytes: call(learning, 'learnerBytes'), ...call(learning, 'learner') };
+  assert.deepEqual([fresh.traits, fresh.accuracy], [[], '']);
   learning.feed();
   learning.shoot();
   learning.shoot();
-  const learned = call(learning, 'learnerState');
+  const learned = { bytes: call(learning, 'learnerBytes'), ...call(learning, 'learner') };
   assert.equal(learned.bytes.length, fresh.bytes.length);
   assert.notDeepEqual(learned.bytes, fresh.bytes);
   assert.match(learned.accuracy, /^Predicted [0-3] of your last 3 clicks$/);

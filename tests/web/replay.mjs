@@ -75,8 +75,9 @@ lines.forEach((line, index) => {
       saved.push(lastSaved);
       break;
     case 'learner': {
-      const { bytes, strongest, accuracy } = engine.learnerState();
-      const lines = [Buffer.from(bytes).toString('hex'), ...strongest, accuracy, ''];
+      const { traits, accuracy } = engine.learner();
+      const bytes = Buffer.from(engine.learnerBytes()).toString('hex');
+      const lines = [bytes, ...traits.map((trait) => trait.text), accuracy, ''];
       saved.push(Buffer.from(`${lines.join('\n')}\n`, 'utf8'));
       break;
     }

@@ -44,33 +44,35 @@ struct TaughtWorkspace {
   Workspace workspace{random, clock};
 };
 
-// The click and the group's labels set, without painting them.
-void BM_ClickAndSelectedForRefresh(benchmark::State& state) {
-  TaughtWorkspace taught;
-  SelectedForPanel panel(taught.engine().notebook(), taught.engine());
-  panel.resize(360, 220);
-  panel.show();
+// Shows `widget` at `width` x `height`, then times a click followed by `refresh`.
+template <typename Widget, typename Refresh>
+void TimeClicks(benchmark::State& state, TaughtWorkspace& taught, Widget& widget, int width,
+                int height, Refresh refresh) {
+  widget.resize(width, height);
+  widget.show();
   QCoreApplication::processEvents();
   int i = 0;
   for (auto _ : state) {
     taught.Click(i++);
-    panel.Refresh();
+    refresh();
   }
+}
+
+// The click and the group's labels set, without painting them.
+void BM_ClickAndSelectedForRefresh(benchmark::State& state) {
+  TaughtWorkspace taught;
+  SelectedForPanel panel(taught.engine().notebook(), taught.engine());
+  TimeClicks(state, taught, panel, 360, 220, [&panel] { panel.Refresh(); });
 }
 BENCHMARK(BM_ClickAndSelectedForRefresh)->Unit(benchmark::kMicrosecond);
 
 void BM_ClickAndSelectedForWords(benchmark::State& state) {
   TaughtWorkspace taught;
   SelectedForPanel panel(taught.engine().notebook(), taught.engine());
-  panel.resize(360, 220);
-  panel.show();
-  QCoreApplication::processEvents();
-  int i = 0;
-  for (auto _ : state) {
-    taught.Click(i++);
+  TimeClicks(state, taught, panel, 360, 220, [&panel] {
     panel.Refresh();
     panel.repaint();
-  }
+  });
 }
 BENCHMARK(BM_ClickAndSelectedForWords)->Unit(benchmark::kMicrosecond);
 
@@ -82,15 +84,10 @@ void BM_ClickAndNotebookTexts(benchmark::State& state) {
   QtBusyCursor cursor;
   NotebookWindow window(taught.engine().notebook(), taught.engine(),
                         {messages, dialog, excel, cursor});
-  window.resize(960, 780);
-  window.show();
-  QCoreApplication::processEvents();
-  int i = 0;
-  for (auto _ : state) {
-    taught.Click(i++);
+  TimeClicks(state, taught, window, 960, 780, [&window] {
     window.Refresh();
     window.repaint();
-  }
+  });
 }
 BENCHMARK(BM_ClickAndNotebookTexts)->Unit(benchmark::kMicrosecond);
 

@@ -28,7 +28,6 @@
 #include "web/session.h"
 #include "web/wasm/copied_array.h"
 #include "web/wasm/journal_bindings.h"
-#include "web/wasm/learner_state_bindings.h"
 #include "web/wasm/notebook_bindings.h"
 #include "web/wasm/sheet_bindings.h"
 #include "web/wasm/tree_bindings.h"
@@ -179,8 +178,9 @@ class EngineBinding {
   std::string GoalList() const { return session_.GoalList(); }
   // The family tree of an organism by its serial, or of the selected one (negative).
   val FamilyTree(double serial) const { return FamilyTreeObject(session_, serial); }
-  // The learner's state and words (learner_state_bindings.h).
-  val LearnerState() const { return LearnerStateObject(session_); }
+  // The learner's whole state as the desktop's engine encodes it, to compare the two faces
+  // after the same clicks (its words are Learner's).
+  val LearnerBytes() const { return CopiedBytes(session_.engine().learner().Encode()); }
   val DeclareReached() { return ChangeObject(session_.DeclareReached()); }
 
   // A lesson's text opened: {opened, message, change}.
@@ -381,7 +381,7 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
       .function("goal", &EngineBinding::Goal)
       .function("goalList", &EngineBinding::GoalList)
       .function("familyTree", &EngineBinding::FamilyTree)
-      .function("learnerState", &EngineBinding::LearnerState)
+      .function("learnerBytes", &EngineBinding::LearnerBytes)
       .function("declareReached", &EngineBinding::DeclareReached)
       .function("openLesson", &EngineBinding::OpenLesson)
       .function("lesson", &EngineBinding::Lesson)

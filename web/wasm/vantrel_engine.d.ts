@@ -159,16 +159,6 @@ export interface FamilyTree {
   cards: TreeCard[];
 }
 
-/** What the engine's learner has learned from the clicks so far, as bytes and words. */
-export interface LearnerRecord {
-  /** Its whole state as the desktop's engine encodes it (doubles by their bits). */
-  bytes: Uint8Array<ArrayBuffer>;
-  /** The traits it weighs most, strongest first: "keeps red, strength 64%". */
-  strongest: string[];
-  /** "Predicted 14 of your last 20 clicks"; "" before a click. */
-  accuracy: string;
-}
-
 /** How the family tree marks the digits of one origin. */
 export interface OriginStyle {
   name: string;
@@ -362,8 +352,8 @@ export declare class Engine {
   goalList(): string;
   /** The family tree of organism `serial`, or of the shown organism for -1. */
   familyTree(serial: number): FamilyTree;
-  /** The learner's state and words, to compare with the desktop's after the same clicks. */
-  learnerState(): LearnerRecord;
+  /** The learner's state as the desktop's engine encodes it, to compare after the same clicks. */
+  learnerBytes(): Uint8Array<ArrayBuffer>;
   /** The user's "Reached" at the current click; no change without a goal or once reached. */
   declareReached(): Change;
   /**
