@@ -3,12 +3,14 @@
 # build and the core-only build (WebAssembly) alike; so are their test programs.
 include_guard(GLOBAL)
 
-#   vantrel_core_library(NAME [LIBS ...] [DESKTOP_LIBS ...] [DESKTOP_ONLY FILE ...])
+#   vantrel_core_library(NAME [LIBS ...] [DESKTOP_LIBS ...] [DESKTOP_ONLY FILE ...]
+#                        [APART FILE ...])
 #
 # gives vantrel_NAME from every .cc and .h of core/NAME/, linking LIBS. DESKTOP_ONLY files
-# need what the core-only build lacks (SQLite, threads): only the desktop build compiles
-# them, and links DESKTOP_LIBS for them. There the library is folded into the program's
-# private library (cmake/PrivateLibrary.cmake).
+# need what the core-only build lacks (threads): only the desktop build compiles them, and
+# links DESKTOP_LIBS for them. There the library is folded into the program's private
+# library (cmake/PrivateLibrary.cmake). APART files are left out in every build, for a
+# library of their own that the program does not link (vantrel_core_part_library).
 # The page runs the core as WebAssembly whatever the build type, so the core's code is
 # compiled with -O2 there, as the module is linked, rather than with the wasm preset's -O1
 # (kept for its tests' own files): a first load of 100,000 organisms in the module took
@@ -20,9 +22,12 @@ function(vantrel_optimised_for_the_page target)
 endfunction()
 
 function(vantrel_core_library name)
-  cmake_parse_arguments(ARG "" "" "LIBS;DESKTOP_LIBS;DESKTOP_ONLY" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;DESKTOP_LIBS;DESKTOP_ONLY;APART" ${ARGN})
   set(folder ${PROJECT_SOURCE_DIR}/core/${name})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cc ${folder}/*.h)
+  foreach(file IN LISTS ARG_APART)
+    list(REMOVE_ITEM sources ${folder}/${file})
+  endforeach()
   if(VANTREL_CORE_ONLY)
     foreach(file IN LISTS ARG_DESKTOP_ONLY)
       list(REMOVE_ITEM sources ${folder}/${file})
@@ -37,6 +42,20 @@ function(vantrel_core_library name)
     set_property(GLOBAL APPEND PROPERTY VANTREL_PRIVATE_PARTS vantrel_${name})
   endif()
   set_property(GLOBAL APPEND PROPERTY VANTREL_CORE_FOLDERS ${name})
+endfunction()
+
+#   vantrel_core_part_library(TARGET FOLDER FILES ... LIBS ...)
+#
+# A desktop-only library of a few files of core/FOLDER/ that a core library left APART, for
+# what links a large library of its own (SQLite): not folded into the private library, so
+# the program does not load it at start; a plugin, tests and benchmarks link it. A plugin
+# that links it finds LIBS's code in the private library, which it links first.
+function(vantrel_core_part_library target folder)
+  cmake_parse_arguments(ARG "" "" "FILES;LIBS" ${ARGN})
+  list(TRANSFORM ARG_FILES PREPEND ${PROJECT_SOURCE_DIR}/core/${folder}/)
+  add_library(${target} STATIC ${ARG_FILES})
+  set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+  target_link_libraries(${target} PUBLIC vantrel_options ${ARG_LIBS})
 endfunction()
 
 #   vantrel_gtest_program(NAME LABEL SOURCES ... LIBS ...)

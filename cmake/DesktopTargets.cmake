@@ -42,7 +42,12 @@ function(vantrel_plugin target file_name)
   if(NOT VANTREL_BUILD_FUZZ)
     target_link_options(${target} PRIVATE -Wl,--no-undefined)
   endif()
-  target_link_libraries(${target} PRIVATE vantrel_private)
+  # The private library first and needed whatever the linker's defaults: a core library
+  # linked after it (the journal's) then takes what it calls from there, never a copy of
+  # its own from the core's archives, which the linker would otherwise prefer to a shared
+  # library it has not yet found needed.
+  target_link_libraries(${target} PRIVATE -Wl,--push-state,--no-as-needed vantrel_private
+                                          -Wl,--pop-state)
   install(TARGETS ${target} LIBRARY DESTINATION ${VANTREL_PLUGIN_INSTALL_DIR})
   # Whatever links the private library and may load plugins (the program, its tests, the
   # benchmarks) depends on vantrel_every_plugin, so that it finds them built.

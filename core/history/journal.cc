@@ -155,13 +155,6 @@ Journal::Journal(std::string folder, const Clock& clock)
 
 Journal::~Journal() { Close(); }
 
-std::string Journal::DefaultFolder() {
-  const char* state = std::getenv("XDG_STATE_HOME");
-  if (state != nullptr && state[0] == '/') return std::string(state) + "/vantrel";
-  const char* home = std::getenv("HOME");
-  return std::string(home != nullptr ? home : ".") + "/.local/state/vantrel";
-}
-
 std::string Journal::TakeMessage() { return std::exchange(message_, std::string()); }
 
 void Journal::Fail(const std::string& what) {
@@ -379,18 +372,6 @@ std::optional<EarlierRun> Journal::FindCrashedRun() const {
     return std::move(run);
   }
   return std::nullopt;
-}
-
-std::string Journal::UnreadableMessage(const EarlierRun& run) {
-  switch (run.reading) {
-    case EarlierRun::Reading::kNewer:
-      return JournalNewerText(run.path);
-    case EarlierRun::Reading::kDamaged:
-      return JournalDamagedText(run.path);
-    case EarlierRun::Reading::kReadable:
-      break;
-  }
-  return {};
 }
 
 std::optional<EarlierRun> Journal::FindLatestRun() const {

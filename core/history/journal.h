@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "history/journal_store.h"
+#include "history/run_journal.h"
 #include "population/clock.h"
 
 struct sqlite3;
@@ -15,29 +16,17 @@ struct sqlite3_stmt;
 
 namespace vantrel {
 
-// A program run that wrote a journal before this one.
-struct EarlierRun {
-  // Whether this version can read it: a newer version's journal, or one whose start cannot
-  // be read, is still found, so that the user hears of it instead of an older run.
-  enum class Reading { kReadable, kNewer, kDamaged };
-
-  std::string path;
-  std::int64_t started_ms = 0;
-  int organisms = 0;
-  int steps = 0;  // steps done at its end (that can be read): what undo could go back through
-  bool closed = false;
-  Reading reading = Reading::kReadable;
-};
-
-// The desktop's JournalStore: keeps the record of a program run in an SQLite file as it
+// The desktop's RunJournal: keeps the record of a program run in an SQLite file as it
 // happens, so a run that ends without closing its window can be restored by the next one.
+// Its own library with SQLite, linked into the journal plugin that the program loads after
+// its first paint, and into the tests and benchmarks.
 //
 // One file per program run in `folder` (see DefaultFolder), write-ahead log with normal
 // synchronisation and one transaction per step. A run holds an exclusive flock on a lock
 // file beside its journal while it runs and marks the journal closed on Close(). Any
 // failure turns the journal off for the rest of the run; message() then holds the text to
 // show once, and the program goes on without it.
-class Journal final : public JournalStore {
+class Journal final : public RunJournal {
  public:
   // 2: the program's annex (the notebook's run) beside the base and every entry.
   // 3: the entry of a step that put a whole table in place (a load) holds that table.
@@ -51,27 +40,27 @@ class Journal final : public JournalStore {
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
 
-  // $XDG_STATE_HOME/vantrel, else $HOME/.local/state/vantrel.
-  static std::string DefaultFolder();
+  // JournalFolder().
+  static std::string DefaultFolder() { return JournalFolder(); }
 
   // Creates this run's journal and prunes old runs; its base is the first thing written to
-  // it. False (and message()) when it cannot.
-  bool Open();
+  // it. False (and TakeMessage()) when it cannot.
+  bool Open() override;
   bool active() const { return db_ != nullptr; }
-  // The one text to show about a failure since the last call; empty when all is well.
-  std::string TakeMessage();
-  // Marks the run closed, stops listening and releases the lock. Called on window close.
-  void Close();
+  std::string TakeMessage() override;
+  void Close() override;
 
-  // The newest earlier run that is not running, when it ended without Close() and holds at
-  // least one readable step: the one to offer at start-up, with the steps that can be read.
-  // When that journal was written by a newer version or cannot be read at all, it is given
-  // with its reading set, so that the user is told; an older run is never offered instead.
-  std::optional<EarlierRun> FindCrashedRun() const;
-  // What to tell the user about a run that cannot be offered (empty for a readable one).
-  static std::string UnreadableMessage(const EarlierRun& run);
-  // The newest earlier run that is not running now, closed or not (Ctrl+Shift+R).
-  std::optional<EarlierRun> FindLatestRun() const;
+  std::optional<EarlierRun> FindCrashedRun() const override;
+  // UnreadableRunMessage().
+  static std::string UnreadableMessage(const EarlierRun& run) { return UnreadableRunMessage(run); }
+  std::optional<EarlierRun> FindLatestRun() const override;
+  std::optional<StoredJournal> ReadStoredRun(const EarlierRun& run,
+                                             std::string& message) const override {
+    return ReadStored(run.path, message);
+  }
+  std::string ReadRunNotebook(const EarlierRun& run) const override {
+    return ReadNotebook(run.path);
+  }
   // Reads a run as ReadJournal does. A file that is no journal, or one from a newer
   // version, gives nullopt and `message`.
   static std::optional<RunContents> ReadRun(const std::string& path, std::string& message);
@@ -85,7 +74,7 @@ class Journal final : public JournalStore {
   // one unless it is known to have been closed: a crash is offered before it can go.
   void Prune(int keep_runs = kKeepRuns, std::uint64_t max_bytes = kMaxBytes);
 
-  const std::string& path() const { return path_; }
+  const std::string& path() const override { return path_; }
   // Caps the file at `pages` pages of 4 KiB, so tests can meet a full disk.
   void set_page_limit(int pages) { page_limit_ = pages; }
 

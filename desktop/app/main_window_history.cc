@@ -3,7 +3,6 @@
 
 #include "desktop/app/main_window.h"
 #include "history/history.h"
-#include "history/journal.h"
 #include "history/journal_texts.h"
 #include "lab/run_csv.h"
 #include "messages/messages.h"
@@ -23,7 +22,7 @@ void MainWindow::onUndoClicked() { engine().Undo(); }
 void MainWindow::onRedoClicked() { engine().Redo(); }
 
 void MainWindow::ReportJournal() {
-  Journal* journal = workspace_.journal();
+  RunJournal* journal = workspace_.journal();
   if (journal == nullptr) return;
   const std::string message = journal->TakeMessage();
   if (!message.empty()) services_.messages.ShowMessage(message);
@@ -31,14 +30,14 @@ void MainWindow::ReportJournal() {
 
 void MainWindow::OpenJournalAndOfferRestore() {
   std::string message;
-  if (!workspace_.OpenJournal(Journal::DefaultFolder(), message)) {
+  if (!workspace_.OpenJournal(JournalFolder(), message)) {
     if (!message.empty()) services_.messages.ShowMessage(message);
     return;
   }
   const std::optional<EarlierRun> crashed = workspace_.journal()->FindCrashedRun();
   if (!crashed) return;
   if (crashed->reading != EarlierRun::Reading::kReadable) {
-    services_.messages.ShowMessage(Journal::UnreadableMessage(*crashed));
+    services_.messages.ShowMessage(UnreadableRunMessage(*crashed));
     return;
   }
   if (services_.messages.AskYesNo(RestoreCaption(), RestoreQuestion(*crashed))) {
@@ -47,7 +46,7 @@ void MainWindow::OpenJournalAndOfferRestore() {
 }
 
 void MainWindow::onRestoreLastRunClicked() {
-  Journal* journal = workspace_.journal();
+  RunJournal* journal = workspace_.journal();
   if (journal == nullptr) {
     services_.messages.ShowMessage(NoJournalText());
     return;

@@ -48,9 +48,16 @@ head -n 1 "$usr/share/doc/vantrel/copyright" | grep -q '^Format: .*copyright-for
 # The private library and the parts the program loads when first used, where it looks for
 # them: beside its bin/.
 private="$usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/vantrel"
-for file in libvantrel_private xlsx notebook svg; do
+for file in libvantrel_private xlsx notebook svg journal; do
   [ -f "$private/$file.so" ] || fail "$file.so missing from ${private#"$root"}"
 done
+# SQLite comes with the journal plugin, after the first paint: neither the program nor its
+# private library needs it at start.
+for file in "$usr/bin/vantrel" "$private/libvantrel_private.so"; do
+  ! readelf -d "$file" | grep -q 'NEEDED.*libsqlite3' || fail "${file#"$root"} links SQLite"
+done
+readelf -d "$private/journal.so" | grep -q 'NEEDED.*libsqlite3' ||
+  fail "journal.so does not link SQLite"
 
 # Every program has its manual page, compressed as Debian wants (gzip -9n: recompressing
 # the text gives the same bytes), and man shows it without a warning.
@@ -133,7 +140,8 @@ status=0
 run timeout 5 "$usr/bin/vantrel" -platform offscreen >"$work/out" 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "installed program exited with $status instead of running: \
 $(cat "$work/out")"
-# Its journal shows that it started in full, with its private library.
+# Its journal shows that it started in full, with its private library and the journal's
+# plugin.
 compgen -G "$home/state/vantrel/run-*.journal" >/dev/null ||
   fail "the installed program kept no journal: $(cat "$work/out")"
 

@@ -13,6 +13,7 @@
 
 #include "desktop/app/organism_table_view.h"
 #include "desktop/app/spin_edit.h"
+#include "desktop/plugins/plugin_loader.h"
 #include "history/journal.h"
 #include "lab/run_csv.h"
 #include "population/evolution.h"
@@ -171,6 +172,31 @@ TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
   workspace_->CloseJournal();
   unsetenv("XDG_STATE_HOME");
   fs::remove_all(state);
+}
+
+// Without its plugin the program keeps no journal and says so as it says that a journal
+// cannot be kept; the run goes on, with undo, and Ctrl+Shift+R finds no journal.
+TEST_F(HistoryWindowTest, WithoutTheJournalPluginTheRunGoesOnWithoutAJournal) {
+  const fs::path folder = fs::temp_directory_path() / "vantrel_without_journal_plugin";
+  const auto start = Table();
+  std::string message;
+  EXPECT_FALSE(workspace_->OpenJournal(folder.string(), message, "missing-journal.so"));
+  EXPECT_EQ(workspace_->journal(), nullptr);
+  EXPECT_FALSE(fs::exists(folder));
+  const std::string missing =
+      (PluginFolder() + QStringLiteral("/missing-journal.so is missing")).toStdString();
+  EXPECT_EQ(message, "Vantrel cannot keep its journal in " + folder.string() + " (" + missing +
+                         "). It goes on without one: undo still works, but a crash would lose "
+                         "the population.");
+
+  Click("spbShoot");
+  EXPECT_NE(Table(), start);
+  Form().onUndoClicked();
+  EXPECT_EQ(Table(), start);
+  Form().onRestoreLastRunClicked();
+  ASSERT_FALSE(messages_.shown().empty());
+  EXPECT_EQ(messages_.shown().back().text, "There is no journal to restore from in this run.");
+  workspace_->CloseJournal();
 }
 
 }  // namespace
