@@ -13,10 +13,11 @@ cmake --build --preset bench >/dev/null
 bin=build/bench/bin
 export QT_QPA_PLATFORM=offscreen
 # Whatever opens a journal or writes an export does so in folders of its own, never in the
-# user's: a fresh, empty state folder (and data folder) for the whole run.
+# user's: fresh, empty state, data, config and cache folders for the whole run.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export XDG_STATE_HOME="$scratch/state" XDG_DATA_HOME="$scratch/data"
+export XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
 
 "$bin/vantrel_bench" --benchmark_counters_tabular=true "$@"
 
@@ -27,11 +28,11 @@ if [ "$pairs" -lt 21 ]; then
 fi
 
 # One run of a probe: its CPU time in ms (user + system, from bash's `time`) and the peak
-# resident memory in KiB it reports on its last line. The state folder is emptied first,
-# so every run starts as on a fresh installation.
+# resident memory in KiB it reports on its last line. The state, data, config and cache
+# folders are emptied first, so every run starts as on a fresh installation.
 run_probe() {
   local program=$1 cpu_file=$2 peak_file=$3
-  rm -rf "$XDG_STATE_HOME"
+  rm -rf "$XDG_STATE_HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
   local TIMEFORMAT='%3U %3S' timing
   timing=$({ time "$program" >"$scratch/out" 2>/dev/null; } 2>&1)
   awk '{ printf "%.3f\n", ($1 + $2) * 1000 }' <<<"$timing" >>"$cpu_file"
