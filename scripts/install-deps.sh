@@ -12,7 +12,7 @@ packages=(
   libxlsxwriter-dev libgtest-dev libgmock-dev libbenchmark-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
   xvfb xauth xdotool imagemagick fonts-liberation xdg-utils unzip desktop-file-utils bc
   dpkg-dev appstream file man-db clang-format clang-tidy
-  at-spi2-core python3-pyatspi dbus emscripten googletest chromium
+  at-spi2-core python3-pyatspi dbus emscripten zopfli googletest chromium
   libboost-math-dev zlib1g-dev python3 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
