@@ -631,6 +631,7 @@ test('lessons and class results answer as declared', async () => {
   for (let seed = 1; seed <= 40; seed += 1) {
     const chosen = call(module, 'ideaGoal', seed);
     assert.deepEqual(module.ideaGoal(seed), chosen);
+    assert.ok(chosen.length > 0, `seed ${seed} gives a goal of words`);
     for (const { key, word } of chosen)
       assert.ok(offered.get(key)?.includes(word), `${key}=${word}`);
     const list = chosen.map(({ key, word }) => `${key}=${word}`).join(',');

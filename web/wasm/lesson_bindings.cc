@@ -119,10 +119,16 @@ val GoalWordsBinding() {
 
 // The judged words of an idea drawn as the light bulb draws one, from a random source of
 // its own seeded with `seed` (the engine's stays as it is): [{key, word}], as goalWords
-// names them.
+// names them, never empty.
 val IdeaGoalBinding(std::uint32_t seed) {
+  // About one idea in five judges no word; a lesson's goal needs words, so such ideas are
+  // drawn again from the same source (a hundred draws leave no real chance of none).
+  constexpr int kIdeaDraws = 100;
   LcgRandom random(seed);
-  const Goal goal = GoalFromIdea(MakeIdea(random).words);
+  Goal goal = GoalFromIdea(MakeIdea(random).words);
+  for (int draw = 1; draw < kIdeaDraws && !goal.HasJudgedWords(); ++draw) {
+    goal = GoalFromIdea(MakeIdea(random).words);
+  }
   val chosen = val::array();
   for (const Aspect aspect : kAspects) {
     if (goal[aspect] == kNotJudged) continue;
