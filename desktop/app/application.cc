@@ -148,7 +148,7 @@ void VantrelApplication::WirePopulationWindow(PopulationWindow& window) {
     window.SetChanceKept([this](int row) { return workspace_.engine().ChanceKept(row); });
   };
   show_chances(main_window_.shows_chances());
-  QObject::connect(&main_window_, &MainWindow::chancesShown, &window, show_chances);
+  QObject::connect(&main_window_, &MainWindow::chancesToggled, &window, show_chances);
   window.SetExtraTooltipLine(
       [](const std::string& dna) { return DescribeOrganism(WordsOfDna(dna)); });
   QObject::connect(&window, &PopulationWindow::familyTreeRequested, &window, [this](int row) {

@@ -141,7 +141,7 @@ class MainWindow final : public QWidget {
   // Another organism is shown.
   void organismChanged();
   // The chances of being kept were shown or hidden.
-  void chancesShown(bool shown);
+  void chancesToggled(bool shown);
   // The window closed: the journal is closed and no key acts any more. The program ends.
   void closed();
 

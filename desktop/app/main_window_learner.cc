@@ -24,7 +24,7 @@ bool MainWindow::shows_chances() const { return chance_action_->isChecked(); }
 void MainWindow::ShowChances(bool shown) {
   chance_action_->setChecked(shown);
   UpdateChance();
-  emit chancesShown(shown);
+  emit chancesToggled(shown);
 }
 
 void MainWindow::UpdateChance() {

@@ -28,6 +28,7 @@ class HistoryWindowTest : public testing::MainWindowTest {
  protected:
   std::vector<std::vector<std::string>> Table() {
     std::vector<std::vector<std::string>> rows;
+    rows.reserve(Form().grid().RowCount());
     for (int row = 0; row < Form().grid().RowCount(); ++row) rows.push_back(Row(row));
     return rows;
   }
