@@ -16,7 +16,7 @@ namespace {
 
 using testing::FixedClock;
 
-constexpr std::int64_t kTenTwentyThirty = ((10 * 60 + 20) * 60 + 30) * 1000;
+constexpr std::int64_t kTenTwentyThirty = ((10 * 60 + 20) * 60 + 30) * std::int64_t{1000};
 constexpr char kLesson[] =
     "vantrel-lesson 1\n"
     "time 10:20:30\n"
@@ -54,7 +54,7 @@ void Play(Engine& engine) {
 
 TEST(LessonEngineTest, ALessonAtATimeGivesTheFoundersOfTheClockAtThatTime) {
   for (const std::int64_t ms : {std::int64_t{0}, kTenTwentyThirty, std::int64_t{86'399'000}}) {
-    FixedClock at_time(ms + 3 * 86'400'000);  // another day, the same time of day
+    FixedClock at_time(ms + std::int64_t{3} * 86'400'000);  // another day, the same time of day
     LcgRandom random;
     const Engine started(random, at_time);
 
