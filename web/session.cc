@@ -90,11 +90,7 @@ EngineChange WebSession::ResetLearner() {
   return Changed([this] { engine_.ResetLearner(); });
 }
 
-bool WebSession::StartJudging() {
-  bool started = false;
-  Changed([this, &started] { started = engine_.StartJudging(); });
-  return started;
-}
+bool WebSession::StartJudging() { return engine_.StartJudging(); }
 
 EngineChange WebSession::JudgeMore(int clicks) {
   return Changed([this, clicks] { engine_.JudgeMore(clicks); });

@@ -18,6 +18,12 @@ namespace vantrel {
 
 namespace {
 
+// A lesson of `text` as the engine keeps it open.
+OpenLessonState LessonStateOf(std::string_view text, const Lesson& lesson) {
+  return OpenLessonState{LessonId(text), lesson.title, lesson.experiment, lesson.lock_parameters,
+                         std::string(text)};
+}
+
 // The lesson the restored program run had open last: the newest text kept beside the
 // entries restored (`positions` has one more than those) or beside their base. Nothing when
 // none was kept: a run without a lesson, or a journal from before lessons were kept.
@@ -34,8 +40,7 @@ std::optional<OpenLessonState> KeptLesson(std::string_view base_annex,
   if (!text) return std::nullopt;
   const ParsedLesson parsed = ParseLesson(*text);
   if (!parsed.lesson) return std::nullopt;
-  return OpenLessonState{LessonId(*text), parsed.lesson->title, parsed.lesson->experiment,
-                         parsed.lesson->lock_parameters, std::string(*text)};
+  return LessonStateOf(*text, *parsed.lesson);
 }
 
 }  // namespace
@@ -392,8 +397,7 @@ LessonOpening Engine::OpenLesson(std::string_view text) {
   if (!parsed.lesson) return {false, NotALessonMessage()};
   const Lesson& lesson = *parsed.lesson;
   Action action(*this);
-  lesson_ = OpenLessonState{LessonId(text), lesson.title, lesson.experiment, lesson.lock_parameters,
-                            std::string(text)};
+  lesson_ = LessonStateOf(text, lesson);
   if (lesson.parameters) parameters_ = Capped(*lesson.parameters);
   {
     const HistoryStep step(history_, StepKind::kNewGenePool, parameters_);

@@ -21,7 +21,7 @@ namespace vantrel {
 // Its own library with SQLite, linked into the journal plugin that the program loads after
 // its first paint, and into the tests and benchmarks.
 //
-// One file per program run in `folder` (see DefaultFolder), write-ahead log with normal
+// One file per program run in `folder` (see JournalFolder), write-ahead log with normal
 // synchronisation and one transaction per step. A run holds an exclusive flock on a lock
 // file beside its journal while it runs and marks the journal closed on Close(). Any
 // failure turns the journal off for the rest of the run; message() then holds the text to
@@ -40,9 +40,6 @@ class Journal final : public RunJournal {
   Journal(const Journal&) = delete;
   Journal& operator=(const Journal&) = delete;
 
-  // JournalFolder().
-  static std::string DefaultFolder() { return JournalFolder(); }
-
   // Creates this run's journal and prunes old runs; its base is the first thing written to
   // it. False (and TakeMessage()) when it cannot.
   bool Open() override;
@@ -51,8 +48,6 @@ class Journal final : public RunJournal {
   void Close() override;
 
   std::optional<EarlierRun> FindCrashedRun() const override;
-  // UnreadableRunMessage().
-  static std::string UnreadableMessage(const EarlierRun& run) { return UnreadableRunMessage(run); }
   std::optional<EarlierRun> FindLatestRun() const override;
   std::optional<StoredJournal> ReadStoredRun(const EarlierRun& run,
                                              std::string& message) const override {

@@ -1,10 +1,12 @@
 #include "lab/goal_sentence.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "lab/goal_list.h"
 #include "lab/idea_wording.h"
+#include "lab/word_grammar.h"
 #include "lab/wording.h"
 #include "language/catalogue.h"
 
@@ -62,8 +64,8 @@ bool IsWordList(const Goal& goal) {
   return goal.HasJudgedWords() && goal.text == FormatGoalList(goal);
 }
 
-}  // namespace
-
+// The chosen words of `goal` in `grammar`'s language; nullopt when a translation is
+// missing or damaged, or the goal chooses no word.
 std::optional<std::string> ComposeGoalWords(const Grammar& grammar, const Goal& goal) {
   if (!goal.HasJudgedWords()) return std::nullopt;
   Wording wording(grammar);
@@ -103,6 +105,8 @@ std::optional<std::string> ComposeGoalWords(const Grammar& grammar, const Goal& 
   }
   return wording.ok() ? std::optional(text) : std::nullopt;
 }
+
+}  // namespace
 
 std::string GoalSentence(const Goal& goal) {
   if (!IsWordList(goal)) return ShownGoalText(goal.text);

@@ -1,11 +1,9 @@
 #ifndef VANTREL_LAB_GOAL_SENTENCE_H_
 #define VANTREL_LAB_GOAL_SENTENCE_H_
 
-#include <optional>
 #include <string>
 
 #include "lab/goal.h"
-#include "lab/word_grammar.h"
 
 namespace vantrel {
 
@@ -15,10 +13,6 @@ namespace vantrel {
 // Linie mit Speichen", "an organism with thick lines" when no shape is chosen. Only the
 // chosen words are said. Empty for no goal. In English when a translation is missing.
 std::string GoalSentence(const Goal& goal);
-
-// The chosen words of `goal` in `grammar`'s language; nullopt when a translation is
-// missing or damaged, or the goal chooses no word.
-std::optional<std::string> ComposeGoalWords(const Grammar& grammar, const Goal& goal);
 
 }  // namespace vantrel
 

@@ -1,5 +1,6 @@
 #include "lab/learner_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -45,6 +46,11 @@ std::string UserClicksText(int clicks) {
 
 std::string LearnerClicksText(int clicks) {
   return Arg(Tr(kContext, "Clicks of the learner: %1"), {GroupedNumber(clicks)});
+}
+
+std::string RunClicksText(int run_clicks, int learner_clicks) {
+  return UserClicksText(std::max(0, run_clicks - learner_clicks)) + " · " +
+         LearnerClicksText(learner_clicks);
 }
 
 }  // namespace vantrel

@@ -30,6 +30,9 @@ std::string JudgingProgressText(int made, int clicks);
 // "Clicks of the learner: 40".
 std::string UserClicksText(int clicks);
 std::string LearnerClicksText(int clicks);
+// Both for a run of `run_clicks` of which the learner made `learner_clicks`, as one line:
+// "Your clicks: 12 · Clicks of the learner: 40".
+std::string RunClicksText(int run_clicks, int learner_clicks);
 
 }  // namespace vantrel
 

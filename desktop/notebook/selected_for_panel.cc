@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -79,10 +78,7 @@ void SelectedForPanel::Refresh() {
   Say(*traits_, lines.join(QLatin1Char('\n')));
   Say(*accuracy_, Text(learner.AccuracyText()));
   const Run* run = notebook_.current_run();
-  const int learner_clicks = actions_.learner_clicks();
-  const int user_clicks = std::max(0, (run != nullptr ? run->clicks() : 0) - learner_clicks);
-  Say(*clicks_, Text(UserClicksText(user_clicks)) + QStringLiteral(" · ") +
-                    Text(LearnerClicksText(learner_clicks)));
+  Say(*clicks_, Text(RunClicksText(run != nullptr ? run->clicks() : 0, actions_.learner_clicks())));
   forget_->setEnabled(learner.clicks() > 0);
 }
 

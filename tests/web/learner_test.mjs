@@ -96,7 +96,7 @@ function expected(engine) {
   return {
     traits,
     accuracy: learner.accuracy,
-    clicks: `${learner.userClicksText} · ${learner.learnerClicksText}`,
+    clicks: learner.clicksText,
     spoken: [...traits, learner.accuracy].filter(Boolean).join('; '),
     nothing: traits.length === 0 ? vantrel.learnerTexts().nothingLearned : '',
   };

@@ -243,8 +243,7 @@ class EngineBinding {
     object.set("clicks", learner.clicks());
     object.set("userClicks", user_clicks);
     object.set("learnerClicks", learner_clicks);
-    object.set("userClicksText", UserClicksText(user_clicks));
-    object.set("learnerClicksText", LearnerClicksText(learner_clicks));
+    object.set("clicksText", RunClicksText(session_.Counters().clicks, learner_clicks));
     return object;
   }
   // The chance that the user keeps the organism in `row`, 0 to 1, and in words; null and
@@ -332,10 +331,6 @@ val LearnerTextsBinding() {
   return object;
 }
 
-std::string JudgingProgressBinding(int made, int clicks) {
-  return JudgingProgressText(made, clicks);
-}
-
 // The population view's picture sizes, the padding around each picture, and what it
 // says when the table is empty.
 val GalleryBinding() {
@@ -412,5 +407,5 @@ EMSCRIPTEN_BINDINGS(vantrel_engine) {
   emscripten::function("webLinks", &vantrel::WebLinksBinding);
   emscripten::function("gallery", &vantrel::GalleryBinding);
   emscripten::function("learnerTexts", &vantrel::LearnerTextsBinding);
-  emscripten::function("judgingProgress", &vantrel::JudgingProgressBinding);
+  emscripten::function("judgingProgress", &vantrel::JudgingProgressText);
 }

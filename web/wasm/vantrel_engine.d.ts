@@ -34,9 +34,8 @@ export interface LearnerState {
   /** The current run's clicks: the user's, the learner's own ("Judge like me"). */
   userClicks: number;
   learnerClicks: number;
-  /** "Your clicks: 12", "Clicks of the learner: 40". */
-  userClicksText: string;
-  learnerClicksText: string;
+  /** "Your clicks: 12 · Clicks of the learner: 40". */
+  clicksText: string;
 }
 
 /** The learner's texts beside the page's controls, and the limits of "Judge like me". */
@@ -594,13 +593,13 @@ export interface LessonTextResult {
   problem: string;
 }
 
-/** An aspect's key and the words --goal takes for it. */
 /** One judged word of a goal: its aspect's key and the word. */
 export interface GoalWord {
   key: string;
   word: string;
 }
 
+/** An aspect's key and the words --goal takes for it. */
 export interface GoalAspect {
   key: string;
   words: string[];

@@ -204,7 +204,7 @@ TEST_F(JournalTest, AKilledRunWhoseStartIsOverwrittenIsToldAsDamaged) {
   run = next.FindCrashedRun();
   ASSERT_TRUE(run.has_value());
   EXPECT_EQ(run->reading, EarlierRun::Reading::kDamaged);
-  EXPECT_EQ(Journal::UnreadableMessage(*run),
+  EXPECT_EQ(UnreadableRunMessage(*run),
             "The journal " + run->path + " is damaged and cannot be restored.");
   // Pruning keeps it until it has been offered.
   next.Prune(1, 1);
@@ -262,7 +262,7 @@ TEST_F(JournalTest, DamagedAndNewerJournalsAreRefusedWithAReason) {
   const std::optional<EarlierRun> crashed = next.FindCrashedRun();
   ASSERT_TRUE(crashed.has_value());
   EXPECT_EQ(crashed->reading, EarlierRun::Reading::kNewer);
-  EXPECT_EQ(Journal::UnreadableMessage(*crashed),
+  EXPECT_EQ(UnreadableRunMessage(*crashed),
             "The journal " + closed_path +
                 " was written by a newer version of Vantrel and cannot be read by this one.");
   EXPECT_FALSE(next.FindLatestRun().has_value() && next.FindLatestRun()->path == closed_path);

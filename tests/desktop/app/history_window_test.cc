@@ -129,7 +129,7 @@ TEST_F(HistoryWindowTest, ACrashedRunIsOfferedAndRestored) {
     const testing::FixedClock an_hour_earlier(1767225600000 - 3600000);
     Workspace earlier(random, an_hour_earlier);
     std::string message;
-    if (!earlier.OpenJournal(Journal::DefaultFolder(), message)) _exit(1);
+    if (!earlier.OpenJournal(JournalFolder(), message)) _exit(1);
     for (int i = 0; i < 5; ++i) earlier.engine().Shoot();
     std::string table;
     for (int row = 0; row < earlier.document().grid().RowCount(); ++row) {

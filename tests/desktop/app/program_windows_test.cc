@@ -88,7 +88,7 @@ class ProgramWindowsTest : public ::testing::Test {
     EXPECT_FALSE(timed_out) << name;
     EXPECT_FALSE(tool.isVisible()) << name;
 
-    const Journal next(Journal::DefaultFolder(), clock_);
+    const Journal next(JournalFolder(), clock_);
     EXPECT_FALSE(next.FindCrashedRun()) << name;
     const std::optional<EarlierRun> latest = next.FindLatestRun();
     ASSERT_TRUE(latest) << name;

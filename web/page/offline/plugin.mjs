@@ -64,7 +64,7 @@ export function inlineIcon(iconFile) {
 // `html` with its module scripts moved from the head to the end of the body. A module
 // script runs once the page is parsed wherever it stands; at the end, the page's styles and
 // its first sentence come before it, so a browser can show them while the rest arrives.
-export function scriptsLast(html) {
+function scriptsLast(html) {
   const scripts = [];
   const rest = html.replace(/<script type="module"[^>]*>[\s\S]*?<\/script>\s*/g, (script) => {
     scripts.push(script.trim());

@@ -311,8 +311,8 @@ export class AutoRunPanel {
     for (const failure of new Set(outcome.failures)) text += ` ${t.failed(failure)}`;
     this.status.textContent = text;
     this.element.dataset['finished'] = String(records.length);
-    if (records.length > 0) {
-      const csv = this.csvOf(records);
+    if (this.played && records.length > 0) {
+      const csv = this.played.sweep.csv(records);
       this.onRunsFinished?.({ args, records, csv, cancelled: outcome.cancelled });
     }
   }
@@ -377,15 +377,11 @@ export class AutoRunPanel {
     this.learners.hidden = false;
   }
 
-  // vantrel-lab's CSV of the runs, with the learner's columns when the sweep has them.
-  private csvOf(records: SweepRecord[]): string {
-    return this.played ? this.played.sweep.csv(records) : this.vantrel.sweepCsv(records);
-  }
-
+  // Saves vantrel-lab's CSV of the runs, with the learner's columns when the sweep has them.
   private exportRuns(): void {
-    const records = this.played?.records ?? [];
-    if (records.length === 0) return;
-    const blob = new Blob([this.csvOf(records)], { type: 'text/csv' });
+    const played = this.played;
+    if (!played || played.records.length === 0) return;
+    const blob = new Blob([played.sweep.csv(played.records)], { type: 'text/csv' });
     const url = URL.createObjectURL(blob);
     const link = document.createElement('a');
     link.href = url;

@@ -4,7 +4,7 @@
 // longer. As text in the page, the captions would have the browser style and lay out three
 // elements more for every picture in sight at every step, most of a step's drawing.
 
-const kFont = '12px system-ui, sans-serif'; // the page's own font (page.css: body)
+export const kFont = '12px system-ui, sans-serif'; // the page's own font (page.css: body)
 const kPadding = 3; // pixels at each end
 const kGap = 2; // pixels at least between the two texts
 const kColours = { id: '#000', survival: '#555', selected: '#fff' };

@@ -17,7 +17,7 @@ const t = texts.classResults;
 // The page's own timings of a pooling (tests/web/measure_class_results.mjs reports them):
 // from the files' choice to the results in the document, the engine's pooling alone, and
 // to the first frame that shows them.
-export const kClassResultsMeasures = {
+const kClassResultsMeasures = {
   shown: 'vantrel-class-results',
   pool: 'vantrel-class-pool',
   painted: 'vantrel-class-results-painted',

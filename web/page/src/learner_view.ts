@@ -9,6 +9,7 @@ import type { Change, Engine, LearnerTexts, VantrelEngineModule } from 'vantrel-
 import { switchControls } from './focus_handoff';
 import { Judging } from './judging';
 import type { Keymap } from './keymap';
+import { button } from './widgets';
 import { Written } from './written';
 import { make } from './make_element';
 
@@ -18,15 +19,8 @@ export interface Chances {
   shown: boolean;
 }
 
-function button(label: string, act: () => void): HTMLButtonElement {
-  const element = make('button', '', label);
-  element.type = 'button';
-  element.addEventListener('click', act);
-  return element;
-}
-
 // The whole number `text` (a box's value) within `least` and `most`; `fallback` for none.
-export function wholeWithin(text: string, least: number, most: number, fallback: number): number {
+function wholeWithin(text: string, least: number, most: number, fallback: number): number {
   const number = Math.trunc(Number(text));
   if (text.trim() === '' || !Number.isFinite(number)) return fallback;
   return Math.min(Math.max(number, least), most);
@@ -70,10 +64,10 @@ export class LearnerView {
     this.spoken.element.setAttribute('role', 'status');
     this.spoken.element.id = 'learner-spoken';
 
-    this.chanceToggle = button(t.chances, () => this.toggleChances());
+    this.chanceToggle = button(t.chances, t.chances, () => this.toggleChances());
     this.chanceToggle.id = 'learner-chances';
     this.chanceToggle.setAttribute('aria-pressed', 'false');
-    const reset = button(t.reset, () => this.show(this.engine.resetLearner()));
+    const reset = button(t.reset, t.reset, () => this.show(this.engine.resetLearner()));
     reset.id = 'learner-reset';
 
     const judgeRow = make('div', 'learner-judge');
@@ -106,11 +100,10 @@ export class LearnerView {
     };
     this.clickCount = number(t.clicks, t.firstClicks, t.mostClicks, 'learner-judge-clicks');
     this.pace = number(t.pace, t.firstPace, t.fastestPace, 'learner-judge-pace');
-    this.judge = button(t.judgeLikeMe, () => this.start());
+    this.judge = button(t.judgeLikeMe, t.judgeLikeMe, () => this.start());
     this.judge.id = 'learner-judge';
-    this.cancel = button(t.cancel, () => this.judging.stop());
+    this.cancel = button(t.cancel, t.cancel, () => this.judging.stop(), 'Escape');
     this.cancel.id = 'learner-cancel';
-    this.cancel.setAttribute('aria-keyshortcuts', 'Escape');
     this.cancel.disabled = true;
     this.progress = new Written(make('output', 'learner-progress'));
     this.progress.element.id = 'learner-progress';
@@ -145,7 +138,6 @@ export class LearnerView {
 
   // Shows the engine's learner as it is now.
   refresh(): void {
-    const start = performance.now();
     const learner = this.engine.learner();
     const shown = JSON.stringify(learner.traits);
     if (shown !== this.traitsShown) {
@@ -164,11 +156,10 @@ export class LearnerView {
     }
     this.accuracy.text(learner.accuracy);
     this.accuracy.element.hidden = learner.accuracy === '';
-    this.clicks.text(`${learner.userClicksText} · ${learner.learnerClicksText}`);
+    this.clicks.text(learner.clicksText);
     const words = learner.traits.map((trait) => trait.text);
     this.spoken.text([...words, learner.accuracy].filter(Boolean).join('; '));
     if (!this.judging.running) switchControls(this.judgeSwitches(false));
-    performance.measure('vantrel-learner-texts', { start });
   }
 
   // K shows or hides the chances; J brings the judging's number of clicks to hand, as the

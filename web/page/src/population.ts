@@ -14,7 +14,7 @@ import type {
   TableRow,
   VantrelEngineModule,
 } from 'vantrel-engine';
-import { CaptionWriter } from './captions';
+import { CaptionWriter, kFont as kCaptionFont } from './captions';
 import { onMenuRequest } from './context_menu';
 import { kIdleBudget, whenIdle } from './idle';
 import { paintInvisibleHint } from './invisible_hint';
@@ -85,7 +85,6 @@ function bitmapMaker(penInvisible: (dna: string) => boolean): PictureMaker<ViewP
 
 // A chance of being kept in the top left corner of a picture at (left, top), `size` wide:
 // dark text on a light plate, cut to the picture.
-const kChanceFont = '12px system-ui, sans-serif'; // the captions' font: set once a drawing
 function paintChance(
   context: CanvasRenderingContext2D,
   text: string,
@@ -93,7 +92,7 @@ function paintChance(
   top: number,
   size: number,
 ): void {
-  if (context.font !== kChanceFont) context.font = kChanceFont;
+  if (context.font !== kCaptionFont) context.font = kCaptionFont;
   context.textAlign = 'left';
   context.textBaseline = 'middle';
   const width = Math.min(size - 4, context.measureText(text).width + 6);
@@ -136,7 +135,7 @@ export class PopulationView {
   private readonly optionPool: Written<HTMLDivElement>[] = [];
   private readonly namedFor: string[] = [];
   // The row and contents each option stands for since the last drawing.
-  private readonly holds: { row: number; key: string }[] = [];
+  private readonly holds: { row: number; key: string; chance: string }[] = [];
   private pendingNames = false;
   private geometry: GalleryGeometry;
   private shape: GalleryShape;
@@ -405,6 +404,9 @@ export class PopulationView {
     const { first, end, boxes } = this.calls.galleryCells(this.geometry, top, top + height);
     const rows = end > first ? this.engine.rows(first + 1, end - first) : [];
     const selected = this.engine.selectedRow();
+    // Each picture's chance of being kept, asked of the engine once a drawing: the picture,
+    // its option's key and its name all show it.
+    const chances = rows.map((_, i) => this.chanceText(first + i + 1));
     const side = this.calls.pictureSide(this.size, ratio);
     const waiting: string[] = [];
     let painted = 0;
@@ -421,7 +423,7 @@ export class PopulationView {
     showFirst(this.options.element, rows.length, (index) => this.optionPool[index]?.element);
     if (context) {
       this.captions ??= new CaptionWriter(context);
-      painted = this.drawPictures(context, rows, first, boxes, selected, side, waiting);
+      painted = this.drawPictures(context, rows, chances, first, boxes, selected, side, waiting);
       // The captions after all the pictures, so that the canvas's text state is set a few
       // times a drawing rather than at every caption. A caption comes with its picture (and
       // the selected one's at once): a step that moves the view elsewhere writes one
@@ -460,6 +462,7 @@ export class PopulationView {
           i,
           row,
           organism,
+          chances[i] ?? '',
           row === selected,
           boxes,
           i * kBoxNumbers,
@@ -484,6 +487,7 @@ export class PopulationView {
   private drawPictures(
     context: CanvasRenderingContext2D,
     rows: TableRow[],
+    chances: string[],
     first: number,
     boxes: Int32Array,
     selected: number,
@@ -533,7 +537,7 @@ export class PopulationView {
         context.lineWidth = 1;
         context.strokeRect(left + 0.5, y + 0.5, size - 1, size - 1);
       }
-      const chance = this.chanceText(first + i + 1);
+      const chance = chances[i];
       if (chance) paintChance(context, chance, left, y, size);
     });
     return painted;
@@ -547,6 +551,7 @@ export class PopulationView {
     slot: number,
     row: number,
     organism: TableRow,
+    chance: string,
     selected: boolean,
     boxes: Int32Array,
     at: number,
@@ -561,9 +566,9 @@ export class PopulationView {
       organism.p2,
       organism.dna,
       organism.survival,
-      this.chanceText(row),
+      chance,
     ].join('\n');
-    this.holds[slot] = { row, key };
+    this.holds[slot] = { row, key, chance };
     // The selected option, which the screen reader reads out at once, and an option never
     // named are named now; the others once the page is idle, as a step moves the view to
     // other organisms and would otherwise ask the engine for every tooltip in sight.
@@ -579,8 +584,7 @@ export class PopulationView {
     if (!held || !option || this.namedFor[slot] === held.key) return;
     this.namedFor[slot] = held.key;
     const tooltip = this.engine.tooltip(held.row);
-    const chance = this.chanceText(held.row);
-    option.attribute('aria-label', chance ? `${tooltip} ${chance}` : tooltip);
+    option.attribute('aria-label', held.chance ? `${tooltip} ${held.chance}` : tooltip);
     option.attribute('title', tooltip);
   }
 

@@ -5,62 +5,59 @@
 // engine's, in the language shown. On screen it is never shown; the print stylesheet shows
 // it alone.
 import type { Engine, VantrelEngineModule } from 'vantrel-engine';
+import { make } from './make_element';
 import { texts } from './texts';
 
 const kRows = 6;
 const kAnswerLines = 2;
-
-function make<K extends keyof HTMLElementTagNameMap>(
-  name: K,
-  ...children: (Node | string)[]
-): HTMLElementTagNameMap[K] {
-  const node = document.createElement(name);
-  node.append(...children);
-  return node;
-}
 
 export function printWorksheet(vantrel: VantrelEngineModule, engine: Engine): void {
   const lesson = engine.lesson();
   const notebook = engine.notebook();
   const experiment = lesson?.experiment ?? 0;
   const parts = vantrel.worksheet(experiment);
-  const sheet = make('section');
-  sheet.className = 'worksheet';
-  sheet.append(make('h1', lesson?.title || texts.title));
+  const sheet = make('section', 'worksheet');
+  sheet.append(make('h1', '', lesson?.title || texts.title));
   if (notebook.goal) {
-    sheet.append(make('h2', texts.notebook.goal), make('p', notebook.goal));
+    sheet.append(make('h2', '', texts.notebook.goal), make('p', '', notebook.goal));
   }
   const page = experiment ? vantrel.experimentsHelp().pages[experiment] : undefined;
   if (page) {
     // The help's first paragraph is the experiment's one-line title.
-    sheet.append(make('h2', page.caption), make('p', page.text.split('\n\n')[0] ?? ''));
+    sheet.append(make('h2', '', page.caption), make('p', '', page.text.split('\n\n')[0] ?? ''));
   }
   if (parts.steps.length > 0) {
     sheet.append(
-      make('h2', parts.stepsHeading),
-      make('ol', ...parts.steps.map((s) => make('li', s))),
+      make('h2', '', parts.stepsHeading),
+      make('ol', '', ...parts.steps.map((s) => make('li', '', s))),
     );
   }
-  const head = make('tr', ...parts.countColumns.map((t) => make('th', t)));
+  const head = make('tr', '', ...parts.countColumns.map((t) => make('th', '', t)));
   const body = make('tbody');
   for (let row = 1; row <= kRows; row++) {
     body.append(
-      make('tr', make('td', String(row)), ...parts.countColumns.slice(1).map(() => make('td'))),
+      make(
+        'tr',
+        '',
+        make('td', '', String(row)),
+        ...parts.countColumns.slice(1).map(() => make('td')),
+      ),
     );
   }
-  sheet.append(make('h2', parts.countsHeading), make('table', make('thead', head), body));
+  sheet.append(
+    make('h2', '', parts.countsHeading),
+    make('table', '', make('thead', '', head), body),
+  );
   if (parts.questions.length > 0) {
     const list = make('ol');
     for (const question of parts.questions) {
-      const item = make('li', question);
+      const item = make('li', '', question);
       for (let line = 0; line < kAnswerLines; line++) {
-        const answer = make('div');
-        answer.className = 'worksheet-answer';
-        item.append(answer);
+        item.append(make('div', 'worksheet-answer'));
       }
       list.append(item);
     }
-    sheet.append(make('h2', parts.questionsHeading), list);
+    sheet.append(make('h2', '', parts.questionsHeading), list);
   }
   document.querySelector('.worksheet')?.remove();
   document.body.append(sheet);
