@@ -7,14 +7,18 @@
 // 350 x 350 canvas, a new number in a paragraph): what the browser itself takes on this
 // machine from a key to the end of a frame, whatever the page. With --against-floor, the
 // page and the floor page in one run, taking turns every ten keys so that both see the
-// same machine, and the ratio of their medians. Run by hand:
+// same machine, and the ratio of their medians. With --against-content, the content floor
+// page (content_floor_page.mjs) takes its turns as well: a page that draws what a shot
+// shows and nothing more. Run by hand:
 //   node tests/web/measure_steps.mjs build/web/site [shots] [--table-only] [notebook]
 //   node tests/web/measure_steps.mjs --floor [shots]
 //   node tests/web/measure_steps.mjs build/web/site [shots] --against-floor
+//   node tests/web/measure_steps.mjs build/web/site [shots] --against-content
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
+import { writeContentFloorPage } from './content_floor_page.mjs';
 import { pageScript } from './page_source.mjs';
 import { serveSite } from './serve_site.mjs';
 import { startThousand } from './thousand.mjs';
@@ -23,10 +27,11 @@ import { startThousand } from './thousand.mjs';
 const require = createRequire(new URL('../../web/page/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
 
-const options = new Set(['--table-only', '--floor', '--against-floor']);
+const options = new Set(['--table-only', '--floor', '--against-floor', '--against-content']);
 const args = process.argv.slice(2).filter((arg) => !options.has(arg));
 const floorOnly = process.argv.includes('--floor');
-const againstFloor = process.argv.includes('--against-floor');
+const againstContent = process.argv.includes('--against-content');
+const againstFloor = againstContent || process.argv.includes('--against-floor');
 const withView = !floorOnly && !process.argv.includes('--table-only');
 const site = args[floorOnly ? -1 : 0] ?? 'build/web/site';
 const shots = Number((floorOnly ? args[0] : args[1]) ?? 200);
@@ -113,6 +118,7 @@ async function measured(page, count) {
 }
 
 const floorFolder = floorOnly || againstFloor ? writeFloorPage() : undefined;
+const contentFolder = againstContent ? writeContentFloorPage() : undefined;
 const served = [];
 const serve = async (folder) => {
   const one = await serveSite(folder);
@@ -138,6 +144,11 @@ try {
       page: await openPage(browser, await serve(floorFolder), async () => {}),
       name: 'floor page, a key',
     });
+  if (contentFolder)
+    pages.push({
+      page: await openPage(browser, await serve(contentFolder), async () => {}),
+      name: 'content floor page, a key',
+    });
   for (let done = 0; done < shots; done += kTurn)
     for (const { page } of pages) await press(page, Math.min(kTurn, shots - done));
   const results = [];
@@ -150,10 +161,16 @@ try {
         : name;
     console.log(`${what}, ${described(times)}`);
   }
-  if (results.length === 2)
+  if (results.length >= 2)
     console.log(`ratio of the medians: ${(results[0] / results[1]).toFixed(2)}x the floor`);
+  if (results.length === 3)
+    console.log(
+      `content floor: ${(results[2] / results[1]).toFixed(2)}x the floor; ` +
+        `the page: ${(results[0] / results[2]).toFixed(2)}x the content floor`,
+    );
 } finally {
   await browser.close();
   for (const server of served) server.close();
-  if (floorFolder) rmSync(floorFolder, { recursive: true });
+  for (const folder of [floorFolder, contentFolder])
+    if (folder) rmSync(folder, { recursive: true });
 }

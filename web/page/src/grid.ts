@@ -10,11 +10,11 @@ import { showFirst, Written } from './written';
 
 export const kRowHeight = 24; // CSS pixels; every row has this height
 // Rows drawn beyond each edge of the view, so that a scroll shows them at once. A step
-// draws only kStepOverscan of them, and the rest once the page is idle: a step's random
-// selection rewrites every row drawn, and those beyond the view would otherwise make up
-// a third of its drawing.
+// draws none of them, only the rows in sight, and the rest once the page is idle: a
+// step's random selection rewrites every row drawn, and those beyond the view would
+// otherwise make up a sixth to a third of its drawing.
 const kOverscan = 4;
-const kStepOverscan = 1;
+const kStepOverscan = 0;
 // The columns' widths in em, as page.css lays them out (ID, P1, P2, DNA, Survival), and
 // of any further column a table file brings, as the desktop widens its own.
 const kColumnWidths = [3.5, 3.5, 3.5, 9, 5];
