@@ -125,6 +125,15 @@ std::string DescribeOrganism(const OrganismWords& words) {
   return DescribeInEnglish(words);
 }
 
+Goal WordGoalOfIdeas(RandomSource& random) {
+  constexpr int kIdeaDraws = 100;
+  Goal goal = GoalFromIdea(MakeIdea(random).words);
+  for (int draw = 1; draw < kIdeaDraws && !goal.HasJudgedWords(); ++draw) {
+    goal = GoalFromIdea(MakeIdea(random).words);
+  }
+  return goal;
+}
+
 Goal GoalFromIdea(const IdeaWords& idea) {
   struct Placeholder {
     std::string_view name;

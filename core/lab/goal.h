@@ -8,6 +8,7 @@
 
 #include "lab/goal_words.h"
 #include "lab/ideas.h"
+#include "population/random_source.h"
 
 namespace vantrel {
 
@@ -51,6 +52,11 @@ std::string DescribeOrganism(const OrganismWords& words);
 // The goal of an idea: the words its template uses that the program can judge, and the
 // sentence without its opening as text. The lookalike word is never judged.
 Goal GoalFromIdea(const IdeaWords& idea);
+
+// The goal of the first idea drawn from `random` that judges at least one word, as a
+// lesson's goal needs: about one idea in five judges none. After a hundred draws without
+// one (no real chance) the last idea's goal, without words.
+Goal WordGoalOfIdeas(RandomSource& random);
 
 }  // namespace vantrel
 

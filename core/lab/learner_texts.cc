@@ -48,8 +48,12 @@ std::string LearnerClicksText(int clicks) {
   return Arg(Tr(kContext, "Clicks of the learner: %1"), {GroupedNumber(clicks)});
 }
 
+int UserClicks(int run_clicks, int learner_clicks) {
+  return std::max(0, run_clicks - learner_clicks);
+}
+
 std::string RunClicksText(int run_clicks, int learner_clicks) {
-  return UserClicksText(std::max(0, run_clicks - learner_clicks)) + " · " +
+  return UserClicksText(UserClicks(run_clicks, learner_clicks)) + " · " +
          LearnerClicksText(learner_clicks);
 }
 

@@ -30,6 +30,9 @@ std::string JudgingProgressText(int made, int clicks);
 // "Clicks of the learner: 40".
 std::string UserClicksText(int clicks);
 std::string LearnerClicksText(int clicks);
+// The user's own clicks in a run of `run_clicks` of which the learner made `learner_clicks`
+// (never below 0: a restored learner may have judged more than the run kept).
+int UserClicks(int run_clicks, int learner_clicks);
 // Both for a run of `run_clicks` of which the learner made `learner_clicks`, as one line:
 // "Your clicks: 12 · Clicks of the learner: 40".
 std::string RunClicksText(int run_clicks, int learner_clicks);

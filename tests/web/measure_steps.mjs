@@ -8,18 +8,15 @@
 // machine from a key to the end of a frame, whatever the page. With --against-floor, the
 // page and the floor page in one run, taking turns every ten keys so that both see the
 // same machine, and the ratio of their medians. With --against-content, the content floor
-// page (content_floor_page.mjs) takes its turns as well: a page that draws what a shot
+// page (floor_pages.mjs) takes its turns as well: a page that draws what a shot
 // shows and nothing more. Run by hand:
 //   node tests/web/measure_steps.mjs build/web/site [shots] [--table-only] [notebook]
 //   node tests/web/measure_steps.mjs --floor [shots]
 //   node tests/web/measure_steps.mjs build/web/site [shots] --against-floor
 //   node tests/web/measure_steps.mjs build/web/site [shots] --against-content
-import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { tmpdir } from 'node:os';
-import path from 'node:path';
-import { writeContentFloorPage } from './content_floor_page.mjs';
-import { pageScript } from './page_source.mjs';
+import { writeContentFloorPage, writeFloorPage } from './floor_pages.mjs';
 import { serveSite } from './serve_site.mjs';
 import { startThousand } from './thousand.mjs';
 
@@ -38,34 +35,6 @@ const shots = Number((floorOnly ? args[0] : args[1]) ?? 200);
 const withNotebook = !floorOnly && args[2] === 'notebook';
 const kPause = 50; // milliseconds
 const kTurn = 10; // keys on one page before the other's turn
-
-// A folder holding the floor page, timed by the page's own step_timing.ts.
-function writeFloorPage() {
-  const folder = mkdtempSync(path.join(tmpdir(), 'step-floor-'));
-  writeFileSync(path.join(folder, 'step_timing.js'), pageScript('step_timing.ts'));
-  writeFileSync(
-    path.join(folder, 'index.html'),
-    `<!doctype html><html lang="en"><meta charset="utf-8"><title>Floor</title>
-<canvas width="350" height="350"></canvas><p></p>
-<script type="module">
-import { timeStep } from './step_timing.js';
-const canvas = document.querySelector('canvas');
-const context = canvas.getContext('2d');
-const pixels = context.createImageData(350, 350);
-const text = document.querySelector('p');
-let steps = 0;
-document.addEventListener('keydown', (event) =>
-  timeStep(event.timeStamp, () => {
-    steps += 1;
-    pixels.data.fill(steps % 256);
-    context.putImageData(pixels, 0, 0);
-    text.textContent = String(steps);
-  }),
-);
-</script>`,
-  );
-  return folder;
-}
 
 // The median and the 10th and 90th percentiles of `times`.
 function spread(times) {

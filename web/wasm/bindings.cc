@@ -6,7 +6,6 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -235,15 +234,15 @@ class EngineBinding {
       object.set("keeps", trait.keeps);
       traits.set(index++, object);
     }
+    const int run_clicks = session_.Counters().clicks;
     const int learner_clicks = session_.engine().learner_clicks();
-    const int user_clicks = std::max(0, session_.Counters().clicks - learner_clicks);
     val object = val::object();
     object.set("traits", traits);
     object.set("accuracy", learner.AccuracyText());
     object.set("clicks", learner.clicks());
-    object.set("userClicks", user_clicks);
+    object.set("userClicks", UserClicks(run_clicks, learner_clicks));
     object.set("learnerClicks", learner_clicks);
-    object.set("clicksText", RunClicksText(session_.Counters().clicks, learner_clicks));
+    object.set("clicksText", RunClicksText(run_clicks, learner_clicks));
     return object;
   }
   // The chance that the user keeps the organism in `row`, 0 to 1, and in words; null and

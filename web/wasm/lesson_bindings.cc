@@ -18,7 +18,6 @@
 #include "lab/goal_list.h"
 #include "lab/goal_sentence.h"
 #include "lab/goal_words.h"
-#include "lab/ideas.h"
 #include "lab/lesson.h"
 #include "lab/sweep.h"
 #include "messages/worksheet.h"
@@ -121,14 +120,8 @@ val GoalWordsBinding() {
 // its own seeded with `seed` (the engine's stays as it is): [{key, word}], as goalWords
 // names them, never empty.
 val IdeaGoalBinding(std::uint32_t seed) {
-  // About one idea in five judges no word; a lesson's goal needs words, so such ideas are
-  // drawn again from the same source (a hundred draws leave no real chance of none).
-  constexpr int kIdeaDraws = 100;
   LcgRandom random(seed);
-  Goal goal = GoalFromIdea(MakeIdea(random).words);
-  for (int draw = 1; draw < kIdeaDraws && !goal.HasJudgedWords(); ++draw) {
-    goal = GoalFromIdea(MakeIdea(random).words);
-  }
+  const Goal goal = WordGoalOfIdeas(random);
   val chosen = val::array();
   for (const Aspect aspect : kAspects) {
     if (goal[aspect] == kNotJudged) continue;

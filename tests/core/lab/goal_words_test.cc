@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "lab/colour_words.h"
 #include "lab/goal.h"
+#include "lab/ideas.h"
+#include "population/random_source.h"
 
 namespace vantrel {
 namespace {
@@ -169,6 +173,22 @@ TEST(GoalTest, IdeaGivesTheJudgedWordsOfItsTemplateOnly) {
 
   idea.sentence = kIdeaTemplates[4];
   EXPECT_FALSE(GoalFromIdea(idea).HasJudgedWords());
+}
+
+// A lesson's idea always comes with words to judge, though some drawn ideas judge none;
+// the same source draws the same goal again.
+TEST(GoalTest, WordGoalsOfIdeasAlwaysJudgeWords) {
+  int empty_first_ideas = 0;
+  for (std::uint32_t seed = 0; seed < 200; ++seed) {
+    LcgRandom first(seed);
+    if (!GoalFromIdea(MakeIdea(first).words).HasJudgedWords()) ++empty_first_ideas;
+    LcgRandom random(seed);
+    LcgRandom again(seed);
+    const Goal goal = WordGoalOfIdeas(random);
+    EXPECT_TRUE(goal.HasJudgedWords()) << seed;
+    EXPECT_EQ(goal.text, WordGoalOfIdeas(again).text) << seed;
+  }
+  EXPECT_GT(empty_first_ideas, 0);  // the redrawing is tried
 }
 
 }  // namespace

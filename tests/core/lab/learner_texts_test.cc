@@ -62,5 +62,14 @@ TEST_F(LearnerTextsTest, CountsTheClicksInEachLanguage) {
   }
 }
 
+// The run's clicks split by whom: the user's are the run's less the learner's, and never
+// fewer than none when a restored learner judged more than the run has kept.
+TEST_F(LearnerTextsTest, SplitsTheRunsClicksByWhom) {
+  EXPECT_EQ(UserClicks(12, 4), 8);
+  EXPECT_EQ(UserClicks(3, 40), 0);
+  EXPECT_EQ(RunClicksText(1212, 12), "Your clicks: 1,200 · Clicks of the learner: 12");
+  EXPECT_EQ(RunClicksText(3, 40), "Your clicks: 0 · Clicks of the learner: 40");
+}
+
 }  // namespace
 }  // namespace vantrel

@@ -1,17 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// For measure_steps.mjs: a page that draws at each key what a shot at 1,000 organisms
-// shows with the table and the population view, and nothing more. No engine, no names for
-// screen readers, no selection to follow: eleven new rows of five cells in a table styled
-// as the page's, scrolled elsewhere; twenty pictures (made in advance) with their borders
-// and forty captions on a canvas the population view's size, scrolled elsewhere; new
-// pixels in the organism's 350 x 350 canvas and a new health. What the browser takes for
-// that much drawing is the least any page showing a shot can take on this machine.
+// For measure_steps.mjs, the pages its shot is measured against, each timed by the page's
+// own step_timing.ts. The floor page does next to nothing at a key: new pixels in a
+// 350 x 350 canvas, a new number in a paragraph. The content floor page draws at each key
+// what a shot at 1,000 organisms shows with the table and the population view, and nothing
+// more. No engine, no names for screen readers, no selection to follow: eleven new rows of
+// five cells in a table styled as the page's, scrolled elsewhere; twenty pictures (made in
+// advance) with their borders and forty captions on a canvas the population view's size,
+// scrolled elsewhere; new pixels in the organism's 350 x 350 canvas and a new health. What
+// the browser takes for that much drawing is the least any page showing a shot can take on
+// this machine.
 import { mkdtempSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { pageScript } from './page_source.mjs';
 
-const kPage = `<!doctype html><html lang="en"><meta charset="utf-8"><title>Content floor</title>
+const kFloorPage = `<!doctype html><html lang="en"><meta charset="utf-8"><title>Floor</title>
+<canvas width="350" height="350"></canvas><p></p>
+<script type="module">
+import { timeStep } from './step_timing.js';
+const canvas = document.querySelector('canvas');
+const context = canvas.getContext('2d');
+const pixels = context.createImageData(350, 350);
+const text = document.querySelector('p');
+let steps = 0;
+document.addEventListener('keydown', (event) =>
+  timeStep(event.timeStamp, () => {
+    steps += 1;
+    pixels.data.fill(steps % 256);
+    context.putImageData(pixels, 0, 0);
+    text.textContent = String(steps);
+  }),
+);
+</script>`;
+
+const kContentFloorPage = `<!doctype html><html lang="en"><meta charset="utf-8"><title>Content floor</title>
 <style>
 body { font: 16px system-ui, sans-serif; margin: 12px; }
 .views { display: flex; gap: 14px; align-items: flex-start; }
@@ -99,10 +121,13 @@ function step() {
 document.addEventListener('keydown', (event) => timeStep(event.timeStamp, step));
 </script>`;
 
-// A folder holding the content floor page, timed by the page's own step_timing.ts.
-export function writeContentFloorPage() {
-  const folder = mkdtempSync(path.join(tmpdir(), 'step-content-'));
+// A new folder holding `page` as its index.html beside step_timing.js.
+function writeTimedPage(page) {
+  const folder = mkdtempSync(path.join(tmpdir(), 'step-floor-'));
   writeFileSync(path.join(folder, 'step_timing.js'), pageScript('step_timing.ts'));
-  writeFileSync(path.join(folder, 'index.html'), kPage);
+  writeFileSync(path.join(folder, 'index.html'), page);
   return folder;
 }
+
+export const writeFloorPage = () => writeTimedPage(kFloorPage);
+export const writeContentFloorPage = () => writeTimedPage(kContentFloorPage);
